@@ -1,0 +1,55 @@
+# Kerfwright: `make run` installs, builds and starts the program; `make test` installs,
+# builds and runs every test. Everything else here serves those two.
+BUILD       ?= build
+ASAN_BUILD  ?= build-asan
+FUZZ_BUILD  ?= build-fuzz
+JOBS        ?= $(shell nproc)
+FUZZ_SECONDS ?= 20
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/kerfwright
+
+test: test-unit test-sanitize test-fuzz
+
+# Every test of the normal build; window and OpenGL tests need the X server of xvfb-run.
+test-unit: build
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The library tests again (model, files, outline, rendering), built with AddressSanitizer and UBSan.
+test-sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DKERF_SANITIZE=ON -DKERF_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The readers of untrusted files under libFuzzer, each for a short bounded time.
+test-fuzz: deps
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz: deps
+	@scripts/run-fuzzers $(FUZZ_BUILD) 600
+
+bench: build
+	@for b in $(BUILD)/bench/kerf_bench_*; do [ -x "$$b" ] && "$$b"; done
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+regenerate-data: build
+	cmake --build $(BUILD) --target regenerate-data
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

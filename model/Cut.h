@@ -1,0 +1,26 @@
+// TCut: one cut of the cut list, its four settings and its four bearing figures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kerf {
+
+struct TCut {
+  // Settings, fixed when the cut is made (or loaded) and moved when cuts are reordered.
+  int32_t Fence = 0;   // fence position in hundredths of an inch (trkHoriz)
+  int32_t Height = 0;  // cutter height in hundredths of an inch (trkVert)
+  int32_t Face = 0;    // orientation state 1..8 in which the cut was made
+  int32_t Cutter = 0;  // 1-based index into CutterTable; 0 when the cutter is missing
+  // File name a project gave for the cutter. Kept so that a cut whose cutter is missing
+  // from the library (Cutter 0) is written back with the same name; moves with Cutter.
+  std::string CutterFileName;
+
+  // Bearing figures in percent, rewritten by every measuring pass of RenderSection.
+  float FenceBefore = 0;
+  float TableBefore = 0;
+  float FenceAfter = 0;
+  float TableAfter = 0;
+};
+
+}  // namespace kerf

@@ -1,0 +1,21 @@
+// Reading a cutter bitmap: its display name and its profile rows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/Raster.h"
+#include "model/Tool.h"
+
+namespace kerf {
+
+// "1-4! Roundover.bmp" -> 1/4" Roundover: drops the extension, then '-' -> '/', '!' -> '"',
+// '%' -> '°', '@' -> '.'.
+std::string CutterDisplayName(const std::string& fileName);
+
+// Fills RedWidth, Profile and RowCount of tool from a decoded bitmap (colours 0x00BBGGRR,
+// exact black and exact red). A bitmap more than 501 rows high cuts nothing; a profile of
+// more than MaxProfileRows rows is cut at MaxProfileRows.
+void ScanCutterProfile(const Raster& bitmap, TTool& tool);
+
+}  // namespace kerf
