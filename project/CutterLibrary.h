@@ -1,0 +1,27 @@
+// The cutter library: every "*.bmp" of the tools directory read into TTool records.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/Progress.h"
+#include "model/Tool.h"
+
+namespace kerf {
+
+struct SkippedCutter {
+  std::string FileName;  // without directory
+  std::string Reason;    // why it was not loaded
+};
+
+struct CutterLibrary {
+  std::vector<TTool> Tools;             // in file-name order, case-insensitive
+  std::vector<SkippedCutter> Skipped;   // bitmaps that could not be loaded; loading went on
+  bool DirectoryFound = false;
+};
+
+// Reads the directory (progress label "Setup Tools....", one step per bitmap). A bitmap that
+// cannot be decoded is skipped and listed; the library holds only the loaded ones.
+CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& progress);
+
+}  // namespace kerf

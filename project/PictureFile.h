@@ -1,0 +1,21 @@
+// Reading and writing picture files (BMP, PNG, PPM ...) as Rasters, with sound checks on input.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "model/Raster.h"
+
+namespace kerf {
+
+// Decodes a picture file into picture (colours 0x00BBGGRR, row 0 at the top). An uncompressed
+// BMP shorter than its header says is refused rather than read with garbage rows.
+// Returns false with a message naming the file when it cannot be read or decoded.
+bool LoadPicture(const std::string& path, Raster& picture, std::string& error);
+bool LoadPictureFromMemory(const uint8_t* data, size_t size, Raster& picture, std::string& error);
+
+// Writes a Raster; the format follows the extension (.png, .bmp, .ppm, .jpg).
+bool SavePicture(const std::string& path, const Raster& picture, std::string& error);
+
+}  // namespace kerf

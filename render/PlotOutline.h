@@ -1,0 +1,14 @@
+// PlotOutline: the rebuild after every change of stock or cuts (measure, mark, trace).
+#pragma once
+
+#include "model/Model.h"
+#include "model/Progress.h"
+
+namespace kerf {
+
+// Paints the section into model.Image2 with the measuring pass (rewriting every cut's bearing
+// figures), whitens the border column and row, marks the boundary and walks it into
+// model.Outline. Reports "Plotting Outline...." in six steps and always ends the progress.
+void PlotOutline(Model& model, ProgressSink& progress);
+
+}  // namespace kerf
