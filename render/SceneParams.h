@@ -1,0 +1,27 @@
+// SceneParams: everything one frame of the 3-D view needs, filled by the caller from its controls.
+#pragma once
+
+#include <array>
+
+namespace kerf {
+
+struct SceneParams {
+  // Camera: the eye on the +z axis at EyeDistance (trkZoom position / 10), looking at the origin.
+  float EyeDistance = 7.0f;
+  // Turns in degrees about x, y and z (trkX, TrkY, TrkZ), applied in that order.
+  float RotateX = 0, RotateY = 0, RotateZ = 0;
+  // Shift in scene units along the screen's x and y (trkXShift / 10, trkYShift / 10).
+  float ShiftX = 0, ShiftY = 0;
+  // Light levels 0..1 (trkALight, trkDLight, trkSLight / 100); the specular level drives
+  // both the light's and the material's highlight.
+  float Ambient = 0.20f, Diffuse = 0.70f, Specular = 0.05f;
+  bool Solid = true;  // filled polygons; false draws the wire frame
+  // Texture window: "Texture map" and the repeat counts (updVert, updHoriz).
+  bool TextureMap = false;
+  int RepeatV = 2, RepeatH = 4;
+  // Wood colour (RGBA 0..1) and the clear colour of the view (RGBA 0..1).
+  std::array<float, 4> Wood{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1.0f};
+  std::array<float, 4> Clear{0, 0, 0, 0};
+};
+
+}  // namespace kerf
