@@ -1,0 +1,397 @@
+// The ".ROU" project file: strict whole-file parsing, exact formatting, safe replacement on disk.
+#include "project/ProjectFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace kerf {
+
+namespace {
+
+// Fixed lines before the cuts (version .. cut count) and lines per cut.
+constexpr int HeadLines = 10;
+constexpr int LinesPerCut = 4;
+// A project file is a few hundred bytes per cut; anything this large is not one.
+constexpr size_t MaxProjectBytes = 64u << 20;
+
+// The file cut into lines. A line ends at LF; one CR right before the LF (or right before the
+// end of the file) belongs to the line end. A last line without a line end still counts.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    const bool atEof = end == std::string_view::npos;
+    if (atEof) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Optional '-' then at least one digit, nothing else, within 32 bits.
+bool ParseInt32(std::string_view s, int32_t& value) {
+  size_t i = 0;
+  const bool negative = !s.empty() && s[0] == '-';
+  if (negative) i = 1;
+  if (i == s.size()) return false;
+  int64_t v = 0;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+    if (v > static_cast<int64_t>(INT32_MAX) + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v < INT32_MIN || v > INT32_MAX) return false;
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+// A line's text as it may be quoted in a message: short, printable.
+std::string Quote(std::string_view s) {
+  constexpr size_t MaxShown = 40;
+  std::string out = "\"";
+  for (size_t i = 0; i < s.size() && i < MaxShown; ++i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    out += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+  }
+  if (s.size() > MaxShown) out += "...";
+  return out + "\"";
+}
+
+// Walks the lines in order; the first fault is kept and ends the parse.
+class LineReader {
+ public:
+  explicit LineReader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+
+  int NextLineNumber() const { return static_cast<int>(next_) + 1; }
+  size_t Remaining() const { return lines_.size() - next_; }
+  size_t Total() const { return lines_.size(); }
+  std::string_view At(size_t index) const { return lines_[index]; }
+
+  bool Text(const std::string& what, std::string& out) {
+    if (next_ >= lines_.size()) return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
+    out.assign(lines_[next_]);
+    ++next_;
+    return true;
+  }
+
+  bool Integer(const std::string& what, int32_t& out) {
+    if (next_ >= lines_.size()) return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
+    const std::string_view line = lines_[next_];
+    if (!ParseInt32(line, out)) {
+      return Fail(NextLineNumber(), line.empty() ? what + " is an empty line, expected an integer"
+                                                 : what + " is not an integer: " + Quote(line));
+    }
+    ++next_;
+    return true;
+  }
+
+  bool Face(const std::string& what, int32_t& out) {
+    const int line = NextLineNumber();
+    if (!Integer(what, out)) return false;
+    if (out < 1 || out > 8) return Fail(line, what + " is " + std::to_string(out) + ", expected 1 to 8");
+    return true;
+  }
+
+  bool Fail(int line, std::string message) {
+    result_.Ok = false;
+    result_.Line = line;
+    result_.Message = std::move(message);
+    return false;
+  }
+
+  ProjectReadResult& Result() { return result_; }
+
+ private:
+  std::vector<std::string_view> lines_;
+  size_t next_ = 0;
+  ProjectReadResult result_;
+};
+
+bool ParseInto(LineReader& in, ProjectRecord& r) {
+  int32_t version = 0;
+  if (!in.Integer("the format version", version)) return false;
+  if (version != 1) return in.Fail(1, "format version " + std::to_string(version) + " is not supported (expected 1)");
+
+  std::string textureMap;
+  int32_t cutCount = 0;
+  if (!in.Integer("the selected cutter", r.CurrentCutter) || !in.Integer("the stock width", r.StockWidth) ||
+      !in.Integer("the stock height", r.StockHeight) || !in.Integer("the wood colour", r.WoodColour) ||
+      !in.Text("the texture file", r.TextureFile) || !in.Text("the texture mapping", textureMap) ||
+      !in.Integer("the vertical texture repeat", r.RepeatV) ||
+      !in.Integer("the horizontal texture repeat", r.RepeatH)) {
+    return false;
+  }
+  r.TextureMap = textureMap == "TRUE";
+
+  const int countLine = in.NextLineNumber();
+  if (!in.Integer("the number of cuts", cutCount)) return false;
+  if (cutCount < 0) return in.Fail(countLine, "the number of cuts is negative: " + std::to_string(cutCount));
+  // Check the count against what the file holds before reserving anything for it.
+  const uint64_t needed = static_cast<uint64_t>(cutCount) * LinesPerCut + 1;
+  if (needed > in.Remaining()) {
+    return in.Fail(countLine, std::to_string(cutCount) + " cuts need " + std::to_string(HeadLines + needed) +
+                                  " lines, but the file has only " + std::to_string(in.Total()));
+  }
+
+  r.Cuts.clear();
+  r.Cuts.reserve(static_cast<size_t>(cutCount));
+  for (int32_t k = 1; k <= cutCount; ++k) {
+    const std::string of = " of cut " + std::to_string(k);
+    ProjectCut cut;
+    if (!in.Integer("the fence" + of, cut.Fence) || !in.Integer("the height" + of, cut.Height) ||
+        !in.Face("the face" + of, cut.Face) || !in.Text("the cutter file" + of, cut.CutterFileName)) {
+      return false;
+    }
+    r.Cuts.push_back(std::move(cut));
+  }
+  if (!in.Face("the face on the table", r.FaceOnTable)) return false;
+
+  // Blank lines after the end are harmless (an editor may add one); any other text means the
+  // cut count does not match the cuts written, and loading would silently drop some of them.
+  for (size_t i = static_cast<size_t>(in.NextLineNumber()) - 1; i < in.Total(); ++i) {
+    if (!in.At(i).empty()) {
+      return in.Fail(static_cast<int>(i) + 1, "unexpected text after the last line: " + Quote(in.At(i)));
+    }
+  }
+  return true;
+}
+
+std::string SystemError(const std::string& doing, const std::string& path, int err) {
+  return "cannot " + doing + " " + path + ": " + std::strerror(err);
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new file with a name no other writer uses, beside the target; -1 with errno set
+// when the directory does not allow it.
+int CreateTempBeside(const std::string& target, std::string& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  const std::string dir = DirectoryOf(target);
+  const std::string base = BaseNameOf(target);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    tempPath = dir + "/." + base + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + "." +
+               std::to_string(static_cast<unsigned long long>(tick) % 1000000u) + ".tmp";
+    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// A name with a line feed would shift every later line of the file.
+bool CheckStorable(const ProjectRecord& record, std::string& what) {
+  if (record.TextureFile.find('\n') != std::string::npos) {
+    what = "the texture file name contains a line break";
+    return false;
+  }
+  for (size_t k = 0; k < record.Cuts.size(); ++k) {
+    if (record.Cuts[k].CutterFileName.find('\n') != std::string::npos) {
+      what = "the cutter file name of cut " + std::to_string(k + 1) + " contains a line break";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+ProjectReadResult ParseProject(std::string_view text) {
+  LineReader in(SplitLines(text));
+  ProjectRecord record;
+  if (!ParseInto(in, record)) return std::move(in.Result());
+  ProjectReadResult result;
+  result.Ok = true;
+  result.Record = std::move(record);
+  return result;
+}
+
+ProjectReadResult ReadProjectFile(const std::string& path) {
+  ProjectReadResult failed;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    failed.Message = std::strerror(errno);
+    return failed;
+  }
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      failed.Message = std::strerror(errno);
+      close(fd);
+      return failed;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+    if (bytes.size() > MaxProjectBytes) {
+      close(fd);
+      failed.Message = "the file is too large to be a project file (more than 64 MiB)";
+      return failed;
+    }
+  }
+  close(fd);
+  return ParseProject(bytes);
+}
+
+std::string FormatProject(const ProjectRecord& r) {
+  std::string out;
+  out.reserve(64 + r.TextureFile.size() + r.Cuts.size() * 48);
+  auto line = [&out](std::string_view s) {
+    out += s;
+    out += "\r\n";
+  };
+  auto number = [&line](int32_t v) { line(std::to_string(v)); };
+  line("1");
+  number(r.CurrentCutter);
+  number(r.StockWidth);
+  number(r.StockHeight);
+  number(r.WoodColour);
+  line(r.TextureFile);
+  line(r.TextureMap ? "TRUE" : "FALSE");
+  number(r.RepeatV);
+  number(r.RepeatH);
+  number(static_cast<int32_t>(r.Cuts.size()));
+  for (const ProjectCut& cut : r.Cuts) {
+    number(cut.Fence);
+    number(cut.Height);
+    number(cut.Face);
+    line(cut.CutterFileName);
+  }
+  number(r.FaceOnTable);
+  return out;
+}
+
+bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std::string& error) {
+  std::string unstorable;
+  if (!CheckStorable(record, unstorable)) {
+    error = "cannot write " + path + ": " + unstorable;
+    return false;
+  }
+  if (record.Cuts.size() > static_cast<size_t>((INT32_MAX - HeadLines - 1) / LinesPerCut)) {
+    error = "cannot write " + path + ": too many cuts";
+    return false;
+  }
+
+  // Replace what a symbolic link points to, not the link, and keep an existing file's mode.
+  std::string target = path;
+  struct stat linkInfo{};
+  if (lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
+    if (char* resolved = realpath(path.c_str(), nullptr)) {
+      target = resolved;
+      std::free(resolved);
+    }
+  }
+
+  std::string tempPath;
+  const int fd = CreateTempBeside(target, tempPath);
+  if (fd < 0) {
+    error = SystemError("write", path, errno);
+    return false;
+  }
+  struct stat targetInfo{};
+  if (stat(target.c_str(), &targetInfo) == 0 && S_ISREG(targetInfo.st_mode)) {
+    fchmod(fd, targetInfo.st_mode & 07777);
+  }
+
+  const std::string bytes = FormatProject(record);
+  int err = 0;
+  if (!WriteAll(fd, bytes) || fsync(fd) != 0) err = errno;
+  if (close(fd) != 0 && err == 0) err = errno;
+  if (err == 0 && rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
+  if (err != 0) {
+    unlink(tempPath.c_str());
+    error = SystemError("write", path, err);
+    return false;
+  }
+  // Make the rename itself durable; a failure here no longer endangers either file.
+  const int dirFd = open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    fsync(dirFd);
+    close(dirFd);
+  }
+  return true;
+}
+
+ProjectRecord RecordFromModel(const Model& model) {
+  ProjectRecord r;
+  r.CurrentCutter = model.CurrentCutter;
+  r.StockWidth = model.StockWidth;
+  r.StockHeight = model.StockHeight;
+  r.WoodColour = static_cast<int32_t>(model.WoodSwatch);
+  r.TextureFile = model.TextureFile;
+  r.TextureMap = model.TextureMap;
+  r.RepeatV = model.TextureRepeatV;
+  r.RepeatH = model.TextureRepeatH;
+  r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
+  for (int k = 1; k <= model.CutCount(); ++k) {
+    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    const TTool* tool = model.Cutter(cut.Cutter);
+    r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
+  }
+  r.FaceOnTable = model.FaceOnTable;
+  return r;
+}
+
+void ApplyRecord(Model& model, const ProjectRecord& record) {
+  model.NewWorkpiece(record.StockWidth, record.StockHeight);
+  model.CutList.reserve(record.Cuts.size() + 1);
+  for (const ProjectCut& stored : record.Cuts) {
+    TCut cut;
+    cut.Fence = stored.Fence;
+    cut.Height = stored.Height;
+    cut.Face = stored.Face;
+    cut.Cutter = model.FindCutter(stored.CutterFileName);
+    cut.CutterFileName = stored.CutterFileName;
+    model.CutList.push_back(std::move(cut));
+  }
+  model.FaceOnTable = record.FaceOnTable;
+  model.SetWoodSwatch(static_cast<Colour>(record.WoodColour));
+  model.TextureFile = record.TextureFile;
+  model.TextureMap = record.TextureMap;
+  // The repeat counters of the Texture window hold 1..10, as they would after setting them.
+  model.TextureRepeatV = std::clamp(record.RepeatV, 1, 10);
+  model.TextureRepeatH = std::clamp(record.RepeatH, 1, 10);
+  const bool cutterKnown = record.CurrentCutter >= 1 && record.CurrentCutter <= model.CutterCount();
+  model.CurrentCutter = cutterKnown ? record.CurrentCutter : 1;
+}
+
+}  // namespace kerf
