@@ -1,6 +1,7 @@
 // Raster: an off-screen picture of 32-bit colours with exact line and flood-fill rules.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,8 +39,8 @@ class Raster {
   // the border colour with fill. Nothing happens when (x, y) is outside or already border.
   void FloodFillBorder(int x, int y, Colour border, Colour fill);
 
-  const Colour* Row(int y) const { return &pixels_[static_cast<size_t>(y) * width_]; }
-  Colour* Row(int y) { return &pixels_[static_cast<size_t>(y) * width_]; }
+  const Colour* Row(int y) const { return &pixels_[static_cast<std::size_t>(y) * width_]; }
+  Colour* Row(int y) { return &pixels_[static_cast<std::size_t>(y) * width_]; }
 
  private:
   int width_;
