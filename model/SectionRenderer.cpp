@@ -1,0 +1,231 @@
+// RenderSection: the stock rectangle, every cut turned to the current orientation, bearing figures.
+#include "model/SectionRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/Orientation.h"
+
+namespace kerf {
+
+namespace {
+
+// Lengths to pixels: the product of two single-precision values formed in double, rounded to
+// the nearest integer with halves to the even neighbour.
+int RoundProduct(double length, float scale) {
+  return static_cast<int>(std::nearbyint(length * static_cast<double>(scale)));
+}
+
+// Where the section's rectangle lies on the raster and the scales it is drawn at.
+struct Frame {
+  int W, H;
+  float r, s;  // pixels per unit, horizontally and vertically, zoom included
+  int left, top;
+};
+
+// The axis of a cut's cutter on the raster and how its rows are turned.
+struct Placement {
+  int v, u;
+  int turn;  // 0: upright, 2: upside down, -1: rows run upwards, +1: rows run downwards
+};
+
+Placement PlaceCut(int orientationCase, const TCut& cut, const Frame& f) {
+  const int fenceX = RoundProduct(cut.Fence, f.r);
+  const int fenceY = RoundProduct(cut.Fence, f.s);
+  const int heightX = RoundProduct(cut.Height, f.r);
+  const int heightY = RoundProduct(cut.Height, f.s);
+  switch (orientationCase) {
+    case 2: return {f.W - heightX, f.top + fenceY, -1};
+    case 3: return {f.left + fenceX, f.top + heightY, 2};
+    case 4: return {f.left + heightX, f.H - fenceY, +1};
+    case 5: return {f.left + fenceX, f.H - heightY, 0};
+    case 6: return {f.W - heightX, f.H - fenceY, -1};
+    case 7: return {f.W - fenceX, f.top + heightY, 2};
+    case 8: return {f.left + heightX, f.top + fenceY, +1};
+    default: return {f.W - fenceX, f.H - heightY, 0};  // case 1, and a cut of no known state
+  }
+}
+
+// Paints the area swept by the cutter white, one line per profile row.
+void PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
+  const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
+  for (int l = 1; l <= rows; ++l) {
+    const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
+    const int b = RoundProduct(l, f.s);
+    switch (p.turn) {
+      case 0: raster.Line(p.v - a, p.u - b, p.v + a, p.u - b, White); break;
+      case 2: raster.Line(p.v + a, p.u + b, p.v - a, p.u + b, White); break;
+      case -1: raster.Line(p.v - b, p.u + a, p.v - b, p.u - a, White); break;
+      default: raster.Line(p.v + b, p.u - a, p.v + b, p.u + a, White); break;
+    }
+  }
+}
+
+// The mounted cutter's outline in black at fence f and height h, never turned: up the
+// cutting side and back down the axis side.
+void DrawCutterOutline(Raster& raster, const TTool& tool, const SectionView& view,
+                       const Frame& f) {
+  const auto& P = tool.Profile;
+  const double fence = view.Fence;
+  const double height = view.CutterHeight;
+  const double r = f.r;
+  const double s = f.s;
+  auto x = [&](double offset) { return static_cast<int>(std::nearbyint(f.W - offset * r)); };
+  auto y = [&](int l) { return static_cast<int>(std::nearbyint(f.H - (height + l) * s)); };
+  const int rows = std::clamp(tool.RowCount, 1, MaxProfileRows);
+  int penX = x(fence - P[1]);
+  int penY = y(1);
+  auto lineTo = [&](int toX, int toY) {
+    raster.Line(penX, penY, toX, toY, Black);
+    penX = toX;
+    penY = toY;
+  };
+  for (int l = 1; l <= rows; ++l) lineTo(x(fence + P[static_cast<size_t>(l)]), y(l));
+  for (int l = rows; l >= 1; --l) lineTo(x(fence - P[static_cast<size_t>(l)]), y(l));
+}
+
+// Copies the part of `from` that fits onto `to` at (0, 0); the rest of `to` is left alone.
+void CopyPicture(const Raster& from, Raster& to) {
+  const int rows = std::min(from.Height(), to.Height());
+  const int cols = std::min(from.Width(), to.Width());
+  for (int y = 0; y < rows; ++y) std::copy(from.Row(y), from.Row(y) + cols, to.Row(y));
+}
+
+}  // namespace
+
+float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H) {
+  // The line examined: a row from column `left` to W - 1, or a column from row `top` to H - 1.
+  // The top side is read one row inside the rectangle.
+  bool isRow = true;
+  int fixed = 0;
+  long long n = 0;
+  switch (side) {
+    case SideTop:
+      fixed = top + 1;
+      n = static_cast<long long>(W) - left;
+      break;
+    case SideRight:
+      isRow = false;
+      fixed = W - 1;
+      n = static_cast<long long>(H) - top;
+      break;
+    case SideBottom:
+      fixed = H - 1;
+      n = static_cast<long long>(W) - left;
+      break;
+    case SideLeft:
+      isRow = false;
+      fixed = left;
+      n = static_cast<long long>(H) - top;
+      break;
+    default:
+      return 0;
+  }
+  if (n <= 0) return 0;
+
+  // Pixels off the raster read as white, so only the part on the raster is counted.
+  long long count = 0;
+  if (isRow) {
+    if (fixed < 0 || fixed >= canvas.Height()) return 0;
+    const int from = std::max(left, 0);
+    const int to = std::min(W, canvas.Width());
+    const Colour* row = canvas.Row(fixed);
+    for (int x = from; x < to; ++x) count += row[x] != White;
+  } else {
+    if (fixed < 0 || fixed >= canvas.Width()) return 0;
+    const int from = std::max(top, 0);
+    const int to = std::min(H, canvas.Height());
+    for (int y = from; y < to; ++y) count += canvas.Row(y)[fixed] != White;
+  }
+  if (count == 0) return 0;
+  return static_cast<float>(static_cast<double>(count) / static_cast<double>(n) * 100.0);
+}
+
+void RenderSection(Model& model, const SectionView& view) {
+  Raster& raster = model.SectionBitmap;
+  const int W = view.W;
+  const int H = view.H;
+  const int zoom = view.Zoom;
+  const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
+
+  // Scales are single precision; the stock extents are rounded from the exact ratio and
+  // then magnified, so they do not inherit the scale's error.
+  Frame f{};
+  f.W = W;
+  f.H = H;
+  f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
+  f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
+  const int SH =
+      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight / 1100.0)) * zoom;
+  const int SW =
+      static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth / 1100.0)) * zoom;
+  const int across = oddState ? SH : SW;  // extent along the table
+  const int upright = oddState ? SW : SH;
+  f.left = W - across;
+  f.top = H - upright;
+
+  raster.Fill(White);
+  raster.Line(W, H, W, f.top, view.Material);
+  raster.Line(W, f.top, f.left, f.top, view.Material);
+  raster.Line(f.left, f.top, f.left, H, view.Material);
+  raster.Line(f.left, H, W, H, view.Material);
+  raster.FloodFillBorder(W - 1, H - 1, view.Material, view.Material);
+
+  const bool measure = !view.DrawCutter;
+  for (int i = 1; i <= model.CutCount(); ++i) {
+    TCut& cut = model.CutList[static_cast<size_t>(i)];
+    // A cut made in no known state is placed and measured as if made in the current one.
+    int fenceSide = SideRight;
+    int tableSide = SideBottom;
+    const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable, fenceSide, tableSide);
+    if (orientationCase == 0) {
+      fenceSide = SideRight;
+      tableSide = SideBottom;
+    }
+    if (measure) {
+      cut.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
+      cut.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+    }
+    if (const TTool* tool = model.Cutter(cut.Cutter))
+      PaintCut(raster, *tool, PlaceCut(orientationCase, cut, f), f);
+    if (measure) {
+      cut.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
+      cut.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+    }
+  }
+
+  if (view.DrawCutter) {
+    if (const TTool* tool = model.Cutter(model.CurrentCutter))
+      DrawCutterOutline(raster, *tool, view, f);
+  }
+}
+
+void MeasureSection(Model& model) {
+  SectionView view;
+  view.W = SectionSize;
+  view.H = SectionSize;
+  view.Zoom = 1;
+  view.DrawCutter = false;
+  view.Material = Black;
+  RenderSection(model, view);
+  CopyPicture(model.SectionBitmap, model.Image2);
+}
+
+Raster PreviewSection(Model& model, int W, int H, int zoom, Colour material, int32_t fence,
+                      int32_t height) {
+  SectionView view;
+  view.W = W;
+  view.H = H;
+  view.Zoom = zoom;
+  view.DrawCutter = true;
+  view.Material = material;
+  view.Fence = fence;
+  view.CutterHeight = height;
+  RenderSection(model, view);
+
+  Raster picture(W, H);
+  CopyPicture(model.SectionBitmap, picture);
+  return picture;
+}
+
+}  // namespace kerf
