@@ -1,0 +1,60 @@
+// The cut report as data: its lines, each with the colour it is shown in.
+#include "model/CutReport.h"
+
+#include "model/CutVerdict.h"
+#include "model/LengthText.h"
+
+namespace kerf {
+
+namespace {
+
+std::string CutterText(const Model& model, const TCut& cut) {
+  if (const TTool* tool = model.Cutter(cut.Cutter)) return tool->Name;
+  // The project named a bitmap that is not in the library: say which one.
+  return cut.CutterFileName + " (missing)";
+}
+
+std::string PercentText(float percent) { return std::to_string(RoundPercent(percent)) + "%"; }
+
+std::string LengthTextOf(int32_t hundredths, LengthUnit unit) {
+  // Hundredths to inches in single precision, as every length text is given them.
+  return FormatLength(static_cast<float>(hundredths) / 100.0f, unit);
+}
+
+}  // namespace
+
+CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
+  CutReport lines;
+  const int cutCount = model.CutCount();
+  if (cutCount <= 0) return lines;
+  lines.reserve(ReportHeaderLines + static_cast<size_t>(cutCount) * ReportLinesPerCut);
+
+  auto add = [&lines](std::string text, Colour colour) {
+    lines.push_back(ReportLine{std::move(text), colour});
+  };
+  add("Cut List report: " + model.ProjectFileName + "   " + dateTime, Black);
+  add("", Black);
+  add("The information below is for guidance only.", Black);
+  add("Always read the manuals supplied with your power tools and follow all safety instructions.",
+      Black);
+  add("", Black);
+
+  for (int i = 1; i <= cutCount; ++i) {
+    const TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const Verdict verdict = JudgeCut(cut);
+    const Colour colour = VerdictColour(verdict);
+    add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
+    add("  Cutter: " + CutterText(model, cut), colour);
+    add("  Face on Table: " + std::to_string(cut.Face), colour);
+    add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit), colour);
+    add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit), colour);
+    add("  Material on table before cut: " + PercentText(cut.TableBefore), colour);
+    add("  Material on table after cut: " + PercentText(cut.TableAfter), colour);
+    add("  Material against fence before cut: " + PercentText(cut.FenceBefore), colour);
+    add("  Material against fence after cut: " + PercentText(cut.FenceAfter), colour);
+    add("", colour);
+  }
+  return lines;
+}
+
+}  // namespace kerf

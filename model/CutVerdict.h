@@ -1,0 +1,35 @@
+// Cut safety verdicts: how much stock still bears on the table and the fence after a cut.
+#pragma once
+
+#include <string>
+
+#include "model/Cut.h"
+#include "model/Raster.h"
+
+namespace kerf {
+
+enum class Verdict { CutOK, Caution, Danger };
+
+// Below these percentages of a bearing side left after the cut, a cut is a caution or a danger.
+inline constexpr float CautionPercent = 50.0f;
+inline constexpr float DangerPercent = 20.0f;
+
+inline constexpr Colour VerdictYellow = MakeColour(255, 255, 0);
+inline constexpr Colour VerdictRed = MakeColour(255, 0, 0);
+
+// Judged on the stored single-precision "after" figures; the "before" figures play no part.
+Verdict JudgeCut(float fenceAfter, float tableAfter);
+inline Verdict JudgeCut(const TCut& cut) { return JudgeCut(cut.FenceAfter, cut.TableAfter); }
+
+// " (Cut OK)", " (Caution)", " (Danger)": the text after "Cut #i" in the report.
+const char* VerdictText(Verdict verdict);
+// "Cut OK", "Caution", "Danger": the verdict's plain name.
+const char* VerdictName(Verdict verdict);
+// Black, yellow or red: the colour of the cut's block in the report.
+Colour VerdictColour(Verdict verdict);
+
+// A bearing figure as printed: the nearest whole percent, exact halves to the even neighbour
+// (12.5 -> 12, 13.5 -> 14). A figure that is not a number prints as 0.
+long RoundPercent(float percent);
+
+}  // namespace kerf
