@@ -1,0 +1,98 @@
+// The cutter library loader: lists the tools directory, decodes each bitmap and scans its profile.
+#include "project/CutterLibrary.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "model/CutterScan.h"
+#include "project/PictureFile.h"
+
+namespace kerf {
+
+namespace {
+
+// Ends the progress report however loading ends.
+class ProgressScope {
+ public:
+  ProgressScope(ProgressSink& progress, int count) : progress_(progress) {
+    progress_.Begin("Setup Tools....", count);
+  }
+  ~ProgressScope() { progress_.End(); }
+  ProgressScope(const ProgressScope&) = delete;
+  ProgressScope& operator=(const ProgressScope&) = delete;
+
+ private:
+  ProgressSink& progress_;
+};
+
+bool HasBmpExtension(const std::string& name) {
+  if (name.size() < 4) return false;
+  const std::string ext = name.substr(name.size() - 4);
+  return ext[0] == '.' && (ext[1] | 0x20) == 'b' && (ext[2] | 0x20) == 'm' &&
+         (ext[3] | 0x20) == 'p';
+}
+
+// Names in the order of a sorted list: without regard to case, and names that differ only
+// in case by their bytes, so that the order never depends on how the directory lists them.
+bool ListsBefore(const std::string& a, const std::string& b) {
+  const int folded = QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive);
+  if (folded != 0) return folded < 0;
+  return a < b;
+}
+
+std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;  // follows links; skips folders
+    std::string name = it->path().filename().string();
+    if (HasBmpExtension(name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end(), ListsBefore);
+  return names;
+}
+
+// LoadPicture names the file in its message; the skipped list names it already.
+std::string ReasonWithoutPath(const std::string& message, const std::string& path) {
+  const std::string prefix = path + ": ";
+  if (message.compare(0, prefix.size(), prefix) == 0) return message.substr(prefix.size());
+  return message;
+}
+
+}  // namespace
+
+CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& progress) {
+  CutterLibrary library;
+  std::error_code ec;
+  const std::filesystem::path folder(directory);
+  library.DirectoryFound = std::filesystem::is_directory(folder, ec);
+
+  const std::vector<std::string> names =
+      library.DirectoryFound ? BitmapNames(folder) : std::vector<std::string>();
+  ProgressScope scope(progress, static_cast<int>(names.size()));
+
+  library.Tools.reserve(names.size());
+  Raster bitmap(0, 0);
+  for (size_t i = 0; i < names.size(); ++i) {
+    progress.Step(static_cast<int>(i + 1));
+    const std::string& name = names[i];
+    const std::string path = (folder / name).string();
+    std::string error;
+    if (!LoadPicture(path, bitmap, error)) {
+      library.Skipped.push_back({name, ReasonWithoutPath(error, path)});
+      continue;
+    }
+    TTool& tool = library.Tools.emplace_back();
+    tool.FileName = name;
+    tool.Name = CutterDisplayName(name);
+    ScanCutterProfile(bitmap, tool);
+  }
+  return library;
+}
+
+}  // namespace kerf

@@ -1,0 +1,227 @@
+// Picture files to and from Rasters through QImage, with the BMP header checked before decoding.
+#include "project/PictureFile.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cstdlib>
+
+namespace kerf {
+
+namespace {
+
+// Larger pictures are refused before anything is decoded: no cutter bitmap, texture or
+// photograph comes near these, and a forged header must not make us allocate gigabytes.
+constexpr int64_t MaxSide = 20000;
+constexpr int64_t MaxPixels = 64LL * 1024 * 1024;
+constexpr int64_t MaxFileBytes = 512LL * 1024 * 1024;
+
+uint32_t ReadLE(const uint8_t* p, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
+  return v;
+}
+
+std::string SizeText(int64_t width, int64_t height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+bool CheckSize(int64_t width, int64_t height, std::string& reason) {
+  if (width <= 0 || height <= 0) {
+    reason = "the picture has no pixels (" + SizeText(width, height) + ")";
+    return false;
+  }
+  if (width > MaxSide || height > MaxSide || width * height > MaxPixels) {
+    reason = "the picture is too large (" + SizeText(width, height) + " pixels)";
+    return false;
+  }
+  return true;
+}
+
+// A BMP's headers say how many bytes of pixels follow; QImage reads a file that stops short
+// without complaint and fills the missing rows with garbage. The headers are checked here,
+// and an uncompressed file must hold every row it announces.
+bool CheckBmpHeader(const uint8_t* data, size_t size, std::string& reason) {
+  constexpr size_t FileHeaderBytes = 14;
+  if (size < FileHeaderBytes + 12) {
+    reason = "the BMP file is too short to hold its headers";
+    return false;
+  }
+  const uint32_t pixelOffset = ReadLE(data + 10, 4);
+  const uint32_t infoBytes = ReadLE(data + 14, 4);
+  int64_t width = 0;
+  int64_t height = 0;
+  uint32_t bitCount = 0;
+  uint32_t compression = 0;  // BI_RGB
+  if (infoBytes == 12) {     // the old OS/2 core header: 16-bit sizes, never compressed
+    width = static_cast<int16_t>(ReadLE(data + 18, 2));
+    height = static_cast<int16_t>(ReadLE(data + 20, 2));
+    bitCount = ReadLE(data + 24, 2);
+  } else if (infoBytes >= 40) {
+    if (size < FileHeaderBytes + 40) {
+      reason = "the BMP file is too short to hold its headers";
+      return false;
+    }
+    width = static_cast<int32_t>(ReadLE(data + 18, 4));
+    height = static_cast<int32_t>(ReadLE(data + 22, 4));
+    bitCount = ReadLE(data + 28, 2);
+    compression = ReadLE(data + 30, 4);
+  } else {
+    reason = "the BMP header has an unknown size (" + std::to_string(infoBytes) + " bytes)";
+    return false;
+  }
+  if (!CheckSize(width, std::llabs(height), reason)) return false;
+  if (pixelOffset < FileHeaderBytes + infoBytes || pixelOffset > size) {
+    reason = "the BMP header points at pixels outside the file";
+    return false;
+  }
+
+  constexpr uint32_t BiRgb = 0, BiBitfields = 3, BiAlphaBitfields = 6;
+  if (compression != BiRgb && compression != BiBitfields && compression != BiAlphaBitfields)
+    return true;  // run-length coded: the decoder stops at the end of the data itself
+  switch (bitCount) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    default:
+      reason = "the BMP has an unsupported depth of " + std::to_string(bitCount) + " bits";
+      return false;
+  }
+  const int64_t stride = (width * bitCount + 31) / 32 * 4;  // rows are padded to 4 bytes
+  const int64_t needed = static_cast<int64_t>(pixelOffset) + stride * std::llabs(height);
+  if (static_cast<int64_t>(size) < needed) {
+    reason = "the BMP file is truncated: its header announces " + SizeText(width, std::llabs(height)) +
+             " pixels in " + std::to_string(needed) + " bytes, but the file has only " +
+             std::to_string(size);
+    return false;
+  }
+  return true;
+}
+
+bool Decode(const uint8_t* data, size_t size, Raster& picture, std::string& reason) {
+  if (size == 0) {
+    reason = "the file is empty";
+    return false;
+  }
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M' && !CheckBmpHeader(data, size, reason))
+    return false;
+
+  QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                             static_cast<qsizetype>(size));
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setDecideFormatFromContent(true);
+  if (!reader.canRead()) {
+    reason = "the file is not a picture in a known format";
+    return false;
+  }
+  const QSize announced = reader.size();  // from the header, where the format has one
+  if (announced.isValid() && !CheckSize(announced.width(), announced.height(), reason))
+    return false;
+
+  QImage image;
+  if (!reader.read(&image) || image.isNull()) {
+    reason = "the picture cannot be decoded (" + reader.errorString().toStdString() + ")";
+    return false;
+  }
+  if (!CheckSize(image.width(), image.height(), reason)) return false;
+
+  image = image.convertToFormat(QImage::Format_RGB32);
+  picture = Raster(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    Colour* target = picture.Row(y);
+    for (int x = 0; x < image.width(); ++x)
+      target[x] = MakeColour(qRed(source[x]), qGreen(source[x]), qBlue(source[x]));
+  }
+  return true;
+}
+
+// The QImageWriter format for a file name, from its extension; empty when it has none we write.
+QByteArray WriterFormat(const std::string& path) {
+  const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+  if (suffix == "png") return "png";
+  if (suffix == "bmp") return "bmp";
+  if (suffix == "ppm") return "ppm";
+  if (suffix == "jpg" || suffix == "jpeg") return "jpg";
+  return {};
+}
+
+}  // namespace
+
+bool LoadPicture(const std::string& path, Raster& picture, std::string& error) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = path + ": " + file.errorString().toStdString();
+    return false;
+  }
+  if (file.size() > MaxFileBytes) {
+    error = path + ": the file is too large to be a picture (" + std::to_string(file.size()) +
+            " bytes)";
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    error = path + ": " + file.errorString().toStdString();
+    return false;
+  }
+  std::string reason;
+  if (!Decode(reinterpret_cast<const uint8_t*>(bytes.constData()),
+              static_cast<size_t>(bytes.size()), picture, reason)) {
+    error = path + ": " + reason;
+    return false;
+  }
+  return true;
+}
+
+bool LoadPictureFromMemory(const uint8_t* data, size_t size, Raster& picture,
+                           std::string& error) {
+  if (data == nullptr) size = 0;
+  return Decode(data, size, picture, error);
+}
+
+bool SavePicture(const std::string& path, const Raster& picture, std::string& error) {
+  const QByteArray format = WriterFormat(path);
+  if (format.isEmpty()) {
+    error = path + ": unknown picture type; use .png, .bmp, .ppm or .jpg";
+    return false;
+  }
+  if (picture.Width() <= 0 || picture.Height() <= 0) {
+    error = path + ": the picture has no pixels";
+    return false;
+  }
+
+  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const Colour* source = picture.Row(y);
+    QRgb* target = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.Width(); ++x)
+      target[x] = qRgb(ColourRed(source[x]), ColourGreen(source[x]), ColourBlue(source[x]));
+  }
+
+  // Written beside the target and renamed over it, so a failed write leaves the old file.
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = path + ": " + file.errorString().toStdString();
+    return false;
+  }
+  QImageWriter writer(&file, format);
+  if (format == "jpg") writer.setQuality(95);
+  if (!writer.write(image)) {
+    error = path + ": " + writer.errorString().toStdString();
+    file.cancelWriting();
+    return false;
+  }
+  if (!file.commit()) {
+    error = path + ": " + file.errorString().toStdString();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kerf
