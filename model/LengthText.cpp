@@ -27,7 +27,7 @@ std::string WholeText(double w) {
 
 std::string FormatLength(float x, LengthUnit unit) {
   double value = x;  // all arithmetic in double on the single-precision input
-  if (std::isnan(value)) value = 0;
+  if (std::isnan(value) || value == 0) value = 0;  // no sign on zero, negative zero included
   std::string text;
   if (value < 0) {
     text = "-";

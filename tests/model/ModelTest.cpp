@@ -1,0 +1,194 @@
+// Model: appending cuts, New, the cut-list edits, the cutter lookups and the wood colour.
+#include "model/Model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kerf {
+namespace {
+
+TTool NamedTool(const std::string& fileName) {
+  TTool tool;
+  tool.FileName = fileName;
+  tool.Name = fileName;
+  return tool;
+}
+
+// A model with cuts whose fences are 10, 20, ... and cutters 1, 2, ... (each named).
+Model ModelWithCuts(int count) {
+  Model model;
+  std::vector<TTool> tools;
+  for (int i = 1; i <= count; ++i) tools.push_back(NamedTool("c" + std::to_string(i) + ".bmp"));
+  model.SetCutterLibrary(tools);
+  model.NewWorkpiece(200, 200);
+  for (int i = 1; i <= count; ++i) {
+    model.CurrentCutter = i;
+    model.FaceOnTable = i % 8 + 1;
+    model.AppendCut(10 * i, i);
+    model.CutList.back().FenceBefore = static_cast<float>(i);  // a figure that must stay put
+  }
+  return model;
+}
+
+std::vector<int> Fences(const Model& model) {
+  std::vector<int> fences;
+  for (int i = 1; i <= model.CutCount(); ++i) fences.push_back(model.CutList[i].Fence);
+  return fences;
+}
+
+// Every cut keeps its four settings together, whatever slot it moved to.
+void ExpectSettingsTogether(const Model& model) {
+  for (int i = 1; i <= model.CutCount(); ++i) {
+    const TCut& cut = model.CutList[i];
+    const int n = cut.Fence / 10;
+    EXPECT_EQ(cut.Height, n);
+    EXPECT_EQ(cut.Face, n % 8 + 1);
+    EXPECT_EQ(cut.Cutter, n);
+    EXPECT_EQ(cut.CutterFileName, "c" + std::to_string(n) + ".bmp");
+    EXPECT_EQ(cut.FenceBefore, static_cast<float>(i)) << "figures stay with the slot";
+  }
+}
+
+TEST(Model, AppendCutCopiesTheCurrentSettings) {
+  Model model = ModelWithCuts(2);
+  model.FaceOnTable = 6;
+  model.CurrentCutter = 2;
+  model.AppendCut(-150, 320);
+  ASSERT_EQ(model.CutCount(), 3);
+  const TCut& cut = model.CutList[3];
+  EXPECT_EQ(cut.Fence, -150);
+  EXPECT_EQ(cut.Height, 320);
+  EXPECT_EQ(cut.Face, 6);
+  EXPECT_EQ(cut.Cutter, 2);
+  EXPECT_EQ(cut.CutterFileName, "c2.bmp");
+
+  model.CurrentCutter = 7;  // no such cutter: the cut keeps the number, without a file name
+  model.AppendCut(0, 0);
+  EXPECT_EQ(model.CutList[4].Cutter, 7);
+  EXPECT_EQ(model.CutList[4].CutterFileName, "");
+}
+
+TEST(Model, NewWorkpieceResetsAndClampsTheStock) {
+  Model model = ModelWithCuts(3);
+  model.ProfileZoom = 4;
+  model.FaceOnTable = 8;
+  const struct {
+    int width, height, expectedWidth, expectedHeight;
+  } sizes[] = {{200, 200, 200, 200}, {49, 1001, 50, 1000}, {-5, 0, 50, 50}, {1000, 50, 1000, 50}};
+  for (const auto& size : sizes) {
+    model.NewWorkpiece(size.width, size.height);
+    EXPECT_EQ(model.CutCount(), 0);
+    EXPECT_EQ(model.FaceOnTable, 3);
+    EXPECT_EQ(model.ProfileZoom, 1);
+    EXPECT_EQ(model.StockWidth, size.expectedWidth);
+    EXPECT_EQ(model.StockHeight, size.expectedHeight);
+  }
+}
+
+TEST(Model, DeleteCutMovesTheLaterCutsUp) {
+  Model model = ModelWithCuts(4);
+  EXPECT_TRUE(model.DeleteCut(2));
+  EXPECT_EQ(Fences(model), (std::vector<int>{10, 30, 40}));
+  ExpectSettingsTogether(model);
+
+  EXPECT_TRUE(model.DeleteCut(3));  // the last one
+  EXPECT_EQ(Fences(model), (std::vector<int>{10, 30}));
+
+  Model single = ModelWithCuts(1);
+  EXPECT_TRUE(single.DeleteCut(1));
+  EXPECT_EQ(single.CutCount(), 0);
+}
+
+TEST(Model, EditsOutsideTheListChangeNothing) {
+  Model model = ModelWithCuts(3);
+  EXPECT_FALSE(model.DeleteCut(0));
+  EXPECT_FALSE(model.DeleteCut(4));
+  EXPECT_FALSE(model.MoveCutUp(1));    // the first cut cannot go up
+  EXPECT_FALSE(model.MoveCutUp(4));
+  EXPECT_FALSE(model.MoveCutDown(3));  // the last cut cannot go down
+  EXPECT_FALSE(model.MoveCutDown(0));
+  EXPECT_EQ(Fences(model), (std::vector<int>{10, 20, 30}));
+
+  Model empty = ModelWithCuts(0);
+  EXPECT_FALSE(empty.DeleteCut(1));
+  EXPECT_FALSE(empty.MoveCutUp(1));
+  EXPECT_FALSE(empty.MoveCutDown(1));
+  Model one = ModelWithCuts(1);
+  EXPECT_FALSE(one.MoveCutDown(1));
+  EXPECT_FALSE(one.MoveCutUp(1));
+}
+
+TEST(Model, MovingCutsExchangesOnlyTheirSettings) {
+  Model model = ModelWithCuts(4);
+  EXPECT_TRUE(model.MoveCutUp(3));
+  EXPECT_EQ(Fences(model), (std::vector<int>{10, 30, 20, 40}));
+  ExpectSettingsTogether(model);
+  EXPECT_TRUE(model.MoveCutDown(1));
+  EXPECT_EQ(Fences(model), (std::vector<int>{30, 10, 20, 40}));
+  EXPECT_TRUE(model.MoveCutDown(3));
+  EXPECT_EQ(Fences(model), (std::vector<int>{30, 10, 40, 20}));
+  ExpectSettingsTogether(model);
+}
+
+TEST(Model, OrientationAndZoomOperations) {
+  Model model;
+  EXPECT_EQ(model.FaceOnTable, 0);
+  model.RotateStockAnticlockwise();
+  model.RotateStockClockwise();
+  model.FlipStock();
+  EXPECT_EQ(model.FaceOnTable, 0) << "no state before the first New";
+
+  model.NewWorkpiece(200, 200);
+  model.RotateStockAnticlockwise();
+  EXPECT_EQ(model.FaceOnTable, 4);
+  model.FlipStock();
+  EXPECT_EQ(model.FaceOnTable, 6);
+  model.RotateStockClockwise();
+  EXPECT_EQ(model.FaceOnTable, 5);
+
+  const int zoomIn[] = {2, 4, 4};
+  for (int expected : zoomIn) {
+    model.ZoomIn();
+    EXPECT_EQ(model.ProfileZoom, expected);
+  }
+  const int zoomOut[] = {2, 1, 1};
+  for (int expected : zoomOut) {
+    model.ZoomOut();
+    EXPECT_EQ(model.ProfileZoom, expected);
+  }
+}
+
+TEST(Model, CutterLookups) {
+  Model model;
+  EXPECT_EQ(model.Cutter(1), nullptr);
+  model.CurrentCutter = 5;
+  model.SetCutterLibrary({NamedTool("A.bmp"), NamedTool("b.BMP"), NamedTool("a.bmp")});
+  EXPECT_EQ(model.CutterCount(), 3);
+  EXPECT_EQ(model.CurrentCutter, 1);
+  EXPECT_EQ(model.Cutter(0), nullptr);
+  EXPECT_EQ(model.Cutter(4), nullptr);
+  EXPECT_EQ(model.Cutter(-1), nullptr);
+  ASSERT_NE(model.Cutter(2), nullptr);
+  EXPECT_EQ(model.Cutter(2)->FileName, "b.BMP");
+  EXPECT_EQ(model.FindCutter("a.bmp"), 3);
+  EXPECT_EQ(model.FindCutter("A.bmp"), 1);
+  EXPECT_EQ(model.FindCutter("B.bmp"), 0);
+  EXPECT_EQ(model.FindCutter(""), 0);
+}
+
+TEST(Model, WoodColourFollowsTheSwatch) {
+  Model model;
+  EXPECT_FLOAT_EQ(model.WoodColour[0], 225 / 255.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[1], 123 / 255.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[2], 11 / 255.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[3], 1.0f);
+  model.SetWoodSwatch(MakeColour(0, 255, 51));
+  EXPECT_EQ(model.WoodSwatch, MakeColour(0, 255, 51));
+  EXPECT_FLOAT_EQ(model.WoodColour[0], 0.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[1], 1.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[2], 0.2f);
+}
+
+}  // namespace
+}  // namespace kerf
