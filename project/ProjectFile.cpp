@@ -141,9 +141,9 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
   if (!in.Integer("the number of cuts", cutCount)) return false;
   if (cutCount < 0) return in.Fail(countLine, "the number of cuts is negative: " + std::to_string(cutCount));
   // Check the count against what the file holds before reserving anything for it.
-  const uint64_t needed = static_cast<uint64_t>(cutCount) * LinesPerCut + 1;
+  const uint64_t needed = static_cast<uint64_t>(cutCount) * LinesPerCut;
   if (needed > in.Remaining()) {
-    return in.Fail(countLine, std::to_string(cutCount) + " cuts need " + std::to_string(HeadLines + needed) +
+    return in.Fail(countLine, std::to_string(cutCount) + " cuts need " + std::to_string(HeadLines + needed + 1) +
                                   " lines, but the file has only " + std::to_string(in.Total()));
   }
 
