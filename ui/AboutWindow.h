@@ -1,0 +1,29 @@
+// TForm9 "About": the program's title, its makers, its version and two pictures.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace kerf {
+
+inline constexpr const char* VersionText = "Version: 1.1.2";
+
+// The two pictures of the About window, drawn by the program at the given size.
+QPixmap DrawAboutLogo(QSize size);     // a router bit over a worked edge
+QPixmap DrawAboutMoulding(QSize size);  // a length of moulding seen end-on and along
+
+class AboutWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit AboutWindow(QWidget* parent = nullptr);
+
+  QPushButton* BitBtn1() const { return bitBtn1_; }
+
+ private:
+  QPushButton* bitBtn1_;
+};
+
+}  // namespace kerf

@@ -1,0 +1,256 @@
+// TForm2 "Profile": controls, the drag in the picture, zoom, turning, interlock and Cut.
+#include "ui/ProfileWindow.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include "model/LengthText.h"
+#include "model/SectionRenderer.h"
+#include "ui/HelpKey.h"
+#include "ui/ProfileGlyphs.h"
+#include "ui/RasterImage.h"
+#include "ui/ToolWindowFrame.h"
+
+namespace kerf {
+
+namespace {
+
+// With the interlock on, the cutter may stand above the table only while the fence is at
+// this position (hundredths of an inch) or further back.
+constexpr int InterlockFence = -12;
+
+QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
+                    const char* hint) {
+  auto* slider = new QSlider(Qt::Horizontal, parent);
+  slider->setObjectName(name);
+  slider->setRange(minimum, maximum);
+  slider->setValue(0);
+  slider->setSingleStep(1);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(100);  // one mark an inch; a mark every hundredth would be a smear
+  slider->setToolTip(hint);
+  return slider;
+}
+
+}  // namespace
+
+ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
+    : QWidget(parent, ToolWindowFlags), model_(model) {
+  setObjectName("Form2");
+  setWindowTitle("Profile");
+  setFixedSize(273, 430);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  BuildControls();
+  SetHelpContext(this, 50);
+}
+
+void ProfileWindow::BuildControls() {
+  image1_ = new QLabel(this);
+  image1_->setObjectName("Image1");
+  image1_->setGeometry(12, 10, PictureSize, PictureSize);
+  image1_->setCursor(Qt::SizeAllCursor);
+  image1_->installEventFilter(this);
+  QImage blank(PictureSize, PictureSize, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  image1_->setPixmap(QPixmap::fromImage(blank));
+
+  struct ButtonSpec {
+    ProfileGlyph glyph;
+    const char* hint;
+    int x;
+    void (ProfileWindow::*handler)();
+  };
+  const ButtonSpec buttons[5] = {
+      {ProfileGlyph::ZoomIn, "Zoom in", 12, &ProfileWindow::SpeedButton1Click},
+      {ProfileGlyph::ZoomOut, "Zoom out", 40, &ProfileWindow::SpeedButton2Click},
+      {ProfileGlyph::RotateAnticlockwise, "Click here to rotate anticlockwise", 80,
+       &ProfileWindow::SpeedButton3Click},
+      {ProfileGlyph::FlipEndOverEnd, "Click here to flip end over end", 108,
+       &ProfileWindow::SpeedButton4Click},
+      {ProfileGlyph::RotateClockwise, "Click here to rotate clockwise", 136,
+       &ProfileWindow::SpeedButton5Click},
+  };
+  for (int i = 0; i < 5; ++i) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString("SpeedButton%1").arg(i + 1));
+    button->setIcon(ProfileGlyphIcon(buttons[i].glyph));
+    button->setIconSize(QSize(ProfileGlyphSize, ProfileGlyphSize));
+    button->setGeometry(buttons[i].x, 266, 26, 26);
+    button->setToolTip(buttons[i].hint);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, buttons[i].handler);
+    speedButtons_[i] = button;
+  }
+
+  btCut_ = new QPushButton("Cut", this);
+  btCut_->setObjectName("btCut");
+  btCut_->setGeometry(187, 266, 75, 26);
+  btCut_->setToolTip("Click here to perform cut");
+  btCut_->setDefault(true);
+  connect(btCut_, &QPushButton::clicked, this, &ProfileWindow::btCutClick);
+
+  label3_ = new QLabel("Face against table = 3", this);
+  label3_->setObjectName("Label3");
+  label3_->setGeometry(12, 298, 250, 18);
+
+  chkInterlock_ = new QCheckBox("Inter-lock fence and Height", this);
+  chkInterlock_->setObjectName("chkInterlock");
+  chkInterlock_->setGeometry(12, 318, 250, 20);
+  connect(chkInterlock_, &QCheckBox::toggled, this, &ProfileWindow::chkInterlockClick);
+
+  label1_ = new QLabel("Fence Position", this);
+  label1_->setObjectName("Label1");
+  label1_->setGeometry(12, 342, 110, 18);
+  lblFence_ = new QLabel("0\"", this);
+  lblFence_->setObjectName("lblFence");
+  lblFence_->setGeometry(130, 342, 132, 18);
+  trkHoriz_ = MakeSlider(this, "trkHoriz", -200, FenceMaximum,
+                         "Use slider to move Fence in small increments");
+  trkHoriz_->setGeometry(8, 360, 258, 26);
+  connect(trkHoriz_, &QSlider::valueChanged, this, &ProfileWindow::trkHorizChange);
+
+  label2_ = new QLabel("Height", this);
+  label2_->setObjectName("Label2");
+  label2_->setGeometry(12, 386, 110, 18);
+  lblheight_ = new QLabel("0\"", this);
+  lblheight_->setObjectName("lblheight");
+  lblheight_->setGeometry(130, 386, 132, 18);
+  trkVert_ = MakeSlider(this, "trkVert", -500, 500, "Use slider to move tool in small increments");
+  trkVert_->setGeometry(8, 404, 258, 26);
+  connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
+}
+
+int ProfileWindow::Fence() const { return trkHoriz_->value(); }
+int ProfileWindow::CutterHeight() const { return trkVert_->value(); }
+
+void ProfileWindow::DrawSection() {
+  const Raster picture = PreviewSection(model_, PictureSize, PictureSize, model_.ProfileZoom,
+                                        model_.WoodSwatch, Fence(), CutterHeight());
+  image1_->setPixmap(QPixmap::fromImage(ImageFromRaster(picture)));
+}
+
+void ProfileWindow::WriteLengthLabels() {
+  lblheight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit)));
+  lblFence_->setText(QString::fromStdString(FormatLength(Fence() / 100.0f, model_.Unit)));
+}
+
+void ProfileWindow::UpdateFaceLabel() {
+  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable));
+}
+
+void ProfileWindow::SetCuttersAvailable(bool available) {
+  cuttersAvailable_ = available;
+  UpdateCutEnabled();
+}
+
+void ProfileWindow::SetBusy(bool busy) {
+  busy_ += busy ? 1 : -1;
+  if (busy_ < 0) busy_ = 0;
+  UpdateCutEnabled();
+}
+
+void ProfileWindow::UpdateCutEnabled() { btCut_->setEnabled(cuttersAvailable_ && busy_ == 0); }
+
+void ProfileWindow::btCutClick() {
+  if (!btCut_->isEnabled()) return;
+  model_.AppendCut(Fence(), CutterHeight());
+  emit cutMade();
+}
+
+void ProfileWindow::SpeedButton1Click() { model_.ZoomIn(); }
+void ProfileWindow::SpeedButton2Click() { model_.ZoomOut(); }
+
+void ProfileWindow::SpeedButton3Click() {
+  model_.RotateStockAnticlockwise();
+  UpdateFaceLabel();
+}
+
+void ProfileWindow::SpeedButton4Click() {
+  model_.FlipStock();
+  UpdateFaceLabel();
+}
+
+void ProfileWindow::SpeedButton5Click() {
+  model_.RotateStockClockwise();
+  UpdateFaceLabel();
+}
+
+void ProfileWindow::trkHorizChange() {
+  if (!chkInterlock_->isChecked()) return;
+  if (trkHoriz_->value() > InterlockFence && trkVert_->value() > 0) trkVert_->setValue(0);
+}
+
+void ProfileWindow::trkVertChange() {
+  if (!chkInterlock_->isChecked()) return;
+  if (trkVert_->value() > 0 && trkHoriz_->value() > InterlockFence)
+    trkHoriz_->setValue(InterlockFence);
+}
+
+void ProfileWindow::chkInterlockClick() {
+  int maximum = FenceMaximum;
+  if (chkInterlock_->isChecked()) {
+    const TTool* cutter = model_.Cutter(model_.CurrentCutter);
+    if (cutter != nullptr && cutter->RedWidth != 0) maximum = -cutter->RedWidth;
+  }
+  // A limit below the slider's minimum (a bearing row wider than 2 inches) is refused and
+  // the fence keeps the limit it had.
+  if (maximum < trkHoriz_->minimum()) return;
+  trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
+}
+
+bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == image1_) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+        Image1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+      case QEvent::MouseMove:
+        Image1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+      case QEvent::MouseButtonRelease:
+        Image1MouseUp();
+        return true;
+      default: break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ProfileWindow::Image1MouseDown(QPoint pos) {
+  dragActive_ = true;
+  dragLastX_ = pos.x();
+  dragLastY_ = pos.y();
+}
+
+// One pixel of travel is one hundredth of an inch at every zoom; the outline follows the mouse:
+// left moves the cutter away from the fence, up raises it. Fence first, then height, so the
+// interlock acts in that order.
+void ProfileWindow::Image1MouseMove(QPoint pos) {
+  if (!dragActive_) return;
+  trkHoriz_->setValue(trkHoriz_->value() + (dragLastX_ - pos.x()));
+  trkVert_->setValue(trkVert_->value() + (dragLastY_ - pos.y()));
+  dragLastX_ = pos.x();
+  dragLastY_ = pos.y();
+}
+
+void ProfileWindow::Image1MouseUp() { dragActive_ = false; }
+
+void ProfileWindow::keyPressEvent(QKeyEvent* event) {
+  // Cut is the window's default button: Enter presses it wherever the focus is.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (btCut_->isEnabled()) btCut_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kerf

@@ -1,0 +1,98 @@
+// TForm2 "Profile": the section on the table, the mounted cutter, fence and height, and Cut.
+#pragma once
+
+#include <QWidget>
+
+#include "model/Model.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace kerf {
+
+class ProfileWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int PictureSize = 250;
+  static constexpr int FenceMaximum = 1000;
+
+  explicit ProfileWindow(Model& model, QWidget* parent = nullptr);
+
+  // Fence position and cutter height in hundredths of an inch (the two sliders).
+  int Fence() const;
+  int CutterHeight() const;
+
+  // Frame work: the section with the mounted cutter outlined, in the wood colour, at the
+  // current zoom; and the two length labels in the display unit.
+  void DrawSection();
+  void WriteLengthLabels();
+  // "Face against table = n" for the model's FaceOnTable (after New, Open, turning).
+  void UpdateFaceLabel();
+
+  // Cut is enabled only when cutters are loaded and no rebuild or library load is running.
+  void SetCuttersAvailable(bool available);
+  void SetBusy(bool busy);
+
+  QLabel* Image1() const { return image1_; }
+  QToolButton* SpeedButton(int n) const { return speedButtons_[n - 1]; }  // 1..5
+  QLabel* Label3() const { return label3_; }
+  QPushButton* btCut() const { return btCut_; }
+  QCheckBox* chkInterlock() const { return chkInterlock_; }
+  QLabel* lblFence() const { return lblFence_; }
+  QLabel* lblheight() const { return lblheight_; }
+  QSlider* trkHoriz() const { return trkHoriz_; }
+  QSlider* trkVert() const { return trkVert_; }
+  bool DragActive() const { return dragActive_; }
+
+ signals:
+  // A cut was appended to the model's cut list; the section wants rebuilding.
+  void cutMade();
+
+ public slots:
+  void btCutClick();
+  void SpeedButton1Click();  // zoom in
+  void SpeedButton2Click();  // zoom out
+  void SpeedButton3Click();  // rotate anticlockwise
+  void SpeedButton4Click();  // flip end over end
+  void SpeedButton5Click();  // rotate clockwise
+  void trkHorizChange();
+  void trkVertChange();
+  // Also run whenever another cutter is selected: re-applies the interlock's fence limit.
+  void chkInterlockClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildControls();
+  void Image1MouseDown(QPoint pos);
+  void Image1MouseMove(QPoint pos);
+  void Image1MouseUp();
+  void UpdateCutEnabled();
+
+  Model& model_;
+  QLabel* image1_ = nullptr;
+  QToolButton* speedButtons_[5] = {};
+  QLabel* label3_ = nullptr;
+  QPushButton* btCut_ = nullptr;
+  QCheckBox* chkInterlock_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* lblFence_ = nullptr;
+  QSlider* trkHoriz_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QLabel* lblheight_ = nullptr;
+  QSlider* trkVert_ = nullptr;
+
+  bool dragActive_ = false;
+  int dragLastX_ = 0;
+  int dragLastY_ = 0;
+  bool cuttersAvailable_ = true;
+  int busy_ = 0;
+};
+
+}  // namespace kerf

@@ -1,0 +1,47 @@
+// TOKBottomDlg "Tips": ten tips of the day, a random one first, Next cycles through them.
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QPushButton;
+class QTextEdit;
+
+namespace kerf {
+
+inline constexpr int TipCount = 10;
+
+// The text of tip number 1..TipCount.
+QString TipText(int number);
+
+class TipsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // firstTip 0 picks a random tip, each of the ten equally likely.
+  explicit TipsDialog(QWidget* parent = nullptr, int firstTip = 0);
+
+  int TipNumber() const { return tipNumber_; }
+  void ShowTip();
+
+  QTextEdit* Memo1() const { return memo1_; }
+  QPushButton* OKBtn() const { return okBtn_; }
+  QPushButton* btnNext() const { return btnNext_; }
+
+ public slots:
+  void btnNextClick();
+  void OKBtnClick();
+
+ protected:
+  // Esc shows the next tip instead of closing the dialog (the close button still closes it).
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QFrame* bevel1_;
+  QTextEdit* memo1_;
+  QPushButton* okBtn_;
+  QPushButton* btnNext_;
+  int tipNumber_ = 1;
+};
+
+}  // namespace kerf
