@@ -1,0 +1,61 @@
+// RenderSection repaints every frame: once warmed up it must not touch the heap.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "model/SectionRenderer.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}  // namespace
+
+// Counting replacements of the global allocation functions for this test binary.
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace kerf {
+namespace {
+
+TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
+  Model model;
+  TTool tool;
+  tool.RowCount = 120;
+  for (int l = 1; l <= 120; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(l % 70);
+  model.SetCutterLibrary({tool});
+  model.NewWorkpiece(1000, 900);
+  for (int i = 0; i < 30; ++i) {
+    model.FaceOnTable = 1 + i % 8;
+    model.AppendCut(-50 + 13 * i, -100 + 29 * i);
+  }
+  model.FaceOnTable = 6;
+  SectionView preview;
+  preview.W = preview.H = 250;
+  preview.Zoom = 4;
+  preview.DrawCutter = true;
+  preview.Material = model.WoodSwatch;
+  preview.Fence = 40;
+  preview.CutterHeight = 20;
+
+  MeasureSection(model);  // warm-up: the fill's scratch stack reaches its size
+  RenderSection(model, preview);
+  const long before = allocations.load();
+  for (int frame = 0; frame < 3; ++frame) {
+    MeasureSection(model);
+    RenderSection(model, preview);
+  }
+  EXPECT_EQ(allocations.load() - before, 0);
+
+  // The counter is live: the preview picture handed back is a new raster.
+  const Raster picture = PreviewSection(model, 250, 250, 1, Black, 0, 0);
+  EXPECT_GT(allocations.load() - before, 0);
+}
+
+}  // namespace
+}  // namespace kerf
