@@ -1,0 +1,180 @@
+// ProjectActions: File > Open, Save and Save As of the desktop program, on the project codec.
+#include "app/ProjectActions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QWidget>
+#include <string>
+
+#include "project/ProjectFile.h"
+#include "ui/StockSizeDialog.h"
+#include "ui/TextureWindow.h"
+#include "ui/ToolsWindow.h"
+
+namespace kerf {
+namespace {
+
+// The hourglass for the length of a scope, whatever way the scope is left.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { Release(); }
+  void Release() {
+    if (active_) {
+      QGuiApplication::restoreOverrideCursor();
+      active_ = false;
+    }
+  }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  bool active_ = true;
+};
+
+// The frame loop held for the length of a scope and always let go again.
+class HeldFrames {
+ public:
+  explicit HeldFrames(const ProjectWindows& windows) : windows_(windows) {
+    if (windows_.suspendFrames) windows_.suspendFrames();
+  }
+  ~HeldFrames() {
+    if (windows_.resumeFrames) windows_.resumeFrames();
+  }
+  HeldFrames(const HeldFrames&) = delete;
+  HeldFrames& operator=(const HeldFrames&) = delete;
+
+ private:
+  const ProjectWindows& windows_;
+};
+
+QString FromLocal(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+ProjectActions::ProjectActions(Model& model, ProjectWindows windows)
+    : model_(model),
+      windows_(std::move(windows)),
+      chooseFile_(DialogFileChooser(&windows_.mainWindow)),
+      showMessage_(DialogMessageShower(&windows_.mainWindow)) {}
+
+void ProjectActions::SetCaption(const QString& path) {
+  windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName());
+}
+
+void ProjectActions::Open1Click() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Open;
+  request.caption = "Open";
+  request.directory = startDirectory_;
+  request.filter = QtFileFilter("Router Files|*.ROU");
+  request.defaultSuffix = "ROU";
+  const QString path = chooseFile_(request);
+  if (!path.isEmpty()) {
+    OpenProject(path);
+  }
+}
+
+bool ProjectActions::OpenProject(const QString& chosenPath) {
+  const QString path = QDir::toNativeSeparators(QFileInfo(chosenPath).absoluteFilePath());
+  WaitCursor hourglass;
+
+  // The whole file is read and checked before anything is applied.
+  const ProjectReadResult read = ReadProjectFile(path.toStdString());
+  if (!read.Ok) {
+    hourglass.Release();
+    const QString where = read.Line > 0 ? QString("line %1: ").arg(read.Line) : QString();
+    showMessage_(QString("The project %1 could not be opened.\n%2%3\nNothing was changed.")
+                     .arg(path, where, FromLocal(read.Message)));
+    return false;
+  }
+  const ProjectRecord& record = read.Record;
+
+  model_.ProjectFileName = path.toStdString();
+  SetCaption(path);
+
+  // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
+  windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
+  const std::string shownTexture = model_.TextureFile;
+  ApplyRecord(model_, record);
+
+  QString textureProblem;
+  if (record.TextureFile.empty()) {
+    // No texture named: the texture shown stays, and so does its name.
+    model_.TextureFile = shownTexture;
+  } else {
+    std::string error;
+    bool loaded = false;
+    {
+      HeldFrames held(windows_);
+      loaded = windows_.texture.LoadTextureFile(FromLocal(record.TextureFile), error);
+    }
+    if (!loaded) {
+      // The project keeps naming its texture, so saving it again loses nothing.
+      model_.TextureFile = record.TextureFile;
+      textureProblem = QString("The texture %1 named by the project could not be loaded:\n%2\n"
+                               "The rest of the project was opened.")
+                           .arg(FromLocal(record.TextureFile), FromLocal(error));
+    }
+  }
+  windows_.texture.SyncFromModel();
+  windows_.tools.SyncSwatches();
+  windows_.tools.SelectCurrentCutter();
+
+  if (windows_.rebuild) windows_.rebuild();
+  windows_.saveItem.setEnabled(true);
+
+  hourglass.Release();
+  if (!textureProblem.isEmpty()) {
+    showMessage_(textureProblem);
+  }
+  return true;
+}
+
+bool ProjectActions::SaveProject(const QString& path) {
+  std::string error;
+  bool written = false;
+  {
+    WaitCursor hourglass;
+    written = WriteProjectFile(path.toStdString(), RecordFromModel(model_), error);
+  }
+  if (!written) {
+    showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(error)));
+  }
+  return written;
+}
+
+void ProjectActions::Save1Click() {
+  // File > Save names no file until a Save As or an Open has named the project.
+  if (!windows_.saveItem.isEnabled()) {
+    return;
+  }
+  SaveProject(FromLocal(model_.ProjectFileName));
+}
+
+void ProjectActions::SaveAs1Click() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Save;
+  request.caption = "Save As";
+  request.directory = startDirectory_;
+  request.proposedName = FromLocal(model_.ProjectFileName);
+  request.filter = QtFileFilter("Router File|*.ROU");
+  request.defaultSuffix = "ROU";
+  const QString chosen = chooseFile_(request);
+  if (chosen.isEmpty()) {
+    return;
+  }
+  const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
+  // A failed write leaves the project named as it was: Save must not point at a file
+  // that does not hold this set-up.
+  if (!SaveProject(path)) {
+    return;
+  }
+  model_.ProjectFileName = path.toStdString();
+  SetCaption(path);
+  windows_.saveItem.setEnabled(true);
+}
+
+}  // namespace kerf

@@ -1,0 +1,68 @@
+// ProjectActions: File > Open, Save and Save As of the desktop program, on the project codec.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "model/Model.h"
+#include "ui/Choosers.h"
+
+class QAction;
+class QWidget;
+
+namespace kerf {
+
+class StockSizeDialog;
+class TextureWindow;
+class ToolsWindow;
+
+// What opening and saving a project touches besides the model.
+struct ProjectWindows {
+  QWidget& mainWindow;  // its caption names the project; dialogs and boxes sit on it
+  QAction& saveItem;    // File > Save
+  ToolsWindow& tools;
+  StockSizeDialog& config;
+  TextureWindow& texture;
+  // The rebuild after a change of stock or cuts: outline, cut grid, the Profile face label.
+  std::function<void()> rebuild;
+  // The frame loop is held while a texture is replaced; both may be empty.
+  std::function<void()> suspendFrames;
+  std::function<void()> resumeFrames;
+};
+
+class ProjectActions {
+ public:
+  ProjectActions(Model& model, ProjectWindows windows);
+
+  // Start directory of both file dialogs ("work" beside the program).
+  void SetStartDirectory(const QString& directory) { startDirectory_ = directory; }
+  // Replace the dialog and message steps (tests run without modal dialogs).
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+
+  // Reads the project at path and, when the whole file is sound, applies it: the set-up, the
+  // texture, the cutter box, the rebuild, the caption, ProjectFileName and File > Save.
+  // A file that cannot be read changes nothing and shows one message naming the file, the
+  // line and what is wrong. Returns whether the project was applied.
+  bool OpenProject(const QString& path);
+  // The project named on the command line (a relative name is taken from the current directory).
+  bool OpenProjectAtStart(const QString& path) { return OpenProject(path); }
+  // Writes the set-up to path (through a temporary file and a rename); on failure shows the
+  // system's message and returns false.
+  bool SaveProject(const QString& path);
+
+ private:
+  void SetCaption(const QString& path);
+
+  Model& model_;
+  ProjectWindows windows_;
+  QString startDirectory_;
+  FileChooser chooseFile_;
+  MessageShower showMessage_;
+};
+
+}  // namespace kerf

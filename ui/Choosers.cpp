@@ -1,0 +1,70 @@
+// The file and colour choosing steps of the windows, replaceable so that tests need no modal dialog.
+#include "ui/Choosers.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+
+namespace kerf {
+
+FileChooser DialogFileChooser(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const FileRequest& request) -> QString {
+    QFileDialog dialog(owner, request.caption);
+    const bool save = request.mode == FileRequest::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters(request.filter.split(";;"));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.directory.isEmpty()) {
+      dialog.setDirectory(request.directory);
+    }
+    if (!request.proposedName.isEmpty()) {
+      dialog.selectFile(request.proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+      return QString();
+    }
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+  };
+}
+
+ColourChooser DialogColourChooser(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const QColor& initial) -> std::optional<QColor> {
+    const QColor chosen = QColorDialog::getColor(initial, owner);
+    if (!chosen.isValid()) {
+      return std::nullopt;
+    }
+    return chosen;
+  };
+}
+
+MessageShower DialogMessageShower(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const QString& text) { QMessageBox::warning(owner, "Kerfwright", text); };
+}
+
+QString QtFileFilter(const QString& pairs) {
+  const QStringList parts = pairs.split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    const qsizetype open = description.indexOf('(');
+    if (open >= 0) {
+      description = description.left(open).trimmed();
+    }
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) {
+      p = p.trimmed();
+    }
+    filters << description + " (" + patterns.join(' ') + ")";
+  }
+  return filters.join(";;");
+}
+
+}  // namespace kerf

@@ -1,0 +1,42 @@
+// The file and colour choosing steps of the windows, replaceable so that tests need no modal dialog.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace kerf {
+
+struct FileRequest {
+  enum class Mode { Open, Save };
+  Mode mode = Mode::Open;
+  QString caption;
+  QString directory;     // start directory; may not exist
+  QString proposedName;  // file name (or full path) offered in the name box
+  QString filter;        // Qt filter text: "Router File (*.ROU)", entries joined by ";;"
+  QString defaultSuffix; // appended to a name typed without extension
+};
+
+// Returns the chosen path, or an empty string when the user cancelled.
+using FileChooser = std::function<QString(const FileRequest&)>;
+// Returns the chosen colour, or nothing when the user cancelled.
+using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
+
+// Shows a message to the user (an error or a warning) and returns when it has been read.
+using MessageShower = std::function<void(const QString& text)>;
+
+// The real dialogs, parented on parent.
+FileChooser DialogFileChooser(QWidget* parent);
+ColourChooser DialogColourChooser(QWidget* parent);
+// A warning box titled "Kerfwright".
+MessageShower DialogMessageShower(QWidget* parent);
+
+// Turns a filter list written as "Description|patterns|Description|patterns", patterns
+// separated by ';', into Qt's form "Description (p1 p2);;...". A parenthesised pattern list
+// already in a description is replaced by the converted one.
+QString QtFileFilter(const QString& pairs);
+
+}  // namespace kerf

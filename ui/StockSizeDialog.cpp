@@ -1,0 +1,155 @@
+// StockSizeDialog: the "Config" tool window: size of the next stock, display unit, New.
+#include "ui/StockSizeDialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/LengthText.h"
+#include "ui/HelpKey.h"
+
+namespace kerf {
+namespace {
+
+constexpr int HelpContext = 60;
+
+QSlider* StockSlider(QWidget* parent, const char* name) {
+  auto* slider = new QSlider(Qt::Horizontal, parent);
+  slider->setObjectName(name);
+  slider->setRange(MinStockSize, MaxStockSize);
+  slider->setValue(200);
+  slider->setSingleStep(1);
+  slider->setPageStep(1);
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(1);
+  return slider;
+}
+
+QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
+  auto* box = new QLineEdit(QStringLiteral("2\""), parent);
+  box->setObjectName(name);
+  box->setToolTip(hint);
+  // Nothing reads what is typed here: the box only shows the slider.
+  box->setReadOnly(true);
+  return box;
+}
+
+}  // namespace
+
+StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
+      model_(model) {
+  setObjectName("Form5");
+  setWindowTitle("Config");
+  SetHelpContext(this, HelpContext);
+  setFixedSize(250, 189);
+
+  Label2 = new QLabel("Height", this);
+  Label2->setObjectName("Label2");
+  Label2->move(15, 6);
+  edtHeight = SizeBox(this, "edtHeight", "Workpiece height");
+  edtHeight->setGeometry(82, 3, 49, 21);
+  trkHeight = StockSlider(this, "trkHeight");
+  trkHeight->setToolTip("Use to adjust new workpiece height");
+  trkHeight->setGeometry(5, 25, 242, 33);
+
+  Label3 = new QLabel("Width", this);
+  Label3->setObjectName("Label3");
+  Label3->move(17, 59);
+  edtWidth = SizeBox(this, "edtWidth", "Workpiece Width");
+  edtWidth->setGeometry(80, 56, 49, 21);
+  trkWidth = StockSlider(this, "trkWidth");
+  trkWidth->setGeometry(3, 78, 242, 33);
+
+  RadioGroup1 = new QGroupBox("Dimensions", this);
+  RadioGroup1->setObjectName("RadioGroup1");
+  RadioGroup1->setGeometry(8, 112, 76, 58);
+  rbImperial = new QRadioButton("Imperial", RadioGroup1);
+  rbImperial->setObjectName("rbImperial");
+  rbMetric = new QRadioButton("Metric", RadioGroup1);
+  rbMetric->setObjectName("rbMetric");
+  rbImperial->setChecked(true);
+  auto* radios = new QVBoxLayout(RadioGroup1);
+  radios->setContentsMargins(6, 2, 2, 2);
+  radios->setSpacing(0);
+  radios->addWidget(rbImperial);
+  radios->addWidget(rbMetric);
+  auto* unitGroup = new QButtonGroup(this);
+  unitGroup->addButton(rbImperial, 0);
+  unitGroup->addButton(rbMetric, 1);
+
+  Button1 = new QPushButton("New", this);
+  Button1->setObjectName("Button1");
+  Button1->setToolTip("Click to create new workpiece");
+  Button1->setGeometry(88, 140, 75, 25);
+
+  for (QWidget* label : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)}) {
+    label->resize(64, 16);
+  }
+
+  connect(trkHeight, &QSlider::valueChanged, this, &StockSizeDialog::trkHeightChange);
+  connect(trkWidth, &QSlider::valueChanged, this, &StockSizeDialog::trkWidthChange);
+  connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::RadioGroup1Click);
+  connect(Button1, &QPushButton::clicked, this, &StockSizeDialog::Button1Click);
+}
+
+void StockSizeDialog::SetLabels() {
+  if (model_.Unit == LengthUnit::Metric) {
+    Label2->setText("Width (mm)");
+    Label3->setText("Height (mm)");
+  } else {
+    Label2->setText("Width (\")");
+    Label3->setText("Height (\")");
+  }
+}
+
+void StockSizeDialog::FormCreate() {
+  SetLabels();
+  Button1Click();
+}
+
+void StockSizeDialog::Button1Click() {
+  model_.NewWorkpiece(trkWidth->value(), trkHeight->value());
+  emit newWorkpiece();
+}
+
+void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
+  trkWidth->setValue(std::clamp<int32_t>(width, MinStockSize, MaxStockSize));
+  trkHeight->setValue(std::clamp<int32_t>(height, MinStockSize, MaxStockSize));
+}
+
+void StockSizeDialog::trkHeightChange() {
+  edtHeight->setText(QString::fromStdString(
+      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit)));
+}
+
+void StockSizeDialog::trkWidthChange() {
+  edtWidth->setText(QString::fromStdString(
+      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit)));
+}
+
+void StockSizeDialog::RadioGroup1Click() {
+  model_.Unit = rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial;
+  SetLabels();
+  emit unitChanged();
+  trkHeightChange();
+  trkWidthChange();
+}
+
+void StockSizeDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(HelpContext);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kerf

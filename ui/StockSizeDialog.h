@@ -1,0 +1,62 @@
+// StockSizeDialog: the "Config" tool window: size of the next stock, display unit, New.
+#pragma once
+
+#include <QWidget>
+
+#include "model/Model.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace kerf {
+
+class StockSizeDialog : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StockSizeDialog(Model& model, QWidget* parent = nullptr);
+
+  // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
+  void FormCreate();
+  // New: empties the cut list, face 3 on the table, stock from the two sliders.
+  void Button1Click();
+  // Puts a stored stock size on the sliders (they hold it within 50..1000).
+  void SetStockSliders(int32_t width, int32_t height);
+
+  void trkHeightChange();
+  void trkWidthChange();
+  void RadioGroup1Click();
+
+ signals:
+  // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,
+  // disables File > Save and shows the face on the table.
+  void newWorkpiece();
+  // model.Unit changed: the owner refreshes every length text it shows (the cut grid).
+  void unitChanged();
+  void helpRequested(int context);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void SetLabels();
+
+  Model& model_;
+
+  QLabel* Label2 = nullptr;
+  QLineEdit* edtHeight = nullptr;
+  QSlider* trkHeight = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* edtWidth = nullptr;
+  QSlider* trkWidth = nullptr;
+  QGroupBox* RadioGroup1 = nullptr;
+  QRadioButton* rbImperial = nullptr;
+  QRadioButton* rbMetric = nullptr;
+  QPushButton* Button1 = nullptr;
+};
+
+}  // namespace kerf

@@ -1,0 +1,181 @@
+// TextureWindow: the "Texture" tool window: the texture picture, texture mapping, repeat counts.
+#include "ui/TextureWindow.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSpinBox>
+
+#include "project/PictureFile.h"
+#include "render/DefaultTexture.h"
+#include "render/JpegFile.h"
+#include "ui/HelpKey.h"
+
+namespace kerf {
+namespace {
+
+constexpr int HelpContext = 40;
+constexpr int MinRepeat = 1;
+constexpr int MaxRepeat = 10;
+
+const char* const PictureFilter =
+    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
+    "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp";
+
+QImage ImageFromRaster(const Raster& picture) {
+  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < picture.Height(); ++y) {
+    const Colour* source = picture.Row(y);
+    auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < picture.Width(); ++x) {
+      target[x] = qRgb(ColourRed(source[x]), ColourGreen(source[x]), ColourBlue(source[x]));
+    }
+  }
+  return image;
+}
+
+QSpinBox* RepeatCounter(QWidget* parent, const char* name, const char* editName, int value) {
+  auto* counter = new QSpinBox(parent);
+  counter->setObjectName(name);
+  counter->setRange(MinRepeat, MaxRepeat);
+  counter->setValue(value);
+  counter->setWrapping(false);
+  counter->setFixedWidth(48);
+  if (auto* edit = counter->findChild<QLineEdit*>()) {
+    edit->setObjectName(editName);
+  }
+  return counter;
+}
+
+}  // namespace
+
+TextureWindow::TextureWindow(Model& model, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
+      model_(model),
+      picture_(DefaultTexturePicture()),
+      chooseFile_(DialogFileChooser(this)),
+      showMessage_(DialogMessageShower(this)) {
+  setObjectName("Form8");
+  setWindowTitle("Texture");
+  SetHelpContext(this, HelpContext);
+
+  Label8 = new QLabel("Texture", this);
+  Label8->setObjectName("Label8");
+  Image1 = new QLabel(this);
+  Image1->setObjectName("Image1");
+  Image1->setFixedSize(73, 64);
+  Image1->setScaledContents(true);
+  Image1->setCursor(Qt::PointingHandCursor);
+  Image1->installEventFilter(this);
+
+  CheckBox2 = new QCheckBox("Texture map", this);
+  CheckBox2->setObjectName("CheckBox2");
+  CheckBox2->setToolTip("Enable/Disable texture mapping");
+  CheckBox2->setChecked(model_.TextureMap);
+
+  auto* vertLabel = new QLabel("Vert. Repeat", this);
+  vertLabel->setObjectName("Label9");
+  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV);
+  auto* horizLabel = new QLabel("Horiz. Repeat", this);
+  horizLabel->setObjectName("Label10");
+  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH);
+
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 4, 6, 6);
+  layout->setHorizontalSpacing(6);
+  layout->setVerticalSpacing(2);
+  layout->addWidget(Label8, 0, 0);
+  layout->addWidget(Image1, 1, 0, 3, 1, Qt::AlignTop);
+  layout->addWidget(CheckBox2, 0, 1, 1, 2);
+  layout->addWidget(vertLabel, 1, 1);
+  layout->addWidget(updVert, 1, 2);
+  layout->addWidget(horizLabel, 2, 1);
+  layout->addWidget(updHoriz, 2, 2);
+  layout->setRowStretch(3, 1);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.TextureMap = on; });
+  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatV = v; });
+  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatH = v; });
+
+  ShowPicture();
+}
+
+void TextureWindow::ShowPicture() { Image1->setPixmap(QPixmap::fromImage(ImageFromRaster(picture_))); }
+
+bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
+  const QFileInfo file(path);
+  const std::string localPath = path.toStdString();
+  Raster picture(1, 1);
+  bool loaded = false;
+  if (("." + file.suffix()).toUpper() == ".BMP") {
+    loaded = LoadPicture(localPath, picture, error);
+  } else {
+    loaded = DecodeJpegFile(localPath, picture, error);
+  }
+  if (!loaded) {
+    return false;
+  }
+  picture_ = std::move(picture);
+  ShowPicture();
+  Image1->setToolTip("Texture = " + file.fileName());
+  model_.TextureFile = localPath;
+  emit textureChanged();
+  return true;
+}
+
+void TextureWindow::Image1Click() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Open;
+  request.caption = "Open Picture";
+  request.directory = textureDirectory_;
+  request.proposedName = QString::fromStdString(model_.TextureFile);
+  request.filter = QtFileFilter(PictureFilter);
+  const QString path = chooseFile_(request);
+  if (path.isEmpty()) {
+    return;
+  }
+  std::string error;
+  if (!LoadTextureFile(path, error)) {
+    showMessage_(QString::fromStdString(error));
+  }
+}
+
+void TextureWindow::FillScene(SceneParams& scene) const {
+  scene.TextureMap = CheckBox2->isChecked();
+  scene.RepeatV = updVert->value();
+  scene.RepeatH = updHoriz->value();
+}
+
+void TextureWindow::SyncFromModel() {
+  CheckBox2->setChecked(model_.TextureMap);
+  updVert->setValue(model_.TextureRepeatV);
+  updHoriz->setValue(model_.TextureRepeatH);
+  // A stored count outside the counters' range is held to it, and the model follows.
+  model_.TextureRepeatV = updVert->value();
+  model_.TextureRepeatH = updHoriz->value();
+}
+
+bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
+    Image1Click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TextureWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(HelpContext);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kerf

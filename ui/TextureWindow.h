@@ -1,0 +1,72 @@
+// TextureWindow: the "Texture" tool window: the texture picture, texture mapping, repeat counts.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "model/Model.h"
+#include "model/Raster.h"
+#include "render/SceneParams.h"
+#include "ui/Choosers.h"
+
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+
+namespace kerf {
+
+class TextureWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TextureWindow(Model& model, QWidget* parent = nullptr);
+
+  // Makes a picture file the moulding texture: ".BMP" (any case) as a bitmap, anything else
+  // as a JPEG. On success the window shows it, the model names it and textureChanged() is
+  // emitted. On failure returns false with a message naming the file; nothing changes.
+  bool LoadTextureFile(const QString& path, std::string& error);
+
+  // The picture the moulding texture is made from (the built-in wood grain until a file loads).
+  const Raster& TexturePicture() const { return picture_; }
+
+  // Texture mapping and the repeat counts as the next frame draws them.
+  void FillScene(SceneParams& scene) const;
+  // Shows the model's texture settings (after a project is opened).
+  void SyncFromModel();
+
+  // Start directory of the picture dialog ("textures" beside the program).
+  void SetTextureDirectory(const QString& directory) { textureDirectory_ = directory; }
+  // Replaces the picture dialog step (tests choose files without a modal dialog).
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+
+  // Clicking the picture: choose a picture file and load it; errors are shown in a message box.
+  void Image1Click();
+
+ signals:
+  // TexturePicture() holds a new picture: the owner rebuilds the moulding texture from it.
+  void textureChanged();
+  void helpRequested(int context);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ShowPicture();
+
+  Model& model_;
+  Raster picture_;
+  QString textureDirectory_;
+  FileChooser chooseFile_;
+  MessageShower showMessage_;
+
+  QLabel* Label8 = nullptr;
+  QLabel* Image1 = nullptr;
+  QCheckBox* CheckBox2 = nullptr;
+  QSpinBox* updVert = nullptr;
+  QSpinBox* updHoriz = nullptr;
+};
+
+}  // namespace kerf

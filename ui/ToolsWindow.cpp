@@ -1,0 +1,290 @@
+// ToolsWindow: the "Tools" tool window: cutter choice, wood and background colours, the cut grid.
+#include "ui/ToolsWindow.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/LengthText.h"
+#include "ui/ColourSwatch.h"
+#include "ui/CutListGlyphs.h"
+#include "ui/HelpKey.h"
+
+namespace kerf {
+namespace {
+
+constexpr int GridColumns = 5;
+constexpr int ColumnWidths[GridColumns] = {30, 143, 50, 50, 40};
+constexpr int HelpContext = 20;
+
+QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint, const QIcon& glyph) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setIcon(glyph);
+  button->setAutoRaise(true);
+  button->setFixedSize(25, 25);
+  return button;
+}
+
+QString LengthText(int32_t hundredths, LengthUnit unit) {
+  return QString::fromStdString(FormatLength(static_cast<float>(hundredths) / 100.0f, unit));
+}
+
+}  // namespace
+
+ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
+      model_(model),
+      chooseColour_(DialogColourChooser(this)) {
+  setObjectName("Form4");
+  setWindowTitle("Tools");
+  SetHelpContext(this, HelpContext);
+
+  Label1 = new QLabel("Cutter", this);
+  Label1->setObjectName("Label1");
+  cbxTools = new QComboBox(this);
+  cbxTools->setObjectName("cbxTools");
+  cbxTools->setToolTip("Select Cutter from list");
+  cbxTools->setFixedWidth(169);
+
+  Label5 = new QLabel("Wood", this);
+  Label5->setObjectName("Label5");
+  shpWoodColour = new ColourSwatch(this);
+  shpWoodColour->setObjectName("shpWoodColour");
+  shpWoodColour->setToolTip("Click to change wood colour");
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
+
+  Label7 = new QLabel("Background", this);
+  Label7->setObjectName("Label7");
+  shpBackGround = new ColourSwatch(this);
+  shpBackGround->setObjectName("shpBackGround");
+  shpBackGround->setToolTip("Click to change background colour");
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+
+  Label2 = new QLabel("Cut list controls", this);
+  Label2->setObjectName("Label2");
+  SpeedButton1 = SpeedButton(this, "SpeedButton1", "Move selected cut up the list", MoveCutUpGlyph());
+  SpeedButton2 =
+      SpeedButton(this, "SpeedButton2", "Move selected cut down the list", MoveCutDownGlyph());
+  SpeedButton3 = SpeedButton(this, "SpeedButton3", "Delete selected cut", DeleteCutGlyph());
+  SpeedButton4 = SpeedButton(this, "SpeedButton4", "Create Cut list report", CutReportGlyph());
+
+  StringGrid1 = new QTableWidget(2 - 1, GridColumns, this);
+  StringGrid1->setObjectName("StringGrid1");
+  StringGrid1->setFixedSize(337, 113);
+  StringGrid1->setSortingEnabled(false);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  StringGrid1->setShowGrid(true);
+  StringGrid1->setWordWrap(false);
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+  StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 2));
+  StringGrid1->horizontalHeader()->setHighlightSections(false);
+  StringGrid1->horizontalHeader()->setSectionsClickable(false);
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
+  StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
+
+  auto* top = new QGridLayout;
+  top->setHorizontalSpacing(8);
+  top->setVerticalSpacing(2);
+  top->addWidget(Label1, 1, 0);
+  top->addWidget(cbxTools, 1, 1);
+  top->addWidget(Label5, 0, 3, Qt::AlignHCenter);
+  top->addWidget(shpWoodColour, 1, 3, Qt::AlignHCenter);
+  top->addWidget(Label7, 0, 4, Qt::AlignHCenter);
+  top->addWidget(shpBackGround, 1, 4, Qt::AlignHCenter);
+  top->setColumnStretch(2, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(2);
+  buttons->addWidget(Label2);
+  buttons->addSpacing(8);
+  for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) {
+    buttons->addWidget(b);
+  }
+  buttons->addStretch(1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->setSpacing(6);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
+  layout->addWidget(StringGrid1);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(cbxTools, &QComboBox::currentIndexChanged, this, &ToolsWindow::cbxToolsChange);
+  connect(shpWoodColour, &ColourSwatch::pressed, this, &ToolsWindow::shpWoodColourMouseDown);
+  connect(shpBackGround, &ColourSwatch::pressed, this, &ToolsWindow::shpBackGroundMouseDown);
+  connect(SpeedButton1, &QToolButton::clicked, this, &ToolsWindow::SpeedButton1Click);
+  connect(SpeedButton2, &QToolButton::clicked, this, &ToolsWindow::SpeedButton2Click);
+  connect(SpeedButton3, &QToolButton::clicked, this, &ToolsWindow::SpeedButton3Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &ToolsWindow::SpeedButton4Click);
+}
+
+void ToolsWindow::FormCreate() {
+  model_.SetWoodSwatch(FromQColor(shpWoodColour->Colour()));
+
+  for (int column = 0; column < GridColumns; ++column) {
+    StringGrid1->setColumnWidth(column, ColumnWidths[column]);
+  }
+  StringGrid1->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face"});
+
+  // Every loaded cutter is listed, a single one included: the box always names the cutter
+  // that a new cut will use.
+  {
+    const QSignalBlocker block(cbxTools);
+    cbxTools->clear();
+    for (int n = 1; n <= model_.CutterCount(); ++n) {
+      cbxTools->addItem(QString::fromStdString(model_.CutterTable[n].Name));
+    }
+    cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
+  }
+
+  RefreshCutGrid();
+  StringGrid1->setCurrentCell(0, 1);
+}
+
+void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
+  QTableWidgetItem* item = StringGrid1->item(gridRow - 1, column);
+  if (item == nullptr) {
+    item = new QTableWidgetItem;
+    if (column == 0) {
+      // The number column is fixed: shown like a heading, never selected.
+      item->setFlags(Qt::ItemIsEnabled);
+      item->setBackground(palette().button());
+      item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    } else {
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    }
+    StringGrid1->setItem(gridRow - 1, column, item);
+  }
+  item->setText(text);
+}
+
+void ToolsWindow::RefreshCutGrid() {
+  const int selectedRow = StringGrid1->currentRow();
+  const int selectedColumn = std::max(1, StringGrid1->currentColumn());
+
+  const int cutCount = model_.CutCount();
+  if (cutCount <= 0) {
+    StringGrid1->setRowCount(2 - 1);
+    for (int column = 0; column < GridColumns; ++column) {
+      SetCell(1, column, QString());
+    }
+  } else {
+    StringGrid1->setRowCount(cutCount);
+    for (int i = 1; i <= cutCount; ++i) {
+      const TCut& cut = model_.CutList[i];
+      const TTool* cutter = model_.Cutter(cut.Cutter);
+      const QString cutterName = cutter != nullptr
+                                     ? QString::fromStdString(cutter->Name)
+                                     : QString::fromStdString(cut.CutterFileName) + " (missing)";
+      SetCell(i, 0, QString::number(i));
+      SetCell(i, 1, cutterName);
+      SetCell(i, 2, LengthText(cut.Fence, model_.Unit));
+      SetCell(i, 3, LengthText(cut.Height, model_.Unit));
+      SetCell(i, 4, QString::number(cut.Face));
+    }
+  }
+
+  // The selection stays on its row; when that row is gone it moves to the last row left.
+  if (selectedRow >= 0) {
+    const int row = std::min(selectedRow, StringGrid1->rowCount() - 1);
+    if (row != StringGrid1->currentRow() || StringGrid1->selectedItems().isEmpty()) {
+      StringGrid1->setCurrentCell(row, selectedColumn);
+    }
+  }
+}
+
+int ToolsWindow::SelectedRow() const {
+  const QList<QTableWidgetItem*> selected = StringGrid1->selectedItems();
+  if (selected.isEmpty()) {
+    return 0;
+  }
+  return selected.constFirst()->row() + 1;
+}
+
+void ToolsWindow::SelectCurrentCutter() {
+  {
+    const QSignalBlocker block(cbxTools);
+    const int index = model_.CurrentCutter - 1;
+    cbxTools->setCurrentIndex(index >= 0 && index < cbxTools->count() ? index : -1);
+  }
+  emit cutterChanged();
+}
+
+void ToolsWindow::SyncSwatches() {
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+}
+
+void ToolsWindow::cbxToolsChange(int index) {
+  if (index < 0) {
+    return;
+  }
+  model_.CurrentCutter = index + 1;
+  emit cutterChanged();
+}
+
+void ToolsWindow::shpWoodColourMouseDown() {
+  const std::optional<QColor> chosen = chooseColour_(shpWoodColour->Colour());
+  if (!chosen) {
+    return;
+  }
+  shpWoodColour->SetColour(*chosen);
+  model_.SetWoodSwatch(FromQColor(*chosen));
+}
+
+void ToolsWindow::shpBackGroundMouseDown() {
+  const std::optional<QColor> chosen = chooseColour_(shpBackGround->Colour());
+  if (!chosen) {
+    return;
+  }
+  shpBackGround->SetColour(*chosen);
+  model_.BackgroundSwatch = FromQColor(*chosen);
+  emit backgroundColourChanged();
+}
+
+void ToolsWindow::SpeedButton1Click() {
+  if (model_.MoveCutUp(SelectedRow())) {
+    emit cutListChanged();
+  }
+}
+
+void ToolsWindow::SpeedButton2Click() {
+  if (model_.MoveCutDown(SelectedRow())) {
+    emit cutListChanged();
+  }
+}
+
+void ToolsWindow::SpeedButton3Click() {
+  if (model_.DeleteCut(SelectedRow())) {
+    emit cutListChanged();
+  }
+}
+
+void ToolsWindow::SpeedButton4Click() { emit reportRequested(); }
+
+void ToolsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(HelpContext);
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace kerf

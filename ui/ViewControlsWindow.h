@@ -1,0 +1,50 @@
+// ViewControlsWindow: the "View Controls" tool window: zoom, turns, shifts, light levels, Solid.
+#pragma once
+
+#include <QWidget>
+
+#include "render/SceneParams.h"
+
+class QCheckBox;
+class QPushButton;
+class QSlider;
+
+namespace kerf {
+
+class ViewControlsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ViewControlsWindow(QWidget* parent = nullptr);
+
+  // Camera, turns, shifts, light levels and Solid as the next frame draws them.
+  void FillScene(SceneParams& scene) const;
+
+  // "Home View": head-on, centred and filled; zoom and light levels stay.
+  void Button3Click();
+
+  // The turn sliders, moved by dragging over the 3-D view.
+  QSlider* RotateXSlider() const { return trkX; }
+  QSlider* RotateYSlider() const { return TrkY; }
+
+ signals:
+  void helpRequested(int context);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QSlider* trkZoom = nullptr;
+  QSlider* trkX = nullptr;
+  QSlider* TrkY = nullptr;
+  QSlider* TrkZ = nullptr;
+  QSlider* trkXShift = nullptr;
+  QSlider* trkYShift = nullptr;
+  QSlider* trkALight = nullptr;
+  QSlider* trkDLight = nullptr;
+  QSlider* trkSLight = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QPushButton* Button3 = nullptr;
+};
+
+}  // namespace kerf
