@@ -69,11 +69,14 @@ class Edge {
 
   double Height() const { return height_; }
 
-  // Radius of the cutting edge at height z (0 at the bottom of the cutting part).
+  // Radius of the cutting edge at height z (0 at the bottom of the cutting part); above the
+  // top, the radius at the top, for the last row of an edge that ends within a pixel.
   double RadiusAt(double z) const {
     for (const Piece& piece : pieces_)
       if (z >= piece.z0 && z < piece.z1) return piece.radius(z - piece.z0);
-    return 0.0;
+    if (pieces_.empty()) return 0.0;
+    const Piece& top = pieces_.back();
+    return top.radius(top.z1 - top.z0);
   }
 
  private:

@@ -78,7 +78,7 @@ bool CheckBmpHeader(const uint8_t* data, size_t size, std::string& reason) {
   }
   if (!CheckSize(width, std::llabs(height), reason)) return false;
   if (pixelOffset < FileHeaderBytes + infoBytes || pixelOffset > size) {
-    reason = "the BMP header points at pixels outside the file";
+    reason = "the BMP header gives a pixel offset that does not fit the file";
     return false;
   }
 
