@@ -1,0 +1,74 @@
+// Loading the cutter library and a project for the command-line verbs, with messages on stderr.
+#include "app/ProjectLoading.h"
+
+#include <cstdio>
+
+#include "app/ProgramFiles.h"
+#include "model/Progress.h"
+#include "project/CutterLibrary.h"
+#include "project/ProjectFile.h"
+
+namespace kerf {
+
+bool LoadToolsForCommand(Model& model, const std::string& toolsDir) {
+  const std::string dir = toolsDir.empty() ? ToolsDir() : toolsDir;
+  NoProgress progress;
+  CutterLibrary library = LoadCutterLibrary(dir, progress);
+  if (!library.DirectoryFound) {
+    std::fprintf(stderr, "kerfwright: no tools directory at %s\n", dir.c_str());
+    return false;
+  }
+  for (const SkippedCutter& skipped : library.Skipped) {
+    std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n", skipped.FileName.c_str(),
+                 skipped.Reason.c_str());
+  }
+  model.SetCutterLibrary(std::move(library.Tools));
+  return true;
+}
+
+namespace {
+
+bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
+  ProjectReadResult read = ReadProjectFile(projectPath);
+  if (!read.Ok) {
+    if (read.Line > 0) {
+      std::fprintf(stderr, "%s:%d: %s\n", projectPath.c_str(), read.Line, read.Message.c_str());
+    } else {
+      std::fprintf(stderr, "%s: %s\n", projectPath.c_str(), read.Message.c_str());
+    }
+    return false;
+  }
+  record = std::move(read.Record);
+  return true;
+}
+
+void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
+  ApplyRecord(model, record);
+  model.ProjectFileName = projectPath;
+  for (int k = 1; k <= model.CutCount(); ++k) {
+    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    if (cut.Cutter == 0) {
+      std::fprintf(stderr, "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
+                   projectPath.c_str(), k, cut.CutterFileName.c_str());
+    }
+  }
+}
+
+}  // namespace
+
+bool LoadProjectForCommand(Model& model, const std::string& projectPath) {
+  ProjectRecord record;
+  if (!ReadForCommand(projectPath, record)) return false;
+  ApplyForCommand(model, projectPath, record);
+  return true;
+}
+
+bool LoadForCommand(Model& model, const std::string& projectPath, const std::string& toolsDir) {
+  // The project is read first: a broken file is reported before the library is scanned.
+  ProjectRecord record;
+  if (!ReadForCommand(projectPath, record) || !LoadToolsForCommand(model, toolsDir)) return false;
+  ApplyForCommand(model, projectPath, record);
+  return true;
+}
+
+}  // namespace kerf

@@ -1,0 +1,79 @@
+// kerfwright section: writes the measured section or the Profile window picture of a project.
+#include <cstdio>
+#include <string>
+
+#include "app/CommandArgs.h"
+#include "app/Commands.h"
+#include "app/ProjectLoading.h"
+#include "model/Model.h"
+#include "model/SectionRenderer.h"
+#include "project/PictureFile.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr int PreviewSize = 250;  // the Profile window's picture
+// Slider ranges of the Profile window.
+constexpr int MinFence = -200, MaxFence = 1000;
+constexpr int MinHeight = -500, MaxHeight = 500;
+
+}  // namespace
+
+int SectionCommand(const CommandArgs& args) {
+  std::string project, output, tools;
+  bool preview = false;
+  int zoom = 1, fence = 0, height = 0, cutter = 0;
+
+  OptionParser parser("section");
+  parser.Positional("PROJECT.ROU", project);
+  parser.Text({"-o", "--output"}, "IMAGE", output, true);
+  parser.Text({"--tools"}, "DIR", tools);
+  parser.Flag({"--preview"}, preview);
+  parser.Integer({"--zoom"}, "Z", zoom, {1, 2, 4});
+  parser.Integer({"--fence"}, "F", fence, MinFence, MaxFence);
+  parser.Integer({"--height"}, "H", height, MinHeight, MaxHeight);
+  parser.Integer({"--cutter"}, "N", cutter, 1, 1 << 30);
+  if (!parser.Parse(args)) {
+    PrintUsageError(parser);
+    return 2;
+  }
+  for (const char* option : {"--zoom", "--fence", "--height", "--cutter"}) {
+    if (!preview && parser.Given(option)) {
+      std::fprintf(stderr, "kerfwright section: %s works only with --preview\n", option);
+      return 2;
+    }
+  }
+
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+
+  Raster picture;
+  if (preview) {
+    if (parser.Given("--cutter")) {
+      if (model.CutterCount() == 0) {
+        std::fprintf(stderr, "kerfwright section: --cutter %d: the library holds no cutters\n", cutter);
+        return 2;
+      }
+      if (cutter > model.CutterCount()) {
+        std::fprintf(stderr, "kerfwright section: --cutter must be between 1 and %d, not %d\n",
+                     model.CutterCount(), cutter);
+        return 2;
+      }
+      model.CurrentCutter = cutter;
+    }
+    picture = PreviewSection(model, PreviewSize, PreviewSize, zoom, model.WoodSwatch, fence, height);
+  } else {
+    MeasureSection(model);
+    picture = model.Image2;
+  }
+
+  std::string error;
+  if (!SavePicture(output, picture, error)) {
+    std::fprintf(stderr, "kerfwright section: %s\n", error.c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf
