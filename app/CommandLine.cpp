@@ -58,7 +58,9 @@ void PrintHelp() {
 }
 
 void PrintVerbHelp(const Verb& v) {
-  std::printf("Usage: kerfwright %s %s\n\n%s.\n", v.name, v.synopsis, v.summary);
+  std::string summary = v.summary;
+  summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+  std::printf("Usage: kerfwright %s %s\n\n%s.\n", v.name, v.synopsis, summary.c_str());
   if (*v.details) std::printf("\n%s", v.details);
   std::printf("\n%s", CommonHelp);
 }
