@@ -41,27 +41,28 @@ void AddCut(Model& model, int cutter, int face, int fence, int height) {
   model.FaceOnTable = keep;
 }
 
-// A picture of `material` over the inclusive box, white elsewhere.
-Raster BoxPicture(int size, int left, int top, int right, int bottom, Colour material) {
+struct Box {
+  int left, top, right, bottom;  // inclusive
+};
+
+// A size x size picture: `material` over the box, white elsewhere, then the holes whitened.
+Raster Picture(Box stock, std::initializer_list<Box> holes = {}, Colour material = Black,
+               int size = 500) {
   Raster picture(size, size);
-  for (int y = std::max(top, 0); y <= std::min(bottom, size - 1); ++y)
-    for (int x = std::max(left, 0); x <= std::min(right, size - 1); ++x)
-      picture.SetPixel(x, y, material);
+  auto paint = [&](const Box& b, Colour c) {
+    for (int y = b.top; y <= b.bottom; ++y)
+      for (int x = b.left; x <= b.right; ++x) picture.SetPixel(x, y, c);
+  };
+  paint(stock, material);
+  for (const Box& hole : holes) paint(hole, White);
   return picture;
 }
 
-struct Box {
-  int left, top, right, bottom;
-};
-
-void Whiten(Raster& picture, const Box& box) {
-  for (int y = box.top; y <= box.bottom; ++y)
-    for (int x = box.left; x <= box.right; ++x) picture.SetPixel(x, y, White);
-}
+constexpr Box Square{409, 409, 499, 499};  // the 200 x 200 stock at W = 500
 
 // Compares the W x H corner of two pictures and reports how many pixels differ.
-::testing::AssertionResult SamePicture(const Raster& actual, const Raster& expected, int W,
-                                       int H) {
+::testing::AssertionResult SamePicture(const Raster& actual, const Raster& expected, int W = 500,
+                                       int H = 500) {
   int differing = 0, firstX = -1, firstY = -1;
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x)
@@ -71,26 +72,24 @@ void Whiten(Raster& picture, const Box& box) {
                                        << ", " << firstY << ")";
 }
 
+float Percent(int pixels) { return static_cast<float>(pixels / 91.0 * 100); }
+
 TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
   Model model = StartedModel();
-  const Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
   for (int state = 1; state <= 8; ++state) {
     model.FaceOnTable = state;
     MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500)) << "state " << state;
-    EXPECT_TRUE(SamePicture(model.SectionBitmap, expected, 500, 500));
+    EXPECT_TRUE(SamePicture(model.Image2, Picture(Square))) << "state " << state;
   }
-}
-
-TEST(RenderSection, OddStatesStandTheWidthUpright) {
-  Model model = StartedModel();
-  model.NewWorkpiece(300, 100);  // extents round(136.36) = 136 and round(45.45) = 45
-  model.FaceOnTable = 3;
+  // Odd states stand the width upright: 300 x 100 gives 45 across and 136 up.
+  model.NewWorkpiece(300, 100);
   MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, BoxPicture(500, 455, 364, 499, 499, Black), 500, 500));
-  model.FaceOnTable = 2;
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, BoxPicture(500, 364, 455, 499, 499, Black), 500, 500));
+  EXPECT_TRUE(SamePicture(model.Image2, Picture({455, 364, 499, 499})));
+  for (int state : {2, 0}) {  // an even state, and no state yet: drawn as the even ones
+    model.FaceOnTable = state;
+    MeasureSection(model);
+    EXPECT_TRUE(SamePicture(model.Image2, Picture({364, 455, 499, 499}))) << state;
+  }
 }
 
 TEST(RenderSection, ThreeRowCutterWorkedExample) {
@@ -98,15 +97,12 @@ TEST(RenderSection, ThreeRowCutterWorkedExample) {
   AddCut(model, 1, 3, 0, 0);
   MeasureSection(model);
   // Row 1 lies on y = 500, off the bitmap; rows 2 and 3 both paint x 477..499 of row 499.
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, {477, 499, 499, 499});
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
-
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
   const TCut& cut = model.CutList[1];
   EXPECT_EQ(cut.FenceBefore, 100.0f);
   EXPECT_EQ(cut.TableBefore, 100.0f);
-  EXPECT_FLOAT_EQ(cut.FenceAfter, static_cast<float>(90.0 / 91 * 100));
-  EXPECT_FLOAT_EQ(cut.TableAfter, static_cast<float>(68.0 / 91 * 100));
+  EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));
+  EXPECT_FLOAT_EQ(cut.TableAfter, Percent(68));
 }
 
 // One cut of the one-row cutter (radius 50 -> a = 23) at fence 100 (45 px) and height 20
@@ -128,9 +124,7 @@ TEST_P(CutCases, PlacesTheRowAsTheCaseTurnsIt) {
   }
   AddCut(model, 2, madeIn, 100, 20);
   MeasureSection(model);
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, c.removed);
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {c.removed})));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -144,37 +138,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RenderSection, TurningTheStockMovesTheMeasuredSides) {
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  model.RotateStockAnticlockwise();  // 3 -> 4: the cut is seen by case 2, from the right
-  MeasureSection(model);
-  // Rows 2 and 3 paint column 499 from row 432 up, and row 410 is the top side's line.
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, {499, 409, 499, 432});
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
   const TCut& cut = model.CutList[1];
-  EXPECT_FLOAT_EQ(cut.TableAfter, static_cast<float>(67.0 / 91 * 100));  // right side
-  EXPECT_FLOAT_EQ(cut.FenceAfter, static_cast<float>(90.0 / 91 * 100));  // top side, row 410
-
-  model.FaceOnTable = 7;  // end over end from 3: case 7, entering from the top
+  model.RotateStockAnticlockwise();  // 3 -> 4: case 2, entering from the right edge
   MeasureSection(model);
-  expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, {478, 409, 499, 410});  // row 1 on the top edge, rows 2 and 3 below it
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
-  EXPECT_FLOAT_EQ(cut.TableAfter, static_cast<float>(69.0 / 91 * 100));  // top side, row 410
-  EXPECT_FLOAT_EQ(cut.FenceAfter, static_cast<float>(89.0 / 91 * 100));  // right side
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{499, 409, 499, 432}})));
+  EXPECT_FLOAT_EQ(cut.TableAfter, Percent(67));  // right side
+  EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));  // top side, read on row 410
+
+  model.FaceOnTable = 7;  // end over end from 3: case 7, entering from the top edge
+  MeasureSection(model);
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{478, 409, 499, 410}})));
+  EXPECT_FLOAT_EQ(cut.TableAfter, Percent(69));  // top side
+  EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(89));  // right side
 }
 
 TEST(RenderSection, TopSideIsSampledOnTheSecondRow) {
   Model model = StartedModel();
-  // Made in state 7 and seen in state 3 (case 7): the one-row cutter at height 0 removes
-  // x 410..455 of the first row of the rectangle only, which the top side does not look at.
+  // Case 7 at height 0: the one-row cutter removes part of the rectangle's first row only.
   AddCut(model, 2, 7, 150, 0);
   MeasureSection(model);
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, {410, 409, 455, 409});
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
-  const TCut& cut = model.CutList[1];
-  EXPECT_EQ(cut.TableBefore, 100.0f);
-  EXPECT_EQ(cut.TableAfter, 100.0f);
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{410, 409, 455, 409}})));
+  EXPECT_EQ(model.CutList[1].TableAfter, 100.0f);
 }
 
 TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
@@ -182,31 +166,21 @@ TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
   // stock of 55 is round(12.5) = 12 pixels, not 13.
   Model model = StartedModel();
   model.NewWorkpiece(55, 55);
-  model.CurrentCutter = 0;  // no outline
-  AddCut(model, 3, 3, 11, 0);
+  AddCut(model, 3, 3, 11, 5);  // height 5 -> 1 px; radius 4 -> a = 1; v = 247
+  model.CurrentCutter = 0;     // no outline
   SectionView view;
   view.W = view.H = 250;
   view.DrawCutter = true;
   RenderSection(model, view);
-  // The stock covers 238..249; the radius-4 row (1 px) at height 0 lies on row 250, so lift
-  // the cut one row to see it: height 5 -> round(1.136) = 1.
-  Raster expected = BoxPicture(250, 238, 238, 249, 249, Black);
-  EXPECT_TRUE(SamePicture(model.SectionBitmap, expected, 250, 250));
-  model.CutList[1].Height = 5;
-  RenderSection(model, view);
-  // v = 250 - 3 = 247, a = round(0.909) = 1: x 246..247 of row 250 - 1 - 0 = 249.
-  Whiten(expected, {246, 249, 247, 249});
-  EXPECT_TRUE(SamePicture(model.SectionBitmap, expected, 250, 250));
-}
-
-TEST(RenderSection, ZoomMagnifiesScalesAndExtents) {
-  Model model = StartedModel();
-  model.NewWorkpiece(55, 55);
-  model.CurrentCutter = 0;
-  const Raster picture = PreviewSection(model, 250, 250, 4, Black, 0, 0);
-  EXPECT_EQ(picture.Width(), 250);
-  EXPECT_EQ(picture.Height(), 250);
-  EXPECT_TRUE(SamePicture(picture, BoxPicture(250, 202, 202, 249, 249, Black), 250, 250));
+  EXPECT_TRUE(SamePicture(model.SectionBitmap,
+                          Picture({238, 238, 250, 250}, {{246, 249, 247, 249}}, Black, 250), 250,
+                          250));
+  // Zoom 4 multiplies the rounded extent (48 pixels) and the scale: v = 250 - 10, u = 245,
+  // a = round(3.64) = 4, b = 1.
+  const Raster zoomed = PreviewSection(model, 250, 250, 4, Black, 0, 0);
+  EXPECT_EQ(zoomed.Width(), 250);
+  EXPECT_TRUE(SamePicture(zoomed, Picture({202, 202, 249, 249}, {{236, 244, 243, 244}}, Black, 250),
+                          250, 250));
 }
 
 TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
@@ -218,7 +192,7 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
     AddCut(model, 4, badFace, 30, -5);
     MeasureSection(reference);
     MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, reference.Image2, 500, 500)) << badFace;
+    EXPECT_TRUE(SamePicture(model.Image2, reference.Image2)) << badFace;
     const TCut& a = model.CutList[1];
     const TCut& b = reference.CutList[1];
     EXPECT_EQ(a.FenceBefore, b.FenceBefore);
@@ -235,9 +209,7 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
   AddCut(model, 0, 3, 0, 0);
   AddCut(model, 99, 3, 0, 0);
   MeasureSection(model);
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, Black);
-  Whiten(expected, {477, 499, 499, 499});
-  EXPECT_TRUE(SamePicture(model.Image2, expected, 500, 500));
+  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
   for (int i = 2; i <= 3; ++i) {
     const TCut& cut = model.CutList[i];
     EXPECT_EQ(cut.FenceBefore, model.CutList[1].FenceAfter);
@@ -245,15 +217,6 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
     EXPECT_EQ(cut.TableBefore, cut.TableAfter);
     EXPECT_LT(cut.TableAfter, 100.0f);
   }
-}
-
-TEST(RenderSection, CutterBeyondTheStockChangesNothing) {
-  Model model = StartedModel();
-  AddCut(model, 3, 3, -200, 0);
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, BoxPicture(500, 409, 409, 499, 499, Black), 500, 500));
-  EXPECT_EQ(model.CutList[1].FenceBefore, model.CutList[1].FenceAfter);
-  EXPECT_EQ(model.CutList[1].TableAfter, 100.0f);
 }
 
 TEST(RenderSection, OrderOfCutsChangesNoPixel) {
@@ -272,7 +235,7 @@ TEST(RenderSection, OrderOfCutsChangesNoPixel) {
     model.MoveCutDown(1 + round % 4);
     model.MoveCutUp(5 - round % 3);
     MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, first, 500, 500)) << round;
+    EXPECT_TRUE(SamePicture(model.Image2, first)) << round;
   }
   model.MoveCutUp(5);
   MeasureSection(model);
@@ -288,16 +251,15 @@ TEST(RenderSection, PreviewOutlinesTheMountedCutter) {
   const Raster picture = PreviewSection(model, 500, 500, 1, wood, 0, 10);
   // The cut paints white; the outline runs along row round(500 - 11 x s) = 495 from x 523
   // to 477 and back, clipped at the right edge; nothing else is black.
-  Raster expected = BoxPicture(500, 409, 409, 499, 499, wood);
-  Whiten(expected, {477, 499, 499, 499});
+  Raster expected = Picture(Square, {{477, 499, 499, 499}}, wood);
   for (int x = 477; x <= 499; ++x) expected.SetPixel(x, 495, Black);
-  EXPECT_TRUE(SamePicture(picture, expected, 500, 500));
+  EXPECT_TRUE(SamePicture(picture, expected));
   EXPECT_EQ(model.CutList[1].FenceBefore, 0.0f) << "the preview measures nothing";
 
   model.CurrentCutter = 9;  // not loaded: no outline
   const Raster bare = PreviewSection(model, 500, 500, 1, wood, 0, 10);
   for (int x = 477; x <= 499; ++x) expected.SetPixel(x, 495, wood);
-  EXPECT_TRUE(SamePicture(bare, expected, 500, 500));
+  EXPECT_TRUE(SamePicture(bare, expected));
 }
 
 TEST(MaterialAlongSide, CountsEveryColourButWhite) {
