@@ -1,0 +1,20 @@
+// TCGDeviceContext: the surface that OpenGL draws into, as the scene and photographs see it.
+#pragma once
+
+namespace kerf {
+
+// The window's OpenGL widget and the headless pbuffer both offer this face, so the scene and
+// the photograph do not care where they draw.
+class TCGDeviceContext {
+ public:
+  virtual ~TCGDeviceContext() = default;
+  // Makes the rendering context current on this thread; false when there is none.
+  virtual bool MakeCurrent() = 0;
+  // Shows the frame just drawn.
+  virtual void SwapBuffers() = 0;
+  // Size of the drawing surface in pixels.
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+};
+
+}  // namespace kerf

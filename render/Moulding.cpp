@@ -1,0 +1,284 @@
+// Drawing the moulding: tessellated end faces and the band of quadrilaterals along its length.
+#include "render/Moulding.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace kerf {
+
+namespace {
+
+using Vertex = CompiledMoulding::Vertex;
+
+// Where the vertices of the moulding go: straight to OpenGL, or into arrays for later.
+class VertexSink {
+ public:
+  virtual ~VertexSink() = default;
+  virtual void Begin(GLenum mode) = 0;
+  virtual void Emit(const Vertex& v) = 0;
+  virtual void End() = 0;
+};
+
+class ImmediateSink final : public VertexSink {
+ public:
+  void Begin(GLenum mode) override { gl::glBegin(mode); }
+  void Emit(const Vertex& v) override {
+    gl::glNormal3f(v.Normal[0], v.Normal[1], v.Normal[2]);
+    gl::glTexCoord2f(v.TexCoord[0], v.TexCoord[1]);
+    gl::glVertex3f(v.Position[0], v.Position[1], v.Position[2]);
+  }
+  void End() override { gl::glEnd(); }
+};
+
+class RecordingSink final : public VertexSink {
+ public:
+  RecordingSink(std::vector<Vertex>& vertices, std::vector<CompiledMoulding::Primitive>& primitives)
+      : vertices_(vertices), primitives_(primitives) {}
+  void Begin(GLenum mode) override {
+    primitives_.push_back({mode, static_cast<int>(vertices_.size()), 0});
+  }
+  void Emit(const Vertex& v) override { vertices_.push_back(v); }
+  void End() override {
+    if (primitives_.empty()) return;
+    primitives_.back().Count = static_cast<int>(vertices_.size()) - primitives_.back().First;
+  }
+
+ private:
+  std::vector<Vertex>& vertices_;
+  std::vector<CompiledMoulding::Primitive>& primitives_;
+};
+
+// A vertex whose normal is its own position (not normalised), in single precision.
+Vertex MakeVertex(float x, float y, float z, float s, float t) {
+  return {{x, y, z}, {s, t}, {x, y, z}};
+}
+
+// What the tessellator's callbacks work with during one polygon.
+struct TessPolygon {
+  VertexSink* sink;
+  std::deque<TessVertex> extra;  // vertices made at crossings, kept until the polygon ends
+};
+
+void TessBeginCallback(GLenum mode, void* polygon) {
+  static_cast<TessPolygon*>(polygon)->sink->Begin(mode);
+}
+
+void TessEndCallback(void* polygon) { static_cast<TessPolygon*>(polygon)->sink->End(); }
+
+// GLU calls the vertex callback with the record given to gluTessVertex.
+void TessVertexCallback(void* data, void* polygon) {
+  const auto* v = static_cast<const TessVertex*>(data);
+  static_cast<TessPolygon*>(polygon)->sink->Emit(
+      MakeVertex(static_cast<float>(v->x), static_cast<float>(v->y), static_cast<float>(v->z),
+                 static_cast<float>(v->s), static_cast<float>(v->t)));
+}
+
+// Where the walked outline crosses itself the tessellator needs a vertex at the crossing; it
+// is made here, blended from its neighbours. Without it the tessellator would give up on the
+// whole end face.
+void TessCombineCallback(GLdouble coords[3], void* neighbours[4], GLfloat weights[4],
+                         void** result, void* polygon) {
+  TessVertex v{coords[0], coords[1], coords[2], 0, 0};
+  for (int k = 0; k < 4; ++k) {
+    if (neighbours[k] == nullptr) continue;
+    const auto* n = static_cast<const TessVertex*>(neighbours[k]);
+    v.s += weights[k] * n->s;
+    v.t += weights[k] * n->t;
+  }
+  auto& extra = static_cast<TessPolygon*>(polygon)->extra;
+  extra.push_back(v);
+  *result = &extra.back();
+}
+
+template <typename Function>
+_GLUfuncptr Callback(Function function) {
+  return reinterpret_cast<_GLUfuncptr>(function);
+}
+
+void TessellateFace(GLUtesselator* tess, TessVertex* records, int count, VertexSink& sink) {
+  TessPolygon polygon{&sink, {}};
+  gl::gluTessBeginPolygon(tess, &polygon);
+  gl::gluTessBeginContour(tess);
+  for (int k = 0; k < count; ++k) gl::gluTessVertex(tess, &records[k].x, &records[k]);
+  gl::gluTessEndContour(tess);
+  gl::gluTessEndPolygon(tess);
+}
+
+// The two end faces, filled by the tessellator with the positive winding rule.
+void EmitEndFaces(const SectionOutline& o, float repeatV, float repeatH, VertexSink& sink) {
+  const int count = o.Count;
+  // Records 1..count hold the front face, count + 1 .. 2 count the back face; they stay in
+  // place until their polygons have ended.
+  std::vector<TessVertex> records(static_cast<size_t>(count) * 2);
+  for (int i = 1; i <= count; ++i) {
+    const double x = SceneX(o, i), y = SceneY(o, i);
+    records[i - 1] = {x, y, MouldingHalfLength, x * repeatH, y * repeatV};
+  }
+  // The back face takes the points in reverse order.
+  for (int i = count; i >= 1; --i) {
+    const double x = SceneX(o, i), y = SceneY(o, i);
+    records[count + i - 1] = {x, y, -MouldingHalfLength, x * repeatH, y * repeatV};
+  }
+  GLUtesselator* tess = gl::gluNewTess();
+  if (tess == nullptr) return;
+  gl::gluTessCallback(tess, GLU_TESS_BEGIN_DATA, Callback(&TessBeginCallback));
+  gl::gluTessCallback(tess, GLU_TESS_END_DATA, Callback(&TessEndCallback));
+  gl::gluTessCallback(tess, GLU_TESS_VERTEX_DATA, Callback(&TessVertexCallback));
+  gl::gluTessCallback(tess, GLU_TESS_COMBINE_DATA, Callback(&TessCombineCallback));
+  gl::gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_POSITIVE);
+  TessellateFace(tess, records.data(), count, sink);
+  TessellateFace(tess, records.data() + count, count, sink);
+  gl::gluDeleteTess(tess);
+}
+
+// The long sides: forty slices of 0.1 along z for every segment of the outline. The texture
+// repeats H times along the length and V times around the outline.
+void EmitSides(const SectionOutline& o, float repeatV, float repeatH, VertexSink& sink) {
+  const int count = o.Count;
+  const double slices = MouldingSlices;
+  const int half = MouldingSlices / 2;
+  sink.Begin(GL_QUADS);
+  for (int i = 1; i <= count - 1; ++i) {
+    const auto x0 = static_cast<float>(SceneX(o, i)), y0 = static_cast<float>(SceneY(o, i));
+    const auto x1 = static_cast<float>(SceneX(o, i + 1));
+    const auto y1 = static_cast<float>(SceneY(o, i + 1));
+    const auto t0 = static_cast<float>(static_cast<double>(i) / count * repeatV);
+    const auto t1 = static_cast<float>(static_cast<double>(i + 1) / count * repeatV);
+    for (int j = -half; j < half; ++j) {
+      const auto z0 = static_cast<float>(j / 10.0);
+      const auto z1 = static_cast<float>((j + 1) / 10.0);
+      const auto s0 = static_cast<float>((j + half) / slices * repeatH);
+      const auto s1 = static_cast<float>((j + half + 1) / slices * repeatH);
+      sink.Emit(MakeVertex(x0, y0, z1, s1, t0));
+      sink.Emit(MakeVertex(x0, y0, z0, s0, t0));
+      sink.Emit(MakeVertex(x1, y1, z0, s0, t1));
+      sink.Emit(MakeVertex(x1, y1, z1, s1, t1));
+    }
+  }
+  sink.End();
+}
+
+bool Drawable(const MouldingParams& params) {
+  const SectionOutline* o = params.Outline;
+  return o != nullptr && o->Closed && o->Count >= 2 && o->Count <= MaxOutlinePoints &&
+         static_cast<int>(o->X.size()) > o->Count && static_cast<int>(o->Y.size()) > o->Count;
+}
+
+void SetFaceColour(const MouldingParams& params) {
+  if (params.TextureMap) {
+    gl::glColor3f(0.8f, 0.8f, 0.8f);
+  } else {
+    gl::glColor3f(params.WoodColour.R, params.WoodColour.G, params.WoodColour.B);
+  }
+}
+
+// The quarter turn about z shows the section upright: seen from the eye on the +z axis, raster
+// columns run to the right and raster rows downwards. The walk of the stock is clockwise.
+void BeginMouldingSpace() {
+  gl::glPushMatrix();
+  gl::glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
+  gl::glFrontFace(GL_CW);
+}
+
+void EnableTexture(const MouldingParams& params) {
+  if (params.TextureMap && params.Texture != nullptr) params.Texture->Enable();
+}
+
+void DisableTexture(const MouldingParams& params) {
+  if (params.Texture != nullptr) {
+    params.Texture->Disable();
+  } else {
+    gl::glDisable(GL_TEXTURE_2D);
+  }
+}
+
+}  // namespace
+
+void DrawMoulding(const MouldingParams& params) {
+  if (!Drawable(params)) return;
+  const SectionOutline& o = *params.Outline;
+  EnableTexture(params);
+  SetFaceColour(params);
+  BeginMouldingSpace();
+  ImmediateSink sink;
+  EmitEndFaces(o, params.RepeatV, params.RepeatH, sink);
+  if (params.TextureMap) gl::glColor3f(1.0f, 1.0f, 1.0f);  // the sides brighter than the ends
+  EmitSides(o, params.RepeatV, params.RepeatH, sink);
+  DisableTexture(params);
+  gl::glPopMatrix();
+}
+
+void CompiledMoulding::Release() {
+  prepared_ = false;
+  vertices_.clear();
+  vertices_.shrink_to_fit();
+  facePrimitives_.clear();
+}
+
+CompiledMoulding::Key CompiledMoulding::KeyOf(const MouldingParams& params) {
+  const SectionOutline& o = *params.Outline;
+  Key key;
+  key.X.assign(o.X.begin() + 1, o.X.begin() + 1 + o.Count);
+  key.Y.assign(o.Y.begin() + 1, o.Y.begin() + 1 + o.Count);
+  key.CentreX = o.CentreX;
+  key.CentreY = o.CentreY;
+  key.R = params.WoodColour.R;
+  key.G = params.WoodColour.G;
+  key.B = params.WoodColour.B;
+  key.TextureMap = params.TextureMap;
+  key.RepeatV = params.RepeatV;
+  key.RepeatH = params.RepeatH;
+  return key;
+}
+
+bool CompiledMoulding::Matches(const MouldingParams& params) const {
+  const SectionOutline& o = *params.Outline;
+  return static_cast<int>(key_.X.size()) == o.Count &&
+         std::equal(key_.X.begin(), key_.X.end(), o.X.begin() + 1) &&
+         std::equal(key_.Y.begin(), key_.Y.end(), o.Y.begin() + 1) &&
+         key_.CentreX == o.CentreX && key_.CentreY == o.CentreY &&
+         key_.R == params.WoodColour.R && key_.G == params.WoodColour.G &&
+         key_.B == params.WoodColour.B && key_.TextureMap == params.TextureMap &&
+         key_.RepeatV == params.RepeatV && key_.RepeatH == params.RepeatH;
+}
+
+void CompiledMoulding::Prepare(const MouldingParams& params) {
+  const SectionOutline& o = *params.Outline;
+  vertices_.clear();
+  facePrimitives_.clear();
+  vertices_.reserve(static_cast<size_t>(o.Count) * (4 * MouldingSlices + 6));
+  RecordingSink faces(vertices_, facePrimitives_);
+  EmitEndFaces(o, params.RepeatV, params.RepeatH, faces);
+  std::vector<Primitive> sides;
+  RecordingSink sideSink(vertices_, sides);
+  EmitSides(o, params.RepeatV, params.RepeatH, sideSink);
+  sides_ = sides.empty() ? Primitive{GL_QUADS, 0, 0} : sides.front();
+  key_ = KeyOf(params);
+  prepared_ = true;
+  ++compilations_;
+}
+
+void CompiledMoulding::Draw(const MouldingParams& params) {
+  if (!Drawable(params)) return;
+  if (!prepared_ || !Matches(params)) Prepare(params);
+  EnableTexture(params);
+  SetFaceColour(params);
+  BeginMouldingSpace();
+  const GLsizei stride = sizeof(Vertex);
+  gl::glEnableClientState(GL_VERTEX_ARRAY);
+  gl::glEnableClientState(GL_NORMAL_ARRAY);
+  gl::glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  gl::glVertexPointer(3, GL_FLOAT, stride, vertices_.data()->Position);
+  gl::glNormalPointer(GL_FLOAT, stride, vertices_.data()->Normal);
+  gl::glTexCoordPointer(2, GL_FLOAT, stride, vertices_.data()->TexCoord);
+  for (const Primitive& p : facePrimitives_) gl::glDrawArrays(p.Mode, p.First, p.Count);
+  if (params.TextureMap) gl::glColor3f(1.0f, 1.0f, 1.0f);
+  if (sides_.Count > 0) gl::glDrawArrays(sides_.Mode, sides_.First, sides_.Count);
+  gl::glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  gl::glDisableClientState(GL_NORMAL_ARRAY);
+  gl::glDisableClientState(GL_VERTEX_ARRAY);
+  DisableTexture(params);
+  gl::glPopMatrix();
+}
+
+}  // namespace kerf

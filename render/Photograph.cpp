@@ -1,0 +1,68 @@
+// Photographs: row-by-row read-back of the view with the colour conversion of the picture.
+#include "render/Photograph.h"
+
+#include <array>
+#include <cmath>
+
+#include "render/GLApi.h"
+
+namespace kerf {
+
+namespace {
+
+int Channel(float value) {
+  if (!(value > 0.0f)) return 0;  // also a value that is not a number
+  if (value >= 1.0f) return 255;
+  return static_cast<int>(std::nearbyint(static_cast<double>(value) * 255.0));
+}
+
+// Ends the progress however the photograph ends.
+struct ProgressGuard {
+  ProgressSink& sink;
+  ~ProgressGuard() { sink.End(); }
+};
+
+}  // namespace
+
+Colour PhotographColour(const float rgba[4]) {
+  return static_cast<Colour>(Channel(rgba[0]) + 256 * Channel(rgba[1]) +
+                             65536 * Channel(rgba[2]));
+}
+
+bool TakePhotograph(int width, int height, Raster& picture, ProgressSink& progress,
+                    std::string& error) {
+  if (width > MaxPhotographWidth) {
+    error = "The view is " + std::to_string(width) + " pixels wide; a photograph may be at most " +
+            std::to_string(MaxPhotographWidth) + " pixels wide.";
+    return false;
+  }
+  if (width <= 0 || height <= 0) {
+    error = "The view has no pixels to photograph.";
+    return false;
+  }
+  if (gl::glReadPixels == nullptr) {
+    error = "OpenGL is not loaded.";
+    return false;
+  }
+  // One row of the view, held on the stack; no buffer of the whole view is made.
+  std::array<float, 4 * MaxPhotographWidth> row;
+  progress.Begin("Photograph...", height);
+  ProgressGuard guard{progress};
+  Raster result(width, height);
+  gl::glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  gl::glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+  for (int y = 0; y < height; ++y) {
+    gl::glReadPixels(0, y, width, 1, GL_RGBA, GL_FLOAT, row.data());
+    progress.Step(y + 1);
+    Colour* out = result.Row(height - 1 - y);
+    for (int x = 0; x < width; ++x) out[x] = PhotographColour(&row[4 * static_cast<size_t>(x)]);
+  }
+  if (const GLenum glError = gl::glGetError(); glError != GL_NO_ERROR) {
+    error = "OpenGL could not read the view back (error " + std::to_string(glError) + ").";
+    return false;
+  }
+  picture = std::move(result);
+  return true;
+}
+
+}  // namespace kerf

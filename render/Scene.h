@@ -1,0 +1,54 @@
+// The 3-D scene: GL set-up, projection and the drawing of one frame from a plain SceneParams.
+#pragma once
+
+#include "model/Model.h"
+#include "model/SectionOutline.h"
+#include "render/GLSupport.h"
+#include "render/Moulding.h"
+#include "render/SceneParams.h"
+#include "render/TextureImage.h"
+
+namespace kerf {
+
+// The positions of the View Controls window's sliders and its "Solid" switch; the defaults
+// are the window's initial positions.
+struct ViewControlPositions {
+  int Zoom = 70;  // 1..200
+  int RotateX = 0, RotateY = 0, RotateZ = 0;  // 0..359
+  int ShiftX = 0, ShiftY = 0;                 // -50..50
+  int Ambient = 20, Diffuse = 70, Highlight = 5;  // 0..100
+  bool Solid = true;
+};
+
+// The frame's parameters from the view controls and the model's wood colour, background and
+// texture settings.
+SceneParams MakeSceneParams(const ViewControlPositions& view, const Model& model);
+
+// The scene of one rendering context: its light and the compiled moulding. Every call needs
+// that context current.
+class Scene {
+ public:
+  Scene() = default;
+
+  // Depth test, back-face culling, colour material, two-sided lighting, the light fixed to the
+  // eye above, right of and in front of the viewer, and a black background.
+  void SetUpScene();
+  // Viewport and a 50-degree perspective for a surface of width x height pixels; a height of
+  // zero is taken as one.
+  void ResizeScene(int width, int height);
+  // Clears and draws one frame: camera, fill mode, turns and shifts, material, light levels
+  // and, for a closed outline, the moulding. texture may be null while mapping is off.
+  void DrawScene(const SceneParams& params, const SectionOutline& outline, TCGTexture* texture);
+
+  // Draw the moulding from geometry prepared once per change (the default) or directly.
+  void SetCompiledMoulding(bool compiled);
+  TCGLight& Light() { return light_; }
+  const CompiledMoulding& Compiled() const { return moulding_; }
+
+ private:
+  TCGLight light_{GL_LIGHT0};
+  CompiledMoulding moulding_;
+  bool compiled_ = true;
+};
+
+}  // namespace kerf
