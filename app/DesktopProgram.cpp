@@ -1,18 +1,55 @@
-// The desktop program for now: an empty main window titled "Kerfwright".
+// The desktop program: floating point, OpenGL loading, the application object and the windows.
 #include "app/DesktopProgram.h"
 
+#include <cfenv>
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/Desktop.h"
+#include "app/ViewPanel.h"
+#include "model/Model.h"
+#include "render/GLApi.h"
 
 namespace kerf {
 
+namespace {
+
+// Floating-point faults give infinities and NaNs rather than signals, for the whole run.
+void MaskFloatingPointExceptions() {
+#if defined(__GLIBC__)
+  fedisableexcept(FE_ALL_EXCEPT);
+#endif
+}
+
+}  // namespace
+
 int RunDesktopProgram(int argc, char** argv, const std::string& projectToOpen) {
-  (void)projectToOpen;  // opening a project from the command line comes with the File menu
+  MaskFloatingPointExceptions();
+
+  // OpenGL and GLU are loaded before any window exists; without them the program still runs
+  // and says why the view stays empty once the main window is up.
+  DesktopOptions options;
+  const gl::LoadResult openGL = gl::LoadOpenGL();
+  const gl::LoadResult glu = openGL.Ok ? gl::LoadGLU() : gl::LoadResult{};
+  options.GLLoaded = openGL.Ok && glu.Ok;
+  options.GLError = !openGL.Ok ? openGL.Message : glu.Message;
+  options.ProjectToOpen = projectToOpen;
+
+  ViewPanel::SetDefaultSurfaceFormat();  // before the application object
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Kerfwright");
-  window.show();
-  return app.exec();
+  QApplication::setApplicationName("Kerfwright");
+  QApplication::setApplicationVersion(KERF_VERSION);
+
+  int status = 0;
+  {
+    Model model;
+    Desktop desktop(model, std::move(options));
+    desktop.Start();
+    status = QApplication::exec();
+  }  // the windows, and the GL objects of the view, go before the libraries
+  gl::UnloadGLU();
+  gl::UnloadOpenGL();
+  return status;
 }
 
 }  // namespace kerf

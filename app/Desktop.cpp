@@ -1,0 +1,258 @@
+// Desktop: start-up order, the delayed start-up step, the wiring of the windows, the rebuild.
+#include "app/Desktop.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+
+#include "app/FrameLoop.h"
+#include "app/HelpViewer.h"
+#include "app/MainWindow.h"
+#include "app/ProgramFiles.h"
+#include "app/ProjectActions.h"
+#include "app/ViewPanel.h"
+#include "render/PlotOutline.h"
+#include "ui/AboutWindow.h"
+#include "ui/HelpKey.h"
+#include "ui/ProfileWindow.h"
+#include "ui/ProgressWindow.h"
+#include "ui/ReportWindow.h"
+#include "ui/StockSizeDialog.h"
+#include "ui/TextureWindow.h"
+#include "ui/TipsDialog.h"
+#include "ui/ToolsWindow.h"
+#include "ui/ViewControlsWindow.h"
+
+namespace kerf {
+
+DesktopPaths DesktopPaths::BesideProgram() {
+  return {kerf::ToolsDir(), kerf::TexturesDir(), kerf::WorkDir(), kerf::PhotosDir(),
+          kerf::HelpFilePath()};
+}
+
+namespace {
+
+// Cut stays disabled and the cursor shows the hourglass while a long piece of work runs,
+// however it ends.
+class BusyScope {
+ public:
+  explicit BusyScope(ProfileWindow& profile) : profile_(profile) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    profile_.SetBusy(true);
+  }
+  ~BusyScope() {
+    profile_.SetBusy(false);
+    QApplication::restoreOverrideCursor();
+  }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  ProfileWindow& profile_;
+};
+
+}  // namespace
+
+Desktop::Desktop(Model& model, DesktopOptions options)
+    : model_(model), options_(std::move(options)) {
+  timer1_.setSingleShot(true);
+  timer1_.setInterval(DelayMs);
+  connect(&timer1_, &QTimer::timeout, this, &Desktop::DelayTimer);
+}
+
+Desktop::~Desktop() {
+  timer1_.stop();
+  StopFrames();
+}
+
+void Desktop::Start() {
+  help_ = std::make_unique<HelpViewer>(options_.Paths.HelpFile);
+  helpKeys_ = std::make_unique<HelpKeyFilter>([this](int context) { ShowHelp(context); });
+  qApp->installEventFilter(helpKeys_.get());
+
+  progress_ = std::make_unique<ProgressWindow>();
+  profile_ = std::make_unique<ProfileWindow>(model_);
+  connect(profile_.get(), &ProfileWindow::cutMade, this, &Desktop::RebuildAndRefresh);
+  viewControls_ = std::make_unique<ViewControlsWindow>();
+  connect(viewControls_.get(), &ViewControlsWindow::helpRequested, this, &Desktop::ShowHelp);
+  texture_ = std::make_unique<TextureWindow>(model_);
+  connect(texture_.get(), &TextureWindow::helpRequested, this, &Desktop::ShowHelp);
+  report_ = std::make_unique<ReportWindow>();
+
+  // The main window: project name, cutter library, the view and its scene.
+  main_ = std::make_unique<MainWindow>(*this, model_, options_.GLLoaded);
+  model_.ProjectFileName = "Router.rou";
+  LoadCutterLibrary();
+  model_.StockWidth = 200;
+  model_.StockHeight = 200;
+  ViewPanel* view = main_->Panel1();
+  view->SetSceneFiller([this](SceneParams& scene) {
+    viewControls_->FillScene(scene);
+    texture_->FillScene(scene);
+    scene.Wood = model_.WoodColour;
+    scene.Clear = {ColourRed(model_.BackgroundSwatch) / 255.0f,
+                   ColourGreen(model_.BackgroundSwatch) / 255.0f,
+                   ColourBlue(model_.BackgroundSwatch) / 255.0f, 1.0f};
+  });
+  view->SetRotationSliders(viewControls_->RotateXSlider(), viewControls_->RotateYSlider());
+  connect(texture_.get(), &TextureWindow::textureChanged, this, [this] {
+    SuspendFrames();
+    main_->Panel1()->SetTexturePicture(texture_->TexturePicture());
+    ResumeFrames();
+  });
+
+  tools_ = std::make_unique<ToolsWindow>(model_);
+  ConnectTools();
+  tools_->FormCreate();
+
+  config_ = std::make_unique<StockSizeDialog>(model_);
+  ConnectConfig();
+  project_ = std::make_unique<ProjectActions>(
+      model_, ProjectWindows{*main_, *main_->Save1(), *tools_, *config_, *texture_,
+                             [this] {
+                               PlotOutline();
+                               tools_->RefreshCutGrid();
+                               profile_->UpdateFaceLabel();
+                             },
+                             [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
+  config_->FormCreate();
+  timer1_.start();  // the delayed step, once every window exists
+  main_->WatchToolWindows();
+
+  main_->showMaximized();
+  about_ = std::make_unique<AboutWindow>();
+  tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
+}
+
+void Desktop::ConnectTools() {
+  connect(tools_.get(), &ToolsWindow::cutListChanged, this, &Desktop::RebuildAndRefresh);
+  connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(),
+          &ProfileWindow::chkInterlockClick);
+  connect(tools_.get(), &ToolsWindow::reportRequested, main_.get(), &MainWindow::CutReport1Click);
+  connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->Panel1(),
+          qOverload<>(&QWidget::update));
+  connect(tools_.get(), &ToolsWindow::helpRequested, this, &Desktop::ShowHelp);
+}
+
+void Desktop::ConnectConfig() {
+  connect(config_.get(), &StockSizeDialog::newWorkpiece, this, [this] {
+    PlotOutline();
+    tools_->RefreshCutGrid();
+    main_->Save1()->setEnabled(false);
+    profile_->UpdateFaceLabel();
+  });
+  connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(),
+          &ToolsWindow::RefreshCutGrid);
+  connect(config_.get(), &StockSizeDialog::helpRequested, this, &Desktop::ShowHelp);
+}
+
+void Desktop::LoadCutterLibrary() {
+  {
+    BusyScope busy(*profile_);
+    library_ = kerf::LoadCutterLibrary(options_.Paths.ToolsDir, *progress_);
+  }
+  model_.SetCutterLibrary(library_.Tools);
+  const QString dir = QString::fromStdString(options_.Paths.ToolsDir);
+  if (!library_.DirectoryFound) {
+    libraryStatus_ = "No cutters were found: there is no tools directory at " + dir;
+  } else if (model_.CutterCount() == 0) {
+    libraryStatus_ = "No cutters were found in " + dir;
+  }
+  profile_->SetCuttersAvailable(model_.CutterCount() > 0);
+  main_->StatusMessage()->setText(libraryStatus_);
+}
+
+void Desktop::PlotOutline() {
+  BusyScope busy(*profile_);
+  kerf::PlotOutline(model_, *progress_);
+}
+
+void Desktop::RebuildAndRefresh() {
+  PlotOutline();
+  if (tools_) tools_->RefreshCutGrid();
+}
+
+void Desktop::DelayTimer() {
+  timer1_.stop();
+  if (delayedStepDone_) return;
+  delayedStepDone_ = true;
+
+  // The moulding texture, from the picture the Texture window starts with.
+  main_->Panel1()->SetTexturePicture(texture_->TexturePicture());
+
+  main_->ReleaseToolWindows();
+  for (QWidget* window : {static_cast<QWidget*>(profile_.get()),
+                          static_cast<QWidget*>(viewControls_.get()),
+                          static_cast<QWidget*>(tools_.get()), static_cast<QWidget*>(config_.get()),
+                          static_cast<QWidget*>(texture_.get())})
+    window->show();
+  if (!main_->isVisible()) main_->show();
+  main_->Arrange1Click();
+
+  project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
+  texture_->SetTextureDirectory(QString::fromStdString(options_.Paths.TexturesDir));
+
+  frames_ = std::make_unique<TFastTimer>([this] { main_->FrameTick(); });
+  frames_->Start();
+  main_->Panel1()->SetSceneReady(true);
+  tips_->show();
+
+  if (!options_.ProjectToOpen.empty())
+    project_->OpenProjectAtStart(QString::fromStdString(options_.ProjectToOpen));
+  ShowStartupMessages();
+  emit ready();
+}
+
+void Desktop::ShowStartupMessages() {
+  if (!options_.GLLoaded) {
+    ShowMessage("The 3-D view cannot be shown: " + QString::fromStdString(options_.GLError) +
+                ".\nEverything else works; the moulding is not drawn.");
+  }
+  if (!library_.Skipped.empty()) {
+    QString text = "These cutter bitmaps in " + QString::fromStdString(options_.Paths.ToolsDir) +
+                   " could not be loaded and are not in the cutter list:\n";
+    for (const SkippedCutter& skipped : library_.Skipped)
+      text += "\n" + QString::fromStdString(skipped.FileName) + ": " +
+              QString::fromStdString(skipped.Reason);
+    ShowMessage(text);
+  }
+}
+
+void Desktop::ShowMessage(const QString& text) {
+  if (options_.StartupMessage) {
+    options_.StartupMessage(text);
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok,
+                              main_.get());
+  box->setObjectName("StartupMessage");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setModal(false);
+  box->show();
+}
+
+void Desktop::ShowHelp(int context) {
+  if (help_) help_->ShowTopic(context);
+}
+
+void Desktop::StopFrames() {
+  if (frames_) frames_->Stop();
+}
+
+void Desktop::SuspendFrames() {
+  if (frames_) frames_->Suspend();
+}
+
+void Desktop::ResumeFrames() {
+  if (frames_) frames_->Resume();
+}
+
+void Desktop::MainWindowClosed() {
+  if (tips_) tips_->hide();
+  if (report_) report_->hide();
+  if (help_) help_->hide();
+  if (options_.QuitWhenClosed) QCoreApplication::quit();
+}
+
+}  // namespace kerf

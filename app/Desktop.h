@@ -1,0 +1,143 @@
+// Desktop: the windows of the desktop program, their start-up order, wiring and rebuild chain.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Model.h"
+#include "project/CutterLibrary.h"
+#include "ui/Choosers.h"
+
+namespace kerf {
+
+class AboutWindow;
+class HelpKeyFilter;
+class HelpViewer;
+class MainWindow;
+class ProfileWindow;
+class ProgressWindow;
+class ProjectActions;
+class ReportWindow;
+class StockSizeDialog;
+class TextureWindow;
+class TFastTimer;
+class TipsDialog;
+class ToolsWindow;
+class ViewControlsWindow;
+
+// The files around the program.
+struct DesktopPaths {
+  std::string ToolsDir;
+  std::string TexturesDir;
+  std::string WorkDir;
+  std::string PhotosDir;
+  std::string HelpFile;
+
+  // The directories beside the running program (or its installed share directory).
+  static DesktopPaths BesideProgram();
+};
+
+struct DesktopOptions {
+  DesktopPaths Paths = DesktopPaths::BesideProgram();
+  // OpenGL and GLU were loaded; when not, the view stays empty and GLError says why.
+  bool GLLoaded = true;
+  std::string GLError;
+  // A project named on the command line, opened once start-up is complete.
+  std::string ProjectToOpen;
+  // Closing the main window ends the application's event loop.
+  bool QuitWhenClosed = true;
+  // First tip of the Tips dialog; 0 picks one at random.
+  int FirstTip = 0;
+  // Shows the messages of start-up (no OpenGL, cutter bitmaps skipped); empty: a message box
+  // on the main window that does not hold up the program.
+  MessageShower StartupMessage;
+};
+
+class Desktop : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int DelayMs = 100;  // Timer1: the delayed start-up step
+
+  Desktop(Model& model, DesktopOptions options);
+  ~Desktop() override;
+
+  // Start-up: the windows in their order (Progress, Profile, View Controls, Texture, Report,
+  // main window with the cutter library, Tools, Config with New), the main window shown, About
+  // and Tips created. The delayed step follows DelayMs later from the event loop.
+  void Start();
+  bool DelayedStepDone() const { return delayedStepDone_; }
+
+  // The outline rebuild with the hourglass, the Progress window and Cut disabled meanwhile.
+  void PlotOutline();
+  // PlotOutline, then the cut grid: after every change of the cut list.
+  void RebuildAndRefresh();
+  // Help window on a context number of the help file.
+  void ShowHelp(int context);
+  // The frame loop stops for good (the main window closes).
+  void StopFrames();
+  void SuspendFrames();
+  void ResumeFrames();
+  // The main window has closed: ends the application unless told not to.
+  void MainWindowClosed();
+
+  Model& model() { return model_; }
+  const DesktopOptions& Options() const { return options_; }
+  const CutterLibrary& Library() const { return library_; }
+  // Status text about the cutter library: empty when cutters were loaded.
+  const QString& LibraryStatus() const { return libraryStatus_; }
+
+  ProgressWindow* Progress() const { return progress_.get(); }
+  ProfileWindow* Profile() const { return profile_.get(); }
+  ViewControlsWindow* ViewControls() const { return viewControls_.get(); }
+  TextureWindow* Texture() const { return texture_.get(); }
+  ReportWindow* Report() const { return report_.get(); }
+  MainWindow* Main() const { return main_.get(); }
+  ToolsWindow* Tools() const { return tools_.get(); }
+  StockSizeDialog* Config() const { return config_.get(); }
+  AboutWindow* About() const { return about_.get(); }
+  TipsDialog* Tips() const { return tips_.get(); }
+  HelpViewer* Help() const { return help_.get(); }
+  TFastTimer* Frames() const { return frames_.get(); }
+  ProjectActions* Project() const { return project_.get(); }
+
+ signals:
+  // The delayed start-up step has run: windows shown, frames running, SceneReady set.
+  void ready();
+
+ private:
+  void LoadCutterLibrary();
+  void ConnectTools();
+  void ConnectConfig();
+  void DelayTimer();
+  void ShowStartupMessages();
+  void ShowMessage(const QString& text);
+
+  Model& model_;
+  DesktopOptions options_;
+  CutterLibrary library_;
+  QString libraryStatus_;
+  QTimer timer1_;
+  bool delayedStepDone_ = false;
+
+  // In creation order; destroyed in reverse.
+  std::unique_ptr<HelpViewer> help_;
+  std::unique_ptr<HelpKeyFilter> helpKeys_;
+  std::unique_ptr<ProgressWindow> progress_;
+  std::unique_ptr<ProfileWindow> profile_;
+  std::unique_ptr<ViewControlsWindow> viewControls_;
+  std::unique_ptr<TextureWindow> texture_;
+  std::unique_ptr<ReportWindow> report_;
+  std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<ToolsWindow> tools_;
+  std::unique_ptr<StockSizeDialog> config_;
+  std::unique_ptr<ProjectActions> project_;
+  std::unique_ptr<AboutWindow> about_;
+  std::unique_ptr<TipsDialog> tips_;
+  std::unique_ptr<TFastTimer> frames_;
+};
+
+}  // namespace kerf

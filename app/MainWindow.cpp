@@ -1,0 +1,151 @@
+// TForm1 "Kerfwright": the view, the status bar, the frame, showing and hiding with the tools.
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "app/Desktop.h"
+#include "app/ViewPanel.h"
+#include "model/LengthText.h"
+#include "render/GLSupport.h"
+#include "ui/AboutWindow.h"
+#include "ui/HelpKey.h"
+#include "ui/ProfileWindow.h"
+#include "ui/ProgressWindow.h"
+#include "ui/StockSizeDialog.h"
+#include "ui/TextureWindow.h"
+#include "ui/ToolsWindow.h"
+#include "ui/ViewControlsWindow.h"
+
+namespace kerf {
+
+MainWindow::MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop), model_(model) {
+  setObjectName("Form1");
+  setWindowTitle("Kerfwright");
+  resize(787, 586);
+  panel1_ = new ViewPanel(model_, glLoaded, this);
+  setCentralWidget(panel1_);
+  BuildStatusBar();
+  BuildMenus();
+  SetHelpContext(this, 10);
+}
+
+void MainWindow::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar1");
+  bar->setSizeGripEnabled(false);
+  const int widths[StatusPanels] = {120, 120, 160, 80, 80, 75};
+  for (int i = 0; i < StatusPanels; ++i) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QString("StatusPanel%1").arg(i));
+    panel->setFixedWidth(widths[i]);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment((i == 3 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    bar->addWidget(panel);
+    statusPanels_[i] = panel;
+  }
+  statusPanels_[0]->setText("Tool Pos:");
+  statusPanels_[1]->setText("Width :");
+  statusMessage_ = new QLabel(bar);
+  statusMessage_->setObjectName("lblStatusMessage");
+  bar->addWidget(statusMessage_, 1);
+}
+
+std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
+  return {{{desktop_.Profile(), profile1_},
+           {desktop_.ViewControls(), view1_},
+           {desktop_.Tools(), tools1_},
+           {desktop_.Config(), config1_},
+           {desktop_.Texture(), texture1_}}};
+}
+
+void MainWindow::WatchToolWindows() {
+  for (const ToolWindowItem& entry : ToolWindowItems())
+    if (entry.window != nullptr) entry.window->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close && event->spontaneous()) {
+    for (const ToolWindowItem& entry : ToolWindowItems()) {
+      if (entry.window == watched) {
+        event->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// Every window but the main one follows its Window-menu item.
+void MainWindow::View1Click() {
+  if (!isVisible()) show();
+  for (const ToolWindowItem& entry : ToolWindowItems())
+    if (entry.window != nullptr && entry.item != nullptr)
+      entry.window->setVisible(entry.item->isChecked());
+}
+
+void MainWindow::FormShow() {
+  if (toolWindowsReleased_) View1Click();
+}
+
+void MainWindow::FormHide() {
+  QWidget* windows[] = {desktop_.Profile(), desktop_.ViewControls(), desktop_.Tools(),
+                        desktop_.Config(),  desktop_.Progress(),     desktop_.Texture(),
+                        desktop_.About()};
+  for (QWidget* window : windows)
+    if (window != nullptr) window->hide();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  if (!event->spontaneous()) FormHide();
+}
+
+// Minimising takes the tool windows along; restoring brings back the checked ones.
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMinimized()) {
+    FormHide();
+  } else if (isVisible()) {
+    FormShow();
+  }
+}
+
+// FormCloseQuery: no question is asked; the frames stop before anything they draw with goes.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  desktop_.StopFrames();
+  event->accept();
+  desktop_.MainWindowClosed();
+}
+
+void MainWindow::FrameTick() {
+  if (!panel1_->SceneReady()) return;
+  try {
+    FrameTiming timing;
+    timing.StartTiming();
+    ProfileWindow* profile = desktop_.Profile();
+    if (profile->isVisible()) profile->DrawSection();
+    const float height = profile->CutterHeight() / 100.0f;
+    const float fence = profile->Fence() / 100.0f;
+    statusPanels_[0]->setText("Bit Height : " +
+                              QString::fromStdString(FormatLength(height, model_.Unit)));
+    statusPanels_[1]->setText("Fence Depth : " +
+                              QString::fromStdString(FormatLength(fence, model_.Unit)));
+    profile->WriteLengthLabels();
+    panel1_->DrawFrame();
+    const float ms = timing.ElapsedMs();
+    if (ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
+  } catch (...) {
+    // The frame ends where it failed; the next one starts afresh.
+  }
+}
+
+}  // namespace kerf

@@ -1,0 +1,89 @@
+// TForm1 "Kerfwright": the main window with the 3-D view, the status bar, the menus and the frame.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "model/Model.h"
+
+class QAction;
+class QLabel;
+
+namespace kerf {
+
+class Desktop;
+class ViewPanel;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int StatusPanels = 6;
+
+  MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* parent = nullptr);
+
+  ViewPanel* Panel1() const { return panel1_; }
+  // StatusBar1's panels 0..5.
+  QLabel* StatusPanel(int index) const { return statusPanels_[index]; }
+  // The text beside the panels that tells about a missing cutter library.
+  QLabel* StatusMessage() const { return statusMessage_; }
+  QAction* Save1() const { return save1_; }
+  QAction* WindowItem(const char* objectName) const;
+
+  // Once the delayed start-up step has shown the tool windows, showing the main window brings
+  // back the checked ones; before it nothing is shown early.
+  void ReleaseToolWindows() { toolWindowsReleased_ = true; }
+  // The tool windows have no close button; a close asked by the window manager is refused,
+  // so each window stays in step with its Window-menu item.
+  void WatchToolWindows();
+
+  // One frame: the Profile picture when that window is visible, the length texts, the 3-D
+  // view and the frame rate. Any failure abandons the rest of this frame only.
+  void FrameTick();
+
+ public slots:
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+  void Photograph1Click();
+  void CutReport1Click();
+  void Exit1Click();
+  void View1Click();
+  void Arrange1Click();
+  void About1Click();
+  void Contents1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+  void showEvent(QShowEvent* event) override;    // FormShow
+  void hideEvent(QHideEvent* event) override;    // FormHide
+  void changeEvent(QEvent* event) override;      // minimised and restored
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildStatusBar();
+  void BuildMenus();
+  void FormShow();
+  void FormHide();
+  // The five tool windows in the order View1Click walks them, with their menu items.
+  struct ToolWindowItem {
+    QWidget* window;
+    QAction* item;
+  };
+  std::array<ToolWindowItem, 5> ToolWindowItems() const;
+
+  Desktop& desktop_;
+  Model& model_;
+  ViewPanel* panel1_;
+  std::array<QLabel*, StatusPanels> statusPanels_{};
+  QLabel* statusMessage_ = nullptr;
+  QAction* save1_ = nullptr;
+  QAction* profile1_ = nullptr;
+  QAction* tools1_ = nullptr;
+  QAction* view1_ = nullptr;
+  QAction* config1_ = nullptr;
+  QAction* texture1_ = nullptr;
+  bool toolWindowsReleased_ = false;
+};
+
+}  // namespace kerf

@@ -1,0 +1,125 @@
+// TForm10 "Report": showing the coloured report, printing it and saving it as RTF.
+#include "ui/ReportWindow.h"
+
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "model/ReportWriters.h"
+#include "ui/RasterImage.h"
+
+namespace kerf {
+
+namespace {
+
+FileChooser ReportSaveDialog(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const FileRequest& request) -> QString {
+    QFileDialog dialog(owner, request.caption, request.directory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the report replaces the file
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+  };
+}
+
+MessageShower ErrorBox(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const QString& text) { QMessageBox::critical(owner, "Kerfwright", text); };
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Form10");
+  setWindowTitle("Report");
+  resize(363, 233);
+  memo1_ = new QTextEdit(this);
+  memo1_->setObjectName("memo1");
+  memo1_->setReadOnly(true);
+  memo1_->setLineWrapMode(QTextEdit::NoWrap);
+  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setCentralWidget(memo1_);
+
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("File1");
+  QAction* print = file->addAction("&Print", this, &ReportWindow::Print1Click);
+  print->setObjectName("Print1");
+  QAction* save = file->addAction("&Save", this, &ReportWindow::Save1Click);
+  save->setObjectName("Save1");
+  QAction* exit = file->addAction("E&xit", this, &ReportWindow::Exit1Click);
+  exit->setObjectName("Exit1");
+
+  chooseFile_ = ReportSaveDialog(this);
+  showError_ = ErrorBox(this);
+}
+
+void ReportWindow::ShowReport(const CutReport& report) {
+  report_ = report;
+  memo1_->clear();
+  QTextCursor cursor(memo1_->document());
+  bool first = true;
+  for (const ReportLine& line : report) {
+    QTextCharFormat format;
+    format.setForeground(QColorFromColour(line.TextColour));
+    if (!first) cursor.insertBlock();
+    first = false;
+    cursor.insertText(QString::fromStdString(line.Text), format);
+  }
+  memo1_->moveCursor(QTextCursor::Start);
+}
+
+bool ReportWindow::SaveReport(const QString& path, std::string& error) const {
+  const std::string rtf = ReportAsRtf(report_);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size()) ||
+      !file.commit()) {
+    error = (path + ": " + file.errorString()).toStdString();
+    return false;
+  }
+  return true;
+}
+
+void ReportWindow::Print1Click() {
+  const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+  if (printerInfo.isNull()) {
+    showError_("The report cannot be printed: no printer is set up as the default printer.");
+    return;
+  }
+  QPrinter printer(printerInfo);
+  printer.setDocName("Kerfwright");
+  if (!printer.isValid()) {
+    showError_("The report cannot be printed: the printer \"" + printerInfo.printerName() +
+               "\" cannot be used.");
+    return;
+  }
+  memo1_->print(&printer);
+  if (printer.printerState() == QPrinter::Error) {
+    showError_("The report could not be printed on \"" + printerInfo.printerName() + "\".");
+  }
+}
+
+void ReportWindow::Save1Click() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Save;
+  request.caption = "Save Report";
+  request.filter = "Text files (*.TXT)";
+  request.defaultSuffix = "TXT";
+  const QString path = chooseFile_ ? chooseFile_(request) : QString();
+  if (path.isEmpty()) return;
+  std::string error;
+  if (!SaveReport(path, error)) showError_(QString::fromStdString(error));
+}
+
+void ReportWindow::Exit1Click() { hide(); }
+
+}  // namespace kerf

@@ -1,0 +1,45 @@
+// TForm10 "Report": the cut report in colour, printed or saved as rich text.
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "model/CutReport.h"
+#include "ui/Choosers.h"
+
+class QTextEdit;
+
+namespace kerf {
+
+class ReportWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit ReportWindow(QWidget* parent = nullptr);
+
+  // Replaces the memo's text with the report, each line in its colour.
+  void ShowReport(const CutReport& report);
+  const CutReport& Report() const { return report_; }
+
+  // Writes the report as RTF, replacing the file; false with the system's message on failure.
+  bool SaveReport(const QString& path, std::string& error) const;
+
+  // Replace the save dialog and the error box (tests need no modal dialog).
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetMessageShower(MessageShower shower) { showError_ = std::move(shower); }
+
+  QTextEdit* memo1() const { return memo1_; }
+
+ public slots:
+  void Print1Click();
+  void Save1Click();
+  void Exit1Click();
+
+ private:
+  QTextEdit* memo1_;
+  CutReport report_;
+  FileChooser chooseFile_;
+  MessageShower showError_;
+};
+
+}  // namespace kerf
