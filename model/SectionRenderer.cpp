@@ -84,6 +84,30 @@ void DrawCutterOutline(Raster& raster, const TTool& tool, const SectionView& vie
   for (int l = rows; l >= 1; --l) lineTo(x(fence - P[static_cast<size_t>(l)]), y(l));
 }
 
+// The stock: its outline in the material colour, then a border-mode fill from (W - 1, H - 1).
+void DrawStock(Raster& raster, const Frame& f, Colour material) {
+  const int W = f.W, H = f.H;
+  raster.Line(W, H, W, f.top, material);
+  raster.Line(W, f.top, f.left, f.top, material);
+  raster.Line(f.left, f.top, f.left, H, material);
+  raster.Line(f.left, H, W, H, material);
+  // On the freshly whitened raster, a rectangle at least one pixel across whose corner pixel
+  // lies on the raster is filled exactly over its inside, so its rows are filled directly.
+  // Anything else (white material, an inverted rectangle) takes the flood fill.
+  const bool plainRectangle = material != White && f.left <= W - 1 && f.top <= H - 1 &&
+                              W >= 1 && H >= 1 && W - 1 < raster.Width() &&
+                              H - 1 < raster.Height();
+  if (!plainRectangle) {
+    raster.FloodFillBorder(W - 1, H - 1, material, material);
+    return;
+  }
+  const int right = std::min(W, raster.Width() - 1);
+  const int bottom = std::min(H, raster.Height() - 1);
+  const int left = std::max(f.left, 0);
+  for (int y = std::max(f.top, 0); y <= bottom; ++y)
+    std::fill(raster.Row(y) + left, raster.Row(y) + right + 1, material);
+}
+
 // Copies the part of `from` that fits onto `to` at (0, 0); the rest of `to` is left alone.
 void CopyPicture(const Raster& from, Raster& to) {
   const int rows = std::min(from.Height(), to.Height());
@@ -165,11 +189,7 @@ void RenderSection(Model& model, const SectionView& view) {
   f.top = H - upright;
 
   raster.Fill(White);
-  raster.Line(W, H, W, f.top, view.Material);
-  raster.Line(W, f.top, f.left, f.top, view.Material);
-  raster.Line(f.left, f.top, f.left, H, view.Material);
-  raster.Line(f.left, H, W, H, view.Material);
-  raster.FloodFillBorder(W - 1, H - 1, view.Material, view.Material);
+  DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = !view.DrawCutter;
   for (int i = 1; i <= model.CutCount(); ++i) {

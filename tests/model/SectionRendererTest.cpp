@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <vector>
 
 #include "model/Orientation.h"
@@ -90,6 +92,32 @@ TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
     MeasureSection(model);
     EXPECT_TRUE(SamePicture(model.Image2, Picture({364, 455, 499, 499}))) << state;
   }
+}
+
+TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
+  // The stock as its four outline segments and a border-mode fill from the corner, at every
+  // size, state and zoom of both pictures.
+  Model model = StartedModel();
+  model.CurrentCutter = 0;  // no cutter outline
+  const Colour wood = model.WoodSwatch;
+  for (int W : {250, 500})
+    for (int zoom : {1, 2, 4})
+      for (int size = 50; size <= 1000; size += 95)
+        for (int state : {1, 2}) {
+          model.NewWorkpiece(size, 1050 - size);
+          model.FaceOnTable = state;
+          const Raster preview = PreviewSection(model, W, W, zoom, wood, 0, 0);
+          const int SH = static_cast<int>(std::nearbyint(W * (1050.0 - size) / 1100)) * zoom;
+          const int SW = static_cast<int>(std::nearbyint(W * static_cast<double>(size) / 1100)) * zoom;
+          const int left = W - (state == 1 ? SH : SW), top = W - (state == 1 ? SW : SH);
+          Raster expected(W, W);
+          for (auto [x0, y0, x1, y1] : {std::array{W, W, W, top}, {W, top, left, top},
+                                        {left, top, left, W}, {left, W, W, W}})
+            expected.Line(x0, y0, x1, y1, wood);
+          expected.FloodFillBorder(W - 1, W - 1, wood, wood);
+          ASSERT_TRUE(SamePicture(preview, expected, W, W))
+              << W << " zoom " << zoom << " size " << size << " state " << state;
+        }
 }
 
 TEST(RenderSection, ThreeRowCutterWorkedExample) {
