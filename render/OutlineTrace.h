@@ -74,8 +74,6 @@ class OutlineTracer {
   int height_ = 0;
   int stride_ = 0;               // cells per row: columns 0..W+1, so neighbours need no checks
   std::vector<uint8_t> marks_;   // rows 0..H+1; row and column 0 and W+1, H+1 stay clear
-  std::vector<uint8_t> white_;      // whiteness of two pixel rows, 1..W, for the passes
-  std::vector<uint8_t> whiteNext_;
   std::vector<int> walkX_;       // the walk in progress, committed only when it closes
   std::vector<int> walkY_;
   int walkLength_ = 0;
