@@ -1,0 +1,82 @@
+// kerfwright check: judges the cuts of one or more projects; the exit status tells of danger.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/CommandArgs.h"
+#include "app/Commands.h"
+#include "app/ProjectLoading.h"
+#include "model/CutVerdict.h"
+#include "model/Model.h"
+#include "model/SectionRenderer.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr int ExitSafe = 0;
+constexpr int ExitDanger = 1;
+constexpr int ExitUnreadable = 2;
+
+// Prints the verdict lines of one loaded and measured project; returns its worst verdict.
+Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
+  const int count = model.CutCount();
+  if (count == 0) {
+    std::printf("%s: no cuts\n", path.c_str());
+    return Verdict::CutOK;
+  }
+  Verdict worst = Verdict::CutOK;
+  for (int i = 1; i <= count; ++i) {
+    const Verdict v = JudgeCut(model.CutList[static_cast<size_t>(i)]);
+    if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
+  }
+  std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
+  for (int i = 1; i <= count; ++i) {
+    const TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const Verdict v = JudgeCut(cut);
+    if (v == Verdict::CutOK) continue;
+    std::printf("  Cut #%d%s: fence after %ld%%, table after %ld%%\n", i, VerdictText(v),
+                RoundPercent(cut.FenceAfter), RoundPercent(cut.TableAfter));
+  }
+  return worst;
+}
+
+}  // namespace
+
+int CheckCommand(const CommandArgs& args) {
+  std::vector<std::string> projects;
+  std::string tools;
+  OptionParser parser("check");
+  parser.Positionals("PROJECT.ROU", projects, 1);
+  parser.Text({"--tools"}, "DIR", tools);
+  if (!parser.Parse(args)) {
+    PrintUsageError(parser);
+    return ExitUnreadable;
+  }
+
+  // The library is read once; every project starts from a fresh model holding it.
+  Model library;
+  if (!LoadToolsForCommand(library, tools)) return ExitUnreadable;
+  const std::vector<TTool> cutters(library.CutterTable.begin() + 1, library.CutterTable.end());
+
+  int status = ExitSafe;
+  for (const std::string& path : projects) {
+    Model model;
+    model.SetCutterLibrary(cutters);
+    if (!LoadProjectForCommand(model, path)) {
+      status = ExitUnreadable;  // the message is on stderr; the others are still checked
+      continue;
+    }
+    MeasureSection(model);
+    if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSafe) {
+      status = ExitDanger;
+    }
+  }
+  if (std::fflush(stdout) != 0) {
+    std::perror("kerfwright check");
+    return ExitUnreadable;
+  }
+  return status;
+}
+
+}  // namespace kerf

@@ -1,0 +1,66 @@
+// kerfwright report: prints a project's cut report as plain text, one report line per line.
+#include <cstdio>
+#include <ctime>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "app/CommandArgs.h"
+#include "app/Commands.h"
+#include "app/ProjectLoading.h"
+#include "model/CutReport.h"
+#include "model/Model.h"
+#include "model/ReportWriters.h"
+#include "model/SectionRenderer.h"
+
+namespace kerf {
+
+namespace {
+
+// The local date and time as the user's locale writes a short date and a long time.
+std::string LocalDateTimeText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  std::ostringstream text;
+  try {
+    text.imbue(std::locale(""));
+  } catch (const std::runtime_error&) {
+    // An environment naming a locale that is not installed: the neutral form will do.
+  }
+  text << std::put_time(&local, "%x %X");
+  return text.str();
+}
+
+}  // namespace
+
+int ReportCommand(const CommandArgs& args) {
+  std::string project, tools;
+  bool metric = false;
+  OptionParser parser("report");
+  parser.Positional("PROJECT.ROU", project);
+  parser.Text({"--tools"}, "DIR", tools);
+  parser.Flag({"--metric"}, metric);
+  if (!parser.Parse(args)) {
+    PrintUsageError(parser);
+    return 2;
+  }
+
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+  if (metric) model.Unit = LengthUnit::Metric;
+  // Opening a project rebuilds the section, which measures every cut's bearing figures.
+  MeasureSection(model);
+
+  const std::string text = ReportAsText(BuildCutReport(model, LocalDateTimeText()));
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (std::fflush(stdout) != 0) {
+    std::perror("kerfwright report");
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf
