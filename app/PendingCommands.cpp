@@ -5,9 +5,4 @@
 
 namespace kerf {
 
-int PhotoCommand(const CommandArgs&) {
-  std::fprintf(stderr, "kerfwright: photo is not available yet\n");
-  return 2;
-}
-
 }  // namespace kerf

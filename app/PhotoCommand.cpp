@@ -1,0 +1,162 @@
+// kerfwright photo: draws the 3-D view of a project off-screen and writes it as a picture.
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/CommandArgs.h"
+#include "app/Commands.h"
+#include "app/ProgramFiles.h"
+#include "app/ProjectLoading.h"
+#include "model/Model.h"
+#include "model/Progress.h"
+#include "project/PictureFile.h"
+#include "render/DefaultTexture.h"
+#include "render/GLApi.h"
+#include "render/HeadlessContext.h"
+#include "render/Photograph.h"
+#include "render/PlotOutline.h"
+#include "render/Scene.h"
+#include "render/TextureImage.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr int DefaultWidth = 800;
+constexpr int DefaultHeight = 600;
+constexpr int MaxPhotographHeight = 5000;
+
+// "RRGGBB" (a leading '#' allowed) as a 0x00BBGGRR colour.
+bool ParseBackground(const std::string& text, Colour& colour) {
+  const std::string digits = !text.empty() && text[0] == '#' ? text.substr(1) : text;
+  if (digits.size() != 6) return false;
+  for (char c : digits) {
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+  }
+  const unsigned long rgb = std::stoul(digits, nullptr, 16);
+  colour = MakeColour(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                      static_cast<int>(rgb & 0xFF));
+  return true;
+}
+
+// The project names its texture by the full path it had where it was saved. Where that path
+// is gone, the same name is looked for beside the project and in the textures directory.
+std::string FindTextureFile(const std::string& stored, const std::string& projectPath) {
+  namespace fs = std::filesystem;
+  std::error_code ignored;
+  if (fs::is_regular_file(stored, ignored)) return stored;
+  const std::string name = stored.substr(stored.find_last_of("/\\") + 1);
+  if (name.empty()) return stored;
+  const fs::path candidates[] = {fs::path(projectPath).parent_path() / name,
+                                 fs::path(TexturesDir()) / name};
+  for (const fs::path& candidate : candidates) {
+    if (fs::is_regular_file(candidate, ignored)) return candidate.string();
+  }
+  return stored;
+}
+
+// The picture the moulding texture is made from: the project's texture file, or the built-in
+// wood grain when it names none or cannot be read (with a warning).
+Raster TexturePictureFor(const Model& model, const std::string& projectPath) {
+  if (!model.TextureFile.empty()) {
+    const std::string path = FindTextureFile(model.TextureFile, projectPath);
+    Raster picture(0, 0);
+    std::string error;
+    if (LoadTexturePicture(path, picture, error)) return picture;
+    std::fprintf(stderr, "kerfwright photo: warning: %s; the built-in wood grain is used\n",
+                 error.c_str());
+  }
+  return DefaultTexturePicture();
+}
+
+}  // namespace
+
+int PhotoCommand(const CommandArgs& args) {
+  std::string project, output, tools, background;
+  int width = DefaultWidth, height = DefaultHeight;
+  ViewControlPositions view;  // the View Controls window's initial positions
+  bool wire = false;
+
+  OptionParser parser("photo");
+  parser.Positional("PROJECT.ROU", project);
+  parser.Text({"-o", "--output"}, "IMAGE", output, true);
+  parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth);
+  parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight);
+  parser.Integer({"--zoom"}, "N", view.Zoom, 1, 200);
+  parser.Integer({"--rotate-x"}, "A", view.RotateX, 0, 359);
+  parser.Integer({"--rotate-y"}, "B", view.RotateY, 0, 359);
+  parser.Integer({"--rotate-z"}, "C", view.RotateZ, 0, 359);
+  parser.Integer({"--shift-x"}, "X", view.ShiftX, -50, 50);
+  parser.Integer({"--shift-y"}, "Y", view.ShiftY, -50, 50);
+  parser.Integer({"--ambient"}, "A", view.Ambient, 0, 100);
+  parser.Integer({"--diffuse"}, "D", view.Diffuse, 0, 100);
+  parser.Integer({"--specular"}, "S", view.Highlight, 0, 100);
+  parser.Flag({"--wire"}, wire);
+  parser.Text({"--background"}, "RRGGBB", background);
+  parser.Text({"--tools"}, "DIR", tools);
+  if (!parser.Parse(args)) {
+    PrintUsageError(parser);
+    return 2;
+  }
+  Colour backgroundColour = Black;
+  if (parser.Given("--background") && !ParseBackground(background, backgroundColour)) {
+    std::fprintf(stderr, "kerfwright photo: --background must be six hex digits RRGGBB, not '%s'\n",
+                 background.c_str());
+    return 2;
+  }
+  view.Solid = !wire;
+
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+  if (parser.Given("--background")) model.BackgroundSwatch = backgroundColour;
+  NoProgress quiet;
+  PlotOutline(model, quiet);
+  if (!model.Outline.Closed) {
+    std::fprintf(stderr,
+                 "kerfwright photo: warning: the outline of the section does not close; the "
+                 "picture shows no moulding\n");
+  }
+
+  for (const gl::LoadResult& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
+    if (!loaded.Ok) {
+      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Message.c_str());
+      return 2;
+    }
+  }
+  std::string error;
+  const std::unique_ptr<HeadlessContext> context = HeadlessContext::Create(width, height, error);
+  if (!context) {
+    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", error.c_str());
+    return 2;
+  }
+
+  Raster picture(0, 0);
+  {
+    // The texture and the scene's geometry belong to the context and go before it.
+    std::unique_ptr<TCGTextureObject> texture;
+    if (model.TextureMap) {
+      texture = std::make_unique<TCGTextureObject>();
+      texture->Texture().LoadFromBitmap(TexturePictureFor(model, project));
+      texture->Upload();
+    }
+    Scene scene;
+    scene.SetUpScene();
+    scene.ResizeScene(width, height);
+    scene.DrawScene(MakeSceneParams(view, model), model.Outline,
+                    texture ? &texture->Texture() : nullptr);
+    context->SwapBuffers();
+    if (!TakePhotograph(width, height, picture, quiet, error)) {
+      std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());
+      return 2;
+    }
+  }
+  if (!SavePicture(output, picture, error)) {
+    std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf
