@@ -1,0 +1,243 @@
+// Tools window: the cut grid after cuts, deletes and moves, the cutter box, the colour swatches.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "model/Model.h"
+#include "tests/ui/SetupFixtures.h"
+#include "ui/ColourSwatch.h"
+#include "ui/ToolsWindow.h"
+
+namespace kerf {
+namespace {
+
+using testing::AddCut;
+using testing::Find;
+using testing::GridRows;
+using testing::GridText;
+
+class ToolsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model.SetCutterLibrary(testing::SmallCutterLibrary(4));
+    model.NewWorkpiece(200, 200);
+    // The owner's part of an edit: the grid is refilled after every change of the list.
+    QObject::connect(&tools, &ToolsWindow::cutListChanged, &tools, &ToolsWindow::RefreshCutGrid);
+    tools.FormCreate();
+  }
+
+  // Four cuts told apart by their fences 100, 200, 300, 400 and their cutters 1..4.
+  void FourCuts() {
+    for (int i = 1; i <= 4; ++i) AddCut(model, 100 * i, 10 * i, i, i);
+    model.CurrentCutter = 1;
+    tools.RefreshCutGrid();
+  }
+
+  void Select(int gridRow) { Find<QTableWidget>(tools, "StringGrid1")->setCurrentCell(gridRow - 1, 1); }
+  void Press(const char* button) { Find<QToolButton>(tools, button)->click(); }
+
+  // The fences of the cut list in order, in hundreds (the cut's original number).
+  std::vector<int> Order() const {
+    std::vector<int> order;
+    for (int i = 1; i <= model.CutCount(); ++i) order.push_back(model.CutList[i].Fence / 100);
+    return order;
+  }
+
+  Model model;
+  ToolsWindow tools{model};
+};
+
+TEST_F(ToolsWindowTest, EmptyListShowsHeadingsAndOneEmptyRow) {
+  const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  EXPECT_EQ(grid->columnCount(), 5);
+  const char* headings[] = {"", "Cutter", "Fence", "Height", "Face"};
+  const int widths[] = {30, 143, 50, 50, 40};
+  for (int c = 0; c < 5; ++c) {
+    EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), headings[c]);
+    EXPECT_EQ(grid->columnWidth(c), widths[c]);
+  }
+  ASSERT_EQ(GridRows(tools), 1);
+  for (int c = 0; c < 5; ++c) EXPECT_EQ(GridText(tools, 1, c), "") << c;
+  EXPECT_FALSE(grid->isSortingEnabled());
+  EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(ToolsWindowTest, GridShowsEveryCutWithItsSettings) {
+  AddCut(model, 150, -25, 3, 2);
+  AddCut(model, 0, 350, 7, 4);
+  tools.RefreshCutGrid();
+  ASSERT_EQ(GridRows(tools), 2);
+  const QStringList row1 = {"1", "Cutter 2", "1 1/2\"", "-0 1/4\"", "3"};
+  const QStringList row2 = {"2", "Cutter 4", "0\"", "3 1/2\"", "7"};
+  for (int c = 0; c < 5; ++c) {
+    EXPECT_EQ(GridText(tools, 1, c), row1[c]) << c;
+    EXPECT_EQ(GridText(tools, 2, c), row2[c]) << c;
+  }
+}
+
+TEST_F(ToolsWindowTest, MetricGridShowsMillimetres) {
+  AddCut(model, 200, 100, 3, 1);
+  model.Unit = LengthUnit::Metric;
+  tools.RefreshCutGrid();
+  EXPECT_EQ(GridText(tools, 1, 2), "51mm");
+  EXPECT_EQ(GridText(tools, 1, 3), "25mm");
+}
+
+TEST_F(ToolsWindowTest, MissingCutterShowsItsStoredFileName) {
+  AddCut(model, 100, 10, 3, 1);
+  model.CutList[1].Cutter = 0;
+  model.CutList[1].CutterFileName = "Ogee 1%2.bmp";
+  tools.RefreshCutGrid();
+  EXPECT_EQ(GridText(tools, 1, 1), "Ogee 1%2.bmp (missing)");
+}
+
+struct EditCase {
+  const char* what;
+  const char* button;
+  int selectedRow;
+  std::vector<int> order;  // cut list afterwards, by original number
+  bool changes;
+};
+
+class CutListEdits : public ToolsWindowTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(CutListEdits, EditsTheListAndRenumbersTheGrid) {
+  const EditCase& c = GetParam();
+  FourCuts();
+  QSignalSpy changed(&tools, &ToolsWindow::cutListChanged);
+  Select(c.selectedRow);
+  Press(c.button);
+  EXPECT_EQ(Order(), c.order);
+  EXPECT_EQ(changed.count(), c.changes ? 1 : 0);
+  // Every cut keeps its four settings; the grid numbers the rows afresh.
+  ASSERT_EQ(GridRows(tools), model.CutCount());
+  for (int row = 1; row <= model.CutCount(); ++row) {
+    const int original = c.order[row - 1];
+    EXPECT_EQ(model.CutList[row].Height, 10 * original);
+    EXPECT_EQ(model.CutList[row].Face, original);
+    EXPECT_EQ(model.CutList[row].Cutter, original);
+    EXPECT_EQ(GridText(tools, row, 0), QString::number(row));
+    EXPECT_EQ(GridText(tools, row, 1), QString("Cutter %1").arg(original));
+    EXPECT_EQ(GridText(tools, row, 4), QString::number(original));
+  }
+  // The selection stays on its row.
+  EXPECT_EQ(tools.SelectedRow(), std::min(c.selectedRow, model.CutCount()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, CutListEdits,
+    ::testing::Values(EditCase{"DeleteSecond", "SpeedButton3", 2, {1, 3, 4}, true},
+                      EditCase{"DeleteFirst", "SpeedButton3", 1, {2, 3, 4}, true},
+                      EditCase{"DeleteLast", "SpeedButton3", 4, {1, 2, 3}, true},
+                      EditCase{"UpThird", "SpeedButton1", 3, {1, 3, 2, 4}, true},
+                      EditCase{"UpFirst", "SpeedButton1", 1, {1, 2, 3, 4}, false},
+                      EditCase{"DownSecond", "SpeedButton2", 2, {1, 3, 2, 4}, true},
+                      EditCase{"DownLast", "SpeedButton2", 4, {1, 2, 3, 4}, false}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(ToolsWindowTest, DeletingTheOnlyCutLeavesTheEmptyGrid) {
+  AddCut(model, 100, 10, 3, 1);
+  tools.RefreshCutGrid();
+  Select(1);
+  Press("SpeedButton3");
+  EXPECT_EQ(model.CutCount(), 0);
+  ASSERT_EQ(GridRows(tools), 1);
+  EXPECT_EQ(GridText(tools, 1, 1), "");
+  // Nothing left to delete: the button does nothing.
+  QSignalSpy changed(&tools, &ToolsWindow::cutListChanged);
+  Press("SpeedButton3");
+  EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(ToolsWindowTest, RepeatedDeletesFollowTheSelectionToTheLastRow) {
+  FourCuts();
+  Select(4);
+  Press("SpeedButton3");
+  Press("SpeedButton3");
+  EXPECT_EQ(Order(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
+  auto* box = Find<QComboBox>(tools, "cbxTools");
+  ASSERT_EQ(box->count(), 4);
+  EXPECT_EQ(box->itemText(2), "Cutter 3");
+  EXPECT_EQ(box->currentIndex(), 0);
+  QSignalSpy changed(&tools, &ToolsWindow::cutterChanged);
+  box->setCurrentIndex(2);
+  EXPECT_EQ(model.CurrentCutter, 3);
+  EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(ToolsWindowTest, SelectCurrentCutterFollowsTheModel) {
+  QSignalSpy changed(&tools, &ToolsWindow::cutterChanged);
+  model.CurrentCutter = 4;
+  tools.SelectCurrentCutter();
+  EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->currentIndex(), 3);
+  EXPECT_EQ(model.CurrentCutter, 4);
+  EXPECT_EQ(changed.count(), 1);
+}
+
+TEST(ToolsWindowLibrary, ASingleCutterIsListed) {
+  Model model;
+  model.SetCutterLibrary(testing::SmallCutterLibrary(1));
+  ToolsWindow tools(model);
+  tools.FormCreate();
+  auto* box = Find<QComboBox>(tools, "cbxTools");
+  ASSERT_EQ(box->count(), 1);
+  EXPECT_EQ(box->currentText(), "Cutter 1");
+}
+
+TEST(ToolsWindowLibrary, NoCutterLeavesTheBoxEmpty) {
+  Model model;
+  model.SetCutterLibrary({});
+  ToolsWindow tools(model);
+  tools.FormCreate();
+  EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->count(), 0);
+}
+
+TEST_F(ToolsWindowTest, WoodSwatchSetsTheWoodColourOnlyWhenConfirmed) {
+  auto* swatch = Find<ColourSwatch>(tools, "shpWoodColour");
+  EXPECT_EQ(FromQColor(swatch->Colour()), DefaultWoodColour);
+  QColor offered;
+  std::optional<QColor> answer;
+  tools.SetColourChooser([&](const QColor& initial) {
+    offered = initial;
+    return answer;
+  });
+
+  QTest::mouseClick(swatch, Qt::RightButton);  // any button opens the dialog
+  EXPECT_EQ(offered, QColor(225, 123, 11));
+  EXPECT_EQ(model.WoodSwatch, DefaultWoodColour);
+
+  answer = QColor(10, 20, 255);
+  QTest::mouseClick(swatch, Qt::LeftButton);
+  EXPECT_EQ(model.WoodSwatch, MakeColour(10, 20, 255));
+  EXPECT_FLOAT_EQ(model.WoodColour[2], 1.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour[3], 1.0f);
+  EXPECT_EQ(swatch->Colour(), QColor(10, 20, 255));
+}
+
+TEST_F(ToolsWindowTest, BackgroundSwatchAnnouncesTheNewClearColour) {
+  auto* swatch = Find<ColourSwatch>(tools, "shpBackGround");
+  QSignalSpy changed(&tools, &ToolsWindow::backgroundColourChanged);
+  tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(); });
+  QTest::mouseClick(swatch, Qt::LeftButton);
+  EXPECT_EQ(changed.count(), 0);
+  tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 0, 128)); });
+  QTest::mouseClick(swatch, Qt::LeftButton);
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_EQ(model.BackgroundSwatch, MakeColour(0, 0, 128));
+  EXPECT_EQ(model.WoodSwatch, DefaultWoodColour);
+}
+
+TEST_F(ToolsWindowTest, ReportButtonAsksForTheReport) {
+  QSignalSpy asked(&tools, &ToolsWindow::reportRequested);
+  Press("SpeedButton4");
+  EXPECT_EQ(asked.count(), 1);
+}
+
+}  // namespace
+}  // namespace kerf
