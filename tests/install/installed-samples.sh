@@ -29,11 +29,11 @@ ls "$share"/textures/* >/dev/null 2>&1 || fail "no textures under share/kerfwrig
 expected=(
   "Picture frame.ROU|Cut OK|0"
   "Table edge ogee.ROU|Cut OK|0"
-  "Rule joint table.ROU|Cut OK|0"
-  "Rule joint leaf.ROU|Cut OK|0"
+  "Rule joint table.ROU|Caution|0"
+  "Rule joint leaf.ROU|Caution|0"
   "Raised panel.ROU|Caution|0"
-  "Beaded edge, dangerous order.ROU|Danger|1"
-  "Beaded edge, safe order.ROU|Cut OK|0"
+  "Lipped edge unsafe order.ROU|Danger|1"
+  "Lipped edge safe order.ROU|Cut OK|0"
 )
 guide="$src/docs/guide.md"
 kerfwright="$prefix/bin/kerfwright"
