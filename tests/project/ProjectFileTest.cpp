@@ -214,7 +214,11 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
     r.StockHeight = row.height;
     r.CurrentCutter = row.current;
     r.Cuts = {{5, 6, 2, "B.bmp"}, {7, 8, 4, "Gone.bmp"}, {9, 10, 1, "a.bmp"}};
+    r.RepeatV = 0;  // the Texture window's counters hold 1..10
+    r.RepeatH = 11;
     ApplyRecord(model, r);
+    EXPECT_EQ(model.TextureRepeatV, 1);
+    EXPECT_EQ(model.TextureRepeatH, 10);
     EXPECT_EQ(model.StockWidth, row.wantWidth);
     EXPECT_EQ(model.StockHeight, row.wantHeight);
     EXPECT_EQ(model.CurrentCutter, row.wantCurrent);
@@ -248,29 +252,6 @@ TEST(ProjectApply, AppliedRecordIsWrittenBackUnchanged) {
   ApplyRecord(model, r);
   EXPECT_EQ(model.CutList[1].Cutter, 2);
   EXPECT_EQ(FormatProject(RecordFromModel(model)), FormatProject(r));
-}
-
-TEST(ProjectApply, RepeatCountsStayWithinTheCounters) {
-  Model model;
-  ProjectRecord r;
-  r.RepeatV = 0;
-  r.RepeatH = 11;
-  ApplyRecord(model, r);
-  EXPECT_EQ(model.TextureRepeatV, 1);
-  EXPECT_EQ(model.TextureRepeatH, 10);
-}
-
-TEST(ProjectApply, CutterReferencedByNumberIsWrittenByItsFileName) {
-  Model model;
-  model.SetCutterLibrary({Tool("A.bmp"), Tool("B.bmp")});
-  model.NewWorkpiece(200, 200);
-  model.CurrentCutter = 2;
-  model.AppendCut(30, 40);
-  const ProjectRecord r = RecordFromModel(model);
-  ASSERT_EQ(r.Cuts.size(), 1u);
-  EXPECT_EQ(r.Cuts[0].CutterFileName, "B.bmp");
-  EXPECT_EQ(r.Cuts[0].Fence, 30);
-  EXPECT_EQ(r.Cuts[0].Face, 3);
 }
 
 using ProjectDisk = TempDir;
