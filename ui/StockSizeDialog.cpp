@@ -71,14 +71,14 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
 
   RadioGroup1 = new QGroupBox("Dimensions", this);
   RadioGroup1->setObjectName("RadioGroup1");
-  RadioGroup1->setGeometry(8, 112, 76, 58);
+  RadioGroup1->setGeometry(8, 112, 82, 60);
   rbImperial = new QRadioButton("Imperial", RadioGroup1);
   rbImperial->setObjectName("rbImperial");
   rbMetric = new QRadioButton("Metric", RadioGroup1);
   rbMetric->setObjectName("rbMetric");
   rbImperial->setChecked(true);
   auto* radios = new QVBoxLayout(RadioGroup1);
-  radios->setContentsMargins(6, 2, 2, 2);
+  radios->setContentsMargins(4, 2, 2, 2);
   radios->setSpacing(0);
   radios->addWidget(rbImperial);
   radios->addWidget(rbMetric);
@@ -89,7 +89,7 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   Button1 = new QPushButton("New", this);
   Button1->setObjectName("Button1");
   Button1->setToolTip("Click to create new workpiece");
-  Button1->setGeometry(88, 140, 75, 25);
+  Button1->setGeometry(96, 140, 75, 25);
 
   for (QWidget* label : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)}) {
     label->resize(64, 16);

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -90,9 +91,14 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   StringGrid1->setShowGrid(true);
   StringGrid1->setWordWrap(false);
+  // The grid's columns are narrow; a smaller type keeps lengths like -0 13/64" whole.
+  QFont gridFont = StringGrid1->font();
+  if (gridFont.pointSizeF() > 8.0) gridFont.setPointSizeF(8.0);
+  StringGrid1->setFont(gridFont);
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setMinimumSectionSize(1);
-  StringGrid1->verticalHeader()->setDefaultSectionSize(std::max(15, fontMetrics().height() + 2));
+  StringGrid1->verticalHeader()->setDefaultSectionSize(
+      std::max(15, QFontMetrics(gridFont).height() + 2));
   StringGrid1->horizontalHeader()->setHighlightSections(false);
   StringGrid1->horizontalHeader()->setSectionsClickable(false);
   StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
@@ -138,9 +144,20 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
 void ToolsWindow::FormCreate() {
   model_.SetWoodSwatch(FromQColor(shpWoodColour->Colour()));
 
+  // The length columns are at least wide enough for the longest length text in the grid's
+  // type, whatever font the desktop gives; the grid grows with them.
+  const QFontMetrics metrics(StringGrid1->font());
+  const int lengthWidth = metrics.horizontalAdvance(QStringLiteral("-10 63/64\"")) + 8;
+  int total = 0;
   for (int column = 0; column < GridColumns; ++column) {
-    StringGrid1->setColumnWidth(column, ColumnWidths[column]);
+    const bool length = column == 2 || column == 3;
+    const int width = length ? std::max(ColumnWidths[column], lengthWidth) : ColumnWidths[column];
+    StringGrid1->setColumnWidth(column, width);
+    total += width;
   }
+  const int frame = 2 * StringGrid1->frameWidth();
+  const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  StringGrid1->setFixedWidth(std::max(337, total + frame + scrollBar + 2));
   StringGrid1->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face"});
 
   // Every loaded cutter is listed, a single one included: the box always names the cutter

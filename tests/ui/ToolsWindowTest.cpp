@@ -57,7 +57,12 @@ TEST_F(ToolsWindowTest, EmptyListShowsHeadingsAndOneEmptyRow) {
   const int widths[] = {30, 143, 50, 50, 40};
   for (int c = 0; c < 5; ++c) {
     EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), headings[c]);
-    EXPECT_EQ(grid->columnWidth(c), widths[c]);
+    // The two length columns may be wider, so that the desktop's type fits a whole length.
+    if (c == 2 || c == 3) {
+      EXPECT_GE(grid->columnWidth(c), widths[c]);
+    } else {
+      EXPECT_EQ(grid->columnWidth(c), widths[c]);
+    }
   }
   ASSERT_EQ(GridRows(tools), 1);
   for (int c = 0; c < 5; ++c) EXPECT_EQ(GridText(tools, 1, c), "") << c;
