@@ -1,0 +1,173 @@
+// The File menu in the running program: Open reaches every window, photographs of the main view.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "app/Desktop.h"
+#include "app/FrameLoop.h"
+#include "app/MainWindow.h"
+#include "app/PhotographAction.h"
+#include "app/ProjectActions.h"
+#include "app/ViewPanel.h"
+#include "project/PictureFile.h"
+#include "project/ProjectFile.h"
+#include "render/JpegFile.h"
+#include "tests/ui/UiEvents.h"
+#include "ui/ProfileWindow.h"
+#include "ui/StockSizeDialog.h"
+#include "ui/TextureWindow.h"
+#include "ui/ToolsWindow.h"
+
+namespace kerf {
+namespace {
+
+using testing::RunEvents;
+using testing::WaitUntil;
+
+class DesktopProjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(scratch.isValid());
+    DesktopOptions options;
+    options.Paths.ToolsDir = KERF_SOURCE_DIR "/data/tools";
+    options.Paths.TexturesDir = KERF_SOURCE_DIR "/data/textures";
+    options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
+    options.Paths.WorkDir = scratch.path().toStdString();
+    options.Paths.PhotosDir = scratch.path().toStdString();
+    options.QuitWhenClosed = false;
+    options.FirstTip = 1;
+    options.ProjectToOpen = projectAtStart;
+    options.StartupMessage = [this](const QString& text) { messages << text; };
+    desktop = std::make_unique<Desktop>(model, std::move(options));
+    desktop->Start();
+    ASSERT_TRUE(WaitUntil([this] { return desktop->DelayedStepDone(); }));
+    auto chooser = [this](const FileRequest&) { return answer; };
+    auto shower = [this](const QString& text) { messages << text; };
+    desktop->Project()->SetFileChooser(chooser);
+    desktop->Project()->SetMessageShower(shower);
+    desktop->Photograph()->SetFileChooser(chooser);
+    desktop->Photograph()->SetMessageShower(shower);
+  }
+  void TearDown() override {
+    desktop.reset();
+    RunEvents(10);
+  }
+
+  void Trigger(const char* item) {
+    QAction* action = desktop->Main()->findChild<QAction*>(item);
+    ASSERT_NE(action, nullptr) << item;
+    action->trigger();
+  }
+
+  // The first cutter of the library with a bearing row, whose width limits the fence.
+  int BearingCutter() const {
+    for (int n = 1; n <= model.CutterCount(); ++n)
+      if (model.CutterTable[n].RedWidth > 0 && model.CutterTable[n].RedWidth < 200) return n;
+    return 0;
+  }
+
+  std::string projectAtStart;
+  QTemporaryDir scratch;
+  Model model;
+  std::unique_ptr<Desktop> desktop;
+  QString answer;
+  QStringList messages;
+};
+
+TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
+  const int bearing = BearingCutter();
+  ASSERT_GT(bearing, 1) << "the supplied cutters have no bearing cutter after the first";
+  ProfileWindow* profile = desktop->Profile();
+  profile->chkInterlock()->setChecked(true);
+  ASSERT_EQ(profile->trkHoriz()->maximum(), model.CutterTable[1].RedWidth > 0
+                                                ? -model.CutterTable[1].RedWidth
+                                                : 1000);
+
+  ProjectRecord record;
+  record.CurrentCutter = bearing;
+  record.StockWidth = 300;
+  record.TextureFile = KERF_SOURCE_DIR "/data/textures/oak.jpg";
+  record.TextureMap = true;
+  record.Cuts = {ProjectCut{40, 30, 3, model.CutterTable[bearing].FileName}};
+  record.FaceOnTable = 6;
+  const QString path = QDir(scratch.path()).filePath("bearing.ROU");
+  std::string error;
+  ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+
+  answer = path;
+  Trigger("Open1");
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+  // The loaded cutter is in the box and its bearing limits the fence.
+  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentIndex(), bearing - 1);
+  EXPECT_EQ(profile->trkHoriz()->maximum(), -model.CutterTable[bearing].RedWidth);
+  EXPECT_EQ(profile->Label3()->text(), "Face against table = 6");
+  EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
+  EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->isChecked());
+  Raster oak(1, 1);
+  ASSERT_TRUE(DecodeJpegFile(record.TextureFile, oak, error)) << error;
+  EXPECT_EQ(desktop->Texture()->TexturePicture().Width(), oak.Width());
+  EXPECT_EQ(desktop->Texture()->TexturePicture().Pixel(5, 7), oak.Pixel(5, 7));
+  EXPECT_EQ(desktop->Texture()->findChild<QLabel*>("Image1")->toolTip(), "Texture = oak.jpg");
+  EXPECT_TRUE(model.Outline.Closed);
+  // The frame loop runs on after the texture was replaced.
+  EXPECT_FALSE(desktop->Frames()->Suspended());
+  const long long frames = desktop->Frames()->FramesDrawn();
+  EXPECT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() > frames + 1; }));
+
+  // New turns File > Save off again and keeps the project's name in the caption.
+  desktop->Config()->findChild<QPushButton*>("Button1")->click();
+  EXPECT_FALSE(desktop->Main()->Save1()->isEnabled());
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+}
+
+TEST_F(DesktopProjectTest, PhotographHasTheSizeOfTheView) {
+  ViewPanel* view = desktop->Main()->Panel1();
+  ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
+  if (!view->MakeCurrent()) GTEST_SKIP() << "no OpenGL";
+  answer = QDir(scratch.path()).filePath("MyPhoto.BMP");
+  Trigger("Photograph1");
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  Raster photo(1, 1);
+  std::string error;
+  ASSERT_TRUE(LoadPicture(answer.toStdString(), photo, error)) << error;
+  EXPECT_EQ(photo.Width(), view->Width());
+  EXPECT_EQ(photo.Height(), view->Height());
+  EXPECT_FALSE(desktop->Frames()->Suspended());
+}
+
+class DesktopCommandLineTest : public DesktopProjectTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    const QString path = QDir(folder.path()).filePath("start.ROU");
+    ProjectRecord record;
+    record.StockHeight = 450;
+    record.Cuts = {ProjectCut{100, 20, 3, "no such cutter.bmp"}};
+    std::string error;
+    ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+    projectAtStart = path.toStdString();
+    DesktopProjectTest::SetUp();
+  }
+  QTemporaryDir folder;
+};
+
+TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
+  EXPECT_EQ(model.ProjectFileName, projectAtStart);
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU");
+  EXPECT_EQ(model.StockHeight, 450);
+  ASSERT_EQ(model.CutCount(), 1);
+  EXPECT_EQ(model.CutList[1].Cutter, 0);
+  EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+}
+
+}  // namespace
+}  // namespace kerf
