@@ -229,10 +229,12 @@ void ToolsWindow::RefreshCutGrid() {
 
 int ToolsWindow::SelectedRow() const {
   const QList<QTableWidgetItem*> selected = StringGrid1->selectedItems();
-  if (selected.isEmpty()) {
-    return 0;
+  if (!selected.isEmpty()) {
+    return selected.constFirst()->row() + 1;
   }
-  return selected.constFirst()->row() + 1;
+  // A click on the number column selects no cell but still points at its row.
+  const int current = StringGrid1->currentRow();
+  return current >= 0 ? current + 1 : 0;
 }
 
 void ToolsWindow::SelectCurrentCutter() {

@@ -165,6 +165,20 @@ TEST_F(ToolsWindowTest, RepeatedDeletesFollowTheSelectionToTheLastRow) {
   EXPECT_EQ(Order(), (std::vector<int>{1, 2}));
 }
 
+TEST_F(ToolsWindowTest, ClickedCellsChooseTheRowToEdit) {
+  FourCuts();
+  auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  tools.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
+  // A cutter cell of row 2, then the number cell of row 3.
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+  EXPECT_EQ(tools.SelectedRow(), 2);
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 0)).center());
+  EXPECT_EQ(tools.SelectedRow(), 3);
+  Press("SpeedButton3");
+  EXPECT_EQ(Order(), (std::vector<int>{1, 2, 4}));
+}
+
 TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
   auto* box = Find<QComboBox>(tools, "cbxTools");
   ASSERT_EQ(box->count(), 4);
