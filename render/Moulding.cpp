@@ -131,28 +131,27 @@ void EmitEndFaces(const SectionOutline& o, float repeatV, float repeatH, VertexS
   gl::gluDeleteTess(tess);
 }
 
+// A vertex of the long sides: outline point i at slice edge k (0..40, z = -2.0 .. +2.0).
+// Every quadrilateral that shares the corner computes it alike.
+Vertex SideVertex(const SectionOutline& o, int i, int k, float repeatV, float repeatH) {
+  const int half = MouldingSlices / 2;
+  const double slices = MouldingSlices;
+  return MakeVertex(static_cast<float>(SceneX(o, i)), static_cast<float>(SceneY(o, i)),
+                    static_cast<float>((k - half) / 10.0),
+                    static_cast<float>(k / slices * repeatH),
+                    static_cast<float>(static_cast<double>(i) / o.Count * repeatV));
+}
+
 // The long sides: forty slices of 0.1 along z for every segment of the outline. The texture
 // repeats H times along the length and V times around the outline.
 void EmitSides(const SectionOutline& o, float repeatV, float repeatH, VertexSink& sink) {
-  const int count = o.Count;
-  const double slices = MouldingSlices;
-  const int half = MouldingSlices / 2;
   sink.Begin(GL_QUADS);
-  for (int i = 1; i <= count - 1; ++i) {
-    const auto x0 = static_cast<float>(SceneX(o, i)), y0 = static_cast<float>(SceneY(o, i));
-    const auto x1 = static_cast<float>(SceneX(o, i + 1));
-    const auto y1 = static_cast<float>(SceneY(o, i + 1));
-    const auto t0 = static_cast<float>(static_cast<double>(i) / count * repeatV);
-    const auto t1 = static_cast<float>(static_cast<double>(i + 1) / count * repeatV);
-    for (int j = -half; j < half; ++j) {
-      const auto z0 = static_cast<float>(j / 10.0);
-      const auto z1 = static_cast<float>((j + 1) / 10.0);
-      const auto s0 = static_cast<float>((j + half) / slices * repeatH);
-      const auto s1 = static_cast<float>((j + half + 1) / slices * repeatH);
-      sink.Emit(MakeVertex(x0, y0, z1, s1, t0));
-      sink.Emit(MakeVertex(x0, y0, z0, s0, t0));
-      sink.Emit(MakeVertex(x1, y1, z0, s0, t1));
-      sink.Emit(MakeVertex(x1, y1, z1, s1, t1));
+  for (int i = 1; i <= o.Count - 1; ++i) {
+    for (int k = 0; k < MouldingSlices; ++k) {
+      sink.Emit(SideVertex(o, i, k + 1, repeatV, repeatH));
+      sink.Emit(SideVertex(o, i, k, repeatV, repeatH));
+      sink.Emit(SideVertex(o, i + 1, k, repeatV, repeatH));
+      sink.Emit(SideVertex(o, i + 1, k + 1, repeatV, repeatH));
     }
   }
   sink.End();
@@ -210,9 +209,10 @@ void DrawMoulding(const MouldingParams& params) {
 
 void CompiledMoulding::Release() {
   prepared_ = false;
-  vertices_.clear();
-  vertices_.shrink_to_fit();
-  facePrimitives_.clear();
+  faceVertices_ = {};
+  facePrimitives_ = {};
+  sideVertices_ = {};
+  sideTriangles_ = {};
 }
 
 CompiledMoulding::Key CompiledMoulding::KeyOf(const MouldingParams& params) {
@@ -244,19 +244,45 @@ bool CompiledMoulding::Matches(const MouldingParams& params) const {
 
 void CompiledMoulding::Prepare(const MouldingParams& params) {
   const SectionOutline& o = *params.Outline;
-  vertices_.clear();
+  faceVertices_.clear();
   facePrimitives_.clear();
-  vertices_.reserve(static_cast<size_t>(o.Count) * (4 * MouldingSlices + 6));
-  RecordingSink faces(vertices_, facePrimitives_);
+  RecordingSink faces(faceVertices_, facePrimitives_);
   EmitEndFaces(o, params.RepeatV, params.RepeatH, faces);
-  std::vector<Primitive> sides;
-  RecordingSink sideSink(vertices_, sides);
-  EmitSides(o, params.RepeatV, params.RepeatH, sideSink);
-  sides_ = sides.empty() ? Primitive{GL_QUADS, 0, 0} : sides.front();
+
+  constexpr int edges = MouldingSlices + 1;
+  sideVertices_.clear();
+  sideVertices_.reserve(static_cast<size_t>(o.Count) * edges);
+  for (int i = 1; i <= o.Count; ++i) {
+    for (int k = 0; k < edges; ++k) {
+      sideVertices_.push_back(SideVertex(o, i, k, params.RepeatV, params.RepeatH));
+    }
+  }
+  sideTriangles_.clear();
+  sideTriangles_.reserve(static_cast<size_t>(o.Count - 1) * MouldingSlices * 6);
+  for (int i = 1; i <= o.Count - 1; ++i) {
+    const auto here = static_cast<GLuint>((i - 1) * edges), next = here + edges;
+    for (GLuint k = 0; k < MouldingSlices; ++k) {
+      // Corners a, b, c, d in the order of the direct drawing, as the two triangles (a, b, c)
+      // and (a, c, d) into which OpenGL splits that quadrilateral.
+      const GLuint a = here + k + 1, b = here + k, c = next + k, d = next + k + 1;
+      sideTriangles_.insert(sideTriangles_.end(), {a, b, c, a, c, d});
+    }
+  }
   key_ = KeyOf(params);
   prepared_ = true;
   ++compilations_;
 }
+
+namespace {
+
+void PointArraysAt(const Vertex* vertices) {
+  const GLsizei stride = sizeof(Vertex);
+  gl::glVertexPointer(3, GL_FLOAT, stride, vertices->Position);
+  gl::glNormalPointer(GL_FLOAT, stride, vertices->Normal);
+  gl::glTexCoordPointer(2, GL_FLOAT, stride, vertices->TexCoord);
+}
+
+}  // namespace
 
 void CompiledMoulding::Draw(const MouldingParams& params) {
   if (!Drawable(params)) return;
@@ -264,16 +290,19 @@ void CompiledMoulding::Draw(const MouldingParams& params) {
   EnableTexture(params);
   SetFaceColour(params);
   BeginMouldingSpace();
-  const GLsizei stride = sizeof(Vertex);
   gl::glEnableClientState(GL_VERTEX_ARRAY);
   gl::glEnableClientState(GL_NORMAL_ARRAY);
   gl::glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  gl::glVertexPointer(3, GL_FLOAT, stride, vertices_.data()->Position);
-  gl::glNormalPointer(GL_FLOAT, stride, vertices_.data()->Normal);
-  gl::glTexCoordPointer(2, GL_FLOAT, stride, vertices_.data()->TexCoord);
-  for (const Primitive& p : facePrimitives_) gl::glDrawArrays(p.Mode, p.First, p.Count);
+  if (!faceVertices_.empty()) {
+    PointArraysAt(faceVertices_.data());
+    for (const Primitive& p : facePrimitives_) gl::glDrawArrays(p.Mode, p.First, p.Count);
+  }
   if (params.TextureMap) gl::glColor3f(1.0f, 1.0f, 1.0f);
-  if (sides_.Count > 0) gl::glDrawArrays(sides_.Mode, sides_.First, sides_.Count);
+  if (!sideTriangles_.empty()) {
+    PointArraysAt(sideVertices_.data());
+    gl::glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(sideTriangles_.size()), GL_UNSIGNED_INT,
+                       sideTriangles_.data());
+  }
   gl::glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   gl::glDisableClientState(GL_NORMAL_ARRAY);
   gl::glDisableClientState(GL_VERTEX_ARRAY);

@@ -41,11 +41,13 @@ inline double SceneY(const SectionOutline& o, int i) { return (o.X[i] - o.Centre
 // set up and the view transform on the modelview matrix; leaves the front face at GL_CW.
 void DrawMoulding(const MouldingParams& params);
 
-// The same picture from geometry prepared once: the tessellated end faces and the long sides
-// are kept as vertex arrays, made again only when the outline, the wood colour or the texture
-// settings change, and handed to OpenGL with the primitives the direct drawing uses, so the
-// picture is the same to the pixel. (A display list would be shorter to write, but Mesa splits
-// the quadrilaterals of a compiled list differently and the shading moves by a shade.)
+// The same picture from geometry prepared once: the tessellated end faces as vertex arrays and
+// the long sides as a grid of shared vertices (each corner serves the four quadrilaterals that
+// meet there, so it is transformed and lit once instead of four times), made again only when
+// the outline, the wood colour or the texture settings change. The quadrilaterals are given as
+// the very triangles OpenGL makes of them, with the same vertex values, so the picture is the
+// same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
+// quadrilaterals of a compiled list differently and the shading moves by a shade.
 class CompiledMoulding {
  public:
   void Draw(const MouldingParams& params);
@@ -78,9 +80,10 @@ class CompiledMoulding {
 
   bool prepared_ = false;
   Key key_;
-  std::vector<Vertex> vertices_;
+  std::vector<Vertex> faceVertices_;
   std::vector<Primitive> facePrimitives_;  // as the tessellator made them
-  Primitive sides_{GL_QUADS, 0, 0};
+  std::vector<Vertex> sideVertices_;       // outline point i at slice edge k: (i - 1) * 41 + k
+  std::vector<GLuint> sideTriangles_;      // two triangles per quadrilateral, in drawing order
   int compilations_ = 0;
 };
 

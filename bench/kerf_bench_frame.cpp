@@ -1,0 +1,180 @@
+// One frame of the 3-D view at 1280 x 800 under Mesa's software renderer on a headless context:
+// clear, camera, fill mode, turns, material, light, the moulding, and glFinish for the swap.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "model/Model.h"
+#include "model/Progress.h"
+#include "project/CutterLibrary.h"
+#include "render/DefaultTexture.h"
+#include "render/GLApi.h"
+#include "render/HeadlessContext.h"
+#include "render/PlotOutline.h"
+#include "render/Scene.h"
+#include "render/TextureImage.h"
+
+namespace {
+
+using namespace kerf;
+
+constexpr int FrameWidth = 1280;
+constexpr int FrameHeight = 800;
+
+std::unique_ptr<HeadlessContext> context;
+
+// CPU seconds of the whole process, the renderer's worker threads included: a figure that
+// other programs on the machine disturb less than the wall clock.
+double ProcessCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+         (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+std::unique_ptr<TCGTextureObject> woodGrain;
+
+// The stock of a new workpiece: 200 x 200, no cuts.
+Model PlainStock() {
+  Model model;
+  model.NewWorkpiece(200, 200);
+  NoProgress quiet;
+  PlotOutline(model, quiet);
+  return model;
+}
+
+// A 10 x 10 inch stock with five quarter-inch grooves in each face and its edges rounded over:
+// an outline of about 3000 points.
+Model GroovedStock() {
+  Model model;
+  NoProgress quiet;
+  const CutterLibrary library =
+      LoadCutterLibrary(std::string(KERF_SOURCE_DIR) + "/data/tools", quiet);
+  model.SetCutterLibrary(library.Tools);
+  model.NewWorkpiece(1000, 1000);
+  const int straight = model.FindCutter("1-4! Straight.bmp");
+  const int roundover = model.FindCutter("1-2! Roundover.bmp");
+  if (straight == 0 || roundover == 0) return model;
+  for (int face : {3, 1, 2, 4}) {
+    model.FaceOnTable = face;
+    model.CurrentCutter = straight;
+    for (int fence : {120, 290, 460, 630, 800}) model.AppendCut(fence, 0);
+    model.CurrentCutter = roundover;
+    model.AppendCut(0, 0);
+  }
+  model.FaceOnTable = 3;
+  PlotOutline(model, quiet);
+  return model;
+}
+
+const Model& Section(bool grooved) {
+  static const Model plain = PlainStock();
+  static const Model groovedModel = GroovedStock();
+  return grooved ? groovedModel : plain;
+}
+
+// The View Controls' initial positions (head-on: only the end face is on screen) or a
+// three-quarter view that shows the end face and two long sides.
+SceneParams ViewOf(const Model& model, bool turned, bool textureMap) {
+  ViewControlPositions view;
+  if (turned) {
+    view.RotateX = 20;
+    view.RotateY = 330;
+    view.Highlight = 30;
+    if (&model == &Section(true)) view.Zoom = 120;  // the big stock fills the view from further
+  }
+  SceneParams params = MakeSceneParams(view, model);
+  params.TextureMap = textureMap;
+  return params;
+}
+
+void Frame(benchmark::State& state, bool grooved, bool turned, bool compiled, bool textureMap) {
+  if (!context) {
+    state.SkipWithError("no headless OpenGL context");
+    return;
+  }
+  const Model& model = Section(grooved);
+  if (!model.Outline.Closed) {
+    state.SkipWithError("the section's outline did not close");
+    return;
+  }
+  Scene scene;
+  scene.SetCompiledMoulding(compiled);
+  scene.SetUpScene();
+  scene.ResizeScene(FrameWidth, FrameHeight);
+  const SceneParams params = ViewOf(model, turned, textureMap);
+  TCGTexture* texture = textureMap ? &woodGrain->Texture() : nullptr;
+  scene.DrawScene(params, model.Outline, texture);  // prepares the compiled moulding
+  context->SwapBuffers();
+  const double cpuStart = ProcessCpuSeconds();
+  for (auto _ : state) {
+    scene.DrawScene(params, model.Outline, texture);
+    context->SwapBuffers();  // glFinish: the frame is complete
+  }
+  state.counters["points"] = model.Outline.Count;
+  state.counters["all_threads_cpu_ms"] =
+      (ProcessCpuSeconds() - cpuStart) * 1000.0 / static_cast<double>(state.iterations());
+}
+
+// The first frame after the outline changed: the compiled moulding is prepared again.
+void FrameAfterRebuild(benchmark::State& state) {
+  if (!context) {
+    state.SkipWithError("no headless OpenGL context");
+    return;
+  }
+  const Model& model = Section(true);
+  Scene scene;
+  scene.SetUpScene();
+  scene.ResizeScene(FrameWidth, FrameHeight);
+  SceneParams params = ViewOf(model, true, false);
+  for (auto _ : state) {
+    params.Wood[2] = params.Wood[2] == 0.0f ? 0.01f : 0.0f;  // forces the preparation
+    scene.DrawScene(params, model.Outline, nullptr);
+    context->SwapBuffers();
+  }
+  state.counters["points"] = model.Outline.Count;
+}
+
+#define KERF_FRAME(name, ...) \
+  BENCHMARK_CAPTURE(Frame, name, __VA_ARGS__)->Unit(benchmark::kMillisecond)->UseRealTime()
+// section grooved?, view turned?, compiled?, texture map?
+KERF_FRAME(plain_head_on_direct, false, false, false, false);
+KERF_FRAME(plain_head_on_compiled, false, false, true, false);
+KERF_FRAME(plain_turned_direct, false, true, false, false);
+KERF_FRAME(plain_turned_compiled, false, true, true, false);
+KERF_FRAME(grooved_head_on_direct, true, false, false, false);
+KERF_FRAME(grooved_head_on_compiled, true, false, true, false);
+KERF_FRAME(grooved_turned_direct, true, true, false, false);
+KERF_FRAME(grooved_turned_compiled, true, true, true, false);
+KERF_FRAME(grooved_turned_compiled_textured, true, true, true, true);
+BENCHMARK(FrameAfterRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  std::string why;
+  if (auto r = gl::LoadOpenGL(); !r.Ok) {
+    why = r.Message;
+  } else if (auto g = gl::LoadGLU(); !g.Ok) {
+    why = g.Message;
+  } else {
+    context = HeadlessContext::Create(FrameWidth, FrameHeight, why);
+  }
+  if (context) {
+    woodGrain = std::make_unique<TCGTextureObject>();
+    woodGrain->Texture().LoadFromBitmap(DefaultTexturePicture());
+    woodGrain->Upload();
+    const char* renderer = reinterpret_cast<const char*>(gl::glGetString(GL_RENDERER));
+    std::printf("OpenGL renderer: %s\n", renderer != nullptr ? renderer : "?");
+  } else {
+    std::printf("No headless OpenGL context: %s\n", why.c_str());
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  woodGrain.reset();
+  context.reset();
+  return 0;
+}
