@@ -9,6 +9,7 @@
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/PhotographAction.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
@@ -116,6 +117,9 @@ void Desktop::Start() {
                                profile_->UpdateFaceLabel();
                              },
                              [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
+  photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
+      *main_, *main_->Panel1(), *progress_, [this] { SuspendFrames(); },
+      [this] { ResumeFrames(); }});
   config_->FormCreate();
   timer1_.start();  // the delayed step, once every window exists
   main_->WatchToolWindows();
@@ -191,6 +195,7 @@ void Desktop::DelayTimer() {
   main_->Arrange1Click();
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
+  photograph_->SetStartDirectory(QString::fromStdString(options_.Paths.PhotosDir));
   texture_->SetTextureDirectory(QString::fromStdString(options_.Paths.TexturesDir));
 
   frames_ = std::make_unique<TFastTimer>([this] { main_->FrameTick(); });

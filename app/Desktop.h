@@ -17,6 +17,7 @@ class AboutWindow;
 class HelpKeyFilter;
 class HelpViewer;
 class MainWindow;
+class PhotographAction;
 class ProfileWindow;
 class ProgressWindow;
 class ProjectActions;
@@ -103,6 +104,7 @@ class Desktop : public QObject {
   HelpViewer* Help() const { return help_.get(); }
   TFastTimer* Frames() const { return frames_.get(); }
   ProjectActions* Project() const { return project_.get(); }
+  PhotographAction* Photograph() const { return photograph_.get(); }
 
  signals:
   // The delayed start-up step has run: windows shown, frames running, SceneReady set.
@@ -135,6 +137,7 @@ class Desktop : public QObject {
   std::unique_ptr<ToolsWindow> tools_;
   std::unique_ptr<StockSizeDialog> config_;
   std::unique_ptr<ProjectActions> project_;
+  std::unique_ptr<PhotographAction> photograph_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<TipsDialog> tips_;
   std::unique_ptr<TFastTimer> frames_;

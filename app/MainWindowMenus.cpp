@@ -9,6 +9,7 @@
 
 #include "app/Desktop.h"
 #include "app/MainWindow.h"
+#include "app/PhotographAction.h"
 #include "app/ProjectActions.h"
 #include "model/CutReport.h"
 #include "ui/AboutWindow.h"
@@ -90,7 +91,7 @@ void MainWindow::SaveAs1Click() {
 }
 
 void MainWindow::Photograph1Click() {
-  // File > Photograph: PhotographAction takes the picture (not built yet).
+  if (PhotographAction* photograph = desktop_.Photograph()) photograph->Photograph1Click();
 }
 
 void MainWindow::CutReport1Click() {

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <cmath>
 
 #include "ui/HelpKey.h"
 
@@ -26,7 +27,7 @@ QPainterPath WorkedSection(double w, double h) {
   const double r = std::min(w, h) * 0.45;
   path.moveTo(0, 0);
   path.lineTo(w - r, 0);
-  path.arcTo(QRectF(w - 2 * r, -r, 2 * r, 2 * r), 180, 90);  // the cove
+  path.arcTo(QRectF(w - r, -r, 2 * r, 2 * r), 180, 90);  // the cove, centred on the corner
   path.lineTo(w, r);
   path.lineTo(w, h);
   path.lineTo(0, h);
@@ -42,18 +43,18 @@ QPixmap DrawAboutLogo(QSize size) {
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double w = size.width(), h = size.height();
-  // The stock, cut with a cove, lying on the table line.
-  p.save();
-  p.translate(w * 0.05, h * 0.40);
+  // The stock on the table line, its top corner coved by the round bit that sits in the cove.
+  const double sw = w * 0.62, sh = h * 0.50;
+  const QPointF origin(w * 0.04, h * 0.44);
+  const QPointF corner = origin + QPointF(sw, 0);
+  const double r = std::min(sw, sh) * 0.45;
   p.setPen(QPen(WoodDark, 1));
   p.setBrush(Wood);
-  p.drawPath(WorkedSection(w * 0.55, h * 0.52));
-  p.restore();
-  // The bit: shank and a rounded cutting head beside the cove.
+  p.drawPath(WorkedSection(sw, sh).translated(origin));
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Steel);
-  p.drawRect(QRectF(w * 0.72, h * 0.05, w * 0.12, h * 0.35));
-  p.drawEllipse(QRectF(w * 0.60, h * 0.32, w * 0.36, h * 0.30));
+  p.drawRect(QRectF(corner.x() - r * 0.35, h * 0.02, r * 0.7, corner.y() - h * 0.02));
+  p.drawEllipse(corner, r, r);
   p.setPen(QPen(Qt::black, 2));
   p.drawLine(QPointF(0, h - 1.5), QPointF(w, h - 1.5));  // the table
   return pixmap;
@@ -65,34 +66,45 @@ QPixmap DrawAboutMoulding(QSize size) {
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   const double w = size.width(), h = size.height();
-  const double sw = w * 0.30, sh = h * 0.62;  // the end face
-  const QPointF depth(w * 0.55, -h * 0.22);     // how far the length runs back
-  const QPointF front(w * 0.05, h * 0.30);
-  // The long top and side faces, drawn as a band behind the end face.
-  QLinearGradient grain(0, 0, w, 0);
-  grain.setColorAt(0, Wood.lighter(115));
-  grain.setColorAt(1, WoodDark);
-  p.setPen(QPen(WoodDark, 1));
-  p.setBrush(grain);
-  QPolygonF top;
-  top << front << front + depth << front + depth + QPointF(sw * 0.55, 0)
-      << front + QPointF(sw * 0.55, 0);
-  p.drawPolygon(top);
-  QPolygonF side;
-  side << front + QPointF(sw, sh * 0.45) << front + depth + QPointF(sw, sh * 0.45)
-       << front + depth + QPointF(sw, sh) << front + QPointF(sw, sh);
-  p.drawPolygon(side);
-  // Grain lines along the length.
-  p.setPen(QPen(WoodDark.darker(120), 0.6));
-  for (int i = 1; i < 4; ++i) {
-    const QPointF a = front + QPointF(sw * 0.55 * i / 4.0, 0);
-    p.drawLine(a, a + depth);
+  const double sw = w * 0.34, sh = h * 0.62;  // the end face
+  const QPointF depth(w * 0.58, -h * 0.30);     // how far the length runs back
+  const QPointF front(w * 0.03, h * 0.34);
+  // The long faces: each edge of the end face's top and right side swept back along the
+  // length, shaded by which way it faces (the light comes from above).
+  const QPainterPath outline = WorkedSection(sw, sh);
+  const double r = std::min(sw, sh) * 0.45;  // the cove's radius, as WorkedSection cuts it
+  const double visible = (sw - r) + M_PI * r / 2 + (sh - r);
+  const double share = std::min(1.0, visible / outline.length());
+  const int samples = 48;
+  QPolygonF edge;  // from the top left corner along the top, the cove and down the right side
+  for (int i = 0; i <= samples; ++i)
+    edge << front + outline.pointAtPercent(i / static_cast<double>(samples) * share);
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i + 1 < edge.size(); ++i) {
+    const QPointF a = edge[i], b = edge[i + 1];
+    const QPointF along = b - a;
+    const double length = std::hypot(along.x(), along.y());
+    if (length <= 0) continue;
+    // An edge running to the right belongs to a face looking up: lit brightest.
+    const double facingUp = along.x() / length;
+    const QColor shade = Wood.lighter(100 + static_cast<int>(30 * std::max(0.0, facingUp)))
+                             .darker(100 + static_cast<int>(40 * std::max(0.0, -facingUp) +
+                                                            25 * (1 - std::abs(facingUp))));
+    p.setBrush(shade);
+    QPolygonF strip;
+    strip << a << b << b + depth << a + depth;
+    p.drawPolygon(strip);
   }
-  // The end face with its cove, in front.
-  p.translate(front);
+  // Grain lines along the length, and the far edges.
+  p.setPen(QPen(WoodDark, 0.6));
+  for (int i = 4; i < edge.size(); i += 9) p.drawLine(edge[i], edge[i] + depth);
   p.setPen(QPen(Qt::black, 1));
+  p.drawPolyline(edge.translated(depth));
+  p.drawLine(edge.first(), edge.first() + depth);
+  p.drawLine(edge.last(), edge.last() + depth);
+  // The end face with its cove, in front.
   p.setBrush(Wood);
-  p.drawPath(WorkedSection(sw, sh));
+  p.drawPath(outline.translated(front));
   return pixmap;
 }
 

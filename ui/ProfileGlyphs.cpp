@@ -46,20 +46,18 @@ void DrawTurn(QPainter& p, double s, bool cw) {
   const QRectF ring(s * 0.12, s * 0.12, s * 0.76, s * 0.76);
   const double r = ring.width() / 2;
   const QPointF c = ring.center();
-  // Qt angles run anticlockwise from three o'clock; the arc leaves a gap at the top right.
+  // Qt's angles run anticlockwise from three o'clock; the arc leaves a gap on one side.
   const double startDeg = cw ? 120 : 60;
-  const double spanDeg = cw ? 270 : -270;
+  const double spanDeg = cw ? -270 : 270;
   p.setPen(QPen(Ink, s * 0.09, Qt::SolidLine, Qt::FlatCap));
   p.setBrush(Qt::NoBrush);
   p.drawArc(ring, static_cast<int>(startDeg * 16), static_cast<int>(spanDeg * 16));
-  // The head sits at the start of the arc and points the way of travel.
-  const double t = startDeg * M_PI / 180.0;
-  const QPointF tip = c + QPointF(r * std::cos(t), -r * std::sin(t));
-  // Tangent of travel: the arc is drawn away from the start, so the head points backwards
-  // along the drawing direction (the arrow arrives at the start point).
-  const double travel = cw ? t - M_PI / 2 : t + M_PI / 2;  // direction in maths orientation
-  DrawArrowHead(p, tip + QPointF(0, 0), std::atan2(-std::sin(travel), std::cos(travel)),
-                s * 0.28);
+  // The head sits at the end of the arc, pointing the way of travel (screen y runs down).
+  const double end = (startDeg + spanDeg) * M_PI / 180.0;
+  const QPointF tip = c + QPointF(r * std::cos(end), -r * std::sin(end));
+  const QPointF travel = cw ? QPointF(std::sin(end), std::cos(end))
+                            : QPointF(-std::sin(end), -std::cos(end));
+  DrawArrowHead(p, tip + travel * (s * 0.10), std::atan2(travel.y(), travel.x()), s * 0.30);
 }
 
 // A board lying along the bottom with an arrow arching over it from one end to the other.
