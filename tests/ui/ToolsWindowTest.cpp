@@ -190,15 +190,6 @@ TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
   EXPECT_EQ(changed.count(), 1);
 }
 
-TEST_F(ToolsWindowTest, SelectCurrentCutterFollowsTheModel) {
-  QSignalSpy changed(&tools, &ToolsWindow::cutterChanged);
-  model.CurrentCutter = 4;
-  tools.SelectCurrentCutter();
-  EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->currentIndex(), 3);
-  EXPECT_EQ(model.CurrentCutter, 4);
-  EXPECT_EQ(changed.count(), 1);
-}
-
 TEST(ToolsWindowLibrary, ASingleCutterIsListed) {
   Model model;
   model.SetCutterLibrary(testing::SmallCutterLibrary(1));
@@ -207,14 +198,6 @@ TEST(ToolsWindowLibrary, ASingleCutterIsListed) {
   auto* box = Find<QComboBox>(tools, "cbxTools");
   ASSERT_EQ(box->count(), 1);
   EXPECT_EQ(box->currentText(), "Cutter 1");
-}
-
-TEST(ToolsWindowLibrary, NoCutterLeavesTheBoxEmpty) {
-  Model model;
-  model.SetCutterLibrary({});
-  ToolsWindow tools(model);
-  tools.FormCreate();
-  EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->count(), 0);
 }
 
 TEST_F(ToolsWindowTest, WoodSwatchSetsTheWoodColourOnlyWhenConfirmed) {
@@ -250,12 +233,6 @@ TEST_F(ToolsWindowTest, BackgroundSwatchAnnouncesTheNewClearColour) {
   EXPECT_EQ(changed.count(), 1);
   EXPECT_EQ(model.BackgroundSwatch, MakeColour(0, 0, 128));
   EXPECT_EQ(model.WoodSwatch, DefaultWoodColour);
-}
-
-TEST_F(ToolsWindowTest, ReportButtonAsksForTheReport) {
-  QSignalSpy asked(&tools, &ToolsWindow::reportRequested);
-  Press("SpeedButton4");
-  EXPECT_EQ(asked.count(), 1);
 }
 
 }  // namespace
