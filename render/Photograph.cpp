@@ -49,6 +49,9 @@ bool TakePhotograph(int width, int height, Raster& picture, ProgressSink& progre
   progress.Begin("Photograph...", height);
   ProgressGuard guard{progress};
   Raster result(width, height);
+  // Errors left over from drawing are not the read-back's.
+  for (int i = 0; i < 16 && gl::glGetError() != GL_NO_ERROR; ++i) {
+  }
   gl::glPixelStorei(GL_PACK_ALIGNMENT, 4);
   gl::glPixelStorei(GL_PACK_ROW_LENGTH, 0);
   for (int y = 0; y < height; ++y) {

@@ -13,6 +13,7 @@ namespace kerf {
 void TDArray::SetCount(int n) {
   count_ = std::max(n, 0);
   data_.resize(static_cast<size_t>(count_) * static_cast<size_t>(itemSize_));
+  ++revision_;
 }
 
 void TDArray::Put(int index, const void* item) {
@@ -20,6 +21,7 @@ void TDArray::Put(int index, const void* item) {
   if (index >= count_) SetCount(index + 1);
   std::memcpy(data_.data() + static_cast<size_t>(index) * static_cast<size_t>(itemSize_), item,
               static_cast<size_t>(itemSize_));
+  ++revision_;
 }
 
 void TCGImage::SetWidth(int width) {
@@ -76,7 +78,6 @@ void TCGTexture::LoadFromBitmap(const Raster& picture) {
       SetPixel(j, height_ - 1 - i, texel);
     }
   }
-  imageSent_ = false;
 }
 
 bool TCGTexture::LoadFromJPEGFile(const std::string& path, std::string& error) {
@@ -118,10 +119,11 @@ void TCGTexture::Enable() {
   SetMagLinear(magLinear_);
   // A texture object keeps its image, so it is sent once after each change; a texture without
   // an object goes to whatever texture is bound and is sent every time.
-  if (objectName_ == 0 || !imageSent_) {
+  if (objectName_ == 0 || !imageSent_ || sentRevision_ != revision_) {
     gl::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width_, height_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      data_.data());
     imageSent_ = objectName_ != 0;
+    sentRevision_ = revision_;
   }
   gl::glEnable(GL_TEXTURE_2D);
 }

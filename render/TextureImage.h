@@ -19,6 +19,8 @@ class TDArray {
   int Count() const { return count_; }
   int ItemSize() const { return itemSize_; }
   const uint8_t* Data() const { return data_.data(); }
+  // Counts the changes of the items, so that a copy held elsewhere knows when it is stale.
+  uint64_t Revision() const { return revision_; }
 
   // Count := n; the item memory is resized to n items.
   void SetCount(int n);
@@ -29,6 +31,7 @@ class TDArray {
   int count_ = 0;
   int itemSize_;
   std::vector<uint8_t> data_;
+  uint64_t revision_ = 0;
 };
 
 struct Texel {
@@ -99,8 +102,9 @@ class TCGTexture : public TCGImage {
   bool wrapT_ = true;
   bool minLinear_ = false;
   bool magLinear_ = false;
-  GLuint objectName_ = 0;   // the texture object that keeps the image; 0 for none
-  bool imageSent_ = false;  // the object holds the current image
+  GLuint objectName_ = 0;  // the texture object that keeps the image; 0 for none
+  bool imageSent_ = false;  // the object holds the image of revision sentRevision_
+  uint64_t sentRevision_ = 0;
 };
 
 // A texture object: an OpenGL texture name with the texture that fills it. Create and destroy

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "HeadlessGL.h"
 #include "OutlineShapes.h"
@@ -302,6 +303,16 @@ TEST_F(SceneTest, TextureObjectKeepsItsImageAndParameters) {
   EXPECT_EQ(wrapS, GL_REPEAT);
   EXPECT_EQ(minFilter, GL_NEAREST);
   EXPECT_TRUE(gl::glIsEnabled(GL_TEXTURE_2D));
+  std::vector<uint8_t> texels(128 * 64 * 4);
+  gl::glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+  EXPECT_EQ(texels[0], 200);
+  EXPECT_EQ(texels[1], 100);
+  // A texel changed after the upload reaches the texture object at the next Enable.
+  object.Texture().SetPixel(0, 0, Texel{1, 2, 3, 255});
+  object.Texture().Enable();
+  gl::glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+  EXPECT_EQ(texels[0], 1);
+  EXPECT_EQ(texels[2], 3);
   object.Texture().Disable();
   EXPECT_FALSE(gl::glIsEnabled(GL_TEXTURE_2D));
   EXPECT_EQ(gl::glGetError(), static_cast<GLenum>(GL_NO_ERROR));
