@@ -193,6 +193,9 @@ void Desktop::DelayTimer() {
     window->show();
   if (!main_->isVisible()) main_->show();
   main_->Arrange1Click();
+  // Window frames are known only once the window manager has framed the windows; place them
+  // again then, so that each frame, not just its client area, sits where it belongs.
+  QTimer::singleShot(300, main_.get(), [this] { main_->Arrange1Click(); });
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
   photograph_->SetStartDirectory(QString::fromStdString(options_.Paths.PhotosDir));

@@ -1,6 +1,7 @@
 // TForm1 "Kerfwright": the view, the status bar, the frame, showing and hiding with the tools.
 #include "app/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -66,14 +67,12 @@ void MainWindow::WatchToolWindows() {
     if (entry.window != nullptr) entry.window->installEventFilter(this);
 }
 
+// A window manager may still offer a close button on the tool windows: closing one there hides
+// it like unticking its Window-menu item, so the menu stays in step.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Close && event->spontaneous()) {
-    for (const ToolWindowItem& entry : ToolWindowItems()) {
-      if (entry.window == watched) {
-        event->ignore();
-        return true;
-      }
-    }
+    for (const ToolWindowItem& entry : ToolWindowItems())
+      if (entry.window == watched && entry.item != nullptr) entry.item->setChecked(false);
   }
   return QMainWindow::eventFilter(watched, event);
 }

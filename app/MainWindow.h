@@ -33,8 +33,8 @@ class MainWindow : public QMainWindow {
   // Once the delayed start-up step has shown the tool windows, showing the main window brings
   // back the checked ones; before it nothing is shown early.
   void ReleaseToolWindows() { toolWindowsReleased_ = true; }
-  // The tool windows have no close button; a close asked by the window manager is refused,
-  // so each window stays in step with its Window-menu item.
+  // The tool windows ask for no close button; where the window manager offers one anyway,
+  // closing there unticks the window's Window-menu item.
   void WatchToolWindows();
 
   // One frame: the Profile picture when that window is visible, the length texts, the 3-D

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 #include "app/Desktop.h"
 #include "app/FrameLoop.h"
@@ -212,6 +214,22 @@ TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   EXPECT_TRUE(desktop->Tools()->isVisible());
   EXPECT_FALSE(desktop->Config()->isVisible());
   EXPECT_TRUE(desktop->Texture()->isVisible());
+}
+
+TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  QCloseEvent close;
+  QSpontaneKeyEvent::setSpontaneous(&close);  // as the window manager sends it
+  qApp->notify(desktop->Tools(), &close);  // sendEvent would clear the spontaneous mark
+  EXPECT_TRUE(close.isAccepted());
+  EXPECT_FALSE(desktop->Main()->WindowItem("Tools1")->isChecked());
+  desktop->Tools()->hide();  // what Qt does after an accepted close from the frame
+  desktop->Main()->WindowItem("Tools1")->trigger();
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+  // Closing by the program (not the frame) leaves the item alone.
+  desktop->Profile()->close();
+  EXPECT_TRUE(desktop->Main()->WindowItem("Profile1")->isChecked());
 }
 
 TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {

@@ -32,7 +32,6 @@ TEST(FrameLoopTest, FramesComeOnePauseAfterTheLastEnded) {
   clock.restart();
   loop.Start();
   ASSERT_TRUE(WaitUntil([&] { return starts.size() >= 5; }));
-  EXPECT_LT(starts[0], 50);  // the first frame comes at once
   for (size_t i = 1; i < starts.size(); ++i)
     EXPECT_GE(starts[i] - starts[i - 1], TFastTimer::PauseMs + 20 - 2) << i;
 }
