@@ -26,14 +26,15 @@ inline constexpr int DirectionDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
 // rebuilds of the same size.
 class OutlineTracer {
  public:
-  // Sizes the marks to the raster (all cells cleared); keeps the storage when the size is known.
+  // Sizes the marks to width x height and clears them; the storage is reused when it suffices.
   void Resize(int width, int height);
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  // The four marking passes, in this order; each needs Resize to the raster's size first.
-  // Vertical pass: every cell becomes true where its pixel differs from the one above it
-  // (column x = 1..W, rows y = 1..H; pixels outside the raster read as white).
+  // The four marking passes, in this order. A pass given a raster of another size than the
+  // marks sizes them to it first (clearing them).
+  // Vertical pass: every cell becomes true where its pixel differs from the one above it and
+  // false elsewhere (columns x = 1..W, rows y = 1..H; pixels outside the raster read as white).
   void MarkVertical(const Raster& picture);
   // Horizontal pass: a cell becomes true where its pixel differs from the one to its left;
   // other cells keep what the vertical pass left.
