@@ -65,6 +65,14 @@ Desktop::Desktop(Model& model, DesktopOptions options)
 Desktop::~Desktop() {
   timer1_.stop();
   StopFrames();
+  frames_.reset();
+  tips_.reset();
+  about_.reset();
+  photograph_.reset();
+  project_.reset();
+  // The main window watches the tool windows and reaches them through this object, so it goes
+  // before them; its view frees its GL objects with its own context current.
+  main_.reset();
 }
 
 void Desktop::Start() {
