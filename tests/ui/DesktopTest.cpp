@@ -123,14 +123,6 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_GE(main->Panel1()->FramesPainted(), 3);
 }
 
-TEST_F(DesktopTest, StatusBarHasSixPanelsOfTheirWidths) {
-  Start();
-  const int widths[] = {120, 120, 160, 80, 80, 75};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(desktop->Main()->StatusPanel(i)->width(), widths[i]);
-  EXPECT_TRUE(desktop->Main()->StatusPanel(3)->alignment() & Qt::AlignHCenter);
-  EXPECT_TRUE(desktop->Main()->StatusPanel(4)->alignment() & Qt::AlignHCenter);
-}
-
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {
   Start();
   const std::pair<const char*, const char*> items[] = {
@@ -214,6 +206,14 @@ TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   EXPECT_TRUE(desktop->Tools()->isVisible());
   EXPECT_FALSE(desktop->Config()->isVisible());
   EXPECT_TRUE(desktop->Texture()->isVisible());
+
+  // Minimising takes them along; restoring brings back the same ones.
+  main->showMinimized();
+  EXPECT_FALSE(desktop->Profile()->isVisible());
+  EXPECT_FALSE(desktop->Texture()->isVisible());
+  main->showNormal();
+  EXPECT_TRUE(desktop->Profile()->isVisible());
+  EXPECT_FALSE(desktop->Config()->isVisible());
 }
 
 TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
