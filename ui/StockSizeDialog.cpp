@@ -28,7 +28,7 @@ QSlider* StockSlider(QWidget* parent, const char* name) {
   slider->setSingleStep(1);
   slider->setPageStep(1);
   slider->setTickPosition(QSlider::TicksBelow);
-  slider->setTickInterval(1);
+  slider->setTickInterval(50);  // a mark every half inch; one per hundredth would be a smear
   return slider;
 }
 
