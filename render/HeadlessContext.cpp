@@ -17,7 +17,6 @@ struct HeadlessContext::Egl {
   decltype(&::eglGetProcAddress) GetProcAddress = nullptr;
   decltype(&::eglGetDisplay) GetDisplay = nullptr;
   decltype(&::eglInitialize) Initialize = nullptr;
-  decltype(&::eglTerminate) Terminate = nullptr;
   decltype(&::eglBindAPI) BindAPI = nullptr;
   decltype(&::eglChooseConfig) ChooseConfig = nullptr;
   decltype(&::eglGetConfigAttrib) GetConfigAttrib = nullptr;
@@ -34,12 +33,13 @@ struct HeadlessContext::Egl {
   EGLSurface surface = EGL_NO_SURFACE;
   EGLContext context = EGL_NO_CONTEXT;
 
+  // The display is left initialised: EGL has one display per platform for the whole process,
+  // and terminating it would pull the driver from under every other context made on it.
   ~Egl() {
     if (display == EGL_NO_DISPLAY) return;
     MakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     if (context != EGL_NO_CONTEXT) DestroyContext(display, context);
     if (surface != EGL_NO_SURFACE) DestroySurface(display, surface);
-    Terminate(display);
     ReleaseThread();
   }
 
@@ -77,7 +77,6 @@ std::unique_ptr<HeadlessContext> HeadlessContext::Create(int width, int height,
   if (!(LookUp(library, "eglGetProcAddress", e.GetProcAddress) &&
         LookUp(library, "eglGetDisplay", e.GetDisplay) &&
         LookUp(library, "eglInitialize", e.Initialize) &&
-        LookUp(library, "eglTerminate", e.Terminate) &&
         LookUp(library, "eglBindAPI", e.BindAPI) &&
         LookUp(library, "eglChooseConfig", e.ChooseConfig) &&
         LookUp(library, "eglGetConfigAttrib", e.GetConfigAttrib) &&
