@@ -264,6 +264,19 @@ TEST_F(SceneTest, PhotographHoldsRowsOfAtMost5000Pixels) {
   EXPECT_EQ(progress.ends, 1);
 }
 
+TEST_F(SceneTest, ASecondContextComesAndGoesWithoutDisturbingTheFirst) {
+  std::string error;
+  {
+    auto other = HeadlessContext::Create(64, 32, error);
+    ASSERT_TRUE(other) << error;
+    EXPECT_EQ(other->Width(), 64);
+  }
+  ASSERT_TRUE(context_->MakeCurrent());
+  SceneParams params;
+  const Raster picture = Draw(params, TestSection());
+  EXPECT_NE(picture.Pixel(ViewWidth / 2, ViewHeight / 2), Background(params));
+}
+
 TEST_F(SceneTest, InfiniteLightIsSentAsADirection) {
   gl::glMatrixMode(GL_MODELVIEW);
   gl::glLoadIdentity();
