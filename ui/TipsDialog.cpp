@@ -56,6 +56,9 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
   memo1_->setGeometry(16, 16, 281, 145);
   memo1_->setAcceptRichText(false);
   memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
+  // The tip can be read and copied but not typed into, so Enter reaches the OK button.
+  memo1_->setReadOnly(true);
+  memo1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   okBtn_ = new QPushButton("OK", this);
   okBtn_->setObjectName("OKBtn");
   okBtn_->setGeometry(231, 180, 75, 25);

@@ -40,8 +40,11 @@ TEST(TipsDialogTest, EscShowsTheNextTipAndEnterCloses) {
   SendKey(&tips, Qt::Key_Escape);
   EXPECT_EQ(tips.TipNumber(), 1);
   EXPECT_TRUE(tips.isVisible());
-  SendKey(&tips, Qt::Key_Return);
+  // Enter closes the dialog even where the tip text has the focus: it must not become a new
+  // line in the text.
+  SendKey(tips.Memo1(), Qt::Key_Return);
   EXPECT_FALSE(tips.isVisible());
+  EXPECT_EQ(tips.Memo1()->toPlainText(), "Tip of the day:\n\n" + TipText(1));
 }
 
 TEST(TipsDialogTest, TheFirstTipIsAnyOfTheTen) {
