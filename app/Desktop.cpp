@@ -206,7 +206,9 @@ void Desktop::DelayTimer() {
   QTimer::singleShot(300, main_.get(), [this] { main_->Arrange1Click(); });
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
-  photograph_->SetStartDirectory(QString::fromStdString(options_.Paths.PhotosDir));
+  project_->SetSaveDirectory(QString::fromStdString(SaveDirectoryFor(options_.Paths.WorkDir)));
+  photograph_->SetStartDirectory(
+      QString::fromStdString(SaveDirectoryFor(options_.Paths.PhotosDir)));
   texture_->SetTextureDirectory(QString::fromStdString(options_.Paths.TexturesDir));
 
   frames_ = std::make_unique<TFastTimer>([this] { main_->FrameTick(); });

@@ -1,6 +1,9 @@
 // Where the files beside the program live: tools, textures, work, photos and the help file.
 #include "app/ProgramFiles.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -42,5 +45,16 @@ std::string TexturesDir() { return (fs::path(ProgramDataDir()) / "textures").str
 std::string WorkDir() { return (fs::path(ProgramDataDir()) / "work").string(); }
 std::string PhotosDir() { return (fs::path(ProgramDataDir()) / "photos").string(); }
 std::string HelpFilePath() { return (fs::path(ProgramDataDir()) / HelpFileName).string(); }
+
+std::string SaveDirectoryFor(const std::string& dir, const std::string& home) {
+  std::error_code ec;
+  if (fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0) return dir;
+  return home.empty() ? dir : home;
+}
+
+std::string SaveDirectoryFor(const std::string& dir) {
+  const char* home = std::getenv("HOME");
+  return SaveDirectoryFor(dir, home ? home : "");
+}
 
 }  // namespace kerf

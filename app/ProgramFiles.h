@@ -21,4 +21,10 @@ std::string WorkDir();      // start directory of the project file dialogs
 std::string PhotosDir();    // photographs of the view
 std::string HelpFilePath(); // "ROUTERHELP.HLP"
 
+// Where a save dialog should start: dir itself when it exists and can be written to (the
+// build tree), else the user's home directory (an installed program's "work" and "photos"
+// belong to the system and cannot take the user's files).
+std::string SaveDirectoryFor(const std::string& dir, const std::string& home);
+std::string SaveDirectoryFor(const std::string& dir);
+
 }  // namespace kerf

@@ -158,7 +158,7 @@ void ProjectActions::SaveAs1Click() {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save As";
-  request.directory = startDirectory_;
+  request.directory = saveDirectory_.isEmpty() ? startDirectory_ : saveDirectory_;
   request.proposedName = FromLocal(model_.ProjectFileName);
   request.filter = QtFileFilter("Router File|*.ROU");
   request.defaultSuffix = "ROU";

@@ -34,8 +34,10 @@ class ProjectActions {
  public:
   ProjectActions(Model& model, ProjectWindows windows);
 
-  // Start directory of both file dialogs ("work" beside the program).
+  // Start directory of the Open dialog ("work" beside the program) and of the Save As dialog
+  // (the same where it can be written to).
   void SetStartDirectory(const QString& directory) { startDirectory_ = directory; }
+  void SetSaveDirectory(const QString& directory) { saveDirectory_ = directory; }
   // Replace the dialog and message steps (tests run without modal dialogs).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
@@ -61,6 +63,7 @@ class ProjectActions {
   Model& model_;
   ProjectWindows windows_;
   QString startDirectory_;
+  QString saveDirectory_;
   FileChooser chooseFile_;
   MessageShower showMessage_;
 };

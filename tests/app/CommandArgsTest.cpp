@@ -112,6 +112,11 @@ TEST(ProgramFiles, BesideTheProgramThenTheInstalledLayout) {
   EXPECT_FALSE(ExecutableDir().empty());
   EXPECT_EQ(fs::path(HelpFilePath()).filename(), "ROUTERHELP.HLP");
   EXPECT_EQ(fs::path(ToolsDir()).filename(), "tools");
+  // Save dialogs start beside the program where they may write, else in the home directory
+  // (an installed program's share/kerfwright has no "photos" and belongs to the system).
+  const std::string home = (root / "home").string();
+  EXPECT_EQ(SaveDirectoryFor((root / "bare").string(), home), (root / "bare").string());
+  EXPECT_EQ(SaveDirectoryFor((root / "usr" / "share" / "kerfwright" / "photos").string(), home), home);
   fs::remove_all(root);
 }
 
