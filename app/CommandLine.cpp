@@ -32,12 +32,31 @@ constexpr Verb Verbs[] = {
      "  --fence F    fence position in hundredths of an inch, -200 to 1000 (default 0)\n"
      "  --height H   cutter height in hundredths of an inch, -500 to 500 (default 0)\n"
      "  --cutter N   number of the cutter in the library (default: the project's selected cutter)\n"},
-    {"outline", OutlineCommand, "PROJECT.ROU [--tools DIR]", "prints the traced outline", ""},
-    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric]", "prints the cut report", ""},
+    {"outline", OutlineCommand, "PROJECT.ROU [--tools DIR]", "prints the traced outline",
+     "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
+     "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"
+     "a closed outline equals the first.\n"},
+    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric]", "prints the cut report",
+     "Prints the lines the Report window shows: a header with the project and the local date and\n"
+     "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
+     "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"},
     {"check", CheckCommand, "PROJECT.ROU... [--tools DIR]",
-     "judges projects; the exit status says whether any cut is Danger", ""},
+     "judges projects; the exit status says whether any cut is Danger",
+     "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
+     "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
+     "is Danger; 2: a project could not be read (the others are still checked).\n"},
     {"photo", PhotoCommand, "PROJECT.ROU -o IMAGE [--width W --height H] [view options]",
-     "renders the 3-D view to a picture", ""},
+     "renders the 3-D view to a picture",
+     "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
+     "View Controls window does; the project's texture settings apply.\n"
+     "  --width W, --height H    picture size in pixels (default 800 x 600)\n"
+     "  --zoom N                 eye distance in tenths of a scene unit, 1 to 200 (default 70)\n"
+     "  --rotate-x A, --rotate-y B, --rotate-z C   turns in degrees, 0 to 359 (default 0)\n"
+     "  --shift-x X, --shift-y Y                   shifts in tenths, -50 to 50 (default 0)\n"
+     "  --ambient A, --diffuse D, --specular S     light levels 0 to 100 (default 20, 70, 5)\n"
+     "  --wire                   wire frame instead of solid faces\n"
+     "  --background RRGGBB      clear colour in hexadecimal (default black)\n"
+     "Needs OpenGL (Mesa's software renderer will do); without it the exit status is 2.\n"},
 };
 
 constexpr const char* CommonHelp =
