@@ -6,6 +6,8 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Compiler cache hits across checkouts in other folders (CI builds a fresh clone).
+export CCACHE_BASEDIR := $(CURDIR)
 # -noreset: Xvfb otherwise restarts whenever its last client leaves, and a test starting at
 # that moment cannot connect (parallel ctest runs hit it).
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
