@@ -63,6 +63,16 @@ inline Model WorkedModel(int count) {
   return model;
 }
 
+// The baseline every figure is compared with: a plain fill of the 500 x 500 raster.
+inline void BM_FillBaseline(benchmark::State& state) {
+  Raster raster(SectionSize, SectionSize);
+  for (auto _ : state) {
+    raster.Fill(White);
+    benchmark::DoNotOptimize(raster.Row(0));
+    benchmark::ClobberMemory();
+  }
+}
+
 // Keeps every run's mean wall and processor time so that the ratios to the baseline run
 // (named by `baseline`) can be printed at the end. On a busy machine the processor time is
 // the steadier figure.

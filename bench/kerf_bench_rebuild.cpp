@@ -30,19 +30,13 @@ Model ProfiledModel(int count) {
   return model;
 }
 
-void BM_FillBaseline(benchmark::State& state) {
-  kerf::Raster raster(kerf::SectionSize, kerf::SectionSize);
-  for (auto _ : state) {
-    raster.Fill(kerf::White);
-    benchmark::DoNotOptimize(raster.Row(0));
-    benchmark::ClobberMemory();
-  }
-}
+// The baseline every figure is compared with: a plain fill of the 500 x 500 raster.
+using kerf::bench::BM_FillBaseline;
 BENCHMARK(BM_FillBaseline)->Unit(benchmark::kMicrosecond);
 
-// The whole rebuild as the desktop program runs it, with a tracer kept between rebuilds.
-void BM_PlotOutline(benchmark::State& state) {
-  Model model = WorkedModel(static_cast<int>(state.range(0)));
+// Rebuilds `model` over and over with one tracer kept between rebuilds, as the desktop
+// program does.
+void RebuildRepeatedly(benchmark::State& state, Model model) {
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
   for (auto _ : state) {
@@ -51,20 +45,17 @@ void BM_PlotOutline(benchmark::State& state) {
   }
   state.counters["points"] = model.Outline.Count;
   state.counters["closed"] = model.Outline.Closed;
+}
+
+// The whole rebuild of the worked stock.
+void BM_PlotOutline(benchmark::State& state) {
+  RebuildRepeatedly(state, WorkedModel(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PlotOutline)->ArgName("cuts")->Arg(0)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 // The rebuild of a profiled moulding with a long outline.
 void BM_PlotOutlineProfiled(benchmark::State& state) {
-  Model model = ProfiledModel(static_cast<int>(state.range(0)));
-  kerf::NoProgress progress;
-  kerf::OutlineTracer tracer;
-  for (auto _ : state) {
-    kerf::PlotOutline(model, progress, tracer);
-    benchmark::DoNotOptimize(model.Outline.Count);
-  }
-  state.counters["points"] = model.Outline.Count;
-  state.counters["closed"] = model.Outline.Closed;
+  RebuildRepeatedly(state, ProfiledModel(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_PlotOutlineProfiled)->ArgName("cuts")->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
 
