@@ -1,0 +1,29 @@
+// libFuzzer target: texture pictures from arbitrary bytes through the JPEG decoder.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "model/Raster.h"
+#include "render/JpegFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  kerf::Raster picture(1, 1);
+  picture.SetPixel(0, 0, 0x123456);
+  std::string error;
+  if (!kerf::DecodeJpeg(data, size, picture, error)) {
+    // A refusal always says why and leaves the picture as it was.
+    if (error.empty() || picture.Width() != 1 || picture.Height() != 1 ||
+        picture.Pixel(0, 0) != 0x123456)
+      std::abort();
+    return 0;
+  }
+  if (picture.Width() < 1 || picture.Height() < 1 ||
+      static_cast<int64_t>(picture.Width()) * picture.Height() > kerf::MaxJpegPixels)
+    std::abort();
+  // Every pixel can be read: the decoded rows fill the whole picture.
+  volatile uint32_t sum = 0;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) sum = sum + picture.Pixel(x, y);
+  return 0;
+}
