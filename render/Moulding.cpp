@@ -1,6 +1,10 @@
 // Drawing the moulding: tessellated end faces and the band of quadrilaterals along its length.
 #include "render/Moulding.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <deque>
 
@@ -191,10 +195,25 @@ void DisableTexture(const MouldingParams& params) {
   }
 }
 
+// A frame of a long moulding has the software renderer bin some hundred thousand triangles:
+// tens of megabytes of heap taken and given back every frame. With the C library's default
+// trim threshold the freed top of the heap went back to the system each time and had to be
+// faulted in again on the next frame, which cost more than lighting the vertices. Keeping up
+// to this much free heap lets one frame reuse the last one's pages.
+constexpr int KeptFreeHeap = 64 * 1024 * 1024;
+
+void KeepFreedFrameMemory() {
+#if defined(__GLIBC__)
+  static const bool kept = mallopt(M_TRIM_THRESHOLD, KeptFreeHeap) == 1;
+  (void)kept;
+#endif
+}
+
 }  // namespace
 
 void DrawMoulding(const MouldingParams& params) {
   if (!Drawable(params)) return;
+  KeepFreedFrameMemory();
   const SectionOutline& o = *params.Outline;
   EnableTexture(params);
   SetFaceColour(params);
@@ -286,6 +305,7 @@ void PointArraysAt(const Vertex* vertices) {
 
 void CompiledMoulding::Draw(const MouldingParams& params) {
   if (!Drawable(params)) return;
+  KeepFreedFrameMemory();
   if (!prepared_ || !Matches(params)) Prepare(params);
   EnableTexture(params);
   SetFaceColour(params);
