@@ -306,6 +306,15 @@ void PointArraysAt(const Vertex* vertices) {
 void CompiledMoulding::Draw(const MouldingParams& params) {
   if (!Drawable(params)) return;
   KeepFreedFrameMemory();
+  // Outlined polygons show how the sides are split: the quadrilaterals of the direct drawing
+  // draw their four edges only, the prepared triangles would add the diagonals. Wire frames go
+  // the direct way; the prepared geometry stays for the next solid frame.
+  GLint polygonModes[2] = {GL_FILL, GL_FILL};
+  gl::glGetIntegerv(GL_POLYGON_MODE, polygonModes);
+  if (polygonModes[0] != GL_FILL || polygonModes[1] != GL_FILL) {
+    DrawMoulding(params);
+    return;
+  }
   if (!prepared_ || !Matches(params)) Prepare(params);
   EnableTexture(params);
   SetFaceColour(params);

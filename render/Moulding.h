@@ -47,7 +47,9 @@ void DrawMoulding(const MouldingParams& params);
 // the outline, the wood colour or the texture settings change. The quadrilaterals are given as
 // the very triangles OpenGL makes of them, with the same vertex values, so the picture is the
 // same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
-// quadrilaterals of a compiled list differently and the shading moves by a shade.
+// quadrilaterals of a compiled list differently and the shading moves by a shade. While
+// polygons are drawn as outlines the direct drawing is used, as the triangles would show their
+// diagonals.
 class CompiledMoulding {
  public:
   void Draw(const MouldingParams& params);

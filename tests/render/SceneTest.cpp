@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "HeadlessGL.h"
@@ -171,8 +172,9 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
                       {300, 400}}),
   };
   for (const auto& section : sections) {
-    for (bool textureMap : {false, true}) {
+    for (const auto& [textureMap, solid] : {std::pair{false, true}, {true, true}, {false, false}}) {
       SceneParams params;
+      params.Solid = solid;  // a wire frame must not show the diagonals of the sides' quadrilaterals
       params.TextureMap = textureMap;
       params.RotateX = 25;
       params.RotateY = 320;
@@ -182,7 +184,7 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
       int differing = 0;
       for (int y = 0; y < ViewHeight; ++y)
         for (int x = 0; x < ViewWidth; ++x) differing += direct.Pixel(x, y) != compiled.Pixel(x, y);
-      EXPECT_EQ(differing, 0) << "texture map " << textureMap;
+      EXPECT_EQ(differing, 0) << "texture map " << textureMap << ", solid " << solid;
     }
   }
 }
