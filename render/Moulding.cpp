@@ -294,6 +294,12 @@ void CompiledMoulding::Prepare(const MouldingParams& params) {
 
 namespace {
 
+// Long sides of many quadrilaterals go to OpenGL in up to eight draws with a flush between
+// them; a flush costs the renderer a store and load of the frame's tiles, which a small
+// section does not win back.
+constexpr int MaxSideBatches = 8;
+constexpr size_t QuadsPerSideBatch = 10000;
+
 void PointArraysAt(const Vertex* vertices) {
   const GLsizei stride = sizeof(Vertex);
   gl::glVertexPointer(3, GL_FLOAT, stride, vertices->Position);
@@ -329,8 +335,20 @@ void CompiledMoulding::Draw(const MouldingParams& params) {
   if (params.TextureMap) gl::glColor3f(1.0f, 1.0f, 1.0f);
   if (!sideTriangles_.empty()) {
     PointArraysAt(sideVertices_.data());
-    gl::glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(sideTriangles_.size()), GL_UNSIGNED_INT,
-                       sideTriangles_.data());
+    // A software renderer sorts a frame's triangles into screen tiles on this thread and fills
+    // the tiles on its own threads only when the frame is flushed. Flushing after the end faces
+    // and after each batch of the sides lets the filling of one batch overlap the sorting of
+    // the next. The triangles and their order stay the same, and so does every pixel.
+    const size_t quads = sideTriangles_.size() / 6;
+    const int batches = static_cast<int>(
+        std::clamp<size_t>(quads / QuadsPerSideBatch, 1, MaxSideBatches));
+    for (int batch = 0; batch < batches; ++batch) {
+      const size_t first = quads * batch / batches * 6;
+      const size_t end = quads * (batch + 1) / batches * 6;
+      if (batches > 1) gl::glFlush();
+      gl::glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(end - first), GL_UNSIGNED_INT,
+                         sideTriangles_.data() + first);
+    }
   }
   gl::glDisableClientState(GL_TEXTURE_COORD_ARRAY);
   gl::glDisableClientState(GL_NORMAL_ARRAY);

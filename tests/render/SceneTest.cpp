@@ -167,7 +167,7 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
   texture.Texture().LoadFromBitmap(DefaultTexturePicture());
   texture.Upload();
   const SectionOutline sections[] = {
-      TestSection(),
+      TestSection(),  // sides long enough to go in more than one batch
       OutlineThrough({{300, 300}, {420, 300}, {480, 360}, {480, 480}, {330, 480}, {330, 420},
                       {300, 400}}),
   };
