@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchWorkpieces.h"
 #include "model/Model.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
@@ -69,10 +70,25 @@ Model GroovedStock() {
   return model;
 }
 
-const Model& Section(bool grooved) {
+// 500 cuts of every cutter in every orientation on a 3 x 2 inch stock: about 9400 points.
+Model WorkedStock() {
+  Model model = bench::WorkedModel(500);
+  NoProgress quiet;
+  PlotOutline(model, quiet);
+  return model;
+}
+
+enum class Stock { Plain, Grooved, Worked };
+
+const Model& Section(Stock stock) {
   static const Model plain = PlainStock();
   static const Model groovedModel = GroovedStock();
-  return grooved ? groovedModel : plain;
+  static const Model workedModel = WorkedStock();
+  switch (stock) {
+    case Stock::Grooved: return groovedModel;
+    case Stock::Worked: return workedModel;
+    default: return plain;
+  }
 }
 
 // The View Controls' initial positions (head-on: only the end face is on screen) or a
@@ -83,25 +99,29 @@ SceneParams ViewOf(const Model& model, bool turned, bool textureMap) {
     view.RotateX = 20;
     view.RotateY = 330;
     view.Highlight = 30;
-    if (&model == &Section(true)) view.Zoom = 120;  // the big stock fills the view from further
+    if (&model == &Section(Stock::Grooved)) view.Zoom = 120;  // the big stock fills the view from further
   }
   SceneParams params = MakeSceneParams(view, model);
   params.TextureMap = textureMap;
   return params;
 }
 
-void Frame(benchmark::State& state, bool grooved, bool turned, bool compiled, bool textureMap) {
+// With oldDetail the sides are drawn as before the outline had its own normals: forty slices
+// along the length for every traced point (the same number of triangles, the new normals).
+void Frame(benchmark::State& state, Stock stock, bool turned, bool compiled, bool textureMap,
+           bool oldDetail = false) {
   if (!context) {
     state.SkipWithError("no headless OpenGL context");
     return;
   }
-  const Model& model = Section(grooved);
+  const Model& model = Section(stock);
   if (!model.Outline.Closed) {
     state.SkipWithError("the section's outline did not close");
     return;
   }
   Scene scene;
   scene.SetCompiledMoulding(compiled);
+  if (oldDetail) scene.SetMouldingDetail(40, false);
   scene.SetUpScene();
   scene.ResizeScene(FrameWidth, FrameHeight);
   const SceneParams params = ViewOf(model, turned, textureMap);
@@ -114,6 +134,7 @@ void Frame(benchmark::State& state, bool grooved, bool turned, bool compiled, bo
     context->SwapBuffers();  // glFinish: the frame is complete
   }
   state.counters["points"] = model.Outline.Count;
+  if (compiled) state.counters["triangles"] = static_cast<double>(scene.Compiled().Triangles());
   state.counters["all_threads_cpu_ms"] =
       (ProcessCpuSeconds() - cpuStart) * 1000.0 / static_cast<double>(state.iterations());
 }
@@ -124,7 +145,7 @@ void FrameAfterRebuild(benchmark::State& state) {
     state.SkipWithError("no headless OpenGL context");
     return;
   }
-  const Model& model = Section(true);
+  const Model& model = Section(Stock::Grooved);
   Scene scene;
   scene.SetUpScene();
   scene.ResizeScene(FrameWidth, FrameHeight);
@@ -139,16 +160,19 @@ void FrameAfterRebuild(benchmark::State& state) {
 
 #define KERF_FRAME(name, ...) \
   BENCHMARK_CAPTURE(Frame, name, __VA_ARGS__)->Unit(benchmark::kMillisecond)->UseRealTime()
-// section grooved?, view turned?, compiled?, texture map?
-KERF_FRAME(plain_head_on_direct, false, false, false, false);
-KERF_FRAME(plain_head_on_compiled, false, false, true, false);
-KERF_FRAME(plain_turned_direct, false, true, false, false);
-KERF_FRAME(plain_turned_compiled, false, true, true, false);
-KERF_FRAME(grooved_head_on_direct, true, false, false, false);
-KERF_FRAME(grooved_head_on_compiled, true, false, true, false);
-KERF_FRAME(grooved_turned_direct, true, true, false, false);
-KERF_FRAME(grooved_turned_compiled, true, true, true, false);
-KERF_FRAME(grooved_turned_compiled_textured, true, true, true, true);
+// stock, view turned?, compiled?, texture map? [, forty slices of every point?]
+KERF_FRAME(plain_head_on_direct, Stock::Plain, false, false, false);
+KERF_FRAME(plain_head_on_compiled, Stock::Plain, false, true, false);
+KERF_FRAME(plain_turned_direct, Stock::Plain, true, false, false);
+KERF_FRAME(plain_turned_compiled, Stock::Plain, true, true, false);
+KERF_FRAME(grooved_head_on_direct, Stock::Grooved, false, false, false);
+KERF_FRAME(grooved_head_on_compiled, Stock::Grooved, false, true, false);
+KERF_FRAME(grooved_turned_direct, Stock::Grooved, true, false, false);
+KERF_FRAME(grooved_turned_compiled, Stock::Grooved, true, true, false);
+KERF_FRAME(grooved_turned_compiled_40_slices, Stock::Grooved, true, true, false, true);
+KERF_FRAME(grooved_turned_compiled_textured, Stock::Grooved, true, true, true);
+KERF_FRAME(worked_turned_compiled, Stock::Worked, true, true, false);
+KERF_FRAME(worked_turned_compiled_40_slices, Stock::Worked, true, true, false, true);
 BENCHMARK(FrameAfterRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Drawing the moulding: tessellated end faces and the band of quadrilaterals along its length.
+// Drawing the moulding: tessellated end faces and one strip of quadrilaterals per side segment.
 #include "render/Moulding.h"
 
 #if defined(__GLIBC__)
@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <deque>
+
+#include "render/MouldingShape.h"
 
 namespace kerf {
 
@@ -52,14 +54,14 @@ class RecordingSink final : public VertexSink {
   std::vector<CompiledMoulding::Primitive>& primitives_;
 };
 
-// A vertex whose normal is its own position (not normalised), in single precision.
-Vertex MakeVertex(float x, float y, float z, float s, float t) {
-  return {{x, y, z}, {s, t}, {x, y, z}};
+Vertex MakeVertex(float x, float y, float z, float s, float t, float nx, float ny, float nz) {
+  return {{nx, ny, nz}, {s, t}, {x, y, z}};
 }
 
 // What the tessellator's callbacks work with during one polygon.
 struct TessPolygon {
   VertexSink* sink;
+  float normal[3];               // the face's own normal, along the moulding's axis
   std::deque<TessVertex> extra;  // vertices made at crossings, kept until the polygon ends
 };
 
@@ -72,9 +74,11 @@ void TessEndCallback(void* polygon) { static_cast<TessPolygon*>(polygon)->sink->
 // GLU calls the vertex callback with the record given to gluTessVertex.
 void TessVertexCallback(void* data, void* polygon) {
   const auto* v = static_cast<const TessVertex*>(data);
-  static_cast<TessPolygon*>(polygon)->sink->Emit(
-      MakeVertex(static_cast<float>(v->x), static_cast<float>(v->y), static_cast<float>(v->z),
-                 static_cast<float>(v->s), static_cast<float>(v->t)));
+  const auto* face = static_cast<TessPolygon*>(polygon);
+  face->sink->Emit(MakeVertex(static_cast<float>(v->x), static_cast<float>(v->y),
+                              static_cast<float>(v->z), static_cast<float>(v->s),
+                              static_cast<float>(v->t), face->normal[0], face->normal[1],
+                              face->normal[2]));
 }
 
 // Where the walked outline crosses itself the tessellator needs a vertex at the crossing; it
@@ -99,8 +103,12 @@ _GLUfuncptr Callback(Function function) {
   return reinterpret_cast<_GLUfuncptr>(function);
 }
 
-void TessellateFace(GLUtesselator* tess, TessVertex* records, int count, VertexSink& sink) {
-  TessPolygon polygon{&sink, {}};
+// One end face; its contour runs anticlockwise about direction (0, 0, facing), so that is the
+// side the tessellator fills and the way the face looks.
+void TessellateFace(GLUtesselator* tess, TessVertex* records, int count, float facing,
+                    VertexSink& sink) {
+  TessPolygon polygon{&sink, {0.0f, 0.0f, facing}, {}};
+  gl::gluTessNormal(tess, 0.0, 0.0, -facing);
   gl::gluTessBeginPolygon(tess, &polygon);
   gl::gluTessBeginContour(tess);
   for (int k = 0; k < count; ++k) gl::gluTessVertex(tess, &records[k].x, &records[k]);
@@ -108,20 +116,24 @@ void TessellateFace(GLUtesselator* tess, TessVertex* records, int count, VertexS
   gl::gluTessEndPolygon(tess);
 }
 
-// The two end faces, filled by the tessellator with the positive winding rule.
-void EmitEndFaces(const SectionOutline& o, float repeatV, float repeatH, VertexSink& sink) {
-  const int count = o.Count;
-  // Records 1..count hold the front face, count + 1 .. 2 count the back face; they stay in
+// The texture on the end faces: the grain is cut across there, so the picture is sampled along
+// one line across its grain (the s coordinate fixed) and the lines of the sides' grain run on
+// over the face as the edges of the growth layers, as on sawn end grain.
+constexpr double EndGrainS = 0.0;
+
+// The two end faces, filled by the tessellator with the positive winding rule, lit along the
+// moulding's axis.
+void EmitEndFaces(const MouldingShape& shape, float repeatV, VertexSink& sink) {
+  const int count = static_cast<int>(shape.FaceX.size());
+  if (count < 3) return;
+  // Records 0..count - 1 hold the front face, count .. 2 count - 1 the back face; they stay in
   // place until their polygons have ended.
   std::vector<TessVertex> records(static_cast<size_t>(count) * 2);
-  for (int i = 1; i <= count; ++i) {
-    const double x = SceneX(o, i), y = SceneY(o, i);
-    records[i - 1] = {x, y, MouldingHalfLength, x * repeatH, y * repeatV};
-  }
-  // The back face takes the points in reverse order.
-  for (int i = count; i >= 1; --i) {
-    const double x = SceneX(o, i), y = SceneY(o, i);
-    records[count + i - 1] = {x, y, -MouldingHalfLength, x * repeatH, y * repeatV};
+  for (int k = 0; k < count; ++k) {
+    const double x = shape.FaceX[k], y = shape.FaceY[k];
+    records[k] = {x, y, MouldingHalfLength, EndGrainS, y * repeatV};
+    // The back face takes the points in reverse order.
+    records[2 * count - 1 - k] = {x, y, -MouldingHalfLength, EndGrainS, y * repeatV};
   }
   GLUtesselator* tess = gl::gluNewTess();
   if (tess == nullptr) return;
@@ -130,35 +142,41 @@ void EmitEndFaces(const SectionOutline& o, float repeatV, float repeatH, VertexS
   gl::gluTessCallback(tess, GLU_TESS_VERTEX_DATA, Callback(&TessVertexCallback));
   gl::gluTessCallback(tess, GLU_TESS_COMBINE_DATA, Callback(&TessCombineCallback));
   gl::gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_POSITIVE);
-  TessellateFace(tess, records.data(), count, sink);
-  TessellateFace(tess, records.data() + count, count, sink);
+  TessellateFace(tess, records.data(), count, 1.0f, sink);
+  TessellateFace(tess, records.data() + count, count, -1.0f, sink);
   gl::gluDeleteTess(tess);
 }
 
-// A vertex of the long sides: outline point i at slice edge k (0..40, z = -2.0 .. +2.0).
-// Every quadrilateral that shares the corner computes it alike.
-Vertex SideVertex(const SectionOutline& o, int i, int k, float repeatV, float repeatH) {
-  const int half = MouldingSlices / 2;
-  const double slices = MouldingSlices;
-  return MakeVertex(static_cast<float>(SceneX(o, i)), static_cast<float>(SceneY(o, i)),
-                    static_cast<float>((k - half) / 10.0),
-                    static_cast<float>(k / slices * repeatH),
-                    static_cast<float>(static_cast<double>(i) / o.Count * repeatV));
+// A vertex of the long sides: one end of a side segment at slice edge k (0..slices, z = -2.0 ..
+// +2.0). The texture repeats H times along the length and V times around the outline.
+Vertex SideVertex(const SideEnd& e, int k, int slices, float repeatV, float repeatH) {
+  const double along = static_cast<double>(k) / slices;
+  return MakeVertex(static_cast<float>(e.X), static_cast<float>(e.Y),
+                    static_cast<float>(-MouldingHalfLength + 2 * MouldingHalfLength * along),
+                    static_cast<float>(along * repeatH), static_cast<float>(e.T * repeatV),
+                    static_cast<float>(e.Nx), static_cast<float>(e.Ny), 0.0f);
 }
 
-// The long sides: forty slices of 0.1 along z for every segment of the outline. The texture
-// repeats H times along the length and V times around the outline.
-void EmitSides(const SectionOutline& o, float repeatV, float repeatH, VertexSink& sink) {
+// The long sides: every side segment as quadrilaterals over the whole length (slices of them
+// one after the other along z).
+void EmitSides(const MouldingShape& shape, int slices, float repeatV, float repeatH,
+               VertexSink& sink) {
   sink.Begin(GL_QUADS);
-  for (int i = 1; i <= o.Count - 1; ++i) {
-    for (int k = 0; k < MouldingSlices; ++k) {
-      sink.Emit(SideVertex(o, i, k + 1, repeatV, repeatH));
-      sink.Emit(SideVertex(o, i, k, repeatV, repeatH));
-      sink.Emit(SideVertex(o, i + 1, k, repeatV, repeatH));
-      sink.Emit(SideVertex(o, i + 1, k + 1, repeatV, repeatH));
+  for (const SideSegment& side : shape.Sides) {
+    for (int k = 0; k < slices; ++k) {
+      sink.Emit(SideVertex(side.A, k + 1, slices, repeatV, repeatH));
+      sink.Emit(SideVertex(side.A, k, slices, repeatV, repeatH));
+      sink.Emit(SideVertex(side.B, k, slices, repeatV, repeatH));
+      sink.Emit(SideVertex(side.B, k + 1, slices, repeatV, repeatH));
     }
   }
   sink.End();
+}
+
+int SlicesOf(const MouldingParams& params) { return std::clamp(params.LengthSlices, 1, 400); }
+
+MouldingShape ShapeOf(const MouldingParams& params) {
+  return BuildMouldingShape(*params.Outline, params.MergeStraightRuns);
 }
 
 bool Drawable(const MouldingParams& params) {
@@ -214,14 +232,14 @@ void KeepFreedFrameMemory() {
 void DrawMoulding(const MouldingParams& params) {
   if (!Drawable(params)) return;
   KeepFreedFrameMemory();
-  const SectionOutline& o = *params.Outline;
   EnableTexture(params);
   SetFaceColour(params);
   BeginMouldingSpace();
   ImmediateSink sink;
-  EmitEndFaces(o, params.RepeatV, params.RepeatH, sink);
+  const MouldingShape shape = ShapeOf(params);
+  EmitEndFaces(shape, params.RepeatV, sink);
   if (params.TextureMap) gl::glColor3f(1.0f, 1.0f, 1.0f);  // the sides brighter than the ends
-  EmitSides(o, params.RepeatV, params.RepeatH, sink);
+  EmitSides(shape, SlicesOf(params), params.RepeatV, params.RepeatH, sink);
   DisableTexture(params);
   gl::glPopMatrix();
 }
@@ -232,6 +250,15 @@ void CompiledMoulding::Release() {
   facePrimitives_ = {};
   sideVertices_ = {};
   sideTriangles_ = {};
+}
+
+size_t CompiledMoulding::Triangles() const {
+  size_t triangles = sideTriangles_.size() / 3;
+  for (const Primitive& p : facePrimitives_) {
+    triangles += p.Mode == GL_TRIANGLES ? static_cast<size_t>(p.Count) / 3
+                                        : static_cast<size_t>(std::max(p.Count - 2, 0));
+  }
+  return triangles;
 }
 
 CompiledMoulding::Key CompiledMoulding::KeyOf(const MouldingParams& params) {
@@ -247,6 +274,8 @@ CompiledMoulding::Key CompiledMoulding::KeyOf(const MouldingParams& params) {
   key.TextureMap = params.TextureMap;
   key.RepeatV = params.RepeatV;
   key.RepeatH = params.RepeatH;
+  key.Slices = SlicesOf(params);
+  key.MergeStraightRuns = params.MergeStraightRuns;
   return key;
 }
 
@@ -258,29 +287,32 @@ bool CompiledMoulding::Matches(const MouldingParams& params) const {
          key_.CentreX == o.CentreX && key_.CentreY == o.CentreY &&
          key_.R == params.WoodColour.R && key_.G == params.WoodColour.G &&
          key_.B == params.WoodColour.B && key_.TextureMap == params.TextureMap &&
-         key_.RepeatV == params.RepeatV && key_.RepeatH == params.RepeatH;
+         key_.RepeatV == params.RepeatV && key_.RepeatH == params.RepeatH &&
+         key_.Slices == SlicesOf(params) && key_.MergeStraightRuns == params.MergeStraightRuns;
 }
 
 void CompiledMoulding::Prepare(const MouldingParams& params) {
-  const SectionOutline& o = *params.Outline;
+  const MouldingShape shape = ShapeOf(params);
   faceVertices_.clear();
   facePrimitives_.clear();
   RecordingSink faces(faceVertices_, facePrimitives_);
-  EmitEndFaces(o, params.RepeatV, params.RepeatH, faces);
+  EmitEndFaces(shape, params.RepeatV, faces);
 
-  constexpr int edges = MouldingSlices + 1;
+  // Each side segment has its own vertices (slice edges 0..slices at both ends), as its
+  // normals are its own.
+  const int slices = SlicesOf(params);
+  const int edges = slices + 1;
   sideVertices_.clear();
-  sideVertices_.reserve(static_cast<size_t>(o.Count) * edges);
-  for (int i = 1; i <= o.Count; ++i) {
-    for (int k = 0; k < edges; ++k) {
-      sideVertices_.push_back(SideVertex(o, i, k, params.RepeatV, params.RepeatH));
-    }
-  }
+  sideVertices_.reserve(shape.Sides.size() * 2 * edges);
   sideTriangles_.clear();
-  sideTriangles_.reserve(static_cast<size_t>(o.Count - 1) * MouldingSlices * 6);
-  for (int i = 1; i <= o.Count - 1; ++i) {
-    const auto here = static_cast<GLuint>((i - 1) * edges), next = here + edges;
-    for (GLuint k = 0; k < MouldingSlices; ++k) {
+  sideTriangles_.reserve(shape.Sides.size() * slices * 6);
+  for (const SideSegment& side : shape.Sides) {
+    const auto here = static_cast<GLuint>(sideVertices_.size()), next = here + edges;
+    for (int k = 0; k < edges; ++k)
+      sideVertices_.push_back(SideVertex(side.A, k, slices, params.RepeatV, params.RepeatH));
+    for (int k = 0; k < edges; ++k)
+      sideVertices_.push_back(SideVertex(side.B, k, slices, params.RepeatV, params.RepeatH));
+    for (GLuint k = 0; k < static_cast<GLuint>(slices); ++k) {
       // Corners a, b, c, d in the order of the direct drawing, as the two triangles (a, b, c)
       // and (a, c, d) into which OpenGL splits that quadrilateral.
       const GLuint a = here + k + 1, b = here + k, c = next + k, d = next + k + 1;

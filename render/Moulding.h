@@ -23,28 +23,34 @@ struct MouldingParams {
   float RepeatV = 2;  // texture repeats around the outline
   float RepeatH = 4;  // texture repeats along the length
   TCGTexture* Texture = nullptr;  // the moulding texture, used while TextureMap is on
+  // Pieces each side is drawn in along the length. One suffices: a side's normals do not vary
+  // along the length, so neither does its light. More only serve to compare with the drawing
+  // of many slices.
+  int LengthSlices = 1;
+  // Consecutive outline points on one straight line become one segment (the shape is the same).
+  bool MergeStraightRuns = true;
 };
 
 // Scene units per raster pixel and the half length of the moulding along z.
 inline constexpr double PixelsPerSceneUnit = 100.0;
 inline constexpr double MouldingHalfLength = 2.0;
-inline constexpr int MouldingSlices = 40;
 
 // Outline point i (1-based) in scene coordinates: raster rows along x, columns along y, the
 // outline's centre at the origin.
 inline double SceneX(const SectionOutline& o, int i) { return (o.Y[i] - o.CentreY) / PixelsPerSceneUnit; }
 inline double SceneY(const SectionOutline& o, int i) { return (o.X[i] - o.CentreX) / PixelsPerSceneUnit; }
 
-// Draws the moulding of a closed outline (nothing for an open or empty one): end faces filled
-// by the GLU tessellator with the positive winding rule, forty slices of quadrilaterals along
-// the length, every normal equal to its vertex position. Needs lighting and colour material
-// set up and the view transform on the modelview matrix; leaves the front face at GL_CW.
+// Draws the moulding of a closed outline (nothing for an open or empty one) as a closed solid
+// whatever the direction of the trace (BuildMouldingShape): end faces filled by the GLU
+// tessellator with the positive winding rule and lit along the moulding's axis, and one
+// quadrilateral along the whole length per side segment with the outline's own normals.
+// Needs lighting and colour material set up and the view transform on the modelview matrix;
+// leaves the front face at GL_CW.
 void DrawMoulding(const MouldingParams& params);
 
-// The same picture from geometry prepared once: the tessellated end faces as vertex arrays and
-// the long sides as a grid of shared vertices (each corner serves the four quadrilaterals that
-// meet there, so it is transformed and lit once instead of four times), made again only when
-// the outline, the wood colour or the texture settings change. The quadrilaterals are given as
+// The same picture from geometry prepared once: the tessellated end faces and the long sides as
+// vertex arrays, made again only when the outline, the wood colour or the texture settings
+// change. The quadrilaterals are given as
 // the very triangles OpenGL makes of them, with the same vertex values, so the picture is the
 // same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
 // quadrilaterals of a compiled list differently and the shading moves by a shade. While
@@ -56,6 +62,8 @@ class CompiledMoulding {
   // Forgets the prepared geometry; the next Draw prepares it again.
   void Release();
   int Compilations() const { return compilations_; }
+  // Triangles of the prepared geometry (end faces and sides); 0 before the first Draw.
+  size_t Triangles() const;
 
   struct Vertex {
     float Normal[3];
@@ -75,6 +83,8 @@ class CompiledMoulding {
     float R = 0, G = 0, B = 0;
     bool TextureMap = false;
     float RepeatV = 0, RepeatH = 0;
+    int Slices = 1;
+    bool MergeStraightRuns = true;
   };
   static Key KeyOf(const MouldingParams& params);
   bool Matches(const MouldingParams& params) const;
@@ -84,7 +94,7 @@ class CompiledMoulding {
   Key key_;
   std::vector<Vertex> faceVertices_;
   std::vector<Primitive> facePrimitives_;  // as the tessellator made them
-  std::vector<Vertex> sideVertices_;       // outline point i at slice edge k: (i - 1) * 41 + k
+  std::vector<Vertex> sideVertices_;       // per side segment: its two ends at every slice edge
   std::vector<GLuint> sideTriangles_;      // two triangles per quadrilateral, in drawing order
   int compilations_ = 0;
 };

@@ -30,10 +30,9 @@ void Scene::SetUpScene() {
   gl::glEnable(GL_COLOR_MATERIAL);
   gl::glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
   gl::glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
-  // Every vertex's normal is its position, which is longer than one unit. OpenGL is asked to
-  // make it unit length before lighting: left long, the highlight term (n.h)^80 runs far past
-  // one and burns every face near the eye to white at any highlight level.
-  gl::glEnable(GL_NORMALIZE);
+  // The moulding's normals are unit length and the view only turns and shifts, so they need
+  // no renormalising (a long normal would burn the highlight term (n.h)^80 to white).
+  gl::glDisable(GL_NORMALIZE);
 
   // The light's position is given under the identity, so it stays fixed relative to the eye.
   gl::glMatrixMode(GL_MODELVIEW);
@@ -92,11 +91,18 @@ void Scene::DrawScene(const SceneParams& params, const SectionOutline& outline,
   moulding.RepeatV = static_cast<float>(params.RepeatV);
   moulding.RepeatH = static_cast<float>(params.RepeatH);
   moulding.Texture = texture;
+  moulding.LengthSlices = lengthSlices_;
+  moulding.MergeStraightRuns = mergeStraightRuns_;
   if (compiled_) {
     moulding_.Draw(moulding);
   } else {
     DrawMoulding(moulding);
   }
+}
+
+void Scene::SetMouldingDetail(int lengthSlices, bool mergeStraightRuns) {
+  lengthSlices_ = lengthSlices;
+  mergeStraightRuns_ = mergeStraightRuns;
 }
 
 void Scene::SetCompiledMoulding(bool compiled) {

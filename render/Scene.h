@@ -42,6 +42,9 @@ class Scene {
 
   // Draw the moulding from geometry prepared once per change (the default) or directly.
   void SetCompiledMoulding(bool compiled);
+  // Draw each side in this many pieces along the length, from every traced point or from the
+  // straight runs merged (the default: one piece, merged). Only for comparing the drawings.
+  void SetMouldingDetail(int lengthSlices, bool mergeStraightRuns);
   TCGLight& Light() { return light_; }
   const CompiledMoulding& Compiled() const { return moulding_; }
 
@@ -49,6 +52,8 @@ class Scene {
   TCGLight light_{GL_LIGHT0};
   CompiledMoulding moulding_;
   bool compiled_ = true;
+  int lengthSlices_ = 1;
+  bool mergeStraightRuns_ = true;
 };
 
 }  // namespace kerf

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "HeadlessGL.h"
 #include "OutlineShapes.h"
 #include "render/DefaultTexture.h"
+#include "render/OutlineTrace.h"
 #include "render/Scene.h"
 
 namespace kerf::testing {
@@ -24,6 +26,35 @@ constexpr int BoxLeft = 165, BoxRight = 235, BoxTop = 125, BoxBottom = 175;
 Colour Background(const SceneParams& p) {
   const float rgba[4] = {p.Clear[0], p.Clear[1], p.Clear[2], p.Clear[3]};
   return PhotographColour(rgba);
+}
+
+// A section with rounded corners, traced from the raster: curved sides of many short segments.
+SectionOutline RoundedSection() {
+  Raster picture(500, 500);
+  picture.Fill(White);
+  for (int y = 300; y <= 449; ++y)
+    for (int x = 250; x <= 449; ++x) {
+      const int cx = std::clamp(x, 290, 409), cy = std::clamp(y, 340, 409);
+      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= 40 * 40) picture.SetPixel(x, y, Black);
+    }
+  OutlineTracer tracer;
+  tracer.Mark(picture);
+  SectionOutline outline;
+  tracer.Trace(outline);
+  return outline;
+}
+
+// Pixels whose red, green or blue differ by more than tolerance.
+int DifferingPixels(const Raster& a, const Raster& b, int tolerance = 0) {
+  int differing = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      const Colour p = a.Pixel(x, y), q = b.Pixel(x, y);
+      differing += std::abs(ColourRed(p) - ColourRed(q)) > tolerance ||
+                   std::abs(ColourGreen(p) - ColourGreen(q)) > tolerance ||
+                   std::abs(ColourBlue(p) - ColourBlue(q)) > tolerance;
+    }
+  return differing;
 }
 
 int Brightness(Colour c) { return ColourRed(c) + ColourGreen(c) + ColourBlue(c); }
@@ -58,9 +89,11 @@ Extent DrawnExtent(const Raster& picture, Colour background) {
 class SceneTest : public HeadlessGLTest {
  protected:
   Raster Draw(const SceneParams& params, const SectionOutline& outline,
-              TCGTexture* texture = nullptr, bool compiled = true) {
+              TCGTexture* texture = nullptr, bool compiled = true, int lengthSlices = 1,
+              bool mergeStraightRuns = true) {
     Scene scene;
     scene.SetCompiledMoulding(compiled);
+    scene.SetMouldingDetail(lengthSlices, mergeStraightRuns);
     scene.SetUpScene();
     scene.ResizeScene(ViewWidth, ViewHeight);
     scene.DrawScene(params, outline, texture);
@@ -167,24 +200,58 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
   texture.Texture().LoadFromBitmap(DefaultTexturePicture());
   texture.Upload();
   const SectionOutline sections[] = {
-      TestSection(),  // sides long enough to go in more than one batch
+      TestSection(),
       OutlineThrough({{300, 300}, {420, 300}, {480, 360}, {480, 480}, {330, 480}, {330, 420},
                       {300, 400}}),
+      RoundedSection(),
   };
   for (const auto& section : sections) {
     for (const auto& [textureMap, solid] : {std::pair{false, true}, {true, true}, {false, false}}) {
+      // One piece along the length, and many (sides long enough to go in more than one batch).
+      for (const auto& [slices, merge] : {std::pair{1, true}, {40, false}}) {
+        SceneParams params;
+        params.Solid = solid;  // a wire frame must not show the diagonals of the quadrilaterals
+        params.TextureMap = textureMap;
+        params.RotateX = 25;
+        params.RotateY = 320;
+        params.Specular = 0.5f;
+        const Raster direct = Draw(params, section, &texture.Texture(), false, slices, merge);
+        const Raster compiled = Draw(params, section, &texture.Texture(), true, slices, merge);
+        EXPECT_EQ(DifferingPixels(direct, compiled), 0)
+            << "texture map " << textureMap << ", solid " << solid << ", slices " << slices;
+      }
+    }
+  }
+}
+
+TEST_F(SceneTest, OneStripPerSideDrawsWhatFortySlicesOfEveryPointDrew) {
+  // The sides' light does not change along the length, so one strip per side segment changes
+  // no colour; pixels differ by a shade where the triangles' edges fall differently, along the
+  // seams, and on curves, where the light of a merged segment is blended between its ends
+  // instead of being lit at every traced point.
+  TCGTextureObject texture;
+  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  texture.Upload();
+  const SectionOutline sections[] = {TestSection(), RoundedSection()};
+  for (const auto& section : sections) {
+    for (bool textureMap : {false, true}) {
       SceneParams params;
-      params.Solid = solid;  // a wire frame must not show the diagonals of the sides' quadrilaterals
       params.TextureMap = textureMap;
       params.RotateX = 25;
       params.RotateY = 320;
       params.Specular = 0.5f;
-      const Raster direct = Draw(params, section, &texture.Texture(), false);
-      const Raster compiled = Draw(params, section, &texture.Texture(), true);
-      int differing = 0;
-      for (int y = 0; y < ViewHeight; ++y)
-        for (int x = 0; x < ViewWidth; ++x) differing += direct.Pixel(x, y) != compiled.Pixel(x, y);
-      EXPECT_EQ(differing, 0) << "texture map " << textureMap << ", solid " << solid;
+      const Raster strips = Draw(params, section, &texture.Texture(), true, 1, true);
+      const Raster slices = Draw(params, section, &texture.Texture(), true, 40, false);
+      const Raster mergedSlices = Draw(params, section, &texture.Texture(), true, 40, true);
+      const Extent drawn = DrawnExtent(strips, Background(params));
+      const int area = drawn.Width() * drawn.Height();
+      // One strip against forty slices of the same segments: the seams only.
+      EXPECT_LE(DifferingPixels(strips, mergedSlices), 10) << "texture map " << textureMap;
+      // Against forty slices of every traced point: a shade here and there, more nowhere.
+      EXPECT_LE(DifferingPixels(strips, slices), area / 20) << "texture map " << textureMap;
+      EXPECT_LE(DifferingPixels(strips, slices, 3), 10) << "texture map " << textureMap;
+      RecordProperty(textureMap ? "differing_pixels_textured" : "differing_pixels",
+                     DifferingPixels(strips, slices));
     }
   }
 }
