@@ -194,7 +194,7 @@ void SetFaceColour(const MouldingParams& params) {
 }
 
 // The quarter turn about z shows the section upright: seen from the eye on the +z axis, raster
-// columns run to the right and raster rows downwards. The walk of the stock is clockwise.
+// columns run to the right and raster rows downwards. The shape's outline runs clockwise.
 void BeginMouldingSpace() {
   gl::glPushMatrix();
   gl::glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);

@@ -50,9 +50,8 @@ void DrawMoulding(const MouldingParams& params);
 
 // The same picture from geometry prepared once: the tessellated end faces and the long sides as
 // vertex arrays, made again only when the outline, the wood colour or the texture settings
-// change. The quadrilaterals are given as
-// the very triangles OpenGL makes of them, with the same vertex values, so the picture is the
-// same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
+// change. The quadrilaterals are given as the very triangles OpenGL makes of them, with the
+// same vertex values, so the picture is the same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
 // quadrilaterals of a compiled list differently and the shading moves by a shade. While
 // polygons are drawn as outlines the direct drawing is used, as the triangles would show their
 // diagonals.

@@ -13,6 +13,7 @@
 #include "model/Model.h"
 #include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
+#include "render/DefaultTexture.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
 
@@ -167,6 +168,33 @@ TEST_F(MouldingSolid, FlatSidesOfThePlainStockAreOneColourEach) {
     // The near end face, the top and the right side.
     EXPECT_EQ(colours.size(), 3u);
   }
+}
+
+TEST_F(MouldingSolid, EndFacesShowTheGrainEndOn) {
+  // Textured, the end face shows the edges of the growth layers running straight across the
+  // stock (each pixel column of the face one colour), not the long grain of the sides.
+  TCGTextureObject texture;
+  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  texture.Upload();
+  SceneParams params;
+  params.TextureMap = true;
+  Scene scene;
+  scene.SetUpScene();
+  scene.ResizeScene(Width, Height);
+  scene.DrawScene(params, RectangleOutline(200, 250, 449, 449), &texture.Texture());
+  Raster picture(0, 0);
+  NoProgress quiet;
+  std::string error;
+  ASSERT_TRUE(TakePhotograph(Width, Height, picture, quiet, error)) << error;
+  // Well inside the face, which covers about 100 x 77 pixels in the middle.
+  std::set<Colour> across;
+  for (int x = Width / 2 - 40; x <= Width / 2 + 40; ++x) {
+    const Colour top = picture.Pixel(x, Height / 2 - 30);
+    across.insert(top);
+    for (int y = Height / 2 - 30; y <= Height / 2 + 30; ++y)
+      ASSERT_EQ(picture.Pixel(x, y), top) << x << "," << y;
+  }
+  EXPECT_GE(across.size(), 4u);
 }
 
 }  // namespace
