@@ -121,9 +121,12 @@ std::vector<Piece> MakePieces(const std::vector<Point>& walk, const std::vector<
     Piece p;
     p.First = fitted[k];
     p.Last = fitted[k + 1];
-    // Outward for a walk that runs clockwise as seen from the +z eye.
-    p.Nx = -(walk[p.Last].Y - walk[p.First].Y);
-    p.Ny = walk[p.Last].X - walk[p.First].X;
+    // Outward for a walk that runs clockwise as seen from the +z eye. A piece that comes back
+    // to where it began (out to the tip of a one-pixel spur and back) takes its first step.
+    const bool returns = walk[p.Last].X == walk[p.First].X && walk[p.Last].Y == walk[p.First].Y;
+    const Point& to = returns ? walk[p.First + 1] : walk[p.Last];
+    p.Nx = -(to.Y - walk[p.First].Y);
+    p.Ny = to.X - walk[p.First].X;
     Normalise(p.Nx, p.Ny);
     p.Length = along[p.Last] - along[p.First];
     pieces.push_back(p);

@@ -121,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WalkCase{"Disc", Traced([](int x, int y) {
                                  return (x - 300) * (x - 300) + (y - 300) * (y - 300) <= 60 * 60;
                                })},
-                      WalkCase{"Chamfer", ChamferedBlock()}),
+                      WalkCase{"Chamfer", ChamferedBlock()},
+                      // A one-pixel line of material sticking out to the left.
+                      WalkCase{"Spur", Traced([](int x, int y) {
+                                 return (x >= 250 && y >= 300) || (y == 350 && x >= 200);
+                               })}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MouldingShape, ReversedWalkGivesTheSameSolid) {
