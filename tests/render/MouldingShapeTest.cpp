@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,6 +83,8 @@ struct WalkCase {
   std::string name;
   SectionOutline outline;
 };
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
 
 class EveryWalk : public ::testing::TestWithParam<WalkCase> {};
 
