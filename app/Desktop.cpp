@@ -178,6 +178,11 @@ void Desktop::LoadCutterLibrary() {
 void Desktop::PlotOutline() {
   BusyScope busy(*profile_);
   kerf::PlotOutline(model_, *progress_);
+  const int pieces = model_.Pieces.Count();
+  main_->StatusMessage()->setText(
+      pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")
+                       .arg(pieces)
+                 : libraryStatus_);
 }
 
 void Desktop::RebuildAndRefresh() {
@@ -245,6 +250,7 @@ void Desktop::ShowMessage(const QString& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok,
                               main_.get());
   box->setObjectName("StartupMessage");
+  box->setTextFormat(Qt::PlainText);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();
