@@ -16,12 +16,55 @@ void SectionPieces::Read(const Raster& raster, int left, int top, int right, int
   joined_ = false;
 }
 
-bool SectionPieces::Reread(const Raster& raster, int firstRow, int lastRow) {
+bool SectionPieces::Reread(const Raster& raster, int firstRow, int lastRow, int firstColumn,
+                           int lastColumn) {
+  const int from = std::max(firstColumn, left_);
+  const int to = std::min(lastColumn, right_ - 1);
+  if (from > to) return false;
   bool changed = false;
   for (int y = std::max(firstRow, top_); y <= lastRow && y < bottom_; ++y) {
-    changed |= ReadRow(raster, y);
+    changed |= RereadRow(raster, y, from, to);
   }
   if (changed) joined_ = false;
+  return changed;
+}
+
+bool SectionPieces::RereadRow(const Raster& raster, int y, int from, int to) {
+  // Only columns from..to are read. Outside them every pixel is as it was, and inside them
+  // material was only ever taken away, so the old runs reaching into the window keep their
+  // parts outside it, and a run ending just outside it cannot grow into it.
+  std::vector<Run>& runs = rows_[static_cast<size_t>(y - top_)];
+  spliced_.clear();
+  size_t i = 0;
+  while (i < runs.size() && runs[i].To < from) spliced_.push_back(runs[i++]);
+  size_t j = i;
+  while (j < runs.size() && runs[j].From <= to) ++j;
+  if (i == j) return false;  // no material in the window: nothing was taken away
+  int start = runs[i].From < from ? runs[i].From : -1;  // a run open at the window's left
+  const int tail = runs[j - 1].To > to ? runs[j - 1].To : -1;  // and its end at the right
+
+  const Colour* pixels = raster.Row(y);
+  for (int x = from; x <= to; ++x) {
+    const bool material = pixels[x] != White;
+    if (material && start < 0) {
+      start = x;
+    } else if (!material && start >= 0) {
+      spliced_.push_back(Run{start, x - 1});
+      start = -1;
+    }
+  }
+  if (start >= 0) {
+    spliced_.push_back(Run{start, tail >= 0 ? tail : to});
+  } else if (tail >= 0) {
+    spliced_.push_back(Run{to + 1, tail});
+  }
+  for (; j < runs.size(); ++j) spliced_.push_back(runs[j]);
+
+  const bool changed =
+      spliced_.size() != runs.size() ||
+      !std::equal(spliced_.begin(), spliced_.end(), runs.begin(),
+                  [](const Run& a, const Run& b) { return a.From == b.From && a.To == b.To; });
+  if (changed) runs.assign(spliced_.begin(), spliced_.end());
   return changed;
 }
 

@@ -15,8 +15,9 @@ class SectionPieces {
  public:
   // Reads every row of the rectangle [left, right) x [top, bottom), clipped to the raster.
   void Read(const Raster& raster, int left, int top, int right, int bottom);
-  // Reads rows firstRow..lastRow of the rectangle again; returns whether any of them changed.
-  bool Reread(const Raster& raster, int firstRow, int lastRow);
+  // Reads the box firstRow..lastRow x firstColumn..lastColumn of the rectangle again, after
+  // pixels inside it were whitened and none outside it changed; returns whether a row changed.
+  bool Reread(const Raster& raster, int firstRow, int lastRow, int firstColumn, int lastColumn);
 
   // The number of four-connected pieces of material; 0 when nothing is left.
   int Count();
@@ -31,6 +32,7 @@ class SectionPieces {
   };
 
   bool ReadRow(const Raster& raster, int y);
+  bool RereadRow(const Raster& raster, int y, int firstColumn, int lastColumn);
   void Join();
   int Root(int run);
 
@@ -39,6 +41,7 @@ class SectionPieces {
   int right_ = 0;
   int bottom_ = 0;
   std::vector<std::vector<Run>> rows_;  // runs of row top_ + i, left to right
+  std::vector<Run> spliced_;            // a row being reread
   std::vector<int> parent_;             // union-find over the runs, numbered row by row
   std::vector<long long> area_;
   int count_ = 0;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "model/Orientation.h"
 
@@ -47,34 +46,36 @@ Placement PlaceCut(int orientationCase, const TCut& cut, const Frame& f) {
   }
 }
 
-// The rows of the raster a cut may have painted, both ends included.
-struct RowSpan {
-  int first, last;
+// The box of the raster a cut may have painted, all ends included.
+struct PaintedBox {
+  int firstRow, lastRow, firstColumn, lastColumn;
+  void Take(int x, int y) {
+    firstRow = std::min(firstRow, y);
+    lastRow = std::max(lastRow, y);
+    firstColumn = std::min(firstColumn, x);
+    lastColumn = std::max(lastColumn, x);
+  }
 };
 
-// Paints the area swept by the cutter white, one line per profile row; returns the rows touched.
-RowSpan PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
+// Paints the area swept by the cutter white, one line per profile row; returns the box touched.
+PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
-  RowSpan span{p.u, p.u};
+  PaintedBox box{p.u, p.u, p.v, p.v};
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
     const int b = RoundProduct(l, f.s);
+    int x0, y0, x1, y1;
     switch (p.turn) {
-      case 0: raster.Line(p.v - a, p.u - b, p.v + a, p.u - b, White); break;
-      case 2: raster.Line(p.v + a, p.u + b, p.v - a, p.u + b, White); break;
-      case -1: raster.Line(p.v - b, p.u + a, p.v - b, p.u - a, White); break;
-      default: raster.Line(p.v + b, p.u - a, p.v + b, p.u + a, White); break;
+      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
+      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
+      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
+      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
     }
-    if (p.turn == 0 || p.turn == 2) {
-      const int y = p.turn == 0 ? p.u - b : p.u + b;
-      span.first = std::min(span.first, y);
-      span.last = std::max(span.last, y);
-    } else {
-      span.first = std::min(span.first, p.u - std::abs(a));
-      span.last = std::max(span.last, p.u + std::abs(a));
-    }
+    raster.Line(x0, y0, x1, y1, White);
+    box.Take(x0, y0);
+    box.Take(x1, y1);
   }
-  return span;
+  return box;
 }
 
 bool MaterialInColumn(const Raster& raster, int x, int firstRow, int lastRow) {
@@ -274,8 +275,11 @@ void RenderSection(Model& model, const SectionView& view) {
       cut.PiecesBefore = pieces.Count();
     }
     if (tool != nullptr) {
-      const RowSpan painted = PaintCut(raster, *tool, placement, f);
-      if (measure) pieces.Reread(raster, painted.first, painted.last);
+      const PaintedBox painted = PaintCut(raster, *tool, placement, f);
+      if (measure) {
+        pieces.Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
+                      painted.lastColumn);
+      }
     }
     if (measure) {
       cut.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);

@@ -66,20 +66,48 @@ TEST(SectionPieces, ReadsOnlyItsRectangle) {
   EXPECT_EQ(pieces.Count(), 1);
 }
 
-TEST(SectionPieces, RereadFollowsThePaintedRows) {
-  Raster raster = Drawn({"#####", "#####", "#####"});
+TEST(SectionPieces, RereadFollowsTheWhitenedBox) {
+  Raster raster = Drawn({"#######", "#######", "#######"});
   SectionPieces pieces;
-  pieces.Read(raster, 0, 0, 5, 3);
-  EXPECT_FALSE(pieces.Reread(raster, 0, 2));
-  for (int y = 0; y < 3; ++y) raster.SetPixel(2, y, White);
-  EXPECT_TRUE(pieces.Reread(raster, 0, 2));
+  pieces.Read(raster, 0, 0, 7, 3);
+  EXPECT_FALSE(pieces.Reread(raster, 0, 2, 0, 6));
+  for (int y = 0; y < 3; ++y) raster.SetPixel(3, y, White);
+  // A box that misses the whitened column sees no change.
+  EXPECT_FALSE(pieces.Reread(raster, 0, 2, 4, 6));
+  EXPECT_TRUE(pieces.Reread(raster, 0, 2, 2, 4));
   EXPECT_EQ(pieces.Count(), 2);
-  // Rows left out of a reread keep what was read before.
-  raster.SetPixel(2, 1, Black);
-  EXPECT_FALSE(pieces.Reread(raster, 2, 2));
-  EXPECT_EQ(pieces.Count(), 2);
-  EXPECT_TRUE(pieces.Reread(raster, 1, 1));
-  EXPECT_EQ(pieces.Count(), 1);
+}
+
+// Cuts whiten boxes and lines here and there; after each, reading only the box it touched must
+// give what reading the whole raster afresh gives.
+TEST(SectionPieces, RereadingTheBoxAgreesWithAFreshRead) {
+  Raster raster(60, 40);
+  raster.Fill(White);
+  for (int y = 3; y < 38; ++y)
+    for (int x = 5; x < 57; ++x) raster.SetPixel(x, y, Black);
+  SectionPieces kept;
+  kept.Read(raster, 2, 1, 58, 40);
+  unsigned seed = 12345;
+  auto next = [&seed](int n) {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % static_cast<unsigned>(n));
+  };
+  for (int cut = 0; cut < 300; ++cut) {
+    const bool line = next(2) == 0;
+    const int x0 = next(64) - 2, y0 = next(44) - 2;
+    const int x1 = line ? x0 + next(30) : x0 + next(6), y1 = line ? y0 : y0 + next(12);
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x) raster.SetPixel(x, y, White);
+    kept.Reread(raster, y0, y1, x0, x1);
+    SectionPieces fresh;
+    fresh.Read(raster, 2, 1, 58, 40);
+    ASSERT_EQ(kept.Count(), fresh.Count()) << "after cut " << cut;
+    Raster a = raster, b = raster;
+    kept.KeepLargest(a);
+    fresh.KeepLargest(b);
+    ASSERT_EQ(Text(a), Text(b)) << "after cut " << cut;
+  }
+  EXPECT_GT(kept.Count(), 1) << "the cuts were meant to part the block";
 }
 
 TEST(SectionPieces, KeepLargestWhitensTheOthers) {
