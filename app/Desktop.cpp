@@ -221,8 +221,13 @@ void Desktop::DelayTimer() {
   main_->Panel1()->SetSceneReady(true);
   tips_->show();
 
-  if (!options_.ProjectToOpen.empty())
+  if (!options_.ProjectToOpen.empty()) {
+    // What opening it has to say (a missing cutter, a texture) joins the other start-up
+    // messages, which do not hold up the program.
+    project_->SetMessageShower([this](const QString& text) { ShowMessage(text); });
     project_->OpenProjectAtStart(QString::fromStdString(options_.ProjectToOpen));
+    project_->SetMessageShower(DialogMessageShower(main_.get()));
+  }
   ShowStartupMessages();
   emit ready();
 }

@@ -191,6 +191,9 @@ TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutList[1].Cutter, 0);
   EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+  // The missing cutter is named among the start-up messages, which hold nothing up.
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("no such cutter.bmp")) << messages[0].toStdString();
 }
 
 }  // namespace
