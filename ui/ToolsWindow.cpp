@@ -184,7 +184,16 @@ void ToolsWindow::FitColumns() {
   }
   const int frame = 2 * StringGrid1->frameWidth();
   const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  StringGrid1->setFixedWidth(std::max(337, total + frame + scrollBar + 2));
+  const int gridWidth = std::max(337, total + frame + scrollBar + 2);
+  if (gridWidth == StringGrid1->width()) return;
+  const int before = width();
+  StringGrid1->setFixedWidth(gridWidth);
+  // A shown window keeps its right edge where it was, so that growing it does not push it
+  // off the side of the screen it was arranged against.
+  if (isVisible() && layout() != nullptr) {
+    layout()->activate();
+    move(x() - (width() - before), y());
+  }
 }
 
 void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {

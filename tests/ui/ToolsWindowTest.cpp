@@ -102,12 +102,18 @@ TEST_F(ToolsWindowTest, MissingCutterShowsItsStoredFileName) {
 TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   AddCut(model, 100, 10, 3, 1);
   AddCut(model, 50, 10, 3, 2);
+  tools.RefreshCutGrid();
+  tools.move(300, 40);
+  tools.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
+  const int rightEdge = tools.x() + tools.width();
   model.CutList[1].Cutter = 0;
   model.CutList[1].CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
   tools.RefreshCutGrid();
-  tools.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
   auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  // The window grows to the left, keeping the edge it was arranged against.
+  EXPECT_GT(tools.width(), 337);
+  EXPECT_EQ(tools.x() + tools.width(), rightEdge);
   const QString text = GridText(tools, 1, 1);
   EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text)) << text.toStdString();
   // Every column lies inside the grid: nothing is pushed out of sight.
