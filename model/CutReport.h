@@ -16,7 +16,7 @@ struct ReportLine {
 
 using CutReport = std::vector<ReportLine>;
 
-// Lines in a report: five header lines, then ten per cut.
+// Lines in a report: five header lines, then ten per cut (and a line per cut problem).
 inline constexpr int ReportHeaderLines = 5;
 inline constexpr int ReportLinesPerCut = 10;
 

@@ -123,6 +123,31 @@ TEST(CutJudgement, MissingCutterIsNotJudged) {
   EXPECT_EQ(CutProblem(model.CutList[1]), "");
 }
 
+// Edited project files can hold any settings: far-off axes, faces outside 1..8.
+TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
+  const int32_t extremes[] = {INT32_MIN, -100000, -1, 0, 1, 2, 100000, INT32_MAX};
+  Model model;
+  model.SetCutterLibrary(Library());
+  model.NewWorkpiece(1000, 50);
+  for (int32_t fence : extremes) {
+    for (int32_t height : extremes) {
+      model.CurrentCutter = 1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4);
+      model.FaceOnTable = static_cast<int32_t>((static_cast<uint32_t>(height) % 10));
+      model.AppendCut(fence, height);
+    }
+  }
+  for (int face : {0, 3, 6, 9}) {
+    model.FaceOnTable = face;
+    MeasureSection(model);
+    for (int i = 1; i <= model.CutCount(); ++i) {
+      const TCut& cut = model.CutList[static_cast<size_t>(i)];
+      EXPECT_GE(cut.PiecesAfter, 0);
+      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : model.CutList[static_cast<size_t>(i) - 1].PiecesAfter);
+    }
+    EXPECT_EQ(model.Pieces.Count(), model.CutList.back().PiecesAfter);
+  }
+}
+
 TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   Workpiece workpiece{"", 50, 200, {{HalfInch, 100, 10}, {ThreeQuarter, 100, -25}}};
   Model plain = Worked(workpiece, 3);
