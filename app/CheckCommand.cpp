@@ -27,16 +27,19 @@ Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
   }
   Verdict worst = Verdict::CutOK;
   for (int i = 1; i <= count; ++i) {
-    const Verdict v = JudgeCut(model.CutList[static_cast<size_t>(i)]);
+    const Verdict v = JudgeCutOnTable(model.CutList[static_cast<size_t>(i)]);
     if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
   }
   std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
   for (int i = 1; i <= count; ++i) {
     const TCut& cut = model.CutList[static_cast<size_t>(i)];
-    const Verdict v = JudgeCut(cut);
+    const Verdict v = JudgeCutOnTable(cut);
     if (v == Verdict::CutOK) continue;
-    std::printf("  Cut #%d%s: fence after %ld%%, table after %ld%%\n", i, VerdictText(v),
-                RoundPercent(cut.FenceAfter), RoundPercent(cut.TableAfter));
+    // A cut no real table could make is Danger whatever its figures; the reason follows them.
+    const std::string problem = CutProblem(cut);
+    std::printf("  Cut #%d%s: fence after %ld%%, table after %ld%%%s%s\n", i, VerdictText(v),
+                RoundPercent(cut.FenceAfter), RoundPercent(cut.TableAfter),
+                problem.empty() ? "" : "; ", problem.c_str());
   }
   return worst;
 }

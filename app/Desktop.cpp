@@ -178,6 +178,11 @@ void Desktop::LoadCutterLibrary() {
 void Desktop::PlotOutline() {
   BusyScope busy(*profile_);
   kerf::PlotOutline(model_, *progress_);
+  const int pieces = model_.Pieces.Count();
+  main_->StatusMessage()->setText(
+      pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")
+                       .arg(pieces)
+                 : libraryStatus_);
 }
 
 void Desktop::RebuildAndRefresh() {
@@ -216,8 +221,13 @@ void Desktop::DelayTimer() {
   main_->Panel1()->SetSceneReady(true);
   tips_->show();
 
-  if (!options_.ProjectToOpen.empty())
+  if (!options_.ProjectToOpen.empty()) {
+    // What opening it has to say (a missing cutter, a texture) joins the other start-up
+    // messages, which do not hold up the program.
+    project_->SetMessageShower([this](const QString& text) { ShowMessage(text); });
     project_->OpenProjectAtStart(QString::fromStdString(options_.ProjectToOpen));
+    project_->SetMessageShower(DialogMessageShower(main_.get()));
+  }
   ShowStartupMessages();
   emit ready();
 }
@@ -245,6 +255,7 @@ void Desktop::ShowMessage(const QString& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok,
                               main_.get());
   box->setObjectName("StartupMessage");
+  box->setTextFormat(Qt::PlainText);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 
@@ -52,6 +53,17 @@ class HeldFrames {
 
 QString FromLocal(const std::string& text) { return QString::fromStdString(text); }
 
+// The cutter files that cuts name but the library lacks, each once, in cut order.
+QStringList MissingCutters(const Model& model) {
+  QStringList missing;
+  for (int k = 1; k <= model.CutCount(); ++k) {
+    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    const QString name = FromLocal(cut.CutterFileName);
+    if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
+  }
+  return missing;
+}
+
 }  // namespace
 
 ProjectActions::ProjectActions(Model& model, ProjectWindows windows)
@@ -97,13 +109,12 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
   windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
-  const std::string shownTexture = model_.TextureFile;
   ApplyRecord(model_, record);
 
-  QString textureProblem;
+  // The texture comes from the file alone: a project naming none shows the built-in grain.
+  QStringList problems;
   if (record.TextureFile.empty()) {
-    // No texture named: the texture shown stays, and so does its name.
-    model_.TextureFile = shownTexture;
+    windows_.texture.UseBuiltInTexture();
   } else {
     std::string error;
     bool loaded = false;
@@ -112,12 +123,20 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
       loaded = windows_.texture.LoadTextureFile(FromLocal(record.TextureFile), error);
     }
     if (!loaded) {
-      // The project keeps naming its texture, so saving it again loses nothing.
+      // The previous project's picture must not stand in for it. The project keeps naming its
+      // texture, so saving it again loses nothing.
+      windows_.texture.UseBuiltInTexture();
       model_.TextureFile = record.TextureFile;
-      textureProblem = QString("The texture %1 named by the project could not be loaded:\n%2\n"
-                               "The rest of the project was opened.")
-                           .arg(FromLocal(record.TextureFile), FromLocal(error));
+      problems << QString("The texture %1 named by the project could not be loaded:\n%2\n"
+                          "The rest of the project was opened.")
+                      .arg(FromLocal(record.TextureFile), FromLocal(error));
     }
+  }
+  const QStringList missing = MissingCutters(model_);
+  if (!missing.isEmpty()) {
+    problems << QString("These cutters named by the project are not in the cutter library, so "
+                        "their cuts remove nothing:\n\n%1")
+                    .arg(missing.join('\n'));
   }
   windows_.texture.SyncFromModel();
   windows_.tools.SyncSwatches();
@@ -127,8 +146,8 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   windows_.saveItem.setEnabled(true);
 
   hourglass.Release();
-  if (!textureProblem.isEmpty()) {
-    showMessage_(textureProblem);
+  if (!problems.isEmpty()) {
+    showMessage_(problems.join("\n\n"));
   }
   return true;
 }

@@ -21,6 +21,14 @@ struct TCut {
   float TableBefore = 0;
   float FenceAfter = 0;
   float TableAfter = 0;
+
+  // Whether a real table could make the cut, judged in the same pass as the bearing figures:
+  // the bit's shank, rising from the table along the cutter's axis to its lowest row, met
+  // material that the earlier cuts had left; and the number of separate pieces of material
+  // in the section just before and just after the cut.
+  bool ShankBlocked = false;
+  int PiecesBefore = 1;
+  int PiecesAfter = 1;
 };
 
 }  // namespace kerf

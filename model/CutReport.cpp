@@ -54,6 +54,12 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
     add("  Material against fence after cut: " + PercentText(cut.FenceAfter), colour);
     add("", colour);
   }
+  // Cuts that no real table could make, whatever their bearing figures, are named after the
+  // blocks, one red line each.
+  for (int i = 1; i <= cutCount; ++i) {
+    const std::string problem = CutProblem(model.CutList[static_cast<size_t>(i)]);
+    if (!problem.empty()) add("Cut #" + std::to_string(i) + ": " + problem, VerdictRed);
+  }
   return lines;
 }
 

@@ -11,6 +11,21 @@ Verdict JudgeCut(float fenceAfter, float tableAfter) {
   return Verdict::CutOK;
 }
 
+std::string CutProblem(const TCut& cut) {
+  std::string text;
+  if (cut.ShankBlocked) text = "impossible: the shank passes through the stock";
+  if (SeversStock(cut)) {
+    if (!text.empty()) text += "; ";
+    text += "severs the stock into " + std::to_string(cut.PiecesAfter) + " pieces";
+  }
+  return text;
+}
+
+Verdict JudgeCutOnTable(const TCut& cut) {
+  if (cut.ShankBlocked || SeversStock(cut)) return Verdict::Danger;
+  return JudgeCut(cut);
+}
+
 const char* VerdictText(Verdict verdict) {
   switch (verdict) {
     case Verdict::Caution: return " (Caution)";

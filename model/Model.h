@@ -10,6 +10,7 @@
 #include "model/LengthText.h"
 #include "model/Raster.h"
 #include "model/SectionOutline.h"
+#include "model/SectionPieces.h"
 #include "model/Tool.h"
 
 namespace kerf {
@@ -79,6 +80,7 @@ class Model {
   // --- derived pictures ----------------------------------------------------------------------
   Raster SectionBitmap{SectionSize, SectionSize};  // work surface of every section drawing
   Raster Image2{SectionSize, SectionSize};         // the measured section the outline is traced from
+  SectionPieces Pieces;                            // the pieces of material of the measured section
   SectionOutline Outline;
 };
 

@@ -46,17 +46,79 @@ Placement PlaceCut(int orientationCase, const TCut& cut, const Frame& f) {
   }
 }
 
-// Paints the area swept by the cutter white, one line per profile row.
-void PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
+// The box of the raster a cut may have painted, all ends included.
+struct PaintedBox {
+  int firstRow, lastRow, firstColumn, lastColumn;
+  void Take(int x, int y) {
+    firstRow = std::min(firstRow, y);
+    lastRow = std::max(lastRow, y);
+    firstColumn = std::min(firstColumn, x);
+    lastColumn = std::max(lastColumn, x);
+  }
+};
+
+// Paints the area swept by the cutter white, one line per profile row; returns the box touched.
+PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
+  PaintedBox box{p.u, p.u, p.v, p.v};
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
     const int b = RoundProduct(l, f.s);
+    int x0, y0, x1, y1;
     switch (p.turn) {
-      case 0: raster.Line(p.v - a, p.u - b, p.v + a, p.u - b, White); break;
-      case 2: raster.Line(p.v + a, p.u + b, p.v - a, p.u + b, White); break;
-      case -1: raster.Line(p.v - b, p.u + a, p.v - b, p.u - a, White); break;
-      default: raster.Line(p.v + b, p.u - a, p.v + b, p.u + a, White); break;
+      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
+      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
+      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
+      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+    }
+    raster.Line(x0, y0, x1, y1, White);
+    box.Take(x0, y0);
+    box.Take(x1, y1);
+  }
+  return box;
+}
+
+bool MaterialInColumn(const Raster& raster, int x, int firstRow, int lastRow) {
+  if (x < 0 || x >= raster.Width()) return false;
+  for (int y = std::max(firstRow, 0); y <= lastRow && y < raster.Height(); ++y) {
+    if (raster.Row(y)[x] != White) return true;
+  }
+  return false;
+}
+
+bool MaterialInRow(const Raster& raster, int y, int firstColumn, int lastColumn) {
+  if (y < 0 || y >= raster.Height()) return false;
+  const Colour* row = raster.Row(y);
+  for (int x = std::max(firstColumn, 0); x <= lastColumn && x < raster.Width(); ++x) {
+    if (row[x] != White) return true;
+  }
+  return false;
+}
+
+// Whether the bit's shank, rising from the cut's table face along the cutter's axis up to the
+// cutter's lowest row, passes through material still on the raster. The axis is taken as the
+// pixel on its fence side, so a cutter whose axis lies at the fence face or behind it never
+// meets the stock; a cutter whose lowest row lies at or below the table has no shank in it.
+bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const Frame& f) {
+  const int lowest = RoundProduct(1, f.s);  // offset of the cutter's first row from its anchor
+  const int bottom = f.H - 1;               // the rectangle's last row and column
+  const int right = f.W - 1;
+  switch (p.turn) {
+    case 0: {  // table at the bottom
+      const int x = fenceSide == SideRight ? p.v : p.v - 1;
+      return MaterialInColumn(raster, x, std::max(p.u - lowest + 1, f.top), bottom);
+    }
+    case 2: {  // table at the top
+      const int x = fenceSide == SideRight ? p.v : p.v - 1;
+      return MaterialInColumn(raster, x, f.top, std::min(p.u + lowest - 1, bottom));
+    }
+    case -1: {  // table at the right
+      const int y = fenceSide == SideBottom ? p.u : p.u - 1;
+      return MaterialInRow(raster, y, std::max(p.v - lowest + 1, f.left), right);
+    }
+    default: {  // table at the left
+      const int y = fenceSide == SideBottom ? p.u : p.u - 1;
+      return MaterialInRow(raster, y, f.left, std::min(p.v + lowest - 1, right));
     }
   }
 }
@@ -192,6 +254,8 @@ void RenderSection(Model& model, const SectionView& view) {
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = !view.DrawCutter;
+  SectionPieces& pieces = model.Pieces;
+  if (measure) pieces.Read(raster, f.left, f.top, W, H);
   for (int i = 1; i <= model.CutCount(); ++i) {
     TCut& cut = model.CutList[static_cast<size_t>(i)];
     // A cut made in no known state is placed and measured as if made in the current one.
@@ -202,15 +266,25 @@ void RenderSection(Model& model, const SectionView& view) {
       fenceSide = SideRight;
       tableSide = SideBottom;
     }
+    const TTool* tool = model.Cutter(cut.Cutter);
+    const Placement placement = PlaceCut(orientationCase, cut, f);
     if (measure) {
       cut.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
       cut.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      cut.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
+      cut.PiecesBefore = pieces.Count();
     }
-    if (const TTool* tool = model.Cutter(cut.Cutter))
-      PaintCut(raster, *tool, PlaceCut(orientationCase, cut, f), f);
+    if (tool != nullptr) {
+      const PaintedBox painted = PaintCut(raster, *tool, placement, f);
+      if (measure) {
+        pieces.Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
+                      painted.lastColumn);
+      }
+    }
     if (measure) {
       cut.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
       cut.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      cut.PiecesAfter = pieces.Count();
     }
   }
 

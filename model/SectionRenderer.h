@@ -18,7 +18,9 @@ struct SectionView {
 };
 
 // Paints model.SectionBitmap from the bare stock and the whole cut list. Without DrawCutter
-// (the measuring pass) the four bearing figures of every cut are rewritten.
+// (the measuring pass) the four bearing figures of every cut are rewritten, with whether its
+// shank path was blocked and the pieces before and after it; model.Pieces then holds the
+// pieces of the finished section.
 void RenderSection(Model& model, const SectionView& view);
 
 // Percentage of the pixels along one side of the stock rectangle that are not exactly white.

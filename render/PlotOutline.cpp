@@ -41,6 +41,8 @@ void PlotOutline(Model& model, ProgressSink& progress, OutlineTracer& tracer) {
   progress.Step(1);
 
   Raster& picture = model.Image2;
+  // A section that has fallen apart is traced round its largest piece alone.
+  model.Pieces.KeepLargest(picture);
   WhitenBorder(picture);
   tracer.MarkVertical(picture);
   progress.Step(2);

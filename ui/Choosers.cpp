@@ -46,7 +46,12 @@ ColourChooser DialogColourChooser(QWidget* parent) {
 
 MessageShower DialogMessageShower(QWidget* parent) {
   QPointer<QWidget> owner(parent);
-  return [owner](const QString& text) { QMessageBox::warning(owner, "Kerfwright", text); };
+  return [owner](const QString& text) {
+    // Messages name files and cutters, which must never be read as markup.
+    QMessageBox box(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+  };
 }
 
 QString QtFileFilter(const QString& pairs) {

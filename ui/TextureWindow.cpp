@@ -123,11 +123,22 @@ bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
     return false;
   }
   picture_ = std::move(picture);
+  builtIn_ = false;
   ShowPicture();
   Image1->setToolTip("Texture = " + file.fileName());
   model_.TextureFile = localPath;
   emit textureChanged();
   return true;
+}
+
+void TextureWindow::UseBuiltInTexture() {
+  model_.TextureFile.clear();
+  if (builtIn_) return;
+  picture_ = DefaultTexturePicture();
+  builtIn_ = true;
+  ShowPicture();
+  Image1->setToolTip(QString());
+  emit textureChanged();
 }
 
 void TextureWindow::Image1Click() {

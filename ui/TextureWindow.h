@@ -27,6 +27,9 @@ class TextureWindow : public QWidget {
   // emitted. On failure returns false with a message naming the file; nothing changes.
   bool LoadTextureFile(const QString& path, std::string& error);
 
+  // Goes back to the built-in wood grain, naming no texture file.
+  void UseBuiltInTexture();
+
   // The picture the moulding texture is made from (the built-in wood grain until a file loads).
   const Raster& TexturePicture() const { return picture_; }
 
@@ -58,6 +61,7 @@ class TextureWindow : public QWidget {
 
   Model& model_;
   Raster picture_;
+  bool builtIn_ = true;  // picture_ is the built-in wood grain
   QString textureDirectory_;
   FileChooser chooseFile_;
   MessageShower showMessage_;

@@ -144,20 +144,7 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
 void ToolsWindow::FormCreate() {
   model_.SetWoodSwatch(FromQColor(shpWoodColour->Colour()));
 
-  // The length columns are at least wide enough for the longest length text in the grid's
-  // type, whatever font the desktop gives; the grid grows with them.
-  const QFontMetrics metrics(StringGrid1->font());
-  const int lengthWidth = metrics.horizontalAdvance(QStringLiteral("-10 63/64\"")) + 8;
-  int total = 0;
-  for (int column = 0; column < GridColumns; ++column) {
-    const bool length = column == 2 || column == 3;
-    const int width = length ? std::max(ColumnWidths[column], lengthWidth) : ColumnWidths[column];
-    StringGrid1->setColumnWidth(column, width);
-    total += width;
-  }
-  const int frame = 2 * StringGrid1->frameWidth();
-  const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  StringGrid1->setFixedWidth(std::max(337, total + frame + scrollBar + 2));
+  FitColumns();
   StringGrid1->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face"});
 
   // Every loaded cutter is listed, a single one included: the box always names the cutter
@@ -173,6 +160,40 @@ void ToolsWindow::FormCreate() {
 
   RefreshCutGrid();
   StringGrid1->setCurrentCell(0, 1);
+}
+
+void ToolsWindow::FitColumns() {
+  // The length columns are at least wide enough for the longest length text in the grid's
+  // type, whatever font the desktop gives, and the cutter column for the longest cutter text
+  // it shows (a missing cutter's file name is often long); the grid grows with them.
+  const QFontMetrics metrics(StringGrid1->font());
+  const int padding = 8;
+  const int lengthWidth = metrics.horizontalAdvance(QStringLiteral("-10 63/64\"")) + padding;
+  int cutterWidth = ColumnWidths[1];
+  for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+    if (const QTableWidgetItem* item = StringGrid1->item(row, 1))
+      cutterWidth = std::max(cutterWidth, metrics.horizontalAdvance(item->text()) + padding);
+  }
+  int total = 0;
+  for (int column = 0; column < GridColumns; ++column) {
+    int width = ColumnWidths[column];
+    if (column == 1) width = cutterWidth;
+    if (column == 2 || column == 3) width = std::max(width, lengthWidth);
+    StringGrid1->setColumnWidth(column, width);
+    total += width;
+  }
+  const int frame = 2 * StringGrid1->frameWidth();
+  const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int gridWidth = std::max(337, total + frame + scrollBar + 2);
+  if (gridWidth == StringGrid1->width()) return;
+  const int before = width();
+  StringGrid1->setFixedWidth(gridWidth);
+  // A shown window keeps its right edge where it was, so that growing it does not push it
+  // off the side of the screen it was arranged against.
+  if (isVisible() && layout() != nullptr) {
+    layout()->activate();
+    move(x() - (width() - before), y());
+  }
 }
 
 void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
@@ -217,6 +238,7 @@ void ToolsWindow::RefreshCutGrid() {
       SetCell(i, 4, QString::number(cut.Face));
     }
   }
+  FitColumns();
 
   // The selection stays on its row; when that row is gone it moves to the last row left.
   if (selectedRow >= 0) {
@@ -279,15 +301,24 @@ void ToolsWindow::shpBackGroundMouseDown() {
 }
 
 void ToolsWindow::SpeedButton1Click() {
-  if (model_.MoveCutUp(SelectedRow())) {
+  const int row = SelectedRow();
+  if (model_.MoveCutUp(row)) {
     emit cutListChanged();
+    SelectCut(row - 1);
   }
 }
 
 void ToolsWindow::SpeedButton2Click() {
-  if (model_.MoveCutDown(SelectedRow())) {
+  const int row = SelectedRow();
+  if (model_.MoveCutDown(row)) {
     emit cutListChanged();
+    SelectCut(row + 1);
   }
+}
+
+void ToolsWindow::SelectCut(int cut) {
+  // The moved cut stays selected, so that pressing the button again moves it further.
+  StringGrid1->setCurrentCell(cut - 1, std::max(1, StringGrid1->currentColumn()));
 }
 
 void ToolsWindow::SpeedButton3Click() {

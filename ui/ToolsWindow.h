@@ -60,6 +60,8 @@ class ToolsWindow : public QWidget {
 
  private:
   void SetCell(int gridRow, int column, const QString& text);
+  void SelectCut(int cut);
+  void FitColumns();
 
   Model& model_;
   ColourChooser chooseColour_;

@@ -23,9 +23,10 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-// A 200 x 200 stock, face 3 on the table, and the given cuts (fence, height, face, cutter file).
-std::string ProjectText(const std::vector<std::string>& cutLines) {
-  std::string text = "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n" +
+// A stock (200 x 200 unless given), face 3 on the table, and the given cuts (fence, height,
+// face, cutter file).
+std::string ProjectText(const std::vector<std::string>& cutLines, const std::string& stock = "200\r\n200") {
+  std::string text = "1\r\n1\r\n" + stock + "\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n" +
                      std::to_string(cutLines.size() / 4) + "\r\n";
   for (const std::string& line : cutLines) text += line + "\r\n";
   return text + "3\r\n";
@@ -41,11 +42,19 @@ class JudgementCommands : public ::testing::Test {
     // Straight cutters: every row cuts the same radius.
     WriteCutter("Wide.bmp", 200, 100);
     WriteCutter("Narrow.bmp", 10, 10);
+    WriteCutter("Medium.bmp", 50, 100);
+    WriteCutter("Half.bmp", 25, 100);
+    WriteCutter("ThreeQuarter.bmp", 37, 100);
+    // Raised an inch inside the stock: no shank could reach the bit.
+    floating_ = Write("floating.ROU", ProjectText({"100", "50", "3", "Half.bmp"}));
+    // A full-depth groove through a board 2" wide and 1/2" thick parts it.
+    severing_ = Write("severing.ROU", ProjectText({"100", "-25", "3", "ThreeQuarter.bmp"}, "50\r\n200"));
     // Wide at fence 0, height 0 takes the bottom 45 rows off the 91-pixel stock: nothing left
     // on the table, 46 of 91 fence-side pixels (51%).
     danger_ = Write("danger.ROU", ProjectText({"0", "0", "3", "Wide.bmp"}));
-    // Wide at height 50 takes rows 432..477: 45 of 91 left on the fence (49%), the table intact.
-    caution_ = Write("caution.ROU", ProjectText({"0", "50", "3", "Wide.bmp"}));
+    // Medium at height 50 takes rows 432..477 of the columns along the fence: 45 of 91 left on
+    // the fence (49%), the table intact. (Wide would cut the stock in two there.)
+    caution_ = Write("caution.ROU", ProjectText({"0", "50", "3", "Medium.bmp"}));
     ok_ = Write("ok.ROU", ProjectText({"0", "100", "3", "Narrow.bmp"}));
     empty_ = Write("empty.ROU", ProjectText({}));
     bad_ = Write("bad.ROU", "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n-1\r\n3\r\n");
@@ -73,7 +82,7 @@ class JudgementCommands : public ::testing::Test {
   }
 
   fs::path dir_;
-  std::string danger_, caution_, ok_, empty_, bad_;
+  std::string danger_, caution_, ok_, empty_, bad_, floating_, severing_;
 };
 
 TEST_F(JudgementCommands, CheckExitStatusAndLines) {
@@ -114,7 +123,7 @@ TEST_F(JudgementCommands, CheckExitStatusAndLines) {
 
 TEST_F(JudgementCommands, CheckListsEveryCautionAndDangerCutInOrder) {
   const std::string mixed =
-      Write("mixed.ROU", ProjectText({"0", "100", "3", "Narrow.bmp", "0", "50", "3", "Wide.bmp", "0",
+      Write("mixed.ROU", ProjectText({"0", "100", "3", "Narrow.bmp", "0", "50", "3", "Medium.bmp", "0",
                                       "0", "3", "Wide.bmp", "0", "0", "3", "Gone.bmp"}));
   const ProgramRun run = Run({"check", mixed});
   EXPECT_EQ(run.status, 1);
@@ -127,6 +136,47 @@ TEST_F(JudgementCommands, CheckListsEveryCautionAndDangerCutInOrder) {
       "  Cut #4 (Danger): fence after 25%, table after 0%",
   };
   EXPECT_EQ(Lines(run.out), expected);
+}
+
+TEST_F(JudgementCommands, CutsNoTableCouldMakeAreDangerWithTheirReason) {
+  const ProgramRun run = Run({"check", floating_, severing_, ok_});
+  EXPECT_EQ(run.status, 1) << run.err;
+  const std::vector<std::string> expected = {
+      floating_ + ": 1 cuts, worst: Danger",
+      "  Cut #1 (Danger): fence after 100%, table after 100%; impossible: the shank passes through the stock",
+      severing_ + ": 1 cuts, worst: Danger",
+      // 34 of the 91 table-side pixels are gone.
+      "  Cut #1 (Danger): fence after 100%, table after 63%; severs the stock into 2 pieces",
+      ok_ + ": 1 cuts, worst: Cut OK",
+  };
+  EXPECT_EQ(Lines(run.out), expected);
+
+  // The report keeps the cut's block as its figures judge it and adds the reason in a line
+  // of its own after the last block.
+  const ProgramRun report = Run({"report", severing_});
+  ASSERT_EQ(report.status, 0) << report.err;
+  const std::vector<std::string> lines = Lines(report.out);
+  ASSERT_EQ(lines.size(), 16u) << report.out;
+  EXPECT_EQ(lines[5], "Cut #1 (Cut OK)");
+  EXPECT_EQ(lines[14], "");
+  EXPECT_EQ(lines[15], "Cut #1: severs the stock into 2 pieces");
+}
+
+TEST_F(JudgementCommands, OutlineOfAPartedStockGoesRoundTheLargestPiece) {
+  // The groove leaves a strip 6 pixels wide at the left and the rest from column 449 on.
+  const std::string parted =
+      Write("parted.ROU", ProjectText({"150", "-25", "3", "ThreeQuarter.bmp"}, "50\r\n200"));
+  const ProgramRun run = Run({"outline", parted});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string> lines = Lines(run.out);
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "closed");
+  for (size_t i = 2; i < lines.size(); ++i) {
+    std::istringstream point(lines[i]);
+    int x = 0, y = 0;
+    point >> x >> y;
+    EXPECT_GE(x, 449) << lines[i];
+  }
 }
 
 TEST_F(JudgementCommands, ReportPrintsTheReportLines) {
@@ -144,7 +194,7 @@ TEST_F(JudgementCommands, ReportPrintsTheReportLines) {
       "Always read the manuals supplied with your power tools and follow all safety instructions.",
       "",
       "Cut #1 (Caution)",
-      "  Cutter: Wide",
+      "  Cutter: Medium",
       "  Face on Table: 3",
       "  Cutter Height: 0 1/2\"",
       "  Fence Position: 0\"",

@@ -129,6 +129,30 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
 }
 
+TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
+  // A full-depth groove through a board 2" wide and 1/2" thick leaves two pieces.
+  ProjectRecord record;
+  record.StockWidth = 50;
+  record.StockHeight = 200;
+  record.Cuts = {ProjectCut{100, -25, 3, "3-4! Straight.bmp"}};
+  record.FaceOnTable = 3;
+  const QString path = QDir(scratch.path()).filePath("parted.ROU");
+  std::string error;
+  ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+  ASSERT_NE(model.FindCutter("3-4! Straight.bmp"), 0);
+
+  answer = path;
+  Trigger("Open1");
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  QLabel* status = desktop->Main()->StatusMessage();
+  EXPECT_EQ(status->text(), "The section has fallen into 2 pieces; the moulding shows the largest.");
+  EXPECT_TRUE(model.Outline.Closed);
+
+  // A whole stock again: the message goes.
+  desktop->Config()->findChild<QPushButton*>("Button1")->click();
+  EXPECT_EQ(status->text(), desktop->LibraryStatus());
+}
+
 TEST_F(DesktopProjectTest, PhotographHasTheSizeOfTheView) {
   ViewPanel* view = desktop->Main()->Panel1();
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
@@ -167,6 +191,9 @@ TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutList[1].Cutter, 0);
   EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+  // The missing cutter is named among the start-up messages, which hold nothing up.
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("no such cutter.bmp")) << messages[0].toStdString();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "model/Model.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
+#include "render/DefaultTexture.h"
 #include "render/PlotOutline.h"
 #include "tests/ui/SetupFixtures.h"
 #include "ui/ColourSwatch.h"
@@ -304,6 +305,9 @@ TEST_F(ProjectActionsTest, FileEndingInsideTheCutsChangesNothing) {
 }
 
 TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
+  // A texture of the project opened before must not stand in for the one that failed.
+  std::string error;
+  ASSERT_TRUE(texture.LoadTextureFile(Picture("grain.bmp", 16, 16), error)) << error;
   ProjectRecord record;
   record.StockWidth = 400;
   record.TextureFile = Path("gone.jpg").toStdString();
@@ -321,34 +325,50 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_EQ(model.FaceOnTable, 4);
   EXPECT_TRUE(Find<QCheckBox>(texture, "CheckBox2")->isChecked());
   EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 5);
-  EXPECT_EQ(texture.TexturePicture().Width(), 128);  // the picture shown stays
-  EXPECT_EQ(model.TextureFile, record.TextureFile);  // and saving keeps the project's texture
+  EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());  // built-in grain
+  EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
+  EXPECT_EQ(model.TextureFile, record.TextureFile);  // saving keeps the project's texture
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU");
   EXPECT_TRUE(saveItem.isEnabled());
   EXPECT_EQ(suspended, resumed);
 }
 
-TEST_F(ProjectActionsTest, ProjectWithoutTextureKeepsTheTextureShown) {
+TEST_F(ProjectActionsTest, ProjectWithoutTextureShowsTheBuiltInGrainAndSavesNoTexture) {
   std::string error;
-  const QString grain = Picture("grain.bmp", 16, 16);
-  ASSERT_TRUE(texture.LoadTextureFile(grain, error));
-  WriteBytes(Path("plain.ROU"), FormatProject(ProjectRecord{}));
+  ASSERT_TRUE(texture.LoadTextureFile(Picture("grain.bmp", 16, 16), error));
+  QSignalSpy textureChanged(&texture, &TextureWindow::textureChanged);
+  const std::string bytes = FormatProject(ProjectRecord{});
+  WriteBytes(Path("plain.ROU"), bytes);
   EXPECT_TRUE(Open(Path("plain.ROU")));
-  EXPECT_EQ(model.TextureFile, grain.toStdString());
-  EXPECT_EQ(texture.TexturePicture().Width(), 16);
-  EXPECT_EQ(suspended, 0);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  EXPECT_EQ(model.TextureFile, "");
+  EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());
+  EXPECT_EQ(texture.TexturePicture().Pixel(3, 5), DefaultTexturePicture().Pixel(3, 5));
+  EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
+  EXPECT_EQ(textureChanged.count(), 1);  // the view takes the grain up
+  // Saving writes no foreign texture path into the project.
+  actions->Save1Click();
+  EXPECT_EQ(ReadBytes(Path("plain.ROU")), bytes);
+  // Opening it again with the grain already shown changes nothing more.
+  EXPECT_TRUE(Open(Path("plain.ROU")));
+  EXPECT_EQ(textureChanged.count(), 1);
 }
 
 TEST_F(ProjectActionsTest, MissingCutterKeepsItsNameThroughOpenAndSave) {
   ProjectRecord record;
   record.CurrentCutter = 3;
   record.Cuts = {ProjectCut{100, 20, 3, "cutter2.bmp"}, ProjectCut{-30, 45, 7, "Retired Ogee.bmp"},
-                 ProjectCut{0, 0, 1, "CUTTER1.BMP"}};
+                 ProjectCut{0, 0, 1, "CUTTER1.BMP"}, ProjectCut{-20, 40, 7, "Retired Ogee.bmp"}};
   const std::string bytes = FormatProject(record);
   WriteBytes(Path("old.ROU"), bytes);
   QSignalSpy cutterChanged(&tools, &ToolsWindow::cutterChanged);
 
   ASSERT_TRUE(Open(Path("old.ROU")));
+  // One message names every missing cutter file, each once.
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0].count("Retired Ogee.bmp"), 1) << messages[0].toStdString();
+  EXPECT_EQ(messages[0].count("CUTTER1.BMP"), 1) << messages[0].toStdString();
+  EXPECT_FALSE(messages[0].contains("cutter2.bmp")) << messages[0].toStdString();
   EXPECT_EQ(model.CutList[1].Cutter, 2);
   EXPECT_EQ(model.CutList[2].Cutter, 0);
   EXPECT_EQ(model.CutList[3].Cutter, 0);  // file names match exactly, case included

@@ -99,12 +99,39 @@ TEST_F(ToolsWindowTest, MissingCutterShowsItsStoredFileName) {
   EXPECT_EQ(GridText(tools, 1, 1), "Ogee 1%2.bmp (missing)");
 }
 
+TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
+  AddCut(model, 100, 10, 3, 1);
+  AddCut(model, 50, 10, 3, 2);
+  tools.RefreshCutGrid();
+  tools.move(300, 40);
+  tools.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
+  const int rightEdge = tools.x() + tools.width();
+  model.CutList[1].Cutter = 0;
+  model.CutList[1].CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
+  tools.RefreshCutGrid();
+  auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  // The window grows to the left, keeping the edge it was arranged against.
+  EXPECT_GT(tools.width(), 337);
+  EXPECT_EQ(tools.x() + tools.width(), rightEdge);
+  const QString text = GridText(tools, 1, 1);
+  EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text)) << text.toStdString();
+  // Every column lies inside the grid: nothing is pushed out of sight.
+  EXPECT_LE(grid->columnViewportPosition(4) + grid->columnWidth(4), grid->viewport()->width());
+
+  // Once the cut is gone the column is back to its usual width.
+  Select(1);
+  Press("SpeedButton3");
+  EXPECT_EQ(grid->columnWidth(1), 143);
+}
+
 struct EditCase {
   const char* what;
   const char* button;
   int selectedRow;
   std::vector<int> order;  // cut list afterwards, by original number
   bool changes;
+  int selectedAfter;  // a moved cut takes the selection with it
 };
 
 class CutListEdits : public ToolsWindowTest, public ::testing::WithParamInterface<EditCase> {};
@@ -128,20 +155,33 @@ TEST_P(CutListEdits, EditsTheListAndRenumbersTheGrid) {
     EXPECT_EQ(GridText(tools, row, 1), QString("Cutter %1").arg(original));
     EXPECT_EQ(GridText(tools, row, 4), QString::number(original));
   }
-  // The selection stays on its row.
-  EXPECT_EQ(tools.SelectedRow(), std::min(c.selectedRow, model.CutCount()));
+  EXPECT_EQ(tools.SelectedRow(), c.selectedAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, CutListEdits,
-    ::testing::Values(EditCase{"DeleteSecond", "SpeedButton3", 2, {1, 3, 4}, true},
-                      EditCase{"DeleteFirst", "SpeedButton3", 1, {2, 3, 4}, true},
-                      EditCase{"DeleteLast", "SpeedButton3", 4, {1, 2, 3}, true},
-                      EditCase{"UpThird", "SpeedButton1", 3, {1, 3, 2, 4}, true},
-                      EditCase{"UpFirst", "SpeedButton1", 1, {1, 2, 3, 4}, false},
-                      EditCase{"DownSecond", "SpeedButton2", 2, {1, 3, 2, 4}, true},
-                      EditCase{"DownLast", "SpeedButton2", 4, {1, 2, 3, 4}, false}),
+    ::testing::Values(EditCase{"DeleteSecond", "SpeedButton3", 2, {1, 3, 4}, true, 2},
+                      EditCase{"DeleteFirst", "SpeedButton3", 1, {2, 3, 4}, true, 1},
+                      EditCase{"DeleteLast", "SpeedButton3", 4, {1, 2, 3}, true, 3},
+                      EditCase{"UpThird", "SpeedButton1", 3, {1, 3, 2, 4}, true, 2},
+                      EditCase{"UpFirst", "SpeedButton1", 1, {1, 2, 3, 4}, false, 1},
+                      EditCase{"DownSecond", "SpeedButton2", 2, {1, 3, 2, 4}, true, 3},
+                      EditCase{"DownLast", "SpeedButton2", 4, {1, 2, 3, 4}, false, 4}),
     [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(ToolsWindowTest, RepeatedMovesCarryTheCutAlong) {
+  FourCuts();
+  Select(4);
+  Press("SpeedButton1");
+  Press("SpeedButton1");
+  EXPECT_EQ(Order(), (std::vector<int>{1, 4, 2, 3}));
+  EXPECT_EQ(tools.SelectedRow(), 2);
+  Press("SpeedButton2");
+  Press("SpeedButton2");
+  Press("SpeedButton2");  // already last: stays there
+  EXPECT_EQ(Order(), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(tools.SelectedRow(), 4);
+}
 
 TEST_F(ToolsWindowTest, DeletingTheOnlyCutLeavesTheEmptyGrid) {
   AddCut(model, 100, 10, 3, 1);

@@ -1,0 +1,177 @@
+// Cuts a real router table cannot make: a shank through the stock, a cut that parts the stock.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/CutReport.h"
+#include "model/CutVerdict.h"
+#include "model/SectionRenderer.h"
+
+namespace kerf {
+namespace {
+
+TTool Straight(const std::string& name, float radius, int rows) {
+  TTool tool;
+  tool.FileName = name + ".bmp";
+  tool.Name = name;
+  tool.RowCount = rows;
+  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = radius;
+  return tool;
+}
+
+enum CutterNumber { HalfInch = 1, ThreeQuarter, Slot, Quarter };
+
+// 1/2" and 3/4" straight bits an inch long, a slot cutter (a disc 1 1/2" across and 1/4"
+// thick) and a 1/4" straight bit half an inch long.
+std::vector<TTool> Library() {
+  return {Straight("1/2\" Straight", 25, 100), Straight("3/4\" Straight", 37, 100),
+          Straight("Slot", 75, 25), Straight("1/4\" Straight", 12, 50)};
+}
+
+struct CutSpec {
+  int cutter;
+  int32_t fence;
+  int32_t height;
+};
+
+struct Workpiece {
+  const char* name;
+  int32_t stockWidth;  // the thickness in face 3
+  int32_t stockHeight; // the width along the table in face 3
+  std::vector<CutSpec> cuts;  // all made in face 3
+  // The judgement of the last cut.
+  bool shankBlocked = false;
+  int piecesAfter = 1;
+  const char* problem = "";
+};
+
+Model Worked(const Workpiece& workpiece, int faceOnTable) {
+  Model model;
+  model.SetCutterLibrary(Library());
+  model.NewWorkpiece(workpiece.stockWidth, workpiece.stockHeight);
+  for (const CutSpec& cut : workpiece.cuts) {
+    model.CurrentCutter = cut.cutter;
+    model.AppendCut(cut.fence, cut.height);
+  }
+  model.FaceOnTable = faceOnTable;
+  MeasureSection(model);
+  return model;
+}
+
+const Workpiece Workpieces[] = {
+    // The cutter raised inside the stock: a closed hole that no bit on a shank can reach.
+    {"floating", 200, 200, {{HalfInch, 100, 50}}, true, 1,
+     "impossible: the shank passes through the stock"},
+    // A full-depth groove an inch in from the fence parts a thin board in two.
+    {"severing", 50, 200, {{ThreeQuarter, 100, -25}}, false, 2, "severs the stock into 2 pieces"},
+    {"rebate", 200, 200, {{HalfInch, -13, 0}}, false, 1, ""},
+    {"slot cutter behind the fence", 200, 200, {{Slot, -50, 50}}, false, 1, ""},
+    // The second bit's axis rises through the air of the first cut's rebate.
+    {"into an existing rebate", 200, 200, {{ThreeQuarter, 0, 0}, {Quarter, 30, 50}}, false, 1, ""},
+};
+
+TEST(CutJudgement, SetUpsInEveryOrientation) {
+  for (const Workpiece& workpiece : Workpieces) {
+    // Turning the stock after the cuts shows them in every orientation case; the judgement of
+    // a cut does not depend on how the stock lies now.
+    for (int face = 1; face <= 8; ++face) {
+      Model model = Worked(workpiece, face);
+      const TCut& last = model.CutList.back();
+      const std::string where = std::string(workpiece.name) + ", face " + std::to_string(face);
+      EXPECT_EQ(last.ShankBlocked, workpiece.shankBlocked) << where;
+      EXPECT_EQ(last.PiecesAfter, workpiece.piecesAfter) << where;
+      EXPECT_EQ(CutProblem(last), workpiece.problem) << where;
+      const bool problem = *workpiece.problem != '\0';
+      EXPECT_EQ(JudgeCutOnTable(last) == Verdict::Danger, problem || JudgeCut(last) == Verdict::Danger)
+          << where;
+    }
+  }
+}
+
+TEST(CutJudgement, OnlyTheCutThatPartsTheStockSeversIt) {
+  Workpiece workpiece{"", 50, 200, {{Quarter, -13, 0}, {ThreeQuarter, 100, -25}, {Quarter, -13, 0}}};
+  Model model = Worked(workpiece, 3);
+  EXPECT_EQ(CutProblem(model.CutList[1]), "");
+  EXPECT_EQ(CutProblem(model.CutList[2]), "severs the stock into 2 pieces");
+  // A later cut on the parted stock is judged by what it does itself.
+  EXPECT_EQ(model.CutList[3].PiecesBefore, 2);
+  EXPECT_EQ(model.CutList[3].PiecesAfter, 2);
+  EXPECT_EQ(CutProblem(model.CutList[3]), "");
+  EXPECT_EQ(model.Pieces.Count(), 2);
+}
+
+TEST(CutJudgement, BothProblemsOfOneCutShareItsLine) {
+  TCut cut;
+  cut.ShankBlocked = true;
+  cut.PiecesBefore = 1;
+  cut.PiecesAfter = 3;
+  EXPECT_EQ(CutProblem(cut),
+            "impossible: the shank passes through the stock; severs the stock into 3 pieces");
+  cut.FenceAfter = cut.TableAfter = 100;
+  EXPECT_EQ(JudgeCut(cut), Verdict::CutOK);
+  EXPECT_EQ(JudgeCutOnTable(cut), Verdict::Danger);
+}
+
+TEST(CutJudgement, MissingCutterIsNotJudged) {
+  Model model;
+  model.SetCutterLibrary(Library());
+  model.NewWorkpiece(200, 200);
+  model.AppendCut(100, 50);
+  model.CutList[1].Cutter = 0;
+  MeasureSection(model);
+  EXPECT_EQ(CutProblem(model.CutList[1]), "");
+}
+
+// Edited project files can hold any settings: far-off axes, faces outside 1..8.
+TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
+  const int32_t extremes[] = {INT32_MIN, -100000, -1, 0, 1, 2, 100000, INT32_MAX};
+  Model model;
+  model.SetCutterLibrary(Library());
+  model.NewWorkpiece(1000, 50);
+  for (int32_t fence : extremes) {
+    for (int32_t height : extremes) {
+      model.CurrentCutter = 1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4);
+      model.FaceOnTable = static_cast<int32_t>((static_cast<uint32_t>(height) % 10));
+      model.AppendCut(fence, height);
+    }
+  }
+  for (int face : {0, 3, 6, 9}) {
+    model.FaceOnTable = face;
+    MeasureSection(model);
+    for (int i = 1; i <= model.CutCount(); ++i) {
+      const TCut& cut = model.CutList[static_cast<size_t>(i)];
+      EXPECT_GE(cut.PiecesAfter, 0);
+      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : model.CutList[static_cast<size_t>(i) - 1].PiecesAfter);
+    }
+    EXPECT_EQ(model.Pieces.Count(), model.CutList.back().PiecesAfter);
+  }
+}
+
+TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
+  Workpiece workpiece{"", 50, 200, {{HalfInch, 100, 10}, {ThreeQuarter, 100, -25}}};
+  Model plain = Worked(workpiece, 3);
+  const CutReport withProblems = BuildCutReport(plain, "now");
+  // The first cut floats in the board; the second parts it.
+  ASSERT_EQ(withProblems.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
+  // The blocks are what the bearing figures alone give.
+  for (TCut& cut : plain.CutList) {
+    cut.ShankBlocked = false;
+    cut.PiecesAfter = cut.PiecesBefore;
+  }
+  const CutReport blocksOnly = BuildCutReport(plain, "now");
+  ASSERT_EQ(blocksOnly.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut));
+  for (size_t i = 0; i < blocksOnly.size(); ++i) {
+    EXPECT_EQ(withProblems[i].Text, blocksOnly[i].Text) << i;
+    EXPECT_EQ(withProblems[i].TextColour, blocksOnly[i].TextColour) << i;
+  }
+  const ReportLine& first = withProblems[withProblems.size() - 2];
+  const ReportLine& second = withProblems.back();
+  EXPECT_EQ(first.Text, "Cut #1: impossible: the shank passes through the stock");
+  EXPECT_EQ(second.Text, "Cut #2: severs the stock into 2 pieces");
+  EXPECT_EQ(first.TextColour, VerdictRed);
+  EXPECT_EQ(second.TextColour, VerdictRed);
+}
+
+}  // namespace
+}  // namespace kerf
