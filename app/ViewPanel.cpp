@@ -38,6 +38,7 @@ ViewPanel::ViewPanel(const Model& model, bool glAvailable, QWidget* parent)
   setObjectName("Panel1");
   setCursor(Qt::SizeAllCursor);
   setFocusPolicy(Qt::ClickFocus);
+  connect(this, &QOpenGLWidget::frameSwapped, this, [this] { ++framesPresented_; });
 }
 
 ViewPanel::~ViewPanel() { ReleaseGL(); }
@@ -54,6 +55,7 @@ void ViewPanel::ReleaseGL() {
 
 void ViewPanel::SetSceneReady(bool ready) {
   sceneReady_ = ready;
+  frameRequested_ = true;
   update();
 }
 
@@ -72,6 +74,7 @@ void ViewPanel::initializeGL() {
 
 void ViewPanel::resizeGL(int w, int h) {
   if (!glReady_) return;
+  frameRequested_ = true;
   const qreal ratio = devicePixelRatioF();
   scene_->ResizeScene(static_cast<int>(w * ratio), static_cast<int>(h * ratio));
 }
@@ -83,11 +86,15 @@ void ViewPanel::paintGL() {
   if (fillScene_) fillScene_(params);
   TCGTexture* texture = mouldingTexture_ ? &mouldingTexture_->Texture() : nullptr;
   scene_->DrawScene(params, model_.Outline, params.TextureMap ? texture : nullptr);
+  drawnParams_ = params;
+  drawnOutline_ = model_.Outline.Generation;
+  frameRequested_ = false;
   ++framesPainted_;
 }
 
 void ViewPanel::SetTexturePicture(const Raster& picture) {
   pendingPicture_ = picture;
+  frameRequested_ = true;
   if (glReady_ && isValid()) {
     makeCurrent();
     MakeTextureNow();
@@ -107,9 +114,15 @@ void ViewPanel::MakeTextureNow() {
   pendingPicture_.reset();
 }
 
-void ViewPanel::DrawFrame() {
-  update();
+bool ViewPanel::DrawFrame() {
+  if (!glReady_ || !sceneReady_) return false;
+  if (!frameRequested_ && drawnOutline_ == model_.Outline.Generation) {
+    SceneParams params;
+    if (fillScene_) fillScene_(params);
+    if (params == drawnParams_) return false;
+  }
   repaint();
+  return true;
 }
 
 bool ViewPanel::MakeCurrent() {

@@ -46,9 +46,16 @@ class ViewPanel : public QOpenGLWidget, public TCGDeviceContext {
   void SetTexturePicture(const Raster& picture);
   bool HasMouldingTexture() const { return mouldingTexture_ != nullptr; }
 
-  // Draws one frame now (the frame loop's FormPaint), returning when it is on screen.
-  void DrawFrame();
+  // Draws one frame now (the frame loop's FormPaint), returning when it is on screen; but only
+  // when something the view shows has changed since the last frame drawn: the outline, the
+  // parameters filled from the windows, the texture, the size, or a paint asked of the view.
+  // Returns whether a frame was drawn.
+  bool DrawFrame();
+  // The next DrawFrame draws whatever has changed.
+  void RequestFrame() { frameRequested_ = true; }
   long long FramesPainted() const { return framesPainted_; }
+  // Times the window was shown on screen after drawing.
+  long long FramesPresented() const { return framesPresented_; }
 
   // TCGDeviceContext: the widget's framebuffer, which holds the last frame drawn; after
   // MakeCurrent, glReadPixels reads it (photographs).
@@ -82,6 +89,11 @@ class ViewPanel : public QOpenGLWidget, public TCGDeviceContext {
   std::unique_ptr<TCGTextureObject> mouldingTexture_;
   std::optional<Raster> pendingPicture_;
   long long framesPainted_ = 0;
+  long long framesPresented_ = 0;
+  // What the last frame drawn showed.
+  bool frameRequested_ = true;
+  SceneParams drawnParams_;
+  unsigned drawnOutline_ = 0;
 
   bool viewDragActive_ = false;
   int viewDragLastX_ = 0;
