@@ -84,10 +84,13 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
     SCOPED_TRACE(c.change);
     const long long painted = view->FramesPainted();
     const long long sections = profile->SectionsDrawn();
+    const long long presented = view->FramesPresented();
     c.make();
     Frames();
     EXPECT_EQ(view->FramesPainted() > painted, c.view);
     EXPECT_EQ(profile->SectionsDrawn() > sections, c.section);
+    // Each frame drawn is shown once, and a change of the status bar alone shows nothing.
+    EXPECT_EQ(view->FramesPresented() - presented, view->FramesPainted() - painted);
     // And once drawn, nothing is drawn again while nothing changes.
     const long long settled = view->FramesPainted();
     const long long settledSections = profile->SectionsDrawn();
