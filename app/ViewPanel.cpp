@@ -162,7 +162,7 @@ void ViewPanel::SurfaceExposed() {
   frameRequested_ = true;
   if (!surface_->isExposed()) return;
   if (sceneReady_) {
-    DrawFrame();
+    if (DrawFrame()) ++framesOnExpose_;
   } else if (EnsureGL()) {
     gl::glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     context_->swapBuffers(surface_);

@@ -60,6 +60,8 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   // The next DrawFrame draws whatever has changed.
   void RequestFrame() { frameRequested_ = true; }
   long long FramesPainted() const { return framesPainted_; }
+  // Of those, the frames drawn because the window system exposed the view.
+  long long FramesOnExpose() const { return framesOnExpose_; }
   // Buffer swaps that put a frame on the screen.
   long long FramesPresented() const { return framesPresented_; }
 
@@ -106,6 +108,7 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   std::optional<Raster> pendingPicture_;
   long long framesPainted_ = 0;
   long long framesPresented_ = 0;
+  long long framesOnExpose_ = 0;
 
   // What the last frame drawn showed, and the size its projection was set for.
   bool frameRequested_ = true;

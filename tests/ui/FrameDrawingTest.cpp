@@ -80,22 +80,30 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
       {"a cut", [&] { profile->btCut()->click(); }, true, true},
       {"window size", [&] { desktop->Main()->resize(700, 500); }, true, false},
   };
+  // Frames the loop drew; the window system may expose the view at any time (another window
+  // moving over it), and an exposed view is drawn at once.
+  auto loopFrames = [&] { return view->FramesPainted() - view->FramesOnExpose(); };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.change);
-    const long long painted = view->FramesPainted();
+    const long long painted = loopFrames();
     const long long sections = profile->SectionsDrawn();
     const long long presented = view->FramesPresented();
+    const long long exposed = view->FramesOnExpose();
     c.make();
     Frames();
-    EXPECT_EQ(view->FramesPainted() > painted, c.view);
+    if (c.view) {
+      EXPECT_GT(view->FramesPainted(), painted + exposed);  // by the loop or on the expose
+    } else {
+      EXPECT_EQ(loopFrames(), painted);
+    }
     EXPECT_EQ(profile->SectionsDrawn() > sections, c.section);
     // Each frame drawn is shown once, and a change of the status bar alone shows nothing.
-    EXPECT_EQ(view->FramesPresented() - presented, view->FramesPainted() - painted);
+    EXPECT_EQ(view->FramesPresented() - presented, view->FramesPainted() - painted - exposed);
     // And once drawn, nothing is drawn again while nothing changes.
-    const long long settled = view->FramesPainted();
+    const long long settled = loopFrames();
     const long long settledSections = profile->SectionsDrawn();
     Frames();
-    EXPECT_EQ(view->FramesPainted(), settled);
+    EXPECT_EQ(loopFrames(), settled);
     EXPECT_EQ(profile->SectionsDrawn(), settledSections);
   }
 }
@@ -106,14 +114,15 @@ TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
   QSlider* trkX = desktop->ViewControls()->RotateXSlider();
   QSlider* fence = desktop->Profile()->trkHoriz();
   Frames();
-  const long long painted = view->FramesPainted();
+  auto loopFrames = [&] { return view->FramesPainted() - view->FramesOnExpose(); };
+  const long long painted = loopFrames();
   const long long sections = desktop->Profile()->SectionsDrawn();
   for (int step = 1; step <= 5; ++step) {
     trkX->setValue(step * 10);
     fence->setValue(step * 10);
     Frames(1);
   }
-  EXPECT_EQ(view->FramesPainted(), painted + 5);
+  EXPECT_EQ(loopFrames(), painted + 5);
   EXPECT_EQ(desktop->Profile()->SectionsDrawn(), sections + 5);
 }
 
