@@ -220,6 +220,8 @@ QImage ViewPanel::GrabFrame() {
   return image.mirrored(false, true);
 }
 
+QWindow* ViewPanel::Surface() const { return surface_; }
+
 int ViewPanel::Width() const { return static_cast<int>(width() * devicePixelRatioF()); }
 int ViewPanel::Height() const { return static_cast<int>(height() * devicePixelRatioF()); }
 

@@ -12,6 +12,7 @@
 #include "render/SceneParams.h"
 
 class QOpenGLContext;
+class QWindow;
 class QSlider;
 
 namespace kerf {
@@ -76,6 +77,8 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   QImage GrabFrame();
 
   bool ViewDragActive() const { return viewDragActive_; }
+  // The native window drawn into, which receives the mouse over the view.
+  QWindow* Surface() const;
 
   // The native window's events, passed on by it.
   void SurfaceExposed();

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 #include <functional>
 
 #include "app/Desktop.h"
@@ -124,6 +126,26 @@ TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
   }
   EXPECT_EQ(loopFrames(), painted + 5);
   EXPECT_EQ(desktop->Profile()->SectionsDrawn(), sections + 5);
+}
+
+// The mouse over the view reaches the native window the view draws into; dragging there turns
+// the view as dragging on the panel does.
+TEST_F(FrameDrawingTest, DraggingOnTheNativeViewTurnsIt) {
+  ViewPanel* view = desktop->Main()->Panel1();
+  QWindow* surface = view->Surface();
+  ASSERT_NE(surface, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
+  QSlider* trkX = desktop->ViewControls()->RotateXSlider();
+  QSlider* trkY = desktop->ViewControls()->RotateYSlider();
+  trkX->setValue(10);
+  trkY->setValue(20);
+  QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(100, 100));
+  EXPECT_TRUE(view->ViewDragActive());
+  QTest::mouseMove(surface, QPoint(130, 95));
+  QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(130, 95));
+  EXPECT_FALSE(view->ViewDragActive());
+  EXPECT_EQ(trkX->value(), 5);
+  EXPECT_EQ(trkY->value(), 50);
 }
 
 }  // namespace
