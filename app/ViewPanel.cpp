@@ -40,8 +40,9 @@ void ViewPanel::SetDefaultSurfaceFormat() {
 // The native OpenGL window the view draws into; its events go to the panel.
 class ViewSurface final : public QWindow {
  public:
-  explicit ViewSurface(ViewPanel& panel) : panel_(panel) {
-    setSurfaceType(QSurface::OpenGLSurface);
+  // Without OpenGL the window stays a plain one that is never drawn into.
+  ViewSurface(ViewPanel& panel, bool openGL) : panel_(panel) {
+    setSurfaceType(openGL ? QSurface::OpenGLSurface : QSurface::RasterSurface);
     setFormat(QSurfaceFormat::defaultFormat());
     setFlag(Qt::WindowDoesNotAcceptFocus);  // keys stay with the widgets (F1, shortcuts)
     setCursor(Qt::SizeAllCursor);
@@ -67,7 +68,7 @@ ViewPanel::ViewPanel(const Model& model, bool glAvailable, QWidget* parent)
   setObjectName("Panel1");
   setCursor(Qt::SizeAllCursor);
   setFocusPolicy(Qt::ClickFocus);
-  surface_ = new ViewSurface(*this);
+  surface_ = new ViewSurface(*this, glAvailable_);
   QWidget* container = QWidget::createWindowContainer(surface_, this);
   container->setObjectName("Panel1Surface");
   auto* layout = new QVBoxLayout(this);

@@ -38,6 +38,7 @@ void Raster::Fill(Colour c, int width, int height) {
   c &= ColourMask;
   width = std::clamp(width, 0, width_);
   height = std::clamp(height, 0, height_);
+  if (width == 0) return;
   constexpr int Block = 16;
   for (int y = 0; y < height; ++y) {
     Colour* __restrict row = Row(y);
