@@ -13,6 +13,7 @@
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
+#include "render/OutlineTrace.h"
 #include "render/PlotOutline.h"
 #include "ui/AboutWindow.h"
 #include "ui/HelpKey.h"
@@ -56,7 +57,7 @@ class BusyScope {
 }  // namespace
 
 Desktop::Desktop(Model& model, DesktopOptions options)
-    : model_(model), options_(std::move(options)) {
+    : model_(model), options_(std::move(options)), tracer_(std::make_unique<OutlineTracer>()) {
   timer1_.setSingleShot(true);
   timer1_.setInterval(DelayMs);
   connect(&timer1_, &QTimer::timeout, this, &Desktop::DelayTimer);
@@ -177,7 +178,7 @@ void Desktop::LoadCutterLibrary() {
 
 void Desktop::PlotOutline() {
   BusyScope busy(*profile_);
-  kerf::PlotOutline(model_, *progress_);
+  kerf::PlotOutline(model_, *progress_, *tracer_);
   const int pieces = model_.Pieces.Count();
   main_->StatusMessage()->setText(
       pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")

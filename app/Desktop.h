@@ -17,6 +17,7 @@ class AboutWindow;
 class HelpKeyFilter;
 class HelpViewer;
 class MainWindow;
+class OutlineTracer;
 class PhotographAction;
 class ProfileWindow;
 class ProgressWindow;
@@ -124,6 +125,8 @@ class Desktop : public QObject {
   QString libraryStatus_;
   QTimer timer1_;
   bool delayedStepDone_ = false;
+  // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
+  std::unique_ptr<OutlineTracer> tracer_;
 
   // In creation order; destroyed in reverse.
   std::unique_ptr<HelpViewer> help_;

@@ -131,7 +131,7 @@ void MainWindow::FrameTick() {
     FrameTiming timing;
     timing.StartTiming();
     ProfileWindow* profile = desktop_.Profile();
-    if (profile->isVisible()) profile->DrawSection();
+    bool drawn = profile->isVisible() && profile->DrawSection();
     const float height = profile->CutterHeight() / 100.0f;
     const float fence = profile->Fence() / 100.0f;
     statusPanels_[0]->setText("Bit Height : " +
@@ -139,9 +139,10 @@ void MainWindow::FrameTick() {
     statusPanels_[1]->setText("Fence Depth : " +
                               QString::fromStdString(FormatLength(fence, model_.Unit)));
     profile->WriteLengthLabels();
-    panel1_->DrawFrame();
+    drawn = panel1_->DrawFrame() || drawn;
+    // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.
     const float ms = timing.ElapsedMs();
-    if (ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
+    if (drawn && ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
   } catch (...) {
     // The frame ends where it failed; the next one starts afresh.
   }

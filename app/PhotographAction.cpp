@@ -93,7 +93,8 @@ bool PhotographAction::Photograph1Click() {
   fileName_ = path;
   scope.Hourglass();
 
-  // The frame last drawn is in the view's framebuffer; nothing is drawn for the photograph.
+  // MakeCurrent leaves the frame last drawn in the buffer read; the view is not turned or
+  // changed for the photograph.
   std::string error;
   Raster picture(1, 1);
   bool taken = false;

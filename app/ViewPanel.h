@@ -1,7 +1,8 @@
 // Panel1: the OpenGL view of the moulding in the main window's client area, and its mouse drag.
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,14 +11,20 @@
 #include "render/DeviceContext.h"
 #include "render/SceneParams.h"
 
+class QOpenGLContext;
+class QWindow;
 class QSlider;
 
 namespace kerf {
 
 class Scene;
 class TCGTextureObject;
+class ViewSurface;
 
-class ViewPanel : public QOpenGLWidget, public TCGDeviceContext {
+// The view draws into a native OpenGL window of its own, held in this widget, and shows each
+// frame with one buffer swap made inside the frame. (An OpenGL widget would have the whole main
+// window composed and presented again for every change of a status bar text as well.)
+class ViewPanel : public QWidget, public TCGDeviceContext {
   Q_OBJECT
 
  public:
@@ -46,34 +53,55 @@ class ViewPanel : public QOpenGLWidget, public TCGDeviceContext {
   void SetTexturePicture(const Raster& picture);
   bool HasMouldingTexture() const { return mouldingTexture_ != nullptr; }
 
-  // Draws one frame now (the frame loop's FormPaint), returning when it is on screen.
-  void DrawFrame();
+  // Draws one frame now (the frame loop's FormPaint) and swaps it onto the screen; but only
+  // when something the view shows has changed since the last frame drawn: the outline, the
+  // parameters filled from the windows, the texture, the size, or an expose of the view.
+  // Returns whether a frame was drawn.
+  bool DrawFrame();
+  // The next DrawFrame draws whatever has changed.
+  void RequestFrame() { frameRequested_ = true; }
   long long FramesPainted() const { return framesPainted_; }
+  // Of those, the frames drawn because the window system exposed the view.
+  long long FramesOnExpose() const { return framesOnExpose_; }
+  // Buffer swaps that put a frame on the screen.
+  long long FramesPresented() const { return framesPresented_; }
 
-  // TCGDeviceContext: the widget's framebuffer, which holds the last frame drawn; after
-  // MakeCurrent, glReadPixels reads it (photographs).
+  // TCGDeviceContext. MakeCurrent leaves the last frame drawn in the buffer that glReadPixels
+  // reads (photographs): after a swap that buffer's contents are undefined, so the same frame
+  // is drawn into it again, unswapped.
   bool MakeCurrent() override;
   void SwapBuffers() override;
   int Width() const override;
   int Height() const override;
+  // The last frame drawn, read back as an image (top row first).
+  QImage GrabFrame();
 
   bool ViewDragActive() const { return viewDragActive_; }
+  // The native window drawn into, which receives the mouse over the view.
+  QWindow* Surface() const;
+
+  // The native window's events, passed on by it.
+  void SurfaceExposed();
+  void SurfaceMousePress(QPoint pos);
+  void SurfaceMouseMove(QPoint pos);
+  void SurfaceMouseRelease();
 
  protected:
-  void initializeGL() override;
-  void resizeGL(int w, int h) override;
-  void paintGL() override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  bool EnsureGL();  // the context made and current, the scene set up; false without OpenGL
+  void Render(const SceneParams& params);
   void MakeTextureNow();
   void ReleaseGL();
 
   const Model& model_;
   bool glAvailable_;
-  bool glReady_ = false;  // initializeGL has set up the scene
+  ViewSurface* surface_ = nullptr;
+  std::unique_ptr<QOpenGLContext> context_;
+  bool glReady_ = false;  // the scene is set up in the context
   bool sceneReady_ = false;
   std::function<void(SceneParams&)> fillScene_;
   QSlider* trkX_ = nullptr;
@@ -82,6 +110,17 @@ class ViewPanel : public QOpenGLWidget, public TCGDeviceContext {
   std::unique_ptr<TCGTextureObject> mouldingTexture_;
   std::optional<Raster> pendingPicture_;
   long long framesPainted_ = 0;
+  long long framesPresented_ = 0;
+  long long framesOnExpose_ = 0;
+
+  // What the last frame drawn showed, and the size its projection was set for.
+  bool frameRequested_ = true;
+  bool drawnAny_ = false;
+  SceneParams drawnParams_;
+  unsigned drawnOutline_ = 0;
+  int projectedWidth_ = -1;
+  int projectedHeight_ = -1;
+  bool backBufferHoldsFrame_ = false;
 
   bool viewDragActive_ = false;
   int viewDragLastX_ = 0;

@@ -14,12 +14,13 @@ using kerf::Model;
 using kerf::bench::TheCutters;
 using kerf::bench::WorkedModel;
 
-// A large 10 x 8 inch stock whose edges are profiled by `count` cuts from all eight states:
-// most material stays, and the outline runs to a couple of thousand points.
-Model ProfiledModel(int count) {
+// A large 10 x 8 inch stock (or `width` x `height` hundredths) whose edges are profiled by
+// `count` cuts from all eight states: most material stays, and the outline runs to a couple of
+// thousand points.
+Model ProfiledModel(int count, int width = 1000, int height = 800) {
   Model model;
   model.SetCutterLibrary(TheCutters().Tools);
-  model.NewWorkpiece(1000, 800);
+  model.NewWorkpiece(width, height);
   for (int i = 0; i < count; ++i) {
     model.CurrentCutter = 1 + (i * 7) % model.CutterCount();
     model.FaceOnTable = 1 + i % 8;
@@ -57,7 +58,25 @@ BENCHMARK(BM_PlotOutline)->ArgName("cuts")->Arg(0)->Arg(50)->Arg(200)->Unit(benc
 void BM_PlotOutlineProfiled(benchmark::State& state) {
   RebuildRepeatedly(state, ProfiledModel(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_PlotOutlineProfiled)->ArgName("cuts")->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlotOutlineProfiled)
+    ->ArgName("cuts")
+    ->Arg(50)
+    ->Arg(200)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
+
+// The largest stock, 10 x 10 inches, which fills the section raster, with up to the most cuts
+// a project may hold.
+void BM_PlotOutlineLargest(benchmark::State& state) {
+  RebuildRepeatedly(state, ProfiledModel(static_cast<int>(state.range(0)), 1000, 1000));
+}
+BENCHMARK(BM_PlotOutlineLargest)
+    ->ArgName("cuts")
+    ->Arg(0)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
 
 // The same with a new tracer (and its mark grid) for every rebuild.
 void BM_PlotOutlineFreshTracer(benchmark::State& state) {

@@ -30,6 +30,8 @@ class Raster {
   Colour Pixel(int x, int y) const;
   void SetPixel(int x, int y, Colour c);
   void Fill(Colour c);
+  // Fills only the top-left width x height pixels (clipped to the raster).
+  void Fill(Colour c, int width, int height);
 
   // Paints (x0, y0) and every pixel of the line up to, but not including, (x1, y1);
   // clipped to the raster.

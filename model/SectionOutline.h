@@ -16,6 +16,9 @@ struct SectionOutline {
   bool Closed = false;  // the last trace came back to its first point
   int CentreX = 0;      // mean column and row of the last closed outline
   int CentreY = 0;
+  // Counts the traces that changed the outline, so that a view can tell whether it must draw
+  // the moulding again without comparing the points.
+  unsigned Generation = 0;
 };
 
 }  // namespace kerf

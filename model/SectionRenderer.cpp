@@ -250,7 +250,9 @@ void RenderSection(Model& model, const SectionView& view) {
   f.left = W - across;
   f.top = H - upright;
 
-  raster.Fill(White);
+  // Only the picture and the row and column beyond it, where the stock's outline runs, are
+  // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).
+  raster.Fill(White, W + 1, H + 1);
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = !view.DrawCutter;

@@ -3,7 +3,7 @@
 
 namespace kerf {
 
-// The window's OpenGL widget and the headless pbuffer both offer this face, so the scene and
+// The view's OpenGL window and the headless pbuffer both offer this face, so the scene and
 // the photograph do not care where they draw.
 class TCGDeviceContext {
  public:

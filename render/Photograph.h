@@ -1,4 +1,4 @@
-// Photographs: the rendered view read back from OpenGL row by row into a picture.
+// Photographs: the rendered view read back from OpenGL into a picture.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace kerf {
 
-// The row buffer holds one row of at most this many pixels.
+// The widest view a photograph is taken of.
 inline constexpr int MaxPhotographWidth = 5000;
 
 // A pixel read back from OpenGL (red, green, blue each 0..1; alpha ignored) as a picture
@@ -16,7 +16,7 @@ inline constexpr int MaxPhotographWidth = 5000;
 Colour PhotographColour(const float rgba[4]);
 
 // Reads the current read buffer of the current rendering context, width x height pixels from
-// its bottom-left corner, one row at a time, into picture: the view's top row becomes the
+// its bottom-left corner, into picture: the view's top row becomes the
 // picture's first row. Progress: "Photograph..." with one step per row. Fails with a message
 // when the view is wider than MaxPhotographWidth or has no pixels.
 bool TakePhotograph(int width, int height, Raster& picture, ProgressSink& progress,

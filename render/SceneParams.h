@@ -22,6 +22,8 @@ struct SceneParams {
   // Wood colour (RGBA 0..1) and the clear colour of the view (RGBA 0..1).
   std::array<float, 4> Wood{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1.0f};
   std::array<float, 4> Clear{0, 0, 0, 0};
+
+  bool operator==(const SceneParams&) const = default;
 };
 
 }  // namespace kerf

@@ -132,10 +132,40 @@ void ProfileWindow::BuildControls() {
 int ProfileWindow::Fence() const { return trkHoriz_->value(); }
 int ProfileWindow::CutterHeight() const { return trkVert_->value(); }
 
-void ProfileWindow::DrawSection() {
-  const Raster picture = PreviewSection(model_, PictureSize, PictureSize, model_.ProfileZoom,
-                                        model_.WoodSwatch, Fence(), CutterHeight());
-  image1_->setPixmap(QPixmap::fromImage(ImageFromRaster(picture)));
+void ProfileWindow::FillKey(SectionKey& key) const {
+  key.StockWidth = model_.StockWidth;
+  key.StockHeight = model_.StockHeight;
+  key.FaceOnTable = model_.FaceOnTable;
+  key.ProfileZoom = model_.ProfileZoom;
+  key.Wood = model_.WoodSwatch;
+  key.Cutter = model_.Cutter(model_.CurrentCutter);
+  key.Fence = Fence();
+  key.Height = CutterHeight();
+  key.Cuts.clear();
+  for (int i = 1; i <= model_.CutCount(); ++i) {
+    const TCut& cut = model_.CutList[static_cast<size_t>(i)];
+    key.Cuts.insert(key.Cuts.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
+  }
+}
+
+bool ProfileWindow::DrawSection() {
+  FillKey(key_);
+  if (shown_ && key_ == shownKey_) return false;
+  SectionView view;
+  view.W = PictureSize;
+  view.H = PictureSize;
+  view.Zoom = model_.ProfileZoom;
+  view.DrawCutter = true;
+  view.Material = model_.WoodSwatch;
+  view.Fence = Fence();
+  view.CutterHeight = CutterHeight();
+  RenderSection(model_, view);
+  CopyRasterToImage(model_.SectionBitmap, PictureSize, PictureSize, image_);
+  image1_->setPixmap(QPixmap::fromImage(image_));
+  std::swap(shownKey_, key_);
+  shown_ = true;
+  ++sectionsDrawn_;
+  return true;
 }
 
 void ProfileWindow::WriteLengthLabels() {

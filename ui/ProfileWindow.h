@@ -1,7 +1,10 @@
 // TForm2 "Profile": the section on the table, the mounted cutter, fence and height, and Cut.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 #include "model/Model.h"
 
@@ -27,8 +30,10 @@ class ProfileWindow : public QWidget {
   int CutterHeight() const;
 
   // Frame work: the section with the mounted cutter outlined, in the wood colour, at the
-  // current zoom; and the two length labels in the display unit.
-  void DrawSection();
+  // current zoom; and the two length labels in the display unit. The picture is drawn only
+  // when something it shows has changed since it was last drawn; returns whether it was.
+  bool DrawSection();
+  long long SectionsDrawn() const { return sectionsDrawn_; }
   void WriteLengthLabels();
   // "Face against table = n" for the model's FaceOnTable (after New, Open, turning).
   void UpdateFaceLabel();
@@ -75,6 +80,18 @@ class ProfileWindow : public QWidget {
   void Image1MouseUp();
   void UpdateCutEnabled();
 
+  // Everything the picture is drawn from: the stock, its orientation, the zoom, the wood
+  // colour, the mounted cutter, the two sliders and the settings of every cut.
+  struct SectionKey {
+    int32_t StockWidth, StockHeight, FaceOnTable, ProfileZoom;
+    Colour Wood;
+    const TTool* Cutter;
+    int Fence, Height;
+    std::vector<int32_t> Cuts;  // fence, height, face and cutter of each cut
+    bool operator==(const SectionKey&) const = default;
+  };
+  void FillKey(SectionKey& key) const;
+
   Model& model_;
   QLabel* image1_ = nullptr;
   QToolButton* speedButtons_[5] = {};
@@ -93,6 +110,12 @@ class ProfileWindow : public QWidget {
   int dragLastY_ = 0;
   bool cuttersAvailable_ = true;
   int busy_ = 0;
+
+  SectionKey shownKey_{};
+  bool shown_ = false;  // shownKey_ describes the picture in Image1
+  SectionKey key_{};    // this frame's key, kept to reuse its storage
+  QImage image_;        // reused from frame to frame
+  long long sectionsDrawn_ = 0;
 };
 
 }  // namespace kerf

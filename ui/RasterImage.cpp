@@ -2,20 +2,29 @@
 #include "ui/RasterImage.h"
 
 #include <QColor>
+#include <algorithm>
 
 namespace kerf {
 
 QImage ImageFromRaster(const Raster& raster) {
-  QImage image(raster.Width(), raster.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < raster.Height(); ++y) {
+  QImage image;
+  CopyRasterToImage(raster, raster.Width(), raster.Height(), image);
+  return image;
+}
+
+void CopyRasterToImage(const Raster& raster, int width, int height, QImage& image) {
+  width = std::clamp(width, 0, raster.Width());
+  height = std::clamp(height, 0, raster.Height());
+  if (image.size() != QSize(width, height) || image.format() != QImage::Format_RGB32)
+    image = QImage(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
     const Colour* source = raster.Row(y);
     auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < raster.Width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       const Colour c = source[x];
       target[x] = qRgb(ColourRed(c), ColourGreen(c), ColourBlue(c));
     }
   }
-  return image;
 }
 
 QColor QColorFromColour(Colour colour) {

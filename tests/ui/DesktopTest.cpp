@@ -114,13 +114,13 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_EQ(desktop->Tips()->TipNumber(), 4);
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 
-  // Frames now write the status bar and draw the view.
+  // Frames now write the status bar and draw the view (once: nothing changes after).
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 3; }));
   EXPECT_EQ(main->StatusPanel(0)->text(), "Bit Height : 0\"");
   EXPECT_EQ(main->StatusPanel(1)->text(), "Fence Depth : 0\"");
   EXPECT_TRUE(main->StatusPanel(5)->text().endsWith(" fps"));
   for (int i : {2, 3, 4}) EXPECT_TRUE(main->StatusPanel(i)->text().isEmpty());
-  EXPECT_GE(main->Panel1()->FramesPainted(), 3);
+  EXPECT_GE(main->Panel1()->FramesPainted(), 1);
 }
 
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {

@@ -96,7 +96,7 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   ASSERT_EQ(photo.Width(), 400);
   ASSERT_EQ(photo.Height(), 300);
   // The same frame drawn again and read by Qt, top row first.
-  const QImage frame = view.grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+  const QImage frame = view.GrabFrame().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(frame.size(), QSize(400, 300));
   int differing = 0, background = 0;
   const Colour corner = photo.Pixel(0, 0);
