@@ -1,0 +1,111 @@
+// Names and file contents in messages and tool tips show as written, never as markup.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/Desktop.h"
+#include "model/Model.h"
+#include "project/PictureFile.h"
+#include "tests/ui/SetupFixtures.h"
+#include "tests/ui/UiEvents.h"
+#include "ui/Choosers.h"
+#include "ui/TextureWindow.h"
+
+namespace kerf {
+namespace {
+
+using testing::Find;
+using testing::RunEvents;
+using testing::WaitUntil;
+
+// A file name that, read as markup, would make the label load a file of its own choosing.
+const QString Tagged = "<img src=\"/dev/zero\">";
+// The same kind of name as it can be a file name (without a slash).
+const QString TaggedFileName = "<img src=\"x\">";
+
+// What a tool tip shows: rich text rendered, plain text as it is.
+QString ShownToolTip(const QString& tip) {
+  if (!Qt::mightBeRichText(tip)) return tip;
+  QTextDocument document;
+  document.setHtml(tip);
+  return document.toPlainText();
+}
+
+TEST(PlainText, MessageBoxesAndToolTipsShowNamesAsWritten) {
+  const QString text = "The project " + Tagged + ".ROU could not be opened.";
+  const std::unique_ptr<QMessageBox> box(PlainMessageBox(nullptr, QMessageBox::Warning, text));
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  EXPECT_EQ(box->text(), text);
+
+  for (const QString& text : {QString("Texture = oak.bmp"), "Texture = " + Tagged + ".bmp",
+                              QString("Texture = <b>&amp;</b>.jpg")}) {
+    EXPECT_EQ(ShownToolTip(PlainToolTip(text)), text);
+  }
+}
+
+TEST(PlainText, TextureToolTipShowsATaggedNameAsWritten) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(TaggedFileName + ".bmp");
+  Raster picture(4, 4);
+  std::string error;
+  ASSERT_TRUE(SavePicture(path.toStdString(), picture, error)) << error;
+  Model model;
+  TextureWindow texture(model);
+  ASSERT_TRUE(texture.LoadTextureFile(path, error)) << error;
+  EXPECT_EQ(ShownToolTip(Find<QLabel>(texture, "Image1")->toolTip()),
+            "Texture = <img src=\"x\">.bmp");
+}
+
+// The desktop's texture loading follows the same limit as a photograph: a picture wider than
+// a texture may be is refused, not held in memory.
+TEST(PlainText, TextureWindowRefusesPicturesBeyondTheTextureLimit) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("wide.jpg");
+  std::string error;
+  ASSERT_TRUE(SavePicture(path.toStdString(), Raster(4097, 2), error)) << error;
+  Model model;
+  TextureWindow texture(model);
+  EXPECT_FALSE(texture.LoadTextureFile(path, error));
+  EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos) << error;
+  EXPECT_TRUE(model.TextureFile.empty());
+}
+
+TEST(PlainText, StartUpMessageNamingABrokenCutterIsPlainText) {
+  QTemporaryDir scratch;
+  const std::filesystem::path tools = scratch.filePath("tools").toStdString();
+  std::filesystem::create_directory(tools);
+  std::ofstream(tools / (TaggedFileName.toStdString() + ".bmp")) << "BM broken";
+  DesktopOptions options;
+  options.Paths.ToolsDir = tools.string();
+  options.Paths.TexturesDir = KERF_SOURCE_DIR "/data/textures";
+  options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
+  options.Paths.WorkDir = scratch.path().toStdString();
+  options.Paths.PhotosDir = scratch.path().toStdString();
+  options.QuitWhenClosed = false;
+  Model model;
+  {
+    Desktop desktop(model, std::move(options));
+    desktop.Start();
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "StartupMessage") box = qobject_cast<QMessageBox*>(w);
+      return box != nullptr;
+    }));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(box->text().contains(TaggedFileName + ".bmp")) << box->text().toStdString();
+    box->close();
+  }
+  RunEvents(10);
+}
+
+}  // namespace
+}  // namespace kerf
