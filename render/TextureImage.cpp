@@ -93,6 +93,14 @@ bool IsBitmapName(const std::string& path) {
   return extension == ".BMP";
 }
 
+bool FitsTexture(const std::string& name, int64_t width, int64_t height, std::string& error) {
+  if (width <= MaxTexturePictureSide && height <= MaxTexturePictureSide) return true;
+  error = "The picture " + name + " is " + std::to_string(width) + " x " + std::to_string(height) +
+          " pixels; a texture may be at most " + std::to_string(MaxTexturePictureSide) +
+          " pixels on a side.";
+  return false;
+}
+
 }  // namespace
 
 bool TCGTexture::LoadFromJPEGFile(const std::string& path, std::string& error) {
@@ -185,12 +193,7 @@ bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, 
   const bool announced = bitmap ? PictureSizeFromHeader(data, size, width, height)
                                 : JpegSizeFromHeader(data, size, jpegWidth, jpegHeight);
   if (!bitmap) width = jpegWidth, height = jpegHeight;
-  if (announced && (width > MaxTexturePictureSide || height > MaxTexturePictureSide)) {
-    error = "The picture " + name + " is " + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels; a texture may be at most " + std::to_string(MaxTexturePictureSide) +
-            " pixels on a side.";
-    return false;
-  }
+  if (announced && !FitsTexture(name, width, height, error)) return false;
   Raster decoded(0, 0);
   if (bitmap) {
     if (!LoadPictureFromMemory(data, size, decoded, error)) {
@@ -201,12 +204,7 @@ bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, 
     error = name + ": " + error;
     return false;
   }
-  if (decoded.Width() > MaxTexturePictureSide || decoded.Height() > MaxTexturePictureSide) {
-    error = "The picture " + name + " is " + std::to_string(decoded.Width()) + " x " +
-            std::to_string(decoded.Height()) + " pixels; a texture may be at most " +
-            std::to_string(MaxTexturePictureSide) + " pixels on a side.";
-    return false;
-  }
+  if (!FitsTexture(name, decoded.Width(), decoded.Height(), error)) return false;
   picture = std::move(decoded);
   return true;
 }
