@@ -43,28 +43,24 @@ void HelpViewer::Load() {
 void HelpViewer::ShowTopic(int context) {
   Load();
   current_ = context;
-  QString page;
   const auto it = file_.Topics.find(context);
   if (!file_.Error.empty()) {
     // The message names a file: shown as plain text, never as markup.
     browser_->setPlainText("Help is not available\n\n" + QString::fromStdString(file_.Error) +
                            "\n\nThe help file belongs beside the program.");
-    show();
-    raise();
-    activateWindow();
-    return;
-  } else if (it == file_.Topics.end()) {
-    page = QString("# No help for this window\n\nThe help file has no topic %1. "
-                   "See the [contents](help:0).")
-               .arg(context);
   } else {
-    page = "# " + QString::fromStdString(it->second.Title) + "\n\n" +
-           QString::fromStdString(it->second.Body);
+    const QString page =
+        it == file_.Topics.end()
+            ? QString("# No help for this window\n\nThe help file has no topic %1. "
+                      "See the [contents](help:0).")
+                  .arg(context)
+            : "# " + QString::fromStdString(it->second.Title) + "\n\n" +
+                  QString::fromStdString(it->second.Body);
+    // The help file's own text: Markdown without HTML, so no tag in it can load a file.
+    browser_->document()->setMarkdown(
+        page, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
+                                              QTextDocument::MarkdownNoHTML));
   }
-  // The help file's own text: Markdown without HTML, so no tag in it can load a file.
-  browser_->document()->setMarkdown(
-      page, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
-                                            QTextDocument::MarkdownNoHTML));
   show();
   raise();
   activateWindow();
