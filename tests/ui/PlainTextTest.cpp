@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include <memory>
 
 #include "app/Desktop.h"
+#include "app/HelpViewer.h"
 #include "model/Model.h"
 #include "project/PictureFile.h"
 #include "tests/ui/SetupFixtures.h"
@@ -105,6 +108,24 @@ TEST(PlainText, StartUpMessageNamingABrokenCutterIsPlainText) {
     box->close();
   }
   RunEvents(10);
+}
+
+TEST(PlainText, HelpPagesLoadNoFilesTheyName) {
+  QTemporaryDir dir;
+  const QString picture = dir.filePath("picture.png");
+  std::string error;
+  ASSERT_TRUE(SavePicture(picture.toStdString(), Raster(4, 4), error)) << error;
+  const QString help = dir.filePath("help.hlp");
+  std::ofstream(help.toStdString()) << "@topic 0 Contents\n![picture](" << picture.toStdString() << ")\n";
+  HelpViewer viewer(help.toStdString());
+  viewer.ShowTopic(0);
+  // No picture in the page (each would be read from the file it names); its name stays as text.
+  int images = 0;
+  for (QTextBlock block = viewer.Browser()->document()->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it) images += it.fragment().charFormat().isImageFormat();
+  EXPECT_EQ(images, 0);
+  EXPECT_TRUE(viewer.Browser()->toPlainText().contains("picture"));
+  viewer.close();
 }
 
 }  // namespace
