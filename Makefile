@@ -4,7 +4,7 @@ BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
-FUZZ_SECONDS ?= 20
+FUZZ_SECONDS ?= 15
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # Compiler cache hits across checkouts in other folders (CI builds a fresh clone).
 export CCACHE_BASEDIR := $(CURDIR)
@@ -32,19 +32,21 @@ test: test-unit test-sanitize test-fuzz
 test-unit: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The library tests again (model, files, outline, rendering), built with AddressSanitizer and UBSan.
+# Every test again (libraries, windows, the program's verbs), built with AddressSanitizer and
+# UBSan; the window and OpenGL tests under xvfb-run as in test-unit.
 test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DKERF_SANITIZE=ON -DKERF_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1 $(XVFB) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 # The readers of untrusted files under libFuzzer, each for a short bounded time.
 test-fuzz: deps
 	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Twelve minutes per fuzzer: about an hour for the five, to leave running.
 fuzz: deps
-	@scripts/run-fuzzers $(FUZZ_BUILD) 600
+	@scripts/run-fuzzers $(FUZZ_BUILD) 720
 
 bench: build
 	@for b in $(BUILD)/bench/kerf_bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -256,7 +256,7 @@ void Desktop::ShowMessage(const QString& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok,
                               main_.get());
   box->setObjectName("StartupMessage");
-  box->setTextFormat(Qt::PlainText);
+  box->setTextFormat(Qt::PlainText);  // names files and cutters
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();

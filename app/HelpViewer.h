@@ -1,30 +1,14 @@
-// The help file "ROUTERHELP.HLP" (topics keyed by context number) and the window that shows them.
+// The help window: one topic of the help file at a time in a text browser.
 #pragma once
 
 #include <QWidget>
-#include <map>
 #include <string>
+
+#include "project/HelpFile.h"
 
 class QTextBrowser;
 
 namespace kerf {
-
-// The file is UTF-8 text. A line "@topic N Title" starts the topic of context N; the lines up
-// to the next such line are its body, written in Markdown. Links of the form "help:N" lead to
-// other topics. Lines before the first topic and lines starting with "@#" are comments.
-struct HelpTopic {
-  int Context = 0;
-  std::string Title;
-  std::string Body;  // Markdown
-};
-
-struct HelpFile {
-  std::map<int, HelpTopic> Topics;
-  std::string Error;  // why the file could not be read; empty when it was
-};
-
-HelpFile ParseHelpText(const std::string& text);
-HelpFile ReadHelpFile(const std::string& path);
 
 class HelpViewer : public QWidget {
   Q_OBJECT

@@ -51,6 +51,7 @@ void MainWindow::BuildStatusBar() {
   statusPanels_[1]->setText("Width :");
   statusMessage_ = new QLabel(bar);
   statusMessage_->setObjectName("lblStatusMessage");
+  statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
   bar->addWidget(statusMessage_, 1);
 }
 

@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectLoading.h"
+#include "model/PrintableText.h"
 #include "model/Model.h"
 #include "model/Progress.h"
 #include "project/PictureFile.h"
@@ -66,7 +67,7 @@ Raster TexturePictureFor(const Model& model, const std::string& projectPath) {
     std::string error;
     if (LoadTexturePicture(path, picture, error)) return picture;
     std::fprintf(stderr, "kerfwright photo: warning: %s; the built-in wood grain is used\n",
-                 error.c_str());
+                 PrintableText(error).c_str());
   }
   return DefaultTexturePicture();
 }

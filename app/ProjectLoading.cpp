@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/ProgramFiles.h"
+#include "model/PrintableText.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
@@ -19,8 +20,8 @@ bool LoadToolsForCommand(Model& model, const std::string& toolsDir) {
     return false;
   }
   for (const SkippedCutter& skipped : library.Skipped) {
-    std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n", skipped.FileName.c_str(),
-                 skipped.Reason.c_str());
+    std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n",
+                 QuotedText(skipped.FileName).c_str(), PrintableText(skipped.Reason).c_str());
   }
   model.SetCutterLibrary(std::move(library.Tools));
   return true;
@@ -49,7 +50,7 @@ void ApplyForCommand(Model& model, const std::string& projectPath, const Project
     const TCut& cut = model.CutList[static_cast<size_t>(k)];
     if (cut.Cutter == 0) {
       std::fprintf(stderr, "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
-                   projectPath.c_str(), k, cut.CutterFileName.c_str());
+                   projectPath.c_str(), k, QuotedText(cut.CutterFileName).c_str());
     }
   }
 }

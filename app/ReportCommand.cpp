@@ -12,6 +12,7 @@
 #include "app/ProjectLoading.h"
 #include "model/CutReport.h"
 #include "model/Model.h"
+#include "model/PrintableText.h"
 #include "model/ReportWriters.h"
 #include "model/SectionRenderer.h"
 
@@ -54,7 +55,9 @@ int ReportCommand(const CommandArgs& args) {
   // Opening a project rebuilds the section, which measures every cut's bearing figures.
   MeasureSection(model);
 
-  const std::string text = ReportAsText(BuildCutReport(model, LocalDateTimeText()));
+  // Cutter names come from the project: no control character in one reaches the terminal.
+  const std::string text =
+      PrintableText(ReportAsText(BuildCutReport(model, LocalDateTimeText())), std::string::npos, true);
   std::fwrite(text.data(), 1, text.size(), stdout);
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright report");

@@ -3,14 +3,14 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <cstdlib>
+
+#include "project/SafeFiles.h"
 
 namespace kerf {
 
@@ -155,27 +155,35 @@ QByteArray WriterFormat(const std::string& path) {
 }  // namespace
 
 bool LoadPicture(const std::string& path, Raster& picture, std::string& error) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = path + ": " + file.errorString().toStdString();
-    return false;
-  }
-  if (file.size() > MaxFileBytes) {
-    error = path + ": the file is too large to be a picture (" + std::to_string(file.size()) +
-            " bytes)";
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    error = path + ": " + file.errorString().toStdString();
+  std::string bytes;
+  const FileReadResult read = ReadRegularFile(path, MaxFileBytes, bytes);
+  if (!read.Ok) {
+    error = path + ": " +
+            (read.TooLarge ? "the file is too large to be a picture (more than " +
+                                 std::to_string(MaxFileBytes) + " bytes)"
+                           : read.Reason);
     return false;
   }
   std::string reason;
-  if (!Decode(reinterpret_cast<const uint8_t*>(bytes.constData()),
-              static_cast<size_t>(bytes.size()), picture, reason)) {
+  if (!Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), picture, reason)) {
     error = path + ": " + reason;
     return false;
   }
+  return true;
+}
+
+bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int64_t& height) {
+  if (data == nullptr || size == 0) return false;
+  QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                             static_cast<qsizetype>(size));
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer);
+  reader.setDecideFormatFromContent(true);
+  const QSize announced = reader.size();
+  if (!announced.isValid()) return false;
+  width = announced.width();
+  height = announced.height();
   return true;
 }
 
@@ -204,24 +212,23 @@ bool SavePicture(const std::string& path, const Raster& picture, std::string& er
       target[x] = qRgb(ColourRed(source[x]), ColourGreen(source[x]), ColourBlue(source[x]));
   }
 
-  // Written beside the target and renamed over it, so a failed write leaves the old file.
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = path + ": " + file.errorString().toStdString();
-    return false;
-  }
-  QImageWriter writer(&file, format);
+  // Encoded in memory first: the file on disk is only replaced once the whole picture exists.
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
   if (format == "jpg") writer.setQuality(95);
   // Quality 80 is zlib level 1 for PNG: a 1280 x 1024 picture is written in about 70 % of the
   // time of the default level, for a file about a tenth larger.
   if (format == "png") writer.setQuality(80);
-  if (!writer.write(image)) {
-    error = path + ": " + writer.errorString().toStdString();
-    file.cancelWriting();
+  if (!writer.write(image) || encoded.isEmpty()) {
+    error = path + ": the picture could not be encoded (" + writer.errorString().toStdString() + ")";
     return false;
   }
-  if (!file.commit()) {
-    error = path + ": " + file.errorString().toStdString();
+  std::string reason;
+  if (!ReplaceFile(path, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())),
+                   reason)) {
+    error = path + ": " + reason;
     return false;
   }
   return true;

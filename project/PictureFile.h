@@ -15,7 +15,14 @@ namespace kerf {
 bool LoadPicture(const std::string& path, Raster& picture, std::string& error);
 bool LoadPictureFromMemory(const uint8_t* data, size_t size, Raster& picture, std::string& error);
 
-// Writes a Raster; the format follows the extension (.png, .bmp, .ppm, .jpg).
+// The size a picture's header announces, read without decoding any pixels; false when the
+// format does not say or the bytes are no picture.
+bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int64_t& height);
+
+// Writes a Raster; the format follows the extension (.png, .bmp, .ppm, .jpg). The picture is
+// encoded in full before the file is replaced (see ReplaceFile): any failure, a full disk
+// included, keeps the old file and names the reason; a path that is a device, FIFO or folder
+// is refused.
 bool SavePicture(const std::string& path, const Raster& picture, std::string& error);
 
 }  // namespace kerf

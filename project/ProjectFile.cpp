@@ -1,17 +1,11 @@
 // The ".ROU" project file: strict whole-file parsing, exact formatting, safe replacement on disk.
 #include "project/ProjectFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <chrono>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
+
+#include "model/PrintableText.h"
+#include "project/SafeFiles.h"
 
 namespace kerf {
 
@@ -60,16 +54,7 @@ bool ParseInt32(std::string_view s, int32_t& value) {
 }
 
 // A line's text as it may be quoted in a message: short, printable.
-std::string Quote(std::string_view s) {
-  constexpr size_t MaxShown = 40;
-  std::string out = "\"";
-  for (size_t i = 0; i < s.size() && i < MaxShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    out += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
-  }
-  if (s.size() > MaxShown) out += "...";
-  return out + "\"";
-}
+std::string Quote(std::string_view s) { return QuotedText(s, 40); }
 
 // Walks the lines in order; the first fault is kept and ends the parse.
 class LineReader {
@@ -140,6 +125,7 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
   const int countLine = in.NextLineNumber();
   if (!in.Integer("the number of cuts", cutCount)) return false;
   if (cutCount < 0) return in.Fail(countLine, "the number of cuts is negative: " + std::to_string(cutCount));
+  if (cutCount > MaxProjectCuts) return in.Fail(countLine, "more than " + std::to_string(MaxProjectCuts) + " cuts");
   // Check the count against what the file holds before reserving anything for it.
   const uint64_t needed = static_cast<uint64_t>(cutCount) * LinesPerCut;
   if (needed > in.Remaining()) {
@@ -170,50 +156,8 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
   return true;
 }
 
-std::string SystemError(const std::string& doing, const std::string& path, int err) {
-  return "cannot " + doing + " " + path + ": " + std::strerror(err);
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-std::string BaseNameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Creates a new file with a name no other writer uses, beside the target; -1 with errno set
-// when the directory does not allow it.
-int CreateTempBeside(const std::string& target, std::string& tempPath) {
-  static std::atomic<unsigned> counter{0};
-  const std::string dir = DirectoryOf(target);
-  const std::string base = BaseNameOf(target);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    tempPath = dir + "/." + base + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + "." +
-               std::to_string(static_cast<unsigned long long>(tick) % 1000000u) + ".tmp";
-    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
+std::string SystemError(const std::string& doing, const std::string& path, const std::string& reason) {
+  return "cannot " + doing + " " + path + ": " + reason;
 }
 
 // A name with a line feed would shift every later line of the file.
@@ -245,30 +189,12 @@ ProjectReadResult ParseProject(std::string_view text) {
 
 ProjectReadResult ReadProjectFile(const std::string& path) {
   ProjectReadResult failed;
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    failed.Message = std::strerror(errno);
+  std::string bytes;
+  const FileReadResult read = ReadRegularFile(path, MaxProjectBytes, bytes);
+  if (!read.Ok) {
+    failed.Message = read.TooLarge ? "the file is too large to be a project file (more than 64 MiB)" : read.Reason;
     return failed;
   }
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      failed.Message = std::strerror(errno);
-      close(fd);
-      return failed;
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
-    if (bytes.size() > MaxProjectBytes) {
-      close(fd);
-      failed.Message = "the file is too large to be a project file (more than 64 MiB)";
-      return failed;
-    }
-  }
-  close(fd);
   return ParseProject(bytes);
 }
 
@@ -306,47 +232,15 @@ bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std:
     error = "cannot write " + path + ": " + unstorable;
     return false;
   }
-  if (record.Cuts.size() > static_cast<size_t>((INT32_MAX - HeadLines - 1) / LinesPerCut)) {
-    error = "cannot write " + path + ": too many cuts";
+  if (record.Cuts.size() > static_cast<size_t>(MaxProjectCuts)) {
+    error = "cannot write " + path + ": more than " + std::to_string(MaxProjectCuts) + " cuts";
     return false;
   }
 
-  // Replace what a symbolic link points to, not the link, and keep an existing file's mode.
-  std::string target = path;
-  struct stat linkInfo{};
-  if (lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-    if (char* resolved = realpath(path.c_str(), nullptr)) {
-      target = resolved;
-      std::free(resolved);
-    }
-  }
-
-  std::string tempPath;
-  const int fd = CreateTempBeside(target, tempPath);
-  if (fd < 0) {
-    error = SystemError("write", path, errno);
+  std::string reason;
+  if (!ReplaceFile(path, FormatProject(record), reason)) {
+    error = SystemError("write", path, reason);
     return false;
-  }
-  struct stat targetInfo{};
-  if (stat(target.c_str(), &targetInfo) == 0 && S_ISREG(targetInfo.st_mode)) {
-    fchmod(fd, targetInfo.st_mode & 07777);
-  }
-
-  const std::string bytes = FormatProject(record);
-  int err = 0;
-  if (!WriteAll(fd, bytes) || fsync(fd) != 0) err = errno;
-  if (close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
-  if (err != 0) {
-    unlink(tempPath.c_str());
-    error = SystemError("write", path, err);
-    return false;
-  }
-  // Make the rename itself durable; a failure here no longer endangers either file.
-  const int dirFd = open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    fsync(dirFd);
-    close(dirFd);
   }
   return true;
 }

@@ -9,6 +9,11 @@
 
 namespace kerf {
 
+// No real project comes near this many cuts; a file with more is refused before anything is
+// set aside for them, so that a forged file cannot make loading, the outline and every frame
+// of the view grind through millions.
+inline constexpr int32_t MaxProjectCuts = 10000;
+
 struct ProjectCut {
   int32_t Fence = 0;
   int32_t Height = 0;

@@ -16,9 +16,31 @@ namespace {
 void* openGLHandle = nullptr;
 void* gluHandle = nullptr;
 
+// The entry points a library lacks: their names and the loader's message for the first.
+struct MissingEntryPoints {
+  int Count = 0;
+  std::string Names;
+  std::string LoaderMessage;
+
+  std::string Describe(const std::string& what, const std::string& libraryName) const {
+    return "Could not load " + what + " from " + libraryName + ": " + LoaderMessage + " (" +
+           std::to_string(Count) + " of its functions missing: " + Names + ")";
+  }
+};
+
 template <typename Pointer>
-void LookUp(void* library, const char* name, Pointer& variable) {
+void LookUp(void* library, const char* name, Pointer& variable, MissingEntryPoints& missing) {
+  dlerror();  // clear an earlier message
   variable = reinterpret_cast<Pointer>(dlsym(library, name));
+  if (variable != nullptr) return;
+  if (missing.Count == 0) {
+    const char* message = dlerror();
+    missing.LoaderMessage = message != nullptr ? message : std::string(name) + " is null";
+  }
+  constexpr int NamesShown = 5;
+  if (missing.Count < NamesShown) missing.Names += (missing.Count > 0 ? ", " : "") + std::string(name);
+  if (missing.Count == NamesShown) missing.Names += ", ...";
+  ++missing.Count;
 }
 
 void ClearOpenGLEntryPoints() {
@@ -57,9 +79,15 @@ LoadResult LoadOpenGL(const std::string& libraryName) {
   if (openGLHandle == nullptr) {
     return {false, "Could not load OpenGL from " + libraryName};
   }
-#define KERF_LOOK_UP_ENTRY_POINT(name) LookUp(openGLHandle, #name, name);
+  // A library that loads but lacks functions counts as missing: drawing would call a null one.
+  MissingEntryPoints missing;
+#define KERF_LOOK_UP_ENTRY_POINT(name) LookUp(openGLHandle, #name, name, missing);
   KERF_GL_ENTRY_POINTS(KERF_LOOK_UP_ENTRY_POINT)
 #undef KERF_LOOK_UP_ENTRY_POINT
+  if (missing.Count > 0) {
+    UnloadOpenGL();
+    return {false, missing.Describe("OpenGL", libraryName)};
+  }
   return {true, {}};
 }
 
@@ -69,9 +97,14 @@ LoadResult LoadGLU(const std::string& libraryName) {
   if (gluHandle == nullptr) {
     return {false, "Could not load GLu from " + libraryName};
   }
-#define KERF_LOOK_UP_ENTRY_POINT(name) LookUp(gluHandle, #name, name);
+  MissingEntryPoints missing;
+#define KERF_LOOK_UP_ENTRY_POINT(name) LookUp(gluHandle, #name, name, missing);
   KERF_GLU_ENTRY_POINTS(KERF_LOOK_UP_ENTRY_POINT)
 #undef KERF_LOOK_UP_ENTRY_POINT
+  if (missing.Count > 0) {
+    UnloadGLU();
+    return {false, missing.Describe("GLu", libraryName)};
+  }
   return {true, {}};
 }
 

@@ -27,8 +27,9 @@ struct LoadResult {
 };
 
 // Releases a library loaded before and clears the variables, loads the library and looks up
-// every entry point by its name; a function the library lacks leaves its variable null.
-// Fails with "Could not load OpenGL from " / "Could not load GLu from " + the library name.
+// every entry point by its name. Fails with "Could not load OpenGL from " / "Could not load GLu
+// from " + the library name; a library that lacks any of the functions fails the same way, is
+// released again, and the message adds the loader's text and the missing names.
 LoadResult LoadOpenGL(const std::string& libraryName = DefaultOpenGLLibrary);
 LoadResult LoadGLU(const std::string& libraryName = DefaultGLULibrary);
 

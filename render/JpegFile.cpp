@@ -3,17 +3,17 @@
 
 #include <turbojpeg.h>
 
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <memory>
 #include <vector>
+
+#include "project/SafeFiles.h"
 
 namespace kerf {
 
 namespace {
 
-constexpr std::streamoff MaxJpegFileBytes = std::streamoff{256} * 1024 * 1024;
+constexpr size_t MaxJpegFileBytes = size_t{256} * 1024 * 1024;
 
 struct DecompressorDeleter {
   void operator()(void* handle) const { tjDestroy(handle); }
@@ -70,26 +70,26 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Raster& picture, std::string& 
   return true;
 }
 
+bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& height) {
+  if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max()) return false;
+  std::unique_ptr<void, DecompressorDeleter> handle(tjInitDecompress());
+  int subsampling = 0, colourspace = 0;
+  return handle && tjDecompressHeader3(handle.get(), data, static_cast<unsigned long>(size), &width,
+                                       &height, &subsampling, &colourspace) == 0;
+}
+
+bool ReadJpegFileBytes(const std::string& path, std::string& bytes, std::string& error) {
+  const FileReadResult read = ReadRegularFile(path, MaxJpegFileBytes, bytes);
+  if (read.Ok) return true;
+  error = read.TooLarge ? "The picture " + path + " is too large to load."
+                        : "Cannot open the picture " + path + ": " + read.Reason + ".";
+  return false;
+}
+
 bool DecodeJpegFile(const std::string& path, Raster& picture, std::string& error) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = "Cannot open the picture " + path + ".";
-    return false;
-  }
-  file.seekg(0, std::ios::end);
-  const std::streamoff length = file.tellg();
-  file.seekg(0, std::ios::beg);
-  if (length < 0 || length > MaxJpegFileBytes) {
-    error = "The picture " + path + " is too large to load.";
-    return false;
-  }
-  std::vector<uint8_t> bytes(static_cast<size_t>(length));
-  file.read(reinterpret_cast<char*>(bytes.data()), length);
-  if (!file) {
-    error = "Cannot read the picture " + path + ".";
-    return false;
-  }
-  if (!DecodeJpeg(bytes.data(), bytes.size(), picture, error)) {
+  std::string bytes;
+  if (!ReadJpegFileBytes(path, bytes, error)) return false;
+  if (!DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), picture, error)) {
     error = path + ": " + error;
     return false;
   }

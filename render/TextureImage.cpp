@@ -80,6 +80,29 @@ void TCGTexture::LoadFromBitmap(const Raster& picture) {
   }
 }
 
+namespace {
+
+bool IsBitmapName(const std::string& path) {
+  std::string extension;
+  if (const auto dot = path.find_last_of('.'); dot != std::string::npos &&
+                                               path.find('/', dot) == std::string::npos) {
+    extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  }
+  return extension == ".BMP";
+}
+
+bool FitsTexture(const std::string& name, int64_t width, int64_t height, std::string& error) {
+  if (width <= MaxTexturePictureSide && height <= MaxTexturePictureSide) return true;
+  error = "The picture " + name + " is " + std::to_string(width) + " x " + std::to_string(height) +
+          " pixels; a texture may be at most " + std::to_string(MaxTexturePictureSide) +
+          " pixels on a side.";
+  return false;
+}
+
+}  // namespace
+
 bool TCGTexture::LoadFromJPEGFile(const std::string& path, std::string& error) {
   Raster picture(0, 0);
   if (!DecodeJpegFile(path, picture, error)) return false;
@@ -161,24 +184,37 @@ void TCGTextureObject::Upload() {
   Unbind();
 }
 
-bool LoadTexturePicture(const std::string& path, Raster& picture, std::string& error) {
-  std::string extension;
-  if (const auto dot = path.find_last_of('.'); dot != std::string::npos &&
-                                               path.find('/', dot) == std::string::npos) {
-    extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  }
-  const bool ok = extension == ".BMP" ? LoadPicture(path, picture, error)
-                                      : DecodeJpegFile(path, picture, error);
-  if (!ok) return false;
-  if (picture.Width() > MaxTexturePictureSide || picture.Height() > MaxTexturePictureSide) {
-    error = "The picture " + path + " is " + std::to_string(picture.Width()) + " x " +
-            std::to_string(picture.Height()) + " pixels; a texture may be at most " +
-            std::to_string(MaxTexturePictureSide) + " pixels on a side.";
+bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, size_t size,
+                                  Raster& picture, std::string& error) {
+  const bool bitmap = IsBitmapName(name);
+  // The size is checked from the header, before a forged or huge picture is decoded.
+  int64_t width = 0, height = 0;
+  int jpegWidth = 0, jpegHeight = 0;
+  const bool announced = bitmap ? PictureSizeFromHeader(data, size, width, height)
+                                : JpegSizeFromHeader(data, size, jpegWidth, jpegHeight);
+  if (!bitmap) width = jpegWidth, height = jpegHeight;
+  if (announced && !FitsTexture(name, width, height, error)) return false;
+  Raster decoded(0, 0);
+  if (bitmap) {
+    if (!LoadPictureFromMemory(data, size, decoded, error)) {
+      error = name + ": " + error;
+      return false;
+    }
+  } else if (!DecodeJpeg(data, size, decoded, error)) {
+    error = name + ": " + error;
     return false;
   }
+  if (!FitsTexture(name, decoded.Width(), decoded.Height(), error)) return false;
+  picture = std::move(decoded);
   return true;
+}
+
+bool LoadTexturePicture(const std::string& path, Raster& picture, std::string& error) {
+  // Both kinds are read through the JPEG reader's bounded read of regular files only.
+  std::string bytes;
+  if (!ReadJpegFileBytes(path, bytes, error)) return false;
+  return LoadTexturePictureFromMemory(path, reinterpret_cast<const uint8_t*>(bytes.data()),
+                                      bytes.size(), picture, error);
 }
 
 }  // namespace kerf

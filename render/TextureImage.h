@@ -128,8 +128,12 @@ class TCGTextureObject {
 };
 
 // Reads a texture picture: a name ending in ".bmp" (any case) as a bitmap, anything else as a
-// JPEG file. Pictures with a side beyond MaxTexturePictureSide are refused.
+// JPEG file. Only a regular file is read. Pictures with a side beyond MaxTexturePictureSide are
+// refused from the size their header announces, before any pixel is decoded.
 inline constexpr int MaxTexturePictureSide = 4096;
 bool LoadTexturePicture(const std::string& path, Raster& picture, std::string& error);
+// The same for bytes already read; name (its extension) chooses the decoder and names the picture.
+bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, size_t size,
+                                  Raster& picture, std::string& error);
 
 }  // namespace kerf

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 
 namespace kerf {
 
@@ -46,12 +48,25 @@ ColourChooser DialogColourChooser(QWidget* parent) {
 
 MessageShower DialogMessageShower(QWidget* parent) {
   QPointer<QWidget> owner(parent);
-  return [owner](const QString& text) {
-    // Messages name files and cutters, which must never be read as markup.
-    QMessageBox box(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-  };
+  return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Warning, text); };
+}
+
+QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+  auto* box = new QMessageBox(icon, "Kerfwright", text, QMessageBox::Ok, owner);
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
+void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+  const std::unique_ptr<QMessageBox> box(PlainMessageBox(owner, icon, text));
+  box->exec();
+}
+
+QString PlainToolTip(const QString& text) {
+  // Tool tips guess their format from the text: text that looks like markup is escaped and
+  // marked as rich text, so that it shows as written.
+  if (!Qt::mightBeRichText(text)) return text;
+  return "<qt>" + text.toHtmlEscaped() + "</qt>";
 }
 
 QString QtFileFilter(const QString& pairs) {

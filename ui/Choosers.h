@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMessageBox>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -33,6 +34,14 @@ FileChooser DialogFileChooser(QWidget* parent);
 ColourChooser DialogColourChooser(QWidget* parent);
 // A warning box titled "Kerfwright".
 MessageShower DialogMessageShower(QWidget* parent);
+
+// A message box titled "Kerfwright" whose text is always shown as written: file names, cutter
+// names and file contents in it are never read as markup. The caller owns the box.
+QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& text);
+// The same box shown modally; returns when it has been read.
+void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text);
+// A tool tip that shows text as written, even where it looks like markup.
+QString PlainToolTip(const QString& text);
 
 // Turns a filter list written as "Description|patterns|Description|patterns", patterns
 // separated by ';', into Qt's form "Description (p1 p2);;...". A parenthesised pattern list

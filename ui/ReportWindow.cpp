@@ -7,11 +7,11 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "model/ReportWriters.h"
+#include "project/SafeFiles.h"
 #include "ui/RasterImage.h"
 
 namespace kerf {
@@ -32,7 +32,7 @@ FileChooser ReportSaveDialog(QWidget* parent) {
 
 MessageShower ErrorBox(QWidget* parent) {
   QPointer<QWidget> owner(parent);
-  return [owner](const QString& text) { QMessageBox::critical(owner, "Kerfwright", text); };
+  return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Critical, text); };
 }
 
 }  // namespace
@@ -78,12 +78,9 @@ void ReportWindow::ShowReport(const CutReport& report) {
 }
 
 bool ReportWindow::SaveReport(const QString& path, std::string& error) const {
-  const std::string rtf = ReportAsRtf(report_);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size()) ||
-      !file.commit()) {
-    error = (path + ": " + file.errorString()).toStdString();
+  std::string reason;
+  if (!ReplaceFile(path.toStdString(), ReportAsRtf(report_), reason)) {
+    error = path.toStdString() + ": " + reason;
     return false;
   }
   return true;

@@ -14,6 +14,7 @@
 #include "project/PictureFile.h"
 #include "render/DefaultTexture.h"
 #include "render/JpegFile.h"
+#include "render/TextureImage.h"
 #include "ui/HelpKey.h"
 
 namespace kerf {
@@ -113,19 +114,14 @@ bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   const QFileInfo file(path);
   const std::string localPath = path.toStdString();
   Raster picture(1, 1);
-  bool loaded = false;
-  if (("." + file.suffix()).toUpper() == ".BMP") {
-    loaded = LoadPicture(localPath, picture, error);
-  } else {
-    loaded = DecodeJpegFile(localPath, picture, error);
-  }
-  if (!loaded) {
+  // The same reader and size limit as a photograph's texture.
+  if (!LoadTexturePicture(localPath, picture, error)) {
     return false;
   }
   picture_ = std::move(picture);
   builtIn_ = false;
   ShowPicture();
-  Image1->setToolTip("Texture = " + file.fileName());
+  Image1->setToolTip(PlainToolTip("Texture = " + file.fileName()));
   model_.TextureFile = localPath;
   emit textureChanged();
   return true;

@@ -138,7 +138,7 @@ TEST_F(CommandLine, CutWithAMissingCutterPaintsNothingAndIsReported) {
       "gone.ROU", "1\r\n1\r\n300\r\n100\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n1\r\n0\r\n0\r\n3\r\nGone.bmp\r\n4\r\n");
   const ProgramRun run = Run({"section", project, "-o", Path("gone.png"), "--tools", Path("no tools")});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.err.find("cut 1 uses cutter Gone.bmp"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("cut 1 uses cutter \"Gone.bmp\""), std::string::npos) << run.err;
   // Face 4 lays the 300-wide stock across the table (136 px) and stands its 100 upright (45 px).
   const Raster picture = Load(Path("gone.png"));
   int black = 0;

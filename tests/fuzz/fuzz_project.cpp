@@ -1,24 +1,30 @@
-// libFuzzer target: project files from arbitrary bytes, read, written back, applied and drawn.
+// libFuzzer target: project files from arbitrary bytes through the whole load path of a verb.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "model/CutReport.h"
 #include "model/Model.h"
+#include "model/Progress.h"
+#include "model/ReportWriters.h"
 #include "model/SectionRenderer.h"
+#include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
+#include "render/PlotOutline.h"
 
 namespace {
 
-// One small cutter, "A.bmp", so that cuts naming it are painted with arbitrary settings.
-kerf::TTool SmallCutter() {
-  kerf::TTool tool;
-  tool.Name = "A";
-  tool.FileName = "A.bmp";
-  tool.RowCount = 6;
-  for (int l = 1; l <= tool.RowCount; ++l) tool.Profile[static_cast<size_t>(l)] = 10.0f * l;
-  return tool;
+// The cutters supplied with the program, read once; the seed projects name them.
+const std::vector<kerf::TTool>& SuppliedCutters() {
+  static const std::vector<kerf::TTool> tools = [] {
+    kerf::NoProgress quiet;
+    kerf::CutterLibrary library = kerf::LoadCutterLibrary(KERF_DATA_DIR "/tools", quiet);
+    if (library.Tools.empty()) std::abort();  // the fuzzer would test nothing of the cutters
+    return library.Tools;
+  }();
+  return tools;
 }
 
 }  // namespace
@@ -31,16 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (read.Message.empty() || read.Line < 0) std::abort();
     return 0;
   }
+  if (read.Record.Cuts.size() > static_cast<size_t>(kerf::MaxProjectCuts)) std::abort();
 
   // Writing what was read and reading it again gives the same record, byte for byte.
   const std::string written = kerf::FormatProject(read.Record);
   const kerf::ProjectReadResult again = kerf::ParseProject(written);
   if (!again.Ok || kerf::FormatProject(again.Record) != written) std::abort();
 
-  // Opening applies the record and rebuilds the section with every stored setting.
+  // What the verbs do after reading: apply with the cutter library, measure every cut, trace
+  // the outline, and write the report as text and as RTF.
   kerf::Model model;
-  model.SetCutterLibrary({SmallCutter()});
+  model.SetCutterLibrary(SuppliedCutters());
   kerf::ApplyRecord(model, read.Record);
+  model.ProjectFileName = "fuzz.ROU";
   if (model.StockWidth < kerf::MinStockSize || model.StockWidth > kerf::MaxStockSize ||
       model.StockHeight < kerf::MinStockSize || model.StockHeight > kerf::MaxStockSize) {
     std::abort();
@@ -52,5 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!(figure >= 0.0f && figure <= 100.0f)) std::abort();
     }
   }
+  kerf::NoProgress quiet;
+  kerf::PlotOutline(model, quiet);
+  const kerf::CutReport report = kerf::BuildCutReport(model, "1/2/2026 12:00:00");
+  if (kerf::ReportAsText(report).empty() != (model.CutCount() == 0)) std::abort();
+  if (kerf::ReportAsRtf(report).rfind("{\\rtf1", 0) != 0) std::abort();
   return 0;
 }

@@ -177,7 +177,10 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"NegativeCount", Head + Lines({"-1", "3"}), 10, "negative"},
         Malformed{"CountTooLarge", Head + Lines({"2", "0", "0", "3", "A.bmp", "3"}), 10,
                   "2 cuts need 19 lines, but the file has only 15"},
-        Malformed{"HugeCount", Head + Lines({"2147483647", "3"}), 10, "2147483647 cuts need"},
+        Malformed{"HugeCount", Head + Lines({"2147483647", "3"}), 10, "more than 10000 cuts"},
+        Malformed{"JustAboveTheCutLimit", Head + Lines({"10001", "3"}), 10, "more than 10000 cuts"},
+        Malformed{"TerminalControlsQuoted", Lines({"\x1b]0;owned\x07\xc2\x9b" "2J\xff"}), 1,
+                  "\"?]0;owned??2J\xef\xbf\xbd\""},
         Malformed{"NoFaceOnTable", Head + Lines({"0"}), 11, "face on the table is missing"},
         Malformed{"FaceOnTable0", Head + Lines({"0", "0"}), 11, "face on the table is 0, expected 1 to 8"},
         Malformed{"FaceOnTable9", Head + Lines({"0", "9"}), 11, "is 9"},
@@ -191,6 +194,14 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"CountTooSmall", Head + Lines({"0", "3", "0", "3", "A.bmp", "3"}), 12, "after the last line"},
         Malformed{"CutsFitFaceMissing", Head + Lines({"1", "0", "0", "3", "A.bmp"}), 15, "face on the table is missing"}),
     [](const ::testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
+
+TEST(ProjectRead, TheCutLimitItselfIsAccepted) {
+  std::string text = Head + Lines({"10000"});
+  for (int k = 0; k < 10000; ++k) text += Lines({"0", "0", "3", "A.bmp"});
+  const ProjectReadResult r = ParseProject(text + Lines({"3"}));
+  ASSERT_TRUE(r.Ok) << r.Message;
+  EXPECT_EQ(r.Record.Cuts.size(), 10000u);
+}
 
 TEST(ProjectRead, BlankLinesAfterTheEndAreIgnored) {
   const ProjectReadResult r = ParseProject(std::string(StartupFile) + "\r\n\n");
