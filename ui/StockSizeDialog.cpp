@@ -14,6 +14,7 @@
 
 #include "model/LengthText.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
@@ -44,8 +45,7 @@ QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
 }  // namespace
 
 StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model) {
   setObjectName("Form5");
   setWindowTitle("Config");

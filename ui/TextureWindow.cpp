@@ -15,6 +15,7 @@
 #include "render/DefaultTexture.h"
 #include "render/JpegFile.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
@@ -55,8 +56,7 @@ QSpinBox* RepeatCounter(QWidget* parent, const char* name, const char* editName,
 }  // namespace
 
 TextureWindow::TextureWindow(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model),
       picture_(DefaultTexturePicture()),
       chooseFile_(DialogFileChooser(this)),

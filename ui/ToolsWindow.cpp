@@ -18,6 +18,7 @@
 #include "ui/ColourSwatch.h"
 #include "ui/CutListGlyphs.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
@@ -43,8 +44,7 @@ QString LengthText(int32_t hundredths, LengthUnit unit) {
 }  // namespace
 
 ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model),
       chooseColour_(DialogColourChooser(this)) {
   setObjectName("Form4");

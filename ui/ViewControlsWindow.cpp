@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
@@ -41,8 +42,7 @@ constexpr SliderSetting Sliders[] = {
 }  // namespace
 
 ViewControlsWindow::ViewControlsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QWidget(parent, ToolWindowFlags) {
   setObjectName("Form3");
   setWindowTitle("View Controls");
   SetHelpContext(this, HelpContext);
