@@ -14,6 +14,7 @@
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
 #include "render/PlotOutline.h"
+#include "render/Scene.h"
 #include "ui/AboutWindow.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileWindow.h"
@@ -96,14 +97,8 @@ void Desktop::Start() {
   model_.StockWidth = 200;
   model_.StockHeight = 200;
   ViewPanel* view = main_->Panel1();
-  view->SetSceneFiller([this](SceneParams& scene) {
-    viewControls_->FillScene(scene);
-    texture_->FillScene(scene);
-    scene.Wood = model_.WoodColour;
-    scene.Clear = {ColourRed(model_.BackgroundSwatch) / 255.0f,
-                   ColourGreen(model_.BackgroundSwatch) / 255.0f,
-                   ColourBlue(model_.BackgroundSwatch) / 255.0f, 1.0f};
-  });
+  view->SetSceneFiller(
+      [this](SceneParams& scene) { scene = MakeSceneParams(viewControls_->Positions(), model_); });
   view->SetRotationSliders(viewControls_->RotateXSlider(), viewControls_->RotateYSlider());
   connect(texture_.get(), &TextureWindow::textureChanged, this, [this] {
     SuspendFrames();

@@ -147,12 +147,6 @@ void TextureWindow::Image1Click() {
   }
 }
 
-void TextureWindow::FillScene(SceneParams& scene) const {
-  scene.TextureMap = CheckBox2->isChecked();
-  scene.RepeatV = updVert->value();
-  scene.RepeatH = updHoriz->value();
-}
-
 void TextureWindow::SyncFromModel() {
   CheckBox2->setChecked(model_.TextureMap);
   updVert->setValue(model_.TextureRepeatV);

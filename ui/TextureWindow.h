@@ -30,8 +30,6 @@ class TextureWindow : public QWidget {
   // The picture the moulding texture is made from (the built-in wood grain until a file loads).
   const Raster& TexturePicture() const { return picture_; }
 
-  // Texture mapping and the repeat counts as the next frame draws them.
-  void FillScene(SceneParams& scene) const;
   // Shows the model's texture settings (after a project is opened).
   void SyncFromModel();
 

@@ -17,8 +17,8 @@ class ViewControlsWindow : public QWidget {
  public:
   explicit ViewControlsWindow(QWidget* parent = nullptr);
 
-  // Camera, turns, shifts, light levels and Solid as the next frame draws them.
-  void FillScene(SceneParams& scene) const;
+  // The sliders and Solid as they stand; MakeSceneParams turns them into a frame.
+  ViewControlPositions Positions() const;
 
   // "Home View": head-on, centred and filled; zoom and light levels stay.
   void Button3Click();
