@@ -3,7 +3,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +18,6 @@
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 60;
 
 QSlider* StockSlider(QWidget* parent, const char* name) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -49,7 +47,7 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
       model_(model) {
   setObjectName("Form5");
   setWindowTitle("Config");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);
 
   Label2 = new QLabel("Height", this);
@@ -142,14 +140,6 @@ void StockSizeDialog::RadioGroup1Click() {
   emit unitChanged();
   trkHeightChange();
   trkWidthChange();
-}
-
-void StockSizeDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kerf

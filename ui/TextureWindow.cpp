@@ -2,10 +2,10 @@
 #include "ui/TextureWindow.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -20,7 +20,6 @@
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 40;
 constexpr int MinRepeat = 1;
 constexpr int MaxRepeat = 10;
 
@@ -63,7 +62,7 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
       showMessage_(DialogMessageShower(this)) {
   setObjectName("Form8");
   setWindowTitle("Texture");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::Texture);
 
   Label8 = new QLabel("Texture", this);
   Label8->setObjectName("Label8");
@@ -162,14 +161,6 @@ bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void TextureWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kerf

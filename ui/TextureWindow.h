@@ -45,10 +45,8 @@ class TextureWindow : public QWidget {
  signals:
   // TexturePicture() holds a new picture: the owner rebuilds the moulding texture from it.
   void textureChanged();
-  void helpRequested(int context);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -13,7 +12,6 @@
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 30;
 
 struct SliderSetting {
   const char* name;
@@ -49,7 +47,7 @@ ViewControlsWindow::ViewControlsWindow(QWidget* parent)
     : QWidget(parent, ToolWindowFlags) {
   setObjectName("Form3");
   setWindowTitle("View Controls");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::ViewControls);
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
@@ -115,14 +113,6 @@ ViewControlPositions ViewControlsWindow::Positions() const {
   p.Highlight = trkSLight->value();
   p.Solid = CheckBox1->isChecked();
   return p;
-}
-
-void ViewControlsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kerf

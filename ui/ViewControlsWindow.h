@@ -27,12 +27,6 @@ class ViewControlsWindow : public QWidget {
   QSlider* RotateXSlider() const { return trkX; }
   QSlider* RotateYSlider() const { return TrkY; }
 
- signals:
-  void helpRequested(int context);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   QSlider* trkZoom = nullptr;
   QSlider* trkX = nullptr;
