@@ -50,21 +50,24 @@ std::string WholeNumberProblem(const std::string& valueName, const std::string& 
   return ParseInteger(text, number) ? "" : "needs a whole number for " + valueName + ", not '" + text + "'";
 }
 
-CLI::Validator WholeNumberBetween(std::string& problem, const std::string& valueName, int minimum, int maximum) {
+CLI::Validator WholeNumberBetween(std::string& problem, const std::string& valueName, int minimum,
+                                  int maximum) {
   return Refusing(
       problem,
       [=](const std::string& text) {
         int number = 0;
         std::string why = WholeNumberProblem(valueName, text, number);
         if (why.empty() && (number < minimum || number > maximum)) {
-          why = "must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ", not " + text;
+          why = "must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ", not " +
+                text;
         }
         return why;
       },
       "[" + std::to_string(minimum) + ".." + (maximum == INT_MAX ? "" : std::to_string(maximum)) + "]");
 }
 
-CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueName, std::vector<int> allowed) {
+CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueName,
+                                std::vector<int> allowed) {
   std::string description;
   for (int a : allowed) description += (description.empty() ? "{" : ",") + std::to_string(a);
   return Refusing(
@@ -82,7 +85,8 @@ CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueNa
 
 CLI::Validator NonEmpty(std::string& problem, const std::string& valueName) {
   return Refusing(
-      problem, [=](const std::string& text) { return text.empty() ? "needs a non-empty " + valueName : ""; }, "");
+      problem, [=](const std::string& text) { return text.empty() ? "needs a non-empty " + valueName : ""; },
+      "");
 }
 
 }  // namespace
@@ -126,8 +130,8 @@ void OptionParser::Positionals(const std::string& name, std::vector<std::string>
   restMinimum_ = minimum;
 }
 
-OptionParser::Option& OptionParser::Add(std::initializer_list<const char*> names, const std::string& valueName,
-                                        Kind kind, const char* help) {
+OptionParser::Option& OptionParser::Add(std::initializer_list<const char*> names,
+                                        const std::string& valueName, Kind kind, const char* help) {
   Option& o = options_.emplace_back();
   o.names.assign(names.begin(), names.end());
   o.valueName = valueName;
@@ -155,15 +159,15 @@ void OptionParser::Text(std::initializer_list<const char*> names, const std::str
   app_->get_option(o.names.front())->check(NonEmpty(o.problem, valueName));
 }
 
-void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
-                           int minimum, int maximum, const char* help) {
+void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName,
+                           int& target, int minimum, int maximum, const char* help) {
   Option& o = Add(names, valueName, Kind::Integer, help);
   o.integer = &target;
   app_->get_option(o.names.front())->check(WholeNumberBetween(o.problem, valueName, minimum, maximum));
 }
 
-void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
-                           std::vector<int> allowed, const char* help) {
+void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName,
+                           int& target, std::vector<int> allowed, const char* help) {
   Option& o = Add(names, valueName, Kind::Integer, help);
   o.integer = &target;
   app_->get_option(o.names.front())->check(WholeNumberOneOf(o.problem, valueName, std::move(allowed)));
@@ -223,8 +227,10 @@ bool OptionParser::CheckSpelling(bool valueMissing) {
     if (!option || !LooksLikeOption(word)) continue;
     const std::string name = word.substr(0, eq);
     if (eq != std::string::npos && option->kind == Kind::Flag) return Fail(name + " takes no value");
-    if (eq + 1 == word.size() && option->kind == Kind::Text) return Fail(name + " needs a non-empty " + option->valueName);
-    if (eq + 1 == word.size()) return Fail(name + " needs a whole number for " + option->valueName + ", not ''");
+    if (eq + 1 == word.size() && option->kind == Kind::Text)
+      return Fail(name + " needs a non-empty " + option->valueName);
+    if (eq + 1 == word.size())
+      return Fail(name + " needs a whole number for " + option->valueName + ", not ''");
     if (valueMissing && eq == std::string::npos && option->kind != Kind::Flag && i + 1 == args_.size()) {
       return Fail(name + " needs a value (" + option->valueName + ")");
     }
@@ -259,7 +265,8 @@ bool OptionParser::Parse(const CommandArgs& args) {
   }
 
   for (const std::string& word : app_->remaining()) {
-    if (LooksLikeOption(word) && word != "--") return Fail("unknown option '" + word.substr(0, word.find('=')) + "'");
+    if (LooksLikeOption(word) && word != "--")
+      return Fail("unknown option '" + word.substr(0, word.find('=')) + "'");
   }
   for (Option& o : options_) {
     const size_t count = app_->get_option(o.names.front())->count();

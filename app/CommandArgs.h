@@ -50,8 +50,8 @@ class OptionParser {
   void Flag(std::initializer_list<const char*> names, bool& target, const char* help = "");
   void Text(std::initializer_list<const char*> names, const std::string& valueName, std::string& target,
             bool required = false, const char* help = "");
-  void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target, int minimum,
-               int maximum, const char* help = "");
+  void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
+               int minimum, int maximum, const char* help = "");
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
                std::vector<int> allowed, const char* help = "");
 
@@ -84,7 +84,8 @@ class OptionParser {
     bool optional;
   };
 
-  Option& Add(std::initializer_list<const char*> names, const std::string& valueName, Kind kind, const char* help);
+  Option& Add(std::initializer_list<const char*> names, const std::string& valueName, Kind kind,
+              const char* help);
   const Option* Find(const std::string& name) const;
   std::string Spelled(const Option& option) const;
   bool Take(Option& option);

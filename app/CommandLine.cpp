@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "KerfwrightVersion.h"
 #include "app/Commands.h"
 #include "app/DesktopProgram.h"
 #include "app/VerbHelp.h"
-#include "KerfwrightVersion.h"
 
 namespace kerf {
 

@@ -10,7 +10,8 @@ namespace kerf {
 namespace {
 
 constexpr VerbHelp Verbs[] = {
-    {"section", "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter N]]",
+    {"section",
+     "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter N]]",
      "writes the section picture",
      "Loads the cutter library and the project as Open does, then writes by default the 500 x 500\n"
      "measured section: material black, everything else white. With --preview it writes the\n"
@@ -24,11 +25,13 @@ constexpr VerbHelp Verbs[] = {
      "Prints the lines the Report window shows: a header with the project and the local date and\n"
      "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
      "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"},
-    {"check", "PROJECT.ROU... [--tools DIR]", "judges projects; the exit status says whether any cut is Danger",
+    {"check", "PROJECT.ROU... [--tools DIR]",
+     "judges projects; the exit status says whether any cut is Danger",
      "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
      "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
      "is Danger; 2: a project could not be read (the others are still checked).\n"},
-    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [view options]", "renders the 3-D view to a picture",
+    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [view options]",
+     "renders the 3-D view to a picture",
      "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
      "software renderer will do); without it the exit status is 2.\n"},
@@ -52,7 +55,8 @@ class Formatter : public CLI::Formatter {
     if (!verb) return "Usage: kerfwright " + app->get_name() + "\n";
     std::string summary = verb->summary;
     summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
-    std::string out = "Usage: kerfwright " + app->get_name() + " " + verb->synopsis + "\n\n" + summary + ".\n";
+    std::string out =
+        "Usage: kerfwright " + app->get_name() + " " + verb->synopsis + "\n\n" + summary + ".\n";
     if (*verb->details) out += "\n" + std::string(verb->details);
     return out;
   }

@@ -50,7 +50,8 @@ Raster DifferencePicture(const Raster& actual, const Raster& expected) {
   Raster diff(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const bool inBoth = x < actual.Width() && y < actual.Height() && x < expected.Width() && y < expected.Height();
+      const bool inBoth =
+          x < actual.Width() && y < actual.Height() && x < expected.Width() && y < expected.Height();
       const int d = inBoth ? test::ChannelDifference(actual.Pixel(x, y), expected.Pixel(x, y)) : 255;
       diff.SetPixel(x, y, d == 0 ? White : MakeColour(255, 160 - std::min(d, 160), 160 - std::min(d, 160)));
     }
@@ -61,7 +62,8 @@ Raster DifferencePicture(const Raster& actual, const Raster& expected) {
 class GoldenPictures : public test::TempFolder {
  protected:
   // Runs a verb that writes a picture to the path after -o and compares it with NAME.png.
-  void ExpectGolden(const std::string& name, std::vector<std::string> args, test::PictureTolerance tolerance = {}) {
+  void ExpectGolden(const std::string& name, std::vector<std::string> args,
+                    test::PictureTolerance tolerance = {}) {
     const std::string output = Path(name + ".png");
     args.insert(args.end(), {"-o", output});
     const ProgramRun run = test::RunProgram(args, dir_.string());
@@ -102,19 +104,20 @@ class GoldenPictures : public test::TempFolder {
 TEST_F(GoldenPictures, Sections) {
   ExpectGolden("section-startup", {"section", Write("startup.ROU", test::StartupProject)});
   ExpectGolden("section-cove", {"section", CoveProject()});
-  ExpectGolden("preview-cove", {"section", CoveProject(), "--preview", "--zoom", "2", "--fence", "20",
-                                "--height", "40"});
+  ExpectGolden("preview-cove",
+               {"section", CoveProject(), "--preview", "--zoom", "2", "--fence", "20", "--height", "40"});
 }
 
 TEST_F(GoldenPictures, Photographs) {
-  ExpectGolden("photo-startup", {"photo", Write("startup.ROU", test::StartupProject), "--width", "320",
-                                 "--height", "240"},
+  ExpectGolden("photo-startup",
+               {"photo", Write("startup.ROU", test::StartupProject), "--width", "320", "--height", "240"},
                PhotoTolerance);
-  ExpectGolden("photo-cove-turned", {"photo", CoveProject(), "--width", "320", "--height", "240", "--rotate-x",
-                                     "20", "--rotate-y", "30"},
-               PhotoTolerance);
-  ExpectGolden("photo-cove-wire", {"photo", CoveProject(), "--width", "320", "--height", "240", "--zoom", "30",
-                                   "--wire"},
+  ExpectGolden(
+      "photo-cove-turned",
+      {"photo", CoveProject(), "--width", "320", "--height", "240", "--rotate-x", "20", "--rotate-y", "30"},
+      PhotoTolerance);
+  ExpectGolden("photo-cove-wire",
+               {"photo", CoveProject(), "--width", "320", "--height", "240", "--zoom", "30", "--wire"},
                PhotoTolerance);
 }
 

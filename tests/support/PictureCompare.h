@@ -11,15 +11,16 @@
 namespace kerf::test {
 
 struct PictureTolerance {
-  int channel = 0;               // largest difference of a red, green or blue value that still matches
-  double differingShare = 0.0;   // share of pixels (0..1) allowed to differ by more than that
+  int channel = 0;              // largest difference of a red, green or blue value that still matches
+  double differingShare = 0.0;  // share of pixels (0..1) allowed to differ by more than that
 };
 
 // The largest difference of the red, green and blue values of two colours.
 inline int ChannelDifference(Colour a, Colour b) {
   int largest = 0;
   for (int shift : {0, 8, 16}) {
-    largest = std::max(largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    largest = std::max(
+        largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
   }
   return largest;
 }
@@ -40,7 +41,8 @@ inline ::testing::AssertionResult SamePicture(const Raster& actual, const Raster
   int firstX = -1, firstY = -1;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      if (ChannelDifference(actual.Pixel(x, y), expected.Pixel(x, y)) > tolerance.channel && differing++ == 0) {
+      if (ChannelDifference(actual.Pixel(x, y), expected.Pixel(x, y)) > tolerance.channel &&
+          differing++ == 0) {
         firstX = x;
         firstY = y;
       }
@@ -48,8 +50,8 @@ inline ::testing::AssertionResult SamePicture(const Raster& actual, const Raster
   }
   const double allowed = tolerance.differingShare * width * height;
   if (differing <= allowed) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differing << " pixels differ, first at (" << firstX << ", " << firstY
-                                       << ")";
+  return ::testing::AssertionFailure()
+         << differing << " pixels differ, first at (" << firstX << ", " << firstY << ")";
 }
 
 }  // namespace kerf::test
