@@ -12,7 +12,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 # that moment cannot connect (parallel ctest runs hit it).
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data clean
+.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data regenerate-golden clean
 
 all: build
 
@@ -56,6 +56,10 @@ package: build
 
 regenerate-data: build
 	cmake --build $(BUILD) --target regenerate-data
+
+# Rewrites tests/golden/*.png from the current program after an intended change of the drawing.
+regenerate-golden: build
+	KERF_REGENERATE=1 $(XVFB) $(BUILD)/bin/kerf_app_tests --gtest_filter='GoldenPictures.*'
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

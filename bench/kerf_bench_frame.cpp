@@ -14,6 +14,7 @@
 #include "render/DefaultTexture.h"
 #include "render/GLApi.h"
 #include "render/HeadlessContext.h"
+#include "render/HeapTuning.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
 #include "render/TextureImage.h"
@@ -178,6 +179,7 @@ BENCHMARK(FrameAfterRebuild)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
+  TuneHeapForFrames();  // as the program does
   benchmark::Initialize(&argc, argv);
   std::string why;
   if (auto r = gl::LoadOpenGL(); !r.Ok) {

@@ -12,7 +12,7 @@ namespace {
 // The help file is a few hundred kilobytes; a larger one is not read.
 constexpr size_t MaxHelpFileBytes = size_t{16} << 20;
 
-bool ParseTopicLine(const std::string& line, HelpTopic& topic) {
+bool ParseTopicLine(const std::string& line, HelpPage& topic) {
   static const std::string marker = "@topic ";
   if (line.compare(0, marker.size(), marker) != 0) return false;
   std::istringstream in(line.substr(marker.size()));
@@ -33,7 +33,7 @@ HelpFile ParseHelpText(const std::string& text) {
   HelpFile file;
   std::istringstream in(text);
   std::string line;
-  HelpTopic topic;
+  HelpPage topic;
   bool inTopic = false;
   auto finish = [&] {
     if (inTopic) file.Topics[topic.Context] = topic;
@@ -41,7 +41,7 @@ HelpFile ParseHelpText(const std::string& text) {
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.compare(0, 2, "@#") == 0) continue;
-    HelpTopic next;
+    HelpPage next;
     if (ParseTopicLine(line, next)) {
       finish();
       topic = next;
