@@ -47,12 +47,9 @@ int CheckCommand(const CommandArgs& args) {
   std::vector<std::string> projects;
   std::string tools;
   OptionParser parser("check");
-  parser.Positionals("PROJECT.ROU", projects, 1);
-  parser.Text({"--tools"}, "DIR", tools);
-  if (!parser.Parse(args)) {
-    PrintUsageError(parser);
-    return ExitUnreadable;
-  }
+  parser.Positionals("PROJECT.ROU", projects, 1, "the project files");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);  // 0 after --help, else 2 (ExitUnreadable)
 
   // The library is read once; every project starts from a fresh model holding it.
   Model library;

@@ -14,6 +14,7 @@
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
 #include "render/PlotOutline.h"
+#include "render/Scene.h"
 #include "ui/AboutWindow.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileWindow.h"
@@ -77,16 +78,14 @@ Desktop::~Desktop() {
 
 void Desktop::Start() {
   help_ = std::make_unique<HelpViewer>(options_.Paths.HelpFile);
-  helpKeys_ = std::make_unique<HelpKeyFilter>([this](int context) { ShowHelp(context); });
+  helpKeys_ = std::make_unique<HelpKeyFilter>([this](HelpTopic topic) { ShowHelp(topic); });
   qApp->installEventFilter(helpKeys_.get());
 
   progress_ = std::make_unique<ProgressWindow>();
   profile_ = std::make_unique<ProfileWindow>(model_);
   connect(profile_.get(), &ProfileWindow::cutMade, this, &Desktop::RebuildAndRefresh);
   viewControls_ = std::make_unique<ViewControlsWindow>();
-  connect(viewControls_.get(), &ViewControlsWindow::helpRequested, this, &Desktop::ShowHelp);
   texture_ = std::make_unique<TextureWindow>(model_);
-  connect(texture_.get(), &TextureWindow::helpRequested, this, &Desktop::ShowHelp);
   report_ = std::make_unique<ReportWindow>();
 
   // The main window: project name, cutter library, the view and its scene.
@@ -96,14 +95,8 @@ void Desktop::Start() {
   model_.StockWidth = 200;
   model_.StockHeight = 200;
   ViewPanel* view = main_->Panel1();
-  view->SetSceneFiller([this](SceneParams& scene) {
-    viewControls_->FillScene(scene);
-    texture_->FillScene(scene);
-    scene.Wood = model_.WoodColour;
-    scene.Clear = {ColourRed(model_.BackgroundSwatch) / 255.0f,
-                   ColourGreen(model_.BackgroundSwatch) / 255.0f,
-                   ColourBlue(model_.BackgroundSwatch) / 255.0f, 1.0f};
-  });
+  view->SetSceneFiller(
+      [this](SceneParams& scene) { scene = MakeSceneParams(viewControls_->Positions(), model_); });
   view->SetRotationSliders(viewControls_->RotateXSlider(), viewControls_->RotateYSlider());
   connect(texture_.get(), &TextureWindow::textureChanged, this, [this] {
     SuspendFrames();
@@ -144,7 +137,6 @@ void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::reportRequested, main_.get(), &MainWindow::CutReport1Click);
   connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->Panel1(),
           qOverload<>(&QWidget::update));
-  connect(tools_.get(), &ToolsWindow::helpRequested, this, &Desktop::ShowHelp);
 }
 
 void Desktop::ConnectConfig() {
@@ -156,7 +148,6 @@ void Desktop::ConnectConfig() {
   });
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(),
           &ToolsWindow::RefreshCutGrid);
-  connect(config_.get(), &StockSizeDialog::helpRequested, this, &Desktop::ShowHelp);
 }
 
 void Desktop::LoadCutterLibrary() {
@@ -250,8 +241,8 @@ void Desktop::ShowMessage(const QString& text) {
   box->show();
 }
 
-void Desktop::ShowHelp(int context) {
-  if (help_) help_->ShowTopic(context);
+void Desktop::ShowHelp(HelpTopic topic) {
+  if (help_) help_->ShowTopic(static_cast<int>(topic));
 }
 
 void Desktop::StopFrames() {

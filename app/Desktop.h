@@ -10,11 +10,11 @@
 #include "model/Model.h"
 #include "project/CutterLibrary.h"
 #include "ui/Choosers.h"
+#include "ui/HelpKey.h"
 
 namespace kerf {
 
 class AboutWindow;
-class HelpKeyFilter;
 class HelpViewer;
 class MainWindow;
 class PhotographAction;
@@ -77,7 +77,7 @@ class Desktop : public QObject {
   // PlotOutline, then the cut grid: after every change of the cut list.
   void RebuildAndRefresh();
   // Help window on a context number of the help file.
-  void ShowHelp(int context);
+  void ShowHelp(HelpTopic topic);
   // The frame loop stops for good (the main window closes).
   void StopFrames();
   void SuspendFrames();

@@ -7,6 +7,7 @@
 
 #include "app/Desktop.h"
 #include "app/ViewPanel.h"
+#include "KerfwrightVersion.h"
 #include "model/Model.h"
 #include "render/GLApi.h"
 
@@ -38,7 +39,7 @@ int RunDesktopProgram(int argc, char** argv, const std::string& projectToOpen) {
   ViewPanel::SetDefaultSurfaceFormat();  // before the application object
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kerfwright");
-  QApplication::setApplicationVersion(KERF_VERSION);
+  QApplication::setApplicationVersion(KERF_VERSION_TEXT);
 
   int status = 0;
   {

@@ -14,7 +14,7 @@ namespace kerf {
 
 namespace {
 
-bool ParseTopicLine(const std::string& line, HelpTopic& topic) {
+bool ParseTopicLine(const std::string& line, HelpPage& topic) {
   static const std::string marker = "@topic ";
   if (line.compare(0, marker.size(), marker) != 0) return false;
   std::istringstream in(line.substr(marker.size()));
@@ -35,7 +35,7 @@ HelpFile ParseHelpText(const std::string& text) {
   HelpFile file;
   std::istringstream in(text);
   std::string line;
-  HelpTopic topic;
+  HelpPage topic;
   bool inTopic = false;
   auto finish = [&] {
     if (inTopic) file.Topics[topic.Context] = topic;
@@ -43,7 +43,7 @@ HelpFile ParseHelpText(const std::string& text) {
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.compare(0, 2, "@#") == 0) continue;
-    HelpTopic next;
+    HelpPage next;
     if (ParseTopicLine(line, next)) {
       finish();
       topic = next;

@@ -12,14 +12,14 @@ namespace kerf {
 // The file is UTF-8 text. A line "@topic N Title" starts the topic of context N; the lines up
 // to the next such line are its body, written in Markdown. Links of the form "help:N" lead to
 // other topics. Lines before the first topic and lines starting with "@#" are comments.
-struct HelpTopic {
+struct HelpPage {
   int Context = 0;
   std::string Title;
   std::string Body;  // Markdown
 };
 
 struct HelpFile {
-  std::map<int, HelpTopic> Topics;
+  std::map<int, HelpPage> Topics;
   std::string Error;  // why the file could not be read; empty when it was
 };
 

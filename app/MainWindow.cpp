@@ -30,7 +30,7 @@ MainWindow::MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* p
   setCentralWidget(panel1_);
   BuildStatusBar();
   BuildMenus();
-  SetHelpContext(this, 10);
+  SetHelpTopic(this, HelpTopic::MainWindow);
 }
 
 void MainWindow::BuildStatusBar() {

@@ -136,6 +136,6 @@ void MainWindow::About1Click() {
   if (AboutWindow* about = desktop_.About()) about->exec();
 }
 
-void MainWindow::Contents1Click() { desktop_.ShowHelp(0); }
+void MainWindow::Contents1Click() { desktop_.ShowHelp(HelpTopic::Contents); }
 
 }  // namespace kerf

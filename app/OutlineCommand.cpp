@@ -15,12 +15,9 @@ namespace kerf {
 int OutlineCommand(const CommandArgs& args) {
   std::string project, tools;
   OptionParser parser("outline");
-  parser.Positional("PROJECT.ROU", project);
-  parser.Text({"--tools"}, "DIR", tools);
-  if (!parser.Parse(args)) {
-    PrintUsageError(parser);
-    return 2;
-  }
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;

@@ -80,26 +80,23 @@ int PhotoCommand(const CommandArgs& args) {
   bool wire = false;
 
   OptionParser parser("photo");
-  parser.Positional("PROJECT.ROU", project);
-  parser.Text({"-o", "--output"}, "IMAGE", output, true);
-  parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth);
-  parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight);
-  parser.Integer({"--zoom"}, "N", view.Zoom, 1, 200);
-  parser.Integer({"--rotate-x"}, "A", view.RotateX, 0, 359);
-  parser.Integer({"--rotate-y"}, "B", view.RotateY, 0, 359);
-  parser.Integer({"--rotate-z"}, "C", view.RotateZ, 0, 359);
-  parser.Integer({"--shift-x"}, "X", view.ShiftX, -50, 50);
-  parser.Integer({"--shift-y"}, "Y", view.ShiftY, -50, 50);
-  parser.Integer({"--ambient"}, "A", view.Ambient, 0, 100);
-  parser.Integer({"--diffuse"}, "D", view.Diffuse, 0, 100);
-  parser.Integer({"--specular"}, "S", view.Highlight, 0, 100);
-  parser.Flag({"--wire"}, wire);
-  parser.Text({"--background"}, "RRGGBB", background);
-  parser.Text({"--tools"}, "DIR", tools);
-  if (!parser.Parse(args)) {
-    PrintUsageError(parser);
-    return 2;
-  }
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"-o", "--output"}, "IMAGE", output, true, "the picture to write");
+  parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth, "picture width in pixels (default 800)");
+  parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight, "picture height in pixels (default 600)");
+  parser.Integer({"--zoom"}, "N", view.Zoom, ZoomRange.Min, ZoomRange.Max, "eye distance in tenths of a scene unit (default 70)");
+  parser.Integer({"--rotate-x"}, "A", view.RotateX, TurnRange.Min, TurnRange.Max, "turn about the X axis in degrees (default 0)");
+  parser.Integer({"--rotate-y"}, "B", view.RotateY, TurnRange.Min, TurnRange.Max, "turn about the Y axis in degrees (default 0)");
+  parser.Integer({"--rotate-z"}, "C", view.RotateZ, TurnRange.Min, TurnRange.Max, "turn about the Z axis in degrees (default 0)");
+  parser.Integer({"--shift-x"}, "X", view.ShiftX, ShiftRange.Min, ShiftRange.Max, "sideways shift in tenths (default 0)");
+  parser.Integer({"--shift-y"}, "Y", view.ShiftY, ShiftRange.Min, ShiftRange.Max, "upward shift in tenths (default 0)");
+  parser.Integer({"--ambient"}, "A", view.Ambient, LightRange.Min, LightRange.Max, "ambient light level (default 20)");
+  parser.Integer({"--diffuse"}, "D", view.Diffuse, LightRange.Min, LightRange.Max, "diffuse light level (default 70)");
+  parser.Integer({"--specular"}, "S", view.Highlight, LightRange.Min, LightRange.Max, "specular light level (default 5)");
+  parser.Flag({"--wire"}, wire, "wire frame instead of solid faces");
+  parser.Text({"--background"}, "RRGGBB", background, false, "clear colour in hexadecimal (default black)");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);
   Colour backgroundColour = Black;
   if (parser.Given("--background") && !ParseBackground(background, backgroundColour)) {
     std::fprintf(stderr, "kerfwright photo: --background must be six hex digits RRGGBB, not '%s'\n",

@@ -40,13 +40,10 @@ int ReportCommand(const CommandArgs& args) {
   std::string project, tools;
   bool metric = false;
   OptionParser parser("report");
-  parser.Positional("PROJECT.ROU", project);
-  parser.Text({"--tools"}, "DIR", tools);
-  parser.Flag({"--metric"}, metric);
-  if (!parser.Parse(args)) {
-    PrintUsageError(parser);
-    return 2;
-  }
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  parser.Flag({"--metric"}, metric, "lengths in millimetres");
+  if (!parser.Parse(args)) return UsageExit(parser);
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;

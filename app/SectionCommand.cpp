@@ -1,4 +1,5 @@
 // kerfwright section: writes the measured section or the Profile window picture of a project.
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -26,18 +27,15 @@ int SectionCommand(const CommandArgs& args) {
   int zoom = 1, fence = 0, height = 0, cutter = 0;
 
   OptionParser parser("section");
-  parser.Positional("PROJECT.ROU", project);
-  parser.Text({"-o", "--output"}, "IMAGE", output, true);
-  parser.Text({"--tools"}, "DIR", tools);
-  parser.Flag({"--preview"}, preview);
-  parser.Integer({"--zoom"}, "Z", zoom, {1, 2, 4});
-  parser.Integer({"--fence"}, "F", fence, MinFence, MaxFence);
-  parser.Integer({"--height"}, "H", height, MinHeight, MaxHeight);
-  parser.Integer({"--cutter"}, "N", cutter, 1, 1 << 30);
-  if (!parser.Parse(args)) {
-    PrintUsageError(parser);
-    return 2;
-  }
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"-o", "--output"}, "IMAGE", output, true, "the picture to write");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  parser.Flag({"--preview"}, preview, "the Profile window picture instead of the measured section");
+  parser.Integer({"--zoom"}, "Z", zoom, {1, 2, 4}, "magnification (default 1)");
+  parser.Integer({"--fence"}, "F", fence, MinFence, MaxFence, "fence position in hundredths of an inch (default 0)");
+  parser.Integer({"--height"}, "H", height, MinHeight, MaxHeight, "cutter height in hundredths of an inch (default 0)");
+  parser.Integer({"--cutter"}, "N", cutter, 1, INT_MAX, "number of the cutter in the library (default: the project's)");
+  if (!parser.Parse(args)) return UsageExit(parser);
   for (const char* option : {"--zoom", "--fence", "--height", "--cutter"}) {
     if (!preview && parser.Given(option)) {
       std::fprintf(stderr, "kerfwright section: %s works only with --preview\n", option);

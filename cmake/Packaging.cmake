@@ -19,7 +19,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
-set(KERF_PACKAGE_MAINTAINER "Kerfwright maintainers <maintainers@users.noreply.c-seed-68bfb41b.example>"
+# The project, not whoever built the package, answers for it.
+set(KERF_PACKAGE_MAINTAINER "Kerfwright developers <developers@kerfwright.example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KERF_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

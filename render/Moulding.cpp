@@ -1,10 +1,6 @@
 // Drawing the moulding: tessellated end faces and one strip of quadrilaterals per side segment.
 #include "render/Moulding.h"
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include <algorithm>
 #include <deque>
 
@@ -213,25 +209,10 @@ void DisableTexture(const MouldingParams& params) {
   }
 }
 
-// A frame of a long moulding has the software renderer bin some hundred thousand triangles:
-// tens of megabytes of heap taken and given back every frame. With the C library's default
-// trim threshold the freed top of the heap went back to the system each time and had to be
-// faulted in again on the next frame, which cost more than lighting the vertices. Keeping up
-// to this much free heap lets one frame reuse the last one's pages.
-constexpr int KeptFreeHeap = 64 * 1024 * 1024;
-
-void KeepFreedFrameMemory() {
-#if defined(__GLIBC__)
-  static const bool kept = mallopt(M_TRIM_THRESHOLD, KeptFreeHeap) == 1;
-  (void)kept;
-#endif
-}
-
 }  // namespace
 
 void DrawMoulding(const MouldingParams& params) {
   if (!Drawable(params)) return;
-  KeepFreedFrameMemory();
   EnableTexture(params);
   SetFaceColour(params);
   BeginMouldingSpace();
@@ -343,7 +324,6 @@ void PointArraysAt(const Vertex* vertices) {
 
 void CompiledMoulding::Draw(const MouldingParams& params) {
   if (!Drawable(params)) return;
-  KeepFreedFrameMemory();
   // Outlined polygons show how the sides are split: the quadrilaterals of the direct drawing
   // draw their four edges only, the prepared triangles would add the diagonals. Wire frames go
   // the direct way; the prepared geometry stays for the next solid frame.

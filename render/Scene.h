@@ -10,18 +10,8 @@
 
 namespace kerf {
 
-// The positions of the View Controls window's sliders and its "Solid" switch; the defaults
-// are the window's initial positions.
-struct ViewControlPositions {
-  int Zoom = 70;  // 1..200
-  int RotateX = 0, RotateY = 0, RotateZ = 0;  // 0..359
-  int ShiftX = 0, ShiftY = 0;                 // -50..50
-  int Ambient = 20, Diffuse = 70, Highlight = 5;  // 0..100
-  bool Solid = true;
-};
-
 // The frame's parameters from the view controls and the model's wood colour, background and
-// texture settings.
+// texture settings: the one way both the desktop's view and the photo verb make a frame.
 SceneParams MakeSceneParams(const ViewControlPositions& view, const Model& model);
 
 // The scene of one rendering context: its light and the compiled moulding. Every call needs

@@ -24,4 +24,23 @@ struct SceneParams {
   std::array<float, 4> Clear{0, 0, 0, 0};
 };
 
+// The ranges of the View Controls window's sliders, which the photo verb's options share.
+struct ViewRange {
+  int Min, Max;
+};
+inline constexpr ViewRange ZoomRange{1, 200};    // eye distance in tenths of a scene unit
+inline constexpr ViewRange TurnRange{0, 359};    // degrees
+inline constexpr ViewRange ShiftRange{-50, 50};  // tenths of a scene unit
+inline constexpr ViewRange LightRange{0, 100};   // percent
+
+// The positions of the View Controls window's sliders and its "Solid" switch; the defaults
+// are the window's initial positions.
+struct ViewControlPositions {
+  int Zoom = 70;
+  int RotateX = 0, RotateY = 0, RotateZ = 0;
+  int ShiftX = 0, ShiftY = 0;
+  int Ambient = 20, Diffuse = 70, Highlight = 5;
+  bool Solid = true;
+};
+
 }  // namespace kerf

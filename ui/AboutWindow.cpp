@@ -161,7 +161,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   bitBtn1_->setDefault(true);
   connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::accept);
 
-  SetHelpContext(this, 0);
+  SetHelpTopic(this, HelpTopic::Contents);
   if (const QScreen* screen = QApplication::primaryScreen()) {
     move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
   }

@@ -3,12 +3,14 @@
 
 #include <QDialog>
 
+#include "KerfwrightVersion.h"
+
 class QLabel;
 class QPushButton;
 
 namespace kerf {
 
-inline constexpr const char* VersionText = "Version: 1.1.2";
+inline constexpr const char* VersionText = "Version: " KERF_VERSION_TEXT;
 
 // The two pictures of the About window, drawn by the program at the given size.
 QPixmap DrawAboutLogo(QSize size);     // a router bit over a worked edge

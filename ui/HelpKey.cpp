@@ -10,28 +10,29 @@ namespace {
 constexpr const char* HelpContextProperty = "kerfHelpContext";
 }
 
-void SetHelpContext(QWidget* window, int context) {
-  window->setProperty(HelpContextProperty, context);
+void SetHelpTopic(QWidget* window, HelpTopic topic) {
+  window->setProperty(HelpContextProperty, static_cast<int>(topic));
 }
 
-int HelpContextOf(const QWidget* widget) {
-  if (widget == nullptr) return -1;
+std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
+  if (widget == nullptr) return std::nullopt;
   const QVariant value = widget->window()->property(HelpContextProperty);
   bool ok = false;
   const int context = value.toInt(&ok);
-  return ok ? context : -1;
+  if (!ok) return std::nullopt;
+  return static_cast<HelpTopic>(context);
 }
 
-HelpKeyFilter::HelpKeyFilter(std::function<void(int)> showHelp, QObject* parent)
+HelpKeyFilter::HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* parent)
     : QObject(parent), showHelp_(std::move(showHelp)) {}
 
 bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
-  const int context = HelpContextOf(widget);
-  if (context < 0) return false;
-  if (showHelp_) showHelp_(context);
+  const std::optional<HelpTopic> topic = HelpTopicOf(widget);
+  if (!topic) return false;
+  if (showHelp_) showHelp_(*topic);
   return true;
 }
 

@@ -3,29 +3,43 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
 namespace kerf {
 
-// Marks a top-level window as answering F1 with the given help context number.
-void SetHelpContext(QWidget* window, int context);
-// The help context of the window that holds widget, or -1 when that window has none.
-int HelpContextOf(const QWidget* widget);
+// The topics of the help file; each value is the topic's context number in that file.
+enum class HelpTopic : int {
+  Contents = 0,
+  MainWindow = 10,
+  Tools = 20,
+  ViewControls = 30,
+  Texture = 40,
+  Profile = 50,
+  StockSize = 60,
+  Progress = 80,
+};
+
+// Marks a top-level window as answering F1 with the given help topic.
+void SetHelpTopic(QWidget* window, HelpTopic topic);
+// The help topic of the window that holds widget, if that window has one.
+std::optional<HelpTopic> HelpTopicOf(const QWidget* widget);
 
 // Installed on the application: F1 (with or without modifier keys) in any window that has a
-// help context asks showHelp for that context; every other key passes on untouched.
+// help topic asks showHelp for that topic; every other key passes on untouched. This is the
+// only F1 handling: the windows themselves do not look at the key.
 class HelpKeyFilter : public QObject {
   Q_OBJECT
 
  public:
-  explicit HelpKeyFilter(std::function<void(int)> showHelp, QObject* parent = nullptr);
+  explicit HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* parent = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<void(int)> showHelp_;
+  std::function<void(HelpTopic)> showHelp_;
 };
 
 }  // namespace kerf

@@ -50,7 +50,7 @@ ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
   setPalette(white);
   setAutoFillBackground(true);
   BuildControls();
-  SetHelpContext(this, 50);
+  SetHelpTopic(this, HelpTopic::Profile);
 }
 
 void ProfileWindow::BuildControls() {

@@ -24,7 +24,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
   progressBar1_->setRange(0, 100);
   progressBar1_->setValue(0);
   progressBar1_->setTextVisible(false);
-  SetHelpContext(this, 80);
+  SetHelpTopic(this, HelpTopic::Progress);
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));

@@ -3,7 +3,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,11 +13,11 @@
 
 #include "model/LengthText.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 60;
 
 QSlider* StockSlider(QWidget* parent, const char* name) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -44,12 +43,11 @@ QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
 }  // namespace
 
 StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model) {
   setObjectName("Form5");
   setWindowTitle("Config");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);
 
   Label2 = new QLabel("Height", this);
@@ -142,14 +140,6 @@ void StockSizeDialog::RadioGroup1Click() {
   emit unitChanged();
   trkHeightChange();
   trkWidthChange();
-}
-
-void StockSizeDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kerf

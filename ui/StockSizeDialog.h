@@ -37,10 +37,6 @@ class StockSizeDialog : public QWidget {
   void newWorkpiece();
   // model.Unit changed: the owner refreshes every length text it shows (the cut grid).
   void unitChanged();
-  void helpRequested(int context);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SetLabels();

@@ -2,10 +2,10 @@
 #include "ui/TextureWindow.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -15,11 +15,11 @@
 #include "render/DefaultTexture.h"
 #include "render/JpegFile.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 40;
 constexpr int MinRepeat = 1;
 constexpr int MaxRepeat = 10;
 
@@ -55,15 +55,14 @@ QSpinBox* RepeatCounter(QWidget* parent, const char* name, const char* editName,
 }  // namespace
 
 TextureWindow::TextureWindow(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model),
       picture_(DefaultTexturePicture()),
       chooseFile_(DialogFileChooser(this)),
       showMessage_(DialogMessageShower(this)) {
   setObjectName("Form8");
   setWindowTitle("Texture");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::Texture);
 
   Label8 = new QLabel("Texture", this);
   Label8->setObjectName("Label8");
@@ -147,12 +146,6 @@ void TextureWindow::Image1Click() {
   }
 }
 
-void TextureWindow::FillScene(SceneParams& scene) const {
-  scene.TextureMap = CheckBox2->isChecked();
-  scene.RepeatV = updVert->value();
-  scene.RepeatH = updHoriz->value();
-}
-
 void TextureWindow::SyncFromModel() {
   CheckBox2->setChecked(model_.TextureMap);
   updVert->setValue(model_.TextureRepeatV);
@@ -168,14 +161,6 @@ bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void TextureWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kerf

@@ -30,8 +30,6 @@ class TextureWindow : public QWidget {
   // The picture the moulding texture is made from (the built-in wood grain until a file loads).
   const Raster& TexturePicture() const { return picture_; }
 
-  // Texture mapping and the repeat counts as the next frame draws them.
-  void FillScene(SceneParams& scene) const;
   // Shows the model's texture settings (after a project is opened).
   void SyncFromModel();
 
@@ -47,10 +45,8 @@ class TextureWindow : public QWidget {
  signals:
   // TexturePicture() holds a new picture: the owner rebuilds the moulding texture from it.
   void textureChanged();
-  void helpRequested(int context);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

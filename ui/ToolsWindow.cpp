@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -18,13 +17,13 @@
 #include "ui/ColourSwatch.h"
 #include "ui/CutListGlyphs.h"
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
 
 constexpr int GridColumns = 5;
 constexpr int ColumnWidths[GridColumns] = {30, 143, 50, 50, 40};
-constexpr int HelpContext = 20;
 
 QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint, const QIcon& glyph) {
   auto* button = new QToolButton(parent);
@@ -43,13 +42,12 @@ QString LengthText(int32_t hundredths, LengthUnit unit) {
 }  // namespace
 
 ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint),
+    : QWidget(parent, ToolWindowFlags),
       model_(model),
       chooseColour_(DialogColourChooser(this)) {
   setObjectName("Form4");
   setWindowTitle("Tools");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::Tools);
 
   Label1 = new QLabel("Cutter", this);
   Label1->setObjectName("Label1");
@@ -297,13 +295,5 @@ void ToolsWindow::SpeedButton3Click() {
 }
 
 void ToolsWindow::SpeedButton4Click() { emit reportRequested(); }
-
-void ToolsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 }  // namespace kerf

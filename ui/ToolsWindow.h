@@ -53,10 +53,6 @@ class ToolsWindow : public QWidget {
   void reportRequested();
   // model.BackgroundSwatch changed: the owner sets the view's clear colour.
   void backgroundColourChanged();
-  void helpRequested(int context);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SetCell(int gridRow, int column, const QString& text);

@@ -3,16 +3,15 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include "ui/HelpKey.h"
+#include "ui/ToolWindowFrame.h"
 
 namespace kerf {
 namespace {
 
-constexpr int HelpContext = 30;
 
 struct SliderSetting {
   const char* name;
@@ -26,26 +25,29 @@ struct SliderSetting {
 };
 
 // Top to bottom as the window shows them.
+constexpr ViewControlPositions Start;
 constexpr SliderSetting Sliders[] = {
-    {"trkZoom", "Zoom", 1, 200, 1, 20, 70, "Zoom"},
-    {"trkX", "Rotate X", 0, 359, 2, 20, 0, "Rotate in X axis"},
-    {"TrkY", "Rotate Y", 0, 359, 2, 20, 0, "Rotate in Y axis"},
-    {"TrkZ", "Rotate Z", 0, 359, 2, 20, 0, "Rotate in Z axis"},
-    {"trkXShift", "Shift X", -50, 50, 1, 5, 0, "Shift Left and right"},
-    {"trkYShift", "Shift Y", -50, 50, 1, 5, 0, "Shift Up and Down"},
-    {"trkALight", "Ambient", 0, 100, 2, 10, 20, "Increase/Decrease Ambient light level"},
-    {"trkDLight", "Defused", 0, 100, 2, 10, 70, "Increase/Decrease Defused light level"},
-    {"trkSLight", "Highlight", 0, 100, 2, 10, 5, "Increase/Decrease Specular light level"},
+    {"trkZoom", "Zoom", ZoomRange.Min, ZoomRange.Max, 1, 20, Start.Zoom, "Zoom"},
+    {"trkX", "Rotate X", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateX, "Rotate in X axis"},
+    {"TrkY", "Rotate Y", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateY, "Rotate in Y axis"},
+    {"TrkZ", "Rotate Z", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateZ, "Rotate in Z axis"},
+    {"trkXShift", "Shift X", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftX, "Shift Left and right"},
+    {"trkYShift", "Shift Y", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftY, "Shift Up and Down"},
+    {"trkALight", "Ambient", LightRange.Min, LightRange.Max, 2, 10, Start.Ambient,
+     "Increase/Decrease Ambient light level"},
+    {"trkDLight", "Defused", LightRange.Min, LightRange.Max, 2, 10, Start.Diffuse,
+     "Increase/Decrease Defused light level"},
+    {"trkSLight", "Highlight", LightRange.Min, LightRange.Max, 2, 10, Start.Highlight,
+     "Increase/Decrease Specular light level"},
 };
 
 }  // namespace
 
 ViewControlsWindow::ViewControlsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint) {
+    : QWidget(parent, ToolWindowFlags) {
   setObjectName("Form3");
   setWindowTitle("View Controls");
-  SetHelpContext(this, HelpContext);
+  SetHelpTopic(this, HelpTopic::ViewControls);
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(8, 6, 8, 8);
@@ -98,25 +100,19 @@ void ViewControlsWindow::Button3Click() {
   CheckBox1->setChecked(true);
 }
 
-void ViewControlsWindow::FillScene(SceneParams& scene) const {
-  scene.EyeDistance = static_cast<float>(trkZoom->value()) / 10.0f;
-  scene.RotateX = static_cast<float>(trkX->value());
-  scene.RotateY = static_cast<float>(TrkY->value());
-  scene.RotateZ = static_cast<float>(TrkZ->value());
-  scene.ShiftX = static_cast<float>(trkXShift->value()) / 10.0f;
-  scene.ShiftY = static_cast<float>(trkYShift->value()) / 10.0f;
-  scene.Ambient = static_cast<float>(trkALight->value()) / 100.0f;
-  scene.Diffuse = static_cast<float>(trkDLight->value()) / 100.0f;
-  scene.Specular = static_cast<float>(trkSLight->value()) / 100.0f;
-  scene.Solid = CheckBox1->isChecked();
-}
-
-void ViewControlsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    emit helpRequested(HelpContext);
-    return;
-  }
-  QWidget::keyPressEvent(event);
+ViewControlPositions ViewControlsWindow::Positions() const {
+  ViewControlPositions p;
+  p.Zoom = trkZoom->value();
+  p.RotateX = trkX->value();
+  p.RotateY = TrkY->value();
+  p.RotateZ = TrkZ->value();
+  p.ShiftX = trkXShift->value();
+  p.ShiftY = trkYShift->value();
+  p.Ambient = trkALight->value();
+  p.Diffuse = trkDLight->value();
+  p.Highlight = trkSLight->value();
+  p.Solid = CheckBox1->isChecked();
+  return p;
 }
 
 }  // namespace kerf

@@ -17,8 +17,8 @@ class ViewControlsWindow : public QWidget {
  public:
   explicit ViewControlsWindow(QWidget* parent = nullptr);
 
-  // Camera, turns, shifts, light levels and Solid as the next frame draws them.
-  void FillScene(SceneParams& scene) const;
+  // The sliders and Solid as they stand; MakeSceneParams turns them into a frame.
+  ViewControlPositions Positions() const;
 
   // "Home View": head-on, centred and filled; zoom and light levels stay.
   void Button3Click();
@@ -26,12 +26,6 @@ class ViewControlsWindow : public QWidget {
   // The turn sliders, moved by dragging over the 3-D view.
   QSlider* RotateXSlider() const { return trkX; }
   QSlider* RotateYSlider() const { return TrkY; }
-
- signals:
-  void helpRequested(int context);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QSlider* trkZoom = nullptr;

@@ -96,6 +96,28 @@ TEST(OptionParser, RestOfThePositionals) {
   EXPECT_EQ(empty.Error(), "missing PROJECT.ROU");
 }
 
+// The verb's help comes from the options it binds, with their value names and ranges.
+TEST(OptionParser, HelpListsTheOptionsWithTheirRanges) {
+  for (const CommandArgs& args : {CommandArgs{"--help"}, CommandArgs{"a.ROU", "-h"}}) {
+    std::string project, output;
+    int zoom = 1, fence = 0;
+    OptionParser parser("section");
+    parser.Positional("PROJECT.ROU", project);
+    parser.Text({"-o", "--output"}, "IMAGE", output, true, "the picture to write");
+    parser.Integer({"--zoom"}, "Z", zoom, {1, 2, 4});
+    parser.Integer({"--fence"}, "F", fence, -200, 1000);
+    EXPECT_FALSE(parser.Parse(args));
+    EXPECT_TRUE(parser.HelpAsked());
+    const std::string help = parser.Help();
+    EXPECT_EQ(help.rfind("Usage: kerfwright section PROJECT.ROU -o IMAGE", 0), 0u) << help;
+    for (const char* line : {"-o,--output IMAGE", "the picture to write", "--zoom Z:{1,2,4}", "--fence F:[-200..1000]"}) {
+      EXPECT_NE(help.find(line), std::string::npos) << line << "\n" << help;
+    }
+  }
+  const Parsed glued = ParseSectionLike({"a.ROU", "-oa.png", "--preview=true"});
+  EXPECT_EQ(glued.error, "--preview takes no value");
+}
+
 TEST(ProgramFiles, BesideTheProgramThenTheInstalledLayout) {
   namespace fs = std::filesystem;
   char pattern[] = "/tmp/kerf-files-XXXXXX";

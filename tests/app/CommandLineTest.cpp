@@ -7,6 +7,8 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
+#include "support/StartupProject.h"
+#include "support/TempFolder.h"
 
 namespace kerf {
 namespace {
@@ -14,24 +16,14 @@ namespace {
 namespace fs = std::filesystem;
 using test::ProgramRun;
 
-const char* const StartupProject = "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n";
+using test::StartupProject;
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public test::TempFolder {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/kerf-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
+    TempFolder::SetUp();
     fs::create_directory(dir_ / "no tools");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Write(const std::string& name, const std::string& text) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << text;
-    return p.string();
-  }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   ProgramRun Run(const std::vector<std::string>& args) { return test::RunProgram(args, dir_.string()); }
 
   Raster Load(const std::string& path) {
@@ -40,8 +32,6 @@ class CommandLine : public ::testing::Test {
     EXPECT_TRUE(LoadPicture(path, picture, error)) << error;
     return picture;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(CommandLine, VersionAndHelp) {

@@ -9,6 +9,8 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
+#include "support/StartupProject.h"
+#include "support/TempFolder.h"
 
 namespace kerf {
 namespace {
@@ -24,19 +26,12 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 // A 200 x 200 stock, face 3 on the table, and the given cuts (fence, height, face, cutter file).
-std::string ProjectText(const std::vector<std::string>& cutLines) {
-  std::string text = "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n" +
-                     std::to_string(cutLines.size() / 4) + "\r\n";
-  for (const std::string& line : cutLines) text += line + "\r\n";
-  return text + "3\r\n";
-}
+std::string ProjectText(const std::vector<std::string>& cutLines) { return test::StartupProjectWithCuts(cutLines); }
 
-class JudgementCommands : public ::testing::Test {
+class JudgementCommands : public test::TempFolder {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/kerf-judge-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
+    TempFolder::SetUp();
     fs::create_directory(dir_ / "tools");
     // Straight cutters: every row cuts the same radius.
     WriteCutter("Wide.bmp", 200, 100);
@@ -50,8 +45,6 @@ class JudgementCommands : public ::testing::Test {
     empty_ = Write("empty.ROU", ProjectText({}));
     bad_ = Write("bad.ROU", "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n-1\r\n3\r\n");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
   void WriteCutter(const std::string& name, int radius, int rows) {
     Raster bitmap(radius + 3, rows);
     bitmap.Fill(White);
@@ -61,18 +54,12 @@ class JudgementCommands : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(SavePicture((dir_ / "tools" / name).string(), bitmap, error)) << error;
   }
-  std::string Write(const std::string& name, const std::string& text) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << text;
-    return p.string();
-  }
   ProgramRun Run(std::vector<std::string> args) {
     args.push_back("--tools");
     args.push_back((dir_ / "tools").string());
     return test::RunProgram(args, dir_.string());
   }
 
-  fs::path dir_;
   std::string danger_, caution_, ok_, empty_, bad_;
 };
 

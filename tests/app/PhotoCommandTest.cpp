@@ -8,6 +8,7 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
+#include "support/TempFolder.h"
 
 namespace kerf {
 namespace {
@@ -22,20 +23,9 @@ std::string ProjectText(int width, int height, const std::string& textureFile, b
          "\r\n2\r\n4\r\n0\r\n3\r\n";
 }
 
-class PhotoCommand : public ::testing::Test {
+class PhotoCommand : public test::TempFolder {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/kerf-photo-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Project(const std::string& name, const std::string& text) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-  }
+  std::string Project(const std::string& name, const std::string& text) { return Write(name, text); }
 
   // Runs the verb; skips the test where no OpenGL context can be had at all.
   ProgramRun Photo(std::vector<std::string> args) {
@@ -54,7 +44,6 @@ class PhotoCommand : public ::testing::Test {
     return picture;
   }
 
-  fs::path dir_;
   std::string skipped_;
 };
 

@@ -8,6 +8,8 @@
 #include <set>
 #include <utility>
 
+#include "support/PictureCompare.h"
+
 namespace kerf {
 namespace {
 
@@ -91,12 +93,7 @@ Raster ReferenceFill(Raster raster, int x, int y, Colour border, Colour fill) {
   return raster;
 }
 
-void ExpectSamePicture(const Raster& a, const Raster& b) {
-  int differing = 0;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) differing += a.Pixel(x, y) != b.Pixel(x, y);
-  EXPECT_EQ(differing, 0) << "pixels differ";
-}
+void ExpectSamePicture(const Raster& a, const Raster& b) { EXPECT_TRUE(test::SamePicture(a, b)); }
 
 TEST(RasterFloodFill, MatchesBreadthFirstFillOnRandomMazes) {
   // Border colour 1, fill either the border colour (as the section does) or another colour

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Orientation.h"
+#include "support/PictureCompare.h"
 
 namespace kerf {
 namespace {
@@ -65,13 +66,7 @@ constexpr Box Square{409, 409, 499, 499};  // the 200 x 200 stock at W = 500
 // Compares the W x H corner of two pictures and reports how many pixels differ.
 ::testing::AssertionResult SamePicture(const Raster& actual, const Raster& expected, int W = 500,
                                        int H = 500) {
-  int differing = 0, firstX = -1, firstY = -1;
-  for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x)
-      if (actual.Pixel(x, y) != expected.Pixel(x, y) && differing++ == 0) firstX = x, firstY = y;
-  if (differing == 0) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << differing << " pixels differ, first at (" << firstX
-                                       << ", " << firstY << ")";
+  return test::SamePicture(actual, expected, W, H);
 }
 
 float Percent(int pixels) { return static_cast<float>(pixels / 91.0 * 100); }

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/TempFolder.h"
+
 namespace kerf {
 namespace {
 
@@ -54,19 +56,7 @@ TTool Tool(const std::string& fileName) {
   return t;
 }
 
-class TempDir : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/kerf-project-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-  fs::path dir_;
-};
+using TempDir = test::TempFolder;
 
 TEST(ProjectFormat, StartupSetUpGivesTheElevenLines) {
   Model model;

@@ -402,3 +402,40 @@ TEST_F(SceneTest, TextureObjectKeepsItsImageAndParameters) {
 
 }  // namespace
 }  // namespace kerf::testing
+
+namespace kerf {
+namespace {
+
+// The desktop's view and the photo verb both make their frame here: slider units become scene
+// units, and the model's colours and texture settings come along.
+TEST(MakeSceneParams, SliderPositionsAndModelSettingsBecomeTheFrame) {
+  ViewControlPositions view;
+  view.Zoom = ZoomRange.Max;
+  view.RotateX = TurnRange.Max;
+  view.ShiftX = ShiftRange.Min;
+  view.ShiftY = ShiftRange.Max;
+  view.Ambient = LightRange.Max;
+  view.Solid = false;
+  Model model;
+  model.WoodColour = {0.5f, 0.25f, 0.125f, 1.0f};
+  model.BackgroundSwatch = MakeColour(255, 0, 51);
+  model.TextureMap = true;
+  model.TextureRepeatV = 3;
+  model.TextureRepeatH = 9;
+  const SceneParams p = MakeSceneParams(view, model);
+  EXPECT_FLOAT_EQ(p.EyeDistance, 20.0f);
+  EXPECT_FLOAT_EQ(p.RotateX, 359.0f);
+  EXPECT_FLOAT_EQ(p.ShiftX, -5.0f);
+  EXPECT_FLOAT_EQ(p.ShiftY, 5.0f);
+  EXPECT_FLOAT_EQ(p.Ambient, 1.0f);
+  EXPECT_FLOAT_EQ(p.Specular, 0.05f);
+  EXPECT_FALSE(p.Solid);
+  EXPECT_EQ(p.Wood, (std::array<float, 4>{0.5f, 0.25f, 0.125f, 1.0f}));
+  EXPECT_EQ(p.Clear, (std::array<float, 4>{1.0f, 0.0f, 0.2f, 1.0f}));
+  EXPECT_TRUE(p.TextureMap);
+  EXPECT_EQ(p.RepeatV, 3);
+  EXPECT_EQ(p.RepeatH, 9);
+}
+
+}  // namespace
+}  // namespace kerf

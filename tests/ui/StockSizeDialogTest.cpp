@@ -125,28 +125,5 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
   EXPECT_EQ(model.ProjectFileName, "/tmp/kept.ROU");
 }
 
-// F1, with or without modifier keys, asks for each window's own help topic.
-TEST(ToolWindowHelp, F1AsksForTheWindowsTopic) {
-  Model model;
-  ToolsWindow tools(model);
-  StockSizeDialog config(model);
-  ViewControlsWindow view;
-  TextureWindow texture(model);
-  struct Case {
-    QWidget* window;
-    int context;
-  };
-  const Case cases[] = {{&tools, 20}, {&view, 30}, {&texture, 40}, {&config, 60}};
-  for (const Case& c : cases) {
-    QSignalSpy asked(c.window, SIGNAL(helpRequested(int)));
-    QTest::keyClick(c.window, Qt::Key_F1);
-    QTest::keyClick(c.window, Qt::Key_F1, Qt::ShiftModifier);
-    QTest::keyClick(c.window, Qt::Key_F2);
-    ASSERT_EQ(asked.count(), 2) << c.window->windowTitle().toStdString();
-    EXPECT_EQ(asked[0][0].toInt(), c.context);
-    EXPECT_EQ(asked[1][0].toInt(), c.context);
-  }
-}
-
 }  // namespace
 }  // namespace kerf

@@ -15,6 +15,7 @@
 #include "model/Model.h"
 #include "project/PictureFile.h"
 #include "render/DefaultTexture.h"
+#include "render/Scene.h"
 #include "tests/ui/SetupFixtures.h"
 #include "ui/Choosers.h"
 #include "ui/TextureWindow.h"
@@ -30,7 +31,7 @@ TEST(ViewControlsWindowTest, StartsHeadOnFilledWithTheStartingLights) {
   SceneParams scene;
   scene.EyeDistance = 0;
   scene.Solid = false;
-  view.FillScene(scene);
+  scene = MakeSceneParams(view.Positions(), Model{});
   EXPECT_FLOAT_EQ(scene.EyeDistance, 7.0f);
   EXPECT_FLOAT_EQ(scene.RotateX + scene.RotateY + scene.RotateZ, 0.0f);
   EXPECT_FLOAT_EQ(scene.ShiftX + scene.ShiftY, 0.0f);
@@ -50,7 +51,7 @@ TEST(ViewControlsWindowTest, HomeViewTurnsBackButKeepsZoomAndLights) {
 
   QTest::mouseClick(Find<QPushButton>(view, "Button3"), Qt::LeftButton);
   SceneParams scene;
-  view.FillScene(scene);
+  scene = MakeSceneParams(view.Positions(), Model{});
   EXPECT_EQ(scene.RotateX, 0);
   EXPECT_EQ(scene.RotateY, 0);
   EXPECT_EQ(scene.RotateZ, 0);
@@ -185,7 +186,7 @@ TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   EXPECT_EQ(model.TextureRepeatV, 7);
   EXPECT_EQ(model.TextureRepeatH, 10);
   SceneParams scene;
-  texture.FillScene(scene);
+  scene = MakeSceneParams(ViewControlPositions{}, model);
   EXPECT_TRUE(scene.TextureMap);
   EXPECT_EQ(scene.RepeatV, 7);
   EXPECT_EQ(scene.RepeatH, 10);

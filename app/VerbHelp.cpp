@@ -1,0 +1,92 @@
+// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the options.
+#include "app/VerbHelp.h"
+
+#include <CLI/CLI.hpp>
+#include <cctype>
+#include <iterator>
+
+namespace kerf {
+
+namespace {
+
+constexpr VerbHelp Verbs[] = {
+    {"section", "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter N]]",
+     "writes the section picture",
+     "Loads the cutter library and the project as Open does, then writes by default the 500 x 500\n"
+     "measured section: material black, everything else white. With --preview it writes the\n"
+     "250 x 250 Profile window picture in the project's wood colour instead, with the cutter\n"
+     "outlined; --zoom, --fence, --height and --cutter work only with --preview.\n"},
+    {"outline", "PROJECT.ROU [--tools DIR]", "prints the traced outline",
+     "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
+     "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"
+     "a closed outline equals the first.\n"},
+    {"report", "PROJECT.ROU [--tools DIR] [--metric]", "prints the cut report",
+     "Prints the lines the Report window shows: a header with the project and the local date and\n"
+     "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
+     "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"},
+    {"check", "PROJECT.ROU... [--tools DIR]", "judges projects; the exit status says whether any cut is Danger",
+     "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
+     "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
+     "is Danger; 2: a project could not be read (the others are still checked).\n"},
+    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [view options]", "renders the 3-D view to a picture",
+     "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
+     "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
+     "software renderer will do); without it the exit status is 2.\n"},
+};
+
+class Formatter : public CLI::Formatter {
+ public:
+  Formatter() { column_width(32); }
+
+  std::string make_description(const CLI::App*) const override { return ""; }
+
+  // The usage line, then the description (CLI11 puts the description first).
+  std::string make_usage(const CLI::App* app, std::string) const override {
+    if (app->get_parent() == nullptr && !app->get_subcommands({}).empty()) {
+      return "Usage: kerfwright [PROJECT.ROU]\n"
+             "       kerfwright VERB ARGUMENTS...\n"
+             "       kerfwright --help | --version\n\n" +
+             app->get_description();
+    }
+    const VerbHelp* verb = FindVerbHelp(app->get_name());
+    if (!verb) return "Usage: kerfwright " + app->get_name() + "\n";
+    std::string summary = verb->summary;
+    summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+    std::string out = "Usage: kerfwright " + app->get_name() + " " + verb->synopsis + "\n\n" + summary + ".\n";
+    if (*verb->details) out += "\n" + std::string(verb->details);
+    return out;
+  }
+
+  std::string make_subcommands(const CLI::App* app, CLI::AppFormatMode) const override {
+    if (app->get_subcommands({}).empty()) return "";
+    std::string out = "\nVerbs (they work without a display; photo needs OpenGL):\n";
+    for (const CLI::App* sub : app->get_subcommands({})) {
+      const VerbHelp* verb = FindVerbHelp(sub->get_name());
+      out += "  kerfwright " + sub->get_name() + " " + (verb ? verb->synopsis : "") + "\n      " +
+             sub->get_description() + "\n";
+    }
+    return out;
+  }
+};
+
+}  // namespace
+
+std::shared_ptr<CLI::FormatterBase> HelpFormatter() { return std::make_shared<Formatter>(); }
+
+const char* const CommonVerbHelp =
+    "Pictures are written in the format their file extension names: .png, .bmp or .ppm.\n"
+    "--tools DIR reads the cutter bitmaps from DIR instead of the tools directory beside the\n"
+    "program. Exit status 2 means the command could not do its work (bad arguments, a project\n"
+    "file that cannot be read, a picture that cannot be written).\n";
+
+const VerbHelp* VerbHelpBegin() { return std::begin(Verbs); }
+const VerbHelp* VerbHelpEnd() { return std::end(Verbs); }
+
+const VerbHelp* FindVerbHelp(const std::string& name) {
+  for (const VerbHelp& v : Verbs) {
+    if (name == v.name) return &v;
+  }
+  return nullptr;
+}
+
+}  // namespace kerf
