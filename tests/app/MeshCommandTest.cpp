@@ -180,9 +180,21 @@ TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
     ULONG needed = 0;
     EXPECT_EQ(lib3mf_object_getnameutf8(object, name, sizeof name, &needed), LIB3MF_OK);
     EXPECT_STREQ(name, "Table edge ogee");
+    // The project's wood colour, 3428005 = 0x344EA5 as blue, green, red.
+    PLib3MFDefaultPropertyHandler* properties = nullptr;
+    ASSERT_EQ(lib3mf_object_createdefaultpropertyhandler(object, &properties), LIB3MF_OK);
+    MODELMESHCOLOR_SRGB colour{};
+    EXPECT_EQ(lib3mf_defaultpropertyhandler_getcolor(properties, 0, &colour), LIB3MF_OK);
+    EXPECT_EQ(colour.m_Red, 0xA5);
+    EXPECT_EQ(colour.m_Green, 0x4E);
+    EXPECT_EQ(colour.m_Blue, 0x34);
+    lib3mf_release(properties);
     lib3mf_release(object);
   }
   EXPECT_EQ(count, 1);
+  DWORD unit = 0;
+  EXPECT_EQ(lib3mf_model_getunit(model, &unit), LIB3MF_OK);
+  EXPECT_EQ(unit, static_cast<DWORD>(MODELUNIT_MILLIMETER));
   lib3mf_release(objects);
   lib3mf_release(reader);
   lib3mf_release(model);
