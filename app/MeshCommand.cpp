@@ -15,10 +15,12 @@ namespace kerf {
 
 int MeshCommand(const CommandArgs& args) {
   std::string project, output, tools, length = "4";
+  bool smooth = false;
   OptionParser parser("mesh");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "FILE", output, true, "the 3-D file to write (.stl, .3mf or .obj)");
   parser.Text({"--length"}, "L", length, false, "length of the moulding (default 4 inches)");
+  parser.Flag({"--smooth"}, smooth, "smooth curves fitted to a fine drawing of the section");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
 
@@ -39,7 +41,7 @@ int MeshCommand(const CommandArgs& args) {
   model.ProjectFileName = project;  // names the 3MF object
   NoProgress progress;
   PlotOutline(model, progress);
-  if (!ExportMoulding(model, output, lengthMm, error)) {
+  if (!ExportMoulding(model, output, lengthMm, error, smooth)) {
     std::fprintf(stderr, "kerfwright mesh: %s\n", error.c_str());
     return 2;
   }

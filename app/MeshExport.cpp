@@ -6,6 +6,7 @@
 
 #include "model/MouldingMesh.h"
 #include "project/MeshFile.h"
+#include "render/SmoothSection.h"
 
 namespace kerf {
 
@@ -93,12 +94,24 @@ bool ParseExportLength(const std::string& text, double& millimetres, std::string
   return true;
 }
 
-bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error) {
-  if (!model.Outline.Closed) {
-    error = path + ": the section has no closed outline to export";
-    return false;
+bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error,
+                    bool smooth) {
+  TriangleMesh mesh;
+  if (smooth) {
+    std::vector<SectionPolygon> pieces;
+    std::string why;
+    if (!SmoothSectionPieces(model, pieces, why)) {
+      error = path + ": " + why;
+      return false;
+    }
+    mesh = ExtrudePieces(pieces, lengthMm, SmoothScale);
+  } else {
+    if (!model.Outline.Closed) {
+      error = path + ": the section has no closed outline to export";
+      return false;
+    }
+    mesh = BuildMouldingMesh(model.Outline, lengthMm, MeasuredSectionScale(model));
   }
-  const TriangleMesh mesh = BuildMouldingMesh(model.Outline, lengthMm, MeasuredSectionScale(model));
   MeshLabel label;
   label.Name = ProjectName(model.ProjectFileName);
   label.Tint = model.WoodSwatch;

@@ -30,9 +30,31 @@ bool InTriangle(const Corner& p, const Corner& a, const Corner& b, const Corner&
 
 namespace {
 
-// Leaves out corners with a zero turn (straight on, doubled back or repeated), also across the
-// join of the end to the start; the ring is counter-clockwise afterwards. Empty when no area.
-SectionPolygon CleanRing(const std::vector<Corner>& ring) {
+SectionPolygon ToPolygon(const std::vector<Corner>& ring, size_t from) {
+  SectionPolygon polygon;
+  for (size_t i = from; i < ring.size(); ++i) {
+    polygon.X.push_back(ring[i].X);
+    polygon.Y.push_back(ring[i].Y);
+  }
+  return polygon;
+}
+
+long long RingTwiceArea(const std::vector<Corner>& ring, size_t from) {
+  long long sum = 0;
+  const size_t n = ring.size() - from;
+  for (size_t i = 0; i < n; ++i) {
+    const Corner& a = ring[from + i];
+    const Corner& b = ring[from + (i + 1) % n];
+    sum += a.X * b.Y - b.X * a.Y;
+  }
+  return sum;
+}
+
+}  // namespace
+
+SectionPolygon CleanPolygon(const SectionPolygon& raw) {
+  std::vector<Corner> ring(raw.X.size());
+  for (size_t i = 0; i < ring.size(); ++i) ring[i] = {raw.X[i], raw.Y[i]};
   std::vector<Corner> kept;
   kept.reserve(ring.size());
   for (const Corner& c : ring) {
@@ -67,19 +89,6 @@ SectionPolygon CleanRing(const std::vector<Corner>& ring) {
   return polygon;
 }
 
-long long RingTwiceArea(const std::vector<Corner>& ring, size_t from) {
-  long long sum = 0;
-  const size_t n = ring.size() - from;
-  for (size_t i = 0; i < n; ++i) {
-    const Corner& a = ring[from + i];
-    const Corner& b = ring[from + (i + 1) % n];
-    sum += a.X * b.Y - b.X * a.Y;
-  }
-  return sum;
-}
-
-}  // namespace
-
 std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline) {
   std::vector<SectionPolygon> pieces;
   if (!outline.Closed || outline.Count < 4) return pieces;
@@ -102,7 +111,7 @@ std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline) {
       const size_t from = found->second;
       const long long area = RingTwiceArea(rest, from);
       if (area == 0 || (area > 0) == (whole > 0)) {
-        if (area != 0) pieces.push_back(CleanRing(std::vector<Corner>(rest.begin() + static_cast<long>(from), rest.end())));
+        if (area != 0) pieces.push_back(CleanPolygon(ToPolygon(rest, from)));
         for (size_t k = from; k < rest.size(); ++k) seen.erase({rest[k].X, rest[k].Y});
         rest.resize(from);
       }
@@ -110,7 +119,7 @@ std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline) {
     seen[{c.X, c.Y}] = rest.size();
     rest.push_back(c);
   }
-  pieces.push_back(CleanRing(rest));
+  pieces.push_back(CleanPolygon(ToPolygon(rest, 0)));
   pieces.erase(std::remove_if(pieces.begin(), pieces.end(), [](const SectionPolygon& p) { return p.X.empty(); }),
                pieces.end());
   return pieces;
@@ -202,10 +211,12 @@ SectionScale MeasuredSectionScale(const Model& model) {
 }
 
 TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm, SectionScale scale) {
+  return ExtrudePieces(SectionPieces(outline), lengthMm, scale);
+}
+
+TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm, SectionScale scale) {
   TriangleMesh mesh;
-  if (!(lengthMm > 0)) return mesh;
-  const std::vector<SectionPolygon> pieces = SectionPieces(outline);
-  if (pieces.empty()) return mesh;
+  if (!(lengthMm > 0) || pieces.empty()) return mesh;
 
   long long minX = pieces[0].X[0], minY = pieces[0].Y[0];
   for (const SectionPolygon& p : pieces) {

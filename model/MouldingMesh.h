@@ -32,6 +32,10 @@ struct SectionPolygon {
 // outline is open or encloses no area.
 std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline);
 
+// Leaves out corners with a zero turn (straight on, doubled back or repeated), also across the
+// join of the end to the start, and turns the ring counter-clockwise. Empty when no area.
+SectionPolygon CleanPolygon(const SectionPolygon& raw);
+
 // Twice the signed area of a polygon (positive when counter-clockwise).
 long long TwiceArea(const SectionPolygon& polygon);
 
@@ -44,5 +48,8 @@ std::vector<std::array<uint32_t, 3>> TriangulatePolygon(const SectionPolygon& po
 // x runs across the section's columns from 0, y up its rows from 0, each pixel scale's
 // millimetres. Empty when the outline is open or encloses no area, or the length is not positive.
 TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm, SectionScale scale = {});
+// The same for pieces already made (each simple and counter-clockwise, as CleanPolygon leaves
+// them), each coordinate unit scale's millimetres.
+TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm, SectionScale scale);
 
 }  // namespace kerf

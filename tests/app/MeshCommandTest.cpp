@@ -69,13 +69,25 @@ Box StlBox(const std::string& bytes, uint32_t& triangles) {
   return box;
 }
 
-class MeshSamples : public test::TempFolder, public ::testing::WithParamInterface<Sample> {};
+class MeshSamples : public test::TempFolder, public ::testing::WithParamInterface<Sample> {
+ protected:
+  void CheckSample(const Sample& s, bool smooth);
+};
 
+// The traced outline and the smooth curves alike.
 TEST_P(MeshSamples, StlIsASoundSolidOfTheSectionsSizeAndArea) {
-  const Sample& s = GetParam();
+  for (const bool smooth : {false, true}) {
+    SCOPED_TRACE(smooth ? "--smooth" : "traced");
+    CheckSample(GetParam(), smooth);
+  }
+}
+
+void MeshSamples::CheckSample(const Sample& s, bool smooth) {
   const std::string project = WorkDir + s.Project + ".ROU";
   const std::string stl = Path("m.stl");
-  const test::ProgramRun run = test::RunProgram({"mesh", project, "-o", stl, "--length", "4.5"}, dir_.string());
+  std::vector<std::string> args = {"mesh", project, "-o", stl, "--length", "4.5"};
+  if (smooth) args.push_back("--smooth");
+  const test::ProgramRun run = test::RunProgram(args, dir_.string());
   ASSERT_EQ(run.status, 0) << run.err;
 
   const std::string report = Admesh(stl);
@@ -109,13 +121,24 @@ TEST_P(MeshSamples, StlIsASoundSolidOfTheSectionsSizeAndArea) {
   EXPECT_NEAR(box.Max[2] - box.Min[2], lengthMm, 1e-3);
 
   // The black pixels of the measured section at the raster's scale: the stock's size over the
-  // whole pixels it is drawn in (500 pixels per 1100 units, rounded).
-  long black = 0;
-  for (int y = 0; y < model.Image2.Height(); ++y) {
-    for (int x = 0; x < model.Image2.Width(); ++x) black += model.Image2.Pixel(x, y) == Black;
+  // whole pixels it is drawn in (500 pixels per 1100 units, rounded). The smooth curves are
+  // fitted to a drawing at one pixel per unit, which is compared instead.
+  Model fine = model;
+  SectionView view;
+  if (smooth) {
+    view.W = view.H = 1100;
+    fine.SectionBitmap = Raster(1100, 1100);
+    RenderSection(fine, view);
   }
-  const double acrossPixels = std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
-  const double uprightPixels = std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
+  const Raster& section = smooth ? fine.SectionBitmap : model.Image2;
+  long black = 0;
+  for (int y = 0; y < section.Height(); ++y) {
+    for (int x = 0; x < section.Width(); ++x) black += section.Pixel(x, y) == Black;
+  }
+  const double acrossPixels =
+      smooth ? acrossMm / MillimetresPerUnit : std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
+  const double uprightPixels =
+      smooth ? uprightMm / MillimetresPerUnit : std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
   const double area = black * (acrossMm / acrossPixels) * (uprightMm / uprightPixels);
   EXPECT_NEAR(volume, area * lengthMm, 0.01 * volume);
 }
