@@ -21,6 +21,12 @@ ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model)
             QInputDialog::getText(&parent, "Export 3-D", prompt, QLineEdit::Normal, initial, &ok);
         if (!ok) return std::nullopt;
         return text;
+      }),
+      chooseItem_([&parent](const QString& prompt, const QStringList& items, int current) -> std::optional<int> {
+        bool ok = false;
+        const QString item = QInputDialog::getItem(&parent, "Export 3-D", prompt, items, current, false, &ok);
+        if (!ok) return std::nullopt;
+        return static_cast<int>(items.indexOf(item));
       }) {}
 
 bool ExportMeshAction::Export3DClick() {
@@ -34,6 +40,10 @@ bool ExportMeshAction::Export3DClick() {
     return false;
   }
   length_ = *length;
+  const std::optional<int> section =
+      chooseItem_("Section:", {"Traced outline", "Smooth curves (for printing)"}, smooth_ ? 1 : 0);
+  if (!section) return false;
+  smooth_ = *section == 1;
 
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
@@ -49,7 +59,7 @@ bool ExportMeshAction::Export3DClick() {
   if (path.isEmpty()) return false;
   fileName_ = path;
 
-  if (!ExportMoulding(model_, path.toStdString(), lengthMm, error)) {
+  if (!ExportMoulding(model_, path.toStdString(), lengthMm, error, smooth_)) {
     showMessage_(QString::fromStdString(error));
     return false;
   }

@@ -24,6 +24,11 @@ class ExportMeshActionTest : public ::testing::Test {
       lengthsOffered << initial;
       return length;
     });
+    action.SetItemChooser([this](const QString&, const QStringList& items, int current) -> std::optional<int> {
+      sectionsOffered.push_back(current);
+      if (items.size() != 2) return std::nullopt;
+      return section;
+    });
     action.SetFileChooser([this](const FileRequest& r) {
       requests.push_back(r);
       return answer;
@@ -36,6 +41,8 @@ class ExportMeshActionTest : public ::testing::Test {
   QWidget parent;
   ExportMeshAction action{parent, model};
   std::optional<QString> length = QString("4");
+  std::optional<int> section = 0;
+  std::vector<int> sectionsOffered;
   QString answer;
   QStringList lengthsOffered, messages;
   std::vector<FileRequest> requests;
@@ -44,19 +51,21 @@ class ExportMeshActionTest : public ::testing::Test {
 TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
   struct Step {
     const char* Length;
+    int Section;  // 0 traced, 1 smooth
     const char* File;
     bool Written;
     const char* Message;  // part of the message shown, "" for none
   } steps[] = {
-      {"4", "a.stl", true, ""},
-      {"3/4", "b.3mf", true, ""},
-      {"19mm", "c.obj", true, ""},
-      {"a foot", "d.stl", false, "cannot read the length 'a foot'"},
-      {"4", "e.step", false, "unknown 3-D file type"},
-      {"4", "missing/f.stl", false, "f.stl"},
+      {"4", 0, "a.stl", true, ""},
+      {"3/4", 1, "b.3mf", true, ""},
+      {"19mm", 0, "c.obj", true, ""},
+      {"a foot", 0, "d.stl", false, "cannot read the length 'a foot'"},
+      {"4", 1, "e.step", false, "unknown 3-D file type"},
+      {"4", 0, "missing/f.stl", false, "f.stl"},
   };
   for (const Step& s : steps) {
     length = QString(s.Length);
+    section = s.Section;
     answer = dir.filePath(s.File);
     messages.clear();
     EXPECT_EQ(action.Export3DClick(), s.Written) << s.File;
@@ -77,6 +86,10 @@ TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
   EXPECT_EQ(lengthsOffered.value(0), "4");
   EXPECT_EQ(lengthsOffered.value(1), "4");
   EXPECT_EQ(lengthsOffered.value(2), "3/4");
+  // The section last chosen is offered again: traced, then smooth after the second export.
+  ASSERT_GE(sectionsOffered.size(), 3u);
+  EXPECT_EQ(sectionsOffered[0], 0);
+  EXPECT_EQ(sectionsOffered[2], 1);
 }
 
 TEST_F(ExportMeshActionTest, CancellingEitherStepWritesNothing) {
@@ -84,6 +97,10 @@ TEST_F(ExportMeshActionTest, CancellingEitherStepWritesNothing) {
   EXPECT_FALSE(action.Export3DClick());
   EXPECT_TRUE(requests.empty());
   length = QString("4");
+  section.reset();
+  EXPECT_FALSE(action.Export3DClick());
+  EXPECT_TRUE(requests.empty());
+  section = 1;
   answer.clear();
   EXPECT_FALSE(action.Export3DClick());
   EXPECT_EQ(requests.size(), 1u);
