@@ -50,7 +50,7 @@ void Flatten(SectionPolygon& ring, const Bounds& bounds, Point a, Point b, Point
   }
 }
 
-struct BitmapDeleter {
+struct PotraceDeleter {
   void operator()(potrace_state_t* s) const { potrace_state_free(s); }
   void operator()(potrace_param_t* p) const { potrace_param_free(p); }
 };
@@ -78,13 +78,13 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
     }
   }
 
-  std::unique_ptr<potrace_param_t, BitmapDeleter> param(potrace_param_default());
+  std::unique_ptr<potrace_param_t, PotraceDeleter> param(potrace_param_default());
   if (!param) {
     error = "cannot start the curve fitting";
     return false;
   }
   param->turdsize = 0;  // keep every speck of material: the section is exact
-  std::unique_ptr<potrace_state_t, BitmapDeleter> state(potrace_trace(param.get(), &bitmap));
+  std::unique_ptr<potrace_state_t, PotraceDeleter> state(potrace_trace(param.get(), &bitmap));
   if (!state || state->status != POTRACE_STATUS_OK) {
     error = "the curve fitting failed";
     return false;
