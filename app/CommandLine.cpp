@@ -22,7 +22,7 @@ struct Verb {
 
 constexpr Verb Verbs[] = {
     {"section", SectionCommand}, {"outline", OutlineCommand}, {"report", ReportCommand},
-    {"check", CheckCommand},     {"photo", PhotoCommand},
+    {"check", CheckCommand},     {"photo", PhotoCommand},   {"mesh", MeshCommand},
 };
 
 bool EndsWithProjectExtension(const std::string& s) {

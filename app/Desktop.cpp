@@ -9,6 +9,7 @@
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/ExportMeshAction.h"
 #include "app/PhotographAction.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
@@ -70,6 +71,7 @@ Desktop::~Desktop() {
   frames_.reset();
   tips_.reset();
   about_.reset();
+  exportMesh_.reset();
   photograph_.reset();
   project_.reset();
   // The main window watches the tool windows and reaches them through this object, so it goes
@@ -122,6 +124,7 @@ void Desktop::Start() {
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
       *main_, *main_->Panel1(), *progress_, [this] { SuspendFrames(); },
       [this] { ResumeFrames(); }});
+  exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_);
   config_->FormCreate();
   timer1_.start();  // the delayed step, once every window exists
   main_->WatchToolWindows();

@@ -19,6 +19,7 @@ class HelpViewer;
 class MainWindow;
 class OutlineTracer;
 class PhotographAction;
+class ExportMeshAction;
 class ProfileWindow;
 class ProgressWindow;
 class ProjectActions;
@@ -106,6 +107,7 @@ class Desktop : public QObject {
   TFastTimer* Frames() const { return frames_.get(); }
   ProjectActions* Project() const { return project_.get(); }
   PhotographAction* Photograph() const { return photograph_.get(); }
+  ExportMeshAction* ExportMesh() const { return exportMesh_.get(); }
 
  signals:
   // The delayed start-up step has run: windows shown, frames running, SceneReady set.
@@ -141,6 +143,7 @@ class Desktop : public QObject {
   std::unique_ptr<StockSizeDialog> config_;
   std::unique_ptr<ProjectActions> project_;
   std::unique_ptr<PhotographAction> photograph_;
+  std::unique_ptr<ExportMeshAction> exportMesh_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<TipsDialog> tips_;
   std::unique_ptr<TFastTimer> frames_;

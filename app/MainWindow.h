@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow {
   void Save1Click();
   void SaveAs1Click();
   void Photograph1Click();
+  void Export3D1Click();
   void CutReport1Click();
   void Exit1Click();
   void View1Click();

@@ -8,6 +8,7 @@
 #include <QTime>
 
 #include "app/Desktop.h"
+#include "app/ExportMeshAction.h"
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
 #include "app/ProjectActions.h"
@@ -51,6 +52,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::SaveAs1Click);
   connect(AddItem(file, "Photograph", "Photograph1"), &QAction::triggered, this,
           &MainWindow::Photograph1Click);
+  connect(AddItem(file, "Export &3-D...", "Export3D1"), &QAction::triggered, this,
+          &MainWindow::Export3D1Click);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::CutReport1Click);
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &MainWindow::Exit1Click);
@@ -92,6 +95,10 @@ void MainWindow::SaveAs1Click() {
 
 void MainWindow::Photograph1Click() {
   if (PhotographAction* photograph = desktop_.Photograph()) photograph->Photograph1Click();
+}
+
+void MainWindow::Export3D1Click() {
+  if (ExportMeshAction* exportMesh = desktop_.ExportMesh()) exportMesh->Export3DClick();
 }
 
 void MainWindow::CutReport1Click() {

@@ -35,6 +35,12 @@ constexpr VerbHelp Verbs[] = {
      "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
      "software renderer will do); without it the exit status is 2.\n"},
+    {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]", "writes the moulding as a 3-D file",
+     "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
+     "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
+     "inches (4, 4.5, 3/4, 1 1/2) or millimetres (19mm); it defaults to 4 inches. The 3MF\n"
+     "object carries the project's name and wood colour. By default the section is the traced\n"
+     "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is smooth.\n"},
 };
 
 class Formatter : public CLI::Formatter {

@@ -1,0 +1,51 @@
+// kerfwright mesh: writes the worked moulding as an STL, 3MF or OBJ file at its true size.
+#include <cstdio>
+#include <string>
+
+#include "app/CommandArgs.h"
+#include "app/Commands.h"
+#include "app/MeshExport.h"
+#include "app/ProjectLoading.h"
+#include "model/Model.h"
+#include "model/Progress.h"
+#include "project/MeshFile.h"
+#include "render/PlotOutline.h"
+
+namespace kerf {
+
+int MeshCommand(const CommandArgs& args) {
+  std::string project, output, tools, length = "4";
+  bool smooth = false;
+  OptionParser parser("mesh");
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"-o", "--output"}, "FILE", output, true, "the 3-D file to write (.stl, .3mf or .obj)");
+  parser.Text({"--length"}, "L", length, false, "length of the moulding (default 4 inches)");
+  parser.Flag({"--smooth"}, smooth, "smooth curves fitted to a fine drawing of the section");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);
+
+  // Checked before the project is read, so a slip costs no time.
+  if (MeshFormatOf(output) == MeshFormat::Unknown) {
+    std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n", output.c_str());
+    return 2;
+  }
+  double lengthMm = 0;
+  std::string error;
+  if (!ParseExportLength(length, lengthMm, error)) {
+    std::fprintf(stderr, "kerfwright mesh: --length: %s\n", error.c_str());
+    return 2;
+  }
+
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+  model.ProjectFileName = project;  // names the 3MF object
+  NoProgress progress;
+  PlotOutline(model, progress);
+  if (!ExportMoulding(model, output, lengthMm, error, smooth)) {
+    std::fprintf(stderr, "kerfwright mesh: %s\n", error.c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf

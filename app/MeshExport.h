@@ -1,0 +1,26 @@
+// Exporting the worked moulding as a 3-D file, shared by the mesh verb and File > Export 3-D.
+#pragma once
+
+#include <string>
+
+#include "model/Model.h"
+
+namespace kerf {
+
+inline constexpr double DefaultExportLengthMm = 4 * 25.4;
+inline constexpr double MaxExportLengthMm = 100 * 25.4;
+
+// A length as a woodworker types it: inches as a whole or decimal number or a fraction
+// ("4", "4.5", "3/4", "1 1/2", optionally followed by in or "), or millimetres ("19mm",
+// "19 mm"). It must be above 0 and at most 100 inches. Returns false with a sentence
+// saying what is wrong.
+bool ParseExportLength(const std::string& text, double& millimetres, std::string& error);
+
+// Writes the moulding of model.Outline (traced already) extruded to lengthMm as .stl, .3mf or
+// .obj by the extension, named after the project and coloured with its wood. With smooth the
+// section is the smooth curves fitted to a fine drawing of it instead of the traced outline.
+// False with a message naming the file when there is no section or the file cannot be written.
+bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error,
+                    bool smooth = false);
+
+}  // namespace kerf

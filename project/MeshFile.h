@@ -1,0 +1,34 @@
+// Writing a triangle mesh as a 3-D file: binary STL, OBJ or 3MF, chosen by the extension.
+#pragma once
+
+#include <string>
+
+#include "model/Raster.h"
+#include "model/TriangleMesh.h"
+
+namespace kerf {
+
+enum class MeshFormat { Unknown, Stl, Obj, ThreeMf };
+
+// The format the file name's extension asks for (.stl, .obj, .3mf in any case).
+MeshFormat MeshFormatOf(const std::string& path);
+
+// What the file says about the solid besides its shape.
+struct MeshLabel {
+  std::string Name;     // the object's name (OBJ and 3MF)
+  Colour Tint = White;  // the object's colour (3MF), 0x00BBGGRR
+};
+
+// The file's bytes. Every format is in millimetres: 3MF says so in its unit, OBJ in a comment,
+// STL has no unit and is read as millimetres by convention.
+std::string FormatStl(const TriangleMesh& mesh);
+std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label);
+// False with the library's message when lib3mf fails.
+bool Format3mf(const TriangleMesh& mesh, const MeshLabel& label, std::string& bytes, std::string& error);
+
+// Writes the mesh in the format of the extension, through a temporary file beside path renamed
+// over it, so a failed write leaves any earlier file as it was. On failure returns false with
+// a message naming the file and the system's reason.
+bool WriteMeshFile(const std::string& path, const TriangleMesh& mesh, const MeshLabel& label, std::string& error);
+
+}  // namespace kerf
