@@ -89,7 +89,7 @@ SectionPolygon CleanPolygon(const SectionPolygon& raw) {
   return polygon;
 }
 
-std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline) {
+std::vector<SectionPolygon> OutlinePolygons(const SectionOutline& outline) {
   std::vector<SectionPolygon> pieces;
   if (!outline.Closed || outline.Count < 4) return pieces;
   std::vector<Corner> walk;
@@ -211,7 +211,7 @@ SectionScale MeasuredSectionScale(const Model& model) {
 }
 
 TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm, SectionScale scale) {
-  return ExtrudePieces(SectionPieces(outline), lengthMm, scale);
+  return ExtrudePieces(OutlinePolygons(outline), lengthMm, scale);
 }
 
 TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm, SectionScale scale) {

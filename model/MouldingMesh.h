@@ -30,7 +30,7 @@ struct SectionPolygon {
 // The pieces of a closed outline: the walk split where it comes back to a point it passed and
 // the loop in between is a piece of its own (two pieces touching at a corner). Empty when the
 // outline is open or encloses no area.
-std::vector<SectionPolygon> SectionPieces(const SectionOutline& outline);
+std::vector<SectionPolygon> OutlinePolygons(const SectionOutline& outline);
 
 // Leaves out corners with a zero turn (straight on, doubled back or repeated), also across the
 // join of the end to the start, and turns the ring counter-clockwise. Empty when no area.

@@ -115,14 +115,14 @@ TEST(MouldingMesh, NothingFromAnOpenOrFlatOutlineOrNoLength) {
 
 TEST(MouldingMesh, StraightRunsBecomeOneEdge) {
   const std::vector<SectionPolygon> p =
-      SectionPieces(MakeOutline({{5, 5}, {6, 5}, {7, 5}, {7, 6}, {7, 7}, {6, 7}, {5, 7}, {5, 6}, {5, 5}}));
+      OutlinePolygons(MakeOutline({{5, 5}, {6, 5}, {7, 5}, {7, 6}, {7, 7}, {6, 7}, {5, 7}, {5, 6}, {5, 5}}));
   ASSERT_EQ(p.size(), 1u);
   EXPECT_EQ(p[0].X.size(), 4u);
   EXPECT_GT(TwiceArea(p[0]), 0);
 }
 
 TEST(MouldingMesh, PiecesTouchingAtACornerComeApart) {
-  const std::vector<SectionPolygon> p = SectionPieces(
+  const std::vector<SectionPolygon> p = OutlinePolygons(
       MakeOutline({{10, 10}, {20, 10}, {20, 20}, {30, 20}, {30, 30}, {20, 30}, {20, 20}, {10, 20}, {10, 10}}));
   ASSERT_EQ(p.size(), 2u);
   EXPECT_EQ(TwiceArea(p[0]), 200);
