@@ -18,10 +18,11 @@ namespace kerf {
 namespace {
 
 constexpr double Margin = 15;       // mm round the page
-constexpr double ProfileTop = 26;   // mm from the page's top to the stock's top
+constexpr double ProfileTop = 29;   // mm from the page's top to the stock's top
 constexpr double InchMm = 25.4;
 constexpr double SquareGap = 15;    // mm between the two calibration squares
 constexpr double LineMm = 0.2;      // width of the drawn lines
+const char* const AsItLay = "Drawn as it lay: the table along the bottom, the fence at the right";
 const char* const ProfileFill = "#6080c0";  // blue-grey: tells the profile from lines and paper
 
 // Where everything lies on the page, in mm from its top-left corner, y down.
@@ -103,7 +104,8 @@ std::string TemplateSvg(const TemplateDrawing& d) {
   Num(out, l.Height);
   out += "\">\n";
   SvgText(out, Margin, 12, 5, d.ProjectName);
-  SvgText(out, Margin, 19, 3.5, d.Orientation + " (table below, fence at the right)");
+  SvgText(out, Margin, 18.5, 3.5, d.Orientation);
+  SvgText(out, Margin, 23.5, 3.5, AsItLay);
 
   SvgRect(out, "stock", l.StockLeft, l.StockBottom - d.StockUprightMm, d.StockAcrossMm, d.StockUprightMm,
           " stroke-dasharray=\"1.5 1\"");
@@ -184,7 +186,8 @@ std::string TemplatePdf(const TemplateDrawing& d) {
       painter.drawText(at(x, y), QString::fromUtf8(s.c_str()));
     };
     text(Margin, 12, 5, d.ProjectName);
-    text(Margin, 19, 3.5, d.Orientation + " (table below, fence at the right)");
+    text(Margin, 18.5, 3.5, d.Orientation);
+    text(Margin, 23.5, 3.5, AsItLay);
 
     QPen dashed = line;
     dashed.setDashPattern({1.5 / LineMm, 1 / LineMm});
