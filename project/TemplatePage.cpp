@@ -94,7 +94,8 @@ void SvgRect(std::string& out, const char* id, double x, double y, double w, dou
 
 std::string TemplateSvg(const TemplateDrawing& d) {
   const PageLayout l = Layout(d);
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"";
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"";
   Num(out, l.Width);
   out += "mm\" height=\"";
   Num(out, l.Height);
