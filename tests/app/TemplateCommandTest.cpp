@@ -11,6 +11,7 @@
 #include <regex>
 
 #include "RunProgram.h"
+#include "app/ProjectLoading.h"
 #include "app/TemplateCommand.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
@@ -214,6 +215,40 @@ TEST(TemplateRoundover, ArcHasTheCuttersRadius) {
   }
   EXPECT_LT(std::sqrt(sum / arc.size()), 0.08);
 }
+
+// Every sample project's template: rings of material, all within the uncut stock.
+class TemplateSamples : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TemplateSamples, RingsLieWithinTheStock) {
+  Model model;
+  ASSERT_TRUE(LoadForCommand(model, std::string(KERF_SOURCE_DIR) + "/data/work/" + GetParam() + ".ROU", ""));
+  TemplateDrawing d;
+  std::string error;
+  ASSERT_TRUE(BuildTemplate(model, d, error)) << error;
+  ASSERT_FALSE(d.Rings.empty());
+  double area = 0;
+  for (const auto& ring : d.Rings) {
+    for (size_t i = 0; i < ring.size(); ++i) {
+      const TemplatePoint& p = ring[i];
+      const TemplatePoint& q = ring[(i + 1) % ring.size()];
+      EXPECT_GE(p.X, -1e-3);
+      EXPECT_LE(p.X, d.StockAcrossMm + 1e-3);
+      EXPECT_GE(p.Y, -1e-3);
+      EXPECT_LE(p.Y, d.StockUprightMm + 1e-3);
+      area += p.X * q.Y - q.X * p.Y;
+    }
+  }
+  area /= 2;
+  EXPECT_GT(area, 0);
+  EXPECT_LE(area, d.StockAcrossMm * d.StockUprightMm + 1e-3);
+  EXPECT_FALSE(d.Orientation.empty());
+  EXPECT_EQ(d.ProjectName, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Template, TemplateSamples,
+                         ::testing::Values("Lipped edge safe order", "Lipped edge unsafe order", "Picture frame",
+                                           "Raised panel", "Rule joint leaf", "Rule joint table",
+                                           "Table edge ogee"));
 
 class TemplateVerb : public test::TempFolder {};
 
