@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow {
   void SaveAs1Click();
   void Photograph1Click();
   void Export3D1Click();
+  void ExportTemplate1Click();
   void CutReport1Click();
   void Exit1Click();
   void View1Click();

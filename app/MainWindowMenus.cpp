@@ -9,6 +9,7 @@
 
 #include "app/Desktop.h"
 #include "app/ExportMeshAction.h"
+#include "app/ExportTemplateAction.h"
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
 #include "app/ProjectActions.h"
@@ -54,6 +55,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::Photograph1Click);
   connect(AddItem(file, "Export &3-D...", "Export3D1"), &QAction::triggered, this,
           &MainWindow::Export3D1Click);
+  connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
+          &MainWindow::ExportTemplate1Click);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::CutReport1Click);
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &MainWindow::Exit1Click);
@@ -99,6 +102,10 @@ void MainWindow::Photograph1Click() {
 
 void MainWindow::Export3D1Click() {
   if (ExportMeshAction* exportMesh = desktop_.ExportMesh()) exportMesh->Export3DClick();
+}
+
+void MainWindow::ExportTemplate1Click() {
+  ExportTemplateClick(model_, DialogFileChooser(this), DialogMessageShower(this));
 }
 
 void MainWindow::CutReport1Click() {

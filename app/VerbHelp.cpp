@@ -41,6 +41,12 @@ constexpr VerbHelp Verbs[] = {
      "inches (4, 4.5, 3/4, 1 1/2) or millimetres (19mm); it defaults to 4 inches. The 3MF\n"
      "object carries the project's name and wood colour. By default the section is the traced\n"
      "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is smooth.\n"},
+    {"template", "PROJECT.ROU -o FILE [--tools DIR]", "writes a full-size template of the section",
+     "Writes the worked section at true size for holding against the finished piece: SVG, PDF\n"
+     "or DXF by the extension of FILE. The outline is fitted with smooth curves to a fine drawing\n"
+     "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
+     "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
+     "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
 };
 
 class Formatter : public CLI::Formatter {

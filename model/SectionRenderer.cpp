@@ -21,6 +21,7 @@ struct Frame {
   int W, H;
   float r, s;  // pixels per unit, horizontally and vertically, zoom included
   int left, top;
+  bool rowBands;  // paint each cutter row over every pixel row of its height
 };
 
 // The axis of a cut's cutter on the raster and how its rows are turned.
@@ -63,17 +64,22 @@ PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const
   PaintedBox box{p.u, p.u, p.v, p.v};
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
-    const int b = RoundProduct(l, f.s);
-    int x0, y0, x1, y1;
-    switch (p.turn) {
-      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
-      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
-      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
-      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+    const int last = RoundProduct(l, f.s);
+    // Row l stands for the unit of height below it: with bands it covers the pixel rows from
+    // just above row l - 1's up to its own, so a drawing finer than a pixel per unit has no gaps.
+    const int first = f.rowBands ? std::min(last, RoundProduct(l - 1, f.s) + 1) : last;
+    for (int b = first; b <= last; ++b) {
+      int x0, y0, x1, y1;
+      switch (p.turn) {
+        case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
+        case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
+        case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
+        default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+      }
+      raster.Line(x0, y0, x1, y1, White);
+      box.Take(x0, y0);
+      box.Take(x1, y1);
     }
-    raster.Line(x0, y0, x1, y1, White);
-    box.Take(x0, y0);
-    box.Take(x1, y1);
   }
   return box;
 }
@@ -241,6 +247,7 @@ void RenderSection(Model& model, const SectionView& view) {
   f.H = H;
   f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
+  f.rowBands = view.RowBands;
   const int SH =
       static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight / 1100.0)) * zoom;
   const int SW =

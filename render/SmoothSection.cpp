@@ -13,9 +13,6 @@ namespace kerf {
 
 namespace {
 
-constexpr int FineSize = 1100 * SmoothPixelsPerUnit;  // the whole drawing area, 1100 units
-constexpr double MmPerFinePixel = MillimetresPerUnit / SmoothPixelsPerUnit;
-
 struct Point {
   double X, Y;
 };
@@ -23,13 +20,14 @@ struct Point {
 // The stock's rectangle on the fine drawing (y up): fitted curves may bulge past a pixel's edge,
 // but never past the stock.
 struct Bounds {
-  double Left = 0, Right = FineSize, Bottom = 0, Top = FineSize;
+  double Left = 0, Right = 0, Bottom = 0, Top = 0;
+  double MmPerPixel = MillimetresPerUnit;
 };
 
 // Appends a point in whole micrometres (fine pixels, y up), kept within the stock.
 void Add(SectionPolygon& ring, const Point& p, const Bounds& b) {
-  ring.X.push_back(std::llround(std::clamp(p.X, b.Left, b.Right) * MmPerFinePixel * 1000));
-  ring.Y.push_back(std::llround(std::clamp(p.Y, b.Bottom, b.Top) * MmPerFinePixel * 1000));
+  ring.X.push_back(std::llround(std::clamp(p.X, b.Left, b.Right) * b.MmPerPixel * 1000));
+  ring.Y.push_back(std::llround(std::clamp(p.Y, b.Bottom, b.Top) * b.MmPerPixel * 1000));
 }
 
 // The cubic from a to d with control points b and c, in straight pieces close enough to it;
@@ -39,7 +37,7 @@ void Flatten(SectionPolygon& ring, const Bounds& bounds, Point a, Point b, Point
   // difference over m squared.
   const double bend = std::max(std::hypot(a.X - 2 * b.X + c.X, a.Y - 2 * b.Y + c.Y),
                                std::hypot(b.X - 2 * c.X + d.X, b.Y - 2 * c.Y + d.Y));
-  const double tolerance = SmoothToleranceMm / MmPerFinePixel;
+  const double tolerance = SmoothToleranceMm / bounds.MmPerPixel;
   const int steps = std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * bend / tolerance))), 1, 1000);
   for (int k = 1; k <= steps; ++k) {
     const double t = static_cast<double>(k) / steps, u = 1 - t;
@@ -57,13 +55,16 @@ struct PotraceDeleter {
 
 }  // namespace
 
-bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces, std::string& error) {
+bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces, std::string& error,
+                         int pixelsPerUnit) {
   pieces.clear();
+  const int FineSize = 1100 * pixelsPerUnit;  // the whole drawing area, 1100 units
   // The fine drawing is made on a copy: drawing rewrites the cuts' bearing figures.
   Model fine = model;
   fine.SectionBitmap = Raster(FineSize, FineSize);
   SectionView view;
   view.W = view.H = FineSize;
+  view.RowBands = pixelsPerUnit > 1;
   RenderSection(fine, view);
 
   // Potrace's bitmap: one bit per pixel, line 0 at the bottom, so its y runs up.
@@ -90,11 +91,13 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
     return false;
   }
 
-  // The stock lies against the right and bottom edges, drawn at exactly SmoothPixelsPerUnit.
+  // The stock lies against the right and bottom edges, drawn at exactly pixelsPerUnit.
   const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
   Bounds bounds;
-  bounds.Left = FineSize - SmoothPixelsPerUnit * (oddState ? model.StockHeight : model.StockWidth);
-  bounds.Top = SmoothPixelsPerUnit * (oddState ? model.StockWidth : model.StockHeight);
+  bounds.MmPerPixel = MillimetresPerUnit / pixelsPerUnit;
+  bounds.Right = FineSize;
+  bounds.Left = FineSize - pixelsPerUnit * (oddState ? model.StockHeight : model.StockWidth);
+  bounds.Top = pixelsPerUnit * (oddState ? model.StockWidth : model.StockHeight);
 
   for (const potrace_path_t* path = state->plist; path; path = path->next) {
     if (path->sign != '+') {

@@ -1,0 +1,121 @@
+// Full-size templates: choosing the format, the orientation words, the DXF file and saving.
+#include "project/TemplateFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "project/SafeFiles.h"
+
+namespace kerf {
+
+TemplateFormat TemplateFormatOf(const std::string& fileName) {
+  const size_t dot = fileName.find_last_of('.');
+  const size_t slash = fileName.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return TemplateFormat::Unknown;
+  std::string ext = fileName.substr(dot + 1);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (ext == "svg") return TemplateFormat::Svg;
+  if (ext == "pdf") return TemplateFormat::Pdf;
+  if (ext == "dxf") return TemplateFormat::Dxf;
+  return TemplateFormat::Unknown;
+}
+
+std::string TemplateOrientationText(int state) {
+  if (state < 1 || state > 8) return {};
+  // The stock's faces numbered as in orientation state 1: 1 on the table, 2 at the left,
+  // 3 on top, 4 against the fence. Turning anticlockwise brings the table face to the fence;
+  // turning end over end keeps the fence face and brings the top face down.
+  static constexpr int table[9] = {0, 1, 2, 3, 4, 3, 2, 1, 4};
+  static constexpr int fence[9] = {0, 4, 1, 2, 3, 4, 3, 2, 1};
+  return "Face " + std::to_string(table[state]) + " on the table, face " + std::to_string(fence[state]) +
+         " against the fence";
+}
+
+namespace {
+
+// A number in millimetres with three decimals and a point, whatever the locale.
+void Number(std::string& out, double v) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
+  out.append(buf, r.ptr);
+}
+
+// One DXF group: its code on one line and its value on the next.
+void Group(std::string& out, int code, const std::string& value) {
+  out += std::to_string(code);
+  out += '\n';
+  out += value;
+  out += '\n';
+}
+
+void Group(std::string& out, int code, double value) {
+  out += std::to_string(code);
+  out += '\n';
+  Number(out, value);
+  out += '\n';
+}
+
+}  // namespace
+
+std::string TemplateDxf(const TemplateDrawing& drawing) {
+  std::string out;
+  Group(out, 0, "SECTION");
+  Group(out, 2, "HEADER");
+  Group(out, 9, "$ACADVER");
+  Group(out, 1, "AC1015");
+  Group(out, 9, "$INSUNITS");
+  Group(out, 70, "4");  // millimetres
+  Group(out, 9, "$MEASUREMENT");
+  Group(out, 70, "1");  // metric
+  Group(out, 0, "ENDSEC");
+
+  Group(out, 0, "SECTION");
+  Group(out, 2, "TABLES");
+  Group(out, 0, "TABLE");
+  Group(out, 2, "LAYER");
+  Group(out, 70, "1");
+  Group(out, 0, "LAYER");
+  Group(out, 2, "PROFILE");
+  Group(out, 70, "0");
+  Group(out, 62, "7");
+  Group(out, 6, "CONTINUOUS");
+  Group(out, 0, "ENDTAB");
+  Group(out, 0, "ENDSEC");
+
+  Group(out, 0, "SECTION");
+  Group(out, 2, "ENTITIES");
+  for (const auto& ring : drawing.Rings) {
+    if (ring.size() < 3) continue;
+    Group(out, 0, "LWPOLYLINE");
+    Group(out, 100, "AcDbEntity");
+    Group(out, 8, "PROFILE");
+    Group(out, 100, "AcDbPolyline");
+    Group(out, 90, std::to_string(ring.size()));
+    Group(out, 70, "1");  // closed
+    for (const TemplatePoint& p : ring) {
+      Group(out, 10, p.X);
+      Group(out, 20, p.Y);
+    }
+  }
+  Group(out, 0, "ENDSEC");
+  Group(out, 0, "EOF");
+  return out;
+}
+
+bool SaveTemplate(const TemplateDrawing& drawing, const std::string& path, std::string& reason) {
+  std::string bytes;
+  switch (TemplateFormatOf(path)) {
+    case TemplateFormat::Svg: bytes = TemplateSvg(drawing); break;
+    case TemplateFormat::Dxf: bytes = TemplateDxf(drawing); break;
+    case TemplateFormat::Pdf: bytes = TemplatePdf(drawing); break;
+    default: reason = "unknown template file type; use .svg, .pdf or .dxf"; return false;
+  }
+  if (bytes.empty()) {
+    reason = "the drawing could not be made";
+    return false;
+  }
+  return ReplaceFile(path, bytes, reason);
+}
+
+}  // namespace kerf

@@ -1,0 +1,41 @@
+// Full-size templates of the worked section: SVG, PDF and DXF files at true size in millimetres.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kerf {
+
+enum class TemplateFormat { Unknown, Svg, Pdf, Dxf };
+
+// The template's format from the file name's extension (any case); Unknown for any other.
+TemplateFormat TemplateFormatOf(const std::string& fileName);
+
+struct TemplatePoint {
+  double X, Y;  // millimetres from the stock's bottom-left corner, y up (away from the table)
+};
+
+// What a template shows: the profile's closed rings, the stock before any cut, and the words
+// printed beside them.
+struct TemplateDrawing {
+  std::vector<std::vector<TemplatePoint>> Rings;
+  double StockAcrossMm = 0;   // the stock along the table
+  double StockUprightMm = 0;  // the stock up from the table
+  std::string ProjectName;
+  std::string Orientation;  // which faces lay on the table and against the fence
+};
+
+// "Face N on the table, face M against the fence" for an orientation state 1..8; empty otherwise.
+std::string TemplateOrientationText(int state);
+
+// The file's bytes. The SVG and PDF pages are sized in millimetres and drawn at 100 %; the DXF
+// holds the rings alone as closed polylines on the layer "PROFILE", in millimetres.
+std::string TemplateSvg(const TemplateDrawing& drawing);
+std::string TemplateDxf(const TemplateDrawing& drawing);
+std::string TemplatePdf(const TemplateDrawing& drawing);
+
+// Writes the drawing in the format of path's extension, replacing the file safely. False with
+// the reason (without the path) on failure.
+bool SaveTemplate(const TemplateDrawing& drawing, const std::string& path, std::string& reason);
+
+}  // namespace kerf
