@@ -21,8 +21,8 @@
 namespace kerf {
 namespace {
 
-constexpr int MinRepeat = 1;
-constexpr int MaxRepeat = 10;
+constexpr int MinRepeat = MinTextureRepeat;
+constexpr int MaxRepeat = MaxTextureRepeat;
 
 const char* const PictureFilter =
     "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
@@ -100,9 +100,9 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setRowStretch(3, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.TextureMap = on; });
-  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatV = v; });
-  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatH = v; });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.SetTextureMap(on); });
+  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH); });
+  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV, v); });
 
   ShowPicture();
 }
@@ -121,13 +121,13 @@ bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   builtIn_ = false;
   ShowPicture();
   Image1->setToolTip(PlainToolTip("Texture = " + file.fileName()));
-  model_.TextureFile = localPath;
+  model_.SetTextureFile(localPath);
   emit textureChanged();
   return true;
 }
 
 void TextureWindow::UseBuiltInTexture() {
-  model_.TextureFile.clear();
+  model_.SetTextureFile({});
   if (builtIn_) return;
   picture_ = DefaultTexturePicture();
   builtIn_ = true;
@@ -158,8 +158,7 @@ void TextureWindow::SyncFromModel() {
   updVert->setValue(model_.TextureRepeatV);
   updHoriz->setValue(model_.TextureRepeatH);
   // A stored count outside the counters' range is held to it, and the model follows.
-  model_.TextureRepeatV = updVert->value();
-  model_.TextureRepeatH = updHoriz->value();
+  model_.SetTextureRepeat(updVert->value(), updHoriz->value());
 }
 
 bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {
