@@ -59,27 +59,39 @@ int Model::FindCutter(const std::string& fileName) const {
   return 0;
 }
 
+SetupChange Model::SetFaceOnTable(int32_t face) {
+  assert(face >= 1 && face <= 8);
+  if (face < 1 || face > 8 || face == faceOnTable_) return {};
+  faceOnTable_ = face;
+  return SectionChanged;
+}
+
+void Model::SetProfileZoom(int32_t zoom) {
+  assert(zoom == 1 || zoom == 2 || zoom == 4);
+  if (zoom == 1 || zoom == 2 || zoom == 4) profileZoom_ = zoom;
+}
+
 SetupChange Model::RotateStockAnticlockwise() {
-  FaceOnTable = RotateAnticlockwise(FaceOnTable);
+  faceOnTable_ = RotateAnticlockwise(faceOnTable_);
   return SectionChanged;
 }
 
 SetupChange Model::RotateStockClockwise() {
-  FaceOnTable = RotateClockwise(FaceOnTable);
+  faceOnTable_ = RotateClockwise(faceOnTable_);
   return SectionChanged;
 }
 
 SetupChange Model::FlipStock() {
-  FaceOnTable = FlipEndOverEnd(FaceOnTable);
+  faceOnTable_ = FlipEndOverEnd(faceOnTable_);
   return SectionChanged;
 }
 
 void Model::ZoomIn() {
-  if (ProfileZoom < 4) ProfileZoom *= 2;
+  if (profileZoom_ < 4) profileZoom_ *= 2;
 }
 
 void Model::ZoomOut() {
-  if (ProfileZoom > 1) ProfileZoom /= 2;
+  if (profileZoom_ > 1) profileZoom_ /= 2;
 }
 
 const TCut& Model::CutAt(int n) const {
@@ -91,7 +103,7 @@ SetupChange Model::AppendCut(int32_t fence, int32_t height) {
   TCut cut;
   cut.Fence = fence;
   cut.Height = height;
-  cut.Face = FaceOnTable;
+  cut.Face = faceOnTable_;
   cut.Cutter = CurrentCutter;
   if (const TTool* tool = Cutter(CurrentCutter)) cut.CutterFileName = tool->FileName;
   CutList.push_back(std::move(cut));
@@ -99,12 +111,12 @@ SetupChange Model::AppendCut(int32_t fence, int32_t height) {
 }
 
 SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
-  ProfileZoom = 1;
+  profileZoom_ = 1;
   CutList.resize(1);
   CutList[0] = TCut{};
-  FaceOnTable = 3;
-  StockHeight = std::clamp(stockHeight, MinStockSize, MaxStockSize);
-  StockWidth = std::clamp(stockWidth, MinStockSize, MaxStockSize);
+  faceOnTable_ = 3;
+  stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);
+  stockWidth_ = std::clamp(stockWidth, MinStockSize, MaxStockSize);
   return CutsChanged;
 }
 
@@ -152,9 +164,9 @@ SetupChange Model::MoveCutDown(int row) {
 
 WorkSetup Model::TakeSetup() const {
   WorkSetup s;
-  s.StockWidth = StockWidth;
-  s.StockHeight = StockHeight;
-  s.FaceOnTable = FaceOnTable;
+  s.StockWidth = stockWidth_;
+  s.StockHeight = stockHeight_;
+  s.FaceOnTable = faceOnTable_;
   s.CurrentCutter = CurrentCutter;
   s.Cuts.reserve(static_cast<size_t>(CutCount()));
   for (int n = 1; n <= CutCount(); ++n) {
@@ -164,8 +176,8 @@ WorkSetup Model::TakeSetup() const {
   s.WoodSwatch = WoodSwatch;
   s.TextureFile = TextureFile;
   s.TextureMap = TextureMap;
-  s.TextureRepeatV = TextureRepeatV;
-  s.TextureRepeatH = TextureRepeatH;
+  s.TextureRepeatV = textureRepeatV_;
+  s.TextureRepeatH = textureRepeatH_;
   return s;
 }
 
@@ -177,12 +189,12 @@ SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
     CopySettings(CutList.back(), stored);
   }
   assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
-  FaceOnTable = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
+  faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
   SetWoodSwatch(setup.WoodSwatch);
   TextureFile = setup.TextureFile;
   TextureMap = setup.TextureMap;
-  TextureRepeatV = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
-  TextureRepeatH = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
+  textureRepeatV_ = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
+  textureRepeatH_ = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
   const bool cutterKnown = setup.CurrentCutter >= 1 && setup.CurrentCutter <= CutterCount();
   CurrentCutter = cutterKnown ? setup.CurrentCutter : 1;
   return AllChanged;
@@ -214,9 +226,9 @@ SetupChange Model::SetTextureRepeat(int vertical, int horizontal) {
   assert(horizontal >= MinTextureRepeat && horizontal <= MaxTextureRepeat);
   const int v = std::clamp(vertical, MinTextureRepeat, MaxTextureRepeat);
   const int h = std::clamp(horizontal, MinTextureRepeat, MaxTextureRepeat);
-  if (v == TextureRepeatV && h == TextureRepeatH) return {};
-  TextureRepeatV = v;
-  TextureRepeatH = h;
+  if (v == textureRepeatV_ && h == textureRepeatH_) return {};
+  textureRepeatV_ = v;
+  textureRepeatH_ = h;
   return LookChanged;
 }
 

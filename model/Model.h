@@ -79,10 +79,15 @@ class Model {
   int CurrentCutter = 1;
 
   // --- stock and orientation ----------------------------------------------------------
-  int32_t StockWidth = 200;
-  int32_t StockHeight = 200;
-  int32_t FaceOnTable = 0;  // 0 until the first NewWorkpiece, then 1..8
-  int32_t ProfileZoom = 1;  // 1, 2 or 4
+  // Stock sizes 50..1000, set by NewWorkpiece and ReplaceSetup.
+  int32_t StockWidth() const { return stockWidth_; }
+  int32_t StockHeight() const { return stockHeight_; }
+  int32_t FaceOnTable() const { return faceOnTable_; }  // 0 until the first New, then 1..8
+  int32_t ProfileZoom() const { return profileZoom_; }  // 1, 2 or 4
+  // Asserts on a face outside 1..8 and then leaves the face as it was.
+  SetupChange SetFaceOnTable(int32_t face);
+  // Asserts on a zoom other than 1, 2 or 4 and then leaves the zoom as it was.
+  void SetProfileZoom(int32_t zoom);
 
   // Turning the stock: each reports a changed section; the first two undo each other and a
   // flip undoes itself.
@@ -129,8 +134,8 @@ class Model {
   // Texture settings of the Texture window, stored in projects (lines 6 to 9).
   std::string TextureFile;  // full path of the texture last loaded; empty for none
   bool TextureMap = false;
-  int TextureRepeatV = 2;  // 1..10
-  int TextureRepeatH = 4;  // 1..10
+  int TextureRepeatV() const { return textureRepeatV_; }  // 1..10
+  int TextureRepeatH() const { return textureRepeatH_; }  // 1..10
   // Look settings; each reports Look changed only when the value differs. Repeats outside
   // 1..10 are a caller's fault (asserted) and are held to that range.
   SetupChange SetTextureFile(const std::string& path);
@@ -145,6 +150,14 @@ class Model {
   Raster Image2{SectionSize, SectionSize};         // the measured section the outline is traced from
   SectionPieces Pieces;                            // the pieces of material of the measured section
   SectionOutline Outline;
+
+ private:
+  int32_t stockWidth_ = 200;
+  int32_t stockHeight_ = 200;
+  int32_t faceOnTable_ = 0;
+  int32_t profileZoom_ = 1;
+  int textureRepeatV_ = 2;
+  int textureRepeatH_ = 4;
 };
 
 }  // namespace kerf

@@ -248,20 +248,20 @@ bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std:
 ProjectRecord RecordFromModel(const Model& model) {
   ProjectRecord r;
   r.CurrentCutter = model.CurrentCutter;
-  r.StockWidth = model.StockWidth;
-  r.StockHeight = model.StockHeight;
+  r.StockWidth = model.StockWidth();
+  r.StockHeight = model.StockHeight();
   r.WoodColour = static_cast<int32_t>(model.WoodSwatch);
   r.TextureFile = model.TextureFile;
   r.TextureMap = model.TextureMap;
-  r.RepeatV = model.TextureRepeatV;
-  r.RepeatH = model.TextureRepeatH;
+  r.RepeatV = model.TextureRepeatV();
+  r.RepeatH = model.TextureRepeatH();
   r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
   for (int k = 1; k <= model.CutCount(); ++k) {
     const TCut& cut = model.CutList[static_cast<size_t>(k)];
     const TTool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
-  r.FaceOnTable = model.FaceOnTable;
+  r.FaceOnTable = model.FaceOnTable();
   return r;
 }
 

@@ -129,10 +129,10 @@ int ProfileWindow::Fence() const { return trkHoriz_->value(); }
 int ProfileWindow::CutterHeight() const { return trkVert_->value(); }
 
 void ProfileWindow::FillKey(SectionKey& key) const {
-  key.StockWidth = model_.StockWidth;
-  key.StockHeight = model_.StockHeight;
-  key.FaceOnTable = model_.FaceOnTable;
-  key.ProfileZoom = model_.ProfileZoom;
+  key.StockWidth = model_.StockWidth();
+  key.StockHeight = model_.StockHeight();
+  key.FaceOnTable = model_.FaceOnTable();
+  key.ProfileZoom = model_.ProfileZoom();
   key.Wood = model_.WoodSwatch;
   key.Cutter = model_.Cutter(model_.CurrentCutter);
   key.Fence = Fence();
@@ -150,7 +150,7 @@ bool ProfileWindow::DrawSection() {
   SectionView view;
   view.W = PictureSize;
   view.H = PictureSize;
-  view.Zoom = model_.ProfileZoom;
+  view.Zoom = model_.ProfileZoom();
   view.DrawCutter = true;
   view.Material = model_.WoodSwatch;
   view.Fence = Fence();
@@ -170,7 +170,7 @@ void ProfileWindow::WriteLengthLabels() {
 }
 
 void ProfileWindow::UpdateFaceLabel() {
-  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable));
+  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable()));
 }
 
 void ProfileWindow::SetCuttersAvailable(bool available) {

@@ -81,10 +81,10 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
   vertLabel->setObjectName("Label9");
-  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV);
+  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV());
   auto* horizLabel = new QLabel("Horiz. Repeat", this);
   horizLabel->setObjectName("Label10");
-  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH);
+  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH());
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 6);
@@ -101,8 +101,8 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.SetTextureMap(on); });
-  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH); });
-  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV, v); });
+  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
+  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
 }
@@ -155,8 +155,8 @@ void TextureWindow::Image1Click() {
 
 void TextureWindow::SyncFromModel() {
   CheckBox2->setChecked(model_.TextureMap);
-  updVert->setValue(model_.TextureRepeatV);
-  updHoriz->setValue(model_.TextureRepeatH);
+  updVert->setValue(model_.TextureRepeatV());
+  updHoriz->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.
   model_.SetTextureRepeat(updVert->value(), updHoriz->value());
 }

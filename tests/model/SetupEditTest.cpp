@@ -25,7 +25,7 @@ Model ThreeCuts() {
   model.NewWorkpiece(300, 200);
   for (int i = 1; i <= 3; ++i) {
     model.CurrentCutter = i;
-    model.FaceOnTable = i + 1;
+    model.SetFaceOnTable(i + 1);
     model.AppendCut(10 * i, i);
   }
   return model;
@@ -68,14 +68,14 @@ TEST_P(SetupEdit, ChangesReportsAndUndoes) {
   const EditCase& c = GetParam();
   Model model = ThreeCuts();
   const std::vector<std::string> before = Settings(model);
-  const int faceBefore = model.FaceOnTable;
+  const int faceBefore = model.FaceOnTable();
   EXPECT_EQ(c.edit(model), c.reported);
   EXPECT_EQ(Settings(model), c.cutsAfter);
-  EXPECT_EQ(model.FaceOnTable, c.faceAfter);
+  EXPECT_EQ(model.FaceOnTable(), c.faceAfter);
   if (c.undo) {
     c.undo(model);
     EXPECT_EQ(Settings(model), before);
-    EXPECT_EQ(model.FaceOnTable, faceBefore);
+    EXPECT_EQ(model.FaceOnTable(), faceBefore);
   }
 }
 
@@ -158,15 +158,15 @@ TEST(Model, NewIsUndoneByReplacingTheSetupTakenBefore) {
   model.SetTextureMap(false);
   EXPECT_EQ(model.ReplaceSetup(before), All);
   EXPECT_EQ(Settings(model), cuts);
-  EXPECT_EQ(model.StockWidth, 300);
-  EXPECT_EQ(model.StockHeight, 200);
-  EXPECT_EQ(model.FaceOnTable, 4);
+  EXPECT_EQ(model.StockWidth(), 300);
+  EXPECT_EQ(model.StockHeight(), 200);
+  EXPECT_EQ(model.FaceOnTable(), 4);
   EXPECT_EQ(model.CurrentCutter, 2);
   EXPECT_EQ(model.WoodSwatch, 0x102030u);
   EXPECT_EQ(model.TextureFile, "/t/oak.jpg");
   EXPECT_TRUE(model.TextureMap);
-  EXPECT_EQ(model.TextureRepeatV, 7);
-  EXPECT_EQ(model.TextureRepeatH, 9);
+  EXPECT_EQ(model.TextureRepeatV(), 7);
+  EXPECT_EQ(model.TextureRepeatH(), 9);
 }
 
 // What ReplaceSetup holds to its ranges, as opening a project does.
@@ -181,7 +181,7 @@ TEST(Model, ReplaceSetupKeepsTheRanges) {
   };
   for (const auto& c : cases) {
     Model model = ThreeCuts();
-    model.ProfileZoom = 4;
+    model.SetProfileZoom(4);
     WorkSetup s;
     s.StockWidth = c.width;
     s.StockHeight = c.height;
@@ -189,12 +189,12 @@ TEST(Model, ReplaceSetupKeepsTheRanges) {
     s.TextureRepeatH = c.repeatH;
     s.CurrentCutter = c.cutter;
     model.ReplaceSetup(s);
-    EXPECT_EQ(model.StockWidth, c.expectedWidth);
-    EXPECT_EQ(model.StockHeight, c.expectedHeight);
-    EXPECT_EQ(model.TextureRepeatV, c.expectedV);
-    EXPECT_EQ(model.TextureRepeatH, c.expectedH);
+    EXPECT_EQ(model.StockWidth(), c.expectedWidth);
+    EXPECT_EQ(model.StockHeight(), c.expectedHeight);
+    EXPECT_EQ(model.TextureRepeatV(), c.expectedV);
+    EXPECT_EQ(model.TextureRepeatH(), c.expectedH);
     EXPECT_EQ(model.CurrentCutter, c.expectedCutter);
-    EXPECT_EQ(model.ProfileZoom, 1);
+    EXPECT_EQ(model.ProfileZoom(), 1);
   }
 }
 
