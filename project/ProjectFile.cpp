@@ -257,7 +257,7 @@ ProjectRecord RecordFromModel(const Model& model) {
   r.RepeatH = model.TextureRepeatH();
   r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    const TCut& cut = model.CutAt(k);
     const TTool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
