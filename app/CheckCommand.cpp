@@ -27,12 +27,12 @@ Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
   }
   Verdict worst = Verdict::CutOK;
   for (int i = 1; i <= count; ++i) {
-    const Verdict v = JudgeCutOnTable(model.CutList[static_cast<size_t>(i)]);
+    const Verdict v = JudgeCutOnTable(model.CutAt(i));
     if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
   }
   std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
   for (int i = 1; i <= count; ++i) {
-    const TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const TCut& cut = model.CutAt(i);
     const Verdict v = JudgeCutOnTable(cut);
     if (v == Verdict::CutOK) continue;
     // A cut no real table could make is Danger whatever its figures; the reason follows them.

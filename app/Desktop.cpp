@@ -95,8 +95,6 @@ void Desktop::Start() {
   main_ = std::make_unique<MainWindow>(*this, model_, options_.GLLoaded);
   model_.ProjectFileName = "Router.rou";
   LoadCutterLibrary();
-  model_.StockWidth = 200;
-  model_.StockHeight = 200;
   ViewPanel* view = main_->Panel1();
   view->SetSceneFiller(
       [this](SceneParams& scene) { scene = MakeSceneParams(viewControls_->Positions(), model_); });

@@ -57,7 +57,7 @@ QString FromLocal(const std::string& text) { return QString::fromStdString(text)
 QStringList MissingCutters(const Model& model) {
   QStringList missing;
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    const TCut& cut = model.CutAt(k);
     const QString name = FromLocal(cut.CutterFileName);
     if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
   }
@@ -126,7 +126,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
       // The previous project's picture must not stand in for it. The project keeps naming its
       // texture, so saving it again loses nothing.
       windows_.texture.UseBuiltInTexture();
-      model_.TextureFile = record.TextureFile;
+      model_.SetTextureFile(record.TextureFile);
       problems << QString("The texture %1 named by the project could not be loaded:\n%2\n"
                           "The rest of the project was opened.")
                       .arg(FromLocal(record.TextureFile), FromLocal(error));

@@ -55,10 +55,10 @@ inline Model WorkedModel(int count) {
   model.NewWorkpiece(300, 200);
   for (int i = 0; i < count; ++i) {
     model.CurrentCutter = 1 + i % model.CutterCount();
-    model.FaceOnTable = 1 + i % 8;
+    model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-20 + (i * 37) % 120, -40 + (i * 53) % 160);
   }
-  model.FaceOnTable = 3;
+  model.SetFaceOnTable(3);
   model.CurrentCutter = 1;
   return model;
 }

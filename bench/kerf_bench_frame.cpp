@@ -60,13 +60,13 @@ Model GroovedStock(const std::vector<int>& fences) {
   const int roundover = model.FindCutter("1-2! Roundover.bmp");
   if (straight == 0 || roundover == 0) return model;
   for (int face : {3, 1, 2, 4}) {
-    model.FaceOnTable = face;
+    model.SetFaceOnTable(face);
     model.CurrentCutter = straight;
     for (int fence : fences) model.AppendCut(fence, 0);
     model.CurrentCutter = roundover;
     model.AppendCut(0, 0);
   }
-  model.FaceOnTable = 3;
+  model.SetFaceOnTable(3);
   PlotOutline(model, quiet);
   return model;
 }

@@ -23,10 +23,10 @@ Model ProfiledModel(int count, int width = 1000, int height = 800) {
   model.NewWorkpiece(width, height);
   for (int i = 0; i < count; ++i) {
     model.CurrentCutter = 1 + (i * 7) % model.CutterCount();
-    model.FaceOnTable = 1 + i % 8;
+    model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-80 + (i * 13) % 60, (i * 37) % 400);
   }
-  model.FaceOnTable = 3;
+  model.SetFaceOnTable(3);
   model.CurrentCutter = 1;
   return model;
 }

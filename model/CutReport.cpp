@@ -40,7 +40,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   add("", Black);
 
   for (int i = 1; i <= cutCount; ++i) {
-    const TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const TCut& cut = model.CutAt(i);
     const Verdict verdict = JudgeCut(cut);
     const Colour colour = VerdictColour(verdict);
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
@@ -57,7 +57,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   // Cuts that no real table could make, whatever their bearing figures, are named after the
   // blocks, one red line each.
   for (int i = 1; i <= cutCount; ++i) {
-    const std::string problem = CutProblem(model.CutList[static_cast<size_t>(i)]);
+    const std::string problem = CutProblem(model.CutAt(i));
     if (!problem.empty()) add("Cut #" + std::to_string(i) + ": " + problem, VerdictRed);
   }
   return lines;

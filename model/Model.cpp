@@ -2,6 +2,7 @@
 #include "model/Model.h"
 
 #include <algorithm>
+#include <cassert>
 #include <utility>
 
 #include "model/Orientation.h"
@@ -11,6 +12,11 @@ namespace kerf {
 namespace {
 
 bool ValidRow(int row, int count) { return row >= 1 && row <= count; }
+
+constexpr SetupChange SectionChanged{true, false, false};
+constexpr SetupChange CutsChanged{true, true, false};
+constexpr SetupChange LookChanged{false, false, true};
+constexpr SetupChange AllChanged{true, true, true};
 
 // The four settings of a cut: what cut-list edits move between slots. The file name of the
 // cutter belongs to the Cutter setting and travels with it.
@@ -53,65 +59,177 @@ int Model::FindCutter(const std::string& fileName) const {
   return 0;
 }
 
-void Model::RotateStockAnticlockwise() { FaceOnTable = RotateAnticlockwise(FaceOnTable); }
+SetupChange Model::SetFaceOnTable(int32_t face) {
+  assert(face >= 1 && face <= 8);
+  if (face < 1 || face > 8 || face == faceOnTable_) return {};
+  faceOnTable_ = face;
+  return SectionChanged;
+}
 
-void Model::RotateStockClockwise() { FaceOnTable = RotateClockwise(FaceOnTable); }
+void Model::SetProfileZoom(int32_t zoom) {
+  assert(zoom == 1 || zoom == 2 || zoom == 4);
+  if (zoom == 1 || zoom == 2 || zoom == 4) profileZoom_ = zoom;
+}
 
-void Model::FlipStock() { FaceOnTable = FlipEndOverEnd(FaceOnTable); }
+SetupChange Model::RotateStockAnticlockwise() {
+  faceOnTable_ = RotateAnticlockwise(faceOnTable_);
+  return SectionChanged;
+}
+
+SetupChange Model::RotateStockClockwise() {
+  faceOnTable_ = RotateClockwise(faceOnTable_);
+  return SectionChanged;
+}
+
+SetupChange Model::FlipStock() {
+  faceOnTable_ = FlipEndOverEnd(faceOnTable_);
+  return SectionChanged;
+}
 
 void Model::ZoomIn() {
-  if (ProfileZoom < 4) ProfileZoom *= 2;
+  if (profileZoom_ < 4) profileZoom_ *= 2;
 }
 
 void Model::ZoomOut() {
-  if (ProfileZoom > 1) ProfileZoom /= 2;
+  if (profileZoom_ > 1) profileZoom_ /= 2;
 }
 
-void Model::AppendCut(int32_t fence, int32_t height) {
+const TCut& Model::CutAt(int n) const {
+  assert(ValidRow(n, CutCount()));
+  return CutList[static_cast<size_t>(n)];
+}
+
+SetupChange Model::AppendCut(int32_t fence, int32_t height) {
   TCut cut;
   cut.Fence = fence;
   cut.Height = height;
-  cut.Face = FaceOnTable;
+  cut.Face = faceOnTable_;
   cut.Cutter = CurrentCutter;
   if (const TTool* tool = Cutter(CurrentCutter)) cut.CutterFileName = tool->FileName;
   CutList.push_back(std::move(cut));
+  return CutsChanged;
 }
 
-void Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
-  ProfileZoom = 1;
+SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
+  profileZoom_ = 1;
   CutList.resize(1);
   CutList[0] = TCut{};
-  FaceOnTable = 3;
-  StockHeight = std::clamp(stockHeight, MinStockSize, MaxStockSize);
-  StockWidth = std::clamp(stockWidth, MinStockSize, MaxStockSize);
+  faceOnTable_ = 3;
+  stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);
+  stockWidth_ = std::clamp(stockWidth, MinStockSize, MaxStockSize);
+  return CutsChanged;
 }
 
-bool Model::DeleteCut(int row) {
+CutEdit Model::DeleteCut(int row) {
   const int count = CutCount();
-  if (!ValidRow(row, count)) return false;
+  if (!ValidRow(row, count)) return {};
+  CutEdit edit{CutsChanged, TCut{}};
+  CopySettings(edit.Cut, CutList[static_cast<size_t>(row)]);
   for (int i = row; i < count; ++i)
     CopySettings(CutList[static_cast<size_t>(i)], CutList[static_cast<size_t>(i) + 1]);
   CutList.pop_back();
-  return true;
+  return edit;
 }
 
-bool Model::MoveCutUp(int row) {
-  if (row < 2 || !ValidRow(row, CutCount())) return false;
+SetupChange Model::InsertCut(int row, TCut cut) {
+  const int count = CutCount();
+  if (!ValidRow(row, count + 1)) return {};
+  CutList.emplace_back();
+  for (int i = count + 1; i > row; --i)
+    CopySettings(CutList[static_cast<size_t>(i)], CutList[static_cast<size_t>(i) - 1]);
+  CopySettings(CutList[static_cast<size_t>(row)], cut);
+  return CutsChanged;
+}
+
+CutEdit Model::ReplaceCut(int row, TCut cut) {
+  if (!ValidRow(row, CutCount())) return {};
+  CutEdit edit{CutsChanged, TCut{}};
+  TCut& slot = CutList[static_cast<size_t>(row)];
+  CopySettings(edit.Cut, slot);
+  CopySettings(slot, cut);
+  return edit;
+}
+
+SetupChange Model::MoveCutUp(int row) {
+  if (row < 2 || !ValidRow(row, CutCount())) return {};
   SwapSettings(CutList[static_cast<size_t>(row) - 1], CutList[static_cast<size_t>(row)]);
-  return true;
+  return CutsChanged;
 }
 
-bool Model::MoveCutDown(int row) {
-  if (row < 1 || row >= CutCount()) return false;
+SetupChange Model::MoveCutDown(int row) {
+  if (row < 1 || row >= CutCount()) return {};
   SwapSettings(CutList[static_cast<size_t>(row)], CutList[static_cast<size_t>(row) + 1]);
-  return true;
+  return CutsChanged;
 }
 
-void Model::SetWoodSwatch(Colour c) {
+WorkSetup Model::TakeSetup() const {
+  WorkSetup s;
+  s.StockWidth = stockWidth_;
+  s.StockHeight = stockHeight_;
+  s.FaceOnTable = faceOnTable_;
+  s.CurrentCutter = CurrentCutter;
+  s.Cuts.reserve(static_cast<size_t>(CutCount()));
+  for (int n = 1; n <= CutCount(); ++n) {
+    s.Cuts.emplace_back();
+    CopySettings(s.Cuts.back(), CutList[static_cast<size_t>(n)]);
+  }
+  s.WoodSwatch = WoodSwatch;
+  s.TextureFile = TextureFile;
+  s.TextureMap = TextureMap;
+  s.TextureRepeatV = textureRepeatV_;
+  s.TextureRepeatH = textureRepeatH_;
+  return s;
+}
+
+SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
+  NewWorkpiece(setup.StockWidth, setup.StockHeight);
+  CutList.reserve(setup.Cuts.size() + 1);
+  for (const TCut& stored : setup.Cuts) {
+    CutList.emplace_back();
+    CopySettings(CutList.back(), stored);
+  }
+  assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
+  faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
+  SetWoodSwatch(setup.WoodSwatch);
+  TextureFile = setup.TextureFile;
+  TextureMap = setup.TextureMap;
+  textureRepeatV_ = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
+  textureRepeatH_ = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
+  const bool cutterKnown = setup.CurrentCutter >= 1 && setup.CurrentCutter <= CutterCount();
+  CurrentCutter = cutterKnown ? setup.CurrentCutter : 1;
+  return AllChanged;
+}
+
+SetupChange Model::SetWoodSwatch(Colour c) {
+  const Colour before = WoodSwatch;
   WoodSwatch = c & 0xFFFFFF;
   WoodColour = {static_cast<float>(ColourRed(c)) / 255.0f,
                 static_cast<float>(ColourGreen(c)) / 255.0f,
                 static_cast<float>(ColourBlue(c)) / 255.0f, 1.0f};
+  return WoodSwatch != before ? LookChanged : SetupChange{};
+}
+
+SetupChange Model::SetTextureFile(const std::string& path) {
+  if (path == TextureFile) return {};
+  TextureFile = path;
+  return LookChanged;
+}
+
+SetupChange Model::SetTextureMap(bool on) {
+  if (on == TextureMap) return {};
+  TextureMap = on;
+  return LookChanged;
+}
+
+SetupChange Model::SetTextureRepeat(int vertical, int horizontal) {
+  assert(vertical >= MinTextureRepeat && vertical <= MaxTextureRepeat);
+  assert(horizontal >= MinTextureRepeat && horizontal <= MaxTextureRepeat);
+  const int v = std::clamp(vertical, MinTextureRepeat, MaxTextureRepeat);
+  const int h = std::clamp(horizontal, MinTextureRepeat, MaxTextureRepeat);
+  if (v == textureRepeatV_ && h == textureRepeatH_) return {};
+  textureRepeatV_ = v;
+  textureRepeatH_ = h;
+  return LookChanged;
 }
 
 }  // namespace kerf

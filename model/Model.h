@@ -19,6 +19,47 @@ inline constexpr int MinStockSize = 50;
 inline constexpr int MaxStockSize = 1000;
 inline constexpr Colour DefaultWoodColour = 752609;  // red 225, green 123, blue 11
 inline constexpr int SectionSize = 500;              // SectionBitmap and Image2 are 500 x 500
+inline constexpr int MinTextureRepeat = 1;           // the Texture window's repeat counters
+inline constexpr int MaxTextureRepeat = 10;
+
+// What an edit of the set-up changed, so that the owner redraws only what it must. An edit that
+// changed nothing reports all three false (and converts to false).
+struct SetupChange {
+  bool Section = false;  // stock, orientation or cuts: the section and the solid are out of date
+  bool CutList = false;  // rows of the cut list were added, removed, moved or rewritten
+  bool Look = false;     // wood colour or texture settings
+  explicit operator bool() const { return Section || CutList || Look; }
+  bool operator==(const SetupChange&) const = default;
+  SetupChange& operator|=(const SetupChange& o) {
+    Section |= o.Section;
+    CutList |= o.CutList;
+    Look |= o.Look;
+    return *this;
+  }
+};
+
+// The result of an edit of one cut: what changed and the cut as it was before the edit (the
+// removed cut of a delete, the replaced cut of a replace), which is what undoing it needs.
+struct CutEdit {
+  SetupChange Changed;
+  TCut Cut;
+  explicit operator bool() const { return static_cast<bool>(Changed); }
+};
+
+// Everything a project stores about the work, as one value: what New and Open replace and
+// what an undo of either puts back.
+struct WorkSetup {
+  int32_t StockWidth = 200;
+  int32_t StockHeight = 200;
+  int32_t FaceOnTable = 3;
+  int32_t CurrentCutter = 1;
+  std::vector<TCut> Cuts;  // cut #1 first
+  Colour WoodSwatch = DefaultWoodColour;
+  std::string TextureFile;
+  bool TextureMap = false;
+  int TextureRepeatV = 2;
+  int TextureRepeatH = 4;
+};
 
 // One object of this class is created by main() and handed by reference to every window
 // and command. Tables are 1-based: slot 0 of CutterTable and of CutList is never used.
@@ -38,41 +79,68 @@ class Model {
   int CurrentCutter = 1;
 
   // --- stock and orientation ----------------------------------------------------------
-  int32_t StockWidth = 200;
-  int32_t StockHeight = 200;
-  int32_t FaceOnTable = 0;  // 0 until the first NewWorkpiece, then 1..8
-  int32_t ProfileZoom = 1;  // 1, 2 or 4
+  // Stock sizes 50..1000, set by NewWorkpiece and ReplaceSetup.
+  int32_t StockWidth() const { return stockWidth_; }
+  int32_t StockHeight() const { return stockHeight_; }
+  int32_t FaceOnTable() const { return faceOnTable_; }  // 0 until the first New, then 1..8
+  int32_t ProfileZoom() const { return profileZoom_; }  // 1, 2 or 4
+  // Asserts on a face outside 1..8 and then leaves the face as it was.
+  SetupChange SetFaceOnTable(int32_t face);
+  // Asserts on a zoom other than 1, 2 or 4 and then leaves the zoom as it was.
+  void SetProfileZoom(int32_t zoom);
 
-  void RotateStockAnticlockwise();
-  void RotateStockClockwise();
-  void FlipStock();
+  // Turning the stock: each reports a changed section; the first two undo each other and a
+  // flip undoes itself.
+  SetupChange RotateStockAnticlockwise();
+  SetupChange RotateStockClockwise();
+  SetupChange FlipStock();
   void ZoomIn();   // doubles ProfileZoom while below 4
   void ZoomOut();  // halves ProfileZoom while above 1
 
   // --- cut list -------------------------------------------------------------------------
   std::vector<TCut> CutList{TCut{}};  // slot 0 unused; cuts in slots 1..CutCount()
   int CutCount() const { return static_cast<int>(CutList.size()) - 1; }
-  // Appends a cut with the given fence and height, FaceOnTable and CurrentCutter.
-  void AppendCut(int32_t fence, int32_t height);
+  // The cut numbered n (1..CutCount()); asserts on any other number.
+  const TCut& CutAt(int n) const;
+  // Appends a cut with the given fence and height, FaceOnTable and CurrentCutter. Undone by
+  // deleting cut CutCount().
+  SetupChange AppendCut(int32_t fence, int32_t height);
   // The model part of New: zoom 1, no cuts, face 3, the given stock size (clamped 50..1000).
-  void NewWorkpiece(int32_t stockWidth, int32_t stockHeight);
-  // Cut-list edits of the Tools window, by grid row (= cut number). Only the four settings
-  // move. Each returns true when the list changed (the caller then rebuilds).
-  bool DeleteCut(int row);
-  bool MoveCutUp(int row);
-  bool MoveCutDown(int row);
+  // Undone by ReplaceSetup with the set-up taken before.
+  SetupChange NewWorkpiece(int32_t stockWidth, int32_t stockHeight);
+  // Cut-list edits by cut number (= grid row). Only the four settings (and the cutter's file
+  // name) move; the bearing figures stay with their slot until the next measuring pass. Each
+  // reports nothing changed for a number that names no cut (or no neighbour to swap with).
+  CutEdit DeleteCut(int row);                // returns the removed cut
+  SetupChange InsertCut(int row, TCut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
+  CutEdit ReplaceCut(int row, TCut cut);     // returns the cut it replaced
+  SetupChange MoveCutUp(int row);            // undone by MoveCutDown(row - 1)
+  SetupChange MoveCutDown(int row);          // undone by MoveCutUp(row + 1)
+
+  // --- the whole set-up ---------------------------------------------------------------------
+  WorkSetup TakeSetup() const;
+  // Replaces stock, face, cuts (as given), current cutter and the look settings as Open does:
+  // the stock held to 50..1000, repeats to 1..10, CurrentCutter 1 when it names no loaded
+  // cutter. A face outside 1..8 is a caller's fault (asserted; face 3 is used). Zoom goes back
+  // to 1. Reports everything changed.
+  SetupChange ReplaceSetup(const WorkSetup& setup);
 
   // --- look -------------------------------------------------------------------------------
   Colour WoodSwatch = DefaultWoodColour;  // the Tools window's wood swatch, stored in projects
   std::array<float, 4> WoodColour{};      // WoodSwatch as components 0..1 with alpha 1
-  void SetWoodSwatch(Colour c);           // sets both
+  SetupChange SetWoodSwatch(Colour c);    // sets both
   Colour BackgroundSwatch = Black;        // clear colour of the 3-D view, not stored
 
   // Texture settings of the Texture window, stored in projects (lines 6 to 9).
   std::string TextureFile;  // full path of the texture last loaded; empty for none
   bool TextureMap = false;
-  int TextureRepeatV = 2;  // 1..10
-  int TextureRepeatH = 4;  // 1..10
+  int TextureRepeatV() const { return textureRepeatV_; }  // 1..10
+  int TextureRepeatH() const { return textureRepeatH_; }  // 1..10
+  // Look settings; each reports Look changed only when the value differs. Repeats outside
+  // 1..10 are a caller's fault (asserted) and are held to that range.
+  SetupChange SetTextureFile(const std::string& path);
+  SetupChange SetTextureMap(bool on);
+  SetupChange SetTextureRepeat(int vertical, int horizontal);
 
   LengthUnit Unit = LengthUnit::Imperial;  // display unit, read by every length text
   std::string ProjectFileName = "Router.rou";
@@ -82,6 +150,14 @@ class Model {
   Raster Image2{SectionSize, SectionSize};         // the measured section the outline is traced from
   SectionPieces Pieces;                            // the pieces of material of the measured section
   SectionOutline Outline;
+
+ private:
+  int32_t stockWidth_ = 200;
+  int32_t stockHeight_ = 200;
+  int32_t faceOnTable_ = 0;
+  int32_t profileZoom_ = 1;
+  int textureRepeatV_ = 2;
+  int textureRepeatH_ = 4;
 };
 
 }  // namespace kerf

@@ -198,9 +198,9 @@ std::vector<std::array<uint32_t, 3>> TriangulatePolygon(const SectionPolygon& po
 
 SectionScale MeasuredSectionScale(const Model& model) {
   // The stock's extents on the measured section, rounded as the section drawing rounds them.
-  const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
-  const int32_t across = oddState ? model.StockHeight : model.StockWidth;
-  const int32_t upright = oddState ? model.StockWidth : model.StockHeight;
+  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const int32_t across = oddState ? model.StockHeight() : model.StockWidth();
+  const int32_t upright = oddState ? model.StockWidth() : model.StockHeight();
   // The stock lies against the right and bottom edges, whose last column and row the outline
   // rebuild whitens, so the traced section is one pixel short of the stock on each axis.
   auto traced = [](int32_t units) { return std::nearbyint(static_cast<double>(SectionSize) * units / 1100.0) - 1; };

@@ -238,7 +238,7 @@ void RenderSection(Model& model, const SectionView& view) {
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
-  const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
+  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
 
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
@@ -249,9 +249,9 @@ void RenderSection(Model& model, const SectionView& view) {
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
   f.rowBands = view.RowBands;
   const int SH =
-      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight / 1100.0)) * zoom;
+      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight() / 1100.0)) * zoom;
   const int SW =
-      static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth / 1100.0)) * zoom;
+      static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth() / 1100.0)) * zoom;
   const int across = oddState ? SH : SW;  // extent along the table
   const int upright = oddState ? SW : SH;
   f.left = W - across;
@@ -270,7 +270,7 @@ void RenderSection(Model& model, const SectionView& view) {
     // A cut made in no known state is placed and measured as if made in the current one.
     int fenceSide = SideRight;
     int tableSide = SideBottom;
-    const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable, fenceSide, tableSide);
+    const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable(), fenceSide, tableSide);
     if (orientationCase == 0) {
       fenceSide = SideRight;
       tableSide = SideBottom;

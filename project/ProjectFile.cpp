@@ -248,26 +248,30 @@ bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std:
 ProjectRecord RecordFromModel(const Model& model) {
   ProjectRecord r;
   r.CurrentCutter = model.CurrentCutter;
-  r.StockWidth = model.StockWidth;
-  r.StockHeight = model.StockHeight;
+  r.StockWidth = model.StockWidth();
+  r.StockHeight = model.StockHeight();
   r.WoodColour = static_cast<int32_t>(model.WoodSwatch);
   r.TextureFile = model.TextureFile;
   r.TextureMap = model.TextureMap;
-  r.RepeatV = model.TextureRepeatV;
-  r.RepeatH = model.TextureRepeatH;
+  r.RepeatV = model.TextureRepeatV();
+  r.RepeatH = model.TextureRepeatH();
   r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutList[static_cast<size_t>(k)];
+    const TCut& cut = model.CutAt(k);
     const TTool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
-  r.FaceOnTable = model.FaceOnTable;
+  r.FaceOnTable = model.FaceOnTable();
   return r;
 }
 
 void ApplyRecord(Model& model, const ProjectRecord& record) {
-  model.NewWorkpiece(record.StockWidth, record.StockHeight);
-  model.CutList.reserve(record.Cuts.size() + 1);
+  WorkSetup setup;
+  setup.StockWidth = record.StockWidth;
+  setup.StockHeight = record.StockHeight;
+  setup.FaceOnTable = record.FaceOnTable;
+  setup.CurrentCutter = record.CurrentCutter;
+  setup.Cuts.reserve(record.Cuts.size());
   for (const ProjectCut& stored : record.Cuts) {
     TCut cut;
     cut.Fence = stored.Fence;
@@ -275,17 +279,15 @@ void ApplyRecord(Model& model, const ProjectRecord& record) {
     cut.Face = stored.Face;
     cut.Cutter = model.FindCutter(stored.CutterFileName);
     cut.CutterFileName = stored.CutterFileName;
-    model.CutList.push_back(std::move(cut));
+    setup.Cuts.push_back(std::move(cut));
   }
-  model.FaceOnTable = record.FaceOnTable;
-  model.SetWoodSwatch(static_cast<Colour>(record.WoodColour));
-  model.TextureFile = record.TextureFile;
-  model.TextureMap = record.TextureMap;
+  setup.WoodSwatch = static_cast<Colour>(record.WoodColour);
+  setup.TextureFile = record.TextureFile;
+  setup.TextureMap = record.TextureMap;
   // The repeat counters of the Texture window hold 1..10, as they would after setting them.
-  model.TextureRepeatV = std::clamp(record.RepeatV, 1, 10);
-  model.TextureRepeatH = std::clamp(record.RepeatH, 1, 10);
-  const bool cutterKnown = record.CurrentCutter >= 1 && record.CurrentCutter <= model.CutterCount();
-  model.CurrentCutter = cutterKnown ? record.CurrentCutter : 1;
+  setup.TextureRepeatV = std::clamp(record.RepeatV, MinTextureRepeat, MaxTextureRepeat);
+  setup.TextureRepeatH = std::clamp(record.RepeatH, MinTextureRepeat, MaxTextureRepeat);
+  model.ReplaceSetup(setup);
 }
 
 }  // namespace kerf

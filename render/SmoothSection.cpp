@@ -92,12 +92,13 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
   }
 
   // The stock lies against the right and bottom edges, drawn at exactly pixelsPerUnit.
-  const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
   Bounds bounds;
   bounds.MmPerPixel = MillimetresPerUnit / pixelsPerUnit;
   bounds.Right = FineSize;
-  bounds.Left = FineSize - pixelsPerUnit * (oddState ? model.StockHeight : model.StockWidth);
-  bounds.Top = pixelsPerUnit * (oddState ? model.StockWidth : model.StockHeight);
+  bounds.Left = FineSize - pixelsPerUnit * (oddState ? model.StockHeight() : model.StockWidth());
+  bounds.Top = pixelsPerUnit * (oddState ? model.StockWidth() : model.StockHeight());
 
   for (const potrace_path_t* path = state->plist; path; path = path->next) {
     if (path->sign != '+') {

@@ -20,10 +20,6 @@ namespace kerf {
 
 namespace {
 
-// With the interlock on, the cutter may stand above the table only while the fence is at
-// this position (hundredths of an inch) or further back.
-constexpr int InterlockFence = -12;
-
 QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
                     const char* hint) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -113,7 +109,7 @@ void ProfileWindow::BuildControls() {
   lblFence_ = new QLabel("0\"", this);
   lblFence_->setObjectName("lblFence");
   lblFence_->setGeometry(130, 342, 132, 18);
-  trkHoriz_ = MakeSlider(this, "trkHoriz", -200, FenceMaximum,
+  trkHoriz_ = MakeSlider(this, "trkHoriz", kerf::FenceMinimum, FenceMaximum,
                          "Use slider to move Fence in small increments");
   trkHoriz_->setGeometry(8, 360, 258, 26);
   connect(trkHoriz_, &QSlider::valueChanged, this, &ProfileWindow::trkHorizChange);
@@ -133,17 +129,17 @@ int ProfileWindow::Fence() const { return trkHoriz_->value(); }
 int ProfileWindow::CutterHeight() const { return trkVert_->value(); }
 
 void ProfileWindow::FillKey(SectionKey& key) const {
-  key.StockWidth = model_.StockWidth;
-  key.StockHeight = model_.StockHeight;
-  key.FaceOnTable = model_.FaceOnTable;
-  key.ProfileZoom = model_.ProfileZoom;
+  key.StockWidth = model_.StockWidth();
+  key.StockHeight = model_.StockHeight();
+  key.FaceOnTable = model_.FaceOnTable();
+  key.ProfileZoom = model_.ProfileZoom();
   key.Wood = model_.WoodSwatch;
   key.Cutter = model_.Cutter(model_.CurrentCutter);
   key.Fence = Fence();
   key.Height = CutterHeight();
   key.Cuts.clear();
   for (int i = 1; i <= model_.CutCount(); ++i) {
-    const TCut& cut = model_.CutList[static_cast<size_t>(i)];
+    const TCut& cut = model_.CutAt(i);
     key.Cuts.insert(key.Cuts.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
   }
 }
@@ -154,7 +150,7 @@ bool ProfileWindow::DrawSection() {
   SectionView view;
   view.W = PictureSize;
   view.H = PictureSize;
-  view.Zoom = model_.ProfileZoom;
+  view.Zoom = model_.ProfileZoom();
   view.DrawCutter = true;
   view.Material = model_.WoodSwatch;
   view.Fence = Fence();
@@ -174,7 +170,7 @@ void ProfileWindow::WriteLengthLabels() {
 }
 
 void ProfileWindow::UpdateFaceLabel() {
-  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable));
+  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable()));
 }
 
 void ProfileWindow::SetCuttersAvailable(bool available) {
@@ -192,8 +188,7 @@ void ProfileWindow::UpdateCutEnabled() { btCut_->setEnabled(cuttersAvailable_ &&
 
 void ProfileWindow::btCutClick() {
   if (!btCut_->isEnabled()) return;
-  model_.AppendCut(Fence(), CutterHeight());
-  emit cutMade();
+  if (model_.AppendCut(Fence(), CutterHeight())) emit cutMade();
 }
 
 void ProfileWindow::SpeedButton1Click() { model_.ZoomIn(); }
@@ -216,24 +211,21 @@ void ProfileWindow::SpeedButton5Click() {
 
 void ProfileWindow::trkHorizChange() {
   if (!chkInterlock_->isChecked()) return;
-  if (trkHoriz_->value() > InterlockFence && trkVert_->value() > 0) trkVert_->setValue(0);
+  const int height = InterlockedHeight(trkHoriz_->value(), trkVert_->value());
+  if (height != trkVert_->value()) trkVert_->setValue(height);
 }
 
 void ProfileWindow::trkVertChange() {
   if (!chkInterlock_->isChecked()) return;
-  if (trkVert_->value() > 0 && trkHoriz_->value() > InterlockFence)
-    trkHoriz_->setValue(InterlockFence);
+  const int fence = InterlockedFence(trkHoriz_->value(), trkVert_->value());
+  if (fence != trkHoriz_->value()) trkHoriz_->setValue(fence);
 }
 
 void ProfileWindow::chkInterlockClick() {
-  int maximum = FenceMaximum;
-  if (chkInterlock_->isChecked()) {
-    const TTool* cutter = model_.Cutter(model_.CurrentCutter);
-    if (cutter != nullptr && cutter->RedWidth != 0) maximum = -cutter->RedWidth;
-  }
   // A limit below the slider's minimum (a bearing row wider than 2 inches) is refused and
   // the fence keeps the limit it had.
-  if (maximum < trkHoriz_->minimum()) return;
+  const int maximum = InterlockFenceLimit(chkInterlock_->isChecked(),
+                                          model_.Cutter(model_.CurrentCutter), trkHoriz_->maximum());
   trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
 }
 

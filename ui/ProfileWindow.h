@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/FenceInterlock.h"
 #include "model/Model.h"
 
 class QCheckBox;
@@ -21,7 +22,7 @@ class ProfileWindow : public QWidget {
 
  public:
   static constexpr int PictureSize = 250;
-  static constexpr int FenceMaximum = 1000;
+  static constexpr int FenceMaximum = ::kerf::FenceMaximum;
 
   explicit ProfileWindow(Model& model, QWidget* parent = nullptr);
 

@@ -21,8 +21,8 @@
 namespace kerf {
 namespace {
 
-constexpr int MinRepeat = 1;
-constexpr int MaxRepeat = 10;
+constexpr int MinRepeat = MinTextureRepeat;
+constexpr int MaxRepeat = MaxTextureRepeat;
 
 const char* const PictureFilter =
     "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
@@ -81,10 +81,10 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
   vertLabel->setObjectName("Label9");
-  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV);
+  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV());
   auto* horizLabel = new QLabel("Horiz. Repeat", this);
   horizLabel->setObjectName("Label10");
-  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH);
+  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH());
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 6);
@@ -100,9 +100,9 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setRowStretch(3, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.TextureMap = on; });
-  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatV = v; });
-  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.TextureRepeatH = v; });
+  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.SetTextureMap(on); });
+  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
+  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
 }
@@ -121,13 +121,13 @@ bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   builtIn_ = false;
   ShowPicture();
   Image1->setToolTip(PlainToolTip("Texture = " + file.fileName()));
-  model_.TextureFile = localPath;
+  model_.SetTextureFile(localPath);
   emit textureChanged();
   return true;
 }
 
 void TextureWindow::UseBuiltInTexture() {
-  model_.TextureFile.clear();
+  model_.SetTextureFile({});
   if (builtIn_) return;
   picture_ = DefaultTexturePicture();
   builtIn_ = true;
@@ -155,11 +155,10 @@ void TextureWindow::Image1Click() {
 
 void TextureWindow::SyncFromModel() {
   CheckBox2->setChecked(model_.TextureMap);
-  updVert->setValue(model_.TextureRepeatV);
-  updHoriz->setValue(model_.TextureRepeatH);
+  updVert->setValue(model_.TextureRepeatV());
+  updHoriz->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.
-  model_.TextureRepeatV = updVert->value();
-  model_.TextureRepeatH = updHoriz->value();
+  model_.SetTextureRepeat(updVert->value(), updHoriz->value());
 }
 
 bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {

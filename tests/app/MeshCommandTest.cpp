@@ -105,9 +105,9 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
   Model model;
   ASSERT_TRUE(LoadForCommand(model, project, ""));
   MeasureSection(model);
-  const bool oddState = model.FaceOnTable % 2 == 1;
-  const double acrossMm = (oddState ? model.StockHeight : model.StockWidth) * MillimetresPerUnit;
-  const double uprightMm = (oddState ? model.StockWidth : model.StockHeight) * MillimetresPerUnit;
+  const bool oddState = model.FaceOnTable() % 2 == 1;
+  const double acrossMm = (oddState ? model.StockHeight() : model.StockWidth()) * MillimetresPerUnit;
+  const double uprightMm = (oddState ? model.StockWidth() : model.StockHeight()) * MillimetresPerUnit;
   const double lengthMm = 4.5 * 25.4;
 
   uint32_t triangles = 0;

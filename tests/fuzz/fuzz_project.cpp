@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   model.SetCutterLibrary(SuppliedCutters());
   kerf::ApplyRecord(model, read.Record);
   model.ProjectFileName = "fuzz.ROU";
-  if (model.StockWidth < kerf::MinStockSize || model.StockWidth > kerf::MaxStockSize ||
-      model.StockHeight < kerf::MinStockSize || model.StockHeight > kerf::MaxStockSize) {
+  if (model.StockWidth() < kerf::MinStockSize || model.StockWidth() > kerf::MaxStockSize ||
+      model.StockHeight() < kerf::MinStockSize || model.StockHeight() > kerf::MaxStockSize) {
     std::abort();
   }
   kerf::MeasureSection(model);

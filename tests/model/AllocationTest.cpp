@@ -35,10 +35,10 @@ TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   model.SetCutterLibrary({tool});
   model.NewWorkpiece(1000, 900);
   for (int i = 0; i < 30; ++i) {
-    model.FaceOnTable = 1 + i % 8;
+    model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-50 + 13 * i, -100 + 29 * i);
   }
-  model.FaceOnTable = 6;
+  model.SetFaceOnTable(6);
   SectionView preview;
   preview.W = preview.H = 250;
   preview.Zoom = 4;

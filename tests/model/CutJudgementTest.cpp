@@ -54,7 +54,7 @@ Model Worked(const Workpiece& workpiece, int faceOnTable) {
     model.CurrentCutter = cut.cutter;
     model.AppendCut(cut.fence, cut.height);
   }
-  model.FaceOnTable = faceOnTable;
+  model.SetFaceOnTable(faceOnTable);
   MeasureSection(model);
   return model;
 }
@@ -132,12 +132,12 @@ TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
   for (int32_t fence : extremes) {
     for (int32_t height : extremes) {
       model.CurrentCutter = 1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4);
-      model.FaceOnTable = static_cast<int32_t>((static_cast<uint32_t>(height) % 10));
+      model.SetFaceOnTable(static_cast<int32_t>((static_cast<uint32_t>(height) % 10)));
       model.AppendCut(fence, height);
     }
   }
   for (int face : {0, 3, 6, 9}) {
-    model.FaceOnTable = face;
+    model.SetFaceOnTable(face);
     MeasureSection(model);
     for (int i = 1; i <= model.CutCount(); ++i) {
       const TCut& cut = model.CutList[static_cast<size_t>(i)];

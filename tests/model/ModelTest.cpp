@@ -24,7 +24,7 @@ Model ModelWithCuts(int count) {
   model.NewWorkpiece(200, 200);
   for (int i = 1; i <= count; ++i) {
     model.CurrentCutter = i;
-    model.FaceOnTable = i % 8 + 1;
+    model.SetFaceOnTable(i % 8 + 1);
     model.AppendCut(10 * i, i);
     model.CutList.back().FenceBefore = static_cast<float>(i);  // a figure that must stay put
   }
@@ -61,18 +61,18 @@ TEST(Model, AppendCutNamesTheCutterFile) {
 
 TEST(Model, NewWorkpieceResetsAndClampsTheStock) {
   Model model = ModelWithCuts(3);
-  model.ProfileZoom = 4;
-  model.FaceOnTable = 8;
+  model.SetProfileZoom(4);
+  model.SetFaceOnTable(8);
   const struct {
     int width, height, expectedWidth, expectedHeight;
   } sizes[] = {{200, 200, 200, 200}, {49, 1001, 50, 1000}, {-5, 0, 50, 50}, {1000, 50, 1000, 50}};
   for (const auto& size : sizes) {
     model.NewWorkpiece(size.width, size.height);
     EXPECT_EQ(model.CutCount(), 0);
-    EXPECT_EQ(model.FaceOnTable, 3);
-    EXPECT_EQ(model.ProfileZoom, 1);
-    EXPECT_EQ(model.StockWidth, size.expectedWidth);
-    EXPECT_EQ(model.StockHeight, size.expectedHeight);
+    EXPECT_EQ(model.FaceOnTable(), 3);
+    EXPECT_EQ(model.ProfileZoom(), 1);
+    EXPECT_EQ(model.StockWidth(), size.expectedWidth);
+    EXPECT_EQ(model.StockHeight(), size.expectedHeight);
   }
 }
 

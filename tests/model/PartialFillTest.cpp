@@ -54,10 +54,10 @@ TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
         model.NewWorkpiece(width, height);
         for (int i = 0; i < 6; ++i) {
           model.CurrentCutter = 1 + i % 2;
-          model.FaceOnTable = 1 + (face + i) % 8;
+          model.SetFaceOnTable(1 + (face + i) % 8);
           model.AppendCut(-40 + 30 * i, 20 * i - 30);
         }
-        model.FaceOnTable = face;
+        model.SetFaceOnTable(face);
         model.SectionBitmap = Raster(SectionSize, SectionSize);
         const Raster fresh = PreviewSection(model, 250, 250, zoom, 0x3366CC, 25, 60);
 

@@ -38,10 +38,10 @@ Model StartedModel() {
 
 void AddCut(Model& model, int cutter, int face, int fence, int height) {
   model.CurrentCutter = cutter;
-  const int keep = model.FaceOnTable;
-  model.FaceOnTable = face;
+  const int keep = model.FaceOnTable();
+  model.SetFaceOnTable(face);
   model.AppendCut(fence, height);
-  model.FaceOnTable = keep;
+  model.SetFaceOnTable(keep);
 }
 
 struct Box {
@@ -74,7 +74,7 @@ float Percent(int pixels) { return static_cast<float>(pixels / 91.0 * 100); }
 TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
   Model model = StartedModel();
   for (int state = 1; state <= 8; ++state) {
-    model.FaceOnTable = state;
+    model.SetFaceOnTable(state);
     MeasureSection(model);
     EXPECT_TRUE(SamePicture(model.Image2, Picture(Square))) << "state " << state;
   }
@@ -83,7 +83,7 @@ TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
   MeasureSection(model);
   EXPECT_TRUE(SamePicture(model.Image2, Picture({455, 364, 499, 499})));
   for (int state : {2, 0}) {  // an even state, and no state yet: drawn as the even ones
-    model.FaceOnTable = state;
+    model.SetFaceOnTable(state);
     MeasureSection(model);
     EXPECT_TRUE(SamePicture(model.Image2, Picture({364, 455, 499, 499}))) << state;
   }
@@ -100,7 +100,7 @@ TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
       for (int size = 50; size <= 1000; size += 95)
         for (int state : {1, 2}) {
           model.NewWorkpiece(size, 1050 - size);
-          model.FaceOnTable = state;
+          model.SetFaceOnTable(state);
           const Raster preview = PreviewSection(model, W, W, zoom, wood, 0, 0);
           const int SH = static_cast<int>(std::nearbyint(W * (1050.0 - size) / 1100)) * zoom;
           const int SW = static_cast<int>(std::nearbyint(W * static_cast<double>(size) / 1100)) * zoom;
@@ -168,7 +168,7 @@ TEST(RenderSection, TurningTheStockMovesTheMeasuredSides) {
   EXPECT_FLOAT_EQ(cut.TableAfter, Percent(67));  // right side
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));  // top side, read on row 410
 
-  model.FaceOnTable = 7;  // end over end from 3: case 7, entering from the top edge
+  model.SetFaceOnTable(7);  // end over end from 3: case 7, entering from the top edge
   MeasureSection(model);
   EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{478, 409, 499, 410}})));
   EXPECT_FLOAT_EQ(cut.TableAfter, Percent(69));  // top side
@@ -210,7 +210,8 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
   for (int badFace : {0, 9, -3}) {
     Model reference = StartedModel();
     Model model = StartedModel();
-    reference.FaceOnTable = model.FaceOnTable = 4;
+    reference.SetFaceOnTable(4);
+    model.SetFaceOnTable(4);
     AddCut(reference, 4, 4, 30, -5);  // reaches into the bottom row
     AddCut(model, 4, badFace, 30, -5);
     MeasureSection(reference);
@@ -250,7 +251,7 @@ TEST(RenderSection, OrderOfCutsChangesNoPixel) {
   AddCut(model, 2, 7, 10, 100);
   AddCut(model, 4, 2, 200, 150);
   AddCut(model, 3, 6, 60, 20);
-  model.FaceOnTable = 5;
+  model.SetFaceOnTable(5);
   MeasureSection(model);
   const Raster first = model.Image2;
   const float firstFigure = model.CutList[5].TableBefore;

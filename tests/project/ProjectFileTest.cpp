@@ -218,10 +218,10 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
     r.RepeatV = 0;  // the Texture window's counters hold 1..10
     r.RepeatH = 11;
     ApplyRecord(model, r);
-    EXPECT_EQ(model.TextureRepeatV, 1);
-    EXPECT_EQ(model.TextureRepeatH, 10);
-    EXPECT_EQ(model.StockWidth, row.wantWidth);
-    EXPECT_EQ(model.StockHeight, row.wantHeight);
+    EXPECT_EQ(model.TextureRepeatV(), 1);
+    EXPECT_EQ(model.TextureRepeatH(), 10);
+    EXPECT_EQ(model.StockWidth(), row.wantWidth);
+    EXPECT_EQ(model.StockHeight(), row.wantHeight);
     EXPECT_EQ(model.CurrentCutter, row.wantCurrent);
     ASSERT_EQ(model.CutCount(), 3);
     EXPECT_EQ(model.CutList[1].Cutter, 2);
@@ -230,8 +230,8 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
     EXPECT_EQ(model.CutList[2].Fence, 7);
     EXPECT_EQ(model.CutList[2].Height, 8);
     EXPECT_EQ(model.CutList[2].Face, 4);
-    EXPECT_EQ(model.FaceOnTable, 6);
-    EXPECT_EQ(model.ProfileZoom, 1);
+    EXPECT_EQ(model.FaceOnTable(), 6);
+    EXPECT_EQ(model.ProfileZoom(), 1);
     EXPECT_EQ(model.WoodSwatch, static_cast<Colour>(r.WoodColour));
     EXPECT_EQ(model.TextureFile, r.TextureFile);
     EXPECT_TRUE(model.TextureMap);

@@ -420,8 +420,7 @@ TEST(MakeSceneParams, SliderPositionsAndModelSettingsBecomeTheFrame) {
   model.WoodColour = {0.5f, 0.25f, 0.125f, 1.0f};
   model.BackgroundSwatch = MakeColour(255, 0, 51);
   model.TextureMap = true;
-  model.TextureRepeatV = 3;
-  model.TextureRepeatH = 9;
+  model.SetTextureRepeat(3, 9);
   const SceneParams p = MakeSceneParams(view, model);
   EXPECT_FLOAT_EQ(p.EyeDistance, 20.0f);
   EXPECT_FLOAT_EQ(p.RotateX, 359.0f);

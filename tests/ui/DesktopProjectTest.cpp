@@ -187,7 +187,7 @@ class DesktopCommandLineTest : public DesktopProjectTest {
 TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   EXPECT_EQ(model.ProjectFileName, projectAtStart);
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU");
-  EXPECT_EQ(model.StockHeight, 450);
+  EXPECT_EQ(model.StockHeight(), 450);
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutList[1].Cutter, 0);
   EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());

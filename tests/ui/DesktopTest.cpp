@@ -90,7 +90,7 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   // Before the delayed step: New has run, the main window is up, nothing else shows or draws.
   MainWindow* main = desktop->Main();
   EXPECT_TRUE(main->isVisible());
-  EXPECT_EQ(model.FaceOnTable, 3);
+  EXPECT_EQ(model.FaceOnTable(), 3);
   EXPECT_TRUE(model.Outline.Closed);
   EXPECT_EQ(model.CutterCount(), 25);
   EXPECT_EQ(model.ProjectFileName, "Router.rou");

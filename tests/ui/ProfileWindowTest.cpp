@@ -131,7 +131,7 @@ TEST_F(ProfileWindowTest, InterlockLimitsTheFenceByTheBearingRow) {
 
 TEST_F(ProfileWindowTest, DraggingMovesFenceAndHeightOneUnitPerPixelAtEveryZoom) {
   for (int zoom : {1, 2, 4}) {
-    model.ProfileZoom = zoom;
+    model.SetProfileZoom(zoom);
     fence().setValue(100);
     height().setValue(50);
     // 25 pixels left and 10 up, in two moves.
@@ -162,12 +162,12 @@ TEST_F(ProfileWindowTest, ZoomStopsAtFourAndAtOne) {
   const int in[] = {2, 4, 4};
   for (int expected : in) {
     window.SpeedButton(1)->click();
-    EXPECT_EQ(model.ProfileZoom, expected);
+    EXPECT_EQ(model.ProfileZoom(), expected);
   }
   const int out[] = {2, 1, 1};
   for (int expected : out) {
     window.SpeedButton(2)->click();
-    EXPECT_EQ(model.ProfileZoom, expected);
+    EXPECT_EQ(model.ProfileZoom(), expected);
   }
 }
 
@@ -177,17 +177,17 @@ TEST_F(ProfileWindowTest, TurningAndFlippingFollowTheOrientationTable) {
   };
   const Turn turns[] = {{3, 3, 4}, {3, 5, 2}, {3, 4, 7}, {5, 3, 6}, {5, 5, 8}};
   for (const Turn& t : turns) {
-    model.FaceOnTable = t.from;
+    model.SetFaceOnTable(t.from);
     window.SpeedButton(t.button)->click();
-    EXPECT_EQ(model.FaceOnTable, t.to) << "from " << t.from << " button " << t.button;
+    EXPECT_EQ(model.FaceOnTable(), t.to) << "from " << t.from << " button " << t.button;
     EXPECT_EQ(window.Label3()->text(), QString("Face against table = %1").arg(t.to));
   }
   // Four turns either way, or two flips, come back to the start from every state.
   for (int state = 1; state <= 8; ++state) {
     for (auto [button, times] : {std::pair{3, 4}, std::pair{5, 4}, std::pair{4, 2}}) {
-      model.FaceOnTable = state;
+      model.SetFaceOnTable(state);
       for (int i = 0; i < times; ++i) window.SpeedButton(button)->click();
-      EXPECT_EQ(model.FaceOnTable, state) << "button " << button;
+      EXPECT_EQ(model.FaceOnTable(), state) << "button " << button;
     }
   }
 }
@@ -196,7 +196,7 @@ TEST_F(ProfileWindowTest, CutAppendsTheSliderValuesAndAsksForARebuild) {
   QSignalSpy made(&window, &ProfileWindow::cutMade);
   fence().setValue(35);
   height().setValue(-20);
-  model.FaceOnTable = 7;
+  model.SetFaceOnTable(7);
   model.CurrentCutter = 2;
   window.btCut()->click();
   SendKey(window.trkVert(), Qt::Key_Return);  // Enter presses Cut wherever the focus is

@@ -147,7 +147,7 @@ class ProjectActionsTest : public ::testing::Test {
     AddCut(model, 120, 40, 3, 2);
     AddCut(model, -12, 75, 6, 4);
     AddCut(model, 300, 0, 8, 1);
-    model.FaceOnTable = 5;
+    model.SetFaceOnTable(5);
     Rebuild();
     Find<QComboBox>(tools, "cbxTools")->setCurrentIndex(2);
   }
@@ -216,9 +216,9 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(opened.fileBytes, saved.fileBytes);
   EXPECT_EQ(opened.grid, saved.grid);
   EXPECT_EQ(opened, saved);
-  EXPECT_EQ(model.StockWidth, 350);
-  EXPECT_EQ(model.StockHeight, 275);
-  EXPECT_EQ(model.FaceOnTable, 5);
+  EXPECT_EQ(model.StockWidth(), 350);
+  EXPECT_EQ(model.StockHeight(), 275);
+  EXPECT_EQ(model.FaceOnTable(), 5);
   EXPECT_EQ(model.CurrentCutter, 3);
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_EQ(suspended, 1);
@@ -320,9 +320,9 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_TRUE(Open(Path("textured.ROU")));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(Path("gone.jpg"))) << messages[0].toStdString();
-  EXPECT_EQ(model.StockWidth, 400);
+  EXPECT_EQ(model.StockWidth(), 400);
   EXPECT_EQ(model.CutCount(), 1);
-  EXPECT_EQ(model.FaceOnTable, 4);
+  EXPECT_EQ(model.FaceOnTable(), 4);
   EXPECT_TRUE(Find<QCheckBox>(texture, "CheckBox2")->isChecked());
   EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 5);
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());  // built-in grain

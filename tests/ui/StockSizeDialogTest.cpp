@@ -47,9 +47,9 @@ class StockSizeDialogTest : public ::testing::Test {
 };
 
 TEST_F(StockSizeDialogTest, CreationStartsTheDefaultWorkpiece) {
-  EXPECT_EQ(model.StockWidth, 200);
-  EXPECT_EQ(model.StockHeight, 200);
-  EXPECT_EQ(model.FaceOnTable, 3);
+  EXPECT_EQ(model.StockWidth(), 200);
+  EXPECT_EQ(model.StockHeight(), 200);
+  EXPECT_EQ(model.FaceOnTable(), 3);
   EXPECT_EQ(Text("Label2"), "Width (\")");
   EXPECT_EQ(Text("Label3"), "Height (\")");
   EXPECT_EQ(Text("edtWidth"), "2\"");
@@ -62,13 +62,13 @@ TEST_F(StockSizeDialogTest, SliderShowsTheSizeButLeavesTheStockUntilNew) {
   Slider("trkHeight")->setValue(125);
   EXPECT_EQ(Text("edtWidth"), "3 1/2\"");
   EXPECT_EQ(Text("edtHeight"), "1 1/4\"");
-  EXPECT_EQ(model.StockWidth, 200);
-  EXPECT_EQ(model.StockHeight, 200);
+  EXPECT_EQ(model.StockWidth(), 200);
+  EXPECT_EQ(model.StockHeight(), 200);
   EXPECT_EQ(created.count(), 0);
 
   Find<QPushButton>(config, "Button1")->click();
-  EXPECT_EQ(model.StockWidth, 350);
-  EXPECT_EQ(model.StockHeight, 125);
+  EXPECT_EQ(model.StockWidth(), 350);
+  EXPECT_EQ(model.StockHeight(), 125);
   EXPECT_EQ(created.count(), 1);
 }
 
@@ -94,8 +94,8 @@ TEST_F(StockSizeDialogTest, MetricRelabelsAndReformatsEveryLengthText) {
   EXPECT_EQ(Text("edtHeight"), "51mm");
   EXPECT_EQ(GridText(tools, 1, 2), "51mm");
   EXPECT_EQ(GridText(tools, 1, 3), "25mm");
-  EXPECT_EQ(model.StockWidth, 200);
-  EXPECT_EQ(model.StockHeight, 200);
+  EXPECT_EQ(model.StockWidth(), 200);
+  EXPECT_EQ(model.StockHeight(), 200);
 
   QTest::mouseClick(Find<QRadioButton>(config, "rbImperial"), Qt::LeftButton);
   EXPECT_EQ(model.Unit, LengthUnit::Imperial);
@@ -115,8 +115,8 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
 
   Find<QPushButton>(config, "Button1")->click();
   EXPECT_EQ(model.CutCount(), 0);
-  EXPECT_EQ(model.FaceOnTable, 3);
-  EXPECT_EQ(model.ProfileZoom, 1);
+  EXPECT_EQ(model.FaceOnTable(), 3);
+  EXPECT_EQ(model.ProfileZoom(), 1);
   EXPECT_EQ(GridRows(tools), 1);
   EXPECT_EQ(GridText(tools, 1, 0), "");
   // New leaves the cutter, the colour and the project's name alone.

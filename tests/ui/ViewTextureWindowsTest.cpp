@@ -183,8 +183,8 @@ TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   Find<QSpinBox>(texture, "updVert")->setValue(7);
   Find<QSpinBox>(texture, "updHoriz")->setValue(12);  // held to 10
   EXPECT_TRUE(model.TextureMap);
-  EXPECT_EQ(model.TextureRepeatV, 7);
-  EXPECT_EQ(model.TextureRepeatH, 10);
+  EXPECT_EQ(model.TextureRepeatV(), 7);
+  EXPECT_EQ(model.TextureRepeatH(), 10);
   SceneParams scene;
   scene = MakeSceneParams(ViewControlPositions{}, model);
   EXPECT_TRUE(scene.TextureMap);
@@ -192,13 +192,13 @@ TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   EXPECT_EQ(scene.RepeatH, 10);
 
   model.TextureMap = false;
-  model.TextureRepeatV = 1;
-  model.TextureRepeatH = 0;
+  // The model holds the counts within 1..10 itself, so the counters see the lowest.
+  model.SetTextureRepeat(1, 1);
   texture.SyncFromModel();
   EXPECT_FALSE(Find<QCheckBox>(texture, "CheckBox2")->isChecked());
   EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 1);
   EXPECT_EQ(Find<QSpinBox>(texture, "updHoriz")->value(), 1);
-  EXPECT_EQ(model.TextureRepeatH, 1);
+  EXPECT_EQ(model.TextureRepeatH(), 1);
 }
 
 TEST(FileFilterText, PairsBecomeQtFilters) {
