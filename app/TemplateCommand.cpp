@@ -38,9 +38,9 @@ std::string ProjectTitle(const std::string& fileName) {
 bool BuildTemplate(const Model& model, TemplateDrawing& drawing, std::string& error) {
   std::vector<SectionPolygon> pieces;
   if (!SmoothSectionPieces(model, pieces, error, TemplatePixelsPerUnit)) return false;
-  const bool oddState = model.FaceOnTable >= 1 && model.FaceOnTable <= 8 && model.FaceOnTable % 2;
-  const int across = oddState ? model.StockHeight : model.StockWidth;
-  const int upright = oddState ? model.StockWidth : model.StockHeight;
+  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const int across = oddState ? model.StockHeight() : model.StockWidth();
+  const int upright = oddState ? model.StockWidth() : model.StockHeight();
   // The smooth pieces lie against the right edge of a drawing 1100 units wide, in micrometres.
   const double leftMm = (1100 - across) * MillimetresPerUnit;
   drawing = TemplateDrawing{};
@@ -55,7 +55,7 @@ bool BuildTemplate(const Model& model, TemplateDrawing& drawing, std::string& er
     drawing.Rings.push_back(std::move(ring));
   }
   drawing.ProjectName = ProjectTitle(model.ProjectFileName);
-  drawing.Orientation = TemplateOrientationText(model.FaceOnTable);
+  drawing.Orientation = TemplateOrientationText(model.FaceOnTable());
   return true;
 }
 
