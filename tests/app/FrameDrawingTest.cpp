@@ -14,7 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/ViewPanel.h"
 #include "ui/TipsDialog.h"
-#include "tests/ui/UiEvents.h"
+#include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
 #include "ui/ViewControlsWindow.h"
 
