@@ -19,7 +19,7 @@
 #include "render/Photograph.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace kerf {
 
@@ -142,17 +142,17 @@ int PhotoCommand(const CommandArgs& args) {
   Raster picture(0, 0);
   {
     // The texture and the scene's geometry belong to the context and go before it.
-    std::unique_ptr<TCGTextureObject> texture;
+    std::unique_ptr<Texture> texture;
     if (model.TextureMap) {
-      texture = std::make_unique<TCGTextureObject>();
-      texture->Texture().LoadFromBitmap(TexturePictureFor(model, project));
+      texture = std::make_unique<Texture>();
+      texture->SetImage(TextureImage::Upright(TexturePictureFor(model, project)));
       texture->Upload();
     }
     Scene scene;
     scene.SetUpScene();
     scene.ResizeScene(width, height);
     scene.DrawScene(MakeSceneParams(view, model), model.Outline,
-                    texture ? &texture->Texture() : nullptr);
+                    texture ? texture.get() : nullptr);
     context->SwapBuffers();
     if (!TakePhotograph(width, height, picture, quiet, error)) {
       std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());

@@ -18,7 +18,7 @@ class QSlider;
 namespace kerf {
 
 class Scene;
-class TCGTextureObject;
+class Texture;
 class ViewSurface;
 
 // The view draws into a native OpenGL window of its own, held in this widget, and shows each
@@ -107,7 +107,7 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   QSlider* trkX_ = nullptr;
   QSlider* trkY_ = nullptr;
   std::unique_ptr<Scene> scene_;
-  std::unique_ptr<TCGTextureObject> mouldingTexture_;
+  std::unique_ptr<Texture> mouldingTexture_;
   std::optional<Raster> pendingPicture_;
   long long framesPainted_ = 0;
   long long framesPresented_ = 0;

@@ -20,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       picture.Height() > kerf::MaxTexturePictureSide)
     std::abort();
   // The texture made from it repeats edge pixels up to powers of two: every texel is set.
-  kerf::TCGTexture texture;
-  texture.LoadFromBitmap(picture);
+  const kerf::TextureImage texture = kerf::TextureImage::Upright(picture);
   if (texture.Width() < picture.Width() || texture.Height() < picture.Height()) std::abort();
   return 0;
 }
