@@ -76,7 +76,6 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   // The last frame drawn, read back as an image (top row first).
   QImage GrabFrame();
 
-  bool ViewDragActive() const { return viewDragActive_; }
   // The native window drawn into, which receives the mouse over the view.
   QWindow* Surface() const;
 
