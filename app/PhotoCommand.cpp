@@ -126,18 +126,19 @@ int PhotoCommand(const CommandArgs& args) {
                  "picture shows no moulding\n");
   }
 
-  for (const gl::LoadResult& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
-    if (!loaded.Ok) {
-      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Message.c_str());
+  for (const Result<void>& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
+    if (!loaded) {
+      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Error().c_str());
       return 2;
     }
   }
-  std::string error;
-  const std::unique_ptr<HeadlessContext> context = HeadlessContext::Create(width, height, error);
-  if (!context) {
-    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", error.c_str());
+  const Result<std::unique_ptr<HeadlessContext>> made = HeadlessContext::Create(width, height);
+  if (!made) {
+    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", made.Error().c_str());
     return 2;
   }
+  const std::unique_ptr<HeadlessContext>& context = made.Value();
+  std::string error;
 
   Raster picture(0, 0);
   {

@@ -182,12 +182,16 @@ int main(int argc, char** argv) {
   TuneHeapForFrames();  // as the program does
   benchmark::Initialize(&argc, argv);
   std::string why;
-  if (auto r = gl::LoadOpenGL(); !r.Ok) {
-    why = r.Message;
-  } else if (auto g = gl::LoadGLU(); !g.Ok) {
-    why = g.Message;
+  if (auto r = gl::LoadOpenGL(); !r) {
+    why = r.Error();
+  } else if (auto g = gl::LoadGLU(); !g) {
+    why = g.Error();
   } else {
-    context = HeadlessContext::Create(FrameWidth, FrameHeight, why);
+    auto made = HeadlessContext::Create(FrameWidth, FrameHeight);
+    if (made)
+      context = std::move(made.Value());
+    else
+      why = made.Error();
   }
   if (context) {
     woodGrain = std::make_unique<Texture>();

@@ -334,11 +334,10 @@ TEST_F(SceneTest, PhotographHoldsRowsOfAtMost5000Pixels) {
 }
 
 TEST_F(SceneTest, ASecondContextComesAndGoesWithoutDisturbingTheFirst) {
-  std::string error;
   {
-    auto other = HeadlessContext::Create(64, 32, error);
-    ASSERT_TRUE(other) << error;
-    EXPECT_EQ(other->Width(), 64);
+    auto other = HeadlessContext::Create(64, 32);
+    ASSERT_TRUE(other) << other.Error();
+    EXPECT_EQ(other.Value()->Width(), 64);
   }
   ASSERT_TRUE(context_->MakeCurrent());
   SceneParams params;
