@@ -63,11 +63,10 @@ std::string FindTextureFile(const std::string& stored, const std::string& projec
 Raster TexturePictureFor(const Model& model, const std::string& projectPath) {
   if (!model.TextureFile.empty()) {
     const std::string path = FindTextureFile(model.TextureFile, projectPath);
-    Raster picture(0, 0);
-    std::string error;
-    if (LoadTexturePicture(path, picture, error)) return picture;
+    Result<Raster> picture = LoadTexturePicture(path);
+    if (picture) return std::move(picture.Value());
     std::fprintf(stderr, "kerfwright photo: warning: %s; the built-in wood grain is used\n",
-                 PrintableText(error).c_str());
+                 PrintableText(picture.Error()).c_str());
   }
   return DefaultTexturePicture();
 }

@@ -16,9 +16,7 @@ class Result {
   Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: implicit
   static Result Fail(std::string message) {
     assert(!message.empty() && "a failure says why");
-    Result result;
-    result.state_.template emplace<1>(std::move(message));
-    return result;
+    return Result(std::in_place_index<1>, std::move(message));
   }
 
   bool Ok() const { return state_.index() == 0; }
@@ -38,7 +36,8 @@ class Result {
   }
 
  private:
-  Result() = default;
+  Result(std::in_place_index_t<1> failed, std::string message)
+      : state_(failed, std::move(message)) {}
   std::variant<T, std::string> state_;
 };
 

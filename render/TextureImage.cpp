@@ -76,37 +76,33 @@ bool FitsTexture(const std::string& name, int64_t width, int64_t height, std::st
 
 }  // namespace
 
-bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, size_t size,
-                                  Raster& picture, std::string& error) {
+Result<Raster> LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data,
+                                            size_t size) {
   const bool bitmap = IsBitmapName(name);
+  std::string error;
   // The size is checked from the header, before a forged or huge picture is decoded.
   int64_t width = 0, height = 0;
   int jpegWidth = 0, jpegHeight = 0;
   const bool announced = bitmap ? PictureSizeFromHeader(data, size, width, height)
                                 : JpegSizeFromHeader(data, size, jpegWidth, jpegHeight);
   if (!bitmap) width = jpegWidth, height = jpegHeight;
-  if (announced && !FitsTexture(name, width, height, error)) return false;
+  if (announced && !FitsTexture(name, width, height, error)) return Result<Raster>::Fail(error);
   Raster decoded(0, 0);
-  if (bitmap) {
-    if (!LoadPictureFromMemory(data, size, decoded, error)) {
-      error = name + ": " + error;
-      return false;
-    }
-  } else if (!DecodeJpeg(data, size, decoded, error)) {
-    error = name + ": " + error;
-    return false;
+  const bool read = bitmap ? LoadPictureFromMemory(data, size, decoded, error)
+                           : DecodeJpeg(data, size, decoded, error);
+  if (!read) return Result<Raster>::Fail(name + ": " + error);
+  if (!FitsTexture(name, decoded.Width(), decoded.Height(), error)) {
+    return Result<Raster>::Fail(error);
   }
-  if (!FitsTexture(name, decoded.Width(), decoded.Height(), error)) return false;
-  picture = std::move(decoded);
-  return true;
+  return decoded;
 }
 
-bool LoadTexturePicture(const std::string& path, Raster& picture, std::string& error) {
+Result<Raster> LoadTexturePicture(const std::string& path) {
   // Both kinds are read through the JPEG reader's bounded read of regular files only.
-  std::string bytes;
-  if (!ReadJpegFileBytes(path, bytes, error)) return false;
+  std::string bytes, error;
+  if (!ReadJpegFileBytes(path, bytes, error)) return Result<Raster>::Fail(error);
   return LoadTexturePictureFromMemory(path, reinterpret_cast<const uint8_t*>(bytes.data()),
-                                      bytes.size(), picture, error);
+                                      bytes.size());
 }
 
 }  // namespace kerf

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Raster.h"
+#include "model/Result.h"
 
 namespace kerf {
 
@@ -51,9 +52,9 @@ class TextureImage {
 // JPEG file. Only a regular file is read. Pictures with a side beyond MaxTexturePictureSide are
 // refused from the size their header announces, before any pixel is decoded.
 inline constexpr int MaxTexturePictureSide = 4096;
-bool LoadTexturePicture(const std::string& path, Raster& picture, std::string& error);
+Result<Raster> LoadTexturePicture(const std::string& path);
 // The same for bytes already read; name (its extension) chooses the decoder and names the picture.
-bool LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data, size_t size,
-                                  Raster& picture, std::string& error);
+Result<Raster> LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data,
+                                            size_t size);
 
 }  // namespace kerf
