@@ -89,7 +89,6 @@ class Desktop : public QObject {
 
   Model& model() { return model_; }
   const DesktopOptions& Options() const { return options_; }
-  const CutterLibrary& Library() const { return library_; }
   // Status text about the cutter library: empty when cutters were loaded.
   const QString& LibraryStatus() const { return libraryStatus_; }
 

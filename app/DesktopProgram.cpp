@@ -30,10 +30,10 @@ int RunDesktopProgram(int argc, char** argv, const std::string& projectToOpen) {
   // OpenGL and GLU are loaded before any window exists; without them the program still runs
   // and says why the view stays empty once the main window is up.
   DesktopOptions options;
-  const gl::LoadResult openGL = gl::LoadOpenGL();
-  const gl::LoadResult glu = openGL.Ok ? gl::LoadGLU() : gl::LoadResult{};
-  options.GLLoaded = openGL.Ok && glu.Ok;
-  options.GLError = !openGL.Ok ? openGL.Message : glu.Message;
+  const Result<void> openGL = gl::LoadOpenGL();
+  const Result<void> glu = openGL.Ok() ? gl::LoadGLU() : Result<void>{};
+  options.GLLoaded = openGL.Ok() && glu.Ok();
+  options.GLError = !openGL.Ok() ? openGL.Error() : glu.Error();
   options.ProjectToOpen = projectToOpen;
 
   ViewPanel::SetDefaultSurfaceFormat();  // before the application object

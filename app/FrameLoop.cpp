@@ -1,6 +1,9 @@
 // TFastTimer: the frame loop on a single-shot timer of the user-interface thread.
 #include "app/FrameLoop.h"
 
+#include <QtGlobal>
+#include <exception>
+
 namespace kerf {
 
 TFastTimer::TFastTimer(std::function<void()> frameTick, QObject* parent)
@@ -40,8 +43,9 @@ void TFastTimer::Tick() {
   try {
     frameTick_();
     ++framesDrawn_;
-  } catch (...) {
-    // A failure that escapes the frame ends the loop quietly; paints still draw the view.
+  } catch (const std::exception& failure) {
+    // A failure that escapes the frame ends the loop; paints still draw the view.
+    qWarning("kerfwright: the animation stopped: %s", failure.what());
     stopped_ = true;
     return;
   }

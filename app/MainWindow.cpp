@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <exception>
 
 #include "app/Desktop.h"
 #include "app/ViewPanel.h"
@@ -144,8 +145,10 @@ void MainWindow::FrameTick() {
     // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.
     const float ms = timing.ElapsedMs();
     if (drawn && ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
-  } catch (...) {
-    // The frame ends where it failed; the next one starts afresh.
+  } catch (const std::exception& failure) {
+    // The frame ends where it failed (most likely out of memory for a picture); the next one
+    // starts afresh.
+    qWarning("kerfwright: a frame was not drawn: %s", failure.what());
   }
 }
 

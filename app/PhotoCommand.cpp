@@ -19,7 +19,7 @@
 #include "render/Photograph.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace kerf {
 
@@ -63,11 +63,10 @@ std::string FindTextureFile(const std::string& stored, const std::string& projec
 Raster TexturePictureFor(const Model& model, const std::string& projectPath) {
   if (!model.TextureFile.empty()) {
     const std::string path = FindTextureFile(model.TextureFile, projectPath);
-    Raster picture(0, 0);
-    std::string error;
-    if (LoadTexturePicture(path, picture, error)) return picture;
+    Result<Raster> picture = LoadTexturePicture(path);
+    if (picture) return std::move(picture.Value());
     std::fprintf(stderr, "kerfwright photo: warning: %s; the built-in wood grain is used\n",
-                 PrintableText(error).c_str());
+                 PrintableText(picture.Error()).c_str());
   }
   return DefaultTexturePicture();
 }
@@ -126,33 +125,34 @@ int PhotoCommand(const CommandArgs& args) {
                  "picture shows no moulding\n");
   }
 
-  for (const gl::LoadResult& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
-    if (!loaded.Ok) {
-      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Message.c_str());
+  for (const Result<void>& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
+    if (!loaded) {
+      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Error().c_str());
       return 2;
     }
   }
-  std::string error;
-  const std::unique_ptr<HeadlessContext> context = HeadlessContext::Create(width, height, error);
-  if (!context) {
-    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", error.c_str());
+  const Result<std::unique_ptr<HeadlessContext>> made = HeadlessContext::Create(width, height);
+  if (!made) {
+    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", made.Error().c_str());
     return 2;
   }
+  const std::unique_ptr<HeadlessContext>& context = made.Value();
+  std::string error;
 
   Raster picture(0, 0);
   {
     // The texture and the scene's geometry belong to the context and go before it.
-    std::unique_ptr<TCGTextureObject> texture;
+    std::unique_ptr<Texture> texture;
     if (model.TextureMap) {
-      texture = std::make_unique<TCGTextureObject>();
-      texture->Texture().LoadFromBitmap(TexturePictureFor(model, project));
+      texture = std::make_unique<Texture>();
+      texture->SetImage(TextureImage::Upright(TexturePictureFor(model, project)));
       texture->Upload();
     }
     Scene scene;
     scene.SetUpScene();
     scene.ResizeScene(width, height);
     scene.DrawScene(MakeSceneParams(view, model), model.Outline,
-                    texture ? &texture->Texture() : nullptr);
+                    texture ? texture.get() : nullptr);
     context->SwapBuffers();
     if (!TakePhotograph(width, height, picture, quiet, error)) {
       std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());

@@ -10,7 +10,7 @@
 
 #include "render/GLApi.h"
 #include "render/Scene.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace kerf {
 
@@ -133,7 +133,7 @@ void ViewPanel::Render(const SceneParams& params) {
     projectedHeight_ = h;
   }
   if (pendingPicture_) MakeTextureNow();
-  TCGTexture* texture = mouldingTexture_ ? &mouldingTexture_->Texture() : nullptr;
+  Texture* texture = mouldingTexture_.get();
   scene_->DrawScene(params, model_.Outline, params.TextureMap ? texture : nullptr);
 }
 
@@ -181,10 +181,10 @@ void ViewPanel::SetTexturePicture(const Raster& picture) {
 void ViewPanel::MakeTextureNow() {
   if (!pendingPicture_) return;
   mouldingTexture_.reset();
-  mouldingTexture_ = std::make_unique<TCGTextureObject>();
-  mouldingTexture_->Texture().LoadFromBitmap(*pendingPicture_);
+  mouldingTexture_ = std::make_unique<Texture>();
+  mouldingTexture_->SetImage(TextureImage::Upright(*pendingPicture_));
   mouldingTexture_->Upload();
-  mouldingTexture_->Texture().Disable();
+  mouldingTexture_->Disable();
   pendingPicture_.reset();
 }
 

@@ -18,7 +18,7 @@ class QSlider;
 namespace kerf {
 
 class Scene;
-class TCGTextureObject;
+class Texture;
 class ViewSurface;
 
 // The view draws into a native OpenGL window of its own, held in this widget, and shows each
@@ -76,7 +76,6 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   // The last frame drawn, read back as an image (top row first).
   QImage GrabFrame();
 
-  bool ViewDragActive() const { return viewDragActive_; }
   // The native window drawn into, which receives the mouse over the view.
   QWindow* Surface() const;
 
@@ -107,7 +106,7 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   QSlider* trkX_ = nullptr;
   QSlider* trkY_ = nullptr;
   std::unique_ptr<Scene> scene_;
-  std::unique_ptr<TCGTextureObject> mouldingTexture_;
+  std::unique_ptr<Texture> mouldingTexture_;
   std::optional<Raster> pendingPicture_;
   long long framesPainted_ = 0;
   long long framesPresented_ = 0;

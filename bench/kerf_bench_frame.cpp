@@ -17,7 +17,7 @@
 #include "render/HeapTuning.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ double ProcessCpuSeconds() {
   return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
          (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
 }
-std::unique_ptr<TCGTextureObject> woodGrain;
+std::unique_ptr<Texture> woodGrain;
 
 // The stock of a new workpiece: 200 x 200, no cuts.
 Model PlainStock() {
@@ -126,7 +126,7 @@ void Frame(benchmark::State& state, Stock stock, bool turned, bool compiled, boo
   scene.SetUpScene();
   scene.ResizeScene(FrameWidth, FrameHeight);
   const SceneParams params = ViewOf(model, turned, textureMap);
-  TCGTexture* texture = textureMap ? &woodGrain->Texture() : nullptr;
+  Texture* texture = textureMap ? woodGrain.get() : nullptr;
   scene.DrawScene(params, model.Outline, texture);  // prepares the compiled moulding
   context->SwapBuffers();
   const double cpuStart = ProcessCpuSeconds();
@@ -182,16 +182,20 @@ int main(int argc, char** argv) {
   TuneHeapForFrames();  // as the program does
   benchmark::Initialize(&argc, argv);
   std::string why;
-  if (auto r = gl::LoadOpenGL(); !r.Ok) {
-    why = r.Message;
-  } else if (auto g = gl::LoadGLU(); !g.Ok) {
-    why = g.Message;
+  if (auto r = gl::LoadOpenGL(); !r) {
+    why = r.Error();
+  } else if (auto g = gl::LoadGLU(); !g) {
+    why = g.Error();
   } else {
-    context = HeadlessContext::Create(FrameWidth, FrameHeight, why);
+    auto made = HeadlessContext::Create(FrameWidth, FrameHeight);
+    if (made)
+      context = std::move(made.Value());
+    else
+      why = made.Error();
   }
   if (context) {
-    woodGrain = std::make_unique<TCGTextureObject>();
-    woodGrain->Texture().LoadFromBitmap(DefaultTexturePicture());
+    woodGrain = std::make_unique<Texture>();
+    woodGrain->SetImage(TextureImage::Upright(DefaultTexturePicture()));
     woodGrain->Upload();
     const char* renderer = reinterpret_cast<const char*>(gl::glGetString(GL_RENDERER));
     std::printf("OpenGL renderer: %s\n", renderer != nullptr ? renderer : "?");

@@ -73,11 +73,11 @@ void UnloadGLU() {
   }
 }
 
-LoadResult LoadOpenGL(const std::string& libraryName) {
+Result<void> LoadOpenGL(const std::string& libraryName) {
   UnloadOpenGL();
   openGLHandle = dlopen(libraryName.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (openGLHandle == nullptr) {
-    return {false, "Could not load OpenGL from " + libraryName};
+    return Result<void>::Fail("Could not load OpenGL from " + libraryName);
   }
   // A library that loads but lacks functions counts as missing: drawing would call a null one.
   MissingEntryPoints missing;
@@ -86,16 +86,16 @@ LoadResult LoadOpenGL(const std::string& libraryName) {
 #undef KERF_LOOK_UP_ENTRY_POINT
   if (missing.Count > 0) {
     UnloadOpenGL();
-    return {false, missing.Describe("OpenGL", libraryName)};
+    return Result<void>::Fail(missing.Describe("OpenGL", libraryName));
   }
-  return {true, {}};
+  return {};
 }
 
-LoadResult LoadGLU(const std::string& libraryName) {
+Result<void> LoadGLU(const std::string& libraryName) {
   UnloadGLU();
   gluHandle = dlopen(libraryName.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (gluHandle == nullptr) {
-    return {false, "Could not load GLu from " + libraryName};
+    return Result<void>::Fail("Could not load GLu from " + libraryName);
   }
   MissingEntryPoints missing;
 #define KERF_LOOK_UP_ENTRY_POINT(name) LookUp(gluHandle, #name, name, missing);
@@ -103,9 +103,9 @@ LoadResult LoadGLU(const std::string& libraryName) {
 #undef KERF_LOOK_UP_ENTRY_POINT
   if (missing.Count > 0) {
     UnloadGLU();
-    return {false, missing.Describe("GLu", libraryName)};
+    return Result<void>::Fail(missing.Describe("GLu", libraryName));
   }
-  return {true, {}};
+  return {};
 }
 
 bool OpenGLLoaded() {

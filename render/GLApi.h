@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/Result.h"
 #include "render/GLEntryPoints.h"
 
 // The system headers declare the global gl* and glu* functions; calling one of them would link
@@ -21,17 +22,12 @@ KERF_GLU_ENTRY_POINTS(KERF_DECLARE_ENTRY_POINT)
 inline constexpr const char* DefaultOpenGLLibrary = "libGL.so.1";
 inline constexpr const char* DefaultGLULibrary = "libGLU.so.1";
 
-struct LoadResult {
-  bool Ok = false;
-  std::string Message;  // why the library could not be loaded; empty when Ok
-};
-
 // Releases a library loaded before and clears the variables, loads the library and looks up
 // every entry point by its name. Fails with "Could not load OpenGL from " / "Could not load GLu
 // from " + the library name; a library that lacks any of the functions fails the same way, is
 // released again, and the message adds the loader's text and the missing names.
-LoadResult LoadOpenGL(const std::string& libraryName = DefaultOpenGLLibrary);
-LoadResult LoadGLU(const std::string& libraryName = DefaultGLULibrary);
+Result<void> LoadOpenGL(const std::string& libraryName = DefaultOpenGLLibrary);
+Result<void> LoadGLU(const std::string& libraryName = DefaultGLULibrary);
 
 // Releases the library and clears every variable of its list.
 void UnloadOpenGL();

@@ -60,17 +60,15 @@ bool LookUp(void* library, const char* name, Pointer& variable) {
 
 }  // namespace
 
-std::unique_ptr<HeadlessContext> HeadlessContext::Create(int width, int height,
-                                                         std::string& error) {
+Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int height) {
+  using Made = Result<std::unique_ptr<HeadlessContext>>;
   if (width <= 0 || height <= 0) {
-    error = "No off-screen OpenGL surface of " + std::to_string(width) + " x " +
-            std::to_string(height) + " pixels can be made.";
-    return nullptr;
+    return Made::Fail("No off-screen OpenGL surface of " + std::to_string(width) + " x " +
+                      std::to_string(height) + " pixels can be made.");
   }
   void* library = dlopen("libEGL.so.1", RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
-    error = "Could not load EGL from libEGL.so.1";
-    return nullptr;
+    return Made::Fail("Could not load EGL from libEGL.so.1");
   }
   auto egl = std::make_unique<Egl>();
   Egl& e = *egl;
@@ -87,8 +85,7 @@ std::unique_ptr<HeadlessContext> HeadlessContext::Create(int width, int height,
         LookUp(library, "eglMakeCurrent", e.MakeCurrent) &&
         LookUp(library, "eglReleaseThread", e.ReleaseThread) &&
         LookUp(library, "eglGetError", e.GetError))) {
-    error = "libEGL.so.1 lacks EGL 1.4 functions";
-    return nullptr;
+    return Made::Fail("libEGL.so.1 lacks EGL 1.4 functions");
   }
   // Mesa's surfaceless platform needs neither an X server nor a GPU; where it is missing the
   // default display is tried.
@@ -103,13 +100,11 @@ std::unique_ptr<HeadlessContext> HeadlessContext::Create(int width, int height,
     e.display = e.GetDisplay(EGL_DEFAULT_DISPLAY);
     if (e.display == EGL_NO_DISPLAY || !e.Initialize(e.display, &major, &minor)) {
       e.display = EGL_NO_DISPLAY;
-      error = e.ErrorText("No EGL display could be opened");
-      return nullptr;
+      return Made::Fail(e.ErrorText("No EGL display could be opened"));
     }
   }
   if (!e.BindAPI(EGL_OPENGL_API)) {
-    error = e.ErrorText("EGL offers no desktop OpenGL");
-    return nullptr;
+    return Made::Fail(e.ErrorText("EGL offers no desktop OpenGL"));
   }
   const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
                                      EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
@@ -123,31 +118,27 @@ std::unique_ptr<HeadlessContext> HeadlessContext::Create(int width, int height,
   EGLint configCount = 0;
   if (!e.ChooseConfig(e.display, configAttributes, &config, 1, &configCount) ||
       configCount < 1) {
-    error = e.ErrorText("EGL has no off-screen OpenGL configuration with a depth buffer");
-    return nullptr;
+    return Made::Fail(
+        e.ErrorText("EGL has no off-screen OpenGL configuration with a depth buffer"));
   }
   EGLint maxWidth = 0, maxHeight = 0;
   e.GetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_WIDTH, &maxWidth);
   e.GetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_HEIGHT, &maxHeight);
   if ((maxWidth > 0 && width > maxWidth) || (maxHeight > 0 && height > maxHeight)) {
-    error = "An off-screen OpenGL surface may be at most " + std::to_string(maxWidth) + " x " +
-            std::to_string(maxHeight) + " pixels.";
-    return nullptr;
+    return Made::Fail("An off-screen OpenGL surface may be at most " + std::to_string(maxWidth) +
+                      " x " + std::to_string(maxHeight) + " pixels.");
   }
   const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
   e.surface = e.CreatePbufferSurface(e.display, config, surfaceAttributes);
   if (e.surface == EGL_NO_SURFACE) {
-    error = e.ErrorText("No off-screen OpenGL surface could be made");
-    return nullptr;
+    return Made::Fail(e.ErrorText("No off-screen OpenGL surface could be made"));
   }
   e.context = e.CreateContext(e.display, config, EGL_NO_CONTEXT, nullptr);
   if (e.context == EGL_NO_CONTEXT) {
-    error = e.ErrorText("No OpenGL rendering context could be made");
-    return nullptr;
+    return Made::Fail(e.ErrorText("No OpenGL rendering context could be made"));
   }
   if (!e.MakeCurrent(e.display, e.surface, e.surface, e.context)) {
-    error = e.ErrorText("The OpenGL rendering context could not be made current");
-    return nullptr;
+    return Made::Fail(e.ErrorText("The OpenGL rendering context could not be made current"));
   }
   std::unique_ptr<HeadlessContext> result(new HeadlessContext());
   result->egl_ = std::move(egl);

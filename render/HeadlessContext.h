@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "model/Result.h"
 #include "render/DeviceContext.h"
 
 namespace kerf {
@@ -13,9 +14,8 @@ namespace kerf {
 // program does not link to it, and no X server is needed.
 class HeadlessContext final : public TCGDeviceContext {
  public:
-  // A context with a width x height pbuffer, made current; null with a message when none can
-  // be had.
-  static std::unique_ptr<HeadlessContext> Create(int width, int height, std::string& error);
+  // A context with a width x height pbuffer, made current, or why none can be had.
+  static Result<std::unique_ptr<HeadlessContext>> Create(int width, int height);
   ~HeadlessContext() override;
   HeadlessContext(const HeadlessContext&) = delete;
   HeadlessContext& operator=(const HeadlessContext&) = delete;

@@ -5,7 +5,7 @@
 
 #include "model/SectionOutline.h"
 #include "render/GLSupport.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace kerf {
 
@@ -22,7 +22,7 @@ struct MouldingParams {
   bool TextureMap = false;
   float RepeatV = 2;  // texture repeats around the outline
   float RepeatH = 4;  // texture repeats along the length
-  TCGTexture* Texture = nullptr;  // the moulding texture, used while TextureMap is on
+  kerf::Texture* Texture = nullptr;  // the moulding texture, used while TextureMap is on
   // Pieces each side is drawn in along the length. One suffices: a side's normals do not vary
   // along the length, so neither does its light. More only serve to compare with the drawing
   // of many slices.

@@ -6,7 +6,7 @@
 #include "render/GLSupport.h"
 #include "render/Moulding.h"
 #include "render/SceneParams.h"
-#include "render/TextureImage.h"
+#include "render/Texture.h"
 
 namespace kerf {
 
@@ -28,7 +28,7 @@ class Scene {
   void ResizeScene(int width, int height);
   // Clears and draws one frame: camera, fill mode, turns and shifts, material, light levels
   // and, for a closed outline, the moulding. texture may be null while mapping is off.
-  void DrawScene(const SceneParams& params, const SectionOutline& outline, TCGTexture* texture);
+  void DrawScene(const SceneParams& params, const SectionOutline& outline, Texture* texture);
 
   // Draw the moulding from geometry prepared once per change (the default) or directly.
   void SetCompiledMoulding(bool compiled);

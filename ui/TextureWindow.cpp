@@ -112,12 +112,13 @@ void TextureWindow::ShowPicture() { Image1->setPixmap(QPixmap::fromImage(ImageFr
 bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   const QFileInfo file(path);
   const std::string localPath = path.toStdString();
-  Raster picture(1, 1);
   // The same reader and size limit as a photograph's texture.
-  if (!LoadTexturePicture(localPath, picture, error)) {
+  Result<Raster> picture = LoadTexturePicture(localPath);
+  if (!picture) {
+    error = picture.Error();
     return false;
   }
-  picture_ = std::move(picture);
+  picture_ = std::move(picture.Value());
   builtIn_ = false;
   ShowPicture();
   Image1->setToolTip(PlainToolTip("Texture = " + file.fileName()));

@@ -8,7 +8,7 @@ namespace {
 
 struct StubCase {
   const char* library;
-  gl::LoadResult (*load)(const std::string&);
+  Result<void> (*load)(const std::string&);
   bool (*loaded)();
   const char* missing;  // a function the stub lacks
 };
@@ -18,12 +18,12 @@ class IncompleteLibrary : public ::testing::TestWithParam<StubCase> {};
 TEST_P(IncompleteLibrary, IsRefusedWithTheLoadersMessage) {
   const StubCase& c = GetParam();
   const std::string path = std::string(KERF_STUB_GL_DIR) + "/" + c.library;
-  const gl::LoadResult result = c.load(path);
-  EXPECT_FALSE(result.Ok);
+  const Result<void> result = c.load(path);
+  EXPECT_FALSE(result.Ok());
   EXPECT_FALSE(c.loaded());
-  EXPECT_NE(result.Message.find("from " + path + ": "), std::string::npos) << result.Message;
-  EXPECT_NE(result.Message.find("undefined symbol"), std::string::npos) << result.Message;
-  EXPECT_NE(result.Message.find(c.missing), std::string::npos) << result.Message;
+  EXPECT_NE(result.Error().find("from " + path + ": "), std::string::npos) << result.Error();
+  EXPECT_NE(result.Error().find("undefined symbol"), std::string::npos) << result.Error();
+  EXPECT_NE(result.Error().find(c.missing), std::string::npos) << result.Error();
   // Nothing of the refused library is left to call.
   EXPECT_EQ(gl::glClear, nullptr);
   EXPECT_EQ(gl::gluLookAt, nullptr);

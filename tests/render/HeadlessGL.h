@@ -22,17 +22,19 @@ class HeadlessGLTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (context_ || !unavailable_.empty()) return;
-    if (auto r = gl::LoadOpenGL(); !r.Ok) {
-      unavailable_ = r.Message;
+    if (auto r = gl::LoadOpenGL(); !r) {
+      unavailable_ = r.Error();
       return;
     }
-    if (auto r = gl::LoadGLU(); !r.Ok) {
-      unavailable_ = r.Message;
+    if (auto r = gl::LoadGLU(); !r) {
+      unavailable_ = r.Error();
       return;
     }
-    std::string error;
-    context_ = HeadlessContext::Create(ViewWidth, ViewHeight, error);
-    if (!context_) unavailable_ = error;
+    auto made = HeadlessContext::Create(ViewWidth, ViewHeight);
+    if (made)
+      context_ = std::move(made.Value());
+    else
+      unavailable_ = made.Error();
   }
 
   void SetUp() override {

@@ -124,13 +124,12 @@ TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
   std::filesystem::copy_file(lower, upper, std::filesystem::copy_options::overwrite_existing);
   std::filesystem::copy_file(lower, misnamed, std::filesystem::copy_options::overwrite_existing);
   for (const std::string& path : {lower, upper}) {
-    Raster picture(0, 0);
-    EXPECT_TRUE(LoadTexturePicture(path, picture, error)) << error;
-    EXPECT_EQ(picture.Width(), 20);
-    EXPECT_EQ(picture.Pixel(3, 3), MakeColour(90, 60, 30));
+    const Result<Raster> picture = LoadTexturePicture(path);
+    ASSERT_TRUE(picture) << picture.Error();
+    EXPECT_EQ(picture.Value().Width(), 20);
+    EXPECT_EQ(picture.Value().Pixel(3, 3), MakeColour(90, 60, 30));
   }
-  Raster picture(0, 0);
-  EXPECT_FALSE(LoadTexturePicture(misnamed, picture, error));
+  EXPECT_FALSE(LoadTexturePicture(misnamed));
   for (const std::string& path : {lower, upper, misnamed}) std::filesystem::remove(path);
 }
 

@@ -173,15 +173,15 @@ TEST_F(MouldingSolid, FlatSidesOfThePlainStockAreOneColourEach) {
 TEST_F(MouldingSolid, EndFacesShowTheGrainEndOn) {
   // Textured, the end face shows the edges of the growth layers running straight across the
   // stock (each pixel column of the face one colour), not the long grain of the sides.
-  TCGTextureObject texture;
-  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  Texture texture;
+  texture.SetImage(TextureImage::Upright(DefaultTexturePicture()));
   texture.Upload();
   SceneParams params;
   params.TextureMap = true;
   Scene scene;
   scene.SetUpScene();
   scene.ResizeScene(Width, Height);
-  scene.DrawScene(params, RectangleOutline(200, 250, 449, 449), &texture.Texture());
+  scene.DrawScene(params, RectangleOutline(200, 250, 449, 449), &texture);
   Raster picture(0, 0);
   NoProgress quiet;
   std::string error;

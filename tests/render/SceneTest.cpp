@@ -89,7 +89,7 @@ Extent DrawnExtent(const Raster& picture, Colour background) {
 class SceneTest : public HeadlessGLTest {
  protected:
   Raster Draw(const SceneParams& params, const SectionOutline& outline,
-              TCGTexture* texture = nullptr, bool compiled = true, int lengthSlices = 1,
+              Texture* texture = nullptr, bool compiled = true, int lengthSlices = 1,
               bool mergeStraightRuns = true) {
     Scene scene;
     scene.SetCompiledMoulding(compiled);
@@ -155,13 +155,13 @@ TEST_F(SceneTest, WireFrameLeavesFaceInteriorsBackground) {
 
 TEST_F(SceneTest, TextureMapChangesTheSurface) {
   const SectionOutline section = TestSection();
-  TCGTextureObject texture;
-  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  Texture texture;
+  texture.SetImage(TextureImage::Upright(DefaultTexturePicture()));
   texture.Upload();
   SceneParams params;
-  const Raster plain = Draw(params, section, &texture.Texture());
+  const Raster plain = Draw(params, section, &texture);
   params.TextureMap = true;
-  const Raster textured = Draw(params, section, &texture.Texture());
+  const Raster textured = Draw(params, section, &texture);
   std::set<Colour> plainColours, texturedColours;
   int differing = 0;
   for (int y = BoxTop; y <= BoxBottom; ++y) {
@@ -175,7 +175,7 @@ TEST_F(SceneTest, TextureMapChangesTheSurface) {
   EXPECT_GT(texturedColours.size(), plainColours.size() + 20);
   // Switching mapping off again brings the plain surface back: the texture does not linger.
   params.TextureMap = false;
-  const Raster again = Draw(params, section, &texture.Texture());
+  const Raster again = Draw(params, section, &texture);
   EXPECT_EQ(ShareInBox(again, plain.Pixel(ViewWidth / 2, ViewHeight / 2)),
             ShareInBox(plain, plain.Pixel(ViewWidth / 2, ViewHeight / 2)));
 }
@@ -196,8 +196,8 @@ TEST_F(SceneTest, TurningShowsTheLengthOfTheMoulding) {
 }
 
 TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
-  TCGTextureObject texture;
-  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  Texture texture;
+  texture.SetImage(TextureImage::Upright(DefaultTexturePicture()));
   texture.Upload();
   const SectionOutline sections[] = {
       TestSection(),
@@ -215,8 +215,8 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
         params.RotateX = 25;
         params.RotateY = 320;
         params.Specular = 0.5f;
-        const Raster direct = Draw(params, section, &texture.Texture(), false, slices, merge);
-        const Raster compiled = Draw(params, section, &texture.Texture(), true, slices, merge);
+        const Raster direct = Draw(params, section, &texture, false, slices, merge);
+        const Raster compiled = Draw(params, section, &texture, true, slices, merge);
         EXPECT_EQ(DifferingPixels(direct, compiled), 0)
             << "texture map " << textureMap << ", solid " << solid << ", slices " << slices;
       }
@@ -229,8 +229,8 @@ TEST_F(SceneTest, OneStripPerSideDrawsWhatFortySlicesOfEveryPointDrew) {
   // no colour; pixels differ by a shade where the triangles' edges fall differently, along the
   // seams, and on curves, where the light of a merged segment is blended between its ends
   // instead of being lit at every traced point.
-  TCGTextureObject texture;
-  texture.Texture().LoadFromBitmap(DefaultTexturePicture());
+  Texture texture;
+  texture.SetImage(TextureImage::Upright(DefaultTexturePicture()));
   texture.Upload();
   const SectionOutline sections[] = {TestSection(), RoundedSection()};
   for (const auto& section : sections) {
@@ -240,9 +240,9 @@ TEST_F(SceneTest, OneStripPerSideDrawsWhatFortySlicesOfEveryPointDrew) {
       params.RotateX = 25;
       params.RotateY = 320;
       params.Specular = 0.5f;
-      const Raster strips = Draw(params, section, &texture.Texture(), true, 1, true);
-      const Raster slices = Draw(params, section, &texture.Texture(), true, 40, false);
-      const Raster mergedSlices = Draw(params, section, &texture.Texture(), true, 40, true);
+      const Raster strips = Draw(params, section, &texture, true, 1, true);
+      const Raster slices = Draw(params, section, &texture, true, 40, false);
+      const Raster mergedSlices = Draw(params, section, &texture, true, 40, true);
       const Extent drawn = DrawnExtent(strips, Background(params));
       const int area = drawn.Width() * drawn.Height();
       // One strip against forty slices of the same segments: the seams only.
@@ -334,11 +334,10 @@ TEST_F(SceneTest, PhotographHoldsRowsOfAtMost5000Pixels) {
 }
 
 TEST_F(SceneTest, ASecondContextComesAndGoesWithoutDisturbingTheFirst) {
-  std::string error;
   {
-    auto other = HeadlessContext::Create(64, 32, error);
-    ASSERT_TRUE(other) << error;
-    EXPECT_EQ(other->Width(), 64);
+    auto other = HeadlessContext::Create(64, 32);
+    ASSERT_TRUE(other) << other.Error();
+    EXPECT_EQ(other.Value()->Width(), 64);
   }
   ASSERT_TRUE(context_->MakeCurrent());
   SceneParams params;
@@ -368,13 +367,13 @@ TEST_F(SceneTest, InfiniteLightIsSentAsADirection) {
 TEST_F(SceneTest, TextureObjectKeepsItsImageAndParameters) {
   Raster picture(100, 60);
   picture.Fill(MakeColour(200, 100, 50));
-  TCGTextureObject object;
-  object.Texture().LoadFromBitmap(picture);
+  Texture object;
+  object.SetImage(TextureImage::Upright(picture));
   object.Upload();
   GLint bound = -1;
   gl::glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   EXPECT_EQ(bound, 0);  // Upload leaves no texture bound
-  object.Texture().Enable();
+  object.Enable();
   GLint width = 0, height = 0, wrapS = 0, minFilter = 0;
   gl::glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
   gl::glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
@@ -390,12 +389,14 @@ TEST_F(SceneTest, TextureObjectKeepsItsImageAndParameters) {
   EXPECT_EQ(texels[0], 200);
   EXPECT_EQ(texels[1], 100);
   // A texel changed after the upload reaches the texture object at the next Enable.
-  object.Texture().SetPixel(0, 0, Texel{1, 2, 3, 255});
-  object.Texture().Enable();
+  TextureImage changed = object.Image();
+  changed.SetPixel(0, 0, Texel{1, 2, 3, 255});
+  object.SetImage(std::move(changed));
+  object.Enable();
   gl::glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
   EXPECT_EQ(texels[0], 1);
   EXPECT_EQ(texels[2], 3);
-  object.Texture().Disable();
+  object.Disable();
   EXPECT_FALSE(gl::glIsEnabled(GL_TEXTURE_2D));
   EXPECT_EQ(gl::glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -1,4 +1,4 @@
-// Texture images: item storage, power-of-two sides, the upright picture and its repeated edges.
+// Texture images: power-of-two sides, the upright picture and its repeated edges.
 #include <gtest/gtest.h>
 
 #include "render/DefaultTexture.h"
@@ -6,21 +6,6 @@
 
 namespace kerf {
 namespace {
-
-TEST(TDArray, PutGrowsToTheIndexAndKeepsEarlierItems) {
-  TDArray array(2);
-  const uint8_t a[2] = {1, 2}, b[2] = {3, 4};
-  array.Put(0, a);
-  array.Put(4, b);
-  ASSERT_EQ(array.Count(), 5);
-  EXPECT_EQ(array.Data()[0], 1);
-  EXPECT_EQ(array.Data()[1], 2);
-  EXPECT_EQ(array.Data()[8], 3);
-  EXPECT_EQ(array.Data()[9], 4);
-  array.SetCount(1);
-  EXPECT_EQ(array.Count(), 1);
-  EXPECT_EQ(array.Data()[1], 2);
-}
 
 struct SizeCase {
   int pictureWidth, pictureHeight;
@@ -33,11 +18,12 @@ TEST_P(TextureSize, SidesAreRaisedToPowersOfTwo) {
   const SizeCase c = GetParam();
   Raster picture(c.pictureWidth, c.pictureHeight);
   picture.Fill(MakeColour(10, 20, 30));
-  TCGTexture texture;
-  texture.LoadFromBitmap(picture);
+  const TextureImage texture = TextureImage::Upright(picture);
   EXPECT_EQ(texture.Width(), c.textureWidth);
   EXPECT_EQ(texture.Height(), c.textureHeight);
-  EXPECT_EQ(texture.Count(), c.textureWidth * c.textureHeight);
+  // Every texel is set from the picture: none is left transparent.
+  for (int y = 0; y < texture.Height(); ++y)
+    for (int x = 0; x < texture.Width(); ++x) ASSERT_EQ(texture.Pixel(x, y).A, 255);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, TextureSize,
@@ -46,13 +32,17 @@ INSTANTIATE_TEST_SUITE_P(Table, TextureSize,
                                            SizeCase{129, 256, 256, 256},
                                            SizeCase{1000, 513, 1024, 1024}));
 
-TEST(TCGImage, PlainImagesKeepTheirSides) {
-  TCGImage image;
-  image.SetWidth(100);
-  image.SetHeight(60);
+TEST(TextureImage, PlainImagesKeepTheirSidesAndIgnoreTexelsOutside) {
+  TextureImage image(100, 60);
   EXPECT_EQ(image.Width(), 100);
   EXPECT_EQ(image.Height(), 60);
-  EXPECT_EQ(image.Count(), 6000);
+  image.SetPixel(99, 59, Texel{1, 2, 3, 4});
+  image.SetPixel(100, 0, Texel{9, 9, 9, 9});
+  image.SetPixel(0, -1, Texel{9, 9, 9, 9});
+  EXPECT_EQ(image.Pixel(99, 59), (Texel{1, 2, 3, 4}));
+  EXPECT_EQ(image.Pixel(100, 0), Texel{});
+  EXPECT_EQ(image.Data()[99 + 59 * 100], (Texel{1, 2, 3, 4}));
+  EXPECT_EQ(TextureImage(-3, 5).Width(), 0);
 }
 
 Texel TexelOf(Colour c) {
@@ -60,13 +50,12 @@ Texel TexelOf(Colour c) {
           static_cast<uint8_t>(ColourBlue(c)), 255};
 }
 
-TEST(TCGTexture, PictureStandsUprightAndItsEdgesFillTheRest) {
+TEST(TextureImage, PictureStandsUprightAndItsEdgesFillTheRest) {
   // A 3 x 3 picture with nine different colours in a 4 x 4 texture.
   Raster picture(3, 3);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x) picture.SetPixel(x, y, MakeColour(10 * x + 1, 10 * y + 1, 7));
-  TCGTexture texture;
-  texture.LoadFromBitmap(picture);
+  const TextureImage texture = TextureImage::Upright(picture);
   ASSERT_EQ(texture.Width(), 4);
   ASSERT_EQ(texture.Height(), 4);
   // The picture's top row is the texture's top row (row 3; row 0 is the bottom).

@@ -59,18 +59,16 @@ class TextureFiles : public ::testing::Test {
 TEST_F(TextureFiles, TooLargeIsRefusedFromTheHeader) {
   for (const auto& [width, height] : {std::pair{65500, 1024}, std::pair{4097, 16}, std::pair{16, 5000}}) {
     const fs::path path = Write("huge.jpg", ForgedJpeg(width, height));
-    Raster picture(0, 0);
-    std::string error;
-    EXPECT_FALSE(LoadTexturePicture(path.string(), picture, error));
-    EXPECT_EQ(error, "The picture " + path.string() + " is " + std::to_string(width) + " x " +
+    const Result<Raster> loaded = LoadTexturePicture(path.string());
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(loaded.Error(), "The picture " + path.string() + " is " + std::to_string(width) + " x " +
                          std::to_string(height) + " pixels; a texture may be at most 4096 pixels on a side.");
   }
   // At the limit the picture loads.
   const fs::path fits = Write("fits.jpg", EncodeGrey(4096, 2));
-  Raster picture(0, 0);
-  std::string error;
-  EXPECT_TRUE(LoadTexturePicture(fits.string(), picture, error)) << error;
-  EXPECT_EQ(picture.Width(), 4096);
+  const Result<Raster> picture = LoadTexturePicture(fits.string());
+  ASSERT_TRUE(picture) << picture.Error();
+  EXPECT_EQ(picture.Value().Width(), 4096);
 }
 
 TEST_F(TextureFiles, SpecialFilesAreNotRead) {
@@ -78,10 +76,9 @@ TEST_F(TextureFiles, SpecialFilesAreNotRead) {
   fs::create_symlink("/dev/zero", dir_ / "zero.bmp");
   fs::create_symlink("/dev/zero", dir_ / "zero.jpg");
   for (const char* name : {"fifo.jpg", "zero.bmp", "zero.jpg"}) {
-    Raster picture(0, 0);
-    std::string error;
-    EXPECT_FALSE(LoadTexturePicture((dir_ / name).string(), picture, error)) << name;
-    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    const Result<Raster> loaded = LoadTexturePicture((dir_ / name).string());
+    EXPECT_FALSE(loaded) << name;
+    EXPECT_NE(loaded.Error().find("not a regular file"), std::string::npos) << loaded.Error();
   }
 }
 

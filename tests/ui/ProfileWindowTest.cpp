@@ -8,8 +8,8 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "tests/ui/SetupFixtures.h"
-#include "tests/ui/UiEvents.h"
+#include "support/SetupFixtures.h"
+#include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
 
 namespace kerf {

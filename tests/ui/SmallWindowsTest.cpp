@@ -11,7 +11,7 @@
 #include <QThread>
 
 #include "model/CutReport.h"
-#include "tests/ui/UiEvents.h"
+#include "support/UiEvents.h"
 #include "ui/AboutWindow.h"
 #include "ui/ProgressWindow.h"
 #include "ui/ReportWindow.h"

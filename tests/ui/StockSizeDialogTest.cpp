@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "model/Model.h"
-#include "tests/ui/SetupFixtures.h"
+#include "support/SetupFixtures.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
 #include "ui/ToolsWindow.h"

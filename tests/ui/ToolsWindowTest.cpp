@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "model/Model.h"
-#include "tests/ui/SetupFixtures.h"
+#include "support/SetupFixtures.h"
 #include "ui/ColourSwatch.h"
 #include "ui/ToolsWindow.h"
 

@@ -16,7 +16,7 @@
 #include "project/PictureFile.h"
 #include "render/DefaultTexture.h"
 #include "render/Scene.h"
-#include "tests/ui/SetupFixtures.h"
+#include "support/SetupFixtures.h"
 #include "ui/Choosers.h"
 #include "ui/TextureWindow.h"
 #include "ui/ViewControlsWindow.h"

@@ -1,18 +1,12 @@
-// Entry of the window tests: one QApplication with the program's OpenGL format for all tests.
+// Entry of the window tests: one QApplication for all tests.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
-#include "app/ViewPanel.h"
-#include "render/GLApi.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   // Listing the tests (ctest's discovery) needs no display.
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-  kerf::ViewPanel::SetDefaultSurfaceFormat();
-  kerf::gl::LoadOpenGL();
-  kerf::gl::LoadGLU();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kerfwright");
   return RUN_ALL_TESTS();

@@ -19,7 +19,7 @@
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
 #include "render/JpegFile.h"
-#include "tests/ui/UiEvents.h"
+#include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"

@@ -22,7 +22,7 @@
 #include "project/ProjectFile.h"
 #include "render/DefaultTexture.h"
 #include "render/PlotOutline.h"
-#include "tests/ui/SetupFixtures.h"
+#include "support/SetupFixtures.h"
 #include "ui/ColourSwatch.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"

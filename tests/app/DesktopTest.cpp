@@ -22,7 +22,7 @@
 #include "app/MainWindow.h"
 #include "app/ViewPanel.h"
 #include "project/PictureFile.h"
-#include "tests/ui/UiEvents.h"
+#include "support/UiEvents.h"
 #include "ui/AboutWindow.h"
 #include "ui/ProfileWindow.h"
 #include "ui/ProgressWindow.h"

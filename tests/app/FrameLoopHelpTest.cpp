@@ -10,7 +10,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
-#include "tests/ui/UiEvents.h"
+#include "support/UiEvents.h"
 
 namespace kerf {
 namespace {

@@ -1,0 +1,64 @@
+// Result<T>: the outcome of a step that can fail, either its value or a message saying why.
+#pragma once
+
+#include <cassert>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace kerf {
+
+// Either a value or a message for the user. A failed result always carries a message;
+// Value() may be read only when the result holds one.
+template <class T>
+class Result {
+ public:
+  Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: implicit
+  static Result Fail(std::string message) {
+    assert(!message.empty() && "a failure says why");
+    return Result(std::in_place_index<1>, std::move(message));
+  }
+
+  bool Ok() const { return state_.index() == 0; }
+  explicit operator bool() const { return Ok(); }
+  T& Value() {
+    assert(Ok());
+    return std::get<0>(state_);
+  }
+  const T& Value() const {
+    assert(Ok());
+    return std::get<0>(state_);
+  }
+  // Why the step failed; empty when it did not.
+  const std::string& Error() const {
+    static const std::string none;
+    return Ok() ? none : std::get<1>(state_);
+  }
+
+ private:
+  Result(std::in_place_index_t<1> failed, std::string message)
+      : state_(failed, std::move(message)) {}
+  std::variant<T, std::string> state_;
+};
+
+// The outcome of a step that yields nothing but can fail.
+template <>
+class Result<void> {
+ public:
+  Result() = default;
+  static Result Fail(std::string message) {
+    assert(!message.empty() && "a failure says why");
+    Result result;
+    result.error_ = std::move(message);
+    return result;
+  }
+
+  bool Ok() const { return error_.empty(); }
+  explicit operator bool() const { return Ok(); }
+  const std::string& Error() const { return error_; }
+
+ private:
+  std::string error_;
+};
+
+}  // namespace kerf
