@@ -102,6 +102,22 @@ bool CheckBmpHeader(const uint8_t* data, size_t size, std::string& reason) {
   return true;
 }
 
+// A picture reader over bytes already in memory, which it does not copy; the format comes
+// from the content, not from a file name.
+struct MemoryPictureReader {
+  MemoryPictureReader(const uint8_t* data, size_t size)
+      : Bytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                      static_cast<qsizetype>(size))),
+        Buffer(&Bytes) {
+    Buffer.open(QIODevice::ReadOnly);
+    Reader.setDevice(&Buffer);
+    Reader.setDecideFormatFromContent(true);
+  }
+  QByteArray Bytes;
+  QBuffer Buffer;
+  QImageReader Reader;
+};
+
 bool Decode(const uint8_t* data, size_t size, Raster& picture, std::string& reason) {
   if (size == 0) {
     reason = "the file is empty";
@@ -110,12 +126,8 @@ bool Decode(const uint8_t* data, size_t size, Raster& picture, std::string& reas
   if (size >= 2 && data[0] == 'B' && data[1] == 'M' && !CheckBmpHeader(data, size, reason))
     return false;
 
-  QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                             static_cast<qsizetype>(size));
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  reader.setDecideFormatFromContent(true);
+  MemoryPictureReader memory(data, size);
+  QImageReader& reader = memory.Reader;
   if (!reader.canRead()) {
     reason = "the file is not a picture in a known format";
     return false;
@@ -174,12 +186,8 @@ bool LoadPicture(const std::string& path, Raster& picture, std::string& error) {
 
 bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int64_t& height) {
   if (data == nullptr || size == 0) return false;
-  QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                             static_cast<qsizetype>(size));
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  reader.setDecideFormatFromContent(true);
+  MemoryPictureReader memory(data, size);
+  QImageReader& reader = memory.Reader;
   const QSize announced = reader.size();
   if (!announced.isValid()) return false;
   width = announced.width();

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "app/Desktop.h"
+#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
@@ -35,14 +36,7 @@ class DesktopProjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(scratch.isValid());
-    DesktopOptions options;
-    options.Paths.ToolsDir = KERF_SOURCE_DIR "/data/tools";
-    options.Paths.TexturesDir = KERF_SOURCE_DIR "/data/textures";
-    options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
-    options.Paths.WorkDir = scratch.path().toStdString();
-    options.Paths.PhotosDir = scratch.path().toStdString();
-    options.QuitWhenClosed = false;
-    options.FirstTip = 1;
+    DesktopOptions options = test::SourceDataDesktopOptions(scratch.path());
     options.ProjectToOpen = projectAtStart;
     options.StartupMessage = [this](const QString& text) { messages << text; };
     desktop = std::make_unique<Desktop>(model, std::move(options));

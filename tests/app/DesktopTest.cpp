@@ -17,6 +17,7 @@
 #include <QtTest/qtestspontaneevent.h>
 
 #include "app/Desktop.h"
+#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
@@ -41,15 +42,7 @@ using testing::SendKey;
 using testing::WaitUntil;
 
 DesktopOptions TestOptions(const QString& scratch) {
-  DesktopOptions options;
-  options.Paths.ToolsDir = KERF_SOURCE_DIR "/data/tools";
-  options.Paths.TexturesDir = KERF_SOURCE_DIR "/data/textures";
-  options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
-  options.Paths.WorkDir = scratch.toStdString();
-  options.Paths.PhotosDir = scratch.toStdString();
-  options.QuitWhenClosed = false;
-  options.FirstTip = 4;
-  return options;
+  return test::SourceDataDesktopOptions(scratch, 4);
 }
 
 class DesktopTest : public ::testing::Test {

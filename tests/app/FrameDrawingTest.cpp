@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/Desktop.h"
+#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/MainWindow.h"
 #include "app/ViewPanel.h"
@@ -26,14 +27,7 @@ using testing::WaitUntil;
 class FrameDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    DesktopOptions options;
-    options.Paths.ToolsDir = KERF_SOURCE_DIR "/data/tools";
-    options.Paths.TexturesDir = KERF_SOURCE_DIR "/data/textures";
-    options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
-    options.Paths.WorkDir = scratch.path().toStdString();
-    options.Paths.PhotosDir = scratch.path().toStdString();
-    options.QuitWhenClosed = false;
-    options.FirstTip = 1;
+    DesktopOptions options = test::SourceDataDesktopOptions(scratch.path());
     options.StartupMessage = [](const QString&) {};
     desktop = std::make_unique<Desktop>(model, std::move(options));
     desktop->Start();
