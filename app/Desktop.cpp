@@ -60,13 +60,13 @@ class BusyScope {
 
 Desktop::Desktop(Model& model, DesktopOptions options)
     : model_(model), options_(std::move(options)), tracer_(std::make_unique<OutlineTracer>()) {
-  timer1_.setSingleShot(true);
-  timer1_.setInterval(DelayMs);
-  connect(&timer1_, &QTimer::timeout, this, &Desktop::DelayTimer);
+  startupTimer_.setSingleShot(true);
+  startupTimer_.setInterval(DelayMs);
+  connect(&startupTimer_, &QTimer::timeout, this, &Desktop::DelayedStartupStep);
 }
 
 Desktop::~Desktop() {
-  timer1_.stop();
+  startupTimer_.stop();
   StopFrames();
   frames_.reset();
   tips_.reset();
@@ -95,13 +95,13 @@ void Desktop::Start() {
   main_ = std::make_unique<MainWindow>(*this, model_, options_.GLLoaded);
   model_.ProjectFileName = "Router.rou";
   LoadCutterLibrary();
-  ViewPanel* view = main_->Panel1();
+  ViewPanel* view = main_->View();
   view->SetSceneFiller(
       [this](SceneParams& scene) { scene = MakeSceneParams(viewControls_->Positions(), model_); });
   view->SetRotationSliders(viewControls_->RotateXSlider(), viewControls_->RotateYSlider());
   connect(texture_.get(), &TextureWindow::textureChanged, this, [this] {
     SuspendFrames();
-    main_->Panel1()->SetTexturePicture(texture_->TexturePicture());
+    main_->View()->SetTexturePicture(texture_->TexturePicture());
     ResumeFrames();
   });
 
@@ -112,7 +112,7 @@ void Desktop::Start() {
   config_ = std::make_unique<StockSizeDialog>(model_);
   ConnectConfig();
   project_ = std::make_unique<ProjectActions>(
-      model_, ProjectWindows{*main_, *main_->Save1(), *tools_, *config_, *texture_,
+      model_, ProjectWindows{*main_, *main_->SaveAction(), *tools_, *config_, *texture_,
                              [this] {
                                PlotOutline();
                                tools_->RefreshCutGrid();
@@ -120,11 +120,11 @@ void Desktop::Start() {
                              },
                              [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
-      *main_, *main_->Panel1(), *progress_, [this] { SuspendFrames(); },
+      *main_, *main_->View(), *progress_, [this] { SuspendFrames(); },
       [this] { ResumeFrames(); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_);
   config_->FormCreate();
-  timer1_.start();  // the delayed step, once every window exists
+  startupTimer_.start();  // the delayed step, once every window exists
   main_->WatchToolWindows();
 
   main_->showMaximized();
@@ -137,7 +137,7 @@ void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(),
           &ProfileWindow::chkInterlockClick);
   connect(tools_.get(), &ToolsWindow::reportRequested, main_.get(), &MainWindow::CutReport1Click);
-  connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->Panel1(),
+  connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->View(),
           qOverload<>(&QWidget::update));
 }
 
@@ -145,7 +145,7 @@ void Desktop::ConnectConfig() {
   connect(config_.get(), &StockSizeDialog::newWorkpiece, this, [this] {
     PlotOutline();
     tools_->RefreshCutGrid();
-    main_->Save1()->setEnabled(false);
+    main_->SaveAction()->setEnabled(false);
     profile_->UpdateFaceLabel();
   });
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(),
@@ -183,13 +183,13 @@ void Desktop::RebuildAndRefresh() {
   if (tools_) tools_->RefreshCutGrid();
 }
 
-void Desktop::DelayTimer() {
-  timer1_.stop();
+void Desktop::DelayedStartupStep() {
+  startupTimer_.stop();
   if (delayedStepDone_) return;
   delayedStepDone_ = true;
 
   // The moulding texture, from the picture the Texture window starts with.
-  main_->Panel1()->SetTexturePicture(texture_->TexturePicture());
+  main_->View()->SetTexturePicture(texture_->TexturePicture());
 
   main_->ReleaseToolWindows();
   for (QWidget* window : {static_cast<QWidget*>(profile_.get()),
@@ -198,10 +198,10 @@ void Desktop::DelayTimer() {
                           static_cast<QWidget*>(texture_.get())})
     window->show();
   if (!main_->isVisible()) main_->show();
-  main_->Arrange1Click();
+  main_->ArrangeWindows();
   // Window frames are known only once the window manager has framed the windows; place them
   // again then, so that each frame, not just its client area, sits where it belongs.
-  QTimer::singleShot(300, main_.get(), [this] { main_->Arrange1Click(); });
+  QTimer::singleShot(300, main_.get(), [this] { main_->ArrangeWindows(); });
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
   project_->SetSaveDirectory(QString::fromStdString(SaveDirectoryFor(options_.Paths.WorkDir)));
@@ -211,7 +211,7 @@ void Desktop::DelayTimer() {
 
   frames_ = std::make_unique<TFastTimer>([this] { main_->FrameTick(); });
   frames_->Start();
-  main_->Panel1()->SetSceneReady(true);
+  main_->View()->SetSceneReady(true);
   tips_->show();
 
   if (!options_.ProjectToOpen.empty()) {

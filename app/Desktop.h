@@ -116,7 +116,7 @@ class Desktop : public QObject {
   void LoadCutterLibrary();
   void ConnectTools();
   void ConnectConfig();
-  void DelayTimer();
+  void DelayedStartupStep();
   void ShowStartupMessages();
   void ShowMessage(const QString& text);
 
@@ -124,7 +124,7 @@ class Desktop : public QObject {
   DesktopOptions options_;
   CutterLibrary library_;
   QString libraryStatus_;
-  QTimer timer1_;
+  QTimer startupTimer_;
   bool delayedStepDone_ = false;
   // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
   std::unique_ptr<OutlineTracer> tracer_;

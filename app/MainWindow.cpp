@@ -27,8 +27,8 @@ MainWindow::MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* p
   setObjectName("Form1");
   setWindowTitle("Kerfwright");
   resize(787, 586);
-  panel1_ = new ViewPanel(model_, glLoaded, this);
-  setCentralWidget(panel1_);
+  view_ = new ViewPanel(model_, glLoaded, this);
+  setCentralWidget(view_);
   BuildStatusBar();
   BuildMenus();
   SetHelpTopic(this, HelpTopic::MainWindow);
@@ -57,11 +57,11 @@ void MainWindow::BuildStatusBar() {
 }
 
 std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
-  return {{{desktop_.Profile(), profile1_},
-           {desktop_.ViewControls(), view1_},
-           {desktop_.Tools(), tools1_},
-           {desktop_.Config(), config1_},
-           {desktop_.Texture(), texture1_}}};
+  return {{{desktop_.Profile(), profileItem_},
+           {desktop_.ViewControls(), viewItem_},
+           {desktop_.Tools(), toolsItem_},
+           {desktop_.Config(), configItem_},
+           {desktop_.Texture(), textureItem_}}};
 }
 
 void MainWindow::WatchToolWindows() {
@@ -80,7 +80,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Every window but the main one follows its Window-menu item.
-void MainWindow::View1Click() {
+void MainWindow::ShowCheckedToolWindows() {
   if (!isVisible()) show();
   for (const ToolWindowItem& entry : ToolWindowItems())
     if (entry.window != nullptr && entry.item != nullptr)
@@ -88,7 +88,7 @@ void MainWindow::View1Click() {
 }
 
 void MainWindow::FormShow() {
-  if (toolWindowsReleased_) View1Click();
+  if (toolWindowsReleased_) ShowCheckedToolWindows();
 }
 
 void MainWindow::FormHide() {
@@ -128,7 +128,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::FrameTick() {
-  if (!panel1_->SceneReady()) return;
+  if (!view_->SceneReady()) return;
   try {
     FrameTiming timing;
     timing.StartTiming();
@@ -141,7 +141,7 @@ void MainWindow::FrameTick() {
     statusPanels_[1]->setText("Fence Depth : " +
                               QString::fromStdString(FormatLength(fence, model_.Unit)));
     profile->WriteLengthLabels();
-    drawn = panel1_->DrawFrame() || drawn;
+    drawn = view_->DrawFrame() || drawn;
     // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.
     const float ms = timing.ElapsedMs();
     if (drawn && ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));

@@ -22,12 +22,12 @@ class MainWindow : public QMainWindow {
 
   MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* parent = nullptr);
 
-  ViewPanel* Panel1() const { return panel1_; }
+  ViewPanel* View() const { return view_; }
   // StatusBar1's panels 0..5.
   QLabel* StatusPanel(int index) const { return statusPanels_[index]; }
   // The text beside the panels that tells about a missing cutter library.
   QLabel* StatusMessage() const { return statusMessage_; }
-  QAction* Save1() const { return save1_; }
+  QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
 
   // Once the delayed start-up step has shown the tool windows, showing the main window brings
@@ -42,16 +42,16 @@ class MainWindow : public QMainWindow {
   void FrameTick();
 
  public slots:
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
-  void Photograph1Click();
+  void Open();
+  void Save();
+  void SaveAs();
+  void OnPhotograph();
   void Export3D1Click();
   void ExportTemplate1Click();
   void CutReport1Click();
   void Exit1Click();
-  void View1Click();
-  void Arrange1Click();
+  void ShowCheckedToolWindows();
+  void ArrangeWindows();
   void About1Click();
   void Contents1Click();
 
@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void FormShow();
   void FormHide();
-  // The five tool windows in the order View1Click walks them, with their menu items.
+  // The five tool windows in the order ShowCheckedToolWindows walks them, with their menu items.
   struct ToolWindowItem {
     QWidget* window;
     QAction* item;
@@ -76,15 +76,15 @@ class MainWindow : public QMainWindow {
 
   Desktop& desktop_;
   Model& model_;
-  ViewPanel* panel1_;
+  ViewPanel* view_;
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;
-  QAction* save1_ = nullptr;
-  QAction* profile1_ = nullptr;
-  QAction* tools1_ = nullptr;
-  QAction* view1_ = nullptr;
-  QAction* config1_ = nullptr;
-  QAction* texture1_ = nullptr;
+  QAction* saveAction_ = nullptr;
+  QAction* profileItem_ = nullptr;
+  QAction* toolsItem_ = nullptr;
+  QAction* viewItem_ = nullptr;
+  QAction* configItem_ = nullptr;
+  QAction* textureItem_ = nullptr;
   bool toolWindowsReleased_ = false;
 };
 

@@ -45,14 +45,14 @@ void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
   file->setObjectName("File1");
-  connect(AddItem(file, "&Open", "Open1"), &QAction::triggered, this, &MainWindow::Open1Click);
-  save1_ = AddItem(file, "&Save", "Save1");
-  save1_->setEnabled(false);  // until Open or Save As has named the project
-  connect(save1_, &QAction::triggered, this, &MainWindow::Save1Click);
+  connect(AddItem(file, "&Open", "Open1"), &QAction::triggered, this, &MainWindow::Open);
+  saveAction_ = AddItem(file, "&Save", "Save1");
+  saveAction_->setEnabled(false);  // until Open or Save As has named the project
+  connect(saveAction_, &QAction::triggered, this, &MainWindow::Save);
   connect(AddItem(file, "Save &As", "SaveAs1"), &QAction::triggered, this,
-          &MainWindow::SaveAs1Click);
+          &MainWindow::SaveAs);
   connect(AddItem(file, "Photograph", "Photograph1"), &QAction::triggered, this,
-          &MainWindow::Photograph1Click);
+          &MainWindow::OnPhotograph);
   connect(AddItem(file, "Export &3-D...", "Export3D1"), &QAction::triggered, this,
           &MainWindow::Export3D1Click);
   connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
@@ -63,15 +63,15 @@ void MainWindow::BuildMenus() {
 
   QMenu* window = bar->addMenu("&Window");
   window->setObjectName("Window1");
-  profile1_ = AddCheckItem(window, "Profile", "Profile1");
-  tools1_ = AddCheckItem(window, "Tools", "Tools1");
-  view1_ = AddCheckItem(window, "View", "View1");
-  config1_ = AddCheckItem(window, "Config", "Config1");
-  texture1_ = AddCheckItem(window, "Texture", "Texture1");
-  for (QAction* item : {profile1_, tools1_, view1_, config1_, texture1_})
-    connect(item, &QAction::triggered, this, &MainWindow::View1Click);
+  profileItem_ = AddCheckItem(window, "Profile", "Profile1");
+  toolsItem_ = AddCheckItem(window, "Tools", "Tools1");
+  viewItem_ = AddCheckItem(window, "View", "View1");
+  configItem_ = AddCheckItem(window, "Config", "Config1");
+  textureItem_ = AddCheckItem(window, "Texture", "Texture1");
+  for (QAction* item : {profileItem_, toolsItem_, viewItem_, configItem_, textureItem_})
+    connect(item, &QAction::triggered, this, &MainWindow::ShowCheckedToolWindows);
   connect(AddItem(window, "Arrange", "Arrange1"), &QAction::triggered, this,
-          &MainWindow::Arrange1Click);
+          &MainWindow::ArrangeWindows);
 
   QMenu* help = bar->addMenu("Help");
   help->setObjectName("Help1");
@@ -84,20 +84,20 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
   return findChild<QAction*>(objectName);
 }
 
-void MainWindow::Open1Click() {
-  if (ProjectActions* project = desktop_.Project()) project->Open1Click();
+void MainWindow::Open() {
+  if (ProjectActions* project = desktop_.Project()) project->Open();
 }
 
-void MainWindow::Save1Click() {
-  if (ProjectActions* project = desktop_.Project()) project->Save1Click();
+void MainWindow::Save() {
+  if (ProjectActions* project = desktop_.Project()) project->Save();
 }
 
-void MainWindow::SaveAs1Click() {
-  if (ProjectActions* project = desktop_.Project()) project->SaveAs1Click();
+void MainWindow::SaveAs() {
+  if (ProjectActions* project = desktop_.Project()) project->SaveAs();
 }
 
-void MainWindow::Photograph1Click() {
-  if (PhotographAction* photograph = desktop_.Photograph()) photograph->Photograph1Click();
+void MainWindow::OnPhotograph() {
+  if (PhotographAction* photograph = desktop_.Photograph()) photograph->OnPhotograph();
 }
 
 void MainWindow::Export3D1Click() {
@@ -124,7 +124,7 @@ void MainWindow::Exit1Click() { close(); }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are
 // visible, and the main window, stay as they are.
-void MainWindow::Arrange1Click() {
+void MainWindow::ArrangeWindows() {
   const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect area = screen->geometry();

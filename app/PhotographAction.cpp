@@ -65,7 +65,7 @@ PhotographAction::PhotographAction(PhotographWindows windows)
       chooseFile_(DialogFileChooser(&windows_.mainWindow)),
       showMessage_(DialogMessageShower(&windows_.mainWindow)) {}
 
-bool PhotographAction::Photograph1Click() {
+bool PhotographAction::OnPhotograph() {
   ViewPanel& view = windows_.view;
   const int width = view.Width();
   const int height = view.Height();

@@ -15,7 +15,7 @@ class ViewPanel;
 
 struct PhotographWindows {
   QWidget& mainWindow;     // dialogs and message boxes sit on it
-  ViewPanel& view;         // Panel1: its size is the photograph's size
+  ViewPanel& view;         // the 3-D view: its size is the photograph's size
   ProgressSink& progress;  // the Progress window
   // The frame loop is held while the view is read; both may be empty.
   std::function<void()> suspendFrames;
@@ -34,7 +34,7 @@ class PhotographAction {
   // PhotographView: asks for a file name ("MyPhoto.BMP" at first, then the last one chosen)
   // and saves the frame last drawn in the view. Returns whether a photograph was saved;
   // a view too wide to read or a file that cannot be written is reported in a message.
-  bool Photograph1Click();
+  bool OnPhotograph();
 
  private:
   PhotographWindows windows_;

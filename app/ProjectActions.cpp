@@ -76,7 +76,7 @@ void ProjectActions::SetCaption(const QString& path) {
   windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName());
 }
 
-void ProjectActions::Open1Click() {
+void ProjectActions::Open() {
   FileRequest request;
   request.mode = FileRequest::Mode::Open;
   request.caption = "Open";
@@ -165,7 +165,7 @@ bool ProjectActions::SaveProject(const QString& path) {
   return written;
 }
 
-void ProjectActions::Save1Click() {
+void ProjectActions::Save() {
   // File > Save names no file until a Save As or an Open has named the project.
   if (!windows_.saveItem.isEnabled()) {
     return;
@@ -173,7 +173,7 @@ void ProjectActions::Save1Click() {
   SaveProject(FromLocal(model_.ProjectFileName));
 }
 
-void ProjectActions::SaveAs1Click() {
+void ProjectActions::SaveAs() {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save As";

@@ -42,9 +42,9 @@ class ProjectActions {
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
 
-  void Open1Click();
-  void Save1Click();
-  void SaveAs1Click();
+  void Open();
+  void Save();
+  void SaveAs();
 
   // Reads the project at path and, when the whole file is sound, applies it: the set-up, the
   // texture, the cutter box, the rebuild, the caption, ProjectFileName and File > Save.

@@ -1,4 +1,4 @@
-// Panel1: its OpenGL window and context, one frame of the scene, the texture and the view drag.
+// ViewPanel: its OpenGL window and context, one frame of the scene, the texture and the view drag.
 #include "app/ViewPanel.h"
 
 #include <QMouseEvent>
@@ -97,9 +97,9 @@ void ViewPanel::SetSceneReady(bool ready) {
   frameRequested_ = true;
 }
 
-void ViewPanel::SetRotationSliders(QSlider* trkX, QSlider* trkY) {
-  trkX_ = trkX;
-  trkY_ = trkY;
+void ViewPanel::SetRotationSliders(QSlider* rotateX, QSlider* rotateY) {
+  rotateXSlider_ = rotateX;
+  rotateYSlider_ = rotateY;
 }
 
 bool ViewPanel::EnsureGL() {
@@ -235,10 +235,12 @@ void ViewPanel::SurfaceMousePress(QPoint pos) {
 // Moving the mouse down turns the moulding about x, moving it right turns it about y.
 void ViewPanel::SurfaceMouseMove(QPoint pos) {
   if (!viewDragActive_) return;
-  if (trkX_ != nullptr)
-    trkX_->setValue(WrappedAngle(trkX_->value() + (pos.y() - viewDragLastY_), trkX_->maximum()));
-  if (trkY_ != nullptr)
-    trkY_->setValue(WrappedAngle(trkY_->value() + (pos.x() - viewDragLastX_), trkY_->maximum()));
+  if (rotateXSlider_ != nullptr)
+    rotateXSlider_->setValue(WrappedAngle(rotateXSlider_->value() + (pos.y() - viewDragLastY_),
+                                          rotateXSlider_->maximum()));
+  if (rotateYSlider_ != nullptr)
+    rotateYSlider_->setValue(WrappedAngle(rotateYSlider_->value() + (pos.x() - viewDragLastX_),
+                                          rotateYSlider_->maximum()));
   viewDragLastY_ = pos.y();
   viewDragLastX_ = pos.x();
 }

@@ -1,4 +1,4 @@
-// Panel1: the OpenGL view of the moulding in the main window's client area, and its mouse drag.
+// ViewPanel: the OpenGL view of the moulding in the main window's client area, and its mouse drag.
 #pragma once
 
 #include <QImage>
@@ -45,8 +45,8 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
 
   // Fills the parameters of a frame from the windows' controls.
   void SetSceneFiller(std::function<void(SceneParams&)> filler) { fillScene_ = std::move(filler); }
-  // The View Controls window's rotation sliders (trkX, TrkY), turned by dragging on the view.
-  void SetRotationSliders(QSlider* trkX, QSlider* trkY);
+  // The View Controls window's Rotate X and Rotate Y sliders, turned by dragging on the view.
+  void SetRotationSliders(QSlider* rotateX, QSlider* rotateY);
 
   // MouldingTexture from a picture: made at once when the GL context exists, otherwise when
   // it has been created. The old texture object is freed first.
@@ -103,8 +103,8 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   bool glReady_ = false;  // the scene is set up in the context
   bool sceneReady_ = false;
   std::function<void(SceneParams&)> fillScene_;
-  QSlider* trkX_ = nullptr;
-  QSlider* trkY_ = nullptr;
+  QSlider* rotateXSlider_ = nullptr;
+  QSlider* rotateYSlider_ = nullptr;
   std::unique_ptr<Scene> scene_;
   std::unique_ptr<Texture> mouldingTexture_;
   std::optional<Raster> pendingPicture_;

@@ -119,18 +119,18 @@ AboutWindow::AboutWindow(QWidget* parent)
   setPalette(white);
   setAutoFillBackground(true);
 
-  auto* image2 = new QLabel(this);
-  image2->setObjectName("Image2");
-  image2->setGeometry(8, 8, 49, 33);
-  image2->setPixmap(DrawAboutLogo(QSize(49, 33)));
+  auto* logo = new QLabel(this);
+  logo->setObjectName("Image2");
+  logo->setGeometry(8, 8, 49, 33);
+  logo->setPixmap(DrawAboutLogo(QSize(49, 33)));
 
-  auto* label3 = new QLabel("Kerfwright", this);
-  label3->setObjectName("Label3");
+  auto* title = new QLabel("Kerfwright", this);
+  title->setObjectName("Label3");
   QFont titleFont("Arial");
   titleFont.setPixelSize(20);
   titleFont.setUnderline(true);
-  label3->setFont(titleFont);
-  label3->setGeometry(64, 10, 152, 28);
+  title->setFont(titleFont);
+  title->setGeometry(64, 10, 152, 28);
 
   QFont smallFont("Arial");
   smallFont.setPixelSize(11);
@@ -145,21 +145,21 @@ AboutWindow::AboutWindow(QWidget* parent)
     label->setGeometry(12, y, 200, 16);
     y += 22;
   }
-  auto* label5 = new QLabel(VersionText, this);
-  label5->setObjectName("Label5");
-  label5->setFont(smallFont);
-  label5->setGeometry(12, y + 10, 200, 16);
+  auto* version = new QLabel(VersionText, this);
+  version->setObjectName("Label5");
+  version->setFont(smallFont);
+  version->setGeometry(12, y + 10, 200, 16);
 
-  auto* image1 = new QLabel(this);
-  image1->setObjectName("Image1");
-  image1->setGeometry(8, 252, 129, 73);
-  image1->setPixmap(DrawAboutMoulding(QSize(129, 73)));
+  auto* moulding = new QLabel(this);
+  moulding->setObjectName("Image1");
+  moulding->setGeometry(8, 252, 129, 73);
+  moulding->setPixmap(DrawAboutMoulding(QSize(129, 73)));
 
-  bitBtn1_ = new QPushButton("Close", this);
-  bitBtn1_->setObjectName("BitBtn1");
-  bitBtn1_->setGeometry(144, 296, 71, 27);
-  bitBtn1_->setDefault(true);
-  connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::accept);
+  closeButton_ = new QPushButton("Close", this);
+  closeButton_->setObjectName("BitBtn1");
+  closeButton_->setGeometry(144, 296, 71, 27);
+  closeButton_->setDefault(true);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   SetHelpTopic(this, HelpTopic::Contents);
   if (const QScreen* screen = QApplication::primaryScreen()) {

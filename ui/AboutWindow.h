@@ -22,10 +22,10 @@ class AboutWindow : public QDialog {
  public:
   explicit AboutWindow(QWidget* parent = nullptr);
 
-  QPushButton* BitBtn1() const { return bitBtn1_; }
+  QPushButton* CloseButton() const { return closeButton_; }
 
  private:
-  QPushButton* bitBtn1_;
+  QPushButton* closeButton_;
 };
 
 }  // namespace kerf

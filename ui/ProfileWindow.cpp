@@ -50,14 +50,14 @@ ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
 }
 
 void ProfileWindow::BuildControls() {
-  image1_ = new QLabel(this);
-  image1_->setObjectName("Image1");
-  image1_->setGeometry(12, 10, PictureSize, PictureSize);
-  image1_->setCursor(Qt::SizeAllCursor);
-  image1_->installEventFilter(this);
+  sectionPicture_ = new QLabel(this);
+  sectionPicture_->setObjectName("Image1");
+  sectionPicture_->setGeometry(12, 10, PictureSize, PictureSize);
+  sectionPicture_->setCursor(Qt::SizeAllCursor);
+  sectionPicture_->installEventFilter(this);
   QImage blank(PictureSize, PictureSize, QImage::Format_RGB32);
   blank.fill(Qt::white);
-  image1_->setPixmap(QPixmap::fromImage(blank));
+  sectionPicture_->setPixmap(QPixmap::fromImage(blank));
 
   struct ButtonSpec {
     ProfileGlyph glyph;
@@ -66,14 +66,14 @@ void ProfileWindow::BuildControls() {
     void (ProfileWindow::*handler)();
   };
   const ButtonSpec buttons[5] = {
-      {ProfileGlyph::ZoomIn, "Zoom in", 12, &ProfileWindow::SpeedButton1Click},
-      {ProfileGlyph::ZoomOut, "Zoom out", 40, &ProfileWindow::SpeedButton2Click},
+      {ProfileGlyph::ZoomIn, "Zoom in", 12, &ProfileWindow::OnZoomIn},
+      {ProfileGlyph::ZoomOut, "Zoom out", 40, &ProfileWindow::OnZoomOut},
       {ProfileGlyph::RotateAnticlockwise, "Click here to rotate anticlockwise", 80,
-       &ProfileWindow::SpeedButton3Click},
+       &ProfileWindow::OnRotateAnticlockwise},
       {ProfileGlyph::FlipEndOverEnd, "Click here to flip end over end", 108,
-       &ProfileWindow::SpeedButton4Click},
+       &ProfileWindow::OnFlipEndOverEnd},
       {ProfileGlyph::RotateClockwise, "Click here to rotate clockwise", 136,
-       &ProfileWindow::SpeedButton5Click},
+       &ProfileWindow::OnRotateClockwise},
   };
   for (int i = 0; i < 5; ++i) {
     auto* button = new QToolButton(this);
@@ -84,7 +84,7 @@ void ProfileWindow::BuildControls() {
     button->setToolTip(buttons[i].hint);
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, buttons[i].handler);
-    speedButtons_[i] = button;
+    viewButtons_[i] = button;
   }
 
   btCut_ = new QPushButton("Cut", this);
@@ -94,18 +94,18 @@ void ProfileWindow::BuildControls() {
   btCut_->setDefault(true);
   connect(btCut_, &QPushButton::clicked, this, &ProfileWindow::btCutClick);
 
-  label3_ = new QLabel("Face against table = 3", this);
-  label3_->setObjectName("Label3");
-  label3_->setGeometry(12, 298, 250, 18);
+  faceLabel_ = new QLabel("Face against table = 3", this);
+  faceLabel_->setObjectName("Label3");
+  faceLabel_->setGeometry(12, 298, 250, 18);
 
   chkInterlock_ = new QCheckBox("Inter-lock fence and Height", this);
   chkInterlock_->setObjectName("chkInterlock");
   chkInterlock_->setGeometry(12, 318, 250, 20);
   connect(chkInterlock_, &QCheckBox::toggled, this, &ProfileWindow::chkInterlockClick);
 
-  label1_ = new QLabel("Fence Position", this);
-  label1_->setObjectName("Label1");
-  label1_->setGeometry(12, 342, 110, 18);
+  fenceCaption_ = new QLabel("Fence Position", this);
+  fenceCaption_->setObjectName("Label1");
+  fenceCaption_->setGeometry(12, 342, 110, 18);
   lblFence_ = new QLabel("0\"", this);
   lblFence_->setObjectName("lblFence");
   lblFence_->setGeometry(130, 342, 132, 18);
@@ -114,12 +114,12 @@ void ProfileWindow::BuildControls() {
   trkHoriz_->setGeometry(8, 360, 258, 26);
   connect(trkHoriz_, &QSlider::valueChanged, this, &ProfileWindow::trkHorizChange);
 
-  label2_ = new QLabel("Height", this);
-  label2_->setObjectName("Label2");
-  label2_->setGeometry(12, 386, 110, 18);
-  lblheight_ = new QLabel("0\"", this);
-  lblheight_->setObjectName("lblheight");
-  lblheight_->setGeometry(130, 386, 132, 18);
+  heightCaption_ = new QLabel("Height", this);
+  heightCaption_->setObjectName("Label2");
+  heightCaption_->setGeometry(12, 386, 110, 18);
+  lblHeight_ = new QLabel("0\"", this);
+  lblHeight_->setObjectName("lblheight");
+  lblHeight_->setGeometry(130, 386, 132, 18);
   trkVert_ = MakeSlider(this, "trkVert", -500, 500, "Use slider to move tool in small increments");
   trkVert_->setGeometry(8, 404, 258, 26);
   connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
@@ -157,7 +157,7 @@ bool ProfileWindow::DrawSection() {
   view.CutterHeight = CutterHeight();
   RenderSection(model_, view);
   CopyRasterToImage(model_.SectionBitmap, PictureSize, PictureSize, image_);
-  image1_->setPixmap(QPixmap::fromImage(image_));
+  sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;
   ++sectionsDrawn_;
@@ -165,12 +165,12 @@ bool ProfileWindow::DrawSection() {
 }
 
 void ProfileWindow::WriteLengthLabels() {
-  lblheight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit)));
+  lblHeight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit)));
   lblFence_->setText(QString::fromStdString(FormatLength(Fence() / 100.0f, model_.Unit)));
 }
 
 void ProfileWindow::UpdateFaceLabel() {
-  label3_->setText(QString("Face against table = %1").arg(model_.FaceOnTable()));
+  faceLabel_->setText(QString("Face against table = %1").arg(model_.FaceOnTable()));
 }
 
 void ProfileWindow::SetCuttersAvailable(bool available) {
@@ -191,20 +191,20 @@ void ProfileWindow::btCutClick() {
   if (model_.AppendCut(Fence(), CutterHeight())) emit cutMade();
 }
 
-void ProfileWindow::SpeedButton1Click() { model_.ZoomIn(); }
-void ProfileWindow::SpeedButton2Click() { model_.ZoomOut(); }
+void ProfileWindow::OnZoomIn() { model_.ZoomIn(); }
+void ProfileWindow::OnZoomOut() { model_.ZoomOut(); }
 
-void ProfileWindow::SpeedButton3Click() {
+void ProfileWindow::OnRotateAnticlockwise() {
   model_.RotateStockAnticlockwise();
   UpdateFaceLabel();
 }
 
-void ProfileWindow::SpeedButton4Click() {
+void ProfileWindow::OnFlipEndOverEnd() {
   model_.FlipStock();
   UpdateFaceLabel();
 }
 
-void ProfileWindow::SpeedButton5Click() {
+void ProfileWindow::OnRotateClockwise() {
   model_.RotateStockClockwise();
   UpdateFaceLabel();
 }
@@ -230,16 +230,16 @@ void ProfileWindow::chkInterlockClick() {
 }
 
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image1_) {
+  if (watched == sectionPicture_) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
-        Image1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        SectionMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
       case QEvent::MouseMove:
-        Image1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        SectionMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
       case QEvent::MouseButtonRelease:
-        Image1MouseUp();
+        SectionMouseUp();
         return true;
       default: break;
     }
@@ -247,7 +247,7 @@ bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void ProfileWindow::Image1MouseDown(QPoint pos) {
+void ProfileWindow::SectionMouseDown(QPoint pos) {
   dragActive_ = true;
   dragLastX_ = pos.x();
   dragLastY_ = pos.y();
@@ -256,7 +256,7 @@ void ProfileWindow::Image1MouseDown(QPoint pos) {
 // One pixel of travel is one hundredth of an inch at every zoom; the outline follows the mouse:
 // left moves the cutter away from the fence, up raises it. Fence first, then height, so the
 // interlock acts in that order.
-void ProfileWindow::Image1MouseMove(QPoint pos) {
+void ProfileWindow::SectionMouseMove(QPoint pos) {
   if (!dragActive_) return;
   trkHoriz_->setValue(trkHoriz_->value() + (dragLastX_ - pos.x()));
   trkVert_->setValue(trkVert_->value() + (dragLastY_ - pos.y()));
@@ -264,7 +264,7 @@ void ProfileWindow::Image1MouseMove(QPoint pos) {
   dragLastY_ = pos.y();
 }
 
-void ProfileWindow::Image1MouseUp() { dragActive_ = false; }
+void ProfileWindow::SectionMouseUp() { dragActive_ = false; }
 
 void ProfileWindow::keyPressEvent(QKeyEvent* event) {
   // Cut is the window's default button: Enter presses it wherever the focus is.

@@ -43,13 +43,13 @@ class ProfileWindow : public QWidget {
   void SetCuttersAvailable(bool available);
   void SetBusy(bool busy);
 
-  QLabel* Image1() const { return image1_; }
-  QToolButton* SpeedButton(int n) const { return speedButtons_[n - 1]; }  // 1..5
-  QLabel* Label3() const { return label3_; }
+  QLabel* SectionPicture() const { return sectionPicture_; }
+  QToolButton* ViewButton(int n) const { return viewButtons_[n - 1]; }  // 1..5
+  QLabel* FaceLabel() const { return faceLabel_; }
   QPushButton* btCut() const { return btCut_; }
   QCheckBox* chkInterlock() const { return chkInterlock_; }
   QLabel* lblFence() const { return lblFence_; }
-  QLabel* lblheight() const { return lblheight_; }
+  QLabel* lblHeight() const { return lblHeight_; }
   QSlider* trkHoriz() const { return trkHoriz_; }
   QSlider* trkVert() const { return trkVert_; }
   bool DragActive() const { return dragActive_; }
@@ -60,11 +60,11 @@ class ProfileWindow : public QWidget {
 
  public slots:
   void btCutClick();
-  void SpeedButton1Click();  // zoom in
-  void SpeedButton2Click();  // zoom out
-  void SpeedButton3Click();  // rotate anticlockwise
-  void SpeedButton4Click();  // flip end over end
-  void SpeedButton5Click();  // rotate clockwise
+  void OnZoomIn();
+  void OnZoomOut();
+  void OnRotateAnticlockwise();
+  void OnFlipEndOverEnd();
+  void OnRotateClockwise();
   void trkHorizChange();
   void trkVertChange();
   // Also run whenever another cutter is selected: re-applies the interlock's fence limit.
@@ -76,9 +76,9 @@ class ProfileWindow : public QWidget {
 
  private:
   void BuildControls();
-  void Image1MouseDown(QPoint pos);
-  void Image1MouseMove(QPoint pos);
-  void Image1MouseUp();
+  void SectionMouseDown(QPoint pos);
+  void SectionMouseMove(QPoint pos);
+  void SectionMouseUp();
   void UpdateCutEnabled();
 
   // Everything the picture is drawn from: the stock, its orientation, the zoom, the wood
@@ -94,16 +94,16 @@ class ProfileWindow : public QWidget {
   void FillKey(SectionKey& key) const;
 
   Model& model_;
-  QLabel* image1_ = nullptr;
-  QToolButton* speedButtons_[5] = {};
-  QLabel* label3_ = nullptr;
+  QLabel* sectionPicture_ = nullptr;
+  QToolButton* viewButtons_[5] = {};
+  QLabel* faceLabel_ = nullptr;
   QPushButton* btCut_ = nullptr;
   QCheckBox* chkInterlock_ = nullptr;
-  QLabel* label1_ = nullptr;
+  QLabel* fenceCaption_ = nullptr;
   QLabel* lblFence_ = nullptr;
   QSlider* trkHoriz_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* lblheight_ = nullptr;
+  QLabel* heightCaption_ = nullptr;
+  QLabel* lblHeight_ = nullptr;
   QSlider* trkVert_ = nullptr;
 
   bool dragActive_ = false;
@@ -113,7 +113,7 @@ class ProfileWindow : public QWidget {
   int busy_ = 0;
 
   SectionKey shownKey_{};
-  bool shown_ = false;  // shownKey_ describes the picture in Image1
+  bool shown_ = false;  // shownKey_ describes the picture in sectionPicture_
   SectionKey key_{};    // this frame's key, kept to reuse its storage
   QImage image_;        // reused from frame to frame
   long long sectionsDrawn_ = 0;

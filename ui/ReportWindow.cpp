@@ -41,21 +41,21 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form10");
   setWindowTitle("Report");
   resize(363, 233);
-  memo1_ = new QTextEdit(this);
-  memo1_->setObjectName("memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setLineWrapMode(QTextEdit::NoWrap);
-  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  setCentralWidget(memo1_);
+  reportText_ = new QTextEdit(this);
+  reportText_->setObjectName("memo1");
+  reportText_->setReadOnly(true);
+  reportText_->setLineWrapMode(QTextEdit::NoWrap);
+  reportText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setCentralWidget(reportText_);
 
   QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("File1");
-  QAction* print = file->addAction("&Print", this, &ReportWindow::Print1Click);
+  QAction* print = file->addAction("&Print", this, &ReportWindow::OnPrint);
   print->setObjectName("Print1");
-  QAction* save = file->addAction("&Save", this, &ReportWindow::Save1Click);
+  QAction* save = file->addAction("&Save", this, &ReportWindow::OnSave);
   save->setObjectName("Save1");
-  QAction* exit = file->addAction("E&xit", this, &ReportWindow::Exit1Click);
+  QAction* exit = file->addAction("E&xit", this, &ReportWindow::OnExit);
   exit->setObjectName("Exit1");
 
   chooseFile_ = ReportSaveDialog(this);
@@ -64,8 +64,8 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
 
 void ReportWindow::ShowReport(const CutReport& report) {
   report_ = report;
-  memo1_->clear();
-  QTextCursor cursor(memo1_->document());
+  reportText_->clear();
+  QTextCursor cursor(reportText_->document());
   bool first = true;
   for (const ReportLine& line : report) {
     QTextCharFormat format;
@@ -74,7 +74,7 @@ void ReportWindow::ShowReport(const CutReport& report) {
     first = false;
     cursor.insertText(QString::fromStdString(line.Text), format);
   }
-  memo1_->moveCursor(QTextCursor::Start);
+  reportText_->moveCursor(QTextCursor::Start);
 }
 
 bool ReportWindow::SaveReport(const QString& path, std::string& error) const {
@@ -86,7 +86,7 @@ bool ReportWindow::SaveReport(const QString& path, std::string& error) const {
   return true;
 }
 
-void ReportWindow::Print1Click() {
+void ReportWindow::OnPrint() {
   const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
   if (printerInfo.isNull()) {
     showError_("The report cannot be printed: no printer is set up as the default printer.");
@@ -99,13 +99,13 @@ void ReportWindow::Print1Click() {
                "\" cannot be used.");
     return;
   }
-  memo1_->print(&printer);
+  reportText_->print(&printer);
   if (printer.printerState() == QPrinter::Error) {
     showError_("The report could not be printed on \"" + printerInfo.printerName() + "\".");
   }
 }
 
-void ReportWindow::Save1Click() {
+void ReportWindow::OnSave() {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save Report";
@@ -117,6 +117,6 @@ void ReportWindow::Save1Click() {
   if (!SaveReport(path, error)) showError_(QString::fromStdString(error));
 }
 
-void ReportWindow::Exit1Click() { hide(); }
+void ReportWindow::OnExit() { hide(); }
 
 }  // namespace kerf

@@ -28,15 +28,15 @@ class ReportWindow : public QMainWindow {
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showError_ = std::move(shower); }
 
-  QTextEdit* memo1() const { return memo1_; }
+  QTextEdit* reportText() const { return reportText_; }
 
  public slots:
-  void Print1Click();
-  void Save1Click();
-  void Exit1Click();
+  void OnPrint();
+  void OnSave();
+  void OnExit();
 
  private:
-  QTextEdit* memo1_;
+  QTextEdit* reportText_;
   CutReport report_;
   FileChooser chooseFile_;
   MessageShower showError_;

@@ -50,32 +50,32 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);
 
-  Label2 = new QLabel("Height", this);
-  Label2->setObjectName("Label2");
-  Label2->move(15, 6);
+  heightSliderLabel_ = new QLabel("Height", this);
+  heightSliderLabel_->setObjectName("Label2");
+  heightSliderLabel_->move(15, 6);
   edtHeight = SizeBox(this, "edtHeight", "Workpiece height");
   edtHeight->setGeometry(82, 3, 49, 21);
   trkHeight = StockSlider(this, "trkHeight");
   trkHeight->setToolTip("Use to adjust new workpiece height");
   trkHeight->setGeometry(5, 25, 242, 33);
 
-  Label3 = new QLabel("Width", this);
-  Label3->setObjectName("Label3");
-  Label3->move(17, 59);
+  widthSliderLabel_ = new QLabel("Width", this);
+  widthSliderLabel_->setObjectName("Label3");
+  widthSliderLabel_->move(17, 59);
   edtWidth = SizeBox(this, "edtWidth", "Workpiece Width");
   edtWidth->setGeometry(80, 56, 49, 21);
   trkWidth = StockSlider(this, "trkWidth");
   trkWidth->setGeometry(3, 78, 242, 33);
 
-  RadioGroup1 = new QGroupBox("Dimensions", this);
-  RadioGroup1->setObjectName("RadioGroup1");
-  RadioGroup1->setGeometry(8, 112, 82, 60);
-  rbImperial = new QRadioButton("Imperial", RadioGroup1);
+  unitGroup_ = new QGroupBox("Dimensions", this);
+  unitGroup_->setObjectName("RadioGroup1");
+  unitGroup_->setGeometry(8, 112, 82, 60);
+  rbImperial = new QRadioButton("Imperial", unitGroup_);
   rbImperial->setObjectName("rbImperial");
-  rbMetric = new QRadioButton("Metric", RadioGroup1);
+  rbMetric = new QRadioButton("Metric", unitGroup_);
   rbMetric->setObjectName("rbMetric");
   rbImperial->setChecked(true);
-  auto* radios = new QVBoxLayout(RadioGroup1);
+  auto* radios = new QVBoxLayout(unitGroup_);
   radios->setContentsMargins(4, 2, 2, 2);
   radios->setSpacing(0);
   radios->addWidget(rbImperial);
@@ -84,37 +84,40 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   unitGroup->addButton(rbImperial, 0);
   unitGroup->addButton(rbMetric, 1);
 
-  Button1 = new QPushButton("New", this);
-  Button1->setObjectName("Button1");
-  Button1->setToolTip("Click to create new workpiece");
-  Button1->setGeometry(96, 140, 75, 25);
+  newButton_ = new QPushButton("New", this);
+  newButton_->setObjectName("Button1");
+  newButton_->setToolTip("Click to create new workpiece");
+  newButton_->setGeometry(96, 140, 75, 25);
 
-  for (QWidget* label : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)}) {
+  for (QWidget* label :
+       {static_cast<QWidget*>(heightSliderLabel_), static_cast<QWidget*>(widthSliderLabel_)}) {
     label->resize(64, 16);
   }
 
   connect(trkHeight, &QSlider::valueChanged, this, &StockSizeDialog::trkHeightChange);
   connect(trkWidth, &QSlider::valueChanged, this, &StockSizeDialog::trkWidthChange);
-  connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::RadioGroup1Click);
-  connect(Button1, &QPushButton::clicked, this, &StockSizeDialog::Button1Click);
+  connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::OnUnitChange);
+  connect(newButton_, &QPushButton::clicked, this, &StockSizeDialog::OnNew);
 }
 
 void StockSizeDialog::SetLabels() {
+  // Face 3 lies on the table after New, so the height slider sets what the user sees across
+  // the table: its label says Width, and the width slider's says Height.
   if (model_.Unit == LengthUnit::Metric) {
-    Label2->setText("Width (mm)");
-    Label3->setText("Height (mm)");
+    heightSliderLabel_->setText("Width (mm)");
+    widthSliderLabel_->setText("Height (mm)");
   } else {
-    Label2->setText("Width (\")");
-    Label3->setText("Height (\")");
+    heightSliderLabel_->setText("Width (\")");
+    widthSliderLabel_->setText("Height (\")");
   }
 }
 
 void StockSizeDialog::FormCreate() {
   SetLabels();
-  Button1Click();
+  OnNew();
 }
 
-void StockSizeDialog::Button1Click() {
+void StockSizeDialog::OnNew() {
   model_.NewWorkpiece(trkWidth->value(), trkHeight->value());
   emit newWorkpiece();
 }
@@ -134,7 +137,7 @@ void StockSizeDialog::trkWidthChange() {
       FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit)));
 }
 
-void StockSizeDialog::RadioGroup1Click() {
+void StockSizeDialog::OnUnitChange() {
   model_.Unit = rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial;
   SetLabels();
   emit unitChanged();

@@ -23,13 +23,13 @@ class StockSizeDialog : public QWidget {
   // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
   void FormCreate();
   // New: empties the cut list, face 3 on the table, stock from the two sliders.
-  void Button1Click();
+  void OnNew();
   // Puts a stored stock size on the sliders (they hold it within 50..1000).
   void SetStockSliders(int32_t width, int32_t height);
 
   void trkHeightChange();
   void trkWidthChange();
-  void RadioGroup1Click();
+  void OnUnitChange();
 
  signals:
   // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,
@@ -43,16 +43,16 @@ class StockSizeDialog : public QWidget {
 
   Model& model_;
 
-  QLabel* Label2 = nullptr;
+  QLabel* heightSliderLabel_ = nullptr;
   QLineEdit* edtHeight = nullptr;
   QSlider* trkHeight = nullptr;
-  QLabel* Label3 = nullptr;
+  QLabel* widthSliderLabel_ = nullptr;
   QLineEdit* edtWidth = nullptr;
   QSlider* trkWidth = nullptr;
-  QGroupBox* RadioGroup1 = nullptr;
+  QGroupBox* unitGroup_ = nullptr;
   QRadioButton* rbImperial = nullptr;
   QRadioButton* rbMetric = nullptr;
-  QPushButton* Button1 = nullptr;
+  QPushButton* newButton_ = nullptr;
 };
 
 }  // namespace kerf

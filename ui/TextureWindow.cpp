@@ -65,19 +65,19 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   setWindowTitle("Texture");
   SetHelpTopic(this, HelpTopic::Texture);
 
-  Label8 = new QLabel("Texture", this);
-  Label8->setObjectName("Label8");
-  Image1 = new QLabel(this);
-  Image1->setObjectName("Image1");
-  Image1->setFixedSize(73, 64);
-  Image1->setScaledContents(true);
-  Image1->setCursor(Qt::PointingHandCursor);
-  Image1->installEventFilter(this);
+  textureLabel_ = new QLabel("Texture", this);
+  textureLabel_->setObjectName("Label8");
+  pictureView_ = new QLabel(this);
+  pictureView_->setObjectName("Image1");
+  pictureView_->setFixedSize(73, 64);
+  pictureView_->setScaledContents(true);
+  pictureView_->setCursor(Qt::PointingHandCursor);
+  pictureView_->installEventFilter(this);
 
-  CheckBox2 = new QCheckBox("Texture map", this);
-  CheckBox2->setObjectName("CheckBox2");
-  CheckBox2->setToolTip("Enable/Disable texture mapping");
-  CheckBox2->setChecked(model_.TextureMap);
+  textureMapCheck_ = new QCheckBox("Texture map", this);
+  textureMapCheck_->setObjectName("CheckBox2");
+  textureMapCheck_->setToolTip("Enable/Disable texture mapping");
+  textureMapCheck_->setChecked(model_.TextureMap);
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
   vertLabel->setObjectName("Label9");
@@ -90,9 +90,9 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setContentsMargins(6, 4, 6, 6);
   layout->setHorizontalSpacing(6);
   layout->setVerticalSpacing(2);
-  layout->addWidget(Label8, 0, 0);
-  layout->addWidget(Image1, 1, 0, 3, 1, Qt::AlignTop);
-  layout->addWidget(CheckBox2, 0, 1, 1, 2);
+  layout->addWidget(textureLabel_, 0, 0);
+  layout->addWidget(pictureView_, 1, 0, 3, 1, Qt::AlignTop);
+  layout->addWidget(textureMapCheck_, 0, 1, 1, 2);
   layout->addWidget(vertLabel, 1, 1);
   layout->addWidget(updVert, 1, 2);
   layout->addWidget(horizLabel, 2, 1);
@@ -100,14 +100,17 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setRowStretch(3, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(CheckBox2, &QCheckBox::toggled, this, [this](bool on) { model_.SetTextureMap(on); });
+  connect(textureMapCheck_, &QCheckBox::toggled, this,
+          [this](bool on) { model_.SetTextureMap(on); });
   connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
   connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
 }
 
-void TextureWindow::ShowPicture() { Image1->setPixmap(QPixmap::fromImage(ImageFromRaster(picture_))); }
+void TextureWindow::ShowPicture() {
+  pictureView_->setPixmap(QPixmap::fromImage(ImageFromRaster(picture_)));
+}
 
 bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   const QFileInfo file(path);
@@ -121,7 +124,7 @@ bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
   picture_ = std::move(picture.Value());
   builtIn_ = false;
   ShowPicture();
-  Image1->setToolTip(PlainToolTip("Texture = " + file.fileName()));
+  pictureView_->setToolTip(PlainToolTip("Texture = " + file.fileName()));
   model_.SetTextureFile(localPath);
   emit textureChanged();
   return true;
@@ -133,11 +136,11 @@ void TextureWindow::UseBuiltInTexture() {
   picture_ = DefaultTexturePicture();
   builtIn_ = true;
   ShowPicture();
-  Image1->setToolTip(QString());
+  pictureView_->setToolTip(QString());
   emit textureChanged();
 }
 
-void TextureWindow::Image1Click() {
+void TextureWindow::OnChooseTexture() {
   FileRequest request;
   request.mode = FileRequest::Mode::Open;
   request.caption = "Open Picture";
@@ -155,7 +158,7 @@ void TextureWindow::Image1Click() {
 }
 
 void TextureWindow::SyncFromModel() {
-  CheckBox2->setChecked(model_.TextureMap);
+  textureMapCheck_->setChecked(model_.TextureMap);
   updVert->setValue(model_.TextureRepeatV());
   updHoriz->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.
@@ -163,8 +166,8 @@ void TextureWindow::SyncFromModel() {
 }
 
 bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Image1 && event->type() == QEvent::MouseButtonPress) {
-    Image1Click();
+  if (watched == pictureView_ && event->type() == QEvent::MouseButtonPress) {
+    OnChooseTexture();
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -43,7 +43,7 @@ class TextureWindow : public QWidget {
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
 
   // Clicking the picture: choose a picture file and load it; errors are shown in a message box.
-  void Image1Click();
+  void OnChooseTexture();
 
  signals:
   // TexturePicture() holds a new picture: the owner rebuilds the moulding texture from it.
@@ -62,9 +62,9 @@ class TextureWindow : public QWidget {
   FileChooser chooseFile_;
   MessageShower showMessage_;
 
-  QLabel* Label8 = nullptr;
-  QLabel* Image1 = nullptr;
-  QCheckBox* CheckBox2 = nullptr;
+  QLabel* textureLabel_ = nullptr;
+  QLabel* pictureView_ = nullptr;
+  QCheckBox* textureMapCheck_ = nullptr;
   QSpinBox* updVert = nullptr;
   QSpinBox* updHoriz = nullptr;
 };

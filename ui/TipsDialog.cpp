@@ -47,18 +47,18 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
   setObjectName("OKBottomDlg");
   setWindowTitle("Tips");
   setFixedSize(313, 214);
-  bevel1_ = new QFrame(this);
-  bevel1_->setObjectName("Bevel1");
-  bevel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  bevel1_->setGeometry(8, 8, 297, 161);
-  memo1_ = new QTextEdit(this);
-  memo1_->setObjectName("Memo1");
-  memo1_->setGeometry(16, 16, 281, 145);
-  memo1_->setAcceptRichText(false);
-  memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
+  bevel_ = new QFrame(this);
+  bevel_->setObjectName("Bevel1");
+  bevel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel_->setGeometry(8, 8, 297, 161);
+  tipView_ = new QTextEdit(this);
+  tipView_->setObjectName("Memo1");
+  tipView_->setGeometry(16, 16, 281, 145);
+  tipView_->setAcceptRichText(false);
+  tipView_->setLineWrapMode(QTextEdit::WidgetWidth);
   // The tip can be read and copied but not typed into, so Enter reaches the OK button.
-  memo1_->setReadOnly(true);
-  memo1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  tipView_->setReadOnly(true);
+  tipView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   okBtn_ = new QPushButton("OK", this);
   okBtn_->setObjectName("OKBtn");
   okBtn_->setGeometry(231, 180, 75, 25);
@@ -80,8 +80,8 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
 }
 
 void TipsDialog::ShowTip() {
-  memo1_->clear();
-  memo1_->setPlainText("Tip of the day:\n\n" + TipText(tipNumber_));
+  tipView_->clear();
+  tipView_->setPlainText("Tip of the day:\n\n" + TipText(tipNumber_));
 }
 
 void TipsDialog::btnNextClick() {

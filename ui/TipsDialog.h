@@ -24,7 +24,7 @@ class TipsDialog : public QDialog {
   int TipNumber() const { return tipNumber_; }
   void ShowTip();
 
-  QTextEdit* Memo1() const { return memo1_; }
+  QTextEdit* TipView() const { return tipView_; }
   QPushButton* OKBtn() const { return okBtn_; }
   QPushButton* btnNext() const { return btnNext_; }
 
@@ -37,8 +37,8 @@ class TipsDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QFrame* bevel1_;
-  QTextEdit* memo1_;
+  QFrame* bevel_;
+  QTextEdit* tipView_;
   QPushButton* okBtn_;
   QPushButton* btnNext_;
   int tipNumber_ = 1;

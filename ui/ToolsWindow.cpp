@@ -25,7 +25,7 @@ namespace {
 constexpr int GridColumns = 5;
 constexpr int ColumnWidths[GridColumns] = {30, 143, 50, 50, 40};
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, const char* hint, const QIcon& glyph) {
+QToolButton* GlyphButton(QWidget* parent, const char* name, const char* hint, const QIcon& glyph) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
   button->setToolTip(hint);
@@ -49,75 +49,77 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   setWindowTitle("Tools");
   SetHelpTopic(this, HelpTopic::Tools);
 
-  Label1 = new QLabel("Cutter", this);
-  Label1->setObjectName("Label1");
+  cutterLabel_ = new QLabel("Cutter", this);
+  cutterLabel_->setObjectName("Label1");
   cbxTools = new QComboBox(this);
   cbxTools->setObjectName("cbxTools");
   cbxTools->setToolTip("Select Cutter from list");
   cbxTools->setFixedWidth(169);
 
-  Label5 = new QLabel("Wood", this);
-  Label5->setObjectName("Label5");
+  woodLabel_ = new QLabel("Wood", this);
+  woodLabel_->setObjectName("Label5");
   shpWoodColour = new ColourSwatch(this);
   shpWoodColour->setObjectName("shpWoodColour");
   shpWoodColour->setToolTip("Click to change wood colour");
   shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
 
-  Label7 = new QLabel("Background", this);
-  Label7->setObjectName("Label7");
+  backgroundLabel_ = new QLabel("Background", this);
+  backgroundLabel_->setObjectName("Label7");
   shpBackGround = new ColourSwatch(this);
   shpBackGround->setObjectName("shpBackGround");
   shpBackGround->setToolTip("Click to change background colour");
   shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
 
-  Label2 = new QLabel("Cut list controls", this);
-  Label2->setObjectName("Label2");
-  SpeedButton1 = SpeedButton(this, "SpeedButton1", "Move selected cut up the list", MoveCutUpGlyph());
-  SpeedButton2 =
-      SpeedButton(this, "SpeedButton2", "Move selected cut down the list", MoveCutDownGlyph());
-  SpeedButton3 = SpeedButton(this, "SpeedButton3", "Delete selected cut", DeleteCutGlyph());
-  SpeedButton4 = SpeedButton(this, "SpeedButton4", "Create Cut list report", CutReportGlyph());
+  cutListLabel_ = new QLabel("Cut list controls", this);
+  cutListLabel_->setObjectName("Label2");
+  moveCutUpButton_ =
+      GlyphButton(this, "SpeedButton1", "Move selected cut up the list", MoveCutUpGlyph());
+  moveCutDownButton_ =
+      GlyphButton(this, "SpeedButton2", "Move selected cut down the list", MoveCutDownGlyph());
+  deleteCutButton_ = GlyphButton(this, "SpeedButton3", "Delete selected cut", DeleteCutGlyph());
+  cutReportButton_ = GlyphButton(this, "SpeedButton4", "Create Cut list report", CutReportGlyph());
 
-  StringGrid1 = new QTableWidget(2 - 1, GridColumns, this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setFixedSize(337, 113);
-  StringGrid1->setSortingEnabled(false);
-  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  StringGrid1->setShowGrid(true);
-  StringGrid1->setWordWrap(false);
+  cutGrid_ = new QTableWidget(2 - 1, GridColumns, this);
+  cutGrid_->setObjectName("StringGrid1");
+  cutGrid_->setFixedSize(337, 113);
+  cutGrid_->setSortingEnabled(false);
+  cutGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  cutGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  cutGrid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  cutGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  cutGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  cutGrid_->setShowGrid(true);
+  cutGrid_->setWordWrap(false);
   // The grid's columns are narrow; a smaller type keeps lengths like -0 13/64" whole.
-  QFont gridFont = StringGrid1->font();
+  QFont gridFont = cutGrid_->font();
   if (gridFont.pointSizeF() > 8.0) gridFont.setPointSizeF(8.0);
-  StringGrid1->setFont(gridFont);
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->verticalHeader()->setMinimumSectionSize(1);
-  StringGrid1->verticalHeader()->setDefaultSectionSize(
+  cutGrid_->setFont(gridFont);
+  cutGrid_->verticalHeader()->hide();
+  cutGrid_->verticalHeader()->setMinimumSectionSize(1);
+  cutGrid_->verticalHeader()->setDefaultSectionSize(
       std::max(15, QFontMetrics(gridFont).height() + 2));
-  StringGrid1->horizontalHeader()->setHighlightSections(false);
-  StringGrid1->horizontalHeader()->setSectionsClickable(false);
-  StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
-  StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
+  cutGrid_->horizontalHeader()->setHighlightSections(false);
+  cutGrid_->horizontalHeader()->setSectionsClickable(false);
+  cutGrid_->horizontalHeader()->setMinimumSectionSize(1);
+  cutGrid_->horizontalHeader()->setDefaultSectionSize(30);
 
   auto* top = new QGridLayout;
   top->setHorizontalSpacing(8);
   top->setVerticalSpacing(2);
-  top->addWidget(Label1, 1, 0);
+  top->addWidget(cutterLabel_, 1, 0);
   top->addWidget(cbxTools, 1, 1);
-  top->addWidget(Label5, 0, 3, Qt::AlignHCenter);
+  top->addWidget(woodLabel_, 0, 3, Qt::AlignHCenter);
   top->addWidget(shpWoodColour, 1, 3, Qt::AlignHCenter);
-  top->addWidget(Label7, 0, 4, Qt::AlignHCenter);
+  top->addWidget(backgroundLabel_, 0, 4, Qt::AlignHCenter);
   top->addWidget(shpBackGround, 1, 4, Qt::AlignHCenter);
   top->setColumnStretch(2, 1);
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(2);
-  buttons->addWidget(Label2);
+  buttons->addWidget(cutListLabel_);
   buttons->addSpacing(8);
-  for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) {
+  for (QToolButton* b :
+       {moveCutUpButton_, moveCutDownButton_, deleteCutButton_, cutReportButton_}) {
     buttons->addWidget(b);
   }
   buttons->addStretch(1);
@@ -127,23 +129,23 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   layout->setSpacing(6);
   layout->addLayout(top);
   layout->addLayout(buttons);
-  layout->addWidget(StringGrid1);
+  layout->addWidget(cutGrid_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(cbxTools, &QComboBox::currentIndexChanged, this, &ToolsWindow::cbxToolsChange);
   connect(shpWoodColour, &ColourSwatch::pressed, this, &ToolsWindow::shpWoodColourMouseDown);
   connect(shpBackGround, &ColourSwatch::pressed, this, &ToolsWindow::shpBackGroundMouseDown);
-  connect(SpeedButton1, &QToolButton::clicked, this, &ToolsWindow::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, &ToolsWindow::SpeedButton2Click);
-  connect(SpeedButton3, &QToolButton::clicked, this, &ToolsWindow::SpeedButton3Click);
-  connect(SpeedButton4, &QToolButton::clicked, this, &ToolsWindow::SpeedButton4Click);
+  connect(moveCutUpButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutUp);
+  connect(moveCutDownButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutDown);
+  connect(deleteCutButton_, &QToolButton::clicked, this, &ToolsWindow::OnDeleteCut);
+  connect(cutReportButton_, &QToolButton::clicked, this, &ToolsWindow::OnCutReport);
 }
 
 void ToolsWindow::FormCreate() {
   model_.SetWoodSwatch(FromQColor(shpWoodColour->Colour()));
 
   FitColumns();
-  StringGrid1->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face"});
+  cutGrid_->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face"});
 
   // Every loaded cutter is listed, a single one included: the box always names the cutter
   // that a new cut will use.
@@ -157,19 +159,19 @@ void ToolsWindow::FormCreate() {
   }
 
   RefreshCutGrid();
-  StringGrid1->setCurrentCell(0, 1);
+  cutGrid_->setCurrentCell(0, 1);
 }
 
 void ToolsWindow::FitColumns() {
   // The length columns are at least wide enough for the longest length text in the grid's
   // type, whatever font the desktop gives, and the cutter column for the longest cutter text
   // it shows (a missing cutter's file name is often long); the grid grows with them.
-  const QFontMetrics metrics(StringGrid1->font());
+  const QFontMetrics metrics(cutGrid_->font());
   const int padding = 8;
   const int lengthWidth = metrics.horizontalAdvance(QStringLiteral("-10 63/64\"")) + padding;
   int cutterWidth = ColumnWidths[1];
-  for (int row = 0; row < StringGrid1->rowCount(); ++row) {
-    if (const QTableWidgetItem* item = StringGrid1->item(row, 1))
+  for (int row = 0; row < cutGrid_->rowCount(); ++row) {
+    if (const QTableWidgetItem* item = cutGrid_->item(row, 1))
       cutterWidth = std::max(cutterWidth, metrics.horizontalAdvance(item->text()) + padding);
   }
   int total = 0;
@@ -177,15 +179,15 @@ void ToolsWindow::FitColumns() {
     int width = ColumnWidths[column];
     if (column == 1) width = cutterWidth;
     if (column == 2 || column == 3) width = std::max(width, lengthWidth);
-    StringGrid1->setColumnWidth(column, width);
+    cutGrid_->setColumnWidth(column, width);
     total += width;
   }
-  const int frame = 2 * StringGrid1->frameWidth();
-  const int scrollBar = StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int frame = 2 * cutGrid_->frameWidth();
+  const int scrollBar = cutGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const int gridWidth = std::max(337, total + frame + scrollBar + 2);
-  if (gridWidth == StringGrid1->width()) return;
+  if (gridWidth == cutGrid_->width()) return;
   const int before = width();
-  StringGrid1->setFixedWidth(gridWidth);
+  cutGrid_->setFixedWidth(gridWidth);
   // A shown window keeps its right edge where it was, so that growing it does not push it
   // off the side of the screen it was arranged against.
   if (isVisible() && layout() != nullptr) {
@@ -195,7 +197,7 @@ void ToolsWindow::FitColumns() {
 }
 
 void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
-  QTableWidgetItem* item = StringGrid1->item(gridRow - 1, column);
+  QTableWidgetItem* item = cutGrid_->item(gridRow - 1, column);
   if (item == nullptr) {
     item = new QTableWidgetItem;
     if (column == 0) {
@@ -206,23 +208,23 @@ void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
     } else {
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
-    StringGrid1->setItem(gridRow - 1, column, item);
+    cutGrid_->setItem(gridRow - 1, column, item);
   }
   item->setText(text);
 }
 
 void ToolsWindow::RefreshCutGrid() {
-  const int selectedRow = StringGrid1->currentRow();
-  const int selectedColumn = std::max(1, StringGrid1->currentColumn());
+  const int selectedRow = cutGrid_->currentRow();
+  const int selectedColumn = std::max(1, cutGrid_->currentColumn());
 
   const int cutCount = model_.CutCount();
   if (cutCount <= 0) {
-    StringGrid1->setRowCount(2 - 1);
+    cutGrid_->setRowCount(2 - 1);
     for (int column = 0; column < GridColumns; ++column) {
       SetCell(1, column, QString());
     }
   } else {
-    StringGrid1->setRowCount(cutCount);
+    cutGrid_->setRowCount(cutCount);
     for (int i = 1; i <= cutCount; ++i) {
       const TCut& cut = model_.CutAt(i);
       const TTool* cutter = model_.Cutter(cut.Cutter);
@@ -240,20 +242,20 @@ void ToolsWindow::RefreshCutGrid() {
 
   // The selection stays on its row; when that row is gone it moves to the last row left.
   if (selectedRow >= 0) {
-    const int row = std::min(selectedRow, StringGrid1->rowCount() - 1);
-    if (row != StringGrid1->currentRow() || StringGrid1->selectedItems().isEmpty()) {
-      StringGrid1->setCurrentCell(row, selectedColumn);
+    const int row = std::min(selectedRow, cutGrid_->rowCount() - 1);
+    if (row != cutGrid_->currentRow() || cutGrid_->selectedItems().isEmpty()) {
+      cutGrid_->setCurrentCell(row, selectedColumn);
     }
   }
 }
 
 int ToolsWindow::SelectedRow() const {
-  const QList<QTableWidgetItem*> selected = StringGrid1->selectedItems();
+  const QList<QTableWidgetItem*> selected = cutGrid_->selectedItems();
   if (!selected.isEmpty()) {
     return selected.constFirst()->row() + 1;
   }
   // A click on the number column selects no cell but still points at its row.
-  const int current = StringGrid1->currentRow();
+  const int current = cutGrid_->currentRow();
   return current >= 0 ? current + 1 : 0;
 }
 
@@ -298,7 +300,7 @@ void ToolsWindow::shpBackGroundMouseDown() {
   emit backgroundColourChanged();
 }
 
-void ToolsWindow::SpeedButton1Click() {
+void ToolsWindow::OnMoveCutUp() {
   const int row = SelectedRow();
   if (model_.MoveCutUp(row)) {
     emit cutListChanged();
@@ -306,7 +308,7 @@ void ToolsWindow::SpeedButton1Click() {
   }
 }
 
-void ToolsWindow::SpeedButton2Click() {
+void ToolsWindow::OnMoveCutDown() {
   const int row = SelectedRow();
   if (model_.MoveCutDown(row)) {
     emit cutListChanged();
@@ -316,15 +318,15 @@ void ToolsWindow::SpeedButton2Click() {
 
 void ToolsWindow::SelectCut(int cut) {
   // The moved cut stays selected, so that pressing the button again moves it further.
-  StringGrid1->setCurrentCell(cut - 1, std::max(1, StringGrid1->currentColumn()));
+  cutGrid_->setCurrentCell(cut - 1, std::max(1, cutGrid_->currentColumn()));
 }
 
-void ToolsWindow::SpeedButton3Click() {
+void ToolsWindow::OnDeleteCut() {
   if (model_.DeleteCut(SelectedRow())) {
     emit cutListChanged();
   }
 }
 
-void ToolsWindow::SpeedButton4Click() { emit reportRequested(); }
+void ToolsWindow::OnCutReport() { emit reportRequested(); }
 
 }  // namespace kerf

@@ -40,10 +40,10 @@ class ToolsWindow : public QWidget {
   void cbxToolsChange(int index);
   void shpWoodColourMouseDown();
   void shpBackGroundMouseDown();
-  void SpeedButton1Click();  // move the selected cut up the list
-  void SpeedButton2Click();  // move the selected cut down the list
-  void SpeedButton3Click();  // delete the selected cut
-  void SpeedButton4Click();  // cut report
+  void OnMoveCutUp();
+  void OnMoveCutDown();
+  void OnDeleteCut();
+  void OnCutReport();
 
  signals:
   // The cut list changed: the owner rebuilds the outline, then calls RefreshCutGrid.
@@ -62,18 +62,18 @@ class ToolsWindow : public QWidget {
   Model& model_;
   ColourChooser chooseColour_;
 
-  QLabel* Label1 = nullptr;
+  QLabel* cutterLabel_ = nullptr;
   QComboBox* cbxTools = nullptr;
-  QLabel* Label5 = nullptr;
+  QLabel* woodLabel_ = nullptr;
   ColourSwatch* shpWoodColour = nullptr;
-  QLabel* Label7 = nullptr;
+  QLabel* backgroundLabel_ = nullptr;
   ColourSwatch* shpBackGround = nullptr;
-  QLabel* Label2 = nullptr;
-  QToolButton* SpeedButton1 = nullptr;
-  QToolButton* SpeedButton2 = nullptr;
-  QToolButton* SpeedButton3 = nullptr;
-  QToolButton* SpeedButton4 = nullptr;
-  QTableWidget* StringGrid1 = nullptr;
+  QLabel* cutListLabel_ = nullptr;
+  QToolButton* moveCutUpButton_ = nullptr;
+  QToolButton* moveCutDownButton_ = nullptr;
+  QToolButton* deleteCutButton_ = nullptr;
+  QToolButton* cutReportButton_ = nullptr;
+  QTableWidget* cutGrid_ = nullptr;
 };
 
 }  // namespace kerf

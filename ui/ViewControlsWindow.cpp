@@ -54,8 +54,9 @@ ViewControlsWindow::ViewControlsWindow(QWidget* parent)
   layout->setHorizontalSpacing(8);
   layout->setVerticalSpacing(0);
 
-  QSlider** targets[] = {&trkZoom,   &trkX,      &TrkY,      &TrkZ,     &trkXShift,
-                         &trkYShift, &trkALight, &trkDLight, &trkSLight};
+  QSlider** targets[] = {&zoomSlider_,    &rotateXSlider_, &rotateYSlider_,
+                         &rotateZSlider_, &shiftXSlider_,  &shiftYSlider_,
+                         &ambientSlider_, &diffuseSlider_, &highlightSlider_};
   int row = 0;
   for (const SliderSetting& s : Sliders) {
     auto* label = new QLabel(s.label, this);
@@ -76,42 +77,42 @@ ViewControlsWindow::ViewControlsWindow(QWidget* parent)
     ++row;
   }
 
-  Button3 = new QPushButton("Home View", this);
-  Button3->setObjectName("Button3");
-  Button3->setToolTip("Return View to normal");
-  CheckBox1 = new QCheckBox("Solid", this);
-  CheckBox1->setObjectName("CheckBox1");
-  CheckBox1->setToolTip("Wire frame or solid view");
-  CheckBox1->setChecked(true);
+  homeViewButton_ = new QPushButton("Home View", this);
+  homeViewButton_->setObjectName("Button3");
+  homeViewButton_->setToolTip("Return View to normal");
+  solidCheck_ = new QCheckBox("Solid", this);
+  solidCheck_->setObjectName("CheckBox1");
+  solidCheck_->setToolTip("Wire frame or solid view");
+  solidCheck_->setChecked(true);
   layout->setRowMinimumHeight(row, 6);
-  layout->addWidget(Button3, row + 1, 0, 1, 1);
-  layout->addWidget(CheckBox1, row + 1, 1, Qt::AlignCenter);
+  layout->addWidget(homeViewButton_, row + 1, 0, 1, 1);
+  layout->addWidget(solidCheck_, row + 1, 1, Qt::AlignCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(Button3, &QPushButton::clicked, this, &ViewControlsWindow::Button3Click);
+  connect(homeViewButton_, &QPushButton::clicked, this, &ViewControlsWindow::OnHomeView);
 }
 
-void ViewControlsWindow::Button3Click() {
-  trkX->setValue(0);
-  TrkY->setValue(0);
-  TrkZ->setValue(0);
-  trkXShift->setValue(0);
-  trkYShift->setValue(0);
-  CheckBox1->setChecked(true);
+void ViewControlsWindow::OnHomeView() {
+  rotateXSlider_->setValue(0);
+  rotateYSlider_->setValue(0);
+  rotateZSlider_->setValue(0);
+  shiftXSlider_->setValue(0);
+  shiftYSlider_->setValue(0);
+  solidCheck_->setChecked(true);
 }
 
 ViewControlPositions ViewControlsWindow::Positions() const {
   ViewControlPositions p;
-  p.Zoom = trkZoom->value();
-  p.RotateX = trkX->value();
-  p.RotateY = TrkY->value();
-  p.RotateZ = TrkZ->value();
-  p.ShiftX = trkXShift->value();
-  p.ShiftY = trkYShift->value();
-  p.Ambient = trkALight->value();
-  p.Diffuse = trkDLight->value();
-  p.Highlight = trkSLight->value();
-  p.Solid = CheckBox1->isChecked();
+  p.Zoom = zoomSlider_->value();
+  p.RotateX = rotateXSlider_->value();
+  p.RotateY = rotateYSlider_->value();
+  p.RotateZ = rotateZSlider_->value();
+  p.ShiftX = shiftXSlider_->value();
+  p.ShiftY = shiftYSlider_->value();
+  p.Ambient = ambientSlider_->value();
+  p.Diffuse = diffuseSlider_->value();
+  p.Highlight = highlightSlider_->value();
+  p.Solid = solidCheck_->isChecked();
   return p;
 }
 

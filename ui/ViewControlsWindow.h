@@ -21,24 +21,24 @@ class ViewControlsWindow : public QWidget {
   ViewControlPositions Positions() const;
 
   // "Home View": head-on, centred and filled; zoom and light levels stay.
-  void Button3Click();
+  void OnHomeView();
 
   // The turn sliders, moved by dragging over the 3-D view.
-  QSlider* RotateXSlider() const { return trkX; }
-  QSlider* RotateYSlider() const { return TrkY; }
+  QSlider* RotateXSlider() const { return rotateXSlider_; }
+  QSlider* RotateYSlider() const { return rotateYSlider_; }
 
  private:
-  QSlider* trkZoom = nullptr;
-  QSlider* trkX = nullptr;
-  QSlider* TrkY = nullptr;
-  QSlider* TrkZ = nullptr;
-  QSlider* trkXShift = nullptr;
-  QSlider* trkYShift = nullptr;
-  QSlider* trkALight = nullptr;
-  QSlider* trkDLight = nullptr;
-  QSlider* trkSLight = nullptr;
-  QCheckBox* CheckBox1 = nullptr;
-  QPushButton* Button3 = nullptr;
+  QSlider* zoomSlider_ = nullptr;
+  QSlider* rotateXSlider_ = nullptr;
+  QSlider* rotateYSlider_ = nullptr;
+  QSlider* rotateZSlider_ = nullptr;
+  QSlider* shiftXSlider_ = nullptr;
+  QSlider* shiftYSlider_ = nullptr;
+  QSlider* ambientSlider_ = nullptr;
+  QSlider* diffuseSlider_ = nullptr;
+  QSlider* highlightSlider_ = nullptr;
+  QCheckBox* solidCheck_ = nullptr;
+  QPushButton* homeViewButton_ = nullptr;
 };
 
 }  // namespace kerf

@@ -99,11 +99,11 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   Trigger("Open1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
-  EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+  EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
   EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentIndex(), bearing - 1);
   EXPECT_EQ(profile->trkHoriz()->maximum(), -model.CutterTable[bearing].RedWidth);
-  EXPECT_EQ(profile->Label3()->text(), "Face against table = 6");
+  EXPECT_EQ(profile->FaceLabel()->text(), "Face against table = 6");
   EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
   EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->isChecked());
   Raster oak(1, 1);
@@ -119,7 +119,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
 
   // New turns File > Save off again and keeps the project's name in the caption.
   desktop->Config()->findChild<QPushButton*>("Button1")->click();
-  EXPECT_FALSE(desktop->Main()->Save1()->isEnabled());
+  EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
 }
 
@@ -148,7 +148,7 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
 }
 
 TEST_F(DesktopProjectTest, PhotographHasTheSizeOfTheView) {
-  ViewPanel* view = desktop->Main()->Panel1();
+  ViewPanel* view = desktop->Main()->View();
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
   if (!view->MakeCurrent()) GTEST_SKIP() << "no OpenGL";
   answer = QDir(scratch.path()).filePath("MyPhoto.BMP");
@@ -184,7 +184,7 @@ TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   EXPECT_EQ(model.StockHeight(), 450);
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutList[1].Cutter, 0);
-  EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
+  EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The missing cutter is named among the start-up messages, which hold nothing up.
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("no such cutter.bmp")) << messages[0].toStdString();

@@ -87,8 +87,8 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_TRUE(model.Outline.Closed);
   EXPECT_EQ(model.CutterCount(), 25);
   EXPECT_EQ(model.ProjectFileName, "Router.rou");
-  EXPECT_FALSE(main->Save1()->isEnabled());
-  EXPECT_FALSE(main->Panel1()->SceneReady());
+  EXPECT_FALSE(main->SaveAction()->isEnabled());
+  EXPECT_FALSE(main->View()->SceneReady());
   EXPECT_EQ(main->StatusPanel(0)->text(), "Tool Pos:");
   EXPECT_EQ(main->StatusPanel(1)->text(), "Width :");
   for (QWidget* w : std::initializer_list<QWidget*>{desktop->Profile(), desktop->Tools(),
@@ -102,8 +102,8 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
            desktop->Texture(), desktop->Tips(), main})
     EXPECT_TRUE(w->isVisible()) << w->windowTitle().toStdString();
   EXPECT_FALSE(desktop->Progress()->isVisible());  // a quick rebuild never shows it
-  EXPECT_TRUE(main->Panel1()->SceneReady());
-  EXPECT_TRUE(main->Panel1()->HasMouldingTexture());
+  EXPECT_TRUE(main->View()->SceneReady());
+  EXPECT_TRUE(main->View()->HasMouldingTexture());
   EXPECT_EQ(desktop->Tips()->TipNumber(), 4);
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 
@@ -113,7 +113,7 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_EQ(main->StatusPanel(1)->text(), "Fence Depth : 0\"");
   EXPECT_TRUE(main->StatusPanel(5)->text().endsWith(" fps"));
   for (int i : {2, 3, 4}) EXPECT_TRUE(main->StatusPanel(i)->text().isEmpty());
-  EXPECT_GE(main->Panel1()->FramesPainted(), 1);
+  EXPECT_GE(main->View()->FramesPainted(), 1);
 }
 
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {
@@ -171,17 +171,17 @@ TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowOnlyWithCuts) {
   ReportWindow* report = desktop->Report();
   EXPECT_TRUE(report->isVisible());
   ASSERT_EQ(report->Report().size(), 25u);
-  const QString text = report->memo1()->toPlainText();
+  const QString text = report->reportText()->toPlainText();
   EXPECT_TRUE(text.startsWith("Cut List report: Router.rou   ")) << text.toStdString();
   EXPECT_TRUE(text.contains("Cut #2 ("));
-  EXPECT_TRUE(report->memo1()->isReadOnly());
+  EXPECT_TRUE(report->reportText()->isReadOnly());
 }
 
 TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   Start();
   ASSERT_TRUE(WaitReady());
   MainWindow* main = desktop->Main();
-  main->WindowItem("Tools1")->trigger();  // unchecks, then View1Click
+  main->WindowItem("Tools1")->trigger();  // unchecks, then ShowCheckedToolWindows
   EXPECT_FALSE(desktop->Tools()->isVisible());
   EXPECT_TRUE(desktop->Profile()->isVisible());
   main->WindowItem("Tools1")->trigger();
@@ -229,7 +229,7 @@ TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {
   Start();
   ASSERT_TRUE(WaitReady());
   RunEvents(100);
-  desktop->Main()->Arrange1Click();
+  desktop->Main()->ArrangeWindows();
   const QRect screen = desktop->Main()->screen()->geometry();
   const auto frame = [](QWidget* w) { return w->frameGeometry(); };
   EXPECT_EQ(frame(desktop->ViewControls()).topLeft(), screen.topLeft() + QPoint(0, 50));
@@ -247,14 +247,14 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
   Start();
   ASSERT_TRUE(WaitReady());
   const std::pair<QWidget*, int> targets[] = {
-      {desktop->Main()->Panel1(), 10},
+      {desktop->Main()->View(), 10},
       {desktop->Tools(), 20},
       {desktop->ViewControls(), 30},
       {desktop->Texture(), 40},
       {desktop->Profile()->trkHoriz(), 50},  // a control of the window: key preview
       {desktop->Config(), 60},
       {desktop->Progress(), 80},
-      {desktop->About()->BitBtn1(), 0}};
+      {desktop->About()->CloseButton(), 0}};
   for (auto [target, context] : targets) {
     for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
                                             Qt::KeyboardModifiers(Qt::ShiftModifier),
@@ -268,7 +268,7 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
   // Any other key does nothing here; the Tips dialog and Report window have no help.
   desktop->Help()->hide();
   SendKey(desktop->Profile()->trkHoriz(), Qt::Key_F2);
-  SendKey(desktop->Report()->memo1(), Qt::Key_F1);
+  SendKey(desktop->Report()->reportText(), Qt::Key_F1);
   EXPECT_FALSE(desktop->Help()->isVisible());
   desktop->Main()->WindowItem("Contents1")->trigger();
   EXPECT_EQ(desktop->Help()->CurrentContext(), 0);
@@ -279,7 +279,7 @@ TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
   ASSERT_TRUE(WaitReady());
   auto* trkX = desktop->ViewControls()->RotateXSlider();
   auto* trkY = desktop->ViewControls()->RotateYSlider();
-  QWidget* view = desktop->Main()->Panel1();
+  QWidget* view = desktop->Main()->View();
   struct Case {
     int x0, y0;
     QPoint from, to;
@@ -335,7 +335,7 @@ TEST_F(DesktopTest, WithoutCuttersCutStaysDisabledAndTheStatusBarSaysWhere) {
   ASSERT_TRUE(WaitReady());
   EXPECT_EQ(model.CutterCount(), 0);
   EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
-  desktop->Config()->Button1Click();  // a rebuild does not enable it
+  desktop->Config()->OnNew();  // a rebuild does not enable it
   EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
   const QString status = desktop->Main()->StatusMessage()->text();
   EXPECT_TRUE(status.startsWith("No cutters were found")) << status.toStdString();
@@ -381,8 +381,8 @@ TEST_F(DesktopTest, WithoutOpenGLTheProgramRunsAndSaysWhyTheViewIsEmpty) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("Could not load OpenGL from libGL.so.1"));
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
-  EXPECT_EQ(desktop->Main()->Panel1()->FramesPainted(), 0);
-  EXPECT_FALSE(desktop->Main()->Panel1()->HasMouldingTexture());
+  EXPECT_EQ(desktop->Main()->View()->FramesPainted(), 0);
+  EXPECT_FALSE(desktop->Main()->View()->HasMouldingTexture());
   desktop->Profile()->btCut()->click();  // the rest of the program works
   EXPECT_EQ(model.CutCount(), 1);
 }
@@ -393,7 +393,7 @@ TEST_F(DesktopTest, TextureChangeReplacesTheMouldingTexture) {
   std::string error;
   ASSERT_TRUE(desktop->Texture()->LoadTextureFile(KERF_SOURCE_DIR "/data/textures/oak.jpg", error))
       << error;
-  EXPECT_TRUE(desktop->Main()->Panel1()->HasMouldingTexture());
+  EXPECT_TRUE(desktop->Main()->View()->HasMouldingTexture());
   EXPECT_FALSE(desktop->Frames()->Suspended());
 }
 

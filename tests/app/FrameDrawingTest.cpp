@@ -51,7 +51,7 @@ class FrameDrawingTest : public ::testing::Test {
 };
 
 TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
-  ViewPanel* view = desktop->Main()->Panel1();
+  ViewPanel* view = desktop->Main()->View();
   if (!view->GLAvailable()) GTEST_SKIP() << "no OpenGL";
   ProfileWindow* profile = desktop->Profile();
   ViewControlsWindow* controls = desktop->ViewControls();
@@ -70,8 +70,8 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
       {"background", [&] { model.BackgroundSwatch = MakeColour(0, 0, 255); }, true, false},
       {"fence slider", [&] { profile->trkHoriz()->setValue(40); }, false, true},
       {"cutter height", [&] { profile->trkVert()->setValue(30); }, false, true},
-      {"profile zoom", [&] { profile->SpeedButton1Click(); }, false, true},
-      {"orientation", [&] { profile->SpeedButton5Click(); }, false, true},
+      {"profile zoom", [&] { profile->OnZoomIn(); }, false, true},
+      {"orientation", [&] { profile->OnRotateClockwise(); }, false, true},
       {"wood colour", [&] { model.SetWoodSwatch(MakeColour(10, 200, 30)); }, true, true},
       {"a cut", [&] { profile->btCut()->click(); }, true, true},
       {"window size", [&] { desktop->Main()->resize(700, 500); }, true, false},
@@ -105,7 +105,7 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
 }
 
 TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
-  ViewPanel* view = desktop->Main()->Panel1();
+  ViewPanel* view = desktop->Main()->View();
   if (!view->GLAvailable()) GTEST_SKIP() << "no OpenGL";
   QSlider* trkX = desktop->ViewControls()->RotateXSlider();
   QSlider* fence = desktop->Profile()->trkHoriz();
@@ -125,7 +125,7 @@ TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
 // The mouse over the view reaches the native window the view draws into; dragging there turns
 // the view as dragging on the panel does.
 TEST_F(FrameDrawingTest, DraggingOnTheNativeViewTurnsIt) {
-  ViewPanel* view = desktop->Main()->Panel1();
+  ViewPanel* view = desktop->Main()->View();
   QWindow* surface = view->Surface();
   ASSERT_NE(surface, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));

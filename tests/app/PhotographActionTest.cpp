@@ -75,7 +75,7 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   ShowView(400, 300);
   if (!view.GLAvailable() || !view.MakeCurrent()) GTEST_SKIP() << "no OpenGL";
   answer = QDir(dir.path()).filePath("MyPhoto.BMP");
-  ASSERT_TRUE(action.Photograph1Click()) << messages.join("\n").toStdString();
+  ASSERT_TRUE(action.OnPhotograph()) << messages.join("\n").toStdString();
 
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].proposedName, "MyPhoto.BMP");
@@ -116,13 +116,13 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
 
   // The next photograph offers the last name chosen.
   answer.clear();
-  EXPECT_FALSE(action.Photograph1Click());
+  EXPECT_FALSE(action.OnPhotograph());
   EXPECT_EQ(requests.back().proposedName, QDir::toNativeSeparators(QDir(dir.path()).filePath("MyPhoto.BMP")));
 }
 
 TEST_F(PhotographActionTest, CancellingReadsAndSavesNothing) {
   ShowView(120, 80);
-  EXPECT_FALSE(action.Photograph1Click());
+  EXPECT_FALSE(action.OnPhotograph());
   EXPECT_EQ(requests.size(), 1u);
   EXPECT_EQ(progress.maximum, -1);
   EXPECT_EQ(suspended, 1);
@@ -135,7 +135,7 @@ TEST_F(PhotographActionTest, AFileThatCannotBeWrittenIsReported) {
   ShowView(120, 80);
   if (!view.GLAvailable() || !view.MakeCurrent()) GTEST_SKIP() << "no OpenGL";
   answer = QDir(dir.path()).filePath("no such folder/shot.BMP");
-  EXPECT_FALSE(action.Photograph1Click());
+  EXPECT_FALSE(action.OnPhotograph());
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("shot.BMP")) << messages[0].toStdString();
   EXPECT_EQ(resumed, suspended);
@@ -145,7 +145,7 @@ TEST_F(PhotographActionTest, AFileThatCannotBeWrittenIsReported) {
 TEST_F(PhotographActionTest, ViewsWiderThanTheRowBufferAreRefused) {
   ShowView(5001, 4);
   if (view.Width() != 5001) GTEST_SKIP() << "the window system would not make the view 5001 wide";
-  EXPECT_FALSE(action.Photograph1Click());
+  EXPECT_FALSE(action.OnPhotograph());
   EXPECT_TRUE(requests.empty());
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("5000"));
@@ -153,7 +153,7 @@ TEST_F(PhotographActionTest, ViewsWiderThanTheRowBufferAreRefused) {
 
   ShowView(5000, 4);
   answer.clear();
-  action.Photograph1Click();
+  action.OnPhotograph();
   EXPECT_EQ(requests.size(), 1u);
 }
 

@@ -154,12 +154,12 @@ class ProjectActionsTest : public ::testing::Test {
 
   void SaveAs(const QString& name) {
     answer = Path(name);
-    actions->SaveAs1Click();
+    actions->SaveAs();
   }
   bool Open(const QString& path) {
     answer = path;
     const int before = rebuilds;
-    actions->Open1Click();
+    actions->Open();
     return rebuilds > before;
   }
 
@@ -227,24 +227,24 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
 }
 
 TEST_F(ProjectActionsTest, SaveWritesTheNamedProjectWithoutADialog) {
-  actions->Save1Click();  // nothing named yet: File > Save is off
+  actions->Save();  // nothing named yet: File > Save is off
   EXPECT_FALSE(QFile::exists(Path("Router.rou")));
   EXPECT_TRUE(requests.empty());
 
   WorkedSetup();
   SaveAs("shop.ROU");
   AddCut(model, 10, 10, 5, 1);
-  actions->Save1Click();
+  actions->Save();
   EXPECT_EQ(requests.size(), 1u);
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), FormatProject(RecordFromModel(model)));
 
   // New turns File > Save off again; Save As offers the last name.
   Find<QPushButton>(config, "Button1")->click();
   QFile::remove(Path("shop.ROU"));
-  actions->Save1Click();
+  actions->Save();
   EXPECT_FALSE(QFile::exists(Path("shop.ROU")));
   answer.clear();
-  actions->SaveAs1Click();
+  actions->SaveAs();
   EXPECT_EQ(requests.back().proposedName, Path("shop.ROU"));
   EXPECT_FALSE(QFile::exists(Path("shop.ROU")));
 }
@@ -347,7 +347,7 @@ TEST_F(ProjectActionsTest, ProjectWithoutTextureShowsTheBuiltInGrainAndSavesNoTe
   EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
   EXPECT_EQ(textureChanged.count(), 1);  // the view takes the grain up
   // Saving writes no foreign texture path into the project.
-  actions->Save1Click();
+  actions->Save();
   EXPECT_EQ(ReadBytes(Path("plain.ROU")), bytes);
   // Opening it again with the grain already shown changes nothing more.
   EXPECT_TRUE(Open(Path("plain.ROU")));
@@ -378,7 +378,7 @@ TEST_F(ProjectActionsTest, MissingCutterKeepsItsNameThroughOpenAndSave) {
   EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->currentIndex(), 2);
   EXPECT_GE(cutterChanged.count(), 1);
 
-  actions->Save1Click();
+  actions->Save();
   EXPECT_EQ(ReadBytes(Path("old.ROU")), bytes);
 }
 
@@ -396,7 +396,7 @@ TEST_F(ProjectActionsTest, FailedSaveAsLeavesTheProjectNamedAsItWas) {
 
   // A failed Save keeps the previous file whole.
   model.ProjectFileName = Path("gone/shop.ROU").toStdString();
-  actions->Save1Click();
+  actions->Save();
   EXPECT_EQ(messages.size(), 2);
 }
 
@@ -414,8 +414,8 @@ TEST_F(ProjectActionsTest, CommandLineNameIsTakenFromTheCurrentDirectory) {
 TEST_F(ProjectActionsTest, CancelledDialogsDoNothing) {
   const SeenSetup before = Now();
   answer.clear();
-  actions->Open1Click();
-  actions->SaveAs1Click();
+  actions->Open();
+  actions->SaveAs();
   EXPECT_EQ(Now(), before);
   EXPECT_EQ(requests.size(), 2u);
   EXPECT_TRUE(messages.isEmpty());

@@ -38,12 +38,12 @@ class ProfileWindowTest : public ::testing::Test {
 
 TEST_F(ProfileWindowTest, ControlsCarryTheirNamesRangesAndTexts) {
   EXPECT_EQ(window.windowTitle(), "Profile");
-  EXPECT_EQ(window.Image1()->size(), QSize(250, 250));
+  EXPECT_EQ(window.SectionPicture()->size(), QSize(250, 250));
   EXPECT_EQ(fence().minimum(), -200);
   EXPECT_EQ(fence().maximum(), 1000);
   EXPECT_EQ(height().minimum(), -500);
   EXPECT_EQ(height().maximum(), 500);
-  EXPECT_EQ(window.Label3()->text(), "Face against table = 3");
+  EXPECT_EQ(window.FaceLabel()->text(), "Face against table = 3");
   EXPECT_EQ(window.btCut()->text(), "Cut");
   EXPECT_EQ(interlock().text(), "Inter-lock fence and Height");
   EXPECT_FALSE(interlock().isChecked());
@@ -59,7 +59,7 @@ TEST_F(ProfileWindowTest, ControlsCarryTheirNamesRangesAndTexts) {
     EXPECT_FALSE(normal.isNull());
     EXPECT_NE(normal, disabled) << n;
   }
-  EXPECT_EQ(window.Image1()->cursor().shape(), Qt::SizeAllCursor);
+  EXPECT_EQ(window.SectionPicture()->cursor().shape(), Qt::SizeAllCursor);
 }
 
 // Each step sets one slider (fence 'f' or height 'h') and expects both positions afterwards.
@@ -135,7 +135,7 @@ TEST_F(ProfileWindowTest, DraggingMovesFenceAndHeightOneUnitPerPixelAtEveryZoom)
     fence().setValue(100);
     height().setValue(50);
     // 25 pixels left and 10 up, in two moves.
-    QWidget* image = window.Image1();
+    QWidget* image = window.SectionPicture();
     testing::SendMouse(image, QEvent::MouseButtonPress, {120, 120});
     testing::SendMouse(image, QEvent::MouseMove, {105, 112});
     testing::SendMouse(image, QEvent::MouseMove, {95, 110});
@@ -145,15 +145,15 @@ TEST_F(ProfileWindowTest, DraggingMovesFenceAndHeightOneUnitPerPixelAtEveryZoom)
     EXPECT_FALSE(window.DragActive());
   }
   // Without a button down a move does nothing; a drag past the end stops at the end.
-  testing::SendMouse(window.Image1(), QEvent::MouseMove, {0, 0});
+  testing::SendMouse(window.SectionPicture(), QEvent::MouseMove, {0, 0});
   EXPECT_EQ(fence().value(), 125);
-  Drag(window.Image1(), {240, 240}, {0, 0}, Qt::RightButton);
+  Drag(window.SectionPicture(), {240, 240}, {0, 0}, Qt::RightButton);
   EXPECT_EQ(fence().value(), 365);
   EXPECT_EQ(height().value(), 300);
-  Drag(window.Image1(), {249, 0}, {0, 249});
-  Drag(window.Image1(), {249, 0}, {0, 249});
-  Drag(window.Image1(), {249, 0}, {0, 249});
-  Drag(window.Image1(), {249, 0}, {0, 249});
+  Drag(window.SectionPicture(), {249, 0}, {0, 249});
+  Drag(window.SectionPicture(), {249, 0}, {0, 249});
+  Drag(window.SectionPicture(), {249, 0}, {0, 249});
+  Drag(window.SectionPicture(), {249, 0}, {0, 249});
   EXPECT_EQ(fence().value(), 1000);
   EXPECT_EQ(height().value(), -500);
 }
@@ -161,12 +161,12 @@ TEST_F(ProfileWindowTest, DraggingMovesFenceAndHeightOneUnitPerPixelAtEveryZoom)
 TEST_F(ProfileWindowTest, ZoomStopsAtFourAndAtOne) {
   const int in[] = {2, 4, 4};
   for (int expected : in) {
-    window.SpeedButton(1)->click();
+    window.ViewButton(1)->click();
     EXPECT_EQ(model.ProfileZoom(), expected);
   }
   const int out[] = {2, 1, 1};
   for (int expected : out) {
-    window.SpeedButton(2)->click();
+    window.ViewButton(2)->click();
     EXPECT_EQ(model.ProfileZoom(), expected);
   }
 }
@@ -178,15 +178,15 @@ TEST_F(ProfileWindowTest, TurningAndFlippingFollowTheOrientationTable) {
   const Turn turns[] = {{3, 3, 4}, {3, 5, 2}, {3, 4, 7}, {5, 3, 6}, {5, 5, 8}};
   for (const Turn& t : turns) {
     model.SetFaceOnTable(t.from);
-    window.SpeedButton(t.button)->click();
+    window.ViewButton(t.button)->click();
     EXPECT_EQ(model.FaceOnTable(), t.to) << "from " << t.from << " button " << t.button;
-    EXPECT_EQ(window.Label3()->text(), QString("Face against table = %1").arg(t.to));
+    EXPECT_EQ(window.FaceLabel()->text(), QString("Face against table = %1").arg(t.to));
   }
   // Four turns either way, or two flips, come back to the start from every state.
   for (int state = 1; state <= 8; ++state) {
     for (auto [button, times] : {std::pair{3, 4}, std::pair{5, 4}, std::pair{4, 2}}) {
       model.SetFaceOnTable(state);
-      for (int i = 0; i < times; ++i) window.SpeedButton(button)->click();
+      for (int i = 0; i < times; ++i) window.ViewButton(button)->click();
       EXPECT_EQ(model.FaceOnTable(), state) << "button " << button;
     }
   }
@@ -229,13 +229,13 @@ TEST_F(ProfileWindowTest, FrameWorkDrawsTheSectionAndWritesTheLengths) {
   height().setValue(25);
   window.WriteLengthLabels();
   EXPECT_EQ(window.lblFence()->text(), "0 1/2\"");
-  EXPECT_EQ(window.lblheight()->text(), "0 1/4\"");
+  EXPECT_EQ(window.lblHeight()->text(), "0 1/4\"");
   model.Unit = LengthUnit::Metric;
   window.WriteLengthLabels();
   EXPECT_EQ(window.lblFence()->text(), "13mm");
 
   window.DrawSection();
-  const QImage picture = window.Image1()->pixmap().toImage();
+  const QImage picture = window.SectionPicture()->pixmap().toImage();
   ASSERT_EQ(picture.size(), QSize(250, 250));
   // The stock sits at the bottom right in the wood colour; the top left is white.
   EXPECT_EQ(picture.pixelColor(210, 210), QColor(225, 123, 11));

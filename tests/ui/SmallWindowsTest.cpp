@@ -30,7 +30,7 @@ TEST(TipsDialogTest, NextTenTimesComesBackToTheSameTip) {
       EXPECT_EQ(tips.TipNumber(), (first + i - 1) % TipCount + 1);
     }
     EXPECT_EQ(tips.TipNumber(), first);
-    EXPECT_EQ(tips.Memo1()->toPlainText(), "Tip of the day:\n\n" + TipText(first));
+    EXPECT_EQ(tips.TipView()->toPlainText(), "Tip of the day:\n\n" + TipText(first));
   }
 }
 
@@ -42,9 +42,9 @@ TEST(TipsDialogTest, EscShowsTheNextTipAndEnterCloses) {
   EXPECT_TRUE(tips.isVisible());
   // Enter closes the dialog even where the tip text has the focus: it must not become a new
   // line in the text.
-  SendKey(tips.Memo1(), Qt::Key_Return);
+  SendKey(tips.TipView(), Qt::Key_Return);
   EXPECT_FALSE(tips.isVisible());
-  EXPECT_EQ(tips.Memo1()->toPlainText(), "Tip of the day:\n\n" + TipText(1));
+  EXPECT_EQ(tips.TipView()->toPlainText(), "Tip of the day:\n\n" + TipText(1));
 }
 
 TEST(TipsDialogTest, TheFirstTipIsAnyOfTheTen) {
@@ -67,7 +67,7 @@ TEST(AboutWindowTest, ShowsTitleVersionAndTwoPictures) {
     EXPECT_NE(image.pixelColor(image.width() / 3, image.height() / 2), QColor(Qt::white))
         << name;
   }
-  EXPECT_TRUE(about.BitBtn1()->isDefault());
+  EXPECT_TRUE(about.CloseButton()->isDefault());
 }
 
 CutReport SampleReport() {
@@ -89,10 +89,10 @@ class ReportWindowTest : public ::testing::Test {
 };
 
 TEST_F(ReportWindowTest, ShowsEachLineInItsColour) {
-  EXPECT_EQ(window.memo1()->toPlainText(),
+  EXPECT_EQ(window.reportText()->toPlainText(),
             "Cut List report: Router.rou   01/02/2024 10:00:00\n\nCut #1 (Danger)\n"
             "  Cutter: 45\u00B0 Chamfer");
-  QTextCursor cursor = window.memo1()->document()->find("Danger");
+  QTextCursor cursor = window.reportText()->document()->find("Danger");
   ASSERT_FALSE(cursor.isNull());
   EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 }
@@ -110,7 +110,7 @@ TEST_F(ReportWindowTest, SaveWritesRichTextOverAnyFileAndCancelDoesNothing) {
     asked = request;
     return answer;
   });
-  window.Save1Click();
+  window.OnSave();
   EXPECT_EQ(asked.defaultSuffix, "TXT");
   EXPECT_EQ(asked.filter, "Text files (*.TXT)");
   QFile saved(path);
@@ -122,29 +122,29 @@ TEST_F(ReportWindowTest, SaveWritesRichTextOverAnyFileAndCancelDoesNothing) {
   EXPECT_TRUE(errors.isEmpty());
 
   answer.clear();  // cancelled
-  window.Save1Click();
+  window.OnSave();
   EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(ReportWindowTest, AFileThatCannotBeWrittenIsReported) {
   window.SetFileChooser([&](const FileRequest&) { return dir.path() + "/no/such/dir/r.TXT"; });
-  window.Save1Click();
+  window.OnSave();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains("r.TXT"));
 }
 
 TEST_F(ReportWindowTest, PrintingWithoutAPrinterIsReported) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is set up here";
-  window.Print1Click();
+  window.OnPrint();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains("no printer"));
 }
 
 TEST_F(ReportWindowTest, ExitHidesAndKeepsTheText) {
   window.show();
-  window.Exit1Click();
+  window.OnExit();
   EXPECT_FALSE(window.isVisible());
-  EXPECT_FALSE(window.memo1()->toPlainText().isEmpty());
+  EXPECT_FALSE(window.reportText()->toPlainText().isEmpty());
 }
 
 TEST(ProgressWindowTest, QuickWorkSetsTheBarButNeverShowsTheWindow) {
