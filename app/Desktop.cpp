@@ -209,7 +209,7 @@ void Desktop::DelayedStartupStep() {
       QString::fromStdString(SaveDirectoryFor(options_.Paths.PhotosDir)));
   texture_->SetTextureDirectory(QString::fromStdString(options_.Paths.TexturesDir));
 
-  frames_ = std::make_unique<TFastTimer>([this] { main_->FrameTick(); });
+  frames_ = std::make_unique<FrameLoop>([this] { main_->FrameTick(); });
   frames_->Start();
   main_->View()->SetSceneReady(true);
   tips_->show();

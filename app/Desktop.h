@@ -26,7 +26,7 @@ class ProjectActions;
 class ReportWindow;
 class StockSizeDialog;
 class TextureWindow;
-class TFastTimer;
+class FrameLoop;
 class TipsDialog;
 class ToolsWindow;
 class ViewControlsWindow;
@@ -103,7 +103,7 @@ class Desktop : public QObject {
   AboutWindow* About() const { return about_.get(); }
   TipsDialog* Tips() const { return tips_.get(); }
   HelpViewer* Help() const { return help_.get(); }
-  TFastTimer* Frames() const { return frames_.get(); }
+  FrameLoop* Frames() const { return frames_.get(); }
   ProjectActions* Project() const { return project_.get(); }
   PhotographAction* Photograph() const { return photograph_.get(); }
   ExportMeshAction* ExportMesh() const { return exportMesh_.get(); }
@@ -145,7 +145,7 @@ class Desktop : public QObject {
   std::unique_ptr<ExportMeshAction> exportMesh_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<TipsDialog> tips_;
-  std::unique_ptr<TFastTimer> frames_;
+  std::unique_ptr<FrameLoop> frames_;
 };
 
 }  // namespace kerf

@@ -1,4 +1,4 @@
-// TFastTimer: the frame loop on a single-shot timer of the user-interface thread.
+// FrameLoop: the frame loop on a single-shot timer of the user-interface thread.
 #include "app/FrameLoop.h"
 
 #include <QtGlobal>
@@ -6,39 +6,39 @@
 
 namespace kerf {
 
-TFastTimer::TFastTimer(std::function<void()> frameTick, QObject* parent)
+FrameLoop::FrameLoop(std::function<void()> frameTick, QObject* parent)
     : QObject(parent), frameTick_(std::move(frameTick)) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, &TFastTimer::Tick);
+  connect(&timer_, &QTimer::timeout, this, &FrameLoop::Tick);
 }
 
-void TFastTimer::Start() {
+void FrameLoop::Start() {
   if (started_ || stopped_) return;
   started_ = true;
   Arm(0);
 }
 
-void TFastTimer::Suspend() {
+void FrameLoop::Suspend() {
   ++suspendCount_;
   timer_.stop();
 }
 
-void TFastTimer::Resume() {
+void FrameLoop::Resume() {
   if (suspendCount_ == 0) return;
   if (--suspendCount_ == 0) Arm(PauseMs);
 }
 
-void TFastTimer::Stop() {
+void FrameLoop::Stop() {
   stopped_ = true;
   timer_.stop();
 }
 
-void TFastTimer::Arm(int delayMs) {
+void FrameLoop::Arm(int delayMs) {
   if (Running()) timer_.start(delayMs);
 }
 
-void TFastTimer::Tick() {
+void FrameLoop::Tick() {
   if (!Running()) return;
   try {
     frameTick_();

@@ -1,4 +1,4 @@
-// TFastTimer: the frame loop, one frame on the user-interface thread every 75 ms after the last.
+// FrameLoop: the frame loop, one frame on the user-interface thread every 75 ms after the last.
 #pragma once
 
 #include <QObject>
@@ -10,13 +10,13 @@ namespace kerf {
 // A single-shot timer re-armed PauseMs after each frame has ended, so frames never pile up and
 // stopping needs no wait on another thread. Suspend and Resume nest (a texture load inside a
 // project load); Stop is for good.
-class TFastTimer : public QObject {
+class FrameLoop : public QObject {
   Q_OBJECT
 
  public:
   static constexpr int PauseMs = 75;
 
-  explicit TFastTimer(std::function<void()> frameTick, QObject* parent = nullptr);
+  explicit FrameLoop(std::function<void()> frameTick, QObject* parent = nullptr);
 
   // Starts the loop; the first frame is drawn as soon as the event loop runs.
   void Start();

@@ -24,7 +24,7 @@ class ViewSurface;
 // The view draws into a native OpenGL window of its own, held in this widget, and shows each
 // frame with one buffer swap made inside the frame. (An OpenGL widget would have the whole main
 // window composed and presented again for every change of a status bar text as well.)
-class ViewPanel : public QWidget, public TCGDeviceContext {
+class ViewPanel : public QWidget, public DeviceContext {
   Q_OBJECT
 
  public:
@@ -66,7 +66,7 @@ class ViewPanel : public QWidget, public TCGDeviceContext {
   // Buffer swaps that put a frame on the screen.
   long long FramesPresented() const { return framesPresented_; }
 
-  // TCGDeviceContext. MakeCurrent leaves the last frame drawn in the buffer that glReadPixels
+  // DeviceContext. MakeCurrent leaves the last frame drawn in the buffer that glReadPixels
   // reads (photographs): after a swap that buffer's contents are undefined, so the same frame
   // is drawn into it again, unswapped.
   bool MakeCurrent() override;

@@ -15,44 +15,44 @@ float Clamp01(float v) {
 
 }  // namespace
 
-ColorRec ColorF(float r, float g, float b, float a) {
+ColourRec ColourF(float r, float g, float b, float a) {
   return {Clamp01(r), Clamp01(g), Clamp01(b), Clamp01(a)};
 }
 
 VectorRec VectorF(float x, float y, float z) { return {x, y, z, 1.0f}; }
 
-ColorRec ColorFromTColor(Colour colour, float alpha) {
+ColourRec ColourRecFrom(Colour colour, float alpha) {
   return {static_cast<float>(colour & 0xFF) / 255.0f,
           static_cast<float>((colour >> 8) & 0xFF) / 255.0f,
           static_cast<float>((colour >> 16) & 0xFF) / 255.0f, alpha};
 }
 
-void TCGLight::Enable() {
+void Light::Enable() {
   gl::glEnable(GL_LIGHTING);
   gl::glEnable(light_);
 }
 
-void TCGLight::SetAmbient(const ColorRec& colour) {
+void Light::SetAmbient(const ColourRec& colour) {
   ambient_ = colour;
   gl::glLightfv(light_, GL_AMBIENT, ambient_.Data());
 }
 
-void TCGLight::SetDiffuse(const ColorRec& colour) {
+void Light::SetDiffuse(const ColourRec& colour) {
   diffuse_ = colour;
   gl::glLightfv(light_, GL_DIFFUSE, diffuse_.Data());
 }
 
-void TCGLight::SetSpecular(const ColorRec& colour) {
+void Light::SetSpecular(const ColourRec& colour) {
   specular_ = colour;
   gl::glLightfv(light_, GL_SPECULAR, specular_.Data());
 }
 
-void TCGLight::SetPosition(const VectorRec& position) {
+void Light::SetPosition(const VectorRec& position) {
   position_ = position;
   gl::glLightfv(light_, GL_POSITION, position_.Data());
 }
 
-void TCGLight::SetInfinite(bool infinite) {
+void Light::SetInfinite(bool infinite) {
   infinite_ = infinite;
   position_.W = infinite ? 0.0f : 1.0f;
   gl::glLightfv(light_, GL_POSITION, position_.Data());

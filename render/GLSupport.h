@@ -9,7 +9,7 @@
 namespace kerf {
 
 // A colour as OpenGL takes it: red, green, blue, alpha, each 0..1.
-struct ColorRec {
+struct ColourRec {
   float R = 0, G = 0, B = 0, A = 1;
   const float* Data() const { return &R; }
 };
@@ -21,11 +21,11 @@ struct VectorRec {
 };
 
 // Each component limited to 0..1; a value that is not a number becomes 0.
-ColorRec ColorF(float r, float g, float b, float a);
+ColourRec ColourF(float r, float g, float b, float a);
 // The point (x, y, z) with W = 1.
 VectorRec VectorF(float x, float y, float z);
 // A 0x00BBGGRR colour as components 0..1, with the given alpha.
-ColorRec ColorFromTColor(Colour colour, float alpha);
+ColourRec ColourRecFrom(Colour colour, float alpha);
 
 // Measures the drawing time of one frame.
 class FrameTiming {
@@ -44,30 +44,30 @@ class FrameTiming {
 // One OpenGL light. It sends nothing until a setter or Enable is called; each setter stores
 // its value and sends it at once (a position is transformed by the modelview matrix current
 // at that moment).
-class TCGLight {
+class Light {
  public:
-  explicit TCGLight(GLenum light) : light_(light) {}
+  explicit Light(GLenum light) : light_(light) {}
 
   void Enable();  // lighting on, this light on
-  void SetAmbient(const ColorRec& colour);
-  void SetDiffuse(const ColorRec& colour);
-  void SetSpecular(const ColorRec& colour);
+  void SetAmbient(const ColourRec& colour);
+  void SetDiffuse(const ColourRec& colour);
+  void SetSpecular(const ColourRec& colour);
   void SetPosition(const VectorRec& position);
   // A light at infinity (a direction, W = 0) or at its position (W = 1); sends the position.
   void SetInfinite(bool infinite);
 
-  GLenum Light() const { return light_; }
-  const ColorRec& Ambient() const { return ambient_; }
-  const ColorRec& Diffuse() const { return diffuse_; }
-  const ColorRec& Specular() const { return specular_; }
+  GLenum Id() const { return light_; }
+  const ColourRec& Ambient() const { return ambient_; }
+  const ColourRec& Diffuse() const { return diffuse_; }
+  const ColourRec& Specular() const { return specular_; }
   const VectorRec& Position() const { return position_; }
   bool Infinite() const { return infinite_; }
 
  private:
   GLenum light_;
-  ColorRec ambient_{0, 0, 0, 1};
-  ColorRec diffuse_{1, 1, 1, 1};
-  ColorRec specular_{1, 1, 1, 1};
+  ColourRec ambient_{0, 0, 0, 1};
+  ColourRec diffuse_{1, 1, 1, 1};
+  ColourRec specular_{1, 1, 1, 1};
   VectorRec position_{0, 0, 1, 0};
   bool infinite_ = true;  // spot and attenuation stay at OpenGL's defaults and are never sent
 };

@@ -12,7 +12,7 @@ namespace kerf {
 // Desktop OpenGL (compatibility profile, so OpenGL 1.1 drawing works) into an off-screen
 // pbuffer of RGBA8 with a 24-bit depth buffer. EGL is loaded by name ("libEGL.so.1"), so the
 // program does not link to it, and no X server is needed.
-class HeadlessContext final : public TCGDeviceContext {
+class HeadlessContext final : public DeviceContext {
  public:
   // A context with a width x height pbuffer, made current, or why none can be had.
   static Result<std::unique_ptr<HeadlessContext>> Create(int width, int height);

@@ -18,7 +18,7 @@ struct TessVertex {
 // Everything the moulding is drawn from.
 struct MouldingParams {
   const SectionOutline* Outline = nullptr;
-  ColorRec WoodColour{1, 1, 1, 1};  // the surface colour while texture mapping is off
+  ColourRec WoodColour{1, 1, 1, 1};  // the surface colour while texture mapping is off
   bool TextureMap = false;
   float RepeatV = 2;  // texture repeats around the outline
   float RepeatH = 4;  // texture repeats along the length

@@ -19,7 +19,7 @@ SceneParams MakeSceneParams(const ViewControlPositions& view, const Model& model
   p.RepeatV = model.TextureRepeatV();
   p.RepeatH = model.TextureRepeatH();
   p.Wood = {model.WoodColour[0], model.WoodColour[1], model.WoodColour[2], 1.0f};
-  const ColorRec clear = ColorFromTColor(model.BackgroundSwatch, 1.0f);
+  const ColourRec clear = ColourRecFrom(model.BackgroundSwatch, 1.0f);
   p.Clear = {clear.R, clear.G, clear.B, clear.A};
   return p;
 }
@@ -37,9 +37,9 @@ void Scene::SetUpScene() {
   // The light's position is given under the identity, so it stays fixed relative to the eye.
   gl::glMatrixMode(GL_MODELVIEW);
   gl::glLoadIdentity();
-  light_.SetAmbient(ColorF(0.25f, 0.25f, 0.25f, 1.0f));
-  light_.SetDiffuse(ColorF(0.5f, 0.5f, 0.5f, 1.0f));
-  light_.SetSpecular(ColorF(0.5f, 0.5f, 0.5f, 1.0f));
+  light_.SetAmbient(ColourF(0.25f, 0.25f, 0.25f, 1.0f));
+  light_.SetDiffuse(ColourF(0.5f, 0.5f, 0.5f, 1.0f));
+  light_.SetSpecular(ColourF(0.5f, 0.5f, 0.5f, 1.0f));
   light_.SetPosition(VectorF(200.0f, 200.0f, 250.0f));
   light_.SetInfinite(true);
   light_.Enable();
@@ -79,9 +79,9 @@ void Scene::DrawScene(const SceneParams& params, const SectionOutline& outline,
   gl::glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, materialSpecular);
   gl::glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 80.0f);
 
-  light_.SetAmbient(ColorF(params.Ambient, params.Ambient, params.Ambient, 1.0f));
-  light_.SetDiffuse(ColorF(params.Diffuse, params.Diffuse, params.Diffuse, 1.0f));
-  light_.SetSpecular(ColorF(s, s, s, 1.0f));
+  light_.SetAmbient(ColourF(params.Ambient, params.Ambient, params.Ambient, 1.0f));
+  light_.SetDiffuse(ColourF(params.Diffuse, params.Diffuse, params.Diffuse, 1.0f));
+  light_.SetSpecular(ColourF(s, s, s, 1.0f));
 
   if (!outline.Closed) return;
   MouldingParams moulding;

@@ -35,11 +35,10 @@ class Scene {
   // Draw each side in this many pieces along the length, from every traced point or from the
   // straight runs merged (the default: one piece, merged). Only for comparing the drawings.
   void SetMouldingDetail(int lengthSlices, bool mergeStraightRuns);
-  TCGLight& Light() { return light_; }
   const CompiledMoulding& Compiled() const { return moulding_; }
 
  private:
-  TCGLight light_{GL_LIGHT0};
+  Light light_{GL_LIGHT0};
   CompiledMoulding moulding_;
   bool compiled_ = true;
   int lengthSlices_ = 1;

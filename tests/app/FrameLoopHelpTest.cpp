@@ -22,7 +22,7 @@ TEST(FrameLoopTest, FramesComeOnePauseAfterTheLastEnded) {
   std::vector<qint64> starts;
   QElapsedTimer clock;
   clock.start();
-  TFastTimer loop([&] {
+  FrameLoop loop([&] {
     starts.push_back(clock.elapsed());
     QThread::msleep(20);  // a slow frame: the pause still counts from its end
   });
@@ -33,12 +33,12 @@ TEST(FrameLoopTest, FramesComeOnePauseAfterTheLastEnded) {
   loop.Start();
   ASSERT_TRUE(WaitUntil([&] { return starts.size() >= 5; }));
   for (size_t i = 1; i < starts.size(); ++i)
-    EXPECT_GE(starts[i] - starts[i - 1], TFastTimer::PauseMs + 20 - 2) << i;
+    EXPECT_GE(starts[i] - starts[i - 1], FrameLoop::PauseMs + 20 - 2) << i;
 }
 
 TEST(FrameLoopTest, SuspendNestsAndStopIsForGood) {
   int frames = 0;
-  TFastTimer loop([&] { ++frames; });
+  FrameLoop loop([&] { ++frames; });
   loop.Start();
   ASSERT_TRUE(WaitUntil([&] { return frames >= 1; }));
   loop.Suspend();
@@ -63,7 +63,7 @@ TEST(FrameLoopTest, SuspendNestsAndStopIsForGood) {
 
 TEST(FrameLoopTest, AFailureThatEscapesAFrameEndsTheLoopQuietly) {
   int frames = 0;
-  TFastTimer loop([&] {
+  FrameLoop loop([&] {
     if (++frames == 2) throw std::runtime_error("frame failed");
   });
   loop.Start();

@@ -10,21 +10,21 @@
 namespace kerf {
 namespace {
 
-struct ColorCase {
+struct ColourCase {
   float in[4];
   float out[4];
 };
 
-TEST(ColorF, LimitsEveryComponentToZeroToOne) {
+TEST(ColourF, LimitsEveryComponentToZeroToOne) {
   const float nan = std::numeric_limits<float>::quiet_NaN();
   const float inf = std::numeric_limits<float>::infinity();
-  const ColorCase cases[] = {
+  const ColourCase cases[] = {
       {{1.5f, -0.2f, 0.5f, 1.0f}, {1.0f, 0.0f, 0.5f, 1.0f}},
       {{0.0f, 1.0f, 0.25f, 0.75f}, {0.0f, 1.0f, 0.25f, 0.75f}},
       {{nan, inf, -inf, 2.0f}, {0.0f, 1.0f, 0.0f, 1.0f}},
   };
   for (const auto& c : cases) {
-    const ColorRec r = ColorF(c.in[0], c.in[1], c.in[2], c.in[3]);
+    const ColourRec r = ColourF(c.in[0], c.in[1], c.in[2], c.in[3]);
     EXPECT_EQ(r.R, c.out[0]);
     EXPECT_EQ(r.G, c.out[1]);
     EXPECT_EQ(r.B, c.out[2]);
@@ -32,13 +32,13 @@ TEST(ColorF, LimitsEveryComponentToZeroToOne) {
   }
 }
 
-TEST(ColorFromTColor, SplitsTheBgrLayout) {
-  const ColorRec c = ColorFromTColor(0x000080FF, 1.0f);
+TEST(ColourRecFrom, SplitsTheBgrLayout) {
+  const ColourRec c = ColourRecFrom(0x000080FF, 1.0f);
   EXPECT_FLOAT_EQ(c.R, 1.0f);
   EXPECT_FLOAT_EQ(c.G, 128.0f / 255.0f);
   EXPECT_FLOAT_EQ(c.B, 0.0f);
   EXPECT_FLOAT_EQ(c.A, 1.0f);
-  const ColorRec blue = ColorFromTColor(0x00FF0000, 0.5f);
+  const ColourRec blue = ColourRecFrom(0x00FF0000, 0.5f);
   EXPECT_FLOAT_EQ(blue.R, 0.0f);
   EXPECT_FLOAT_EQ(blue.B, 1.0f);
   EXPECT_FLOAT_EQ(blue.A, 0.5f);
@@ -76,10 +76,10 @@ TEST(PhotographColour, ConvertsReadBackPixels) {
   }
 }
 
-TEST(TCGLight, StartsAtOpenGLsDefaultsWithoutSendingAnything) {
+TEST(Light, StartsAtOpenGLsDefaultsWithoutSendingAnything) {
   // No OpenGL is loaded in this test: constructing the light must not touch it.
-  const TCGLight light(GL_LIGHT0);
-  EXPECT_EQ(light.Light(), static_cast<GLenum>(GL_LIGHT0));
+  const Light light(GL_LIGHT0);
+  EXPECT_EQ(light.Id(), static_cast<GLenum>(GL_LIGHT0));
   EXPECT_EQ(light.Ambient().R, 0);
   EXPECT_EQ(light.Ambient().A, 1);
   EXPECT_EQ(light.Diffuse().G, 1);

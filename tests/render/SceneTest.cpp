@@ -348,7 +348,7 @@ TEST_F(SceneTest, ASecondContextComesAndGoesWithoutDisturbingTheFirst) {
 TEST_F(SceneTest, InfiniteLightIsSentAsADirection) {
   gl::glMatrixMode(GL_MODELVIEW);
   gl::glLoadIdentity();
-  TCGLight light(GL_LIGHT1);
+  Light light(GL_LIGHT1);
   light.SetPosition(VectorF(200, 200, 250));
   float sent[4] = {};
   gl::glGetLightfv(GL_LIGHT1, GL_POSITION, sent);
