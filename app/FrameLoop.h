@@ -1,4 +1,4 @@
-// FrameLoop: the frame loop, one frame on the user-interface thread every 75 ms after the last.
+// FrameLoop: one frame on the user-interface thread every 75 ms after the last has ended.
 #pragma once
 
 #include <QObject>

@@ -1,4 +1,4 @@
-// TForm1 "Kerfwright": the view, the status bar, the frame, showing and hiding with the tools.
+// MainWindow: the 3-D view, the status bar, the frame, showing and hiding with the tools.
 #include "app/MainWindow.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-// TForm1 "Kerfwright": the main window with the 3-D view, the status bar, the menus and the frame.
+// MainWindow: the "Kerfwright" window with the 3-D view, the status bar, the menus and the frame.
 #pragma once
 
 #include <QMainWindow>

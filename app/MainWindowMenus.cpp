@@ -1,4 +1,4 @@
-// TForm1's menus: File, Window and Help, the window layout and the cut report.
+// MainWindow's menus: File, Window and Help, the window layout and the cut report.
 #include <QAction>
 #include <QDate>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-// TForm9 "About": layout of the window and the two pictures it shows.
+// AboutWindow: layout of the "About" window and the two pictures it shows.
 #include "ui/AboutWindow.h"
 
 #include <QApplication>

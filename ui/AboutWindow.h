@@ -1,4 +1,4 @@
-// TForm9 "About": the program's title, its makers, its version and two pictures.
+// AboutWindow: the "About" window: the title, its makers, its version and two pictures.
 #pragma once
 
 #include <QDialog>

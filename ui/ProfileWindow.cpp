@@ -1,4 +1,4 @@
-// TForm2 "Profile": controls, the drag in the picture, zoom, turning, interlock and Cut.
+// ProfileWindow: controls, the drag in the picture, zoom, turning, interlock and Cut.
 #include "ui/ProfileWindow.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-// TForm2 "Profile": the section on the table, the mounted cutter, fence and height, and Cut.
+// ProfileWindow: the "Profile" tool window: the section on the table, the cutter, fence, Cut.
 #pragma once
 
 #include <QImage>

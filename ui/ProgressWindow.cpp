@@ -1,4 +1,4 @@
-// TForm7 "Progress": label and bar of a long operation, shown only when the work takes a while.
+// ProgressWindow: label and bar of a long operation, shown only when the work takes a while.
 #include "ui/ProgressWindow.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-// TForm7 "Progress": the window long operations report to, and its ProgressSink.
+// ProgressWindow: the "Progress" window long operations report to, and its ProgressSink.
 #pragma once
 
 #include <QElapsedTimer>

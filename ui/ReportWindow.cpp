@@ -1,4 +1,4 @@
-// TForm10 "Report": showing the coloured report, printing it and saving it as RTF.
+// ReportWindow: showing the coloured report, printing it and saving it as RTF.
 #include "ui/ReportWindow.h"
 
 #include <QFileDialog>

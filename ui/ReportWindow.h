@@ -1,4 +1,4 @@
-// TForm10 "Report": the cut report in colour, printed or saved as rich text.
+// ReportWindow: the "Report" window: the cut report in colour, printed or saved as rich text.
 #pragma once
 
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-// TOKBottomDlg "Tips": the tip texts and the dialog that shows them one at a time.
+// TipsDialog: the tip texts and the dialog that shows them one at a time.
 #include "ui/TipsDialog.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-// TOKBottomDlg "Tips": ten tips of the day, a random one first, Next cycles through them.
+// TipsDialog: the "Tips" dialog: ten tips of the day, a random one first, Next cycles on.
 #pragma once
 
 #include <QDialog>
