@@ -1,10 +1,14 @@
 // Desktop: start-up order, the delayed start-up step, the wiring of the windows, the rebuild.
 #include "app/Desktop.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTime>
 
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
@@ -14,6 +18,7 @@
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
+#include "model/CutReport.h"
 #include "render/OutlineTrace.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
@@ -74,8 +79,8 @@ Desktop::~Desktop() {
   exportMesh_.reset();
   photograph_.reset();
   project_.reset();
-  // The main window watches the tool windows and reaches them through this object, so it goes
-  // before them; its view frees its GL objects with its own context current.
+  // The main window watches the tool windows, so it goes before them; its view frees its GL
+  // objects with its own context current.
   main_.reset();
 }
 
@@ -92,7 +97,8 @@ void Desktop::Start() {
   report_ = std::make_unique<ReportWindow>();
 
   // The main window: project name, cutter library, the view and its scene.
-  main_ = std::make_unique<MainWindow>(*this, model_, options_.GLLoaded);
+  main_ = std::make_unique<MainWindow>(model_, options_.GLLoaded);
+  ConnectMainWindow();
   model_.ProjectFileName = "Router.rou";
   LoadCutterLibrary();
   ViewPanel* view = main_->View();
@@ -125,6 +131,8 @@ void Desktop::Start() {
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_);
   config_->FormCreate();
   startupTimer_.start();  // the delayed step, once every window exists
+  main_->SetToolWindows(
+      {profile_.get(), viewControls_.get(), tools_.get(), config_.get(), texture_.get()});
   main_->WatchToolWindows();
 
   main_->showMaximized();
@@ -132,11 +140,41 @@ void Desktop::Start() {
   tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
 }
 
+void Desktop::ConnectMainWindow() {
+  MainWindow* main = main_.get();
+  connect(main, &MainWindow::openRequested, this, [this] {
+    if (project_) project_->Open();
+  });
+  connect(main, &MainWindow::saveRequested, this, [this] {
+    if (project_) project_->Save();
+  });
+  connect(main, &MainWindow::saveAsRequested, this, [this] {
+    if (project_) project_->SaveAs();
+  });
+  connect(main, &MainWindow::photographRequested, this, [this] {
+    if (photograph_) photograph_->OnPhotograph();
+  });
+  connect(main, &MainWindow::exportMeshRequested, this, [this] {
+    if (exportMesh_) exportMesh_->Export3DClick();
+  });
+  connect(main, &MainWindow::cutReportRequested, this, &Desktop::ShowCutReport);
+  connect(main, &MainWindow::aboutRequested, this, [this] {
+    if (about_) about_->exec();
+  });
+  connect(main, &MainWindow::helpContentsRequested, this,
+          [this] { ShowHelp(HelpTopic::Contents); });
+  connect(main, &MainWindow::hiddenWithWindows, this, &Desktop::HideWithMainWindow);
+  connect(main, &MainWindow::closing, this, [this] {
+    StopFrames();
+    MainWindowClosed();
+  });
+}
+
 void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::cutListChanged, this, &Desktop::RebuildAndRefresh);
   connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(),
           &ProfileWindow::chkInterlockClick);
-  connect(tools_.get(), &ToolsWindow::reportRequested, main_.get(), &MainWindow::CutReport1Click);
+  connect(tools_.get(), &ToolsWindow::reportRequested, this, &Desktop::ShowCutReport);
   connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->View(),
           qOverload<>(&QWidget::update));
 }
@@ -223,6 +261,24 @@ void Desktop::DelayedStartupStep() {
   }
   ShowStartupMessages();
   emit ready();
+}
+
+void Desktop::ShowCutReport() {
+  const QLocale locale = QLocale::system();
+  const QString when = locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
+                       locale.toString(QTime::currentTime(), QLocale::LongFormat);
+  const CutReport report = BuildCutReport(model_, when.toStdString());
+  if (report.empty()) return;  // no cuts: the Report window is neither changed nor shown
+  report_->ShowReport(report);
+  report_->show();
+  report_->raise();
+}
+
+void Desktop::HideWithMainWindow() {
+  QWidget* windows[] = {profile_.get(), viewControls_.get(), tools_.get(), config_.get(),
+                        progress_.get(), texture_.get(),      about_.get()};
+  for (QWidget* window : windows)
+    if (window != nullptr) window->hide();
 }
 
 void Desktop::ShowStartupMessages() {

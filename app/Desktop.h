@@ -114,10 +114,16 @@ class Desktop : public QObject {
 
  private:
   void LoadCutterLibrary();
+  void ConnectMainWindow();
   void ConnectTools();
   void ConnectConfig();
   void DelayedStartupStep();
   void ShowStartupMessages();
+  // File > Cut Report and the Tools window's report button: the Report window shows the report
+  // of the cut list (a list without cuts leaves it as it is).
+  void ShowCutReport();
+  // The main window was hidden or minimised: every other window goes with it.
+  void HideWithMainWindow();
   void ShowMessage(const QString& text);
 
   Model& model_;

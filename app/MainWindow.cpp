@@ -7,23 +7,16 @@
 #include <QStatusBar>
 #include <exception>
 
-#include "app/Desktop.h"
 #include "app/ViewPanel.h"
 #include "model/LengthText.h"
 #include "render/GLSupport.h"
-#include "ui/AboutWindow.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileWindow.h"
-#include "ui/ProgressWindow.h"
-#include "ui/StockSizeDialog.h"
-#include "ui/TextureWindow.h"
-#include "ui/ToolsWindow.h"
-#include "ui/ViewControlsWindow.h"
 
 namespace kerf {
 
-MainWindow::MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* parent)
-    : QMainWindow(parent), desktop_(desktop), model_(model) {
+MainWindow::MainWindow(Model& model, bool glLoaded, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
   setObjectName("Form1");
   setWindowTitle("Kerfwright");
   resize(787, 586);
@@ -57,11 +50,11 @@ void MainWindow::BuildStatusBar() {
 }
 
 std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
-  return {{{desktop_.Profile(), profileItem_},
-           {desktop_.ViewControls(), viewItem_},
-           {desktop_.Tools(), toolsItem_},
-           {desktop_.Config(), configItem_},
-           {desktop_.Texture(), textureItem_}}};
+  return {{{toolWindows_.Profile, profileItem_},
+           {toolWindows_.ViewControls, viewItem_},
+           {toolWindows_.Tools, toolsItem_},
+           {toolWindows_.Config, configItem_},
+           {toolWindows_.Texture, textureItem_}}};
 }
 
 void MainWindow::WatchToolWindows() {
@@ -91,13 +84,7 @@ void MainWindow::FormShow() {
   if (toolWindowsReleased_) ShowCheckedToolWindows();
 }
 
-void MainWindow::FormHide() {
-  QWidget* windows[] = {desktop_.Profile(), desktop_.ViewControls(), desktop_.Tools(),
-                        desktop_.Config(),  desktop_.Progress(),     desktop_.Texture(),
-                        desktop_.About()};
-  for (QWidget* window : windows)
-    if (window != nullptr) window->hide();
-}
+void MainWindow::FormHide() { emit hiddenWithWindows(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -122,17 +109,16 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // FormCloseQuery: no question is asked; the frames stop before anything they draw with goes.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  desktop_.StopFrames();
   event->accept();
-  desktop_.MainWindowClosed();
+  emit closing();
 }
 
 void MainWindow::FrameTick() {
-  if (!view_->SceneReady()) return;
+  ProfileWindow* profile = toolWindows_.Profile;
+  if (!view_->SceneReady() || profile == nullptr) return;
   try {
     FrameTiming timing;
     timing.StartTiming();
-    ProfileWindow* profile = desktop_.Profile();
     bool drawn = profile->isVisible() && profile->DrawSection();
     const float height = profile->CutterHeight() / 100.0f;
     const float fence = profile->Fence() / 100.0f;

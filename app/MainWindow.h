@@ -11,8 +11,18 @@ class QLabel;
 
 namespace kerf {
 
-class Desktop;
+class ProfileWindow;
 class ViewPanel;
+
+// The tool windows that follow the main window's Window menu and are arranged around it; the
+// Profile window also gets its picture drawn in each frame. Owned elsewhere.
+struct ToolWindows {
+  ProfileWindow* Profile = nullptr;
+  QWidget* ViewControls = nullptr;
+  QWidget* Tools = nullptr;
+  QWidget* Config = nullptr;
+  QWidget* Texture = nullptr;
+};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -20,7 +30,7 @@ class MainWindow : public QMainWindow {
  public:
   static constexpr int StatusPanels = 6;
 
-  MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* parent = nullptr);
+  MainWindow(Model& model, bool glLoaded, QWidget* parent = nullptr);
 
   ViewPanel* View() const { return view_; }
   // StatusBar1's panels 0..5.
@@ -30,6 +40,8 @@ class MainWindow : public QMainWindow {
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
 
+  // Set once every tool window exists; until then the Window menu and Arrange pass them by.
+  void SetToolWindows(const ToolWindows& windows) { toolWindows_ = windows; }
   // Once the delayed start-up step has shown the tool windows, showing the main window brings
   // back the checked ones; before it nothing is shown early.
   void ReleaseToolWindows() { toolWindowsReleased_ = true; }
@@ -41,19 +53,25 @@ class MainWindow : public QMainWindow {
   // view and the frame rate. Any failure abandons the rest of this frame only.
   void FrameTick();
 
+ signals:
+  // What the user asked for from the menus; the owner of the windows carries it out.
+  void openRequested();
+  void saveRequested();
+  void saveAsRequested();
+  void photographRequested();
+  void exportMeshRequested();
+  void cutReportRequested();
+  void aboutRequested();
+  void helpContentsRequested();
+  // The main window was hidden or minimised: the windows that go with it are hidden too.
+  void hiddenWithWindows();
+  // The main window is closing: the frames stop before anything they draw with goes.
+  void closing();
+
  public slots:
-  void Open();
-  void Save();
-  void SaveAs();
-  void OnPhotograph();
-  void Export3D1Click();
-  void ExportTemplate1Click();
-  void CutReport1Click();
-  void Exit1Click();
+  void OnExportTemplate();
   void ShowCheckedToolWindows();
   void ArrangeWindows();
-  void About1Click();
-  void Contents1Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
@@ -74,8 +92,8 @@ class MainWindow : public QMainWindow {
   };
   std::array<ToolWindowItem, 5> ToolWindowItems() const;
 
-  Desktop& desktop_;
   Model& model_;
+  ToolWindows toolWindows_;
   ViewPanel* view_;
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;

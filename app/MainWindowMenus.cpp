@@ -1,26 +1,13 @@
-// MainWindow's menus: File, Window and Help, the window layout and the cut report.
+// MainWindow's menus: File, Window and Help, and the window layout.
 #include <QAction>
-#include <QDate>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTime>
 
-#include "app/Desktop.h"
-#include "app/ExportMeshAction.h"
 #include "app/ExportTemplateAction.h"
 #include "app/MainWindow.h"
-#include "app/PhotographAction.h"
-#include "app/ProjectActions.h"
-#include "model/CutReport.h"
-#include "ui/AboutWindow.h"
+#include "ui/Choosers.h"
 #include "ui/ProfileWindow.h"
-#include "ui/ReportWindow.h"
-#include "ui/StockSizeDialog.h"
-#include "ui/TextureWindow.h"
-#include "ui/ToolsWindow.h"
-#include "ui/ViewControlsWindow.h"
 
 namespace kerf {
 
@@ -45,21 +32,21 @@ void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
   file->setObjectName("File1");
-  connect(AddItem(file, "&Open", "Open1"), &QAction::triggered, this, &MainWindow::Open);
+  connect(AddItem(file, "&Open", "Open1"), &QAction::triggered, this, &MainWindow::openRequested);
   saveAction_ = AddItem(file, "&Save", "Save1");
   saveAction_->setEnabled(false);  // until Open or Save As has named the project
-  connect(saveAction_, &QAction::triggered, this, &MainWindow::Save);
+  connect(saveAction_, &QAction::triggered, this, &MainWindow::saveRequested);
   connect(AddItem(file, "Save &As", "SaveAs1"), &QAction::triggered, this,
-          &MainWindow::SaveAs);
+          &MainWindow::saveAsRequested);
   connect(AddItem(file, "Photograph", "Photograph1"), &QAction::triggered, this,
-          &MainWindow::OnPhotograph);
+          &MainWindow::photographRequested);
   connect(AddItem(file, "Export &3-D...", "Export3D1"), &QAction::triggered, this,
-          &MainWindow::Export3D1Click);
+          &MainWindow::exportMeshRequested);
   connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
-          &MainWindow::ExportTemplate1Click);
+          &MainWindow::OnExportTemplate);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
-          &MainWindow::CutReport1Click);
-  connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &MainWindow::Exit1Click);
+          &MainWindow::cutReportRequested);
+  connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* window = bar->addMenu("&Window");
   window->setObjectName("Window1");
@@ -75,52 +62,18 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = bar->addMenu("Help");
   help->setObjectName("Help1");
-  connect(AddItem(help, "About", "About1"), &QAction::triggered, this, &MainWindow::About1Click);
+  connect(AddItem(help, "About", "About1"), &QAction::triggered, this, &MainWindow::aboutRequested);
   connect(AddItem(help, "Contents", "Contents1"), &QAction::triggered, this,
-          &MainWindow::Contents1Click);
+          &MainWindow::helpContentsRequested);
 }
 
 QAction* MainWindow::WindowItem(const char* objectName) const {
   return findChild<QAction*>(objectName);
 }
 
-void MainWindow::Open() {
-  if (ProjectActions* project = desktop_.Project()) project->Open();
-}
-
-void MainWindow::Save() {
-  if (ProjectActions* project = desktop_.Project()) project->Save();
-}
-
-void MainWindow::SaveAs() {
-  if (ProjectActions* project = desktop_.Project()) project->SaveAs();
-}
-
-void MainWindow::OnPhotograph() {
-  if (PhotographAction* photograph = desktop_.Photograph()) photograph->OnPhotograph();
-}
-
-void MainWindow::Export3D1Click() {
-  if (ExportMeshAction* exportMesh = desktop_.ExportMesh()) exportMesh->Export3DClick();
-}
-
-void MainWindow::ExportTemplate1Click() {
+void MainWindow::OnExportTemplate() {
   ExportTemplateClick(model_, DialogFileChooser(this), DialogMessageShower(this));
 }
-
-void MainWindow::CutReport1Click() {
-  const QLocale locale = QLocale::system();
-  const QString when = locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
-                       locale.toString(QTime::currentTime(), QLocale::LongFormat);
-  const CutReport report = BuildCutReport(model_, when.toStdString());
-  if (report.empty()) return;  // no cuts: the Report window is neither changed nor shown
-  ReportWindow* window = desktop_.Report();
-  window->ShowReport(report);
-  window->show();
-  window->raise();
-}
-
-void MainWindow::Exit1Click() { close(); }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are
 // visible, and the main window, stay as they are.
@@ -135,21 +88,15 @@ void MainWindow::ArrangeWindows() {
   const auto outer = [](QWidget* window) {
     return window != nullptr ? window->frameGeometry().size() : QSize();
   };
-  QWidget* viewControls = desktop_.ViewControls();
-  QWidget* tools = desktop_.Tools();
-  QWidget* config = desktop_.Config();
-  QWidget* profile = desktop_.Profile();
+  QWidget* viewControls = toolWindows_.ViewControls;
+  QWidget* tools = toolWindows_.Tools;
+  QWidget* config = toolWindows_.Config;
+  QWidget* profile = toolWindows_.Profile;
   place(viewControls, 0, 50);
   place(tools, W - outer(tools).width(), 50);
   place(config, 0, H - outer(config).height() - 50);
   place(profile, W - outer(profile).width(), H - outer(profile).height() - 40);
-  place(desktop_.Texture(), 0, outer(viewControls).height() + 70);
+  place(toolWindows_.Texture, 0, outer(viewControls).height() + 70);
 }
-
-void MainWindow::About1Click() {
-  if (AboutWindow* about = desktop_.About()) about->exec();
-}
-
-void MainWindow::Contents1Click() { desktop_.ShowHelp(HelpTopic::Contents); }
 
 }  // namespace kerf
