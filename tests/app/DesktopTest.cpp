@@ -277,7 +277,7 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
 TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
   Start();
   ASSERT_TRUE(WaitReady());
-  auto* trkX = desktop->ViewControls()->RotateXSlider();
+  auto* rotateX = desktop->ViewControls()->RotateXSlider();
   auto* trkY = desktop->ViewControls()->RotateYSlider();
   QWidget* view = desktop->Main()->View();
   struct Case {
@@ -292,15 +292,15 @@ TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
       {0, 10, {100, 100}, {75, 100}, 0, 344},    // 25 left from 10
   };
   for (const Case& c : cases) {
-    trkX->setValue(c.x0);
+    rotateX->setValue(c.x0);
     trkY->setValue(c.y0);
     testing::Drag(view, c.from, c.to);
-    EXPECT_EQ(trkX->value(), c.x1);
+    EXPECT_EQ(rotateX->value(), c.x1);
     EXPECT_EQ(trkY->value(), c.y1);
   }
   // A move without a button down does nothing.
   testing::SendMouse(view, QEvent::MouseMove, {10, 10});
-  EXPECT_EQ(trkX->value(), 0);
+  EXPECT_EQ(rotateX->value(), 0);
   EXPECT_EQ(trkY->value(), 344);
 }
 

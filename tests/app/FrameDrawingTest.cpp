@@ -107,14 +107,14 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
 TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
   ViewPanel* view = desktop->Main()->View();
   if (!view->GLAvailable()) GTEST_SKIP() << "no OpenGL";
-  QSlider* trkX = desktop->ViewControls()->RotateXSlider();
+  QSlider* rotateX = desktop->ViewControls()->RotateXSlider();
   QSlider* fence = desktop->Profile()->trkHoriz();
   Frames();
   auto loopFrames = [&] { return view->FramesPainted() - view->FramesOnExpose(); };
   const long long painted = loopFrames();
   const long long sections = desktop->Profile()->SectionsDrawn();
   for (int step = 1; step <= 5; ++step) {
-    trkX->setValue(step * 10);
+    rotateX->setValue(step * 10);
     fence->setValue(step * 10);
     Frames(1);
   }
@@ -129,18 +129,18 @@ TEST_F(FrameDrawingTest, DraggingOnTheNativeViewTurnsIt) {
   QWindow* surface = view->Surface();
   ASSERT_NE(surface, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
-  QSlider* trkX = desktop->ViewControls()->RotateXSlider();
+  QSlider* rotateX = desktop->ViewControls()->RotateXSlider();
   QSlider* trkY = desktop->ViewControls()->RotateYSlider();
-  trkX->setValue(10);
+  rotateX->setValue(10);
   trkY->setValue(20);
   QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(100, 100));
   QTest::mouseMove(surface, QPoint(130, 95));
   QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(130, 95));
-  EXPECT_EQ(trkX->value(), 5);
+  EXPECT_EQ(rotateX->value(), 5);
   EXPECT_EQ(trkY->value(), 50);
   // Once the button is up, moving over the view turns nothing.
   QTest::mouseMove(surface, QPoint(160, 60));
-  EXPECT_EQ(trkX->value(), 5);
+  EXPECT_EQ(rotateX->value(), 5);
   EXPECT_EQ(trkY->value(), 50);
 }
 
