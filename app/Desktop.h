@@ -63,7 +63,7 @@ class Desktop : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int DelayMs = 100;  // Timer1: the delayed start-up step
+  static constexpr int DelayMs = 100;  // the delayed start-up step
 
   Desktop(Model& model, DesktopOptions options);
   ~Desktop() override;
