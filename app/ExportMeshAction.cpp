@@ -33,10 +33,9 @@ bool ExportMeshAction::Export3DClick() {
   const std::optional<QString> length =
       chooseText_("Length of the moulding (inches such as 4, 4.5 or 3/4, or millimetres such as 19mm):", length_);
   if (!length) return false;
-  double lengthMm = 0;
-  std::string error;
-  if (!ParseExportLength(length->toStdString(), lengthMm, error)) {
-    showMessage_(QString::fromStdString(error));
+  const Result<double> lengthMm = ParseExportLength(length->toStdString());
+  if (!lengthMm) {
+    showMessage_(QString::fromStdString(lengthMm.Error()));
     return false;
   }
   length_ = *length;
@@ -59,8 +58,10 @@ bool ExportMeshAction::Export3DClick() {
   if (path.isEmpty()) return false;
   fileName_ = path;
 
-  if (!ExportMoulding(model_, path.toStdString(), lengthMm, error, smooth_)) {
-    showMessage_(QString::fromStdString(error));
+  if (const Result<void> exported =
+          ExportMoulding(model_, path.toStdString(), lengthMm.Value(), smooth_);
+      !exported) {
+    showMessage_(QString::fromStdString(exported.Error()));
     return false;
   }
   return true;

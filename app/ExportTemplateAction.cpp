@@ -18,9 +18,8 @@ bool ExportTemplateClick(const Model& model, const FileChooser& chooseFile, cons
   request.defaultSuffix = "svg";
   const QString path = chooseFile(request);
   if (path.isEmpty()) return false;
-  std::string error;
-  if (!ExportTemplate(model, path.toStdString(), error)) {
-    showMessage(QString::fromStdString(error));
+  if (const Result<void> exported = ExportTemplate(model, path.toStdString()); !exported) {
+    showMessage(QString::fromStdString(exported.Error()));
     return false;
   }
   return true;

@@ -36,17 +36,19 @@ HelpViewer::HelpViewer(std::string helpFilePath, QWidget* parent)
 
 void HelpViewer::Load() {
   if (loaded_) return;
-  file_ = ReadHelpFile(path_);
-  loaded_ = file_.Error.empty();
+  Result<HelpFile> read = ReadHelpFile(path_);
+  loaded_ = read.Ok();
+  loadError_ = read.Error();
+  file_ = loaded_ ? std::move(read.Value()) : HelpFile{};
 }
 
 void HelpViewer::ShowTopic(int context) {
   Load();
   current_ = context;
   const auto it = file_.Topics.find(context);
-  if (!file_.Error.empty()) {
+  if (!loaded_) {
     // The message names a file: shown as plain text, never as markup.
-    browser_->setPlainText("Help is not available\n\n" + QString::fromStdString(file_.Error) +
+    browser_->setPlainText("Help is not available\n\n" + QString::fromStdString(loadError_) +
                            "\n\nThe help file belongs beside the program.");
   } else {
     QString page =

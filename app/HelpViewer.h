@@ -27,6 +27,7 @@ class HelpViewer : public QWidget {
 
   std::string path_;
   HelpFile file_;
+  std::string loadError_;  // why the help file could not be read, until it is
   bool loaded_ = false;
   int current_ = -1;
   QTextBrowser* browser_;

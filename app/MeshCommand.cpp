@@ -29,10 +29,9 @@ int MeshCommand(const CommandArgs& args) {
     std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n", output.c_str());
     return 2;
   }
-  double lengthMm = 0;
-  std::string error;
-  if (!ParseExportLength(length, lengthMm, error)) {
-    std::fprintf(stderr, "kerfwright mesh: --length: %s\n", error.c_str());
+  const Result<double> lengthMm = ParseExportLength(length);
+  if (!lengthMm) {
+    std::fprintf(stderr, "kerfwright mesh: --length: %s\n", lengthMm.Error().c_str());
     return 2;
   }
 
@@ -41,8 +40,9 @@ int MeshCommand(const CommandArgs& args) {
   model.ProjectFileName = project;  // names the 3MF object
   NoProgress progress;
   PlotOutline(model, progress);
-  if (!ExportMoulding(model, output, lengthMm, error, smooth)) {
-    std::fprintf(stderr, "kerfwright mesh: %s\n", error.c_str());
+  if (const Result<void> exported = ExportMoulding(model, output, lengthMm.Value(), smooth);
+      !exported) {
+    std::fprintf(stderr, "kerfwright mesh: %s\n", exported.Error().c_str());
     return 2;
   }
   return 0;

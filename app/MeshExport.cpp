@@ -59,7 +59,7 @@ std::string ProjectName(const std::string& fileName) {
 
 }  // namespace
 
-bool ParseExportLength(const std::string& text, double& millimetres, std::string& error) {
+Result<double> ParseExportLength(const std::string& text) {
   std::string number = Trim(text);
   double scale = 25.4;
   if (EndsWith(number, "mm")) {
@@ -83,39 +83,31 @@ bool ParseExportLength(const std::string& text, double& millimetres, std::string
     ok = ParseDecimal(number, value) || ParseFraction(number, value);
   }
   if (!ok) {
-    error = "cannot read the length '" + text + "'; give inches like 4, 4.5 or 3/4, or millimetres like 19mm";
-    return false;
+    return Result<double>::Fail("cannot read the length '" + text +
+                                "'; give inches like 4, 4.5 or 3/4, or millimetres like 19mm");
   }
-  millimetres = value * scale;
-  if (!(millimetres > 0) || millimetres > MaxExportLengthMm) {
-    error = "the length '" + text + "' must be above 0 and at most 100 inches";
-    return false;
-  }
-  return true;
+  const double millimetres = value * scale;
+  if (!(millimetres > 0) || millimetres > MaxExportLengthMm)
+    return Result<double>::Fail("the length '" + text + "' must be above 0 and at most 100 inches");
+  return millimetres;
 }
 
-bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error,
-                    bool smooth) {
+Result<void> ExportMoulding(const Model& model, const std::string& path, double lengthMm,
+                            bool smooth) {
   TriangleMesh mesh;
   if (smooth) {
-    std::vector<SectionPolygon> pieces;
-    std::string why;
-    if (!SmoothSectionPieces(model, pieces, why)) {
-      error = path + ": " + why;
-      return false;
-    }
-    mesh = ExtrudePieces(pieces, lengthMm, SmoothScale);
+    const Result<std::vector<SectionPolygon>> pieces = SmoothSectionPieces(model);
+    if (!pieces) return Result<void>::Fail(path + ": " + pieces.Error());
+    mesh = ExtrudePieces(pieces.Value(), lengthMm, SmoothScale);
   } else {
-    if (!model.Outline.Closed) {
-      error = path + ": the section has no closed outline to export";
-      return false;
-    }
+    if (!model.Outline.Closed)
+      return Result<void>::Fail(path + ": the section has no closed outline to export");
     mesh = BuildMouldingMesh(model.Outline, lengthMm, MeasuredSectionScale(model));
   }
   MeshLabel label;
   label.Name = ProjectName(model.ProjectFileName);
   label.Tint = model.WoodSwatch;
-  return WriteMeshFile(path, mesh, label, error);
+  return WriteMeshFile(path, mesh, label);
 }
 
 }  // namespace kerf

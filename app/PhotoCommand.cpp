@@ -137,7 +137,6 @@ int PhotoCommand(const CommandArgs& args) {
     return 2;
   }
   const std::unique_ptr<HeadlessContext>& context = made.Value();
-  std::string error;
 
   Raster picture(0, 0);
   {
@@ -154,13 +153,15 @@ int PhotoCommand(const CommandArgs& args) {
     scene.DrawScene(MakeSceneParams(view, model), model.Outline,
                     texture ? texture.get() : nullptr);
     context->SwapBuffers();
-    if (!TakePhotograph(width, height, picture, quiet, error)) {
-      std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());
+    Result<Raster> taken = TakePhotograph(width, height, quiet);
+    if (!taken) {
+      std::fprintf(stderr, "kerfwright photo: %s\n", taken.Error().c_str());
       return 2;
     }
+    picture = std::move(taken.Value());
   }
-  if (!SavePicture(output, picture, error)) {
-    std::fprintf(stderr, "kerfwright photo: %s\n", error.c_str());
+  if (const Result<void> saved = SavePicture(output, picture); !saved) {
+    std::fprintf(stderr, "kerfwright photo: %s\n", saved.Error().c_str());
     return 2;
   }
   return 0;

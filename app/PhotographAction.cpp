@@ -95,23 +95,19 @@ bool PhotographAction::OnPhotograph() {
 
   // MakeCurrent leaves the frame last drawn in the buffer read; the view is not turned or
   // changed for the photograph.
-  std::string error;
-  Raster picture(1, 1);
-  bool taken = false;
-  if (!view.MakeCurrent()) {
-    error = "The 3-D view has no OpenGL context to read from.";
-  } else {
+  Result<void> saved = Result<void>::Fail("The 3-D view has no OpenGL context to read from.");
+  if (view.MakeCurrent()) {
     ReadBackProgress progress(windows_.progress, view);
-    taken = TakePhotograph(width, height, picture, progress, error);
-  }
-  if (taken) {
-    taken = SavePicture(path.toStdString(), picture, error);
+    const Result<Raster> picture = TakePhotograph(width, height, progress);
+    saved = picture ? SavePicture(path.toStdString(), picture.Value())
+                    : Result<void>::FailLike(picture);
   }
   scope.Release();
-  if (!taken) {
-    showMessage_(QString("The photograph was not saved.\n%1").arg(QString::fromStdString(error)));
+  if (!saved) {
+    showMessage_(
+        QString("The photograph was not saved.\n%1").arg(QString::fromStdString(saved.Error())));
   }
-  return taken;
+  return saved.Ok();
 }
 
 }  // namespace kerf

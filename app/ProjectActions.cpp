@@ -95,14 +95,14 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   // The whole file is read and checked before anything is applied.
   const ProjectReadResult read = ReadProjectFile(path.toStdString());
-  if (!read.Ok) {
+  if (!read) {
     hourglass.Release();
-    const QString where = read.Line > 0 ? QString("line %1: ").arg(read.Line) : QString();
+    const QString where = read.Line() > 0 ? QString("line %1: ").arg(read.Line()) : QString();
     showMessage_(QString("The project %1 could not be opened.\n%2%3\nNothing was changed.")
-                     .arg(path, where, FromLocal(read.Message)));
+                     .arg(path, where, FromLocal(read.Error())));
     return false;
   }
-  const ProjectRecord& record = read.Record;
+  const ProjectRecord& record = read.Value();
 
   model_.ProjectFileName = path.toStdString();
   SetCaption(path);
@@ -116,11 +116,10 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   if (record.TextureFile.empty()) {
     windows_.texture.UseBuiltInTexture();
   } else {
-    std::string error;
-    bool loaded = false;
+    Result<void> loaded;
     {
       HeldFrames held(windows_);
-      loaded = windows_.texture.LoadTextureFile(FromLocal(record.TextureFile), error);
+      loaded = windows_.texture.LoadTextureFile(FromLocal(record.TextureFile));
     }
     if (!loaded) {
       // The previous project's picture must not stand in for it. The project keeps naming its
@@ -129,7 +128,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
       model_.SetTextureFile(record.TextureFile);
       problems << QString("The texture %1 named by the project could not be loaded:\n%2\n"
                           "The rest of the project was opened.")
-                      .arg(FromLocal(record.TextureFile), FromLocal(error));
+                      .arg(FromLocal(record.TextureFile), FromLocal(loaded.Error()));
     }
   }
   const QStringList missing = MissingCutters(model_);
@@ -153,16 +152,15 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 }
 
 bool ProjectActions::SaveProject(const QString& path) {
-  std::string error;
-  bool written = false;
+  Result<void> written;
   {
     WaitCursor hourglass;
-    written = WriteProjectFile(path.toStdString(), RecordFromModel(model_), error);
+    written = WriteProjectFile(path.toStdString(), RecordFromModel(model_));
   }
   if (!written) {
-    showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(error)));
+    showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(written.Error())));
   }
-  return written;
+  return written.Ok();
 }
 
 void ProjectActions::Save() {

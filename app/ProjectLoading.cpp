@@ -31,15 +31,15 @@ namespace {
 
 bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
   ProjectReadResult read = ReadProjectFile(projectPath);
-  if (!read.Ok) {
-    if (read.Line > 0) {
-      std::fprintf(stderr, "%s:%d: %s\n", projectPath.c_str(), read.Line, read.Message.c_str());
+  if (!read) {
+    if (read.Line() > 0) {
+      std::fprintf(stderr, "%s:%d: %s\n", projectPath.c_str(), read.Line(), read.Error().c_str());
     } else {
-      std::fprintf(stderr, "%s: %s\n", projectPath.c_str(), read.Message.c_str());
+      std::fprintf(stderr, "%s: %s\n", projectPath.c_str(), read.Error().c_str());
     }
     return false;
   }
-  record = std::move(read.Record);
+  record = std::move(read.Value());
   return true;
 }
 

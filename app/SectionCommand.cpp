@@ -69,9 +69,8 @@ int SectionCommand(const CommandArgs& args) {
     picture = model.Image2;
   }
 
-  std::string error;
-  if (!SavePicture(output, picture, error)) {
-    std::fprintf(stderr, "kerfwright section: %s\n", error.c_str());
+  if (const Result<void> saved = SavePicture(output, picture); !saved) {
+    std::fprintf(stderr, "kerfwright section: %s\n", saved.Error().c_str());
     return 2;
   }
   return 0;

@@ -35,18 +35,19 @@ std::string ProjectTitle(const std::string& fileName) {
 
 }  // namespace
 
-bool BuildTemplate(const Model& model, TemplateDrawing& drawing, std::string& error) {
-  std::vector<SectionPolygon> pieces;
-  if (!SmoothSectionPieces(model, pieces, error, TemplatePixelsPerUnit)) return false;
+Result<TemplateDrawing> BuildTemplate(const Model& model) {
+  const Result<std::vector<SectionPolygon>> pieces =
+      SmoothSectionPieces(model, TemplatePixelsPerUnit);
+  if (!pieces) return Result<TemplateDrawing>::FailLike(pieces);
   const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
   const int across = oddState ? model.StockHeight() : model.StockWidth();
   const int upright = oddState ? model.StockWidth() : model.StockHeight();
   // The smooth pieces lie against the right edge of a drawing 1100 units wide, in micrometres.
   const double leftMm = (1100 - across) * MillimetresPerUnit;
-  drawing = TemplateDrawing{};
+  TemplateDrawing drawing;
   drawing.StockAcrossMm = across * MillimetresPerUnit;
   drawing.StockUprightMm = upright * MillimetresPerUnit;
-  for (const SectionPolygon& piece : pieces) {
+  for (const SectionPolygon& piece : pieces.Value()) {
     std::vector<TemplatePoint> ring;
     ring.reserve(piece.X.size());
     for (size_t i = 0; i < piece.X.size(); ++i) {
@@ -56,22 +57,17 @@ bool BuildTemplate(const Model& model, TemplateDrawing& drawing, std::string& er
   }
   drawing.ProjectName = ProjectTitle(model.ProjectFileName);
   drawing.Orientation = TemplateOrientationText(model.FaceOnTable());
-  return true;
+  return drawing;
 }
 
-bool ExportTemplate(const Model& model, const std::string& path, std::string& error) {
-  if (TemplateFormatOf(path) == TemplateFormat::Unknown) {
-    error = "unknown template file type; use .svg, .pdf or .dxf";
-    return false;
-  }
-  TemplateDrawing drawing;
-  if (!BuildTemplate(model, drawing, error)) return false;
-  std::string reason;
-  if (!SaveTemplate(drawing, path, reason)) {
-    error = "cannot write " + path + ": " + reason;
-    return false;
-  }
-  return true;
+Result<void> ExportTemplate(const Model& model, const std::string& path) {
+  if (TemplateFormatOf(path) == TemplateFormat::Unknown)
+    return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
+  const Result<TemplateDrawing> drawing = BuildTemplate(model);
+  if (!drawing) return Result<void>::FailLike(drawing);
+  const Result<void> saved = SaveTemplate(drawing.Value(), path);
+  if (!saved) return Result<void>::Fail("cannot write " + path + ": " + saved.Error());
+  return {};
 }
 
 int TemplateCommand(const CommandArgs& args) {
@@ -98,9 +94,8 @@ int TemplateCommand(const CommandArgs& args) {
   char name[] = "kerfwright", option[] = "-platform", platform[] = "offscreen";
   char* argv[] = {name, option, platform, nullptr};
   if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance()) gui.emplace(argc, argv);
-  std::string error;
-  if (!ExportTemplate(model, output, error)) {
-    std::fprintf(stderr, "kerfwright template: %s\n", error.c_str());
+  if (const Result<void> exported = ExportTemplate(model, output); !exported) {
+    std::fprintf(stderr, "kerfwright template: %s\n", exported.Error().c_str());
     return 2;
   }
   return 0;

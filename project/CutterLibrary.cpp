@@ -77,20 +77,19 @@ CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& prog
   ProgressScope scope(progress, static_cast<int>(names.size()));
 
   library.Tools.reserve(names.size());
-  Raster bitmap(0, 0);
   for (size_t i = 0; i < names.size(); ++i) {
     progress.Step(static_cast<int>(i + 1));
     const std::string& name = names[i];
     const std::string path = (folder / name).string();
-    std::string error;
-    if (!LoadPicture(path, bitmap, error)) {
-      library.Skipped.push_back({name, ReasonWithoutPath(error, path)});
+    const Result<Raster> bitmap = LoadPicture(path);
+    if (!bitmap) {
+      library.Skipped.push_back({name, ReasonWithoutPath(bitmap.Error(), path)});
       continue;
     }
     TTool& tool = library.Tools.emplace_back();
     tool.FileName = name;
     tool.Name = CutterDisplayName(name);
-    ScanCutterProfile(bitmap, tool);
+    ScanCutterProfile(bitmap.Value(), tool);
   }
   return library;
 }

@@ -54,16 +54,14 @@ HelpFile ParseHelpText(const std::string& text) {
   return file;
 }
 
-HelpFile ReadHelpFile(const std::string& path) {
-  std::string text;
-  const FileReadResult read = ReadRegularFile(path, MaxHelpFileBytes, text);
-  if (!read.Ok) {
-    HelpFile file;
-    file.Error = "The help file " + path + " cannot be read: " +
-                 (read.TooLarge ? "it is larger than a help file can be" : read.Reason) + ".";
-    return file;
+Result<HelpFile> ReadHelpFile(const std::string& path) {
+  const Result<std::string> read =
+      ReadRegularFile(path, MaxHelpFileBytes, "it is larger than a help file can be");
+  if (!read) {
+    return Result<HelpFile>::Fail("The help file " + path + " cannot be read: " + read.Error() +
+                                  ".");
   }
-  return ParseHelpText(text);
+  return ParseHelpText(read.Value());
 }
 
 }  // namespace kerf

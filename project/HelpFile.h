@@ -4,6 +4,8 @@
 #include <map>
 #include <string>
 
+#include "model/Result.h"
+
 namespace kerf {
 
 // The file is UTF-8 text. A line "@topic N Title" starts the topic of context N; the lines up
@@ -17,11 +19,10 @@ struct HelpPage {
 
 struct HelpFile {
   std::map<int, HelpPage> Topics;
-  std::string Error;  // why the file could not be read; empty when it was
 };
 
 HelpFile ParseHelpText(const std::string& text);
-// Reads the file (a regular file of at most 16 MiB); Error says why it could not be read.
-HelpFile ReadHelpFile(const std::string& path);
+// Reads the file (a regular file of at most 16 MiB); a failure names the file and says why.
+Result<HelpFile> ReadHelpFile(const std::string& path);
 
 }  // namespace kerf

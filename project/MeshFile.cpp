@@ -1,8 +1,6 @@
 // Writing a triangle mesh as a 3-D file: binary STL, OBJ or 3MF, chosen by the extension.
 #include "project/MeshFile.h"
 
-#include <QSaveFile>
-#include <QString>
 #include <algorithm>
 #include <bit>
 #include <cctype>
@@ -11,6 +9,7 @@
 #include <cstring>
 
 #include "Model/COM/NMR_DLLInterfaces.h"
+#include "project/SafeFiles.h"
 
 namespace kerf {
 
@@ -100,16 +99,13 @@ std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label) {
   return out;
 }
 
-bool Format3mf(const TriangleMesh& mesh, const MeshLabel& label, std::string& bytes, std::string& error) {
+Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label) {
   using namespace NMR;
   Lib3mfHandle model, object, properties, writer;
-  if (lib3mf_createmodel(reinterpret_cast<PLib3MFModel**>(&model.Object)) != LIB3MF_OK) {
-    error = "cannot start lib3mf";
-    return false;
-  }
-  auto fail = [&](Lib3mfHandle& where, const char* what) {
-    error = Lib3mfError(where.Object, what);
-    return false;
+  if (lib3mf_createmodel(reinterpret_cast<PLib3MFModel**>(&model.Object)) != LIB3MF_OK)
+    return Result<std::string>::Fail("cannot start lib3mf");
+  auto fail = [](Lib3mfHandle& where, const char* what) {
+    return Result<std::string>::Fail(Lib3mfError(where.Object, what));
   };
   if (lib3mf_model_setunit(model.Object, MODELUNIT_MILLIMETER) != LIB3MF_OK) return fail(model, "setting the unit");
   if (lib3mf_model_addmeshobject(model.Object, reinterpret_cast<PLib3MFModelMeshObject**>(&object.Object)) !=
@@ -150,24 +146,21 @@ bool Format3mf(const TriangleMesh& mesh, const MeshLabel& label, std::string& by
   }
   ULONG64 size = 0;
   if (lib3mf_writer_getstreamsize(writer.Object, &size) != LIB3MF_OK) return fail(writer, "writing 3MF");
-  bytes.assign(static_cast<size_t>(size), '\0');
+  std::string bytes(static_cast<size_t>(size), '\0');
   if (size > 0 && lib3mf_writer_writetobuffer(writer.Object, reinterpret_cast<BYTE*>(bytes.data()), size) !=
                       LIB3MF_OK) {
     return fail(writer, "writing 3MF");
   }
-  return true;
+  return bytes;
 }
 
-bool WriteMeshFile(const std::string& path, const TriangleMesh& mesh, const MeshLabel& label, std::string& error) {
+Result<void> WriteMeshFile(const std::string& path, const TriangleMesh& mesh,
+                           const MeshLabel& label) {
   const MeshFormat format = MeshFormatOf(path);
-  if (format == MeshFormat::Unknown) {
-    error = path + ": unknown 3-D file type; use .stl, .3mf or .obj";
-    return false;
-  }
-  if (mesh.Triangles.empty()) {
-    error = path + ": the section holds no closed outline to export";
-    return false;
-  }
+  if (format == MeshFormat::Unknown)
+    return Result<void>::Fail(path + ": unknown 3-D file type; use .stl, .3mf or .obj");
+  if (mesh.Triangles.empty())
+    return Result<void>::Fail(path + ": the section holds no closed outline to export");
   std::string bytes;
   switch (format) {
     case MeshFormat::Stl:
@@ -177,33 +170,17 @@ bool WriteMeshFile(const std::string& path, const TriangleMesh& mesh, const Mesh
       bytes = FormatObj(mesh, label);
       break;
     case MeshFormat::ThreeMf: {
-      std::string why;
-      if (!Format3mf(mesh, label, bytes, why)) {
-        error = path + ": " + why;
-        return false;
-      }
+      Result<std::string> made = Format3mf(mesh, label);
+      if (!made) return Result<void>::Fail(path + ": " + made.Error());
+      bytes = std::move(made.Value());
       break;
     }
     case MeshFormat::Unknown:
       break;
   }
-
-  // Written beside the target and renamed over it, so a failed write leaves the old file.
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = path + ": " + file.errorString().toStdString();
-    return false;
-  }
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    error = path + ": " + file.errorString().toStdString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    error = path + ": " + file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  const Result<void> written = ReplaceFile(path, bytes);
+  if (!written) return Result<void>::Fail(path + ": " + written.Error());
+  return {};
 }
 
 }  // namespace kerf

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/Raster.h"
+#include "model/Result.h"
 #include "model/TriangleMesh.h"
 
 namespace kerf {
@@ -23,12 +24,13 @@ struct MeshLabel {
 // STL has no unit and is read as millimetres by convention.
 std::string FormatStl(const TriangleMesh& mesh);
 std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label);
-// False with the library's message when lib3mf fails.
-bool Format3mf(const TriangleMesh& mesh, const MeshLabel& label, std::string& bytes, std::string& error);
+// Fails with the library's message when lib3mf fails.
+Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label);
 
-// Writes the mesh in the format of the extension, through a temporary file beside path renamed
-// over it, so a failed write leaves any earlier file as it was. On failure returns false with
-// a message naming the file and the system's reason.
-bool WriteMeshFile(const std::string& path, const TriangleMesh& mesh, const MeshLabel& label, std::string& error);
+// Writes the mesh in the format of the extension, replacing the file safely (see ReplaceFile),
+// so a failed write leaves any earlier file as it was. A failure names the file and gives the
+// system's reason.
+Result<void> WriteMeshFile(const std::string& path, const TriangleMesh& mesh,
+                           const MeshLabel& label);
 
 }  // namespace kerf

@@ -32,26 +32,23 @@ std::string SizeText(int64_t width, int64_t height) {
   return std::to_string(width) + " x " + std::to_string(height);
 }
 
-bool CheckSize(int64_t width, int64_t height, std::string& reason) {
+Result<void> CheckSize(int64_t width, int64_t height) {
   if (width <= 0 || height <= 0) {
-    reason = "the picture has no pixels (" + SizeText(width, height) + ")";
-    return false;
+    return Result<void>::Fail("the picture has no pixels (" + SizeText(width, height) + ")");
   }
   if (width > MaxSide || height > MaxSide || width * height > MaxPixels) {
-    reason = "the picture is too large (" + SizeText(width, height) + " pixels)";
-    return false;
+    return Result<void>::Fail("the picture is too large (" + SizeText(width, height) + " pixels)");
   }
-  return true;
+  return {};
 }
 
 // A BMP's headers say how many bytes of pixels follow; QImage reads a file that stops short
 // without complaint and fills the missing rows with garbage. The headers are checked here,
 // and an uncompressed file must hold every row it announces.
-bool CheckBmpHeader(const uint8_t* data, size_t size, std::string& reason) {
+Result<void> CheckBmpHeader(const uint8_t* data, size_t size) {
   constexpr size_t FileHeaderBytes = 14;
   if (size < FileHeaderBytes + 12) {
-    reason = "the BMP file is too short to hold its headers";
-    return false;
+    return Result<void>::Fail("the BMP file is too short to hold its headers");
   }
   const uint32_t pixelOffset = ReadLE(data + 10, 4);
   const uint32_t infoBytes = ReadLE(data + 14, 4);
@@ -65,41 +62,36 @@ bool CheckBmpHeader(const uint8_t* data, size_t size, std::string& reason) {
     bitCount = ReadLE(data + 24, 2);
   } else if (infoBytes >= 40) {
     if (size < FileHeaderBytes + 40) {
-      reason = "the BMP file is too short to hold its headers";
-      return false;
+      return Result<void>::Fail("the BMP file is too short to hold its headers");
     }
     width = static_cast<int32_t>(ReadLE(data + 18, 4));
     height = static_cast<int32_t>(ReadLE(data + 22, 4));
     bitCount = ReadLE(data + 28, 2);
     compression = ReadLE(data + 30, 4);
   } else {
-    reason = "the BMP header has an unknown size (" + std::to_string(infoBytes) + " bytes)";
-    return false;
+    return Result<void>::Fail("the BMP header has an unknown size (" + std::to_string(infoBytes) + " bytes)");
   }
-  if (!CheckSize(width, std::llabs(height), reason)) return false;
+  if (Result<void> fits = CheckSize(width, std::llabs(height)); !fits) return fits;
   if (pixelOffset < FileHeaderBytes + infoBytes || pixelOffset > size) {
-    reason = "the BMP header gives a pixel offset that does not fit the file";
-    return false;
+    return Result<void>::Fail("the BMP header gives a pixel offset that does not fit the file");
   }
 
   constexpr uint32_t BiRgb = 0, BiBitfields = 3, BiAlphaBitfields = 6;
   if (compression != BiRgb && compression != BiBitfields && compression != BiAlphaBitfields)
-    return true;  // run-length coded: the decoder stops at the end of the data itself
+    return {};  // run-length coded: the decoder stops at the end of the data itself
   switch (bitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;
     default:
-      reason = "the BMP has an unsupported depth of " + std::to_string(bitCount) + " bits";
-      return false;
+      return Result<void>::Fail("the BMP has an unsupported depth of " + std::to_string(bitCount) + " bits");
   }
   const int64_t stride = (width * bitCount + 31) / 32 * 4;  // rows are padded to 4 bytes
   const int64_t needed = static_cast<int64_t>(pixelOffset) + stride * std::llabs(height);
   if (static_cast<int64_t>(size) < needed) {
-    reason = "the BMP file is truncated: its header announces " + SizeText(width, std::llabs(height)) +
+    return Result<void>::Fail("the BMP file is truncated: its header announces " + SizeText(width, std::llabs(height)) +
              " pixels in " + std::to_string(needed) + " bytes, but the file has only " +
-             std::to_string(size);
-    return false;
+             std::to_string(size));
   }
-  return true;
+  return {};
 }
 
 // A picture reader over bytes already in memory, which it does not copy; the format comes
@@ -118,40 +110,42 @@ struct MemoryPictureReader {
   QImageReader Reader;
 };
 
-bool Decode(const uint8_t* data, size_t size, Raster& picture, std::string& reason) {
+Result<Raster> Decode(const uint8_t* data, size_t size) {
   if (size == 0) {
-    reason = "the file is empty";
-    return false;
+    return Result<Raster>::Fail("the file is empty");
   }
-  if (size >= 2 && data[0] == 'B' && data[1] == 'M' && !CheckBmpHeader(data, size, reason))
-    return false;
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
+    if (const Result<void> header = CheckBmpHeader(data, size); !header)
+      return Result<Raster>::FailLike(header);
+  }
 
   MemoryPictureReader memory(data, size);
   QImageReader& reader = memory.Reader;
   if (!reader.canRead()) {
-    reason = "the file is not a picture in a known format";
-    return false;
+    return Result<Raster>::Fail("the file is not a picture in a known format");
   }
   const QSize announced = reader.size();  // from the header, where the format has one
-  if (announced.isValid() && !CheckSize(announced.width(), announced.height(), reason))
-    return false;
+  if (announced.isValid()) {
+    if (const Result<void> fits = CheckSize(announced.width(), announced.height()); !fits)
+      return Result<Raster>::FailLike(fits);
+  }
 
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
-    reason = "the picture cannot be decoded (" + reader.errorString().toStdString() + ")";
-    return false;
+    return Result<Raster>::Fail("the picture cannot be decoded (" + reader.errorString().toStdString() + ")");
   }
-  if (!CheckSize(image.width(), image.height(), reason)) return false;
+  if (const Result<void> fits = CheckSize(image.width(), image.height()); !fits)
+    return Result<Raster>::FailLike(fits);
 
   image = image.convertToFormat(QImage::Format_RGB32);
-  picture = Raster(image.width(), image.height());
+  Raster picture(image.width(), image.height());
   for (int y = 0; y < image.height(); ++y) {
     const QRgb* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     Colour* target = picture.Row(y);
     for (int x = 0; x < image.width(); ++x)
       target[x] = MakeColour(qRed(source[x]), qGreen(source[x]), qBlue(source[x]));
   }
-  return true;
+  return picture;
 }
 
 // The QImageWriter format for a file name, from its extension; empty when it has none we write.
@@ -166,22 +160,15 @@ QByteArray WriterFormat(const std::string& path) {
 
 }  // namespace
 
-bool LoadPicture(const std::string& path, Raster& picture, std::string& error) {
-  std::string bytes;
-  const FileReadResult read = ReadRegularFile(path, MaxFileBytes, bytes);
-  if (!read.Ok) {
-    error = path + ": " +
-            (read.TooLarge ? "the file is too large to be a picture (more than " +
-                                 std::to_string(MaxFileBytes) + " bytes)"
-                           : read.Reason);
-    return false;
-  }
-  std::string reason;
-  if (!Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), picture, reason)) {
-    error = path + ": " + reason;
-    return false;
-  }
-  return true;
+Result<Raster> LoadPicture(const std::string& path) {
+  const Result<std::string> read = ReadRegularFile(
+      path, MaxFileBytes,
+      "the file is too large to be a picture (more than " + std::to_string(MaxFileBytes) + " bytes)");
+  if (!read) return Result<Raster>::Fail(path + ": " + read.Error());
+  const std::string& bytes = read.Value();
+  Result<Raster> decoded = Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  if (!decoded) return Result<Raster>::Fail(path + ": " + decoded.Error());
+  return decoded;
 }
 
 bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int64_t& height) {
@@ -195,22 +182,17 @@ bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int
   return true;
 }
 
-bool LoadPictureFromMemory(const uint8_t* data, size_t size, Raster& picture,
-                           std::string& error) {
+Result<Raster> LoadPictureFromMemory(const uint8_t* data, size_t size) {
   if (data == nullptr) size = 0;
-  return Decode(data, size, picture, error);
+  return Decode(data, size);
 }
 
-bool SavePicture(const std::string& path, const Raster& picture, std::string& error) {
+Result<void> SavePicture(const std::string& path, const Raster& picture) {
   const QByteArray format = WriterFormat(path);
-  if (format.isEmpty()) {
-    error = path + ": unknown picture type; use .png, .bmp, .ppm or .jpg";
-    return false;
-  }
-  if (picture.Width() <= 0 || picture.Height() <= 0) {
-    error = path + ": the picture has no pixels";
-    return false;
-  }
+  if (format.isEmpty())
+    return Result<void>::Fail(path + ": unknown picture type; use .png, .bmp, .ppm or .jpg");
+  if (picture.Width() <= 0 || picture.Height() <= 0)
+    return Result<void>::Fail(path + ": the picture has no pixels");
 
   QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
   for (int y = 0; y < picture.Height(); ++y) {
@@ -230,16 +212,13 @@ bool SavePicture(const std::string& path, const Raster& picture, std::string& er
   // time of the default level, for a file about a tenth larger.
   if (format == "png") writer.setQuality(80);
   if (!writer.write(image) || encoded.isEmpty()) {
-    error = path + ": the picture could not be encoded (" + writer.errorString().toStdString() + ")";
-    return false;
+    return Result<void>::Fail(path + ": the picture could not be encoded (" +
+                              writer.errorString().toStdString() + ")");
   }
-  std::string reason;
-  if (!ReplaceFile(path, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())),
-                   reason)) {
-    error = path + ": " + reason;
-    return false;
-  }
-  return true;
+  const Result<void> written =
+      ReplaceFile(path, std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())));
+  if (!written) return Result<void>::Fail(path + ": " + written.Error());
+  return {};
 }
 
 }  // namespace kerf

@@ -6,14 +6,15 @@
 #include <string>
 
 #include "model/Raster.h"
+#include "model/Result.h"
 
 namespace kerf {
 
 // Decodes a picture file into picture (colours 0x00BBGGRR, row 0 at the top). An uncompressed
 // BMP shorter than its header says is refused rather than read with garbage rows.
-// Returns false with a message naming the file when it cannot be read or decoded.
-bool LoadPicture(const std::string& path, Raster& picture, std::string& error);
-bool LoadPictureFromMemory(const uint8_t* data, size_t size, Raster& picture, std::string& error);
+// A failure names the file and says why it cannot be read or decoded.
+Result<Raster> LoadPicture(const std::string& path);
+Result<Raster> LoadPictureFromMemory(const uint8_t* data, size_t size);
 
 // The size a picture's header announces, read without decoding any pixels; false when the
 // format does not say or the bytes are no picture.
@@ -23,6 +24,6 @@ bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int
 // encoded in full before the file is replaced (see ReplaceFile): any failure, a full disk
 // included, keeps the old file and names the reason; a path that is a device, FIFO or folder
 // is refused.
-bool SavePicture(const std::string& path, const Raster& picture, std::string& error);
+Result<void> SavePicture(const std::string& path, const Raster& picture);
 
 }  // namespace kerf

@@ -92,18 +92,19 @@ class LineReader {
   }
 
   bool Fail(int line, std::string message) {
-    result_.Ok = false;
-    result_.Line = line;
-    result_.Message = std::move(message);
+    faultLine_ = line;
+    fault_ = std::move(message);
     return false;
   }
 
-  ProjectReadResult& Result() { return result_; }
+  // The fault found, as a failed read.
+  ProjectReadResult Failure() const { return ProjectReadResult::Fail(fault_, faultLine_); }
 
  private:
   std::vector<std::string_view> lines_;
   size_t next_ = 0;
-  ProjectReadResult result_;
+  int faultLine_ = 0;
+  std::string fault_;
 };
 
 bool ParseInto(LineReader& in, ProjectRecord& r) {
@@ -180,22 +181,15 @@ bool CheckStorable(const ProjectRecord& record, std::string& what) {
 ProjectReadResult ParseProject(std::string_view text) {
   LineReader in(SplitLines(text));
   ProjectRecord record;
-  if (!ParseInto(in, record)) return std::move(in.Result());
-  ProjectReadResult result;
-  result.Ok = true;
-  result.Record = std::move(record);
-  return result;
+  if (!ParseInto(in, record)) return in.Failure();
+  return record;
 }
 
 ProjectReadResult ReadProjectFile(const std::string& path) {
-  ProjectReadResult failed;
-  std::string bytes;
-  const FileReadResult read = ReadRegularFile(path, MaxProjectBytes, bytes);
-  if (!read.Ok) {
-    failed.Message = read.TooLarge ? "the file is too large to be a project file (more than 64 MiB)" : read.Reason;
-    return failed;
-  }
-  return ParseProject(bytes);
+  const Result<std::string> read = ReadRegularFile(
+      path, MaxProjectBytes, "the file is too large to be a project file (more than 64 MiB)");
+  if (!read) return ProjectReadResult::Fail(read.Error());
+  return ParseProject(read.Value());
 }
 
 std::string FormatProject(const ProjectRecord& r) {
@@ -226,23 +220,18 @@ std::string FormatProject(const ProjectRecord& r) {
   return out;
 }
 
-bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std::string& error) {
+Result<void> WriteProjectFile(const std::string& path, const ProjectRecord& record) {
   std::string unstorable;
   if (!CheckStorable(record, unstorable)) {
-    error = "cannot write " + path + ": " + unstorable;
-    return false;
+    return Result<void>::Fail("cannot write " + path + ": " + unstorable);
   }
   if (record.Cuts.size() > static_cast<size_t>(MaxProjectCuts)) {
-    error = "cannot write " + path + ": more than " + std::to_string(MaxProjectCuts) + " cuts";
-    return false;
+    return Result<void>::Fail("cannot write " + path + ": more than " +
+                              std::to_string(MaxProjectCuts) + " cuts");
   }
-
-  std::string reason;
-  if (!ReplaceFile(path, FormatProject(record), reason)) {
-    error = SystemError("write", path, reason);
-    return false;
-  }
-  return true;
+  const Result<void> written = ReplaceFile(path, FormatProject(record));
+  if (!written) return Result<void>::Fail(SystemError("write", path, written.Error()));
+  return {};
 }
 
 ProjectRecord RecordFromModel(const Model& model) {

@@ -7,6 +7,8 @@
 
 #include "model/Model.h"
 
+#include "model/Result.h"
+
 namespace kerf {
 
 // No real project comes near this many cuts; a file with more is refused before anything is
@@ -34,12 +36,9 @@ struct ProjectRecord {
   int32_t FaceOnTable = 3;
 };
 
-struct ProjectReadResult {
-  bool Ok = false;
-  ProjectRecord Record;  // complete when Ok
-  int Line = 0;          // 1-based line of the fault when not Ok (0: the file itself)
-  std::string Message;   // what is wrong
-};
+// A read project: the complete record, or what is wrong with the 1-based line of the fault
+// (line 0: the file itself could not be read).
+using ProjectReadResult = Result<ProjectRecord>;
 
 // Parses a whole file's bytes; nothing is applied anywhere. CR LF and LF line ends are accepted.
 ProjectReadResult ParseProject(std::string_view text);
@@ -48,9 +47,9 @@ ProjectReadResult ReadProjectFile(const std::string& path);
 
 // The exact bytes of the file (11 + 4n lines, each ended by CR LF).
 std::string FormatProject(const ProjectRecord& record);
-// Writes through a temporary file beside path and renames it over path. On failure returns
-// false with the system's message, and any previous file at path is untouched.
-bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std::string& error);
+// Writes through a temporary file beside path and renames it over path. A failure says why (the
+// system's message), and any previous file at path is untouched.
+Result<void> WriteProjectFile(const std::string& path, const ProjectRecord& record);
 
 // The record of the model's current set-up.
 ProjectRecord RecordFromModel(const Model& model);

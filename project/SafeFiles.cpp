@@ -27,11 +27,7 @@ namespace {
 
 constexpr const char* NotRegular = "not a regular file";
 
-FileReadResult Failed(std::string reason) {
-  FileReadResult result;
-  result.Reason = std::move(reason);
-  return result;
-}
+Result<std::string> Failed(std::string reason) { return Result<std::string>::Fail(std::move(reason)); }
 
 std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -87,7 +83,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes) {
+Result<std::string> ReadRegularFile(const std::string& path, size_t maxBytes,
+                                    const std::string& tooLarge) {
   // O_NONBLOCK: opening a FIFO must not wait for a writer before fstat can refuse it.
   FileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!file.IsOpen()) return Failed(std::strerror(errno));
@@ -95,14 +92,10 @@ FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes, std::st
   if (fstat(file.Get(), &info) != 0) return Failed(std::strerror(errno));
   if (S_ISDIR(info.st_mode)) return Failed(std::strerror(EISDIR));
   if (!S_ISREG(info.st_mode)) return Failed(NotRegular);
-  if (static_cast<uint64_t>(info.st_size) > maxBytes) {
-    FileReadResult result = Failed("the file is too large");
-    result.TooLarge = true;
-    return result;
-  }
+  if (static_cast<uint64_t>(info.st_size) > maxBytes) return Failed(tooLarge);
   fcntl(file.Get(), F_SETFL, fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
 
-  bytes.clear();
+  std::string bytes;
   bytes.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
   for (;;) {
@@ -111,37 +104,27 @@ FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes, std::st
     if (n < 0) return Failed(std::strerror(errno));
     if (n == 0) break;
     // The file may grow while it is read; the limit holds for what is read, not what was announced.
-    if (static_cast<size_t>(n) > maxBytes - bytes.size()) {
-      bytes.clear();
-      FileReadResult result = Failed("the file is too large");
-      result.TooLarge = true;
-      return result;
-    }
+    if (static_cast<size_t>(n) > maxBytes - bytes.size()) return Failed(tooLarge);
     bytes.append(buffer, static_cast<size_t>(n));
   }
-  FileReadResult result;
-  result.Ok = true;
-  return result;
+  return bytes;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& reason) {
+Result<void> ReplaceFile(const std::string& path, std::string_view bytes) {
   std::string target;
   if (!ResolveForWriting(path, target)) {
-    reason = std::strerror(errno);
-    return false;
+    return Result<void>::Fail(std::strerror(errno));
   }
   struct stat old{};
   const bool exists = stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) {
-    reason = S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : NotRegular;
-    return false;
+    return Result<void>::Fail(S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : NotRegular);
   }
 
   std::string tempPath;
   FileHandle file = CreateBeside(DirectoryOf(target), tempPath);
   if (!file.IsOpen()) {
-    reason = std::strerror(errno);
-    return false;
+    return Result<void>::Fail(std::strerror(errno));
   }
   if (exists) {
     // Owner and group where the process may set them (a user may only give the file to a group
@@ -157,13 +140,12 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& r
   if (err == 0 && rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
   if (err != 0) {
     unlink(tempPath.c_str());
-    reason = std::strerror(err);
-    return false;
+    return Result<void>::Fail(std::strerror(err));
   }
   // Make the rename itself durable; a failure here no longer endangers either file.
   FileHandle dir(open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.IsOpen()) fsync(dir.Get());
-  return true;
+  return {};
 }
 
 }  // namespace kerf

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/Result.h"
+
 namespace kerf {
 
 // An open file descriptor, closed when the handle goes away.
@@ -39,25 +41,21 @@ class FileHandle {
   int fd_ = -1;
 };
 
-struct FileReadResult {
-  bool Ok = false;
-  bool TooLarge = false;  // the file holds more than the limit; nothing more was read
-  std::string Reason;     // why the file could not be read (without its name)
-};
-
-// Reads the whole file at path into bytes, at most maxBytes of it. Only a regular file (or a
+// Reads the whole file at path, at most maxBytes of it. Only a regular file (or a
 // link to one) is read: a FIFO, device or folder is refused with "not a regular file" without
 // waiting for a writer or reading from the device. Reading stops as soon as the file proves
-// larger than maxBytes, whatever size it announced when opened.
-FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes, std::string& bytes);
+// larger than maxBytes, whatever size it announced when opened, and fails with tooLarge. Other
+// failures carry the reason (the system's message where it gave one), without the path.
+Result<std::string> ReadRegularFile(const std::string& path, size_t maxBytes,
+                                    const std::string& tooLarge);
 
 // Replaces the contents of path with bytes. They are written to a new file with a short name in
 // the same folder, flushed to disk and renamed over path, so that a failure at any step (a full
 // disk included) leaves the previous file as it was. A symbolic link is followed: the file it
 // names is replaced or, when it does not exist yet, created. An existing file keeps its mode and,
 // where the process may set them, its owner and group. A path that exists and is not a regular
-// file (a device, FIFO or folder, or a link to one) is refused. On failure returns false with
-// the reason (the system's message where it gave one), without the path.
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& reason);
+// file (a device, FIFO or folder, or a link to one) is refused. A failure carries the reason
+// (the system's message where it gave one), without the path.
+Result<void> ReplaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kerf

@@ -103,19 +103,16 @@ std::string TemplateDxf(const TemplateDrawing& drawing) {
   return out;
 }
 
-bool SaveTemplate(const TemplateDrawing& drawing, const std::string& path, std::string& reason) {
+Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path) {
   std::string bytes;
   switch (TemplateFormatOf(path)) {
     case TemplateFormat::Svg: bytes = TemplateSvg(drawing); break;
     case TemplateFormat::Dxf: bytes = TemplateDxf(drawing); break;
     case TemplateFormat::Pdf: bytes = TemplatePdf(drawing); break;
-    default: reason = "unknown template file type; use .svg, .pdf or .dxf"; return false;
+    default: return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
   }
-  if (bytes.empty()) {
-    reason = "the drawing could not be made";
-    return false;
-  }
-  return ReplaceFile(path, bytes, reason);
+  if (bytes.empty()) return Result<void>::Fail("the drawing could not be made");
+  return ReplaceFile(path, bytes);
 }
 
 }  // namespace kerf

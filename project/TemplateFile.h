@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Result.h"
+
 namespace kerf {
 
 enum class TemplateFormat { Unknown, Svg, Pdf, Dxf };
@@ -34,8 +36,8 @@ std::string TemplateSvg(const TemplateDrawing& drawing);
 std::string TemplateDxf(const TemplateDrawing& drawing);
 std::string TemplatePdf(const TemplateDrawing& drawing);
 
-// Writes the drawing in the format of path's extension, replacing the file safely. False with
-// the reason (without the path) on failure.
-bool SaveTemplate(const TemplateDrawing& drawing, const std::string& path, std::string& reason);
+// Writes the drawing in the format of path's extension, replacing the file safely. A failure
+// gives the reason without the path.
+Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path);
 
 }  // namespace kerf

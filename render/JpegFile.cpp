@@ -26,30 +26,25 @@ std::string DecoderMessage(tjhandle handle) {
 
 }  // namespace
 
-bool DecodeJpeg(const uint8_t* data, size_t size, Raster& picture, std::string& error) {
+Result<Raster> DecodeJpeg(const uint8_t* data, size_t size) {
   if (data == nullptr || size == 0) {
-    error = "The JPEG data is empty.";
-    return false;
+    return Result<Raster>::Fail("The JPEG data is empty.");
   }
   if (size > static_cast<size_t>(std::numeric_limits<unsigned long>::max())) {
-    error = "The JPEG data is too large.";
-    return false;
+    return Result<Raster>::Fail("The JPEG data is too large.");
   }
   std::unique_ptr<void, DecompressorDeleter> handle(tjInitDecompress());
   if (!handle) {
-    error = "The JPEG decoder could not be started.";
-    return false;
+    return Result<Raster>::Fail("The JPEG decoder could not be started.");
   }
   int width = 0, height = 0, subsampling = 0, colourspace = 0;
   if (tjDecompressHeader3(handle.get(), data, static_cast<unsigned long>(size), &width, &height,
                           &subsampling, &colourspace) != 0) {
-    error = "Not a readable JPEG picture: " + DecoderMessage(handle.get());
-    return false;
+    return Result<Raster>::Fail("Not a readable JPEG picture: " + DecoderMessage(handle.get()));
   }
   if (width <= 0 || height <= 0 || int64_t{width} * height > MaxJpegPixels) {
-    error = "The JPEG picture is " + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels, more than can be loaded.";
-    return false;
+    return Result<Raster>::Fail("The JPEG picture is " + std::to_string(width) + " x " + std::to_string(height) +
+            " pixels, more than can be loaded.");
   }
   std::vector<uint8_t> rgb(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
   // Stop at the first warning (a truncated file is only a warning to the decoder) and refuse
@@ -57,8 +52,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Raster& picture, std::string& 
   const int flags = TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS;
   if (tjDecompress2(handle.get(), data, static_cast<unsigned long>(size), rgb.data(), width,
                     width * 3, height, TJPF_RGB, flags) != 0) {
-    error = "The JPEG picture could not be decoded: " + DecoderMessage(handle.get());
-    return false;
+    return Result<Raster>::Fail("The JPEG picture could not be decoded: " + DecoderMessage(handle.get()));
   }
   Raster decoded(width, height);
   const uint8_t* source = rgb.data();
@@ -66,8 +60,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Raster& picture, std::string& 
     Colour* row = decoded.Row(y);
     for (int x = 0; x < width; ++x, source += 3) row[x] = MakeColour(source[0], source[1], source[2]);
   }
-  picture = std::move(decoded);
-  return true;
+  return decoded;
 }
 
 bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& height) {
@@ -78,22 +71,23 @@ bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& heigh
                                        &height, &subsampling, &colourspace) == 0;
 }
 
-bool ReadJpegFileBytes(const std::string& path, std::string& bytes, std::string& error) {
-  const FileReadResult read = ReadRegularFile(path, MaxJpegFileBytes, bytes);
-  if (read.Ok) return true;
-  error = read.TooLarge ? "The picture " + path + " is too large to load."
-                        : "Cannot open the picture " + path + ": " + read.Reason + ".";
-  return false;
+Result<std::string> ReadJpegFileBytes(const std::string& path) {
+  const Result<std::string> read = ReadRegularFile(
+      path, MaxJpegFileBytes,
+      "it is too large to load (more than " + std::to_string(MaxJpegFileBytes >> 20) + " MiB)");
+  if (!read) {
+    return Result<std::string>::Fail("Cannot open the picture " + path + ": " + read.Error() + ".");
+  }
+  return read;
 }
 
-bool DecodeJpegFile(const std::string& path, Raster& picture, std::string& error) {
-  std::string bytes;
-  if (!ReadJpegFileBytes(path, bytes, error)) return false;
-  if (!DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), picture, error)) {
-    error = path + ": " + error;
-    return false;
-  }
-  return true;
+Result<Raster> DecodeJpegFile(const std::string& path) {
+  const Result<std::string> bytes = ReadJpegFileBytes(path);
+  if (!bytes) return Result<Raster>::FailLike(bytes);
+  Result<Raster> decoded =
+      DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.Value().data()), bytes.Value().size());
+  if (!decoded) return Result<Raster>::Fail(path + ": " + decoded.Error());
+  return decoded;
 }
 
 }  // namespace kerf

@@ -29,20 +29,17 @@ Colour PhotographColour(const float rgba[4]) {
                              65536 * Channel(rgba[2]));
 }
 
-bool TakePhotograph(int width, int height, Raster& picture, ProgressSink& progress,
-                    std::string& error) {
+Result<Raster> TakePhotograph(int width, int height, ProgressSink& progress) {
   if (width > MaxPhotographWidth) {
-    error = "The view is " + std::to_string(width) + " pixels wide; a photograph may be at most " +
-            std::to_string(MaxPhotographWidth) + " pixels wide.";
-    return false;
+    return Result<Raster>::Fail("The view is " + std::to_string(width) +
+                                " pixels wide; a photograph may be at most " +
+                                std::to_string(MaxPhotographWidth) + " pixels wide.");
   }
   if (width <= 0 || height <= 0) {
-    error = "The view has no pixels to photograph.";
-    return false;
+    return Result<Raster>::Fail("The view has no pixels to photograph.");
   }
   if (gl::glReadPixels == nullptr) {
-    error = "OpenGL is not loaded.";
-    return false;
+    return Result<Raster>::Fail("OpenGL is not loaded.");
   }
   progress.Begin("Photograph...", height);
   ProgressGuard guard{progress};
@@ -63,11 +60,10 @@ bool TakePhotograph(int width, int height, Raster& picture, ProgressSink& progre
     progress.Step(y + 1);
   }
   if (const GLenum glError = gl::glGetError(); glError != GL_NO_ERROR) {
-    error = "OpenGL could not read the view back (error " + std::to_string(glError) + ").";
-    return false;
+    return Result<Raster>::Fail("OpenGL could not read the view back (error " +
+                                std::to_string(glError) + ").");
   }
-  picture = std::move(result);
-  return true;
+  return result;
 }
 
 }  // namespace kerf

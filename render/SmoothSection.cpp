@@ -55,9 +55,9 @@ struct PotraceDeleter {
 
 }  // namespace
 
-bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces, std::string& error,
-                         int pixelsPerUnit) {
-  pieces.clear();
+Result<std::vector<SectionPolygon>> SmoothSectionPieces(const Model& model, int pixelsPerUnit) {
+  using Pieces = Result<std::vector<SectionPolygon>>;
+  std::vector<SectionPolygon> pieces;
   const int FineSize = 1100 * pixelsPerUnit;  // the whole drawing area, 1100 units
   // The fine drawing is made on a copy: drawing rewrites the cuts' bearing figures.
   Model fine = model;
@@ -80,16 +80,10 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
   }
 
   std::unique_ptr<potrace_param_t, PotraceDeleter> param(potrace_param_default());
-  if (!param) {
-    error = "cannot start the curve fitting";
-    return false;
-  }
+  if (!param) return Pieces::Fail("cannot start the curve fitting");
   param->turdsize = 0;  // keep every speck of material: the section is exact
   std::unique_ptr<potrace_state_t, PotraceDeleter> state(potrace_trace(param.get(), &bitmap));
-  if (!state || state->status != POTRACE_STATUS_OK) {
-    error = "the curve fitting failed";
-    return false;
-  }
+  if (!state || state->status != POTRACE_STATUS_OK) return Pieces::Fail("the curve fitting failed");
 
   // The stock lies against the right and bottom edges, drawn at exactly pixelsPerUnit.
   const bool oddState =
@@ -102,9 +96,7 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
 
   for (const potrace_path_t* path = state->plist; path; path = path->next) {
     if (path->sign != '+') {
-      error = "the section encloses a hole, which the smooth outline does not handle";
-      pieces.clear();
-      return false;
+      return Pieces::Fail("the section encloses a hole, which the smooth outline does not handle");
     }
     const potrace_curve_t& curve = path->curve;
     SectionPolygon ring;
@@ -122,11 +114,8 @@ bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces
     SectionPolygon piece = CleanPolygon(ring);
     if (!piece.X.empty()) pieces.push_back(std::move(piece));
   }
-  if (pieces.empty()) {
-    error = "the section holds no material";
-    return false;
-  }
-  return true;
+  if (pieces.empty()) return Pieces::Fail("the section holds no material");
+  return pieces;
 }
 
 }  // namespace kerf

@@ -6,6 +6,7 @@
 
 #include "model/Model.h"
 #include "model/MouldingMesh.h"
+#include "model/Result.h"
 
 namespace kerf {
 
@@ -18,9 +19,9 @@ inline constexpr SectionScale SmoothScale{0.001, 0.001};
 
 // Draws the section of model's stock and cuts at pixelsPerUnit (model is not changed; above
 // one, each cutter row is painted as a band so no row is left uncut), fits smooth curves to its
-// material and flattens them into pieces in micrometres, y up. False with a sentence saying why
+// material and flattens them into pieces in micrometres, y up. Fails with a sentence saying why
 // when the section is empty or holds a hole.
-bool SmoothSectionPieces(const Model& model, std::vector<SectionPolygon>& pieces, std::string& error,
-                         int pixelsPerUnit = SmoothPixelsPerUnit);
+Result<std::vector<SectionPolygon>> SmoothSectionPieces(const Model& model,
+                                                        int pixelsPerUnit = SmoothPixelsPerUnit);
 
 }  // namespace kerf

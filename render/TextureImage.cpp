@@ -66,12 +66,11 @@ bool IsBitmapName(const std::string& path) {
   return extension == ".BMP";
 }
 
-bool FitsTexture(const std::string& name, int64_t width, int64_t height, std::string& error) {
-  if (width <= MaxTexturePictureSide && height <= MaxTexturePictureSide) return true;
-  error = "The picture " + name + " is " + std::to_string(width) + " x " + std::to_string(height) +
-          " pixels; a texture may be at most " + std::to_string(MaxTexturePictureSide) +
-          " pixels on a side.";
-  return false;
+Result<void> FitsTexture(const std::string& name, int64_t width, int64_t height) {
+  if (width <= MaxTexturePictureSide && height <= MaxTexturePictureSide) return {};
+  return Result<void>::Fail("The picture " + name + " is " + std::to_string(width) + " x " +
+                            std::to_string(height) + " pixels; a texture may be at most " +
+                            std::to_string(MaxTexturePictureSide) + " pixels on a side.");
 }
 
 }  // namespace
@@ -79,30 +78,31 @@ bool FitsTexture(const std::string& name, int64_t width, int64_t height, std::st
 Result<Raster> LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data,
                                             size_t size) {
   const bool bitmap = IsBitmapName(name);
-  std::string error;
   // The size is checked from the header, before a forged or huge picture is decoded.
   int64_t width = 0, height = 0;
   int jpegWidth = 0, jpegHeight = 0;
   const bool announced = bitmap ? PictureSizeFromHeader(data, size, width, height)
                                 : JpegSizeFromHeader(data, size, jpegWidth, jpegHeight);
   if (!bitmap) width = jpegWidth, height = jpegHeight;
-  if (announced && !FitsTexture(name, width, height, error)) return Result<Raster>::Fail(error);
-  Raster decoded(0, 0);
-  const bool read = bitmap ? LoadPictureFromMemory(data, size, decoded, error)
-                           : DecodeJpeg(data, size, decoded, error);
-  if (!read) return Result<Raster>::Fail(name + ": " + error);
-  if (!FitsTexture(name, decoded.Width(), decoded.Height(), error)) {
-    return Result<Raster>::Fail(error);
+  if (announced) {
+    if (const Result<void> fits = FitsTexture(name, width, height); !fits)
+      return Result<Raster>::FailLike(fits);
+  }
+  Result<Raster> decoded = bitmap ? LoadPictureFromMemory(data, size) : DecodeJpeg(data, size);
+  if (!decoded) return Result<Raster>::Fail(name + ": " + decoded.Error());
+  if (const Result<void> fits = FitsTexture(name, decoded.Value().Width(), decoded.Value().Height());
+      !fits) {
+    return Result<Raster>::FailLike(fits);
   }
   return decoded;
 }
 
 Result<Raster> LoadTexturePicture(const std::string& path) {
   // Both kinds are read through the JPEG reader's bounded read of regular files only.
-  std::string bytes, error;
-  if (!ReadJpegFileBytes(path, bytes, error)) return Result<Raster>::Fail(error);
-  return LoadTexturePictureFromMemory(path, reinterpret_cast<const uint8_t*>(bytes.data()),
-                                      bytes.size());
+  const Result<std::string> bytes = ReadJpegFileBytes(path);
+  if (!bytes) return Result<Raster>::FailLike(bytes);
+  return LoadTexturePictureFromMemory(path, reinterpret_cast<const uint8_t*>(bytes.Value().data()),
+                                      bytes.Value().size());
 }
 
 }  // namespace kerf

@@ -77,13 +77,10 @@ void ReportWindow::ShowReport(const CutReport& report) {
   reportText_->moveCursor(QTextCursor::Start);
 }
 
-bool ReportWindow::SaveReport(const QString& path, std::string& error) const {
-  std::string reason;
-  if (!ReplaceFile(path.toStdString(), ReportAsRtf(report_), reason)) {
-    error = path.toStdString() + ": " + reason;
-    return false;
-  }
-  return true;
+Result<void> ReportWindow::SaveReport(const QString& path) const {
+  const Result<void> written = ReplaceFile(path.toStdString(), ReportAsRtf(report_));
+  if (!written) return Result<void>::Fail(path.toStdString() + ": " + written.Error());
+  return {};
 }
 
 void ReportWindow::OnPrint() {
@@ -113,8 +110,8 @@ void ReportWindow::OnSave() {
   request.defaultSuffix = "TXT";
   const QString path = chooseFile_ ? chooseFile_(request) : QString();
   if (path.isEmpty()) return;
-  std::string error;
-  if (!SaveReport(path, error)) showError_(QString::fromStdString(error));
+  if (const Result<void> saved = SaveReport(path); !saved)
+    showError_(QString::fromStdString(saved.Error()));
 }
 
 void ReportWindow::OnExit() { hide(); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/CutReport.h"
+#include "model/Result.h"
 #include "ui/Choosers.h"
 
 class QTextEdit;
@@ -21,8 +22,8 @@ class ReportWindow : public QMainWindow {
   void ShowReport(const CutReport& report);
   const CutReport& Report() const { return report_; }
 
-  // Writes the report as RTF, replacing the file; false with the system's message on failure.
-  bool SaveReport(const QString& path, std::string& error) const;
+  // Writes the report as RTF, replacing the file; a failure names the file and the reason.
+  Result<void> SaveReport(const QString& path) const;
 
   // Replace the save dialog and the error box (tests need no modal dialog).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }

@@ -112,22 +112,19 @@ void TextureWindow::ShowPicture() {
   pictureView_->setPixmap(QPixmap::fromImage(ImageFromRaster(picture_)));
 }
 
-bool TextureWindow::LoadTextureFile(const QString& path, std::string& error) {
+Result<void> TextureWindow::LoadTextureFile(const QString& path) {
   const QFileInfo file(path);
   const std::string localPath = path.toStdString();
   // The same reader and size limit as a photograph's texture.
   Result<Raster> picture = LoadTexturePicture(localPath);
-  if (!picture) {
-    error = picture.Error();
-    return false;
-  }
+  if (!picture) return Result<void>::FailLike(picture);
   picture_ = std::move(picture.Value());
   builtIn_ = false;
   ShowPicture();
   pictureView_->setToolTip(PlainToolTip("Texture = " + file.fileName()));
   model_.SetTextureFile(localPath);
   emit textureChanged();
-  return true;
+  return {};
 }
 
 void TextureWindow::UseBuiltInTexture() {
@@ -151,9 +148,8 @@ void TextureWindow::OnChooseTexture() {
   if (path.isEmpty()) {
     return;
   }
-  std::string error;
-  if (!LoadTextureFile(path, error)) {
-    showMessage_(QString::fromStdString(error));
+  if (const Result<void> loaded = LoadTextureFile(path); !loaded) {
+    showMessage_(QString::fromStdString(loaded.Error()));
   }
 }
 

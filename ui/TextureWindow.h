@@ -7,6 +7,7 @@
 
 #include "model/Model.h"
 #include "model/Raster.h"
+#include "model/Result.h"
 #include "render/SceneParams.h"
 #include "ui/Choosers.h"
 
@@ -24,8 +25,8 @@ class TextureWindow : public QWidget {
 
   // Makes a picture file the moulding texture: ".BMP" (any case) as a bitmap, anything else
   // as a JPEG. On success the window shows it, the model names it and textureChanged() is
-  // emitted. On failure returns false with a message naming the file; nothing changes.
-  bool LoadTextureFile(const QString& path, std::string& error);
+  // emitted. A failure names the file; nothing changes then.
+  Result<void> LoadTextureFile(const QString& path);
 
   // Goes back to the built-in wood grain, naming no texture file.
   void UseBuiltInTexture();

@@ -9,6 +9,7 @@
 #include "project/PictureFile.h"
 #include "support/StartupProject.h"
 #include "support/TempFolder.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -28,8 +29,7 @@ class CommandLine : public test::TempFolder {
 
   Raster Load(const std::string& path) {
     Raster picture(1, 1);
-    std::string error;
-    EXPECT_TRUE(LoadPicture(path, picture, error)) << error;
+    EXPECT_EQ(test::TakeValue(LoadPicture(path), picture), "");
     return picture;
   }
 };

@@ -58,8 +58,7 @@ TEST(PlainText, StartUpMessageNamingABrokenCutterIsPlainText) {
 TEST(PlainText, HelpPagesLoadNoFilesTheyName) {
   QTemporaryDir dir;
   const QString picture = dir.filePath("picture.png");
-  std::string error;
-  ASSERT_TRUE(SavePicture(picture.toStdString(), Raster(4, 4), error)) << error;
+  ASSERT_EQ(SavePicture(picture.toStdString(), Raster(4, 4)).Error(), "");
   const QString help = dir.filePath("help.hlp");
   std::ofstream(help.toStdString()) << "@topic 0 Contents\n![picture](" << picture.toStdString() << ")\n";
   HelpViewer viewer(help.toStdString());

@@ -25,6 +25,7 @@
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
 #include "ui/ToolsWindow.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -92,8 +93,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   record.Cuts = {ProjectCut{40, 30, 3, model.CutterTable[bearing].FileName}};
   record.FaceOnTable = 6;
   const QString path = QDir(scratch.path()).filePath("bearing.ROU");
-  std::string error;
-  ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+  ASSERT_EQ(WriteProjectFile(path.toStdString(), record).Error(), "");
 
   answer = path;
   Trigger("Open1");
@@ -107,7 +107,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
   EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->isChecked());
   Raster oak(1, 1);
-  ASSERT_TRUE(DecodeJpegFile(record.TextureFile, oak, error)) << error;
+  ASSERT_EQ(test::TakeValue(DecodeJpegFile(record.TextureFile), oak), "");
   EXPECT_EQ(desktop->Texture()->TexturePicture().Width(), oak.Width());
   EXPECT_EQ(desktop->Texture()->TexturePicture().Pixel(5, 7), oak.Pixel(5, 7));
   EXPECT_EQ(desktop->Texture()->findChild<QLabel*>("Image1")->toolTip(), "Texture = oak.jpg");
@@ -131,8 +131,7 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
   record.Cuts = {ProjectCut{100, -25, 3, "3-4! Straight.bmp"}};
   record.FaceOnTable = 3;
   const QString path = QDir(scratch.path()).filePath("parted.ROU");
-  std::string error;
-  ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+  ASSERT_EQ(WriteProjectFile(path.toStdString(), record).Error(), "");
   ASSERT_NE(model.FindCutter("3-4! Straight.bmp"), 0);
 
   answer = path;
@@ -155,8 +154,7 @@ TEST_F(DesktopProjectTest, PhotographHasTheSizeOfTheView) {
   Trigger("Photograph1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   Raster photo(1, 1);
-  std::string error;
-  ASSERT_TRUE(LoadPicture(answer.toStdString(), photo, error)) << error;
+  ASSERT_EQ(test::TakeValue(LoadPicture(answer.toStdString()), photo), "");
   EXPECT_EQ(photo.Width(), view->Width());
   EXPECT_EQ(photo.Height(), view->Height());
   EXPECT_FALSE(desktop->Frames()->Suspended());
@@ -170,8 +168,7 @@ class DesktopCommandLineTest : public DesktopProjectTest {
     ProjectRecord record;
     record.StockHeight = 450;
     record.Cuts = {ProjectCut{100, 20, 3, "no such cutter.bmp"}};
-    std::string error;
-    ASSERT_TRUE(WriteProjectFile(path.toStdString(), record, error)) << error;
+    ASSERT_EQ(WriteProjectFile(path.toStdString(), record).Error(), "");
     projectAtStart = path.toStdString();
     DesktopProjectTest::SetUp();
   }

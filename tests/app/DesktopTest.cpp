@@ -390,9 +390,8 @@ TEST_F(DesktopTest, WithoutOpenGLTheProgramRunsAndSaysWhyTheViewIsEmpty) {
 TEST_F(DesktopTest, TextureChangeReplacesTheMouldingTexture) {
   Start();
   ASSERT_TRUE(WaitReady());
-  std::string error;
-  ASSERT_TRUE(desktop->Texture()->LoadTextureFile(KERF_SOURCE_DIR "/data/textures/oak.jpg", error))
-      << error;
+  ASSERT_EQ(desktop->Texture()->LoadTextureFile(KERF_SOURCE_DIR "/data/textures/oak.jpg").Error(),
+            "");
   EXPECT_TRUE(desktop->Main()->View()->HasMouldingTexture());
   EXPECT_FALSE(desktop->Frames()->Suspended());
 }

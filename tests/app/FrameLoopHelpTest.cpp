@@ -83,8 +83,9 @@ TEST(HelpFileTest, TopicsAreKeyedByContextNumber) {
 }
 
 TEST(HelpFileTest, TheSuppliedHelpHasATopicForEveryWindow) {
-  const HelpFile file = ReadHelpFile(KERF_SOURCE_DIR "/data/ROUTERHELP.HLP");
-  ASSERT_TRUE(file.Error.empty()) << file.Error;
+  const Result<HelpFile> read = ReadHelpFile(KERF_SOURCE_DIR "/data/ROUTERHELP.HLP");
+  ASSERT_TRUE(read.Ok()) << read.Error();
+  const HelpFile& file = read.Value();
   for (int context : {0, 10, 20, 30, 40, 50, 60, 80}) {
     ASSERT_TRUE(file.Topics.count(context)) << context;
     EXPECT_GT(file.Topics.at(context).Body.size(), 200u) << context;

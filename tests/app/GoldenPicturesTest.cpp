@@ -27,6 +27,7 @@
 #include "support/PictureCompare.h"
 #include "support/StartupProject.h"
 #include "support/TempFolder.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -72,25 +73,23 @@ class GoldenPictures : public test::TempFolder {
     }
     ASSERT_EQ(run.status, 0) << run.err;
     Raster actual(0, 0);
-    std::string error;
-    ASSERT_TRUE(LoadPicture(output, actual, error)) << error;
+    ASSERT_EQ(test::TakeValue(LoadPicture(output), actual), "");
 
     const fs::path golden = GoldenDir / (name + ".png");
     if (Regenerating()) {
-      ASSERT_TRUE(SavePicture(golden.string(), actual, error)) << error;
+      ASSERT_EQ(SavePicture(golden.string(), actual).Error(), "");
       std::printf("rewrote %s\n", golden.c_str());
       return;
     }
     Raster expected(0, 0);
-    ASSERT_TRUE(LoadPicture(golden.string(), expected, error))
-        << error << "\n(run with KERF_REGENERATE=1 to create the golden picture)";
+    ASSERT_EQ(test::TakeValue(LoadPicture(golden.string()), expected), "");
     const ::testing::AssertionResult same = test::SamePicture(actual, expected, -1, -1, tolerance);
     if (same) return;
     fs::create_directories(FailureDir);
     const fs::path actualPath = FailureDir / (name + ".actual.png");
     const fs::path diffPath = FailureDir / (name + ".diff.png");
-    EXPECT_TRUE(SavePicture(actualPath.string(), actual, error)) << error;
-    EXPECT_TRUE(SavePicture(diffPath.string(), DifferencePicture(actual, expected), error)) << error;
+    EXPECT_EQ(SavePicture(actualPath.string(), actual).Error(), "");
+    EXPECT_EQ(SavePicture(diffPath.string(), DifferencePicture(actual, expected)).Error(), "");
     ADD_FAILURE() << name << ": " << same.message() << "\n  expected " << golden.string() << "\n  actual   "
                   << actualPath.string() << "\n  diff     " << diffPath.string();
   }

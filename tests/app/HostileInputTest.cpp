@@ -61,8 +61,7 @@ class HostileInput : public ::testing::Test {
     bitmap.Fill(White);
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x <= 10; ++x) bitmap.SetPixel(x, y, Black);
-    std::string error;
-    ASSERT_TRUE(SavePicture((dir_ / "tools" / name).string(), bitmap, error)) << error;
+    ASSERT_EQ(SavePicture((dir_ / "tools" / name).string(), bitmap).Error(), "");
   }
 
   fs::path dir_;
@@ -125,8 +124,8 @@ TEST_F(HostileInput, HelpFileThatIsNoRegularFileIsNotRead) {
   ASSERT_EQ(mkfifo(Path("help.hlp").c_str(), 0644), 0);
   fs::create_symlink("/dev/zero", dir_ / "zero.hlp");
   for (const char* name : {"help.hlp", "zero.hlp"}) {
-    const HelpFile file = ReadHelpFile(Path(name));
-    EXPECT_NE(file.Error.find("not a regular file"), std::string::npos) << file.Error;
+    const Result<HelpFile> file = ReadHelpFile(Path(name));
+    EXPECT_NE(file.Error().find("not a regular file"), std::string::npos) << file.Error();
   }
 }
 

@@ -63,8 +63,7 @@ class JudgementCommands : public test::TempFolder {
     for (int y = 0; y < rows; ++y) {
       for (int x = 0; x <= radius; ++x) bitmap.SetPixel(x, y, Black);
     }
-    std::string error;
-    ASSERT_TRUE(SavePicture((dir_ / "tools" / name).string(), bitmap, error)) << error;
+    ASSERT_EQ(SavePicture((dir_ / "tools" / name).string(), bitmap).Error(), "");
   }
   ProgramRun Run(std::vector<std::string> args) {
     args.push_back("--tools");

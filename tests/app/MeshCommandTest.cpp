@@ -255,12 +255,10 @@ TEST(ExportLength, ShopLengthsInInchesAndMillimetres) {
       {"", -1},      {"4x", -1},     {"1.5/2", -1},  {"101", -1},     {"1 1/2mm", -1}, {"..5", -1},
   };
   for (const Case& c : cases) {
-    double mm = -1;
-    std::string error;
-    const bool ok = ParseExportLength(c.Text, mm, error);
-    EXPECT_EQ(ok, c.Mm >= 0) << "'" << c.Text << "': " << error;
-    if (ok && c.Mm >= 0) {
-      EXPECT_NEAR(mm, c.Mm, 1e-9) << c.Text;
+    const Result<double> mm = ParseExportLength(c.Text);
+    EXPECT_EQ(mm.Ok(), c.Mm >= 0) << "'" << c.Text << "': " << mm.Error();
+    if (mm && c.Mm >= 0) {
+      EXPECT_NEAR(mm.Value(), c.Mm, 1e-9) << c.Text;
     }
   }
 }

@@ -9,6 +9,7 @@
 #include "model/Raster.h"
 #include "project/PictureFile.h"
 #include "support/TempFolder.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -39,8 +40,7 @@ class PhotoCommand : public test::TempFolder {
 
   Raster Picture(const std::string& path) {
     Raster picture(0, 0);
-    std::string error;
-    EXPECT_TRUE(LoadPicture(path, picture, error)) << error;
+    EXPECT_EQ(test::TakeValue(LoadPicture(path), picture), "");
     return picture;
   }
 

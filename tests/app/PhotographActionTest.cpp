@@ -14,6 +14,7 @@
 #include "model/Model.h"
 #include "project/PictureFile.h"
 #include "render/PlotOutline.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -91,8 +92,7 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
   Raster photo(1, 1);
-  std::string error;
-  ASSERT_TRUE(LoadPicture(answer.toStdString(), photo, error)) << error;
+  ASSERT_EQ(test::TakeValue(LoadPicture(answer.toStdString()), photo), "");
   ASSERT_EQ(photo.Width(), 400);
   ASSERT_EQ(photo.Height(), 300);
   // The same frame drawn again and read by Qt, top row first.

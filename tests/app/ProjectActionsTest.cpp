@@ -107,8 +107,7 @@ class ProjectActionsTest : public ::testing::Test {
   QString Picture(const QString& name, int width, int height) {
     Raster picture(width, height);
     picture.Fill(MakeColour(180, 140, 90));
-    std::string error;
-    EXPECT_TRUE(SavePicture(Path(name).toStdString(), picture, error)) << error;
+    EXPECT_EQ(SavePicture(Path(name).toStdString(), picture).Error(), "");
     return Path(name);
   }
 
@@ -139,8 +138,7 @@ class ProjectActionsTest : public ::testing::Test {
     Find<QPushButton>(config, "Button1")->click();
     tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(QColor(90, 60, 30)); });
     QTest::mouseClick(Find<ColourSwatch>(tools, "shpWoodColour"), Qt::LeftButton);
-    std::string error;
-    ASSERT_TRUE(texture.LoadTextureFile(Picture("grain.BMP", 64, 32), error)) << error;
+    ASSERT_EQ(texture.LoadTextureFile(Picture("grain.BMP", 64, 32)).Error(), "");
     Find<QCheckBox>(texture, "CheckBox2")->setChecked(true);
     Find<QSpinBox>(texture, "updVert")->setValue(3);
     Find<QSpinBox>(texture, "updHoriz")->setValue(7);
@@ -200,8 +198,7 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_FALSE(saveItem.isEnabled());
   model.SetWoodSwatch(White);
   tools.SyncSwatches();
-  std::string error;
-  ASSERT_TRUE(texture.LoadTextureFile(Picture("other.bmp", 8, 8), error));
+  ASSERT_EQ(texture.LoadTextureFile(Picture("other.bmp", 8, 8)).Error(), "");
   Find<QCheckBox>(texture, "CheckBox2")->setChecked(false);
   Find<QSpinBox>(texture, "updVert")->setValue(10);
   Find<QComboBox>(tools, "cbxTools")->setCurrentIndex(0);
@@ -306,8 +303,7 @@ TEST_F(ProjectActionsTest, FileEndingInsideTheCutsChangesNothing) {
 
 TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   // A texture of the project opened before must not stand in for the one that failed.
-  std::string error;
-  ASSERT_TRUE(texture.LoadTextureFile(Picture("grain.bmp", 16, 16), error)) << error;
+  ASSERT_EQ(texture.LoadTextureFile(Picture("grain.bmp", 16, 16)).Error(), "");
   ProjectRecord record;
   record.StockWidth = 400;
   record.TextureFile = Path("gone.jpg").toStdString();
@@ -334,8 +330,7 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
 }
 
 TEST_F(ProjectActionsTest, ProjectWithoutTextureShowsTheBuiltInGrainAndSavesNoTexture) {
-  std::string error;
-  ASSERT_TRUE(texture.LoadTextureFile(Picture("grain.bmp", 16, 16), error));
+  ASSERT_EQ(texture.LoadTextureFile(Picture("grain.bmp", 16, 16)).Error(), "");
   QSignalSpy textureChanged(&texture, &TextureWindow::textureChanged);
   const std::string bytes = FormatProject(ProjectRecord{});
   WriteBytes(Path("plain.ROU"), bytes);

@@ -17,6 +17,7 @@
 #include "project/CutterLibrary.h"
 #include "project/TemplateFile.h"
 #include "support/TempFolder.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -78,8 +79,7 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
   std::optional<QGuiApplication> gui;
   if (!QCoreApplication::instance()) gui.emplace(argc, argv);
   const std::string file = Path(std::string("t.") + GetParam());
-  std::string error;
-  ASSERT_TRUE(ExportTemplate(FlatStock(), file, error)) << error;
+  ASSERT_EQ(ExportTemplate(FlatStock(), file).Error(), "");
   const TemplateFormat format = TemplateFormatOf(file);
   Extent e;
   if (format == TemplateFormat::Dxf) {
@@ -193,8 +193,7 @@ TEST(TemplateRoundover, ArcHasTheCuttersRadius) {
   ASSERT_GT(model.CurrentCutter, 0);
   model.AppendCut(RoundoverFence, RoundoverHeight);
   TemplateDrawing d;
-  std::string error;
-  ASSERT_TRUE(BuildTemplate(model, d, error)) << error;
+  ASSERT_EQ(test::TakeValue(BuildTemplate(model), d), "");
   ASSERT_EQ(d.Rings.size(), 1u);
   // The arc: the points off the stock's faces, away from where it meets them.
   std::vector<TemplatePoint> arc;
@@ -223,8 +222,7 @@ TEST_P(TemplateSamples, RingsLieWithinTheStock) {
   Model model;
   ASSERT_TRUE(LoadForCommand(model, std::string(KERF_SOURCE_DIR) + "/data/work/" + GetParam() + ".ROU", ""));
   TemplateDrawing d;
-  std::string error;
-  ASSERT_TRUE(BuildTemplate(model, d, error)) << error;
+  ASSERT_EQ(test::TakeValue(BuildTemplate(model), d), "");
   ASSERT_FALSE(d.Rings.empty());
   double area = 0;
   for (const auto& ring : d.Rings) {

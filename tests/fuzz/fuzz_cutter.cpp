@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)kerf::CutterDisplayName(name);
   (void)kerf::CutterDisplayName(name + ".bmp");
 
-  kerf::Raster picture(1, 1);
-  std::string error;
-  if (!kerf::LoadPictureFromMemory(data, size, picture, error)) {
-    if (error.empty()) std::abort();  // a refusal always says why
+  const kerf::Result<kerf::Raster> loaded = kerf::LoadPictureFromMemory(data, size);
+  if (!loaded) {
+    if (loaded.Error().empty()) std::abort();  // a refusal always says why
     return 0;
   }
+  const kerf::Raster& picture = loaded.Value();
   kerf::TTool tool;
   kerf::ScanCutterProfile(picture, tool);
   if (tool.RowCount < 1 || tool.RowCount > kerf::MaxProfileRows || tool.RedWidth < 0) std::abort();

@@ -32,23 +32,23 @@ const std::vector<kerf::TTool>& SuppliedCutters() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const kerf::ProjectReadResult read = kerf::ParseProject(text);
-  if (!read.Ok) {
+  if (!read.Ok()) {
     // A fault always names where it is and what is wrong.
-    if (read.Message.empty() || read.Line < 0) std::abort();
+    if (read.Error().empty() || read.Line() < 0) std::abort();
     return 0;
   }
-  if (read.Record.Cuts.size() > static_cast<size_t>(kerf::MaxProjectCuts)) std::abort();
+  if (read.Value().Cuts.size() > static_cast<size_t>(kerf::MaxProjectCuts)) std::abort();
 
   // Writing what was read and reading it again gives the same record, byte for byte.
-  const std::string written = kerf::FormatProject(read.Record);
+  const std::string written = kerf::FormatProject(read.Value());
   const kerf::ProjectReadResult again = kerf::ParseProject(written);
-  if (!again.Ok || kerf::FormatProject(again.Record) != written) std::abort();
+  if (!again.Ok() || kerf::FormatProject(again.Value()) != written) std::abort();
 
   // What the verbs do after reading: apply with the cutter library, measure every cut, trace
   // the outline, and write the report as text and as RTF.
   kerf::Model model;
   model.SetCutterLibrary(SuppliedCutters());
-  kerf::ApplyRecord(model, read.Record);
+  kerf::ApplyRecord(model, read.Value());
   model.ProjectFileName = "fuzz.ROU";
   if (model.StockWidth() < kerf::MinStockSize || model.StockWidth() > kerf::MaxStockSize ||
       model.StockHeight() < kerf::MinStockSize || model.StockHeight() > kerf::MaxStockSize) {

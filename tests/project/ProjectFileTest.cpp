@@ -74,11 +74,11 @@ TEST(ProjectFormat, RoundTripGivesIdenticalBytes) {
   EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 11 + 4 * 3);
 
   const ProjectReadResult read = ParseProject(first);
-  ASSERT_TRUE(read.Ok) << read.Line << ": " << read.Message;
-  EXPECT_EQ(read.Record.Cuts.size(), 3u);
-  EXPECT_EQ(read.Record.Cuts[1].CutterFileName, "Cove 1-2!.BMP");
-  EXPECT_EQ(read.Record.WoodColour, -2147483643);
-  EXPECT_EQ(FormatProject(read.Record), first);
+  ASSERT_TRUE(read.Ok()) << read.Line() << ": " << read.Error();
+  EXPECT_EQ(read.Value().Cuts.size(), 3u);
+  EXPECT_EQ(read.Value().Cuts[1].CutterFileName, "Cove 1-2!.BMP");
+  EXPECT_EQ(read.Value().WoodColour, -2147483643);
+  EXPECT_EQ(FormatProject(read.Value()), first);
 }
 
 TEST(ProjectRead, AcceptsLfOnlyAndAMissingFinalLineEnd) {
@@ -87,9 +87,9 @@ TEST(ProjectRead, AcceptsLfOnlyAndAMissingFinalLineEnd) {
   for (const std::string& text :
        {lf, lf.substr(0, lf.size() - 1), crlf.substr(0, crlf.size() - 2), crlf.substr(0, crlf.size() - 1)}) {
     const ProjectReadResult r = ParseProject(text);
-    ASSERT_TRUE(r.Ok) << r.Line << ": " << r.Message;
+    ASSERT_TRUE(r.Ok()) << r.Line() << ": " << r.Error();
   }
-  const ProjectRecord r = ParseProject(lf).Record;
+  const ProjectRecord r = ParseProject(lf).Value();
   EXPECT_EQ(r.StockHeight, 300);
   EXPECT_EQ(r.TextureFile, "/t.bmp");
   ASSERT_EQ(r.Cuts.size(), 1u);
@@ -105,8 +105,8 @@ TEST(ProjectRead, OnlyExactTrueTurnsTextureMappingOn) {
   for (const auto& row : table) {
     const std::string text = Lines({"1", "1", "200", "200", "752609", "", row.word, "2", "4", "0", "3"});
     const ProjectReadResult r = ParseProject(text);
-    ASSERT_TRUE(r.Ok) << row.word;
-    EXPECT_EQ(r.Record.TextureMap, row.on) << '"' << row.word << '"';
+    ASSERT_TRUE(r.Ok()) << row.word;
+    EXPECT_EQ(r.Value().TextureMap, row.on) << '"' << row.word << '"';
   }
 }
 
@@ -115,10 +115,10 @@ TEST(ProjectRead, NamesAreTakenByteForByte) {
   const std::string text = Lines({"1", "1", "200", "200", "752609", path.c_str(), "FALSE", "2", "4", "1", "0", "0",
                                   "3", "  roundover\r.bmp", "3"});
   const ProjectReadResult r = ParseProject(text);
-  ASSERT_TRUE(r.Ok) << r.Message;
-  EXPECT_EQ(r.Record.TextureFile, path);
-  EXPECT_EQ(r.Record.Cuts[0].CutterFileName, "  roundover\r.bmp");
-  EXPECT_EQ(FormatProject(r.Record), text);
+  ASSERT_TRUE(r.Ok()) << r.Error();
+  EXPECT_EQ(r.Value().TextureFile, path);
+  EXPECT_EQ(r.Value().Cuts[0].CutterFileName, "  roundover\r.bmp");
+  EXPECT_EQ(FormatProject(r.Value()), text);
 }
 
 // Each malformed file and the line its fault is reported on.
@@ -136,9 +136,9 @@ class MalformedProject : public ::testing::TestWithParam<Malformed> {};
 TEST_P(MalformedProject, IsRefusedWithItsLineNumber) {
   const Malformed& m = GetParam();
   const ProjectReadResult r = ParseProject(m.text);
-  EXPECT_FALSE(r.Ok);
-  EXPECT_EQ(r.Line, m.line) << r.Message;
-  EXPECT_NE(r.Message.find(m.messagePart), std::string::npos) << r.Message;
+  EXPECT_FALSE(r.Ok());
+  EXPECT_EQ(r.Line(), m.line) << r.Error();
+  EXPECT_NE(r.Error().find(m.messagePart), std::string::npos) << r.Error();
 }
 
 const std::string Head = Lines({"1", "1", "200", "200", "752609", "", "FALSE", "2", "4"});
@@ -189,13 +189,13 @@ TEST(ProjectRead, TheCutLimitItselfIsAccepted) {
   std::string text = Head + Lines({"10000"});
   for (int k = 0; k < 10000; ++k) text += Lines({"0", "0", "3", "A.bmp"});
   const ProjectReadResult r = ParseProject(text + Lines({"3"}));
-  ASSERT_TRUE(r.Ok) << r.Message;
-  EXPECT_EQ(r.Record.Cuts.size(), 10000u);
+  ASSERT_TRUE(r.Ok()) << r.Error();
+  EXPECT_EQ(r.Value().Cuts.size(), 10000u);
 }
 
 TEST(ProjectRead, BlankLinesAfterTheEndAreIgnored) {
   const ProjectReadResult r = ParseProject(std::string(StartupFile) + "\r\n\n");
-  EXPECT_TRUE(r.Ok) << r.Message;
+  EXPECT_TRUE(r.Ok()) << r.Error();
 }
 
 TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter) {
@@ -259,47 +259,46 @@ using ProjectDisk = TempDir;
 
 TEST_F(ProjectDisk, WritesAndReadsBack) {
   const fs::path file = dir_ / "Cabinet.ROU";
-  std::string error;
-  ASSERT_TRUE(WriteProjectFile(file.string(), SampleRecord(), error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), SampleRecord()).Error(), "");
   EXPECT_EQ(ReadBytes(file), FormatProject(SampleRecord()));
   const ProjectReadResult r = ReadProjectFile(file.string());
-  ASSERT_TRUE(r.Ok) << r.Message;
-  EXPECT_EQ(FormatProject(r.Record), FormatProject(SampleRecord()));
+  ASSERT_TRUE(r.Ok()) << r.Error();
+  EXPECT_EQ(FormatProject(r.Value()), FormatProject(SampleRecord()));
 
   // Replacing leaves no temporary file behind.
-  ASSERT_TRUE(WriteProjectFile(file.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), ProjectRecord{}).Error(), "");
   EXPECT_EQ(ReadBytes(file), StartupFile);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
 TEST_F(ProjectDisk, ReadingAMissingFileGivesTheSystemMessage) {
   const ProjectReadResult r = ReadProjectFile((dir_ / "none.ROU").string());
-  EXPECT_FALSE(r.Ok);
-  EXPECT_EQ(r.Line, 0);
-  EXPECT_EQ(r.Message, std::strerror(ENOENT));
-  EXPECT_EQ(ReadProjectFile(dir_.string()).Message, std::strerror(EISDIR));
+  EXPECT_FALSE(r.Ok());
+  EXPECT_EQ(r.Line(), 0);
+  EXPECT_EQ(r.Error(), std::strerror(ENOENT));
+  EXPECT_EQ(ReadProjectFile(dir_.string()).Error(), std::strerror(EISDIR));
 }
 
 TEST_F(ProjectDisk, FailedWriteKeepsTheOldFileAndGivesTheSystemMessage) {
   std::string error;
   const fs::path missing = dir_ / "no such dir" / "a.ROU";
-  EXPECT_FALSE(WriteProjectFile(missing.string(), ProjectRecord{}, error));
+  error = WriteProjectFile(missing.string(), ProjectRecord{}).Error();
   EXPECT_EQ(error, "cannot write " + missing.string() + ": " + std::strerror(ENOENT));
 
   // A directory in the way of the rename: the directory stays, the temporary file goes.
   const fs::path blocked = dir_ / "blocked.ROU";
   fs::create_directory(blocked);
-  EXPECT_FALSE(WriteProjectFile(blocked.string(), ProjectRecord{}, error));
+  error = WriteProjectFile(blocked.string(), ProjectRecord{}).Error();
   EXPECT_NE(error.find(std::strerror(EISDIR)), std::string::npos) << error;
   EXPECT_TRUE(fs::is_directory(blocked));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
   // A name that would break the line structure is refused before the old file is touched.
   const fs::path file = dir_ / "keep.ROU";
-  ASSERT_TRUE(WriteProjectFile(file.string(), SampleRecord(), error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), SampleRecord()).Error(), "");
   ProjectRecord bad = SampleRecord();
   bad.Cuts[2].CutterFileName = "two\nlines.bmp";
-  EXPECT_FALSE(WriteProjectFile(file.string(), bad, error));
+  error = WriteProjectFile(file.string(), bad).Error();
   EXPECT_NE(error.find("cut 3 contains a line break"), std::string::npos) << error;
   EXPECT_EQ(ReadBytes(file), FormatProject(SampleRecord()));
 }
@@ -308,9 +307,9 @@ TEST_F(ProjectDisk, UnwritableDirectoryKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into any directory";
   const fs::path file = dir_ / "keep.ROU";
   std::string error;
-  ASSERT_TRUE(WriteProjectFile(file.string(), SampleRecord(), error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), SampleRecord()).Error(), "");
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_FALSE(WriteProjectFile(file.string(), ProjectRecord{}, error));
+  error = WriteProjectFile(file.string(), ProjectRecord{}).Error();
   EXPECT_EQ(error, "cannot write " + file.string() + ": " + std::strerror(EACCES));
   EXPECT_EQ(ReadBytes(file), FormatProject(SampleRecord()));
 }
@@ -318,11 +317,10 @@ TEST_F(ProjectDisk, UnwritableDirectoryKeepsTheOldFile) {
 TEST_F(ProjectDisk, ReplacingKeepsTheModeAndWritesThroughALink) {
   const fs::path file = dir_ / "real.ROU";
   const fs::path link = dir_ / "link.ROU";
-  std::string error;
-  ASSERT_TRUE(WriteProjectFile(file.string(), SampleRecord(), error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), SampleRecord()).Error(), "");
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink(file.filename(), link);
-  ASSERT_TRUE(WriteProjectFile(link.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(link.string(), ProjectRecord{}).Error(), "");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(ReadBytes(file), StartupFile);
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,

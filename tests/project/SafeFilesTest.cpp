@@ -57,19 +57,17 @@ TEST_P(SpecialInput, IsRefusedByEveryReaderWithoutReadingIt) {
   const bool folderKind = GetParam() == Special::Folder;
   const std::string expected = folderKind ? std::strerror(EISDIR) : "not a regular file";
 
-  std::string bytes;
-  const FileReadResult read = ReadRegularFile(MakeSpecial(folder, GetParam(), "any").string(), 1024, bytes);
-  EXPECT_FALSE(read.Ok);
-  EXPECT_NE(read.Reason.find(expected), std::string::npos) << read.Reason;
+  const Result<std::string> read =
+      ReadRegularFile(MakeSpecial(folder, GetParam(), "any").string(), 1024, "too large");
+  EXPECT_FALSE(read.Ok());
+  EXPECT_NE(read.Error().find(expected), std::string::npos) << read.Error();
 
   const ProjectReadResult project = ReadProjectFile(MakeSpecial(folder, GetParam(), "p.ROU").string());
-  EXPECT_FALSE(project.Ok);
-  EXPECT_NE(project.Message.find(expected), std::string::npos) << project.Message;
+  EXPECT_FALSE(project.Ok());
+  EXPECT_NE(project.Error().find(expected), std::string::npos) << project.Error();
 
-  Raster picture(1, 1);
-  std::string error;
   const fs::path bitmap = MakeSpecial(folder, GetParam(), "cutter.bmp");
-  EXPECT_FALSE(LoadPicture(bitmap.string(), picture, error));
+  const std::string error = LoadPicture(bitmap.string()).Error();
   EXPECT_NE(error.find(bitmap.string() + ": " + expected), std::string::npos) << error;
 }
 
@@ -80,13 +78,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SpecialInput,
 TEST(ReadRegularFile, StopsAtTheLimit) {
   ScratchFolder folder;
   WriteBytes(folder / "big", std::string(2000, 'x'));
-  std::string bytes;
-  FileReadResult read = ReadRegularFile((folder / "big").string(), 1999, bytes);
-  EXPECT_FALSE(read.Ok);
-  EXPECT_TRUE(read.TooLarge);
-  read = ReadRegularFile((folder / "big").string(), 2000, bytes);
-  EXPECT_TRUE(read.Ok) << read.Reason;
-  EXPECT_EQ(bytes.size(), 2000u);
+  EXPECT_EQ(ReadRegularFile((folder / "big").string(), 1999, "more than 1999 bytes").Error(),
+            "more than 1999 bytes");
+  const Result<std::string> read = ReadRegularFile((folder / "big").string(), 2000, "too large");
+  ASSERT_TRUE(read.Ok()) << read.Error();
+  EXPECT_EQ(read.Value().size(), 2000u);
 }
 
 // A tmpfs of 64 KiB mounted for the test: the only way to run out of space without filling a
@@ -125,16 +121,16 @@ Raster Noise(int w, int h) {
 TEST_F(SmallDisk, AFullDiskKeepsTheOldPictureAndSaysWhy) {
   const fs::path old = folder_ / "old.png";
   std::string error;
-  ASSERT_TRUE(SavePicture(old.string(), Raster(4, 4), error)) << error;
+  ASSERT_EQ(SavePicture(old.string(), Raster(4, 4)).Error(), "");
   const std::string before = ReadAll(old);
   Fill();
   // Noise does not compress: the new picture cannot fit in what is left.
-  EXPECT_FALSE(SavePicture(old.string(), Noise(64, 64), error));
+  error = SavePicture(old.string(), Noise(64, 64)).Error();
   EXPECT_EQ(error, old.string() + ": " + std::strerror(ENOSPC));
   EXPECT_EQ(ReadAll(old), before);
 
   const fs::path fresh = folder_ / "new.bmp";
-  EXPECT_FALSE(SavePicture(fresh.string(), Noise(64, 64), error));
+  error = SavePicture(fresh.string(), Noise(64, 64)).Error();
   EXPECT_EQ(error, fresh.string() + ": " + std::strerror(ENOSPC));
   EXPECT_FALSE(fs::exists(fresh));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 2)
@@ -144,12 +140,12 @@ TEST_F(SmallDisk, AFullDiskKeepsTheOldPictureAndSaysWhy) {
 TEST_F(SmallDisk, AFullDiskKeepsTheOldProject) {
   const fs::path file = folder_ / "keep.ROU";
   std::string error;
-  ASSERT_TRUE(WriteProjectFile(file.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(file.string(), ProjectRecord{}).Error(), "");
   const std::string before = ReadAll(file);
   Fill();
   ProjectRecord large;
   large.Cuts.assign(5000, ProjectCut{1, 2, 3, "a-long-cutter-file-name.bmp"});
-  EXPECT_FALSE(WriteProjectFile(file.string(), large, error));
+  error = WriteProjectFile(file.string(), large).Error();
   EXPECT_EQ(error, "cannot write " + file.string() + ": " + std::strerror(ENOSPC));
   EXPECT_EQ(ReadAll(file), before);
 }
@@ -168,10 +164,10 @@ TEST(ReplaceFile, RefusesToReplaceSpecialFiles) {
     SCOPED_TRACE(path.string());
     const fs::file_type typeBefore = fs::status(path).type();
     std::string error;
-    EXPECT_FALSE(SavePicture(path.string(), Raster(2, 2), error));
+    error = SavePicture(path.string(), Raster(2, 2)).Error();
     EXPECT_EQ(error, path.string() + ": not a regular file");
     EXPECT_EQ(fs::status(path).type(), typeBefore);
-    EXPECT_FALSE(WriteProjectFile(path.string(), ProjectRecord{}, error));
+    error = WriteProjectFile(path.string(), ProjectRecord{}).Error();
     EXPECT_EQ(error, "cannot write " + path.string() + ": not a regular file");
     EXPECT_EQ(fs::status(path).type(), typeBefore);
   }
@@ -179,24 +175,23 @@ TEST(ReplaceFile, RefusesToReplaceSpecialFiles) {
 
 TEST(ReplaceFile, LongNamesDanglingLinksAndOwnersAreHandled) {
   ScratchFolder folder;
-  std::string error;
   // A name near the system's limit of 255 bytes: the temporary name must not be longer.
   const fs::path longName = folder / (std::string(240, 'n') + ".ROU");
-  ASSERT_TRUE(WriteProjectFile(longName.string(), ProjectRecord{}, error)) << error;
-  ASSERT_TRUE(WriteProjectFile(longName.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(longName.string(), ProjectRecord{}).Error(), "");
+  ASSERT_EQ(WriteProjectFile(longName.string(), ProjectRecord{}).Error(), "");
 
   // A link to a file that does not exist yet: the file is created, the link stays a link.
   fs::create_directory(folder / "sub");
   fs::create_symlink("sub/target.png", folder / "dangling.png");
-  ASSERT_TRUE(SavePicture((folder / "dangling.png").string(), Raster(3, 3), error)) << error;
+  ASSERT_EQ(SavePicture((folder / "dangling.png").string(), Raster(3, 3)).Error(), "");
   EXPECT_TRUE(fs::is_symlink(folder / "dangling.png"));
   EXPECT_TRUE(fs::is_regular_file(folder / "sub" / "target.png"));
 
   // Owner and group of the replaced file stay, where the process may set them.
   const fs::path owned = folder / "owned.ROU";
-  ASSERT_TRUE(WriteProjectFile(owned.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(owned.string(), ProjectRecord{}).Error(), "");
   if (chown(owned.c_str(), 4321, 4321) != 0) GTEST_SKIP() << "cannot give a file away here";
-  ASSERT_TRUE(WriteProjectFile(owned.string(), ProjectRecord{}, error)) << error;
+  ASSERT_EQ(WriteProjectFile(owned.string(), ProjectRecord{}).Error(), "");
   struct stat info{};
   ASSERT_EQ(stat(owned.c_str(), &info), 0);
   EXPECT_EQ(info.st_uid, 4321u);

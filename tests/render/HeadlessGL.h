@@ -11,6 +11,7 @@
 #include "render/GLApi.h"
 #include "render/HeadlessContext.h"
 #include "render/Photograph.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf::testing {
 
@@ -45,8 +46,7 @@ class HeadlessGLTest : public ::testing::Test {
   static Raster Photograph() {
     Raster picture(0, 0);
     NoProgress progress;
-    std::string error;
-    EXPECT_TRUE(TakePhotograph(ViewWidth, ViewHeight, picture, progress, error)) << error;
+    EXPECT_EQ(test::TakeValue(TakePhotograph(ViewWidth, ViewHeight, progress), picture), "");
     return picture;
   }
 

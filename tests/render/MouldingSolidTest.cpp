@@ -16,6 +16,7 @@
 #include "render/DefaultTexture.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf::testing {
 namespace {
@@ -47,11 +48,11 @@ class MouldingSolid : public HeadlessGLTest {
   // The project rebuilt with the given face on the table (the file's last line).
   static bool LoadSample(const fs::path& path, int face, Model& model) {
     ProjectReadResult read = ReadProjectFile(path.string());
-    EXPECT_TRUE(read.Ok) << path << ": " << read.Message;
-    if (!read.Ok) return false;
-    read.Record.FaceOnTable = face;
+    EXPECT_TRUE(read.Ok()) << path << ": " << read.Error();
+    if (!read.Ok()) return false;
+    read.Value().FaceOnTable = face;
     model.SetCutterLibrary(SuppliedCutters());
-    ApplyRecord(model, read.Record);
+    ApplyRecord(model, read.Value());
     NoProgress quiet;
     PlotOutline(model, quiet);
     return model.Outline.Closed;
@@ -81,8 +82,7 @@ class MouldingSolid : public HeadlessGLTest {
     }
     Raster picture(0, 0);
     NoProgress quiet;
-    std::string error;
-    EXPECT_TRUE(TakePhotograph(Width, Height, picture, quiet, error)) << error;
+    EXPECT_EQ(test::TakeValue(TakePhotograph(Width, Height, quiet), picture), "");
     return picture;
   }
 };
@@ -184,8 +184,7 @@ TEST_F(MouldingSolid, EndFacesShowTheGrainEndOn) {
   scene.DrawScene(params, RectangleOutline(200, 250, 449, 449), &texture);
   Raster picture(0, 0);
   NoProgress quiet;
-  std::string error;
-  ASSERT_TRUE(TakePhotograph(Width, Height, picture, quiet, error)) << error;
+  ASSERT_EQ(test::TakeValue(TakePhotograph(Width, Height, quiet), picture), "");
   // Well inside the face, which covers about 100 x 77 pixels in the middle.
   std::set<Colour> across;
   for (int x = Width / 2 - 40; x <= Width / 2 + 40; ++x) {

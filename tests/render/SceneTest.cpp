@@ -13,6 +13,7 @@
 #include "render/DefaultTexture.h"
 #include "render/OutlineTrace.h"
 #include "render/Scene.h"
+#include "tests/support/ResultValue.h"
 
 namespace kerf::testing {
 namespace {
@@ -321,11 +322,8 @@ TEST_F(SceneTest, PhotographHoldsRowsOfAtMost5000Pixels) {
     void End() override { ++ends; }
   } progress;
   Raster picture(0, 0);
-  std::string error;
-  EXPECT_FALSE(TakePhotograph(5001, 2, picture, progress, error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_EQ(picture.Width(), 0);
-  EXPECT_TRUE(TakePhotograph(5000, 2, picture, progress, error)) << error;
+  EXPECT_NE(TakePhotograph(5001, 2, progress).Error(), "");
+  EXPECT_EQ(test::TakeValue(TakePhotograph(5000, 2, progress), picture), "");
   EXPECT_EQ(picture.Width(), 5000);
   EXPECT_EQ(progress.label, "Photograph...");
   EXPECT_EQ(progress.maximum, 2);

@@ -50,11 +50,10 @@ TEST(PlainText, TextureToolTipShowsATaggedNameAsWritten) {
   QTemporaryDir dir;
   const QString path = dir.filePath(TaggedFileName + ".bmp");
   Raster picture(4, 4);
-  std::string error;
-  ASSERT_TRUE(SavePicture(path.toStdString(), picture, error)) << error;
+  ASSERT_EQ(SavePicture(path.toStdString(), picture).Error(), "");
   Model model;
   TextureWindow texture(model);
-  ASSERT_TRUE(texture.LoadTextureFile(path, error)) << error;
+  ASSERT_EQ(texture.LoadTextureFile(path).Error(), "");
   EXPECT_EQ(ShownToolTip(Find<QLabel>(texture, "Image1")->toolTip()),
             "Texture = <img src=\"x\">.bmp");
 }
@@ -65,10 +64,10 @@ TEST(PlainText, TextureWindowRefusesPicturesBeyondTheTextureLimit) {
   QTemporaryDir dir;
   const QString path = dir.filePath("wide.jpg");
   std::string error;
-  ASSERT_TRUE(SavePicture(path.toStdString(), Raster(4097, 2), error)) << error;
+  ASSERT_EQ(SavePicture(path.toStdString(), Raster(4097, 2)).Error(), "");
   Model model;
   TextureWindow texture(model);
-  EXPECT_FALSE(texture.LoadTextureFile(path, error));
+  error = texture.LoadTextureFile(path).Error();
   EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos) << error;
   EXPECT_TRUE(model.TextureFile.empty());
 }

@@ -76,8 +76,7 @@ class TextureWindowTest : public ::testing::Test {
     Raster picture(width, height);
     picture.Fill(colour);
     const QString path = dir.filePath(name);
-    std::string error;
-    EXPECT_TRUE(SavePicture(path.toStdString(), picture, error)) << error;
+    EXPECT_EQ(SavePicture(path.toStdString(), picture).Error(), "");
     return path;
   }
   QString Junk(const QString& name) {
@@ -116,8 +115,7 @@ TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
   for (const Case& c : cases) {
     const QString path = Picture(c.name, c.width, c.height, MakeColour(200, 100, 50));
     QSignalSpy changed(&texture, &TextureWindow::textureChanged);
-    std::string error;
-    ASSERT_TRUE(texture.LoadTextureFile(path, error)) << c.name << ": " << error;
+    ASSERT_EQ(texture.LoadTextureFile(path).Error(), "");
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(texture.TexturePicture().Width(), c.width) << c.name;
     EXPECT_EQ(texture.TexturePicture().Height(), c.height) << c.name;
@@ -129,7 +127,7 @@ TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
 TEST_F(TextureWindowTest, APictureThatCannotBeReadChangesNothing) {
   const QString good = Picture("good.bmp", 20, 10, White);
   std::string error;
-  ASSERT_TRUE(texture.LoadTextureFile(good, error));
+  ASSERT_EQ(texture.LoadTextureFile(good).Error(), "");
   // A bitmap named as a JPEG is decoded as a JPEG, and fails.
   const QString disguised = dir.filePath("bitmap.jpg");
   ASSERT_TRUE(QFile::rename(Picture("bitmap.BMP", 8, 8, Black), disguised));
@@ -138,7 +136,8 @@ TEST_F(TextureWindowTest, APictureThatCannotBeReadChangesNothing) {
   for (const QString& path : bad) {
     QSignalSpy changed(&texture, &TextureWindow::textureChanged);
     error.clear();
-    EXPECT_FALSE(texture.LoadTextureFile(path, error)) << path.toStdString();
+    error = texture.LoadTextureFile(path).Error();
+    EXPECT_NE(error, "") << path.toStdString();
     EXPECT_NE(error.find(QFileInfo(path).fileName().toStdString()), std::string::npos) << error;
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(model.TextureFile, good.toStdString());
