@@ -47,6 +47,14 @@ constexpr VerbHelp Verbs[] = {
      "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
      "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
      "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
+    {"sheet", "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR]",
+     "writes the set-up sheet to take to the router table",
+     "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
+     "the list of passes with the overall verdict; then one card per pass, two or three to a\n"
+     "page: the cutter and its profile, the bit height and fence in inches and mm, the faces on\n"
+     "the table and against the fence, the section before and after the pass, and the verdict\n"
+     "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
+     "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
 };
 
 class Formatter : public CLI::Formatter {
