@@ -12,6 +12,7 @@
 #include "app/ExportTemplateAction.h"
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
+#include "app/PrintSheetAction.h"
 #include "app/ProjectActions.h"
 #include "model/CutReport.h"
 #include "ui/AboutWindow.h"
@@ -57,6 +58,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::Export3D1Click);
   connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
           &MainWindow::ExportTemplate1Click);
+  connect(AddItem(file, "Print Set-up S&heet...", "PrintSetupSheet1"), &QAction::triggered, this,
+          [this] { PrintSetupSheetClick(model_, DialogPrintChooser(this), DialogMessageShower(this)); });
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::CutReport1Click);
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &MainWindow::Exit1Click);
