@@ -30,11 +30,13 @@ constexpr VerbHelp Verbs[] = {
      "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
      "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
      "is Danger; 2: a project could not be read (the others are still checked).\n"},
-    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [view options]",
+    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [--fit | view options]",
      "renders the 3-D view to a picture",
      "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
-     "software renderer will do); without it the exit status is 2.\n"},
+     "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
+     "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
+     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
     {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]", "writes the moulding as a 3-D file",
      "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
      "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
