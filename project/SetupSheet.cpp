@@ -228,7 +228,8 @@ SheetPages PaginateSheet(int cards, double printableHeight, double coverTop) {
   // The list: a heading row, one row per pass, and the overall verdict's row.
   const int rows = cards + 2;
   pages.CoverRowsFirst = std::max(0, static_cast<int>((printableHeight - coverTop) / CoverLineHeight));
-  pages.CoverRowsMore = std::max(1, static_cast<int>((printableHeight - PageHeadHeight) / CoverLineHeight));
+  // Further pages of the list repeat its heading above their rows.
+  pages.CoverRowsMore = std::max(1, static_cast<int>((printableHeight - PageHeadHeight) / CoverLineHeight) - 1);
   if (rows > pages.CoverRowsFirst) {
     pages.CoverPages += (rows - pages.CoverRowsFirst + pages.CoverRowsMore - 1) / pages.CoverRowsMore;
   }

@@ -86,7 +86,7 @@ inline constexpr double CoverLineHeight = 6;  // one pass in page 1's list
 struct SheetPages {
   int CoverPages = 1;
   int CoverRowsFirst = 0;  // list rows on page 1 ...
-  int CoverRowsMore = 0;   // ... and on each further page of the list
+  int CoverRowsMore = 0;   // ... and on each further page of the list, below its heading
   std::vector<std::vector<int>> CardPages;  // card indexes (0-based) per page
   int Count() const { return CoverPages + static_cast<int>(CardPages.size()); }
 };

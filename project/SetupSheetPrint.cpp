@@ -217,6 +217,9 @@ bool PaintSetupSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSh
       take = pages.CoverRowsFirst;
     } else {
       PageHead(d, painter, sheet, width, page, pages.Count());
+      ListHeading(d, columns, y);
+      y += CoverLineHeight;
+      if (row == 0) ++row;  // page 1 had no room even for the heading
     }
     for (int i = 0; i < take && row < rows; ++i, ++row) {
       ListRow(d, sheet, columns, row, y);
