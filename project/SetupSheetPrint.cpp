@@ -135,7 +135,7 @@ void Card(SheetDrawing& d, QPainter& p, const SheetCard& card, double width, dou
 
   d.VerdictBox(card.Judged, QRectF(3, 57, width - 6, 6), 3, std::string(VerdictName(card.Judged)) + ": " + card.Bearing, false);
   for (size_t i = 0; i < card.Reasons.size() && i < 2; ++i) {
-    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, 3.2, "Cannot be made: " + card.Reasons[i], true,
+    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, 3.2, "\xe2\x80\xa2 " + card.Reasons[i], true,
                  VerdictQColor(Verdict::Danger));
   }
   p.restore();

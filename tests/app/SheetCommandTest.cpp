@@ -107,6 +107,27 @@ INSTANTIATE_TEST_SUITE_P(WorkFolder, SampleSheets,
 
 class SheetCommand : public test::TempFolder {};
 
+TEST_F(SheetCommand, NamesWhyNoTableCanMakeACut) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler's pdftotext is not installed";
+  // A 2" x 1/2" stock: a 3/8" rabbet, a 3/4" straight bit through the whole thickness, then a
+  // core box bit whose shank would have to rise through what the rabbet left.
+  const std::string project = Write(
+      "Severed.ROU",
+      "1\r\n14\r\n50\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n3\r\n-25\r\n-25\r\n3\r\n"
+      "3-8! Rabbeting.bmp\r\n100\r\n-30\r\n3\r\n3-4! Straight.bmp\r\n60\r\n10\r\n3\r\n"
+      "1-2! Core Box.bmp\r\n3\r\n");
+  Model model;
+  ASSERT_TRUE(LoadForCommand(model, project, ToolsDir));
+  const ProgramRun run =
+      test::RunProgram({"sheet", project, "-o", Path("s.pdf"), "--tools", ToolsDir}, dir_.string());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string text = Shell("pdftotext '" + Path("s.pdf") + "' -");
+  ExpectSheetText(model, text);
+  EXPECT_NE(text.find("severs the stock into 2 pieces"), std::string::npos) << text;
+  EXPECT_NE(text.find("impossible: the shank passes through the stock"), std::string::npos);
+  EXPECT_NE(text.find("severs the stock into 3 pieces"), std::string::npos);
+}
+
 TEST_F(SheetCommand, RefusesBadRequestsAndKeepsTheOldFile) {
   const std::string project = std::string(KERF_SOURCE_DIR) + "/data/work/Picture frame.ROU";
   const std::string old = Write("old.pdf", "old sheet");
