@@ -10,6 +10,7 @@
 #include "model/PrintableText.h"
 #include "project/SetupSheet.h"
 #include "project/SetupSheetPrint.h"
+#include "project/TemplateFile.h"
 
 namespace kerf {
 
@@ -31,6 +32,11 @@ int SheetCommand(const CommandArgs& args) {
   if (!QCoreApplication::instance()) gui.emplace(argc, argv);
 
   // Checked before the project is read, so a slip costs no time.
+  if (TemplateFormatOf(output) != TemplateFormat::Pdf) {
+    std::fprintf(stderr, "kerfwright sheet: %s: the sheet is a PDF; name the file .pdf\n",
+                 PrintableText(output).c_str());
+    return 2;
+  }
   SheetPaper paper = PaperForLocale();
   if (parser.Given("--paper") && !PaperByName(paperName, paper)) {
     std::fprintf(stderr, "kerfwright sheet: --paper must be A4 or Letter, not '%s'\n",

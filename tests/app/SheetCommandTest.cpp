@@ -138,6 +138,8 @@ TEST_F(SheetCommand, RefusesBadRequestsAndKeepsTheOldFile) {
   const Case cases[] = {
       {{"sheet", project, "-o", old, "--paper", "A3"}, "kerfwright sheet: --paper must be A4 or Letter, not 'A3'\n"},
       {{"sheet", project}, "kerfwright sheet: missing -o FILE.pdf\n"},
+      {{"sheet", project, "-o", Path("sheet.png")},
+       "kerfwright sheet: " + Path("sheet.png") + ": the sheet is a PDF; name the file .pdf\n"},
       {{"sheet", Path("none.ROU"), "-o", old}, Path("none.ROU")},
       {{"sheet", project, "-o", old + "/inside.pdf", "--tools", ToolsDir},
        "kerfwright sheet: cannot write " + old + "/inside.pdf: Not a directory\n"},
@@ -148,6 +150,7 @@ TEST_F(SheetCommand, RefusesBadRequestsAndKeepsTheOldFile) {
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(test::Slurp(old), "old sheet");
   }
+  EXPECT_FALSE(fs::exists(Path("sheet.png")));
 }
 
 TEST_F(SheetCommand, PaperComesFromTheLocaleUnlessGiven) {
