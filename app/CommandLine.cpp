@@ -23,7 +23,7 @@ struct Verb {
 constexpr Verb Verbs[] = {
     {"section", SectionCommand}, {"outline", OutlineCommand}, {"report", ReportCommand},
     {"check", CheckCommand},     {"photo", PhotoCommand},   {"mesh", MeshCommand},
-    {"template", TemplateCommand},
+    {"template", TemplateCommand}, {"sheet", SheetCommand},
 };
 
 bool EndsWithProjectExtension(const std::string& s) {

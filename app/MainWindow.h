@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow {
 
  public slots:
   void OnExportTemplate();
+  void OnPrintSetupSheet();
   void ShowCheckedToolWindows();
   void ArrangeWindows();
 

@@ -6,6 +6,7 @@
 
 #include "app/ExportTemplateAction.h"
 #include "app/MainWindow.h"
+#include "app/PrintSheetAction.h"
 #include "ui/Choosers.h"
 #include "ui/ProfileWindow.h"
 
@@ -44,6 +45,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::exportMeshRequested);
   connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
           &MainWindow::OnExportTemplate);
+  connect(AddItem(file, "Print Set-up S&heet...", "PrintSetupSheet1"), &QAction::triggered, this,
+          &MainWindow::OnPrintSetupSheet);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::cutReportRequested);
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
@@ -73,6 +76,10 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
 
 void MainWindow::OnExportTemplate() {
   ExportTemplateClick(model_, DialogFileChooser(this), DialogMessageShower(this));
+}
+
+void MainWindow::OnPrintSetupSheet() {
+  PrintSetupSheetClick(model_, DialogPrintChooser(this), DialogMessageShower(this));
 }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are

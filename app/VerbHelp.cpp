@@ -30,11 +30,13 @@ constexpr VerbHelp Verbs[] = {
      "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
      "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
      "is Danger; 2: a project could not be read (the others are still checked).\n"},
-    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [view options]",
+    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [--fit | view options]",
      "renders the 3-D view to a picture",
      "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
-     "software renderer will do); without it the exit status is 2.\n"},
+     "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
+     "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
+     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
     {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]", "writes the moulding as a 3-D file",
      "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
      "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
@@ -47,6 +49,14 @@ constexpr VerbHelp Verbs[] = {
      "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
      "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
      "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
+    {"sheet", "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR]",
+     "writes the set-up sheet to take to the router table",
+     "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
+     "the list of passes with the overall verdict; then one card per pass, two or three to a\n"
+     "page: the cutter and its profile, the bit height and fence in inches and mm, the faces on\n"
+     "the table and against the fence, the section before and after the pass, and the verdict\n"
+     "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
+     "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
 };
 
 class Formatter : public CLI::Formatter {
