@@ -57,7 +57,7 @@ QString FromLocal(const std::string& text) { return QString::fromStdString(text)
 QStringList MissingCutters(const Model& model) {
   QStringList missing;
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutAt(k);
+    const Cut& cut = model.CutAt(k);
     const QString name = FromLocal(cut.CutterFileName);
     if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
   }

@@ -16,12 +16,12 @@
 namespace kerf::bench {
 
 struct Cutters {
-  std::vector<TTool> Tools;
+  std::vector<Tool> Tools;
   std::string Source;
 };
 
-inline TTool SyntheticCutter(const std::string& name, int rows, int (*radius)(int row)) {
-  TTool tool;
+inline Tool SyntheticCutter(const std::string& name, int rows, int (*radius)(int row)) {
+  Tool tool;
   tool.Name = name;
   tool.FileName = name + ".bmp";
   tool.RowCount = rows;

@@ -1,4 +1,4 @@
-// TCut: one cut of the cut list, its four settings and its four bearing figures.
+// Cut: one cut of the cut list, its four settings and its four bearing figures.
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 namespace kerf {
 
-struct TCut {
+struct Cut {
   // Settings, fixed when the cut is made (or loaded) and moved when cuts are reordered.
   int32_t Fence = 0;   // fence position in hundredths of an inch (trkHoriz)
   int32_t Height = 0;  // cutter height in hundredths of an inch (trkVert)

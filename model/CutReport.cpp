@@ -8,8 +8,8 @@ namespace kerf {
 
 namespace {
 
-std::string CutterText(const Model& model, const TCut& cut) {
-  if (const TTool* tool = model.Cutter(cut.Cutter)) return tool->Name;
+std::string CutterText(const Model& model, const Cut& cut) {
+  if (const Tool* tool = model.Cutter(cut.Cutter)) return tool->Name;
   // The project named a bitmap that is not in the library: say which one.
   return cut.CutterFileName + " (missing)";
 }
@@ -40,7 +40,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   add("", Black);
 
   for (int i = 1; i <= cutCount; ++i) {
-    const TCut& cut = model.CutAt(i);
+    const Cut& cut = model.CutAt(i);
     const Verdict verdict = JudgeCut(cut);
     const Colour colour = VerdictColour(verdict);
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);

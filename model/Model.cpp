@@ -20,7 +20,7 @@ constexpr SetupChange AllChanged{true, true, true};
 
 // The four settings of a cut: what cut-list edits move between slots. The file name of the
 // cutter belongs to the Cutter setting and travels with it.
-void SwapSettings(TCut& a, TCut& b) {
+void SwapSettings(Cut& a, Cut& b) {
   std::swap(a.Fence, b.Fence);
   std::swap(a.Height, b.Height);
   std::swap(a.Face, b.Face);
@@ -28,7 +28,7 @@ void SwapSettings(TCut& a, TCut& b) {
   std::swap(a.CutterFileName, b.CutterFileName);
 }
 
-void CopySettings(TCut& to, const TCut& from) {
+void CopySettings(Cut& to, const Cut& from) {
   to.Fence = from.Fence;
   to.Height = from.Height;
   to.Face = from.Face;
@@ -40,16 +40,16 @@ void CopySettings(TCut& to, const TCut& from) {
 
 Model::Model() { SetWoodSwatch(WoodSwatch); }
 
-const TTool* Model::Cutter(int n) const {
+const Tool* Model::Cutter(int n) const {
   if (n < 1 || n > CutterCount()) return nullptr;
   return &CutterTable[static_cast<size_t>(n)];
 }
 
-void Model::SetCutterLibrary(std::vector<TTool> tools) {
+void Model::SetCutterLibrary(std::vector<Tool> tools) {
   CutterTable.clear();
   CutterTable.reserve(tools.size() + 1);
   CutterTable.emplace_back();
-  for (TTool& tool : tools) CutterTable.push_back(std::move(tool));
+  for (Tool& tool : tools) CutterTable.push_back(std::move(tool));
   CurrentCutter = 1;
 }
 
@@ -94,18 +94,18 @@ void Model::ZoomOut() {
   if (profileZoom_ > 1) profileZoom_ /= 2;
 }
 
-const TCut& Model::CutAt(int n) const {
+const Cut& Model::CutAt(int n) const {
   assert(ValidRow(n, CutCount()));
   return CutList[static_cast<size_t>(n)];
 }
 
 SetupChange Model::AppendCut(int32_t fence, int32_t height) {
-  TCut cut;
+  Cut cut;
   cut.Fence = fence;
   cut.Height = height;
   cut.Face = faceOnTable_;
   cut.Cutter = CurrentCutter;
-  if (const TTool* tool = Cutter(CurrentCutter)) cut.CutterFileName = tool->FileName;
+  if (const Tool* tool = Cutter(CurrentCutter)) cut.CutterFileName = tool->FileName;
   CutList.push_back(std::move(cut));
   return CutsChanged;
 }
@@ -113,7 +113,7 @@ SetupChange Model::AppendCut(int32_t fence, int32_t height) {
 SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
   profileZoom_ = 1;
   CutList.resize(1);
-  CutList[0] = TCut{};
+  CutList[0] = Cut{};
   faceOnTable_ = 3;
   stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);
   stockWidth_ = std::clamp(stockWidth, MinStockSize, MaxStockSize);
@@ -123,15 +123,15 @@ SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
 CutEdit Model::DeleteCut(int row) {
   const int count = CutCount();
   if (!ValidRow(row, count)) return {};
-  CutEdit edit{CutsChanged, TCut{}};
-  CopySettings(edit.Cut, CutList[static_cast<size_t>(row)]);
+  CutEdit edit{CutsChanged, Cut{}};
+  CopySettings(edit.Before, CutList[static_cast<size_t>(row)]);
   for (int i = row; i < count; ++i)
     CopySettings(CutList[static_cast<size_t>(i)], CutList[static_cast<size_t>(i) + 1]);
   CutList.pop_back();
   return edit;
 }
 
-SetupChange Model::InsertCut(int row, TCut cut) {
+SetupChange Model::InsertCut(int row, Cut cut) {
   const int count = CutCount();
   if (!ValidRow(row, count + 1)) return {};
   CutList.emplace_back();
@@ -141,11 +141,11 @@ SetupChange Model::InsertCut(int row, TCut cut) {
   return CutsChanged;
 }
 
-CutEdit Model::ReplaceCut(int row, TCut cut) {
+CutEdit Model::ReplaceCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount())) return {};
-  CutEdit edit{CutsChanged, TCut{}};
-  TCut& slot = CutList[static_cast<size_t>(row)];
-  CopySettings(edit.Cut, slot);
+  CutEdit edit{CutsChanged, Cut{}};
+  Cut& slot = CutList[static_cast<size_t>(row)];
+  CopySettings(edit.Before, slot);
   CopySettings(slot, cut);
   return edit;
 }
@@ -184,7 +184,7 @@ WorkSetup Model::TakeSetup() const {
 SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
   NewWorkpiece(setup.StockWidth, setup.StockHeight);
   CutList.reserve(setup.Cuts.size() + 1);
-  for (const TCut& stored : setup.Cuts) {
+  for (const Cut& stored : setup.Cuts) {
     CutList.emplace_back();
     CopySettings(CutList.back(), stored);
   }

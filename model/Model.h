@@ -42,7 +42,7 @@ struct SetupChange {
 // removed cut of a delete, the replaced cut of a replace), which is what undoing it needs.
 struct CutEdit {
   SetupChange Changed;
-  TCut Cut;
+  Cut Before;
   explicit operator bool() const { return static_cast<bool>(Changed); }
 };
 
@@ -53,7 +53,7 @@ struct WorkSetup {
   int32_t StockHeight = 200;
   int32_t FaceOnTable = 3;
   int32_t CurrentCutter = 1;
-  std::vector<TCut> Cuts;  // cut #1 first
+  std::vector<Cut> Cuts;  // cut #1 first
   Colour WoodSwatch = DefaultWoodColour;
   std::string TextureFile;
   bool TextureMap = false;
@@ -68,12 +68,12 @@ class Model {
   Model();
 
   // --- cutter library -------------------------------------------------------------
-  std::vector<TTool> CutterTable{TTool{}};  // slot 0 unused
+  std::vector<Tool> CutterTable{Tool{}};  // slot 0 unused
   int CutterCount() const { return static_cast<int>(CutterTable.size()) - 1; }
   // The cutter numbered n, or nullptr when n names no loaded cutter.
-  const TTool* Cutter(int n) const;
+  const Tool* Cutter(int n) const;
   // Replaces the library (slots 1..n in the given order) and sets CurrentCutter to 1.
-  void SetCutterLibrary(std::vector<TTool> tools);
+  void SetCutterLibrary(std::vector<Tool> tools);
   // 1-based index of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
   int CurrentCutter = 1;
@@ -98,10 +98,10 @@ class Model {
   void ZoomOut();  // halves ProfileZoom while above 1
 
   // --- cut list -------------------------------------------------------------------------
-  std::vector<TCut> CutList{TCut{}};  // slot 0 unused; cuts in slots 1..CutCount()
+  std::vector<Cut> CutList{Cut{}};  // slot 0 unused; cuts in slots 1..CutCount()
   int CutCount() const { return static_cast<int>(CutList.size()) - 1; }
   // The cut numbered n (1..CutCount()); asserts on any other number.
-  const TCut& CutAt(int n) const;
+  const Cut& CutAt(int n) const;
   // Appends a cut with the given fence and height, FaceOnTable and CurrentCutter. Undone by
   // deleting cut CutCount().
   SetupChange AppendCut(int32_t fence, int32_t height);
@@ -112,8 +112,8 @@ class Model {
   // name) move; the bearing figures stay with their slot until the next measuring pass. Each
   // reports nothing changed for a number that names no cut (or no neighbour to swap with).
   CutEdit DeleteCut(int row);                // returns the removed cut
-  SetupChange InsertCut(int row, TCut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
-  CutEdit ReplaceCut(int row, TCut cut);     // returns the cut it replaced
+  SetupChange InsertCut(int row, Cut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
+  CutEdit ReplaceCut(int row, Cut cut);     // returns the cut it replaced
   SetupChange MoveCutUp(int row);            // undone by MoveCutDown(row - 1)
   SetupChange MoveCutDown(int row);          // undone by MoveCutUp(row + 1)
 

@@ -30,7 +30,7 @@ struct Placement {
   int turn;  // 0: upright, 2: upside down, -1: rows run upwards, +1: rows run downwards
 };
 
-Placement PlaceCut(int orientationCase, const TCut& cut, const Frame& f) {
+Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
   const int fenceX = RoundProduct(cut.Fence, f.r);
   const int fenceY = RoundProduct(cut.Fence, f.s);
   const int heightX = RoundProduct(cut.Height, f.r);
@@ -59,7 +59,7 @@ struct PaintedBox {
 };
 
 // Paints the area swept by the cutter white, one line per profile row; returns the box touched.
-PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
+PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
   PaintedBox box{p.u, p.u, p.v, p.v};
   for (int l = 1; l <= rows; ++l) {
@@ -131,7 +131,7 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
 
 // The mounted cutter's outline in black at fence f and height h, never turned: up the
 // cutting side and back down the axis side.
-void DrawCutterOutline(Raster& raster, const TTool& tool, const SectionView& view,
+void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view,
                        const Frame& f) {
   const auto& P = tool.Profile;
   const double fence = view.Fence;
@@ -266,7 +266,7 @@ void RenderSection(Model& model, const SectionView& view) {
   SectionPieces& pieces = model.Pieces;
   if (measure) pieces.Read(raster, f.left, f.top, W, H);
   for (int i = 1; i <= model.CutCount(); ++i) {
-    TCut& cut = model.CutList[static_cast<size_t>(i)];
+    Cut& cut = model.CutList[static_cast<size_t>(i)];
     // A cut made in no known state is placed and measured as if made in the current one.
     int fenceSide = SideRight;
     int tableSide = SideBottom;
@@ -275,7 +275,7 @@ void RenderSection(Model& model, const SectionView& view) {
       fenceSide = SideRight;
       tableSide = SideBottom;
     }
-    const TTool* tool = model.Cutter(cut.Cutter);
+    const Tool* tool = model.Cutter(cut.Cutter);
     const Placement placement = PlaceCut(orientationCase, cut, f);
     if (measure) {
       cut.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
@@ -298,7 +298,7 @@ void RenderSection(Model& model, const SectionView& view) {
   }
 
   if (view.DrawCutter) {
-    if (const TTool* tool = model.Cutter(model.CurrentCutter))
+    if (const Tool* tool = model.Cutter(model.CurrentCutter))
       DrawCutterOutline(raster, *tool, view, f);
   }
 }

@@ -257,8 +257,8 @@ ProjectRecord RecordFromModel(const Model& model) {
   r.RepeatH = model.TextureRepeatH();
   r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutAt(k);
-    const TTool* tool = model.Cutter(cut.Cutter);
+    const Cut& cut = model.CutAt(k);
+    const Tool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
   r.FaceOnTable = model.FaceOnTable();
@@ -273,7 +273,7 @@ void ApplyRecord(Model& model, const ProjectRecord& record) {
   setup.CurrentCutter = record.CurrentCutter;
   setup.Cuts.reserve(record.Cuts.size());
   for (const ProjectCut& stored : record.Cuts) {
-    TCut cut;
+    Cut cut;
     cut.Fence = stored.Fence;
     cut.Height = stored.Height;
     cut.Face = stored.Face;

@@ -139,7 +139,7 @@ void ProfileWindow::FillKey(SectionKey& key) const {
   key.Height = CutterHeight();
   key.Cuts.clear();
   for (int i = 1; i <= model_.CutCount(); ++i) {
-    const TCut& cut = model_.CutAt(i);
+    const Cut& cut = model_.CutAt(i);
     key.Cuts.insert(key.Cuts.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
   }
 }

@@ -86,7 +86,7 @@ class ProfileWindow : public QWidget {
   struct SectionKey {
     int32_t StockWidth, StockHeight, FaceOnTable, ProfileZoom;
     Colour Wood;
-    const TTool* Cutter;
+    const Tool* Cutter;
     int Fence, Height;
     std::vector<int32_t> Cuts;  // fence, height, face and cutter of each cut
     bool operator==(const SectionKey&) const = default;

@@ -224,8 +224,8 @@ void ToolsWindow::RefreshCutGrid() {
   } else {
     StringGrid1->setRowCount(cutCount);
     for (int i = 1; i <= cutCount; ++i) {
-      const TCut& cut = model_.CutAt(i);
-      const TTool* cutter = model_.Cutter(cut.Cutter);
+      const Cut& cut = model_.CutAt(i);
+      const Tool* cutter = model_.Cutter(cut.Cutter);
       const QString cutterName = cutter != nullptr
                                      ? QString::fromStdString(cutter->Name)
                                      : QString::fromStdString(cut.CutterFileName) + " (missing)";

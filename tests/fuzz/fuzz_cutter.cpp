@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (error.empty()) std::abort();  // a refusal always says why
     return 0;
   }
-  kerf::TTool tool;
+  kerf::Tool tool;
   kerf::ScanCutterProfile(picture, tool);
   if (tool.RowCount < 1 || tool.RowCount > kerf::MaxProfileRows || tool.RedWidth < 0) std::abort();
   for (int l = 1; l <= kerf::MaxProfileRows; ++l) {

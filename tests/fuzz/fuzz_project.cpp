@@ -17,8 +17,8 @@
 namespace {
 
 // The cutters supplied with the program, read once; the seed projects name them.
-const std::vector<kerf::TTool>& SuppliedCutters() {
-  static const std::vector<kerf::TTool> tools = [] {
+const std::vector<kerf::Tool>& SuppliedCutters() {
+  static const std::vector<kerf::Tool> tools = [] {
     kerf::NoProgress quiet;
     kerf::CutterLibrary library = kerf::LoadCutterLibrary(KERF_DATA_DIR "/tools", quiet);
     if (library.Tools.empty()) std::abort();  // the fuzzer would test nothing of the cutters
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   kerf::MeasureSection(model);
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const kerf::TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const kerf::Cut& cut = model.CutList[static_cast<size_t>(i)];
     for (float figure : {cut.FenceBefore, cut.TableBefore, cut.FenceAfter, cut.TableAfter}) {
       if (!(figure >= 0.0f && figure <= 100.0f)) std::abort();
     }

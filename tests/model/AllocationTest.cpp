@@ -29,7 +29,7 @@ namespace {
 
 TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   Model model;
-  TTool tool;
+  Tool tool;
   tool.RowCount = 120;
   for (int l = 1; l <= 120; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(l % 70);
   model.SetCutterLibrary({tool});

@@ -11,8 +11,8 @@
 namespace kerf {
 namespace {
 
-TTool Straight(const std::string& name, float radius, int rows) {
-  TTool tool;
+Tool Straight(const std::string& name, float radius, int rows) {
+  Tool tool;
   tool.FileName = name + ".bmp";
   tool.Name = name;
   tool.RowCount = rows;
@@ -24,7 +24,7 @@ enum CutterNumber { HalfInch = 1, ThreeQuarter, Slot, Quarter };
 
 // 1/2" and 3/4" straight bits an inch long, a slot cutter (a disc 1 1/2" across and 1/4"
 // thick) and a 1/4" straight bit half an inch long.
-std::vector<TTool> Library() {
+std::vector<Tool> Library() {
   return {Straight("1/2\" Straight", 25, 100), Straight("3/4\" Straight", 37, 100),
           Straight("Slot", 75, 25), Straight("1/4\" Straight", 12, 50)};
 }
@@ -77,7 +77,7 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
     // a cut does not depend on how the stock lies now.
     for (int face = 1; face <= 8; ++face) {
       Model model = Worked(workpiece, face);
-      const TCut& last = model.CutList.back();
+      const Cut& last = model.CutList.back();
       const std::string where = std::string(workpiece.name) + ", face " + std::to_string(face);
       EXPECT_EQ(last.ShankBlocked, workpiece.shankBlocked) << where;
       EXPECT_EQ(last.PiecesAfter, workpiece.piecesAfter) << where;
@@ -102,7 +102,7 @@ TEST(CutJudgement, OnlyTheCutThatPartsTheStockSeversIt) {
 }
 
 TEST(CutJudgement, BothProblemsOfOneCutShareItsLine) {
-  TCut cut;
+  Cut cut;
   cut.ShankBlocked = true;
   cut.PiecesBefore = 1;
   cut.PiecesAfter = 3;
@@ -140,7 +140,7 @@ TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
     model.SetFaceOnTable(face);
     MeasureSection(model);
     for (int i = 1; i <= model.CutCount(); ++i) {
-      const TCut& cut = model.CutList[static_cast<size_t>(i)];
+      const Cut& cut = model.CutList[static_cast<size_t>(i)];
       EXPECT_GE(cut.PiecesAfter, 0);
       EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : model.CutList[static_cast<size_t>(i) - 1].PiecesAfter);
     }
@@ -155,7 +155,7 @@ TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   // The first cut floats in the board; the second parts it.
   ASSERT_EQ(withProblems.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
   // The blocks are what the bearing figures alone give.
-  for (TCut& cut : plain.CutList) {
+  for (Cut& cut : plain.CutList) {
     cut.ShankBlocked = false;
     cut.PiecesAfter = cut.PiecesBefore;
   }

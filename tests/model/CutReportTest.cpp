@@ -11,16 +11,16 @@
 namespace kerf {
 namespace {
 
-TTool NamedTool(const std::string& name, const std::string& fileName) {
-  TTool tool;
+Tool NamedTool(const std::string& name, const std::string& fileName) {
+  Tool tool;
   tool.Name = name;
   tool.FileName = fileName;
   return tool;
 }
 
-TCut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
+Cut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
              float fenceBefore, float fenceAfter) {
-  TCut cut;
+  Cut cut;
   cut.Fence = fence;
   cut.Height = height;
   cut.Face = face;

@@ -8,8 +8,8 @@
 namespace kerf {
 namespace {
 
-TTool NamedTool(const std::string& fileName) {
-  TTool tool;
+Tool NamedTool(const std::string& fileName) {
+  Tool tool;
   tool.FileName = fileName;
   tool.Name = fileName;
   return tool;
@@ -18,7 +18,7 @@ TTool NamedTool(const std::string& fileName) {
 // A model with cuts whose fences are 10, 20, ... and cutters 1, 2, ... (each named).
 Model ModelWithCuts(int count) {
   Model model;
-  std::vector<TTool> tools;
+  std::vector<Tool> tools;
   for (int i = 1; i <= count; ++i) tools.push_back(NamedTool("c" + std::to_string(i) + ".bmp"));
   model.SetCutterLibrary(tools);
   model.NewWorkpiece(200, 200);
@@ -40,7 +40,7 @@ std::vector<int> Fences(const Model& model) {
 // Every cut keeps its four settings together, whatever slot it moved to.
 void ExpectSettingsTogether(const Model& model) {
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const TCut& cut = model.CutList[i];
+    const Cut& cut = model.CutList[i];
     const int n = cut.Fence / 10;
     EXPECT_EQ(cut.Height, n);
     EXPECT_EQ(cut.Face, n % 8 + 1);

@@ -31,8 +31,8 @@ TEST(RasterPartialFill, FillsTheTopLeftPartOnlyAndClipsToTheRaster) {
   }
 }
 
-TTool Cutter(std::vector<float> radii) {
-  TTool tool;
+Tool Cutter(std::vector<float> radii) {
+  Tool tool;
   tool.Name = tool.FileName = "test.bmp";
   tool.RowCount = static_cast<int>(radii.size());
   for (size_t l = 0; l < radii.size(); ++l) tool.Profile[l + 1] = radii[l];
@@ -42,7 +42,7 @@ TTool Cutter(std::vector<float> radii) {
 // Every zoom, orientation, stock size and the largest cuts, drawn once on a fresh work surface
 // and once on one left black by a measuring pass of another stock: the same picture.
 TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
-  std::vector<TTool> tools{Cutter(std::vector<float>(60, 40.0f)),
+  std::vector<Tool> tools{Cutter(std::vector<float>(60, 40.0f)),
                            Cutter({10, 20, 30, 40, 50, 60, 70, 80, 90, 100})};
   for (int zoom : {1, 2, 4})
     for (int face = 1; face <= 8; ++face)

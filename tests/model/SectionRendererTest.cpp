@@ -14,8 +14,8 @@
 namespace kerf {
 namespace {
 
-TTool Cutter(const std::string& fileName, std::vector<float> radii) {
-  TTool tool;
+Tool Cutter(const std::string& fileName, std::vector<float> radii) {
+  Tool tool;
   tool.FileName = fileName;
   tool.Name = fileName;
   tool.RowCount = static_cast<int>(radii.size());
@@ -121,7 +121,7 @@ TEST(RenderSection, ThreeRowCutterWorkedExample) {
   MeasureSection(model);
   // Row 1 lies on y = 500, off the bitmap; rows 2 and 3 both paint x 477..499 of row 499.
   EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
-  const TCut& cut = model.CutList[1];
+  const Cut& cut = model.CutList[1];
   EXPECT_EQ(cut.FenceBefore, 100.0f);
   EXPECT_EQ(cut.TableBefore, 100.0f);
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RenderSection, TurningTheStockMovesTheMeasuredSides) {
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  const TCut& cut = model.CutList[1];
+  const Cut& cut = model.CutList[1];
   model.RotateStockAnticlockwise();  // 3 -> 4: case 2, entering from the right edge
   MeasureSection(model);
   EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{499, 409, 499, 432}})));
@@ -217,8 +217,8 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
     MeasureSection(reference);
     MeasureSection(model);
     EXPECT_TRUE(SamePicture(model.Image2, reference.Image2)) << badFace;
-    const TCut& a = model.CutList[1];
-    const TCut& b = reference.CutList[1];
+    const Cut& a = model.CutList[1];
+    const Cut& b = reference.CutList[1];
     EXPECT_EQ(a.FenceBefore, b.FenceBefore);
     EXPECT_EQ(a.TableBefore, b.TableBefore);
     EXPECT_EQ(a.FenceAfter, b.FenceAfter);
@@ -235,7 +235,7 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
   MeasureSection(model);
   EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
   for (int i = 2; i <= 3; ++i) {
-    const TCut& cut = model.CutList[i];
+    const Cut& cut = model.CutList[i];
     EXPECT_EQ(cut.FenceBefore, model.CutList[1].FenceAfter);
     EXPECT_EQ(cut.FenceBefore, cut.FenceAfter);
     EXPECT_EQ(cut.TableBefore, cut.TableAfter);

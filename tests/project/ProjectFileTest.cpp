@@ -49,8 +49,8 @@ std::string ReadBytes(const fs::path& p) {
   return s.str();
 }
 
-TTool Tool(const std::string& fileName) {
-  TTool t;
+Tool NamedTool(const std::string& fileName) {
+  Tool t;
   t.FileName = fileName;
   t.Name = fileName;
   return t;
@@ -200,7 +200,7 @@ TEST(ProjectRead, BlankLinesAfterTheEndAreIgnored) {
 
 TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter) {
   Model model;
-  model.SetCutterLibrary({Tool("A.bmp"), Tool("B.bmp")});
+  model.SetCutterLibrary({NamedTool("A.bmp"), NamedTool("B.bmp")});
   model.NewWorkpiece(300, 300);
   model.AppendCut(10, 10);
 
@@ -247,8 +247,8 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
 
 TEST(ProjectApply, AppliedRecordIsWrittenBackUnchanged) {
   Model model;
-  model.SetCutterLibrary({Tool("Cove 1-2!.BMP"), Tool("1-4! Roundover.bmp"), Tool("x.bmp"), Tool("y.bmp"),
-                          Tool("z.bmp"), Tool("v.bmp"), Tool("w.bmp")});
+  model.SetCutterLibrary({NamedTool("Cove 1-2!.BMP"), NamedTool("1-4! Roundover.bmp"), NamedTool("x.bmp"), NamedTool("y.bmp"),
+                          NamedTool("z.bmp"), NamedTool("v.bmp"), NamedTool("w.bmp")});
   const ProjectRecord r = SampleRecord();
   ApplyRecord(model, r);
   EXPECT_EQ(model.CutList[1].Cutter, 2);

@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
 constexpr int Width = 240, Height = 180;
 const Colour BackFaceGreen = MakeColour(0, 255, 0);
 
-const std::vector<TTool>& SuppliedCutters() {
-  static const std::vector<TTool> tools = [] {
+const std::vector<Tool>& SuppliedCutters() {
+  static const std::vector<Tool> tools = [] {
     NoProgress quiet;
     return LoadCutterLibrary(KERF_SOURCE_DIR "/data/tools", quiet).Tools;
   }();

@@ -12,10 +12,10 @@
 namespace kerf::testing {
 
 // n cutters named "Cutter 1".. with files "cutter1.bmp".., each a plain 40-unit radius.
-inline std::vector<TTool> SmallCutterLibrary(int n) {
-  std::vector<TTool> tools;
+inline std::vector<Tool> SmallCutterLibrary(int n) {
+  std::vector<Tool> tools;
   for (int i = 1; i <= n; ++i) {
-    TTool tool;
+    Tool tool;
     tool.Name = "Cutter " + std::to_string(i);
     tool.FileName = "cutter" + std::to_string(i) + ".bmp";
     tool.RowCount = 50;

@@ -21,7 +21,7 @@ using testing::SendKey;
 class ProfileWindowTest : public ::testing::Test {
  protected:
   ProfileWindowTest() {
-    std::vector<TTool> tools = testing::SmallCutterLibrary(3);
+    std::vector<Tool> tools = testing::SmallCutterLibrary(3);
     tools[1].RedWidth = 30;   // cutter 2: a bearing row 0.30" wide
     tools[2].RedWidth = 250;  // cutter 3: wider than the fence can go back
     model.SetCutterLibrary(tools);
