@@ -27,7 +27,7 @@ MainWindow::MainWindow(Desktop& desktop, Model& model, bool glLoaded, QWidget* p
   setObjectName("Form1");
   setWindowTitle("Kerfwright");
   resize(787, 586);
-  panel1_ = new ViewPanel(model_, glLoaded, this);
+  panel1_ = new ViewPanel(model_, desktop_.Pictures().Outline, glLoaded, this);
   setCentralWidget(panel1_);
   BuildStatusBar();
   BuildMenus();
@@ -137,9 +137,9 @@ void MainWindow::FrameTick() {
     const float height = profile->CutterHeight() / 100.0f;
     const float fence = profile->Fence() / 100.0f;
     statusPanels_[0]->setText("Bit Height : " +
-                              QString::fromStdString(FormatLength(height, model_.Unit)));
+                              QString::fromStdString(FormatLength(height, model_.Unit())));
     statusPanels_[1]->setText("Fence Depth : " +
-                              QString::fromStdString(FormatLength(fence, model_.Unit)));
+                              QString::fromStdString(FormatLength(fence, model_.Unit())));
     profile->WriteLengthLabels();
     drawn = panel1_->DrawFrame() || drawn;
     // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.

@@ -38,10 +38,11 @@ int MeshCommand(const CommandArgs& args) {
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  model.ProjectFileName = project;  // names the 3MF object
+  model.SetProjectFileName(project);  // names the 3MF object
   NoProgress progress;
-  PlotOutline(model, progress);
-  if (!ExportMoulding(model, output, lengthMm, error, smooth)) {
+  SectionPictures pictures;
+  PlotOutline(model, pictures, progress);
+  if (!ExportMoulding(model, pictures.Outline, output, lengthMm, error, smooth)) {
     std::fprintf(stderr, "kerfwright mesh: %s\n", error.c_str());
     return 2;
   }

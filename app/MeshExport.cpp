@@ -94,8 +94,8 @@ bool ParseExportLength(const std::string& text, double& millimetres, std::string
   return true;
 }
 
-bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error,
-                    bool smooth) {
+bool ExportMoulding(const Model& model, const SectionOutline& outline, const std::string& path,
+                    double lengthMm, std::string& error, bool smooth) {
   TriangleMesh mesh;
   if (smooth) {
     std::vector<SectionPolygon> pieces;
@@ -106,15 +106,15 @@ bool ExportMoulding(const Model& model, const std::string& path, double lengthMm
     }
     mesh = ExtrudePieces(pieces, lengthMm, SmoothScale);
   } else {
-    if (!model.Outline.Closed) {
+    if (!outline.Closed) {
       error = path + ": the section has no closed outline to export";
       return false;
     }
-    mesh = BuildMouldingMesh(model.Outline, lengthMm, MeasuredSectionScale(model));
+    mesh = BuildMouldingMesh(outline, lengthMm, MeasuredSectionScale(model));
   }
   MeshLabel label;
-  label.Name = ProjectName(model.ProjectFileName);
-  label.Tint = model.WoodSwatch;
+  label.Name = ProjectName(model.ProjectFileName());
+  label.Tint = model.WoodSwatch();
   return WriteMeshFile(path, mesh, label, error);
 }
 

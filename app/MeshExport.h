@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 
 namespace kerf {
 
@@ -16,11 +17,11 @@ inline constexpr double MaxExportLengthMm = 100 * 25.4;
 // saying what is wrong.
 bool ParseExportLength(const std::string& text, double& millimetres, std::string& error);
 
-// Writes the moulding of model.Outline (traced already) extruded to lengthMm as .stl, .3mf or
+// Writes the moulding of outline (traced already from model) extruded to lengthMm as .stl, .3mf or
 // .obj by the extension, named after the project and coloured with its wood. With smooth the
 // section is the smooth curves fitted to a fine drawing of it instead of the traced outline.
 // False with a message naming the file when there is no section or the file cannot be written.
-bool ExportMoulding(const Model& model, const std::string& path, double lengthMm, std::string& error,
-                    bool smooth = false);
+bool ExportMoulding(const Model& model, const SectionOutline& outline, const std::string& path,
+                    double lengthMm, std::string& error, bool smooth = false);
 
 }  // namespace kerf

@@ -104,7 +104,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   }
   const ProjectRecord& record = read.Record;
 
-  model_.ProjectFileName = path.toStdString();
+  model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
@@ -170,7 +170,7 @@ void ProjectActions::Save1Click() {
   if (!windows_.saveItem.isEnabled()) {
     return;
   }
-  SaveProject(FromLocal(model_.ProjectFileName));
+  SaveProject(FromLocal(model_.ProjectFileName()));
 }
 
 void ProjectActions::SaveAs1Click() {
@@ -178,7 +178,7 @@ void ProjectActions::SaveAs1Click() {
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save As";
   request.directory = saveDirectory_.isEmpty() ? startDirectory_ : saveDirectory_;
-  request.proposedName = FromLocal(model_.ProjectFileName);
+  request.proposedName = FromLocal(model_.ProjectFileName());
   request.filter = QtFileFilter("Router File|*.ROU");
   request.defaultSuffix = "ROU";
   const QString chosen = chooseFile_(request);
@@ -191,7 +191,7 @@ void ProjectActions::SaveAs1Click() {
   if (!SaveProject(path)) {
     return;
   }
-  model_.ProjectFileName = path.toStdString();
+  model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
   windows_.saveItem.setEnabled(true);
 }

@@ -45,7 +45,7 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
 
 void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
   ApplyRecord(model, record);
-  model.ProjectFileName = projectPath;
+  model.SetProjectFileName(projectPath);
   for (int k = 1; k <= model.CutCount(); ++k) {
     const Cut& cut = model.CutAt(k);
     if (cut.Cutter == 0) {

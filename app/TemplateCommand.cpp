@@ -54,7 +54,7 @@ bool BuildTemplate(const Model& model, TemplateDrawing& drawing, std::string& er
     }
     drawing.Rings.push_back(std::move(ring));
   }
-  drawing.ProjectName = ProjectTitle(model.ProjectFileName);
+  drawing.ProjectName = ProjectTitle(model.ProjectFileName());
   drawing.Orientation = TemplateOrientationText(model.FaceOnTable());
   return true;
 }
@@ -90,7 +90,7 @@ int TemplateCommand(const CommandArgs& args) {
   }
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  model.ProjectFileName = project;
+  model.SetProjectFileName(project);
   // The PDF's words are set in fonts, which Qt finds only with a GUI application; no window
   // is shown, so none needs a display.
   std::optional<QGuiApplication> gui;

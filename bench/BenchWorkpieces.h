@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 
@@ -54,12 +55,12 @@ inline Model WorkedModel(int count) {
   model.SetCutterLibrary(TheCutters().Tools);
   model.NewWorkpiece(300, 200);
   for (int i = 0; i < count; ++i) {
-    model.CurrentCutter = 1 + i % model.CutterCount();
+    model.SetCurrentCutter(1 + i % model.CutterCount());
     model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-20 + (i * 37) % 120, -40 + (i * 53) % 160);
   }
   model.SetFaceOnTable(3);
-  model.CurrentCutter = 1;
+  model.SetCurrentCutter(1);
   return model;
 }
 

@@ -32,7 +32,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   auto add = [&lines](std::string text, Colour colour) {
     lines.push_back(ReportLine{std::move(text), colour});
   };
-  add("Cut List report: " + model.ProjectFileName + "   " + dateTime, Black);
+  add("Cut List report: " + model.ProjectFileName() + "   " + dateTime, Black);
   add("", Black);
   add("The information below is for guidance only.", Black);
   add("Always read the manuals supplied with your power tools and follow all safety instructions.",
@@ -46,8 +46,8 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
     add("  Cutter: " + CutterText(model, cut), colour);
     add("  Face on Table: " + std::to_string(cut.Face), colour);
-    add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit), colour);
-    add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit), colour);
+    add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit()), colour);
+    add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit()), colour);
     add("  Material on table before cut: " + PercentText(cut.TableBefore), colour);
     add("  Material on table after cut: " + PercentText(cut.TableAfter), colour);
     add("  Material against fence before cut: " + PercentText(cut.FenceBefore), colour);

@@ -247,12 +247,12 @@ bool WriteProjectFile(const std::string& path, const ProjectRecord& record, std:
 
 ProjectRecord RecordFromModel(const Model& model) {
   ProjectRecord r;
-  r.CurrentCutter = model.CurrentCutter;
+  r.CurrentCutter = model.CurrentCutter();
   r.StockWidth = model.StockWidth();
   r.StockHeight = model.StockHeight();
-  r.WoodColour = static_cast<int32_t>(model.WoodSwatch);
-  r.TextureFile = model.TextureFile;
-  r.TextureMap = model.TextureMap;
+  r.WoodColour = static_cast<int32_t>(model.WoodSwatch());
+  r.TextureFile = model.TextureFile();
+  r.TextureMap = model.TextureMap();
   r.RepeatV = model.TextureRepeatV();
   r.RepeatH = model.TextureRepeatH();
   r.Cuts.reserve(static_cast<size_t>(model.CutCount()));

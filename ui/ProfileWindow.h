@@ -8,6 +8,8 @@
 
 #include "model/FenceInterlock.h"
 #include "model/Model.h"
+#include "model/Raster.h"
+#include "model/SectionPictures.h"
 
 class QCheckBox;
 class QLabel;
@@ -115,6 +117,7 @@ class ProfileWindow : public QWidget {
   SectionKey shownKey_{};
   bool shown_ = false;  // shownKey_ describes the picture in Image1
   SectionKey key_{};    // this frame's key, kept to reuse its storage
+  Raster section_{SectionSize, SectionSize};  // the picture's work surface, reused
   QImage image_;        // reused from frame to frame
   long long sectionsDrawn_ = 0;
 };

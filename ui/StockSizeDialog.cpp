@@ -100,7 +100,7 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
 }
 
 void StockSizeDialog::SetLabels() {
-  if (model_.Unit == LengthUnit::Metric) {
+  if (model_.Unit() == LengthUnit::Metric) {
     Label2->setText("Width (mm)");
     Label3->setText("Height (mm)");
   } else {
@@ -126,16 +126,16 @@ void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
 
 void StockSizeDialog::trkHeightChange() {
   edtHeight->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit)));
+      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit())));
 }
 
 void StockSizeDialog::trkWidthChange() {
   edtWidth->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit)));
+      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit())));
 }
 
 void StockSizeDialog::RadioGroup1Click() {
-  model_.Unit = rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial;
+  model_.SetUnit(rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial);
   SetLabels();
   emit unitChanged();
   trkHeightChange();

@@ -77,7 +77,7 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   CheckBox2 = new QCheckBox("Texture map", this);
   CheckBox2->setObjectName("CheckBox2");
   CheckBox2->setToolTip("Enable/Disable texture mapping");
-  CheckBox2->setChecked(model_.TextureMap);
+  CheckBox2->setChecked(model_.TextureMap());
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
   vertLabel->setObjectName("Label9");
@@ -142,7 +142,7 @@ void TextureWindow::Image1Click() {
   request.mode = FileRequest::Mode::Open;
   request.caption = "Open Picture";
   request.directory = textureDirectory_;
-  request.proposedName = QString::fromStdString(model_.TextureFile);
+  request.proposedName = QString::fromStdString(model_.TextureFile());
   request.filter = QtFileFilter(PictureFilter);
   const QString path = chooseFile_(request);
   if (path.isEmpty()) {
@@ -155,7 +155,7 @@ void TextureWindow::Image1Click() {
 }
 
 void TextureWindow::SyncFromModel() {
-  CheckBox2->setChecked(model_.TextureMap);
+  CheckBox2->setChecked(model_.TextureMap());
   updVert->setValue(model_.TextureRepeatV());
   updHoriz->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.

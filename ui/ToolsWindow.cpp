@@ -61,14 +61,14 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   shpWoodColour = new ColourSwatch(this);
   shpWoodColour->setObjectName("shpWoodColour");
   shpWoodColour->setToolTip("Click to change wood colour");
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
 
   Label7 = new QLabel("Background", this);
   Label7->setObjectName("Label7");
   shpBackGround = new ColourSwatch(this);
   shpBackGround->setObjectName("shpBackGround");
   shpBackGround->setToolTip("Click to change background colour");
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
 
   Label2 = new QLabel("Cut list controls", this);
   Label2->setObjectName("Label2");
@@ -150,9 +150,7 @@ void ToolsWindow::FormCreate() {
   {
     const QSignalBlocker block(cbxTools);
     cbxTools->clear();
-    for (int n = 1; n <= model_.CutterCount(); ++n) {
-      cbxTools->addItem(QString::fromStdString(model_.CutterTable[n].Name));
-    }
+    for (const Tool& tool : model_.Cutters()) cbxTools->addItem(QString::fromStdString(tool.Name));
     cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
   }
 
@@ -231,8 +229,8 @@ void ToolsWindow::RefreshCutGrid() {
                                      : QString::fromStdString(cut.CutterFileName) + " (missing)";
       SetCell(i, 0, QString::number(i));
       SetCell(i, 1, cutterName);
-      SetCell(i, 2, LengthText(cut.Fence, model_.Unit));
-      SetCell(i, 3, LengthText(cut.Height, model_.Unit));
+      SetCell(i, 2, LengthText(cut.Fence, model_.Unit()));
+      SetCell(i, 3, LengthText(cut.Height, model_.Unit()));
       SetCell(i, 4, QString::number(cut.Face));
     }
   }
@@ -260,22 +258,22 @@ int ToolsWindow::SelectedRow() const {
 void ToolsWindow::SelectCurrentCutter() {
   {
     const QSignalBlocker block(cbxTools);
-    const int index = model_.CurrentCutter - 1;
+    const int index = model_.CurrentCutter() - 1;
     cbxTools->setCurrentIndex(index >= 0 && index < cbxTools->count() ? index : -1);
   }
   emit cutterChanged();
 }
 
 void ToolsWindow::SyncSwatches() {
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
 }
 
 void ToolsWindow::cbxToolsChange(int index) {
   if (index < 0) {
     return;
   }
-  model_.CurrentCutter = index + 1;
+  model_.SetCurrentCutter(index + 1);
   emit cutterChanged();
 }
 
@@ -294,7 +292,7 @@ void ToolsWindow::shpBackGroundMouseDown() {
     return;
   }
   shpBackGround->SetColour(*chosen);
-  model_.BackgroundSwatch = FromQColor(*chosen);
+  model_.SetBackgroundSwatch(FromQColor(*chosen));
   emit backgroundColourChanged();
 }
 

@@ -23,24 +23,28 @@ Model ModelWithCuts(int count) {
   model.SetCutterLibrary(tools);
   model.NewWorkpiece(200, 200);
   for (int i = 1; i <= count; ++i) {
-    model.CurrentCutter = i;
+    model.SetCurrentCutter(i);
     model.SetFaceOnTable(i % 8 + 1);
     model.AppendCut(10 * i, i);
-    model.CutList.back().FenceBefore = static_cast<float>(i);  // a figure that must stay put
   }
+  std::vector<CutFigures> figures(static_cast<size_t>(count));
+  for (int i = 1; i <= count; ++i) {
+    figures[static_cast<size_t>(i) - 1].FenceBefore = static_cast<float>(i);  // must stay put
+  }
+  model.SetCutFigures(figures);
   return model;
 }
 
 std::vector<int> Fences(const Model& model) {
   std::vector<int> fences;
-  for (int i = 1; i <= model.CutCount(); ++i) fences.push_back(model.CutList[i].Fence);
+  for (int i = 1; i <= model.CutCount(); ++i) fences.push_back(model.CutAt(i).Fence);
   return fences;
 }
 
 // Every cut keeps its four settings together, whatever slot it moved to.
 void ExpectSettingsTogether(const Model& model) {
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const Cut& cut = model.CutList[i];
+    const Cut& cut = model.CutAt(i);
     const int n = cut.Fence / 10;
     EXPECT_EQ(cut.Height, n);
     EXPECT_EQ(cut.Face, n % 8 + 1);
@@ -53,10 +57,11 @@ void ExpectSettingsTogether(const Model& model) {
 TEST(Model, AppendCutNamesTheCutterFile) {
   Model model = ModelWithCuts(2);
   ExpectSettingsTogether(model);
-  model.CurrentCutter = 7;  // no such cutter: the cut keeps the number, without a file name
-  model.AppendCut(0, 0);
-  EXPECT_EQ(model.CutList[3].Cutter, 7);
-  EXPECT_EQ(model.CutList[3].CutterFileName, "");
+  Model empty;  // no cutter loaded: the cut names cutter 1, without a file name
+  empty.NewWorkpiece(200, 200);
+  empty.AppendCut(0, 0);
+  EXPECT_EQ(empty.CutAt(1).Cutter, 1);
+  EXPECT_EQ(empty.CutAt(1).CutterFileName, "");
 }
 
 TEST(Model, NewWorkpieceResetsAndClampsTheStock) {
@@ -123,9 +128,11 @@ TEST(Model, MovingCutsExchangesOnlyTheirSettings) {
 
 TEST(Model, CutterLookups) {
   Model model;
-  model.CurrentCutter = 5;
+  model.SetCutterLibrary(std::vector<Tool>(5));
+  model.SetCurrentCutter(5);
+  ASSERT_EQ(model.CurrentCutter(), 5);
   model.SetCutterLibrary({NamedTool("A.bmp"), NamedTool("b.BMP"), NamedTool("a.bmp")});
-  EXPECT_EQ(model.CurrentCutter, 1);
+  EXPECT_EQ(model.CurrentCutter(), 1);
   EXPECT_EQ(model.Cutter(0), nullptr);
   EXPECT_EQ(model.Cutter(4), nullptr);
   EXPECT_EQ(model.Cutter(2)->FileName, "b.BMP");
@@ -136,9 +143,9 @@ TEST(Model, CutterLookups) {
 
 TEST(Model, WoodColourFollowsTheSwatch) {
   Model model;
-  EXPECT_EQ(model.WoodColour, (std::array<float, 4>{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1}));
+  EXPECT_EQ(model.WoodColour(), (std::array<float, 4>{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1}));
   model.SetWoodSwatch(MakeColour(0, 255, 51));
-  EXPECT_EQ(model.WoodColour, (std::array<float, 4>{0, 1, 51 / 255.0f, 1}));
+  EXPECT_EQ(model.WoodColour(), (std::array<float, 4>{0, 1, 51 / 255.0f, 1}));
 }
 
 }  // namespace

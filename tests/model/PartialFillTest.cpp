@@ -53,19 +53,20 @@ TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
         model.SetCutterLibrary(tools);
         model.NewWorkpiece(width, height);
         for (int i = 0; i < 6; ++i) {
-          model.CurrentCutter = 1 + i % 2;
+          model.SetCurrentCutter(1 + i % 2);
           model.SetFaceOnTable(1 + (face + i) % 8);
           model.AppendCut(-40 + 30 * i, 20 * i - 30);
         }
         model.SetFaceOnTable(face);
-        model.SectionBitmap = Raster(SectionSize, SectionSize);
-        const Raster fresh = PreviewSection(model, 250, 250, zoom, 0x3366CC, 25, 60);
+        Raster surface(SectionSize, SectionSize);
+        const Raster fresh = PreviewSection(model, surface, 250, 250, zoom, 0x3366CC, 25, 60);
 
         Model used = model;
         used.NewWorkpiece(1000, 1000);
-        MeasureSection(used);  // the whole surface black but for the cuts
-        model.SectionBitmap = used.SectionBitmap;
-        const Raster again = PreviewSection(model, 250, 250, zoom, 0x3366CC, 25, 60);
+        SectionPictures usedPictures;
+        MeasureSection(used, usedPictures);  // the whole surface black but for the cuts
+        surface = usedPictures.Measured;
+        const Raster again = PreviewSection(model, surface, 250, 250, zoom, 0x3366CC, 25, 60);
         for (int y = 0; y < 250; ++y)
           for (int x = 0; x < 250; ++x)
             ASSERT_EQ(again.Pixel(x, y), fresh.Pixel(x, y)) << x << ", " << y;

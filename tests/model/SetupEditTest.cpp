@@ -24,7 +24,7 @@ Model ThreeCuts() {
   model.SetCutterLibrary(tools);
   model.NewWorkpiece(300, 200);
   for (int i = 1; i <= 3; ++i) {
-    model.CurrentCutter = i;
+    model.SetCurrentCutter(i);
     model.SetFaceOnTable(i + 1);
     model.AppendCut(10 * i, i);
   }
@@ -150,7 +150,7 @@ TEST(Model, NewIsUndoneByReplacingTheSetupTakenBefore) {
   model.SetTextureFile("/t/oak.jpg");
   model.SetTextureMap(true);
   model.SetTextureRepeat(7, 9);
-  model.CurrentCutter = 2;
+  model.SetCurrentCutter(2);
   const WorkSetup before = model.TakeSetup();
   const std::vector<std::string> cuts = Settings(model);
   model.NewWorkpiece(1000, 50);
@@ -161,10 +161,10 @@ TEST(Model, NewIsUndoneByReplacingTheSetupTakenBefore) {
   EXPECT_EQ(model.StockWidth(), 300);
   EXPECT_EQ(model.StockHeight(), 200);
   EXPECT_EQ(model.FaceOnTable(), 4);
-  EXPECT_EQ(model.CurrentCutter, 2);
-  EXPECT_EQ(model.WoodSwatch, 0x102030u);
-  EXPECT_EQ(model.TextureFile, "/t/oak.jpg");
-  EXPECT_TRUE(model.TextureMap);
+  EXPECT_EQ(model.CurrentCutter(), 2);
+  EXPECT_EQ(model.WoodSwatch(), 0x102030u);
+  EXPECT_EQ(model.TextureFile(), "/t/oak.jpg");
+  EXPECT_TRUE(model.TextureMap());
   EXPECT_EQ(model.TextureRepeatV(), 7);
   EXPECT_EQ(model.TextureRepeatH(), 9);
 }
@@ -193,7 +193,7 @@ TEST(Model, ReplaceSetupKeepsTheRanges) {
     EXPECT_EQ(model.StockHeight(), c.expectedHeight);
     EXPECT_EQ(model.TextureRepeatV(), c.expectedV);
     EXPECT_EQ(model.TextureRepeatH(), c.expectedH);
-    EXPECT_EQ(model.CurrentCutter, c.expectedCutter);
+    EXPECT_EQ(model.CurrentCutter(), c.expectedCutter);
     EXPECT_EQ(model.ProfileZoom(), 1);
   }
 }

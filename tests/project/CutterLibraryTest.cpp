@@ -95,10 +95,11 @@ TEST(CutterLibrary, SkipsBitmapsThatCannotBeDecodedAndLoadsTheRest) {
                                                        "Step 3", "Step 4", "Step 5", "End"}));
 
   Model model;
-  model.CurrentCutter = 4;
+  model.SetCutterLibrary(std::vector<Tool>(4));
+  model.SetCurrentCutter(4);
   model.SetCutterLibrary(library.Tools);
   EXPECT_EQ(model.CutterCount(), 2);
-  EXPECT_EQ(model.CurrentCutter, 1);
+  EXPECT_EQ(model.CurrentCutter(), 1);
   ASSERT_NE(model.Cutter(2), nullptr);
   EXPECT_EQ(model.Cutter(2)->FileName, "e good.bmp");
   EXPECT_EQ(model.Cutter(2)->RowCount, 3);

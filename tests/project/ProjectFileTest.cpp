@@ -222,19 +222,19 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
     EXPECT_EQ(model.TextureRepeatH(), 10);
     EXPECT_EQ(model.StockWidth(), row.wantWidth);
     EXPECT_EQ(model.StockHeight(), row.wantHeight);
-    EXPECT_EQ(model.CurrentCutter, row.wantCurrent);
+    EXPECT_EQ(model.CurrentCutter(), row.wantCurrent);
     ASSERT_EQ(model.CutCount(), 3);
-    EXPECT_EQ(model.CutList[1].Cutter, 2);
-    EXPECT_EQ(model.CutList[2].Cutter, 0);  // missing cutter
-    EXPECT_EQ(model.CutList[3].Cutter, 0);  // names match exactly, case included
-    EXPECT_EQ(model.CutList[2].Fence, 7);
-    EXPECT_EQ(model.CutList[2].Height, 8);
-    EXPECT_EQ(model.CutList[2].Face, 4);
+    EXPECT_EQ(model.CutAt(1).Cutter, 2);
+    EXPECT_EQ(model.CutAt(2).Cutter, 0);  // missing cutter
+    EXPECT_EQ(model.CutAt(3).Cutter, 0);  // names match exactly, case included
+    EXPECT_EQ(model.CutAt(2).Fence, 7);
+    EXPECT_EQ(model.CutAt(2).Height, 8);
+    EXPECT_EQ(model.CutAt(2).Face, 4);
     EXPECT_EQ(model.FaceOnTable(), 6);
     EXPECT_EQ(model.ProfileZoom(), 1);
-    EXPECT_EQ(model.WoodSwatch, static_cast<Colour>(r.WoodColour));
-    EXPECT_EQ(model.TextureFile, r.TextureFile);
-    EXPECT_TRUE(model.TextureMap);
+    EXPECT_EQ(model.WoodSwatch(), static_cast<Colour>(r.WoodColour));
+    EXPECT_EQ(model.TextureFile(), r.TextureFile);
+    EXPECT_TRUE(model.TextureMap());
 
     // Saving again writes every cutter name as it was read.
     const ProjectRecord back = RecordFromModel(model);
@@ -251,7 +251,7 @@ TEST(ProjectApply, AppliedRecordIsWrittenBackUnchanged) {
                           NamedTool("z.bmp"), NamedTool("v.bmp"), NamedTool("w.bmp")});
   const ProjectRecord r = SampleRecord();
   ApplyRecord(model, r);
-  EXPECT_EQ(model.CutList[1].Cutter, 2);
+  EXPECT_EQ(model.CutAt(1).Cutter, 2);
   EXPECT_EQ(FormatProject(RecordFromModel(model)), FormatProject(r));
 }
 

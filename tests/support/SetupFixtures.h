@@ -28,7 +28,7 @@ inline std::vector<Tool> SmallCutterLibrary(int n) {
 // Appends a cut with the given settings, as the Profile window's Cut does.
 inline void AddCut(Model& model, int32_t fence, int32_t height, int32_t face, int cutter) {
   model.SetFaceOnTable(face);
-  model.CurrentCutter = cutter;
+  model.SetCurrentCutter(cutter);
   model.AppendCut(fence, height);
 }
 

@@ -70,7 +70,7 @@ TEST(PlainText, TextureWindowRefusesPicturesBeyondTheTextureLimit) {
   TextureWindow texture(model);
   EXPECT_FALSE(texture.LoadTextureFile(path, error));
   EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos) << error;
-  EXPECT_TRUE(model.TextureFile.empty());
+  EXPECT_TRUE(model.TextureFile().empty());
 }
 
 }  // namespace
