@@ -141,6 +141,52 @@ TEST(Model, CutterLookups) {
   EXPECT_EQ(model.FindCutter("B.bmp"), 0);
 }
 
+// Cut and cutter numbers start at 1 wherever the model is asked by number, and the lists it
+// hands out hold number 1 first.
+TEST(Model, NumbersStartAtOneAndTheListsHoldNumberOneFirst) {
+  Model model = ModelWithCuts(3);
+  ASSERT_EQ(model.Cuts().size(), 3u);
+  ASSERT_EQ(model.Cutters().size(), 3u);
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(&model.CutAt(n), &model.Cuts()[static_cast<size_t>(n) - 1]);
+    EXPECT_EQ(model.Cutter(n), &model.Cutters()[static_cast<size_t>(n) - 1]);
+    EXPECT_EQ(model.CutAt(n).Fence, 10 * n);
+  }
+}
+
+// A measuring pass's figures land on the cuts in order; moving a cut afterwards leaves them
+// with the slot, to be rewritten by the next pass.
+TEST(Model, CutFiguresAreStoredByCutNumber) {
+  Model model = ModelWithCuts(3);
+  std::vector<CutFigures> figures(3);
+  for (size_t i = 0; i < figures.size(); ++i) {
+    figures[i].TableAfter = static_cast<float>(i + 1) * 10;
+    figures[i].ShankBlocked = i == 1;
+    figures[i].PiecesAfter = static_cast<int>(i) + 2;
+  }
+  model.SetCutFigures(figures);
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(model.CutAt(n).TableAfter, static_cast<float>(n) * 10);
+    EXPECT_EQ(model.CutAt(n).ShankBlocked, n == 2);
+    EXPECT_EQ(model.CutAt(n).PiecesAfter, n + 1);
+    EXPECT_EQ(model.CutAt(n).Fence, 10 * n) << "the settings are not touched";
+  }
+}
+
+#ifdef NDEBUG
+// A caller's fault is asserted in debug builds; elsewhere the setters keep their ranges.
+TEST(Model, SettersKeepTheirRanges) {
+  Model model = ModelWithCuts(3);
+  model.SetCurrentCutter(2);
+  for (int wrong : {0, 4, -1}) {
+    model.SetCurrentCutter(wrong);
+    EXPECT_EQ(model.CurrentCutter(), 2) << wrong;
+  }
+  model.SetBackgroundSwatch(0xFF123456);
+  EXPECT_EQ(model.BackgroundSwatch(), 0x123456u);
+}
+#endif
+
 TEST(Model, WoodColourFollowsTheSwatch) {
   Model model;
   EXPECT_EQ(model.WoodColour(), (std::array<float, 4>{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1}));
