@@ -56,8 +56,7 @@ QString FromLocal(const std::string& text) { return QString::fromStdString(text)
 // The cutter files that cuts name but the library lacks, each once, in cut order.
 QStringList MissingCutters(const Model& model) {
   QStringList missing;
-  for (int k = 1; k <= model.CutCount(); ++k) {
-    const Cut& cut = model.CutAt(k);
+  for (const Cut& cut : model.Cuts()) {
     const QString name = FromLocal(cut.CutterFileName);
     if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
   }

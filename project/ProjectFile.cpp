@@ -255,9 +255,8 @@ ProjectRecord RecordFromModel(const Model& model) {
   r.TextureMap = model.TextureMap();
   r.RepeatV = model.TextureRepeatV();
   r.RepeatH = model.TextureRepeatH();
-  r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
-  for (int k = 1; k <= model.CutCount(); ++k) {
-    const Cut& cut = model.CutAt(k);
+  r.Cuts.reserve(model.Cuts().size());
+  for (const Cut& cut : model.Cuts()) {
     const Tool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }

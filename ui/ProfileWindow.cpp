@@ -138,8 +138,7 @@ void ProfileWindow::FillKey(SectionKey& key) const {
   key.Fence = Fence();
   key.Height = CutterHeight();
   key.Cuts.clear();
-  for (int i = 1; i <= model_.CutCount(); ++i) {
-    const Cut& cut = model_.CutAt(i);
+  for (const Cut& cut : model_.Cuts()) {
     key.Cuts.insert(key.Cuts.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
   }
 }
