@@ -237,8 +237,12 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
   SectionPictures pictures;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  AddCut(model, 0, 3, 0, 0);
-  AddCut(model, 99, 3, 0, 0);
+  // Cuts naming no loaded cutter, as a project whose cutters are missing gives them.
+  for (int missing : {0, 99}) {
+    Cut cut = model.CutAt(1);
+    cut.Cutter = missing;
+    model.InsertCut(model.CutCount() + 1, cut);
+  }
   MeasureSection(model, pictures);
   EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{477, 499, 499, 499}})));
   for (int i = 2; i <= 3; ++i) {
