@@ -142,19 +142,28 @@ TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
   for (int32_t fence : extremes) {
     for (int32_t height : extremes) {
       model.SetCurrentCutter(1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4));
-      model.SetFaceOnTable(static_cast<int32_t>((static_cast<uint32_t>(height) % 10)));
       model.AppendCut(fence, height);
+      // Faces 0..9, outside 1..8 included, as an edited project file can give them.
+      Cut cut = model.CutAt(model.CutCount());
+      cut.Face = static_cast<int32_t>(static_cast<uint32_t>(height) % 10);
+      model.ReplaceCut(model.CutCount(), cut);
     }
   }
-  for (int face : {0, 3, 6, 9}) {
-    model.SetFaceOnTable(face);
-    MeasureSection(model, pictures);
-    for (int i = 1; i <= model.CutCount(); ++i) {
-      const Cut& cut = model.CutAt(i);
+  // The same cuts on stock that has no face on the table yet (before the first New).
+  Model unstarted;
+  unstarted.SetCutterLibrary(Library());
+  for (const Cut& cut : model.Cuts()) unstarted.InsertCut(unstarted.CutCount() + 1, cut);
+  for (int face : {0, 3, 6}) {
+    Model& measured = face == 0 ? unstarted : model;
+    if (face != 0) model.SetFaceOnTable(face);
+    ASSERT_EQ(measured.FaceOnTable(), face);
+    MeasureSection(measured, pictures);
+    for (int i = 1; i <= measured.CutCount(); ++i) {
+      const Cut& cut = measured.CutAt(i);
       EXPECT_GE(cut.PiecesAfter, 0);
-      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : model.CutAt(i - 1).PiecesAfter);
+      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : measured.CutAt(i - 1).PiecesAfter);
     }
-    EXPECT_EQ(pictures.Pieces.Count(), model.Cuts().back().PiecesAfter);
+    EXPECT_EQ(pictures.Pieces.Count(), measured.Cuts().back().PiecesAfter);
   }
 }
 
