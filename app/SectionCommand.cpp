@@ -64,8 +64,8 @@ int SectionCommand(const CommandArgs& args) {
       model.SetCurrentCutter(cutter);
     }
     Raster scratch(SectionSize, SectionSize);
-    picture = PreviewSection(model, scratch, PreviewSize, PreviewSize, zoom, model.WoodSwatch(), fence,
-                             height);
+    picture = PreviewSection(model, scratch, PreviewSize, PreviewSize, zoom, model.WoodSwatch(),
+                             fence, height);
   } else {
     SectionPictures pictures;
     MeasureSection(model, pictures);

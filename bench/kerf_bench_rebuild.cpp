@@ -97,7 +97,8 @@ void BM_MarkAndTrace(benchmark::State& state) {
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
-  kerf::PlotOutline(model, pictures, progress, tracer);  // leaves the whitened section in pictures.Measured
+  // Leaves the whitened section in pictures.Measured.
+  kerf::PlotOutline(model, pictures, progress, tracer);
   for (auto _ : state) {
     tracer.Mark(pictures.Measured);
     tracer.Trace(pictures.Outline);

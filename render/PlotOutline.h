@@ -11,7 +11,8 @@ class OutlineTracer;
 
 // Paints the section into pictures.Measured with the measuring pass (rewriting every cut's
 // bearing figures), keeps only the largest piece of a section that has fallen apart, whitens the
-// border column and row, marks the boundary and walks it into pictures.Outline. Reports "Plotting Outline...." in six steps and always ends the progress.
+// border column and row, marks the boundary and walks it into pictures.Outline. Reports
+// "Plotting Outline...." in six steps and always ends the progress.
 void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress);
 
 // The same with a tracer kept by the caller, whose mark storage is reused from one rebuild to

@@ -152,8 +152,8 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   EXPECT_EQ(model.CutAt(1).TableBefore, 100.0f);
   EXPECT_LT(model.CutAt(1).FenceAfter, 100.0f);
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
-  EXPECT_TRUE(desktop->Pictures().Outline.Count != before.Count || desktop->Pictures().Outline.X != before.X ||
-              desktop->Pictures().Outline.Y != before.Y);
+  const SectionOutline& after = desktop->Pictures().Outline;
+  EXPECT_TRUE(after.Count != before.Count || after.X != before.X || after.Y != before.Y);
   EXPECT_TRUE(profile->btCut()->isEnabled());
   EXPECT_FALSE(desktop->Progress()->isVisible());
   const auto* grid = desktop->Tools()->findChild<QWidget*>("StringGrid1");

@@ -39,7 +39,8 @@ class CutReportTest : public ::testing::Test {
                             NamedTool("45\xC2\xB0 Chamfer", "45% Chamfer.bmp")});
     model.SetProjectFileName("/home/wood/work/Shelf.rou");
     model.NewWorkpiece(200, 200);
-    cuts = {MakeCut(50, 25, 3, 1, 100, 100, 100, 100), MakeCut(-20, 150, 4, 2, 100, 12.5f, 49.6f, 13.5f)};
+    cuts = {MakeCut(50, 25, 3, 1, 100, 100, 100, 100),
+            MakeCut(-20, 150, 4, 2, 100, 12.5f, 49.6f, 13.5f)};
     Apply();
   }
   // Makes the model's cut list that of `cuts`, figures included.

@@ -60,7 +60,7 @@ class RecordingProgress : public ProgressSink {
 TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
   SectionPictures pictures;
   Model model;
-  model.NewWorkpiece(200, 200);  // a 91 x 91 square in the bottom-right corner of the measured section
+  model.NewWorkpiece(200, 200);  // a 91 x 91 square in the measured section's bottom-right corner
   RecordingProgress progress;
   OutlineTracer tracer;
   PlotOutline(model, pictures, progress, tracer);
