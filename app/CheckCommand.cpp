@@ -32,7 +32,7 @@ Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
   }
   std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
   for (int i = 1; i <= count; ++i) {
-    const TCut& cut = model.CutAt(i);
+    const Cut& cut = model.CutAt(i);
     const Verdict v = JudgeCutOnTable(cut);
     if (v == Verdict::CutOK) continue;
     // A cut no real table could make is Danger whatever its figures; the reason follows them.
@@ -57,9 +57,10 @@ int CheckCommand(const CommandArgs& args) {
   // The library is read once; every project starts from a fresh model holding it.
   Model library;
   if (!LoadToolsForCommand(library, tools)) return ExitUnreadable;
-  const std::vector<TTool> cutters(library.CutterTable.begin() + 1, library.CutterTable.end());
+  const std::vector<Tool>& cutters = library.Cutters();
 
   int status = ExitSafe;
+  SectionPictures pictures;
   for (const std::string& path : projects) {
     Model model;
     model.SetCutterLibrary(cutters);
@@ -67,7 +68,7 @@ int CheckCommand(const CommandArgs& args) {
       status = ExitUnreadable;  // the message is on stderr; the others are still checked
       continue;
     }
-    MeasureSection(model);
+    MeasureSection(model, pictures);
     if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSafe) {
       status = ExitDanger;
     }

@@ -97,9 +97,9 @@ void Desktop::Start() {
   report_ = std::make_unique<ReportWindow>();
 
   // The main window: project name, cutter library, the view and its scene.
-  main_ = std::make_unique<MainWindow>(model_, options_.GLLoaded);
+  main_ = std::make_unique<MainWindow>(model_, pictures_.Outline, options_.GLLoaded);
   ConnectMainWindow();
-  model_.ProjectFileName = "Router.rou";
+  model_.SetProjectFileName("Router.rou");
   LoadCutterLibrary();
   ViewPanel* view = main_->View();
   view->SetSceneFiller(
@@ -128,7 +128,7 @@ void Desktop::Start() {
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
       *main_, *main_->View(), *progress_, [this] { SuspendFrames(); },
       [this] { ResumeFrames(); }});
-  exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_);
+  exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
   config_->FormCreate();
   startupTimer_.start();  // the delayed step, once every window exists
   main_->SetToolWindows(
@@ -208,8 +208,8 @@ void Desktop::LoadCutterLibrary() {
 
 void Desktop::PlotOutline() {
   BusyScope busy(*profile_);
-  kerf::PlotOutline(model_, *progress_, *tracer_);
-  const int pieces = model_.Pieces.Count();
+  kerf::PlotOutline(model_, pictures_, *progress_, *tracer_);
+  const int pieces = pictures_.Pieces.Count();
   main_->StatusMessage()->setText(
       pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")
                        .arg(pieces)

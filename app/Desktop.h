@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 #include "project/CutterLibrary.h"
 #include "ui/Choosers.h"
 #include "ui/HelpKey.h"
@@ -88,6 +89,7 @@ class Desktop : public QObject {
   void MainWindowClosed();
 
   Model& model() { return model_; }
+  const SectionPictures& Pictures() const { return pictures_; }
   const DesktopOptions& Options() const { return options_; }
   // Status text about the cutter library: empty when cutters were loaded.
   const QString& LibraryStatus() const { return libraryStatus_; }
@@ -134,6 +136,8 @@ class Desktop : public QObject {
   bool delayedStepDone_ = false;
   // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
   std::unique_ptr<OutlineTracer> tracer_;
+  // The measured section and its outline, drawn by the 3-D view; rebuilt by PlotOutline.
+  SectionPictures pictures_;
 
   // In creation order; destroyed in reverse.
   std::unique_ptr<HelpViewer> help_;

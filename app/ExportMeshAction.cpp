@@ -10,9 +10,11 @@
 
 namespace kerf {
 
-ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model)
+ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model,
+                                   const SectionOutline& outline)
     : parent_(parent),
       model_(model),
+      outline_(outline),
       chooseFile_(DialogFileChooser(&parent)),
       showMessage_(DialogMessageShower(&parent)),
       chooseText_([&parent](const QString& prompt, const QString& initial) -> std::optional<QString> {
@@ -48,7 +50,7 @@ bool ExportMeshAction::Export3DClick() {
   request.mode = FileRequest::Mode::Save;
   request.caption = "Export 3-D";
   if (fileName_.isEmpty()) {
-    const QFileInfo project(QString::fromStdString(model_.ProjectFileName));
+    const QFileInfo project(QString::fromStdString(model_.ProjectFileName()));
     fileName_ = project.completeBaseName() + ".stl";
   }
   request.proposedName = fileName_;
@@ -59,7 +61,7 @@ bool ExportMeshAction::Export3DClick() {
   fileName_ = path;
 
   if (const Result<void> exported =
-          ExportMoulding(model_, path.toStdString(), lengthMm.Value(), smooth_);
+          ExportMoulding(model_, outline_, path.toStdString(), lengthMm.Value(), smooth_);
       !exported) {
     showMessage_(QString::fromStdString(exported.Error()));
     return false;

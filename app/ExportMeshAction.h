@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 #include "ui/Choosers.h"
 
 class QWidget;
@@ -20,7 +21,7 @@ using ItemChooser = std::function<std::optional<int>(const QString& prompt, cons
 
 class ExportMeshAction {
  public:
-  ExportMeshAction(QWidget& parent, const Model& model);
+  ExportMeshAction(QWidget& parent, const Model& model, const SectionOutline& outline);
 
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
@@ -37,6 +38,7 @@ class ExportMeshAction {
  private:
   QWidget& parent_;
   const Model& model_;
+  const SectionOutline& outline_;
   QString length_ = "4";
   QString fileName_;
   FileChooser chooseFile_;

@@ -12,7 +12,7 @@ bool ExportTemplateClick(const Model& model, const FileChooser& chooseFile, cons
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Export Template";
-  const QFileInfo project(QString::fromStdString(model.ProjectFileName));
+  const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
   request.proposedName = project.completeBaseName() + ".svg";
   request.filter = "SVG (*.svg);;PDF (*.pdf);;DXF (*.dxf)";
   request.defaultSuffix = "svg";

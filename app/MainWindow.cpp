@@ -15,12 +15,13 @@
 
 namespace kerf {
 
-MainWindow::MainWindow(Model& model, bool glLoaded, QWidget* parent)
+MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded,
+                       QWidget* parent)
     : QMainWindow(parent), model_(model) {
   setObjectName("Form1");
   setWindowTitle("Kerfwright");
   resize(787, 586);
-  view_ = new ViewPanel(model_, glLoaded, this);
+  view_ = new ViewPanel(model_, outline, glLoaded, this);
   setCentralWidget(view_);
   BuildStatusBar();
   BuildMenus();
@@ -123,9 +124,9 @@ void MainWindow::FrameTick() {
     const float height = profile->CutterHeight() / 100.0f;
     const float fence = profile->Fence() / 100.0f;
     statusPanels_[0]->setText("Bit Height : " +
-                              QString::fromStdString(FormatLength(height, model_.Unit)));
+                              QString::fromStdString(FormatLength(height, model_.Unit())));
     statusPanels_[1]->setText("Fence Depth : " +
-                              QString::fromStdString(FormatLength(fence, model_.Unit)));
+                              QString::fromStdString(FormatLength(fence, model_.Unit())));
     profile->WriteLengthLabels();
     drawn = view_->DrawFrame() || drawn;
     // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.

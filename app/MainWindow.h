@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/Model.h"
+#include "model/SectionOutline.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +31,8 @@ class MainWindow : public QMainWindow {
  public:
   static constexpr int StatusPanels = 6;
 
-  MainWindow(Model& model, bool glLoaded, QWidget* parent = nullptr);
+  MainWindow(Model& model, const SectionOutline& outline, bool glLoaded,
+             QWidget* parent = nullptr);
 
   ViewPanel* View() const { return view_; }
   // StatusBar1's panels 0..5.

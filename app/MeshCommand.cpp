@@ -37,10 +37,12 @@ int MeshCommand(const CommandArgs& args) {
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  model.ProjectFileName = project;  // names the 3MF object
+  model.SetProjectFileName(project);  // names the 3MF object
   NoProgress progress;
-  PlotOutline(model, progress);
-  if (const Result<void> exported = ExportMoulding(model, output, lengthMm.Value(), smooth);
+  SectionPictures pictures;
+  PlotOutline(model, pictures, progress);
+  if (const Result<void> exported =
+          ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
       !exported) {
     std::fprintf(stderr, "kerfwright mesh: %s\n", exported.Error().c_str());
     return 2;

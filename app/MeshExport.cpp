@@ -92,21 +92,21 @@ Result<double> ParseExportLength(const std::string& text) {
   return millimetres;
 }
 
-Result<void> ExportMoulding(const Model& model, const std::string& path, double lengthMm,
-                            bool smooth) {
+Result<void> ExportMoulding(const Model& model, const SectionOutline& outline,
+                            const std::string& path, double lengthMm, bool smooth) {
   TriangleMesh mesh;
   if (smooth) {
     const Result<std::vector<SectionPolygon>> pieces = SmoothSectionPieces(model);
     if (!pieces) return Result<void>::Fail(path + ": " + pieces.Error());
     mesh = ExtrudePieces(pieces.Value(), lengthMm, SmoothScale);
   } else {
-    if (!model.Outline.Closed)
+    if (!outline.Closed)
       return Result<void>::Fail(path + ": the section has no closed outline to export");
-    mesh = BuildMouldingMesh(model.Outline, lengthMm, MeasuredSectionScale(model));
+    mesh = BuildMouldingMesh(outline, lengthMm, MeasuredSectionScale(model));
   }
   MeshLabel label;
-  label.Name = ProjectName(model.ProjectFileName);
-  label.Tint = model.WoodSwatch;
+  label.Name = ProjectName(model.ProjectFileName());
+  label.Tint = model.WoodSwatch();
   return WriteMeshFile(path, mesh, label);
 }
 

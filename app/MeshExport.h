@@ -5,6 +5,7 @@
 
 #include "model/Model.h"
 #include "model/Result.h"
+#include "model/SectionPictures.h"
 
 namespace kerf {
 
@@ -17,11 +18,11 @@ inline constexpr double MaxExportLengthMm = 100 * 25.4;
 // saying what is wrong.
 Result<double> ParseExportLength(const std::string& text);
 
-// Writes the moulding of model.Outline (traced already) extruded to lengthMm as .stl, .3mf or
+// Writes the moulding of outline (traced already from model) extruded to lengthMm as .stl, .3mf or
 // .obj by the extension, named after the project and coloured with its wood. With smooth the
 // section is the smooth curves fitted to a fine drawing of it instead of the traced outline.
 // A failure names the file when there is no section or the file cannot be written.
-Result<void> ExportMoulding(const Model& model, const std::string& path, double lengthMm,
-                            bool smooth = false);
+Result<void> ExportMoulding(const Model& model, const SectionOutline& outline,
+                            const std::string& path, double lengthMm, bool smooth = false);
 
 }  // namespace kerf

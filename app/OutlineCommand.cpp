@@ -23,9 +23,10 @@ int OutlineCommand(const CommandArgs& args) {
   if (!LoadForCommand(model, project, tools)) return 2;
   NoProgress progress;
   OutlineTracer tracer;
-  PlotOutline(model, progress, tracer);
+  SectionPictures pictures;
+  PlotOutline(model, pictures, progress, tracer);
 
-  const SectionOutline& outline = model.Outline;
+  const SectionOutline& outline = pictures.Outline;
   if (outline.Closed) {
     std::printf("closed\ncentre %d %d\n", outline.CentreX, outline.CentreY);
   } else {

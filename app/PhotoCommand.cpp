@@ -62,8 +62,8 @@ std::string FindTextureFile(const std::string& stored, const std::string& projec
 // The picture the moulding texture is made from: the project's texture file, or the built-in
 // wood grain when it names none or cannot be read (with a warning).
 Raster TexturePictureFor(const Model& model, const std::string& projectPath) {
-  if (!model.TextureFile.empty()) {
-    const std::string path = FindTextureFile(model.TextureFile, projectPath);
+  if (!model.TextureFile().empty()) {
+    const std::string path = FindTextureFile(model.TextureFile(), projectPath);
     Result<Raster> picture = LoadTexturePicture(path);
     if (picture) return std::move(picture.Value());
     std::fprintf(stderr, "kerfwright photo: warning: %s; the built-in wood grain is used\n",
@@ -127,10 +127,11 @@ int PhotoCommand(const CommandArgs& args) {
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  if (parser.Given("--background")) model.BackgroundSwatch = backgroundColour;
+  if (parser.Given("--background")) model.SetBackgroundSwatch(backgroundColour);
   NoProgress quiet;
-  PlotOutline(model, quiet);
-  if (!model.Outline.Closed) {
+  SectionPictures pictures;
+  PlotOutline(model, pictures, quiet);
+  if (!pictures.Outline.Closed) {
     std::fprintf(stderr,
                  "kerfwright photo: warning: the outline of the section does not close; the "
                  "picture shows no moulding\n");
@@ -153,7 +154,7 @@ int PhotoCommand(const CommandArgs& args) {
   {
     // The texture and the scene's geometry belong to the context and go before it.
     std::unique_ptr<Texture> texture;
-    if (model.TextureMap) {
+    if (model.TextureMap()) {
       texture = std::make_unique<Texture>();
       texture->SetImage(TextureImage::Upright(TexturePictureFor(model, project)));
       texture->Upload();
@@ -162,8 +163,8 @@ int PhotoCommand(const CommandArgs& args) {
     scene.SetUpScene();
     scene.ResizeScene(width, height);
     SceneParams params = MakeSceneParams(view, model);
-    if (fit) params = FitView(params, model.Outline, width, height);
-    scene.DrawScene(params, model.Outline, texture ? texture.get() : nullptr);
+    if (fit) params = FitView(params, pictures.Outline, width, height);
+    scene.DrawScene(params, pictures.Outline, texture ? texture.get() : nullptr);
     context->SwapBuffers();
     Result<Raster> taken = TakePhotograph(width, height, quiet);
     if (!taken) {

@@ -23,7 +23,7 @@ PrintChooser DialogPrintChooser(QWidget* parent) {
 
 bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter, const MessageShower& showMessage) {
   QPrinter printer(QPrinter::HighResolution);
-  const QFileInfo project(QString::fromStdString(model.ProjectFileName));
+  const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
   printer.setDocName(project.completeBaseName() + QStringLiteral(" set-up sheet"));
   printer.setPageLayout(SheetPageLayout(PaperForLocale()));
   if (!choosePrinter(printer)) return false;

@@ -56,8 +56,7 @@ QString FromLocal(const std::string& text) { return QString::fromStdString(text)
 // The cutter files that cuts name but the library lacks, each once, in cut order.
 QStringList MissingCutters(const Model& model) {
   QStringList missing;
-  for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutAt(k);
+  for (const Cut& cut : model.Cuts()) {
     const QString name = FromLocal(cut.CutterFileName);
     if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
   }
@@ -104,7 +103,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   }
   const ProjectRecord& record = read.Value();
 
-  model_.ProjectFileName = path.toStdString();
+  model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
@@ -168,7 +167,7 @@ void ProjectActions::Save() {
   if (!windows_.saveItem.isEnabled()) {
     return;
   }
-  SaveProject(FromLocal(model_.ProjectFileName));
+  SaveProject(FromLocal(model_.ProjectFileName()));
 }
 
 void ProjectActions::SaveAs() {
@@ -176,7 +175,7 @@ void ProjectActions::SaveAs() {
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save As";
   request.directory = saveDirectory_.isEmpty() ? startDirectory_ : saveDirectory_;
-  request.proposedName = FromLocal(model_.ProjectFileName);
+  request.proposedName = FromLocal(model_.ProjectFileName());
   request.filter = QtFileFilter("Router File|*.ROU");
   request.defaultSuffix = "ROU";
   const QString chosen = chooseFile_(request);
@@ -189,7 +188,7 @@ void ProjectActions::SaveAs() {
   if (!SaveProject(path)) {
     return;
   }
-  model_.ProjectFileName = path.toStdString();
+  model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
   windows_.saveItem.setEnabled(true);
 }

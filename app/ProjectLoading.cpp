@@ -45,9 +45,9 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
 
 void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
   ApplyRecord(model, record);
-  model.ProjectFileName = projectPath;
+  model.SetProjectFileName(projectPath);
   for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutAt(k);
+    const Cut& cut = model.CutAt(k);
     if (cut.Cutter == 0) {
       std::fprintf(stderr, "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
                    projectPath.c_str(), k, QuotedText(cut.CutterFileName).c_str());

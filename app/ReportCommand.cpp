@@ -48,9 +48,10 @@ int ReportCommand(const CommandArgs& args) {
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  if (metric) model.Unit = LengthUnit::Metric;
+  if (metric) model.SetUnit(LengthUnit::Metric);
   // Opening a project rebuilds the section, which measures every cut's bearing figures.
-  MeasureSection(model);
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
 
   // Cutter names come from the project: no control character in one reaches the terminal.
   const std::string text =

@@ -61,12 +61,15 @@ int SectionCommand(const CommandArgs& args) {
                      model.CutterCount(), cutter);
         return 2;
       }
-      model.CurrentCutter = cutter;
+      model.SetCurrentCutter(cutter);
     }
-    picture = PreviewSection(model, PreviewSize, PreviewSize, zoom, model.WoodSwatch, fence, height);
+    Raster scratch(SectionSize, SectionSize);
+    picture = PreviewSection(model, scratch, PreviewSize, PreviewSize, zoom, model.WoodSwatch(),
+                             fence, height);
   } else {
-    MeasureSection(model);
-    picture = model.Image2;
+    SectionPictures pictures;
+    MeasureSection(model, pictures);
+    picture = pictures.Measured;
   }
 
   if (const Result<void> saved = SavePicture(output, picture); !saved) {

@@ -45,11 +45,10 @@ int SheetCommand(const CommandArgs& args) {
   }
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  model.ProjectFileName = project;
-  std::string reason;
-  if (!SaveSetupSheet(BuildSetupSheet(model), paper, output, reason)) {
+  model.SetProjectFileName(project);
+  if (const Result<void> saved = SaveSetupSheet(BuildSetupSheet(model), paper, output); !saved) {
     std::fprintf(stderr, "kerfwright sheet: cannot write %s: %s\n", PrintableText(output).c_str(),
-                 PrintableText(reason).c_str());
+                 PrintableText(saved.Error()).c_str());
     return 2;
   }
   return 0;

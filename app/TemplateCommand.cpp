@@ -55,7 +55,7 @@ Result<TemplateDrawing> BuildTemplate(const Model& model) {
     }
     drawing.Rings.push_back(std::move(ring));
   }
-  drawing.ProjectName = ProjectTitle(model.ProjectFileName);
+  drawing.ProjectName = ProjectTitle(model.ProjectFileName());
   drawing.Orientation = TemplateOrientationText(model.FaceOnTable());
   return drawing;
 }
@@ -86,7 +86,7 @@ int TemplateCommand(const CommandArgs& args) {
   }
   Model model;
   if (!LoadForCommand(model, project, tools)) return 2;
-  model.ProjectFileName = project;
+  model.SetProjectFileName(project);
   // The PDF's words are set in fonts, which Qt finds only with a GUI application; no window
   // is shown, so none needs a display.
   std::optional<QGuiApplication> gui;

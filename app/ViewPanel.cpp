@@ -63,8 +63,9 @@ class ViewSurface final : public QWindow {
   ViewPanel& panel_;
 };
 
-ViewPanel::ViewPanel(const Model& model, bool glAvailable, QWidget* parent)
-    : QWidget(parent), model_(model), glAvailable_(glAvailable) {
+ViewPanel::ViewPanel(const Model& model, const SectionOutline& outline, bool glAvailable,
+                     QWidget* parent)
+    : QWidget(parent), model_(model), outline_(outline), glAvailable_(glAvailable) {
   setObjectName("Panel1");
   setCursor(Qt::SizeAllCursor);
   setFocusPolicy(Qt::ClickFocus);
@@ -134,14 +135,14 @@ void ViewPanel::Render(const SceneParams& params) {
   }
   if (pendingPicture_) MakeTextureNow();
   Texture* texture = mouldingTexture_.get();
-  scene_->DrawScene(params, model_.Outline, params.TextureMap ? texture : nullptr);
+  scene_->DrawScene(params, outline_, params.TextureMap ? texture : nullptr);
 }
 
 bool ViewPanel::DrawFrame() {
   if (!glAvailable_ || !sceneReady_) return false;
   SceneParams params;
   if (fillScene_) fillScene_(params);
-  if (!frameRequested_ && drawnAny_ && drawnOutline_ == model_.Outline.Generation &&
+  if (!frameRequested_ && drawnAny_ && drawnOutline_ == outline_.Generation &&
       params == drawnParams_)
     return false;
   // A hidden or minimised view draws nothing; its next expose asks for a frame.
@@ -150,7 +151,7 @@ bool ViewPanel::DrawFrame() {
   context_->swapBuffers(surface_);
   backBufferHoldsFrame_ = false;
   drawnParams_ = params;
-  drawnOutline_ = model_.Outline.Generation;
+  drawnOutline_ = outline_.Generation;
   drawnAny_ = true;
   frameRequested_ = false;
   ++framesPainted_;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 #include "render/DeviceContext.h"
 #include "render/SceneParams.h"
 
@@ -30,7 +31,8 @@ class ViewPanel : public QWidget, public DeviceContext {
  public:
   // glAvailable false (OpenGL or GLU could not be loaded): the panel never calls OpenGL and
   // the view stays empty.
-  ViewPanel(const Model& model, bool glAvailable, QWidget* parent = nullptr);
+  ViewPanel(const Model& model, const SectionOutline& outline, bool glAvailable,
+            QWidget* parent = nullptr);
   ~ViewPanel() override;
 
   // The surface every view is made with; set before the QApplication exists. OpenGL 2.1
@@ -97,6 +99,7 @@ class ViewPanel : public QWidget, public DeviceContext {
   void ReleaseGL();
 
   const Model& model_;
+  const SectionOutline& outline_;  // traced by the owner of the model
   bool glAvailable_;
   ViewSurface* surface_ = nullptr;
   std::unique_ptr<QOpenGLContext> context_;

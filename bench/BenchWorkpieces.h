@@ -10,18 +10,19 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "model/SectionPictures.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 
 namespace kerf::bench {
 
 struct Cutters {
-  std::vector<TTool> Tools;
+  std::vector<Tool> Tools;
   std::string Source;
 };
 
-inline TTool SyntheticCutter(const std::string& name, int rows, int (*radius)(int row)) {
-  TTool tool;
+inline Tool SyntheticCutter(const std::string& name, int rows, int (*radius)(int row)) {
+  Tool tool;
   tool.Name = name;
   tool.FileName = name + ".bmp";
   tool.RowCount = rows;
@@ -54,12 +55,12 @@ inline Model WorkedModel(int count) {
   model.SetCutterLibrary(TheCutters().Tools);
   model.NewWorkpiece(300, 200);
   for (int i = 0; i < count; ++i) {
-    model.CurrentCutter = 1 + i % model.CutterCount();
+    model.SetCurrentCutter(1 + i % model.CutterCount());
     model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-20 + (i * 37) % 120, -40 + (i * 53) % 160);
   }
   model.SetFaceOnTable(3);
-  model.CurrentCutter = 1;
+  model.SetCurrentCutter(1);
   return model;
 }
 

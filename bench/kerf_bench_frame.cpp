@@ -38,19 +38,26 @@ double ProcessCpuSeconds() {
 }
 std::unique_ptr<Texture> woodGrain;
 
-// The stock of a new workpiece: 200 x 200, no cuts.
-Model PlainStock() {
+// A model with its traced section.
+struct Traced {
   Model model;
-  model.NewWorkpiece(200, 200);
+  SectionPictures pictures;
+};
+
+// The stock of a new workpiece: 200 x 200, no cuts.
+Traced PlainStock() {
+  Traced traced;
+  traced.model.NewWorkpiece(200, 200);
   NoProgress quiet;
-  PlotOutline(model, quiet);
-  return model;
+  PlotOutline(traced.model, traced.pictures, quiet);
+  return traced;
 }
 
 // A 10 x 10 inch stock with quarter-inch grooves at the given fence positions in each face
 // and its edges rounded over.
-Model GroovedStock(const std::vector<int>& fences) {
-  Model model;
+Traced GroovedStock(const std::vector<int>& fences) {
+  Traced traced;
+  Model& model = traced.model;
   NoProgress quiet;
   const CutterLibrary library =
       LoadCutterLibrary(std::string(KERF_SOURCE_DIR) + "/data/tools", quiet);
@@ -58,17 +65,17 @@ Model GroovedStock(const std::vector<int>& fences) {
   model.NewWorkpiece(1000, 1000);
   const int straight = model.FindCutter("1-4! Straight.bmp");
   const int roundover = model.FindCutter("1-2! Roundover.bmp");
-  if (straight == 0 || roundover == 0) return model;
+  if (straight == 0 || roundover == 0) return traced;
   for (int face : {3, 1, 2, 4}) {
     model.SetFaceOnTable(face);
-    model.CurrentCutter = straight;
+    model.SetCurrentCutter(straight);
     for (int fence : fences) model.AppendCut(fence, 0);
-    model.CurrentCutter = roundover;
+    model.SetCurrentCutter(roundover);
     model.AppendCut(0, 0);
   }
   model.SetFaceOnTable(3);
-  PlotOutline(model, quiet);
-  return model;
+  PlotOutline(model, traced.pictures, quiet);
+  return traced;
 }
 
 // Thirty grooves in each face, 0.29" apart: an outline of about 9100 points.
@@ -80,11 +87,11 @@ std::vector<int> FineFences() {
 
 enum class Stock { Plain, Grooved, FinelyGrooved };
 
-const Model& Section(Stock stock) {
-  static const Model plain = PlainStock();
+const Traced& Section(Stock stock) {
+  static const Traced plain = PlainStock();
   // Five grooves in each face: about 3000 points.
-  static const Model groovedModel = GroovedStock({120, 290, 460, 630, 800});
-  static const Model fineModel = GroovedStock(FineFences());
+  static const Traced groovedModel = GroovedStock({120, 290, 460, 630, 800});
+  static const Traced fineModel = GroovedStock(FineFences());
   switch (stock) {
     case Stock::Grooved: return groovedModel;
     case Stock::FinelyGrooved: return fineModel;
@@ -100,7 +107,7 @@ SceneParams ViewOf(const Model& model, bool turned, bool textureMap) {
     view.RotateX = 20;
     view.RotateY = 330;
     view.Highlight = 30;
-    if (&model != &Section(Stock::Plain)) view.Zoom = 120;  // big stocks fill the view from further
+    if (&model != &Section(Stock::Plain).model) view.Zoom = 120;  // big stocks fill the view from further
   }
   SceneParams params = MakeSceneParams(view, model);
   params.TextureMap = textureMap;
@@ -115,8 +122,9 @@ void Frame(benchmark::State& state, Stock stock, bool turned, bool compiled, boo
     state.SkipWithError("no headless OpenGL context");
     return;
   }
-  const Model& model = Section(stock);
-  if (!model.Outline.Closed) {
+  const Model& model = Section(stock).model;
+  const SectionPictures& pictures = Section(stock).pictures;
+  if (!pictures.Outline.Closed) {
     state.SkipWithError("the section's outline did not close");
     return;
   }
@@ -127,14 +135,14 @@ void Frame(benchmark::State& state, Stock stock, bool turned, bool compiled, boo
   scene.ResizeScene(FrameWidth, FrameHeight);
   const SceneParams params = ViewOf(model, turned, textureMap);
   Texture* texture = textureMap ? woodGrain.get() : nullptr;
-  scene.DrawScene(params, model.Outline, texture);  // prepares the compiled moulding
+  scene.DrawScene(params, pictures.Outline, texture);  // prepares the compiled moulding
   context->SwapBuffers();
   const double cpuStart = ProcessCpuSeconds();
   for (auto _ : state) {
-    scene.DrawScene(params, model.Outline, texture);
+    scene.DrawScene(params, pictures.Outline, texture);
     context->SwapBuffers();  // glFinish: the frame is complete
   }
-  state.counters["points"] = model.Outline.Count;
+  state.counters["points"] = pictures.Outline.Count;
   if (compiled) state.counters["triangles"] = static_cast<double>(scene.Compiled().Triangles());
   state.counters["all_threads_cpu_ms"] =
       (ProcessCpuSeconds() - cpuStart) * 1000.0 / static_cast<double>(state.iterations());
@@ -146,17 +154,18 @@ void FrameAfterRebuild(benchmark::State& state) {
     state.SkipWithError("no headless OpenGL context");
     return;
   }
-  const Model& model = Section(Stock::Grooved);
+  const Model& model = Section(Stock::Grooved).model;
+  const SectionPictures& pictures = Section(Stock::Grooved).pictures;
   Scene scene;
   scene.SetUpScene();
   scene.ResizeScene(FrameWidth, FrameHeight);
   SceneParams params = ViewOf(model, true, false);
   for (auto _ : state) {
     params.Wood[2] = params.Wood[2] == 0.0f ? 0.01f : 0.0f;  // forces the preparation
-    scene.DrawScene(params, model.Outline, nullptr);
+    scene.DrawScene(params, pictures.Outline, nullptr);
     context->SwapBuffers();
   }
-  state.counters["points"] = model.Outline.Count;
+  state.counters["points"] = pictures.Outline.Count;
 }
 
 #define KERF_FRAME(name, ...) \

@@ -22,12 +22,12 @@ Model ProfiledModel(int count, int width = 1000, int height = 800) {
   model.SetCutterLibrary(TheCutters().Tools);
   model.NewWorkpiece(width, height);
   for (int i = 0; i < count; ++i) {
-    model.CurrentCutter = 1 + (i * 7) % model.CutterCount();
+    model.SetCurrentCutter(1 + (i * 7) % model.CutterCount());
     model.SetFaceOnTable(1 + i % 8);
     model.AppendCut(-80 + (i * 13) % 60, (i * 37) % 400);
   }
   model.SetFaceOnTable(3);
-  model.CurrentCutter = 1;
+  model.SetCurrentCutter(1);
   return model;
 }
 
@@ -38,14 +38,15 @@ BENCHMARK(BM_FillBaseline)->Unit(benchmark::kMicrosecond);
 // Rebuilds `model` over and over with one tracer kept between rebuilds, as the desktop
 // program does.
 void RebuildRepeatedly(benchmark::State& state, Model model) {
+  kerf::SectionPictures pictures;
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
   for (auto _ : state) {
-    kerf::PlotOutline(model, progress, tracer);
-    benchmark::DoNotOptimize(model.Outline.Count);
+    kerf::PlotOutline(model, pictures, progress, tracer);
+    benchmark::DoNotOptimize(pictures.Outline.Count);
   }
-  state.counters["points"] = model.Outline.Count;
-  state.counters["closed"] = model.Outline.Closed;
+  state.counters["points"] = pictures.Outline.Count;
+  state.counters["closed"] = pictures.Outline.Closed;
 }
 
 // The whole rebuild of the worked stock.
@@ -80,25 +81,28 @@ BENCHMARK(BM_PlotOutlineLargest)
 
 // The same with a new tracer (and its mark grid) for every rebuild.
 void BM_PlotOutlineFreshTracer(benchmark::State& state) {
+  kerf::SectionPictures pictures;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   kerf::NoProgress progress;
   for (auto _ : state) {
-    kerf::PlotOutline(model, progress);
-    benchmark::DoNotOptimize(model.Outline.Count);
+    kerf::PlotOutline(model, pictures, progress);
+    benchmark::DoNotOptimize(pictures.Outline.Count);
   }
 }
 BENCHMARK(BM_PlotOutlineFreshTracer)->ArgName("cuts")->Arg(50)->Unit(benchmark::kMicrosecond);
 
 // Marking and walking alone, on the measured section.
 void BM_MarkAndTrace(benchmark::State& state) {
+  kerf::SectionPictures pictures;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
-  kerf::PlotOutline(model, progress, tracer);  // leaves the whitened section in Image2
+  // Leaves the whitened section in pictures.Measured.
+  kerf::PlotOutline(model, pictures, progress, tracer);
   for (auto _ : state) {
-    tracer.Mark(model.Image2);
-    tracer.Trace(model.Outline);
-    benchmark::DoNotOptimize(model.Outline.Count);
+    tracer.Mark(pictures.Measured);
+    tracer.Trace(pictures.Outline);
+    benchmark::DoNotOptimize(pictures.Outline.Count);
   }
 }
 BENCHMARK(BM_MarkAndTrace)->ArgName("cuts")->Arg(50)->Unit(benchmark::kMicrosecond);

@@ -16,10 +16,11 @@ using kerf::bench::BM_FillBaseline;
 BENCHMARK(BM_FillBaseline)->Unit(benchmark::kMicrosecond);
 
 void BM_MeasureSection(benchmark::State& state) {
+  kerf::SectionPictures pictures;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    kerf::MeasureSection(model);
-    benchmark::DoNotOptimize(model.Image2.Row(0));
+    kerf::MeasureSection(model, pictures);
+    benchmark::DoNotOptimize(pictures.Measured.Row(0));
     benchmark::ClobberMemory();
   }
 }
@@ -29,8 +30,10 @@ BENCHMARK(BM_MeasureSection)->ArgName("cuts")->Arg(0)->Arg(10)->Arg(50)->Arg(200
 void BM_PreviewSection(benchmark::State& state) {
   Model model = WorkedModel(static_cast<int>(state.range(1)));
   const int zoom = static_cast<int>(state.range(0));
+  kerf::Raster scratch(kerf::SectionSize, kerf::SectionSize);
   for (auto _ : state) {
-    kerf::Raster picture = kerf::PreviewSection(model, 250, 250, zoom, model.WoodSwatch, 30, 10);
+    kerf::Raster picture =
+        kerf::PreviewSection(model, scratch, 250, 250, zoom, model.WoodSwatch(), 30, 10);
     benchmark::DoNotOptimize(picture.Row(0));
   }
 }

@@ -8,8 +8,8 @@ namespace kerf {
 
 namespace {
 
-std::string CutterText(const Model& model, const TCut& cut) {
-  if (const TTool* tool = model.Cutter(cut.Cutter)) return tool->Name;
+std::string CutterText(const Model& model, const Cut& cut) {
+  if (const Tool* tool = model.Cutter(cut.Cutter)) return tool->Name;
   // The project named a bitmap that is not in the library: say which one.
   return cut.CutterFileName + " (missing)";
 }
@@ -32,7 +32,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   auto add = [&lines](std::string text, Colour colour) {
     lines.push_back(ReportLine{std::move(text), colour});
   };
-  add("Cut List report: " + model.ProjectFileName + "   " + dateTime, Black);
+  add("Cut List report: " + model.ProjectFileName() + "   " + dateTime, Black);
   add("", Black);
   add("The information below is for guidance only.", Black);
   add("Always read the manuals supplied with your power tools and follow all safety instructions.",
@@ -40,14 +40,14 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   add("", Black);
 
   for (int i = 1; i <= cutCount; ++i) {
-    const TCut& cut = model.CutAt(i);
+    const Cut& cut = model.CutAt(i);
     const Verdict verdict = JudgeCut(cut);
     const Colour colour = VerdictColour(verdict);
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
     add("  Cutter: " + CutterText(model, cut), colour);
     add("  Face on Table: " + std::to_string(cut.Face), colour);
-    add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit), colour);
-    add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit), colour);
+    add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit()), colour);
+    add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit()), colour);
     add("  Material on table before cut: " + PercentText(cut.TableBefore), colour);
     add("  Material on table after cut: " + PercentText(cut.TableAfter), colour);
     add("  Material against fence before cut: " + PercentText(cut.FenceBefore), colour);

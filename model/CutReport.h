@@ -21,7 +21,7 @@ inline constexpr int ReportHeaderLines = 5;
 inline constexpr int ReportLinesPerCut = 10;
 
 // The report of the model's cut list: five black header lines (the first names
-// model.ProjectFileName and dateTime, the local date and time the caller formatted), then one
+// model.ProjectFileName() and dateTime, the local date and time the caller formatted), then one
 // block of ten lines per cut in the colour of its verdict, then one red line for every cut that
 // a real table could not make (CutProblem). An empty cut list gives no lines.
 // The figures are what the cuts hold from the last measuring pass; nothing is measured here.

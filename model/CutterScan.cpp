@@ -41,7 +41,7 @@ std::string CutterDisplayName(const std::string& fileName) {
   return name;
 }
 
-void ScanCutterProfile(const Raster& bitmap, TTool& tool) {
+void ScanCutterProfile(const Raster& bitmap, Tool& tool) {
   tool.RedWidth = 0;
   tool.Profile.fill(0.0f);
 

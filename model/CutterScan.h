@@ -16,6 +16,6 @@ std::string CutterDisplayName(const std::string& fileName);
 // Fills RedWidth, Profile and RowCount of tool from a decoded bitmap (colours 0x00BBGGRR,
 // exact black and exact red). A bitmap more than 501 rows high cuts nothing; a profile of
 // more than MaxProfileRows rows is cut at MaxProfileRows.
-void ScanCutterProfile(const Raster& bitmap, TTool& tool);
+void ScanCutterProfile(const Raster& bitmap, Tool& tool);
 
 }  // namespace kerf

@@ -11,7 +11,7 @@ int32_t InterlockedFence(int32_t fence, int32_t height) {
   return height > 0 && fence > InterlockFence ? InterlockFence : fence;
 }
 
-int32_t InterlockFenceLimit(bool interlockOn, const TTool* cutter, int32_t currentMaximum) {
+int32_t InterlockFenceLimit(bool interlockOn, const Tool* cutter, int32_t currentMaximum) {
   int32_t maximum = FenceMaximum;
   if (interlockOn && cutter != nullptr && cutter->RedWidth != 0) maximum = -cutter->RedWidth;
   return maximum < FenceMinimum ? currentMaximum : maximum;

@@ -22,6 +22,6 @@ int32_t InterlockedFence(int32_t fence, int32_t height);
 // The fence's upper limit: FenceMaximum with the interlock off or for a cutter without a
 // bearing row (or no cutter), otherwise minus the bearing row's width. A limit below
 // FenceMinimum (a bearing row wider than 2 inches) is refused: returns currentMaximum.
-int32_t InterlockFenceLimit(bool interlockOn, const TTool* cutter, int32_t currentMaximum);
+int32_t InterlockFenceLimit(bool interlockOn, const Tool* cutter, int32_t currentMaximum);
 
 }  // namespace kerf

@@ -13,6 +13,9 @@ namespace {
 
 bool ValidRow(int row, int count) { return row >= 1 && row <= count; }
 
+// Where the cut or cutter numbered n (from 1) sits in its 0-based table.
+size_t Slot(int n) { return static_cast<size_t>(n - 1); }
+
 constexpr SetupChange SectionChanged{true, false, false};
 constexpr SetupChange CutsChanged{true, true, false};
 constexpr SetupChange LookChanged{false, false, true};
@@ -20,7 +23,7 @@ constexpr SetupChange AllChanged{true, true, true};
 
 // The four settings of a cut: what cut-list edits move between slots. The file name of the
 // cutter belongs to the Cutter setting and travels with it.
-void SwapSettings(TCut& a, TCut& b) {
+void SwapSettings(Cut& a, Cut& b) {
   std::swap(a.Fence, b.Fence);
   std::swap(a.Height, b.Height);
   std::swap(a.Face, b.Face);
@@ -28,7 +31,7 @@ void SwapSettings(TCut& a, TCut& b) {
   std::swap(a.CutterFileName, b.CutterFileName);
 }
 
-void CopySettings(TCut& to, const TCut& from) {
+void CopySettings(Cut& to, const Cut& from) {
   to.Fence = from.Fence;
   to.Height = from.Height;
   to.Face = from.Face;
@@ -38,25 +41,27 @@ void CopySettings(TCut& to, const TCut& from) {
 
 }  // namespace
 
-Model::Model() { SetWoodSwatch(WoodSwatch); }
+Model::Model() { SetWoodSwatch(woodSwatch_); }
 
-const TTool* Model::Cutter(int n) const {
+const Tool* Model::Cutter(int n) const {
   if (n < 1 || n > CutterCount()) return nullptr;
-  return &CutterTable[static_cast<size_t>(n)];
+  return &cutters_[Slot(n)];
 }
 
-void Model::SetCutterLibrary(std::vector<TTool> tools) {
-  CutterTable.clear();
-  CutterTable.reserve(tools.size() + 1);
-  CutterTable.emplace_back();
-  for (TTool& tool : tools) CutterTable.push_back(std::move(tool));
-  CurrentCutter = 1;
+void Model::SetCutterLibrary(std::vector<Tool> tools) {
+  cutters_ = std::move(tools);
+  currentCutter_ = 1;
 }
 
 int Model::FindCutter(const std::string& fileName) const {
-  for (int i = 1; i <= CutterCount(); ++i)
-    if (CutterTable[static_cast<size_t>(i)].FileName == fileName) return i;
-  return 0;
+  const auto found = std::find_if(cutters_.begin(), cutters_.end(),
+                                  [&](const Tool& tool) { return tool.FileName == fileName; });
+  return found == cutters_.end() ? 0 : static_cast<int>(found - cutters_.begin()) + 1;
+}
+
+void Model::SetCurrentCutter(int n) {
+  assert(Cutter(n) != nullptr);
+  if (Cutter(n) != nullptr) currentCutter_ = n;
 }
 
 SetupChange Model::SetFaceOnTable(int32_t face) {
@@ -94,26 +99,25 @@ void Model::ZoomOut() {
   if (profileZoom_ > 1) profileZoom_ /= 2;
 }
 
-const TCut& Model::CutAt(int n) const {
+const Cut& Model::CutAt(int n) const {
   assert(ValidRow(n, CutCount()));
-  return CutList[static_cast<size_t>(n)];
+  return cuts_[Slot(n)];
 }
 
 SetupChange Model::AppendCut(int32_t fence, int32_t height) {
-  TCut cut;
+  Cut cut;
   cut.Fence = fence;
   cut.Height = height;
   cut.Face = faceOnTable_;
-  cut.Cutter = CurrentCutter;
-  if (const TTool* tool = Cutter(CurrentCutter)) cut.CutterFileName = tool->FileName;
-  CutList.push_back(std::move(cut));
+  cut.Cutter = currentCutter_;
+  if (const Tool* tool = Cutter(currentCutter_)) cut.CutterFileName = tool->FileName;
+  cuts_.push_back(std::move(cut));
   return CutsChanged;
 }
 
 SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
   profileZoom_ = 1;
-  CutList.resize(1);
-  CutList[0] = TCut{};
+  cuts_.clear();
   faceOnTable_ = 3;
   stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);
   stockWidth_ = std::clamp(stockWidth, MinStockSize, MaxStockSize);
@@ -121,45 +125,47 @@ SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
 }
 
 CutEdit Model::DeleteCut(int row) {
-  const int count = CutCount();
-  if (!ValidRow(row, count)) return {};
-  CutEdit edit{CutsChanged, TCut{}};
-  CopySettings(edit.Cut, CutList[static_cast<size_t>(row)]);
-  for (int i = row; i < count; ++i)
-    CopySettings(CutList[static_cast<size_t>(i)], CutList[static_cast<size_t>(i) + 1]);
-  CutList.pop_back();
+  if (!ValidRow(row, CutCount())) return {};
+  CutEdit edit{CutsChanged, Cut{}};
+  CopySettings(edit.Before, cuts_[Slot(row)]);
+  for (size_t i = Slot(row); i + 1 < cuts_.size(); ++i) CopySettings(cuts_[i], cuts_[i + 1]);
+  cuts_.pop_back();
   return edit;
 }
 
-SetupChange Model::InsertCut(int row, TCut cut) {
-  const int count = CutCount();
-  if (!ValidRow(row, count + 1)) return {};
-  CutList.emplace_back();
-  for (int i = count + 1; i > row; --i)
-    CopySettings(CutList[static_cast<size_t>(i)], CutList[static_cast<size_t>(i) - 1]);
-  CopySettings(CutList[static_cast<size_t>(row)], cut);
+SetupChange Model::InsertCut(int row, Cut cut) {
+  if (!ValidRow(row, CutCount() + 1)) return {};
+  cuts_.emplace_back();
+  for (size_t i = cuts_.size() - 1; i > Slot(row); --i) CopySettings(cuts_[i], cuts_[i - 1]);
+  CopySettings(cuts_[Slot(row)], cut);
   return CutsChanged;
 }
 
-CutEdit Model::ReplaceCut(int row, TCut cut) {
+CutEdit Model::ReplaceCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount())) return {};
-  CutEdit edit{CutsChanged, TCut{}};
-  TCut& slot = CutList[static_cast<size_t>(row)];
-  CopySettings(edit.Cut, slot);
+  CutEdit edit{CutsChanged, Cut{}};
+  Cut& slot = cuts_[Slot(row)];
+  CopySettings(edit.Before, slot);
   CopySettings(slot, cut);
   return edit;
 }
 
 SetupChange Model::MoveCutUp(int row) {
   if (row < 2 || !ValidRow(row, CutCount())) return {};
-  SwapSettings(CutList[static_cast<size_t>(row) - 1], CutList[static_cast<size_t>(row)]);
+  SwapSettings(cuts_[Slot(row - 1)], cuts_[Slot(row)]);
   return CutsChanged;
 }
 
 SetupChange Model::MoveCutDown(int row) {
   if (row < 1 || row >= CutCount()) return {};
-  SwapSettings(CutList[static_cast<size_t>(row)], CutList[static_cast<size_t>(row) + 1]);
+  SwapSettings(cuts_[Slot(row)], cuts_[Slot(row + 1)]);
   return CutsChanged;
+}
+
+void Model::SetCutFigures(const std::vector<CutFigures>& figures) {
+  assert(figures.size() == cuts_.size());
+  for (size_t i = 0; i < figures.size() && i < cuts_.size(); ++i)
+    static_cast<CutFigures&>(cuts_[i]) = figures[i];
 }
 
 WorkSetup Model::TakeSetup() const {
@@ -167,15 +173,15 @@ WorkSetup Model::TakeSetup() const {
   s.StockWidth = stockWidth_;
   s.StockHeight = stockHeight_;
   s.FaceOnTable = faceOnTable_;
-  s.CurrentCutter = CurrentCutter;
-  s.Cuts.reserve(static_cast<size_t>(CutCount()));
-  for (int n = 1; n <= CutCount(); ++n) {
+  s.CurrentCutter = currentCutter_;
+  s.Cuts.reserve(cuts_.size());
+  for (const Cut& cut : cuts_) {
     s.Cuts.emplace_back();
-    CopySettings(s.Cuts.back(), CutList[static_cast<size_t>(n)]);
+    CopySettings(s.Cuts.back(), cut);
   }
-  s.WoodSwatch = WoodSwatch;
-  s.TextureFile = TextureFile;
-  s.TextureMap = TextureMap;
+  s.WoodSwatch = woodSwatch_;
+  s.TextureFile = textureFile_;
+  s.TextureMap = textureMap_;
   s.TextureRepeatV = textureRepeatV_;
   s.TextureRepeatH = textureRepeatH_;
   return s;
@@ -183,41 +189,40 @@ WorkSetup Model::TakeSetup() const {
 
 SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
   NewWorkpiece(setup.StockWidth, setup.StockHeight);
-  CutList.reserve(setup.Cuts.size() + 1);
-  for (const TCut& stored : setup.Cuts) {
-    CutList.emplace_back();
-    CopySettings(CutList.back(), stored);
+  cuts_.reserve(setup.Cuts.size());
+  for (const Cut& stored : setup.Cuts) {
+    cuts_.emplace_back();
+    CopySettings(cuts_.back(), stored);
   }
   assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
   faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
   SetWoodSwatch(setup.WoodSwatch);
-  TextureFile = setup.TextureFile;
-  TextureMap = setup.TextureMap;
+  textureFile_ = setup.TextureFile;
+  textureMap_ = setup.TextureMap;
   textureRepeatV_ = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
   textureRepeatH_ = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
-  const bool cutterKnown = setup.CurrentCutter >= 1 && setup.CurrentCutter <= CutterCount();
-  CurrentCutter = cutterKnown ? setup.CurrentCutter : 1;
+  currentCutter_ = Cutter(setup.CurrentCutter) != nullptr ? setup.CurrentCutter : 1;
   return AllChanged;
 }
 
 SetupChange Model::SetWoodSwatch(Colour c) {
-  const Colour before = WoodSwatch;
-  WoodSwatch = c & 0xFFFFFF;
-  WoodColour = {static_cast<float>(ColourRed(c)) / 255.0f,
+  const Colour before = woodSwatch_;
+  woodSwatch_ = c & 0xFFFFFF;
+  woodColour_ = {static_cast<float>(ColourRed(c)) / 255.0f,
                 static_cast<float>(ColourGreen(c)) / 255.0f,
                 static_cast<float>(ColourBlue(c)) / 255.0f, 1.0f};
-  return WoodSwatch != before ? LookChanged : SetupChange{};
+  return woodSwatch_ != before ? LookChanged : SetupChange{};
 }
 
 SetupChange Model::SetTextureFile(const std::string& path) {
-  if (path == TextureFile) return {};
-  TextureFile = path;
+  if (path == textureFile_) return {};
+  textureFile_ = path;
   return LookChanged;
 }
 
 SetupChange Model::SetTextureMap(bool on) {
-  if (on == TextureMap) return {};
-  TextureMap = on;
+  if (on == textureMap_) return {};
+  textureMap_ = on;
   return LookChanged;
 }
 

@@ -9,8 +9,6 @@
 #include "model/Cut.h"
 #include "model/LengthText.h"
 #include "model/Raster.h"
-#include "model/SectionOutline.h"
-#include "model/SectionPieces.h"
 #include "model/Tool.h"
 
 namespace kerf {
@@ -18,7 +16,6 @@ namespace kerf {
 inline constexpr int MinStockSize = 50;
 inline constexpr int MaxStockSize = 1000;
 inline constexpr Colour DefaultWoodColour = 752609;  // red 225, green 123, blue 11
-inline constexpr int SectionSize = 500;              // SectionBitmap and Image2 are 500 x 500
 inline constexpr int MinTextureRepeat = 1;           // the Texture window's repeat counters
 inline constexpr int MaxTextureRepeat = 10;
 
@@ -42,7 +39,7 @@ struct SetupChange {
 // removed cut of a delete, the replaced cut of a replace), which is what undoing it needs.
 struct CutEdit {
   SetupChange Changed;
-  TCut Cut;
+  Cut Before;
   explicit operator bool() const { return static_cast<bool>(Changed); }
 };
 
@@ -53,7 +50,7 @@ struct WorkSetup {
   int32_t StockHeight = 200;
   int32_t FaceOnTable = 3;
   int32_t CurrentCutter = 1;
-  std::vector<TCut> Cuts;  // cut #1 first
+  std::vector<Cut> Cuts;  // cut #1 first
   Colour WoodSwatch = DefaultWoodColour;
   std::string TextureFile;
   bool TextureMap = false;
@@ -62,21 +59,26 @@ struct WorkSetup {
 };
 
 // One object of this class is created by main() and handed by reference to every window
-// and command. Tables are 1-based: slot 0 of CutterTable and of CutList is never used.
+// and command. Its set-up changes only through the edit operations below, which keep every
+// setting in its range.
 class Model {
  public:
   Model();
 
   // --- cutter library -------------------------------------------------------------
-  std::vector<TTool> CutterTable{TTool{}};  // slot 0 unused
-  int CutterCount() const { return static_cast<int>(CutterTable.size()) - 1; }
+  // Cutters are numbered from 1 as the user sees them; Cutters() holds cutter 1 first.
+  const std::vector<Tool>& Cutters() const { return cutters_; }
+  int CutterCount() const { return static_cast<int>(cutters_.size()); }
   // The cutter numbered n, or nullptr when n names no loaded cutter.
-  const TTool* Cutter(int n) const;
-  // Replaces the library (slots 1..n in the given order) and sets CurrentCutter to 1.
-  void SetCutterLibrary(std::vector<TTool> tools);
-  // 1-based index of the first cutter whose FileName equals name exactly; 0 when none.
+  const Tool* Cutter(int n) const;
+  // Replaces the library (cutters 1..n in the given order) and selects cutter 1.
+  void SetCutterLibrary(std::vector<Tool> tools);
+  // Number of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
-  int CurrentCutter = 1;
+  // The selected cutter: 1..CutterCount(), or 1 while the library is empty.
+  int CurrentCutter() const { return currentCutter_; }
+  // Asserts on a number that names no loaded cutter and then leaves the selection as it was.
+  void SetCurrentCutter(int n);
 
   // --- stock and orientation ----------------------------------------------------------
   // Stock sizes 50..1000, set by NewWorkpiece and ReplaceSetup.
@@ -98,10 +100,12 @@ class Model {
   void ZoomOut();  // halves ProfileZoom while above 1
 
   // --- cut list -------------------------------------------------------------------------
-  std::vector<TCut> CutList{TCut{}};  // slot 0 unused; cuts in slots 1..CutCount()
-  int CutCount() const { return static_cast<int>(CutList.size()) - 1; }
+  // Cuts are numbered from 1 as the user sees them (cut #1, grid row 1); Cuts() holds cut #1
+  // first.
+  const std::vector<Cut>& Cuts() const { return cuts_; }
+  int CutCount() const { return static_cast<int>(cuts_.size()); }
   // The cut numbered n (1..CutCount()); asserts on any other number.
-  const TCut& CutAt(int n) const;
+  const Cut& CutAt(int n) const;
   // Appends a cut with the given fence and height, FaceOnTable and CurrentCutter. Undone by
   // deleting cut CutCount().
   SetupChange AppendCut(int32_t fence, int32_t height);
@@ -111,11 +115,14 @@ class Model {
   // Cut-list edits by cut number (= grid row). Only the four settings (and the cutter's file
   // name) move; the bearing figures stay with their slot until the next measuring pass. Each
   // reports nothing changed for a number that names no cut (or no neighbour to swap with).
-  CutEdit DeleteCut(int row);                // returns the removed cut
-  SetupChange InsertCut(int row, TCut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
-  CutEdit ReplaceCut(int row, TCut cut);     // returns the cut it replaced
-  SetupChange MoveCutUp(int row);            // undone by MoveCutDown(row - 1)
-  SetupChange MoveCutDown(int row);          // undone by MoveCutUp(row + 1)
+  CutEdit DeleteCut(int row);               // returns the removed cut
+  SetupChange InsertCut(int row, Cut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
+  CutEdit ReplaceCut(int row, Cut cut);     // returns the cut it replaced
+  SetupChange MoveCutUp(int row);           // undone by MoveCutDown(row - 1)
+  SetupChange MoveCutDown(int row);         // undone by MoveCutUp(row + 1)
+  // Stores what a measuring pass found: figures[i] belongs to cut #i+1. Asserts that there is
+  // one entry per cut. Not an edit: the figures follow from the set-up.
+  void SetCutFigures(const std::vector<CutFigures>& figures);
 
   // --- the whole set-up ---------------------------------------------------------------------
   WorkSetup TakeSetup() const;
@@ -126,14 +133,18 @@ class Model {
   SetupChange ReplaceSetup(const WorkSetup& setup);
 
   // --- look -------------------------------------------------------------------------------
-  Colour WoodSwatch = DefaultWoodColour;  // the Tools window's wood swatch, stored in projects
-  std::array<float, 4> WoodColour{};      // WoodSwatch as components 0..1 with alpha 1
-  SetupChange SetWoodSwatch(Colour c);    // sets both
-  Colour BackgroundSwatch = Black;        // clear colour of the 3-D view, not stored
+  // The Tools window's wood swatch, stored in projects, and the same as components 0..1 with
+  // alpha 1.
+  Colour WoodSwatch() const { return woodSwatch_; }
+  const std::array<float, 4>& WoodColour() const { return woodColour_; }
+  SetupChange SetWoodSwatch(Colour c);  // sets both
+  // Clear colour of the 3-D view; not stored in projects.
+  Colour BackgroundSwatch() const { return backgroundSwatch_; }
+  void SetBackgroundSwatch(Colour c) { backgroundSwatch_ = c & 0xFFFFFF; }
 
   // Texture settings of the Texture window, stored in projects (lines 6 to 9).
-  std::string TextureFile;  // full path of the texture last loaded; empty for none
-  bool TextureMap = false;
+  const std::string& TextureFile() const { return textureFile_; }  // full path; empty for none
+  bool TextureMap() const { return textureMap_; }
   int TextureRepeatV() const { return textureRepeatV_; }  // 1..10
   int TextureRepeatH() const { return textureRepeatH_; }  // 1..10
   // Look settings; each reports Look changed only when the value differs. Repeats outside
@@ -142,14 +153,11 @@ class Model {
   SetupChange SetTextureMap(bool on);
   SetupChange SetTextureRepeat(int vertical, int horizontal);
 
-  LengthUnit Unit = LengthUnit::Imperial;  // display unit, read by every length text
-  std::string ProjectFileName = "Router.rou";
-
-  // --- derived pictures ----------------------------------------------------------------------
-  Raster SectionBitmap{SectionSize, SectionSize};  // work surface of every section drawing
-  Raster Image2{SectionSize, SectionSize};         // the measured section the outline is traced from
-  SectionPieces Pieces;                            // the pieces of material of the measured section
-  SectionOutline Outline;
+  // --- display and file ---------------------------------------------------------------------
+  LengthUnit Unit() const { return unit_; }  // display unit, read by every length text
+  void SetUnit(LengthUnit unit) { unit_ = unit; }
+  const std::string& ProjectFileName() const { return projectFileName_; }
+  void SetProjectFileName(const std::string& path) { projectFileName_ = path; }
 
  private:
   int32_t stockWidth_ = 200;
@@ -158,6 +166,16 @@ class Model {
   int32_t profileZoom_ = 1;
   int textureRepeatV_ = 2;
   int textureRepeatH_ = 4;
+  std::vector<Tool> cutters_;
+  int currentCutter_ = 1;
+  std::vector<Cut> cuts_;
+  Colour woodSwatch_ = DefaultWoodColour;
+  std::array<float, 4> woodColour_{};
+  Colour backgroundSwatch_ = Black;
+  std::string textureFile_;
+  bool textureMap_ = false;
+  LengthUnit unit_ = LengthUnit::Imperial;
+  std::string projectFileName_ = "Router.rou";
 };
 
 }  // namespace kerf

@@ -5,6 +5,7 @@
 
 #include "model/Model.h"
 #include "model/SectionOutline.h"
+#include "model/SectionPictures.h"
 #include "model/TriangleMesh.h"
 
 namespace kerf {

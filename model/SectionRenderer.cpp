@@ -30,7 +30,7 @@ struct Placement {
   int turn;  // 0: upright, 2: upside down, -1: rows run upwards, +1: rows run downwards
 };
 
-Placement PlaceCut(int orientationCase, const TCut& cut, const Frame& f) {
+Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
   const int fenceX = RoundProduct(cut.Fence, f.r);
   const int fenceY = RoundProduct(cut.Fence, f.s);
   const int heightX = RoundProduct(cut.Height, f.r);
@@ -59,7 +59,7 @@ struct PaintedBox {
 };
 
 // Paints the area swept by the cutter white, one line per profile row; returns the box touched.
-PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
+PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
   PaintedBox box{p.u, p.u, p.v, p.v};
   for (int l = 1; l <= rows; ++l) {
@@ -131,7 +131,7 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
 
 // The mounted cutter's outline in black at fence f and height h, never turned: up the
 // cutting side and back down the axis side.
-void DrawCutterOutline(Raster& raster, const TTool& tool, const SectionView& view,
+void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view,
                        const Frame& f) {
   const auto& P = tool.Profile;
   const double fence = view.Fence;
@@ -233,8 +233,11 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
   return static_cast<float>(static_cast<double>(count) / static_cast<double>(n) * 100.0);
 }
 
-void RenderSection(Model& model, const SectionView& view) {
-  Raster& raster = model.SectionBitmap;
+namespace {
+
+// Paints the section; measures into figures and pieces when both are given.
+void PaintSection(const Model& model, const SectionView& view, Raster& raster,
+                  std::vector<CutFigures>* figures, SectionPieces* pieces) {
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
@@ -262,11 +265,14 @@ void RenderSection(Model& model, const SectionView& view) {
   raster.Fill(White, W + 1, H + 1);
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
-  const bool measure = !view.DrawCutter;
-  SectionPieces& pieces = model.Pieces;
-  if (measure) pieces.Read(raster, f.left, f.top, W, H);
-  for (int i = 1; i <= model.CutCount(); ++i) {
-    TCut& cut = model.CutList[static_cast<size_t>(i)];
+  const bool measure = figures != nullptr && pieces != nullptr;
+  if (measure) {
+    figures->assign(model.Cuts().size(), CutFigures{});
+    pieces->Read(raster, f.left, f.top, W, H);
+  }
+  const std::vector<Cut>& cuts = model.Cuts();
+  for (size_t i = 0; i < cuts.size(); ++i) {
+    const Cut& cut = cuts[i];
     // A cut made in no known state is placed and measured as if made in the current one.
     int fenceSide = SideRight;
     int tableSide = SideBottom;
@@ -275,59 +281,68 @@ void RenderSection(Model& model, const SectionView& view) {
       fenceSide = SideRight;
       tableSide = SideBottom;
     }
-    const TTool* tool = model.Cutter(cut.Cutter);
+    const Tool* tool = model.Cutter(cut.Cutter);
     const Placement placement = PlaceCut(orientationCase, cut, f);
     if (measure) {
-      cut.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      cut.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
-      cut.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
-      cut.PiecesBefore = pieces.Count();
+      CutFigures& found = (*figures)[i];
+      found.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
+      found.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      found.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
+      found.PiecesBefore = pieces->Count();
     }
     if (tool != nullptr) {
       const PaintedBox painted = PaintCut(raster, *tool, placement, f);
       if (measure) {
-        pieces.Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
-                      painted.lastColumn);
+        pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
+                       painted.lastColumn);
       }
     }
     if (measure) {
-      cut.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      cut.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
-      cut.PiecesAfter = pieces.Count();
+      CutFigures& found = (*figures)[i];
+      found.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
+      found.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      found.PiecesAfter = pieces->Count();
     }
   }
 
-  if (view.DrawCutter) {
-    if (const TTool* tool = model.Cutter(model.CurrentCutter))
-      DrawCutterOutline(raster, *tool, view, f);
-  }
+  if (view.Cutter != nullptr) DrawCutterOutline(raster, *view.Cutter, view, f);
 }
 
-void MeasureSection(Model& model) {
+}  // namespace
+
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas) {
+  PaintSection(model, view, canvas, nullptr, nullptr);
+}
+
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
+                   std::vector<CutFigures>& figures, SectionPieces& pieces) {
+  PaintSection(model, view, canvas, &figures, &pieces);
+}
+
+void MeasureSection(Model& model, SectionPictures& pictures) {
   SectionView view;
   view.W = SectionSize;
   view.H = SectionSize;
   view.Zoom = 1;
-  view.DrawCutter = false;
   view.Material = Black;
-  RenderSection(model, view);
-  CopyPicture(model.SectionBitmap, model.Image2);
+  RenderSection(model, view, pictures.Measured, pictures.Figures, pictures.Pieces);
+  model.SetCutFigures(pictures.Figures);
 }
 
-Raster PreviewSection(Model& model, int W, int H, int zoom, Colour material, int32_t fence,
-                      int32_t height) {
+Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom,
+                      Colour material, int32_t fence, int32_t height) {
   SectionView view;
   view.W = W;
   view.H = H;
   view.Zoom = zoom;
-  view.DrawCutter = true;
+  view.Cutter = model.Cutter(model.CurrentCutter());
   view.Material = material;
   view.Fence = fence;
   view.CutterHeight = height;
-  RenderSection(model, view);
+  RenderSection(model, view, scratch);
 
   Raster picture(W, H);
-  CopyPicture(model.SectionBitmap, picture);
+  CopyPicture(scratch, picture);
   return picture;
 }
 

@@ -1,8 +1,11 @@
-// RenderSection: paints the stock and every cut into SectionBitmap, measuring bearing figures.
+// RenderSection: paints the stock and every cut into a raster, measuring the cuts' figures.
 #pragma once
+
+#include <vector>
 
 #include "model/Model.h"
 #include "model/Raster.h"
+#include "model/SectionPictures.h"
 
 namespace kerf {
 
@@ -11,7 +14,9 @@ struct SectionView {
   int W = SectionSize;  // target image width and height in pixels
   int H = SectionSize;
   int Zoom = 1;                 // 1, 2 or 4
-  bool DrawCutter = false;      // Profile window preview: outline the mounted cutter
+  // The mounted cutter, outlined at Fence and CutterHeight (the Profile window's preview);
+  // nothing is outlined when null.
+  const Tool* Cutter = nullptr;
   Colour Material = Black;      // colour of uncut material
   int32_t Fence = 0;            // trkHoriz position, for the cutter outline
   int32_t CutterHeight = 0;     // trkVert position, for the cutter outline
@@ -20,21 +25,27 @@ struct SectionView {
   bool RowBands = false;
 };
 
-// Paints model.SectionBitmap from the bare stock and the whole cut list. Without DrawCutter
-// (the measuring pass) the four bearing figures of every cut are rewritten, with whether its
-// shank path was blocked and the pieces before and after it; model.Pieces then holds the
+// Paints the section of model's bare stock and whole cut list into canvas, which is at least
+// W x H (and whose row and column beyond the picture are drawn on when it has them).
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas);
+
+// The same, measuring while it paints: figures gets the figures of every cut (cut #1 first),
+// with whether its shank path was blocked and the pieces before and after it, and pieces the
 // pieces of the finished section.
-void RenderSection(Model& model, const SectionView& view);
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
+                   std::vector<CutFigures>& figures, SectionPieces& pieces);
 
 // Percentage of the pixels along one side of the stock rectangle that are not exactly white.
 float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H);
 
 // The measuring pass that the outline rebuild starts with: RenderSection at 500 x 500, zoom 1,
-// black, no cutter; the result is copied into model.Image2.
-void MeasureSection(Model& model);
+// black, no cutter, into pictures.Measured; pictures.Pieces and pictures.Figures are rewritten
+// and the figures stored in the model's cuts.
+void MeasureSection(Model& model, SectionPictures& pictures);
 
-// The Profile window picture: RenderSection with the cutter outlined, cropped to W x H.
-Raster PreviewSection(Model& model, int W, int H, int zoom, Colour material, int32_t fence,
-                      int32_t height);
+// The Profile window picture: RenderSection on the caller's work surface (scratch, at least
+// W x H) with the current cutter outlined, cropped to W x H.
+Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom,
+                      Colour material, int32_t fence, int32_t height);
 
 }  // namespace kerf

@@ -1,4 +1,4 @@
-// TTool: one cutter profile of the cutter library, read from a cutter bitmap.
+// Tool: one cutter profile of the cutter library, read from a cutter bitmap.
 #pragma once
 
 #include <array>
@@ -10,7 +10,7 @@ namespace kerf {
 // Most profile rows a cutter can have: a cutter is at most 5 inches (500 units) tall.
 inline constexpr int MaxProfileRows = 500;
 
-struct TTool {
+struct Tool {
   std::string Name;      // display name decoded from the file name (UTF-8, "°" for '%')
   std::string FileName;  // bitmap file name with extension, without directory
   int32_t RedWidth = 0;  // width of the red bearing-marker row; 0 when there is none

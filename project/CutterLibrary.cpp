@@ -86,7 +86,7 @@ CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& prog
       library.Skipped.push_back({name, ReasonWithoutPath(bitmap.Error(), path)});
       continue;
     }
-    TTool& tool = library.Tools.emplace_back();
+    Tool& tool = library.Tools.emplace_back();
     tool.FileName = name;
     tool.Name = CutterDisplayName(name);
     ScanCutterProfile(bitmap.Value(), tool);

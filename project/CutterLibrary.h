@@ -1,4 +1,4 @@
-// The cutter library: every "*.bmp" of the tools directory read into TTool records.
+// The cutter library: every "*.bmp" of the tools directory read into Tool records.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@ struct SkippedCutter {
 };
 
 struct CutterLibrary {
-  std::vector<TTool> Tools;             // in file-name order, case-insensitive
+  std::vector<Tool> Tools;             // in file-name order, case-insensitive
   std::vector<SkippedCutter> Skipped;   // bitmaps that could not be loaded; loading went on
   bool DirectoryFound = false;
 };

@@ -236,18 +236,17 @@ Result<void> WriteProjectFile(const std::string& path, const ProjectRecord& reco
 
 ProjectRecord RecordFromModel(const Model& model) {
   ProjectRecord r;
-  r.CurrentCutter = model.CurrentCutter;
+  r.CurrentCutter = model.CurrentCutter();
   r.StockWidth = model.StockWidth();
   r.StockHeight = model.StockHeight();
-  r.WoodColour = static_cast<int32_t>(model.WoodSwatch);
-  r.TextureFile = model.TextureFile;
-  r.TextureMap = model.TextureMap;
+  r.WoodColour = static_cast<int32_t>(model.WoodSwatch());
+  r.TextureFile = model.TextureFile();
+  r.TextureMap = model.TextureMap();
   r.RepeatV = model.TextureRepeatV();
   r.RepeatH = model.TextureRepeatH();
-  r.Cuts.reserve(static_cast<size_t>(model.CutCount()));
-  for (int k = 1; k <= model.CutCount(); ++k) {
-    const TCut& cut = model.CutAt(k);
-    const TTool* tool = model.Cutter(cut.Cutter);
+  r.Cuts.reserve(model.Cuts().size());
+  for (const Cut& cut : model.Cuts()) {
+    const Tool* tool = model.Cutter(cut.Cutter);
     r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
   r.FaceOnTable = model.FaceOnTable();
@@ -262,7 +261,7 @@ void ApplyRecord(Model& model, const ProjectRecord& record) {
   setup.CurrentCutter = record.CurrentCutter;
   setup.Cuts.reserve(record.Cuts.size());
   for (const ProjectCut& stored : record.Cuts) {
-    TCut cut;
+    Cut cut;
     cut.Fence = stored.Fence;
     cut.Height = stored.Height;
     cut.Face = stored.Face;

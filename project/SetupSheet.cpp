@@ -50,8 +50,9 @@ StockBox StockOn(const Model& model) {
   return box;
 }
 
-// Draws work's stock in state `face` with the first `cuts` cuts of `setup`; returns where it lies.
-StockBox Draw(Model& work, const WorkSetup& setup, int face, int cuts) {
+// Draws work's stock in state `face` with the first `cuts` cuts of `setup` on canvas; returns
+// where it lies.
+StockBox Draw(Model& work, const WorkSetup& setup, int face, int cuts, Raster& canvas) {
   WorkSetup state = setup;
   state.FaceOnTable = face;
   state.Cuts.resize(static_cast<size_t>(cuts));
@@ -59,7 +60,7 @@ StockBox Draw(Model& work, const WorkSetup& setup, int face, int cuts) {
   SectionView view;
   view.W = view.H = DrawingSize;
   view.RowBands = true;
-  RenderSection(work, view);
+  RenderSection(work, view, canvas);
   return StockOn(work);
 }
 
@@ -86,14 +87,14 @@ Raster Difference(const Raster& before, const Raster& after, const StockBox& box
   return removed;
 }
 
-std::string BearingText(const TCut& cut) {
+std::string BearingText(const Cut& cut) {
   auto percent = [](float p) { return std::to_string(RoundPercent(p)) + "%"; };
   return "On the table " + percent(cut.TableBefore) + " before, " + percent(cut.TableAfter) +
          " after; against the fence " + percent(cut.FenceBefore) + " before, " + percent(cut.FenceAfter) +
          " after";
 }
 
-std::vector<std::string> Reasons(const TCut& cut) {
+std::vector<std::string> Reasons(const Cut& cut) {
   std::vector<std::string> reasons;
   const std::string all = CutProblem(cut);
   for (size_t from = 0; from < all.size();) {
@@ -168,7 +169,7 @@ std::vector<SheetRect> MaterialRects(const Raster& raster, int left, int top, in
 
 SetupSheet BuildSetupSheet(const Model& model) {
   SetupSheet sheet;
-  sheet.ProjectName = ProjectTitle(model.ProjectFileName);
+  sheet.ProjectName = ProjectTitle(model.ProjectFileName());
   // Across the table, then up from it, as the stock lies when New has made it.
   sheet.StockSize = Inches(model.StockHeight()) + " x " + Inches(model.StockWidth()) + " (" +
                     Millimetres(model.StockHeight()) + " x " + Millimetres(model.StockWidth()) + ")";
@@ -176,21 +177,22 @@ SetupSheet BuildSetupSheet(const Model& model) {
 
   // The bearing figures as the report has them: one measuring pass in the model's own state.
   Model work = model;
-  MeasureSection(work);
+  SectionPictures pictures;
+  MeasureSection(work, pictures);
   const WorkSetup setup = work.TakeSetup();  // the settings alone
-  std::vector<TCut> measured;
+  std::vector<Cut> measured;
   for (int i = 1; i <= work.CutCount(); ++i) measured.push_back(work.CutAt(i));
 
   const int current = KnownState(model.FaceOnTable()) ? model.FaceOnTable() : 3;
-  work.SectionBitmap = Raster(DrawingSize, DrawingSize);
-  StockBox box = Draw(work, setup, current, static_cast<int>(measured.size()));
-  sheet.Finished = SectionOf(work.SectionBitmap, box);
+  Raster canvas(DrawingSize, DrawingSize);
+  StockBox box = Draw(work, setup, current, static_cast<int>(measured.size()), canvas);
+  sheet.Finished = SectionOf(canvas, box);
 
   for (size_t i = 0; i < measured.size(); ++i) {
-    const TCut& cut = measured[i];
+    const Cut& cut = measured[i];
     SheetCard card;
     card.Number = static_cast<int>(i) + 1;
-    if (const TTool* tool = model.Cutter(cut.Cutter)) {
+    if (const Tool* tool = model.Cutter(cut.Cutter)) {
       card.Cutter = tool->Name;
       const int rows = std::clamp(tool->RowCount, 1, MaxProfileRows);
       card.Profile.assign(tool->Profile.begin() + 1, tool->Profile.begin() + 1 + rows);
@@ -205,13 +207,13 @@ SetupSheet BuildSetupSheet(const Model& model) {
     const int face = KnownState(cut.Face) ? cut.Face : current;
     card.Orientation = TemplateOrientationText(face);
 
-    box = Draw(work, setup, face, static_cast<int>(i));
-    const Raster before = work.SectionBitmap;
-    Draw(work, setup, face, static_cast<int>(i) + 1);
+    box = Draw(work, setup, face, static_cast<int>(i), canvas);
+    const Raster before = canvas;
+    Draw(work, setup, face, static_cast<int>(i) + 1, canvas);
     card.Before = SectionOf(before, box);
-    card.Before.Removed = MaterialRects(Difference(before, work.SectionBitmap, box), box.Left, box.Top,
+    card.Before.Removed = MaterialRects(Difference(before, canvas, box), box.Left, box.Top,
                                         DrawingSize, DrawingSize, SheetPixelsPerUnit);
-    card.After = SectionOf(work.SectionBitmap, box);
+    card.After = SectionOf(canvas, box);
     card.Faces = FacesOf(face, card.Before.Across, card.Before.Upright);
 
     card.Judged = JudgeCutOnTable(cut);

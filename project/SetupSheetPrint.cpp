@@ -257,13 +257,11 @@ std::string SetupSheetPdf(const SetupSheet& sheet, const SheetPaper& paper) {
   return bytes.toStdString();
 }
 
-bool SaveSetupSheet(const SetupSheet& sheet, const SheetPaper& paper, const std::string& path, std::string& reason) {
+Result<void> SaveSetupSheet(const SetupSheet& sheet, const SheetPaper& paper,
+                            const std::string& path) {
   const std::string bytes = SetupSheetPdf(sheet, paper);
-  if (bytes.empty()) {
-    reason = "the sheet could not be drawn";
-    return false;
-  }
-  return ReplaceFile(path, bytes, reason);
+  if (bytes.empty()) return Result<void>::Fail("the sheet could not be drawn");
+  return ReplaceFile(path, bytes);
 }
 
 }  // namespace kerf

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/Result.h"
 #include "project/SetupSheet.h"
 
 class QPageLayout;
@@ -40,8 +41,8 @@ bool PaintSetupSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSh
 std::string SetupSheetPdf(const SetupSheet& sheet, const SheetPaper& paper);
 
 // Writes the PDF to path, replacing a file there only once the whole document is written.
-// False with the reason (without the path) on failure.
-bool SaveSetupSheet(const SetupSheet& sheet, const SheetPaper& paper, const std::string& path,
-                    std::string& reason);
+// A failure gives the reason without the path.
+Result<void> SaveSetupSheet(const SetupSheet& sheet, const SheetPaper& paper,
+                            const std::string& path);
 
 }  // namespace kerf

@@ -35,14 +35,15 @@ void WhitenBorder(Raster& picture) {
 
 }  // namespace
 
-void PlotOutline(Model& model, ProgressSink& progress, OutlineTracer& tracer) {
+void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress,
+                 OutlineTracer& tracer) {
   ProgressScope scope(progress, "Plotting Outline....", 6);
-  MeasureSection(model);
+  MeasureSection(model, pictures);
   progress.Step(1);
 
-  Raster& picture = model.Image2;
+  Raster& picture = pictures.Measured;
   // A section that has fallen apart is traced round its largest piece alone.
-  model.Pieces.KeepLargest(picture);
+  pictures.Pieces.KeepLargest(picture);
   WhitenBorder(picture);
   tracer.MarkVertical(picture);
   progress.Step(2);
@@ -53,12 +54,12 @@ void PlotOutline(Model& model, ProgressSink& progress, OutlineTracer& tracer) {
   tracer.ClearBorderColumns();
   progress.Step(5);
   progress.Step(6);
-  tracer.Trace(model.Outline);
+  tracer.Trace(pictures.Outline);
 }
 
-void PlotOutline(Model& model, ProgressSink& progress) {
+void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress) {
   OutlineTracer tracer;
-  PlotOutline(model, progress, tracer);
+  PlotOutline(model, pictures, progress, tracer);
 }
 
 }  // namespace kerf

@@ -15,11 +15,11 @@ SceneParams MakeSceneParams(const ViewControlPositions& view, const Model& model
   p.Diffuse = static_cast<float>(view.Diffuse / 100.0);
   p.Specular = static_cast<float>(view.Highlight / 100.0);
   p.Solid = view.Solid;
-  p.TextureMap = model.TextureMap;
+  p.TextureMap = model.TextureMap();
   p.RepeatV = model.TextureRepeatV();
   p.RepeatH = model.TextureRepeatH();
-  p.Wood = {model.WoodColour[0], model.WoodColour[1], model.WoodColour[2], 1.0f};
-  const ColourRec clear = ColourRecFrom(model.BackgroundSwatch, 1.0f);
+  p.Wood = {model.WoodColour()[0], model.WoodColour()[1], model.WoodColour()[2], 1.0f};
+  const ColourRec clear = ColourRecFrom(model.BackgroundSwatch(), 1.0f);
   p.Clear = {clear.R, clear.G, clear.B, clear.A};
   return p;
 }

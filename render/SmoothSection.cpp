@@ -59,20 +59,18 @@ Result<std::vector<SectionPolygon>> SmoothSectionPieces(const Model& model, int 
   using Pieces = Result<std::vector<SectionPolygon>>;
   std::vector<SectionPolygon> pieces;
   const int FineSize = 1100 * pixelsPerUnit;  // the whole drawing area, 1100 units
-  // The fine drawing is made on a copy: drawing rewrites the cuts' bearing figures.
-  Model fine = model;
-  fine.SectionBitmap = Raster(FineSize, FineSize);
+  Raster fine(FineSize, FineSize);
   SectionView view;
   view.W = view.H = FineSize;
   view.RowBands = pixelsPerUnit > 1;
-  RenderSection(fine, view);
+  RenderSection(model, view, fine);
 
   // Potrace's bitmap: one bit per pixel, line 0 at the bottom, so its y runs up.
   constexpr int bits = static_cast<int>(8 * sizeof(potrace_word));
   std::vector<potrace_word> words(static_cast<size_t>((FineSize + bits - 1) / bits) * FineSize, 0);
   potrace_bitmap_t bitmap{FineSize, FineSize, (FineSize + bits - 1) / bits, words.data()};
   for (int y = 0; y < FineSize; ++y) {
-    const Colour* row = fine.SectionBitmap.Row(FineSize - 1 - y);
+    const Colour* row = fine.Row(FineSize - 1 - y);
     potrace_word* line = words.data() + static_cast<size_t>(y) * static_cast<size_t>(bitmap.dy);
     for (int x = 0; x < FineSize; ++x) {
       if (row[x] != White) line[x / bits] |= potrace_word{1} << (bits - 1 - x % bits);

@@ -133,13 +133,12 @@ void ProfileWindow::FillKey(SectionKey& key) const {
   key.StockHeight = model_.StockHeight();
   key.FaceOnTable = model_.FaceOnTable();
   key.ProfileZoom = model_.ProfileZoom();
-  key.Wood = model_.WoodSwatch;
-  key.Cutter = model_.Cutter(model_.CurrentCutter);
+  key.Wood = model_.WoodSwatch();
+  key.Cutter = model_.Cutter(model_.CurrentCutter());
   key.Fence = Fence();
   key.Height = CutterHeight();
   key.Cuts.clear();
-  for (int i = 1; i <= model_.CutCount(); ++i) {
-    const TCut& cut = model_.CutAt(i);
+  for (const Cut& cut : model_.Cuts()) {
     key.Cuts.insert(key.Cuts.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
   }
 }
@@ -151,12 +150,12 @@ bool ProfileWindow::DrawSection() {
   view.W = PictureSize;
   view.H = PictureSize;
   view.Zoom = model_.ProfileZoom();
-  view.DrawCutter = true;
-  view.Material = model_.WoodSwatch;
+  view.Cutter = model_.Cutter(model_.CurrentCutter());
+  view.Material = model_.WoodSwatch();
   view.Fence = Fence();
   view.CutterHeight = CutterHeight();
-  RenderSection(model_, view);
-  CopyRasterToImage(model_.SectionBitmap, PictureSize, PictureSize, image_);
+  RenderSection(model_, view, section_);
+  CopyRasterToImage(section_, PictureSize, PictureSize, image_);
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;
@@ -165,8 +164,8 @@ bool ProfileWindow::DrawSection() {
 }
 
 void ProfileWindow::WriteLengthLabels() {
-  lblHeight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit)));
-  lblFence_->setText(QString::fromStdString(FormatLength(Fence() / 100.0f, model_.Unit)));
+  lblHeight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit())));
+  lblFence_->setText(QString::fromStdString(FormatLength(Fence() / 100.0f, model_.Unit())));
 }
 
 void ProfileWindow::UpdateFaceLabel() {
@@ -225,7 +224,7 @@ void ProfileWindow::chkInterlockClick() {
   // A limit below the slider's minimum (a bearing row wider than 2 inches) is refused and
   // the fence keeps the limit it had.
   const int maximum = InterlockFenceLimit(chkInterlock_->isChecked(),
-                                          model_.Cutter(model_.CurrentCutter), trkHoriz_->maximum());
+                                          model_.Cutter(model_.CurrentCutter()), trkHoriz_->maximum());
   trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
 }
 

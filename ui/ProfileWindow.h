@@ -8,6 +8,8 @@
 
 #include "model/FenceInterlock.h"
 #include "model/Model.h"
+#include "model/Raster.h"
+#include "model/SectionPictures.h"
 
 class QCheckBox;
 class QLabel;
@@ -86,7 +88,7 @@ class ProfileWindow : public QWidget {
   struct SectionKey {
     int32_t StockWidth, StockHeight, FaceOnTable, ProfileZoom;
     Colour Wood;
-    const TTool* Cutter;
+    const Tool* Cutter;
     int Fence, Height;
     std::vector<int32_t> Cuts;  // fence, height, face and cutter of each cut
     bool operator==(const SectionKey&) const = default;
@@ -115,6 +117,7 @@ class ProfileWindow : public QWidget {
   SectionKey shownKey_{};
   bool shown_ = false;  // shownKey_ describes the picture in sectionPicture_
   SectionKey key_{};    // this frame's key, kept to reuse its storage
+  Raster section_{SectionSize, SectionSize};  // the picture's work surface, reused
   QImage image_;        // reused from frame to frame
   long long sectionsDrawn_ = 0;
 };

@@ -103,7 +103,7 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
 void StockSizeDialog::SetLabels() {
   // Face 3 lies on the table after New, so the height slider sets what the user sees across
   // the table: its label says Width, and the width slider's says Height.
-  if (model_.Unit == LengthUnit::Metric) {
+  if (model_.Unit() == LengthUnit::Metric) {
     heightSliderLabel_->setText("Width (mm)");
     widthSliderLabel_->setText("Height (mm)");
   } else {
@@ -129,16 +129,16 @@ void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
 
 void StockSizeDialog::trkHeightChange() {
   edtHeight->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit)));
+      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit())));
 }
 
 void StockSizeDialog::trkWidthChange() {
   edtWidth->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit)));
+      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit())));
 }
 
 void StockSizeDialog::OnUnitChange() {
-  model_.Unit = rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial;
+  model_.SetUnit(rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial);
   SetLabels();
   emit unitChanged();
   trkHeightChange();

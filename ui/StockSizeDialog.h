@@ -35,7 +35,7 @@ class StockSizeDialog : public QWidget {
   // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,
   // disables File > Save and shows the face on the table.
   void newWorkpiece();
-  // model.Unit changed: the owner refreshes every length text it shows (the cut grid).
+  // model.Unit() changed: the owner refreshes every length text it shows (the cut grid).
   void unitChanged();
 
  private:

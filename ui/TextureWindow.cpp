@@ -77,7 +77,7 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   textureMapCheck_ = new QCheckBox("Texture map", this);
   textureMapCheck_->setObjectName("CheckBox2");
   textureMapCheck_->setToolTip("Enable/Disable texture mapping");
-  textureMapCheck_->setChecked(model_.TextureMap);
+  textureMapCheck_->setChecked(model_.TextureMap());
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
   vertLabel->setObjectName("Label9");
@@ -142,7 +142,7 @@ void TextureWindow::OnChooseTexture() {
   request.mode = FileRequest::Mode::Open;
   request.caption = "Open Picture";
   request.directory = textureDirectory_;
-  request.proposedName = QString::fromStdString(model_.TextureFile);
+  request.proposedName = QString::fromStdString(model_.TextureFile());
   request.filter = QtFileFilter(PictureFilter);
   const QString path = chooseFile_(request);
   if (path.isEmpty()) {
@@ -154,7 +154,7 @@ void TextureWindow::OnChooseTexture() {
 }
 
 void TextureWindow::SyncFromModel() {
-  textureMapCheck_->setChecked(model_.TextureMap);
+  textureMapCheck_->setChecked(model_.TextureMap());
   updVert->setValue(model_.TextureRepeatV());
   updHoriz->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.

@@ -61,14 +61,14 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   shpWoodColour = new ColourSwatch(this);
   shpWoodColour->setObjectName("shpWoodColour");
   shpWoodColour->setToolTip("Click to change wood colour");
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
 
   backgroundLabel_ = new QLabel("Background", this);
   backgroundLabel_->setObjectName("Label7");
   shpBackGround = new ColourSwatch(this);
   shpBackGround->setObjectName("shpBackGround");
   shpBackGround->setToolTip("Click to change background colour");
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
 
   cutListLabel_ = new QLabel("Cut list controls", this);
   cutListLabel_->setObjectName("Label2");
@@ -152,9 +152,7 @@ void ToolsWindow::FormCreate() {
   {
     const QSignalBlocker block(cbxTools);
     cbxTools->clear();
-    for (int n = 1; n <= model_.CutterCount(); ++n) {
-      cbxTools->addItem(QString::fromStdString(model_.CutterTable[n].Name));
-    }
+    for (const Tool& tool : model_.Cutters()) cbxTools->addItem(QString::fromStdString(tool.Name));
     cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
   }
 
@@ -226,15 +224,15 @@ void ToolsWindow::RefreshCutGrid() {
   } else {
     cutGrid_->setRowCount(cutCount);
     for (int i = 1; i <= cutCount; ++i) {
-      const TCut& cut = model_.CutAt(i);
-      const TTool* cutter = model_.Cutter(cut.Cutter);
+      const Cut& cut = model_.CutAt(i);
+      const Tool* cutter = model_.Cutter(cut.Cutter);
       const QString cutterName = cutter != nullptr
                                      ? QString::fromStdString(cutter->Name)
                                      : QString::fromStdString(cut.CutterFileName) + " (missing)";
       SetCell(i, 0, QString::number(i));
       SetCell(i, 1, cutterName);
-      SetCell(i, 2, LengthText(cut.Fence, model_.Unit));
-      SetCell(i, 3, LengthText(cut.Height, model_.Unit));
+      SetCell(i, 2, LengthText(cut.Fence, model_.Unit()));
+      SetCell(i, 3, LengthText(cut.Height, model_.Unit()));
       SetCell(i, 4, QString::number(cut.Face));
     }
   }
@@ -262,22 +260,22 @@ int ToolsWindow::SelectedRow() const {
 void ToolsWindow::SelectCurrentCutter() {
   {
     const QSignalBlocker block(cbxTools);
-    const int index = model_.CurrentCutter - 1;
+    const int index = model_.CurrentCutter() - 1;
     cbxTools->setCurrentIndex(index >= 0 && index < cbxTools->count() ? index : -1);
   }
   emit cutterChanged();
 }
 
 void ToolsWindow::SyncSwatches() {
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch));
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch));
+  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
+  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
 }
 
 void ToolsWindow::cbxToolsChange(int index) {
   if (index < 0) {
     return;
   }
-  model_.CurrentCutter = index + 1;
+  model_.SetCurrentCutter(index + 1);
   emit cutterChanged();
 }
 
@@ -296,7 +294,7 @@ void ToolsWindow::shpBackGroundMouseDown() {
     return;
   }
   shpBackGround->SetColour(*chosen);
-  model_.BackgroundSwatch = FromQColor(*chosen);
+  model_.SetBackgroundSwatch(FromQColor(*chosen));
   emit backgroundColourChanged();
 }
 

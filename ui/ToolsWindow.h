@@ -51,7 +51,7 @@ class ToolsWindow : public QWidget {
   // CurrentCutter changed: the owner re-applies the Profile window's interlock.
   void cutterChanged();
   void reportRequested();
-  // model.BackgroundSwatch changed: the owner sets the view's clear colour.
+  // model.BackgroundSwatch() changed: the owner sets the view's clear colour.
   void backgroundColourChanged();
 
  private:

@@ -9,7 +9,7 @@
 #include "project/PictureFile.h"
 #include "support/StartupProject.h"
 #include "support/TempFolder.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {

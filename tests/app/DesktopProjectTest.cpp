@@ -25,7 +25,7 @@
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
 #include "ui/ToolsWindow.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -64,7 +64,7 @@ class DesktopProjectTest : public ::testing::Test {
   // The first cutter of the library with a bearing row, whose width limits the fence.
   int BearingCutter() const {
     for (int n = 1; n <= model.CutterCount(); ++n)
-      if (model.CutterTable[n].RedWidth > 0 && model.CutterTable[n].RedWidth < 200) return n;
+      if (model.Cutter(n)->RedWidth > 0 && model.Cutter(n)->RedWidth < 200) return n;
     return 0;
   }
 
@@ -81,8 +81,8 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   ASSERT_GT(bearing, 1) << "the supplied cutters have no bearing cutter after the first";
   ProfileWindow* profile = desktop->Profile();
   profile->chkInterlock()->setChecked(true);
-  ASSERT_EQ(profile->trkHoriz()->maximum(), model.CutterTable[1].RedWidth > 0
-                                                ? -model.CutterTable[1].RedWidth
+  ASSERT_EQ(profile->trkHoriz()->maximum(), model.Cutter(1)->RedWidth > 0
+                                                ? -model.Cutter(1)->RedWidth
                                                 : 1000);
 
   ProjectRecord record;
@@ -90,7 +90,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   record.StockWidth = 300;
   record.TextureFile = KERF_SOURCE_DIR "/data/textures/oak.jpg";
   record.TextureMap = true;
-  record.Cuts = {ProjectCut{40, 30, 3, model.CutterTable[bearing].FileName}};
+  record.Cuts = {ProjectCut{40, 30, 3, model.Cutter(bearing)->FileName}};
   record.FaceOnTable = 6;
   const QString path = QDir(scratch.path()).filePath("bearing.ROU");
   ASSERT_EQ(WriteProjectFile(path.toStdString(), record).Error(), "");
@@ -102,7 +102,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
   EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentIndex(), bearing - 1);
-  EXPECT_EQ(profile->trkHoriz()->maximum(), -model.CutterTable[bearing].RedWidth);
+  EXPECT_EQ(profile->trkHoriz()->maximum(), -model.Cutter(bearing)->RedWidth);
   EXPECT_EQ(profile->FaceLabel()->text(), "Face against table = 6");
   EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
   EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->isChecked());
@@ -111,7 +111,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_EQ(desktop->Texture()->TexturePicture().Width(), oak.Width());
   EXPECT_EQ(desktop->Texture()->TexturePicture().Pixel(5, 7), oak.Pixel(5, 7));
   EXPECT_EQ(desktop->Texture()->findChild<QLabel*>("Image1")->toolTip(), "Texture = oak.jpg");
-  EXPECT_TRUE(model.Outline.Closed);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   // The frame loop runs on after the texture was replaced.
   EXPECT_FALSE(desktop->Frames()->Suspended());
   const long long frames = desktop->Frames()->FramesDrawn();
@@ -139,7 +139,7 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   QLabel* status = desktop->Main()->StatusMessage();
   EXPECT_EQ(status->text(), "The section has fallen into 2 pieces; the moulding shows the largest.");
-  EXPECT_TRUE(model.Outline.Closed);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
 
   // A whole stock again: the message goes.
   desktop->Config()->findChild<QPushButton*>("Button1")->click();
@@ -176,11 +176,11 @@ class DesktopCommandLineTest : public DesktopProjectTest {
 };
 
 TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
-  EXPECT_EQ(model.ProjectFileName, projectAtStart);
+  EXPECT_EQ(model.ProjectFileName(), projectAtStart);
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU");
   EXPECT_EQ(model.StockHeight(), 450);
   ASSERT_EQ(model.CutCount(), 1);
-  EXPECT_EQ(model.CutList[1].Cutter, 0);
+  EXPECT_EQ(model.CutAt(1).Cutter, 0);
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The missing cutter is named among the start-up messages, which hold nothing up.
   ASSERT_EQ(messages.size(), 1);

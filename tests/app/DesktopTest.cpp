@@ -84,9 +84,9 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   MainWindow* main = desktop->Main();
   EXPECT_TRUE(main->isVisible());
   EXPECT_EQ(model.FaceOnTable(), 3);
-  EXPECT_TRUE(model.Outline.Closed);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   EXPECT_EQ(model.CutterCount(), 25);
-  EXPECT_EQ(model.ProjectFileName, "Router.rou");
+  EXPECT_EQ(model.ProjectFileName(), "Router.rou");
   EXPECT_FALSE(main->SaveAction()->isEnabled());
   EXPECT_FALSE(main->View()->SceneReady());
   EXPECT_EQ(main->StatusPanel(0)->text(), "Tool Pos:");
@@ -139,21 +139,21 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   Start();
   ASSERT_TRUE(WaitReady());
   ProfileWindow* profile = desktop->Profile();
-  const SectionOutline before = model.Outline;
+  const SectionOutline before = desktop->Pictures().Outline;
   profile->trkHoriz()->setValue(10);  // the cutter reaches through the face against the fence
   profile->trkVert()->setValue(20);
   profile->btCut()->click();
   ASSERT_EQ(model.CutCount(), 1);
-  EXPECT_EQ(model.CutList[1].Fence, 10);
-  EXPECT_EQ(model.CutList[1].Height, 20);
-  EXPECT_EQ(model.CutList[1].Face, 3);
-  EXPECT_EQ(model.CutList[1].Cutter, 1);
+  EXPECT_EQ(model.CutAt(1).Fence, 10);
+  EXPECT_EQ(model.CutAt(1).Height, 20);
+  EXPECT_EQ(model.CutAt(1).Face, 3);
+  EXPECT_EQ(model.CutAt(1).Cutter, 1);
   // The rebuild measured the cut and traced a new outline; Cut is enabled again.
-  EXPECT_EQ(model.CutList[1].TableBefore, 100.0f);
-  EXPECT_LT(model.CutList[1].FenceAfter, 100.0f);
-  EXPECT_TRUE(model.Outline.Closed);
-  EXPECT_TRUE(model.Outline.Count != before.Count || model.Outline.X != before.X ||
-              model.Outline.Y != before.Y);
+  EXPECT_EQ(model.CutAt(1).TableBefore, 100.0f);
+  EXPECT_LT(model.CutAt(1).FenceAfter, 100.0f);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
+  const SectionOutline& after = desktop->Pictures().Outline;
+  EXPECT_TRUE(after.Count != before.Count || after.X != before.X || after.Y != before.Y);
   EXPECT_TRUE(profile->btCut()->isEnabled());
   EXPECT_FALSE(desktop->Progress()->isVisible());
   const auto* grid = desktop->Tools()->findChild<QWidget*>("StringGrid1");

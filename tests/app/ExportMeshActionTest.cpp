@@ -17,9 +17,9 @@ class ExportMeshActionTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     model.NewWorkpiece(300, 150);
-    model.ProjectFileName = "/somewhere/Cove.ROU";
+    model.SetProjectFileName("/somewhere/Cove.ROU");
     NoProgress quiet;
-    PlotOutline(model, quiet);
+    PlotOutline(model, pictures, quiet);
     action.SetTextChooser([this](const QString&, const QString& initial) -> std::optional<QString> {
       lengthsOffered << initial;
       return length;
@@ -38,8 +38,9 @@ class ExportMeshActionTest : public ::testing::Test {
 
   QTemporaryDir dir;
   Model model;
+  SectionPictures pictures;
   QWidget parent;
-  ExportMeshAction action{parent, model};
+  ExportMeshAction action{parent, model, pictures.Outline};
   std::optional<QString> length = QString("4");
   std::optional<int> section = 0;
   std::vector<int> sectionsOffered;

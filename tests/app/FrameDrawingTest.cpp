@@ -67,7 +67,7 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
       {"turn about x", [&] { controls->RotateXSlider()->setValue(30); }, true, false},
       {"zoom of the view", [&] { controls->findChild<QSlider*>("trkZoom")->setValue(90); }, true, false},
       {"light level", [&] { controls->findChild<QSlider*>("trkALight")->setValue(60); }, true, false},
-      {"background", [&] { model.BackgroundSwatch = MakeColour(0, 0, 255); }, true, false},
+      {"background", [&] { model.SetBackgroundSwatch(MakeColour(0, 0, 255)); }, true, false},
       {"fence slider", [&] { profile->trkHoriz()->setValue(40); }, false, true},
       {"cutter height", [&] { profile->trkVert()->setValue(30); }, false, true},
       {"profile zoom", [&] { profile->OnZoomIn(); }, false, true},

@@ -27,7 +27,7 @@
 #include "support/PictureCompare.h"
 #include "support/StartupProject.h"
 #include "support/TempFolder.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {

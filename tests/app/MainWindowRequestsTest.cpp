@@ -33,7 +33,8 @@ const RequestCase Requests[] = {
 
 TEST(MainWindowRequests, EachMenuItemAsksForItsOwnWorkOnce) {
   Model model;
-  MainWindow window(model, /*glLoaded=*/false);
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
   window.SaveAction()->setEnabled(true);  // named projects only
   window.show();
   std::map<std::string, int> asked;
@@ -54,7 +55,8 @@ TEST(MainWindowRequests, EachMenuItemAsksForItsOwnWorkOnce) {
 
 TEST(MainWindowRequests, HidingTakesTheOtherWindowsAlongAndTheWindowMenuWorksBeforeThem) {
   Model model;
-  MainWindow window(model, /*glLoaded=*/false);
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
   int hidden = 0;
   QObject::connect(&window, &MainWindow::hiddenWithWindows, &window, [&hidden] { ++hidden; });
   window.show();

@@ -83,6 +83,7 @@ TEST_P(MeshSamples, StlIsASoundSolidOfTheSectionsSizeAndArea) {
 }
 
 void MeshSamples::CheckSample(const Sample& s, bool smooth) {
+  SectionPictures pictures;
   const std::string project = WorkDir + s.Project + ".ROU";
   const std::string stl = Path("m.stl");
   std::vector<std::string> args = {"mesh", project, "-o", stl, "--length", "4.5"};
@@ -104,7 +105,7 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
 
   Model model;
   ASSERT_TRUE(LoadForCommand(model, project, ""));
-  MeasureSection(model);
+  MeasureSection(model, pictures);
   const bool oddState = model.FaceOnTable() % 2 == 1;
   const double acrossMm = (oddState ? model.StockHeight() : model.StockWidth()) * MillimetresPerUnit;
   const double uprightMm = (oddState ? model.StockWidth() : model.StockHeight()) * MillimetresPerUnit;
@@ -123,14 +124,13 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
   // The black pixels of the measured section at the raster's scale: the stock's size over the
   // whole pixels it is drawn in (500 pixels per 1100 units, rounded). The smooth curves are
   // fitted to a drawing at one pixel per unit, which is compared instead.
-  Model fine = model;
+  Raster fine(1100, 1100);
   SectionView view;
   if (smooth) {
     view.W = view.H = 1100;
-    fine.SectionBitmap = Raster(1100, 1100);
-    RenderSection(fine, view);
+    RenderSection(model, view, fine);
   }
-  const Raster& section = smooth ? fine.SectionBitmap : model.Image2;
+  const Raster& section = smooth ? fine : pictures.Measured;
   long black = 0;
   for (int y = 0; y < section.Height(); ++y) {
     for (int x = 0; x < section.Width(); ++x) black += section.Pixel(x, y) == Black;

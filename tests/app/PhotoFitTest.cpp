@@ -7,6 +7,7 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
+#include "support/ResultValue.h"
 #include "support/TempFolder.h"
 
 namespace kerf {
@@ -32,8 +33,7 @@ TEST_P(PhotoFit, MouldingFillsEightyPercentOfThePicture) {
   if (run.status == 2 && run.err.find("no OpenGL to draw with") != std::string::npos) GTEST_SKIP() << run.err;
   ASSERT_EQ(run.status, 0) << run.err;
   Raster picture(0, 0);
-  std::string error;
-  ASSERT_TRUE(LoadPicture(output, picture, error)) << error;
+  ASSERT_EQ(test::TakeValue(LoadPicture(output), picture), "");
   ASSERT_EQ(picture.Width(), c.width);
   ASSERT_EQ(picture.Height(), c.height);
 

@@ -14,7 +14,7 @@
 #include "model/Model.h"
 #include "project/PictureFile.h"
 #include "render/PlotOutline.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -34,7 +34,7 @@ class PhotographActionTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     model.NewWorkpiece(300, 150);
     NoProgress quiet;
-    PlotOutline(model, quiet);
+    PlotOutline(model, pictures, quiet);
     // A turned moulding on a coloured background, so that a picture upside down or mirrored
     // would not match.
     view.SetSceneFiller([](SceneParams& scene) {
@@ -61,8 +61,9 @@ class PhotographActionTest : public ::testing::Test {
 
   QTemporaryDir dir;
   Model model;
+  SectionPictures pictures;
   QWidget mainWindow;
-  ViewPanel view{model, true};
+  ViewPanel view{model, pictures.Outline, true};
   RecordedProgress progress;
   int suspended = 0, resumed = 0;
   PhotographAction action{PhotographWindows{mainWindow, view, progress, [this] { ++suspended; },

@@ -40,7 +40,7 @@ TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
   Model model;
   const std::string project = std::string(KERF_SOURCE_DIR) + "/data/work/Rule joint leaf.ROU";
   ASSERT_TRUE(LoadForCommand(model, project, std::string(KERF_SOURCE_DIR) + "/data/tools"));
-  model.ProjectFileName = project;
+  model.SetProjectFileName(project);
   std::vector<QString> messages;
   const MessageShower show = [&](const QString& text) { messages.push_back(text); };
   const std::string pdf = Path("printed.pdf");

@@ -97,7 +97,7 @@ class ProjectActionsTest : public ::testing::Test {
 
   void Rebuild() {
     NoProgress quiet;
-    PlotOutline(model, quiet);
+    PlotOutline(model, pictures, quiet);
     tools.RefreshCutGrid();
     ++rebuilds;
   }
@@ -114,7 +114,7 @@ class ProjectActionsTest : public ::testing::Test {
   SeenSetup Now() const {
     SeenSetup s;
     s.fileBytes = FormatProject(RecordFromModel(model));
-    s.projectFileName = model.ProjectFileName;
+    s.projectFileName = model.ProjectFileName();
     s.caption = mainWindow.windowTitle();
     s.saveEnabled = saveItem.isEnabled();
     for (int row = 1; row <= GridRows(tools); ++row)
@@ -163,6 +163,7 @@ class ProjectActionsTest : public ::testing::Test {
 
   QTemporaryDir dir;
   Model model;
+  SectionPictures pictures;
   QWidget mainWindow;
   QAction saveItem{"&Save"};
   ToolsWindow tools{model};
@@ -186,7 +187,7 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(requests[0].proposedName, "Router.rou");
   EXPECT_EQ(requests[0].directory, dir.path());
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU");
-  EXPECT_EQ(model.ProjectFileName, Path("shop.ROU").toStdString());
+  EXPECT_EQ(model.ProjectFileName(), Path("shop.ROU").toStdString());
   EXPECT_TRUE(saveItem.isEnabled());
   EXPECT_TRUE(messages.isEmpty());
   const SeenSetup saved = Now();
@@ -216,7 +217,7 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(model.StockWidth(), 350);
   EXPECT_EQ(model.StockHeight(), 275);
   EXPECT_EQ(model.FaceOnTable(), 5);
-  EXPECT_EQ(model.CurrentCutter, 3);
+  EXPECT_EQ(model.CurrentCutter(), 3);
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_EQ(suspended, 1);
   EXPECT_EQ(resumed, 1);
@@ -323,7 +324,7 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 5);
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());  // built-in grain
   EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
-  EXPECT_EQ(model.TextureFile, record.TextureFile);  // saving keeps the project's texture
+  EXPECT_EQ(model.TextureFile(), record.TextureFile);  // saving keeps the project's texture
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU");
   EXPECT_TRUE(saveItem.isEnabled());
   EXPECT_EQ(suspended, resumed);
@@ -336,7 +337,7 @@ TEST_F(ProjectActionsTest, ProjectWithoutTextureShowsTheBuiltInGrainAndSavesNoTe
   WriteBytes(Path("plain.ROU"), bytes);
   EXPECT_TRUE(Open(Path("plain.ROU")));
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
-  EXPECT_EQ(model.TextureFile, "");
+  EXPECT_EQ(model.TextureFile(), "");
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());
   EXPECT_EQ(texture.TexturePicture().Pixel(3, 5), DefaultTexturePicture().Pixel(3, 5));
   EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
@@ -364,9 +365,9 @@ TEST_F(ProjectActionsTest, MissingCutterKeepsItsNameThroughOpenAndSave) {
   EXPECT_EQ(messages[0].count("Retired Ogee.bmp"), 1) << messages[0].toStdString();
   EXPECT_EQ(messages[0].count("CUTTER1.BMP"), 1) << messages[0].toStdString();
   EXPECT_FALSE(messages[0].contains("cutter2.bmp")) << messages[0].toStdString();
-  EXPECT_EQ(model.CutList[1].Cutter, 2);
-  EXPECT_EQ(model.CutList[2].Cutter, 0);
-  EXPECT_EQ(model.CutList[3].Cutter, 0);  // file names match exactly, case included
+  EXPECT_EQ(model.CutAt(1).Cutter, 2);
+  EXPECT_EQ(model.CutAt(2).Cutter, 0);
+  EXPECT_EQ(model.CutAt(3).Cutter, 0);  // file names match exactly, case included
   EXPECT_EQ(GridText(tools, 2, 1), "Retired Ogee.bmp (missing)");
   EXPECT_EQ(GridText(tools, 3, 1), "CUTTER1.BMP (missing)");
   // The loaded cutter is the one in the box, and the owner hears of it (the interlock follows).
@@ -386,11 +387,11 @@ TEST_F(ProjectActionsTest, FailedSaveAsLeavesTheProjectNamedAsItWas) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("other.ROU")) << messages[0].toStdString();
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU");
-  EXPECT_EQ(model.ProjectFileName, Path("shop.ROU").toStdString());
+  EXPECT_EQ(model.ProjectFileName(), Path("shop.ROU").toStdString());
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), shopBytes);
 
   // A failed Save keeps the previous file whole.
-  model.ProjectFileName = Path("gone/shop.ROU").toStdString();
+  model.SetProjectFileName(Path("gone/shop.ROU").toStdString());
   actions->Save();
   EXPECT_EQ(messages.size(), 2);
 }
@@ -402,7 +403,7 @@ TEST_F(ProjectActionsTest, CommandLineNameIsTakenFromTheCurrentDirectory) {
   const bool opened = actions->OpenProjectAtStart("start.ROU");
   QDir::setCurrent(previous);
   EXPECT_TRUE(opened);
-  EXPECT_EQ(model.ProjectFileName, Path("start.ROU").toStdString());
+  EXPECT_EQ(model.ProjectFileName(), Path("start.ROU").toStdString());
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: start.ROU");
 }
 

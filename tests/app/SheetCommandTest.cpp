@@ -45,16 +45,17 @@ std::string Millimetres(int32_t hundredths) { return FormatLength(hundredths / 1
 // What the sheet of a loaded project must say, pass by pass, in the order the passes come.
 void ExpectSheetText(const Model& loaded, const std::string& text) {
   Model model = loaded;
-  MeasureSection(model);
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const TCut& cut = model.CutAt(i);
+    const Cut& cut = model.CutAt(i);
     SCOPED_TRACE("pass " + std::to_string(i));
     const std::string card = "Pass " + std::to_string(i);
     const size_t at = text.find(card + "\n");
     ASSERT_NE(at, std::string::npos) << card << " has no card";
     const size_t end = text.find("Pass " + std::to_string(i + 1) + "\n", at);
     const std::string own = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
-    const TTool* tool = model.Cutter(cut.Cutter);
+    const Tool* tool = model.Cutter(cut.Cutter);
     ASSERT_NE(tool, nullptr);
     EXPECT_NE(own.find(tool->Name), std::string::npos) << tool->Name;
     for (const std::string& setting :

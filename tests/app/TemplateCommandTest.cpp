@@ -17,7 +17,7 @@
 #include "project/CutterLibrary.h"
 #include "project/TemplateFile.h"
 #include "support/TempFolder.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -62,7 +62,7 @@ Model FlatStock() {
   NoProgress progress;
   model.SetCutterLibrary(LoadCutterLibrary(std::string(KERF_SOURCE_DIR) + "/data/tools", progress).Tools);
   model.NewWorkpiece(75, 200);  // face 3 on the table: the 200 runs across it
-  model.ProjectFileName = "/somewhere/Flat stock.ROU";
+  model.SetProjectFileName("/somewhere/Flat stock.ROU");
   return model;
 }
 
@@ -189,8 +189,8 @@ Circle FitCircle(const std::vector<TemplatePoint>& p) {
 // the cutter's radius; every point of the template's arc lies within 0.1 mm of it.
 TEST(TemplateRoundover, ArcHasTheCuttersRadius) {
   Model model = FlatStock();
-  model.CurrentCutter = model.FindCutter("1-2! Roundover.bmp");
-  ASSERT_GT(model.CurrentCutter, 0);
+  model.SetCurrentCutter(model.FindCutter("1-2! Roundover.bmp"));
+  ASSERT_GT(model.CurrentCutter(), 0);
   model.AppendCut(RoundoverFence, RoundoverHeight);
   TemplateDrawing d;
   ASSERT_EQ(test::TakeValue(BuildTemplate(model), d), "");

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const kerf::Raster& picture = loaded.Value();
-  kerf::TTool tool;
+  kerf::Tool tool;
   kerf::ScanCutterProfile(picture, tool);
   if (tool.RowCount < 1 || tool.RowCount > kerf::MaxProfileRows || tool.RedWidth < 0) std::abort();
   for (int l = 1; l <= kerf::MaxProfileRows; ++l) {

@@ -17,8 +17,8 @@
 namespace {
 
 // The cutters supplied with the program, read once; the seed projects name them.
-const std::vector<kerf::TTool>& SuppliedCutters() {
-  static const std::vector<kerf::TTool> tools = [] {
+const std::vector<kerf::Tool>& SuppliedCutters() {
+  static const std::vector<kerf::Tool> tools = [] {
     kerf::NoProgress quiet;
     kerf::CutterLibrary library = kerf::LoadCutterLibrary(KERF_DATA_DIR "/tools", quiet);
     if (library.Tools.empty()) std::abort();  // the fuzzer would test nothing of the cutters
@@ -49,20 +49,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   kerf::Model model;
   model.SetCutterLibrary(SuppliedCutters());
   kerf::ApplyRecord(model, read.Value());
-  model.ProjectFileName = "fuzz.ROU";
+  model.SetProjectFileName("fuzz.ROU");
   if (model.StockWidth() < kerf::MinStockSize || model.StockWidth() > kerf::MaxStockSize ||
       model.StockHeight() < kerf::MinStockSize || model.StockHeight() > kerf::MaxStockSize) {
     std::abort();
   }
-  kerf::MeasureSection(model);
+  kerf::SectionPictures pictures;
+  kerf::MeasureSection(model, pictures);
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const kerf::TCut& cut = model.CutList[static_cast<size_t>(i)];
+    const kerf::Cut& cut = model.CutAt(i);
     for (float figure : {cut.FenceBefore, cut.TableBefore, cut.FenceAfter, cut.TableAfter}) {
       if (!(figure >= 0.0f && figure <= 100.0f)) std::abort();
     }
   }
   kerf::NoProgress quiet;
-  kerf::PlotOutline(model, quiet);
+  kerf::PlotOutline(model, pictures, quiet);
   const kerf::CutReport report = kerf::BuildCutReport(model, "1/2/2026 12:00:00");
   if (kerf::ReportAsText(report).empty() != (model.CutCount() == 0)) std::abort();
   if (kerf::ReportAsRtf(report).rfind("{\\rtf1", 0) != 0) std::abort();

@@ -29,7 +29,7 @@ namespace {
 
 TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   Model model;
-  TTool tool;
+  Tool tool;
   tool.RowCount = 120;
   for (int l = 1; l <= 120; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(l % 70);
   model.SetCutterLibrary({tool});
@@ -42,22 +42,24 @@ TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   SectionView preview;
   preview.W = preview.H = 250;
   preview.Zoom = 4;
-  preview.DrawCutter = true;
-  preview.Material = model.WoodSwatch;
+  preview.Cutter = model.Cutter(1);
+  preview.Material = model.WoodSwatch();
   preview.Fence = 40;
   preview.CutterHeight = 20;
 
-  MeasureSection(model);  // warm-up: the fill's scratch stack reaches its size
-  RenderSection(model, preview);
+  SectionPictures pictures;
+  Raster surface(SectionSize, SectionSize);
+  MeasureSection(model, pictures);  // warm-up: the fill's scratch stack reaches its size
+  RenderSection(model, preview, surface);
   const long before = allocations.load();
   for (int frame = 0; frame < 3; ++frame) {
-    MeasureSection(model);
-    RenderSection(model, preview);
+    MeasureSection(model, pictures);
+    RenderSection(model, preview, surface);
   }
   EXPECT_EQ(allocations.load() - before, 0);
 
   // The counter is live: the preview picture handed back is a new raster.
-  const Raster picture = PreviewSection(model, 250, 250, 1, Black, 0, 0);
+  const Raster picture = PreviewSection(model, surface, 250, 250, 1, Black, 0, 0);
   EXPECT_GT(allocations.load() - before, 0);
 }
 

@@ -11,8 +11,8 @@
 namespace kerf {
 namespace {
 
-TTool Straight(const std::string& name, float radius, int rows) {
-  TTool tool;
+Tool Straight(const std::string& name, float radius, int rows) {
+  Tool tool;
   tool.FileName = name + ".bmp";
   tool.Name = name;
   tool.RowCount = rows;
@@ -24,7 +24,7 @@ enum CutterNumber { HalfInch = 1, ThreeQuarter, Slot, Quarter };
 
 // 1/2" and 3/4" straight bits an inch long, a slot cutter (a disc 1 1/2" across and 1/4"
 // thick) and a 1/4" straight bit half an inch long.
-std::vector<TTool> Library() {
+std::vector<Tool> Library() {
   return {Straight("1/2\" Straight", 25, 100), Straight("3/4\" Straight", 37, 100),
           Straight("Slot", 75, 25), Straight("1/4\" Straight", 12, 50)};
 }
@@ -46,17 +46,22 @@ struct Workpiece {
   const char* problem = "";
 };
 
-Model Worked(const Workpiece& workpiece, int faceOnTable) {
+Model Worked(const Workpiece& workpiece, int faceOnTable, SectionPictures& pictures) {
   Model model;
   model.SetCutterLibrary(Library());
   model.NewWorkpiece(workpiece.stockWidth, workpiece.stockHeight);
   for (const CutSpec& cut : workpiece.cuts) {
-    model.CurrentCutter = cut.cutter;
+    model.SetCurrentCutter(cut.cutter);
     model.AppendCut(cut.fence, cut.height);
   }
   model.SetFaceOnTable(faceOnTable);
-  MeasureSection(model);
+  MeasureSection(model, pictures);
   return model;
+}
+
+Model Worked(const Workpiece& workpiece, int faceOnTable) {
+  SectionPictures pictures;
+  return Worked(workpiece, faceOnTable, pictures);
 }
 
 const Workpiece Workpieces[] = {
@@ -77,7 +82,7 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
     // a cut does not depend on how the stock lies now.
     for (int face = 1; face <= 8; ++face) {
       Model model = Worked(workpiece, face);
-      const TCut& last = model.CutList.back();
+      const Cut& last = model.Cuts().back();
       const std::string where = std::string(workpiece.name) + ", face " + std::to_string(face);
       EXPECT_EQ(last.ShankBlocked, workpiece.shankBlocked) << where;
       EXPECT_EQ(last.PiecesAfter, workpiece.piecesAfter) << where;
@@ -90,19 +95,20 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
 }
 
 TEST(CutJudgement, OnlyTheCutThatPartsTheStockSeversIt) {
+  SectionPictures pictures;
   Workpiece workpiece{"", 50, 200, {{Quarter, -13, 0}, {ThreeQuarter, 100, -25}, {Quarter, -13, 0}}};
-  Model model = Worked(workpiece, 3);
-  EXPECT_EQ(CutProblem(model.CutList[1]), "");
-  EXPECT_EQ(CutProblem(model.CutList[2]), "severs the stock into 2 pieces");
+  Model model = Worked(workpiece, 3, pictures);
+  EXPECT_EQ(CutProblem(model.CutAt(1)), "");
+  EXPECT_EQ(CutProblem(model.CutAt(2)), "severs the stock into 2 pieces");
   // A later cut on the parted stock is judged by what it does itself.
-  EXPECT_EQ(model.CutList[3].PiecesBefore, 2);
-  EXPECT_EQ(model.CutList[3].PiecesAfter, 2);
-  EXPECT_EQ(CutProblem(model.CutList[3]), "");
-  EXPECT_EQ(model.Pieces.Count(), 2);
+  EXPECT_EQ(model.CutAt(3).PiecesBefore, 2);
+  EXPECT_EQ(model.CutAt(3).PiecesAfter, 2);
+  EXPECT_EQ(CutProblem(model.CutAt(3)), "");
+  EXPECT_EQ(pictures.Pieces.Count(), 2);
 }
 
 TEST(CutJudgement, BothProblemsOfOneCutShareItsLine) {
-  TCut cut;
+  Cut cut;
   cut.ShankBlocked = true;
   cut.PiecesBefore = 1;
   cut.PiecesAfter = 3;
@@ -118,33 +124,46 @@ TEST(CutJudgement, MissingCutterIsNotJudged) {
   model.SetCutterLibrary(Library());
   model.NewWorkpiece(200, 200);
   model.AppendCut(100, 50);
-  model.CutList[1].Cutter = 0;
-  MeasureSection(model);
-  EXPECT_EQ(CutProblem(model.CutList[1]), "");
+  Cut missing = model.CutAt(1);
+  missing.Cutter = 0;
+  model.ReplaceCut(1, missing);
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
+  EXPECT_EQ(CutProblem(model.CutAt(1)), "");
 }
 
 // Edited project files can hold any settings: far-off axes, faces outside 1..8.
 TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
+  SectionPictures pictures;
   const int32_t extremes[] = {INT32_MIN, -100000, -1, 0, 1, 2, 100000, INT32_MAX};
   Model model;
   model.SetCutterLibrary(Library());
   model.NewWorkpiece(1000, 50);
   for (int32_t fence : extremes) {
     for (int32_t height : extremes) {
-      model.CurrentCutter = 1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4);
-      model.SetFaceOnTable(static_cast<int32_t>((static_cast<uint32_t>(height) % 10)));
+      model.SetCurrentCutter(1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4));
       model.AppendCut(fence, height);
+      // Faces 0..9, outside 1..8 included, as an edited project file can give them.
+      Cut cut = model.CutAt(model.CutCount());
+      cut.Face = static_cast<int32_t>(static_cast<uint32_t>(height) % 10);
+      model.ReplaceCut(model.CutCount(), cut);
     }
   }
-  for (int face : {0, 3, 6, 9}) {
-    model.SetFaceOnTable(face);
-    MeasureSection(model);
-    for (int i = 1; i <= model.CutCount(); ++i) {
-      const TCut& cut = model.CutList[static_cast<size_t>(i)];
+  // The same cuts on stock that has no face on the table yet (before the first New).
+  Model unstarted;
+  unstarted.SetCutterLibrary(Library());
+  for (const Cut& cut : model.Cuts()) unstarted.InsertCut(unstarted.CutCount() + 1, cut);
+  for (int face : {0, 3, 6}) {
+    Model& measured = face == 0 ? unstarted : model;
+    if (face != 0) model.SetFaceOnTable(face);
+    ASSERT_EQ(measured.FaceOnTable(), face);
+    MeasureSection(measured, pictures);
+    for (int i = 1; i <= measured.CutCount(); ++i) {
+      const Cut& cut = measured.CutAt(i);
       EXPECT_GE(cut.PiecesAfter, 0);
-      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : model.CutList[static_cast<size_t>(i) - 1].PiecesAfter);
+      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : measured.CutAt(i - 1).PiecesAfter);
     }
-    EXPECT_EQ(model.Pieces.Count(), model.CutList.back().PiecesAfter);
+    EXPECT_EQ(pictures.Pieces.Count(), measured.Cuts().back().PiecesAfter);
   }
 }
 
@@ -155,10 +174,12 @@ TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   // The first cut floats in the board; the second parts it.
   ASSERT_EQ(withProblems.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
   // The blocks are what the bearing figures alone give.
-  for (TCut& cut : plain.CutList) {
+  std::vector<CutFigures> figures(plain.Cuts().begin(), plain.Cuts().end());
+  for (CutFigures& cut : figures) {
     cut.ShankBlocked = false;
     cut.PiecesAfter = cut.PiecesBefore;
   }
+  plain.SetCutFigures(figures);
   const CutReport blocksOnly = BuildCutReport(plain, "now");
   ASSERT_EQ(blocksOnly.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut));
   for (size_t i = 0; i < blocksOnly.size(); ++i) {

@@ -11,16 +11,16 @@
 namespace kerf {
 namespace {
 
-TTool NamedTool(const std::string& name, const std::string& fileName) {
-  TTool tool;
+Tool NamedTool(const std::string& name, const std::string& fileName) {
+  Tool tool;
   tool.Name = name;
   tool.FileName = fileName;
   return tool;
 }
 
-TCut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
+Cut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
              float fenceBefore, float fenceAfter) {
-  TCut cut;
+  Cut cut;
   cut.Fence = fence;
   cut.Height = height;
   cut.Face = face;
@@ -37,11 +37,21 @@ class CutReportTest : public ::testing::Test {
   void SetUp() override {
     model.SetCutterLibrary({NamedTool("1/4\" Roundover", "1-4! Roundover.bmp"),
                             NamedTool("45\xC2\xB0 Chamfer", "45% Chamfer.bmp")});
-    model.ProjectFileName = "/home/wood/work/Shelf.rou";
-    model.CutList.push_back(MakeCut(50, 25, 3, 1, 100, 100, 100, 100));
-    model.CutList.push_back(MakeCut(-20, 150, 4, 2, 100, 12.5f, 49.6f, 13.5f));
+    model.SetProjectFileName("/home/wood/work/Shelf.rou");
+    model.NewWorkpiece(200, 200);
+    cuts = {MakeCut(50, 25, 3, 1, 100, 100, 100, 100),
+            MakeCut(-20, 150, 4, 2, 100, 12.5f, 49.6f, 13.5f)};
+    Apply();
+  }
+  // Makes the model's cut list that of `cuts`, figures included.
+  void Apply() {
+    WorkSetup setup = model.TakeSetup();
+    setup.Cuts = cuts;
+    model.ReplaceSetup(setup);
+    model.SetCutFigures(std::vector<CutFigures>(cuts.begin(), cuts.end()));
   }
   Model model;
+  std::vector<Cut> cuts;
 };
 
 TEST_F(CutReportTest, TwoCutsGiveFiveHeaderLinesAndTwoBlocksOfTen) {
@@ -86,7 +96,8 @@ TEST_F(CutReportTest, TwoCutsGiveFiveHeaderLinesAndTwoBlocksOfTen) {
 }
 
 TEST_F(CutReportTest, CautionBlockIsYellow) {
-  model.CutList[2] = MakeCut(0, 0, 3, 1, 100, 100, 100, 49.6f);
+  cuts[1] = MakeCut(0, 0, 3, 1, 100, 100, 100, 49.6f);
+  Apply();
   const CutReport report = BuildCutReport(model, "now");
   EXPECT_EQ(report[15].Text, "Cut #2 (Caution)");
   EXPECT_EQ(report[15].TextColour, VerdictYellow);
@@ -94,25 +105,28 @@ TEST_F(CutReportTest, CautionBlockIsYellow) {
 }
 
 TEST_F(CutReportTest, LengthsFollowTheUnit) {
-  model.Unit = LengthUnit::Metric;
-  model.CutList[1].Height = 50;
+  model.SetUnit(LengthUnit::Metric);
+  cuts[0].Height = 50;
+  Apply();
   const CutReport report = BuildCutReport(model, "now");
   EXPECT_EQ(report[8].Text, "  Cutter Height: 13mm");
   EXPECT_EQ(report[9].Text, "  Fence Position: 13mm");
 }
 
 TEST_F(CutReportTest, MissingCutterNamesTheStoredFile) {
-  model.CutList[1].Cutter = 0;
-  model.CutList[1].CutterFileName = "Old Ogee.bmp";
-  model.CutList[2].Cutter = 9;  // past the library: as missing
-  model.CutList[2].CutterFileName = "Gone.bmp";
+  cuts[0].Cutter = 0;
+  cuts[0].CutterFileName = "Old Ogee.bmp";
+  cuts[1].Cutter = 9;  // past the library: as missing
+  cuts[1].CutterFileName = "Gone.bmp";
+  Apply();
   const CutReport report = BuildCutReport(model, "now");
   EXPECT_EQ(report[6].Text, "  Cutter: Old Ogee.bmp (missing)");
   EXPECT_EQ(report[16].Text, "  Cutter: Gone.bmp (missing)");
 }
 
 TEST_F(CutReportTest, EmptyCutListGivesNoLines) {
-  model.CutList.resize(1);
+  cuts.clear();
+  Apply();
   EXPECT_TRUE(BuildCutReport(model, "now").empty());
   EXPECT_EQ(ReportAsText({}), "");
 }

@@ -55,7 +55,7 @@ class CutterScanCases : public ::testing::TestWithParam<ScanCase> {};
 
 TEST_P(CutterScanCases, ReadsRowsFromTheBottomUp) {
   const ScanCase& c = GetParam();
-  TTool tool;
+  Tool tool;
   tool.Name = "kept";
   tool.RedWidth = 99;
   tool.Profile.fill(7);
@@ -93,7 +93,7 @@ Raster TallCutter(int height, int rows) {
 }
 
 TEST(CutterScan, BitmapHeightLimit) {
-  TTool tool;
+  Tool tool;
   ScanCutterProfile(TallCutter(501, 3), tool);
   EXPECT_EQ(tool.RowCount, 3);
   EXPECT_EQ(tool.Profile[3], 4.0f);
@@ -104,7 +104,7 @@ TEST(CutterScan, BitmapHeightLimit) {
 }
 
 TEST(CutterScan, ProfileIsCutAtTheTableSize) {
-  TTool tool;
+  Tool tool;
   ScanCutterProfile(TallCutter(501, 501), tool);
   EXPECT_EQ(tool.RowCount, MaxProfileRows);
   EXPECT_EQ(tool.Profile[MaxProfileRows], 4.0f);

@@ -25,16 +25,16 @@ TEST(FenceInterlock, MovingOneSliderMovesTheOther) {
 }
 
 TEST(FenceInterlock, LimitFollowsTheBearingRow) {
-  TTool bearing;
+  Tool bearing;
   bearing.RedWidth = 40;
-  TTool plain;
-  TTool wide;
+  Tool plain;
+  Tool wide;
   wide.RedWidth = 201;  // beyond the fence's minimum: refused
-  TTool widest;
+  Tool widest;
   widest.RedWidth = 200;
   const struct {
     bool on;
-    const TTool* cutter;
+    const Tool* cutter;
     int current, expected;
   } cases[] = {
       {false, &bearing, -40, FenceMaximum}, {true, &bearing, FenceMaximum, -40},

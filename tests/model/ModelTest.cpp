@@ -8,8 +8,8 @@
 namespace kerf {
 namespace {
 
-TTool NamedTool(const std::string& fileName) {
-  TTool tool;
+Tool NamedTool(const std::string& fileName) {
+  Tool tool;
   tool.FileName = fileName;
   tool.Name = fileName;
   return tool;
@@ -18,29 +18,33 @@ TTool NamedTool(const std::string& fileName) {
 // A model with cuts whose fences are 10, 20, ... and cutters 1, 2, ... (each named).
 Model ModelWithCuts(int count) {
   Model model;
-  std::vector<TTool> tools;
+  std::vector<Tool> tools;
   for (int i = 1; i <= count; ++i) tools.push_back(NamedTool("c" + std::to_string(i) + ".bmp"));
   model.SetCutterLibrary(tools);
   model.NewWorkpiece(200, 200);
   for (int i = 1; i <= count; ++i) {
-    model.CurrentCutter = i;
+    model.SetCurrentCutter(i);
     model.SetFaceOnTable(i % 8 + 1);
     model.AppendCut(10 * i, i);
-    model.CutList.back().FenceBefore = static_cast<float>(i);  // a figure that must stay put
   }
+  std::vector<CutFigures> figures(static_cast<size_t>(count));
+  for (int i = 1; i <= count; ++i) {
+    figures[static_cast<size_t>(i) - 1].FenceBefore = static_cast<float>(i);  // must stay put
+  }
+  model.SetCutFigures(figures);
   return model;
 }
 
 std::vector<int> Fences(const Model& model) {
   std::vector<int> fences;
-  for (int i = 1; i <= model.CutCount(); ++i) fences.push_back(model.CutList[i].Fence);
+  for (int i = 1; i <= model.CutCount(); ++i) fences.push_back(model.CutAt(i).Fence);
   return fences;
 }
 
 // Every cut keeps its four settings together, whatever slot it moved to.
 void ExpectSettingsTogether(const Model& model) {
   for (int i = 1; i <= model.CutCount(); ++i) {
-    const TCut& cut = model.CutList[i];
+    const Cut& cut = model.CutAt(i);
     const int n = cut.Fence / 10;
     EXPECT_EQ(cut.Height, n);
     EXPECT_EQ(cut.Face, n % 8 + 1);
@@ -53,10 +57,11 @@ void ExpectSettingsTogether(const Model& model) {
 TEST(Model, AppendCutNamesTheCutterFile) {
   Model model = ModelWithCuts(2);
   ExpectSettingsTogether(model);
-  model.CurrentCutter = 7;  // no such cutter: the cut keeps the number, without a file name
-  model.AppendCut(0, 0);
-  EXPECT_EQ(model.CutList[3].Cutter, 7);
-  EXPECT_EQ(model.CutList[3].CutterFileName, "");
+  Model empty;  // no cutter loaded: the cut names cutter 1, without a file name
+  empty.NewWorkpiece(200, 200);
+  empty.AppendCut(0, 0);
+  EXPECT_EQ(empty.CutAt(1).Cutter, 1);
+  EXPECT_EQ(empty.CutAt(1).CutterFileName, "");
 }
 
 TEST(Model, NewWorkpieceResetsAndClampsTheStock) {
@@ -123,9 +128,11 @@ TEST(Model, MovingCutsExchangesOnlyTheirSettings) {
 
 TEST(Model, CutterLookups) {
   Model model;
-  model.CurrentCutter = 5;
+  model.SetCutterLibrary(std::vector<Tool>(5));
+  model.SetCurrentCutter(5);
+  ASSERT_EQ(model.CurrentCutter(), 5);
   model.SetCutterLibrary({NamedTool("A.bmp"), NamedTool("b.BMP"), NamedTool("a.bmp")});
-  EXPECT_EQ(model.CurrentCutter, 1);
+  EXPECT_EQ(model.CurrentCutter(), 1);
   EXPECT_EQ(model.Cutter(0), nullptr);
   EXPECT_EQ(model.Cutter(4), nullptr);
   EXPECT_EQ(model.Cutter(2)->FileName, "b.BMP");
@@ -134,11 +141,57 @@ TEST(Model, CutterLookups) {
   EXPECT_EQ(model.FindCutter("B.bmp"), 0);
 }
 
+// Cut and cutter numbers start at 1 wherever the model is asked by number, and the lists it
+// hands out hold number 1 first.
+TEST(Model, NumbersStartAtOneAndTheListsHoldNumberOneFirst) {
+  Model model = ModelWithCuts(3);
+  ASSERT_EQ(model.Cuts().size(), 3u);
+  ASSERT_EQ(model.Cutters().size(), 3u);
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(&model.CutAt(n), &model.Cuts()[static_cast<size_t>(n) - 1]);
+    EXPECT_EQ(model.Cutter(n), &model.Cutters()[static_cast<size_t>(n) - 1]);
+    EXPECT_EQ(model.CutAt(n).Fence, 10 * n);
+  }
+}
+
+// A measuring pass's figures land on the cuts in order; moving a cut afterwards leaves them
+// with the slot, to be rewritten by the next pass.
+TEST(Model, CutFiguresAreStoredByCutNumber) {
+  Model model = ModelWithCuts(3);
+  std::vector<CutFigures> figures(3);
+  for (size_t i = 0; i < figures.size(); ++i) {
+    figures[i].TableAfter = static_cast<float>(i + 1) * 10;
+    figures[i].ShankBlocked = i == 1;
+    figures[i].PiecesAfter = static_cast<int>(i) + 2;
+  }
+  model.SetCutFigures(figures);
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(model.CutAt(n).TableAfter, static_cast<float>(n) * 10);
+    EXPECT_EQ(model.CutAt(n).ShankBlocked, n == 2);
+    EXPECT_EQ(model.CutAt(n).PiecesAfter, n + 1);
+    EXPECT_EQ(model.CutAt(n).Fence, 10 * n) << "the settings are not touched";
+  }
+}
+
+#ifdef NDEBUG
+// A caller's fault is asserted in debug builds; elsewhere the setters keep their ranges.
+TEST(Model, SettersKeepTheirRanges) {
+  Model model = ModelWithCuts(3);
+  model.SetCurrentCutter(2);
+  for (int wrong : {0, 4, -1}) {
+    model.SetCurrentCutter(wrong);
+    EXPECT_EQ(model.CurrentCutter(), 2) << wrong;
+  }
+  model.SetBackgroundSwatch(0xFF123456);
+  EXPECT_EQ(model.BackgroundSwatch(), 0x123456u);
+}
+#endif
+
 TEST(Model, WoodColourFollowsTheSwatch) {
   Model model;
-  EXPECT_EQ(model.WoodColour, (std::array<float, 4>{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1}));
+  EXPECT_EQ(model.WoodColour(), (std::array<float, 4>{225 / 255.0f, 123 / 255.0f, 11 / 255.0f, 1}));
   model.SetWoodSwatch(MakeColour(0, 255, 51));
-  EXPECT_EQ(model.WoodColour, (std::array<float, 4>{0, 1, 51 / 255.0f, 1}));
+  EXPECT_EQ(model.WoodColour(), (std::array<float, 4>{0, 1, 51 / 255.0f, 1}));
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ TEST(RasterPartialFill, FillsTheTopLeftPartOnlyAndClipsToTheRaster) {
   }
 }
 
-TTool Cutter(std::vector<float> radii) {
-  TTool tool;
+Tool Cutter(std::vector<float> radii) {
+  Tool tool;
   tool.Name = tool.FileName = "test.bmp";
   tool.RowCount = static_cast<int>(radii.size());
   for (size_t l = 0; l < radii.size(); ++l) tool.Profile[l + 1] = radii[l];
@@ -42,7 +42,7 @@ TTool Cutter(std::vector<float> radii) {
 // Every zoom, orientation, stock size and the largest cuts, drawn once on a fresh work surface
 // and once on one left black by a measuring pass of another stock: the same picture.
 TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
-  std::vector<TTool> tools{Cutter(std::vector<float>(60, 40.0f)),
+  std::vector<Tool> tools{Cutter(std::vector<float>(60, 40.0f)),
                            Cutter({10, 20, 30, 40, 50, 60, 70, 80, 90, 100})};
   for (int zoom : {1, 2, 4})
     for (int face = 1; face <= 8; ++face)
@@ -53,19 +53,20 @@ TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
         model.SetCutterLibrary(tools);
         model.NewWorkpiece(width, height);
         for (int i = 0; i < 6; ++i) {
-          model.CurrentCutter = 1 + i % 2;
+          model.SetCurrentCutter(1 + i % 2);
           model.SetFaceOnTable(1 + (face + i) % 8);
           model.AppendCut(-40 + 30 * i, 20 * i - 30);
         }
         model.SetFaceOnTable(face);
-        model.SectionBitmap = Raster(SectionSize, SectionSize);
-        const Raster fresh = PreviewSection(model, 250, 250, zoom, 0x3366CC, 25, 60);
+        Raster surface(SectionSize, SectionSize);
+        const Raster fresh = PreviewSection(model, surface, 250, 250, zoom, 0x3366CC, 25, 60);
 
         Model used = model;
         used.NewWorkpiece(1000, 1000);
-        MeasureSection(used);  // the whole surface black but for the cuts
-        model.SectionBitmap = used.SectionBitmap;
-        const Raster again = PreviewSection(model, 250, 250, zoom, 0x3366CC, 25, 60);
+        SectionPictures usedPictures;
+        MeasureSection(used, usedPictures);  // the whole surface black but for the cuts
+        surface = usedPictures.Measured;
+        const Raster again = PreviewSection(model, surface, 250, 250, zoom, 0x3366CC, 25, 60);
         for (int y = 0; y < 250; ++y)
           for (int x = 0; x < 250; ++x)
             ASSERT_EQ(again.Pixel(x, y), fresh.Pixel(x, y)) << x << ", " << y;

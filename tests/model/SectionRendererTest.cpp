@@ -14,8 +14,8 @@
 namespace kerf {
 namespace {
 
-TTool Cutter(const std::string& fileName, std::vector<float> radii) {
-  TTool tool;
+Tool Cutter(const std::string& fileName, std::vector<float> radii) {
+  Tool tool;
   tool.FileName = fileName;
   tool.Name = fileName;
   tool.RowCount = static_cast<int>(radii.size());
@@ -37,7 +37,7 @@ Model StartedModel() {
 }
 
 void AddCut(Model& model, int cutter, int face, int fence, int height) {
-  model.CurrentCutter = cutter;
+  model.SetCurrentCutter(cutter);
   const int keep = model.FaceOnTable();
   model.SetFaceOnTable(face);
   model.AppendCut(fence, height);
@@ -72,36 +72,40 @@ constexpr Box Square{409, 409, 499, 499};  // the 200 x 200 stock at W = 500
 float Percent(int pixels) { return static_cast<float>(pixels / 91.0 * 100); }
 
 TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
+  SectionPictures pictures;
   Model model = StartedModel();
   for (int state = 1; state <= 8; ++state) {
     model.SetFaceOnTable(state);
-    MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, Picture(Square))) << "state " << state;
+    MeasureSection(model, pictures);
+    EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square))) << "state " << state;
   }
   // Odd states stand the width upright: 300 x 100 gives 45 across and 136 up.
   model.NewWorkpiece(300, 100);
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture({455, 364, 499, 499})));
-  for (int state : {2, 0}) {  // an even state, and no state yet: drawn as the even ones
-    model.SetFaceOnTable(state);
-    MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, Picture({364, 455, 499, 499}))) << state;
-  }
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture({455, 364, 499, 499})));
+  model.SetFaceOnTable(2);  // an even state
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture({364, 455, 499, 499})));
+  // No state yet (before the first New): drawn as the even ones.
+  Model unstarted;
+  ASSERT_EQ(unstarted.FaceOnTable(), 0);
+  MeasureSection(unstarted, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square)));
 }
 
 TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
   // The stock as its four outline segments and a border-mode fill from the corner, at every
   // size, state and zoom of both pictures.
-  Model model = StartedModel();
-  model.CurrentCutter = 0;  // no cutter outline
-  const Colour wood = model.WoodSwatch;
+  Model model;  // no cutter loaded: no cutter outline
+  const Colour wood = model.WoodSwatch();
+  Raster scratch(SectionSize, SectionSize);
   for (int W : {250, 500})
     for (int zoom : {1, 2, 4})
       for (int size = 50; size <= 1000; size += 95)
         for (int state : {1, 2}) {
           model.NewWorkpiece(size, 1050 - size);
           model.SetFaceOnTable(state);
-          const Raster preview = PreviewSection(model, W, W, zoom, wood, 0, 0);
+          const Raster preview = PreviewSection(model, scratch, W, W, zoom, wood, 0, 0);
           const int SH = static_cast<int>(std::nearbyint(W * (1050.0 - size) / 1100)) * zoom;
           const int SW = static_cast<int>(std::nearbyint(W * static_cast<double>(size) / 1100)) * zoom;
           const int left = W - (state == 1 ? SH : SW), top = W - (state == 1 ? SW : SH);
@@ -116,12 +120,13 @@ TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
 }
 
 TEST(RenderSection, ThreeRowCutterWorkedExample) {
+  SectionPictures pictures;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  MeasureSection(model);
+  MeasureSection(model, pictures);
   // Row 1 lies on y = 500, off the bitmap; rows 2 and 3 both paint x 477..499 of row 499.
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
-  const TCut& cut = model.CutList[1];
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{477, 499, 499, 499}})));
+  const Cut& cut = model.CutAt(1);
   EXPECT_EQ(cut.FenceBefore, 100.0f);
   EXPECT_EQ(cut.TableBefore, 100.0f);
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));
@@ -138,6 +143,7 @@ struct CaseCut {
 class CutCases : public ::testing::TestWithParam<CaseCut> {};
 
 TEST_P(CutCases, PlacesTheRowAsTheCaseTurnsIt) {
+  SectionPictures pictures;
   const CaseCut& c = GetParam();
   Model model = StartedModel();
   int madeIn = 0;
@@ -146,8 +152,8 @@ TEST_P(CutCases, PlacesTheRowAsTheCaseTurnsIt) {
     if (CutOrientation(t, 3, fence, table) == c.orientationCase) madeIn = t;
   }
   AddCut(model, 2, madeIn, 100, 20);
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {c.removed})));
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {c.removed})));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,29 +165,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Case" + std::to_string(info.param.orientationCase); });
 
 TEST(RenderSection, TurningTheStockMovesTheMeasuredSides) {
+  SectionPictures pictures;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  const TCut& cut = model.CutList[1];
+  const Cut& cut = model.CutAt(1);
   model.RotateStockAnticlockwise();  // 3 -> 4: case 2, entering from the right edge
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{499, 409, 499, 432}})));
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{499, 409, 499, 432}})));
   EXPECT_FLOAT_EQ(cut.TableAfter, Percent(67));  // right side
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));  // top side, read on row 410
 
   model.SetFaceOnTable(7);  // end over end from 3: case 7, entering from the top edge
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{478, 409, 499, 410}})));
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{478, 409, 499, 410}})));
   EXPECT_FLOAT_EQ(cut.TableAfter, Percent(69));  // top side
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(89));  // right side
 }
 
 TEST(RenderSection, TopSideIsSampledOnTheSecondRow) {
+  SectionPictures pictures;
   Model model = StartedModel();
   // Case 7 at height 0: the one-row cutter removes part of the rectangle's first row only.
   AddCut(model, 2, 7, 150, 0);
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{410, 409, 455, 409}})));
-  EXPECT_EQ(model.CutList[1].TableAfter, 100.0f);
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{410, 409, 455, 409}})));
+  EXPECT_EQ(model.CutAt(1).TableAfter, 100.0f);
 }
 
 TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
@@ -190,35 +198,40 @@ TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
   Model model = StartedModel();
   model.NewWorkpiece(55, 55);
   AddCut(model, 3, 3, 11, 5);  // height 5 -> 1 px; radius 4 -> a = 1; v = 247
-  model.CurrentCutter = 0;     // no outline
-  SectionView view;
+  SectionView view;  // no cutter outlined
   view.W = view.H = 250;
-  view.DrawCutter = true;
-  RenderSection(model, view);
-  EXPECT_TRUE(SamePicture(model.SectionBitmap,
+  Raster canvas(SectionSize, SectionSize);
+  RenderSection(model, view, canvas);
+  EXPECT_TRUE(SamePicture(canvas,
                           Picture({238, 238, 250, 250}, {{246, 249, 247, 249}}, Black, 250), 250,
                           250));
   // Zoom 4 multiplies the rounded extent (48 pixels) and the scale: v = 250 - 10, u = 245,
   // a = round(3.64) = 4, b = 1.
-  const Raster zoomed = PreviewSection(model, 250, 250, 4, Black, 0, 0);
-  EXPECT_EQ(zoomed.Width(), 250);
-  EXPECT_TRUE(SamePicture(zoomed, Picture({202, 202, 249, 249}, {{236, 244, 243, 244}}, Black, 250),
+  view.Zoom = 4;
+  RenderSection(model, view, canvas);
+  EXPECT_TRUE(SamePicture(canvas, Picture({202, 202, 249, 249}, {{236, 244, 243, 244}}, Black, 250),
                           250, 250));
 }
 
 TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
+  SectionPictures referencePictures;
+  SectionPictures pictures;
   for (int badFace : {0, 9, -3}) {
     Model reference = StartedModel();
     Model model = StartedModel();
     reference.SetFaceOnTable(4);
     model.SetFaceOnTable(4);
     AddCut(reference, 4, 4, 30, -5);  // reaches into the bottom row
-    AddCut(model, 4, badFace, 30, -5);
-    MeasureSection(reference);
-    MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, reference.Image2)) << badFace;
-    const TCut& a = model.CutList[1];
-    const TCut& b = reference.CutList[1];
+    AddCut(model, 4, 4, 30, -5);
+    Cut unknown = model.CutAt(1);  // as an edited project file can give it
+    unknown.Face = badFace;
+    model.ReplaceCut(1, unknown);
+    ASSERT_EQ(model.CutAt(1).Face, badFace);
+    MeasureSection(reference, referencePictures);
+    MeasureSection(model, pictures);
+    EXPECT_TRUE(SamePicture(pictures.Measured, referencePictures.Measured)) << badFace;
+    const Cut& a = model.CutAt(1);
+    const Cut& b = reference.CutAt(1);
     EXPECT_EQ(a.FenceBefore, b.FenceBefore);
     EXPECT_EQ(a.TableBefore, b.TableBefore);
     EXPECT_EQ(a.FenceAfter, b.FenceAfter);
@@ -228,15 +241,20 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
 }
 
 TEST(RenderSection, MissingCutterPaintsNothing) {
+  SectionPictures pictures;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  AddCut(model, 0, 3, 0, 0);
-  AddCut(model, 99, 3, 0, 0);
-  MeasureSection(model);
-  EXPECT_TRUE(SamePicture(model.Image2, Picture(Square, {{477, 499, 499, 499}})));
+  // Cuts naming no loaded cutter, as a project whose cutters are missing gives them.
+  for (int missing : {0, 99}) {
+    Cut cut = model.CutAt(1);
+    cut.Cutter = missing;
+    model.InsertCut(model.CutCount() + 1, cut);
+  }
+  MeasureSection(model, pictures);
+  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{477, 499, 499, 499}})));
   for (int i = 2; i <= 3; ++i) {
-    const TCut& cut = model.CutList[i];
-    EXPECT_EQ(cut.FenceBefore, model.CutList[1].FenceAfter);
+    const Cut& cut = model.CutAt(i);
+    EXPECT_EQ(cut.FenceBefore, model.CutAt(1).FenceAfter);
     EXPECT_EQ(cut.FenceBefore, cut.FenceAfter);
     EXPECT_EQ(cut.TableBefore, cut.TableAfter);
     EXPECT_LT(cut.TableAfter, 100.0f);
@@ -244,6 +262,7 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
 }
 
 TEST(RenderSection, OrderOfCutsChangesNoPixel) {
+  SectionPictures pictures;
   Model model = StartedModel();
   model.NewWorkpiece(400, 300);
   AddCut(model, 4, 3, 50, -10);
@@ -252,38 +271,45 @@ TEST(RenderSection, OrderOfCutsChangesNoPixel) {
   AddCut(model, 4, 2, 200, 150);
   AddCut(model, 3, 6, 60, 20);
   model.SetFaceOnTable(5);
-  MeasureSection(model);
-  const Raster first = model.Image2;
-  const float firstFigure = model.CutList[5].TableBefore;
+  MeasureSection(model, pictures);
+  const Raster first = pictures.Measured;
+  const float firstFigure = model.CutAt(5).TableBefore;
   for (int round = 0; round < 5; ++round) {
     model.MoveCutDown(1 + round % 4);
     model.MoveCutUp(5 - round % 3);
-    MeasureSection(model);
-    EXPECT_TRUE(SamePicture(model.Image2, first)) << round;
+    MeasureSection(model, pictures);
+    EXPECT_TRUE(SamePicture(pictures.Measured, first)) << round;
   }
   model.MoveCutUp(5);
-  MeasureSection(model);
-  EXPECT_NE(model.CutList[5].TableBefore, firstFigure) << "figures follow the order";
+  MeasureSection(model, pictures);
+  EXPECT_NE(model.CutAt(5).TableBefore, firstFigure) << "figures follow the order";
 }
 
 TEST(RenderSection, PreviewOutlinesTheMountedCutter) {
   Model model = StartedModel();
-  const Colour wood = model.WoodSwatch;
-  model.CurrentCutter = 2;  // one row of radius 50
+  const Colour wood = model.WoodSwatch();
+  model.SetCurrentCutter(2);  // one row of radius 50
   AddCut(model, 1, 3, 0, 0);
-  model.CurrentCutter = 2;
-  const Raster picture = PreviewSection(model, 500, 500, 1, wood, 0, 10);
+  model.SetCurrentCutter(2);
+  Raster scratch(SectionSize, SectionSize);
+  const Raster picture = PreviewSection(model, scratch, 500, 500, 1, wood, 0, 10);
   // The cut paints white; the outline runs along row round(500 - 11 x s) = 495 from x 523
   // to 477 and back, clipped at the right edge; nothing else is black.
   Raster expected = Picture(Square, {{477, 499, 499, 499}}, wood);
   for (int x = 477; x <= 499; ++x) expected.SetPixel(x, 495, Black);
   EXPECT_TRUE(SamePicture(picture, expected));
-  EXPECT_EQ(model.CutList[1].FenceBefore, 0.0f) << "the preview measures nothing";
+  EXPECT_EQ(model.CutAt(1).FenceBefore, 0.0f) << "the preview measures nothing";
 
-  model.CurrentCutter = 9;  // not loaded: no outline
-  const Raster bare = PreviewSection(model, 500, 500, 1, wood, 0, 10);
-  for (int x = 477; x <= 499; ++x) expected.SetPixel(x, 495, wood);
-  EXPECT_TRUE(SamePicture(bare, expected));
+  // Cropped to the size asked for.
+  const Raster small = PreviewSection(model, scratch, 250, 250, 1, wood, 0, 10);
+  EXPECT_EQ(small.Width(), 250);
+  EXPECT_EQ(small.Height(), 250);
+
+  Model unloaded;  // no cutter loaded: no outline, and the cut paints nothing
+  unloaded.NewWorkpiece(200, 200);
+  unloaded.AppendCut(0, 0);
+  const Raster bare = PreviewSection(unloaded, scratch, 500, 500, 1, wood, 0, 10);
+  EXPECT_TRUE(SamePicture(bare, Picture(Square, {}, wood)));
 }
 
 TEST(MaterialAlongSide, CountsEveryColourButWhite) {

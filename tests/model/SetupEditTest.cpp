@@ -19,12 +19,12 @@ constexpr SetupChange All{true, true, true};
 // Three cutters and three cuts: fences 10, 20, 30 with cutters 1, 2, 3, made on faces 2, 3, 4.
 Model ThreeCuts() {
   Model model;
-  std::vector<TTool> tools(3);
+  std::vector<Tool> tools(3);
   for (int i = 0; i < 3; ++i) tools[static_cast<size_t>(i)].FileName = "c" + std::to_string(i + 1) + ".bmp";
   model.SetCutterLibrary(tools);
   model.NewWorkpiece(300, 200);
   for (int i = 1; i <= 3; ++i) {
-    model.CurrentCutter = i;
+    model.SetCurrentCutter(i);
     model.SetFaceOnTable(i + 1);
     model.AppendCut(10 * i, i);
   }
@@ -35,15 +35,15 @@ Model ThreeCuts() {
 std::vector<std::string> Settings(const Model& model) {
   std::vector<std::string> rows;
   for (int n = 1; n <= model.CutCount(); ++n) {
-    const TCut& c = model.CutAt(n);
+    const Cut& c = model.CutAt(n);
     rows.push_back(std::to_string(c.Fence) + "/" + std::to_string(c.Height) + "/" +
                    std::to_string(c.Face) + "/" + std::to_string(c.Cutter) + "/" + c.CutterFileName);
   }
   return rows;
 }
 
-TCut MadeCut(int fence, int cutter, int height = 5, int face = 7) {
-  TCut cut;
+Cut MadeCut(int fence, int cutter, int height = 5, int face = 7) {
+  Cut cut;
   cut.Fence = fence;
   cut.Height = height;
   cut.Face = face;
@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"DeleteMiddle",
                  [](Model& m) {
                    const CutEdit e = m.DeleteCut(2);
-                   EXPECT_EQ(e.Cut.Fence, 20);
-                   EXPECT_EQ(e.Cut.CutterFileName, "c2.bmp");
+                   EXPECT_EQ(e.Before.Fence, 20);
+                   EXPECT_EQ(e.Before.CutterFileName, "c2.bmp");
                    return e.Changed;
                  },
                  Cuts, {A, C}, 4, [](Model& m) { m.InsertCut(2, MadeCut(20, 2, 2, 3)); }},
@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"Replace",
                  [](Model& m) {
                    const CutEdit e = m.ReplaceCut(3, MadeCut(99, 2));
-                   EXPECT_EQ(e.Cut.Fence, 30);
-                   EXPECT_EQ(e.Cut.Face, 4);
+                   EXPECT_EQ(e.Before.Fence, 30);
+                   EXPECT_EQ(e.Before.Face, 4);
                    return e.Changed;
                  },
                  Cuts, {A, B, Made}, 4,
@@ -150,7 +150,7 @@ TEST(Model, NewIsUndoneByReplacingTheSetupTakenBefore) {
   model.SetTextureFile("/t/oak.jpg");
   model.SetTextureMap(true);
   model.SetTextureRepeat(7, 9);
-  model.CurrentCutter = 2;
+  model.SetCurrentCutter(2);
   const WorkSetup before = model.TakeSetup();
   const std::vector<std::string> cuts = Settings(model);
   model.NewWorkpiece(1000, 50);
@@ -161,10 +161,10 @@ TEST(Model, NewIsUndoneByReplacingTheSetupTakenBefore) {
   EXPECT_EQ(model.StockWidth(), 300);
   EXPECT_EQ(model.StockHeight(), 200);
   EXPECT_EQ(model.FaceOnTable(), 4);
-  EXPECT_EQ(model.CurrentCutter, 2);
-  EXPECT_EQ(model.WoodSwatch, 0x102030u);
-  EXPECT_EQ(model.TextureFile, "/t/oak.jpg");
-  EXPECT_TRUE(model.TextureMap);
+  EXPECT_EQ(model.CurrentCutter(), 2);
+  EXPECT_EQ(model.WoodSwatch(), 0x102030u);
+  EXPECT_EQ(model.TextureFile(), "/t/oak.jpg");
+  EXPECT_TRUE(model.TextureMap());
   EXPECT_EQ(model.TextureRepeatV(), 7);
   EXPECT_EQ(model.TextureRepeatH(), 9);
 }
@@ -193,7 +193,7 @@ TEST(Model, ReplaceSetupKeepsTheRanges) {
     EXPECT_EQ(model.StockHeight(), c.expectedHeight);
     EXPECT_EQ(model.TextureRepeatV(), c.expectedV);
     EXPECT_EQ(model.TextureRepeatH(), c.expectedH);
-    EXPECT_EQ(model.CurrentCutter, c.expectedCutter);
+    EXPECT_EQ(model.CurrentCutter(), c.expectedCutter);
     EXPECT_EQ(model.ProfileZoom(), 1);
   }
 }

@@ -45,7 +45,7 @@ class RecordingProgress final : public ProgressSink {
 
 std::vector<std::string> FileNames(const CutterLibrary& library) {
   std::vector<std::string> names;
-  for (const TTool& t : library.Tools) names.push_back(t.FileName);
+  for (const Tool& t : library.Tools) names.push_back(t.FileName);
   return names;
 }
 
@@ -95,10 +95,11 @@ TEST(CutterLibrary, SkipsBitmapsThatCannotBeDecodedAndLoadsTheRest) {
                                                        "Step 3", "Step 4", "Step 5", "End"}));
 
   Model model;
-  model.CurrentCutter = 4;
+  model.SetCutterLibrary(std::vector<Tool>(4));
+  model.SetCurrentCutter(4);
   model.SetCutterLibrary(library.Tools);
   EXPECT_EQ(model.CutterCount(), 2);
-  EXPECT_EQ(model.CurrentCutter, 1);
+  EXPECT_EQ(model.CurrentCutter(), 1);
   ASSERT_NE(model.Cutter(2), nullptr);
   EXPECT_EQ(model.Cutter(2)->FileName, "e good.bmp");
   EXPECT_EQ(model.Cutter(2)->RowCount, 3);
@@ -174,8 +175,8 @@ TEST(CutterLibrary, SuppliedCuttersAllLoadWithTheirSizes) {
   for (const SkippedCutter& s : library.Skipped) ADD_FAILURE() << s.FileName << ": " << s.Reason;
   EXPECT_GE(library.Tools.size(), 24u);
 
-  std::map<std::string, const TTool*> byName;
-  for (const TTool& t : library.Tools) {
+  std::map<std::string, const Tool*> byName;
+  for (const Tool& t : library.Tools) {
     SCOPED_TRACE(t.FileName);
     byName[t.Name] = &t;
     EXPECT_GE(t.RowCount, 2);
@@ -189,7 +190,7 @@ TEST(CutterLibrary, SuppliedCuttersAllLoadWithTheirSizes) {
   for (const SuppliedCutter& s : Supplied) {
     SCOPED_TRACE(s.name);
     ASSERT_EQ(byName.count(s.name), 1u);
-    const TTool& t = *byName[s.name];
+    const Tool& t = *byName[s.name];
     EXPECT_EQ(t.RedWidth, s.redWidth);
     const int cuttingRows = t.RowCount - (t.RedWidth > 0 ? 1 : 0);
     EXPECT_EQ(cuttingRows, s.height);
@@ -209,9 +210,9 @@ TEST(CutterLibrary, SuppliedRoundoverCutsAQuarterCircle) {
   NoProgress quiet;
   const CutterLibrary library = LoadCutterLibrary(KERF_SOURCE_DIR "/data/tools", quiet);
   const auto it = std::find_if(library.Tools.begin(), library.Tools.end(),
-                               [](const TTool& t) { return t.Name == "1/2\" Roundover"; });
+                               [](const Tool& t) { return t.Name == "1/2\" Roundover"; });
   ASSERT_NE(it, library.Tools.end());
-  const TTool& t = *it;
+  const Tool& t = *it;
   const int lip = 25, radius = 50;
   for (int l = 1; l <= lip; ++l) EXPECT_EQ(t.Profile[l], t.RedWidth + radius) << "row " << l;
   for (int z = 0; z < radius; ++z) {

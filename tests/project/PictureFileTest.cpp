@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "tests/project/TestPictures.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {

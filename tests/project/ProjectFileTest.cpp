@@ -49,8 +49,8 @@ std::string ReadBytes(const fs::path& p) {
   return s.str();
 }
 
-TTool Tool(const std::string& fileName) {
-  TTool t;
+Tool NamedTool(const std::string& fileName) {
+  Tool t;
   t.FileName = fileName;
   t.Name = fileName;
   return t;
@@ -200,7 +200,7 @@ TEST(ProjectRead, BlankLinesAfterTheEndAreIgnored) {
 
 TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter) {
   Model model;
-  model.SetCutterLibrary({Tool("A.bmp"), Tool("B.bmp")});
+  model.SetCutterLibrary({NamedTool("A.bmp"), NamedTool("B.bmp")});
   model.NewWorkpiece(300, 300);
   model.AppendCut(10, 10);
 
@@ -222,19 +222,19 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
     EXPECT_EQ(model.TextureRepeatH(), 10);
     EXPECT_EQ(model.StockWidth(), row.wantWidth);
     EXPECT_EQ(model.StockHeight(), row.wantHeight);
-    EXPECT_EQ(model.CurrentCutter, row.wantCurrent);
+    EXPECT_EQ(model.CurrentCutter(), row.wantCurrent);
     ASSERT_EQ(model.CutCount(), 3);
-    EXPECT_EQ(model.CutList[1].Cutter, 2);
-    EXPECT_EQ(model.CutList[2].Cutter, 0);  // missing cutter
-    EXPECT_EQ(model.CutList[3].Cutter, 0);  // names match exactly, case included
-    EXPECT_EQ(model.CutList[2].Fence, 7);
-    EXPECT_EQ(model.CutList[2].Height, 8);
-    EXPECT_EQ(model.CutList[2].Face, 4);
+    EXPECT_EQ(model.CutAt(1).Cutter, 2);
+    EXPECT_EQ(model.CutAt(2).Cutter, 0);  // missing cutter
+    EXPECT_EQ(model.CutAt(3).Cutter, 0);  // names match exactly, case included
+    EXPECT_EQ(model.CutAt(2).Fence, 7);
+    EXPECT_EQ(model.CutAt(2).Height, 8);
+    EXPECT_EQ(model.CutAt(2).Face, 4);
     EXPECT_EQ(model.FaceOnTable(), 6);
     EXPECT_EQ(model.ProfileZoom(), 1);
-    EXPECT_EQ(model.WoodSwatch, static_cast<Colour>(r.WoodColour));
-    EXPECT_EQ(model.TextureFile, r.TextureFile);
-    EXPECT_TRUE(model.TextureMap);
+    EXPECT_EQ(model.WoodSwatch(), static_cast<Colour>(r.WoodColour));
+    EXPECT_EQ(model.TextureFile(), r.TextureFile);
+    EXPECT_TRUE(model.TextureMap());
 
     // Saving again writes every cutter name as it was read.
     const ProjectRecord back = RecordFromModel(model);
@@ -247,11 +247,11 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
 
 TEST(ProjectApply, AppliedRecordIsWrittenBackUnchanged) {
   Model model;
-  model.SetCutterLibrary({Tool("Cove 1-2!.BMP"), Tool("1-4! Roundover.bmp"), Tool("x.bmp"), Tool("y.bmp"),
-                          Tool("z.bmp"), Tool("v.bmp"), Tool("w.bmp")});
+  model.SetCutterLibrary({NamedTool("Cove 1-2!.BMP"), NamedTool("1-4! Roundover.bmp"), NamedTool("x.bmp"), NamedTool("y.bmp"),
+                          NamedTool("z.bmp"), NamedTool("v.bmp"), NamedTool("w.bmp")});
   const ProjectRecord r = SampleRecord();
   ApplyRecord(model, r);
-  EXPECT_EQ(model.CutList[1].Cutter, 2);
+  EXPECT_EQ(model.CutAt(1).Cutter, 2);
   EXPECT_EQ(FormatProject(RecordFromModel(model)), FormatProject(r));
 }
 

@@ -76,8 +76,8 @@ TEST(MaterialRects, ScaleDividesPixels) {
 }
 
 // A straight cutter 1/2" wide, `rows` hundredths tall.
-TTool Straight(const std::string& name, int rows) {
-  TTool tool;
+Tool Straight(const std::string& name, int rows) {
+  Tool tool;
   tool.Name = name;
   tool.FileName = name + ".bmp";
   tool.RowCount = rows;
@@ -91,21 +91,21 @@ Model Stock() {
   Model model;
   model.SetCutterLibrary({Straight("1/2\" Straight", 50), Straight("Tall straight", 125)});
   model.NewWorkpiece(100, 200);
-  model.ProjectFileName = "/shop/Edge rabbet.ROU";
+  model.SetProjectFileName("/shop/Edge rabbet.ROU");
   return model;
 }
 
-void Cut(Model& model, int32_t fence, int32_t height, int32_t face, int cutter = 1) {
+void MakeCut(Model& model, int32_t fence, int32_t height, int32_t face, int cutter = 1) {
   model.SetFaceOnTable(face);
-  model.CurrentCutter = cutter;
+  model.SetCurrentCutter(cutter);
   model.AppendCut(fence, height);
 }
 
 TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
   Model model = Stock();
-  Cut(model, 10, 0, 3);    // a rabbet on the table and fence side: 35 across, 50 up
-  Cut(model, 10, 30, 3);   // deepens it to 80 up: 30 more
-  Cut(model, 150, 0, 2);   // stands the stock on edge; the bit runs past it and takes nothing
+  MakeCut(model, 10, 0, 3);    // a rabbet on the table and fence side: 35 across, 50 up
+  MakeCut(model, 10, 30, 3);   // deepens it to 80 up: 30 more
+  MakeCut(model, 150, 0, 2);   // stands the stock on edge; the bit runs past it and takes nothing
   const SetupSheet sheet = BuildSetupSheet(model);
   ASSERT_EQ(sheet.Cards.size(), 3u);
   EXPECT_EQ(sheet.ProjectName, "Edge rabbet");
@@ -136,8 +136,8 @@ TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
 
 TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
   Model model = Stock();
-  Cut(model, 10, -20, 3);     // a shallow rabbet: table and fence keep most of their bearing
-  Cut(model, 110, -10, 3, 2); // the tall bit through the whole height, 85..135 in: parts the stock
+  MakeCut(model, 10, -20, 3);     // a shallow rabbet: table and fence keep most of their bearing
+  MakeCut(model, 110, -10, 3, 2); // the tall bit through the whole height, 85..135 in: parts the stock
   const SetupSheet sheet = BuildSetupSheet(model);
   ASSERT_EQ(sheet.Cards.size(), 2u);
   EXPECT_EQ(sheet.Cards[0].Judged, Verdict::CutOK);
@@ -154,7 +154,7 @@ TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
 
 TEST(SetupSheet, MissingCutterIsNamedAndDrawnAsNoCut) {
   Model model = Stock();
-  Cut(model, 10, 0, 3);
+  MakeCut(model, 10, 0, 3);
   WorkSetup setup = model.TakeSetup();
   setup.Cuts[0].Cutter = 0;
   setup.Cuts[0].CutterFileName = "gone.bmp";
@@ -172,7 +172,7 @@ TEST(SetupSheet, FacesOfTheStockEndInEveryState) {
                               {3, 4, 1, 2}, {2, 3, 4, 1}, {1, 2, 3, 4}, {4, 1, 2, 3}};
   for (int state = 1; state <= 8; ++state) {
     Model model = Stock();
-    Cut(model, 150, 0, state);
+    MakeCut(model, 150, 0, state);
     const SheetFaces f = BuildSetupSheet(model).Cards[0].Faces;
     EXPECT_EQ(f.Table, expected[state][0]) << state;
     EXPECT_EQ(f.Fence, expected[state][1]) << state;

@@ -11,7 +11,7 @@
 #include "render/GLApi.h"
 #include "render/HeadlessContext.h"
 #include "render/Photograph.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf::testing {
 

@@ -13,7 +13,7 @@
 #include "project/PictureFile.h"
 #include "render/JpegFile.h"
 #include "render/TextureImage.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {

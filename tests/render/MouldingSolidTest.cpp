@@ -16,7 +16,7 @@
 #include "render/DefaultTexture.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf::testing {
 namespace {
@@ -27,8 +27,8 @@ namespace fs = std::filesystem;
 constexpr int Width = 240, Height = 180;
 const Colour BackFaceGreen = MakeColour(0, 255, 0);
 
-const std::vector<TTool>& SuppliedCutters() {
-  static const std::vector<TTool> tools = [] {
+const std::vector<Tool>& SuppliedCutters() {
+  static const std::vector<Tool> tools = [] {
     NoProgress quiet;
     return LoadCutterLibrary(KERF_SOURCE_DIR "/data/tools", quiet).Tools;
   }();
@@ -46,7 +46,7 @@ std::vector<fs::path> SampleProjects() {
 class MouldingSolid : public HeadlessGLTest {
  protected:
   // The project rebuilt with the given face on the table (the file's last line).
-  static bool LoadSample(const fs::path& path, int face, Model& model) {
+  static bool LoadSample(const fs::path& path, int face, Model& model, SectionPictures& pictures) {
     ProjectReadResult read = ReadProjectFile(path.string());
     EXPECT_TRUE(read.Ok()) << path << ": " << read.Error();
     if (!read.Ok()) return false;
@@ -54,8 +54,8 @@ class MouldingSolid : public HeadlessGLTest {
     model.SetCutterLibrary(SuppliedCutters());
     ApplyRecord(model, read.Value());
     NoProgress quiet;
-    PlotOutline(model, quiet);
-    return model.Outline.Closed;
+    PlotOutline(model, pictures, quiet);
+    return pictures.Outline.Closed;
   }
 
   // With backFacesGreen the back of every face is lit pure green and nothing is culled, so
@@ -89,10 +89,10 @@ class MouldingSolid : public HeadlessGLTest {
 
 // The colours of the head-on photograph where the near end face must be: photograph pixels
 // whose spot on the section raster lies well inside the material.
-std::set<Colour> NearFaceColours(const Raster& photo, const Model& model, int& pixels) {
+std::set<Colour> NearFaceColours(const Raster& photo, const SectionPictures& pictures, int& pixels) {
   // The near face lies 5 units from the eye under a 50 degree view.
   const double perUnit = (Height / 2.0) / std::tan(25.0 * M_PI / 180.0) / 5.0;
-  const Raster& section = model.Image2;
+  const Raster& section = pictures.Measured;
   std::set<Colour> colours;
   pixels = 0;
   for (int py = 0; py < Height; ++py) {
@@ -100,8 +100,8 @@ std::set<Colour> NearFaceColours(const Raster& photo, const Model& model, int& p
       // Screen right is along the raster's columns, screen up against its rows.
       const double right = (px + 0.5 - Width / 2.0) / perUnit;
       const double up = (Height / 2.0 - (py + 0.5)) / perUnit;
-      const int column = static_cast<int>(std::lround(right * 100 + model.Outline.CentreX));
-      const int row = static_cast<int>(std::lround(-up * 100 + model.Outline.CentreY));
+      const int column = static_cast<int>(std::lround(right * 100 + pictures.Outline.CentreX));
+      const int row = static_cast<int>(std::lround(-up * 100 + pictures.Outline.CentreY));
       bool inside = true;
       for (int dy = -4; dy <= 4 && inside; ++dy)
         for (int dx = -4; dx <= 4 && inside; ++dx) {
@@ -125,19 +125,20 @@ int CountColour(const Raster& photo, Colour c) {
 }
 
 TEST_F(MouldingSolid, EverySampleInEveryOrientationIsAClosedSolid) {
+  SectionPictures pictures;
   const std::vector<fs::path> samples = SampleProjects();
   ASSERT_GE(samples.size(), 5u);
   for (const fs::path& sample : samples) {
     for (int face = 1; face <= 8; ++face) {
       SCOPED_TRACE(sample.filename().string() + ", face " + std::to_string(face));
       Model model;
-      ASSERT_TRUE(LoadSample(sample, face, model));
+      ASSERT_TRUE(LoadSample(sample, face, model, pictures));
       SceneParams params;
       params.EyeDistance = 7;
       // Head-on: the near end face is there, whole and of one colour.
-      const Raster headOn = Photo(params, model.Outline, false);
+      const Raster headOn = Photo(params, pictures.Outline, false);
       int pixels = 0;
-      const std::set<Colour> colours = NearFaceColours(headOn, model, pixels);
+      const std::set<Colour> colours = NearFaceColours(headOn, pictures, pixels);
       EXPECT_GT(pixels, 200);
       ASSERT_EQ(colours.size(), 1u);
       EXPECT_NE(*colours.begin(), Black);
@@ -146,7 +147,7 @@ TEST_F(MouldingSolid, EverySampleInEveryOrientationIsAClosedSolid) {
       for (const auto& [x, y] : {std::pair{20, 330}, {200, 140}}) {
         params.RotateX = static_cast<float>(x);
         params.RotateY = static_cast<float>(y);
-        const Raster turned = Photo(params, model.Outline, true);
+        const Raster turned = Photo(params, pictures.Outline, true);
         EXPECT_LE(CountColour(turned, BackFaceGreen), 3) << "turned " << x << ", " << y;
         EXPECT_GT(Width * Height - CountColour(turned, Black), 1000);
       }

@@ -58,13 +58,14 @@ class RecordingProgress : public ProgressSink {
 };
 
 TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
+  SectionPictures pictures;
   Model model;
-  model.NewWorkpiece(200, 200);  // a 91 x 91 square in the bottom-right corner of Image2
+  model.NewWorkpiece(200, 200);  // a 91 x 91 square in the measured section's bottom-right corner
   RecordingProgress progress;
   OutlineTracer tracer;
-  PlotOutline(model, progress, tracer);
+  PlotOutline(model, pictures, progress, tracer);
 
-  const SectionOutline& outline = model.Outline;
+  const SectionOutline& outline = pictures.Outline;
   ASSERT_TRUE(outline.Closed);
   EXPECT_EQ(outline.X[1], 409);  // the square's top-left pixel
   EXPECT_EQ(outline.Y[1], 409);
@@ -80,10 +81,10 @@ TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
   EXPECT_EQ(outline.CentreY, 453);
   ExpectConnectedOnMarks(tracer, outline);
 
-  // The border column and row of Image2 are white; the rest of the square is untouched.
-  EXPECT_EQ(model.Image2.Pixel(499, 450), White);
-  EXPECT_EQ(model.Image2.Pixel(450, 499), White);
-  EXPECT_EQ(model.Image2.Pixel(498, 498), Black);
+  // The border column and row of the measured section are white; the rest of the square is untouched.
+  EXPECT_EQ(pictures.Measured.Pixel(499, 450), White);
+  EXPECT_EQ(pictures.Measured.Pixel(450, 499), White);
+  EXPECT_EQ(pictures.Measured.Pixel(498, 498), Black);
 
   const std::vector<std::string> expectedEvents = {
       "begin Plotting Outline.... 6", "step 1", "step 2", "step 3", "step 4", "step 5",
@@ -92,16 +93,17 @@ TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
 }
 
 TEST(PlotOutline, TracerIsReusedAcrossRebuildsAndSizes) {
+  SectionPictures pictures;
   Model model;
   model.NewWorkpiece(200, 200);
   NoProgress progress;
   OutlineTracer tracer;
-  PlotOutline(model, progress, tracer);
+  PlotOutline(model, pictures, progress, tracer);
   model.NewWorkpiece(1000, 1000);  // 455 x 455 pixels
-  PlotOutline(model, progress, tracer);
-  EXPECT_TRUE(model.Outline.Closed);
-  EXPECT_EQ(model.Outline.X[1], 45);
-  EXPECT_EQ(model.Outline.Y[1], 45);
+  PlotOutline(model, pictures, progress, tracer);
+  EXPECT_TRUE(pictures.Outline.Closed);
+  EXPECT_EQ(pictures.Outline.X[1], 45);
+  EXPECT_EQ(pictures.Outline.Y[1], 45);
 
   Raster small = WhiteRaster(20);
   PaintMaterial(small, 5, 5, 9, 9);

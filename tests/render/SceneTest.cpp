@@ -13,7 +13,7 @@
 #include "render/DefaultTexture.h"
 #include "render/OutlineTrace.h"
 #include "render/Scene.h"
-#include "tests/support/ResultValue.h"
+#include "support/ResultValue.h"
 
 namespace kerf::testing {
 namespace {
@@ -416,9 +416,9 @@ TEST(MakeSceneParams, SliderPositionsAndModelSettingsBecomeTheFrame) {
   view.Ambient = LightRange.Max;
   view.Solid = false;
   Model model;
-  model.WoodColour = {0.5f, 0.25f, 0.125f, 1.0f};
-  model.BackgroundSwatch = MakeColour(255, 0, 51);
-  model.TextureMap = true;
+  model.SetWoodSwatch(MakeColour(255, 51, 0));
+  model.SetBackgroundSwatch(MakeColour(255, 0, 51));
+  model.SetTextureMap(true);
   model.SetTextureRepeat(3, 9);
   const SceneParams p = MakeSceneParams(view, model);
   EXPECT_FLOAT_EQ(p.EyeDistance, 20.0f);
@@ -428,7 +428,7 @@ TEST(MakeSceneParams, SliderPositionsAndModelSettingsBecomeTheFrame) {
   EXPECT_FLOAT_EQ(p.Ambient, 1.0f);
   EXPECT_FLOAT_EQ(p.Specular, 0.05f);
   EXPECT_FALSE(p.Solid);
-  EXPECT_EQ(p.Wood, (std::array<float, 4>{0.5f, 0.25f, 0.125f, 1.0f}));
+  EXPECT_EQ(p.Wood, (std::array<float, 4>{1.0f, 0.2f, 0.0f, 1.0f}));
   EXPECT_EQ(p.Clear, (std::array<float, 4>{1.0f, 0.0f, 0.2f, 1.0f}));
   EXPECT_TRUE(p.TextureMap);
   EXPECT_EQ(p.RepeatV, 3);

@@ -12,10 +12,10 @@
 namespace kerf::testing {
 
 // n cutters named "Cutter 1".. with files "cutter1.bmp".., each a plain 40-unit radius.
-inline std::vector<TTool> SmallCutterLibrary(int n) {
-  std::vector<TTool> tools;
+inline std::vector<Tool> SmallCutterLibrary(int n) {
+  std::vector<Tool> tools;
   for (int i = 1; i <= n; ++i) {
-    TTool tool;
+    Tool tool;
     tool.Name = "Cutter " + std::to_string(i);
     tool.FileName = "cutter" + std::to_string(i) + ".bmp";
     tool.RowCount = 50;
@@ -28,7 +28,7 @@ inline std::vector<TTool> SmallCutterLibrary(int n) {
 // Appends a cut with the given settings, as the Profile window's Cut does.
 inline void AddCut(Model& model, int32_t fence, int32_t height, int32_t face, int cutter) {
   model.SetFaceOnTable(face);
-  model.CurrentCutter = cutter;
+  model.SetCurrentCutter(cutter);
   model.AppendCut(fence, height);
 }
 

@@ -69,7 +69,7 @@ TEST(PlainText, TextureWindowRefusesPicturesBeyondTheTextureLimit) {
   TextureWindow texture(model);
   error = texture.LoadTextureFile(path).Error();
   EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos) << error;
-  EXPECT_TRUE(model.TextureFile.empty());
+  EXPECT_TRUE(model.TextureFile().empty());
 }
 
 }  // namespace

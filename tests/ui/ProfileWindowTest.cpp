@@ -21,7 +21,7 @@ using testing::SendKey;
 class ProfileWindowTest : public ::testing::Test {
  protected:
   ProfileWindowTest() {
-    std::vector<TTool> tools = testing::SmallCutterLibrary(3);
+    std::vector<Tool> tools = testing::SmallCutterLibrary(3);
     tools[1].RedWidth = 30;   // cutter 2: a bearing row 0.30" wide
     tools[2].RedWidth = 250;  // cutter 3: wider than the fence can go back
     model.SetCutterLibrary(tools);
@@ -103,7 +103,7 @@ TEST_F(ProfileWindowTest, InterlockCouplesFenceAndHeight) {
 }
 
 TEST_F(ProfileWindowTest, InterlockLimitsTheFenceByTheBearingRow) {
-  model.CurrentCutter = 2;  // RedWidth 30
+  model.SetCurrentCutter(2);  // RedWidth 30
   fence().setValue(100);
   interlock().setChecked(true);
   EXPECT_EQ(fence().maximum(), -30);
@@ -113,17 +113,17 @@ TEST_F(ProfileWindowTest, InterlockLimitsTheFenceByTheBearingRow) {
   EXPECT_EQ(fence().value(), -30);
 
   // A cutter without a bearing row leaves the full range.
-  model.CurrentCutter = 1;
+  model.SetCurrentCutter(1);
   interlock().setChecked(true);
   EXPECT_EQ(fence().maximum(), 1000);
 
   // Selecting another cutter re-applies the limit.
-  model.CurrentCutter = 2;
+  model.SetCurrentCutter(2);
   window.chkInterlockClick();
   EXPECT_EQ(fence().maximum(), -30);
 
   // A limit below the slider's minimum is refused: the maximum stays what it was.
-  model.CurrentCutter = 3;  // RedWidth 250 -> -250 < -200
+  model.SetCurrentCutter(3);  // RedWidth 250 -> -250 < -200
   window.chkInterlockClick();
   EXPECT_EQ(fence().maximum(), -30);
   EXPECT_EQ(fence().minimum(), -200);
@@ -197,15 +197,15 @@ TEST_F(ProfileWindowTest, CutAppendsTheSliderValuesAndAsksForARebuild) {
   fence().setValue(35);
   height().setValue(-20);
   model.SetFaceOnTable(7);
-  model.CurrentCutter = 2;
+  model.SetCurrentCutter(2);
   window.btCut()->click();
   SendKey(window.trkVert(), Qt::Key_Return);  // Enter presses Cut wherever the focus is
   ASSERT_EQ(model.CutCount(), 2);
   for (int i = 1; i <= 2; ++i) {
-    EXPECT_EQ(model.CutList[i].Fence, 35);
-    EXPECT_EQ(model.CutList[i].Height, -20);
-    EXPECT_EQ(model.CutList[i].Face, 7);
-    EXPECT_EQ(model.CutList[i].Cutter, 2);
+    EXPECT_EQ(model.CutAt(i).Fence, 35);
+    EXPECT_EQ(model.CutAt(i).Height, -20);
+    EXPECT_EQ(model.CutAt(i).Face, 7);
+    EXPECT_EQ(model.CutAt(i).Cutter, 2);
   }
   EXPECT_EQ(made.count(), 2);
 }
@@ -230,7 +230,7 @@ TEST_F(ProfileWindowTest, FrameWorkDrawsTheSectionAndWritesTheLengths) {
   window.WriteLengthLabels();
   EXPECT_EQ(window.lblFence()->text(), "0 1/2\"");
   EXPECT_EQ(window.lblHeight()->text(), "0 1/4\"");
-  model.Unit = LengthUnit::Metric;
+  model.SetUnit(LengthUnit::Metric);
   window.WriteLengthLabels();
   EXPECT_EQ(window.lblFence()->text(), "13mm");
 

@@ -86,7 +86,7 @@ TEST_F(StockSizeDialogTest, MetricRelabelsAndReformatsEveryLengthText) {
   QSignalSpy unit(&config, &StockSizeDialog::unitChanged);
 
   QTest::mouseClick(Find<QRadioButton>(config, "rbMetric"), Qt::LeftButton);
-  EXPECT_EQ(model.Unit, LengthUnit::Metric);
+  EXPECT_EQ(model.Unit(), LengthUnit::Metric);
   EXPECT_EQ(unit.count(), 1);
   EXPECT_EQ(Text("Label2"), "Width (mm)");
   EXPECT_EQ(Text("Label3"), "Height (mm)");
@@ -98,7 +98,7 @@ TEST_F(StockSizeDialogTest, MetricRelabelsAndReformatsEveryLengthText) {
   EXPECT_EQ(model.StockHeight(), 200);
 
   QTest::mouseClick(Find<QRadioButton>(config, "rbImperial"), Qt::LeftButton);
-  EXPECT_EQ(model.Unit, LengthUnit::Imperial);
+  EXPECT_EQ(model.Unit(), LengthUnit::Imperial);
   EXPECT_EQ(Text("Label2"), "Width (\")");
   EXPECT_EQ(Text("edtWidth"), "2\"");
   EXPECT_EQ(GridText(tools, 1, 2), "2\"");
@@ -109,7 +109,7 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
   model.ZoomIn();
   model.ZoomIn();
   model.SetWoodSwatch(MakeColour(1, 2, 3));
-  model.ProjectFileName = "/tmp/kept.ROU";
+  model.SetProjectFileName("/tmp/kept.ROU");
   tools.RefreshCutGrid();
   ASSERT_EQ(GridRows(tools), 5);
 
@@ -120,9 +120,9 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
   EXPECT_EQ(GridRows(tools), 1);
   EXPECT_EQ(GridText(tools, 1, 0), "");
   // New leaves the cutter, the colour and the project's name alone.
-  EXPECT_EQ(model.CurrentCutter, 2);
-  EXPECT_EQ(model.WoodSwatch, MakeColour(1, 2, 3));
-  EXPECT_EQ(model.ProjectFileName, "/tmp/kept.ROU");
+  EXPECT_EQ(model.CurrentCutter(), 2);
+  EXPECT_EQ(model.WoodSwatch(), MakeColour(1, 2, 3));
+  EXPECT_EQ(model.ProjectFileName(), "/tmp/kept.ROU");
 }
 
 }  // namespace

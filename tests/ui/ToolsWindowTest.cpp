@@ -32,7 +32,7 @@ class ToolsWindowTest : public ::testing::Test {
   // Four cuts told apart by their fences 100, 200, 300, 400 and their cutters 1..4.
   void FourCuts() {
     for (int i = 1; i <= 4; ++i) AddCut(model, 100 * i, 10 * i, i, i);
-    model.CurrentCutter = 1;
+    model.SetCurrentCutter(1);
     tools.RefreshCutGrid();
   }
 
@@ -42,7 +42,7 @@ class ToolsWindowTest : public ::testing::Test {
   // The fences of the cut list in order, in hundreds (the cut's original number).
   std::vector<int> Order() const {
     std::vector<int> order;
-    for (int i = 1; i <= model.CutCount(); ++i) order.push_back(model.CutList[i].Fence / 100);
+    for (int i = 1; i <= model.CutCount(); ++i) order.push_back(model.CutAt(i).Fence / 100);
     return order;
   }
 
@@ -85,7 +85,7 @@ TEST_F(ToolsWindowTest, GridShowsEveryCutWithItsSettings) {
 
 TEST_F(ToolsWindowTest, MetricGridShowsMillimetres) {
   AddCut(model, 200, 100, 3, 1);
-  model.Unit = LengthUnit::Metric;
+  model.SetUnit(LengthUnit::Metric);
   tools.RefreshCutGrid();
   EXPECT_EQ(GridText(tools, 1, 2), "51mm");
   EXPECT_EQ(GridText(tools, 1, 3), "25mm");
@@ -93,8 +93,10 @@ TEST_F(ToolsWindowTest, MetricGridShowsMillimetres) {
 
 TEST_F(ToolsWindowTest, MissingCutterShowsItsStoredFileName) {
   AddCut(model, 100, 10, 3, 1);
-  model.CutList[1].Cutter = 0;
-  model.CutList[1].CutterFileName = "Ogee 1%2.bmp";
+  Cut missing = model.CutAt(1);
+  missing.Cutter = 0;
+  missing.CutterFileName = "Ogee 1%2.bmp";
+  model.ReplaceCut(1, missing);
   tools.RefreshCutGrid();
   EXPECT_EQ(GridText(tools, 1, 1), "Ogee 1%2.bmp (missing)");
 }
@@ -107,8 +109,10 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   tools.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
   const int rightEdge = tools.x() + tools.width();
-  model.CutList[1].Cutter = 0;
-  model.CutList[1].CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
+  Cut missing = model.CutAt(1);
+  missing.Cutter = 0;
+  missing.CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
+  model.ReplaceCut(1, missing);
   tools.RefreshCutGrid();
   auto* grid = Find<QTableWidget>(tools, "StringGrid1");
   // The window grows to the left, keeping the edge it was arranged against.
@@ -148,9 +152,9 @@ TEST_P(CutListEdits, EditsTheListAndRenumbersTheGrid) {
   ASSERT_EQ(GridRows(tools), model.CutCount());
   for (int row = 1; row <= model.CutCount(); ++row) {
     const int original = c.order[row - 1];
-    EXPECT_EQ(model.CutList[row].Height, 10 * original);
-    EXPECT_EQ(model.CutList[row].Face, original);
-    EXPECT_EQ(model.CutList[row].Cutter, original);
+    EXPECT_EQ(model.CutAt(row).Height, 10 * original);
+    EXPECT_EQ(model.CutAt(row).Face, original);
+    EXPECT_EQ(model.CutAt(row).Cutter, original);
     EXPECT_EQ(GridText(tools, row, 0), QString::number(row));
     EXPECT_EQ(GridText(tools, row, 1), QString("Cutter %1").arg(original));
     EXPECT_EQ(GridText(tools, row, 4), QString::number(original));
@@ -226,7 +230,7 @@ TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
   EXPECT_EQ(box->currentIndex(), 0);
   QSignalSpy changed(&tools, &ToolsWindow::cutterChanged);
   box->setCurrentIndex(2);
-  EXPECT_EQ(model.CurrentCutter, 3);
+  EXPECT_EQ(model.CurrentCutter(), 3);
   EXPECT_EQ(changed.count(), 1);
 }
 
@@ -252,13 +256,13 @@ TEST_F(ToolsWindowTest, WoodSwatchSetsTheWoodColourOnlyWhenConfirmed) {
 
   QTest::mouseClick(swatch, Qt::RightButton);  // any button opens the dialog
   EXPECT_EQ(offered, QColor(225, 123, 11));
-  EXPECT_EQ(model.WoodSwatch, DefaultWoodColour);
+  EXPECT_EQ(model.WoodSwatch(), DefaultWoodColour);
 
   answer = QColor(10, 20, 255);
   QTest::mouseClick(swatch, Qt::LeftButton);
-  EXPECT_EQ(model.WoodSwatch, MakeColour(10, 20, 255));
-  EXPECT_FLOAT_EQ(model.WoodColour[2], 1.0f);
-  EXPECT_FLOAT_EQ(model.WoodColour[3], 1.0f);
+  EXPECT_EQ(model.WoodSwatch(), MakeColour(10, 20, 255));
+  EXPECT_FLOAT_EQ(model.WoodColour()[2], 1.0f);
+  EXPECT_FLOAT_EQ(model.WoodColour()[3], 1.0f);
   EXPECT_EQ(swatch->Colour(), QColor(10, 20, 255));
 }
 
@@ -271,8 +275,8 @@ TEST_F(ToolsWindowTest, BackgroundSwatchAnnouncesTheNewClearColour) {
   tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(QColor(0, 0, 128)); });
   QTest::mouseClick(swatch, Qt::LeftButton);
   EXPECT_EQ(changed.count(), 1);
-  EXPECT_EQ(model.BackgroundSwatch, MakeColour(0, 0, 128));
-  EXPECT_EQ(model.WoodSwatch, DefaultWoodColour);
+  EXPECT_EQ(model.BackgroundSwatch(), MakeColour(0, 0, 128));
+  EXPECT_EQ(model.WoodSwatch(), DefaultWoodColour);
 }
 
 }  // namespace

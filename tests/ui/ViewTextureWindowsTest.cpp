@@ -100,7 +100,7 @@ TEST_F(TextureWindowTest, StartsWithTheBuiltInWoodGrain) {
   for (int y = 0; y < 128; y += 17) {
     for (int x = 0; x < 128; x += 13) ASSERT_EQ(texture.TexturePicture().Pixel(x, y), standard.Pixel(x, y));
   }
-  EXPECT_TRUE(model.TextureFile.empty());
+  EXPECT_TRUE(model.TextureFile().empty());
   EXPECT_FALSE(Find<QLabel>(texture, "Image1")->pixmap().isNull());
 }
 
@@ -119,7 +119,7 @@ TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(texture.TexturePicture().Width(), c.width) << c.name;
     EXPECT_EQ(texture.TexturePicture().Height(), c.height) << c.name;
-    EXPECT_EQ(model.TextureFile, path.toStdString());
+    EXPECT_EQ(model.TextureFile(), path.toStdString());
     EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), QString("Texture = ") + c.name);
   }
 }
@@ -140,7 +140,7 @@ TEST_F(TextureWindowTest, APictureThatCannotBeReadChangesNothing) {
     EXPECT_NE(error, "") << path.toStdString();
     EXPECT_NE(error.find(QFileInfo(path).fileName().toStdString()), std::string::npos) << error;
     EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(model.TextureFile, good.toStdString());
+    EXPECT_EQ(model.TextureFile(), good.toStdString());
     EXPECT_EQ(texture.TexturePicture().Width(), 20);
     EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "Texture = good.bmp");
   }
@@ -162,11 +162,11 @@ TEST_F(TextureWindowTest, ClickingThePictureOffersThePictureDialog) {
   EXPECT_EQ(requests[0].directory, "/somewhere/textures");
   EXPECT_EQ(requests[0].filter,
             "All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)");
-  EXPECT_TRUE(model.TextureFile.empty());
+  EXPECT_TRUE(model.TextureFile().empty());
 
   answer = Picture("maple.bmp", 12, 12, White);
   QTest::mouseClick(image, Qt::LeftButton);
-  EXPECT_EQ(model.TextureFile, answer.toStdString());
+  EXPECT_EQ(model.TextureFile(), answer.toStdString());
   EXPECT_TRUE(messages.isEmpty());
 
   answer = Junk("broken.jpg");
@@ -174,14 +174,14 @@ TEST_F(TextureWindowTest, ClickingThePictureOffersThePictureDialog) {
   EXPECT_EQ(requests.back().proposedName, dir.filePath("maple.bmp"));  // the last pick is offered
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("broken.jpg"));
-  EXPECT_EQ(model.TextureFile, dir.filePath("maple.bmp").toStdString());
+  EXPECT_EQ(model.TextureFile(), dir.filePath("maple.bmp").toStdString());
 }
 
 TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   Find<QCheckBox>(texture, "CheckBox2")->setChecked(true);
   Find<QSpinBox>(texture, "updVert")->setValue(7);
   Find<QSpinBox>(texture, "updHoriz")->setValue(12);  // held to 10
-  EXPECT_TRUE(model.TextureMap);
+  EXPECT_TRUE(model.TextureMap());
   EXPECT_EQ(model.TextureRepeatV(), 7);
   EXPECT_EQ(model.TextureRepeatH(), 10);
   SceneParams scene;
@@ -190,7 +190,7 @@ TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   EXPECT_EQ(scene.RepeatV, 7);
   EXPECT_EQ(scene.RepeatH, 10);
 
-  model.TextureMap = false;
+  model.SetTextureMap(false);
   // The model holds the counts within 1..10 itself, so the counters see the lowest.
   model.SetTextureRepeat(1, 1);
   texture.SyncFromModel();
