@@ -2,6 +2,7 @@
 #include "model/SectionRenderer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/Orientation.h"
@@ -11,9 +12,14 @@ namespace kerf {
 namespace {
 
 // Lengths to pixels: the product of two single-precision values formed in double, rounded to
-// the nearest integer with halves to the even neighbour.
+// the nearest integer with halves to the even neighbour. Below 2^51 in size, adding and taking
+// away 1.5 * 2^52 rounds in the current rounding mode exactly as nearbyint does, without a call
+// into the maths library: a measuring pass rounds a few hundred thousand of these.
 int RoundProduct(double length, float scale) {
-  return static_cast<int>(std::nearbyint(length * static_cast<double>(scale)));
+  const double x = length * static_cast<double>(scale);
+  constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
+  if (std::fabs(x) < 2251799813685248.0) return static_cast<int>((x + Shift) - Shift);
+  return static_cast<int>(std::nearbyint(x));
 }
 
 // Where the section's rectangle lies on the raster and the scales it is drawn at.
@@ -176,6 +182,42 @@ void DrawStock(Raster& raster, const Frame& f, Colour material) {
     std::fill(raster.Row(y) + left, raster.Row(y) + right + 1, material);
 }
 
+// The material along each side of the stock during the measuring pass. A side is measured
+// when first asked for and again only after a cut changed pixels in a box that crosses its
+// line, so a run of cuts that leave a side alone costs no more than one reading of it.
+class SideMaterial {
+ public:
+  SideMaterial(const Raster& raster, const Frame& f) : raster_(raster), f_(f) {}
+
+  float Along(int side) {
+    if (side < SideTop || side > SideLeft)
+      return MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+    const size_t i = static_cast<size_t>(side - SideTop);
+    if (!known_[i]) {
+      value_[i] = MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+      known_[i] = true;
+    }
+    return value_[i];
+  }
+
+  // Pixels inside box changed and none outside it.
+  void Changed(const PaintedBox& box) {
+    auto crosses = [](int line, int first, int last) { return first <= line && line <= last; };
+    // The lines MaterialAlongSide reads: a row just inside the top, the last column, the
+    // last row, the left column.
+    if (crosses(f_.top + 1, box.firstRow, box.lastRow)) known_[SideTop - SideTop] = false;
+    if (crosses(f_.W - 1, box.firstColumn, box.lastColumn)) known_[SideRight - SideTop] = false;
+    if (crosses(f_.H - 1, box.firstRow, box.lastRow)) known_[SideBottom - SideTop] = false;
+    if (crosses(f_.left, box.firstColumn, box.lastColumn)) known_[SideLeft - SideTop] = false;
+  }
+
+ private:
+  const Raster& raster_;
+  const Frame& f_;
+  std::array<float, 4> value_{};
+  std::array<bool, 4> known_{};
+};
+
 // Copies the part of `from` that fits onto `to` at (0, 0); the rest of `to` is left alone.
 void CopyPicture(const Raster& from, Raster& to) {
   const int rows = std::min(from.Height(), to.Height());
@@ -264,6 +306,7 @@ void RenderSection(Model& model, const SectionView& view) {
 
   const bool measure = !view.DrawCutter;
   SectionPieces& pieces = model.Pieces;
+  SideMaterial sides(raster, f);
   if (measure) pieces.Read(raster, f.left, f.top, W, H);
   for (int i = 1; i <= model.CutCount(); ++i) {
     TCut& cut = model.CutList[static_cast<size_t>(i)];
@@ -278,21 +321,23 @@ void RenderSection(Model& model, const SectionView& view) {
     const TTool* tool = model.Cutter(cut.Cutter);
     const Placement placement = PlaceCut(orientationCase, cut, f);
     if (measure) {
-      cut.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      cut.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      cut.FenceBefore = sides.Along(fenceSide);
+      cut.TableBefore = sides.Along(tableSide);
       cut.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
       cut.PiecesBefore = pieces.Count();
     }
     if (tool != nullptr) {
       const PaintedBox painted = PaintCut(raster, *tool, placement, f);
-      if (measure) {
-        pieces.Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
-                      painted.lastColumn);
+      // Every side's line lies inside the rectangle the pieces are read from, so a cut that
+      // changed nothing there changed no side either.
+      if (measure && pieces.Reread(raster, painted.firstRow, painted.lastRow,
+                                   painted.firstColumn, painted.lastColumn)) {
+        sides.Changed(painted);
       }
     }
     if (measure) {
-      cut.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      cut.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      cut.FenceAfter = sides.Along(fenceSide);
+      cut.TableAfter = sides.Along(tableSide);
       cut.PiecesAfter = pieces.Count();
     }
   }
