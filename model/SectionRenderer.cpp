@@ -68,25 +68,49 @@ struct PaintedBox {
 PaintedBox PaintCut(Raster& raster, const TTool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
   PaintedBox box{p.u, p.u, p.v, p.v};
+  // The line of reach a across the cutter's axis at pixel row b from its anchor.
+  auto paintLine = [&](int a, int b) {
+    int x0, y0, x1, y1;
+    switch (p.turn) {
+      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
+      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
+      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
+      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+    }
+    raster.Line(x0, y0, x1, y1, White);
+    box.Take(x0, y0);
+    box.Take(x1, y1);
+  };
+  // Drawn at less than a pixel per unit, several profile rows fall on one pixel row. Their
+  // lines there are nested about the axis when their reaches are not negative (the longer
+  // covers the shorter, ends included), so only the longest is drawn: the same pixels and the
+  // same box, in about half the lines.
+  int pendingRow = 0;
+  int pendingReach = -1;  // none pending
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
     const int last = RoundProduct(l, f.s);
-    // Row l stands for the unit of height below it: with bands it covers the pixel rows from
-    // just above row l - 1's up to its own, so a drawing finer than a pixel per unit has no gaps.
-    const int first = f.rowBands ? std::min(last, RoundProduct(l - 1, f.s) + 1) : last;
-    for (int b = first; b <= last; ++b) {
-      int x0, y0, x1, y1;
-      switch (p.turn) {
-        case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
-        case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
-        case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
-        default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
-      }
-      raster.Line(x0, y0, x1, y1, White);
-      box.Take(x0, y0);
-      box.Take(x1, y1);
+    if (f.rowBands) {
+      // Row l stands for the unit of height below it: with bands it covers the pixel rows
+      // from just above row l - 1's up to its own, so a drawing finer than a pixel per unit
+      // has no gaps.
+      for (int b = std::min(last, RoundProduct(l - 1, f.s) + 1); b <= last; ++b) paintLine(a, b);
+      continue;
+    }
+    if (a >= 0 && pendingReach >= 0 && last == pendingRow) {
+      pendingReach = std::max(pendingReach, a);
+      continue;
+    }
+    if (pendingReach >= 0) paintLine(pendingReach, pendingRow);
+    pendingReach = -1;
+    if (a >= 0) {
+      pendingRow = last;
+      pendingReach = a;
+    } else {
+      paintLine(a, last);
     }
   }
+  if (pendingReach >= 0) paintLine(pendingReach, pendingRow);
   return box;
 }
 
