@@ -2,6 +2,7 @@
 #include "model/SectionRenderer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/Orientation.h"
@@ -11,9 +12,14 @@ namespace kerf {
 namespace {
 
 // Lengths to pixels: the product of two single-precision values formed in double, rounded to
-// the nearest integer with halves to the even neighbour.
+// the nearest integer with halves to the even neighbour. Below 2^51 in size, adding and taking
+// away 1.5 * 2^52 rounds in the current rounding mode exactly as nearbyint does, without a call
+// into the maths library: a measuring pass rounds a few hundred thousand of these.
 int RoundProduct(double length, float scale) {
-  return static_cast<int>(std::nearbyint(length * static_cast<double>(scale)));
+  const double x = length * static_cast<double>(scale);
+  constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
+  if (std::fabs(x) < 2251799813685248.0) return static_cast<int>((x + Shift) - Shift);
+  return static_cast<int>(std::nearbyint(x));
 }
 
 // Where the section's rectangle lies on the raster and the scales it is drawn at.
@@ -62,25 +68,49 @@ struct PaintedBox {
 PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
   PaintedBox box{p.u, p.u, p.v, p.v};
+  // The line of reach a across the cutter's axis at pixel row b from its anchor.
+  auto paintLine = [&](int a, int b) {
+    int x0, y0, x1, y1;
+    switch (p.turn) {
+      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
+      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
+      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
+      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+    }
+    raster.Line(x0, y0, x1, y1, White);
+    box.Take(x0, y0);
+    box.Take(x1, y1);
+  };
+  // Drawn at less than a pixel per unit, several profile rows fall on one pixel row. Their
+  // lines there are nested about the axis when their reaches are not negative (the longer
+  // covers the shorter, ends included), so only the longest is drawn: the same pixels and the
+  // same box, in about half the lines.
+  int pendingRow = 0;
+  int pendingReach = -1;  // none pending
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
     const int last = RoundProduct(l, f.s);
-    // Row l stands for the unit of height below it: with bands it covers the pixel rows from
-    // just above row l - 1's up to its own, so a drawing finer than a pixel per unit has no gaps.
-    const int first = f.rowBands ? std::min(last, RoundProduct(l - 1, f.s) + 1) : last;
-    for (int b = first; b <= last; ++b) {
-      int x0, y0, x1, y1;
-      switch (p.turn) {
-        case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
-        case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
-        case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
-        default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
-      }
-      raster.Line(x0, y0, x1, y1, White);
-      box.Take(x0, y0);
-      box.Take(x1, y1);
+    if (f.rowBands) {
+      // Row l stands for the unit of height below it: with bands it covers the pixel rows
+      // from just above row l - 1's up to its own, so a drawing finer than a pixel per unit
+      // has no gaps.
+      for (int b = std::min(last, RoundProduct(l - 1, f.s) + 1); b <= last; ++b) paintLine(a, b);
+      continue;
+    }
+    if (a >= 0 && pendingReach >= 0 && last == pendingRow) {
+      pendingReach = std::max(pendingReach, a);
+      continue;
+    }
+    if (pendingReach >= 0) paintLine(pendingReach, pendingRow);
+    pendingReach = -1;
+    if (a >= 0) {
+      pendingRow = last;
+      pendingReach = a;
+    } else {
+      paintLine(a, last);
     }
   }
+  if (pendingReach >= 0) paintLine(pendingReach, pendingRow);
   return box;
 }
 
@@ -176,6 +206,42 @@ void DrawStock(Raster& raster, const Frame& f, Colour material) {
     std::fill(raster.Row(y) + left, raster.Row(y) + right + 1, material);
 }
 
+// The material along each side of the stock during the measuring pass. A side is measured
+// when first asked for and again only after a cut changed pixels in a box that crosses its
+// line, so a run of cuts that leave a side alone costs no more than one reading of it.
+class SideMaterial {
+ public:
+  SideMaterial(const Raster& raster, const Frame& f) : raster_(raster), f_(f) {}
+
+  float Along(int side) {
+    if (side < SideTop || side > SideLeft)
+      return MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+    const size_t i = static_cast<size_t>(side - SideTop);
+    if (!known_[i]) {
+      value_[i] = MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+      known_[i] = true;
+    }
+    return value_[i];
+  }
+
+  // Pixels inside box changed and none outside it.
+  void Changed(const PaintedBox& box) {
+    auto crosses = [](int line, int first, int last) { return first <= line && line <= last; };
+    // The lines MaterialAlongSide reads: a row just inside the top, the last column, the
+    // last row, the left column.
+    if (crosses(f_.top + 1, box.firstRow, box.lastRow)) known_[SideTop - SideTop] = false;
+    if (crosses(f_.W - 1, box.firstColumn, box.lastColumn)) known_[SideRight - SideTop] = false;
+    if (crosses(f_.H - 1, box.firstRow, box.lastRow)) known_[SideBottom - SideTop] = false;
+    if (crosses(f_.left, box.firstColumn, box.lastColumn)) known_[SideLeft - SideTop] = false;
+  }
+
+ private:
+  const Raster& raster_;
+  const Frame& f_;
+  std::array<float, 4> value_{};
+  std::array<bool, 4> known_{};
+};
+
 // Copies the part of `from` that fits onto `to` at (0, 0); the rest of `to` is left alone.
 void CopyPicture(const Raster& from, Raster& to) {
   const int rows = std::min(from.Height(), to.Height());
@@ -266,6 +332,7 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = figures != nullptr && pieces != nullptr;
+  SideMaterial sides(raster, f);
   if (measure) {
     figures->assign(model.Cuts().size(), CutFigures{});
     pieces->Read(raster, f.left, f.top, W, H);
@@ -285,22 +352,24 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
     const Placement placement = PlaceCut(orientationCase, cut, f);
     if (measure) {
       CutFigures& found = (*figures)[i];
-      found.FenceBefore = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      found.TableBefore = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      found.FenceBefore = sides.Along(fenceSide);
+      found.TableBefore = sides.Along(tableSide);
       found.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
       found.PiecesBefore = pieces->Count();
     }
     if (tool != nullptr) {
       const PaintedBox painted = PaintCut(raster, *tool, placement, f);
-      if (measure) {
-        pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
-                       painted.lastColumn);
+      // Every side's line lies inside the rectangle the pieces are read from, so a cut that
+      // changed nothing there changed no side either.
+      if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow,
+                                    painted.firstColumn, painted.lastColumn)) {
+        sides.Changed(painted);
       }
     }
     if (measure) {
       CutFigures& found = (*figures)[i];
-      found.FenceAfter = MaterialAlongSide(raster, fenceSide, f.top, f.left, W, H);
-      found.TableAfter = MaterialAlongSide(raster, tableSide, f.top, f.left, W, H);
+      found.FenceAfter = sides.Along(fenceSide);
+      found.TableAfter = sides.Along(tableSide);
       found.PiecesAfter = pieces->Count();
     }
   }
