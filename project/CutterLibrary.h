@@ -18,6 +18,7 @@ struct CutterLibrary {
   std::vector<TTool> Tools;             // in file-name order, case-insensitive
   std::vector<SkippedCutter> Skipped;   // bitmaps that could not be loaded; loading went on
   bool DirectoryFound = false;
+  std::vector<std::string> UserFiles;   // file names of the tools read from the user's folder
 };
 
 // Reads the directory (progress label "Setup Tools....", one step per bitmap). A bitmap that

@@ -1,0 +1,86 @@
+// The user's own cutter folder: where it is, saving a designed cutter into it, and loading the
+// supplied cutters together with the user's.
+#include "project/UserCutters.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "model/CutterOrder.h"
+#include "project/PictureFile.h"
+
+namespace kerf {
+
+std::string UserCutterFolder() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  std::string base;
+  if (data != nullptr && data[0] == '/') {
+    base = data;
+  } else {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') return std::string();
+    base = std::string(home) + "/.local/share";
+  }
+  return base + "/kerfwright/tools";
+}
+
+bool MakeCutterFolder(const std::string& folder, std::string& error) {
+  if (folder.empty()) {
+    error = "there is no folder for your own cutters: neither XDG_DATA_HOME nor HOME is set";
+    return false;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (std::filesystem::is_directory(folder, ec)) return true;
+  error = folder + ": cannot create the cutter folder" + (ec ? ": " + ec.message() : std::string());
+  return false;
+}
+
+bool SaveCutterBitmap(const CutterDesign& design, const std::string& folder, bool replace,
+                      std::string& path, std::string& error) {
+  Raster bitmap(0, 0);
+  if (!DrawCutter(design, bitmap, error)) {
+    error = design.FileName + ": the bit is " + error;
+    return false;
+  }
+  if (!MakeCutterFolder(folder, error)) return false;
+  const std::string target = (std::filesystem::path(folder) / design.FileName).string();
+  std::error_code ec;
+  if (!replace && std::filesystem::exists(target, ec)) {
+    error = target + ": a cutter of that name is already there";
+    return false;
+  }
+  if (!SavePicture(target, bitmap, error)) return false;
+  path = target;
+  return true;
+}
+
+CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string& user,
+                                  ProgressSink& progress) {
+  CutterLibrary library = LoadCutterLibrary(supplied, progress);
+  std::error_code ec;
+  if (!user.empty() && std::filesystem::is_directory(user, ec)) {
+    NoProgress quiet;  // the user's folder is small; the supplied load showed the progress
+    CutterLibrary own = LoadCutterLibrary(user, quiet);
+    for (TTool& tool : own.Tools) {
+      library.UserFiles.push_back(tool.FileName);
+      auto same = std::find_if(library.Tools.begin(), library.Tools.end(),
+                               [&](const TTool& t) { return t.FileName == tool.FileName; });
+      if (same != library.Tools.end())
+        *same = std::move(tool);
+      else
+        library.Tools.push_back(std::move(tool));
+    }
+    for (SkippedCutter& skipped : own.Skipped) {
+      skipped.FileName = (std::filesystem::path(user) / skipped.FileName).string();
+      library.Skipped.push_back(std::move(skipped));
+    }
+    library.DirectoryFound = library.DirectoryFound || own.DirectoryFound;
+  }
+  std::stable_sort(library.Tools.begin(), library.Tools.end(),
+                   [](const TTool& a, const TTool& b) { return CutterListsBefore(a.Name, b.Name); });
+  return library;
+}
+
+}  // namespace kerf

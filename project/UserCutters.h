@@ -1,0 +1,31 @@
+// The user's own cutter folder: where it is, saving a designed cutter into it, and loading the
+// supplied cutters together with the user's.
+#pragma once
+
+#include <string>
+
+#include "model/CutterGeometry.h"
+#include "model/Progress.h"
+#include "project/CutterLibrary.h"
+
+namespace kerf {
+
+// $XDG_DATA_HOME/kerfwright/tools, or ~/.local/share/kerfwright/tools when XDG_DATA_HOME is
+// unset or not an absolute path; empty when neither that nor HOME is set.
+std::string UserCutterFolder();
+
+// Creates folder (and its parents) when missing. False with a message naming it otherwise.
+bool MakeCutterFolder(const std::string& folder, std::string& error);
+
+// Draws the cutter and writes its bitmap as folder/design.FileName (the folder is created).
+// An existing file is replaced only when replace is true. On success path is the written file.
+bool SaveCutterBitmap(const CutterDesign& design, const std::string& folder, bool replace,
+                      std::string& path, std::string& error);
+
+// Loads the supplied folder, then the user's (either may be empty or missing): a user bitmap
+// with the file name of a supplied one replaces it. The tools are in the cutter box's order
+// (by kind, then by size); UserFiles names the user's cutters.
+CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string& user,
+                                  ProgressSink& progress);
+
+}  // namespace kerf
