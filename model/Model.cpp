@@ -53,6 +53,14 @@ void Model::SetCutterLibrary(std::vector<TTool> tools) {
   CurrentCutter = 1;
 }
 
+void Model::ReloadCutterLibrary(std::vector<TTool> tools) {
+  const TTool* current = Cutter(CurrentCutter);
+  const std::string currentFile = current != nullptr ? current->FileName : std::string();
+  SetCutterLibrary(std::move(tools));
+  for (size_t i = 1; i < CutList.size(); ++i) CutList[i].Cutter = FindCutter(CutList[i].CutterFileName);
+  if (const int n = FindCutter(currentFile); n > 0) CurrentCutter = n;
+}
+
 int Model::FindCutter(const std::string& fileName) const {
   for (int i = 1; i <= CutterCount(); ++i)
     if (CutterTable[static_cast<size_t>(i)].FileName == fileName) return i;

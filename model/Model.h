@@ -74,6 +74,9 @@ class Model {
   const TTool* Cutter(int n) const;
   // Replaces the library (slots 1..n in the given order) and sets CurrentCutter to 1.
   void SetCutterLibrary(std::vector<TTool> tools);
+  // Replaces the library while cutting goes on: every cut and the current cutter keep their
+  // cutter by file name (a cut whose cutter is gone is left with 0 and its file name).
+  void ReloadCutterLibrary(std::vector<TTool> tools);
   // 1-based index of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
   int CurrentCutter = 1;

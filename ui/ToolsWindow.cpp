@@ -107,6 +107,11 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   top->setVerticalSpacing(2);
   top->addWidget(Label1, 1, 0);
   top->addWidget(cbxTools, 1, 1);
+  btNewCutter = new QToolButton(this);
+  btNewCutter->setObjectName("btNewCutter");
+  btNewCutter->setText("New Cutter...");
+  btNewCutter->setToolTip("Design a cutter of your own");
+  top->addWidget(btNewCutter, 0, 1, Qt::AlignLeft);
   top->addWidget(Label5, 0, 3, Qt::AlignHCenter);
   top->addWidget(shpWoodColour, 1, 3, Qt::AlignHCenter);
   top->addWidget(Label7, 0, 4, Qt::AlignHCenter);
@@ -137,6 +142,7 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   connect(SpeedButton2, &QToolButton::clicked, this, &ToolsWindow::SpeedButton2Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &ToolsWindow::SpeedButton3Click);
   connect(SpeedButton4, &QToolButton::clicked, this, &ToolsWindow::SpeedButton4Click);
+  connect(btNewCutter, &QToolButton::clicked, this, &ToolsWindow::newCutterRequested);
 }
 
 void ToolsWindow::FormCreate() {
@@ -151,7 +157,9 @@ void ToolsWindow::FormCreate() {
     const QSignalBlocker block(cbxTools);
     cbxTools->clear();
     for (int n = 1; n <= model_.CutterCount(); ++n) {
-      cbxTools->addItem(QString::fromStdString(model_.CutterTable[n].Name));
+      const TTool& tool = model_.CutterTable[n];
+      const bool own = std::count(userCutters_.begin(), userCutters_.end(), tool.FileName) > 0;
+      cbxTools->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""));
     }
     cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
   }

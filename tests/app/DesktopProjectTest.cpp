@@ -60,9 +60,10 @@ class DesktopProjectTest : public ::testing::Test {
     action->trigger();
   }
 
-  // The first cutter of the library with a bearing row, whose width limits the fence.
+  // The first cutter with a bearing row after the one selected at start, whose width limits
+  // the fence.
   int BearingCutter() const {
-    for (int n = 1; n <= model.CutterCount(); ++n)
+    for (int n = 2; n <= model.CutterCount(); ++n)
       if (model.CutterTable[n].RedWidth > 0 && model.CutterTable[n].RedWidth < 200) return n;
     return 0;
   }
