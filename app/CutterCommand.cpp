@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/CommandArgs.h"
 #include "app/Commands.h"
 #include "app/ProgramFiles.h"
 #include "model/CutterKinds.h"
+#include "model/CutterOrder.h"
 #include "model/CutterScan.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
@@ -118,7 +120,12 @@ int List(const CommandArgs& args) {
   for (const SkippedCutter& skipped : library.Skipped)
     std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n",
                  QuotedText(skipped.FileName).c_str(), PrintableText(skipped.Reason).c_str());
-  for (const TTool& tool : library.Tools) {
+  std::vector<const TTool*> boxOrder;
+  for (const TTool& tool : library.Tools) boxOrder.push_back(&tool);
+  std::stable_sort(boxOrder.begin(), boxOrder.end(),
+                   [](const TTool* a, const TTool* b) { return CutterListsBefore(a->Name, b->Name); });
+  for (const TTool* listed : boxOrder) {
+    const TTool& tool = *listed;
     bool own = false;
     for (const std::string& f : library.UserFiles) own = own || f == tool.FileName;
     const float cutting = static_cast<float>(tool.RowCount - (tool.RedWidth > 0 ? 1 : 0));

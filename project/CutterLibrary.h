@@ -21,6 +21,10 @@ struct CutterLibrary {
   std::vector<std::string> UserFiles;   // file names of the tools read from the user's folder
 };
 
+// Names in the order of a sorted list: without regard to case, and names that differ only in
+// case by their bytes, so that the order never depends on how the directory lists them.
+bool CutterFileListsBefore(const std::string& a, const std::string& b);
+
 // Reads the directory (progress label "Setup Tools....", one step per bitmap). A bitmap that
 // cannot be decoded is skipped and listed; the library holds only the loaded ones.
 CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& progress);

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/CutterOrder.h"
 #include "project/PictureFile.h"
 
 namespace kerf {
@@ -78,8 +77,11 @@ CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string
     }
     library.DirectoryFound = library.DirectoryFound || own.DirectoryFound;
   }
-  std::stable_sort(library.Tools.begin(), library.Tools.end(),
-                   [](const TTool& a, const TTool& b) { return CutterListsBefore(a.Name, b.Name); });
+  // One table in file-name order, as one folder gives: projects store the selected cutter by
+  // its place in the table.
+  std::stable_sort(library.Tools.begin(), library.Tools.end(), [](const TTool& a, const TTool& b) {
+    return CutterFileListsBefore(a.FileName, b.FileName);
+  });
   return library;
 }
 

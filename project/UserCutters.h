@@ -23,8 +23,8 @@ bool SaveCutterBitmap(const CutterDesign& design, const std::string& folder, boo
                       std::string& path, std::string& error);
 
 // Loads the supplied folder, then the user's (either may be empty or missing): a user bitmap
-// with the file name of a supplied one replaces it. The tools are in the cutter box's order
-// (by kind, then by size); UserFiles names the user's cutters.
+// with the file name of a supplied one replaces it. The tools are in file-name order, as from
+// one folder (the cutter box shows them by kind and size); UserFiles names the user's cutters.
 CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string& user,
                                   ProgressSink& progress);
 

@@ -12,7 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
+#include "model/CutterOrder.h"
 #include "model/LengthText.h"
 #include "ui/ColourSwatch.h"
 #include "ui/CutListGlyphs.h"
@@ -156,12 +158,18 @@ void ToolsWindow::FormCreate() {
   {
     const QSignalBlocker block(cbxTools);
     cbxTools->clear();
-    for (int n = 1; n <= model_.CutterCount(); ++n) {
+    // By kind, then by size; each item holds its cutter's number in the table.
+    std::vector<int> order(static_cast<size_t>(model_.CutterCount()));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+      return CutterListsBefore(model_.CutterTable[a].Name, model_.CutterTable[b].Name);
+    });
+    for (int n : order) {
       const TTool& tool = model_.CutterTable[n];
       const bool own = std::count(userCutters_.begin(), userCutters_.end(), tool.FileName) > 0;
-      cbxTools->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""));
+      cbxTools->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""), n);
     }
-    cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
+    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter));
   }
 
   RefreshCutGrid();
@@ -268,8 +276,7 @@ int ToolsWindow::SelectedRow() const {
 void ToolsWindow::SelectCurrentCutter() {
   {
     const QSignalBlocker block(cbxTools);
-    const int index = model_.CurrentCutter - 1;
-    cbxTools->setCurrentIndex(index >= 0 && index < cbxTools->count() ? index : -1);
+    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter));
   }
   emit cutterChanged();
 }
@@ -283,7 +290,7 @@ void ToolsWindow::cbxToolsChange(int index) {
   if (index < 0) {
     return;
   }
-  model_.CurrentCutter = index + 1;
+  model_.CurrentCutter = cbxTools->itemData(index).toInt();
   emit cutterChanged();
 }
 

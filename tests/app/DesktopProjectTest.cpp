@@ -60,10 +60,9 @@ class DesktopProjectTest : public ::testing::Test {
     action->trigger();
   }
 
-  // The first cutter with a bearing row after the one selected at start, whose width limits
-  // the fence.
+  // The first cutter of the library with a bearing row, whose width limits the fence.
   int BearingCutter() const {
-    for (int n = 2; n <= model.CutterCount(); ++n)
+    for (int n = 1; n <= model.CutterCount(); ++n)
       if (model.CutterTable[n].RedWidth > 0 && model.CutterTable[n].RedWidth < 200) return n;
     return 0;
   }
@@ -102,7 +101,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
   EXPECT_TRUE(desktop->Main()->Save1()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
-  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentIndex(), bearing - 1);
+  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentData().toInt(), bearing);
   EXPECT_EQ(profile->trkHoriz()->maximum(), -model.CutterTable[bearing].RedWidth);
   EXPECT_EQ(profile->Label3()->text(), "Face against table = 6");
   EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
