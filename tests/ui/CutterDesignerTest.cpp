@@ -120,5 +120,29 @@ TEST(ToolsWindowCutters, NewCutterAsksTheOwnerAndTheBoxMarksTheUsersCutters) {
   EXPECT_EQ(asked.count(), 1);
 }
 
+TEST(ToolsWindowCutters, TheBoxListsByKindAndSizeAndPicksCuttersByTheirNumber) {
+  Model model;
+  std::vector<TTool> table = testing::SmallCutterLibrary(4);
+  const char* names[] = {"1/2\" Roundover", "1/4\" Straight", "1/8\" Roundover", "45\xC2\xB0 Chamfer"};
+  for (size_t i = 0; i < table.size(); ++i) table[i].Name = names[i];
+  model.SetCutterLibrary(table);
+  model.CurrentCutter = 2;
+  ToolsWindow tools(model);
+  tools.FormCreate();
+  auto* box = Find<QComboBox>(tools, "cbxTools");
+  const std::pair<QString, int> expected[] = {
+      {"45\xC2\xB0 Chamfer", 4}, {"1/8\" Roundover", 3}, {"1/2\" Roundover", 1}, {"1/4\" Straight", 2}};
+  ASSERT_EQ(box->count(), 4);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(box->itemText(i), expected[i].first);
+    box->setCurrentIndex(i);
+    EXPECT_EQ(model.CurrentCutter, expected[i].second);
+  }
+  // The model's cutter is shown wherever it stands in the box.
+  model.CurrentCutter = 2;
+  tools.SelectCurrentCutter();
+  EXPECT_EQ(box->currentText(), "1/4\" Straight");
+}
+
 }  // namespace
 }  // namespace kerf
