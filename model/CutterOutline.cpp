@@ -58,15 +58,19 @@ bool DesignFromOutline(const std::vector<OutlinePolygon>& outline, double bearin
     return false;
   }
   const double height = top - bottom, width = right - left;
-  if (std::lround(height * PixelsPerInch) < 1) {
+  if (!std::isfinite(height * PixelsPerInch) || !std::isfinite(width * PixelsPerInch)) {
+    error = "the drawing's points lie too far apart to measure";
+    return false;
+  }
+  if (height * PixelsPerInch < 0.5) {
     error = "the profile has no height (" + Inches(height) + ")";
     return false;
   }
-  if (height * PixelsPerInch > MaxProfileRows + 0.5) {
+  if (!(height * PixelsPerInch < MaxProfileRows + 0.5)) {
     error = "the profile is " + Inches(height) + " tall; a cutter is at most 5\"";
     return false;
   }
-  if (std::lround(width * PixelsPerInch) > MaxCutterRadius) {
+  if (!(width * PixelsPerInch < MaxCutterRadius + 0.5)) {
     error = "the profile is " + Inches(width) + " wide from the axis; a cutter reaches at most " +
             Inches(MaxCutterRadius / PixelsPerInch);
     return false;

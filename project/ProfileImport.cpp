@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include <cctype>
 
@@ -99,9 +100,31 @@ double DrawingScale(const QByteArray& bytes) {
   return 1 / 96.0;
 }
 
+// The drawing without its words: labels are no part of a profile, and laying them out would
+// need fonts, which Qt finds only with a GUI application. Empty when the XML is malformed.
+QByteArray WithoutText(const QByteArray& bytes) {
+  QByteArray out;
+  QXmlStreamReader xml(bytes);
+  QXmlStreamWriter writer(&out);
+  int skipped = 0;  // depth inside a text element
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && (skipped > 0 || xml.name() == QLatin1String("text"))) {
+      ++skipped;
+      continue;
+    }
+    if (xml.isEndElement() && skipped > 0) {
+      --skipped;
+      continue;
+    }
+    if (skipped == 0 && !xml.isDTD()) writer.writeCurrentToken(xml);
+  }
+  return xml.hasError() ? QByteArray() : out;
+}
+
 bool ReadSvgOutline(const std::string& path, const std::string& bytes,
                     std::vector<OutlinePolygon>& outline, std::string& error) {
-  const QByteArray data = QByteArray::fromStdString(bytes);
+  const QByteArray data = WithoutText(QByteArray::fromStdString(bytes));
   QSvgRenderer renderer(data);
   if (!renderer.isValid()) {
     error = path + ": not an SVG drawing that can be read";

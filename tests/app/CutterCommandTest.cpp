@@ -86,6 +86,14 @@ TEST_F(CutterCommand, ImportWritesTheDrawnProfileUnderItsName) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, Path("out") + "/Wide Straight.bmp\n");
 
+  // Words in the drawing are no part of the profile.
+  const std::string labelled = Write("Labelled.svg",
+                                     R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">)"
+                                     R"(<text x="60" y="20">Bit</text><path d="M0,150 L40,150 L40,50 L0,50 Z"/></svg>)");
+  const test::ProgramRun words = Run({"cutter", "import", labelled, "-o", Path("out"), "--bearing", "1/2"});
+  EXPECT_EQ(words.status, 0) << words.err;
+  EXPECT_TRUE(Slurp(Path("out") + "/Labelled.bmp") == Slurp(Path("out") + "/Wide Straight.bmp"));
+
   const test::ProgramRun tall = Run({"cutter", "import", Write("t.dxf", "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n6\n0\nEOF\n")});
   EXPECT_EQ(tall.status, 2);
   EXPECT_EQ(tall.err, "kerfwright cutter import: " + Path("t.dxf") +

@@ -106,6 +106,9 @@ TEST(ProfileImport, DrawingsThatMakeNoCutterAreRefusedWithTheReason) {
       {"nothing.dxf", Dxf({{0, "SECTION"}, {2, "ENTITIES"}, {0, "ENDSEC"}, {0, "EOF"}}), 0,
        "no LWPOLYLINE, POLYLINE, LINE or ARC to read as a profile"},
       {"profile.png", "x", 0, "unknown drawing type; use an .svg or a .dxf file"},
+      {"huge.dxf",
+       Dxf({{0, "LWPOLYLINE"}, {10, "1e308"}, {20, "0"}, {10, "-1e308"}, {20, "1"}, {0, "EOF"}}), 0,
+       "the drawing's points lie too far apart to measure"},
   };
   testing::ScratchFolder folder;
   for (const auto& c : cases) {
