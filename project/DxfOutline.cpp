@@ -170,6 +170,9 @@ bool ReadDxfOutline(const std::string& text, const std::string& name,
         if (p.Code == 50) from = Number(p, ok);
         if (p.Code == 51) to = Number(p, ok);
       }
+      // Angles in any turn: the arc runs anticlockwise from one to the other, once at most.
+      from = std::fmod(from, 360.0);
+      to = std::fmod(to, 360.0);
       if (to <= from) to += 360;
       const int steps = std::max(4, static_cast<int>((to - from) / 5));
       for (int k = 0; k <= steps && ok; ++k) {

@@ -57,7 +57,8 @@ const Drawing Drawings[] = {
     {"corebox.dxf",
      Dxf({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {10, "0"}, {20, "0"}, {11, "0.25"}, {21, "0"},
           {0, "LINE"}, {10, "0.25"}, {20, "0"}, {11, "0.25"}, {21, "0.25"},
-          {0, "ARC"}, {10, "0"}, {20, "0.25"}, {40, "0.25"}, {50, "0"}, {51, "90"},
+          // The quarter arc's angles given a few turns on: the same arc, drawn once.
+          {0, "ARC"}, {10, "0"}, {20, "0.25"}, {40, "0.25"}, {50, "720"}, {51, "1000000890"},
           {0, "ENDSEC"}, {0, "EOF"}}),
      0, "corebox", {{"radius", "1/4"}}},
 };
