@@ -19,10 +19,12 @@
 #include "app/ProjectActions.h"
 #include "app/ViewPanel.h"
 #include "model/CutReport.h"
+#include "project/UserCutters.h"
 #include "render/OutlineTrace.h"
 #include "render/PlotOutline.h"
 #include "render/Scene.h"
 #include "ui/AboutWindow.h"
+#include "ui/CutterDesigner.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileWindow.h"
 #include "ui/ProgressWindow.h"
@@ -37,7 +39,7 @@ namespace kerf {
 
 DesktopPaths DesktopPaths::BesideProgram() {
   return {kerf::ToolsDir(), kerf::TexturesDir(), kerf::WorkDir(), kerf::PhotosDir(),
-          kerf::HelpFilePath()};
+          kerf::HelpFilePath(), kerf::UserCutterFolder()};
 }
 
 namespace {
@@ -112,6 +114,7 @@ void Desktop::Start() {
   });
 
   tools_ = std::make_unique<ToolsWindow>(model_);
+  tools_->SetUserCutters(library_.UserFiles);
   ConnectTools();
   tools_->FormCreate();
 
@@ -177,6 +180,7 @@ void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::reportRequested, this, &Desktop::ShowCutReport);
   connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->View(),
           qOverload<>(&QWidget::update));
+  connect(tools_.get(), &ToolsWindow::newCutterRequested, this, &Desktop::NewCutter);
 }
 
 void Desktop::ConnectConfig() {
@@ -193,7 +197,7 @@ void Desktop::ConnectConfig() {
 void Desktop::LoadCutterLibrary() {
   {
     BusyScope busy(*profile_);
-    library_ = kerf::LoadCutterLibrary(options_.Paths.ToolsDir, *progress_);
+    library_ = LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, *progress_);
   }
   model_.SetCutterLibrary(library_.Tools);
   const QString dir = QString::fromStdString(options_.Paths.ToolsDir);
@@ -204,6 +208,20 @@ void Desktop::LoadCutterLibrary() {
   }
   profile_->SetCuttersAvailable(model_.CutterCount() > 0);
   main_->StatusMessage()->setText(libraryStatus_);
+}
+
+void Desktop::NewCutter() {
+  CutterDesigner designer(options_.Paths.UserToolsDir, tools_.get());
+  if (designer.exec() != QDialog::Accepted) return;
+  NoProgress quiet;
+  library_ = LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, quiet);
+  model_.ReloadCutterLibrary(library_.Tools);
+  if (const int n = model_.FindCutter(designer.SavedFileName()); n > 0) model_.SetCurrentCutter(n);
+  profile_->SetCuttersAvailable(model_.CutterCount() > 0);
+  tools_->SetUserCutters(library_.UserFiles);
+  tools_->FormCreate();
+  tools_->SelectCurrentCutter();
+  RebuildAndRefresh();  // a cutter of the user's may have replaced one the cuts use
 }
 
 void Desktop::PlotOutline() {

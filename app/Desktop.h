@@ -39,6 +39,7 @@ struct DesktopPaths {
   std::string WorkDir;
   std::string PhotosDir;
   std::string HelpFile;
+  std::string UserToolsDir;  // the user's own cutters, loaded after ToolsDir; empty for none
 
   // The directories beside the running program (or its installed share directory).
   static DesktopPaths BesideProgram();
@@ -117,6 +118,8 @@ class Desktop : public QObject {
  private:
   void LoadCutterLibrary();
   void ConnectMainWindow();
+  // Opens the cutter designer; a saved cutter is loaded at once and becomes the current one.
+  void NewCutter();
   void ConnectTools();
   void ConnectConfig();
   void DelayedStartupStep();

@@ -8,13 +8,15 @@
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
+#include "project/UserCutters.h"
 
 namespace kerf {
 
 bool LoadToolsForCommand(Model& model, const std::string& toolsDir) {
   const std::string dir = toolsDir.empty() ? ToolsDir() : toolsDir;
   NoProgress progress;
-  CutterLibrary library = LoadCutterLibrary(dir, progress);
+  // The user's own cutters join the supplied ones unless --tools names the one folder to read.
+  CutterLibrary library = LoadCutterLibraries(dir, toolsDir.empty() ? UserCutterFolder() : "", progress);
   if (!library.DirectoryFound) {
     std::fprintf(stderr, "kerfwright: no tools directory at %s\n", dir.c_str());
     return false;

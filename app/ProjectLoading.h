@@ -7,7 +7,8 @@
 
 namespace kerf {
 
-// Reads the cutter library of toolsDir (ToolsDir() when empty) into model. A missing directory
+// Reads the cutter library of toolsDir (when empty: ToolsDir() and the user's own cutter
+// folder) into model. A missing directory
 // is an error ("kerfwright: no tools directory at DIR" on stderr, returns false); bitmaps that
 // could not be read are listed as warnings on stderr and loading goes on.
 bool LoadToolsForCommand(Model& model, const std::string& toolsDir);

@@ -57,6 +57,23 @@ constexpr VerbHelp Verbs[] = {
      "the table and against the fence, the section before and after the pass, and the verdict\n"
      "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
      "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
+    {"cutter",
+     "make KIND --SIZE S... [-o DIR] [--name NAME] | import PROFILE [--bearing W] [-o DIR] [--name NAME] | list",
+     "makes your own cutters and lists the cutter library",
+     "make writes the bitmap of a kind of bit from its catalogue sizes and prints its path:\n"
+     "  straight --diameter [--length]          rebate --diameter --bearing --length\n"
+     "  roundover --radius [--bearing --step]   cove --radius [--bearing --diameter]\n"
+     "  chamfer --angle --diameter [--bearing]  vgroove --angle --diameter\n"
+     "  corebox --radius                        beading --radius [--bearing]\n"
+     "  romanogee --radius [--bearing]          dovetail --angle --diameter [--height]\n"
+     "  slot --diameter --kerf [--bearing]      flushtrim --diameter [--length --bearing]\n"
+     "Sizes are inches (3/8, 1 1/4, 0.375) or millimetres (9.5mm); angles are degrees. The name\n"
+     "comes from the sizes (\"3/8\" Roundover\") unless --name gives one; --replace writes over a\n"
+     "cutter of the same name. import reads the half-profile of a bit drawn in a CAD program (an\n"
+     "SVG path or a DXF polyline, axis on the left, in real units). Both write into your cutter\n"
+     "folder ($XDG_DATA_HOME/kerfwright/tools, ~/.local/share/kerfwright/tools by default) unless\n"
+     "-o names another. list prints the supplied and your own cutters in the cutter box's order\n"
+     "with each one's cutting height, largest radius, bearing radius and file.\n"},
 };
 
 class Formatter : public CLI::Formatter {

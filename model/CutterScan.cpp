@@ -41,6 +41,66 @@ std::string CutterDisplayName(const std::string& fileName) {
   return name;
 }
 
+bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::string& why) {
+  const std::string degree = "\xC2\xB0";
+  if (name.find_first_not_of(' ') == std::string::npos) {
+    why = "the name is empty";
+    return false;
+  }
+  if (name.front() == ' ' || name.back() == ' ') {
+    why = "the name starts or ends with a space";
+    return false;
+  }
+  std::string out;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (name.compare(i, degree.size(), degree) == 0) {
+      out += '%';
+      ++i;
+      continue;
+    }
+    switch (c) {
+      case '/': out += '-'; continue;
+      case '"': out += '!'; continue;
+      case '.': out += '@'; continue;
+      case '-': case '!': case '%': case '@':
+        why = std::string("the name holds '") + static_cast<char>(c) +
+              "', which a cutter's file name uses for another character";
+        return false;
+      case '\\':
+        why = "the name holds '\\', which some systems read as a folder";
+        return false;
+      default: break;
+    }
+    if (c < 0x20 || c == 0x7F) {
+      why = "the name holds a control character";
+      return false;
+    }
+    if (c >= 0x80) {  // a whole UTF-8 sequence, copied as it is
+      const int extra = c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 && c < 0xF0 ? 2
+                      : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+      bool valid = extra > 0 && i + static_cast<size_t>(extra) < name.size();
+      for (int k = 1; valid && k <= extra; ++k)
+        valid = (static_cast<unsigned char>(name[i + static_cast<size_t>(k)]) & 0xC0) == 0x80;
+      if (!valid) {
+        why = "the name is not valid UTF-8 text";
+        return false;
+      }
+      out.append(name, i, static_cast<size_t>(extra) + 1);
+      i += static_cast<size_t>(extra);
+      continue;
+    }
+    out += static_cast<char>(c);
+  }
+  out += ".bmp";
+  if (out.size() > 255) {
+    why = "the name is too long for a file name";
+    return false;
+  }
+  fileName = out;
+  return true;
+}
+
 void ScanCutterProfile(const Raster& bitmap, Tool& tool) {
   tool.RedWidth = 0;
   tool.Profile.fill(0.0f);

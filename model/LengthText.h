@@ -1,4 +1,4 @@
-// FormatLength: lengths as a woodworker reads them, whole inches and 64ths or millimetres.
+// Lengths as a woodworker reads and writes them: whole inches and 64ths, or millimetres.
 #pragma once
 
 #include <string>
@@ -10,5 +10,12 @@ enum class LengthUnit { Imperial, Metric };
 // x is a length in inches (callers divide hundredths by 100). The unit is the display unit
 // chosen at the moment of the call.
 std::string FormatLength(float x, LengthUnit unit);
+
+// Reads a typed length into inches: inches as "4", "4.5", ".5", "3/4" or "1 1/2", optionally
+// followed by '"' or "in"; millimetres as "19mm" or "9.5 mm". Spaces around the text are
+// ignored. False for anything else; metric (when given) tells whether millimetres were typed.
+bool ParseLength(const std::string& text, double& inches, bool* metric = nullptr);
+// The same, with the number as typed and the unit it was typed in (no conversion).
+bool ParseLengthAsTyped(const std::string& text, double& value, LengthUnit& unit);
 
 }  // namespace kerf

@@ -53,6 +53,14 @@ void Model::SetCutterLibrary(std::vector<Tool> tools) {
   currentCutter_ = 1;
 }
 
+void Model::ReloadCutterLibrary(std::vector<Tool> tools) {
+  const Tool* current = Cutter(currentCutter_);
+  const std::string currentFile = current != nullptr ? current->FileName : std::string();
+  SetCutterLibrary(std::move(tools));
+  for (Cut& cut : cuts_) cut.Cutter = FindCutter(cut.CutterFileName);
+  if (const int n = FindCutter(currentFile); n > 0) currentCutter_ = n;
+}
+
 int Model::FindCutter(const std::string& fileName) const {
   const auto found = std::find_if(cutters_.begin(), cutters_.end(),
                                   [&](const Tool& tool) { return tool.FileName == fileName; });

@@ -73,6 +73,9 @@ class Model {
   const Tool* Cutter(int n) const;
   // Replaces the library (cutters 1..n in the given order) and selects cutter 1.
   void SetCutterLibrary(std::vector<Tool> tools);
+  // Replaces the library while cutting goes on: every cut and the current cutter keep their
+  // cutter by file name (a cut whose cutter is gone is left with 0 and its file name).
+  void ReloadCutterLibrary(std::vector<Tool> tools);
   // Number of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
   // The selected cutter: 1..CutterCount(), or 1 while the library is empty.

@@ -35,14 +35,6 @@ bool HasBmpExtension(const std::string& name) {
          (ext[3] | 0x20) == 'p';
 }
 
-// Names in the order of a sorted list: without regard to case, and names that differ only
-// in case by their bytes, so that the order never depends on how the directory lists them.
-bool ListsBefore(const std::string& a, const std::string& b) {
-  const int folded = QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive);
-  if (folded != 0) return folded < 0;
-  return a < b;
-}
-
 std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -53,7 +45,7 @@ std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
     std::string name = it->path().filename().string();
     if (HasBmpExtension(name)) names.push_back(std::move(name));
   }
-  std::sort(names.begin(), names.end(), ListsBefore);
+  std::sort(names.begin(), names.end(), CutterFileListsBefore);
   return names;
 }
 
@@ -65,6 +57,14 @@ std::string ReasonWithoutPath(const std::string& message, const std::string& pat
 }
 
 }  // namespace
+
+// Names in the order of a sorted list: without regard to case, and names that differ only
+// in case by their bytes, so that the order never depends on how the directory lists them.
+bool CutterFileListsBefore(const std::string& a, const std::string& b) {
+  const int folded = QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive);
+  if (folded != 0) return folded < 0;
+  return a < b;
+}
 
 CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& progress) {
   CutterLibrary library;

@@ -18,7 +18,12 @@ struct CutterLibrary {
   std::vector<Tool> Tools;             // in file-name order, case-insensitive
   std::vector<SkippedCutter> Skipped;   // bitmaps that could not be loaded; loading went on
   bool DirectoryFound = false;
+  std::vector<std::string> UserFiles;   // file names of the tools read from the user's folder
 };
+
+// Names in the order of a sorted list: without regard to case, and names that differ only in
+// case by their bytes, so that the order never depends on how the directory lists them.
+bool CutterFileListsBefore(const std::string& a, const std::string& b);
 
 // Reads the directory (progress label "Setup Tools....", one step per bitmap). A bitmap that
 // cannot be decoded is skipped and listed; the library holds only the loaded ones.

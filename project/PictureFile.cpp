@@ -201,6 +201,11 @@ Result<void> SavePicture(const std::string& path, const Raster& picture) {
     for (int x = 0; x < picture.Width(); ++x)
       target[x] = qRgb(ColourRed(source[x]), ColourGreen(source[x]), ColourBlue(source[x]));
   }
+  // A new QImage takes its resolution from the screen when the program has windows; the same
+  // picture must give the same file with or without them, so it is always 100 dots per inch
+  // (what Qt gives without windows, and the scale of a cutter bitmap).
+  image.setDotsPerMeterX(3937);
+  image.setDotsPerMeterY(3937);
 
   // Encoded in memory first: the file on disk is only replaced once the whole picture exists.
   QByteArray encoded;

@@ -12,7 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
+#include "model/CutterOrder.h"
 #include "model/LengthText.h"
 #include "ui/ColourSwatch.h"
 #include "ui/CutListGlyphs.h"
@@ -108,6 +110,11 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   top->setVerticalSpacing(2);
   top->addWidget(cutterLabel_, 1, 0);
   top->addWidget(cbxTools, 1, 1);
+  newCutterButton_ = new QToolButton(this);
+  newCutterButton_->setObjectName("btNewCutter");
+  newCutterButton_->setText("New Cutter...");
+  newCutterButton_->setToolTip("Design a cutter of your own");
+  top->addWidget(newCutterButton_, 0, 1, Qt::AlignLeft);
   top->addWidget(woodLabel_, 0, 3, Qt::AlignHCenter);
   top->addWidget(shpWoodColour, 1, 3, Qt::AlignHCenter);
   top->addWidget(backgroundLabel_, 0, 4, Qt::AlignHCenter);
@@ -139,6 +146,7 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   connect(moveCutDownButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutDown);
   connect(deleteCutButton_, &QToolButton::clicked, this, &ToolsWindow::OnDeleteCut);
   connect(cutReportButton_, &QToolButton::clicked, this, &ToolsWindow::OnCutReport);
+  connect(newCutterButton_, &QToolButton::clicked, this, &ToolsWindow::newCutterRequested);
 }
 
 void ToolsWindow::FormCreate() {
@@ -152,8 +160,18 @@ void ToolsWindow::FormCreate() {
   {
     const QSignalBlocker block(cbxTools);
     cbxTools->clear();
-    for (const Tool& tool : model_.Cutters()) cbxTools->addItem(QString::fromStdString(tool.Name));
-    cbxTools->setCurrentIndex(cbxTools->count() > 0 ? 0 : -1);
+    // By kind, then by size; each item holds its cutter's number.
+    std::vector<int> order(static_cast<size_t>(model_.CutterCount()));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+      return CutterListsBefore(model_.Cutter(a)->Name, model_.Cutter(b)->Name);
+    });
+    for (int n : order) {
+      const Tool& tool = *model_.Cutter(n);
+      const bool own = std::count(userCutters_.begin(), userCutters_.end(), tool.FileName) > 0;
+      cbxTools->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""), n);
+    }
+    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter()));
   }
 
   RefreshCutGrid();
@@ -260,8 +278,7 @@ int ToolsWindow::SelectedRow() const {
 void ToolsWindow::SelectCurrentCutter() {
   {
     const QSignalBlocker block(cbxTools);
-    const int index = model_.CurrentCutter() - 1;
-    cbxTools->setCurrentIndex(index >= 0 && index < cbxTools->count() ? index : -1);
+    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter()));
   }
   emit cutterChanged();
 }
@@ -275,7 +292,7 @@ void ToolsWindow::cbxToolsChange(int index) {
   if (index < 0) {
     return;
   }
-  model_.SetCurrentCutter(index + 1);
+  model_.SetCurrentCutter(cbxTools->itemData(index).toInt());
   emit cutterChanged();
 }
 

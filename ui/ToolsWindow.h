@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "model/Model.h"
 #include "ui/Choosers.h"
@@ -33,6 +35,9 @@ class ToolsWindow : public QWidget {
   // The cut number of the grid's selected row; 0 when no cut row is selected.
   int SelectedRow() const;
 
+  // Cutters from the user's own folder, by file name: the cutter box marks them.
+  void SetUserCutters(std::vector<std::string> fileNames) { userCutters_ = std::move(fileNames); }
+
   // Replaces the colour dialog step (tests choose colours without a modal dialog).
   void SetColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
 
@@ -53,6 +58,8 @@ class ToolsWindow : public QWidget {
   void reportRequested();
   // model.BackgroundSwatch() changed: the owner sets the view's clear colour.
   void backgroundColourChanged();
+  // "New Cutter..." was pressed: the owner opens the cutter designer.
+  void newCutterRequested();
 
  private:
   void SetCell(int gridRow, int column, const QString& text);
@@ -61,6 +68,7 @@ class ToolsWindow : public QWidget {
 
   Model& model_;
   ColourChooser chooseColour_;
+  std::vector<std::string> userCutters_;
 
   QLabel* cutterLabel_ = nullptr;
   QComboBox* cbxTools = nullptr;
@@ -74,6 +82,7 @@ class ToolsWindow : public QWidget {
   QToolButton* deleteCutButton_ = nullptr;
   QToolButton* cutReportButton_ = nullptr;
   QTableWidget* cutGrid_ = nullptr;
+  QToolButton* newCutterButton_ = nullptr;
 };
 
 }  // namespace kerf

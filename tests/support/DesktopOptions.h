@@ -15,6 +15,7 @@ inline DesktopOptions SourceDataDesktopOptions(const QString& scratch, int first
   options.Paths.HelpFile = KERF_SOURCE_DIR "/data/ROUTERHELP.HLP";
   options.Paths.WorkDir = scratch.toStdString();
   options.Paths.PhotosDir = scratch.toStdString();
+  options.Paths.UserToolsDir = scratch.toStdString() + "/own-tools";  // never the real home
   options.QuitWhenClosed = false;
   options.FirstTip = firstTip;
   return options;

@@ -1,0 +1,181 @@
+// Reading a cutter's half-profile drawn in a CAD program: an SVG drawing (through Qt SVG) or a DXF file.
+#include "project/ProfileImport.h"
+
+#include <QByteArray>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cctype>
+
+#include "project/SafeFiles.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr size_t MaxDrawingBytes = 16u * 1024 * 1024;
+
+// A paint engine that draws nothing and keeps every shape it is given, in drawing units.
+class OutlineEngine final : public QPaintEngine {
+ public:
+  OutlineEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  Type type() const override { return QPaintEngine::User; }
+  void updateState(const QPaintEngineState& state) override {
+    if (state.state() & QPaintEngine::DirtyTransform) transform_ = state.transform();
+  }
+  void drawPath(const QPainterPath& path) override {
+    for (const QPolygonF& polygon : path.toSubpathPolygons(transform_)) Keep(polygon);
+  }
+  void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
+    Keep(transform_.map(QPolygonF(QList<QPointF>(points, points + count))));
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF&, const QTextItem&) override {}
+
+  std::vector<QPolygonF> polygons;
+
+ private:
+  void Keep(const QPolygonF& polygon) {
+    if (polygon.size() >= 2) polygons.push_back(polygon);
+  }
+  QTransform transform_;
+};
+
+class OutlineDevice final : public QPaintDevice {
+ public:
+  QPaintEngine* paintEngine() const override { return &engine; }
+  mutable OutlineEngine engine;
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: case PdmHeight: return 100000;
+      case PdmWidthMM: case PdmHeightMM: return 26458;
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+      case PdmDepth: return 32;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+      default: return 0;
+    }
+  }
+};
+
+// Inches in one unit of a length attribute ("50mm", "2in"); 0 when it names no real unit.
+double InchesPerUnit(const QString& length, double& value) {
+  static const struct { const char* suffix; double inches; } Units[] = {
+      {"mm", 1 / 25.4}, {"cm", 1 / 2.54}, {"in", 1.0}, {"pt", 1 / 72.0}, {"pc", 1 / 6.0}};
+  for (const auto& unit : Units)
+    if (length.endsWith(unit.suffix)) {
+      bool ok = false;
+      value = length.chopped(2).trimmed().toDouble(&ok);
+      return ok ? unit.inches : 0.0;
+    }
+  return 0.0;
+}
+
+// Inches per user unit of the drawing: from its width and viewBox when the width is in a real
+// unit, else a CSS pixel (1/96").
+double DrawingScale(const QByteArray& bytes) {
+  QXmlStreamReader xml(bytes);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() != QLatin1String("svg")) break;
+    const QXmlStreamAttributes attributes = xml.attributes();
+    const QStringList box =
+        attributes.value("viewBox").toString().split(QRegularExpression("[ ,]+"), Qt::SkipEmptyParts);
+    double width = 0;
+    const double unit = InchesPerUnit(attributes.value("width").toString().trimmed(), width);
+    if (unit > 0 && box.size() == 4 && box[2].toDouble() > 0) return width * unit / box[2].toDouble();
+    if (unit > 0 && box.size() != 4) return 1 / 96.0;
+    break;
+  }
+  return 1 / 96.0;
+}
+
+// The drawing without its words: labels are no part of a profile, and laying them out would
+// need fonts, which Qt finds only with a GUI application. Empty when the XML is malformed.
+QByteArray WithoutText(const QByteArray& bytes) {
+  QByteArray out;
+  QXmlStreamReader xml(bytes);
+  QXmlStreamWriter writer(&out);
+  int skipped = 0;  // depth inside a text element
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && (skipped > 0 || xml.name() == QLatin1String("text"))) {
+      ++skipped;
+      continue;
+    }
+    if (xml.isEndElement() && skipped > 0) {
+      --skipped;
+      continue;
+    }
+    if (skipped == 0 && !xml.isDTD()) writer.writeCurrentToken(xml);
+  }
+  return xml.hasError() ? QByteArray() : out;
+}
+
+Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
+                                                   const std::string& bytes) {
+  using Outline = Result<std::vector<OutlinePolygon>>;
+  std::vector<OutlinePolygon> outline;
+  const QByteArray data = WithoutText(QByteArray::fromStdString(bytes));
+  QSvgRenderer renderer(data);
+  if (!renderer.isValid()) return Outline::Fail(path + ": not an SVG drawing that can be read");
+  // Drawn in thousandths of an inch, so that curves are flattened finer than a pixel.
+  const double scale = DrawingScale(data);
+  constexpr double Thousandths = 1000.0;
+  OutlineDevice device;
+  {
+    QPainter painter(&device);
+    const QRectF box = renderer.viewBoxF();
+    const QSizeF size = box.isEmpty() ? QSizeF(renderer.defaultSize()) : box.size();
+    renderer.render(&painter, QRectF(QPointF(0, 0), size * scale * Thousandths));
+  }
+  for (const QPolygonF& polygon : device.engine.polygons) {
+    OutlinePolygon points;
+    for (const QPointF& p : polygon)  // y grows upwards in the outline
+      points.push_back({p.x() / Thousandths, -p.y() / Thousandths});
+    outline.push_back(std::move(points));
+  }
+  if (outline.empty()) return Outline::Fail(path + ": the drawing holds no line to read as a profile");
+  return outline;
+}
+
+bool HasExtension(const std::string& path, const char* ext) {
+  const size_t n = std::char_traits<char>::length(ext);
+  if (path.size() < n) return false;
+  for (size_t i = 0; i < n; ++i)
+    if (std::tolower(static_cast<unsigned char>(path[path.size() - n + i])) != ext[i]) return false;
+  return true;
+}
+
+}  // namespace
+
+Result<std::vector<OutlinePolygon>> ReadProfileOutline(const std::string& path) {
+  using Outline = Result<std::vector<OutlinePolygon>>;
+  const bool svg = HasExtension(path, ".svg"), dxf = HasExtension(path, ".dxf");
+  if (!svg && !dxf) return Outline::Fail(path + ": unknown drawing type; use an .svg or a .dxf file");
+  const Result<std::string> read =
+      ReadRegularFile(path, MaxDrawingBytes, "the drawing is larger than 16 MB");
+  if (!read) return Outline::Fail(path + ": " + read.Error());
+  return svg ? ReadSvgOutline(path, read.Value()) : ReadDxfOutline(read.Value(), path);
+}
+
+Result<CutterDesign> ImportCutterProfile(const std::string& path, double bearingDiameter) {
+  const Result<std::vector<OutlinePolygon>> outline = ReadProfileOutline(path);
+  if (!outline) return Result<CutterDesign>::FailLike(outline);
+  CutterDesign design;
+  if (std::string error; !DesignFromOutline(outline.Value(), bearingDiameter, design, error))
+    return Result<CutterDesign>::Fail(path + ": " + error);
+  return design;
+}
+
+}  // namespace kerf

@@ -1,0 +1,78 @@
+// The cutter designer: a kind of bit, its catalogue sizes, a proposed name and a live picture;
+// Save writes the bitmap into the user's cutter folder.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "model/CutterKinds.h"
+
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kerf {
+
+// The profile at true scale (both halves of the bit, as it stands in the table) beside the
+// bitmap's own pixels.
+class CutterPicture : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CutterPicture(QWidget* parent = nullptr);
+  // Shows the design; an empty optional clears the picture.
+  void Show(const CutterDesign* design);
+  // Pixels per inch used for the true-scale drawing (the screen's, unless a test sets it).
+  void SetPixelsPerInch(double ppi);
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage bitmap_;
+  std::vector<QPointF> edge_;  // (radius, height) in inches, from the bottom up
+  double bearing_ = 0;         // inches
+  double ppi_ = 0;
+};
+
+class CutterDesigner : public QDialog {
+  Q_OBJECT
+
+ public:
+  // folder: where Save writes the bitmap (the user's cutter folder).
+  CutterDesigner(const std::string& folder, QWidget* parent = nullptr);
+
+  // The file name written by the last Save; empty before.
+  const std::string& SavedFileName() const { return savedFileName_; }
+
+  // Handlers of the dialog's controls.
+  void cbxKindChange(int index);
+  void DimensionChange();
+  void edtNameEdited();
+  void btSaveClick();
+
+ private:
+  void BuildDimensions();
+  // Designs the bit from the controls, updates picture, name and message; true when it can be saved.
+  bool Redesign();
+
+  std::string folder_;
+  std::string savedFileName_;
+  DesignedCutter current_;
+  bool nameTyped_ = false;  // the user typed a name: no longer proposed from the sizes
+
+  QComboBox* cbxKind = nullptr;
+  QFormLayout* dimensions_ = nullptr;
+  std::vector<QLineEdit*> edits_;  // one per dimension of the kind, in its order
+  QLineEdit* edtName = nullptr;
+  QLabel* lblMessage = nullptr;
+  CutterPicture* picture_ = nullptr;
+  QPushButton* btSave = nullptr;
+};
+
+}  // namespace kerf
