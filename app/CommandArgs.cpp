@@ -47,7 +47,9 @@ CLI::Validator Refusing(std::string& problem, std::function<std::string(const st
 }
 
 std::string WholeNumberProblem(const std::string& valueName, const std::string& text, int& number) {
-  return ParseInteger(text, number) ? "" : "needs a whole number for " + valueName + ", not '" + text + "'";
+  return ParseInteger(text, number)
+             ? ""
+             : "needs a whole number for " + valueName + ", not '" + text + "'";
 }
 
 CLI::Validator WholeNumberBetween(std::string& problem, const std::string& valueName, int minimum,
@@ -58,12 +60,13 @@ CLI::Validator WholeNumberBetween(std::string& problem, const std::string& value
         int number = 0;
         std::string why = WholeNumberProblem(valueName, text, number);
         if (why.empty() && (number < minimum || number > maximum)) {
-          why = "must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ", not " +
-                text;
+          why = "must be between " + std::to_string(minimum) + " and " + std::to_string(maximum) +
+                ", not " + text;
         }
         return why;
       },
-      "[" + std::to_string(minimum) + ".." + (maximum == INT_MAX ? "" : std::to_string(maximum)) + "]");
+      "[" + std::to_string(minimum) + ".." + (maximum == INT_MAX ? "" : std::to_string(maximum)) +
+          "]");
 }
 
 CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueName,
@@ -85,7 +88,8 @@ CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueNa
 
 CLI::Validator NonEmpty(std::string& problem, const std::string& valueName) {
   return Refusing(
-      problem, [=](const std::string& text) { return text.empty() ? "needs a non-empty " + valueName : ""; },
+      problem,
+      [=](const std::string& text) { return text.empty() ? "needs a non-empty " + valueName : ""; },
       "");
 }
 
@@ -106,7 +110,8 @@ bool ParseInteger(const std::string& text, int& value) {
   return true;
 }
 
-OptionParser::OptionParser(std::string verb) : verb_(std::move(verb)), app_(std::make_unique<CLI::App>()) {
+OptionParser::OptionParser(std::string verb)
+    : verb_(std::move(verb)), app_(std::make_unique<CLI::App>()) {
   const VerbHelp* help = FindVerbHelp(verb_);
   app_->name(verb_);
   if (help) app_->description(help->summary);
@@ -117,13 +122,14 @@ OptionParser::OptionParser(std::string verb) : verb_(std::move(verb)), app_(std:
 
 OptionParser::~OptionParser() = default;
 
-void OptionParser::Positional(const std::string& name, std::string& target, bool optional, const char* help) {
+void OptionParser::Positional(const std::string& name, std::string& target, bool optional,
+                              const char* help) {
   singles_.push_back({name, &target, optional});
   app_->add_option(name, target, help)->type_name("");
 }
 
-void OptionParser::Positionals(const std::string& name, std::vector<std::string>& target, int minimum,
-                               const char* help) {
+void OptionParser::Positionals(const std::string& name, std::vector<std::string>& target,
+                               int minimum, const char* help) {
   restName_ = name;
   restHelp_ = help;
   rest_ = &target;
@@ -138,7 +144,8 @@ OptionParser::Option& OptionParser::Add(std::initializer_list<const char*> names
   o.kind = kind;
   if (kind == Kind::Flag) {
     const std::string description = help;
-    app_->add_flag(CliNames(names), description)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app_->add_flag(CliNames(names), description)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   } else {
     app_->add_option(CliNames(names), o.value, std::string(help))
         ->type_name(valueName)
@@ -163,14 +170,16 @@ void OptionParser::Integer(std::initializer_list<const char*> names, const std::
                            int& target, int minimum, int maximum, const char* help) {
   Option& o = Add(names, valueName, Kind::Integer, help);
   o.integer = &target;
-  app_->get_option(o.names.front())->check(WholeNumberBetween(o.problem, valueName, minimum, maximum));
+  app_->get_option(o.names.front())
+      ->check(WholeNumberBetween(o.problem, valueName, minimum, maximum));
 }
 
 void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName,
                            int& target, std::vector<int> allowed, const char* help) {
   Option& o = Add(names, valueName, Kind::Integer, help);
   o.integer = &target;
-  app_->get_option(o.names.front())->check(WholeNumberOneOf(o.problem, valueName, std::move(allowed)));
+  app_->get_option(o.names.front())
+      ->check(WholeNumberOneOf(o.problem, valueName, std::move(allowed)));
 }
 
 const OptionParser::Option* OptionParser::Find(const std::string& name) const {
@@ -226,12 +235,14 @@ bool OptionParser::CheckSpelling(bool valueMissing) {
     const Option* option = Find(word.substr(0, eq));
     if (!option || !LooksLikeOption(word)) continue;
     const std::string name = word.substr(0, eq);
-    if (eq != std::string::npos && option->kind == Kind::Flag) return Fail(name + " takes no value");
+    if (eq != std::string::npos && option->kind == Kind::Flag)
+      return Fail(name + " takes no value");
     if (eq + 1 == word.size() && option->kind == Kind::Text)
       return Fail(name + " needs a non-empty " + option->valueName);
     if (eq + 1 == word.size())
       return Fail(name + " needs a whole number for " + option->valueName + ", not ''");
-    if (valueMissing && eq == std::string::npos && option->kind != Kind::Flag && i + 1 == args_.size()) {
+    if (valueMissing && eq == std::string::npos && option->kind != Kind::Flag &&
+        i + 1 == args_.size()) {
       return Fail(name + " needs a value (" + option->valueName + ")");
     }
   }
@@ -244,12 +255,14 @@ bool OptionParser::Parse(const CommandArgs& args) {
   args_ = args;
   if (rest_) {
     rest_->clear();
-    if (!app_->get_option_no_throw(restName_)) app_->add_option(restName_, *rest_, restHelp_)->type_name("");
+    if (!app_->get_option_no_throw(restName_))
+      app_->add_option(restName_, *rest_, restHelp_)->type_name("");
   }
   if (!CheckSpelling(false)) return false;
 
   try {
-    std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes the words last first
+    std::vector<std::string> reversed(args.rbegin(),
+                                      args.rend());  // CLI11 takes the words last first
     app_->parse(reversed);
   } catch (const CLI::CallForHelp&) {
     helpAsked_ = true;

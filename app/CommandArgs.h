@@ -42,14 +42,15 @@ class OptionParser {
   OptionParser& operator=(const OptionParser&) = delete;
 
   // The next positional in order; required unless `optional` is given.
-  void Positional(const std::string& name, std::string& target, bool optional = false, const char* help = "");
+  void Positional(const std::string& name, std::string& target, bool optional = false,
+                  const char* help = "");
   // Every remaining positional (at least `minimum` of them); binds after the single ones.
   void Positionals(const std::string& name, std::vector<std::string>& target, int minimum = 1,
                    const char* help = "");
 
   void Flag(std::initializer_list<const char*> names, bool& target, const char* help = "");
-  void Text(std::initializer_list<const char*> names, const std::string& valueName, std::string& target,
-            bool required = false, const char* help = "");
+  void Text(std::initializer_list<const char*> names, const std::string& valueName,
+            std::string& target, bool required = false, const char* help = "");
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
                int minimum, int maximum, const char* help = "");
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,

@@ -21,10 +21,9 @@ struct Verb {
 };
 
 constexpr Verb Verbs[] = {
-    {"section", SectionCommand}, {"outline", OutlineCommand}, {"report", ReportCommand},
-    {"check", CheckCommand},     {"photo", PhotoCommand},   {"mesh", MeshCommand},
-    {"template", TemplateCommand}, {"sheet", SheetCommand},
-    {"cutter", CutterCommand},
+    {"section", SectionCommand},   {"outline", OutlineCommand}, {"report", ReportCommand},
+    {"check", CheckCommand},       {"photo", PhotoCommand},     {"mesh", MeshCommand},
+    {"template", TemplateCommand}, {"sheet", SheetCommand},     {"cutter", CutterCommand},
 };
 
 bool EndsWithProjectExtension(const std::string& s) {
@@ -35,7 +34,8 @@ bool EndsWithProjectExtension(const std::string& s) {
 }
 
 int UnknownWord(const std::string& word, const char* what) {
-  std::fprintf(stderr, "kerfwright: unknown %s '%s'\nTry 'kerfwright --help'.\n", what, word.c_str());
+  std::fprintf(stderr, "kerfwright: unknown %s '%s'\nTry 'kerfwright --help'.\n", what,
+               word.c_str());
   return 2;
 }
 
@@ -51,7 +51,8 @@ int RunKerfwright(int argc, char** argv) {
       "PROJECT.ROU when one is given.\n",
       "kerfwright");
   cli.formatter(HelpFormatter());
-  cli.footer(std::string(CommonVerbHelp) + "\nRun 'kerfwright VERB --help' for the options of one verb.");
+  cli.footer(std::string(CommonVerbHelp) +
+             "\nRun 'kerfwright VERB --help' for the options of one verb.");
   cli.set_version_flag("--version", "kerfwright " KERF_VERSION_TEXT, "Print the version and exit");
   cli.allow_extras();
   for (const VerbHelp* v = VerbHelpBegin(); v != VerbHelpEnd(); ++v) {

@@ -1,4 +1,5 @@
-// kerfwright cutter: makes a cutter bitmap from a kind of bit or a drawn profile, lists the library.
+// kerfwright cutter: makes a cutter bitmap from a kind of bit or a drawn profile, lists the
+// library.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -59,15 +60,16 @@ int Make(const CommandArgs& args) {
   parser.Positional("KIND", kindKey, false, "the kind of bit");
   CutterDimensionTexts texts;
   // Every dimension any kind has is an option; the kind refuses the ones it has not.
-  static const char* const Keys[] = {"diameter", "radius", "bearing", "length", "step",
-                                     "angle",    "height", "kerf"};
+  static const char* const Keys[] = {"diameter", "radius", "bearing", "length",
+                                     "step",     "angle",  "height",  "kerf"};
   std::string values[std::size(Keys)];
   std::string names[std::size(Keys)];
   for (size_t i = 0; i < std::size(Keys); ++i) {
     names[i] = std::string("--") + Keys[i];
     parser.Text({names[i].c_str()}, "SIZE", values[i], false, "");
   }
-  parser.Text({"-o", "--output"}, "DIR", output, false, "the folder to write (default: your cutter folder)");
+  parser.Text({"-o", "--output"}, "DIR", output, false,
+              "the folder to write (default: your cutter folder)");
   parser.Text({"--name"}, "NAME", name, false, "the cutter's name (default: from its dimensions)");
   parser.Flag({"--replace"}, replace, "write over a cutter of the same name");
   if (!parser.Parse(args)) return UsageExit(parser);
@@ -92,8 +94,10 @@ int Import(const CommandArgs& args) {
   OptionParser parser("cutter");
   parser.Positional("PROFILE", drawing, false, "the drawing of the half-profile (.svg or .dxf)");
   parser.Text({"--bearing"}, "D", bearing, false, "the bearing's diameter (default: none)");
-  parser.Text({"-o", "--output"}, "DIR", output, false, "the folder to write (default: your cutter folder)");
-  parser.Text({"--name"}, "NAME", name, false, "the cutter's name (default: the drawing's file name)");
+  parser.Text({"-o", "--output"}, "DIR", output, false,
+              "the folder to write (default: your cutter folder)");
+  parser.Text({"--name"}, "NAME", name, false,
+              "the cutter's name (default: the drawing's file name)");
   parser.Flag({"--replace"}, replace, "write over a cutter of the same name");
   if (!parser.Parse(args)) return UsageExit(parser);
 
@@ -121,8 +125,9 @@ int List(const CommandArgs& args) {
                  QuotedText(skipped.FileName).c_str(), PrintableText(skipped.Reason).c_str());
   std::vector<const Tool*> boxOrder;
   for (const Tool& tool : library.Tools) boxOrder.push_back(&tool);
-  std::stable_sort(boxOrder.begin(), boxOrder.end(),
-                   [](const Tool* a, const Tool* b) { return CutterListsBefore(a->Name, b->Name); });
+  std::stable_sort(boxOrder.begin(), boxOrder.end(), [](const Tool* a, const Tool* b) {
+    return CutterListsBefore(a->Name, b->Name);
+  });
   for (const Tool* listed : boxOrder) {
     const Tool& tool = *listed;
     bool own = false;
@@ -132,8 +137,9 @@ int List(const CommandArgs& args) {
     for (int row = 1; row <= tool.RowCount; ++row)
       widest = std::max(widest, tool.Profile[static_cast<size_t>(row)]);
     const std::string folder = own ? user : supplied;
-    std::printf("%s height %s radius %s bearing %s %s/%s\n", Padded(PrintableText(tool.Name), 24).c_str(),
-                Padded(Size(cutting), 9).c_str(), Padded(Size(widest), 9).c_str(),
+    std::printf("%s height %s radius %s bearing %s %s/%s\n",
+                Padded(PrintableText(tool.Name), 24).c_str(), Padded(Size(cutting), 9).c_str(),
+                Padded(Size(widest), 9).c_str(),
                 Padded(Size(static_cast<float>(tool.RedWidth)), 9).c_str(), folder.c_str(),
                 PrintableText(tool.FileName).c_str());
   }
@@ -153,8 +159,9 @@ int CutterCommand(const CommandArgs& args) {
     parser.Parse(args);
     return UsageExit(parser);
   }
-  std::fprintf(stderr, "kerfwright cutter: %s; give make, import or list\nTry 'kerfwright cutter --help'.\n",
-               action.empty() ? "missing action" : ("unknown action " + QuotedText(action)).c_str());
+  std::fprintf(
+      stderr, "kerfwright cutter: %s; give make, import or list\nTry 'kerfwright cutter --help'.\n",
+      action.empty() ? "missing action" : ("unknown action " + QuotedText(action)).c_str());
   return 2;
 }
 

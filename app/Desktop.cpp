@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <QTime>
 
+#include "app/ExportMeshAction.h"
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
-#include "app/ExportMeshAction.h"
 #include "app/PhotographAction.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
@@ -38,8 +38,8 @@
 namespace kerf {
 
 DesktopPaths DesktopPaths::BesideProgram() {
-  return {kerf::ToolsDir(), kerf::TexturesDir(), kerf::WorkDir(), kerf::PhotosDir(),
-          kerf::HelpFilePath(), kerf::UserCutterFolder()};
+  return {kerf::ToolsDir(),  kerf::TexturesDir(),  kerf::WorkDir(),
+          kerf::PhotosDir(), kerf::HelpFilePath(), kerf::UserCutterFolder()};
 }
 
 namespace {
@@ -129,8 +129,7 @@ void Desktop::Start() {
                              },
                              [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
-      *main_, *main_->View(), *progress_, [this] { SuspendFrames(); },
-      [this] { ResumeFrames(); }});
+      *main_, *main_->View(), *progress_, [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
   config_->FormCreate();
   startupTimer_.start();  // the delayed step, once every window exists
@@ -190,14 +189,14 @@ void Desktop::ConnectConfig() {
     main_->SaveAction()->setEnabled(false);
     profile_->UpdateFaceLabel();
   });
-  connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(),
-          &ToolsWindow::RefreshCutGrid);
+  connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
 }
 
 void Desktop::LoadCutterLibrary() {
   {
     BusyScope busy(*profile_);
-    library_ = LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, *progress_);
+    library_ =
+        LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, *progress_);
   }
   model_.SetCutterLibrary(library_.Tools);
   const QString dir = QString::fromStdString(options_.Paths.ToolsDir);
@@ -248,10 +247,10 @@ void Desktop::DelayedStartupStep() {
   main_->View()->SetTexturePicture(texture_->TexturePicture());
 
   main_->ReleaseToolWindows();
-  for (QWidget* window : {static_cast<QWidget*>(profile_.get()),
-                          static_cast<QWidget*>(viewControls_.get()),
-                          static_cast<QWidget*>(tools_.get()), static_cast<QWidget*>(config_.get()),
-                          static_cast<QWidget*>(texture_.get())})
+  for (QWidget* window :
+       {static_cast<QWidget*>(profile_.get()), static_cast<QWidget*>(viewControls_.get()),
+        static_cast<QWidget*>(tools_.get()), static_cast<QWidget*>(config_.get()),
+        static_cast<QWidget*>(texture_.get())})
     window->show();
   if (!main_->isVisible()) main_->show();
   main_->ArrangeWindows();
@@ -293,7 +292,7 @@ void Desktop::ShowCutReport() {
 }
 
 void Desktop::HideWithMainWindow() {
-  QWidget* windows[] = {profile_.get(), viewControls_.get(), tools_.get(), config_.get(),
+  QWidget* windows[] = {profile_.get(),  viewControls_.get(), tools_.get(), config_.get(),
                         progress_.get(), texture_.get(),      about_.get()};
   for (QWidget* window : windows)
     if (window != nullptr) window->hide();
@@ -319,8 +318,8 @@ void Desktop::ShowMessage(const QString& text) {
     options_.StartupMessage(text);
     return;
   }
-  auto* box = new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok,
-                              main_.get());
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok, main_.get());
   box->setObjectName("StartupMessage");
   box->setTextFormat(Qt::PlainText);  // names files and cutters
   box->setAttribute(Qt::WA_DeleteOnClose);

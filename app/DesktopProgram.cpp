@@ -5,9 +5,9 @@
 
 #include <QApplication>
 
+#include "KerfwrightVersion.h"
 #include "app/Desktop.h"
 #include "app/ViewPanel.h"
-#include "KerfwrightVersion.h"
 #include "model/Model.h"
 #include "render/GLApi.h"
 

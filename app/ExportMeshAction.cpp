@@ -17,23 +17,27 @@ ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model,
       outline_(outline),
       chooseFile_(DialogFileChooser(&parent)),
       showMessage_(DialogMessageShower(&parent)),
-      chooseText_([&parent](const QString& prompt, const QString& initial) -> std::optional<QString> {
+      chooseText_([&parent](const QString& prompt,
+                            const QString& initial) -> std::optional<QString> {
         bool ok = false;
         const QString text =
             QInputDialog::getText(&parent, "Export 3-D", prompt, QLineEdit::Normal, initial, &ok);
         if (!ok) return std::nullopt;
         return text;
       }),
-      chooseItem_([&parent](const QString& prompt, const QStringList& items, int current) -> std::optional<int> {
+      chooseItem_([&parent](const QString& prompt, const QStringList& items,
+                            int current) -> std::optional<int> {
         bool ok = false;
-        const QString item = QInputDialog::getItem(&parent, "Export 3-D", prompt, items, current, false, &ok);
+        const QString item =
+            QInputDialog::getItem(&parent, "Export 3-D", prompt, items, current, false, &ok);
         if (!ok) return std::nullopt;
         return static_cast<int>(items.indexOf(item));
       }) {}
 
 bool ExportMeshAction::Export3DClick() {
-  const std::optional<QString> length =
-      chooseText_("Length of the moulding (inches such as 4, 4.5 or 3/4, or millimetres such as 19mm):", length_);
+  const std::optional<QString> length = chooseText_(
+      "Length of the moulding (inches such as 4, 4.5 or 3/4, or millimetres such as 19mm):",
+      length_);
   if (!length) return false;
   const Result<double> lengthMm = ParseExportLength(length->toStdString());
   if (!lengthMm) {

@@ -15,9 +15,11 @@ class QWidget;
 namespace kerf {
 
 // Asks for a text with a prompt, starting from initial; nothing when the user cancelled.
-using TextChooser = std::function<std::optional<QString>(const QString& prompt, const QString& initial)>;
+using TextChooser =
+    std::function<std::optional<QString>(const QString& prompt, const QString& initial)>;
 // Asks for one of items, starting from current; nothing when the user cancelled.
-using ItemChooser = std::function<std::optional<int>(const QString& prompt, const QStringList& items, int current)>;
+using ItemChooser =
+    std::function<std::optional<int>(const QString& prompt, const QStringList& items, int current)>;
 
 class ExportMeshAction {
  public:

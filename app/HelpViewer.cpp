@@ -2,8 +2,8 @@
 #include "app/HelpViewer.h"
 
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -51,13 +51,13 @@ void HelpViewer::ShowTopic(int context) {
     browser_->setPlainText("Help is not available\n\n" + QString::fromStdString(loadError_) +
                            "\n\nThe help file belongs beside the program.");
   } else {
-    QString page =
-        it == file_.Topics.end()
-            ? QString("# No help for this window\n\nThe help file has no topic %1. "
-                      "See the [contents](help:0).")
-                  .arg(context)
-            : "# " + QString::fromStdString(it->second.Title) + "\n\n" +
-                  QString::fromStdString(it->second.Body);
+    QString page = it == file_.Topics.end()
+                       ? QString(
+                             "# No help for this window\n\nThe help file has no topic %1. "
+                             "See the [contents](help:0).")
+                             .arg(context)
+                       : "# " + QString::fromStdString(it->second.Title) + "\n\n" +
+                             QString::fromStdString(it->second.Body);
     // The help file's own text: Markdown without HTML and without pictures (an image becomes a
     // plain link), so that no page makes the window read a file it names: a FIFO or a device
     // would never end. The help needs neither.

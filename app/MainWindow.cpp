@@ -15,8 +15,7 @@
 
 namespace kerf {
 
-MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded,
-                       QWidget* parent)
+MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
     : QMainWindow(parent), model_(model) {
   setObjectName("Form1");
   setWindowTitle("Kerfwright");

@@ -31,8 +31,7 @@ class MainWindow : public QMainWindow {
  public:
   static constexpr int StatusPanels = 6;
 
-  MainWindow(Model& model, const SectionOutline& outline, bool glLoaded,
-             QWidget* parent = nullptr);
+  MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent = nullptr);
 
   ViewPanel* View() const { return view_; }
   // StatusBar1's panels 0..5.

@@ -85,7 +85,8 @@ void MainWindow::OnPrintSetupSheet() {
 // The tool windows against the screen edges, each by its own outer size. Which windows are
 // visible, and the main window, stay as they are.
 void MainWindow::ArrangeWindows() {
-  const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
   const QRect area = screen->geometry();
   const int W = area.width(), H = area.height();

@@ -18,7 +18,8 @@ int MeshCommand(const CommandArgs& args) {
   bool smooth = false;
   OptionParser parser("mesh");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
-  parser.Text({"-o", "--output"}, "FILE", output, true, "the 3-D file to write (.stl, .3mf or .obj)");
+  parser.Text({"-o", "--output"}, "FILE", output, true,
+              "the 3-D file to write (.stl, .3mf or .obj)");
   parser.Text({"--length"}, "L", length, false, "length of the moulding (default 4 inches)");
   parser.Flag({"--smooth"}, smooth, "smooth curves fitted to a fine drawing of the section");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
@@ -26,7 +27,8 @@ int MeshCommand(const CommandArgs& args) {
 
   // Checked before the project is read, so a slip costs no time.
   if (MeshFormatOf(output) == MeshFormat::Unknown) {
-    std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n", output.c_str());
+    std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n",
+                 output.c_str());
     return 2;
   }
   const Result<double> lengthMm = ParseExportLength(length);

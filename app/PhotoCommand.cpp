@@ -9,8 +9,8 @@
 #include "app/Commands.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectLoading.h"
-#include "model/PrintableText.h"
 #include "model/Model.h"
+#include "model/PrintableText.h"
 #include "model/Progress.h"
 #include "project/PictureFile.h"
 #include "render/DefaultTexture.h"
@@ -84,8 +84,10 @@ int PhotoCommand(const CommandArgs& args) {
   OptionParser parser("photo");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "IMAGE", output, true, "the picture to write");
-  parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth, "picture width in pixels (default 800)");
-  parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight, "picture height in pixels (default 600)");
+  parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth,
+                 "picture width in pixels (default 800)");
+  parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight,
+                 "picture height in pixels (default 600)");
   parser.Integer({"--zoom"}, "N", view.Zoom, ZoomRange.Min, ZoomRange.Max,
                  "eye distance in tenths of a scene unit (default 70)");
   parser.Integer({"--rotate-x"}, "A", view.RotateX, TurnRange.Min, TurnRange.Max,
@@ -106,7 +108,8 @@ int PhotoCommand(const CommandArgs& args) {
                  "specular light level (default 5)");
   parser.Flag({"--wire"}, wire, "wire frame instead of solid faces");
   parser.Flag({"--fit"}, fit, "a three-quarter view with the moulding filling 80 % of the picture");
-  parser.Text({"--background"}, "RRGGBB", background, false, "clear colour in hexadecimal (default black)");
+  parser.Text({"--background"}, "RRGGBB", background, false,
+              "clear colour in hexadecimal (default black)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
   Colour backgroundColour = Black;
@@ -118,7 +121,8 @@ int PhotoCommand(const CommandArgs& args) {
   view.Solid = !wire;
   if (fit) {
     // --fit chooses the turns, the eye distance and the shift itself.
-    for (const char* option : {"--zoom", "--rotate-x", "--rotate-y", "--rotate-z", "--shift-x", "--shift-y"}) {
+    for (const char* option :
+         {"--zoom", "--rotate-x", "--rotate-y", "--rotate-z", "--shift-x", "--shift-y"}) {
       if (!parser.Given(option)) continue;
       std::fprintf(stderr, "kerfwright photo: --fit sets the view itself; leave out %s\n", option);
       return 2;
@@ -139,7 +143,8 @@ int PhotoCommand(const CommandArgs& args) {
 
   for (const Result<void>& loaded : {gl::LoadOpenGL(), gl::LoadGLU()}) {
     if (!loaded) {
-      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", loaded.Error().c_str());
+      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n",
+                   loaded.Error().c_str());
       return 2;
     }
   }

@@ -1,4 +1,5 @@
-// File > Print Set-up Sheet...: the set-up sheet sent to a printer (or a PDF) through Qt's print dialog.
+// File > Print Set-up Sheet...: the set-up sheet sent to a printer (or a PDF) through Qt's print
+// dialog.
 #include "app/PrintSheetAction.h"
 
 #include <QFileInfo>
@@ -21,14 +22,16 @@ PrintChooser DialogPrintChooser(QWidget* parent) {
   };
 }
 
-bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter, const MessageShower& showMessage) {
+bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter,
+                          const MessageShower& showMessage) {
   QPrinter printer(QPrinter::HighResolution);
   const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
   printer.setDocName(project.completeBaseName() + QStringLiteral(" set-up sheet"));
   printer.setPageLayout(SheetPageLayout(PaperForLocale()));
   if (!choosePrinter(printer)) return false;
   const SetupSheet sheet = BuildSetupSheet(model);
-  const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+  const QString where =
+      printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
   QPainter painter;
   if (!painter.begin(&printer)) {
     showMessage("The set-up sheet cannot be printed: \"" + where + "\" cannot be used.");

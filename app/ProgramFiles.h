@@ -15,11 +15,11 @@ std::string ExecutableDir();
 std::string ProgramDataDirFor(const std::string& executableDir);
 std::string ProgramDataDir();
 
-std::string ToolsDir();     // cutter bitmaps
-std::string TexturesDir();  // texture pictures
-std::string WorkDir();      // start directory of the project file dialogs
-std::string PhotosDir();    // photographs of the view
-std::string HelpFilePath(); // "ROUTERHELP.HLP"
+std::string ToolsDir();      // cutter bitmaps
+std::string TexturesDir();   // texture pictures
+std::string WorkDir();       // start directory of the project file dialogs
+std::string PhotosDir();     // photographs of the view
+std::string HelpFilePath();  // "ROUTERHELP.HLP"
 
 // Where a save dialog should start: dir itself when it exists and can be written to (the
 // build tree), else the user's home directory (an installed program's "work" and "photos"

@@ -125,15 +125,17 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
       // texture, so saving it again loses nothing.
       windows_.texture.UseBuiltInTexture();
       model_.SetTextureFile(record.TextureFile);
-      problems << QString("The texture %1 named by the project could not be loaded:\n%2\n"
-                          "The rest of the project was opened.")
+      problems << QString(
+                      "The texture %1 named by the project could not be loaded:\n%2\n"
+                      "The rest of the project was opened.")
                       .arg(FromLocal(record.TextureFile), FromLocal(loaded.Error()));
     }
   }
   const QStringList missing = MissingCutters(model_);
   if (!missing.isEmpty()) {
-    problems << QString("These cutters named by the project are not in the cutter library, so "
-                        "their cuts remove nothing:\n\n%1")
+    problems << QString(
+                    "These cutters named by the project are not in the cutter library, so "
+                    "their cuts remove nothing:\n\n%1")
                     .arg(missing.join('\n'));
   }
   windows_.texture.SyncFromModel();

@@ -16,7 +16,8 @@ bool LoadToolsForCommand(Model& model, const std::string& toolsDir) {
   const std::string dir = toolsDir.empty() ? ToolsDir() : toolsDir;
   NoProgress progress;
   // The user's own cutters join the supplied ones unless --tools names the one folder to read.
-  CutterLibrary library = LoadCutterLibraries(dir, toolsDir.empty() ? UserCutterFolder() : "", progress);
+  CutterLibrary library =
+      LoadCutterLibraries(dir, toolsDir.empty() ? UserCutterFolder() : "", progress);
   if (!library.DirectoryFound) {
     std::fprintf(stderr, "kerfwright: no tools directory at %s\n", dir.c_str());
     return false;
@@ -51,7 +52,8 @@ void ApplyForCommand(Model& model, const std::string& projectPath, const Project
   for (int k = 1; k <= model.CutCount(); ++k) {
     const Cut& cut = model.CutAt(k);
     if (cut.Cutter == 0) {
-      std::fprintf(stderr, "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
+      std::fprintf(stderr,
+                   "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
                    projectPath.c_str(), k, QuotedText(cut.CutterFileName).c_str());
     }
   }

@@ -54,8 +54,8 @@ int ReportCommand(const CommandArgs& args) {
   MeasureSection(model, pictures);
 
   // Cutter names come from the project: no control character in one reaches the terminal.
-  const std::string text =
-      PrintableText(ReportAsText(BuildCutReport(model, LocalDateTimeText())), std::string::npos, true);
+  const std::string text = PrintableText(ReportAsText(BuildCutReport(model, LocalDateTimeText())),
+                                         std::string::npos, true);
   std::fwrite(text.data(), 1, text.size(), stdout);
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright report");

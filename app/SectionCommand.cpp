@@ -53,7 +53,8 @@ int SectionCommand(const CommandArgs& args) {
   if (preview) {
     if (parser.Given("--cutter")) {
       if (model.CutterCount() == 0) {
-        std::fprintf(stderr, "kerfwright section: --cutter %d: the library holds no cutters\n", cutter);
+        std::fprintf(stderr, "kerfwright section: --cutter %d: the library holds no cutters\n",
+                     cutter);
         return 2;
       }
       if (cutter > model.CutterCount()) {

@@ -19,7 +19,8 @@ int SheetCommand(const CommandArgs& args) {
   OptionParser parser("sheet");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "FILE.pdf", output, true, "the PDF file to write");
-  parser.Text({"--paper"}, "A4|Letter", paperName, false, "the paper size (default: from the locale)");
+  parser.Text({"--paper"}, "A4|Letter", paperName, false,
+              "the paper size (default: from the locale)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
 

@@ -39,7 +39,8 @@ Result<TemplateDrawing> BuildTemplate(const Model& model) {
   const Result<std::vector<SectionPolygon>> pieces =
       SmoothSectionPieces(model, TemplatePixelsPerUnit);
   if (!pieces) return Result<TemplateDrawing>::FailLike(pieces);
-  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
   const int across = oddState ? model.StockHeight() : model.StockWidth();
   const int upright = oddState ? model.StockWidth() : model.StockHeight();
   // The smooth pieces lie against the right edge of a drawing 1100 units wide, in micrometres.
@@ -51,7 +52,8 @@ Result<TemplateDrawing> BuildTemplate(const Model& model) {
     std::vector<TemplatePoint> ring;
     ring.reserve(piece.X.size());
     for (size_t i = 0; i < piece.X.size(); ++i) {
-      ring.push_back({static_cast<double>(piece.X[i]) / 1000 - leftMm, static_cast<double>(piece.Y[i]) / 1000});
+      ring.push_back({static_cast<double>(piece.X[i]) / 1000 - leftMm,
+                      static_cast<double>(piece.Y[i]) / 1000});
     }
     drawing.Rings.push_back(std::move(ring));
   }
@@ -74,13 +76,15 @@ int TemplateCommand(const CommandArgs& args) {
   std::string project, output, tools;
   OptionParser parser("template");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
-  parser.Text({"-o", "--output"}, "FILE", output, true, "the template to write (.svg, .pdf or .dxf)");
+  parser.Text({"-o", "--output"}, "FILE", output, true,
+              "the template to write (.svg, .pdf or .dxf)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
 
   // Checked before the project is read, so a slip costs no time.
   if (TemplateFormatOf(output) == TemplateFormat::Unknown) {
-    std::fprintf(stderr, "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
+    std::fprintf(stderr,
+                 "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
                  output.c_str());
     return 2;
   }
@@ -93,7 +97,8 @@ int TemplateCommand(const CommandArgs& args) {
   int argc = 3;
   char name[] = "kerfwright", option[] = "-platform", platform[] = "offscreen";
   char* argv[] = {name, option, platform, nullptr};
-  if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance()) gui.emplace(argc, argv);
+  if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance())
+    gui.emplace(argc, argv);
   if (const Result<void> exported = ExportTemplate(model, output); !exported) {
     std::fprintf(stderr, "kerfwright template: %s\n", exported.Error().c_str());
     return 2;

@@ -1,4 +1,5 @@
-// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the options.
+// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the
+// options.
 #include "app/VerbHelp.h"
 
 #include <CLI/CLI.hpp>
@@ -11,7 +12,8 @@ namespace {
 
 constexpr VerbHelp Verbs[] = {
     {"section",
-     "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter N]]",
+     "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter "
+     "N]]",
      "writes the section picture",
      "Loads the cutter library and the project as Open does, then writes by default the 500 x 500\n"
      "measured section: material black, everything else white. With --preview it writes the\n"
@@ -37,12 +39,14 @@ constexpr VerbHelp Verbs[] = {
      "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
      "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
      "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
-    {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]", "writes the moulding as a 3-D file",
+    {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]",
+     "writes the moulding as a 3-D file",
      "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
      "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
      "inches (4, 4.5, 3/4, 1 1/2) or millimetres (19mm); it defaults to 4 inches. The 3MF\n"
      "object carries the project's name and wood colour. By default the section is the traced\n"
-     "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is smooth.\n"},
+     "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is "
+     "smooth.\n"},
     {"template", "PROJECT.ROU -o FILE [--tools DIR]", "writes a full-size template of the section",
      "Writes the worked section at true size for holding against the finished piece: SVG, PDF\n"
      "or DXF by the extension of FILE. The outline is fitted with smooth curves to a fine drawing\n"
@@ -58,7 +62,8 @@ constexpr VerbHelp Verbs[] = {
      "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
      "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
     {"cutter",
-     "make KIND --SIZE S... [-o DIR] [--name NAME] | import PROFILE [--bearing W] [-o DIR] [--name NAME] | list",
+     "make KIND --SIZE S... [-o DIR] [--name NAME] | import PROFILE [--bearing W] [-o DIR] [--name "
+     "NAME] | list",
      "makes your own cutters and lists the cutter library",
      "make writes the bitmap of a kind of bit from its catalogue sizes and prints its path:\n"
      "  straight --diameter [--length]          rebate --diameter --bearing --length\n"

@@ -1,4 +1,5 @@
-// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the options.
+// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the
+// options.
 #pragma once
 
 #include <memory>

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/Model.h"
-#include "model/SectionPictures.h"
 #include "model/Progress.h"
+#include "model/SectionPictures.h"
 #include "project/CutterLibrary.h"
 
 namespace kerf::bench {
@@ -26,7 +26,8 @@ inline Tool SyntheticCutter(const std::string& name, int rows, int (*radius)(int
   tool.Name = name;
   tool.FileName = name + ".bmp";
   tool.RowCount = rows;
-  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(radius(l));
+  for (int l = 1; l <= rows; ++l)
+    tool.Profile[static_cast<size_t>(l)] = static_cast<float>(radius(l));
   return tool;
 }
 
@@ -35,7 +36,8 @@ inline Cutters LoadCutters() {
   const std::string directory = std::string(KERF_SOURCE_DIR) + "/data/tools";
   NoProgress progress;
   CutterLibrary library = LoadCutterLibrary(directory, progress);
-  if (!library.Tools.empty()) return {std::move(library.Tools), "supplied cutters from " + directory};
+  if (!library.Tools.empty())
+    return {std::move(library.Tools), "supplied cutters from " + directory};
   return {{SyntheticCutter("straight", 75, [](int) { return 25; }),
            SyntheticCutter("roundover", 60, [](int l) { return l < 25 ? 50 : 50 + (l - 25) / 2; }),
            SyntheticCutter("cove", 50, [](int l) { return 30 + (l * (50 - l)) / 40; }),
@@ -94,14 +96,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   void PrintRatios() const {
     const auto baseline = times_.find(baseline_);
-    if (baseline == times_.end() || baseline->second.wall <= 0 || baseline->second.cpu <= 0)
-      return;
+    if (baseline == times_.end() || baseline->second.wall <= 0 || baseline->second.cpu <= 0) return;
     const Times& base = baseline->second;
     std::printf("\nCutters: %s (%zu)\n", TheCutters().Source.c_str(), TheCutters().Tools.size());
     std::printf("Baseline: plain fill of the 500 x 500 raster, %.1f us wall, %.1f us cpu\n",
                 base.wall, base.cpu);
-    std::printf("%-36s %10s %10s %12s %12s\n", "benchmark", "wall (us)", "cpu (us)",
-                "wall ratio", "cpu ratio");
+    std::printf("%-36s %10s %10s %12s %12s\n", "benchmark", "wall (us)", "cpu (us)", "wall ratio",
+                "cpu ratio");
     for (const auto& [name, t] : times_)
       std::printf("%-36s %10.1f %10.1f %12.2f %12.2f\n", name.c_str(), t.wall, t.cpu,
                   t.wall / base.wall, t.cpu / base.cpu);

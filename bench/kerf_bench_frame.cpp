@@ -93,9 +93,12 @@ const Traced& Section(Stock stock) {
   static const Traced groovedModel = GroovedStock({120, 290, 460, 630, 800});
   static const Traced fineModel = GroovedStock(FineFences());
   switch (stock) {
-    case Stock::Grooved: return groovedModel;
-    case Stock::FinelyGrooved: return fineModel;
-    default: return plain;
+    case Stock::Grooved:
+      return groovedModel;
+    case Stock::FinelyGrooved:
+      return fineModel;
+    default:
+      return plain;
   }
 }
 
@@ -107,7 +110,8 @@ SceneParams ViewOf(const Model& model, bool turned, bool textureMap) {
     view.RotateX = 20;
     view.RotateY = 330;
     view.Highlight = 30;
-    if (&model != &Section(Stock::Plain).model) view.Zoom = 120;  // big stocks fill the view from further
+    if (&model != &Section(Stock::Plain).model)
+      view.Zoom = 120;  // big stocks fill the view from further
   }
   SceneParams params = MakeSceneParams(view, model);
   params.TextureMap = textureMap;

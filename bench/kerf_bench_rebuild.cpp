@@ -53,7 +53,12 @@ void RebuildRepeatedly(benchmark::State& state, Model model) {
 void BM_PlotOutline(benchmark::State& state) {
   RebuildRepeatedly(state, WorkedModel(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_PlotOutline)->ArgName("cuts")->Arg(0)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlotOutline)
+    ->ArgName("cuts")
+    ->Arg(0)
+    ->Arg(50)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
 
 // The rebuild of a profiled moulding with a long outline.
 void BM_PlotOutlineProfiled(benchmark::State& state) {

@@ -24,7 +24,13 @@ void BM_MeasureSection(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_MeasureSection)->ArgName("cuts")->Arg(0)->Arg(10)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MeasureSection)
+    ->ArgName("cuts")
+    ->Arg(0)
+    ->Arg(10)
+    ->Arg(50)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
 
 // The Profile window's frame picture: 250 x 250 with the mounted cutter outlined.
 void BM_PreviewSection(benchmark::State& state) {

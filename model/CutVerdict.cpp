@@ -28,27 +28,36 @@ Verdict JudgeCutOnTable(const Cut& cut) {
 
 const char* VerdictText(Verdict verdict) {
   switch (verdict) {
-    case Verdict::Caution: return " (Caution)";
-    case Verdict::Danger: return " (Danger)";
-    case Verdict::CutOK: break;
+    case Verdict::Caution:
+      return " (Caution)";
+    case Verdict::Danger:
+      return " (Danger)";
+    case Verdict::CutOK:
+      break;
   }
   return " (Cut OK)";
 }
 
 const char* VerdictName(Verdict verdict) {
   switch (verdict) {
-    case Verdict::Caution: return "Caution";
-    case Verdict::Danger: return "Danger";
-    case Verdict::CutOK: break;
+    case Verdict::Caution:
+      return "Caution";
+    case Verdict::Danger:
+      return "Danger";
+    case Verdict::CutOK:
+      break;
   }
   return "Cut OK";
 }
 
 Colour VerdictColour(Verdict verdict) {
   switch (verdict) {
-    case Verdict::Caution: return VerdictYellow;
-    case Verdict::Danger: return VerdictRed;
-    case Verdict::CutOK: break;
+    case Verdict::Caution:
+      return VerdictYellow;
+    case Verdict::Danger:
+      return VerdictRed;
+    case Verdict::CutOK:
+      break;
   }
   return Black;
 }

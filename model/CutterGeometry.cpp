@@ -33,7 +33,8 @@ void Run(Raster& bitmap, int y, int radius, Colour colour) {
 }  // namespace
 
 CutterEdge& CutterEdge::Straight(double height) {
-  return Add(height, [r = radius_](double) { return r; }, radius_);
+  return Add(
+      height, [r = radius_](double) { return r; }, radius_);
 }
 
 CutterEdge& CutterEdge::StepTo(double radius) {
@@ -43,24 +44,26 @@ CutterEdge& CutterEdge::StepTo(double radius) {
 
 CutterEdge& CutterEdge::Taper(double height, double change) {
   const double r0 = radius_;
-  return Add(height, [r0, height, change](double t) { return r0 + change * t / height; },
-             r0 + change);
+  return Add(
+      height, [r0, height, change](double t) { return r0 + change * t / height; }, r0 + change);
 }
 
 CutterEdge& CutterEdge::Round(double rho) {
   const double r0 = radius_;
-  return Add(rho, [r0, rho](double t) { return r0 - Sqrt(rho * rho - (rho - t) * (rho - t)); },
-             r0 - rho);
+  return Add(
+      rho, [r0, rho](double t) { return r0 - Sqrt(rho * rho - (rho - t) * (rho - t)); }, r0 - rho);
 }
 
 CutterEdge& CutterEdge::Hollow(double rho) {
   const double r0 = radius_;
-  return Add(rho, [r0, rho](double t) { return r0 - rho + Sqrt(rho * rho - t * t); }, r0 - rho);
+  return Add(
+      rho, [r0, rho](double t) { return r0 - rho + Sqrt(rho * rho - t * t); }, r0 - rho);
 }
 
 CutterEdge& CutterEdge::Flare(double rho) {
   const double r0 = radius_;
-  return Add(rho, [r0, rho](double t) { return r0 + rho - Sqrt(rho * rho - t * t); }, r0 + rho);
+  return Add(
+      rho, [r0, rho](double t) { return r0 + rho - Sqrt(rho * rho - t * t); }, r0 + rho);
 }
 
 double CutterEdge::RadiusAt(double z) const {
@@ -71,8 +74,7 @@ double CutterEdge::RadiusAt(double z) const {
   return top.radius(top.z1 - top.z0);
 }
 
-CutterEdge& CutterEdge::Add(double height, std::function<double(double)> radius,
-                            double endRadius) {
+CutterEdge& CutterEdge::Add(double height, std::function<double(double)> radius, double endRadius) {
   pieces_.push_back({height_, height_ + height, std::move(radius)});
   height_ += height;
   radius_ = endRadius;
@@ -124,8 +126,8 @@ bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) 
     *part -= cut;
     excess -= cut;
   }
-  const int height = topMargin + screwRows + bearingRows + (guided ? 1 : 0) + rows + shankRows +
-                     bottomMargin;
+  const int height =
+      topMargin + screwRows + bearingRows + (guided ? 1 : 0) + rows + shankRows + bottomMargin;
 
   bitmap = Raster(widest + 1 + Margin, height);
   bitmap.Fill(BitWhite);

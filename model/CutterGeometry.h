@@ -2,8 +2,8 @@
 #pragma once
 
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Raster.h"
@@ -69,7 +69,7 @@ class CutterEdge {
 
 // A whole bit: its cutting edge and the parts that guide and hold it (radii in pixels).
 struct CutterDesign {
-  std::string FileName;        // encoded display name with ".bmp"
+  std::string FileName;  // encoded display name with ".bmp"
   CutterEdge Edge;
   double BearingRadius = 0.0;  // 0 for a bit guided by the fence alone
   double ShankRadius = 0.0;

@@ -65,7 +65,8 @@ CutterDimension AngleOf(const char* key, const char* label, const char* def) {
   return {key, label, true, def, false, false};
 }
 
-bool BearingFits(const DimensionValue& bearing, const DimensionValue& diameter, std::string& error) {
+bool BearingFits(const DimensionValue& bearing, const DimensionValue& diameter,
+                 std::string& error) {
   if (bearing.Value < diameter.Value) return true;
   error = "the bearing (" + Size(bearing) + ") is " +
           (bearing.Value > diameter.Value ? "larger than" : "as large as") + " the cutter (" +
@@ -88,7 +89,8 @@ std::vector<Kind> MakeKinds() {
     kinds.push_back({{key, title, std::move(dims)}, std::move(build)});
   };
 
-  add("straight", "Straight", {Length("diameter", "Diameter"), Length("length", "Cutting length", "1")},
+  add("straight", "Straight",
+      {Length("diameter", "Diameter"), Length("length", "Cutting length", "1")},
       [](const Values& v, DesignedCutter& c, std::string&) {
         const DimensionValue d = v.at("diameter");
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(v.at("length").Value * Inch), 0,
@@ -108,17 +110,20 @@ std::vector<Kind> MakeKinds() {
         return true;
       });
   add("roundover", "Roundover",
-      {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "1/2"),
+      {Length("radius", "Radius"),
+       Length("bearing", "Bearing diameter", "1/2"),
        {"step", "Step under the arc", false, "1/4", false, true}},
       [](const Values& v, DesignedCutter& c, std::string&) {
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
-        c.Design = {"", CutterEdge((b + r) * Inch).Straight(v.at("step").Value * Inch).Round(r * Inch),
+        c.Design = {"",
+                    CutterEdge((b + r) * Inch).Straight(v.at("step").Value * Inch).Round(r * Inch),
                     b * Inch, ShankFor(2 * (b + r))};
         c.Name = Size(v.at("radius")) + " Roundover";
         return true;
       });
   add("cove", "Cove",
-      {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "1/2"),
+      {Length("radius", "Radius"),
+       Length("bearing", "Bearing diameter", "1/2"),
        {"diameter", "Diameter (optional)", false, "", true, false}},
       [](const Values& v, DesignedCutter& c, std::string& error) {
         const DimensionValue r = v.at("radius"), b = v.at("bearing");
@@ -141,14 +146,17 @@ std::vector<Kind> MakeKinds() {
        Length("bearing", "Bearing diameter", "1/2")},
       [](const Values& v, DesignedCutter& c, std::string& error) {
         const DimensionValue a = v.at("angle"), d = v.at("diameter"), b = v.at("bearing");
-        if (!AngleWithin(a, 5, 85, "chamfer angle", error) || !BearingFits(b, d, error)) return false;
+        if (!AngleWithin(a, 5, 85, "chamfer angle", error) || !BearingFits(b, d, error))
+          return false;
         const double width = (d.Value - b.Value) / 2;
-        c.Design = {"", CutterEdge(d.Value / 2 * Inch).Taper(width / Tan(a.Value) * Inch, -width * Inch),
-                    b.Value / 2 * Inch, ShankFor(d.Value)};
+        c.Design = {
+            "", CutterEdge(d.Value / 2 * Inch).Taper(width / Tan(a.Value) * Inch, -width * Inch),
+            b.Value / 2 * Inch, ShankFor(d.Value)};
         c.Name = AngleText(a.Value) + " Chamfer";
         return true;
       });
-  add("vgroove", "V Groove", {AngleOf("angle", "Included angle", "90"), Length("diameter", "Diameter")},
+  add("vgroove", "V Groove",
+      {AngleOf("angle", "Included angle", "90"), Length("diameter", "Diameter")},
       [](const Values& v, DesignedCutter& c, std::string& error) {
         const DimensionValue a = v.at("angle"), d = v.at("diameter");
         if (!AngleWithin(a, 10, 170, "included angle", error)) return false;
@@ -166,7 +174,8 @@ std::vector<Kind> MakeKinds() {
         c.Name = Size(Inches(2 * r.Value, r.Metric)) + " Core Box";
         return true;
       });
-  add("beading", "Beading", {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "3/8")},
+  add("beading", "Beading",
+      {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "3/8")},
       [](const Values& v, DesignedCutter& c, std::string&) {
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
         c.Design = {"",
@@ -178,29 +187,34 @@ std::vector<Kind> MakeKinds() {
         c.Name = Size(v.at("radius")) + " Beading";
         return true;
       });
-  add("romanogee", "Roman Ogee", {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "1/2")},
+  add("romanogee", "Roman Ogee",
+      {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "1/2")},
       [](const Values& v, DesignedCutter& c, std::string&) {
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
-        c.Design = {"",
-                    CutterEdge((b + 2 * r) * Inch).Straight(Foot * Inch).Round(r * Inch).Hollow(r * Inch),
-                    b * Inch, ShankFor(2 * (b + 2 * r))};
+        c.Design = {
+            "",
+            CutterEdge((b + 2 * r) * Inch).Straight(Foot * Inch).Round(r * Inch).Hollow(r * Inch),
+            b * Inch, ShankFor(2 * (b + 2 * r))};
         c.Name = Size(v.at("radius")) + " Roman Ogee";
         return true;
       });
   add("dovetail", "Dovetail",
-      {AngleOf("angle", "Angle", "14"), Length("diameter", "Diameter"), Length("height", "Height", "1/2")},
+      {AngleOf("angle", "Angle", "14"), Length("diameter", "Diameter"),
+       Length("height", "Height", "1/2")},
       [](const Values& v, DesignedCutter& c, std::string& error) {
         const DimensionValue a = v.at("angle"), d = v.at("diameter"), h = v.at("height");
         if (!AngleWithin(a, 1, 45, "dovetail angle", error)) return false;
         const double narrowing = h.Value * Tan(a.Value);
         if (narrowing >= d.Value / 2) {
           error = "the sides meet below the top: at " + AngleText(a.Value) + " a " + Size(d) +
-                  " dovetail must be less than " + Size(Inches(d.Value / 2 / Tan(a.Value), d.Metric)) +
-                  " high, not " + Size(h);
+                  " dovetail must be less than " +
+                  Size(Inches(d.Value / 2 / Tan(a.Value), d.Metric)) + " high, not " + Size(h);
           return false;
         }
-        c.Design = {"", CutterEdge((d.Value / 2 - narrowing) * Inch).Taper(h.Value * Inch, narrowing * Inch),
-                    0, ShankFor(d.Value)};
+        c.Design = {
+            "",
+            CutterEdge((d.Value / 2 - narrowing) * Inch).Taper(h.Value * Inch, narrowing * Inch), 0,
+            ShankFor(d.Value)};
         c.Name = Size(d) + " " + AngleText(a.Value) + " Dovetail";
         return true;
       });
@@ -216,7 +230,8 @@ std::vector<Kind> MakeKinds() {
         return true;
       });
   add("flushtrim", "Flush Trim",
-      {Length("diameter", "Diameter"), Length("length", "Cutting length", "1"),
+      {Length("diameter", "Diameter"),
+       Length("length", "Cutting length", "1"),
        {"bearing", "Bearing diameter (optional)", false, "", true, false}},
       [](const Values& v, DesignedCutter& c, std::string& error) {
         const DimensionValue d = v.at("diameter");

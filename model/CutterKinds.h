@@ -14,8 +14,8 @@ struct CutterDimension {
   std::string Key;    // as on the command line: "radius" for --radius
   std::string Label;  // as in the designer: "Radius"
   bool Angle = false;
-  std::string Default;     // the text a new design starts with; empty when it must be given
-  bool Optional = false;   // may be left empty (the kind then derives it)
+  std::string Default;    // the text a new design starts with; empty when it must be given
+  bool Optional = false;  // may be left empty (the kind then derives it)
   bool ZeroAllowed = false;
 };
 

@@ -30,7 +30,8 @@ std::vector<std::string> Words(const std::string& text) {
 
 // "14°" or "22.5°": degrees.
 bool AngleWord(const std::string& word, double& degrees) {
-  if (word.size() <= Degree.size() || word.compare(word.size() - Degree.size(), Degree.size(), Degree) != 0)
+  if (word.size() <= Degree.size() ||
+      word.compare(word.size() - Degree.size(), Degree.size(), Degree) != 0)
     return false;
   const std::string number = word.substr(0, word.size() - Degree.size());
   if (number.find_first_not_of("0123456789.") != std::string::npos) return false;

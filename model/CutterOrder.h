@@ -9,9 +9,9 @@ namespace kerf {
 // kind "Dovetail". Leading words that read as lengths ("3/8"", "9.5mm", "1 1/4"") or angles
 // ("22.5°") are sizes; the rest is the kind.
 struct CutterSortKey {
-  std::string Kind;      // folded to lower case
-  double Size = 0.0;     // the first size (inches or degrees); 0 without one
-  double Second = 0.0;   // a second size, 0 without one
+  std::string Kind;     // folded to lower case
+  double Size = 0.0;    // the first size (inches or degrees); 0 without one
+  double Second = 0.0;  // a second size, 0 without one
 };
 CutterSortKey SortKeyOf(const std::string& displayName);
 

@@ -60,25 +60,37 @@ bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::s
       continue;
     }
     switch (c) {
-      case '/': out += '-'; continue;
-      case '"': out += '!'; continue;
-      case '.': out += '@'; continue;
-      case '-': case '!': case '%': case '@':
+      case '/':
+        out += '-';
+        continue;
+      case '"':
+        out += '!';
+        continue;
+      case '.':
+        out += '@';
+        continue;
+      case '-':
+      case '!':
+      case '%':
+      case '@':
         why = std::string("the name holds '") + static_cast<char>(c) +
               "', which a cutter's file name uses for another character";
         return false;
       case '\\':
         why = "the name holds '\\', which some systems read as a folder";
         return false;
-      default: break;
+      default:
+        break;
     }
     if (c < 0x20 || c == 0x7F) {
       why = "the name holds a control character";
       return false;
     }
     if (c >= 0x80) {  // a whole UTF-8 sequence, copied as it is
-      const int extra = c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 && c < 0xF0 ? 2
-                      : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+      const int extra = c >= 0xF0 && c < 0xF5   ? 3
+                        : c >= 0xE0 && c < 0xF0 ? 2
+                        : c >= 0xC2 && c < 0xE0 ? 1
+                                                : -1;
       bool valid = extra > 0 && i + static_cast<size_t>(extra) < name.size();
       for (int k = 1; valid && k <= extra; ++k)
         valid = (static_cast<unsigned char>(name[i + static_cast<size_t>(k)]) & 0xC0) == 0x80;

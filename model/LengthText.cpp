@@ -1,10 +1,11 @@
-// Length texts: inches as whole inches plus the nearest 64th, or whole millimetres; and reading them.
+// Length texts: inches as whole inches plus the nearest 64th, or whole millimetres; and reading
+// them.
 #include "model/LengthText.h"
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <numeric>
 
 namespace kerf {
@@ -30,9 +31,12 @@ bool ParseDecimal(const std::string& text, double& value) {
   if (text.empty() || text.size() > 20) return false;
   int digits = 0, dots = 0;
   for (char c : text) {
-    if (c == '.') ++dots;
-    else if (std::isdigit(static_cast<unsigned char>(c))) ++digits;
-    else return false;
+    if (c == '.')
+      ++dots;
+    else if (std::isdigit(static_cast<unsigned char>(c)))
+      ++digits;
+    else
+      return false;
   }
   if (digits == 0 || dots > 1) return false;
   value = std::strtod(text.c_str(), nullptr);

@@ -217,8 +217,8 @@ SetupChange Model::SetWoodSwatch(Colour c) {
   const Colour before = woodSwatch_;
   woodSwatch_ = c & 0xFFFFFF;
   woodColour_ = {static_cast<float>(ColourRed(c)) / 255.0f,
-                static_cast<float>(ColourGreen(c)) / 255.0f,
-                static_cast<float>(ColourBlue(c)) / 255.0f, 1.0f};
+                 static_cast<float>(ColourGreen(c)) / 255.0f,
+                 static_cast<float>(ColourBlue(c)) / 255.0f, 1.0f};
   return woodSwatch_ != before ? LookChanged : SetupChange{};
 }
 

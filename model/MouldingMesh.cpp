@@ -59,7 +59,8 @@ SectionPolygon CleanPolygon(const SectionPolygon& raw) {
   kept.reserve(ring.size());
   for (const Corner& c : ring) {
     kept.push_back(c);
-    while (kept.size() >= 3 && Cross(kept[kept.size() - 3], kept[kept.size() - 2], kept.back()) == 0) {
+    while (kept.size() >= 3 &&
+           Cross(kept[kept.size() - 3], kept[kept.size() - 2], kept.back()) == 0) {
       kept.erase(kept.end() - 2);
     }
   }
@@ -95,7 +96,8 @@ std::vector<SectionPolygon> OutlinePolygons(const SectionOutline& outline) {
   std::vector<Corner> walk;
   walk.reserve(static_cast<size_t>(outline.Count));
   for (int i = 1; i < outline.Count; ++i) {
-    walk.push_back({outline.X[static_cast<size_t>(i)], -static_cast<long long>(outline.Y[static_cast<size_t>(i)])});
+    walk.push_back({outline.X[static_cast<size_t>(i)],
+                    -static_cast<long long>(outline.Y[static_cast<size_t>(i)])});
   }
   const long long whole = RingTwiceArea(walk, 0);
 
@@ -120,7 +122,8 @@ std::vector<SectionPolygon> OutlinePolygons(const SectionOutline& outline) {
     rest.push_back(c);
   }
   pieces.push_back(CleanPolygon(ToPolygon(rest, 0)));
-  pieces.erase(std::remove_if(pieces.begin(), pieces.end(), [](const SectionPolygon& p) { return p.X.empty(); }),
+  pieces.erase(std::remove_if(pieces.begin(), pieces.end(),
+                              [](const SectionPolygon& p) { return p.X.empty(); }),
                pieces.end());
   return pieces;
 }
@@ -154,7 +157,8 @@ std::vector<std::array<uint32_t, 3>> TriangulatePolygon(const SectionPolygon& po
     for (uint32_t p = next[c]; p != a; p = next[p]) {
       // A corner where the walk touches itself shares a position with a, b or c and does not
       // block the ear.
-      if (Same(corner[p], corner[a]) || Same(corner[p], corner[b]) || Same(corner[p], corner[c])) continue;
+      if (Same(corner[p], corner[a]) || Same(corner[p], corner[b]) || Same(corner[p], corner[c]))
+        continue;
       // Only a corner that turns right can reach into an ear of a simple polygon.
       if (Cross(corner[prev[p]], corner[p], corner[next[p]]) > 0) continue;
       if (InTriangle(corner[p], corner[a], corner[b], corner[c])) return false;
@@ -198,12 +202,15 @@ std::vector<std::array<uint32_t, 3>> TriangulatePolygon(const SectionPolygon& po
 
 SectionScale MeasuredSectionScale(const Model& model) {
   // The stock's extents on the measured section, rounded as the section drawing rounds them.
-  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
   const int32_t across = oddState ? model.StockHeight() : model.StockWidth();
   const int32_t upright = oddState ? model.StockWidth() : model.StockHeight();
   // The stock lies against the right and bottom edges, whose last column and row the outline
   // rebuild whitens, so the traced section is one pixel short of the stock on each axis.
-  auto traced = [](int32_t units) { return std::nearbyint(static_cast<double>(SectionSize) * units / 1100.0) - 1; };
+  auto traced = [](int32_t units) {
+    return std::nearbyint(static_cast<double>(SectionSize) * units / 1100.0) - 1;
+  };
   SectionScale scale;
   if (traced(across) > 0) scale.X = across * MillimetresPerUnit / traced(across);
   if (traced(upright) > 0) scale.Y = upright * MillimetresPerUnit / traced(upright);
@@ -214,7 +221,8 @@ TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm, S
   return ExtrudePieces(OutlinePolygons(outline), lengthMm, scale);
 }
 
-TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm, SectionScale scale) {
+TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm,
+                           SectionScale scale) {
   TriangleMesh mesh;
   if (!(lengthMm > 0) || pieces.empty()) return mesh;
 
@@ -234,8 +242,9 @@ TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double len
     }
     const uint32_t bottom = first, top = first + static_cast<uint32_t>(n);
     for (const auto& t : TriangulatePolygon(polygon)) {
-      mesh.Triangles.push_back({t[0] + top, t[1] + top, t[2] + top});           // far end, facing +z
-      mesh.Triangles.push_back({t[0] + bottom, t[2] + bottom, t[1] + bottom});  // near end, facing -z
+      mesh.Triangles.push_back({t[0] + top, t[1] + top, t[2] + top});  // far end, facing +z
+      mesh.Triangles.push_back(
+          {t[0] + bottom, t[2] + bottom, t[1] + bottom});  // near end, facing -z
     }
     // The polygon runs counter-clockwise, so the side quads face outwards in this order.
     for (uint32_t i = 0; i < n; ++i) {

@@ -48,9 +48,11 @@ std::vector<std::array<uint32_t, 3>> TriangulatePolygon(const SectionPolygon& po
 // both end faces triangulated, every triangle facing outwards, no edge used other than twice.
 // x runs across the section's columns from 0, y up its rows from 0, each pixel scale's
 // millimetres. Empty when the outline is open or encloses no area, or the length is not positive.
-TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm, SectionScale scale = {});
+TriangleMesh BuildMouldingMesh(const SectionOutline& outline, double lengthMm,
+                               SectionScale scale = {});
 // The same for pieces already made (each simple and counter-clockwise, as CleanPolygon leaves
 // them), each coordinate unit scale's millimetres.
-TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm, SectionScale scale);
+TriangleMesh ExtrudePieces(const std::vector<SectionPolygon>& pieces, double lengthMm,
+                           SectionScale scale);
 
 }  // namespace kerf

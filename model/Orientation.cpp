@@ -14,22 +14,16 @@ constexpr int Flipped[9] = {0, 5, 8, 7, 6, 1, 4, 3, 2};
 
 // Case of a cut made in state t (row) seen in state k (column).
 constexpr int Cases[9][9] = {
-    {0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {0, 1, 2, 3, 4, 7, 8, 5, 6},
-    {0, 4, 1, 2, 3, 8, 5, 6, 7},
-    {0, 3, 4, 1, 2, 5, 6, 7, 8},
-    {0, 2, 3, 4, 1, 6, 7, 8, 5},
-    {0, 7, 8, 5, 6, 1, 2, 3, 4},
-    {0, 8, 5, 6, 7, 4, 1, 2, 3},
-    {0, 5, 6, 7, 8, 3, 4, 1, 2},
-    {0, 6, 7, 8, 5, 2, 3, 4, 1},
+    {0, 0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 7, 8, 5, 6}, {0, 4, 1, 2, 3, 8, 5, 6, 7},
+    {0, 3, 4, 1, 2, 5, 6, 7, 8}, {0, 2, 3, 4, 1, 6, 7, 8, 5}, {0, 7, 8, 5, 6, 1, 2, 3, 4},
+    {0, 8, 5, 6, 7, 4, 1, 2, 3}, {0, 5, 6, 7, 8, 3, 4, 1, 2}, {0, 6, 7, 8, 5, 2, 3, 4, 1},
 };
 
 // Sides on which the cut's fence face and table face lie, by case.
-constexpr int CaseFenceSide[9] = {0, SideRight, SideTop, SideLeft, SideBottom,
+constexpr int CaseFenceSide[9] = {0,        SideRight,  SideTop,   SideLeft, SideBottom,
                                   SideLeft, SideBottom, SideRight, SideTop};
-constexpr int CaseTableSide[9] = {0, SideBottom, SideRight, SideTop, SideLeft,
-                                  SideBottom, SideRight, SideTop, SideLeft};
+constexpr int CaseTableSide[9] = {0,          SideBottom, SideRight, SideTop, SideLeft,
+                                  SideBottom, SideRight,  SideTop,   SideLeft};
 
 }  // namespace
 

@@ -103,8 +103,8 @@ void Raster::Line(int x0, int y0, int x1, int y1, Colour c) {
   for (long long i = first; i <= last; ++i) {
     const long long m = majorStart + majorStep * i;
     // The rounded quotient lies in 0..minor, so it fits back into 64 bits.
-    const long long rounded = static_cast<long long>((2 * static_cast<__int128>(i) * minor + major) /
-                                                     (2 * static_cast<__int128>(major)));
+    const long long rounded = static_cast<long long>(
+        (2 * static_cast<__int128>(i) * minor + major) / (2 * static_cast<__int128>(major)));
     const long long n = minorStart + minorStep * rounded;
     if (xMajor) {
       if (n >= 0 && n < height_) pixels_[static_cast<size_t>(n) * width_ + m] = c;

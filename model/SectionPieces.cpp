@@ -48,7 +48,7 @@ bool SectionPieces::RereadRow(const Raster& raster, int y, int from, int to) {
   size_t j = i;
   while (j < runs.size() && runs[j].From <= to) ++j;
   if (i == j) return false;  // no material in the window: nothing was taken away
-  int start = runs[i].From < from ? runs[i].From : -1;  // a run open at the window's left
+  int start = runs[i].From < from ? runs[i].From : -1;         // a run open at the window's left
   const int tail = runs[j - 1].To > to ? runs[j - 1].To : -1;  // and its end at the right
 
   const Colour* pixels = raster.Row(y);

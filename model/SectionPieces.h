@@ -57,8 +57,8 @@ class SectionPieces {
   std::vector<Run> spliced_;            // a row being reread
   std::vector<int> parent_;             // union-find over the runs, numbered row by row
   std::vector<long long> area_;
-  std::vector<int> touched_;            // pieces that had material in the columns reread
-  std::vector<int> seen_;               // per touched piece: the first local root found
+  std::vector<int> touched_;  // pieces that had material in the columns reread
+  std::vector<int> seen_;     // per touched piece: the first local root found
   int count_ = 0;
   // Whether count_ and every run's Piece are right (distinct pieces have distinct numbers),
   // and whether they come straight from Join (each piece numbered by its first run).

@@ -42,14 +42,22 @@ Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
   const int heightX = RoundProduct(cut.Height, f.r);
   const int heightY = RoundProduct(cut.Height, f.s);
   switch (orientationCase) {
-    case 2: return {f.W - heightX, f.top + fenceY, -1};
-    case 3: return {f.left + fenceX, f.top + heightY, 2};
-    case 4: return {f.left + heightX, f.H - fenceY, +1};
-    case 5: return {f.left + fenceX, f.H - heightY, 0};
-    case 6: return {f.W - heightX, f.H - fenceY, -1};
-    case 7: return {f.W - fenceX, f.top + heightY, 2};
-    case 8: return {f.left + heightX, f.top + fenceY, +1};
-    default: return {f.W - fenceX, f.H - heightY, 0};  // case 1, and a cut of no known state
+    case 2:
+      return {f.W - heightX, f.top + fenceY, -1};
+    case 3:
+      return {f.left + fenceX, f.top + heightY, 2};
+    case 4:
+      return {f.left + heightX, f.H - fenceY, +1};
+    case 5:
+      return {f.left + fenceX, f.H - heightY, 0};
+    case 6:
+      return {f.W - heightX, f.H - fenceY, -1};
+    case 7:
+      return {f.W - fenceX, f.top + heightY, 2};
+    case 8:
+      return {f.left + heightX, f.top + fenceY, +1};
+    default:
+      return {f.W - fenceX, f.H - heightY, 0};  // case 1, and a cut of no known state
   }
 }
 
@@ -72,10 +80,18 @@ PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const 
   auto paintLine = [&](int a, int b) {
     int x0, y0, x1, y1;
     switch (p.turn) {
-      case 0: x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b; break;
-      case 2: x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b; break;
-      case -1: x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a; break;
-      default: x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a; break;
+      case 0:
+        x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b;
+        break;
+      case 2:
+        x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b;
+        break;
+      case -1:
+        x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a;
+        break;
+      default:
+        x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a;
+        break;
     }
     raster.Line(x0, y0, x1, y1, White);
     box.Take(x0, y0);
@@ -161,8 +177,7 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
 
 // The mounted cutter's outline in black at fence f and height h, never turned: up the
 // cutting side and back down the axis side.
-void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view,
-                       const Frame& f) {
+void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view, const Frame& f) {
   const auto& P = tool.Profile;
   const double fence = view.Fence;
   const double height = view.CutterHeight;
@@ -192,9 +207,8 @@ void DrawStock(Raster& raster, const Frame& f, Colour material) {
   // On the freshly whitened raster, a rectangle at least one pixel across whose corner pixel
   // lies on the raster is filled exactly over its inside, so its rows are filled directly.
   // Anything else (white material, an inverted rectangle) takes the flood fill.
-  const bool plainRectangle = material != White && f.left <= W - 1 && f.top <= H - 1 &&
-                              W >= 1 && H >= 1 && W - 1 < raster.Width() &&
-                              H - 1 < raster.Height();
+  const bool plainRectangle = material != White && f.left <= W - 1 && f.top <= H - 1 && W >= 1 &&
+                              H >= 1 && W - 1 < raster.Width() && H - 1 < raster.Height();
   if (!plainRectangle) {
     raster.FloodFillBorder(W - 1, H - 1, material, material);
     return;
@@ -307,7 +321,8 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
-  const bool oddState = model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
 
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
@@ -318,7 +333,8 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
   f.rowBands = view.RowBands;
   const int SH =
-      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight() / 1100.0)) * zoom;
+      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight() / 1100.0)) *
+      zoom;
   const int SW =
       static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth() / 1100.0)) * zoom;
   const int across = oddState ? SH : SW;  // extent along the table
@@ -361,8 +377,8 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
       const PaintedBox painted = PaintCut(raster, *tool, placement, f);
       // Every side's line lies inside the rectangle the pieces are read from, so a cut that
       // changed nothing there changed no side either.
-      if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow,
-                                    painted.firstColumn, painted.lastColumn)) {
+      if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
+                                    painted.lastColumn)) {
         sides.Changed(painted);
       }
     }
@@ -398,8 +414,8 @@ void MeasureSection(Model& model, SectionPictures& pictures) {
   model.SetCutFigures(pictures.Figures);
 }
 
-Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom,
-                      Colour material, int32_t fence, int32_t height) {
+Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
+                      int32_t fence, int32_t height) {
   SectionView view;
   view.W = W;
   view.H = H;

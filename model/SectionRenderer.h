@@ -13,13 +13,13 @@ namespace kerf {
 struct SectionView {
   int W = SectionSize;  // target image width and height in pixels
   int H = SectionSize;
-  int Zoom = 1;                 // 1, 2 or 4
+  int Zoom = 1;  // 1, 2 or 4
   // The mounted cutter, outlined at Fence and CutterHeight (the Profile window's preview);
   // nothing is outlined when null.
   const Tool* Cutter = nullptr;
-  Colour Material = Black;      // colour of uncut material
-  int32_t Fence = 0;            // trkHoriz position, for the cutter outline
-  int32_t CutterHeight = 0;     // trkVert position, for the cutter outline
+  Colour Material = Black;   // colour of uncut material
+  int32_t Fence = 0;         // trkHoriz position, for the cutter outline
+  int32_t CutterHeight = 0;  // trkVert position, for the cutter outline
   // Paint each cutter row as a band over all the pixel rows of its unit of height, not as one
   // line; only for drawings finer than a pixel per unit (the program's own pictures keep lines).
   bool RowBands = false;
@@ -45,7 +45,7 @@ void MeasureSection(Model& model, SectionPictures& pictures);
 
 // The Profile window picture: RenderSection on the caller's work surface (scratch, at least
 // W x H) with the current cutter outlined, cropped to W x H.
-Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom,
-                      Colour material, int32_t fence, int32_t height);
+Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
+                      int32_t fence, int32_t height);
 
 }  // namespace kerf

@@ -26,8 +26,8 @@ std::vector<CutterDesign> SuppliedCutters() {
 
   std::vector<CutterDesign> bits;
   auto roundover = [&](const char* name, double rho) {
-    bits.push_back({name, CutterEdge(halfBearing + rho).Straight(lip).Round(rho), halfBearing,
-                    shankHalf});
+    bits.push_back(
+        {name, CutterEdge(halfBearing + rho).Straight(lip).Round(rho), halfBearing, shankHalf});
   };
   roundover("1-8! Roundover.bmp", 0.125 * Inch);
   roundover("1-4! Roundover.bmp", 0.25 * Inch);
@@ -37,14 +37,15 @@ std::vector<CutterDesign> SuppliedCutters() {
   // A quarter round that stands 1/16" proud of the edge with a 1/16" quirk above it.
   {
     const double rho = 0.25 * Inch, quirk = 0.0625 * Inch;
-    bits.push_back({"1-4! Beading.bmp",
-                    CutterEdge(smallBearing + quirk + rho).Straight(foot).Round(rho).Straight(quirk),
-                    smallBearing, shankHalf});
+    bits.push_back(
+        {"1-4! Beading.bmp",
+         CutterEdge(smallBearing + quirk + rho).Straight(foot).Round(rho).Straight(quirk),
+         smallBearing, shankHalf});
   }
 
   auto cove = [&](const char* name, double rho) {
-    bits.push_back({name, CutterEdge(halfBearing + rho).Straight(foot).Hollow(rho), halfBearing,
-                    shankHalf});
+    bits.push_back(
+        {name, CutterEdge(halfBearing + rho).Straight(foot).Hollow(rho), halfBearing, shankHalf});
   };
   cove("1-4! Cove.bmp", 0.25 * Inch);
   cove("1-2! Cove.bmp", 0.5 * Inch);
@@ -102,13 +103,15 @@ std::vector<CutterDesign> SuppliedCutters() {
   }
 
   // Straight bits, guided by the fence.
-  bits.push_back({"1-4! Straight.bmp", CutterEdge(0.125 * Inch).Straight(0.75 * Inch), 0, shankQuarter});
+  bits.push_back(
+      {"1-4! Straight.bmp", CutterEdge(0.125 * Inch).Straight(0.75 * Inch), 0, shankQuarter});
   bits.push_back({"1-2! Straight.bmp", CutterEdge(0.25 * Inch).Straight(1.0 * Inch), 0, shankHalf});
-  bits.push_back({"3-4! Straight.bmp", CutterEdge(0.375 * Inch).Straight(1.0 * Inch), 0, shankHalf});
+  bits.push_back(
+      {"3-4! Straight.bmp", CutterEdge(0.375 * Inch).Straight(1.0 * Inch), 0, shankHalf});
 
   // Core box: upright sides under a half-round nose.
-  bits.push_back({"1-2! Core Box.bmp", CutterEdge(0.25 * Inch).Straight(0.25 * Inch).Hollow(0.25 * Inch),
-                  0, shankHalf});
+  bits.push_back({"1-2! Core Box.bmp",
+                  CutterEdge(0.25 * Inch).Straight(0.25 * Inch).Hollow(0.25 * Inch), 0, shankHalf});
 
   // Rabbeting: 3/8" deep, 1/2" high. Flush trim: the bearing as large as the cutter.
   bits.push_back({"3-8! Rabbeting.bmp", CutterEdge(halfBearing + 0.375 * Inch).Straight(0.5 * Inch),
@@ -118,9 +121,11 @@ std::vector<CutterDesign> SuppliedCutters() {
 
   // V-grooves, 1/2" across: the angle is the included angle of the point.
   bits.push_back({"90% V Groove.bmp",
-                  CutterEdge(0.25 * Inch).Taper(0.25 * Inch / Tan(45.0), -0.25 * Inch), 0, shankHalf});
+                  CutterEdge(0.25 * Inch).Taper(0.25 * Inch / Tan(45.0), -0.25 * Inch), 0,
+                  shankHalf});
   bits.push_back({"60% V Groove.bmp",
-                  CutterEdge(0.25 * Inch).Taper(0.25 * Inch / Tan(30.0), -0.25 * Inch), 0, shankHalf});
+                  CutterEdge(0.25 * Inch).Taper(0.25 * Inch / Tan(30.0), -0.25 * Inch), 0,
+                  shankHalf});
 
   // Dovetail: 1/2" across at the tip, sides 14 degrees off the axis, 1/2" high.
   {

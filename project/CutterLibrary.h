@@ -16,9 +16,9 @@ struct SkippedCutter {
 
 struct CutterLibrary {
   std::vector<Tool> Tools;             // in file-name order, case-insensitive
-  std::vector<SkippedCutter> Skipped;   // bitmaps that could not be loaded; loading went on
+  std::vector<SkippedCutter> Skipped;  // bitmaps that could not be loaded; loading went on
   bool DirectoryFound = false;
-  std::vector<std::string> UserFiles;   // file names of the tools read from the user's folder
+  std::vector<std::string> UserFiles;  // file names of the tools read from the user's folder
 };
 
 // Names in the order of a sorted list: without regard to case, and names that differ only in

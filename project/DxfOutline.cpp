@@ -86,11 +86,16 @@ OutlinePolygon Flatten(const std::vector<OutlinePoint>& points, const std::vecto
 
 double UnitInches(int units) {
   switch (units) {
-    case 2: return 12.0;         // feet
-    case 4: return 1 / 25.4;     // millimetres
-    case 5: return 1 / 2.54;     // centimetres
-    case 6: return 1000 / 25.4;  // metres
-    default: return 1.0;         // inches, or unitless
+    case 2:
+      return 12.0;  // feet
+    case 4:
+      return 1 / 25.4;  // millimetres
+    case 5:
+      return 1 / 2.54;  // centimetres
+    case 6:
+      return 1000 / 25.4;  // metres
+    default:
+      return 1.0;  // inches, or unitless
   }
 }
 
@@ -184,9 +189,9 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
       }
     }
     if (!ok) {
-      return Outline::Fail(name + ":" + std::to_string(line) + ": a " + type +
-                               " holds a value that is not a number",
-                           line);
+      return Outline::Fail(
+          name + ":" + std::to_string(line) + ": a " + type + " holds a value that is not a number",
+          line);
     }
     if (points.size() >= 2) {
       OutlinePolygon polygon = Flatten(points, bulges, closed);

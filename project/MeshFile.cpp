@@ -28,7 +28,9 @@ void PutU32(std::string& out, uint32_t v) {
   for (int k = 0; k < 4; ++k) out.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
 }
 
-void PutFloat(std::string& out, double v) { PutU32(out, std::bit_cast<uint32_t>(static_cast<float>(v))); }
+void PutFloat(std::string& out, double v) {
+  PutU32(out, std::bit_cast<uint32_t>(static_cast<float>(v)));
+}
 
 // Releases a lib3mf object when it goes out of scope.
 struct Lib3mfHandle {
@@ -41,7 +43,8 @@ struct Lib3mfHandle {
 std::string Lib3mfError(NMR::PLib3MFBase* object, const char* what) {
   DWORD code = 0;
   LPCSTR message = nullptr;
-  if (object && NMR::lib3mf_getlasterror(object, &code, &message) == LIB3MF_OK && message && *message) {
+  if (object && NMR::lib3mf_getlasterror(object, &code, &message) == LIB3MF_OK && message &&
+      *message) {
     return std::string(what) + ": " + message;
   }
   return std::string(what) + " failed";
@@ -85,8 +88,10 @@ std::string FormatStl(const TriangleMesh& mesh) {
 
 std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label) {
   std::string name = label.Name;
-  std::replace_if(name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-  std::string out = "# Kerfwright moulding, units: millimetres\no " + (name.empty() ? "moulding" : name) + "\n";
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  std::string out =
+      "# Kerfwright moulding, units: millimetres\no " + (name.empty() ? "moulding" : name) + "\n";
   char line[96];
   for (const MeshVertex& v : mesh.Vertices) {
     std::snprintf(line, sizeof line, "v %.4f %.4f %.4f\n", v.X, v.Y, v.Z);
@@ -107,9 +112,10 @@ Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label) 
   auto fail = [](Lib3mfHandle& where, const char* what) {
     return Result<std::string>::Fail(Lib3mfError(where.Object, what));
   };
-  if (lib3mf_model_setunit(model.Object, MODELUNIT_MILLIMETER) != LIB3MF_OK) return fail(model, "setting the unit");
-  if (lib3mf_model_addmeshobject(model.Object, reinterpret_cast<PLib3MFModelMeshObject**>(&object.Object)) !=
-      LIB3MF_OK) {
+  if (lib3mf_model_setunit(model.Object, MODELUNIT_MILLIMETER) != LIB3MF_OK)
+    return fail(model, "setting the unit");
+  if (lib3mf_model_addmeshobject(
+          model.Object, reinterpret_cast<PLib3MFModelMeshObject**>(&object.Object)) != LIB3MF_OK) {
     return fail(model, "adding the mesh");
   }
   std::vector<MODELMESHVERTEX> vertices(mesh.Vertices.size());
@@ -120,19 +126,23 @@ Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label) 
   }
   std::vector<MODELMESHTRIANGLE> triangles(mesh.Triangles.size());
   for (size_t i = 0; i < triangles.size(); ++i) {
-    for (int k = 0; k < 3; ++k) triangles[i].m_nIndices[k] = mesh.Triangles[i][static_cast<size_t>(k)];
+    for (int k = 0; k < 3; ++k)
+      triangles[i].m_nIndices[k] = mesh.Triangles[i][static_cast<size_t>(k)];
   }
-  if (lib3mf_meshobject_setgeometry(object.Object, vertices.data(), static_cast<DWORD>(vertices.size()),
-                                    triangles.data(), static_cast<DWORD>(triangles.size())) != LIB3MF_OK) {
+  if (lib3mf_meshobject_setgeometry(object.Object, vertices.data(),
+                                    static_cast<DWORD>(vertices.size()), triangles.data(),
+                                    static_cast<DWORD>(triangles.size())) != LIB3MF_OK) {
     return fail(object, "storing the mesh");
   }
-  if (lib3mf_object_setnameutf8(object.Object, label.Name.c_str()) != LIB3MF_OK) return fail(object, "naming the mesh");
-  if (lib3mf_object_createdefaultpropertyhandler(object.Object,
-                                                 reinterpret_cast<PLib3MFDefaultPropertyHandler**>(&properties.Object)) !=
+  if (lib3mf_object_setnameutf8(object.Object, label.Name.c_str()) != LIB3MF_OK)
+    return fail(object, "naming the mesh");
+  if (lib3mf_object_createdefaultpropertyhandler(
+          object.Object, reinterpret_cast<PLib3MFDefaultPropertyHandler**>(&properties.Object)) !=
           LIB3MF_OK ||
-      lib3mf_defaultpropertyhandler_setcolorrgb(properties.Object, static_cast<BYTE>(ColourRed(label.Tint)),
-                                                static_cast<BYTE>(ColourGreen(label.Tint)),
-                                                static_cast<BYTE>(ColourBlue(label.Tint))) != LIB3MF_OK) {
+      lib3mf_defaultpropertyhandler_setcolorrgb(
+          properties.Object, static_cast<BYTE>(ColourRed(label.Tint)),
+          static_cast<BYTE>(ColourGreen(label.Tint)),
+          static_cast<BYTE>(ColourBlue(label.Tint))) != LIB3MF_OK) {
     return fail(object, "colouring the mesh");
   }
   PLib3MFModelBuildItem* item = nullptr;
@@ -140,15 +150,17 @@ Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label) 
     return fail(model, "placing the mesh");
   }
   lib3mf_release(item);
-  if (lib3mf_model_querywriter(model.Object, "3mf", reinterpret_cast<PLib3MFModelWriter**>(&writer.Object)) !=
+  if (lib3mf_model_querywriter(model.Object, "3mf",
+                               reinterpret_cast<PLib3MFModelWriter**>(&writer.Object)) !=
       LIB3MF_OK) {
     return fail(model, "starting the 3MF writer");
   }
   ULONG64 size = 0;
-  if (lib3mf_writer_getstreamsize(writer.Object, &size) != LIB3MF_OK) return fail(writer, "writing 3MF");
+  if (lib3mf_writer_getstreamsize(writer.Object, &size) != LIB3MF_OK)
+    return fail(writer, "writing 3MF");
   std::string bytes(static_cast<size_t>(size), '\0');
-  if (size > 0 && lib3mf_writer_writetobuffer(writer.Object, reinterpret_cast<BYTE*>(bytes.data()), size) !=
-                      LIB3MF_OK) {
+  if (size > 0 && lib3mf_writer_writetobuffer(writer.Object, reinterpret_cast<BYTE*>(bytes.data()),
+                                              size) != LIB3MF_OK) {
     return fail(writer, "writing 3MF");
   }
   return bytes;

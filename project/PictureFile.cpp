@@ -69,7 +69,8 @@ Result<void> CheckBmpHeader(const uint8_t* data, size_t size) {
     bitCount = ReadLE(data + 28, 2);
     compression = ReadLE(data + 30, 4);
   } else {
-    return Result<void>::Fail("the BMP header has an unknown size (" + std::to_string(infoBytes) + " bytes)");
+    return Result<void>::Fail("the BMP header has an unknown size (" + std::to_string(infoBytes) +
+                              " bytes)");
   }
   if (Result<void> fits = CheckSize(width, std::llabs(height)); !fits) return fits;
   if (pixelOffset < FileHeaderBytes + infoBytes || pixelOffset > size) {
@@ -80,16 +81,24 @@ Result<void> CheckBmpHeader(const uint8_t* data, size_t size) {
   if (compression != BiRgb && compression != BiBitfields && compression != BiAlphaBitfields)
     return {};  // run-length coded: the decoder stops at the end of the data itself
   switch (bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
     default:
-      return Result<void>::Fail("the BMP has an unsupported depth of " + std::to_string(bitCount) + " bits");
+      return Result<void>::Fail("the BMP has an unsupported depth of " + std::to_string(bitCount) +
+                                " bits");
   }
   const int64_t stride = (width * bitCount + 31) / 32 * 4;  // rows are padded to 4 bytes
   const int64_t needed = static_cast<int64_t>(pixelOffset) + stride * std::llabs(height);
   if (static_cast<int64_t>(size) < needed) {
-    return Result<void>::Fail("the BMP file is truncated: its header announces " + SizeText(width, std::llabs(height)) +
-             " pixels in " + std::to_string(needed) + " bytes, but the file has only " +
-             std::to_string(size));
+    return Result<void>::Fail("the BMP file is truncated: its header announces " +
+                              SizeText(width, std::llabs(height)) + " pixels in " +
+                              std::to_string(needed) + " bytes, but the file has only " +
+                              std::to_string(size));
   }
   return {};
 }
@@ -132,7 +141,8 @@ Result<Raster> Decode(const uint8_t* data, size_t size) {
 
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
-    return Result<Raster>::Fail("the picture cannot be decoded (" + reader.errorString().toStdString() + ")");
+    return Result<Raster>::Fail("the picture cannot be decoded (" +
+                                reader.errorString().toStdString() + ")");
   }
   if (const Result<void> fits = CheckSize(image.width(), image.height()); !fits)
     return Result<Raster>::FailLike(fits);
@@ -161,9 +171,10 @@ QByteArray WriterFormat(const std::string& path) {
 }  // namespace
 
 Result<Raster> LoadPicture(const std::string& path) {
-  const Result<std::string> read = ReadRegularFile(
-      path, MaxFileBytes,
-      "the file is too large to be a picture (more than " + std::to_string(MaxFileBytes) + " bytes)");
+  const Result<std::string> read =
+      ReadRegularFile(path, MaxFileBytes,
+                      "the file is too large to be a picture (more than " +
+                          std::to_string(MaxFileBytes) + " bytes)");
   if (!read) return Result<Raster>::Fail(path + ": " + read.Error());
   const std::string& bytes = read.Value();
   Result<Raster> decoded = Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());

@@ -1,4 +1,5 @@
-// Reading a cutter's half-profile drawn in a CAD program: an SVG drawing (through Qt SVG) or a DXF file.
+// Reading a cutter's half-profile drawn in a CAD program: an SVG drawing (through Qt SVG) or a DXF
+// file.
 #include "project/ProfileImport.h"
 
 #include <QByteArray>
@@ -57,21 +58,35 @@ class OutlineDevice final : public QPaintDevice {
  protected:
   int metric(PaintDeviceMetric metric) const override {
     switch (metric) {
-      case PdmWidth: case PdmHeight: return 100000;
-      case PdmWidthMM: case PdmHeightMM: return 26458;
-      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-      case PdmDepth: return 32;
-      case PdmDevicePixelRatio: return 1;
-      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
-      default: return 0;
+      case PdmWidth:
+      case PdmHeight:
+        return 100000;
+      case PdmWidthMM:
+      case PdmHeightMM:
+        return 26458;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 96;
+      case PdmDepth:
+        return 32;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      default:
+        return 0;
     }
   }
 };
 
 // Inches in one unit of a length attribute ("50mm", "2in"); 0 when it names no real unit.
 double InchesPerUnit(const QString& length, double& value) {
-  static const struct { const char* suffix; double inches; } Units[] = {
-      {"mm", 1 / 25.4}, {"cm", 1 / 2.54}, {"in", 1.0}, {"pt", 1 / 72.0}, {"pc", 1 / 6.0}};
+  static const struct {
+    const char* suffix;
+    double inches;
+  } Units[] = {{"mm", 1 / 25.4}, {"cm", 1 / 2.54}, {"in", 1.0}, {"pt", 1 / 72.0}, {"pc", 1 / 6.0}};
   for (const auto& unit : Units)
     if (length.endsWith(unit.suffix)) {
       bool ok = false;
@@ -89,11 +104,12 @@ double DrawingScale(const QByteArray& bytes) {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() != QLatin1String("svg")) break;
     const QXmlStreamAttributes attributes = xml.attributes();
-    const QStringList box =
-        attributes.value("viewBox").toString().split(QRegularExpression("[ ,]+"), Qt::SkipEmptyParts);
+    const QStringList box = attributes.value("viewBox").toString().split(
+        QRegularExpression("[ ,]+"), Qt::SkipEmptyParts);
     double width = 0;
     const double unit = InchesPerUnit(attributes.value("width").toString().trimmed(), width);
-    if (unit > 0 && box.size() == 4 && box[2].toDouble() > 0) return width * unit / box[2].toDouble();
+    if (unit > 0 && box.size() == 4 && box[2].toDouble() > 0)
+      return width * unit / box[2].toDouble();
     if (unit > 0 && box.size() != 4) return 1 / 96.0;
     break;
   }
@@ -145,7 +161,8 @@ Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
       points.push_back({p.x() / Thousandths, -p.y() / Thousandths});
     outline.push_back(std::move(points));
   }
-  if (outline.empty()) return Outline::Fail(path + ": the drawing holds no line to read as a profile");
+  if (outline.empty())
+    return Outline::Fail(path + ": the drawing holds no line to read as a profile");
   return outline;
 }
 
@@ -162,7 +179,8 @@ bool HasExtension(const std::string& path, const char* ext) {
 Result<std::vector<OutlinePolygon>> ReadProfileOutline(const std::string& path) {
   using Outline = Result<std::vector<OutlinePolygon>>;
   const bool svg = HasExtension(path, ".svg"), dxf = HasExtension(path, ".dxf");
-  if (!svg && !dxf) return Outline::Fail(path + ": unknown drawing type; use an .svg or a .dxf file");
+  if (!svg && !dxf)
+    return Outline::Fail(path + ": unknown drawing type; use an .svg or a .dxf file");
   const Result<std::string> read =
       ReadRegularFile(path, MaxDrawingBytes, "the drawing is larger than 16 MB");
   if (!read) return Outline::Fail(path + ": " + read.Error());

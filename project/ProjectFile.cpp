@@ -67,14 +67,16 @@ class LineReader {
   std::string_view At(size_t index) const { return lines_[index]; }
 
   bool Text(const std::string& what, std::string& out) {
-    if (next_ >= lines_.size()) return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
+    if (next_ >= lines_.size())
+      return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
     out.assign(lines_[next_]);
     ++next_;
     return true;
   }
 
   bool Integer(const std::string& what, int32_t& out) {
-    if (next_ >= lines_.size()) return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
+    if (next_ >= lines_.size())
+      return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
     const std::string_view line = lines_[next_];
     if (!ParseInt32(line, out)) {
       return Fail(NextLineNumber(), line.empty() ? what + " is an empty line, expected an integer"
@@ -87,7 +89,8 @@ class LineReader {
   bool Face(const std::string& what, int32_t& out) {
     const int line = NextLineNumber();
     if (!Integer(what, out)) return false;
-    if (out < 1 || out > 8) return Fail(line, what + " is " + std::to_string(out) + ", expected 1 to 8");
+    if (out < 1 || out > 8)
+      return Fail(line, what + " is " + std::to_string(out) + ", expected 1 to 8");
     return true;
   }
 
@@ -110,13 +113,17 @@ class LineReader {
 bool ParseInto(LineReader& in, ProjectRecord& r) {
   int32_t version = 0;
   if (!in.Integer("the format version", version)) return false;
-  if (version != 1) return in.Fail(1, "format version " + std::to_string(version) + " is not supported (expected 1)");
+  if (version != 1)
+    return in.Fail(1,
+                   "format version " + std::to_string(version) + " is not supported (expected 1)");
 
   std::string textureMap;
   int32_t cutCount = 0;
-  if (!in.Integer("the selected cutter", r.CurrentCutter) || !in.Integer("the stock width", r.StockWidth) ||
-      !in.Integer("the stock height", r.StockHeight) || !in.Integer("the wood colour", r.WoodColour) ||
-      !in.Text("the texture file", r.TextureFile) || !in.Text("the texture mapping", textureMap) ||
+  if (!in.Integer("the selected cutter", r.CurrentCutter) ||
+      !in.Integer("the stock width", r.StockWidth) ||
+      !in.Integer("the stock height", r.StockHeight) ||
+      !in.Integer("the wood colour", r.WoodColour) || !in.Text("the texture file", r.TextureFile) ||
+      !in.Text("the texture mapping", textureMap) ||
       !in.Integer("the vertical texture repeat", r.RepeatV) ||
       !in.Integer("the horizontal texture repeat", r.RepeatH)) {
     return false;
@@ -125,12 +132,15 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
 
   const int countLine = in.NextLineNumber();
   if (!in.Integer("the number of cuts", cutCount)) return false;
-  if (cutCount < 0) return in.Fail(countLine, "the number of cuts is negative: " + std::to_string(cutCount));
-  if (cutCount > MaxProjectCuts) return in.Fail(countLine, "more than " + std::to_string(MaxProjectCuts) + " cuts");
+  if (cutCount < 0)
+    return in.Fail(countLine, "the number of cuts is negative: " + std::to_string(cutCount));
+  if (cutCount > MaxProjectCuts)
+    return in.Fail(countLine, "more than " + std::to_string(MaxProjectCuts) + " cuts");
   // Check the count against what the file holds before reserving anything for it.
   const uint64_t needed = static_cast<uint64_t>(cutCount) * LinesPerCut;
   if (needed > in.Remaining()) {
-    return in.Fail(countLine, std::to_string(cutCount) + " cuts need " + std::to_string(HeadLines + needed + 1) +
+    return in.Fail(countLine, std::to_string(cutCount) + " cuts need " +
+                                  std::to_string(HeadLines + needed + 1) +
                                   " lines, but the file has only " + std::to_string(in.Total()));
   }
 
@@ -140,7 +150,8 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
     const std::string of = " of cut " + std::to_string(k);
     ProjectCut cut;
     if (!in.Integer("the fence" + of, cut.Fence) || !in.Integer("the height" + of, cut.Height) ||
-        !in.Face("the face" + of, cut.Face) || !in.Text("the cutter file" + of, cut.CutterFileName)) {
+        !in.Face("the face" + of, cut.Face) ||
+        !in.Text("the cutter file" + of, cut.CutterFileName)) {
       return false;
     }
     r.Cuts.push_back(std::move(cut));
@@ -151,13 +162,15 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
   // cut count does not match the cuts written, and loading would silently drop some of them.
   for (size_t i = static_cast<size_t>(in.NextLineNumber()) - 1; i < in.Total(); ++i) {
     if (!in.At(i).empty()) {
-      return in.Fail(static_cast<int>(i) + 1, "unexpected text after the last line: " + Quote(in.At(i)));
+      return in.Fail(static_cast<int>(i) + 1,
+                     "unexpected text after the last line: " + Quote(in.At(i)));
     }
   }
   return true;
 }
 
-std::string SystemError(const std::string& doing, const std::string& path, const std::string& reason) {
+std::string SystemError(const std::string& doing, const std::string& path,
+                        const std::string& reason) {
   return "cannot " + doing + " " + path + ": " + reason;
 }
 
@@ -247,7 +260,8 @@ ProjectRecord RecordFromModel(const Model& model) {
   r.Cuts.reserve(model.Cuts().size());
   for (const Cut& cut : model.Cuts()) {
     const Tool* tool = model.Cutter(cut.Cutter);
-    r.Cuts.push_back(ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
+    r.Cuts.push_back(
+        ProjectCut{cut.Fence, cut.Height, cut.Face, tool ? tool->FileName : cut.CutterFileName});
   }
   r.FaceOnTable = model.FaceOnTable();
   return r;

@@ -27,7 +27,9 @@ namespace {
 
 constexpr const char* NotRegular = "not a regular file";
 
-Result<std::string> Failed(std::string reason) { return Result<std::string>::Fail(std::move(reason)); }
+Result<std::string> Failed(std::string reason) {
+  return Result<std::string>::Fail(std::move(reason));
+}
 
 std::string DirectoryOf(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -41,7 +43,7 @@ std::string DirectoryOf(const std::string& path) {
 bool ResolveForWriting(const std::string& path, std::string& target) {
   target = path;
   for (int depth = 0; depth < 40; ++depth) {
-    struct stat info{};
+    struct stat info {};
     if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
     std::string link(static_cast<size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
     const ssize_t n = readlink(target.c_str(), link.data(), link.size());
@@ -55,7 +57,8 @@ bool ResolveForWriting(const std::string& path, std::string& target) {
 
 // A new empty file with a short name of its own in dir; -1 with errno set when none can be made.
 FileHandle CreateBeside(const std::string& dir, std::string& tempPath) {
-  static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static constexpr char Letters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   thread_local std::mt19937 random(std::random_device{}());
   std::uniform_int_distribution<size_t> pick(0, sizeof Letters - 2);
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -88,7 +91,7 @@ Result<std::string> ReadRegularFile(const std::string& path, size_t maxBytes,
   // O_NONBLOCK: opening a FIFO must not wait for a writer before fstat can refuse it.
   FileHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!file.IsOpen()) return Failed(std::strerror(errno));
-  struct stat info{};
+  struct stat info {};
   if (fstat(file.Get(), &info) != 0) return Failed(std::strerror(errno));
   if (S_ISDIR(info.st_mode)) return Failed(std::strerror(EISDIR));
   if (!S_ISREG(info.st_mode)) return Failed(NotRegular);
@@ -115,7 +118,7 @@ Result<void> ReplaceFile(const std::string& path, std::string_view bytes) {
   if (!ResolveForWriting(path, target)) {
     return Result<void>::Fail(std::strerror(errno));
   }
-  struct stat old{};
+  struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) {
     return Result<void>::Fail(S_ISDIR(old.st_mode) ? std::strerror(EISDIR) : NotRegular);

@@ -1,4 +1,5 @@
-// The set-up sheet's content: each pass drawn before and after, its settings and verdict, and paging.
+// The set-up sheet's content: each pass drawn before and after, its settings and verdict, and
+// paging.
 #include "project/SetupSheet.h"
 
 #include <algorithm>
@@ -68,7 +69,8 @@ SheetSection SectionOf(const Raster& raster, const StockBox& box) {
   SheetSection section;
   section.Across = box.Across / SheetPixelsPerUnit;
   section.Upright = box.Upright / SheetPixelsPerUnit;
-  section.Material = MaterialRects(raster, box.Left, box.Top, DrawingSize, DrawingSize, SheetPixelsPerUnit);
+  section.Material =
+      MaterialRects(raster, box.Left, box.Top, DrawingSize, DrawingSize, SheetPixelsPerUnit);
   return section;
 }
 
@@ -90,8 +92,8 @@ Raster Difference(const Raster& before, const Raster& after, const StockBox& box
 std::string BearingText(const Cut& cut) {
   auto percent = [](float p) { return std::to_string(RoundPercent(p)) + "%"; };
   return "On the table " + percent(cut.TableBefore) + " before, " + percent(cut.TableAfter) +
-         " after; against the fence " + percent(cut.FenceBefore) + " before, " + percent(cut.FenceAfter) +
-         " after";
+         " after; against the fence " + percent(cut.FenceBefore) + " before, " +
+         percent(cut.FenceAfter) + " after";
 }
 
 std::vector<std::string> Reasons(const Cut& cut) {
@@ -135,8 +137,8 @@ std::vector<SheetRect> MaterialRects(const Raster& raster, int left, int top, in
   left = std::max(left, 0), top = std::max(top, 0);
   right = std::min(right, raster.Width()), bottom = std::min(bottom, raster.Height());
   auto close = [&](const Run& run, int endRow) {
-    rects.push_back({(run.From - left) / scale, (run.Top - top) / scale, (run.To - run.From + 1) / scale,
-                     (endRow - run.Top) / scale});
+    rects.push_back({(run.From - left) / scale, (run.Top - top) / scale,
+                     (run.To - run.From + 1) / scale, (endRow - run.Top) / scale});
   };
   for (int y = top; y <= bottom; ++y) {
     next.clear();
@@ -172,7 +174,8 @@ SetupSheet BuildSetupSheet(const Model& model) {
   sheet.ProjectName = ProjectTitle(model.ProjectFileName());
   // Across the table, then up from it, as the stock lies when New has made it.
   sheet.StockSize = Inches(model.StockHeight()) + " x " + Inches(model.StockWidth()) + " (" +
-                    Millimetres(model.StockHeight()) + " x " + Millimetres(model.StockWidth()) + ")";
+                    Millimetres(model.StockHeight()) + " x " + Millimetres(model.StockWidth()) +
+                    ")";
   sheet.Orientation = TemplateOrientationText(model.FaceOnTable());
 
   // The bearing figures as the report has them: one measuring pass in the model's own state.
@@ -219,7 +222,8 @@ SetupSheet BuildSetupSheet(const Model& model) {
     card.Judged = JudgeCutOnTable(cut);
     card.Bearing = BearingText(cut);
     card.Reasons = Reasons(cut);
-    if (static_cast<int>(card.Judged) > static_cast<int>(sheet.Overall)) sheet.Overall = card.Judged;
+    if (static_cast<int>(card.Judged) > static_cast<int>(sheet.Overall))
+      sheet.Overall = card.Judged;
     sheet.Cards.push_back(std::move(card));
   }
   return sheet;
@@ -229,14 +233,17 @@ SheetPages PaginateSheet(int cards, double printableHeight, double coverTop) {
   SheetPages pages;
   // The list: a heading row, one row per pass, and the overall verdict's row.
   const int rows = cards + 2;
-  pages.CoverRowsFirst = std::max(0, static_cast<int>((printableHeight - coverTop) / CoverLineHeight));
+  pages.CoverRowsFirst =
+      std::max(0, static_cast<int>((printableHeight - coverTop) / CoverLineHeight));
   // Further pages of the list repeat its heading above their rows.
-  pages.CoverRowsMore = std::max(1, static_cast<int>((printableHeight - PageHeadHeight) / CoverLineHeight) - 1);
+  pages.CoverRowsMore =
+      std::max(1, static_cast<int>((printableHeight - PageHeadHeight) / CoverLineHeight) - 1);
   if (rows > pages.CoverRowsFirst) {
-    pages.CoverPages += (rows - pages.CoverRowsFirst + pages.CoverRowsMore - 1) / pages.CoverRowsMore;
+    pages.CoverPages +=
+        (rows - pages.CoverRowsFirst + pages.CoverRowsMore - 1) / pages.CoverRowsMore;
   }
-  const int perPage =
-      std::max(1, static_cast<int>((printableHeight - PageHeadHeight + CardGap) / (CardHeight + CardGap)));
+  const int perPage = std::max(
+      1, static_cast<int>((printableHeight - PageHeadHeight + CardGap) / (CardHeight + CardGap)));
   for (int i = 0; i < cards; ++i) {
     if (i % perPage == 0) pages.CardPages.emplace_back();
     pages.CardPages.back().push_back(i);

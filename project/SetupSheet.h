@@ -26,28 +26,28 @@ struct SheetSection {
 
 // The end of the stock with the number of the face on each side.
 struct SheetFaces {
-  int Across = 0, Upright = 0;  // units
+  int Across = 0, Upright = 0;                  // units
   int Table = 0, Fence = 0, Top = 0, Left = 0;  // face numbers 1..4; 0 for an unknown state
 };
 
 // One pass at the router table.
 struct SheetCard {
-  int Number = 0;  // 1 for the first pass
-  std::string Cutter;  // the cutter's name, or its file name with " (missing)"
+  int Number = 0;              // 1 for the first pass
+  std::string Cutter;          // the cutter's name, or its file name with " (missing)"
   std::vector<float> Profile;  // the cutter's radius at each row from the bottom, in units
   std::string Height, HeightMm, Fence, FenceMm;  // `3/8"` and `10mm`
   std::string Orientation;                       // "Face 1 on the table, face 4 against the fence"
   SheetFaces Faces;
   SheetSection Before;  // the section before the pass, with what the pass takes away as Removed
   SheetSection After;
-  Verdict Judged = Verdict::CutOK;  // the bearing verdict, Danger for a cut no table can make
-  std::string Bearing;              // the four bearing figures in one sentence
+  Verdict Judged = Verdict::CutOK;   // the bearing verdict, Danger for a cut no table can make
+  std::string Bearing;               // the four bearing figures in one sentence
   std::vector<std::string> Reasons;  // why no real table can make the cut; empty when it can
 };
 
 struct SetupSheet {
   std::string ProjectName;
-  std::string StockSize;  // `2" x 3/4" (51mm x 19mm)`
+  std::string StockSize;    // `2" x 3/4" (51mm x 19mm)`
   std::string Orientation;  // the faces of the finished piece as it lies now
   SheetSection Finished;
   Verdict Overall = Verdict::CutOK;

@@ -1,4 +1,5 @@
-// Printing the set-up sheet: paper, page 1 with the finished section and passes, the pass cards, PDF.
+// Printing the set-up sheet: paper, page 1 with the finished section and passes, the pass cards,
+// PDF.
 #include "project/SetupSheetPrint.h"
 
 #include <QBuffer>
@@ -27,12 +28,13 @@ struct ScaleStep {
   double Scale;
   const char* Text;
 };
-constexpr ScaleStep Scales[] = {{4, "4:1"},   {3, "3:1"},   {2, "2:1"},         {1.5, "3:2"},
-                                {1, "1:1"},   {0.5, "1:2"}, {1.0 / 3, "1:3"},   {0.25, "1:4"},
+constexpr ScaleStep Scales[] = {{4, "4:1"},   {3, "3:1"},   {2, "2:1"},       {1.5, "3:2"},
+                                {1, "1:1"},   {0.5, "1:2"}, {1.0 / 3, "1:3"}, {0.25, "1:4"},
                                 {0.2, "1:5"}, {0.1, "1:10"}};
 
 // Page header of every page but the first: the project, what the page is, its number.
-void PageHead(SheetDrawing& d, QPainter& p, const SetupSheet& sheet, double width, int page, int pages) {
+void PageHead(SheetDrawing& d, QPainter& p, const SetupSheet& sheet, double width, int page,
+              int pages) {
   d.TextWithin(0, 5, width - 30, 4, sheet.ProjectName + " \xe2\x80\x94 set-up sheet", true);
   const std::string number = "Page " + std::to_string(page) + " of " + std::to_string(pages);
   d.Text(width - d.TextWidth(3, number), 5, 3, number);
@@ -63,7 +65,9 @@ void ListRow(SheetDrawing& d, const SetupSheet& sheet, const ListColumns& c, int
   if (row == passes + 1) {
     const std::string overall = passes == 0 ? "No passes" : "Overall verdict";
     d.Text(c.Cutter, y, 3.5, overall, true);
-    if (passes > 0) d.VerdictBox(sheet.Overall, QRectF(c.Verdict, y - 3.6, 26, 4.6), 3, VerdictName(sheet.Overall), true);
+    if (passes > 0)
+      d.VerdictBox(sheet.Overall, QRectF(c.Verdict, y - 3.6, 26, 4.6), 3,
+                   VerdictName(sheet.Overall), true);
     return;
   }
   const SheetCard& card = sheet.Cards[static_cast<size_t>(row - 1)];
@@ -71,18 +75,23 @@ void ListRow(SheetDrawing& d, const SetupSheet& sheet, const ListColumns& c, int
   d.TextWithin(c.Cutter, y, c.Height - c.Cutter - 2, 3, card.Cutter);
   d.Text(c.Height, y, 3, card.Height + " (" + card.HeightMm + ")");
   d.Text(c.Fence, y, 3, card.Fence + " (" + card.FenceMm + ")");
-  d.Text(c.Faces, y, 3, std::to_string(card.Faces.Table) + " / " + std::to_string(card.Faces.Fence));
-  d.VerdictBox(card.Judged, QRectF(c.Verdict, y - 3.3, 26, 4.4), 2.8, VerdictName(card.Judged), true);
+  d.Text(c.Faces, y, 3,
+         std::to_string(card.Faces.Table) + " / " + std::to_string(card.Faces.Fence));
+  d.VerdictBox(card.Judged, QRectF(c.Verdict, y - 3.3, 26, 4.4), 2.8, VerdictName(card.Judged),
+               true);
 }
 
-void CoverTop(SheetDrawing& d, const SetupSheet& sheet, const CoverLayout& layout, double width, int pages) {
+void CoverTop(SheetDrawing& d, const SetupSheet& sheet, const CoverLayout& layout, double width,
+              int pages) {
   d.TextWithin(0, 8, width - 30, 7, sheet.ProjectName, true);
   const std::string number = "Page 1 of " + std::to_string(pages);
   d.Text(width - d.TextWidth(3, number), 5, 3, number);
   d.Text(0, 15, 4, "Set-up sheet");
   d.Text(0, 22, 3.5, "Stock: " + sheet.StockSize);
-  d.Text(0, 28, 3.2, "Finished section, drawn at " + layout.ScaleText + " as it lies after the last pass:");
-  d.TextWithin(0, 32.5, width, 3.2, sheet.Orientation + " (the table below it, the fence at its right)");
+  d.Text(0, 28, 3.2,
+         "Finished section, drawn at " + layout.ScaleText + " as it lies after the last pass:");
+  d.TextWithin(0, 32.5, width, 3.2,
+               sheet.Orientation + " (the table below it, the fence at its right)");
   const QRectF box(0, layout.SectionTop, width - 6, layout.SectionHeight);
   d.Section(sheet.Finished, box, layout.Scale * MmPerUnit, false);
 }
@@ -118,7 +127,8 @@ void Card(SheetDrawing& d, QPainter& p, const SheetCard& card, double width, dou
   // flat stock).
   const QRectF area(118, 12, width - 121, 43);
   const double caption = 3.5, gap = 5;
-  const QRectF sideBefore(area.left(), area.top() + caption, (area.width() - gap) / 2, area.height() - caption);
+  const QRectF sideBefore(area.left(), area.top() + caption, (area.width() - gap) / 2,
+                          area.height() - caption);
   const QRectF sideAfter = sideBefore.translated(sideBefore.width() + gap, 0);
   const double stackedHeight = (area.height() - 2 * caption - 2) / 2;
   const QRectF stackBefore(area.left(), area.top() + caption, area.width(), stackedHeight);
@@ -128,15 +138,17 @@ void Card(SheetDrawing& d, QPainter& p, const SheetCard& card, double width, dou
   const QRectF before = stacked > side ? stackBefore : sideBefore;
   const QRectF after = stacked > side ? stackAfter : sideAfter;
   const double k = std::max(side, stacked);
-  d.TextWithin(before.left(), before.top() - 1, before.width(), 2.8, "Before (cut in red)", false, Qt::darkGray);
+  d.TextWithin(before.left(), before.top() - 1, before.width(), 2.8, "Before (cut in red)", false,
+               Qt::darkGray);
   d.Section(card.Before, before, k, false);
   d.Text(after.left(), after.top() - 1, 2.8, "After", false, Qt::darkGray);
   d.Section(card.After, after, k, false);
 
-  d.VerdictBox(card.Judged, QRectF(3, 57, width - 6, 6), 3, std::string(VerdictName(card.Judged)) + ": " + card.Bearing, false);
+  d.VerdictBox(card.Judged, QRectF(3, 57, width - 6, 6), 3,
+               std::string(VerdictName(card.Judged)) + ": " + card.Bearing, false);
   for (size_t i = 0; i < card.Reasons.size() && i < 2; ++i) {
-    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, 3.2, "\xe2\x80\xa2 " + card.Reasons[i], true,
-                 VerdictQColor(Verdict::Danger));
+    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, 3.2,
+                 "\xe2\x80\xa2 " + card.Reasons[i], true, VerdictQColor(Verdict::Danger));
   }
   p.restore();
 }
@@ -149,28 +161,35 @@ SheetPaper PaperForLocale() {
 
 bool PaperByName(const std::string& name, SheetPaper& paper) {
   std::string lower = name;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (lower == "a4") paper = PaperA4;
-  else if (lower == "letter") paper = PaperLetter;
-  else return false;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
+  if (lower == "a4")
+    paper = PaperA4;
+  else if (lower == "letter")
+    paper = PaperLetter;
+  else
+    return false;
   return true;
 }
 
 QPageLayout SheetPageLayout(const SheetPaper& paper) {
   // Matched to the named size, so that a printer is asked for A4 or Letter by name.
-  const QPageSize size(QSizeF(paper.Width, paper.Height), QPageSize::Millimeter, QString::fromLatin1(paper.Name),
-                       QPageSize::FuzzyMatch);
-  return QPageLayout(size, QPageLayout::Portrait, QMarginsF(SheetMargin, SheetMargin, SheetMargin, SheetMargin),
+  const QPageSize size(QSizeF(paper.Width, paper.Height), QPageSize::Millimeter,
+                       QString::fromLatin1(paper.Name), QPageSize::FuzzyMatch);
+  return QPageLayout(size, QPageLayout::Portrait,
+                     QMarginsF(SheetMargin, SheetMargin, SheetMargin, SheetMargin),
                      QPageLayout::Millimeter);
 }
 
 CoverLayout LayoutCover(const SetupSheet& sheet, double printableWidth) {
   CoverLayout layout;
-  const double across = sheet.Finished.Across * MmPerUnit, upright = sheet.Finished.Upright * MmPerUnit;
+  const double across = sheet.Finished.Across * MmPerUnit,
+               upright = sheet.Finished.Upright * MmPerUnit;
   layout.Scale = Scales[std::size(Scales) - 1].Scale;
   layout.ScaleText = Scales[std::size(Scales) - 1].Text;
   for (const ScaleStep& step : Scales) {
-    if (across * step.Scale <= printableWidth - 12 && upright * step.Scale <= CoverSectionMaxHeight) {
+    if (across * step.Scale <= printableWidth - 12 &&
+        upright * step.Scale <= CoverSectionMaxHeight) {
       layout.Scale = step.Scale;
       layout.ScaleText = step.Text;
       break;
@@ -191,7 +210,8 @@ bool PaintSetupSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSh
   const QRectF printable = device.pageLayout().paintRect(QPageLayout::Millimeter);
   const double width = printable.width(), height = printable.height();
   const CoverLayout cover = LayoutCover(sheet, width);
-  const SheetPages pages = PaginateSheet(static_cast<int>(sheet.Cards.size()), height, cover.ListTop);
+  const SheetPages pages =
+      PaginateSheet(static_cast<int>(sheet.Cards.size()), height, cover.ListTop);
   const ListColumns columns(width);
   const double dotsPerMm = device.logicalDpiX() / 25.4;
   SheetDrawing d(painter);
@@ -247,7 +267,8 @@ std::string SetupSheetPdf(const SetupSheet& sheet, const SheetPaper& paper) {
     QPdfWriter writer(&buffer);
     writer.setResolution(PdfResolution);
     writer.setPageLayout(SheetPageLayout(paper));
-    writer.setTitle(QString::fromUtf8(sheet.ProjectName.c_str()) + QStringLiteral(" \u2014 set-up sheet"));
+    writer.setTitle(QString::fromUtf8(sheet.ProjectName.c_str()) +
+                    QStringLiteral(" \u2014 set-up sheet"));
     writer.setCreator(QStringLiteral("Kerfwright"));
     QPainter painter;
     if (!painter.begin(&writer)) return {};

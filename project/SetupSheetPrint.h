@@ -21,11 +21,11 @@ QPageLayout SheetPageLayout(const SheetPaper& paper);
 
 // Where page 1's parts lie, in mm below the printable area's top, for a printable width.
 struct CoverLayout {
-  double Scale = 1;         // the finished section's drawing scale (2 for 2:1)
-  std::string ScaleText;    // "2:1", "1:1", "1:2"
-  double SectionTop = 0;    // the drawing's top
+  double Scale = 1;       // the finished section's drawing scale (2 for 2:1)
+  std::string ScaleText;  // "2:1", "1:1", "1:2"
+  double SectionTop = 0;  // the drawing's top
   double SectionHeight = 0;
-  double ListTop = 0;       // the list of passes
+  double ListTop = 0;  // the list of passes
 };
 CoverLayout LayoutCover(const SetupSheet& sheet, double printableWidth);
 

@@ -1,4 +1,5 @@
-// The set-up sheet's drawing pieces: words, sections, the cutter, the stock's end and verdicts, in mm.
+// The set-up sheet's drawing pieces: words, sections, the cutter, the stock's end and verdicts, in
+// mm.
 #include "project/SheetDrawing.h"
 
 #include <QFont>
@@ -28,12 +29,15 @@ QFont SheetFont(double size, bool bold) {
   return font;
 }
 
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QPainterPath PathOf(const std::vector<SheetRect>& rects, double x0, double y0, double k) {
   QPainterPath path;
   path.setFillRule(Qt::WindingFill);
-  for (const SheetRect& r : rects) path.addRect(QRectF(x0 + r.X * k, y0 + r.Y * k, r.W * k, r.H * k));
+  for (const SheetRect& r : rects)
+    path.addRect(QRectF(x0 + r.X * k, y0 + r.Y * k, r.W * k, r.H * k));
   return path;
 }
 
@@ -44,7 +48,8 @@ QColor VerdictQColor(Verdict verdict) {
   return QColor(ColourRed(c), ColourGreen(c), ColourBlue(c));
 }
 
-void SheetDrawing::Text(double x, double y, double size, const std::string& text, bool bold, QColor colour) {
+void SheetDrawing::Text(double x, double y, double size, const std::string& text, bool bold,
+                        QColor colour) {
   p_.save();
   p_.translate(x, y);
   p_.scale(1 / FontPixelsPerMm, 1 / FontPixelsPerMm);
@@ -54,8 +59,8 @@ void SheetDrawing::Text(double x, double y, double size, const std::string& text
   p_.restore();
 }
 
-void SheetDrawing::TextWithin(double x, double y, double width, double size, const std::string& text, bool bold,
-                              QColor colour) {
+void SheetDrawing::TextWithin(double x, double y, double width, double size,
+                              const std::string& text, bool bold, QColor colour) {
   const QFontMetricsF metrics(SheetFont(size, bold));
   const QString shown = metrics.elidedText(Q(text), Qt::ElideRight, width * FontPixelsPerMm);
   Text(x, y, size, shown.toStdString(), bold, colour);
@@ -79,7 +84,8 @@ double SheetDrawing::FitScale(const SheetSection& section, const QRectF& box) {
   return std::max(0.0, std::min(room.width() / section.Across, room.height() / section.Upright));
 }
 
-void SheetDrawing::Section(const SheetSection& section, const QRectF& box, double mmPerUnit, bool removedHatched) {
+void SheetDrawing::Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
+                           bool removedHatched) {
   const double k = mmPerUnit > 0 ? mmPerUnit : FitScale(section, box);
   const double w = section.Across * k, h = section.Upright * k;
   const QRectF room = SectionRoom(box);
@@ -113,18 +119,23 @@ void SheetDrawing::Cutter(const std::vector<float>& profile, const QRectF& box) 
     return;
   }
   const double rows = static_cast<double>(profile.size());
-  const double widest = std::max(1.0, static_cast<double>(*std::max_element(profile.begin(), profile.end())));
+  const double widest =
+      std::max(1.0, static_cast<double>(*std::max_element(profile.begin(), profile.end())));
   const double shankRadius = std::min(widest, 12.5), shankLength = std::max(25.0, rows / 2);
   const double k = std::min(box.width() / (2 * widest), box.height() / (rows + shankLength));
-  const double axis = box.center().x(), base = box.top() + rows * k + (box.height() - (rows + shankLength) * k) / 2;
+  const double axis = box.center().x(),
+               base = box.top() + rows * k + (box.height() - (rows + shankLength) * k) / 2;
   QPainterPath cutter;
   cutter.moveTo(axis - profile[0] * k, base);
-  for (size_t l = 0; l < profile.size(); ++l) cutter.lineTo(axis + profile[l] * k, base - (l + 1) * k);
-  for (size_t l = profile.size(); l-- > 0;) cutter.lineTo(axis - profile[l] * k, base - (l + 1) * k);
+  for (size_t l = 0; l < profile.size(); ++l)
+    cutter.lineTo(axis + profile[l] * k, base - (l + 1) * k);
+  for (size_t l = profile.size(); l-- > 0;)
+    cutter.lineTo(axis - profile[l] * k, base - (l + 1) * k);
   cutter.closeSubpath();
   p_.save();
   p_.setRenderHint(QPainter::Antialiasing, true);
-  p_.fillRect(QRectF(axis - shankRadius * k, base, 2 * shankRadius * k, shankLength * k), QColor(170, 170, 170));
+  p_.fillRect(QRectF(axis - shankRadius * k, base, 2 * shankRadius * k, shankLength * k),
+              QColor(170, 170, 170));
   p_.setPen(QPen(Qt::black, 0.2));
   p_.setBrush(QColor(150, 170, 200));
   p_.drawPath(cutter);
@@ -136,7 +147,8 @@ void SheetDrawing::Faces(const SheetFaces& faces, const QRectF& box) {
   // The stock drawn with room round it for the numbers, never thinner than a few millimetres.
   const double room = 5;
   const QRectF inner = box.adjusted(room, room, -room, -room);
-  const double k = std::min(inner.width() / std::max(1, faces.Across), inner.height() / std::max(1, faces.Upright));
+  const double k = std::min(inner.width() / std::max(1, faces.Across),
+                            inner.height() / std::max(1, faces.Upright));
   const double w = std::max(4.0, faces.Across * k), h = std::max(4.0, faces.Upright * k);
   const QRectF stock(inner.center().x() - w / 2, inner.bottom() - h, w, h);
   p_.save();
@@ -145,9 +157,11 @@ void SheetDrawing::Faces(const SheetFaces& faces, const QRectF& box) {
   p_.setBrush(WoodFill);
   p_.drawRect(stock);
   p_.setPen(QPen(TableColour, 1.0, Qt::SolidLine, Qt::FlatCap));
-  p_.drawLine(QPointF(stock.left() - 3, stock.bottom() + 0.5), QPointF(stock.right() + 4, stock.bottom() + 0.5));
+  p_.drawLine(QPointF(stock.left() - 3, stock.bottom() + 0.5),
+              QPointF(stock.right() + 4, stock.bottom() + 0.5));
   p_.setPen(QPen(FenceColour, 1.0, Qt::SolidLine, Qt::FlatCap));
-  p_.drawLine(QPointF(stock.right() + 0.5, stock.bottom()), QPointF(stock.right() + 0.5, stock.top() - 3));
+  p_.drawLine(QPointF(stock.right() + 0.5, stock.bottom()),
+              QPointF(stock.right() + 0.5, stock.top() - 3));
   p_.restore();
   const double size = 3;
   auto number = [&](int face, double cx, double baseline, bool bold, QColor colour) {
@@ -160,7 +174,8 @@ void SheetDrawing::Faces(const SheetFaces& faces, const QRectF& box) {
   number(faces.Fence, stock.right() + 3.3, stock.center().y() + 1.1, true, FenceColour);
 }
 
-void SheetDrawing::VerdictBox(Verdict verdict, const QRectF& box, double size, const std::string& text, bool centred) {
+void SheetDrawing::VerdictBox(Verdict verdict, const QRectF& box, double size,
+                              const std::string& text, bool centred) {
   p_.fillRect(box, VerdictQColor(verdict));
   if (verdict == Verdict::Caution) {  // yellow paper needs an edge to be seen on white
     p_.save();

@@ -1,4 +1,5 @@
-// The set-up sheet's drawing pieces: words, sections, the cutter, the stock's end and verdicts, in mm.
+// The set-up sheet's drawing pieces: words, sections, the cutter, the stock's end and verdicts, in
+// mm.
 #pragma once
 
 #include <QColor>
@@ -23,14 +24,15 @@ class SheetDrawing {
   void Text(double x, double y, double size, const std::string& text, bool bold = false,
             QColor colour = Qt::black);
   // The same, cut short with an ellipsis where it would run past width.
-  void TextWithin(double x, double y, double width, double size, const std::string& text, bool bold = false,
-                  QColor colour = Qt::black);
+  void TextWithin(double x, double y, double width, double size, const std::string& text,
+                  bool bold = false, QColor colour = Qt::black);
   double TextWidth(double size, const std::string& text, bool bold = false) const;
 
   // The section as large as box takes (mmPerUnit 0) or at mmPerUnit, standing on its bottom
   // edge and centred across it, with the table under it and the fence at its right. Removed
   // material is filled red, or only hatched when `removedHatched`.
-  void Section(const SheetSection& section, const QRectF& box, double mmPerUnit, bool removedHatched);
+  void Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
+               bool removedHatched);
   // The largest mm per unit that fits the section in box.
   static double FitScale(const SheetSection& section, const QRectF& box);
 
@@ -41,7 +43,8 @@ class SheetDrawing {
   void Faces(const SheetFaces& faces, const QRectF& box);
 
   // A box filled in the verdict's colour with text in a colour that reads on it.
-  void VerdictBox(Verdict verdict, const QRectF& box, double size, const std::string& text, bool centred);
+  void VerdictBox(Verdict verdict, const QRectF& box, double size, const std::string& text,
+                  bool centred);
 
  private:
   QPainter& p_;

@@ -12,9 +12,11 @@ namespace kerf {
 TemplateFormat TemplateFormatOf(const std::string& fileName) {
   const size_t dot = fileName.find_last_of('.');
   const size_t slash = fileName.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return TemplateFormat::Unknown;
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+    return TemplateFormat::Unknown;
   std::string ext = fileName.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   if (ext == "svg") return TemplateFormat::Svg;
   if (ext == "pdf") return TemplateFormat::Pdf;
   if (ext == "dxf") return TemplateFormat::Dxf;
@@ -28,8 +30,8 @@ std::string TemplateOrientationText(int state) {
   // turning end over end keeps the fence face and brings the top face down.
   static constexpr int table[9] = {0, 1, 2, 3, 4, 3, 2, 1, 4};
   static constexpr int fence[9] = {0, 4, 1, 2, 3, 4, 3, 2, 1};
-  return "Face " + std::to_string(table[state]) + " on the table, face " + std::to_string(fence[state]) +
-         " against the fence";
+  return "Face " + std::to_string(table[state]) + " on the table, face " +
+         std::to_string(fence[state]) + " against the fence";
 }
 
 namespace {
@@ -106,10 +108,17 @@ std::string TemplateDxf(const TemplateDrawing& drawing) {
 Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path) {
   std::string bytes;
   switch (TemplateFormatOf(path)) {
-    case TemplateFormat::Svg: bytes = TemplateSvg(drawing); break;
-    case TemplateFormat::Dxf: bytes = TemplateDxf(drawing); break;
-    case TemplateFormat::Pdf: bytes = TemplatePdf(drawing); break;
-    default: return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
+    case TemplateFormat::Svg:
+      bytes = TemplateSvg(drawing);
+      break;
+    case TemplateFormat::Dxf:
+      bytes = TemplateDxf(drawing);
+      break;
+    case TemplateFormat::Pdf:
+      bytes = TemplatePdf(drawing);
+      break;
+    default:
+      return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
   }
   if (bytes.empty()) return Result<void>::Fail("the drawing could not be made");
   return ReplaceFile(path, bytes);

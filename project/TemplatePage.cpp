@@ -17,11 +17,11 @@ namespace kerf {
 
 namespace {
 
-constexpr double Margin = 15;       // mm round the page
-constexpr double ProfileTop = 29;   // mm from the page's top to the stock's top
+constexpr double Margin = 15;      // mm round the page
+constexpr double ProfileTop = 29;  // mm from the page's top to the stock's top
 constexpr double InchMm = 25.4;
-constexpr double SquareGap = 15;    // mm between the two calibration squares
-constexpr double LineMm = 0.2;      // width of the drawn lines
+constexpr double SquareGap = 15;  // mm between the two calibration squares
+constexpr double LineMm = 0.2;    // width of the drawn lines
 const char* const AsItLay = "Drawn as it lay: the table along the bottom, the fence at the right";
 const char* const ProfileFill = "#6080c0";  // blue-grey: tells the profile from lines and paper
 
@@ -40,7 +40,8 @@ PageLayout Layout(const TemplateDrawing& d) {
   l.SquaresTop = l.StockBottom + 12;
   l.RulerY = l.SquaresTop + InchMm + 14;
   l.RulerLength = std::max(100.0, std::ceil(d.StockAcrossMm / 10) * 10);
-  l.Width = Margin + std::max({l.RulerLength, d.StockAcrossMm, 2 * InchMm + SquareGap, 120.0}) + Margin;
+  l.Width =
+      Margin + std::max({l.RulerLength, d.StockAcrossMm, 2 * InchMm + SquareGap, 120.0}) + Margin;
   l.Height = l.RulerY + 10 + Margin;
   return l;
 }
@@ -59,7 +60,9 @@ void Num(std::string& out, double v) {
 
 // Text for an SVG element's content: escaped, and any bytes that are not UTF-8 replaced.
 std::string Escaped(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped().toStdString();
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+      .toHtmlEscaped()
+      .toStdString();
 }
 
 void SvgText(std::string& out, double x, double y, double size, const std::string& text) {
@@ -72,7 +75,8 @@ void SvgText(std::string& out, double x, double y, double size, const std::strin
   out += "\">" + Escaped(text) + "</text>\n";
 }
 
-void SvgRect(std::string& out, const char* id, double x, double y, double w, double h, const char* extra) {
+void SvgRect(std::string& out, const char* id, double x, double y, double w, double h,
+             const char* extra) {
   out += "<rect id=\"";
   out += id;
   out += "\" x=\"";
@@ -108,8 +112,8 @@ std::string TemplateSvg(const TemplateDrawing& d) {
   SvgText(out, Margin, 18.5, 3.5, d.Orientation);
   SvgText(out, Margin, 23.5, 3.5, AsItLay);
 
-  SvgRect(out, "stock", l.StockLeft, l.StockBottom - d.StockUprightMm, d.StockAcrossMm, d.StockUprightMm,
-          " stroke-dasharray=\"1.5 1\"");
+  SvgRect(out, "stock", l.StockLeft, l.StockBottom - d.StockUprightMm, d.StockAcrossMm,
+          d.StockUprightMm, " stroke-dasharray=\"1.5 1\"");
   out += "<path id=\"profile\" fill=\"";
   out += ProfileFill;
   out += "\" fill-rule=\"nonzero\" stroke=\"none\" d=\"";
@@ -202,7 +206,8 @@ std::string TemplatePdf(const TemplateDrawing& d) {
     for (const auto& ring : d.Rings) {
       if (ring.empty()) continue;
       profile.moveTo(at(PageX(l, ring[0]), PageY(l, ring[0])));
-      for (size_t i = 1; i < ring.size(); ++i) profile.lineTo(at(PageX(l, ring[i]), PageY(l, ring[i])));
+      for (size_t i = 1; i < ring.size(); ++i)
+        profile.lineTo(at(PageX(l, ring[i]), PageY(l, ring[i])));
       profile.closeSubpath();
     }
     painter.fillPath(profile, QColor(QString::fromLatin1(ProfileFill)));

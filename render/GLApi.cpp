@@ -38,7 +38,8 @@ void LookUp(void* library, const char* name, Pointer& variable, MissingEntryPoin
     missing.LoaderMessage = message != nullptr ? message : std::string(name) + " is null";
   }
   constexpr int NamesShown = 5;
-  if (missing.Count < NamesShown) missing.Names += (missing.Count > 0 ? ", " : "") + std::string(name);
+  if (missing.Count < NamesShown)
+    missing.Names += (missing.Count > 0 ? ", " : "") + std::string(name);
   if (missing.Count == NamesShown) missing.Names += ", ...";
   ++missing.Count;
 }

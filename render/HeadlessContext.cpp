@@ -92,8 +92,8 @@ Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int 
   e.GetPlatformDisplayEXT = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
       e.GetProcAddress("eglGetPlatformDisplayEXT"));
   if (e.GetPlatformDisplayEXT != nullptr) {
-    e.display = e.GetPlatformDisplayEXT(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY,
-                                        nullptr);
+    e.display =
+        e.GetPlatformDisplayEXT(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   }
   EGLint major = 0, minor = 0;
   if (e.display == EGL_NO_DISPLAY || !e.Initialize(e.display, &major, &minor)) {
@@ -106,18 +106,24 @@ Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int 
   if (!e.BindAPI(EGL_OPENGL_API)) {
     return Made::Fail(e.ErrorText("EGL offers no desktop OpenGL"));
   }
-  const EGLint configAttributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
-                                     EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                                     EGL_RED_SIZE, 8,
-                                     EGL_GREEN_SIZE, 8,
-                                     EGL_BLUE_SIZE, 8,
-                                     EGL_ALPHA_SIZE, 8,
-                                     EGL_DEPTH_SIZE, 24,
+  const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
+                                     EGL_PBUFFER_BIT,
+                                     EGL_RENDERABLE_TYPE,
+                                     EGL_OPENGL_BIT,
+                                     EGL_RED_SIZE,
+                                     8,
+                                     EGL_GREEN_SIZE,
+                                     8,
+                                     EGL_BLUE_SIZE,
+                                     8,
+                                     EGL_ALPHA_SIZE,
+                                     8,
+                                     EGL_DEPTH_SIZE,
+                                     24,
                                      EGL_NONE};
   EGLConfig config = nullptr;
   EGLint configCount = 0;
-  if (!e.ChooseConfig(e.display, configAttributes, &config, 1, &configCount) ||
-      configCount < 1) {
+  if (!e.ChooseConfig(e.display, configAttributes, &config, 1, &configCount) || configCount < 1) {
     return Made::Fail(
         e.ErrorText("EGL has no off-screen OpenGL configuration with a depth buffer"));
   }

@@ -43,8 +43,8 @@ Result<Raster> DecodeJpeg(const uint8_t* data, size_t size) {
     return Result<Raster>::Fail("Not a readable JPEG picture: " + DecoderMessage(handle.get()));
   }
   if (width <= 0 || height <= 0 || int64_t{width} * height > MaxJpegPixels) {
-    return Result<Raster>::Fail("The JPEG picture is " + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels, more than can be loaded.");
+    return Result<Raster>::Fail("The JPEG picture is " + std::to_string(width) + " x " +
+                                std::to_string(height) + " pixels, more than can be loaded.");
   }
   std::vector<uint8_t> rgb(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
   // Stop at the first warning (a truncated file is only a warning to the decoder) and refuse
@@ -52,19 +52,22 @@ Result<Raster> DecodeJpeg(const uint8_t* data, size_t size) {
   const int flags = TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS;
   if (tjDecompress2(handle.get(), data, static_cast<unsigned long>(size), rgb.data(), width,
                     width * 3, height, TJPF_RGB, flags) != 0) {
-    return Result<Raster>::Fail("The JPEG picture could not be decoded: " + DecoderMessage(handle.get()));
+    return Result<Raster>::Fail("The JPEG picture could not be decoded: " +
+                                DecoderMessage(handle.get()));
   }
   Raster decoded(width, height);
   const uint8_t* source = rgb.data();
   for (int y = 0; y < height; ++y) {
     Colour* row = decoded.Row(y);
-    for (int x = 0; x < width; ++x, source += 3) row[x] = MakeColour(source[0], source[1], source[2]);
+    for (int x = 0; x < width; ++x, source += 3)
+      row[x] = MakeColour(source[0], source[1], source[2]);
   }
   return decoded;
 }
 
 bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& height) {
-  if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max()) return false;
+  if (data == nullptr || size == 0 || size > std::numeric_limits<unsigned long>::max())
+    return false;
   std::unique_ptr<void, DecompressorDeleter> handle(tjInitDecompress());
   int subsampling = 0, colourspace = 0;
   return handle && tjDecompressHeader3(handle.get(), data, static_cast<unsigned long>(size), &width,

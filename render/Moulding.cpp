@@ -80,8 +80,8 @@ void TessVertexCallback(void* data, void* polygon) {
 // Where the walked outline crosses itself the tessellator needs a vertex at the crossing; it
 // is made here, blended from its neighbours. Without it the tessellator would give up on the
 // whole end face.
-void TessCombineCallback(GLdouble coords[3], void* neighbours[4], GLfloat weights[4],
-                         void** result, void* polygon) {
+void TessCombineCallback(GLdouble coords[3], void* neighbours[4], GLfloat weights[4], void** result,
+                         void* polygon) {
   TessVertex v{coords[0], coords[1], coords[2], 0, 0};
   for (int k = 0; k < 4; ++k) {
     if (neighbours[k] == nullptr) continue;
@@ -264,12 +264,12 @@ bool CompiledMoulding::Matches(const MouldingParams& params) const {
   const SectionOutline& o = *params.Outline;
   return static_cast<int>(key_.X.size()) == o.Count &&
          std::equal(key_.X.begin(), key_.X.end(), o.X.begin() + 1) &&
-         std::equal(key_.Y.begin(), key_.Y.end(), o.Y.begin() + 1) &&
-         key_.CentreX == o.CentreX && key_.CentreY == o.CentreY &&
-         key_.R == params.WoodColour.R && key_.G == params.WoodColour.G &&
-         key_.B == params.WoodColour.B && key_.TextureMap == params.TextureMap &&
-         key_.RepeatV == params.RepeatV && key_.RepeatH == params.RepeatH &&
-         key_.Slices == SlicesOf(params) && key_.MergeStraightRuns == params.MergeStraightRuns;
+         std::equal(key_.Y.begin(), key_.Y.end(), o.Y.begin() + 1) && key_.CentreX == o.CentreX &&
+         key_.CentreY == o.CentreY && key_.R == params.WoodColour.R &&
+         key_.G == params.WoodColour.G && key_.B == params.WoodColour.B &&
+         key_.TextureMap == params.TextureMap && key_.RepeatV == params.RepeatV &&
+         key_.RepeatH == params.RepeatH && key_.Slices == SlicesOf(params) &&
+         key_.MergeStraightRuns == params.MergeStraightRuns;
 }
 
 void CompiledMoulding::Prepare(const MouldingParams& params) {
@@ -352,8 +352,8 @@ void CompiledMoulding::Draw(const MouldingParams& params) {
     // and after each batch of the sides lets the filling of one batch overlap the sorting of
     // the next. The triangles and their order stay the same, and so does every pixel.
     const size_t quads = sideTriangles_.size() / 6;
-    const int batches = static_cast<int>(
-        std::clamp<size_t>(quads / QuadsPerSideBatch, 1, MaxSideBatches));
+    const int batches =
+        static_cast<int>(std::clamp<size_t>(quads / QuadsPerSideBatch, 1, MaxSideBatches));
     for (int batch = 0; batch < batches; ++batch) {
       const size_t first = quads * batch / batches * 6;
       const size_t end = quads * (batch + 1) / batches * 6;

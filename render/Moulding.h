@@ -20,8 +20,8 @@ struct MouldingParams {
   const SectionOutline* Outline = nullptr;
   ColourRec WoodColour{1, 1, 1, 1};  // the surface colour while texture mapping is off
   bool TextureMap = false;
-  float RepeatV = 2;  // texture repeats around the outline
-  float RepeatH = 4;  // texture repeats along the length
+  float RepeatV = 2;                 // texture repeats around the outline
+  float RepeatH = 4;                 // texture repeats along the length
   kerf::Texture* Texture = nullptr;  // the moulding texture, used while TextureMap is on
   // Pieces each side is drawn in along the length. One suffices: a side's normals do not vary
   // along the length, so neither does its light. More only serve to compare with the drawing
@@ -37,8 +37,12 @@ inline constexpr double MouldingHalfLength = 2.0;
 
 // Outline point i (1-based) in scene coordinates: raster rows along x, columns along y, the
 // outline's centre at the origin.
-inline double SceneX(const SectionOutline& o, int i) { return (o.Y[i] - o.CentreY) / PixelsPerSceneUnit; }
-inline double SceneY(const SectionOutline& o, int i) { return (o.X[i] - o.CentreX) / PixelsPerSceneUnit; }
+inline double SceneX(const SectionOutline& o, int i) {
+  return (o.Y[i] - o.CentreY) / PixelsPerSceneUnit;
+}
+inline double SceneY(const SectionOutline& o, int i) {
+  return (o.X[i] - o.CentreX) / PixelsPerSceneUnit;
+}
 
 // Draws the moulding of a closed outline (nothing for an open or empty one) as a closed solid
 // whatever the direction of the trace (BuildMouldingShape): end faces filled by the GLU
@@ -51,10 +55,10 @@ void DrawMoulding(const MouldingParams& params);
 // The same picture from geometry prepared once: the tessellated end faces and the long sides as
 // vertex arrays, made again only when the outline, the wood colour or the texture settings
 // change. The quadrilaterals are given as the very triangles OpenGL makes of them, with the
-// same vertex values, so the picture is the same to the pixel (a test compares). A display list was tried and is not: Mesa splits the
-// quadrilaterals of a compiled list differently and the shading moves by a shade. While
-// polygons are drawn as outlines the direct drawing is used, as the triangles would show their
-// diagonals.
+// same vertex values, so the picture is the same to the pixel (a test compares). A display list was
+// tried and is not: Mesa splits the quadrilaterals of a compiled list differently and the shading
+// moves by a shade. While polygons are drawn as outlines the direct drawing is used, as the
+// triangles would show their diagonals.
 class CompiledMoulding {
  public:
   void Draw(const MouldingParams& params);

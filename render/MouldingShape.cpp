@@ -20,7 +20,8 @@ struct Point {
 long long RasterTwiceArea(const SectionOutline& o) {
   long long sum = 0;
   for (int i = 1; i < o.Count; ++i) {
-    sum += static_cast<long long>(o.X[i]) * o.Y[i + 1] - static_cast<long long>(o.X[i + 1]) * o.Y[i];
+    sum +=
+        static_cast<long long>(o.X[i]) * o.Y[i + 1] - static_cast<long long>(o.X[i + 1]) * o.Y[i];
   }
   return sum;
 }

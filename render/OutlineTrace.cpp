@@ -94,7 +94,7 @@ void OutlineTracer::MarkHorizontal(const Raster& picture) {
     const Colour* row = picture.Row(y);
     uint8_t* cells = &marks_[Index(0, y)];
     if (w > 2) MarkMoreDifferences(row + 2, row + 1, cells + 2, w - 2);  // cells 2..W-1
-    if (w >= 2) cells[w] |= static_cast<uint8_t>(row[w - 1] != White);  // white outside
+    if (w >= 2) cells[w] |= static_cast<uint8_t>(row[w - 1] != White);   // white outside
   }
 }
 

@@ -73,9 +73,9 @@ class OutlineTracer {
 
   int width_ = 0;
   int height_ = 0;
-  int stride_ = 0;               // cells per row: columns 0..W+1, so neighbours need no checks
-  std::vector<uint8_t> marks_;   // rows 0..H+1; row and column 0 and W+1, H+1 stay clear
-  std::vector<int> walkX_;       // the walk in progress, committed only when it closes
+  int stride_ = 0;              // cells per row: columns 0..W+1, so neighbours need no checks
+  std::vector<uint8_t> marks_;  // rows 0..H+1; row and column 0 and W+1, H+1 stay clear
+  std::vector<int> walkX_;      // the walk in progress, committed only when it closes
   std::vector<int> walkY_;
   int walkLength_ = 0;
 };

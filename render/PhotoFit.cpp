@@ -25,7 +25,8 @@ struct Point3 {
 std::vector<Point3> TurnedMoulding(const SceneParams& view, const SectionOutline& outline) {
   std::vector<Point3> points;
   if (!outline.Closed || outline.Count < 3) return points;
-  const double ax = view.RotateX * Pi / 180, ay = view.RotateY * Pi / 180, az = view.RotateZ * Pi / 180;
+  const double ax = view.RotateX * Pi / 180, ay = view.RotateY * Pi / 180,
+               az = view.RotateZ * Pi / 180;
   for (int i = 1; i <= outline.Count; ++i) {
     for (double z : {-MouldingHalfLength, MouldingHalfLength}) {
       Point3 p{SceneY(outline, i), -SceneX(outline, i), z};
@@ -44,7 +45,8 @@ struct Extent {
   bool Behind = false;  // a point lies at or before the near plane
 };
 
-Extent Project(const std::vector<Point3>& points, double eye, double shiftX, double shiftY, double aspect) {
+Extent Project(const std::vector<Point3>& points, double eye, double shiftX, double shiftY,
+               double aspect) {
   const double f = 1 / std::tan(FieldOfView / 2 * Pi / 180);
   Extent e;
   for (const Point3& p : points) {
@@ -67,7 +69,8 @@ double FillOf(const Extent& e) {
 
 // Shifts that put the extent's middle in the middle of the picture at this eye distance. Each
 // point moves on the picture in proportion to the shift, so a few rounds settle it.
-void Centre(const std::vector<Point3>& points, double eye, double aspect, double& shiftX, double& shiftY) {
+void Centre(const std::vector<Point3>& points, double eye, double aspect, double& shiftX,
+            double& shiftY) {
   const double f = 1 / std::tan(FieldOfView / 2 * Pi / 180);
   for (int round = 0; round < 8; ++round) {
     const Extent e = Project(points, eye, shiftX, shiftY, aspect);
@@ -79,13 +82,16 @@ void Centre(const std::vector<Point3>& points, double eye, double aspect, double
 
 }  // namespace
 
-double ProjectedFill(const SceneParams& view, const SectionOutline& outline, int width, int height) {
+double ProjectedFill(const SceneParams& view, const SectionOutline& outline, int width,
+                     int height) {
   const std::vector<Point3> points = TurnedMoulding(view, outline);
   if (points.empty() || width <= 0 || height <= 0) return 0;
-  return FillOf(Project(points, view.EyeDistance, view.ShiftX, view.ShiftY, static_cast<double>(width) / height));
+  return FillOf(Project(points, view.EyeDistance, view.ShiftX, view.ShiftY,
+                        static_cast<double>(width) / height));
 }
 
-SceneParams FitView(const SceneParams& view, const SectionOutline& outline, int width, int height, double fill) {
+SceneParams FitView(const SceneParams& view, const SectionOutline& outline, int width, int height,
+                    double fill) {
   SceneParams fitted = view;
   fitted.RotateX = FitTurnX;
   fitted.RotateY = FitTurnY;

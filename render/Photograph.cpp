@@ -25,8 +25,7 @@ struct ProgressGuard {
 }  // namespace
 
 Colour PhotographColour(const float rgba[4]) {
-  return static_cast<Colour>(Channel(rgba[0]) + 256 * Channel(rgba[1]) +
-                             65536 * Channel(rgba[2]));
+  return static_cast<Colour>(Channel(rgba[0]) + 256 * Channel(rgba[1]) + 65536 * Channel(rgba[2]));
 }
 
 Result<Raster> TakePhotograph(int width, int height, ProgressSink& progress) {

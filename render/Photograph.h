@@ -17,8 +17,9 @@ inline constexpr int MaxPhotographWidth = 5000;
 Colour PhotographColour(const float rgba[4]);
 
 // Reads the current read buffer of the current rendering context, width x height pixels from
-// its bottom-left corner, as a picture: the view's top row becomes the picture's first row. Progress: "Photograph..." with one step per row. Fails with a message
-// when the view is wider than MaxPhotographWidth or has no pixels.
+// its bottom-left corner, as a picture: the view's top row becomes the picture's first row.
+// Progress: "Photograph..." with one step per row. Fails with a message when the view is wider than
+// MaxPhotographWidth or has no pixels.
 Result<Raster> TakePhotograph(int width, int height, ProgressSink& progress);
 
 }  // namespace kerf

@@ -57,8 +57,7 @@ void Scene::ResizeScene(int width, int height) {
   gl::glMatrixMode(GL_MODELVIEW);
 }
 
-void Scene::DrawScene(const SceneParams& params, const SectionOutline& outline,
-                      Texture* texture) {
+void Scene::DrawScene(const SceneParams& params, const SectionOutline& outline, Texture* texture) {
   gl::glClearColor(params.Clear[0], params.Clear[1], params.Clear[2], params.Clear[3]);
   gl::glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   gl::glLoadIdentity();

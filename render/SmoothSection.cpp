@@ -38,7 +38,8 @@ void Flatten(SectionPolygon& ring, const Bounds& bounds, Point a, Point b, Point
   const double bend = std::max(std::hypot(a.X - 2 * b.X + c.X, a.Y - 2 * b.Y + c.Y),
                                std::hypot(b.X - 2 * c.X + d.X, b.Y - 2 * c.Y + d.Y));
   const double tolerance = SmoothToleranceMm / bounds.MmPerPixel;
-  const int steps = std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * bend / tolerance))), 1, 1000);
+  const int steps =
+      std::clamp(static_cast<int>(std::ceil(std::sqrt(0.75 * bend / tolerance))), 1, 1000);
   for (int k = 1; k <= steps; ++k) {
     const double t = static_cast<double>(k) / steps, u = 1 - t;
     Add(ring,

@@ -12,7 +12,8 @@ namespace kerf {
 static_assert(sizeof(Texel) == 4, "texels are sent to OpenGL as 4 bytes each");
 
 TextureImage::TextureImage(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
       texels_(static_cast<size_t>(width_) * static_cast<size_t>(height_)) {}
 
 Texel TextureImage::Pixel(int x, int y) const {
@@ -57,8 +58,8 @@ namespace {
 
 bool IsBitmapName(const std::string& path) {
   std::string extension;
-  if (const auto dot = path.find_last_of('.'); dot != std::string::npos &&
-                                               path.find('/', dot) == std::string::npos) {
+  if (const auto dot = path.find_last_of('.');
+      dot != std::string::npos && path.find('/', dot) == std::string::npos) {
     extension = path.substr(dot);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -90,7 +91,8 @@ Result<Raster> LoadTexturePictureFromMemory(const std::string& name, const uint8
   }
   Result<Raster> decoded = bitmap ? LoadPictureFromMemory(data, size) : DecodeJpeg(data, size);
   if (!decoded) return Result<Raster>::Fail(name + ": " + decoded.Error());
-  if (const Result<void> fits = FitsTexture(name, decoded.Value().Width(), decoded.Value().Height());
+  if (const Result<void> fits =
+          FitsTexture(name, decoded.Value().Width(), decoded.Value().Height());
       !fits) {
     return Result<Raster>::FailLike(fits);
   }

@@ -11,21 +11,21 @@
 namespace kerf::woodgrain {
 
 struct Style {
-  uint8_t Light[3];    // earlywood colour (red, green, blue)
-  uint8_t Dark[3];     // latewood colour
-  int Rings;           // growth rings across the picture's height (whole, so the picture tiles)
-  double Wander;       // how far the rings wander, in rings
-  double Latewood;     // share of each ring that is dark latewood (0.1 thin .. 0.5 broad)
-  double Fibre;        // strength of the fine streaks along the grain
-  double Pores;        // share of the surface showing dark open pores (oak); 0 for none
-  double Figure;       // slow light/dark variation across the board
+  uint8_t Light[3];  // earlywood colour (red, green, blue)
+  uint8_t Dark[3];   // latewood colour
+  int Rings;         // growth rings across the picture's height (whole, so the picture tiles)
+  double Wander;     // how far the rings wander, in rings
+  double Latewood;   // share of each ring that is dark latewood (0.1 thin .. 0.5 broad)
+  double Fibre;      // strength of the fine streaks along the grain
+  double Pores;      // share of the surface showing dark open pores (oak); 0 for none
+  double Figure;     // slow light/dark variation across the board
   uint32_t Seed;
 };
 
 // Hash of a lattice point to 0..1.
 inline double Lattice(uint32_t seed, int x, int y) {
-  uint32_t h = seed ^ (static_cast<uint32_t>(x) * 0x8DA6B343u) ^
-               (static_cast<uint32_t>(y) * 0xD8163841u);
+  uint32_t h =
+      seed ^ (static_cast<uint32_t>(x) * 0x8DA6B343u) ^ (static_cast<uint32_t>(y) * 0xD8163841u);
   h ^= h >> 13;
   h *= 0x5BD1E995u;
   h ^= h >> 15;
@@ -50,8 +50,7 @@ inline double Noise(double u, double v, int periodX, int periodY, uint32_t seed)
 }
 
 // Several octaves of Noise, each with twice the periods and half the weight; about 0..1.
-inline double Turbulence(double u, double v, int periodX, int periodY, uint32_t seed,
-                         int octaves) {
+inline double Turbulence(double u, double v, int periodX, int periodY, uint32_t seed, int octaves) {
   double sum = 0, weight = 0.5, total = 0;
   for (int k = 0; k < octaves; ++k) {
     sum += weight * Noise(u, v, periodX << k, periodY << k, seed + 977u * k);

@@ -67,7 +67,7 @@ QPixmap DrawAboutMoulding(QSize size) {
   p.setRenderHint(QPainter::Antialiasing);
   const double w = size.width(), h = size.height();
   const double sw = w * 0.34, sh = h * 0.62;  // the end face
-  const QPointF depth(w * 0.58, -h * 0.30);     // how far the length runs back
+  const QPointF depth(w * 0.58, -h * 0.30);   // how far the length runs back
   const QPointF front(w * 0.03, h * 0.34);
   // The long faces: each edge of the end face's top and right side swept back along the
   // length, shaded by which way it faces (the light comes from above).

@@ -13,7 +13,7 @@ namespace kerf {
 inline constexpr const char* VersionText = "Version: " KERF_VERSION_TEXT;
 
 // The two pictures of the About window, drawn by the program at the given size.
-QPixmap DrawAboutLogo(QSize size);     // a router bit over a worked edge
+QPixmap DrawAboutLogo(QSize size);      // a router bit over a worked edge
 QPixmap DrawAboutMoulding(QSize size);  // a length of moulding seen end-on and along
 
 class AboutWindow : public QDialog {

@@ -1,13 +1,14 @@
-// The file and colour choosing steps of the windows, replaceable so that tests need no modal dialog.
+// The file and colour choosing steps of the windows, replaceable so that tests need no modal
+// dialog.
 #include "ui/Choosers.h"
 
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTextDocument>
 #include <QPointer>
 #include <QStringList>
+#include <QTextDocument>
 #include <memory>
 
 namespace kerf {

@@ -1,4 +1,5 @@
-// The file and colour choosing steps of the windows, replaceable so that tests need no modal dialog.
+// The file and colour choosing steps of the windows, replaceable so that tests need no modal
+// dialog.
 #pragma once
 
 #include <QColor>
@@ -15,10 +16,10 @@ struct FileRequest {
   enum class Mode { Open, Save };
   Mode mode = Mode::Open;
   QString caption;
-  QString directory;     // start directory; may not exist
-  QString proposedName;  // file name (or full path) offered in the name box
-  QString filter;        // Qt filter text: "Router File (*.ROU)", entries joined by ";;"
-  QString defaultSuffix; // appended to a name typed without extension
+  QString directory;      // start directory; may not exist
+  QString proposedName;   // file name (or full path) offered in the name box
+  QString filter;         // Qt filter text: "Router File (*.ROU)", entries joined by ";;"
+  QString defaultSuffix;  // appended to a name typed without extension
 };
 
 // Returns the chosen path, or an empty string when the user cancelled.

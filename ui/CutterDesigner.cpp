@@ -193,7 +193,8 @@ bool CutterDesigner::Redesign() {
   DesignedCutter made;
   if (kind == nullptr || !DesignCutter(*kind, texts, made, error)) {
     picture_->Show(nullptr);
-    lblMessage->setText(QString::fromStdString(error.empty() ? "" : "Cannot make this bit: " + error));
+    lblMessage->setText(
+        QString::fromStdString(error.empty() ? "" : "Cannot make this bit: " + error));
     btSave->setEnabled(false);
     return false;
   }
@@ -216,7 +217,8 @@ bool CutterDesigner::Redesign() {
     const std::filesystem::path target = std::filesystem::path(folder_) / fileName;
     std::error_code ec;
     text += "Saved as " + QString::fromStdString(target.string());
-    if (std::filesystem::exists(target, ec)) text += "; a cutter of this name is there and will be replaced";
+    if (std::filesystem::exists(target, ec))
+      text += "; a cutter of this name is there and will be replaced";
     text += ".";
   }
   lblMessage->setText(text);

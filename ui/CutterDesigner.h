@@ -58,7 +58,8 @@ class CutterDesigner : public QDialog {
 
  private:
   void BuildDimensions();
-  // Designs the bit from the controls, updates picture, name and message; true when it can be saved.
+  // Designs the bit from the controls, updates picture, name and message; true when it can be
+  // saved.
   bool Redesign();
 
   std::string folder_;

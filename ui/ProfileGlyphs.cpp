@@ -30,8 +30,7 @@ void DrawMagnifier(QPainter& p, double s, bool plus) {
 void DrawArrowHead(QPainter& p, QPointF tip, double angle, double length) {
   const double spread = 0.5;
   QPolygonF head;
-  head << tip
-       << tip - length * QPointF(std::cos(angle - spread), std::sin(angle - spread))
+  head << tip << tip - length * QPointF(std::cos(angle - spread), std::sin(angle - spread))
        << tip - length * QPointF(std::cos(angle + spread), std::sin(angle + spread));
   p.setPen(Qt::NoPen);
   p.setBrush(Ink);
@@ -55,8 +54,8 @@ void DrawTurn(QPainter& p, double s, bool cw) {
   // The head sits at the end of the arc, pointing the way of travel (screen y runs down).
   const double end = (startDeg + spanDeg) * M_PI / 180.0;
   const QPointF tip = c + QPointF(r * std::cos(end), -r * std::sin(end));
-  const QPointF travel = cw ? QPointF(std::sin(end), std::cos(end))
-                            : QPointF(-std::sin(end), -std::cos(end));
+  const QPointF travel =
+      cw ? QPointF(std::sin(end), std::cos(end)) : QPointF(-std::sin(end), -std::cos(end));
   DrawArrowHead(p, tip + travel * (s * 0.10), std::atan2(travel.y(), travel.x()), s * 0.30);
 }
 
@@ -84,11 +83,21 @@ QPixmap DrawProfileGlyph(ProfileGlyph glyph, int size) {
   p.setRenderHint(QPainter::Antialiasing);
   const double s = size;
   switch (glyph) {
-    case ProfileGlyph::ZoomIn: DrawMagnifier(p, s, true); break;
-    case ProfileGlyph::ZoomOut: DrawMagnifier(p, s, false); break;
-    case ProfileGlyph::RotateAnticlockwise: DrawTurn(p, s, false); break;
-    case ProfileGlyph::FlipEndOverEnd: DrawFlip(p, s); break;
-    case ProfileGlyph::RotateClockwise: DrawTurn(p, s, true); break;
+    case ProfileGlyph::ZoomIn:
+      DrawMagnifier(p, s, true);
+      break;
+    case ProfileGlyph::ZoomOut:
+      DrawMagnifier(p, s, false);
+      break;
+    case ProfileGlyph::RotateAnticlockwise:
+      DrawTurn(p, s, false);
+      break;
+    case ProfileGlyph::FlipEndOverEnd:
+      DrawFlip(p, s);
+      break;
+    case ProfileGlyph::RotateClockwise:
+      DrawTurn(p, s, true);
+      break;
   }
   return pixmap;
 }

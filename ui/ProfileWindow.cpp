@@ -20,8 +20,7 @@ namespace kerf {
 
 namespace {
 
-QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
-                    const char* hint) {
+QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum, const char* hint) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
   slider->setObjectName(name);
   slider->setRange(minimum, maximum);
@@ -223,8 +222,8 @@ void ProfileWindow::trkVertChange() {
 void ProfileWindow::chkInterlockClick() {
   // A limit below the slider's minimum (a bearing row wider than 2 inches) is refused and
   // the fence keeps the limit it had.
-  const int maximum = InterlockFenceLimit(chkInterlock_->isChecked(),
-                                          model_.Cutter(model_.CurrentCutter()), trkHoriz_->maximum());
+  const int maximum = InterlockFenceLimit(
+      chkInterlock_->isChecked(), model_.Cutter(model_.CurrentCutter()), trkHoriz_->maximum());
   trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
 }
 
@@ -240,7 +239,8 @@ bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseButtonRelease:
         SectionMouseUp();
         return true;
-      default: break;
+      default:
+        break;
     }
   }
   return QWidget::eventFilter(watched, event);

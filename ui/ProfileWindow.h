@@ -115,10 +115,10 @@ class ProfileWindow : public QWidget {
   int busy_ = 0;
 
   SectionKey shownKey_{};
-  bool shown_ = false;  // shownKey_ describes the picture in sectionPicture_
-  SectionKey key_{};    // this frame's key, kept to reuse its storage
+  bool shown_ = false;                        // shownKey_ describes the picture in sectionPicture_
+  SectionKey key_{};                          // this frame's key, kept to reuse its storage
   Raster section_{SectionSize, SectionSize};  // the picture's work surface, reused
-  QImage image_;        // reused from frame to frame
+  QImage image_;                              // reused from frame to frame
   long long sectionsDrawn_ = 0;
 };
 

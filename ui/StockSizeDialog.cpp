@@ -18,7 +18,6 @@
 namespace kerf {
 namespace {
 
-
 QSlider* StockSlider(QWidget* parent, const char* name) {
   auto* slider = new QSlider(Qt::Horizontal, parent);
   slider->setObjectName(name);
@@ -43,8 +42,7 @@ QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
 }  // namespace
 
 StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
-    : QWidget(parent, ToolWindowFlags),
-      model_(model) {
+    : QWidget(parent, ToolWindowFlags), model_(model) {
   setObjectName("Form5");
   setWindowTitle("Config");
   SetHelpTopic(this, HelpTopic::StockSize);

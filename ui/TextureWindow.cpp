@@ -102,8 +102,10 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
 
   connect(textureMapCheck_, &QCheckBox::toggled, this,
           [this](bool on) { model_.SetTextureMap(on); });
-  connect(updVert, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
-  connect(updHoriz, &QSpinBox::valueChanged, this, [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
+  connect(updVert, &QSpinBox::valueChanged, this,
+          [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
+  connect(updHoriz, &QSpinBox::valueChanged, this,
+          [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
 }

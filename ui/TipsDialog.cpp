@@ -17,26 +17,31 @@ QString TipText(int number) {
       return "The display speed (Frames per Second) is displayed at the bottom of the screen. If "
              "this drops below about 10 then the PC is struggling. See the help file for ways to "
              "improve the speed.";
-    case 2: return "The cutter and fence positions are displayed at the bottom of the screen.";
+    case 2:
+      return "The cutter and fence positions are displayed at the bottom of the screen.";
     case 3:
       return "Click the left mouse button down and drag in the main view to quickly move the 3D "
              "view around.";
     case 4:
       return "Click the left mouse button down and drag in the profile view to move the cutter "
              "around.";
-    case 5: return "Use the sliders on the profile view to move the cutter in small increments.";
+    case 5:
+      return "Use the sliders on the profile view to move the cutter in small increments.";
     case 6:
       return "Try changing the order of cuts in the tools window if dangerous cuts are detected "
              "(too little material against fence or table).";
     case 7:
       return "Either use common sense when aligning the cutter or enable the interlock on the "
              "profile window.";
-    case 8: return "An online tutorial is now available at https://www.kerfwright.example/tutorial";
+    case 8:
+      return "An online tutorial is now available at https://www.kerfwright.example/tutorial";
     case 9:
       return "Try adjusting the lighting to suit your monitor. (Ambient, Defused and Highlight in "
              "view control window)";
-    case 10: return "Design your own cutter profiles. See help file for more information.";
-    default: return {};
+    case 10:
+      return "Design your own cutter profiles. See help file for more information.";
+    default:
+      return {};
   }
 }
 

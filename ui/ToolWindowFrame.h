@@ -7,8 +7,7 @@ namespace kerf {
 
 // Shown and hidden only through the main window's Window menu, so the frame offers no close,
 // minimise or maximise button.
-inline constexpr Qt::WindowFlags ToolWindowFlags = Qt::Tool | Qt::WindowStaysOnTopHint |
-                                                   Qt::CustomizeWindowHint |
-                                                   Qt::WindowTitleHint;
+inline constexpr Qt::WindowFlags ToolWindowFlags =
+    Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 }  // namespace kerf

@@ -44,9 +44,7 @@ QString LengthText(int32_t hundredths, LengthUnit unit) {
 }  // namespace
 
 ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
-    : QWidget(parent, ToolWindowFlags),
-      model_(model),
-      chooseColour_(DialogColourChooser(this)) {
+    : QWidget(parent, ToolWindowFlags), model_(model), chooseColour_(DialogColourChooser(this)) {
   setObjectName("Form4");
   setWindowTitle("Tools");
   SetHelpTopic(this, HelpTopic::Tools);

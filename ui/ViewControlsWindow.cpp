@@ -12,7 +12,6 @@
 namespace kerf {
 namespace {
 
-
 struct SliderSetting {
   const char* name;
   const char* label;
@@ -31,8 +30,10 @@ constexpr SliderSetting Sliders[] = {
     {"trkX", "Rotate X", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateX, "Rotate in X axis"},
     {"TrkY", "Rotate Y", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateY, "Rotate in Y axis"},
     {"TrkZ", "Rotate Z", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateZ, "Rotate in Z axis"},
-    {"trkXShift", "Shift X", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftX, "Shift Left and right"},
-    {"trkYShift", "Shift Y", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftY, "Shift Up and Down"},
+    {"trkXShift", "Shift X", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftX,
+     "Shift Left and right"},
+    {"trkYShift", "Shift Y", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftY,
+     "Shift Up and Down"},
     {"trkALight", "Ambient", LightRange.Min, LightRange.Max, 2, 10, Start.Ambient,
      "Increase/Decrease Ambient light level"},
     {"trkDLight", "Defused", LightRange.Min, LightRange.Max, 2, 10, Start.Diffuse,
@@ -43,8 +44,7 @@ constexpr SliderSetting Sliders[] = {
 
 }  // namespace
 
-ViewControlsWindow::ViewControlsWindow(QWidget* parent)
-    : QWidget(parent, ToolWindowFlags) {
+ViewControlsWindow::ViewControlsWindow(QWidget* parent) : QWidget(parent, ToolWindowFlags) {
   setObjectName("Form3");
   setWindowTitle("View Controls");
   SetHelpTopic(this, HelpTopic::ViewControls);

@@ -39,7 +39,12 @@ TEST(OptionParser, AcceptedCommandLines) {
   } table[] = {
       {{"a.ROU", "-o", "a.png"}, "a.ROU", "a.png", false, 1, 0},
       {{"-o", "a.png", "a.ROU", "--preview"}, "a.ROU", "a.png", true, 1, 0},
-      {{"a.ROU", "--output=b.bmp", "--zoom", "4", "--fence", "-200"}, "a.ROU", "b.bmp", false, 4, -200},
+      {{"a.ROU", "--output=b.bmp", "--zoom", "4", "--fence", "-200"},
+       "a.ROU",
+       "b.bmp",
+       false,
+       4,
+       -200},
       {{"a.ROU", "-o", "c.ppm", "--fence=1000", "--zoom=2"}, "a.ROU", "c.ppm", false, 2, 1000},
       {{"-o", "x.png", "--", "-odd name.ROU"}, "-odd name.ROU", "x.png", false, 1, 0},
       {{"-", "-o", "-"}, "-", "-", false, 1, 0},
@@ -71,9 +76,12 @@ TEST(OptionParser, RefusedCommandLinesSayWhy) {
       {{"a.ROU", "-o", "a.png", "--preview=yes"}, "--preview takes no value"},
       {{"a.ROU", "-o", "a.png", "--zoom", "3"}, "--zoom must be 1, 2 or 4, not 3"},
       {{"a.ROU", "-o", "a.png", "--zoom", "two"}, "--zoom needs a whole number for Z, not 'two'"},
-      {{"a.ROU", "-o", "a.png", "--fence", "1001"}, "--fence must be between -200 and 1000, not 1001"},
-      {{"a.ROU", "-o", "a.png", "--fence", "-201"}, "--fence must be between -200 and 1000, not -201"},
-      {{"a.ROU", "-o", "a.png", "--fence", "99999999999"}, "--fence needs a whole number for F, not '99999999999'"},
+      {{"a.ROU", "-o", "a.png", "--fence", "1001"},
+       "--fence must be between -200 and 1000, not 1001"},
+      {{"a.ROU", "-o", "a.png", "--fence", "-201"},
+       "--fence must be between -200 and 1000, not -201"},
+      {{"a.ROU", "-o", "a.png", "--fence", "99999999999"},
+       "--fence needs a whole number for F, not '99999999999'"},
       {{"a.ROU", "-o", "a.png", "--fence", "1e3"}, "--fence needs a whole number for F, not '1e3'"},
   };
   for (const auto& row : table) {
@@ -110,7 +118,8 @@ TEST(OptionParser, HelpListsTheOptionsWithTheirRanges) {
     EXPECT_TRUE(parser.HelpAsked());
     const std::string help = parser.Help();
     EXPECT_EQ(help.rfind("Usage: kerfwright section PROJECT.ROU -o IMAGE", 0), 0u) << help;
-    for (const char* line : {"-o,--output IMAGE", "the picture to write", "--zoom Z:{1,2,4}", "--fence F:[-200..1000]"}) {
+    for (const char* line : {"-o,--output IMAGE", "the picture to write", "--zoom Z:{1,2,4}",
+                             "--fence F:[-200..1000]"}) {
       EXPECT_NE(help.find(line), std::string::npos) << line << "\n" << help;
     }
   }
@@ -128,8 +137,10 @@ TEST(ProgramFiles, BesideTheProgramThenTheInstalledLayout) {
   fs::create_directories(root / "usr" / "share" / "kerfwright" / "tools");
   fs::create_directories(root / "bare");
 
-  EXPECT_EQ(ProgramDataDirFor((root / "build" / "bin").string()), (root / "build" / "bin").string());
-  EXPECT_EQ(ProgramDataDirFor((root / "usr" / "bin").string()), (root / "usr" / "share" / "kerfwright").string());
+  EXPECT_EQ(ProgramDataDirFor((root / "build" / "bin").string()),
+            (root / "build" / "bin").string());
+  EXPECT_EQ(ProgramDataDirFor((root / "usr" / "bin").string()),
+            (root / "usr" / "share" / "kerfwright").string());
   EXPECT_EQ(ProgramDataDirFor((root / "bare").string()), (root / "bare").string());
   EXPECT_FALSE(ExecutableDir().empty());
   EXPECT_EQ(fs::path(HelpFilePath()).filename(), "ROUTERHELP.HLP");
@@ -138,7 +149,8 @@ TEST(ProgramFiles, BesideTheProgramThenTheInstalledLayout) {
   // (an installed program's share/kerfwright has no "photos" and belongs to the system).
   const std::string home = (root / "home").string();
   EXPECT_EQ(SaveDirectoryFor((root / "bare").string(), home), (root / "bare").string());
-  EXPECT_EQ(SaveDirectoryFor((root / "usr" / "share" / "kerfwright" / "photos").string(), home), home);
+  EXPECT_EQ(SaveDirectoryFor((root / "usr" / "share" / "kerfwright" / "photos").string(), home),
+            home);
   fs::remove_all(root);
 }
 

@@ -7,9 +7,9 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
+#include "support/ResultValue.h"
 #include "support/StartupProject.h"
 #include "support/TempFolder.h"
-#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -25,7 +25,9 @@ class CommandLine : public test::TempFolder {
     TempFolder::SetUp();
     fs::create_directory(dir_ / "no tools");
   }
-  ProgramRun Run(const std::vector<std::string>& args) { return test::RunProgram(args, dir_.string()); }
+  ProgramRun Run(const std::vector<std::string>& args) {
+    return test::RunProgram(args, dir_.string());
+  }
 
   Raster Load(const std::string& path) {
     Raster picture(1, 1);
@@ -42,11 +44,13 @@ TEST_F(CommandLine, VersionAndHelp) {
   const ProgramRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* verb : {"section", "outline", "report", "check", "photo"}) {
-    EXPECT_NE(help.out.find(std::string("kerfwright ") + verb + " PROJECT.ROU"), std::string::npos) << verb;
+    EXPECT_NE(help.out.find(std::string("kerfwright ") + verb + " PROJECT.ROU"), std::string::npos)
+        << verb;
   }
   const ProgramRun sectionHelp = Run({"section", "--help"});
   EXPECT_EQ(sectionHelp.status, 0);
-  EXPECT_EQ(sectionHelp.out.rfind("Usage: kerfwright section PROJECT.ROU -o IMAGE", 0), 0u) << sectionHelp.out;
+  EXPECT_EQ(sectionHelp.out.rfind("Usage: kerfwright section PROJECT.ROU -o IMAGE", 0), 0u)
+      << sectionHelp.out;
   EXPECT_NE(sectionHelp.out.find("--zoom Z"), std::string::npos);
 }
 
@@ -63,18 +67,21 @@ TEST_F(CommandLine, BadCommandLinesExitWithStatus2) {
       {{"section"}, "kerfwright section: missing PROJECT.ROU"},
       {{"section", project}, "missing -o IMAGE"},
       {{"section", project, "-o", png, "--zoom", "2"}, "--zoom works only with --preview"},
-      {{"section", project, "-o", png, "--preview", "--zoom", "3"}, "--zoom must be 1, 2 or 4, not 3"},
+      {{"section", project, "-o", png, "--preview", "--zoom", "3"},
+       "--zoom must be 1, 2 or 4, not 3"},
       {{"section", project, "-o", png, "--preview", "--height", "501"}, "between -500 and 500"},
       {{"section", project, "-o", png, "--preview", "--cutter", "1", "--tools", Path("no tools")},
        "library holds no cutters"},
       {{"section", project, "-o", png, "--tools", Path("missing")}, "no tools directory at"},
       {{"section", project, "-o", Path("out.xyz"), "--tools", Path("no tools")}, "out.xyz"},
-      {{"section", project, "-o", Path("no dir/out.png"), "--tools", Path("no tools")}, "no dir/out.png"},
+      {{"section", project, "-o", Path("no dir/out.png"), "--tools", Path("no tools")},
+       "no dir/out.png"},
   };
   for (const auto& row : table) {
     const ProgramRun run = Run(row.args);
     EXPECT_EQ(run.status, 2) << ::testing::PrintToString(row.args);
-    EXPECT_NE(run.err.find(row.message), std::string::npos) << ::testing::PrintToString(row.args) << run.err;
+    EXPECT_NE(run.err.find(row.message), std::string::npos)
+        << ::testing::PrintToString(row.args) << run.err;
     EXPECT_EQ(run.out, "");
   }
   EXPECT_FALSE(fs::exists(png));
@@ -87,8 +94,10 @@ TEST_F(CommandLine, UnreadableProjectGivesOneLineWithPathAndLine) {
     std::string where;  // what follows the path
   } table[] = {
       {"1\r\n1\r\nwide\r\n200\r\n", ":3: the stock width is not an integer: \"wide\"\n"},
-      {"2\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n", ":1: format version 2"},
-      {"1\n1\n200\n200\n752609\n\nFALSE\n2\n4\n1\n0\n0\n9\nA.bmp\n3\n", ":13: the face of cut 1 is 9"},
+      {"2\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n",
+       ":1: format version 2"},
+      {"1\n1\n200\n200\n752609\n\nFALSE\n2\n4\n1\n0\n0\n9\nA.bmp\n3\n",
+       ":13: the face of cut 1 is 9"},
   };
   for (const auto& row : table) {
     const std::string project = Write("bad.ROU", row.text);
@@ -124,9 +133,11 @@ TEST_F(CommandLine, SectionOfTheStartupProjectIsThe91PixelSquare) {
 }
 
 TEST_F(CommandLine, CutWithAMissingCutterPaintsNothingAndIsReported) {
-  const std::string project = Write(
-      "gone.ROU", "1\r\n1\r\n300\r\n100\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n1\r\n0\r\n0\r\n3\r\nGone.bmp\r\n4\r\n");
-  const ProgramRun run = Run({"section", project, "-o", Path("gone.png"), "--tools", Path("no tools")});
+  const std::string project = Write("gone.ROU",
+                                    "1\r\n1\r\n300\r\n100\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n1\r\n"
+                                    "0\r\n0\r\n3\r\nGone.bmp\r\n4\r\n");
+  const ProgramRun run =
+      Run({"section", project, "-o", Path("gone.png"), "--tools", Path("no tools")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("cut 1 uses cutter \"Gone.bmp\""), std::string::npos) << run.err;
   // Face 4 lays the 300-wide stock across the table (136 px) and stands its 100 upright (45 px).

@@ -23,18 +23,23 @@ class CutterCommand : public test::TempFolder {
     setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
   }
   void TearDown() override {
-    if (saved_) setenv("XDG_DATA_HOME", saved_->c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    if (saved_)
+      setenv("XDG_DATA_HOME", saved_->c_str(), 1);
+    else
+      unsetenv("XDG_DATA_HOME");
     TempFolder::TearDown();
   }
   std::string UserFolder() const { return Path("data") + "/kerfwright/tools"; }
-  test::ProgramRun Run(const std::vector<std::string>& args) { return RunProgram(args, dir_.string()); }
+  test::ProgramRun Run(const std::vector<std::string>& args) {
+    return RunProgram(args, dir_.string());
+  }
 
   std::optional<std::string> saved_;
 };
 
 TEST_F(CutterCommand, MakeWritesTheSuppliedRoundoverIntoTheUserFolderCreatedOnFirstUse) {
-  const test::ProgramRun run = Run({"cutter", "make", "roundover", "--radius", "3/8", "--bearing", "1/2"});
+  const test::ProgramRun run =
+      Run({"cutter", "make", "roundover", "--radius", "3/8", "--bearing", "1/2"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string path = UserFolder() + "/3-8! Roundover.bmp";
   EXPECT_EQ(run.out, path + "\n");
@@ -79,22 +84,27 @@ TEST_F(CutterCommand, MakeNamesWhatIsWrongAndExitsTwo) {
 }
 
 TEST_F(CutterCommand, ImportWritesTheDrawnProfileUnderItsName) {
-  const std::string svg = Write("Wide Straight.svg",
-                                R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">)"
-                                R"(<path d="M0,150 L40,150 L40,50 L0,50 Z"/></svg>)");
-  const test::ProgramRun run = Run({"cutter", "import", svg, "-o", Path("out"), "--bearing", "1/2"});
+  const std::string svg = Write(
+      "Wide Straight.svg",
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">)"
+      R"(<path d="M0,150 L40,150 L40,50 L0,50 Z"/></svg>)");
+  const test::ProgramRun run =
+      Run({"cutter", "import", svg, "-o", Path("out"), "--bearing", "1/2"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, Path("out") + "/Wide Straight.bmp\n");
 
   // Words in the drawing are no part of the profile.
-  const std::string labelled = Write("Labelled.svg",
-                                     R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">)"
-                                     R"(<text x="60" y="20">Bit</text><path d="M0,150 L40,150 L40,50 L0,50 Z"/></svg>)");
-  const test::ProgramRun words = Run({"cutter", "import", labelled, "-o", Path("out"), "--bearing", "1/2"});
+  const std::string labelled = Write(
+      "Labelled.svg",
+      R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">)"
+      R"(<text x="60" y="20">Bit</text><path d="M0,150 L40,150 L40,50 L0,50 Z"/></svg>)");
+  const test::ProgramRun words =
+      Run({"cutter", "import", labelled, "-o", Path("out"), "--bearing", "1/2"});
   EXPECT_EQ(words.status, 0) << words.err;
   EXPECT_TRUE(Slurp(Path("out") + "/Labelled.bmp") == Slurp(Path("out") + "/Wide Straight.bmp"));
 
-  const test::ProgramRun tall = Run({"cutter", "import", Write("t.dxf", "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n6\n0\nEOF\n")});
+  const test::ProgramRun tall =
+      Run({"cutter", "import", Write("t.dxf", "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n6\n0\nEOF\n")});
   EXPECT_EQ(tall.status, 2);
   EXPECT_EQ(tall.err, "kerfwright cutter import: " + Path("t.dxf") +
                           ": the profile is 6.000\" tall; a cutter is at most 5\"\n");
@@ -123,13 +133,16 @@ TEST_F(CutterCommand, ListShowsUserCuttersAmongTheSuppliedInTheBoxOrder) {
     return pad(name, 24) + " height " + pad(height, 9) + " radius " + pad(radius, 9) + " bearing " +
            pad(bearing, 9) + " " + file + "\n";
   };
-  EXPECT_NE(at(line("1/2\" Straight", "1/2\"", "1/4\"", "0\"", own + "1-2! Straight.bmp")), std::string::npos)
-      << run.out;
-  EXPECT_NE(at(line("3/8\" Roundover", "0.63\"", "0.63\"", "1/4\"", supplied + "3-8! Roundover.bmp")),
+  EXPECT_NE(at(line("1/2\" Straight", "1/2\"", "1/4\"", "0\"", own + "1-2! Straight.bmp")),
             std::string::npos)
       << run.out;
-  EXPECT_NE(at(line("22.5\xC2\xB0 Chamfer", "3/4\"", "0.56\"", "1/4\"", supplied + "22@5% Chamfer.bmp")),
-            std::string::npos)
+  EXPECT_NE(
+      at(line("3/8\" Roundover", "0.63\"", "0.63\"", "1/4\"", supplied + "3-8! Roundover.bmp")),
+      std::string::npos)
+      << run.out;
+  EXPECT_NE(
+      at(line("22.5\xC2\xB0 Chamfer", "3/4\"", "0.56\"", "1/4\"", supplied + "22@5% Chamfer.bmp")),
+      std::string::npos)
       << run.out;
 }
 

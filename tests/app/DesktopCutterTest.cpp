@@ -48,7 +48,8 @@ TEST(DesktopCutter, ANewCutterIsSelectedAtOnceAndEarlierCutsKeepTheirCutters) {
   const Tool* mounted = model.Cutter(model.CurrentCutter());
   ASSERT_NE(mounted, nullptr);
   EXPECT_EQ(mounted->FileName, "5-16! Roundover.bmp");
-  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentText(), "5/16\" Roundover (own)");
+  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentText(),
+            "5/16\" Roundover (own)");
   const Tool* cut = model.Cutter(model.CutAt(1).Cutter);
   ASSERT_NE(cut, nullptr);
   EXPECT_EQ(cut->FileName, "1-4! Cove.bmp");

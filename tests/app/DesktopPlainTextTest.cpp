@@ -60,13 +60,16 @@ TEST(PlainText, HelpPagesLoadNoFilesTheyName) {
   const QString picture = dir.filePath("picture.png");
   ASSERT_EQ(SavePicture(picture.toStdString(), Raster(4, 4)).Error(), "");
   const QString help = dir.filePath("help.hlp");
-  std::ofstream(help.toStdString()) << "@topic 0 Contents\n![picture](" << picture.toStdString() << ")\n";
+  std::ofstream(help.toStdString())
+      << "@topic 0 Contents\n![picture](" << picture.toStdString() << ")\n";
   HelpViewer viewer(help.toStdString());
   viewer.ShowTopic(0);
   // No picture in the page (each would be read from the file it names); its name stays as text.
   int images = 0;
-  for (QTextBlock block = viewer.Browser()->document()->begin(); block.isValid(); block = block.next())
-    for (auto it = block.begin(); !it.atEnd(); ++it) images += it.fragment().charFormat().isImageFormat();
+  for (QTextBlock block = viewer.Browser()->document()->begin(); block.isValid();
+       block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+      images += it.fragment().charFormat().isImageFormat();
   EXPECT_EQ(images, 0);
   EXPECT_TRUE(viewer.Browser()->toPlainText().contains("picture"));
   viewer.close();

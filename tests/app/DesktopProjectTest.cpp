@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include "app/Desktop.h"
-#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
@@ -20,12 +19,13 @@
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
 #include "render/JpegFile.h"
+#include "support/DesktopOptions.h"
+#include "support/ResultValue.h"
 #include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
 #include "ui/ToolsWindow.h"
-#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -81,9 +81,8 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   ASSERT_GT(bearing, 1) << "the supplied cutters have no bearing cutter after the first";
   ProfileWindow* profile = desktop->Profile();
   profile->chkInterlock()->setChecked(true);
-  ASSERT_EQ(profile->trkHoriz()->maximum(), model.Cutter(1)->RedWidth > 0
-                                                ? -model.Cutter(1)->RedWidth
-                                                : 1000);
+  ASSERT_EQ(profile->trkHoriz()->maximum(),
+            model.Cutter(1)->RedWidth > 0 ? -model.Cutter(1)->RedWidth : 1000);
 
   ProjectRecord record;
   record.CurrentCutter = bearing;
@@ -138,7 +137,8 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
   Trigger("Open1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   QLabel* status = desktop->Main()->StatusMessage();
-  EXPECT_EQ(status->text(), "The section has fallen into 2 pieces; the moulding shows the largest.");
+  EXPECT_EQ(status->text(),
+            "The section has fallen into 2 pieces; the moulding shows the largest.");
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
 
   // A whole stock again: the message goes.

@@ -2,9 +2,10 @@
 // rebuild after Cut, the report, and shutdown while frames run.
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QAction>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,15 +15,14 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
-#include <QtTest/qtestspontaneevent.h>
 
 #include "app/Desktop.h"
-#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/ViewPanel.h"
 #include "project/PictureFile.h"
+#include "support/DesktopOptions.h"
 #include "support/UiEvents.h"
 #include "ui/AboutWindow.h"
 #include "ui/ProfileWindow.h"
@@ -70,12 +70,16 @@ class DesktopTest : public ::testing::Test {
 
 TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   Start();
-  const std::pair<QWidget*, const char*> captions[] = {
-      {desktop->Progress(), "Progress"}, {desktop->Profile(), "Profile"},
-      {desktop->ViewControls(), "View Controls"}, {desktop->Texture(), "Texture"},
-      {desktop->Report(), "Report"}, {desktop->Main(), "Kerfwright"},
-      {desktop->Tools(), "Tools"}, {desktop->Config(), "Config"},
-      {desktop->About(), "About"}, {desktop->Tips(), "Tips"}};
+  const std::pair<QWidget*, const char*> captions[] = {{desktop->Progress(), "Progress"},
+                                                       {desktop->Profile(), "Profile"},
+                                                       {desktop->ViewControls(), "View Controls"},
+                                                       {desktop->Texture(), "Texture"},
+                                                       {desktop->Report(), "Report"},
+                                                       {desktop->Main(), "Kerfwright"},
+                                                       {desktop->Tools(), "Tools"},
+                                                       {desktop->Config(), "Config"},
+                                                       {desktop->About(), "About"},
+                                                       {desktop->Tips(), "Tips"}};
   for (auto [window, caption] : captions) {
     ASSERT_NE(window, nullptr) << caption;
     EXPECT_EQ(window->windowTitle(), caption);
@@ -97,9 +101,9 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_EQ(desktop->Frames(), nullptr);
 
   ASSERT_TRUE(WaitReady());
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           desktop->Profile(), desktop->ViewControls(), desktop->Tools(), desktop->Config(),
-           desktop->Texture(), desktop->Tips(), main})
+  for (QWidget* w : std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
+                                                    desktop->Tools(), desktop->Config(),
+                                                    desktop->Texture(), desktop->Tips(), main})
     EXPECT_TRUE(w->isVisible()) << w->windowTitle().toStdString();
   EXPECT_FALSE(desktop->Progress()->isVisible());  // a quick rebuild never shows it
   EXPECT_TRUE(main->View()->SceneReady());
@@ -118,12 +122,20 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
 
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {
   Start();
-  const std::pair<const char*, const char*> items[] = {
-      {"Open1", "&Open"},         {"Save1", "&Save"},          {"SaveAs1", "Save &As"},
-      {"Photograph1", "Photograph"}, {"CutReport1", "Cut &Report"}, {"Exit1", "E&xit"},
-      {"Profile1", "Profile"},    {"Tools1", "Tools"},          {"View1", "View"},
-      {"Config1", "Config"},      {"Texture1", "Texture"},      {"Arrange1", "Arrange"},
-      {"About1", "About"},        {"Contents1", "Contents"}};
+  const std::pair<const char*, const char*> items[] = {{"Open1", "&Open"},
+                                                       {"Save1", "&Save"},
+                                                       {"SaveAs1", "Save &As"},
+                                                       {"Photograph1", "Photograph"},
+                                                       {"CutReport1", "Cut &Report"},
+                                                       {"Exit1", "E&xit"},
+                                                       {"Profile1", "Profile"},
+                                                       {"Tools1", "Tools"},
+                                                       {"View1", "View"},
+                                                       {"Config1", "Config"},
+                                                       {"Texture1", "Texture"},
+                                                       {"Arrange1", "Arrange"},
+                                                       {"About1", "About"},
+                                                       {"Contents1", "Contents"}};
   for (auto [name, caption] : items) {
     QAction* action = desktop->Main()->WindowItem(name);
     ASSERT_NE(action, nullptr) << name;
@@ -190,9 +202,9 @@ TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   // Hiding the main window hides every tool window; showing it brings back the checked ones.
   main->WindowItem("Config1")->trigger();
   main->hide();
-  for (QWidget* w : std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
-                                                    desktop->Tools(), desktop->Config(),
-                                                    desktop->Texture()})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
+                                       desktop->Tools(), desktop->Config(), desktop->Texture()})
     EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
   main->show();
   EXPECT_TRUE(desktop->Profile()->isVisible());
@@ -214,7 +226,7 @@ TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
   ASSERT_TRUE(WaitReady());
   QCloseEvent close;
   QSpontaneKeyEvent::setSpontaneous(&close);  // as the window manager sends it
-  qApp->notify(desktop->Tools(), &close);  // sendEvent would clear the spontaneous mark
+  qApp->notify(desktop->Tools(), &close);     // sendEvent would clear the spontaneous mark
   EXPECT_TRUE(close.isAccepted());
   EXPECT_FALSE(desktop->Main()->WindowItem("Tools1")->isChecked());
   desktop->Tools()->hide();  // what Qt does after an accepted close from the frame
@@ -256,9 +268,9 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
       {desktop->Progress(), 80},
       {desktop->About()->CloseButton(), 0}};
   for (auto [target, context] : targets) {
-    for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::NoModifier),
-                                            Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                            Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier)}) {
       desktop->Help()->hide();
       SendKey(target, Qt::Key_F1, modifiers);
       EXPECT_TRUE(desktop->Help()->isVisible()) << context;
@@ -286,10 +298,10 @@ TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
     int x1, y1;
   };
   const Case cases[] = {
-      {5, 0, {100, 100}, {100, 90}, 354, 0},     // 10 up from 5: -5 + 359
-      {357, 0, {100, 100}, {100, 105}, 3, 0},    // 5 down from 357: 362 - 359
-      {0, 20, {100, 100}, {130, 100}, 0, 50},    // right turns about y
-      {0, 10, {100, 100}, {75, 100}, 0, 344},    // 25 left from 10
+      {5, 0, {100, 100}, {100, 90}, 354, 0},   // 10 up from 5: -5 + 359
+      {357, 0, {100, 100}, {100, 105}, 3, 0},  // 5 down from 357: 362 - 359
+      {0, 20, {100, 100}, {130, 100}, 0, 50},  // right turns about y
+      {0, 10, {100, 100}, {75, 100}, 0, 344},  // 25 left from 10
   };
   for (const Case& c : cases) {
     rotateX->setValue(c.x0);
@@ -310,7 +322,8 @@ TEST_F(DesktopTest, ClosingTheMainWindowWhileFramesRunEndsTheEventLoop) {
   Start(options);
   ASSERT_TRUE(WaitReady());
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
-  QTimer::singleShot(200, desktop->Main(), [&] { desktop->Main()->WindowItem("Exit1")->trigger(); });
+  QTimer::singleShot(200, desktop->Main(),
+                     [&] { desktop->Main()->WindowItem("Exit1")->trigger(); });
   QTimer guard;  // a hang fails the test instead of blocking it
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });

@@ -24,11 +24,12 @@ class ExportMeshActionTest : public ::testing::Test {
       lengthsOffered << initial;
       return length;
     });
-    action.SetItemChooser([this](const QString&, const QStringList& items, int current) -> std::optional<int> {
-      sectionsOffered.push_back(current);
-      if (items.size() != 2) return std::nullopt;
-      return section;
-    });
+    action.SetItemChooser(
+        [this](const QString&, const QStringList& items, int current) -> std::optional<int> {
+          sectionsOffered.push_back(current);
+          if (items.size() != 2) return std::nullopt;
+          return section;
+        });
     action.SetFileChooser([this](const FileRequest& r) {
       requests.push_back(r);
       return answer;

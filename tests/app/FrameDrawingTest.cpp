@@ -10,13 +10,13 @@
 #include <functional>
 
 #include "app/Desktop.h"
-#include "support/DesktopOptions.h"
 #include "app/FrameLoop.h"
 #include "app/MainWindow.h"
 #include "app/ViewPanel.h"
-#include "ui/TipsDialog.h"
+#include "support/DesktopOptions.h"
 #include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
+#include "ui/TipsDialog.h"
 #include "ui/ViewControlsWindow.h"
 
 namespace kerf {
@@ -65,8 +65,10 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
   const Case cases[] = {
       {"nothing", [] {}, false, false},
       {"turn about x", [&] { controls->RotateXSlider()->setValue(30); }, true, false},
-      {"zoom of the view", [&] { controls->findChild<QSlider*>("trkZoom")->setValue(90); }, true, false},
-      {"light level", [&] { controls->findChild<QSlider*>("trkALight")->setValue(60); }, true, false},
+      {"zoom of the view", [&] { controls->findChild<QSlider*>("trkZoom")->setValue(90); }, true,
+       false},
+      {"light level", [&] { controls->findChild<QSlider*>("trkALight")->setValue(60); }, true,
+       false},
       {"background", [&] { model.SetBackgroundSwatch(MakeColour(0, 0, 255)); }, true, false},
       {"fence slider", [&] { profile->trkHoriz()->setValue(40); }, false, true},
       {"cutter height", [&] { profile->trkVert()->setValue(30); }, false, true},

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "RunProgram.h"
-#include "project/HelpFile.h"
 #include "model/Raster.h"
+#include "project/HelpFile.h"
 #include "project/PictureFile.h"
 
 namespace kerf {
@@ -71,9 +71,11 @@ class HostileInput : public ::testing::Test {
 TEST_F(HostileInput, AFifoAsTheProjectIsRefusedByEveryVerb) {
   const std::string fifo = Path("pipe.ROU");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-  const std::vector<std::vector<std::string>> verbs = {
-      {"report", fifo}, {"check", fifo}, {"outline", fifo}, {"section", fifo, "-o", Path("s.png")},
-      {"photo", fifo, "-o", Path("p.png")}};
+  const std::vector<std::vector<std::string>> verbs = {{"report", fifo},
+                                                       {"check", fifo},
+                                                       {"outline", fifo},
+                                                       {"section", fifo, "-o", Path("s.png")},
+                                                       {"photo", fifo, "-o", Path("p.png")}};
   for (const auto& args : verbs) {
     const ProgramRun run = Run(args);
     EXPECT_EQ(run.status, 2) << args[0];
@@ -105,18 +107,24 @@ TEST_F(HostileInput, SpecialOutputFilesAreRefusedAndKept) {
 
 // Names from the project and the tools folder reach the terminal without their control codes.
 TEST_F(HostileInput, NamesArePrintedWithoutTerminalControls) {
-  WriteCutter("\x1b]0;title\x07" "Cove.bmp");
+  WriteCutter(
+      "\x1b]0;title\x07"
+      "Cove.bmp");
   Write("tools/\x1b[31mBroken\xc2\x9b.bmp", "BM not a bitmap");
-  const std::string project =
-      Write("names.ROU", ProjectText({"0", "0", "3", "\x1b]0;title\x07" "Cove.bmp", "0", "0", "3",
-                                      "\x1b[2J\r\xc2\x9b" "Gone.bmp"}));
+  const std::string project = Write("names.ROU", ProjectText({"0", "0", "3",
+                                                              "\x1b]0;title\x07"
+                                                              "Cove.bmp",
+                                                              "0", "0", "3",
+                                                              "\x1b[2J\r\xc2\x9b"
+                                                              "Gone.bmp"}));
   const ProgramRun run = Run({"report", project});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(HasTerminalControls(run.out)) << run.out;
   EXPECT_FALSE(HasTerminalControls(run.err)) << run.err;
   EXPECT_NE(run.out.find("  Cutter: ?]0;title?Cove"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("?[2J??Gone.bmp (missing)"), std::string::npos) << run.out;
-  EXPECT_NE(run.err.find("cutter bitmap \"?[31mBroken?.bmp\" skipped"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("cutter bitmap \"?[31mBroken?.bmp\" skipped"), std::string::npos)
+      << run.err;
   EXPECT_NE(run.err.find("uses cutter \"?[2J??Gone.bmp\""), std::string::npos) << run.err;
 }
 
@@ -137,10 +145,16 @@ TEST_F(HostileInput, PhotoWithIncompleteOpenGLSaysWhatIsMissing) {
   const std::string saved = old ? old : "";
   setenv("LD_LIBRARY_PATH", KERF_STUB_GL_DIR, 1);
   const ProgramRun run = Run({"photo", project, "-o", Path("p.png")});
-  if (old) setenv("LD_LIBRARY_PATH", saved.c_str(), 1); else unsetenv("LD_LIBRARY_PATH");
+  if (old)
+    setenv("LD_LIBRARY_PATH", saved.c_str(), 1);
+  else
+    unsetenv("LD_LIBRARY_PATH");
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("kerfwright photo: no OpenGL to draw with: Could not load OpenGL from libGL.so.1: "),
-            std::string::npos) << run.err;
+  EXPECT_NE(
+      run.err.find(
+          "kerfwright photo: no OpenGL to draw with: Could not load OpenGL from libGL.so.1: "),
+      std::string::npos)
+      << run.err;
   EXPECT_NE(run.err.find("undefined symbol"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(Path("p.png")));
 }

@@ -46,7 +46,8 @@ class JudgementCommands : public test::TempFolder {
     // Raised an inch inside the stock: no shank could reach the bit.
     floating_ = Write("floating.ROU", ProjectText({"100", "50", "3", "Half.bmp"}));
     // A full-depth groove through a board 2" wide and 1/2" thick parts it.
-    severing_ = Write("severing.ROU", ProjectText({"100", "-25", "3", "ThreeQuarter.bmp"}, "50\r\n200"));
+    severing_ =
+        Write("severing.ROU", ProjectText({"100", "-25", "3", "ThreeQuarter.bmp"}, "50\r\n200"));
     // Wide at fence 0, height 0 takes the bottom 45 rows off the 91-pixel stock: nothing left
     // on the table, 46 of 91 fence-side pixels (51%).
     danger_ = Write("danger.ROU", ProjectText({"0", "0", "3", "Wide.bmp"}));
@@ -84,7 +85,8 @@ TEST_F(JudgementCommands, CheckExitStatusAndLines) {
       {{empty_}, 0, {empty_ + ": no cuts"}},
       {{caution_},
        0,
-       {caution_ + ": 1 cuts, worst: Caution", "  Cut #1 (Caution): fence after 49%, table after 100%"}},
+       {caution_ + ": 1 cuts, worst: Caution",
+        "  Cut #1 (Caution): fence after 49%, table after 100%"}},
       {{danger_},
        1,
        {danger_ + ": 1 cuts, worst: Danger", "  Cut #1 (Danger): fence after 51%, table after 0%"}},
@@ -105,15 +107,16 @@ TEST_F(JudgementCommands, CheckExitStatusAndLines) {
     const ProgramRun run = Run(args);
     EXPECT_EQ(run.status, row.status) << ::testing::PrintToString(row.projects) << run.err;
     EXPECT_EQ(Lines(run.out), row.out);
-    const bool listsBad = std::find(row.projects.begin(), row.projects.end(), bad_) != row.projects.end();
+    const bool listsBad =
+        std::find(row.projects.begin(), row.projects.end(), bad_) != row.projects.end();
     EXPECT_EQ(run.err.find(bad_ + ":10: "), listsBad ? 0u : std::string::npos) << run.err;
   }
 }
 
 TEST_F(JudgementCommands, CheckListsEveryCautionAndDangerCutInOrder) {
   const std::string mixed =
-      Write("mixed.ROU", ProjectText({"0", "100", "3", "Narrow.bmp", "0", "50", "3", "Medium.bmp", "0",
-                                      "0", "3", "Wide.bmp", "0", "0", "3", "Gone.bmp"}));
+      Write("mixed.ROU", ProjectText({"0", "100", "3", "Narrow.bmp", "0", "50", "3", "Medium.bmp",
+                                      "0", "0", "3", "Wide.bmp", "0", "0", "3", "Gone.bmp"}));
   const ProgramRun run = Run({"check", mixed});
   EXPECT_EQ(run.status, 1);
   // A cut with a missing cutter removes nothing: it is judged on what the earlier cuts left.
@@ -132,7 +135,8 @@ TEST_F(JudgementCommands, CutsNoTableCouldMakeAreDangerWithTheirReason) {
   EXPECT_EQ(run.status, 1) << run.err;
   const std::vector<std::string> expected = {
       floating_ + ": 1 cuts, worst: Danger",
-      "  Cut #1 (Danger): fence after 100%, table after 100%; impossible: the shank passes through the stock",
+      "  Cut #1 (Danger): fence after 100%, table after 100%; impossible: the shank passes through "
+      "the stock",
       severing_ + ": 1 cuts, worst: Danger",
       // 34 of the 91 table-side pixels are gone.
       "  Cut #1 (Danger): fence after 100%, table after 63%; severs the stock into 2 pieces",

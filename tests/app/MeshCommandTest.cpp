@@ -29,8 +29,9 @@ struct Sample {
 };
 
 const Sample Samples[] = {
-    {"Lipped edge safe order", false}, {"Lipped edge unsafe order", true}, {"Picture frame", true},
-    {"Raised panel", true},            {"Rule joint leaf", true},          {"Rule joint table", true},
+    {"Lipped edge safe order", false}, {"Lipped edge unsafe order", true},
+    {"Picture frame", true},           {"Raised panel", true},
+    {"Rule joint leaf", true},         {"Rule joint table", true},
     {"Table edge ogee", true},
 };
 
@@ -63,7 +64,8 @@ Box StlBox(const std::string& bytes, uint32_t& triangles) {
     for (int v = 0; v < 3; ++v) {
       float p[3];
       std::memcpy(p, bytes.data() + 84 + 50 * t + 12 + 12 * v, 12);
-      for (int k = 0; k < 3; ++k) box.Min[k] = std::min(box.Min[k], p[k]), box.Max[k] = std::max(box.Max[k], p[k]);
+      for (int k = 0; k < 3; ++k)
+        box.Min[k] = std::min(box.Min[k], p[k]), box.Max[k] = std::max(box.Max[k], p[k]);
     }
   }
   return box;
@@ -107,8 +109,10 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
   ASSERT_TRUE(LoadForCommand(model, project, ""));
   MeasureSection(model, pictures);
   const bool oddState = model.FaceOnTable() % 2 == 1;
-  const double acrossMm = (oddState ? model.StockHeight() : model.StockWidth()) * MillimetresPerUnit;
-  const double uprightMm = (oddState ? model.StockWidth() : model.StockHeight()) * MillimetresPerUnit;
+  const double acrossMm =
+      (oddState ? model.StockHeight() : model.StockWidth()) * MillimetresPerUnit;
+  const double uprightMm =
+      (oddState ? model.StockWidth() : model.StockHeight()) * MillimetresPerUnit;
   const double lengthMm = 4.5 * 25.4;
 
   uint32_t triangles = 0;
@@ -136,9 +140,11 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
     for (int x = 0; x < section.Width(); ++x) black += section.Pixel(x, y) == Black;
   }
   const double acrossPixels =
-      smooth ? acrossMm / MillimetresPerUnit : std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
+      smooth ? acrossMm / MillimetresPerUnit
+             : std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
   const double uprightPixels =
-      smooth ? uprightMm / MillimetresPerUnit : std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
+      smooth ? uprightMm / MillimetresPerUnit
+             : std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
   const double area = black * (acrossMm / acrossPixels) * (uprightMm / uprightPixels);
   EXPECT_NEAR(volume, area * lengthMm, 0.01 * volume);
 }
@@ -154,7 +160,8 @@ class MeshFormats : public test::TempFolder {};
 TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
   const std::string project = WorkDir + "Table edge ogee.ROU";
   for (const char* name : {"m.stl", "m.3mf", "M.OBJ"}) {
-    const test::ProgramRun run = test::RunProgram({"mesh", project, "-o", Path(name)}, dir_.string());
+    const test::ProgramRun run =
+        test::RunProgram({"mesh", project, "-o", Path(name)}, dir_.string());
     ASSERT_EQ(run.status, 0) << name << ": " << run.err;
   }
   uint32_t triangles = 0;
@@ -170,7 +177,8 @@ TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
     if (line.rfind("f ", 0) == 0) {
       ++faces;
       unsigned a = 0, b = 0, c = 0;
-      inRange &= std::sscanf(line.c_str(), "f %u %u %u", &a, &b, &c) == 3 && a >= 1 && b >= 1 && c >= 1;
+      inRange &=
+          std::sscanf(line.c_str(), "f %u %u %u", &a, &b, &c) == 3 && a >= 1 && b >= 1 && c >= 1;
     }
   }
   EXPECT_EQ(faces, triangles);
@@ -232,7 +240,8 @@ TEST_F(MeshFormats, RefusalsExitTwoAndLeaveEarlierFilesAlone) {
   } refusals[] = {
       {{"mesh", project, "-o", Path("m.step")}, "unknown 3-D file type"},
       {{"mesh", project, "-o", Path("old.stl"), "--length", "0"}, "must be above 0"},
-      {{"mesh", project, "-o", Path("old.stl"), "--length", "four"}, "cannot read the length 'four'"},
+      {{"mesh", project, "-o", Path("old.stl"), "--length", "four"},
+       "cannot read the length 'four'"},
       {{"mesh", Path("missing.ROU"), "-o", Path("old.stl")}, "missing.ROU"},
       {{"mesh", project, "-o", Path("no/such/folder/m.stl")}, "m.stl"},
       {{"mesh", project}, "missing -o"},
@@ -250,9 +259,10 @@ TEST(ExportLength, ShopLengthsInInchesAndMillimetres) {
     const char* Text;
     double Mm;  // < 0: refused
   } cases[] = {
-      {"4", 101.6},  {"4.5", 114.3}, {"3/4", 19.05}, {"1 1/2", 38.1}, {"19mm", 19},   {"19 mm", 19},
-      {"2in", 50.8}, {"2\"", 50.8},  {" 4 ", 101.6}, {"0", -1},       {"-4", -1},     {"1/0", -1},
-      {"", -1},      {"4x", -1},     {"1.5/2", -1},  {"101", -1},     {"1 1/2mm", -1}, {"..5", -1},
+      {"4", 101.6},  {"4.5", 114.3},  {"3/4", 19.05}, {"1 1/2", 38.1}, {"19mm", 19},
+      {"19 mm", 19}, {"2in", 50.8},   {"2\"", 50.8},  {" 4 ", 101.6},  {"0", -1},
+      {"-4", -1},    {"1/0", -1},     {"", -1},       {"4x", -1},      {"1.5/2", -1},
+      {"101", -1},   {"1 1/2mm", -1}, {"..5", -1},
   };
   for (const Case& c : cases) {
     const Result<double> mm = ParseExportLength(c.Text);

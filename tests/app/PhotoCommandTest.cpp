@@ -8,8 +8,8 @@
 #include "RunProgram.h"
 #include "model/Raster.h"
 #include "project/PictureFile.h"
-#include "support/TempFolder.h"
 #include "support/ResultValue.h"
+#include "support/TempFolder.h"
 
 namespace kerf {
 namespace {
@@ -19,14 +19,15 @@ using test::ProgramRun;
 
 // A stock of the given size, face 3 on the table, no cuts, with the texture settings given.
 std::string ProjectText(int width, int height, const std::string& textureFile, bool textureMap) {
-  return "1\r\n1\r\n" + std::to_string(width) + "\r\n" + std::to_string(height) +
-         "\r\n752609\r\n" + textureFile + "\r\n" + (textureMap ? "TRUE" : "FALSE") +
-         "\r\n2\r\n4\r\n0\r\n3\r\n";
+  return "1\r\n1\r\n" + std::to_string(width) + "\r\n" + std::to_string(height) + "\r\n752609\r\n" +
+         textureFile + "\r\n" + (textureMap ? "TRUE" : "FALSE") + "\r\n2\r\n4\r\n0\r\n3\r\n";
 }
 
 class PhotoCommand : public test::TempFolder {
  protected:
-  std::string Project(const std::string& name, const std::string& text) { return Write(name, text); }
+  std::string Project(const std::string& name, const std::string& text) {
+    return Write(name, text);
+  }
 
   // Runs the verb; skips the test where no OpenGL context can be had at all.
   ProgramRun Photo(std::vector<std::string> args) {
@@ -50,8 +51,8 @@ class PhotoCommand : public test::TempFolder {
 TEST_F(PhotoCommand, DrawsTheMouldingOnTheBackgroundAtTheGivenSize) {
   const std::string project = Project("stock.rou", ProjectText(600, 400, "", false));
   const std::string output = (dir_ / "view.png").string();
-  const ProgramRun run = Photo({project, "-o", output, "--width", "400", "--height", "300",
-                                "--background", "336699"});
+  const ProgramRun run =
+      Photo({project, "-o", output, "--width", "400", "--height", "300", "--background", "336699"});
   if (!skipped_.empty()) GTEST_SKIP() << skipped_;
   ASSERT_EQ(run.status, 0) << run.err;
   const Raster picture = Picture(output);

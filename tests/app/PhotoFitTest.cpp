@@ -26,11 +26,12 @@ TEST_P(PhotoFit, MouldingFillsEightyPercentOfThePicture) {
   const FitCase& c = GetParam();
   const std::string output = Path("fit.png");
   const ProgramRun run = test::RunProgram(
-      {"photo", std::string(KERF_SOURCE_DIR) + "/data/work/" + c.project, "-o", output, "--fit", "--width",
-       std::to_string(c.width), "--height", std::to_string(c.height), "--background", "336699", "--tools",
-       std::string(KERF_SOURCE_DIR) + "/data/tools"},
+      {"photo", std::string(KERF_SOURCE_DIR) + "/data/work/" + c.project, "-o", output, "--fit",
+       "--width", std::to_string(c.width), "--height", std::to_string(c.height), "--background",
+       "336699", "--tools", std::string(KERF_SOURCE_DIR) + "/data/tools"},
       dir_.string());
-  if (run.status == 2 && run.err.find("no OpenGL to draw with") != std::string::npos) GTEST_SKIP() << run.err;
+  if (run.status == 2 && run.err.find("no OpenGL to draw with") != std::string::npos)
+    GTEST_SKIP() << run.err;
   ASSERT_EQ(run.status, 0) << run.err;
   Raster picture(0, 0);
   ASSERT_EQ(test::TakeValue(LoadPicture(output), picture), "");
@@ -42,7 +43,8 @@ TEST_P(PhotoFit, MouldingFillsEightyPercentOfThePicture) {
   for (int y = 0; y < c.height; ++y) {
     for (int x = 0; x < c.width; ++x) {
       if (picture.Pixel(x, y) == background) continue;
-      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+      bottom = std::max(bottom, y);
     }
   }
   ASSERT_GE(right, 0) << "no moulding drawn";
@@ -67,12 +69,13 @@ class PhotoFitOptions : public test::TempFolder {};
 
 TEST_F(PhotoFitOptions, RefusesTheViewOptionsItReplaces) {
   for (const char* option : {"--zoom", "--rotate-y", "--shift-x"}) {
-    const ProgramRun run = test::RunProgram(
-        {"photo", std::string(KERF_SOURCE_DIR) + "/data/work/Raised panel.ROU", "-o", Path("never.png"), "--fit",
-         option, "10"},
-        dir_.string());
+    const ProgramRun run =
+        test::RunProgram({"photo", std::string(KERF_SOURCE_DIR) + "/data/work/Raised panel.ROU",
+                          "-o", Path("never.png"), "--fit", option, "10"},
+                         dir_.string());
     EXPECT_EQ(run.status, 2) << option;
-    EXPECT_EQ(run.err, std::string("kerfwright photo: --fit sets the view itself; leave out ") + option + "\n");
+    EXPECT_EQ(run.err, std::string("kerfwright photo: --fit sets the view itself; leave out ") +
+                           option + "\n");
   }
 }
 

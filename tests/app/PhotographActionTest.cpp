@@ -118,7 +118,8 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   // The next photograph offers the last name chosen.
   answer.clear();
   EXPECT_FALSE(action.OnPhotograph());
-  EXPECT_EQ(requests.back().proposedName, QDir::toNativeSeparators(QDir(dir.path()).filePath("MyPhoto.BMP")));
+  EXPECT_EQ(requests.back().proposedName,
+            QDir::toNativeSeparators(QDir(dir.path()).filePath("MyPhoto.BMP")));
 }
 
 TEST_F(PhotographActionTest, CancellingReadsAndSavesNothing) {

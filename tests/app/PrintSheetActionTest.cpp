@@ -36,7 +36,8 @@ int PageCount(const std::string& pdf) {
 class PrintSheetAction : public test::TempFolder {};
 
 TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
-  if (Shell("command -v pdftotext pdfinfo 2>/dev/null").empty()) GTEST_SKIP() << "poppler is not installed";
+  if (Shell("command -v pdftotext pdfinfo 2>/dev/null").empty())
+    GTEST_SKIP() << "poppler is not installed";
   Model model;
   const std::string project = std::string(KERF_SOURCE_DIR) + "/data/work/Rule joint leaf.ROU";
   ASSERT_TRUE(LoadForCommand(model, project, std::string(KERF_SOURCE_DIR) + "/data/tools"));
@@ -45,7 +46,8 @@ TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
   const MessageShower show = [&](const QString& text) { messages.push_back(text); };
   const std::string pdf = Path("printed.pdf");
 
-  EXPECT_FALSE(PrintSetupSheetClick(model, [](QPrinter&) { return false; }, show));
+  EXPECT_FALSE(PrintSetupSheetClick(
+      model, [](QPrinter&) { return false; }, show));
   EXPECT_FALSE(fs::exists(pdf));
 
   QString offered;

@@ -81,8 +81,14 @@ class ProjectActionsTest : public ::testing::Test {
     rebuilds = 0;
     texture.SetMessageShower([this](const QString& text) { messages << text; });
 
-    ProjectWindows windows{mainWindow, saveItem, tools, config, texture, [this] { Rebuild(); },
-                           [this] { ++suspended; }, [this] { ++resumed; }};
+    ProjectWindows windows{mainWindow,
+                           saveItem,
+                           tools,
+                           config,
+                           texture,
+                           [this] { Rebuild(); },
+                           [this] { ++suspended; },
+                           [this] { ++resumed; }};
     actions = std::make_unique<ProjectActions>(model, windows);
     actions->SetStartDirectory(dir.path());
     actions->SetFileChooser([this](const FileRequest& r) {
@@ -270,7 +276,8 @@ TEST_P(BadProjectFiles, ChangeNothingAndSayWhy) {
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains(path)) << messages[0].toStdString();
   if (bad.line > 0) {
-    EXPECT_TRUE(messages[0].contains(QString("line %1:").arg(bad.line))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QString("line %1:").arg(bad.line)))
+        << messages[0].toStdString();
   } else {
     EXPECT_FALSE(messages[0].contains("line ")) << messages[0].toStdString();
   }
@@ -281,11 +288,13 @@ TEST_P(BadProjectFiles, ChangeNothingAndSayWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Open, BadProjectFiles,
     ::testing::Values(
-        BadFile{"Missing", nullptr, 0},
-        BadFile{"Empty", "", 1},
-        BadFile{"Version2", "2\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n", 1},
-        BadFile{"WordForWidth", "1\r\n1\r\nwide\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n", 3},
-        BadFile{"EmptyCount", "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n\r\n3\r\n", 10},
+        BadFile{"Missing", nullptr, 0}, BadFile{"Empty", "", 1},
+        BadFile{"Version2", "2\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n",
+                1},
+        BadFile{"WordForWidth",
+                "1\r\n1\r\nwide\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n", 3},
+        BadFile{"EmptyCount", "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n\r\n3\r\n",
+                10},
         BadFile{"BrokenCut",
                 "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n2\r\n"
                 "100\r\n10\r\n3\r\ncutter1.bmp\r\n50\r\nhigh\r\n3\r\ncutter2.bmp\r\n3\r\n",
@@ -295,7 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ProjectActionsTest, FileEndingInsideTheCutsChangesNothing) {
   WorkedSetup();
   const SeenSetup before = Now();
-  WriteBytes(Path("short.ROU"), "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n3\r\n100\r\n10\r\n3\r\n");
+  WriteBytes(Path("short.ROU"),
+             "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n3\r\n100\r\n10\r\n3\r\n");
   EXPECT_FALSE(Open(Path("short.ROU")));
   EXPECT_EQ(Now(), before);
   ASSERT_EQ(messages.size(), 1);

@@ -52,7 +52,8 @@ inline ProgramRun RunProgram(const std::vector<std::string>& args, const std::st
     _exit(127);
   }
   int wstatus = 0;
-  if (pid > 0 && waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+  if (pid > 0 && waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
+    run.status = WEXITSTATUS(wstatus);
   run.out = Slurp(outPath);
   run.err = Slurp(errPath);
   return run;

@@ -39,8 +39,12 @@ int PageCount(const std::string& pdf) {
   return std::regex_search(info, m, std::regex("Pages:\\s+([0-9]+)")) ? std::stoi(m[1]) : -1;
 }
 
-std::string Inches(int32_t hundredths) { return FormatLength(hundredths / 100.0f, LengthUnit::Imperial); }
-std::string Millimetres(int32_t hundredths) { return FormatLength(hundredths / 100.0f, LengthUnit::Metric); }
+std::string Inches(int32_t hundredths) {
+  return FormatLength(hundredths / 100.0f, LengthUnit::Imperial);
+}
+std::string Millimetres(int32_t hundredths) {
+  return FormatLength(hundredths / 100.0f, LengthUnit::Metric);
+}
 
 // What the sheet of a loaded project must say, pass by pass, in the order the passes come.
 void ExpectSheetText(const Model& loaded, const std::string& text) {
@@ -54,12 +58,13 @@ void ExpectSheetText(const Model& loaded, const std::string& text) {
     const size_t at = text.find(card + "\n");
     ASSERT_NE(at, std::string::npos) << card << " has no card";
     const size_t end = text.find("Pass " + std::to_string(i + 1) + "\n", at);
-    const std::string own = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    const std::string own =
+        text.substr(at, end == std::string::npos ? std::string::npos : end - at);
     const Tool* tool = model.Cutter(cut.Cutter);
     ASSERT_NE(tool, nullptr);
     EXPECT_NE(own.find(tool->Name), std::string::npos) << tool->Name;
-    for (const std::string& setting :
-         {Inches(cut.Height), "(" + Millimetres(cut.Height) + ")", Inches(cut.Fence), "(" + Millimetres(cut.Fence) + ")"}) {
+    for (const std::string& setting : {Inches(cut.Height), "(" + Millimetres(cut.Height) + ")",
+                                       Inches(cut.Fence), "(" + Millimetres(cut.Fence) + ")"}) {
       EXPECT_NE(own.find(setting), std::string::npos) << setting;
     }
     EXPECT_NE(own.find(VerdictName(JudgeCutOnTable(cut)) + std::string(": On the table ") +
@@ -82,13 +87,14 @@ TEST_P(SampleSheets, HaveTheirPagesAndSayEveryPassSettings) {
   for (const char* paper : {"A4", "Letter"}) {
     SCOPED_TRACE(paper);
     const std::string pdf = Path(std::string("sheet-") + paper + ".pdf");
-    const ProgramRun run = test::RunProgram({"sheet", project, "-o", pdf, "--paper", paper, "--tools", ToolsDir},
-                                            dir_.string());
+    const ProgramRun run = test::RunProgram(
+        {"sheet", project, "-o", pdf, "--paper", paper, "--tools", ToolsDir}, dir_.string());
     ASSERT_EQ(run.status, 0) << run.err;
     // Page 1, then three cards a page on both papers.
     EXPECT_EQ(PageCount(pdf), 1 + (model.CutCount() + 2) / 3);
     const std::string info = Shell("pdfinfo '" + pdf + "'");
-    EXPECT_NE(info.find(std::string(paper) == "A4" ? "(A4)" : "(letter)"), std::string::npos) << info;
+    EXPECT_NE(info.find(std::string(paper) == "A4" ? "(A4)" : "(letter)"), std::string::npos)
+        << info;
     const std::string text = Shell("pdftotext '" + pdf + "' -");
     EXPECT_NE(text.find(fs::path(project).stem().string()), std::string::npos);
     EXPECT_NE(text.find("Overall verdict"), std::string::npos);
@@ -97,12 +103,14 @@ TEST_P(SampleSheets, HaveTheirPagesAndSayEveryPassSettings) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WorkFolder, SampleSheets,
-                         ::testing::Values("Lipped edge safe order.ROU", "Lipped edge unsafe order.ROU",
-                                           "Picture frame.ROU", "Raised panel.ROU", "Rule joint leaf.ROU",
+                         ::testing::Values("Lipped edge safe order.ROU",
+                                           "Lipped edge unsafe order.ROU", "Picture frame.ROU",
+                                           "Raised panel.ROU", "Rule joint leaf.ROU",
                                            "Rule joint table.ROU", "Table edge ogee.ROU"),
                          [](const auto& info) {
                            std::string name = info.param.substr(0, info.param.size() - 4);
-                           for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           for (char& c : name)
+                             c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                            return name;
                          });
 
@@ -112,11 +120,11 @@ TEST_F(SheetCommand, NamesWhyNoTableCanMakeACut) {
   if (!HavePoppler()) GTEST_SKIP() << "poppler's pdftotext is not installed";
   // A 2" x 1/2" stock: a 3/8" rabbet, a 3/4" straight bit through the whole thickness, then a
   // core box bit whose shank would have to rise through what the rabbet left.
-  const std::string project = Write(
-      "Severed.ROU",
-      "1\r\n14\r\n50\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n3\r\n-25\r\n-25\r\n3\r\n"
-      "3-8! Rabbeting.bmp\r\n100\r\n-30\r\n3\r\n3-4! Straight.bmp\r\n60\r\n10\r\n3\r\n"
-      "1-2! Core Box.bmp\r\n3\r\n");
+  const std::string project =
+      Write("Severed.ROU",
+            "1\r\n14\r\n50\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n3\r\n-25\r\n-25\r\n3\r\n"
+            "3-8! Rabbeting.bmp\r\n100\r\n-30\r\n3\r\n3-4! Straight.bmp\r\n60\r\n10\r\n3\r\n"
+            "1-2! Core Box.bmp\r\n3\r\n");
   Model model;
   ASSERT_TRUE(LoadForCommand(model, project, ToolsDir));
   const ProgramRun run =
@@ -137,7 +145,8 @@ TEST_F(SheetCommand, RefusesBadRequestsAndKeepsTheOldFile) {
     std::string message;
   };
   const Case cases[] = {
-      {{"sheet", project, "-o", old, "--paper", "A3"}, "kerfwright sheet: --paper must be A4 or Letter, not 'A3'\n"},
+      {{"sheet", project, "-o", old, "--paper", "A3"},
+       "kerfwright sheet: --paper must be A4 or Letter, not 'A3'\n"},
       {{"sheet", project}, "kerfwright sheet: missing -o FILE.pdf\n"},
       {{"sheet", project, "-o", Path("sheet.png")},
        "kerfwright sheet: " + Path("sheet.png") + ": the sheet is a PDF; name the file .pdf\n"},
@@ -175,10 +184,13 @@ TEST_F(SheetCommand, PaperComesFromTheLocaleUnlessGiven) {
     args.insert(args.end(), c.paper.begin(), c.paper.end());
     const ProgramRun run = test::RunProgram(args, dir_.string());
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(Shell("pdfinfo '" + Path("s.pdf") + "'").find(c.expected), std::string::npos) << c.locale;
+    EXPECT_NE(Shell("pdfinfo '" + Path("s.pdf") + "'").find(c.expected), std::string::npos)
+        << c.locale;
   }
-  if (before) setenv("LC_ALL", saved.c_str(), 1);
-  else unsetenv("LC_ALL");
+  if (before)
+    setenv("LC_ALL", saved.c_str(), 1);
+  else
+    unsetenv("LC_ALL");
 }
 
 }  // namespace

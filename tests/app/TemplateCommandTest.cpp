@@ -16,8 +16,8 @@
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 #include "project/TemplateFile.h"
-#include "support/TempFolder.h"
 #include "support/ResultValue.h"
+#include "support/TempFolder.h"
 
 namespace kerf {
 namespace {
@@ -34,7 +34,9 @@ std::string Shell(const std::string& command, int* status = nullptr) {
   return out;
 }
 
-bool HaveTool(const char* name) { return !Shell(std::string("command -v ") + name + " 2>/dev/null").empty(); }
+bool HaveTool(const char* name) {
+  return !Shell(std::string("command -v ") + name + " 2>/dev/null").empty();
+}
 
 // The profile's fill on a picture drawn at PixelsPerMm: its extent in mm. The fill is blue-grey,
 // so black lines, white paper and their grey blends never count; an edge pixel counts when the
@@ -49,7 +51,8 @@ Extent FillExtent(const QImage& picture) {
     for (int x = 0; x < picture.width(); ++x) {
       const QRgb c = picture.pixel(x, y);
       if (qBlue(c) - qRed(c) < 40) continue;
-      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+      bottom = std::max(bottom, y);
     }
   }
   if (right < 0) return {};
@@ -60,7 +63,8 @@ Extent FillExtent(const QImage& picture) {
 Model FlatStock() {
   Model model;
   NoProgress progress;
-  model.SetCutterLibrary(LoadCutterLibrary(std::string(KERF_SOURCE_DIR) + "/data/tools", progress).Tools);
+  model.SetCutterLibrary(
+      LoadCutterLibrary(std::string(KERF_SOURCE_DIR) + "/data/tools", progress).Tools);
   model.NewWorkpiece(75, 200);  // face 3 on the table: the 200 runs across it
   model.SetProjectFileName("/somewhere/Flat stock.ROU");
   return model;
@@ -69,7 +73,8 @@ Model FlatStock() {
 // Where the half-inch roundover is set to round the top edge on the fence side.
 constexpr int32_t RoundoverFence = 0, RoundoverHeight = 0;
 
-class TemplateFormats : public test::TempFolder, public ::testing::WithParamInterface<const char*> {};
+class TemplateFormats : public test::TempFolder,
+                        public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
   // The PDF's words need fonts, which need a GUI application.
@@ -92,8 +97,10 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
         "d = ezdxf.readfile(sys.argv[1])\n"
         "print('units', d.header.get('\\$INSUNITS'))\n"
         "ps = [e for e in d.modelspace() if e.dxftype() == 'LWPOLYLINE']\n"
-        "print('rings', len(ps), 'closed', all(p.closed for p in ps), 'layer', set(p.dxf.layer for p in ps))\n"
-        "xs = [v[0] for p in ps for v in p.get_points()]; ys = [v[1] for p in ps for v in p.get_points()]\n"
+        "print('rings', len(ps), 'closed', all(p.closed for p in ps), 'layer', set(p.dxf.layer for "
+        "p in ps))\n"
+        "xs = [v[0] for p in ps for v in p.get_points()]; ys = [v[1] for p in ps for v in "
+        "p.get_points()]\n"
         "print('size', max(xs) - min(xs), max(ys) - min(ys))\" '" +
         file + "' 2>&1");
     EXPECT_NE(report.find("units 4"), std::string::npos) << report;
@@ -108,8 +115,11 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
     int status = -1;
     const std::string out =
         format == TemplateFormat::Svg
-            ? Shell("rsvg-convert --dpi-x 508 --dpi-y 508 -b white -o '" + png + "' '" + file + "' 2>&1", &status)
-            : Shell("pdftoppm -r 508 -png -singlefile '" + file + "' '" + Path("t") + "' 2>&1", &status);
+            ? Shell("rsvg-convert --dpi-x 508 --dpi-y 508 -b white -o '" + png + "' '" + file +
+                        "' 2>&1",
+                    &status)
+            : Shell("pdftoppm -r 508 -png -singlefile '" + file + "' '" + Path("t") + "' 2>&1",
+                    &status);
     ASSERT_EQ(status, 0) << out;
     const QImage picture(QString::fromStdString(png));
     ASSERT_FALSE(picture.isNull());
@@ -118,11 +128,13 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
       // The page is as large as the picture drawn at 100 %: its points match the pixels.
       const std::string info = Shell("pdfinfo '" + file + "' 2>&1");
       std::smatch m;
-      ASSERT_TRUE(std::regex_search(info, m, std::regex("Page size: +([0-9.]+) x ([0-9.]+) pts"))) << info;
+      ASSERT_TRUE(std::regex_search(info, m, std::regex("Page size: +([0-9.]+) x ([0-9.]+) pts")))
+          << info;
       EXPECT_NEAR(std::stod(m[1]) / 72 * 25.4, picture.width() / PixelsPerMm, 0.1);
       EXPECT_NEAR(std::stod(m[2]) / 72 * 25.4, picture.height() / PixelsPerMm, 0.1);
       const std::string words = Shell("pdftotext '" + file + "' - 2>&1");
-      for (const char* w : {"Flat stock", "1 inch", "25 mm", "Face 3 on the table, face 2 against the fence"}) {
+      for (const char* w :
+           {"Flat stock", "1 inch", "25 mm", "Face 3 on the table, face 2 against the fence"}) {
         EXPECT_NE(words.find(w), std::string::npos) << w << " missing from:\n" << words;
       }
     }
@@ -142,7 +154,9 @@ TEST(TemplateSvg, SizeIsInMillimetresWithAMatchingViewBox) {
   const std::string svg = TemplateSvg(d);
   std::smatch m;
   ASSERT_TRUE(std::regex_search(
-      svg, m, std::regex("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\" viewBox=\"0 0 ([0-9.]+) ([0-9.]+)\"")));
+      svg, m,
+      std::regex(
+          "width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\" viewBox=\"0 0 ([0-9.]+) ([0-9.]+)\"")));
   EXPECT_EQ(m[1], m[3]);
   EXPECT_EQ(m[2], m[4]);
   // The name is escaped, and a byte that is not UTF-8 does not make the XML unreadable.
@@ -198,7 +212,8 @@ TEST(TemplateRoundover, ArcHasTheCuttersRadius) {
   // The arc: the points off the stock's faces, away from where it meets them.
   std::vector<TemplatePoint> arc;
   for (const TemplatePoint& p : d.Rings[0]) {
-    if (p.X > 0.3 && p.X < d.StockAcrossMm - 0.3 && p.Y > 0.3 && p.Y < d.StockUprightMm - 0.3) arc.push_back(p);
+    if (p.X > 0.3 && p.X < d.StockAcrossMm - 0.3 && p.Y > 0.3 && p.Y < d.StockUprightMm - 0.3)
+      arc.push_back(p);
   }
   ASSERT_GE(arc.size(), 8u);
   const Circle c = FitCircle(arc);
@@ -220,7 +235,8 @@ class TemplateSamples : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(TemplateSamples, RingsLieWithinTheStock) {
   Model model;
-  ASSERT_TRUE(LoadForCommand(model, std::string(KERF_SOURCE_DIR) + "/data/work/" + GetParam() + ".ROU", ""));
+  ASSERT_TRUE(LoadForCommand(
+      model, std::string(KERF_SOURCE_DIR) + "/data/work/" + GetParam() + ".ROU", ""));
   TemplateDrawing d;
   ASSERT_EQ(test::TakeValue(BuildTemplate(model), d), "");
   ASSERT_FALSE(d.Rings.empty());
@@ -244,15 +260,16 @@ TEST_P(TemplateSamples, RingsLieWithinTheStock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Template, TemplateSamples,
-                         ::testing::Values("Lipped edge safe order", "Lipped edge unsafe order", "Picture frame",
-                                           "Raised panel", "Rule joint leaf", "Rule joint table",
-                                           "Table edge ogee"));
+                         ::testing::Values("Lipped edge safe order", "Lipped edge unsafe order",
+                                           "Picture frame", "Raised panel", "Rule joint leaf",
+                                           "Rule joint table", "Table edge ogee"));
 
 class TemplateVerb : public test::TempFolder {};
 
 TEST_F(TemplateVerb, RefusesAnUnknownTypeAndAMissingProjectWithStatus2) {
   const std::string project = std::string(KERF_SOURCE_DIR) + "/data/work/Picture frame.ROU";
-  test::ProgramRun run = test::RunProgram({"template", project, "-o", Path("t.png")}, dir_.string());
+  test::ProgramRun run =
+      test::RunProgram({"template", project, "-o", Path("t.png")}, dir_.string());
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.err.find("unknown template file type"), std::string::npos) << run.err;
   run = test::RunProgram({"template", Path("none.ROU"), "-o", Path("t.svg")}, dir_.string());

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const kerf::Raster& picture = loaded.Value();
-  if (picture.Width() < 1 || picture.Height() < 1 || picture.Width() > kerf::MaxTexturePictureSide ||
+  if (picture.Width() < 1 || picture.Height() < 1 ||
+      picture.Width() > kerf::MaxTexturePictureSide ||
       picture.Height() > kerf::MaxTexturePictureSide)
     std::abort();
   // The texture made from it repeats edge pixels up to powers of two: every texel is set.

@@ -37,8 +37,8 @@ struct CutSpec {
 
 struct Workpiece {
   const char* name;
-  int32_t stockWidth;  // the thickness in face 3
-  int32_t stockHeight; // the width along the table in face 3
+  int32_t stockWidth;         // the thickness in face 3
+  int32_t stockHeight;        // the width along the table in face 3
   std::vector<CutSpec> cuts;  // all made in face 3
   // The judgement of the last cut.
   bool shankBlocked = false;
@@ -66,7 +66,12 @@ Model Worked(const Workpiece& workpiece, int faceOnTable) {
 
 const Workpiece Workpieces[] = {
     // The cutter raised inside the stock: a closed hole that no bit on a shank can reach.
-    {"floating", 200, 200, {{HalfInch, 100, 50}}, true, 1,
+    {"floating",
+     200,
+     200,
+     {{HalfInch, 100, 50}},
+     true,
+     1,
      "impossible: the shank passes through the stock"},
     // A full-depth groove an inch in from the fence parts a thin board in two.
     {"severing", 50, 200, {{ThreeQuarter, 100, -25}}, false, 2, "severs the stock into 2 pieces"},
@@ -88,7 +93,8 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
       EXPECT_EQ(last.PiecesAfter, workpiece.piecesAfter) << where;
       EXPECT_EQ(CutProblem(last), workpiece.problem) << where;
       const bool problem = *workpiece.problem != '\0';
-      EXPECT_EQ(JudgeCutOnTable(last) == Verdict::Danger, problem || JudgeCut(last) == Verdict::Danger)
+      EXPECT_EQ(JudgeCutOnTable(last) == Verdict::Danger,
+                problem || JudgeCut(last) == Verdict::Danger)
           << where;
     }
   }
@@ -96,7 +102,8 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
 
 TEST(CutJudgement, OnlyTheCutThatPartsTheStockSeversIt) {
   SectionPictures pictures;
-  Workpiece workpiece{"", 50, 200, {{Quarter, -13, 0}, {ThreeQuarter, 100, -25}, {Quarter, -13, 0}}};
+  Workpiece workpiece{
+      "", 50, 200, {{Quarter, -13, 0}, {ThreeQuarter, 100, -25}, {Quarter, -13, 0}}};
   Model model = Worked(workpiece, 3, pictures);
   EXPECT_EQ(CutProblem(model.CutAt(1)), "");
   EXPECT_EQ(CutProblem(model.CutAt(2)), "severs the stock into 2 pieces");
@@ -141,7 +148,8 @@ TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
   model.NewWorkpiece(1000, 50);
   for (int32_t fence : extremes) {
     for (int32_t height : extremes) {
-      model.SetCurrentCutter(1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4));
+      model.SetCurrentCutter(
+          1 + static_cast<int>((static_cast<uint32_t>(fence) ^ static_cast<uint32_t>(height)) % 4));
       model.AppendCut(fence, height);
       // Faces 0..9, outside 1..8 included, as an edited project file can give them.
       Cut cut = model.CutAt(model.CutCount());
@@ -172,7 +180,8 @@ TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   Model plain = Worked(workpiece, 3);
   const CutReport withProblems = BuildCutReport(plain, "now");
   // The first cut floats in the board; the second parts it.
-  ASSERT_EQ(withProblems.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
+  ASSERT_EQ(withProblems.size(),
+            static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
   // The blocks are what the bearing figures alone give.
   std::vector<CutFigures> figures(plain.Cuts().begin(), plain.Cuts().end());
   for (CutFigures& cut : figures) {

@@ -1,4 +1,5 @@
-// A cut's painting at less than a pixel per unit: every profile row's line, however many share a pixel row.
+// A cut's painting at less than a pixel per unit: every profile row's line, however many share a
+// pixel row.
 #include <gtest/gtest.h>
 
 #include "model/Model.h"

@@ -19,7 +19,7 @@ Tool NamedTool(const std::string& name, const std::string& fileName) {
 }
 
 Cut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
-             float fenceBefore, float fenceAfter) {
+            float fenceBefore, float fenceAfter) {
   Cut cut;
   cut.Fence = fence;
   cut.Height = height;

@@ -19,7 +19,9 @@ const SameAsSupplied SuppliedByKind[] = {
     {"straight", {{"diameter", "1/4"}, {"length", "3/4"}}, "1-4! Straight.bmp"},
     {"straight", {{"diameter", "1/2"}}, "1-2! Straight.bmp"},
     {"straight", {{"diameter", "3/4"}, {"length", "1\""}}, "3-4! Straight.bmp"},
-    {"rebate", {{"diameter", "1 1/4"}, {"bearing", "1/2"}, {"length", "1/2"}}, "3-8! Rabbeting.bmp"},
+    {"rebate",
+     {{"diameter", "1 1/4"}, {"bearing", "1/2"}, {"length", "1/2"}},
+     "3-8! Rabbeting.bmp"},
     {"roundover", {{"radius", "1/8"}}, "1-8! Roundover.bmp"},
     {"roundover", {{"radius", "3/8"}, {"bearing", "1/2"}, {"step", "1/4"}}, "3-8! Roundover.bmp"},
     {"roundover", {{"radius", "0.5"}}, "1-2! Roundover.bmp"},
@@ -30,7 +32,9 @@ const SameAsSupplied SuppliedByKind[] = {
     {"corebox", {{"radius", "1/4"}}, "1-2! Core Box.bmp"},
     {"beading", {{"radius", "1/4"}, {"bearing", "3/8"}}, "1-4! Beading.bmp"},
     {"romanogee", {{"radius", "5/32"}}, "5-32! Roman Ogee.bmp"},
-    {"dovetail", {{"angle", "14"}, {"diameter", "1/2"}, {"height", "1/2"}}, "1-2! 14% Dovetail.bmp"},
+    {"dovetail",
+     {{"angle", "14"}, {"diameter", "1/2"}, {"height", "1/2"}},
+     "1-2! 14% Dovetail.bmp"},
     {"flushtrim", {{"diameter", "1/2"}, {"length", "1"}}, "1-2! Flush Trim.bmp"},
 };
 
@@ -96,36 +100,54 @@ struct Refused {
 
 TEST(CutterKinds, DimensionsThatMakeNoBitAreNamed) {
   const Refused cases[] = {
-      {"rebate", {{"diameter", "3/4"}, {"bearing", "1"}},
+      {"rebate",
+       {{"diameter", "3/4"}, {"bearing", "1"}},
        "the bearing (1\") is larger than the cutter (3/4\"): the bit would cut nothing"},
-      {"slot", {{"diameter", "1/2"}, {"kerf", "1/4"}, {"bearing", "1/2"}},
+      {"slot",
+       {{"diameter", "1/2"}, {"kerf", "1/4"}, {"bearing", "1/2"}},
        "the bearing (1/2\") is as large as the cutter (1/2\"): the bit would cut nothing"},
-      {"flushtrim", {{"diameter", "1/2"}, {"bearing", "5/8"}},
+      {"flushtrim",
+       {{"diameter", "1/2"}, {"bearing", "5/8"}},
        "the bearing (5/8\") is larger than the cutter (1/2\")"},
-      {"cove", {{"radius", "1/2"}, {"diameter", "1"}},
+      {"cove",
+       {{"radius", "1/2"}, {"diameter", "1"}},
        "the cove radius (1/2\") is deeper than the cutter, which reaches 1/4\" past the bearing"},
-      {"dovetail", {{"diameter", "1/2"}, {"height", "1 1/4"}},
-       "the sides meet below the top: at 14\xC2\xB0 a 1/2\" dovetail must be less than 1.003\" high, "
+      {"dovetail",
+       {{"diameter", "1/2"}, {"height", "1 1/4"}},
+       "the sides meet below the top: at 14\xC2\xB0 a 1/2\" dovetail must be less than 1.003\" "
+       "high, "
        "not 1 1/4\""},
-      {"chamfer", {{"angle", "90"}, {"diameter", "1"}},
+      {"chamfer",
+       {{"angle", "90"}, {"diameter", "1"}},
        "the chamfer angle must be between 5\xC2\xB0 and 85\xC2\xB0, not 90\xC2\xB0"},
-      {"vgroove", {{"angle", "5"}, {"diameter", "1"}},
+      {"vgroove",
+       {{"angle", "5"}, {"diameter", "1"}},
        "the included angle must be between 10\xC2\xB0 and 170\xC2\xB0, not 5\xC2\xB0"},
       {"roundover", {}, "the radius is missing"},
-      {"roundover", {{"radius", "3/8x"}},
-       "cannot read the radius '3/8x'; give inches like 3/8, 1 1/4 or 0.375, or millimetres like 9.5mm"},
-      {"chamfer", {{"angle", "forty"}, {"diameter", "1"}},
+      {"roundover",
+       {{"radius", "3/8x"}},
+       "cannot read the radius '3/8x'; give inches like 3/8, 1 1/4 or 0.375, or millimetres like "
+       "9.5mm"},
+      {"chamfer",
+       {{"angle", "forty"}, {"diameter", "1"}},
        "cannot read the angle 'forty'; give degrees like 14 or 22.5"},
       {"straight", {{"diameter", "0"}}, "the diameter must be more than 0"},
-      {"straight", {{"diameter", "1/2"}, {"length", "0"}}, "the cutting length must be more than 0"},
+      {"straight",
+       {{"diameter", "1/2"}, {"length", "0"}},
+       "the cutting length must be more than 0"},
       {"straight", {{"diameter", "12"}}, "the diameter (12\") is more than 10\""},
       {"straight", {{"diameter", "1/2"}, {"radius", "1/4"}}, "a Straight bit has no radius"},
-      {"straight", {{"diameter", "1/2"}, {"length", "5 1/8"}},
-       "the bit is too tall: 513 rows of cutting edge, and a cutter has at most 500 profile rows (5\")"},
-      {"flushtrim", {{"diameter", "1/2"}, {"length", "5"}},
-       "the bit is too tall: 500 rows of cutting edge and the bearing row, and a cutter has at most "
+      {"straight",
+       {{"diameter", "1/2"}, {"length", "5 1/8"}},
+       "the bit is too tall: 513 rows of cutting edge, and a cutter has at most 500 profile rows "
+       "(5\")"},
+      {"flushtrim",
+       {{"diameter", "1/2"}, {"length", "5"}},
+       "the bit is too tall: 500 rows of cutting edge and the bearing row, and a cutter has at "
+       "most "
        "500 profile rows (5\")"},
-      {"straight", {{"diameter", "10"}, {"length", "1"}},
+      {"straight",
+       {{"diameter", "10"}, {"length", "1"}},
        "the bit is too wide (radius 500 pixels; at most 499)"},
   };
   for (const Refused& c : cases) {
@@ -143,7 +165,8 @@ TEST(CutterKinds, EveryKindStartsFromDefaultsThatNeedOnlyItsMainSizes) {
     SCOPED_TRACE(kind.Key);
     CutterDimensionTexts texts;
     for (const CutterDimension& dim : kind.Dimensions)
-      if (dim.Default.empty() && !dim.Optional) texts[dim.Key] = dim.Key == "kerf" ? "1/4" : dim.Key == "diameter" ? "1" : "1/2";
+      if (dim.Default.empty() && !dim.Optional)
+        texts[dim.Key] = dim.Key == "kerf" ? "1/4" : dim.Key == "diameter" ? "1" : "1/2";
     DesignedCutter made;
     std::string error;
     EXPECT_TRUE(DesignCutter(kind, texts, made, error)) << error;

@@ -62,17 +62,35 @@ TEST(CutterNames, NamesThatWouldDecodeToSomethingElseAreRefusedWithTheReason) {
 
 TEST(CutterOrder, CutterBoxListsByKindThenSize) {
   std::vector<std::string> names = {
-      "3/4\" Straight", "1/2\" Roundover", "1/8\" Roundover",  "1 1/4\" Straight",
-      "1/4\" Straight", "3/8\" Roundover", "9.5mm Roundover", "45\xC2\xB0 Chamfer",
-      "22.5\xC2\xB0 Chamfer", "Classical", "1/2\" 14\xC2\xB0 Dovetail", "1/2\" 8\xC2\xB0 Dovetail",
+      "3/4\" Straight",
+      "1/2\" Roundover",
+      "1/8\" Roundover",
+      "1 1/4\" Straight",
+      "1/4\" Straight",
+      "3/8\" Roundover",
+      "9.5mm Roundover",
+      "45\xC2\xB0 Chamfer",
+      "22.5\xC2\xB0 Chamfer",
+      "Classical",
+      "1/2\" 14\xC2\xB0 Dovetail",
+      "1/2\" 8\xC2\xB0 Dovetail",
       "1/4\" Roundover",
   };
   std::sort(names.begin(), names.end(), CutterListsBefore);
   const std::vector<std::string> expected = {
-      "22.5\xC2\xB0 Chamfer", "45\xC2\xB0 Chamfer", "Classical", "1/2\" 8\xC2\xB0 Dovetail",
-      "1/2\" 14\xC2\xB0 Dovetail", "1/8\" Roundover", "1/4\" Roundover", "9.5mm Roundover",
-      "3/8\" Roundover", "1/2\" Roundover",
-      "1/4\" Straight", "3/4\" Straight", "1 1/4\" Straight",
+      "22.5\xC2\xB0 Chamfer",
+      "45\xC2\xB0 Chamfer",
+      "Classical",
+      "1/2\" 8\xC2\xB0 Dovetail",
+      "1/2\" 14\xC2\xB0 Dovetail",
+      "1/8\" Roundover",
+      "1/4\" Roundover",
+      "9.5mm Roundover",
+      "3/8\" Roundover",
+      "1/2\" Roundover",
+      "1/4\" Straight",
+      "3/4\" Straight",
+      "1 1/4\" Straight",
   };
   EXPECT_EQ(names, expected);
 }

@@ -23,8 +23,8 @@ std::vector<Tool> Library(const std::vector<std::string>& files) {
 TEST(CutterReload, CutsAndTheCurrentCutterKeepTheirFilesWhereverTheyNowStand) {
   const struct {
     std::vector<std::string> Before, After;
-    std::string Current;     // current cutter's file before the reload
-    int CutCutterAfter;      // the cut's cutter number afterwards
+    std::string Current;  // current cutter's file before the reload
+    int CutCutterAfter;   // the cut's cutter number afterwards
     int CurrentAfter;
   } cases[] = {
       // A new cutter ahead of both: every number moves up by one.

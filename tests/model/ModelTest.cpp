@@ -99,7 +99,7 @@ TEST(Model, EditsOutsideTheListChangeNothing) {
   Model model = ModelWithCuts(3);
   EXPECT_FALSE(model.DeleteCut(0));
   EXPECT_FALSE(model.DeleteCut(4));
-  EXPECT_FALSE(model.MoveCutUp(1));    // the first cut cannot go up
+  EXPECT_FALSE(model.MoveCutUp(1));  // the first cut cannot go up
   EXPECT_FALSE(model.MoveCutUp(4));
   EXPECT_FALSE(model.MoveCutDown(3));  // the last cut cannot go down
   EXPECT_FALSE(model.MoveCutDown(0));

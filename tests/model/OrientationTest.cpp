@@ -35,15 +35,13 @@ struct CaseSpot {
 
 TEST(CutOrientation, SpotChecksOfTheCaseTable) {
   const CaseSpot spots[] = {
-      {3, 3, 1, SideRight, SideBottom},   // seen as it was made
-      {3, 4, 2, SideTop, SideRight},      // turned anticlockwise: enters from the right
-      {3, 2, 4, SideBottom, SideLeft},    // turned clockwise
-      {3, 1, 3, SideLeft, SideTop},       // half turn
-      {3, 7, 7, SideRight, SideTop},      // end over end: enters from the top
-      {1, 5, 7, SideRight, SideTop},
-      {2, 5, 8, SideTop, SideLeft},
-      {8, 1, 6, SideBottom, SideRight},
-      {5, 4, 6, SideBottom, SideRight},
+      {3, 3, 1, SideRight, SideBottom},  // seen as it was made
+      {3, 4, 2, SideTop, SideRight},     // turned anticlockwise: enters from the right
+      {3, 2, 4, SideBottom, SideLeft},   // turned clockwise
+      {3, 1, 3, SideLeft, SideTop},      // half turn
+      {3, 7, 7, SideRight, SideTop},     // end over end: enters from the top
+      {1, 5, 7, SideRight, SideTop},    {2, 5, 8, SideTop, SideLeft},
+      {8, 1, 6, SideBottom, SideRight}, {5, 4, 6, SideBottom, SideRight},
   };
   for (const CaseSpot& spot : spots) {
     SCOPED_TRACE(::testing::Message() << spot.cutFace << " in " << spot.faceOnTable);

@@ -16,7 +16,7 @@ TEST(RasterPartialFill, FillsTheTopLeftPartOnlyAndClipsToTheRaster) {
     int width, height;  // asked for
     int filledWidth, filledHeight;
   };
-  const Case cases[] = {{0, 0, 0, 0}, {1, 1, 1, 1},     {17, 3, 17, 3},   {16, 40, 16, 40},
+  const Case cases[] = {{0, 0, 0, 0},   {1, 1, 1, 1},     {17, 3, 17, 3}, {16, 40, 16, 40},
                         {33, 2, 33, 2}, {99, 99, 40, 30}, {-5, 10, 0, 10}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -43,7 +43,7 @@ Tool Cutter(std::vector<float> radii) {
 // and once on one left black by a measuring pass of another stock: the same picture.
 TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
   std::vector<Tool> tools{Cutter(std::vector<float>(60, 40.0f)),
-                           Cutter({10, 20, 30, 40, 50, 60, 70, 80, 90, 100})};
+                          Cutter({10, 20, 30, 40, 50, 60, 70, 80, 90, 100})};
   for (int zoom : {1, 2, 4})
     for (int face = 1; face <= 8; ++face)
       for (auto [width, height] : {std::pair{200, 200}, {1000, 300}, {50, 1000}}) {

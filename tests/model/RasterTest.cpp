@@ -44,18 +44,29 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Rightwards", 2, 5, 6, 5, {{2, 5}, {3, 5}, {4, 5}, {5, 5}}},
         LineCase{"Leftwards", 6, 5, 2, 5, {{6, 5}, {5, 5}, {4, 5}, {3, 5}}},
         LineCase{"Downwards", 1, 1, 1, 4, {{1, 1}, {1, 2}, {1, 3}}},
-        LineCase{"SinglePixel", 3, 3, 4, 3, {{3, 3}}},
-        LineCase{"ZeroLength", 3, 3, 3, 3, {}},
+        LineCase{"SinglePixel", 3, 3, 4, 3, {{3, 3}}}, LineCase{"ZeroLength", 3, 3, 3, 3, {}},
         LineCase{"Diagonal", 0, 0, 4, 4, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
         LineCase{"ShallowSlope", 0, 0, 4, 2, {{0, 0}, {1, 1}, {2, 1}, {3, 2}}},
-        LineCase{"ClippedRow", -20, 7, 300, 7,
+        LineCase{"ClippedRow",
+                 -20,
+                 7,
+                 300,
+                 7,
                  {{0, 7}, {1, 7}, {2, 7}, {3, 7}, {4, 7}, {5, 7}, {6, 7}, {7, 7}}},
         LineCase{"EndsJustPastEdge", 5, 0, 8, 0, {{5, 0}, {6, 0}, {7, 0}}},
-        LineCase{"ClippedColumn", 7, 1000, 7, -1000,
+        LineCase{"ClippedColumn",
+                 7,
+                 1000,
+                 7,
+                 -1000,
                  {{7, 0}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}, {7, 6}, {7, 7}}},
         LineCase{"RowBelowRaster", 0, 8, 8, 8, {}},
         LineCase{"DiagonalFromFarOutside", -1000000, -1000000, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
-        LineCase{"HugeCoordinates", -2147483647, 2, 2147483647, 2,
+        LineCase{"HugeCoordinates",
+                 -2147483647,
+                 2,
+                 2147483647,
+                 2,
                  {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -70,8 +81,7 @@ TEST(Raster, OutsidePixelsReadWhiteAndIgnoreWrites) {
 
 // Reference: breadth-first fill of the four-connected region of pixels that are not border.
 Raster ReferenceFill(Raster raster, int x, int y, Colour border, Colour fill) {
-  if (raster.Pixel(x, y) == border || x < 0 || y < 0 || x >= raster.Width() ||
-      y >= raster.Height())
+  if (raster.Pixel(x, y) == border || x < 0 || y < 0 || x >= raster.Width() || y >= raster.Height())
     return raster;
   std::vector<bool> seen(static_cast<size_t>(raster.Width() * raster.Height()));
   std::queue<std::pair<int, int>> queue;
@@ -109,8 +119,10 @@ TEST(RasterFloodFill, MatchesBreadthFirstFillOnRandomMazes) {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
         const unsigned pick = random() % 10;
-        if (pick < density) raster.SetPixel(x, y, border);
-        else if (pick == 9) raster.SetPixel(x, y, 0x00FF00);
+        if (pick < density)
+          raster.SetPixel(x, y, border);
+        else if (pick == 9)
+          raster.SetPixel(x, y, 0x00FF00);
       }
     const int sx = static_cast<int>(random() % w);
     const int sy = static_cast<int>(random() % h);

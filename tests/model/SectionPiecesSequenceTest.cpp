@@ -150,7 +150,8 @@ Tool Bit(const std::string& name, int rows, int (*radius)(int row)) {
   tool.Name = name;
   tool.FileName = name + ".bmp";
   tool.RowCount = rows;
-  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(radius(l));
+  for (int l = 1; l <= rows; ++l)
+    tool.Profile[static_cast<size_t>(l)] = static_cast<float>(radius(l));
   return tool;
 }
 

@@ -107,11 +107,14 @@ TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
           model.SetFaceOnTable(state);
           const Raster preview = PreviewSection(model, scratch, W, W, zoom, wood, 0, 0);
           const int SH = static_cast<int>(std::nearbyint(W * (1050.0 - size) / 1100)) * zoom;
-          const int SW = static_cast<int>(std::nearbyint(W * static_cast<double>(size) / 1100)) * zoom;
+          const int SW =
+              static_cast<int>(std::nearbyint(W * static_cast<double>(size) / 1100)) * zoom;
           const int left = W - (state == 1 ? SH : SW), top = W - (state == 1 ? SW : SH);
           Raster expected(W, W);
-          for (auto [x0, y0, x1, y1] : {std::array{W, W, W, top}, {W, top, left, top},
-                                        {left, top, left, W}, {left, W, W, W}})
+          for (auto [x0, y0, x1, y1] : {std::array{W, W, W, top},
+                                        {W, top, left, top},
+                                        {left, top, left, W},
+                                        {left, W, W, W}})
             expected.Line(x0, y0, x1, y1, wood);
           expected.FloodFillBorder(W - 1, W - 1, wood, wood);
           ASSERT_TRUE(SamePicture(preview, expected, W, W))
@@ -198,13 +201,12 @@ TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
   Model model = StartedModel();
   model.NewWorkpiece(55, 55);
   AddCut(model, 3, 3, 11, 5);  // height 5 -> 1 px; radius 4 -> a = 1; v = 247
-  SectionView view;  // no cutter outlined
+  SectionView view;            // no cutter outlined
   view.W = view.H = 250;
   Raster canvas(SectionSize, SectionSize);
   RenderSection(model, view, canvas);
-  EXPECT_TRUE(SamePicture(canvas,
-                          Picture({238, 238, 250, 250}, {{246, 249, 247, 249}}, Black, 250), 250,
-                          250));
+  EXPECT_TRUE(SamePicture(canvas, Picture({238, 238, 250, 250}, {{246, 249, 247, 249}}, Black, 250),
+                          250, 250));
   // Zoom 4 multiplies the rounded extent (48 pixels) and the scale: v = 250 - 10, u = 245,
   // a = round(3.64) = 4, b = 1.
   view.Zoom = 4;
@@ -323,8 +325,8 @@ TEST(MaterialAlongSide, CountsEveryColourButWhite) {
   const struct {
     int side;
     float percent;
-  } sides[] = {{SideTop, 300.0f / 8}, {SideRight, 100}, {SideBottom, 100},
-               {SideLeft, 200.0f / 8}, {0, 0}, {5, 0}};
+  } sides[] = {{SideTop, 300.0f / 8},  {SideRight, 100}, {SideBottom, 100},
+               {SideLeft, 200.0f / 8}, {0, 0},           {5, 0}};
   for (const auto& s : sides)
     EXPECT_FLOAT_EQ(MaterialAlongSide(canvas, s.side, 2, 2, 10, 10), s.percent) << s.side;
   // A rectangle that has no width reads 0 rather than dividing by zero.

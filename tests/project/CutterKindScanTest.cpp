@@ -29,7 +29,11 @@ const CatalogueBit Bits[] = {
     {"roundover", {{"radius", "1/4"}, {"bearing", "3/8"}, {"step", "1/16"}}, 0.3125, 0.44, 0.19},
     {"cove", {{"radius", "3/8"}, {"bearing", "1/2"}}, 0.5, 0.625, 0.25},
     {"chamfer", {{"angle", "45"}, {"diameter", "1 1/2"}, {"bearing", "1/2"}}, 0.5, 0.75, 0.25},
-    {"chamfer", {{"angle", "30"}, {"diameter", "1"}, {"bearing", "3/8"}}, 0.3125 / std::tan(M_PI / 6), 0.5, 0.1875},
+    {"chamfer",
+     {{"angle", "30"}, {"diameter", "1"}, {"bearing", "3/8"}},
+     0.3125 / std::tan(M_PI / 6),
+     0.5,
+     0.1875},
     {"vgroove", {{"angle", "90"}, {"diameter", "3/4"}}, 0.375, 0.375, 0},
     {"vgroove", {{"angle", "60"}, {"diameter", "1/2"}}, 0.25 / std::tan(M_PI / 6), 0.25, 0},
     {"corebox", {{"radius", "3/8"}}, 0.75, 0.375, 0},
@@ -68,11 +72,13 @@ TEST(CutterKindScan, EveryKindScansBackToItsHeightRadiiAndBearing) {
     // The red row above a guided bit's cutting edge is one more profile row.
     const int rows = tool.RowCount - (bearing > 0 ? 1 : 0);
     EXPECT_NEAR(rows, bit.Height * 100, 1.0);
-    const float widest = *std::max_element(tool.Profile.begin() + 1, tool.Profile.begin() + rows + 1);
+    const float widest =
+        *std::max_element(tool.Profile.begin() + 1, tool.Profile.begin() + rows + 1);
     EXPECT_NEAR(widest, bit.Radius * 100, 1.0);
     // Row by row the scanned radius is the geometry's at the row's middle height.
     for (int row = 1; row <= rows; ++row)
-      ASSERT_NEAR(tool.Profile[static_cast<size_t>(row)], made[i].Design.Edge.RadiusAt(row - 0.5), 1.0)
+      ASSERT_NEAR(tool.Profile[static_cast<size_t>(row)], made[i].Design.Edge.RadiusAt(row - 0.5),
+                  1.0)
           << "row " << row;
   }
 }

@@ -91,8 +91,9 @@ TEST(CutterLibrary, SkipsBitmapsThatCannotBeDecodedAndLoadsTheRest) {
         << "the reason does not repeat the path: " << s.Reason;
   }
   // Every file was a step, loaded or not.
-  EXPECT_EQ(progress.events, (std::vector<std::string>{"Begin Setup Tools.... 5", "Step 1", "Step 2",
-                                                       "Step 3", "Step 4", "Step 5", "End"}));
+  EXPECT_EQ(progress.events,
+            (std::vector<std::string>{"Begin Setup Tools.... 5", "Step 1", "Step 2", "Step 3",
+                                      "Step 4", "Step 5", "End"}));
 
   Model model;
   model.SetCutterLibrary(std::vector<Tool>(4));
@@ -112,9 +113,8 @@ TEST(CutterLibrary, MissingOrEmptyDirectoryGivesAnEmptyLibrary) {
     std::string directory;
     bool found;
   };
-  const Case cases[] = {{folder.Path().string(), true},
-                        {(folder / "no such folder").string(), false},
-                        {"", false}};
+  const Case cases[] = {
+      {folder.Path().string(), true}, {(folder / "no such folder").string(), false}, {"", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.directory);
     RecordingProgress progress;
@@ -194,7 +194,8 @@ TEST(CutterLibrary, SuppliedCuttersAllLoadWithTheirSizes) {
     EXPECT_EQ(t.RedWidth, s.redWidth);
     const int cuttingRows = t.RowCount - (t.RedWidth > 0 ? 1 : 0);
     EXPECT_EQ(cuttingRows, s.height);
-    const float widest = *std::max_element(t.Profile.begin() + 1, t.Profile.begin() + 1 + cuttingRows);
+    const float widest =
+        *std::max_element(t.Profile.begin() + 1, t.Profile.begin() + 1 + cuttingRows);
     EXPECT_EQ(widest, s.widest);
     // A bearing bit reaches past its bearing (a flush trim bit exactly to it).
     if (t.RedWidth > 0) {
@@ -216,7 +217,8 @@ TEST(CutterLibrary, SuppliedRoundoverCutsAQuarterCircle) {
   const int lip = 25, radius = 50;
   for (int l = 1; l <= lip; ++l) EXPECT_EQ(t.Profile[l], t.RedWidth + radius) << "row " << l;
   for (int z = 0; z < radius; ++z) {
-    const double reach = radius - std::sqrt(radius * radius - (radius - (z + 0.5)) * (radius - (z + 0.5)));
+    const double reach =
+        radius - std::sqrt(radius * radius - (radius - (z + 0.5)) * (radius - (z + 0.5)));
     EXPECT_NEAR(t.Profile[lip + 1 + z] - t.RedWidth, reach, 0.5) << "arc row " << z;
   }
 }

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/project/TestPictures.h"
 #include "support/ResultValue.h"
+#include "tests/project/TestPictures.h"
 
 namespace kerf {
 namespace {
@@ -84,7 +84,10 @@ TEST(PictureFile, HandMadeBmpLayoutsDecodeAlike) {
     SCOPED_TRACE(std::to_string(layout.bits) + (layout.topDown ? " top-down" : " bottom-up"));
     const std::string bytes = MakeBmp(original, layout.bits, layout.topDown);
     Raster back(1, 1);
-    ASSERT_EQ(test::TakeValue(LoadPictureFromMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), back), "");
+    ASSERT_EQ(test::TakeValue(LoadPictureFromMemory(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                                    bytes.size()),
+                              back),
+              "");
     ExpectSamePixels(original, back);
   }
 }
@@ -97,9 +100,13 @@ TEST(PictureFile, TruncatedBmpIsRefusedNamingTheFile) {
     int w, h, bits, cut;  // bytes removed from the end
   };
   const Case cases[] = {
-      {7, 5, 24, 1},  {7, 5, 24, 3},  {7, 5, 24, 21 + 3},  // one padded row, 3 of padding
-      {7, 5, 32, 1},  {9, 4, 8, 1},   {9, 4, 8, 12 * 2},   // palette bitmap, two rows
-      {60, 40, 24, 60 * 3 * 20},                           // half the rows missing
+      {7, 5, 24, 1},
+      {7, 5, 24, 3},
+      {7, 5, 24, 21 + 3},  // one padded row, 3 of padding
+      {7, 5, 32, 1},
+      {9, 4, 8, 1},
+      {9, 4, 8, 12 * 2},          // palette bitmap, two rows
+      {60, 40, 24, 60 * 3 * 20},  // half the rows missing
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + "x" + std::to_string(c.bits) +
@@ -138,8 +145,8 @@ TEST(PictureFile, BadBmpHeadersAreRefused) {
       {"height beyond 20000", withField(good, 22, 20001, 4), "too large"},
       {"top-down height beyond 20000", withField(good, 22, static_cast<uint32_t>(-25000), 4),
        "too large"},
-      {"sides within bounds but too many pixels", withField(withField(good, 18, 19000, 4), 22, 19000, 4),
-       "too large"},
+      {"sides within bounds but too many pixels",
+       withField(withField(good, 18, 19000, 4), 22, 19000, 4), "too large"},
       {"zero width", withField(good, 18, 0, 4), "no pixels"},
       {"negative width", withField(good, 18, static_cast<uint32_t>(-4), 4), "no pixels"},
       {"zero height", withField(good, 22, 0, 4), "no pixels"},
@@ -153,8 +160,8 @@ TEST(PictureFile, BadBmpHeadersAreRefused) {
     SCOPED_TRACE(c.what);
     Raster back(1, 1);
     std::string error;
-    error = LoadPictureFromMemory(reinterpret_cast<const uint8_t*>(c.bytes.data()),
-                                       c.bytes.size()).Error();
+    error = LoadPictureFromMemory(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size())
+                .Error();
     EXPECT_NE(error.find(c.says), std::string::npos) << error;
   }
 }

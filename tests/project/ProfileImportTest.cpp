@@ -29,39 +29,68 @@ const Drawing Drawings[] = {
     {"straight.svg",
      R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2in" viewBox="0 0 100 200">
           <path d="M0,150 L25,150 L25,50 L0,50 Z"/></svg>)",
-     0, "straight", {{"diameter", "1/2"}, {"length", "1"}}},
+     0,
+     "straight",
+     {{"diameter", "1/2"}, {"length", "1"}}},
     // 3/8" roundover with a 1/2" bearing and a 1/4" step, drawn in millimetres with an arc.
     {"roundover.svg",
      R"(<svg xmlns="http://www.w3.org/2000/svg" width="50mm" height="50mm" viewBox="0 0 50 50">
           <path d="M0,30 H15.875 V23.65 A9.525,9.525 0 0 1 6.35,14.125 H0 Z" fill="none" stroke="black"/></svg>)",
-     0.5, "roundover", {{"radius", "3/8"}, {"bearing", "1/2"}, {"step", "1/4"}}},
+     0.5,
+     "roundover",
+     {{"radius", "3/8"}, {"bearing", "1/2"}, {"step", "1/4"}}},
     // The same edge alone as an open polyline, moved away from the origin: the axis is the
     // leftmost point, the bottom the lowest.
     {"edge.svg",
      R"(<svg xmlns="http://www.w3.org/2000/svg" width="4in" height="4in" viewBox="0 0 400 400">
           <polyline points="100,300 200,300 200,200 100,200" fill="none" stroke="black"/></svg>)",
-     0, "straight", {{"diameter", "2"}, {"length", "1"}}},
+     0,
+     "straight",
+     {{"diameter", "2"}, {"length", "1"}}},
     {"roundover.dxf",
-     Dxf({{0, "SECTION"}, {2, "HEADER"}, {9, "$INSUNITS"}, {70, "1"}, {0, "ENDSEC"},
-          {0, "SECTION"}, {2, "ENTITIES"}, {0, "LWPOLYLINE"}, {90, "5"}, {70, "1"},
-          {10, "0"}, {20, "0"}, {10, "0.625"}, {20, "0"}, {10, "0.625"}, {20, "0.25"},
-          {42, "-0.41421356"}, {10, "0.25"}, {20, "0.625"}, {10, "0"}, {20, "0.625"},
-          {0, "ENDSEC"}, {0, "EOF"}}),
-     0.5, "roundover", {{"radius", "3/8"}, {"bearing", "1/2"}, {"step", "1/4"}}},
+     Dxf({{0, "SECTION"}, {2, "HEADER"},       {9, "$INSUNITS"},  {70, "1"},     {0, "ENDSEC"},
+          {0, "SECTION"}, {2, "ENTITIES"},     {0, "LWPOLYLINE"}, {90, "5"},     {70, "1"},
+          {10, "0"},      {20, "0"},           {10, "0.625"},     {20, "0"},     {10, "0.625"},
+          {20, "0.25"},   {42, "-0.41421356"}, {10, "0.25"},      {20, "0.625"}, {10, "0"},
+          {20, "0.625"},  {0, "ENDSEC"},       {0, "EOF"}}),
+     0.5,
+     "roundover",
+     {{"radius", "3/8"}, {"bearing", "1/2"}, {"step", "1/4"}}},
     {"vgroove.dxf",
-     Dxf({{0, "SECTION"}, {2, "HEADER"}, {9, "$INSUNITS"}, {70, "4"}, {0, "ENDSEC"},
-          {0, "SECTION"}, {2, "ENTITIES"}, {0, "POLYLINE"}, {70, "1"},
-          {0, "VERTEX"}, {10, "0"}, {20, "0"}, {0, "VERTEX"}, {10, "6.35"}, {20, "0"},
-          {0, "VERTEX"}, {10, "0"}, {20, "6.35"}, {0, "SEQEND"}, {0, "ENDSEC"}, {0, "EOF"}}),
-     0, "vgroove", {{"angle", "90"}, {"diameter", "1/2"}}},
+     Dxf({{0, "SECTION"}, {2, "HEADER"},   {9, "$INSUNITS"}, {70, "4"},     {0, "ENDSEC"},
+          {0, "SECTION"}, {2, "ENTITIES"}, {0, "POLYLINE"},  {70, "1"},     {0, "VERTEX"},
+          {10, "0"},      {20, "0"},       {0, "VERTEX"},    {10, "6.35"},  {20, "0"},
+          {0, "VERTEX"},  {10, "0"},       {20, "6.35"},     {0, "SEQEND"}, {0, "ENDSEC"},
+          {0, "EOF"}}),
+     0,
+     "vgroove",
+     {{"angle", "90"}, {"diameter", "1/2"}}},
     // A core box drawn from lines and an arc.
     {"corebox.dxf",
-     Dxf({{0, "SECTION"}, {2, "ENTITIES"}, {0, "LINE"}, {10, "0"}, {20, "0"}, {11, "0.25"}, {21, "0"},
-          {0, "LINE"}, {10, "0.25"}, {20, "0"}, {11, "0.25"}, {21, "0.25"},
+     Dxf({{0, "SECTION"},
+          {2, "ENTITIES"},
+          {0, "LINE"},
+          {10, "0"},
+          {20, "0"},
+          {11, "0.25"},
+          {21, "0"},
+          {0, "LINE"},
+          {10, "0.25"},
+          {20, "0"},
+          {11, "0.25"},
+          {21, "0.25"},
           // The quarter arc's angles given a few turns on: the same arc, drawn once.
-          {0, "ARC"}, {10, "0"}, {20, "0.25"}, {40, "0.25"}, {50, "720"}, {51, "1000000890"},
-          {0, "ENDSEC"}, {0, "EOF"}}),
-     0, "corebox", {{"radius", "1/4"}}},
+          {0, "ARC"},
+          {10, "0"},
+          {20, "0.25"},
+          {40, "0.25"},
+          {50, "720"},
+          {51, "1000000890"},
+          {0, "ENDSEC"},
+          {0, "EOF"}}),
+     0,
+     "corebox",
+     {{"radius", "1/4"}}},
 };
 
 TEST(ProfileImport, DrawingsOfKnownBitsGiveTheirProfiles) {
@@ -70,7 +99,8 @@ TEST(ProfileImport, DrawingsOfKnownBitsGiveTheirProfiles) {
     SCOPED_TRACE(d.Name);
     testing::WriteBytes(folder / d.Name, d.Text);
     CutterDesign imported;
-    ASSERT_EQ(test::TakeValue(ImportCutterProfile((folder / d.Name).string(), d.Bearing), imported), "");
+    ASSERT_EQ(test::TakeValue(ImportCutterProfile((folder / d.Name).string(), d.Bearing), imported),
+              "");
     std::string error;
     DesignedCutter known;
     ASSERT_TRUE(DesignCutter(*FindCutterKind(d.Kind), d.Sizes, known, error)) << error;
@@ -95,12 +125,26 @@ TEST(ProfileImport, DrawingsThatMakeNoCutterAreRefusedWithTheReason) {
             <rect x="0" y="0" width="0.5" height="6"/></svg>)",
        0, "the profile is 6.000\" tall; a cutter is at most 5\""},
       {"wide.dxf",
-       Dxf({{0, "LWPOLYLINE"}, {10, "0"}, {20, "0"}, {10, "5.5"}, {20, "0"}, {10, "5.5"}, {20, "1"}, {0, "EOF"}}),
+       Dxf({{0, "LWPOLYLINE"},
+            {10, "0"},
+            {20, "0"},
+            {10, "5.5"},
+            {20, "0"},
+            {10, "5.5"},
+            {20, "1"},
+            {0, "EOF"}}),
        0, "the profile is 5.500\" wide from the axis; a cutter reaches at most 4.990\""},
       {"flat.dxf", Dxf({{0, "LINE"}, {10, "0"}, {20, "1"}, {11, "2"}, {21, "1"}, {0, "EOF"}}), 0,
        "the profile has no height (0.000\")"},
       {"bearing.dxf",
-       Dxf({{0, "LWPOLYLINE"}, {10, "0"}, {20, "0"}, {10, "0.25"}, {20, "0"}, {10, "0.25"}, {20, "1"}, {0, "EOF"}}),
+       Dxf({{0, "LWPOLYLINE"},
+            {10, "0"},
+            {20, "0"},
+            {10, "0.25"},
+            {20, "0"},
+            {10, "0.25"},
+            {20, "1"},
+            {0, "EOF"}}),
        0.75, "the bearing (0.750\" across) is larger than the cutter (0.500\" across)"},
       {"empty.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="1in"></svg>)", 0,
        "the drawing holds no line to read as a profile"},
@@ -124,7 +168,8 @@ TEST(ProfileImport, DrawingsThatMakeNoCutterAreRefusedWithTheReason) {
 TEST(ProfileImport, ABadNumberInADxfNamesItsLine) {
   testing::ScratchFolder folder;
   const std::string path = (folder / "bad.dxf").string();
-  testing::WriteBytes(path, Dxf({{0, "SECTION"}, {0, "LWPOLYLINE"}, {10, "0"}, {20, "zero"}, {0, "EOF"}}));
+  testing::WriteBytes(
+      path, Dxf({{0, "SECTION"}, {0, "LWPOLYLINE"}, {10, "0"}, {20, "zero"}, {0, "EOF"}}));
   const Result<CutterDesign> design = ImportCutterProfile(path, 0);
   EXPECT_EQ(design.Error(), path + ":3: a LWPOLYLINE holds a value that is not a number");
   EXPECT_EQ(design.Line(), 3);

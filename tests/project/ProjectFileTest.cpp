@@ -18,7 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const StartupFile = "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n";
+const char* const StartupFile =
+    "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n0\r\n3\r\n";
 
 // The lines of a file joined with CR LF after each.
 std::string Lines(std::initializer_list<const char*> lines) {
@@ -84,8 +85,8 @@ TEST(ProjectFormat, RoundTripGivesIdenticalBytes) {
 TEST(ProjectRead, AcceptsLfOnlyAndAMissingFinalLineEnd) {
   const std::string lf = "1\n3\n200\n300\n752609\n/t.bmp\nTRUE\n2\n4\n1\n10\n20\n2\nA.bmp\n5\n";
   const std::string crlf = StartupFile;
-  for (const std::string& text :
-       {lf, lf.substr(0, lf.size() - 1), crlf.substr(0, crlf.size() - 2), crlf.substr(0, crlf.size() - 1)}) {
+  for (const std::string& text : {lf, lf.substr(0, lf.size() - 1), crlf.substr(0, crlf.size() - 2),
+                                  crlf.substr(0, crlf.size() - 1)}) {
     const ProjectReadResult r = ParseProject(text);
     ASSERT_TRUE(r.Ok()) << r.Line() << ": " << r.Error();
   }
@@ -101,9 +102,11 @@ TEST(ProjectRead, OnlyExactTrueTurnsTextureMappingOn) {
   const struct {
     const char* word;
     bool on;
-  } table[] = {{"TRUE", true}, {"true", false}, {"True", false}, {"TRUE ", false}, {"FALSE", false}, {"", false}};
+  } table[] = {{"TRUE", true},   {"true", false},  {"True", false},
+               {"TRUE ", false}, {"FALSE", false}, {"", false}};
   for (const auto& row : table) {
-    const std::string text = Lines({"1", "1", "200", "200", "752609", "", row.word, "2", "4", "0", "3"});
+    const std::string text =
+        Lines({"1", "1", "200", "200", "752609", "", row.word, "2", "4", "0", "3"});
     const ProjectReadResult r = ParseProject(text);
     ASSERT_TRUE(r.Ok()) << row.word;
     EXPECT_EQ(r.Value().TextureMap, row.on) << '"' << row.word << '"';
@@ -112,8 +115,8 @@ TEST(ProjectRead, OnlyExactTrueTurnsTextureMappingOn) {
 
 TEST(ProjectRead, NamesAreTakenByteForByte) {
   const std::string path = " C:\\Wood\\\xE9rable.JPG ";
-  const std::string text = Lines({"1", "1", "200", "200", "752609", path.c_str(), "FALSE", "2", "4", "1", "0", "0",
-                                  "3", "  roundover\r.bmp", "3"});
+  const std::string text = Lines({"1", "1", "200", "200", "752609", path.c_str(), "FALSE", "2", "4",
+                                  "1", "0", "0", "3", "  roundover\r.bmp", "3"});
   const ProjectReadResult r = ParseProject(text);
   ASSERT_TRUE(r.Ok()) << r.Error();
   EXPECT_EQ(r.Value().TextureFile, path);
@@ -147,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, MalformedProject,
     ::testing::Values(
         Malformed{"Empty", "", 1, "format version is missing"},
-        Malformed{"Version2", Lines({"2", "1", "200", "200", "752609", "", "FALSE", "2", "4", "0", "3"}), 1,
+        Malformed{"Version2",
+                  Lines({"2", "1", "200", "200", "752609", "", "FALSE", "2", "4", "0", "3"}), 1,
                   "version 2"},
         Malformed{"VersionText", Lines({"ROUTER", "1"}), 1, "\"ROUTER\""},
         Malformed{"VersionPlus", Lines({"+1"}), 1, "not an integer"},
@@ -158,10 +162,12 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"TooBig", Lines({"1", "1", "2147483648"}), 3, "not an integer"},
         Malformed{"TooSmall", Lines({"1", "1", "-2147483649"}), 3, "not an integer"},
         Malformed{"LoneMinus", Lines({"1", "1", "-"}), 3, "not an integer"},
-        Malformed{"EndsAtTexture", Lines({"1", "1", "200", "200", "752609"}), 6, "texture file is missing"},
+        Malformed{"EndsAtTexture", Lines({"1", "1", "200", "200", "752609"}), 6,
+                  "texture file is missing"},
         Malformed{"EndsAtRepeat", Lines({"1", "1", "200", "200", "752609", "", "FALSE", "2"}), 9,
                   "horizontal texture repeat is missing"},
-        Malformed{"RepeatHex", Lines({"1", "1", "200", "200", "752609", "", "FALSE", "0x2"}), 8, "vertical"},
+        Malformed{"RepeatHex", Lines({"1", "1", "200", "200", "752609", "", "FALSE", "0x2"}), 8,
+                  "vertical"},
         Malformed{"NoCount", Head, 10, "number of cuts is missing"},
         Malformed{"CountText", Head + Lines({"two"}), 10, "number of cuts"},
         Malformed{"NegativeCount", Head + Lines({"-1", "3"}), 10, "negative"},
@@ -169,20 +175,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "2 cuts need 19 lines, but the file has only 15"},
         Malformed{"HugeCount", Head + Lines({"2147483647", "3"}), 10, "more than 10000 cuts"},
         Malformed{"JustAboveTheCutLimit", Head + Lines({"10001", "3"}), 10, "more than 10000 cuts"},
-        Malformed{"TerminalControlsQuoted", Lines({"\x1b]0;owned\x07\xc2\x9b" "2J\xff"}), 1,
-                  "\"?]0;owned??2J\xef\xbf\xbd\""},
+        Malformed{"TerminalControlsQuoted",
+                  Lines({"\x1b]0;owned\x07\xc2\x9b"
+                         "2J\xff"}),
+                  1, "\"?]0;owned??2J\xef\xbf\xbd\""},
         Malformed{"NoFaceOnTable", Head + Lines({"0"}), 11, "face on the table is missing"},
-        Malformed{"FaceOnTable0", Head + Lines({"0", "0"}), 11, "face on the table is 0, expected 1 to 8"},
+        Malformed{"FaceOnTable0", Head + Lines({"0", "0"}), 11,
+                  "face on the table is 0, expected 1 to 8"},
         Malformed{"FaceOnTable9", Head + Lines({"0", "9"}), 11, "is 9"},
-        Malformed{"CutFence", Head + Lines({"1", "1/2", "0", "3", "A.bmp", "3"}), 11, "fence of cut 1"},
-        Malformed{"CutHeight", Head + Lines({"1", "0", "", "3", "A.bmp", "3"}), 12, "height of cut 1"},
-        Malformed{"CutFace0", Head + Lines({"1", "0", "0", "0", "A.bmp", "3"}), 13, "face of cut 1 is 0"},
+        Malformed{"CutFence", Head + Lines({"1", "1/2", "0", "3", "A.bmp", "3"}), 11,
+                  "fence of cut 1"},
+        Malformed{"CutHeight", Head + Lines({"1", "0", "", "3", "A.bmp", "3"}), 12,
+                  "height of cut 1"},
+        Malformed{"CutFace0", Head + Lines({"1", "0", "0", "0", "A.bmp", "3"}), 13,
+                  "face of cut 1 is 0"},
         Malformed{"SecondCutFace9",
                   Head + Lines({"2", "0", "0", "3", "A.bmp", "0", "0", "9", "B.bmp", "3"}), 17,
                   "face of cut 2 is 9"},
         Malformed{"TextAfterEnd", std::string(StartupFile) + "3\r\n", 12, "after the last line"},
-        Malformed{"CountTooSmall", Head + Lines({"0", "3", "0", "3", "A.bmp", "3"}), 12, "after the last line"},
-        Malformed{"CutsFitFaceMissing", Head + Lines({"1", "0", "0", "3", "A.bmp"}), 15, "face on the table is missing"}),
+        Malformed{"CountTooSmall", Head + Lines({"0", "3", "0", "3", "A.bmp", "3"}), 12,
+                  "after the last line"},
+        Malformed{"CutsFitFaceMissing", Head + Lines({"1", "0", "0", "3", "A.bmp"}), 15,
+                  "face on the table is missing"}),
     [](const ::testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
 
 TEST(ProjectRead, TheCutLimitItselfIsAccepted) {
@@ -207,8 +221,11 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
   const struct {
     int32_t width, height, current;
     int32_t wantWidth, wantHeight, wantCurrent;
-  } table[] = {{20, 1500, 2, 50, 1000, 2}, {1500, 20, 3, 1000, 50, 1}, {50, 1000, 0, 50, 1000, 1},
-               {49, 1001, -4, 50, 1000, 1}, {200, 300, 1, 200, 300, 1}};
+  } table[] = {{20, 1500, 2, 50, 1000, 2},
+               {1500, 20, 3, 1000, 50, 1},
+               {50, 1000, 0, 50, 1000, 1},
+               {49, 1001, -4, 50, 1000, 1},
+               {200, 300, 1, 200, 300, 1}};
   for (const auto& row : table) {
     ProjectRecord r = SampleRecord();
     r.StockWidth = row.width;
@@ -247,8 +264,9 @@ TEST(ProjectApply, ClampsSizesKeepsMissingCutterNamesAndChecksTheSelectedCutter)
 
 TEST(ProjectApply, AppliedRecordIsWrittenBackUnchanged) {
   Model model;
-  model.SetCutterLibrary({NamedTool("Cove 1-2!.BMP"), NamedTool("1-4! Roundover.bmp"), NamedTool("x.bmp"), NamedTool("y.bmp"),
-                          NamedTool("z.bmp"), NamedTool("v.bmp"), NamedTool("w.bmp")});
+  model.SetCutterLibrary({NamedTool("Cove 1-2!.BMP"), NamedTool("1-4! Roundover.bmp"),
+                          NamedTool("x.bmp"), NamedTool("y.bmp"), NamedTool("z.bmp"),
+                          NamedTool("v.bmp"), NamedTool("w.bmp")});
   const ProjectRecord r = SampleRecord();
   ApplyRecord(model, r);
   EXPECT_EQ(model.CutAt(1).Cutter, 2);

@@ -39,13 +39,19 @@ enum class Special { Fifo, LinkToFifo, LinkToZero, Folder };
 fs::path MakeSpecial(const ScratchFolder& folder, Special kind, const std::string& name) {
   const fs::path path = folder / name;
   switch (kind) {
-    case Special::Fifo: mkfifo(path.c_str(), 0644); break;
+    case Special::Fifo:
+      mkfifo(path.c_str(), 0644);
+      break;
     case Special::LinkToFifo:
       mkfifo((folder / ("fifo-" + name)).c_str(), 0644);
       fs::create_symlink("fifo-" + name, path);
       break;
-    case Special::LinkToZero: fs::create_symlink("/dev/zero", path); break;
-    case Special::Folder: fs::create_directory(path); break;
+    case Special::LinkToZero:
+      fs::create_symlink("/dev/zero", path);
+      break;
+    case Special::Folder:
+      fs::create_directory(path);
+      break;
   }
   return path;
 }
@@ -62,7 +68,8 @@ TEST_P(SpecialInput, IsRefusedByEveryReaderWithoutReadingIt) {
   EXPECT_FALSE(read.Ok());
   EXPECT_NE(read.Error().find(expected), std::string::npos) << read.Error();
 
-  const ProjectReadResult project = ReadProjectFile(MakeSpecial(folder, GetParam(), "p.ROU").string());
+  const ProjectReadResult project =
+      ReadProjectFile(MakeSpecial(folder, GetParam(), "p.ROU").string());
   EXPECT_FALSE(project.Ok());
   EXPECT_NE(project.Error().find(expected), std::string::npos) << project.Error();
 
@@ -101,7 +108,8 @@ class SmallDisk : public ::testing::Test {
   void Fill() {
     std::ofstream filler(folder_ / "filler", std::ios::binary);
     const std::string block(4096, 'f');
-    for (int i = 0; i < 64 && filler; ++i) filler.write(block.data(), static_cast<std::streamsize>(block.size()));
+    for (int i = 0; i < 64 && filler; ++i)
+      filler.write(block.data(), static_cast<std::streamsize>(block.size()));
   }
   ScratchFolder folder_;
   bool mounted_ = false;
@@ -192,7 +200,7 @@ TEST(ReplaceFile, LongNamesDanglingLinksAndOwnersAreHandled) {
   ASSERT_EQ(WriteProjectFile(owned.string(), ProjectRecord{}).Error(), "");
   if (chown(owned.c_str(), 4321, 4321) != 0) GTEST_SKIP() << "cannot give a file away here";
   ASSERT_EQ(WriteProjectFile(owned.string(), ProjectRecord{}).Error(), "");
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(stat(owned.c_str(), &info), 0);
   EXPECT_EQ(info.st_uid, 4321u);
   EXPECT_EQ(info.st_gid, 4321u);

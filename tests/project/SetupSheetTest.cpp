@@ -26,13 +26,15 @@ class MaterialRectsTest : public ::testing::TestWithParam<RectCase> {};
 
 TEST_P(MaterialRectsTest, CoverEveryMaterialPixelOnce) {
   const RectCase& c = GetParam();
-  const int h = static_cast<int>(c.rows.size()), w = static_cast<int>(std::string(c.rows[0]).size());
+  const int h = static_cast<int>(c.rows.size()),
+            w = static_cast<int>(std::string(c.rows[0]).size());
   Raster raster(w + 2, h + 2);
   raster.Fill(White);
   int material = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (c.rows[static_cast<size_t>(y)][x] == '#') raster.SetPixel(x + 1, y + 1, Black), ++material;
+      if (c.rows[static_cast<size_t>(y)][x] == '#')
+        raster.SetPixel(x + 1, y + 1, Black), ++material;
     }
   }
   const std::vector<SheetRect> rects = MaterialRects(raster, 1, 1, w + 1, h + 1, 1);
@@ -48,19 +50,21 @@ TEST_P(MaterialRectsTest, CoverEveryMaterialPixelOnce) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, MaterialRectsTest,
-    ::testing::Values(RectCase{"empty", {"....", "...."}, 0}, RectCase{"block", {"###", "###", "###"}, 1},
-                      RectCase{"rabbet", {"##..", "##..", "####"}, 2},
-                      RectCase{"two pieces", {"#..#", "#..#"}, 2},
-                      RectCase{"steps", {"#...", "##..", "###.", "####"}, 4},
-                      RectCase{"run ends at the edge", {"..##", "..##", "####"}, 2},
-                      RectCase{"gap then back", {"##", "..", "##"}, 2}),
-    [](const auto& info) {
-      std::string n = info.param.name;
-      for (char& ch : n) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return n;
-    });
+INSTANTIATE_TEST_SUITE_P(Shapes, MaterialRectsTest,
+                         ::testing::Values(RectCase{"empty", {"....", "...."}, 0},
+                                           RectCase{"block", {"###", "###", "###"}, 1},
+                                           RectCase{"rabbet", {"##..", "##..", "####"}, 2},
+                                           RectCase{"two pieces", {"#..#", "#..#"}, 2},
+                                           RectCase{"steps", {"#...", "##..", "###.", "####"}, 4},
+                                           RectCase{
+                                               "run ends at the edge", {"..##", "..##", "####"}, 2},
+                                           RectCase{"gap then back", {"##", "..", "##"}, 2}),
+                         [](const auto& info) {
+                           std::string n = info.param.name;
+                           for (char& ch : n)
+                             ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                           return n;
+                         });
 
 TEST(MaterialRects, ScaleDividesPixels) {
   Raster raster(10, 10);
@@ -103,9 +107,9 @@ void MakeCut(Model& model, int32_t fence, int32_t height, int32_t face, int cutt
 
 TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
   Model model = Stock();
-  MakeCut(model, 10, 0, 3);    // a rabbet on the table and fence side: 35 across, 50 up
-  MakeCut(model, 10, 30, 3);   // deepens it to 80 up: 30 more
-  MakeCut(model, 150, 0, 2);   // stands the stock on edge; the bit runs past it and takes nothing
+  MakeCut(model, 10, 0, 3);   // a rabbet on the table and fence side: 35 across, 50 up
+  MakeCut(model, 10, 30, 3);  // deepens it to 80 up: 30 more
+  MakeCut(model, 150, 0, 2);  // stands the stock on edge; the bit runs past it and takes nothing
   const SetupSheet sheet = BuildSetupSheet(model);
   ASSERT_EQ(sheet.Cards.size(), 3u);
   EXPECT_EQ(sheet.ProjectName, "Edge rabbet");
@@ -113,7 +117,8 @@ TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
 
   for (const SheetCard& card : sheet.Cards) {
     SCOPED_TRACE(card.Number);
-    EXPECT_DOUBLE_EQ(Area(card.Before.Material) - Area(card.Before.Removed), Area(card.After.Material));
+    EXPECT_DOUBLE_EQ(Area(card.Before.Material) - Area(card.Before.Removed),
+                     Area(card.After.Material));
     EXPECT_EQ(card.Before.Across * card.Before.Upright, 200 * 100);
     EXPECT_EQ(card.Cutter, "1/2\" Straight");
     EXPECT_EQ(card.Profile.size(), 50u);
@@ -136,13 +141,15 @@ TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
 
 TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
   Model model = Stock();
-  MakeCut(model, 10, -20, 3);     // a shallow rabbet: table and fence keep most of their bearing
-  MakeCut(model, 110, -10, 3, 2); // the tall bit through the whole height, 85..135 in: parts the stock
+  MakeCut(model, 10, -20, 3);  // a shallow rabbet: table and fence keep most of their bearing
+  MakeCut(model, 110, -10, 3,
+          2);  // the tall bit through the whole height, 85..135 in: parts the stock
   const SetupSheet sheet = BuildSetupSheet(model);
   ASSERT_EQ(sheet.Cards.size(), 2u);
   EXPECT_EQ(sheet.Cards[0].Judged, Verdict::CutOK);
   EXPECT_TRUE(sheet.Cards[0].Reasons.empty());
-  const std::regex bearing("On the table 100% before, [0-9]+% after; against the fence 100% before, [0-9]+% after");
+  const std::regex bearing(
+      "On the table 100% before, [0-9]+% after; against the fence 100% before, [0-9]+% after");
   EXPECT_TRUE(std::regex_match(sheet.Cards[0].Bearing, bearing)) << sheet.Cards[0].Bearing;
   EXPECT_EQ(sheet.Cards[1].Judged, Verdict::Danger);  // whatever its bearing figures
   EXPECT_EQ(sheet.Cards[1].Reasons, std::vector<std::string>{"severs the stock into 2 pieces"});
@@ -191,13 +198,13 @@ struct PagingCase {
 
 TEST(PaginateSheet, WholeCardsFillEachPage) {
   const PagingCase cases[] = {
-      {0, 273, 100, 1, {}},                     // A4 printable height, no passes: page 1 alone
+      {0, 273, 100, 1, {}},  // A4 printable height, no passes: page 1 alone
       {1, 273, 100, 1, {1}},
-      {3, 273, 100, 1, {3}},                    // three cards of 76 mm and two gaps fit 264 mm
+      {3, 273, 100, 1, {3}},  // three cards of 76 mm and two gaps fit 264 mm
       {7, 273, 100, 1, {3, 3, 1}},
-      {4, 255.4, 100, 1, {3, 1}},               // Letter
-      {5, 200, 100, 1, {2, 2, 1}},              // a short printable area takes two
-      {2, 60, 20, 1, {1, 1}},                   // too short for one: still one a page, never split
+      {4, 255.4, 100, 1, {3, 1}},   // Letter
+      {5, 200, 100, 1, {2, 2, 1}},  // a short printable area takes two
+      {2, 60, 20, 1, {1, 1}},       // too short for one: still one a page, never split
       {40, 273, 150, 2, {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 1}},  // the list runs on
   };
   for (const PagingCase& c : cases) {

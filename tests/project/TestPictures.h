@@ -60,7 +60,8 @@ inline std::string MakeBmp(const Raster& picture, int bitCount = 24, bool topDow
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // A folder under /tmp removed with everything in it when the object goes.

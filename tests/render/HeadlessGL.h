@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Raster.h"
 #include "model/Progress.h"
+#include "model/Raster.h"
 #include "render/GLApi.h"
 #include "render/HeadlessContext.h"
 #include "render/Photograph.h"

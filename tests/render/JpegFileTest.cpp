@@ -45,7 +45,8 @@ std::string WriteTemporary(const std::string& name, const std::vector<uint8_t>& 
   const auto path = std::filesystem::temp_directory_path() /
                     ("kerf_jpeg_" + std::to_string(::getpid()) + "_" + name);
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   return path.string();
 }
 
@@ -58,7 +59,8 @@ TEST(DecodeJpeg, ReadsPixelsUprightInTheirColours) {
   ASSERT_EQ(picture.Height(), 60);
   const struct {
     int x, y, r, g;
-  } probes[] = {{0, 0, 0, 0}, {99, 0, 255, 0}, {0, 59, 0, 255}, {99, 59, 255, 255}, {50, 30, 128, 129}};
+  } probes[] = {
+      {0, 0, 0, 0}, {99, 0, 255, 0}, {0, 59, 0, 255}, {99, 59, 255, 255}, {50, 30, 128, 129}};
   for (const auto& p : probes) {
     const Colour c = picture.Pixel(p.x, p.y);
     EXPECT_NEAR(ColourRed(c), p.r, 4) << p.x << "," << p.y;
@@ -86,8 +88,8 @@ TEST(DecodeJpeg, DamagedDataIsAnError) {
 
 TEST(DecodeJpegFile, NamesTheFileInItsMessages) {
   const auto good = EncodeRamp(40, 30);
-  const std::string truncatedPath =
-      WriteTemporary("truncated.jpg", std::vector<uint8_t>(good.begin(), good.begin() + good.size() * 2 / 3));
+  const std::string truncatedPath = WriteTemporary(
+      "truncated.jpg", std::vector<uint8_t>(good.begin(), good.begin() + good.size() * 2 / 3));
   Raster picture(0, 0);
   std::string error;
   error = DecodeJpegFile(truncatedPath).Error();
@@ -108,7 +110,8 @@ TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
   // Bitmap bytes load under ".bmp" in any case and are refused as a JPEG under ".jpg".
   Raster bitmap(20, 10);
   bitmap.Fill(MakeColour(90, 60, 30));
-  const auto base = std::filesystem::temp_directory_path() / ("kerf_texture_" + std::to_string(::getpid()));
+  const auto base =
+      std::filesystem::temp_directory_path() / ("kerf_texture_" + std::to_string(::getpid()));
   ASSERT_EQ(SavePicture(base.string() + ".bmp", bitmap).Error(), "");
   const std::string lower = base.string() + ".bmp", upper = base.string() + ".BMP",
                     misnamed = base.string() + ".jpg";
@@ -125,7 +128,8 @@ TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
 }
 
 TEST(SuppliedTextures, AllDecodeAsWoodColouredPictures) {
-  const std::filesystem::path directory = std::filesystem::path(KERF_SOURCE_DIR) / "data" / "textures";
+  const std::filesystem::path directory =
+      std::filesystem::path(KERF_SOURCE_DIR) / "data" / "textures";
   int found = 0;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) {
     if (entry.path().extension() != ".jpg") continue;

@@ -107,8 +107,7 @@ TEST_P(EveryWalk, RunsClockwiseClosedWithOutwardUnitNormals) {
       // Normals are unit length and point away from the material: a step along the normal
       // from the middle of a long segment leaves the section.
       for (const SideSegment& side : s.Sides) {
-        for (const SideEnd& e : {side.A, side.B})
-          EXPECT_NEAR(std::hypot(e.Nx, e.Ny), 1.0, 1e-9);
+        for (const SideEnd& e : {side.A, side.B}) EXPECT_NEAR(std::hypot(e.Nx, e.Ny), 1.0, 1e-9);
         const double dx = side.B.X - side.A.X, dy = side.B.Y - side.A.Y;
         // Outward is to the left of the direction of a clockwise walk.
         EXPECT_GT(-dy * side.A.Nx + dx * side.A.Ny, 0) << side.A.X << "," << side.A.Y;
@@ -164,7 +163,8 @@ TEST(MouldingShape, StraightRunsMergeIntoOneSegmentWithOneNormal) {
     // Well inside the slope from (340, 300) to (250, 360), away from its ends.
     if (std::fabs(2 * column + 3 * row - 1580) > 8 || row < 305 || row > 355) continue;
     ++onSlope;
-    EXPECT_NEAR(AngleDegrees(side.A.Nx, side.A.Ny, -3 / std::sqrt(13.0), -2 / std::sqrt(13.0)), 0, 3)
+    EXPECT_NEAR(AngleDegrees(side.A.Nx, side.A.Ny, -3 / std::sqrt(13.0), -2 / std::sqrt(13.0)), 0,
+                3)
         << column << "," << row;
   }
   EXPECT_GT(onSlope, 20);

@@ -89,7 +89,8 @@ class MouldingSolid : public HeadlessGLTest {
 
 // The colours of the head-on photograph where the near end face must be: photograph pixels
 // whose spot on the section raster lies well inside the material.
-std::set<Colour> NearFaceColours(const Raster& photo, const SectionPictures& pictures, int& pixels) {
+std::set<Colour> NearFaceColours(const Raster& photo, const SectionPictures& pictures,
+                                 int& pixels) {
   // The near face lies 5 units from the eye under a 50 degree view.
   const double perUnit = (Height / 2.0) / std::tan(25.0 * M_PI / 180.0) / 5.0;
   const Raster& section = pictures.Measured;

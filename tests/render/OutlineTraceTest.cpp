@@ -81,14 +81,20 @@ TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
   EXPECT_EQ(outline.CentreY, 453);
   ExpectConnectedOnMarks(tracer, outline);
 
-  // The border column and row of the measured section are white; the rest of the square is untouched.
+  // The border column and row of the measured section are white; the rest of the square is
+  // untouched.
   EXPECT_EQ(pictures.Measured.Pixel(499, 450), White);
   EXPECT_EQ(pictures.Measured.Pixel(450, 499), White);
   EXPECT_EQ(pictures.Measured.Pixel(498, 498), Black);
 
-  const std::vector<std::string> expectedEvents = {
-      "begin Plotting Outline.... 6", "step 1", "step 2", "step 3", "step 4", "step 5",
-      "step 6", "end"};
+  const std::vector<std::string> expectedEvents = {"begin Plotting Outline.... 6",
+                                                   "step 1",
+                                                   "step 2",
+                                                   "step 3",
+                                                   "step 4",
+                                                   "step 5",
+                                                   "step 6",
+                                                   "end"};
   EXPECT_EQ(progress.events, expectedEvents);
 }
 
@@ -125,10 +131,10 @@ TEST(OutlineTrace, MarksLieOnMaterialAtTopLeftAndOnWhiteAtBottomRight) {
     for (int x = 1; x <= 12; ++x) row += tracer.Marked(x, y) ? '#' : '.';
     rows.push_back(row);
   }
-  const std::vector<std::string> expected = {
-      "............", "............", "............", "...####.....",
-      "...#..#.....", "...###......", "............", "............",
-      "............", "............", "............", "............"};
+  const std::vector<std::string> expected = {"............", "............", "............",
+                                             "...####.....", "...#..#.....", "...###......",
+                                             "............", "............", "............",
+                                             "............", "............", "............"};
   EXPECT_EQ(rows, expected);
 }
 
@@ -199,8 +205,8 @@ TEST(OutlineTrace, NothingMarkedKeepsThePreviousOutline) {
 
 TEST(OutlineTrace, MaterialOnlyOnTheBorderMarksNothing) {
   Raster picture = WhiteRaster(50);
-  PaintMaterial(picture, 0, 0, 49, 0);   // top row
-  PaintMaterial(picture, 0, 0, 0, 49);   // left column
+  PaintMaterial(picture, 0, 0, 49, 0);  // top row
+  PaintMaterial(picture, 0, 0, 0, 49);  // left column
   OutlineTracer tracer;
   tracer.Mark(picture);
   int x = 0;

@@ -89,9 +89,8 @@ Extent DrawnExtent(const Raster& picture, Colour background) {
 
 class SceneTest : public HeadlessGLTest {
  protected:
-  Raster Draw(const SceneParams& params, const SectionOutline& outline,
-              Texture* texture = nullptr, bool compiled = true, int lengthSlices = 1,
-              bool mergeStraightRuns = true) {
+  Raster Draw(const SceneParams& params, const SectionOutline& outline, Texture* texture = nullptr,
+              bool compiled = true, int lengthSlices = 1, bool mergeStraightRuns = true) {
     Scene scene;
     scene.SetCompiledMoulding(compiled);
     scene.SetMouldingDetail(lengthSlices, mergeStraightRuns);
@@ -105,12 +104,15 @@ class SceneTest : public HeadlessGLTest {
 
 TEST_F(SceneTest, CornersShowTheClearColourAndTheEndFaceIsLit) {
   const SectionOutline section = TestSection();
-  for (const auto& clear : {std::array<float, 4>{0, 0, 0, 0}, std::array<float, 4>{0.2f, 0.4f, 0.6f, 1}}) {
+  for (const auto& clear :
+       {std::array<float, 4>{0, 0, 0, 0}, std::array<float, 4>{0.2f, 0.4f, 0.6f, 1}}) {
     SceneParams params;
     params.Clear = clear;
     const Raster lit = Draw(params, section);
     const Colour background = Background(params);
-    for (const auto& [x, y] : {std::pair{0, 0}, {ViewWidth - 1, 0}, {0, ViewHeight - 1},
+    for (const auto& [x, y] : {std::pair{0, 0},
+                               {ViewWidth - 1, 0},
+                               {0, ViewHeight - 1},
                                {ViewWidth - 1, ViewHeight - 1}}) {
       EXPECT_EQ(lit.Pixel(x, y), background) << x << "," << y;
     }
@@ -202,8 +204,8 @@ TEST_F(SceneTest, CompiledMouldingDrawsTheSamePicture) {
   texture.Upload();
   const SectionOutline sections[] = {
       TestSection(),
-      OutlineThrough({{300, 300}, {420, 300}, {480, 360}, {480, 480}, {330, 480}, {330, 420},
-                      {300, 400}}),
+      OutlineThrough(
+          {{300, 300}, {420, 300}, {480, 360}, {480, 480}, {330, 480}, {330, 420}, {300, 400}}),
       RoundedSection(),
   };
   for (const auto& section : sections) {

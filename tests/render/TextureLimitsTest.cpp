@@ -20,7 +20,8 @@ std::vector<uint8_t> EncodeGrey(int width, int height) {
   tjhandle handle = tjInitCompress();
   unsigned char* jpeg = nullptr;
   unsigned long size = 0;
-  tjCompress2(handle, rgb.data(), width, width * 3, height, TJPF_RGB, &jpeg, &size, TJSAMP_444, 90, 0);
+  tjCompress2(handle, rgb.data(), width, width * 3, height, TJPF_RGB, &jpeg, &size, TJSAMP_444, 90,
+              0);
   std::vector<uint8_t> bytes(jpeg, jpeg + size);
   tjFree(jpeg);
   tjDestroy(handle);
@@ -50,19 +51,22 @@ class TextureFiles : public ::testing::Test {
   void TearDown() override { fs::remove_all(dir_); }
   fs::path Write(const std::string& name, const std::vector<uint8_t>& bytes) {
     std::ofstream(dir_ / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return dir_ / name;
   }
   fs::path dir_;
 };
 
 TEST_F(TextureFiles, TooLargeIsRefusedFromTheHeader) {
-  for (const auto& [width, height] : {std::pair{65500, 1024}, std::pair{4097, 16}, std::pair{16, 5000}}) {
+  for (const auto& [width, height] :
+       {std::pair{65500, 1024}, std::pair{4097, 16}, std::pair{16, 5000}}) {
     const fs::path path = Write("huge.jpg", ForgedJpeg(width, height));
     const Result<Raster> loaded = LoadTexturePicture(path.string());
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(loaded.Error(), "The picture " + path.string() + " is " + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels; a texture may be at most 4096 pixels on a side.");
+    EXPECT_EQ(loaded.Error(), "The picture " + path.string() + " is " + std::to_string(width) +
+                                  " x " + std::to_string(height) +
+                                  " pixels; a texture may be at most 4096 pixels on a side.");
   }
   // At the limit the picture loads.
   const fs::path fits = Write("fits.jpg", EncodeGrey(4096, 2));

@@ -11,7 +11,7 @@
 namespace kerf::test {
 
 struct PictureTolerance {
-  int channel = 0;              // largest difference of a red, green or blue value that still matches
+  int channel = 0;  // largest difference of a red, green or blue value that still matches
   double differingShare = 0.0;  // share of pixels (0..1) allowed to differ by more than that
 };
 
@@ -19,20 +19,22 @@ struct PictureTolerance {
 inline int ChannelDifference(Colour a, Colour b) {
   int largest = 0;
   for (int shift : {0, 8, 16}) {
-    largest = std::max(
-        largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    largest = std::max(largest, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                         static_cast<int>((b >> shift) & 0xFF)));
   }
   return largest;
 }
 
 // Compares the width x height corner of two pictures (the whole pictures when not given, which
 // must then be the same size) and reports how many pixels differ and where the first one is.
-inline ::testing::AssertionResult SamePicture(const Raster& actual, const Raster& expected, int width = -1,
-                                              int height = -1, PictureTolerance tolerance = {}) {
+inline ::testing::AssertionResult SamePicture(const Raster& actual, const Raster& expected,
+                                              int width = -1, int height = -1,
+                                              PictureTolerance tolerance = {}) {
   if (width < 0 || height < 0) {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-      return ::testing::AssertionFailure() << "the picture is " << actual.Width() << " x " << actual.Height()
-                                           << ", expected " << expected.Width() << " x " << expected.Height();
+      return ::testing::AssertionFailure()
+             << "the picture is " << actual.Width() << " x " << actual.Height() << ", expected "
+             << expected.Width() << " x " << expected.Height();
     }
     width = actual.Width();
     height = actual.Height();

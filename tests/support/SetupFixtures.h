@@ -47,6 +47,8 @@ inline QString GridText(const QWidget& tools, int gridRow, int column) {
 }
 
 // Rows of the grid below the headings.
-inline int GridRows(const QWidget& tools) { return Find<QTableWidget>(tools, "StringGrid1")->rowCount(); }
+inline int GridRows(const QWidget& tools) {
+  return Find<QTableWidget>(tools, "StringGrid1")->rowCount();
+}
 
 }  // namespace kerf::testing

@@ -20,8 +20,8 @@ class TempFolder : public ::testing::Test {
   // Tests may take permissions away to provoke errors; they are given back before removal.
   void TearDown() override {
     std::error_code ignored;
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(dir_, ignored);
   }
 

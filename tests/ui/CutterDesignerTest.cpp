@@ -53,14 +53,18 @@ TEST_F(CutterDesignerTest, ARoundoverFromTheCatalogueIsNamedSavedAndMatchesTheSu
   Size("bearing", "1/2");
   EXPECT_EQ(Name(), "3/8\" Roundover");
   const std::string path = folder + "/3-8! Roundover.bmp";
-  EXPECT_TRUE(Message().contains("Saved as " + QString::fromStdString(path))) << Message().toStdString();
+  EXPECT_TRUE(Message().contains("Saved as " + QString::fromStdString(path)))
+      << Message().toStdString();
   ASSERT_TRUE(CanSave());
   Find<QPushButton>(designer, "btSave")->click();
   EXPECT_EQ(designer.result(), QDialog::Accepted);
   EXPECT_EQ(designer.SavedFileName(), "3-8! Roundover.bmp");
-  const std::string saved = Bytes(path), supplied = Bytes(KERF_SOURCE_DIR "/data/tools/3-8! Roundover.bmp");
-  EXPECT_TRUE(saved == supplied) << "the files differ from byte "
-                                 << std::mismatch(saved.begin(), saved.end(), supplied.begin(), supplied.end()).first - saved.begin();
+  const std::string saved = Bytes(path),
+                    supplied = Bytes(KERF_SOURCE_DIR "/data/tools/3-8! Roundover.bmp");
+  EXPECT_TRUE(saved == supplied)
+      << "the files differ from byte "
+      << std::mismatch(saved.begin(), saved.end(), supplied.begin(), supplied.end()).first -
+             saved.begin();
 }
 
 TEST_F(CutterDesignerTest, WhatCannotBeMadeOrNamedIsSaidAndSaveWaits) {
@@ -70,12 +74,21 @@ TEST_F(CutterDesignerTest, WhatCannotBeMadeOrNamedIsSaidAndSaveWaits) {
     const char* Typed;  // a name typed by the user, or nullptr
     QString Said;
   } cases[] = {
-      {"rebate", {{"diameter", "3/4"}, {"bearing", "1"}}, nullptr,
-       "Cannot make this bit: the bearing (1\") is larger than the cutter (3/4\"): the bit would cut nothing"},
-      {"chamfer", {{"angle", "90"}}, nullptr,
-       "Cannot make this bit: the chamfer angle must be between 5\xC2\xB0 and 85\xC2\xB0, not 90\xC2\xB0"},
-      {"straight", {{"diameter", "1/2"}}, "T-Slot",
-       "The name cannot be used as a file name: the name holds '-', which a cutter's file name uses "
+      {"rebate",
+       {{"diameter", "3/4"}, {"bearing", "1"}},
+       nullptr,
+       "Cannot make this bit: the bearing (1\") is larger than the cutter (3/4\"): the bit would "
+       "cut nothing"},
+      {"chamfer",
+       {{"angle", "90"}},
+       nullptr,
+       "Cannot make this bit: the chamfer angle must be between 5\xC2\xB0 and 85\xC2\xB0, not "
+       "90\xC2\xB0"},
+      {"straight",
+       {{"diameter", "1/2"}},
+       "T-Slot",
+       "The name cannot be used as a file name: the name holds '-', which a cutter's file name "
+       "uses "
        "for another character."},
   };
   for (const auto& c : cases) {
@@ -123,15 +136,18 @@ TEST(ToolsWindowCutters, NewCutterAsksTheOwnerAndTheBoxMarksTheUsersCutters) {
 TEST(ToolsWindowCutters, TheBoxListsByKindAndSizeAndPicksCuttersByTheirNumber) {
   Model model;
   std::vector<Tool> table = testing::SmallCutterLibrary(4);
-  const char* names[] = {"1/2\" Roundover", "1/4\" Straight", "1/8\" Roundover", "45\xC2\xB0 Chamfer"};
+  const char* names[] = {"1/2\" Roundover", "1/4\" Straight", "1/8\" Roundover",
+                         "45\xC2\xB0 Chamfer"};
   for (size_t i = 0; i < table.size(); ++i) table[i].Name = names[i];
   model.SetCutterLibrary(table);
   model.SetCurrentCutter(2);
   ToolsWindow tools(model);
   tools.FormCreate();
   auto* box = Find<QComboBox>(tools, "cbxTools");
-  const std::pair<QString, int> expected[] = {
-      {"45\xC2\xB0 Chamfer", 4}, {"1/8\" Roundover", 3}, {"1/2\" Roundover", 1}, {"1/4\" Straight", 2}};
+  const std::pair<QString, int> expected[] = {{"45\xC2\xB0 Chamfer", 4},
+                                              {"1/8\" Roundover", 3},
+                                              {"1/2\" Roundover", 1},
+                                              {"1/4\" Straight", 2}};
   ASSERT_EQ(box->count(), 4);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(box->itemText(i), expected[i].first);

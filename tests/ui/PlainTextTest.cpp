@@ -68,7 +68,8 @@ TEST(PlainText, TextureWindowRefusesPicturesBeyondTheTextureLimit) {
   Model model;
   TextureWindow texture(model);
   error = texture.LoadTextureFile(path).Error();
-  EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos) << error;
+  EXPECT_NE(error.find("a texture may be at most 4096 pixels on a side"), std::string::npos)
+      << error;
   EXPECT_TRUE(model.TextureFile().empty());
 }
 

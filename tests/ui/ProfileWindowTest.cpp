@@ -80,12 +80,18 @@ struct InterlockCase {
 TEST_F(ProfileWindowTest, InterlockCouplesFenceAndHeight) {
   const InterlockCase cases[] = {
       {"raising the cutter pulls the fence back", true, 0, 0, {{'h', 10, -12, 10}}},
-      {"then a fence forward of -12 drops the cutter", true, 0, 0,
+      {"then a fence forward of -12 drops the cutter",
+       true,
+       0,
+       0,
        {{'h', 10, -12, 10}, {'f', -11, -11, 0}}},
       {"from fence 50 raising pulls to -12", true, 50, 0, {{'h', 1, -12, 1}}},
       {"fence at -12 may stay with the cutter up", true, -12, 0, {{'h', 200, -12, 200}}},
       {"fence further back is left alone", true, -100, 0, {{'h', 40, -100, 40}}},
-      {"cutter at or below the table is free", true, 300, 0,
+      {"cutter at or below the table is free",
+       true,
+       300,
+       0,
        {{'h', 0, 300, 0}, {'h', -40, 300, -40}, {'f', 500, 500, -40}}},
       {"off: nothing is coupled", false, 50, 0, {{'h', 10, 50, 10}, {'f', 600, 600, 10}}},
   };

@@ -64,8 +64,7 @@ TEST(AboutWindowTest, ShowsTitleVersionAndTwoPictures) {
     ASSERT_FALSE(picture.isNull()) << name;
     // Drawn, not blank.
     const QImage image = picture.toImage();
-    EXPECT_NE(image.pixelColor(image.width() / 3, image.height() / 2), QColor(Qt::white))
-        << name;
+    EXPECT_NE(image.pixelColor(image.width() / 3, image.height() / 2), QColor(Qt::white)) << name;
   }
   EXPECT_TRUE(about.CloseButton()->isDefault());
 }

@@ -36,7 +36,9 @@ class ToolsWindowTest : public ::testing::Test {
     tools.RefreshCutGrid();
   }
 
-  void Select(int gridRow) { Find<QTableWidget>(tools, "StringGrid1")->setCurrentCell(gridRow - 1, 1); }
+  void Select(int gridRow) {
+    Find<QTableWidget>(tools, "StringGrid1")->setCurrentCell(gridRow - 1, 1);
+  }
   void Press(const char* button) { Find<QToolButton>(tools, button)->click(); }
 
   // The fences of the cut list in order, in hundreds (the cut's original number).
@@ -119,7 +121,8 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   EXPECT_GT(tools.width(), 337);
   EXPECT_EQ(tools.x() + tools.width(), rightEdge);
   const QString text = GridText(tools, 1, 1);
-  EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text)) << text.toStdString();
+  EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text))
+      << text.toStdString();
   // Every column lies inside the grid: nothing is pushed out of sight.
   EXPECT_LE(grid->columnViewportPosition(4) + grid->columnWidth(4), grid->viewport()->width());
 
@@ -215,9 +218,11 @@ TEST_F(ToolsWindowTest, ClickedCellsChooseTheRowToEdit) {
   tools.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
   // A cutter cell of row 2, then the number cell of row 3.
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->visualItemRect(grid->item(1, 1)).center());
   EXPECT_EQ(tools.SelectedRow(), 2);
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 0)).center());
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->visualItemRect(grid->item(2, 0)).center());
   EXPECT_EQ(tools.SelectedRow(), 3);
   Press("SpeedButton3");
   EXPECT_EQ(Order(), (std::vector<int>{1, 2, 4}));

@@ -43,9 +43,9 @@ TEST(ViewControlsWindowTest, StartsHeadOnFilledWithTheStartingLights) {
 
 TEST(ViewControlsWindowTest, HomeViewTurnsBackButKeepsZoomAndLights) {
   ViewControlsWindow view;
-  const std::pair<const char*, int> moved[] = {{"trkZoom", 120}, {"trkX", 30},    {"TrkY", 300},
-                                               {"TrkZ", 10},     {"trkXShift", -7}, {"trkYShift", 12},
-                                               {"trkALight", 55}, {"trkDLight", 15}, {"trkSLight", 90}};
+  const std::pair<const char*, int> moved[] = {
+      {"trkZoom", 120},  {"trkX", 30},      {"TrkY", 300},     {"TrkZ", 10},     {"trkXShift", -7},
+      {"trkYShift", 12}, {"trkALight", 55}, {"trkDLight", 15}, {"trkSLight", 90}};
   for (const auto& [name, value] : moved) Find<QSlider>(view, name)->setValue(value);
   Find<QCheckBox>(view, "CheckBox1")->setChecked(false);
 
@@ -98,7 +98,8 @@ TEST_F(TextureWindowTest, StartsWithTheBuiltInWoodGrain) {
   ASSERT_EQ(texture.TexturePicture().Width(), 128);
   ASSERT_EQ(texture.TexturePicture().Height(), 128);
   for (int y = 0; y < 128; y += 17) {
-    for (int x = 0; x < 128; x += 13) ASSERT_EQ(texture.TexturePicture().Pixel(x, y), standard.Pixel(x, y));
+    for (int x = 0; x < 128; x += 13)
+      ASSERT_EQ(texture.TexturePicture().Pixel(x, y), standard.Pixel(x, y));
   }
   EXPECT_TRUE(model.TextureFile().empty());
   EXPECT_FALSE(Find<QLabel>(texture, "Image1")->pixmap().isNull());
@@ -110,8 +111,11 @@ TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
     int width, height;
   };
   // ".BMP" in any case is read as a bitmap, every other name as a JPEG.
-  const Case cases[] = {{"oak.BMP", 40, 30}, {"ash.bmp", 16, 64}, {"elm.Bmp", 9, 7},
-                        {"walnut.jpg", 50, 20}, {"birch.jpeg", 33, 33}};
+  const Case cases[] = {{"oak.BMP", 40, 30},
+                        {"ash.bmp", 16, 64},
+                        {"elm.Bmp", 9, 7},
+                        {"walnut.jpg", 50, 20},
+                        {"birch.jpeg", 33, 33}};
   for (const Case& c : cases) {
     const QString path = Picture(c.name, c.width, c.height, MakeColour(200, 100, 50));
     QSignalSpy changed(&texture, &TextureWindow::textureChanged);
@@ -161,7 +165,8 @@ TEST_F(TextureWindowTest, ClickingThePictureOffersThePictureDialog) {
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].directory, "/somewhere/textures");
   EXPECT_EQ(requests[0].filter,
-            "All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp)");
+            "All (*.jpg *.jpeg *.bmp);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps "
+            "(*.bmp)");
   EXPECT_TRUE(model.TextureFile().empty());
 
   answer = Picture("maple.bmp", 12, 12, White);
@@ -205,7 +210,8 @@ TEST(FileFilterText, PairsBecomeQtFilters) {
       {"Router File|*.ROU", "Router File (*.ROU)"},
       {"Router Files|*.ROU", "Router Files (*.ROU)"},
       {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)"},
-      {"All (*.jpg;*.jpeg)|*.jpg;*.jpeg|Bitmaps (*.bmp)|*.bmp", "All (*.jpg *.jpeg);;Bitmaps (*.bmp)"},
+      {"All (*.jpg;*.jpeg)|*.jpg;*.jpeg|Bitmaps (*.bmp)|*.bmp",
+       "All (*.jpg *.jpeg);;Bitmaps (*.bmp)"},
       {"Dangling", ""},
   };
   for (const auto& [pairs, qt] : cases) EXPECT_EQ(QtFileFilter(pairs), qt) << pairs;
