@@ -12,7 +12,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 # that moment cannot connect (parallel ctest runs hit it).
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data regenerate-golden clean
+.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data regenerate-golden format clean
 
 all: build
 
@@ -60,6 +60,10 @@ regenerate-data: build
 # Rewrites tests/golden/*.png from the current program after an intended change of the drawing.
 regenerate-golden: build
 	KERF_REGENERATE=1 $(XVFB) $(BUILD)/bin/kerf_app_tests --gtest_filter='GoldenPictures.*'
+
+# Lays out every C++ file as .clang-format says; the test source.format checks it.
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
