@@ -8,18 +8,6 @@
 
 namespace kerf {
 
-namespace {
-
-std::string ProjectName(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of('/');
-  std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.erase(dot);
-  return name;
-}
-
-}  // namespace
-
 Result<double> ParseExportLength(const std::string& text) {
   double value = 0;
   LengthUnit unit = LengthUnit::Imperial;
@@ -46,7 +34,7 @@ Result<void> ExportMoulding(const Model& model, const SectionOutline& outline,
     mesh = BuildMouldingMesh(outline, lengthMm, MeasuredSectionScale(model));
   }
   MeshLabel label;
-  label.Name = ProjectName(model.ProjectFileName());
+  label.Name = model.ProjectTitle();
   label.Tint = model.WoodSwatch();
   return WriteMeshFile(path, mesh, label);
 }

@@ -24,15 +24,6 @@ namespace {
 // fitted arc of a half-inch roundover strays about 0.3 mm; at two it keeps within 0.13 mm.
 constexpr int TemplatePixelsPerUnit = 2;
 
-// The file's name without its folder and extension.
-std::string ProjectTitle(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
-
 }  // namespace
 
 Result<TemplateDrawing> BuildTemplate(const Model& model) {
@@ -57,7 +48,7 @@ Result<TemplateDrawing> BuildTemplate(const Model& model) {
     }
     drawing.Rings.push_back(std::move(ring));
   }
-  drawing.ProjectName = ProjectTitle(model.ProjectFileName());
+  drawing.ProjectName = model.ProjectTitle();
   drawing.Orientation = TemplateOrientationText(model.FaceOnTable());
   return drawing;
 }

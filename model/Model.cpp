@@ -245,4 +245,13 @@ SetupChange Model::SetTextureRepeat(int vertical, int horizontal) {
   return LookChanged;
 }
 
+std::string Model::ProjectTitle() const {
+  const size_t slash = projectFileName_.find_last_of("/\\");
+  std::string name =
+      slash == std::string::npos ? projectFileName_ : projectFileName_.substr(slash + 1);
+  const size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos && dot > 0) name.resize(dot);
+  return name;
+}
+
 }  // namespace kerf

@@ -161,6 +161,8 @@ class Model {
   void SetUnit(LengthUnit unit) { unit_ = unit; }
   const std::string& ProjectFileName() const { return projectFileName_; }
   void SetProjectFileName(const std::string& path) { projectFileName_ = path; }
+  // The project file's name without its folder and extension, as sheets and exports title it.
+  std::string ProjectTitle() const;
 
  private:
   int32_t stockWidth_ = 200;

@@ -27,15 +27,6 @@ std::string Millimetres(int32_t hundredths) {
   return FormatLength(static_cast<float>(hundredths) / 100.0f, LengthUnit::Metric);
 }
 
-// The file's name without its folder and extension.
-std::string ProjectTitle(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
-
 // Where the stock lies on the fine drawing of a model in its current state.
 struct StockBox {
   int Left, Top, Across, Upright;  // pixels
@@ -171,7 +162,7 @@ std::vector<SheetRect> MaterialRects(const Raster& raster, int left, int top, in
 
 SetupSheet BuildSetupSheet(const Model& model) {
   SetupSheet sheet;
-  sheet.ProjectName = ProjectTitle(model.ProjectFileName());
+  sheet.ProjectName = model.ProjectTitle();
   // Across the table, then up from it, as the stock lies when New has made it.
   sheet.StockSize = Inches(model.StockHeight()) + " x " + Inches(model.StockWidth()) + " (" +
                     Millimetres(model.StockHeight()) + " x " + Millimetres(model.StockWidth()) +
