@@ -66,8 +66,8 @@ QString PhotographStartDirectory(const std::string& photosDir, const QString& pi
   const QString beside = QString::fromStdString(photosDir);
   const QFileInfo besideInfo(beside);
   if (besideInfo.isDir() && besideInfo.isWritable()) return beside;
-  if (!pictures.isEmpty() && QDir().mkpath(pictures) && QFileInfo(pictures).isWritable())
-    return pictures;
+  const QFileInfo picturesInfo(pictures);
+  if (!pictures.isEmpty() && picturesInfo.isDir() && picturesInfo.isWritable()) return pictures;
   return home;
 }
 

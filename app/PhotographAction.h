@@ -28,7 +28,7 @@ inline constexpr const char* PhotographFilter =
     "PNG pictures (*.png);;JPEG pictures (*.jpg *.jpeg);;Bitmaps (*.bmp)";
 
 // Where the dialog starts: photosDir when it exists and can be written to, else the user's
-// Pictures folder (made when missing), else the home folder.
+// Pictures folder when there is one, else the home folder.
 QString PhotographStartDirectory(const std::string& photosDir);
 QString PhotographStartDirectory(const std::string& photosDir, const QString& pictures,
                                  const QString& home);

@@ -148,10 +148,12 @@ TEST(PhotographStartDirectoryTest, BesideTheProgramThenPicturesThenHome) {
   const QString home = root.filePath("home");
   ASSERT_TRUE(QDir().mkpath(photos));
   EXPECT_EQ(PhotographStartDirectory(photos.toStdString(), pictures, home), photos);
-  // No folder beside the program: the Pictures folder, made when it is missing.
+  // No folder beside the program: the Pictures folder, or home while there is none.
   const std::string gone = root.filePath("no photos").toStdString();
+  ASSERT_TRUE(QDir().mkpath(home));
+  EXPECT_EQ(PhotographStartDirectory(gone, pictures, home), home);
+  ASSERT_TRUE(QDir().mkpath(pictures));
   EXPECT_EQ(PhotographStartDirectory(gone, pictures, home), pictures);
-  EXPECT_TRUE(QFileInfo(pictures).isDir());
   // A folder that cannot be written (an installed program's) is passed over too.
   ASSERT_TRUE(QFile::setPermissions(photos, QFile::ReadOwner | QFile::ExeOwner));
   if (!QFileInfo(photos).isWritable())
