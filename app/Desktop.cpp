@@ -126,6 +126,7 @@ void Desktop::Start() {
                                PlotOutline();
                                tools_->RefreshCutGrid();
                                profile_->UpdateFaceLabel();
+                               FollowProject();
                              },
                              [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
@@ -177,6 +178,7 @@ void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(),
           &ProfileWindow::chkInterlockClick);
   connect(tools_.get(), &ToolsWindow::reportRequested, this, &Desktop::ShowCutReport);
+  connect(tools_.get(), &ToolsWindow::cutEditRequested, this, &Desktop::ReplaceCut);
   connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->View(),
           qOverload<>(&QWidget::update));
   connect(tools_.get(), &ToolsWindow::newCutterRequested, this, &Desktop::NewCutter);
@@ -188,6 +190,7 @@ void Desktop::ConnectConfig() {
     tools_->RefreshCutGrid();
     main_->SaveAction()->setEnabled(false);
     profile_->UpdateFaceLabel();
+    FollowProject();
   });
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
 }
@@ -233,6 +236,10 @@ void Desktop::PlotOutline() {
                  : libraryStatus_);
 }
 
+void Desktop::ReplaceCut(int row, const Cut& cut) {
+  if (model_.ReplaceCut(row, cut)) RebuildAndRefresh();
+}
+
 void Desktop::RebuildAndRefresh() {
   PlotOutline();
   if (tools_) tools_->RefreshCutGrid();
@@ -260,8 +267,7 @@ void Desktop::DelayedStartupStep() {
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
   project_->SetSaveDirectory(QString::fromStdString(SaveDirectoryFor(options_.Paths.WorkDir)));
-  photograph_->SetStartDirectory(
-      QString::fromStdString(SaveDirectoryFor(options_.Paths.PhotosDir)));
+  photograph_->SetStartDirectory(PhotographStartDirectory(options_.Paths.PhotosDir));
   texture_->SetTextureDirectory(QString::fromStdString(options_.Paths.TexturesDir));
 
   frames_ = std::make_unique<FrameLoop>([this] { main_->FrameTick(); });
@@ -285,10 +291,15 @@ void Desktop::ShowCutReport() {
   const QString when = locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
                        locale.toString(QTime::currentTime(), QLocale::LongFormat);
   const CutReport report = BuildCutReport(model_, when.toStdString());
-  if (report.empty()) return;  // no cuts: the Report window is neither changed nor shown
-  report_->ShowReport(report);
+  // Without cuts the window still answers, with the report's header.
+  report_->ShowReport(report.empty() ? CutReportHeader(model_, when.toStdString()) : report);
+  FollowProject();
   report_->show();
   report_->raise();
+}
+
+void Desktop::FollowProject() {
+  if (report_) report_->SetProjectName(QString::fromStdString(model_.ProjectFileName()));
 }
 
 void Desktop::HideWithMainWindow() {

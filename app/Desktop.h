@@ -80,6 +80,8 @@ class Desktop : public QObject {
   void PlotOutline();
   // PlotOutline, then the cut grid: after every change of the cut list.
   void RebuildAndRefresh();
+  // The Tools window's cut edit: cut number row becomes cut, then the rebuild.
+  void ReplaceCut(int row, const Cut& cut);
   // Help window on a context number of the help file.
   void ShowHelp(HelpTopic topic);
   // The frame loop stops for good (the main window closes).
@@ -125,8 +127,10 @@ class Desktop : public QObject {
   void DelayedStartupStep();
   void ShowStartupMessages();
   // File > Cut Report and the Tools window's report button: the Report window shows the report
-  // of the cut list (a list without cuts leaves it as it is).
+  // of the cut list (the header alone for a list without cuts).
   void ShowCutReport();
+  // The Report window's caption names the current project (after New, Open and a report).
+  void FollowProject();
   // The main window was hidden or minimised: every other window goes with it.
   void HideWithMainWindow();
   void ShowMessage(const QString& text);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <string>
 
 #include "app/ViewPanel.h"
@@ -60,6 +61,22 @@ class ReadBackProgress final : public ProgressSink {
 
 }  // namespace
 
+QString PhotographStartDirectory(const std::string& photosDir, const QString& pictures,
+                                 const QString& home) {
+  const QString beside = QString::fromStdString(photosDir);
+  const QFileInfo besideInfo(beside);
+  if (besideInfo.isDir() && besideInfo.isWritable()) return beside;
+  const QFileInfo picturesInfo(pictures);
+  if (!pictures.isEmpty() && picturesInfo.isDir() && picturesInfo.isWritable()) return pictures;
+  return home;
+}
+
+QString PhotographStartDirectory(const std::string& photosDir) {
+  return PhotographStartDirectory(
+      photosDir, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+      QDir::homePath());
+}
+
 PhotographAction::PhotographAction(PhotographWindows windows)
     : windows_(std::move(windows)),
       chooseFile_(DialogFileChooser(&windows_.mainWindow)),
@@ -83,8 +100,8 @@ bool PhotographAction::OnPhotograph() {
   request.caption = "Save Picture As";
   request.directory = startDirectory_;
   request.proposedName = fileName_;
-  request.filter = QtFileFilter("Bitmaps (*.bmp)|*.bmp");
-  request.defaultSuffix = "BMP";
+  request.filter = PhotographFilter;
+  request.defaultSuffix = FilterSuffix(QString(PhotographFilter).section(";;", 0, 0));
   const QString chosen = chooseFile_(request);
   if (chosen.isEmpty()) {
     return false;

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "model/Progress.h"
 #include "ui/Choosers.h"
@@ -22,6 +23,16 @@ struct PhotographWindows {
   std::function<void()> resumeFrames;
 };
 
+// The picture formats offered, PNG first (the one offered at first).
+inline constexpr const char* PhotographFilter =
+    "PNG pictures (*.png);;JPEG pictures (*.jpg *.jpeg);;Bitmaps (*.bmp)";
+
+// Where the dialog starts: photosDir when it exists and can be written to, else the user's
+// Pictures folder when there is one, else the home folder.
+QString PhotographStartDirectory(const std::string& photosDir);
+QString PhotographStartDirectory(const std::string& photosDir, const QString& pictures,
+                                 const QString& home);
+
 class PhotographAction {
  public:
   explicit PhotographAction(PhotographWindows windows);
@@ -31,15 +42,16 @@ class PhotographAction {
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
 
-  // PhotographView: asks for a file name ("MyPhoto.BMP" at first, then the last one chosen)
-  // and saves the frame last drawn in the view. Returns whether a photograph was saved;
-  // a view too wide to read or a file that cannot be written is reported in a message.
+  // PhotographView: asks for a file name ("MyPhoto.png" at first, then the last one chosen)
+  // and saves the frame last drawn in the view in the format its extension names. Returns whether a
+  // photograph was saved; a view too wide to read or a file that cannot be written is reported in a
+  // message.
   bool OnPhotograph();
 
  private:
   PhotographWindows windows_;
   QString startDirectory_;
-  QString fileName_ = "MyPhoto.BMP";
+  QString fileName_ = "MyPhoto.png";
   FileChooser chooseFile_;
   MessageShower showMessage_;
 };

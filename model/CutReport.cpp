@@ -23,21 +23,25 @@ std::string LengthTextOf(int32_t hundredths, LengthUnit unit) {
 
 }  // namespace
 
+CutReport CutReportHeader(const Model& model, const std::string& dateTime) {
+  return {{"Cut List report: " + model.ProjectFileName() + "   " + dateTime, Black},
+          {"", Black},
+          {"The information below is for guidance only.", Black},
+          {"Always read the manuals supplied with your power tools and follow all safety "
+           "instructions.",
+           Black},
+          {"", Black}};
+}
+
 CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
-  CutReport lines;
   const int cutCount = model.CutCount();
-  if (cutCount <= 0) return lines;
+  if (cutCount <= 0) return {};
+  CutReport lines = CutReportHeader(model, dateTime);
   lines.reserve(ReportHeaderLines + static_cast<size_t>(cutCount) * ReportLinesPerCut);
 
   auto add = [&lines](std::string text, Colour colour) {
     lines.push_back(ReportLine{std::move(text), colour});
   };
-  add("Cut List report: " + model.ProjectFileName() + "   " + dateTime, Black);
-  add("", Black);
-  add("The information below is for guidance only.", Black);
-  add("Always read the manuals supplied with your power tools and follow all safety instructions.",
-      Black);
-  add("", Black);
 
   for (int i = 1; i <= cutCount; ++i) {
     const Cut& cut = model.CutAt(i);

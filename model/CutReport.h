@@ -27,4 +27,7 @@ inline constexpr int ReportLinesPerCut = 10;
 // The figures are what the cuts hold from the last measuring pass; nothing is measured here.
 CutReport BuildCutReport(const Model& model, const std::string& dateTime);
 
+// The five header lines alone: what the Report window shows for a list without cuts.
+CutReport CutReportHeader(const Model& model, const std::string& dateTime);
+
 }  // namespace kerf

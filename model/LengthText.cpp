@@ -123,4 +123,21 @@ bool ParseLength(const std::string& text, double& inches, bool* metric) {
   return true;
 }
 
+bool ParseHundredths(const std::string& text, LengthUnit unit, int32_t& hundredths) {
+  std::string rest = Trim(text);
+  const bool negative = !rest.empty() && rest[0] == '-';
+  if (negative) rest = Trim(rest.substr(1));
+  const bool unitGiven = EndsWith(rest, "mm") || EndsWith(rest, "in") || EndsWith(rest, "\"");
+  double value = 0;
+  LengthUnit typed = LengthUnit::Imperial;
+  if (!ParseLengthAsTyped(rest, value, typed)) return false;
+  // A bare number is in the field's unit; nobody writes millimetres as a fraction.
+  if (!unitGiven && rest.find('/') == std::string::npos) typed = unit;
+  const double inches = typed == LengthUnit::Metric ? value / 25.4 : value;
+  const double count = std::nearbyint((negative ? -inches : inches) * 100);
+  if (!(std::fabs(count) <= 2147483647.0)) return false;
+  hundredths = static_cast<int32_t>(count);
+  return true;
+}
+
 }  // namespace kerf

@@ -1,6 +1,7 @@
 // Lengths as a woodworker reads and writes them: whole inches and 64ths, or millimetres.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kerf {
@@ -17,5 +18,10 @@ std::string FormatLength(float x, LengthUnit unit);
 bool ParseLength(const std::string& text, double& inches, bool* metric = nullptr);
 // The same, with the number as typed and the unit it was typed in (no conversion).
 bool ParseLengthAsTyped(const std::string& text, double& value, LengthUnit& unit);
+// Reads a length typed into a field that shows lengths in unit, into whole hundredths of an
+// inch (rounded half-to-even). A leading '-' is allowed, as lengths are shown with one. A
+// number without a unit is in unit, except a fraction, which is always inches. False for text
+// that cannot be read or lies outside the range of a 32-bit count of hundredths.
+bool ParseHundredths(const std::string& text, LengthUnit unit, int32_t& hundredths);
 
 }  // namespace kerf

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextDocument>
 #include <memory>
@@ -23,6 +24,12 @@ FileChooser DialogFileChooser(QWidget* parent) {
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(request.filter.split(";;"));
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // A name typed without extension takes the extension of the filter chosen last.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) {
+                       if (const QString suffix = FilterSuffix(filter); !suffix.isEmpty())
+                         dialog.setDefaultSuffix(suffix);
+                     });
     if (!request.directory.isEmpty()) {
       dialog.setDirectory(request.directory);
     }
@@ -68,6 +75,12 @@ QString PlainToolTip(const QString& text) {
   // marked as rich text, so that it shows as written.
   if (!Qt::mightBeRichText(text)) return text;
   return "<qt>" + text.toHtmlEscaped() + "</qt>";
+}
+
+QString FilterSuffix(const QString& filter) {
+  static const QRegularExpression pattern(R"(\*\.([A-Za-z0-9]+))");
+  const QRegularExpressionMatch match = pattern.match(filter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString QtFileFilter(const QString& pairs) {

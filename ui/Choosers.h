@@ -44,6 +44,10 @@ void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& tex
 // A tool tip that shows text as written, even where it looks like markup.
 QString PlainToolTip(const QString& text);
 
+// The extension of a Qt filter's first pattern, without the dot: "png" for "PNG (*.png *.PNG)";
+// empty when it has none. Save dialogs give a name typed without extension this one.
+QString FilterSuffix(const QString& filter);
+
 // Turns a filter list written as "Description|patterns|Description|patterns", patterns
 // separated by ';', into Qt's form "Description (p1 p2);;...". A parenthesised pattern list
 // already in a description is replaced by the converted one.

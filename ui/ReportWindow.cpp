@@ -1,12 +1,15 @@
-// ReportWindow: showing the coloured report, printing it and saving it as RTF.
+// ReportWindow: showing the coloured report, printing it and saving it as RTF or plain text.
 #include "ui/ReportWindow.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -18,15 +21,21 @@ namespace kerf {
 
 namespace {
 
-FileChooser ReportSaveDialog(QWidget* parent) {
+ReportFileChooser ReportSaveDialog(QWidget* parent) {
   QPointer<QWidget> owner(parent);
-  return [owner](const FileRequest& request) -> QString {
+  return [owner](const FileRequest& request) -> std::optional<ReportFileChoice> {
     QFileDialog dialog(owner, request.caption, request.directory, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the report replaces the file
+    // A name typed without extension takes the extension of the format chosen.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const bool plain = dialog.selectedNameFilter() == ReportPlainTextFilter;
+    return ReportFileChoice{dialog.selectedFiles().constFirst(),
+                            plain ? ReportFormat::PlainText : ReportFormat::RichText};
   };
 }
 
@@ -40,7 +49,6 @@ MessageShower ErrorBox(QWidget* parent) {
 ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form10");
   setWindowTitle("Report");
-  resize(363, 233);
   reportText_ = new QTextEdit(this);
   reportText_->setObjectName("memo1");
   reportText_->setReadOnly(true);
@@ -60,6 +68,19 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
 
   chooseFile_ = ReportSaveDialog(this);
   showError_ = ErrorBox(this);
+
+  // Large enough for about 80 columns and 30 lines of the report's type, scroll bars, frame
+  // and menu bar included.
+  const QFontMetrics metrics(reportText_->font());
+  const int scrollBar = reportText_->verticalScrollBar()->sizeHint().width();
+  const int margins =
+      2 * (reportText_->frameWidth() + static_cast<int>(reportText_->document()->documentMargin()));
+  resize(metrics.horizontalAdvance(QString(80, QChar('0'))) + scrollBar + margins,
+         30 * metrics.lineSpacing() + scrollBar + margins + menuBar()->sizeHint().height());
+}
+
+void ReportWindow::SetProjectName(const QString& projectPath) {
+  setWindowTitle("Report: " + QFileInfo(projectPath).fileName());
 }
 
 void ReportWindow::ShowReport(const CutReport& report) {
@@ -77,8 +98,10 @@ void ReportWindow::ShowReport(const CutReport& report) {
   reportText_->moveCursor(QTextCursor::Start);
 }
 
-Result<void> ReportWindow::SaveReport(const QString& path) const {
-  const Result<void> written = ReplaceFile(path.toStdString(), ReportAsRtf(report_));
+Result<void> ReportWindow::SaveReport(const QString& path, ReportFormat format) const {
+  const std::string bytes =
+      format == ReportFormat::PlainText ? ReportAsText(report_) : ReportAsRtf(report_);
+  const Result<void> written = ReplaceFile(path.toStdString(), bytes);
   if (!written) return Result<void>::Fail(path.toStdString() + ": " + written.Error());
   return {};
 }
@@ -106,11 +129,11 @@ void ReportWindow::OnSave() {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save Report";
-  request.filter = "Text files (*.TXT)";
-  request.defaultSuffix = "TXT";
-  const QString path = chooseFile_ ? chooseFile_(request) : QString();
-  if (path.isEmpty()) return;
-  if (const Result<void> saved = SaveReport(path); !saved)
+  request.filter = QString(ReportRichTextFilter) + ";;" + ReportPlainTextFilter;
+  request.defaultSuffix = "rtf";
+  const std::optional<ReportFileChoice> chosen = chooseFile_ ? chooseFile_(request) : std::nullopt;
+  if (!chosen || chosen->path.isEmpty()) return;
+  if (const Result<void> saved = SaveReport(chosen->path, chosen->format); !saved)
     showError_(QString::fromStdString(saved.Error()));
 }
 

@@ -1,7 +1,9 @@
-// ReportWindow: the "Report" window: the cut report in colour, printed or saved as rich text.
+// ReportWindow: the "Report" window: the cut report in colour, printed or saved as text.
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "model/CutReport.h"
@@ -11,6 +13,20 @@
 class QTextEdit;
 
 namespace kerf {
+
+enum class ReportFormat { RichText, PlainText };
+
+// What the report's save dialog chose: the file and the format of the filter chosen.
+struct ReportFileChoice {
+  QString path;
+  ReportFormat format = ReportFormat::RichText;
+};
+// Returns nothing when the user cancelled.
+using ReportFileChooser = std::function<std::optional<ReportFileChoice>(const FileRequest&)>;
+
+// The save dialog's filters, rich text first (the one offered).
+inline constexpr const char* ReportRichTextFilter = "Rich text (*.rtf)";
+inline constexpr const char* ReportPlainTextFilter = "Plain text (*.txt)";
 
 class ReportWindow : public QMainWindow {
   Q_OBJECT
@@ -22,11 +38,15 @@ class ReportWindow : public QMainWindow {
   void ShowReport(const CutReport& report);
   const CutReport& Report() const { return report_; }
 
-  // Writes the report as RTF, replacing the file; a failure names the file and the reason.
-  Result<void> SaveReport(const QString& path) const;
+  // The caption names the current project's file ("Report: Router.rou").
+  void SetProjectName(const QString& projectPath);
+
+  // Writes the report in the given format, replacing the file; a failure names the file and
+  // the reason.
+  Result<void> SaveReport(const QString& path, ReportFormat format = ReportFormat::RichText) const;
 
   // Replace the save dialog and the error box (tests need no modal dialog).
-  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetFileChooser(ReportFileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showError_ = std::move(shower); }
 
   QTextEdit* reportText() const { return reportText_; }
@@ -39,7 +59,7 @@ class ReportWindow : public QMainWindow {
  private:
   QTextEdit* reportText_;
   CutReport report_;
-  FileChooser chooseFile_;
+  ReportFileChooser chooseFile_;
   MessageShower showError_;
 };
 

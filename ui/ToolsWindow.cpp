@@ -17,6 +17,7 @@
 #include "model/CutterOrder.h"
 #include "model/LengthText.h"
 #include "ui/ColourSwatch.h"
+#include "ui/CutEditDialog.h"
 #include "ui/CutListGlyphs.h"
 #include "ui/HelpKey.h"
 #include "ui/ToolWindowFrame.h"
@@ -45,6 +46,11 @@ QString LengthText(int32_t hundredths, LengthUnit unit) {
 
 ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model), chooseColour_(DialogColourChooser(this)) {
+  editCut_ = [this](const Model& m, int row) -> std::optional<Cut> {
+    CutEditDialog dialog(m, row, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.EditedCut();
+  };
   setObjectName("Form4");
   setWindowTitle("Tools");
   SetHelpTopic(this, HelpTopic::Tools);
@@ -78,6 +84,12 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
       GlyphButton(this, "SpeedButton2", "Move selected cut down the list", MoveCutDownGlyph());
   deleteCutButton_ = GlyphButton(this, "SpeedButton3", "Delete selected cut", DeleteCutGlyph());
   cutReportButton_ = GlyphButton(this, "SpeedButton4", "Create Cut list report", CutReportGlyph());
+  editCutButton_ = new QToolButton(this);
+  editCutButton_->setObjectName("btEditCut");
+  editCutButton_->setText("Edit...");
+  editCutButton_->setToolTip("Change the selected cut's cutter, fence, height or face");
+  editCutButton_->setAutoRaise(true);
+  editCutButton_->setFixedHeight(25);
 
   cutGrid_ = new QTableWidget(2 - 1, GridColumns, this);
   cutGrid_->setObjectName("StringGrid1");
@@ -124,7 +136,7 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   buttons->addWidget(cutListLabel_);
   buttons->addSpacing(8);
   for (QToolButton* b :
-       {moveCutUpButton_, moveCutDownButton_, deleteCutButton_, cutReportButton_}) {
+       {moveCutUpButton_, moveCutDownButton_, deleteCutButton_, cutReportButton_, editCutButton_}) {
     buttons->addWidget(b);
   }
   buttons->addStretch(1);
@@ -144,6 +156,12 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   connect(moveCutDownButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutDown);
   connect(deleteCutButton_, &QToolButton::clicked, this, &ToolsWindow::OnDeleteCut);
   connect(cutReportButton_, &QToolButton::clicked, this, &ToolsWindow::OnCutReport);
+  connect(editCutButton_, &QToolButton::clicked, this, &ToolsWindow::OnEditCut);
+  connect(cutGrid_, &QTableWidget::cellDoubleClicked, this, [this](int gridRow, int) {
+    if (gridRow < 0) return;
+    cutGrid_->setCurrentCell(gridRow, std::max(1, cutGrid_->currentColumn()));
+    OnEditCut();
+  });
   connect(newCutterButton_, &QToolButton::clicked, this, &ToolsWindow::newCutterRequested);
 }
 
@@ -338,6 +356,14 @@ void ToolsWindow::OnDeleteCut() {
   if (model_.DeleteCut(SelectedRow())) {
     emit cutListChanged();
   }
+}
+
+void ToolsWindow::OnEditCut() {
+  const int row = SelectedRow();
+  if (row < 1 || row > model_.CutCount() || !editCut_) return;
+  const std::optional<Cut> edited = editCut_(model_, row);
+  if (!edited) return;
+  emit cutEditRequested(row, *edited);
 }
 
 void ToolsWindow::OnCutReport() { emit reportRequested(); }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,11 @@ class ToolsWindow : public QWidget {
   // Cutters from the user's own folder, by file name: the cutter box marks them.
   void SetUserCutters(std::vector<std::string> fileNames) { userCutters_ = std::move(fileNames); }
 
+  // Asks for the new settings of cut number row; nothing when the user cancelled. The default
+  // opens the cut edit dialog; tests replace it.
+  using CutEditor = std::function<std::optional<Cut>(const Model& model, int row)>;
+  void SetCutEditor(CutEditor editor) { editCut_ = std::move(editor); }
+
   // Replaces the colour dialog step (tests choose colours without a modal dialog).
   void SetColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
 
@@ -48,6 +55,8 @@ class ToolsWindow : public QWidget {
   void OnMoveCutUp();
   void OnMoveCutDown();
   void OnDeleteCut();
+  // The Edit button and a double click on a cut: the editor's cut goes to cutEditRequested.
+  void OnEditCut();
   void OnCutReport();
 
  signals:
@@ -56,6 +65,9 @@ class ToolsWindow : public QWidget {
   // CurrentCutter changed: the owner re-applies the Profile window's interlock.
   void cutterChanged();
   void reportRequested();
+  // The user edited cut number row into cut. The owner replaces it in the model
+  // (Model::ReplaceCut) and rebuilds as after any change of the cut list.
+  void cutEditRequested(int row, const kerf::Cut& cut);
   // model.BackgroundSwatch() changed: the owner sets the view's clear colour.
   void backgroundColourChanged();
   // "New Cutter..." was pressed: the owner opens the cutter designer.
@@ -68,6 +80,7 @@ class ToolsWindow : public QWidget {
 
   Model& model_;
   ColourChooser chooseColour_;
+  CutEditor editCut_;
   std::vector<std::string> userCutters_;
 
   QLabel* cutterLabel_ = nullptr;
@@ -81,6 +94,7 @@ class ToolsWindow : public QWidget {
   QToolButton* moveCutDownButton_ = nullptr;
   QToolButton* deleteCutButton_ = nullptr;
   QToolButton* cutReportButton_ = nullptr;
+  QToolButton* editCutButton_ = nullptr;
   QTableWidget* cutGrid_ = nullptr;
   QToolButton* newCutterButton_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "app/Desktop.h"
@@ -23,6 +24,7 @@
 #include "support/ResultValue.h"
 #include "support/UiEvents.h"
 #include "ui/ProfileWindow.h"
+#include "ui/ReportWindow.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
 #include "ui/ToolsWindow.h"
@@ -98,6 +100,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   Trigger("Open1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
   EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentData().toInt(), bearing);
@@ -120,6 +123,27 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   desktop->Config()->findChild<QPushButton*>("Button1")->click();
   EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
+}
+
+TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {
+  desktop->Profile()->btCut()->click();
+  desktop->Profile()->btCut()->click();
+  const std::vector<int> beforeX = desktop->Pictures().Outline.X;
+  const std::vector<int> beforeY = desktop->Pictures().Outline.Y;
+  Cut edited = model.CutAt(2);
+  edited.Fence = 50;
+  edited.Height = -20;
+  desktop->Tools()->SetCutEditor([&](const Model&, int) { return std::optional<Cut>(edited); });
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("StringGrid1");
+  grid->setCurrentCell(1, 1);
+  desktop->Tools()->OnEditCut();
+  EXPECT_EQ(model.CutAt(2).Fence, 50);
+  EXPECT_EQ(model.CutAt(2).Height, -20);
+  EXPECT_EQ(grid->item(1, 2)->text(), "0 1/2\"");
+  EXPECT_EQ(desktop->Tools()->SelectedRow(), 2);
+  // The section was measured and traced again with the edited cut.
+  EXPECT_TRUE(desktop->Pictures().Outline.X != beforeX || desktop->Pictures().Outline.Y != beforeY);
 }
 
 TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {

@@ -74,7 +74,7 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
                                                        {desktop->Profile(), "Profile"},
                                                        {desktop->ViewControls(), "View Controls"},
                                                        {desktop->Texture(), "Texture"},
-                                                       {desktop->Report(), "Report"},
+                                                       {desktop->Report(), "Report: Router.rou"},
                                                        {desktop->Main(), "Kerfwright"},
                                                        {desktop->Tools(), "Tools"},
                                                        {desktop->Config(), "Config"},
@@ -172,11 +172,14 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   ASSERT_NE(grid, nullptr);
 }
 
-TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowOnlyWithCuts) {
+TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowHeaderAloneWithoutCuts) {
   Start();
   ASSERT_TRUE(WaitReady());
   desktop->Main()->WindowItem("CutReport1")->trigger();
-  EXPECT_FALSE(desktop->Report()->isVisible());
+  EXPECT_TRUE(desktop->Report()->isVisible());
+  ASSERT_EQ(desktop->Report()->Report().size(), 5u);
+  EXPECT_TRUE(desktop->Report()->reportText()->toPlainText().startsWith("Cut List report: "));
+  desktop->Report()->hide();
   desktop->Profile()->btCut()->click();
   desktop->Profile()->btCut()->click();
   desktop->Main()->WindowItem("CutReport1")->trigger();

@@ -80,9 +80,10 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   ASSERT_TRUE(action.OnPhotograph()) << messages.join("\n").toStdString();
 
   ASSERT_EQ(requests.size(), 1u);
-  EXPECT_EQ(requests[0].proposedName, "MyPhoto.BMP");
-  EXPECT_EQ(requests[0].filter, "Bitmaps (*.bmp)");
-  EXPECT_EQ(requests[0].defaultSuffix, "BMP");
+  EXPECT_EQ(requests[0].proposedName, "MyPhoto.png");
+  EXPECT_EQ(requests[0].filter,
+            "PNG pictures (*.png);;JPEG pictures (*.jpg *.jpeg);;Bitmaps (*.bmp)");
+  EXPECT_EQ(requests[0].defaultSuffix, "png");
   EXPECT_EQ(requests[0].directory, dir.path());
   EXPECT_EQ(progress.label, "Photograph...");
   EXPECT_EQ(progress.maximum, 300);
@@ -120,6 +121,45 @@ TEST_F(PhotographActionTest, PictureIsTheViewAsLastDrawn) {
   EXPECT_FALSE(action.OnPhotograph());
   EXPECT_EQ(requests.back().proposedName,
             QDir::toNativeSeparators(QDir(dir.path()).filePath("MyPhoto.BMP")));
+}
+
+TEST_F(PhotographActionTest, EachOfferedFormatIsWrittenAsItsExtensionSays) {
+  ShowView(64, 48);
+  if (!view.GLAvailable() || !view.MakeCurrent()) GTEST_SKIP() << "no OpenGL";
+  const std::pair<const char*, QByteArray> formats[] = {{"shot.png", "\x89PNG"},
+                                                        {"shot.jpg", "\xFF\xD8\xFF"},
+                                                        {"shot.jpeg", "\xFF\xD8\xFF"},
+                                                        {"shot.bmp", "BM"}};
+  for (const auto& [name, magic] : formats) {
+    answer = QDir(dir.path()).filePath(name);
+    ASSERT_TRUE(action.OnPhotograph()) << name << messages.join("\n").toStdString();
+    QFile file(answer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    EXPECT_TRUE(file.read(magic.size()) == magic) << name;
+    const QImage picture(answer);
+    EXPECT_EQ(picture.size(), QSize(64, 48)) << name;
+  }
+}
+
+TEST(PhotographStartDirectoryTest, BesideTheProgramThenPicturesThenHome) {
+  QTemporaryDir root;
+  ASSERT_TRUE(root.isValid());
+  const QString photos = root.filePath("photos"), pictures = root.filePath("home/Pictures");
+  const QString home = root.filePath("home");
+  ASSERT_TRUE(QDir().mkpath(photos));
+  EXPECT_EQ(PhotographStartDirectory(photos.toStdString(), pictures, home), photos);
+  // No folder beside the program: the Pictures folder, or home while there is none.
+  const std::string gone = root.filePath("no photos").toStdString();
+  ASSERT_TRUE(QDir().mkpath(home));
+  EXPECT_EQ(PhotographStartDirectory(gone, pictures, home), home);
+  ASSERT_TRUE(QDir().mkpath(pictures));
+  EXPECT_EQ(PhotographStartDirectory(gone, pictures, home), pictures);
+  // A folder that cannot be written (an installed program's) is passed over too.
+  ASSERT_TRUE(QFile::setPermissions(photos, QFile::ReadOwner | QFile::ExeOwner));
+  if (!QFileInfo(photos).isWritable())
+    EXPECT_EQ(PhotographStartDirectory(photos.toStdString(), pictures, home), pictures);
+  QFile::setPermissions(photos, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(PhotographStartDirectory(gone, QString(), home), home);
 }
 
 TEST_F(PhotographActionTest, CancellingReadsAndSavesNothing) {

@@ -125,10 +125,21 @@ TEST_F(CutReportTest, MissingCutterNamesTheStoredFile) {
 }
 
 TEST_F(CutReportTest, EmptyCutListGivesNoLines) {
+  const std::vector<Cut> original = cuts;
   cuts.clear();
   Apply();
   EXPECT_TRUE(BuildCutReport(model, "now").empty());
   EXPECT_EQ(ReportAsText({}), "");
+  // The header alone, which the Report window shows instead, is the report's first lines.
+  cuts = original;
+  Apply();
+  const CutReport full = BuildCutReport(model, "now");
+  const CutReport header = CutReportHeader(model, "now");
+  ASSERT_EQ(header.size(), static_cast<size_t>(ReportHeaderLines));
+  for (size_t i = 0; i < header.size(); ++i) {
+    EXPECT_EQ(header[i].Text, full[i].Text) << i;
+    EXPECT_EQ(header[i].TextColour, Black) << i;
+  }
 }
 
 TEST_F(CutReportTest, TextHasOneLinePerReportLine) {

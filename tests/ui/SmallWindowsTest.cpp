@@ -1,12 +1,15 @@
 // Tips, Report and Progress windows: tip cycling and keys, RTF saving, printing, showing late.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QThread>
 
@@ -96,40 +99,87 @@ TEST_F(ReportWindowTest, ShowsEachLineInItsColour) {
   EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
 }
 
-TEST_F(ReportWindowTest, SaveWritesRichTextOverAnyFileAndCancelDoesNothing) {
-  const QString path = dir.path() + "/report.TXT";
+struct SavedFormat {
+  const char* name;
+  ReportFormat format;
+  const char* start;   // the file's first bytes
+  bool plainNewlines;  // the report's lines, each ended by a line feed, nothing else
+};
+
+class ReportSaveFormats : public ReportWindowTest,
+                          public ::testing::WithParamInterface<SavedFormat> {};
+
+TEST_P(ReportSaveFormats, SaveWritesTheChosenFormatOverAnyFile) {
+  const SavedFormat& c = GetParam();
+  const QString path = dir.path() + "/" + c.name;
   {
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(5000, 'x'));  // longer than the report: nothing of it may remain
   }
-  QString answer = path;
   FileRequest asked;
   window.SetFileChooser([&](const FileRequest& request) {
     asked = request;
-    return answer;
+    return std::optional<ReportFileChoice>(ReportFileChoice{path, c.format});
   });
   window.OnSave();
-  EXPECT_EQ(asked.defaultSuffix, "TXT");
-  EXPECT_EQ(asked.filter, "Text files (*.TXT)");
+  // Rich text is offered first, so that it is the format chosen unless the user picks another.
+  EXPECT_EQ(asked.filter, "Rich text (*.rtf);;Plain text (*.txt)");
+  EXPECT_EQ(asked.defaultSuffix, "rtf");
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray bytes = saved.readAll();
-  EXPECT_TRUE(bytes.startsWith("{\\rtf1")) << bytes.left(40).toStdString();
+  EXPECT_TRUE(bytes.startsWith(c.start)) << bytes.left(40).toStdString();
   EXPECT_FALSE(bytes.contains("xxxx"));
   EXPECT_TRUE(bytes.contains("Cut #1 (Danger)"));
-  EXPECT_TRUE(errors.isEmpty());
-
-  answer.clear();  // cancelled
-  window.OnSave();
+  if (c.plainNewlines) {
+    EXPECT_EQ(bytes,
+              "Cut List report: Router.rou   01/02/2024 10:00:00\n\nCut #1 (Danger)\n"
+              "  Cutter: 45\xC2\xB0 Chamfer\n");
+  }
   EXPECT_TRUE(errors.isEmpty());
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Report, ReportSaveFormats,
+    ::testing::Values(SavedFormat{"report.rtf", ReportFormat::RichText, "{\\rtf1", false},
+                      SavedFormat{"report.txt", ReportFormat::PlainText, "Cut List", true},
+                      // The filter chosen decides, whatever the name ends in.
+                      SavedFormat{"report.TXT", ReportFormat::RichText, "{\\rtf1", false},
+                      SavedFormat{"notes.doc", ReportFormat::PlainText, "Cut List", true}),
+    [](const auto& info) { return std::to_string(info.index); });
+
+TEST_F(ReportWindowTest, CancelledSaveWritesNothing) {
+  window.SetFileChooser([](const FileRequest&) { return std::optional<ReportFileChoice>(); });
+  window.OnSave();
+  EXPECT_TRUE(errors.isEmpty());
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
 TEST_F(ReportWindowTest, AFileThatCannotBeWrittenIsReported) {
-  window.SetFileChooser([&](const FileRequest&) { return dir.path() + "/no/such/dir/r.TXT"; });
+  window.SetFileChooser([&](const FileRequest&) {
+    return std::optional<ReportFileChoice>(
+        ReportFileChoice{dir.path() + "/no/such/dir/r.TXT", ReportFormat::PlainText});
+  });
   window.OnSave();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains("r.TXT"));
+}
+
+TEST_F(ReportWindowTest, OpensLargeEnoughForEightyColumnsAndThirtyLines) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QTextEdit* text = window.reportText();
+  const QFontMetrics metrics(text->font());
+  EXPECT_GE(text->viewport()->width(), metrics.horizontalAdvance(QString(80, QChar('0'))));
+  EXPECT_GE(text->viewport()->height(), 30 * metrics.lineSpacing());
+  // About that, not the whole screen.
+  EXPECT_LT(text->viewport()->width(), metrics.horizontalAdvance(QString(100, QChar('0'))));
+}
+
+TEST_F(ReportWindowTest, CaptionNamesTheProjectFile) {
+  window.SetProjectName("/home/joiner/work/Door <rail>.ROU");
+  EXPECT_EQ(window.windowTitle(), "Report: Door <rail>.ROU");
 }
 
 TEST_F(ReportWindowTest, PrintingWithoutAPrinterIsReported) {
