@@ -156,8 +156,9 @@ TEST(PhotographStartDirectoryTest, BesideTheProgramThenPicturesThenHome) {
   EXPECT_EQ(PhotographStartDirectory(gone, pictures, home), pictures);
   // A folder that cannot be written (an installed program's) is passed over too.
   ASSERT_TRUE(QFile::setPermissions(photos, QFile::ReadOwner | QFile::ExeOwner));
-  if (!QFileInfo(photos).isWritable())
+  if (!QFileInfo(photos).isWritable()) {
     EXPECT_EQ(PhotographStartDirectory(photos.toStdString(), pictures, home), pictures);
+  }
   QFile::setPermissions(photos, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(PhotographStartDirectory(gone, QString(), home), home);
 }
