@@ -224,5 +224,23 @@ TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {
   EXPECT_FALSE(desktop->Settings()->ToolWindowsPlaced());
 }
 
+TEST_F(DesktopSettingsTest, OnlyProjectsReallyOpenedOrSavedAreListed) {
+  Start();
+  ProjectActions* project = desktop->Project();
+  QStringList messages;
+  project->SetMessageShower([&](const QString& text) { messages << text; });
+  const QString sample = QDir::toNativeSeparators(KERF_SOURCE_DIR "/data/work/Picture frame.ROU");
+  ASSERT_TRUE(project->OpenProject(sample));
+  const QString broken = scratch.filePath("broken.ROU");
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a project\n");
+  file.close();
+  EXPECT_FALSE(project->OpenProject(broken));
+  EXPECT_FALSE(project->SaveProject(scratch.filePath("no such folder/x.ROU")));
+  EXPECT_EQ(messages.size(), 2);
+  EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({sample}));
+}
+
 }  // namespace
 }  // namespace kerf
