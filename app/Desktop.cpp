@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTime>
 
+#include "app/DesktopSettings.h"
 #include "app/ExportMeshAction.h"
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
@@ -81,6 +82,7 @@ Desktop::~Desktop() {
   exportMesh_.reset();
   photograph_.reset();
   project_.reset();
+  settings_.reset();
   // The main window watches the tool windows, so it goes before them; its view frees its GL
   // objects with its own context current.
   main_.reset();
@@ -137,8 +139,10 @@ void Desktop::Start() {
   main_->SetToolWindows(
       {profile_.get(), viewControls_.get(), tools_.get(), config_.get(), texture_.get()});
   main_->WatchToolWindows();
+  settings_ = std::make_unique<DesktopSettings>(QString::fromStdString(options_.SettingsFile));
+  settings_->Restore(*this);
 
-  main_->showMaximized();
+  settings_->ShowMainWindow(*main_);
   about_ = std::make_unique<AboutWindow>();
   tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
 }
@@ -168,6 +172,7 @@ void Desktop::ConnectMainWindow() {
           [this] { ShowHelp(HelpTopic::Contents); });
   connect(main, &MainWindow::hiddenWithWindows, this, &Desktop::HideWithMainWindow);
   connect(main, &MainWindow::closing, this, [this] {
+    if (settings_) settings_->Save(*this);
     StopFrames();
     MainWindowClosed();
   });
@@ -254,16 +259,13 @@ void Desktop::DelayedStartupStep() {
   main_->View()->SetTexturePicture(texture_->TexturePicture());
 
   main_->ReleaseToolWindows();
-  for (QWidget* window :
-       {static_cast<QWidget*>(profile_.get()), static_cast<QWidget*>(viewControls_.get()),
-        static_cast<QWidget*>(tools_.get()), static_cast<QWidget*>(config_.get()),
-        static_cast<QWidget*>(texture_.get())})
-    window->show();
-  if (!main_->isVisible()) main_->show();
-  main_->ArrangeWindows();
-  // Window frames are known only once the window manager has framed the windows; place them
-  // again then, so that each frame, not just its client area, sits where it belongs.
-  QTimer::singleShot(300, main_.get(), [this] { main_->ArrangeWindows(); });
+  main_->ShowCheckedToolWindows();
+  if (!settings_->ToolWindowsPlaced()) {
+    main_->ArrangeWindows();
+    // Window frames are known only once the window manager has framed the windows; place them
+    // again then, so that each frame, not just its client area, sits where it belongs.
+    QTimer::singleShot(300, main_.get(), [this] { main_->ArrangeWindows(); });
+  }
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
   project_->SetSaveDirectory(QString::fromStdString(SaveDirectoryFor(options_.Paths.WorkDir)));

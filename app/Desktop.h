@@ -21,6 +21,7 @@ class MainWindow;
 class OutlineTracer;
 class PhotographAction;
 class ExportMeshAction;
+class DesktopSettings;
 class ProfileWindow;
 class ProgressWindow;
 class ProjectActions;
@@ -59,6 +60,9 @@ struct DesktopOptions {
   // Shows the messages of start-up (no OpenGL, cutter bitmaps skipped); empty: a message box
   // on the main window that does not hold up the program.
   MessageShower StartupMessage;
+  // The ini file of what is remembered between runs (window places, unit, view, dialog folders,
+  // recent projects); empty remembers nothing.
+  std::string SettingsFile;
 };
 
 class Desktop : public QObject {
@@ -112,6 +116,7 @@ class Desktop : public QObject {
   ProjectActions* Project() const { return project_.get(); }
   PhotographAction* Photograph() const { return photograph_.get(); }
   ExportMeshAction* ExportMesh() const { return exportMesh_.get(); }
+  DesktopSettings* Settings() const { return settings_.get(); }
 
  signals:
   // The delayed start-up step has run: windows shown, frames running, SceneReady set.
@@ -160,6 +165,7 @@ class Desktop : public QObject {
   std::unique_ptr<ProjectActions> project_;
   std::unique_ptr<PhotographAction> photograph_;
   std::unique_ptr<ExportMeshAction> exportMesh_;
+  std::unique_ptr<DesktopSettings> settings_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<TipsDialog> tips_;
   std::unique_ptr<FrameLoop> frames_;

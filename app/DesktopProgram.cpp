@@ -4,6 +4,7 @@
 #include <cfenv>
 
 #include <QApplication>
+#include <QSettings>
 
 #include "KerfwrightVersion.h"
 #include "app/Desktop.h"
@@ -40,6 +41,13 @@ int RunDesktopProgram(int argc, char** argv, const std::string& projectToOpen) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kerfwright");
   QApplication::setApplicationVersion(KERF_VERSION_TEXT);
+  QApplication::setOrganizationName("Kerfwright");
+  // What is remembered between runs lives in the user's own settings folder.
+  options.SettingsFile =
+      QSettings(QSettings::IniFormat, QSettings::UserScope, QApplication::organizationName(),
+                QApplication::applicationName())
+          .fileName()
+          .toStdString();
 
   int status = 0;
   {

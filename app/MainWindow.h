@@ -6,9 +6,11 @@
 
 #include "model/Model.h"
 #include "model/SectionOutline.h"
+#include "ui/Choosers.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace kerf {
 
@@ -40,6 +42,10 @@ class MainWindow : public QMainWindow {
   QLabel* StatusMessage() const { return statusMessage_; }
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
+  // File > Recent Projects; its items are kept by the owner.
+  QMenu* RecentMenu() const { return recentMenu_; }
+  // The file step of File > Export Template (the plain dialog until set).
+  void SetTemplateChooser(FileChooser chooser) { templateChooser_ = std::move(chooser); }
 
   // Set once every tool window exists; until then the Window menu and Arrange pass them by.
   void SetToolWindows(const ToolWindows& windows) { toolWindows_ = windows; }
@@ -100,6 +106,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;
   QAction* saveAction_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  FileChooser templateChooser_;
   QAction* profileItem_ = nullptr;
   QAction* toolsItem_ = nullptr;
   QAction* viewItem_ = nullptr;

@@ -49,6 +49,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::OnPrintSetupSheet);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::cutReportRequested);
+  recentMenu_ = file->addMenu("Recent &Projects");
+  recentMenu_->setObjectName("RecentProjects1");
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* window = bar->addMenu("&Window");
@@ -75,7 +77,8 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
 }
 
 void MainWindow::OnExportTemplate() {
-  ExportTemplateClick(model_, DialogFileChooser(this), DialogMessageShower(this));
+  ExportTemplateClick(model_, templateChooser_ ? templateChooser_ : DialogFileChooser(this),
+                      DialogMessageShower(this));
 }
 
 void MainWindow::OnPrintSetupSheet() {

@@ -144,6 +144,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   if (windows_.rebuild) windows_.rebuild();
   windows_.saveItem.setEnabled(true);
+  if (named_) named_(path);
 
   hourglass.Release();
   if (!problems.isEmpty()) {
@@ -160,6 +161,8 @@ bool ProjectActions::SaveProject(const QString& path) {
   }
   if (!written) {
     showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(written.Error())));
+  } else if (named_) {
+    named_(path);
   }
   return written.Ok();
 }

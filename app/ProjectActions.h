@@ -41,6 +41,8 @@ class ProjectActions {
   // Replace the dialog and message steps (tests run without modal dialogs).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+  // Told the path of each project opened or saved (for File > Recent Projects).
+  void SetProjectNamed(std::function<void(const QString&)> named) { named_ = std::move(named); }
 
   void Open();
   void Save();
@@ -66,6 +68,7 @@ class ProjectActions {
   QString saveDirectory_;
   FileChooser chooseFile_;
   MessageShower showMessage_;
+  std::function<void(const QString&)> named_;
 };
 
 }  // namespace kerf

@@ -135,6 +135,11 @@ void StockSizeDialog::trkWidthChange() {
       FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit())));
 }
 
+void StockSizeDialog::SetUnit(LengthUnit unit) {
+  (unit == LengthUnit::Metric ? rbMetric : rbImperial)->setChecked(true);
+  OnUnitChange();
+}
+
 void StockSizeDialog::OnUnitChange() {
   model_.SetUnit(rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial);
   SetLabels();

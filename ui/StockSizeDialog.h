@@ -30,6 +30,8 @@ class StockSizeDialog : public QWidget {
   void trkHeightChange();
   void trkWidthChange();
   void OnUnitChange();
+  // Shows unit on the Unit buttons and applies it as a click on them would.
+  void SetUnit(LengthUnit unit);
 
  signals:
   // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,

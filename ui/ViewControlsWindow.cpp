@@ -116,4 +116,17 @@ ViewControlPositions ViewControlsWindow::Positions() const {
   return p;
 }
 
+void ViewControlsWindow::SetPositions(const ViewControlPositions& p) {
+  zoomSlider_->setValue(p.Zoom);
+  rotateXSlider_->setValue(p.RotateX);
+  rotateYSlider_->setValue(p.RotateY);
+  rotateZSlider_->setValue(p.RotateZ);
+  shiftXSlider_->setValue(p.ShiftX);
+  shiftYSlider_->setValue(p.ShiftY);
+  ambientSlider_->setValue(p.Ambient);
+  diffuseSlider_->setValue(p.Diffuse);
+  highlightSlider_->setValue(p.Highlight);
+  solidCheck_->setChecked(p.Solid);
+}
+
 }  // namespace kerf

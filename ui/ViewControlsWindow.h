@@ -19,6 +19,8 @@ class ViewControlsWindow : public QWidget {
 
   // The sliders and Solid as they stand; MakeSceneParams turns them into a frame.
   ViewControlPositions Positions() const;
+  // Puts positions on the sliders (each held within its range) and Solid.
+  void SetPositions(const ViewControlPositions& positions);
 
   // "Home View": head-on, centred and filled; zoom and light levels stay.
   void OnHomeView();

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "app/ViewPanel.h"
 #include "render/GLApi.h"
@@ -15,5 +17,10 @@ int main(int argc, char** argv) {
   kerf::gl::LoadGLU();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kerfwright");
+  // Nothing a test does reaches the user's own settings.
+  QTemporaryDir settings;
+  for (auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+    for (auto scope : {QSettings::UserScope, QSettings::SystemScope})
+      QSettings::setPath(format, scope, settings.path());
   return RUN_ALL_TESTS();
 }
