@@ -3,12 +3,14 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 #include "model/Model.h"
 #include "model/SectionOutline.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace kerf {
 
@@ -40,6 +42,10 @@ class MainWindow : public QMainWindow {
   QLabel* StatusMessage() const { return statusMessage_; }
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
+  // The Edit menu, between File and Window; its owner fills it with Undo and Redo.
+  QMenu* EditMenu() const { return editMenu_; }
+  // Asked when the window is about to close (close button, File > Exit): false keeps it open.
+  void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
 
   // Set once every tool window exists; until then the Window menu and Arrange pass them by.
   void SetToolWindows(const ToolWindows& windows) { toolWindows_ = windows; }
@@ -100,6 +106,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;
   QAction* saveAction_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  std::function<bool()> closeQuery_;
   QAction* profileItem_ = nullptr;
   QAction* toolsItem_ = nullptr;
   QAction* viewItem_ = nullptr;

@@ -1,6 +1,7 @@
-// MainWindow's menus: File, Window and Help, and the window layout.
+// MainWindow's menus: File, Edit, Window and Help, and the window layout.
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -50,6 +51,9 @@ void MainWindow::BuildMenus() {
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::cutReportRequested);
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
+
+  editMenu_ = bar->addMenu("&Edit");
+  editMenu_->setObjectName("Edit1");
 
   QMenu* window = bar->addMenu("&Window");
   window->setObjectName("Window1");

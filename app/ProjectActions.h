@@ -12,6 +12,7 @@ class QWidget;
 
 namespace kerf {
 
+class SetupHistory;
 class StockSizeDialog;
 class TextureWindow;
 class ToolsWindow;
@@ -28,6 +29,8 @@ struct ProjectWindows {
   // The frame loop is held while a texture is replaced; both may be empty.
   std::function<void()> suspendFrames;
   std::function<void()> resumeFrames;
+  // The undo history: Open is one step of it, Save and Open mark the set-up saved. May be null.
+  SetupHistory* history = nullptr;
 };
 
 class ProjectActions {
@@ -41,10 +44,18 @@ class ProjectActions {
   // Replace the dialog and message steps (tests run without modal dialogs).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+  void SetSaveQuestion(SaveQuestion question) { askSave_ = std::move(question); }
 
+  // File > Open asks about unsaved changes first. Save and Save As return whether the
+  // project was written (a cancelled dialog writes nothing).
   void Open();
-  void Save();
-  void SaveAs();
+  bool Save();
+  bool SaveAs();
+
+  // Before the set-up is thrown away (New, Open, closing the program): with unsaved changes,
+  // asks "Save changes to NAME?". Returns whether to go on: after Discard, or after Save wrote
+  // the project; not after Cancel, a failed save or a cancelled Save As.
+  bool MayDiscardChanges();
 
   // Reads the project at path and, when the whole file is sound, applies it: the set-up, the
   // texture, the cutter box, the rebuild, the caption, ProjectFileName and File > Save.
@@ -59,6 +70,16 @@ class ProjectActions {
 
  private:
   void SetCaption(const QString& path);
+  // What Open changes, as it was before it or after it: the set-up, the project's name, the
+  // caption and File > Save. For the undo and redo of Open.
+  struct OpenedState {
+    WorkSetup Setup;
+    std::string FileName;
+    QString Caption;
+    bool Named = false;
+  };
+  OpenedState TakeOpenedState() const;
+  SetupChange RestoreOpenedState(const OpenedState& state);
 
   Model& model_;
   ProjectWindows windows_;
@@ -66,6 +87,7 @@ class ProjectActions {
   QString saveDirectory_;
   FileChooser chooseFile_;
   MessageShower showMessage_;
+  SaveQuestion askSave_;
 };
 
 }  // namespace kerf

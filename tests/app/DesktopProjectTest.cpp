@@ -97,7 +97,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   answer = path;
   Trigger("Open1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
   EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentData().toInt(), bearing);
@@ -119,7 +119,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   // New turns File > Save off again and keeps the project's name in the caption.
   desktop->Config()->findChild<QPushButton*>("Button1")->click();
   EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
 }
 
 TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
@@ -177,7 +177,7 @@ class DesktopCommandLineTest : public DesktopProjectTest {
 
 TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   EXPECT_EQ(model.ProjectFileName(), projectAtStart);
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU[*]");
   EXPECT_EQ(model.StockHeight(), 450);
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutAt(1).Cutter, 0);
