@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTime>
@@ -18,6 +19,7 @@
 #include "app/PhotographAction.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
+#include "app/SetupHistory.h"
 #include "app/ViewPanel.h"
 #include "model/CutReport.h"
 #include "project/UserCutters.h"
@@ -67,7 +69,10 @@ class BusyScope {
 }  // namespace
 
 Desktop::Desktop(Model& model, DesktopOptions options)
-    : model_(model), options_(std::move(options)), tracer_(std::make_unique<OutlineTracer>()) {
+    : model_(model),
+      options_(std::move(options)),
+      tracer_(std::make_unique<OutlineTracer>()),
+      history_(std::make_unique<SetupHistory>()) {
   startupTimer_.setSingleShot(true);
   startupTimer_.setInterval(DelayMs);
   connect(&startupTimer_, &QTimer::timeout, this, &Desktop::DelayedStartupStep);
@@ -123,14 +128,15 @@ void Desktop::Start() {
   config_ = std::make_unique<StockSizeDialog>(model_);
   ConnectConfig();
   project_ = std::make_unique<ProjectActions>(
-      model_, ProjectWindows{*main_, *main_->SaveAction(), *tools_, *config_, *texture_,
-                             [this] {
-                               PlotOutline();
-                               tools_->RefreshCutGrid();
-                               profile_->UpdateFaceLabel();
-                               FollowProject();
-                             },
-                             [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
+      model_,
+      ProjectWindows{*main_, *main_->SaveAction(), *tools_, *config_, *texture_,
+                     [this] {
+                       PlotOutline();
+                       tools_->RefreshCutGrid();
+                       profile_->UpdateFaceLabel();
+                       FollowProject();
+                     },
+                     [this] { SuspendFrames(); }, [this] { ResumeFrames(); }, history_.get()});
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
       *main_, *main_->View(), *progress_, [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
@@ -141,6 +147,7 @@ void Desktop::Start() {
   main_->WatchToolWindows();
   settings_ = std::make_unique<DesktopSettings>(QString::fromStdString(options_.SettingsFile));
   settings_->Restore(*this);
+  ConnectHistory();  // after New at start-up, which is where the history starts
 
   settings_->ShowMainWindow(*main_);
   about_ = std::make_unique<AboutWindow>();
@@ -200,6 +207,34 @@ void Desktop::ConnectConfig() {
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
 }
 
+void Desktop::ConnectHistory() {
+  history_->SetRebuild([this](SetupChange change) { RebuildAfterStep(change); });
+  profile_->SetStepRecorder(history_->Recorder());
+  tools_->SetStepRecorder(history_->Recorder());
+  config_->SetStepRecorder(history_->Recorder());
+  texture_->SetStepRecorder(history_->Recorder());
+
+  QMenu* edit = main_->EditMenu();
+  edit->addAction(history_->CreateUndoAction(edit));
+  edit->addAction(history_->CreateRedoAction(edit));
+  connect(history_.get(), &SetupHistory::modifiedChanged, main_.get(), &QWidget::setWindowModified);
+
+  config_->SetNewGuard([this] { return project_->MayDiscardChanges(); });
+  main_->SetCloseQuery([this] { return project_->MayDiscardChanges(); });
+}
+
+void Desktop::RebuildAfterStep(SetupChange change) {
+  if (change.Section || change.CutList) {
+    PlotOutline();
+    tools_->RefreshCutGrid();
+    profile_->UpdateFaceLabel();
+  }
+  if (change.Look) {
+    tools_->SyncSwatches();
+    texture_->SyncFromModel();
+  }
+}
+
 void Desktop::LoadCutterLibrary() {
   {
     BusyScope busy(*profile_);
@@ -241,8 +276,16 @@ void Desktop::PlotOutline() {
                  : libraryStatus_);
 }
 
+// An edited cut replaces the one in its row as one undoable step, "Edit Cut #N".
 void Desktop::ReplaceCut(int row, const Cut& cut) {
-  if (model_.ReplaceCut(row, cut)) RebuildAndRefresh();
+  if (row < 1 || row > model_.CutCount()) return;
+  const Cut before = model_.CutAt(row);
+  Model& model = model_;
+  const SetupChange changed = history_->Do(
+      SetupStep{QString("Edit Cut #%1").arg(row),
+                [&model, row, cut] { return model.ReplaceCut(row, cut).Changed; },
+                [&model, row, before] { return model.ReplaceCut(row, before).Changed; }});
+  if (changed) RebuildAndRefresh();
 }
 
 void Desktop::RebuildAndRefresh() {
@@ -283,6 +326,7 @@ void Desktop::DelayedStartupStep() {
     project_->SetMessageShower([this](const QString& text) { ShowMessage(text); });
     project_->OpenProjectAtStart(QString::fromStdString(options_.ProjectToOpen));
     project_->SetMessageShower(DialogMessageShower(main_.get()));
+    history_->Clear();  // the opened project is where this run starts
   }
   ShowStartupMessages();
   emit ready();

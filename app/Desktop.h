@@ -25,6 +25,7 @@ class DesktopSettings;
 class ProfileWindow;
 class ProgressWindow;
 class ProjectActions;
+class SetupHistory;
 class ReportWindow;
 class StockSizeDialog;
 class TextureWindow;
@@ -117,6 +118,7 @@ class Desktop : public QObject {
   PhotographAction* Photograph() const { return photograph_.get(); }
   ExportMeshAction* ExportMesh() const { return exportMesh_.get(); }
   DesktopSettings* Settings() const { return settings_.get(); }
+  SetupHistory* History() const { return history_.get(); }
 
  signals:
   // The delayed start-up step has run: windows shown, frames running, SceneReady set.
@@ -129,6 +131,12 @@ class Desktop : public QObject {
   void NewCutter();
   void ConnectTools();
   void ConnectConfig();
+  // Undo and redo: the windows record their edits, the Edit menu takes them back, the caption
+  // shows unsaved changes, New and closing ask about them.
+  void ConnectHistory();
+  // After an undo or redo: the rebuild the edit itself had (section, moulding, grid, face label,
+  // swatches and texture settings, as far as the step changed them).
+  void RebuildAfterStep(SetupChange change);
   void DelayedStartupStep();
   void ShowStartupMessages();
   // File > Cut Report and the Tools window's report button: the Report window shows the report
@@ -151,6 +159,8 @@ class Desktop : public QObject {
   // The measured section and its outline, drawn by the 3-D view; rebuilt by PlotOutline.
   SectionPictures pictures_;
 
+  // Outlives the windows: its steps call into them but are never run after they go.
+  std::unique_ptr<SetupHistory> history_;
   // In creation order; destroyed in reverse.
   std::unique_ptr<HelpViewer> help_;
   std::unique_ptr<HelpKeyFilter> helpKeys_;

@@ -114,7 +114,11 @@ void DesktopSettings::ConnectDialogs(Desktop& desktop) {
 
   ProjectActions* project = desktop.Project();
   recent_ = std::make_unique<RecentProjects>(
-      *main->RecentMenu(), [project](const QString& path) { return project->OpenProject(path); },
+      *main->RecentMenu(),
+      // Asks about unsaved changes first, as File > Open does.
+      [project](const QString& path) {
+        return project->MayDiscardChanges() && project->OpenProject(path);
+      },
       DialogMessageShower(main));
   project->SetProjectNamed([recent = recent_.get()](const QString& path) { recent->Add(path); });
   QObject::connect(recent_.get(), &RecentProjects::changed, [this] { SaveRecent(); });

@@ -18,7 +18,7 @@ namespace kerf {
 MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
     : QMainWindow(parent), model_(model) {
   setObjectName("Form1");
-  setWindowTitle("Kerfwright");
+  setWindowTitle("Kerfwright[*]");  // "*" while the set-up has unsaved changes
   resize(787, 586);
   view_ = new ViewPanel(model_, outline, glLoaded, this);
   setCentralWidget(view_);
@@ -107,8 +107,13 @@ void MainWindow::changeEvent(QEvent* event) {
   }
 }
 
-// FormCloseQuery: no question is asked; the frames stop before anything they draw with goes.
+// FormCloseQuery: the owner may keep the window open (unsaved changes and Cancel); otherwise the
+// frames stop before anything they draw with goes.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closeQuery_ && !closeQuery_()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   emit closing();
 }

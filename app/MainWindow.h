@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 #include "model/Model.h"
 #include "model/SectionOutline.h"
@@ -46,6 +47,10 @@ class MainWindow : public QMainWindow {
   QMenu* RecentMenu() const { return recentMenu_; }
   // The file step of File > Export Template (the plain dialog until set).
   void SetTemplateChooser(FileChooser chooser) { templateChooser_ = std::move(chooser); }
+  // The Edit menu, between File and Window; its owner fills it with Undo and Redo.
+  QMenu* EditMenu() const { return editMenu_; }
+  // Asked when the window is about to close (close button, File > Exit): false keeps it open.
+  void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
 
   // Set once every tool window exists; until then the Window menu and Arrange pass them by.
   void SetToolWindows(const ToolWindows& windows) { toolWindows_ = windows; }
@@ -108,6 +113,8 @@ class MainWindow : public QMainWindow {
   QAction* saveAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   FileChooser templateChooser_;
+  QMenu* editMenu_ = nullptr;
+  std::function<bool()> closeQuery_;
   QAction* profileItem_ = nullptr;
   QAction* toolsItem_ = nullptr;
   QAction* viewItem_ = nullptr;

@@ -1,6 +1,7 @@
-// MainWindow's menus: File, Window and Help, and the window layout.
+// MainWindow's menus: File, Edit, Window and Help, and the window layout.
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -52,6 +53,9 @@ void MainWindow::BuildMenus() {
   recentMenu_ = file->addMenu("Recent &Projects");
   recentMenu_->setObjectName("RecentProjects1");
   connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
+
+  editMenu_ = bar->addMenu("&Edit");
+  editMenu_->setObjectName("Edit1");
 
   QMenu* window = bar->addMenu("&Window");
   window->setObjectName("Window1");

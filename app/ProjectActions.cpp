@@ -7,8 +7,10 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <string>
 
+#include "app/SetupHistory.h"
 #include "project/ProjectFile.h"
 #include "ui/StockSizeDialog.h"
 #include "ui/TextureWindow.h"
@@ -69,13 +71,50 @@ ProjectActions::ProjectActions(Model& model, ProjectWindows windows)
     : model_(model),
       windows_(std::move(windows)),
       chooseFile_(DialogFileChooser(&windows_.mainWindow)),
-      showMessage_(DialogMessageShower(&windows_.mainWindow)) {}
+      showMessage_(DialogMessageShower(&windows_.mainWindow)),
+      askSave_(DialogSaveQuestion(&windows_.mainWindow)) {}
 
 void ProjectActions::SetCaption(const QString& path) {
-  windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName());
+  // "[*]" shows as "*" while the set-up differs from its file.
+  windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName() + "[*]");
+}
+
+ProjectActions::OpenedState ProjectActions::TakeOpenedState() const {
+  return {model_.TakeSetup(), model_.ProjectFileName(), windows_.mainWindow.windowTitle(),
+          windows_.saveItem.isEnabled()};
+}
+
+SetupChange ProjectActions::RestoreOpenedState(const OpenedState& state) {
+  windows_.config.SetStockSliders(state.Setup.StockWidth, state.Setup.StockHeight);
+  const SetupChange changed = model_.ReplaceSetup(state.Setup);
+  {
+    HeldFrames held(windows_);
+    windows_.texture.ShowTexture(state.Setup.TextureFile);
+  }
+  windows_.tools.SelectCurrentCutter();
+  model_.SetProjectFileName(state.FileName);
+  windows_.mainWindow.setWindowTitle(state.Caption);
+  windows_.saveItem.setEnabled(state.Named);
+  return changed;
+}
+
+bool ProjectActions::MayDiscardChanges() {
+  if (windows_.history == nullptr || !windows_.history->Modified()) return true;
+  const QString name = QFileInfo(FromLocal(model_.ProjectFileName())).fileName();
+  switch (askSave_(QString("Save changes to %1?").arg(name))) {
+    case SaveAnswer::Save:
+      // A project not yet named is saved under a name chosen now.
+      return windows_.saveItem.isEnabled() ? Save() : SaveAs();
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 void ProjectActions::Open() {
+  if (!MayDiscardChanges()) return;
   FileRequest request;
   request.mode = FileRequest::Mode::Open;
   request.caption = "Open";
@@ -102,6 +141,12 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
     return false;
   }
   const ProjectRecord& record = read.Value();
+
+  // The windows brought in step with the opened project record nothing of their own: Open is
+  // one step, from the whole state before it to the whole state after it.
+  std::optional<SetupHistory::Hold> hold;
+  if (windows_.history != nullptr) hold.emplace(*windows_.history);
+  const OpenedState before = TakeOpenedState();
 
   model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
@@ -146,6 +191,15 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   windows_.saveItem.setEnabled(true);
   if (named_) named_(path);
 
+  if (windows_.history != nullptr) {
+    hold.reset();
+    windows_.history->Record(
+        {"Open " + QFileInfo(path).fileName(),
+         [this, after = TakeOpenedState()] { return RestoreOpenedState(after); },
+         [this, before] { return RestoreOpenedState(before); }});
+    windows_.history->MarkSaved();
+  }
+
   hourglass.Release();
   if (!problems.isEmpty()) {
     showMessage_(problems.join("\n\n"));
@@ -161,21 +215,22 @@ bool ProjectActions::SaveProject(const QString& path) {
   }
   if (!written) {
     showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(written.Error())));
-  } else if (named_) {
-    named_(path);
+    return false;
   }
-  return written.Ok();
+  if (named_) named_(path);
+  if (windows_.history != nullptr) windows_.history->MarkSaved();
+  return true;
 }
 
-void ProjectActions::Save() {
+bool ProjectActions::Save() {
   // File > Save names no file until a Save As or an Open has named the project.
   if (!windows_.saveItem.isEnabled()) {
-    return;
+    return false;
   }
-  SaveProject(FromLocal(model_.ProjectFileName()));
+  return SaveProject(FromLocal(model_.ProjectFileName()));
 }
 
-void ProjectActions::SaveAs() {
+bool ProjectActions::SaveAs() {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save As";
@@ -185,17 +240,18 @@ void ProjectActions::SaveAs() {
   request.defaultSuffix = "ROU";
   const QString chosen = chooseFile_(request);
   if (chosen.isEmpty()) {
-    return;
+    return false;
   }
   const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
   // A failed write leaves the project named as it was: Save must not point at a file
   // that does not hold this set-up.
   if (!SaveProject(path)) {
-    return;
+    return false;
   }
   model_.SetProjectFileName(path.toStdString());
   SetCaption(path);
   windows_.saveItem.setEnabled(true);
+  return true;
 }
 
 }  // namespace kerf

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace kerf {
 
+class SetupHistory;
 class StockSizeDialog;
 class TextureWindow;
 class ToolsWindow;
@@ -28,6 +29,8 @@ struct ProjectWindows {
   // The frame loop is held while a texture is replaced; both may be empty.
   std::function<void()> suspendFrames;
   std::function<void()> resumeFrames;
+  // The undo history: Open is one step of it, Save and Open mark the set-up saved. May be null.
+  SetupHistory* history = nullptr;
 };
 
 class ProjectActions {
@@ -43,10 +46,18 @@ class ProjectActions {
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
   // Told the path of each project opened or saved (for File > Recent Projects).
   void SetProjectNamed(std::function<void(const QString&)> named) { named_ = std::move(named); }
+  void SetSaveQuestion(SaveQuestion question) { askSave_ = std::move(question); }
 
+  // File > Open asks about unsaved changes first. Save and Save As return whether the
+  // project was written (a cancelled dialog writes nothing).
   void Open();
-  void Save();
-  void SaveAs();
+  bool Save();
+  bool SaveAs();
+
+  // Before the set-up is thrown away (New, Open, closing the program): with unsaved changes,
+  // asks "Save changes to NAME?". Returns whether to go on: after Discard, or after Save wrote
+  // the project; not after Cancel, a failed save or a cancelled Save As.
+  bool MayDiscardChanges();
 
   // Reads the project at path and, when the whole file is sound, applies it: the set-up, the
   // texture, the cutter box, the rebuild, the caption, ProjectFileName and File > Save.
@@ -61,6 +72,16 @@ class ProjectActions {
 
  private:
   void SetCaption(const QString& path);
+  // What Open changes, as it was before it or after it: the set-up, the project's name, the
+  // caption and File > Save. For the undo and redo of Open.
+  struct OpenedState {
+    WorkSetup Setup;
+    std::string FileName;
+    QString Caption;
+    bool Named = false;
+  };
+  OpenedState TakeOpenedState() const;
+  SetupChange RestoreOpenedState(const OpenedState& state);
 
   Model& model_;
   ProjectWindows windows_;
@@ -69,6 +90,7 @@ class ProjectActions {
   FileChooser chooseFile_;
   MessageShower showMessage_;
   std::function<void(const QString&)> named_;
+  SaveQuestion askSave_;
 };
 
 }  // namespace kerf

@@ -141,11 +141,16 @@ CutEdit Model::DeleteCut(int row) {
   return edit;
 }
 
+Cut Model::WithCutterByName(Cut cut) const {
+  if (const int n = FindCutter(cut.CutterFileName); n > 0) cut.Cutter = n;
+  return cut;
+}
+
 SetupChange Model::InsertCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount() + 1)) return {};
   cuts_.emplace_back();
   for (size_t i = cuts_.size() - 1; i > Slot(row); --i) CopySettings(cuts_[i], cuts_[i - 1]);
-  CopySettings(cuts_[Slot(row)], cut);
+  CopySettings(cuts_[Slot(row)], WithCutterByName(cut));
   return CutsChanged;
 }
 
@@ -154,7 +159,7 @@ CutEdit Model::ReplaceCut(int row, Cut cut) {
   CutEdit edit{CutsChanged, Cut{}};
   Cut& slot = cuts_[Slot(row)];
   CopySettings(edit.Before, slot);
-  CopySettings(slot, cut);
+  CopySettings(slot, WithCutterByName(cut));
   return edit;
 }
 
@@ -200,7 +205,7 @@ SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
   cuts_.reserve(setup.Cuts.size());
   for (const Cut& stored : setup.Cuts) {
     cuts_.emplace_back();
-    CopySettings(cuts_.back(), stored);
+    CopySettings(cuts_.back(), WithCutterByName(stored));
   }
   assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
   faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;

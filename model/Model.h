@@ -165,6 +165,10 @@ class Model {
   std::string ProjectTitle() const;
 
  private:
+  // The cut with the number of the loaded cutter its file name names, where one does: a cut
+  // put back by an undo keeps its cutter though the library was reloaded since.
+  Cut WithCutterByName(Cut cut) const;
+
   int32_t stockWidth_ = 200;
   int32_t stockHeight_ = 200;
   int32_t faceOnTable_ = 0;

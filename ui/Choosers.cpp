@@ -59,6 +59,26 @@ MessageShower DialogMessageShower(QWidget* parent) {
   return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Warning, text); };
 }
 
+SaveQuestion DialogSaveQuestion(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const QString& text) {
+    QMessageBox box(QMessageBox::Question, "Kerfwright", text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setObjectName("SaveQuestion");
+    box.setTextFormat(Qt::PlainText);  // names the project file
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+      case QMessageBox::Save:
+        return SaveAnswer::Save;
+      case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+      default:
+        return SaveAnswer::Cancel;
+    }
+  };
+}
+
 QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
   auto* box = new QMessageBox(icon, "Kerfwright", text, QMessageBox::Ok, owner);
   box->setTextFormat(Qt::PlainText);

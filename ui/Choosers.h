@@ -30,11 +30,18 @@ using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)
 // Shows a message to the user (an error or a warning) and returns when it has been read.
 using MessageShower = std::function<void(const QString& text)>;
 
+// What the user answered to "Save changes to NAME?".
+enum class SaveAnswer { Save, Discard, Cancel };
+// Asks the question in text and returns the answer; closing the box without a choice cancels.
+using SaveQuestion = std::function<SaveAnswer(const QString& text)>;
+
 // The real dialogs, parented on parent.
 FileChooser DialogFileChooser(QWidget* parent);
 ColourChooser DialogColourChooser(QWidget* parent);
 // A warning box titled "Kerfwright".
 MessageShower DialogMessageShower(QWidget* parent);
+// A question box titled "Kerfwright" with Save, Discard and Cancel, the text shown as written.
+SaveQuestion DialogSaveQuestion(QWidget* parent);
 
 // A message box titled "Kerfwright" whose text is always shown as written: file names, cutter
 // names and file contents in it are never read as markup. The caller owns the box.

@@ -186,25 +186,41 @@ void ProfileWindow::UpdateCutEnabled() { btCut_->setEnabled(cuttersAvailable_ &&
 
 void ProfileWindow::btCutClick() {
   if (!btCut_->isEnabled()) return;
-  if (model_.AppendCut(Fence(), CutterHeight())) emit cutMade();
+  if (!model_.AppendCut(Fence(), CutterHeight())) return;
+  // Made again as it was, whatever cutter and face are chosen by then.
+  const int n = model_.CutCount();
+  Model& model = model_;
+  RecordStep(
+      record_, QString("Cut #%1").arg(n),
+      [&model, n, cut = model_.CutAt(n)] { return model.InsertCut(n, cut); },
+      [&model, n] { return model.DeleteCut(n).Changed; });
+  emit cutMade();
 }
 
 void ProfileWindow::OnZoomIn() { model_.ZoomIn(); }
 void ProfileWindow::OnZoomOut() { model_.ZoomOut(); }
 
-void ProfileWindow::OnRotateAnticlockwise() {
-  model_.RotateStockAnticlockwise();
+void ProfileWindow::Turn(const char* text, SetupChange (Model::*turn)(),
+                         SetupChange (Model::*back)()) {
+  if ((model_.*turn)()) {
+    Model& model = model_;
+    RecordStep(
+        record_, text, [&model, turn] { return (model.*turn)(); },
+        [&model, back] { return (model.*back)(); });
+  }
   UpdateFaceLabel();
+}
+
+void ProfileWindow::OnRotateAnticlockwise() {
+  Turn("Rotate Anticlockwise", &Model::RotateStockAnticlockwise, &Model::RotateStockClockwise);
 }
 
 void ProfileWindow::OnFlipEndOverEnd() {
-  model_.FlipStock();
-  UpdateFaceLabel();
+  Turn("Flip End over End", &Model::FlipStock, &Model::FlipStock);
 }
 
 void ProfileWindow::OnRotateClockwise() {
-  model_.RotateStockClockwise();
-  UpdateFaceLabel();
+  Turn("Rotate Clockwise", &Model::RotateStockClockwise, &Model::RotateStockAnticlockwise);
 }
 
 void ProfileWindow::trkHorizChange() {

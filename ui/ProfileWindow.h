@@ -10,6 +10,7 @@
 #include "model/Model.h"
 #include "model/Raster.h"
 #include "model/SectionPictures.h"
+#include "ui/SetupStep.h"
 
 class QCheckBox;
 class QLabel;
@@ -44,6 +45,8 @@ class ProfileWindow : public QWidget {
   // Cut is enabled only when cutters are loaded and no rebuild or library load is running.
   void SetCuttersAvailable(bool available);
   void SetBusy(bool busy);
+  // Cut and the turns of the stock are handed to recorder as undoable steps.
+  void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
 
   QLabel* SectionPicture() const { return sectionPicture_; }
   QToolButton* ViewButton(int n) const { return viewButtons_[n - 1]; }  // 1..5
@@ -82,6 +85,8 @@ class ProfileWindow : public QWidget {
   void SectionMouseMove(QPoint pos);
   void SectionMouseUp();
   void UpdateCutEnabled();
+  // Turns the stock with turn; back is the turn that undoes it.
+  void Turn(const char* text, SetupChange (Model::*turn)(), SetupChange (Model::*back)());
 
   // Everything the picture is drawn from: the stock, its orientation, the zoom, the wood
   // colour, the mounted cutter, the two sliders and the settings of every cut.
@@ -96,6 +101,7 @@ class ProfileWindow : public QWidget {
   void FillKey(SectionKey& key) const;
 
   Model& model_;
+  StepRecorder record_;
   QLabel* sectionPicture_ = nullptr;
   QToolButton* viewButtons_[5] = {};
   QLabel* faceLabel_ = nullptr;

@@ -116,7 +116,24 @@ void StockSizeDialog::FormCreate() {
 }
 
 void StockSizeDialog::OnNew() {
-  model_.NewWorkpiece(trkWidth->value(), trkHeight->value());
+  if (newGuard_ && !newGuard_()) return;
+  const int32_t width = trkWidth->value();
+  const int32_t height = trkHeight->value();
+  const WorkSetup before = model_.TakeSetup();
+  model_.NewWorkpiece(width, height);
+  Model& model = model_;
+  // Undoing New puts back the stock, its face and the cuts; the cutter and the look, which New
+  // leaves alone, stay as they are by then.
+  RecordStep(
+      record_, "New", [&model, width, height] { return model.NewWorkpiece(width, height); },
+      [&model, before] {
+        WorkSetup setup = model.TakeSetup();
+        setup.StockWidth = before.StockWidth;
+        setup.StockHeight = before.StockHeight;
+        setup.FaceOnTable = before.FaceOnTable;
+        setup.Cuts = before.Cuts;
+        return model.ReplaceSetup(setup);
+      });
   emit newWorkpiece();
 }
 

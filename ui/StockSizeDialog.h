@@ -3,7 +3,10 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include "model/Model.h"
+#include "ui/SetupStep.h"
 
 class QGroupBox;
 class QLabel;
@@ -22,8 +25,13 @@ class StockSizeDialog : public QWidget {
 
   // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
   void FormCreate();
-  // New: empties the cut list, face 3 on the table, stock from the two sliders.
+  // New: empties the cut list, face 3 on the table, stock from the two sliders. The guard is
+  // asked first; when it says no, nothing changes.
   void OnNew();
+  // Asked before New throws the set-up away (whether unsaved changes may go); none at start-up.
+  void SetNewGuard(std::function<bool()> guard) { newGuard_ = std::move(guard); }
+  // New is handed to recorder as an undoable step.
+  void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
   // Puts a stored stock size on the sliders (they hold it within 50..1000).
   void SetStockSliders(int32_t width, int32_t height);
 
@@ -44,6 +52,8 @@ class StockSizeDialog : public QWidget {
   void SetLabels();
 
   Model& model_;
+  std::function<bool()> newGuard_;
+  StepRecorder record_;
 
   QLabel* heightSliderLabel_ = nullptr;
   QLineEdit* edtHeight = nullptr;

@@ -100,14 +100,44 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->setRowStretch(3, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(textureMapCheck_, &QCheckBox::toggled, this,
-          [this](bool on) { model_.SetTextureMap(on); });
+  connect(textureMapCheck_, &QCheckBox::toggled, this, &TextureWindow::SetTextureMap);
   connect(updVert, &QSpinBox::valueChanged, this,
-          [this](int v) { model_.SetTextureRepeat(v, model_.TextureRepeatH()); });
+          [this](int v) { SetRepeat(v, model_.TextureRepeatH()); });
   connect(updHoriz, &QSpinBox::valueChanged, this,
-          [this](int v) { model_.SetTextureRepeat(model_.TextureRepeatV(), v); });
+          [this](int v) { SetRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
+}
+
+void TextureWindow::SetTextureMap(bool on) {
+  if (!model_.SetTextureMap(on)) return;
+  Model& model = model_;
+  RecordStep(
+      record_, "Texture Mapping", [&model, on] { return model.SetTextureMap(on); },
+      [&model, on] { return model.SetTextureMap(!on); });
+}
+
+// Each change of a counter is a step of its own.
+void TextureWindow::SetRepeat(int vertical, int horizontal) {
+  const int oldVertical = model_.TextureRepeatV();
+  const int oldHorizontal = model_.TextureRepeatH();
+  if (!model_.SetTextureRepeat(vertical, horizontal)) return;
+  Model& model = model_;
+  RecordStep(
+      record_, "Texture Repeat",
+      [&model, vertical, horizontal] { return model.SetTextureRepeat(vertical, horizontal); },
+      [&model, oldVertical, oldHorizontal] {
+        return model.SetTextureRepeat(oldVertical, oldHorizontal);
+      });
+}
+
+SetupChange TextureWindow::ShowTexture(const std::string& path) {
+  const std::string before = model_.TextureFile();
+  if (path.empty() || !LoadTextureFile(QString::fromStdString(path))) {
+    UseBuiltInTexture();
+    model_.SetTextureFile(path);
+  }
+  return before != path ? SetupChange{.Look = true} : SetupChange{};
 }
 
 void TextureWindow::ShowPicture() {
@@ -150,8 +180,15 @@ void TextureWindow::OnChooseTexture() {
   if (path.isEmpty()) {
     return;
   }
+  const std::string before = model_.TextureFile();
   if (const Result<void> loaded = LoadTextureFile(path); !loaded) {
     showMessage_(QString::fromStdString(loaded.Error()));
+    return;
+  }
+  if (const std::string after = model_.TextureFile(); after != before) {
+    RecordStep(
+        record_, "Texture Picture", [this, after] { return ShowTexture(after); },
+        [this, before] { return ShowTexture(before); });
   }
 }
 

@@ -10,6 +10,7 @@
 #include "model/Result.h"
 #include "render/SceneParams.h"
 #include "ui/Choosers.h"
+#include "ui/SetupStep.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,6 +37,14 @@ class TextureWindow : public QWidget {
 
   // Shows the model's texture settings (after a project is opened).
   void SyncFromModel();
+  // Makes the model name path as its texture and shows its picture: the built-in grain for an
+  // empty path, and also for a file that can no longer be read (the name is kept, as when a
+  // project names a missing texture). Reports Look changed when the name changed.
+  SetupChange ShowTexture(const std::string& path);
+
+  // The texture picture, mapping and repeat counts chosen here are handed to recorder as
+  // undoable steps.
+  void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
 
   // Start directory of the picture dialog ("textures" beside the program).
   void SetTextureDirectory(const QString& directory) { textureDirectory_ = directory; }
@@ -55,6 +64,8 @@ class TextureWindow : public QWidget {
 
  private:
   void ShowPicture();
+  void SetTextureMap(bool on);
+  void SetRepeat(int vertical, int horizontal);
 
   Model& model_;
   Raster picture_;
@@ -62,6 +73,7 @@ class TextureWindow : public QWidget {
   QString textureDirectory_;
   FileChooser chooseFile_;
   MessageShower showMessage_;
+  StepRecorder record_;
 
   QLabel* textureLabel_ = nullptr;
   QLabel* pictureView_ = nullptr;

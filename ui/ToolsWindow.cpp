@@ -318,7 +318,14 @@ void ToolsWindow::shpWoodColourMouseDown() {
     return;
   }
   shpWoodColour->SetColour(*chosen);
-  model_.SetWoodSwatch(FromQColor(*chosen));
+  const Colour before = model_.WoodSwatch();
+  const Colour after = FromQColor(*chosen);
+  if (model_.SetWoodSwatch(after)) {
+    Model& model = model_;
+    RecordStep(
+        record_, "Wood Colour", [&model, after] { return model.SetWoodSwatch(after); },
+        [&model, before] { return model.SetWoodSwatch(before); });
+  }
 }
 
 void ToolsWindow::shpBackGroundMouseDown() {
@@ -334,6 +341,11 @@ void ToolsWindow::shpBackGroundMouseDown() {
 void ToolsWindow::OnMoveCutUp() {
   const int row = SelectedRow();
   if (model_.MoveCutUp(row)) {
+    Model& model = model_;
+    RecordStep(
+        record_, QString("Move Cut #%1 Up").arg(row),
+        [&model, row] { return model.MoveCutUp(row); },
+        [&model, row] { return model.MoveCutDown(row - 1); });
     emit cutListChanged();
     SelectCut(row - 1);
   }
@@ -342,6 +354,11 @@ void ToolsWindow::OnMoveCutUp() {
 void ToolsWindow::OnMoveCutDown() {
   const int row = SelectedRow();
   if (model_.MoveCutDown(row)) {
+    Model& model = model_;
+    RecordStep(
+        record_, QString("Move Cut #%1 Down").arg(row),
+        [&model, row] { return model.MoveCutDown(row); },
+        [&model, row] { return model.MoveCutUp(row + 1); });
     emit cutListChanged();
     SelectCut(row + 1);
   }
@@ -353,7 +370,13 @@ void ToolsWindow::SelectCut(int cut) {
 }
 
 void ToolsWindow::OnDeleteCut() {
-  if (model_.DeleteCut(SelectedRow())) {
+  const int row = SelectedRow();
+  if (const CutEdit removed = model_.DeleteCut(row)) {
+    Model& model = model_;
+    RecordStep(
+        record_, QString("Delete Cut #%1").arg(row),
+        [&model, row] { return model.DeleteCut(row).Changed; },
+        [&model, row, cut = removed.Before] { return model.InsertCut(row, cut); });
     emit cutListChanged();
   }
 }

@@ -9,6 +9,7 @@
 
 #include "model/Model.h"
 #include "ui/Choosers.h"
+#include "ui/SetupStep.h"
 
 class QComboBox;
 class QLabel;
@@ -47,6 +48,8 @@ class ToolsWindow : public QWidget {
 
   // Replaces the colour dialog step (tests choose colours without a modal dialog).
   void SetColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+  // The edits of the cut list and the wood colour are handed to recorder as undoable steps.
+  void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
 
   // Handlers of the window's controls.
   void cbxToolsChange(int index);
@@ -81,6 +84,7 @@ class ToolsWindow : public QWidget {
   Model& model_;
   ColourChooser chooseColour_;
   CutEditor editCut_;
+  StepRecorder record_;
   std::vector<std::string> userCutters_;
 
   QLabel* cutterLabel_ = nullptr;

@@ -16,6 +16,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotographAction.h"
 #include "app/ProjectActions.h"
+#include "app/SetupHistory.h"
 #include "app/ViewPanel.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -99,7 +100,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   answer = path;
   Trigger("Open1");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
   EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
@@ -122,7 +123,7 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   // New turns File > Save off again and keeps the project's name in the caption.
   desktop->Config()->findChild<QPushButton*>("Button1")->click();
   EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
   EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
 }
 
@@ -144,6 +145,10 @@ TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {
   EXPECT_EQ(desktop->Tools()->SelectedRow(), 2);
   // The section was measured and traced again with the edited cut.
   EXPECT_TRUE(desktop->Pictures().Outline.X != beforeX || desktop->Pictures().Outline.Y != beforeY);
+  // One undoable step puts the cut back as it was.
+  EXPECT_EQ(desktop->History()->Stack().undoText(), "Edit Cut #2");
+  desktop->History()->Stack().undo();
+  EXPECT_NE(model.CutAt(2).Fence, 50);
 }
 
 TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
@@ -201,7 +206,7 @@ class DesktopCommandLineTest : public DesktopProjectTest {
 
 TEST_F(DesktopCommandLineTest, ProjectNamedOnTheCommandLineIsOpened) {
   EXPECT_EQ(model.ProjectFileName(), projectAtStart);
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: start.ROU[*]");
   EXPECT_EQ(model.StockHeight(), 450);
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutAt(1).Cutter, 0);

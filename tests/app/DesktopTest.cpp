@@ -75,7 +75,7 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
                                                        {desktop->ViewControls(), "View Controls"},
                                                        {desktop->Texture(), "Texture"},
                                                        {desktop->Report(), "Report: Router.rou"},
-                                                       {desktop->Main(), "Kerfwright"},
+                                                       {desktop->Main(), "Kerfwright[*]"},
                                                        {desktop->Tools(), "Tools"},
                                                        {desktop->Config(), "Config"},
                                                        {desktop->About(), "About"},

@@ -192,7 +192,7 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(requests[0].defaultSuffix, "ROU");
   EXPECT_EQ(requests[0].proposedName, "Router.rou");
   EXPECT_EQ(requests[0].directory, dir.path());
-  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU");
+  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU[*]");
   EXPECT_EQ(model.ProjectFileName(), Path("shop.ROU").toStdString());
   EXPECT_TRUE(saveItem.isEnabled());
   EXPECT_TRUE(messages.isEmpty());
@@ -335,7 +335,7 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());  // built-in grain
   EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
   EXPECT_EQ(model.TextureFile(), record.TextureFile);  // saving keeps the project's texture
-  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU");
+  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU[*]");
   EXPECT_TRUE(saveItem.isEnabled());
   EXPECT_EQ(suspended, resumed);
 }
@@ -396,7 +396,7 @@ TEST_F(ProjectActionsTest, FailedSaveAsLeavesTheProjectNamedAsItWas) {
   SaveAs("no such folder/other.ROU");
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("other.ROU")) << messages[0].toStdString();
-  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU");
+  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU[*]");
   EXPECT_EQ(model.ProjectFileName(), Path("shop.ROU").toStdString());
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), shopBytes);
 
@@ -414,7 +414,7 @@ TEST_F(ProjectActionsTest, CommandLineNameIsTakenFromTheCurrentDirectory) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(opened);
   EXPECT_EQ(model.ProjectFileName(), Path("start.ROU").toStdString());
-  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: start.ROU");
+  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: start.ROU[*]");
 }
 
 TEST_F(ProjectActionsTest, CancelledDialogsDoNothing) {

@@ -132,7 +132,8 @@ TEST(CutJudgement, MissingCutterIsNotJudged) {
   model.NewWorkpiece(200, 200);
   model.AppendCut(100, 50);
   Cut missing = model.CutAt(1);
-  missing.Cutter = 0;
+  missing.Cutter = 0;  // as a project file naming a cutter that is not in the library gives it
+  missing.CutterFileName = "gone.bmp";
   model.ReplaceCut(1, missing);
   SectionPictures pictures;
   MeasureSection(model, pictures);

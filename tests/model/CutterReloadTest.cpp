@@ -50,5 +50,26 @@ TEST(CutterReload, CutsAndTheCurrentCutterKeepTheirFilesWhereverTheyNowStand) {
   }
 }
 
+// A cut taken away before a reload and put back after it (what undoing a delete, an edit or an
+// Open does) finds its cutter by file name, not by the number it had.
+TEST(CutterReload, CutsPutBackAfterAReloadFindTheirCutterByName) {
+  Model model;
+  model.SetCutterLibrary(Library({"b.bmp", "c.bmp"}));
+  model.NewWorkpiece(200, 200);
+  model.SetCurrentCutter(2);
+  model.AppendCut(10, 20);
+  model.AppendCut(30, 40);
+  const WorkSetup before = model.TakeSetup();
+  const Cut removed = model.DeleteCut(1).Before;
+  const Cut replaced = model.ReplaceCut(1, removed).Before;
+
+  model.ReloadCutterLibrary(Library({"a.bmp", "b.bmp", "c.bmp"}));  // c is now cutter 3
+  EXPECT_TRUE(model.ReplaceCut(1, replaced));
+  EXPECT_TRUE(model.InsertCut(1, removed));
+  for (int row : {1, 2}) EXPECT_EQ(model.CutAt(row).Cutter, 3) << "cut " << row;
+  model.ReplaceSetup(before);
+  for (int row : {1, 2}) EXPECT_EQ(model.CutAt(row).Cutter, 3) << "setup, cut " << row;
+}
+
 }  // namespace
 }  // namespace kerf
