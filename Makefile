@@ -29,8 +29,10 @@ run: build
 test: test-unit test-sanitize test-fuzz
 
 # Every test of the normal build; window and OpenGL tests need the X server of xvfb-run.
+# XDG_DATA_HOME: the tests' own cutters live in the build tree, never in the user's folder.
 test-unit: build
-	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	XDG_DATA_HOME=$(CURDIR)/$(BUILD)/test-data-home \
+	  $(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Every test again (libraries, windows, the program's verbs), built with AddressSanitizer and
 # UBSan; the window and OpenGL tests under xvfb-run as in test-unit.
@@ -38,6 +40,7 @@ test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DKERF_SANITIZE=ON -DKERF_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  XDG_DATA_HOME=$(CURDIR)/$(ASAN_BUILD)/test-data-home \
 	  UBSAN_OPTIONS=print_stacktrace=1 $(XVFB) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 # The readers of untrusted files under libFuzzer, each for a short bounded time.
