@@ -1,0 +1,76 @@
+// ProfileMatch: the search for cuts of the library's cutters that make a wanted section.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Cut.h"
+#include "model/LengthText.h"
+#include "model/Progress.h"
+#include "model/Tool.h"
+
+namespace kerf {
+
+// The section a woodworker wants, as the measuring pass sees a section: SectionSize x
+// SectionSize pixels, the stock lying in orientation state FaceOnTable with its fence face just
+// beyond the right edge and its table face just below the bottom edge (the picture that
+// `kerfwright section` writes of a project in that state).
+struct MatchTarget {
+  int32_t StockWidth = 0;   // hundredths of an inch
+  int32_t StockHeight = 0;  // hundredths of an inch
+  int32_t FaceOnTable = 1;  // the state the target is seen in; the plan ends in it
+  // Row-major, SectionSize * SectionSize entries: 1 where the target keeps material, 0 where
+  // it is cut away or lies outside the stock.
+  std::vector<uint8_t> Keep;
+  // What the target was read from, for the report ("moulding.svg"); may be empty.
+  std::string Name;
+};
+
+struct MatchOptions {
+  double ToleranceInches = 1.0 / 64;  // how far a cut may remove material the target keeps
+  int MaxPasses = 8;                  // most cuts in a plan
+  int BeamWidth = 0;                  // sequences kept per pass; 0 chooses a default
+  int Threads = 0;                    // worker threads; 0 uses every core
+};
+
+// A part of the target that the plan does not make: its extent in the section's pixels and
+// in words for the report.
+struct MatchShortfall {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;  // pixel box, right and bottom exclusive
+  std::string Place;                             // e.g. "on the top face, 0.42\" from the fence"
+};
+
+struct MatchResult {
+  // The plan, in the order to make it. Each cut's Cutter is a 1-based number in the library
+  // the search was given and CutterFileName is that cutter's file name; the figures are those
+  // of a measuring pass over the plan.
+  std::vector<Cut> Cuts;
+  int32_t FaceOnTable = 1;  // the state the stock is left in: the target's
+  bool Reached = false;     // every pixel within the tolerance of the target
+  bool Cancelled = false;   // the search stopped early; Cuts is the best plan found so far
+  // Of the material the target removes, the percentage the plan removes.
+  double AreaReachedPercent = 0;
+  // The largest distance between the plan's section and the target, and where it lies.
+  double LargestDeviationInches = 0;
+  std::string DeviationPlace;
+  std::vector<MatchShortfall> Shortfalls;  // parts of the target no cutter could make
+  std::vector<int> DangerCuts;             // 1-based plan positions judged Danger
+  int64_t CandidatesMeasured = 0;          // candidate cuts put through a measuring pass
+  double Seconds = 0;                      // wall-clock time of the search
+};
+
+// Searches for the plan. Progress is reported on the calling thread only; cancel, when given,
+// is polled by every worker and ends the search with the best plan so far. Pure computation:
+// no files, no windows.
+MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& target,
+                         const MatchOptions& options, ProgressSink& progress,
+                         const std::atomic<bool>* cancel = nullptr);
+
+// The match report, one line per entry, lengths in unit: the area reached, the largest
+// deviation and its place, the parts no cutter can make and the plan's Danger cuts.
+std::vector<std::string> MatchReportLines(const MatchResult& result, const MatchTarget& target,
+                                          LengthUnit unit);
+
+}  // namespace kerf
