@@ -7,6 +7,7 @@
 
 #include "model/LengthText.h"
 #include "model/SectionRenderer.h"
+#include "model/StockFaces.h"
 #include "project/TemplateFile.h"
 
 namespace kerf {
@@ -103,16 +104,11 @@ SheetFaces FacesOf(int state, int across, int upright) {
   SheetFaces faces;
   faces.Across = across;
   faces.Upright = upright;
-  if (!KnownState(state)) return faces;
-  // The same numbering as the orientation words: 1 on the table, 2 at the left, 3 on top and
-  // 4 against the fence in state 1; opposite faces stay opposite whatever the turn.
-  static constexpr int table[9] = {0, 1, 2, 3, 4, 3, 2, 1, 4};
-  static constexpr int fence[9] = {0, 4, 1, 2, 3, 4, 3, 2, 1};
-  auto opposite = [](int face) { return (face + 1) % 4 + 1; };
-  faces.Table = table[state];
-  faces.Fence = fence[state];
-  faces.Top = opposite(faces.Table);
-  faces.Left = opposite(faces.Fence);
+  const StockFaces lying = FacesInState(state);
+  faces.Table = lying.Table;
+  faces.Fence = lying.Fence;
+  faces.Top = lying.Top;
+  faces.Left = lying.Left;
   return faces;
 }
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "model/StockFaces.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
@@ -23,16 +24,7 @@ TemplateFormat TemplateFormatOf(const std::string& fileName) {
   return TemplateFormat::Unknown;
 }
 
-std::string TemplateOrientationText(int state) {
-  if (state < 1 || state > 8) return {};
-  // The stock's faces numbered as in orientation state 1: 1 on the table, 2 at the left,
-  // 3 on top, 4 against the fence. Turning anticlockwise brings the table face to the fence;
-  // turning end over end keeps the fence face and brings the top face down.
-  static constexpr int table[9] = {0, 1, 2, 3, 4, 3, 2, 1, 4};
-  static constexpr int fence[9] = {0, 4, 1, 2, 3, 4, 3, 2, 1};
-  return "Face " + std::to_string(table[state]) + " on the table, face " +
-         std::to_string(fence[state]) + " against the fence";
-}
+std::string TemplateOrientationText(int state) { return FaceWords(state); }
 
 namespace {
 
