@@ -5,6 +5,7 @@
 #include "model/Model.h"
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
+#include "model/TrialCut.h"
 
 namespace {
 
@@ -49,6 +50,42 @@ BENCHMARK(BM_PreviewSection)
     ->Args({4, 10})
     ->Args({1, 50})
     ->Args({4, 50})
+    ->Unit(benchmark::kMicrosecond);
+
+// The Profile window's verdict while a slider moves: the cut list's section is kept, and each
+// step paints only the trial cut on a copy of it.
+void BM_TrialCutSliderStep(benchmark::State& state) {
+  Model model = WorkedModel(static_cast<int>(state.range(0)));
+  kerf::TrialCut trial;
+  int32_t fence = -60;
+  for (auto _ : state) {
+    fence = fence >= 150 ? -60 : fence + 1;
+    benchmark::DoNotOptimize(trial.Judge(model, fence, -20).FenceAfter);
+  }
+}
+BENCHMARK(BM_TrialCutSliderStep)
+    ->ArgName("cuts")
+    ->Arg(50)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
+
+// The verdict after the cut list or the stock's state changed: the whole list measured again.
+void BM_TrialCutNewList(benchmark::State& state) {
+  Model model = WorkedModel(static_cast<int>(state.range(0)));
+  kerf::TrialCut trial;
+  bool turned = false;
+  for (auto _ : state) {
+    turned ? model.RotateStockClockwise() : model.RotateStockAnticlockwise();
+    turned = !turned;
+    benchmark::DoNotOptimize(trial.Judge(model, 30, -20).FenceAfter);
+  }
+}
+BENCHMARK(BM_TrialCutNewList)
+    ->ArgName("cuts")
+    ->Arg(50)
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -50,6 +50,7 @@ const Tool* Model::Cutter(int n) const {
 
 void Model::SetCutterLibrary(std::vector<Tool> tools) {
   cutters_ = std::move(tools);
+  ++libraryGeneration_;
   currentCutter_ = 1;
 }
 

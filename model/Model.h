@@ -76,6 +76,9 @@ class Model {
   // Replaces the library while cutting goes on: every cut and the current cutter keep their
   // cutter by file name (a cut whose cutter is gone is left with 0 and its file name).
   void ReloadCutterLibrary(std::vector<Tool> tools);
+  // Counts the replacements of the library: what was worked out from its cutters is stale
+  // once this has moved on.
+  long long LibraryGeneration() const { return libraryGeneration_; }
   // Number of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
   // The selected cutter: 1..CutterCount(), or 1 while the library is empty.
@@ -176,6 +179,7 @@ class Model {
   int textureRepeatV_ = 2;
   int textureRepeatH_ = 4;
   std::vector<Tool> cutters_;
+  long long libraryGeneration_ = 0;
   int currentCutter_ = 1;
   std::vector<Cut> cuts_;
   Colour woodSwatch_ = DefaultWoodColour;

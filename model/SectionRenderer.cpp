@@ -315,9 +315,8 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
 
 namespace {
 
-// Paints the section; measures into figures and pieces when both are given.
-void PaintSection(const Model& model, const SectionView& view, Raster& raster,
-                  std::vector<CutFigures>* figures, SectionPieces* pieces) {
+// The frame of a section of model drawn as view says.
+Frame FrameFor(const Model& model, const SectionView& view) {
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
@@ -341,59 +340,76 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   const int upright = oddState ? SW : SH;
   f.left = W - across;
   f.top = H - upright;
+  return f;
+}
+
+// Paints one cut of model; when found is given, measures it into found, sides and pieces
+// (which hold the section as the cuts before it left it).
+void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& raster,
+                CutFigures* found, SideMaterial& sides, SectionPieces* pieces) {
+  // A cut made in no known state is placed and measured as if made in the current one.
+  int fenceSide = SideRight;
+  int tableSide = SideBottom;
+  const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable(), fenceSide, tableSide);
+  if (orientationCase == 0) {
+    fenceSide = SideRight;
+    tableSide = SideBottom;
+  }
+  const Tool* tool = model.Cutter(cut.Cutter);
+  const Placement placement = PlaceCut(orientationCase, cut, f);
+  const bool measure = found != nullptr && pieces != nullptr;
+  if (measure) {
+    found->FenceBefore = sides.Along(fenceSide);
+    found->TableBefore = sides.Along(tableSide);
+    found->ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
+    found->PiecesBefore = pieces->Count();
+  }
+  if (tool != nullptr) {
+    const PaintedBox painted = PaintCut(raster, *tool, placement, f);
+    // Every side's line lies inside the rectangle the pieces are read from, so a cut that
+    // changed nothing there changed no side either.
+    if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
+                                  painted.lastColumn)) {
+      sides.Changed(painted);
+    }
+  }
+  if (measure) {
+    found->FenceAfter = sides.Along(fenceSide);
+    found->TableAfter = sides.Along(tableSide);
+    found->PiecesAfter = pieces->Count();
+  }
+}
+
+// Paints the section; measures into figures and pieces when both are given.
+void PaintSection(const Model& model, const SectionView& view, Raster& raster,
+                  std::vector<CutFigures>* figures, SectionPieces* pieces) {
+  const Frame f = FrameFor(model, view);
 
   // Only the picture and the row and column beyond it, where the stock's outline runs, are
   // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).
-  raster.Fill(White, W + 1, H + 1);
+  raster.Fill(White, f.W + 1, f.H + 1);
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = figures != nullptr && pieces != nullptr;
   SideMaterial sides(raster, f);
   if (measure) {
     figures->assign(model.Cuts().size(), CutFigures{});
-    pieces->Read(raster, f.left, f.top, W, H);
+    pieces->Read(raster, f.left, f.top, f.W, f.H);
   }
   const std::vector<Cut>& cuts = model.Cuts();
   for (size_t i = 0; i < cuts.size(); ++i) {
-    const Cut& cut = cuts[i];
-    // A cut made in no known state is placed and measured as if made in the current one.
-    int fenceSide = SideRight;
-    int tableSide = SideBottom;
-    const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable(), fenceSide, tableSide);
-    if (orientationCase == 0) {
-      fenceSide = SideRight;
-      tableSide = SideBottom;
-    }
-    const Tool* tool = model.Cutter(cut.Cutter);
-    const Placement placement = PlaceCut(orientationCase, cut, f);
-    if (measure) {
-      CutFigures& found = (*figures)[i];
-      found.FenceBefore = sides.Along(fenceSide);
-      found.TableBefore = sides.Along(tableSide);
-      found.ShankBlocked = tool != nullptr && ShankBlocked(raster, placement, fenceSide, f);
-      found.PiecesBefore = pieces->Count();
-    }
-    if (tool != nullptr) {
-      const PaintedBox painted = PaintCut(raster, *tool, placement, f);
-      // Every side's line lies inside the rectangle the pieces are read from, so a cut that
-      // changed nothing there changed no side either.
-      if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
-                                    painted.lastColumn)) {
-        sides.Changed(painted);
-      }
-    }
-    if (measure) {
-      CutFigures& found = (*figures)[i];
-      found.FenceAfter = sides.Along(fenceSide);
-      found.TableAfter = sides.Along(tableSide);
-      found.PiecesAfter = pieces->Count();
-    }
+    PaintCutOf(model, cuts[i], f, raster, measure ? &(*figures)[i] : nullptr, sides, pieces);
   }
 
   if (view.Cutter != nullptr) DrawCutterOutline(raster, *view.Cutter, view, f);
 }
 
 }  // namespace
+
+StockCorner StockRectangle(const Model& model, const SectionView& view) {
+  const Frame f = FrameFor(model, view);
+  return {f.left, f.top};
+}
 
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas) {
   PaintSection(model, view, canvas, nullptr, nullptr);
@@ -412,6 +428,15 @@ void MeasureSection(Model& model, SectionPictures& pictures) {
   view.Material = Black;
   RenderSection(model, view, pictures.Measured, pictures.Figures, pictures.Pieces);
   model.SetCutFigures(pictures.Figures);
+}
+
+CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
+                             SectionPieces& pieces) {
+  const Frame f = FrameFor(model, SectionView{});
+  SideMaterial sides(canvas, f);
+  CutFigures found;
+  PaintCutOf(model, cut, f, canvas, &found, sides, &pieces);
+  return found;
 }
 
 Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,

@@ -25,6 +25,15 @@ struct SectionView {
   bool RowBands = false;
 };
 
+// Where the stock rectangle lies on a section of model drawn as view says, in pixels: its
+// left and top edges (negative when it reaches beyond the picture); its right edge is view.W
+// and its bottom edge view.H.
+struct StockCorner {
+  int Left = 0;
+  int Top = 0;
+};
+StockCorner StockRectangle(const Model& model, const SectionView& view);
+
 // Paints the section of model's bare stock and whole cut list into canvas, which is at least
 // W x H (and whose row and column beyond the picture are drawn on when it has them).
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas);
@@ -42,6 +51,12 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
 // black, no cutter, into pictures.Measured; pictures.Pieces and pictures.Figures are rewritten
 // and the figures stored in the model's cuts.
 void MeasureSection(Model& model, SectionPictures& pictures);
+
+// One more cut measured after the cut list, as if it had been made last: canvas and pieces hold
+// the section of model's cut list as the measuring pass left them (500 x 500, zoom 1, no
+// cutter, what MeasureSection draws). The cut is painted on them and its figures returned.
+CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
+                             SectionPieces& pieces);
 
 // The Profile window picture: RenderSection on the caller's work surface (scratch, at least
 // W x H) with the current cutter outlined, cropped to W x H.

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "model/SectionRenderer.h"
+#include "model/TrialCut.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -61,6 +62,26 @@ TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   // The counter is live: the preview picture handed back is a new raster.
   const Raster picture = PreviewSection(model, surface, 250, 250, 1, Black, 0, 0);
   EXPECT_GT(allocations.load() - before, 0);
+}
+
+TEST(TrialCutHeap, MovingTheSlidersAllocatesNothing) {
+  Model model;
+  Tool tool;
+  tool.RowCount = 90;
+  for (int l = 1; l <= 90; ++l) tool.Profile[static_cast<size_t>(l)] = static_cast<float>(l % 40);
+  model.SetCutterLibrary({tool});
+  model.NewWorkpiece(600, 400);
+  for (int i = 0; i < 20; ++i) {
+    model.SetFaceOnTable(1 + i % 8);
+    model.AppendCut(-40 + 11 * i, -80 + 23 * i);
+  }
+  TrialCut trial;
+  // Warm-up: the copies and the pieces' rows reach their sizes over a sweep of the sliders.
+  for (int step = 0; step < 40; ++step) trial.Judge(model, -100 + 10 * step, -60 + 4 * step);
+  const long before = allocations.load();
+  for (int step = 0; step < 40; ++step) trial.Judge(model, -100 + 10 * step, -60 + 4 * step);
+  EXPECT_EQ(allocations.load() - before, 0);
+  EXPECT_EQ(trial.ListMeasurements(), 1);
 }
 
 }  // namespace
