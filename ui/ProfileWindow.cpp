@@ -11,6 +11,9 @@
 
 #include "model/LengthText.h"
 #include "model/SectionRenderer.h"
+#include "model/StockFaces.h"
+#include "ui/CutPreviewPanel.h"
+#include "ui/FaceNumbers.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileGlyphs.h"
 #include "ui/RasterImage.h"
@@ -45,6 +48,7 @@ ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
   setPalette(white);
   setAutoFillBackground(true);
   BuildControls();
+  BuildCutPreview();
   SetHelpTopic(this, HelpTopic::Profile);
 }
 
@@ -155,6 +159,9 @@ bool ProfileWindow::DrawSection() {
   view.CutterHeight = CutterHeight();
   RenderSection(model_, view, section_);
   CopyRasterToImage(section_, PictureSize, PictureSize, image_);
+  const StockCorner stock = StockRectangle(model_, view);
+  DrawFaceNumbers(image_, FacesInState(model_.FaceOnTable()),
+                  QRect(stock.Left, stock.Top, PictureSize - stock.Left, PictureSize - stock.Top));
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;
@@ -169,6 +176,7 @@ void ProfileWindow::WriteLengthLabels() {
 
 void ProfileWindow::UpdateFaceLabel() {
   faceLabel_->setText(QString("Face against table = %1").arg(model_.FaceOnTable()));
+  UpdateFaceWords();
 }
 
 void ProfileWindow::SetCuttersAvailable(bool available) {
@@ -180,6 +188,7 @@ void ProfileWindow::SetBusy(bool busy) {
   busy_ += busy ? 1 : -1;
   if (busy_ < 0) busy_ = 0;
   UpdateCutEnabled();
+  if (busy_ == 0) cutPreview_->Schedule();  // a rebuild changed the cut list or the cutters
 }
 
 void ProfileWindow::UpdateCutEnabled() { btCut_->setEnabled(cuttersAvailable_ && busy_ == 0); }
@@ -241,6 +250,7 @@ void ProfileWindow::chkInterlockClick() {
   const int maximum = InterlockFenceLimit(
       chkInterlock_->isChecked(), model_.Cutter(model_.CurrentCutter()), trkHoriz_->maximum());
   trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
+  cutPreview_->Schedule();         // another cutter may have been chosen
 }
 
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -20,6 +20,8 @@ class QToolButton;
 
 namespace kerf {
 
+class CutPreviewPanel;
+
 class ProfileWindow : public QWidget {
   Q_OBJECT
 
@@ -51,6 +53,9 @@ class ProfileWindow : public QWidget {
   QLabel* SectionPicture() const { return sectionPicture_; }
   QToolButton* ViewButton(int n) const { return viewButtons_[n - 1]; }  // 1..5
   QLabel* FaceLabel() const { return faceLabel_; }
+  // "Face 1 on the table, face 2 against the fence", beside the state's number.
+  QLabel* FaceWordsLabel() const { return faceWords_; }
+  CutPreviewPanel* CutPreview() const { return cutPreview_; }
   QPushButton* btCut() const { return btCut_; }
   QCheckBox* chkInterlock() const { return chkInterlock_; }
   QLabel* lblFence() const { return lblFence_; }
@@ -81,6 +86,12 @@ class ProfileWindow : public QWidget {
 
  private:
   void BuildControls();
+  // The verdict under the picture and the face words under Label3: each opens a row of the
+  // layout at its place, moving the controls below it down.
+  void BuildCutPreview();
+  void OpenRow(int y, int height);
+  // The face words for the model's FaceOnTable; the verdict is worked out again.
+  void UpdateFaceWords();
   void SectionMouseDown(QPoint pos);
   void SectionMouseMove(QPoint pos);
   void SectionMouseUp();
@@ -105,6 +116,8 @@ class ProfileWindow : public QWidget {
   QLabel* sectionPicture_ = nullptr;
   QToolButton* viewButtons_[5] = {};
   QLabel* faceLabel_ = nullptr;
+  QLabel* faceWords_ = nullptr;
+  CutPreviewPanel* cutPreview_ = nullptr;
   QPushButton* btCut_ = nullptr;
   QCheckBox* chkInterlock_ = nullptr;
   QLabel* fenceCaption_ = nullptr;

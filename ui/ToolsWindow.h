@@ -24,6 +24,9 @@ class ToolsWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The grid's columns: number, Cutter, Fence, Height, Face, Verdict.
+  static constexpr int GridColumns = 6;
+
   explicit ToolsWindow(Model& model, QWidget* parent = nullptr);
 
   // Derives the wood colour from the swatch, sets up the grid headings and lists the cutters.
@@ -78,6 +81,8 @@ class ToolsWindow : public QWidget {
 
  private:
   void SetCell(int gridRow, int column, const QString& text);
+  // The Verdict cell of a grid row and the row's colours; an empty row for no cut.
+  void ShowVerdict(int gridRow, const Cut* cut);
   void SelectCut(int cut);
   void FitColumns();
 

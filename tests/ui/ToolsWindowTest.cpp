@@ -54,20 +54,20 @@ class ToolsWindowTest : public ::testing::Test {
 
 TEST_F(ToolsWindowTest, EmptyListShowsHeadingsAndOneEmptyRow) {
   const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
-  EXPECT_EQ(grid->columnCount(), 5);
-  const char* headings[] = {"", "Cutter", "Fence", "Height", "Face"};
-  const int widths[] = {30, 143, 50, 50, 40};
-  for (int c = 0; c < 5; ++c) {
+  EXPECT_EQ(grid->columnCount(), 6);
+  const char* headings[] = {"", "Cutter", "Fence", "Height", "Face", "Verdict"};
+  const int widths[] = {30, 143, 50, 50, 40, 56};
+  for (int c = 0; c < 6; ++c) {
     EXPECT_EQ(grid->horizontalHeaderItem(c)->text(), headings[c]);
-    // The two length columns may be wider, so that the desktop's type fits a whole length.
-    if (c == 2 || c == 3) {
+    // The length and verdict columns may be wider, so that the desktop's type fits them.
+    if (c == 2 || c == 3 || c == 5) {
       EXPECT_GE(grid->columnWidth(c), widths[c]);
     } else {
       EXPECT_EQ(grid->columnWidth(c), widths[c]);
     }
   }
   ASSERT_EQ(GridRows(tools), 1);
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(GridText(tools, 1, c), "") << c;
+  for (int c = 0; c < 6; ++c) EXPECT_EQ(GridText(tools, 1, c), "") << c;
   EXPECT_FALSE(grid->isSortingEnabled());
   EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
@@ -124,12 +124,79 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text))
       << text.toStdString();
   // Every column lies inside the grid: nothing is pushed out of sight.
-  EXPECT_LE(grid->columnViewportPosition(4) + grid->columnWidth(4), grid->viewport()->width());
+  const int last = grid->columnCount() - 1;
+  EXPECT_LE(grid->columnViewportPosition(last) + grid->columnWidth(last),
+            grid->viewport()->width());
 
   // Once the cut is gone the column is back to its usual width.
   Select(1);
   Press("SpeedButton3");
   EXPECT_EQ(grid->columnWidth(1), 143);
+}
+
+struct VerdictRow {
+  float fenceAfter, tableAfter;
+  bool shankBlocked;
+  int face;
+  const char* verdict;
+  QColor ground;  // the row's ground; invalid for the grid's own
+  const char* faceWords;
+};
+
+TEST_F(ToolsWindowTest, RowsShowTheirVerdictInTheReportsColours) {
+  const VerdictRow rows[] = {
+      {100, 100, false, 3, "Cut OK", QColor(), "Face 3 on the table, face 2 against the fence"},
+      {50, 50, false, 7, "Cut OK", QColor(), "Face 1 on the table, face 2 against the fence"},
+      {49.9f, 90, false, 1, "Caution", QColor(255, 255, 0),
+       "Face 1 on the table, face 4 against the fence"},
+      {90, 19.9f, false, 8, "Danger", QColor(255, 0, 0),
+       "Face 4 on the table, face 1 against the fence"},
+      // Plenty left to bear on, but no bit on a shank can reach the cut.
+      {100, 100, true, 2, "Danger", QColor(255, 0, 0),
+       "Face 2 on the table, face 1 against the fence"},
+  };
+  std::vector<CutFigures> figures;
+  for (const VerdictRow& r : rows) {
+    AddCut(model, 50, 10, r.face, 1);
+    CutFigures f;
+    f.FenceAfter = r.fenceAfter;
+    f.TableAfter = r.tableAfter;
+    f.ShankBlocked = r.shankBlocked;
+    figures.push_back(f);
+  }
+  model.SetCutFigures(figures);
+  tools.RefreshCutGrid();
+  const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  for (int row = 1; row <= 5; ++row) {
+    const VerdictRow& r = rows[row - 1];
+    EXPECT_EQ(GridText(tools, row, 5), r.verdict) << row;
+    EXPECT_EQ(grid->item(row - 1, 4)->toolTip(), r.faceWords) << row;
+    for (int column = 1; column <= 5; ++column) {
+      const QTableWidgetItem* item = grid->item(row - 1, column);
+      if (r.ground.isValid()) {
+        EXPECT_EQ(item->background().color(), r.ground) << row << "," << column;
+        EXPECT_EQ(item->foreground().color(), QColor(Qt::black)) << row << "," << column;
+      } else {
+        EXPECT_EQ(item->background().style(), Qt::NoBrush) << row << "," << column;
+      }
+    }
+  }
+  EXPECT_NE(grid->item(4, 5)->toolTip().indexOf("the shank passes through the stock"), -1);
+  EXPECT_NE(grid->item(3, 5)->toolTip().indexOf("Table 20%, fence 90% left"), -1);
+
+  // A row whose cut became safe, then the empty row, lose the colours and words.
+  model.ReplaceCut(4, model.CutAt(1));
+  figures[3] = figures[0];
+  model.SetCutFigures(figures);
+  tools.RefreshCutGrid();
+  EXPECT_EQ(GridText(tools, 4, 5), "Cut OK");
+  EXPECT_EQ(grid->item(3, 2)->background().style(), Qt::NoBrush);
+  EXPECT_EQ(grid->item(3, 2)->foreground().style(), Qt::NoBrush);
+  model.NewWorkpiece(200, 200);
+  tools.RefreshCutGrid();
+  EXPECT_EQ(GridText(tools, 1, 5), "");
+  EXPECT_EQ(grid->item(0, 5)->background().style(), Qt::NoBrush);
+  EXPECT_EQ(grid->item(0, 4)->toolTip(), "");
 }
 
 struct EditCase {
