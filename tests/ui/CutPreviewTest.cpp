@@ -81,6 +81,13 @@ TEST_F(CutPreviewTest, ShowsTheVerdictOfTheCutAtTheSliders) {
     EXPECT_EQ(Shown(), c.verdict) << c.what;
     EXPECT_EQ(Bearing(), c.bearing) << c.what;
     EXPECT_EQ(Problem(), c.problem) << c.what;
+    // The widest badge beside the longest figures fits the panel's row.
+    if (std::string(c.verdict) == "Caution") {
+      const QLabel* bearing = Find<QLabel>(window, "lblBearing");
+      const int longest = bearing->fontMetrics().horizontalAdvance("Table 100%, fence 100% left");
+      EXPECT_LE(Find<QLabel>(window, "lblVerdict")->sizeHint().width() + 6 + longest,
+                window.CutPreview()->width());
+    }
   }
   // The badge takes the report's colour as its ground.
   EXPECT_NE(Find<QLabel>(window, "lblVerdict")->styleSheet().indexOf("#ff0000"), -1);
