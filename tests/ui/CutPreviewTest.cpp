@@ -205,7 +205,14 @@ TEST(FaceNumbers, EachVisibleEdgeGetsItsNumber) {
     EXPECT_EQ(Ink(image, above) > 0, c.top) << c.what << ": top";
     EXPECT_EQ(Ink(image, beside) > 0, c.left) << c.what << ": left";
   }
+  // A stock too small to hold the numbers apart: the table's beside it, the fence's above.
   QImage image(250, 250, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  DrawFaceNumbers(image, FacesInState(3), QRect(239, 239, 11, 11));
+  EXPECT_EQ(Ink(image, QRect(239, 239, 11, 11)), 0) << "nothing over the stock";
+  EXPECT_GT(Ink(image, QRect(220, 236, 19, 14)), 0) << "table beside";
+  EXPECT_GT(Ink(image, QRect(236, 220, 14, 19)), 0) << "fence above";
+
   image.fill(Qt::white);
   DrawFaceNumbers(image, FacesInState(0), QRect(100, 100, 150, 150));
   EXPECT_EQ(Ink(image, image.rect()), 0) << "no state, no numbers";
