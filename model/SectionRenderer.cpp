@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "model/MachineLines.h"
 #include "model/Orientation.h"
 
 namespace kerf {
@@ -24,7 +25,7 @@ int RoundProduct(double length, float scale) {
 
 // Where the section's rectangle lies on the raster and the scales it is drawn at.
 struct Frame {
-  int W, H;
+  int W, H;    // the fence face (a pixel column) and the table face (a pixel row)
   float r, s;  // pixels per unit, horizontally and vertically, zoom included
   int left, top;
   bool rowBands;  // paint each cutter row over every pixel row of its height
@@ -175,28 +176,6 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
   }
 }
 
-// The mounted cutter's outline in black at fence f and height h, never turned: up the
-// cutting side and back down the axis side.
-void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view, const Frame& f) {
-  const auto& P = tool.Profile;
-  const double fence = view.Fence;
-  const double height = view.CutterHeight;
-  const double r = f.r;
-  const double s = f.s;
-  auto x = [&](double offset) { return static_cast<int>(std::nearbyint(f.W - offset * r)); };
-  auto y = [&](int l) { return static_cast<int>(std::nearbyint(f.H - (height + l) * s)); };
-  const int rows = std::clamp(tool.RowCount, 1, MaxProfileRows);
-  int penX = x(fence - P[1]);
-  int penY = y(1);
-  auto lineTo = [&](int toX, int toY) {
-    raster.Line(penX, penY, toX, toY, Black);
-    penX = toX;
-    penY = toY;
-  };
-  for (int l = 1; l <= rows; ++l) lineTo(x(fence + P[static_cast<size_t>(l)]), y(l));
-  for (int l = rows; l >= 1; --l) lineTo(x(fence - P[static_cast<size_t>(l)]), y(l));
-}
-
 // The stock: its outline in the material colour, then a border-mode fill from (W - 1, H - 1).
 void DrawStock(Raster& raster, const Frame& f, Colour material) {
   const int W = f.W, H = f.H;
@@ -327,8 +306,10 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
   Frame f{};
-  f.W = W;
-  f.H = H;
+  // The scales follow the picture's size; the stock's corner may stand in from its corner.
+  const int margin = std::max(view.MachineMargin, 0);
+  f.W = W - margin;
+  f.H = H - margin;
   f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
   f.rowBands = view.RowBands;
@@ -339,8 +320,8 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
       static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth() / 1100.0)) * zoom;
   const int across = oddState ? SH : SW;  // extent along the table
   const int upright = oddState ? SW : SH;
-  f.left = W - across;
-  f.top = H - upright;
+  f.left = f.W - across;
+  f.top = f.H - upright;
 
   // Only the picture and the row and column beyond it, where the stock's outline runs, are
   // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).
@@ -351,7 +332,7 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   SideMaterial sides(raster, f);
   if (measure) {
     figures->assign(model.Cuts().size(), CutFigures{});
-    pieces->Read(raster, f.left, f.top, W, H);
+    pieces->Read(raster, f.left, f.top, f.W, f.H);
   }
   const std::vector<Cut>& cuts = model.Cuts();
   for (size_t i = 0; i < cuts.size(); ++i) {
@@ -390,7 +371,13 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
     }
   }
 
-  if (view.Cutter != nullptr) DrawCutterOutline(raster, *view.Cutter, view, f);
+  const MachineFaces faces{f.W, f.H};
+  if (margin > 0) DrawTableAndFence(raster, faces, W, H);
+  if (view.Cutter != nullptr) {
+    const CutterSetting setting{static_cast<double>(view.Fence),
+                                static_cast<double>(view.CutterHeight), f.r, f.s};
+    DrawCutterOutline(raster, *view.Cutter, setting, faces, margin > 0);
+  }
 }
 
 }  // namespace
@@ -415,7 +402,7 @@ void MeasureSection(Model& model, SectionPictures& pictures) {
 }
 
 Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height) {
+                      int32_t fence, int32_t height, int machineMargin) {
   SectionView view;
   view.W = W;
   view.H = H;
@@ -424,6 +411,7 @@ Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoo
   view.Material = material;
   view.Fence = fence;
   view.CutterHeight = height;
+  view.MachineMargin = machineMargin;
   RenderSection(model, view, scratch);
 
   Raster picture(W, H);

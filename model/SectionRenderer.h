@@ -23,6 +23,11 @@ struct SectionView {
   // Paint each cutter row as a band over all the pixel rows of its unit of height, not as one
   // line; only for drawings finer than a pixel per unit (the program's own pictures keep lines).
   bool RowBands = false;
+  // With the table and fence drawn in: the stock's corner, where table and fence meet, stands
+  // this many pixels in from the picture's bottom right corner; the table and fence run through
+  // the picture as thin grey lines and the part of the cutter's outline below the table or
+  // behind the fence is dashed. At 0 the corner is the picture's own and neither is drawn.
+  int MachineMargin = 0;
 };
 
 // Paints the section of model's bare stock and whole cut list into canvas, which is at least
@@ -44,8 +49,8 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
 void MeasureSection(Model& model, SectionPictures& pictures);
 
 // The Profile window picture: RenderSection on the caller's work surface (scratch, at least
-// W x H) with the current cutter outlined, cropped to W x H.
+// W x H) with the current cutter outlined, cropped to W x H; machineMargin as in SectionView.
 Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height);
+                      int32_t fence, int32_t height, int machineMargin = 0);
 
 }  // namespace kerf
