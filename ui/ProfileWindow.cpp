@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "model/LengthText.h"
+#include "model/MachineLines.h"
 #include "model/SectionRenderer.h"
 #include "ui/HelpKey.h"
 #include "ui/ProfileGlyphs.h"
@@ -38,6 +39,7 @@ QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
 ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model) {
   setObjectName("Form2");
+  SetUpToolWindow(*this);
   setWindowTitle("Profile");
   setFixedSize(273, 430);
   QPalette white = palette();
@@ -119,7 +121,8 @@ void ProfileWindow::BuildControls() {
   lblHeight_ = new QLabel("0\"", this);
   lblHeight_->setObjectName("lblheight");
   lblHeight_->setGeometry(130, 386, 132, 18);
-  trkVert_ = MakeSlider(this, "trkVert", -500, 500, "Use slider to move tool in small increments");
+  trkVert_ = MakeSlider(this, "trkVert", HeightMinimum, HeightMaximum,
+                        "Use slider to move tool in small increments");
   trkVert_->setGeometry(8, 404, 258, 26);
   connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
 }
@@ -153,6 +156,7 @@ bool ProfileWindow::DrawSection() {
   view.Material = model_.WoodSwatch();
   view.Fence = Fence();
   view.CutterHeight = CutterHeight();
+  view.MachineMargin = ProfileMachineMargin;
   RenderSection(model_, view, section_);
   CopyRasterToImage(section_, PictureSize, PictureSize, image_);
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
