@@ -292,6 +292,25 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
   return static_cast<float>(static_cast<double>(count) / static_cast<double>(n) * 100.0);
 }
 
+StockOnPicture PlaceStock(const Model& model, const SectionView& view) {
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const double W = view.W;
+  const double H = view.H;
+  const int SH = static_cast<int>(std::nearbyint(H * model.StockHeight() / 1100.0)) * view.Zoom;
+  const int SW = static_cast<int>(std::nearbyint(W * model.StockWidth() / 1100.0)) * view.Zoom;
+  const int across = oddState ? SH : SW;  // extent along the table
+  const int upright = oddState ? SW : SH;
+  // The scales follow the picture's size; the stock's corner may stand in from its corner.
+  const int margin = std::max(view.MachineMargin, 0);
+  StockOnPicture stock;
+  stock.FenceX = view.W - margin;
+  stock.TableY = view.H - margin;
+  stock.Left = stock.FenceX - across;
+  stock.Top = stock.TableY - upright;
+  return stock;
+}
+
 namespace {
 
 // Paints the section; measures into figures and pieces when both are given.
@@ -300,28 +319,19 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
-  const bool oddState =
-      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
 
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
   Frame f{};
-  // The scales follow the picture's size; the stock's corner may stand in from its corner.
-  const int margin = std::max(view.MachineMargin, 0);
-  f.W = W - margin;
-  f.H = H - margin;
+  const StockOnPicture stock = PlaceStock(model, view);
+  f.W = stock.FenceX;
+  f.H = stock.TableY;
+  f.left = stock.Left;
+  f.top = stock.Top;
   f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
   f.rowBands = view.RowBands;
-  const int SH =
-      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight() / 1100.0)) *
-      zoom;
-  const int SW =
-      static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth() / 1100.0)) * zoom;
-  const int across = oddState ? SH : SW;  // extent along the table
-  const int upright = oddState ? SW : SH;
-  f.left = f.W - across;
-  f.top = f.H - upright;
+  const int margin = W - f.W;
 
   // Only the picture and the row and column beyond it, where the stock's outline runs, are
   // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).

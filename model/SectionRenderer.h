@@ -30,6 +30,15 @@ struct SectionView {
   int MachineMargin = 0;
 };
 
+// Where the stock's rectangle lies on a picture drawn with view: its left column and top row,
+// and the fence face (a column) and the table face (a row) it stands against, which are also
+// its right and bottom edges.
+struct StockOnPicture {
+  int Left = 0, Top = 0;
+  int FenceX = 0, TableY = 0;
+};
+StockOnPicture PlaceStock(const Model& model, const SectionView& view);
+
 // Paints the section of model's bare stock and whole cut list into canvas, which is at least
 // W x H (and whose row and column beyond the picture are drawn on when it has them).
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas);

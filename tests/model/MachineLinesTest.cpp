@@ -119,6 +119,19 @@ TEST(PreviewSection, MachineMarginMovesTheSectionAndDrawsTheFaces) {
         for (int y = m; y < W; ++y)
           for (int x = m; x < W; ++x)
             ASSERT_EQ(machine.Pixel(x - m, y - m), plain.Pixel(x, y)) << where;
+        // The stock's corner where PlaceStock says, against the faces.
+        SectionView view;
+        view.W = view.H = W;
+        view.Zoom = zoom;
+        view.MachineMargin = m;
+        const StockOnPicture stock = PlaceStock(model, view);
+        EXPECT_EQ(stock.FenceX, face);
+        EXPECT_EQ(stock.TableY, face);
+        if (stock.Left > 0 && stock.Top > 0) {
+          EXPECT_EQ(machine.Pixel(stock.Left, stock.Top), wood) << where;
+          EXPECT_EQ(machine.Pixel(stock.Left - 1, stock.Top), White) << where;
+          EXPECT_EQ(machine.Pixel(stock.Left, stock.Top - 1), White) << where;
+        }
         // The table across the whole width, the fence down to it; the outline crosses them.
         int grey = 0;
         for (int x = 0; x < W; ++x) {
