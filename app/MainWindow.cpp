@@ -59,7 +59,7 @@ void MainWindow::FitStatusPanels() {
   static const QStringList fences = LengthPanelTexts(FencePanelPrefix, FenceMinimum, FenceMaximum);
   FitPanelWidth(statusPanels_[0], heights + QStringList{"Tool Pos:"}, StatusPanelWidths[0]);
   FitPanelWidth(statusPanels_[1], fences + QStringList{"Width :"}, StatusPanelWidths[1]);
-  // A frame that draws nothing new takes a few microseconds.
+  // A frame that only redraws the small Profile picture can run to five figures.
   FitPanelWidth(statusPanels_[5], {QString::asprintf("%.2f fps", 99999.99)}, StatusPanelWidths[5]);
 }
 
