@@ -97,6 +97,8 @@ void Desktop::Start() {
   help_ = std::make_unique<HelpViewer>(options_.Paths.HelpFile);
   helpKeys_ = std::make_unique<HelpKeyFilter>([this](HelpTopic topic) { ShowHelp(topic); });
   qApp->installEventFilter(helpKeys_.get());
+  dialogsOnTop_ = std::make_unique<DialogsOnTop>();
+  qApp->installEventFilter(dialogsOnTop_.get());
 
   progress_ = std::make_unique<ProgressWindow>();
   profile_ = std::make_unique<ProfileWindow>(model_);

@@ -11,6 +11,7 @@
 #include "model/SectionPictures.h"
 #include "project/CutterLibrary.h"
 #include "ui/Choosers.h"
+#include "ui/DialogsOnTop.h"
 #include "ui/HelpKey.h"
 
 namespace kerf {
@@ -164,6 +165,7 @@ class Desktop : public QObject {
   // In creation order; destroyed in reverse.
   std::unique_ptr<HelpViewer> help_;
   std::unique_ptr<HelpKeyFilter> helpKeys_;
+  std::unique_ptr<DialogsOnTop> dialogsOnTop_;  // dialogs above the tool windows
   std::unique_ptr<ProgressWindow> progress_;
   std::unique_ptr<ProfileWindow> profile_;
   std::unique_ptr<ViewControlsWindow> viewControls_;

@@ -7,7 +7,9 @@
 #include <QStatusBar>
 #include <exception>
 
+#include "app/StatusPanels.h"
 #include "app/ViewPanel.h"
+#include "model/FenceInterlock.h"
 #include "model/LengthText.h"
 #include "render/GLSupport.h"
 #include "ui/HelpKey.h"
@@ -31,11 +33,10 @@ void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar1");
   bar->setSizeGripEnabled(false);
-  const int widths[StatusPanels] = {120, 120, 160, 80, 80, 75};
   for (int i = 0; i < StatusPanels; ++i) {
     auto* panel = new QLabel(bar);
     panel->setObjectName(QString("StatusPanel%1").arg(i));
-    panel->setFixedWidth(widths[i]);
+    panel->setFixedWidth(StatusPanelWidths[i]);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment((i == 3 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     bar->addWidget(panel);
@@ -43,10 +44,23 @@ void MainWindow::BuildStatusBar() {
   }
   statusPanels_[0]->setText("Tool Pos:");
   statusPanels_[1]->setText("Width :");
+  FitStatusPanels();
   statusMessage_ = new QLabel(bar);
   statusMessage_->setObjectName("lblStatusMessage");
   statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
   bar->addWidget(statusMessage_, 1);
+}
+
+// The length panels and the frame rate hold their longest texts in either unit, in the font
+// the desktop gives them; a design width that is wider already stays.
+void MainWindow::FitStatusPanels() {
+  static const QStringList heights = LengthPanelTexts(
+      HeightPanelPrefix, ProfileWindow::HeightMinimum, ProfileWindow::HeightMaximum);
+  static const QStringList fences = LengthPanelTexts(FencePanelPrefix, FenceMinimum, FenceMaximum);
+  FitPanelWidth(statusPanels_[0], heights + QStringList{"Tool Pos:"}, StatusPanelWidths[0]);
+  FitPanelWidth(statusPanels_[1], fences + QStringList{"Width :"}, StatusPanelWidths[1]);
+  // A frame that only redraws the small Profile picture can run to five figures.
+  FitPanelWidth(statusPanels_[5], {QString::asprintf("%.2f fps", 99999.99)}, StatusPanelWidths[5]);
 }
 
 std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
@@ -96,9 +110,11 @@ void MainWindow::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) FormHide();
 }
 
-// Minimising takes the tool windows along; restoring brings back the checked ones.
+// Minimising takes the tool windows along; restoring brings back the checked ones. A new font
+// measures the status panels again.
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitStatusPanels();
   if (event->type() != QEvent::WindowStateChange) return;
   if (isMinimized()) {
     FormHide();
@@ -127,9 +143,9 @@ void MainWindow::FrameTick() {
     bool drawn = profile->isVisible() && profile->DrawSection();
     const float height = profile->CutterHeight() / 100.0f;
     const float fence = profile->Fence() / 100.0f;
-    statusPanels_[0]->setText("Bit Height : " +
+    statusPanels_[0]->setText(HeightPanelPrefix +
                               QString::fromStdString(FormatLength(height, model_.Unit())));
-    statusPanels_[1]->setText("Fence Depth : " +
+    statusPanels_[1]->setText(FencePanelPrefix +
                               QString::fromStdString(FormatLength(fence, model_.Unit())));
     profile->WriteLengthLabels();
     drawn = view_->DrawFrame() || drawn;

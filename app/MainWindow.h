@@ -33,6 +33,10 @@ class MainWindow : public QMainWindow {
 
  public:
   static constexpr int StatusPanels = 6;
+  // The panels' widths as designed; the length and frame rate panels grow to hold their texts.
+  static constexpr int StatusPanelWidths[StatusPanels] = {120, 120, 160, 80, 80, 75};
+  static constexpr const char* HeightPanelPrefix = "Bit Height : ";
+  static constexpr const char* FencePanelPrefix = "Fence Depth : ";
 
   MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent = nullptr);
 
@@ -95,6 +99,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildStatusBar();
+  void FitStatusPanels();
   void BuildMenus();
   void FormShow();
   void FormHide();

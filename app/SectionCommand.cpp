@@ -6,6 +6,7 @@
 #include "app/CommandArgs.h"
 #include "app/Commands.h"
 #include "app/ProjectLoading.h"
+#include "model/MachineLines.h"
 #include "model/Model.h"
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
@@ -66,7 +67,7 @@ int SectionCommand(const CommandArgs& args) {
     }
     Raster scratch(SectionSize, SectionSize);
     picture = PreviewSection(model, scratch, PreviewSize, PreviewSize, zoom, model.WoodSwatch(),
-                             fence, height);
+                             fence, height, ProfileMachineMargin);
   } else {
     SectionPictures pictures;
     MeasureSection(model, pictures);

@@ -17,8 +17,9 @@ constexpr VerbHelp Verbs[] = {
      "writes the section picture",
      "Loads the cutter library and the project as Open does, then writes by default the 500 x 500\n"
      "measured section: material black, everything else white. With --preview it writes the\n"
-     "250 x 250 Profile window picture in the project's wood colour instead, with the cutter\n"
-     "outlined; --zoom, --fence, --height and --cutter work only with --preview.\n"},
+     "250 x 250 Profile window picture in the project's wood colour instead, with the table and\n"
+     "fence in grey and the cutter outlined, dashed where it lies below the table or behind the\n"
+     "fence; --zoom, --fence, --height and --cutter work only with --preview.\n"},
     {"outline", "PROJECT.ROU [--tools DIR]", "prints the traced outline",
      "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
      "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"

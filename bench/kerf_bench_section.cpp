@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchWorkpieces.h"
+#include "model/MachineLines.h"
 #include "model/Model.h"
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
@@ -33,23 +34,27 @@ BENCHMARK(BM_MeasureSection)
     ->Arg(200)
     ->Unit(benchmark::kMicrosecond);
 
-// The Profile window's frame picture: 250 x 250 with the mounted cutter outlined.
+// The Profile window's frame picture: 250 x 250 with the mounted cutter outlined, without and
+// with the table and fence drawn in (the cutter sunk into the table, so part of it is dashed).
 void BM_PreviewSection(benchmark::State& state) {
   Model model = WorkedModel(static_cast<int>(state.range(1)));
   const int zoom = static_cast<int>(state.range(0));
+  const int margin = state.range(2) != 0 ? kerf::ProfileMachineMargin : 0;
   kerf::Raster scratch(kerf::SectionSize, kerf::SectionSize);
   for (auto _ : state) {
     kerf::Raster picture =
-        kerf::PreviewSection(model, scratch, 250, 250, zoom, model.WoodSwatch(), 30, 10);
+        kerf::PreviewSection(model, scratch, 250, 250, zoom, model.WoodSwatch(), 30, -10, margin);
     benchmark::DoNotOptimize(picture.Row(0));
   }
 }
 BENCHMARK(BM_PreviewSection)
-    ->ArgNames({"zoom", "cuts"})
-    ->Args({1, 10})
-    ->Args({4, 10})
-    ->Args({1, 50})
-    ->Args({4, 50})
+    ->ArgNames({"zoom", "cuts", "machine"})
+    ->Args({1, 10, 0})
+    ->Args({1, 10, 1})
+    ->Args({4, 10, 0})
+    ->Args({4, 10, 1})
+    ->Args({1, 50, 0})
+    ->Args({4, 50, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // The Profile window's verdict while a slider moves: the cut list's section is kept, and each

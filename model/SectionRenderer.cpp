@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "model/MachineLines.h"
 #include "model/Orientation.h"
 
 namespace kerf {
@@ -24,7 +25,7 @@ int RoundProduct(double length, float scale) {
 
 // Where the section's rectangle lies on the raster and the scales it is drawn at.
 struct Frame {
-  int W, H;
+  int W, H;    // the fence face (a pixel column) and the table face (a pixel row)
   float r, s;  // pixels per unit, horizontally and vertically, zoom included
   int left, top;
   bool rowBands;  // paint each cutter row over every pixel row of its height
@@ -175,28 +176,6 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
   }
 }
 
-// The mounted cutter's outline in black at fence f and height h, never turned: up the
-// cutting side and back down the axis side.
-void DrawCutterOutline(Raster& raster, const Tool& tool, const SectionView& view, const Frame& f) {
-  const auto& P = tool.Profile;
-  const double fence = view.Fence;
-  const double height = view.CutterHeight;
-  const double r = f.r;
-  const double s = f.s;
-  auto x = [&](double offset) { return static_cast<int>(std::nearbyint(f.W - offset * r)); };
-  auto y = [&](int l) { return static_cast<int>(std::nearbyint(f.H - (height + l) * s)); };
-  const int rows = std::clamp(tool.RowCount, 1, MaxProfileRows);
-  int penX = x(fence - P[1]);
-  int penY = y(1);
-  auto lineTo = [&](int toX, int toY) {
-    raster.Line(penX, penY, toX, toY, Black);
-    penX = toX;
-    penY = toY;
-  };
-  for (int l = 1; l <= rows; ++l) lineTo(x(fence + P[static_cast<size_t>(l)]), y(l));
-  for (int l = rows; l >= 1; --l) lineTo(x(fence - P[static_cast<size_t>(l)]), y(l));
-}
-
 // The stock: its outline in the material colour, then a border-mode fill from (W - 1, H - 1).
 void DrawStock(Raster& raster, const Frame& f, Colour material) {
   const int W = f.W, H = f.H;
@@ -313,6 +292,25 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
   return static_cast<float>(static_cast<double>(count) / static_cast<double>(n) * 100.0);
 }
 
+StockOnPicture PlaceStock(const Model& model, const SectionView& view) {
+  const bool oddState =
+      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  const double W = view.W;
+  const double H = view.H;
+  const int SH = static_cast<int>(std::nearbyint(H * model.StockHeight() / 1100.0)) * view.Zoom;
+  const int SW = static_cast<int>(std::nearbyint(W * model.StockWidth() / 1100.0)) * view.Zoom;
+  const int across = oddState ? SH : SW;  // extent along the table
+  const int upright = oddState ? SW : SH;
+  // The scales follow the picture's size; the stock's corner may stand in from its corner.
+  const int margin = std::max(view.MachineMargin, 0);
+  StockOnPicture stock;
+  stock.FenceX = view.W - margin;
+  stock.TableY = view.H - margin;
+  stock.Left = stock.FenceX - across;
+  stock.Top = stock.TableY - upright;
+  return stock;
+}
+
 namespace {
 
 // The frame of a section of model drawn as view says.
@@ -320,26 +318,18 @@ Frame FrameFor(const Model& model, const SectionView& view) {
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
-  const bool oddState =
-      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
 
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
   Frame f{};
-  f.W = W;
-  f.H = H;
+  const StockOnPicture stock = PlaceStock(model, view);
+  f.W = stock.FenceX;
+  f.H = stock.TableY;
+  f.left = stock.Left;
+  f.top = stock.Top;
   f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
   f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
   f.rowBands = view.RowBands;
-  const int SH =
-      static_cast<int>(std::nearbyint(static_cast<double>(H) * model.StockHeight() / 1100.0)) *
-      zoom;
-  const int SW =
-      static_cast<int>(std::nearbyint(static_cast<double>(W) * model.StockWidth() / 1100.0)) * zoom;
-  const int across = oddState ? SH : SW;  // extent along the table
-  const int upright = oddState ? SW : SH;
-  f.left = W - across;
-  f.top = H - upright;
   return f;
 }
 
@@ -384,10 +374,13 @@ void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& rast
 void PaintSection(const Model& model, const SectionView& view, Raster& raster,
                   std::vector<CutFigures>* figures, SectionPieces* pieces) {
   const Frame f = FrameFor(model, view);
+  const int W = view.W;
+  const int H = view.H;
+  const int margin = W - f.W;
 
   // Only the picture and the row and column beyond it, where the stock's outline runs, are
   // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).
-  raster.Fill(White, f.W + 1, f.H + 1);
+  raster.Fill(White, W + 1, H + 1);
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = figures != nullptr && pieces != nullptr;
@@ -401,15 +394,16 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
     PaintCutOf(model, cuts[i], f, raster, measure ? &(*figures)[i] : nullptr, sides, pieces);
   }
 
-  if (view.Cutter != nullptr) DrawCutterOutline(raster, *view.Cutter, view, f);
+  const MachineFaces faces{f.W, f.H};
+  if (margin > 0) DrawTableAndFence(raster, faces, W, H);
+  if (view.Cutter != nullptr) {
+    const CutterSetting setting{static_cast<double>(view.Fence),
+                                static_cast<double>(view.CutterHeight), f.r, f.s};
+    DrawCutterOutline(raster, *view.Cutter, setting, faces, margin > 0);
+  }
 }
 
 }  // namespace
-
-StockCorner StockRectangle(const Model& model, const SectionView& view) {
-  const Frame f = FrameFor(model, view);
-  return {f.left, f.top};
-}
 
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas) {
   PaintSection(model, view, canvas, nullptr, nullptr);
@@ -440,7 +434,7 @@ CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
 }
 
 Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height) {
+                      int32_t fence, int32_t height, int machineMargin) {
   SectionView view;
   view.W = W;
   view.H = H;
@@ -449,6 +443,7 @@ Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoo
   view.Material = material;
   view.Fence = fence;
   view.CutterHeight = height;
+  view.MachineMargin = machineMargin;
   RenderSection(model, view, scratch);
 
   Raster picture(W, H);

@@ -23,16 +23,21 @@ struct SectionView {
   // Paint each cutter row as a band over all the pixel rows of its unit of height, not as one
   // line; only for drawings finer than a pixel per unit (the program's own pictures keep lines).
   bool RowBands = false;
+  // With the table and fence drawn in: the stock's corner, where table and fence meet, stands
+  // this many pixels in from the picture's bottom right corner; the table and fence run through
+  // the picture as thin grey lines and the part of the cutter's outline below the table or
+  // behind the fence is dashed. At 0 the corner is the picture's own and neither is drawn.
+  int MachineMargin = 0;
 };
 
-// Where the stock rectangle lies on a section of model drawn as view says, in pixels: its
-// left and top edges (negative when it reaches beyond the picture); its right edge is view.W
-// and its bottom edge view.H.
-struct StockCorner {
-  int Left = 0;
-  int Top = 0;
+// Where the stock's rectangle lies on a picture drawn with view: its left column and top row,
+// and the fence face (a column) and the table face (a row) it stands against, which are also
+// its right and bottom edges.
+struct StockOnPicture {
+  int Left = 0, Top = 0;
+  int FenceX = 0, TableY = 0;
 };
-StockCorner StockRectangle(const Model& model, const SectionView& view);
+StockOnPicture PlaceStock(const Model& model, const SectionView& view);
 
 // Paints the section of model's bare stock and whole cut list into canvas, which is at least
 // W x H (and whose row and column beyond the picture are drawn on when it has them).
@@ -59,8 +64,8 @@ CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
                              SectionPieces& pieces);
 
 // The Profile window picture: RenderSection on the caller's work surface (scratch, at least
-// W x H) with the current cutter outlined, cropped to W x H.
+// W x H) with the current cutter outlined, cropped to W x H; machineMargin as in SectionView.
 Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height);
+                      int32_t fence, int32_t height, int machineMargin = 0);
 
 }  // namespace kerf

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "model/LengthText.h"
+#include "model/MachineLines.h"
 #include "model/SectionRenderer.h"
 #include "model/StockFaces.h"
 #include "ui/CutPreviewPanel.h"
@@ -41,6 +42,7 @@ QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
 ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model) {
   setObjectName("Form2");
+  SetUpToolWindow(*this);
   setWindowTitle("Profile");
   setFixedSize(273, 430);
   QPalette white = palette();
@@ -123,7 +125,8 @@ void ProfileWindow::BuildControls() {
   lblHeight_ = new QLabel("0\"", this);
   lblHeight_->setObjectName("lblheight");
   lblHeight_->setGeometry(130, 386, 132, 18);
-  trkVert_ = MakeSlider(this, "trkVert", -500, 500, "Use slider to move tool in small increments");
+  trkVert_ = MakeSlider(this, "trkVert", HeightMinimum, HeightMaximum,
+                        "Use slider to move tool in small increments");
   trkVert_->setGeometry(8, 404, 258, 26);
   connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
 }
@@ -157,11 +160,13 @@ bool ProfileWindow::DrawSection() {
   view.Material = model_.WoodSwatch();
   view.Fence = Fence();
   view.CutterHeight = CutterHeight();
+  view.MachineMargin = ProfileMachineMargin;
   RenderSection(model_, view, section_);
   CopyRasterToImage(section_, PictureSize, PictureSize, image_);
-  const StockCorner stock = StockRectangle(model_, view);
-  DrawFaceNumbers(image_, FacesInState(model_.FaceOnTable()),
-                  QRect(stock.Left, stock.Top, PictureSize - stock.Left, PictureSize - stock.Top));
+  const StockOnPicture stock = PlaceStock(model_, view);
+  DrawFaceNumbers(
+      image_, FacesInState(model_.FaceOnTable()),
+      QRect(stock.Left, stock.Top, stock.FenceX - stock.Left, stock.TableY - stock.Top));
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;

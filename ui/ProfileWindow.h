@@ -28,6 +28,9 @@ class ProfileWindow : public QWidget {
  public:
   static constexpr int PictureSize = 250;
   static constexpr int FenceMaximum = ::kerf::FenceMaximum;
+  // The height slider's range in hundredths of an inch.
+  static constexpr int HeightMinimum = -500;
+  static constexpr int HeightMaximum = 500;
 
   explicit ProfileWindow(Model& model, QWidget* parent = nullptr);
 

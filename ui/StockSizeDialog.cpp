@@ -44,6 +44,7 @@ QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
 StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model) {
   setObjectName("Form5");
+  SetUpToolWindow(*this);
   setWindowTitle("Config");
   SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);

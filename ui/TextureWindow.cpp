@@ -62,6 +62,7 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
       chooseFile_(DialogFileChooser(this)),
       showMessage_(DialogMessageShower(this)) {
   setObjectName("Form8");
+  SetUpToolWindow(*this);
   setWindowTitle("Texture");
   SetHelpTopic(this, HelpTopic::Texture);
 

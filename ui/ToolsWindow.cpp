@@ -43,6 +43,7 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
     return dialog.EditedCut();
   };
   setObjectName("Form4");
+  SetUpToolWindow(*this);
   setWindowTitle("Tools");
   SetHelpTopic(this, HelpTopic::Tools);
 

@@ -46,6 +46,7 @@ constexpr SliderSetting Sliders[] = {
 
 ViewControlsWindow::ViewControlsWindow(QWidget* parent) : QWidget(parent, ToolWindowFlags) {
   setObjectName("Form3");
+  SetUpToolWindow(*this);
   setWindowTitle("View Controls");
   SetHelpTopic(this, HelpTopic::ViewControls);
 

@@ -336,32 +336,3 @@ TEST(MaterialAlongSide, CountsEveryColourButWhite) {
 
 }  // namespace
 }  // namespace kerf
-
-namespace kerf {
-namespace {
-
-TEST(StockRectangle, IsWhereTheStockIsPainted) {
-  struct Case {
-    int face, zoom, width, height;
-  };
-  const Case cases[] = {{3, 1, 200, 300}, {4, 1, 200, 300}, {3, 2, 150, 50}, {8, 4, 100, 90}};
-  for (const Case& c : cases) {
-    Model model;
-    model.NewWorkpiece(c.width, c.height);
-    model.SetFaceOnTable(c.face);
-    SectionView view;
-    view.W = view.H = 250;
-    view.Zoom = c.zoom;
-    Raster canvas(SectionSize, SectionSize);
-    RenderSection(model, view, canvas);
-    const StockCorner corner = StockRectangle(model, view);
-    const int y = view.H - 1, x = view.W - 1;
-    EXPECT_NE(canvas.Pixel(corner.Left, y), White) << c.face << " x" << c.zoom;
-    EXPECT_EQ(canvas.Pixel(corner.Left - 1, y), White) << c.face << " x" << c.zoom;
-    EXPECT_NE(canvas.Pixel(x, corner.Top), White) << c.face << " x" << c.zoom;
-    EXPECT_EQ(canvas.Pixel(x, corner.Top - 1), White) << c.face << " x" << c.zoom;
-  }
-}
-
-}  // namespace
-}  // namespace kerf

@@ -1,0 +1,18 @@
+// The widths of the main window's status bar panels, found from the texts they can show.
+#pragma once
+
+#include <QStringList>
+
+class QLabel;
+
+namespace kerf {
+
+// Every text the frame loop can write into a length panel: prefix followed by each length
+// from minimum to maximum hundredths of an inch, in both display units, each text once.
+QStringList LengthPanelTexts(const QString& prefix, int minimum, int maximum);
+
+// Makes label wide enough for the widest of texts in its own font, its frame and indent
+// included, and never narrower than designWidth. The label keeps its text.
+void FitPanelWidth(QLabel* label, const QStringList& texts, int designWidth);
+
+}  // namespace kerf
