@@ -1,0 +1,195 @@
+// The profile matcher: cutter shapes against the renderer, known plans found again, shortfalls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/CutVerdict.h"
+#include "model/MatchOrder.h"
+#include "model/MatchSearch.h"
+#include "model/ProfileMatch.h"
+#include "model/SectionRenderer.h"
+
+namespace kerf {
+namespace {
+
+Tool MadeCutter(const std::string& name, int rows, float (*radius)(int row)) {
+  Tool tool;
+  tool.Name = name;
+  tool.FileName = name + ".bmp";
+  tool.RowCount = rows;
+  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = radius(l);
+  return tool;
+}
+
+// A straight bit, a cove, a chamfer and a roundover-like bit with a pilot row.
+std::vector<Tool> Cutters() {
+  return {
+      MadeCutter("straight", 80, [](int) { return 25.0f; }),
+      MadeCutter("cove", 50, [](int l) { return 30.0f + static_cast<float>(l * (50 - l)) / 40; }),
+      MadeCutter("chamfer", 50, [](int l) { return 60.0f - static_cast<float>(l); }),
+      MadeCutter("roundover", 45,
+                 [](int l) {
+                   return l <= 5 ? 12.0f
+                                 : 12.0f + 40.0f -
+                                       std::sqrt(static_cast<float>(1600 - (l - 5) * (l - 5)));
+                 }),
+  };
+}
+
+struct Plan {
+  int32_t width, height, face;  // stock and the state the section is seen in
+  std::vector<Cut> cuts;
+};
+
+Cut MadeCut(int cutter, int face, int32_t fence, int32_t height) {
+  Cut cut;
+  cut.Cutter = cutter;
+  cut.Face = face;
+  cut.Fence = fence;
+  cut.Height = height;
+  cut.CutterFileName = Cutters()[static_cast<size_t>(cutter - 1)].FileName;
+  return cut;
+}
+
+Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
+  Model model;
+  model.SetCutterLibrary(cutters);
+  WorkSetup setup = model.TakeSetup();
+  setup.StockWidth = plan.width;
+  setup.StockHeight = plan.height;
+  setup.FaceOnTable = plan.face;
+  setup.Cuts = plan.cuts;
+  model.ReplaceSetup(setup);
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
+  return pictures.Measured;
+}
+
+MatchTarget TargetOf(const Raster& section, const Plan& plan) {
+  MatchTarget target;
+  target.StockWidth = plan.width;
+  target.StockHeight = plan.height;
+  target.FaceOnTable = plan.face;
+  target.Keep.resize(static_cast<size_t>(SectionSize) * SectionSize);
+  for (int y = 0; y < SectionSize; ++y)
+    for (int x = 0; x < SectionSize; ++x)
+      target.Keep[static_cast<size_t>(y * SectionSize + x)] = section.Row(y)[x] != White;
+  return target;
+}
+
+int DifferentPixels(const Raster& a, const Raster& b) {
+  int count = 0;
+  for (int y = 0; y < SectionSize; ++y)
+    for (int x = 0; x < SectionSize; ++x) count += (a.Row(y)[x] != White) != (b.Row(y)[x] != White);
+  return count;
+}
+
+// The pixels the search expects a cut to remove are those the renderer removes, in every
+// orientation case, from both sides of every stock state's rectangle.
+TEST(ProfileMatch, CutShapesPaintWhatTheRendererPaints) {
+  const std::vector<Tool> cutters = Cutters();
+  const struct {
+    int32_t fence, height;
+  } settings[] = {{30, 10}, {-15, 55}, {101, -20}, {250, 137}};
+  for (int face : {3, 6}) {
+    const Plan bare{300, 170, face, {}};
+    const Raster stock = Measured(cutters, bare);
+    int left = 0, top = 0;
+    match::StockRectangle(bare.width, bare.height, face, left, top);
+    for (int cutter = 1; cutter <= static_cast<int>(cutters.size()); ++cutter) {
+      for (int orientationCase = 1; orientationCase <= 8; ++orientationCase) {
+        for (const auto& s : settings) {
+          Plan plan = bare;
+          plan.cuts = {
+              MadeCut(cutter, match::FaceForCase(orientationCase, face), s.fence, s.height)};
+          const Raster actual = Measured(cutters, plan);
+          const int turn = orientationCase == 1 || orientationCase == 5   ? 0
+                           : orientationCase == 3 || orientationCase == 7 ? 1
+                           : orientationCase == 2 || orientationCase == 6 ? 2
+                                                                          : 3;
+          int v = 0, u = 0;
+          match::AnchorOf(orientationCase, s.fence, s.height, left, top, v, u);
+          std::vector<uint8_t> painted(static_cast<size_t>(SectionSize) * SectionSize, 0);
+          match::PaintPlacement(match::ShapeOf(cutters[static_cast<size_t>(cutter - 1)], turn),
+                                turn, v, u, painted, 1);
+          Raster expected = stock;
+          for (int y = 0; y < SectionSize; ++y)
+            for (int x = 0; x < SectionSize; ++x)
+              if (painted[static_cast<size_t>(y * SectionSize + x)]) expected.SetPixel(x, y, White);
+          EXPECT_EQ(DifferentPixels(actual, expected), 0)
+              << "cutter " << cutter << " case " << orientationCase << " face " << face << " fence "
+              << s.fence << " height " << s.height;
+        }
+      }
+    }
+  }
+}
+
+// A target made by one cut is matched pixel for pixel by a plan of one cut. (Each cut can be
+// made: its axis lies behind the fence face or its lowest row below the table.)
+TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan plans[] = {
+      {200, 200, 3, {MadeCut(2, 3, -10, 10)}},   // a cove on the fence edge
+      {300, 100, 6, {MadeCut(3, 1, -5, 40)}},    // a chamfer, cut in another state
+      {150, 400, 1, {MadeCut(1, 7, 120, -30)}},  // a groove of a straight bit
+      {250, 180, 8, {MadeCut(4, 4, -12, 60)}},   // a roundover with its pilot
+  };
+  for (const Plan& plan : plans) {
+    const Raster section = Measured(cutters, plan);
+    const MatchTarget target = TargetOf(section, plan);
+    MatchOptions options;
+    options.Threads = 2;
+    options.BeamWidth = 3;
+    NoProgress progress;
+    const MatchResult result = MatchProfile(cutters, target, options, progress);
+    SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
+    EXPECT_TRUE(result.Reached);
+    ASSERT_EQ(result.Cuts.size(), 1u);
+    EXPECT_EQ(result.DeviationX, -1);
+    EXPECT_DOUBLE_EQ(result.AreaReachedPercent, 100.0);
+    EXPECT_TRUE(result.Shortfalls.empty());
+    EXPECT_GT(result.CandidatesMeasured, 0);
+    Plan found = plan;
+    found.cuts = result.Cuts;
+    EXPECT_EQ(DifferentPixels(Measured(cutters, found), section), 0);
+  }
+}
+
+// A slot widening under a narrow neck on the top face: the straight bit makes the neck, and
+// nothing can reach the wings without its shank passing through wood that stays.
+TEST(ProfileMatch, UndercutNoCutterCanMakeIsNamed) {
+  const std::vector<Tool> cutters = {Cutters()[0]};
+  const Plan bare{200, 200, 3, {}};
+  MatchTarget target = TargetOf(Measured(cutters, bare), bare);
+  int left = 0, top = 0;
+  match::StockRectangle(bare.width, bare.height, bare.face, left, top);
+  auto clear = [&](int x0, int y0, int x1, int y1) {
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) target.Keep[static_cast<size_t>(y * SectionSize + x)] = 0;
+  };
+  clear(left + 40, top, left + 52, top + 30);       // the neck, as wide as the bit
+  clear(left + 25, top + 30, left + 67, top + 45);  // the wide slot under it
+  MatchOptions options;
+  options.Threads = 2;
+  options.BeamWidth = 3;
+  NoProgress progress;
+  const MatchResult result = MatchProfile(cutters, target, options, progress);
+  EXPECT_FALSE(result.Reached);
+  EXPECT_GT(result.AreaReachedPercent, 0.0);
+  EXPECT_LT(result.AreaReachedPercent, 100.0);
+  ASSERT_FALSE(result.Shortfalls.empty());
+  EXPECT_TRUE(std::any_of(result.Shortfalls.begin(), result.Shortfalls.end(),
+                          [](const MatchShortfall& s) { return s.NoCutter; }));
+  EXPECT_TRUE(result.DangerCuts.empty());
+  const std::vector<std::string> lines = MatchReportLines(result, target, LengthUnit::Imperial);
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.rfind("No cutter in the library can make the part near the top face", 0) == 0;
+  })) << "no line names the part";
+}
+
+}  // namespace
+}  // namespace kerf
