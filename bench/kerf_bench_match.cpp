@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/BenchWorkpieces.h"
+#include "model/CutVerdict.h"
 #include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
 #include "project/ProjectFile.h"
@@ -30,7 +31,7 @@ struct KnownPlan {
 
 MatchTarget TargetOf(Model& model) {
   kerf::SectionPictures pictures;
-  kerf::MeasureSection(model, pictures);
+  kerf::MeasureSection(model, pictures);  // stores the cuts' figures too
   MatchTarget target;
   target.StockWidth = model.StockWidth();
   target.StockHeight = model.StockHeight();
@@ -48,7 +49,8 @@ size_t MaterialOf(const MatchTarget& target) {
 }
 
 // Plans of one to six cuts of the supplied cutters on several stocks: every cut takes away
-// something the earlier ones left and the stock keeps at least a third of its section.
+// something the earlier ones left, a real table can make it (its shank meets no wood, it
+// parts nothing off) and the stock keeps at least a third of its section.
 std::vector<KnownPlan> DrawnPlans() {
   std::mt19937 random(18);
   const std::pair<int, int> stocks[] = {{75, 300}, {200, 200}, {100, 400}, {150, 250}};
@@ -71,7 +73,8 @@ std::vector<KnownPlan> DrawnPlans() {
         const int rise = -60 + static_cast<int>(random() % static_cast<unsigned>(upright / 2 + 60));
         model.AppendCut(fence, rise);
         const size_t after = MaterialOf(TargetOf(model));
-        if (after == before || after * 3 < whole) model.DeleteCut(model.CutCount());
+        const bool makeable = kerf::CutProblem(model.CutAt(model.CutCount())).empty();
+        if (after == before || after * 3 < whole || !makeable) model.DeleteCut(model.CutCount());
       }
       model.SetFaceOnTable(1 + static_cast<int>(random() % 8));
       KnownPlan plan;

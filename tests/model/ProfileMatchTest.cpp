@@ -9,6 +9,7 @@
 #include "model/CutVerdict.h"
 #include "model/MatchOrder.h"
 #include "model/MatchSearch.h"
+#include "model/Orientation.h"
 #include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
 
@@ -189,6 +190,60 @@ TEST(ProfileMatch, UndercutNoCutterCanMakeIsNamed) {
   EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
     return line.rfind("No cutter in the library can make the part near the top face", 0) == 0;
   })) << "no line names the part";
+}
+
+// Plans of two cuts whose order as given has a Danger cut (a shank through the stock, too
+// little left on the table) while the other order has none: the safe order found makes the
+// same section, pixel for pixel, with no Danger cut.
+TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan plans[] = {
+      {238, 150, 4, {MadeCut(1, 5, 22, 9), MadeCut(2, 5, -3, -32)}},
+      {281, 129, 8, {MadeCut(2, 6, 7, 2), MadeCut(4, 4, -16, 99)}},
+      {207, 88, 7, {MadeCut(3, 2, 23, 28), MadeCut(3, 2, 3, -8)}},
+  };
+  for (const Plan& plan : plans) {
+    SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
+    Model model;
+    model.SetCutterLibrary(cutters);
+    WorkSetup setup = model.TakeSetup();
+    setup.StockWidth = plan.width;
+    setup.StockHeight = plan.height;
+    setup.FaceOnTable = plan.face;
+    setup.Cuts = plan.cuts;
+    model.ReplaceSetup(setup);
+    SectionPictures pictures;
+    MeasureSection(model, pictures);
+    ASSERT_TRUE(std::any_of(model.Cuts().begin(), model.Cuts().end(), [](const Cut& cut) {
+      return JudgeCutOnTable(cut) == Verdict::Danger;
+    }));
+    const MatchTarget target = TargetOf(pictures.Measured, plan);
+    const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
+    std::vector<match::Placement> placements;
+    for (const Cut& cut : plan.cuts) {
+      int fenceSide = 0, tableSide = 0;
+      const int orientationCase = CutOrientation(cut.Face, plan.face, fenceSide, tableSide);
+      match::Placement p;
+      p.Cutter = static_cast<uint16_t>(cut.Cutter - 1);
+      p.Turn = static_cast<uint8_t>(orientationCase == 1 || orientationCase == 5   ? 0
+                                    : orientationCase == 3 || orientationCase == 7 ? 1
+                                    : orientationCase == 2 || orientationCase == 6 ? 2
+                                                                                   : 3);
+      int v = 0, u = 0;
+      match::AnchorOf(orientationCase, cut.Fence, cut.Height, picture.Left, picture.Top, v, u);
+      p.V = static_cast<int16_t>(v);
+      p.U = static_cast<int16_t>(u);
+      placements.push_back(p);
+    }
+    const match::OrderedPlan ordered =
+        match::OrderSafely(cutters, target, picture, placements, 400);
+    EXPECT_TRUE(ordered.DangerCuts.empty());
+    EXPECT_EQ(ordered.Cuts.size(), plan.cuts.size());
+    EXPECT_EQ(DifferentPixels(ordered.Section, pictures.Measured), 0);
+    Plan made = plan;
+    made.cuts = ordered.Cuts;
+    EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
+  }
 }
 
 }  // namespace
