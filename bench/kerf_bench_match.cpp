@@ -12,6 +12,7 @@
 
 #include "bench/BenchWorkpieces.h"
 #include "model/CutVerdict.h"
+#include "model/MatchOrder.h"
 #include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
 #include "project/ProjectFile.h"
@@ -27,7 +28,23 @@ struct KnownPlan {
   std::string Name;
   MatchTarget Target;
   int Passes = 0;  // cuts of the plan the target was made from
+  std::vector<Cut> Cuts;
 };
+
+// How many Danger cuts the known plan still has in the safest order the matcher finds for it:
+// where that is more than none, the matcher's answer cannot be expected to have none.
+int KnownDangers(const KnownPlan& plan) {
+  const kerf::match::TargetPicture picture = kerf::match::AnalyseTarget(plan.Target, 1.0 / 64);
+  std::vector<kerf::match::Placement> placements;
+  for (const Cut& cut : plan.Cuts) {
+    kerf::match::Placement p;
+    if (kerf::match::PlacementOfCut(cut, plan.Target.FaceOnTable, picture.Left, picture.Top, p))
+      placements.push_back(p);
+  }
+  return static_cast<int>(
+      kerf::match::OrderSafely(TheCutters().Tools, plan.Target, picture, placements, 2000)
+          .DangerCuts.size());
+}
 
 MatchTarget TargetOf(Model& model) {
   kerf::SectionPictures pictures;
@@ -79,6 +96,7 @@ std::vector<KnownPlan> DrawnPlans() {
       model.SetFaceOnTable(1 + static_cast<int>(random() % 8));
       KnownPlan plan;
       plan.Passes = model.CutCount();
+      plan.Cuts = model.Cuts();
       plan.Target = TargetOf(model);
       plan.Name = "plan" + std::to_string(passes) + "." + std::to_string(draw) + "/" +
                   std::to_string(width) + "x" + std::to_string(height);
@@ -104,6 +122,7 @@ std::vector<KnownPlan> SamplePlans() {
     kerf::ApplyRecord(model, read.Value());
     KnownPlan plan;
     plan.Passes = model.CutCount();
+    plan.Cuts = model.Cuts();
     plan.Target = TargetOf(model);
     plan.Name = "sample/" + file.stem().string();
     std::replace(plan.Name.begin(), plan.Name.end(), ' ', '_');
@@ -127,14 +146,18 @@ void BM_Match(benchmark::State& state, const KnownPlan& plan) {
   state.counters["area%"] = result.AreaReachedPercent;
   state.counters["dev_in"] = result.LargestDeviationInches;
   state.counters["danger"] = static_cast<double>(result.DangerCuts.size());
+  const int knownDangers = KnownDangers(plan);
+  state.counters["known_danger"] = knownDangers;
   state.counters["seconds"] = result.Seconds;
   state.counters["cand/s"] =
       result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;
   std::printf(
-      "%-28s %s passes %d (known %d)%s  %.1f s  %.0f candidates/s  area %.1f%%  dev %.3f\"\n",
+      "%-32s %s passes %d (known %d)%s  %5.1f s  %8.0f candidates/s  area %5.1f%%  "
+      "dev %.3f\"  danger %zu (known plan %d)\n",
       plan.Name.c_str(), result.Reached ? "reached" : "PARTLY ", passes, plan.Passes,
       passes > plan.Passes + 1 ? " TOO MANY" : "", result.Seconds, state.counters["cand/s"].value,
-      result.AreaReachedPercent, result.LargestDeviationInches);
+      result.AreaReachedPercent, result.LargestDeviationInches, result.DangerCuts.size(),
+      knownDangers);
 }
 
 }  // namespace

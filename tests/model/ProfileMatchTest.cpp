@@ -9,7 +9,6 @@
 #include "model/CutVerdict.h"
 #include "model/MatchOrder.h"
 #include "model/MatchSearch.h"
-#include "model/Orientation.h"
 #include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
 
@@ -107,10 +106,7 @@ TEST(ProfileMatch, CutShapesPaintWhatTheRendererPaints) {
           plan.cuts = {
               MadeCut(cutter, match::FaceForCase(orientationCase, face), s.fence, s.height)};
           const Raster actual = Measured(cutters, plan);
-          const int turn = orientationCase == 1 || orientationCase == 5   ? 0
-                           : orientationCase == 3 || orientationCase == 7 ? 1
-                           : orientationCase == 2 || orientationCase == 6 ? 2
-                                                                          : 3;
+          const int turn = match::TurnOfCase(orientationCase);
           int v = 0, u = 0;
           match::AnchorOf(orientationCase, s.fence, s.height, left, top, v, u);
           std::vector<uint8_t> painted(static_cast<size_t>(SectionSize) * SectionSize, 0);
@@ -226,18 +222,8 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
     const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
     std::vector<match::Placement> placements;
     for (const Cut& cut : plan.cuts) {
-      int fenceSide = 0, tableSide = 0;
-      const int orientationCase = CutOrientation(cut.Face, plan.face, fenceSide, tableSide);
       match::Placement p;
-      p.Cutter = static_cast<uint16_t>(cut.Cutter - 1);
-      p.Turn = static_cast<uint8_t>(orientationCase == 1 || orientationCase == 5   ? 0
-                                    : orientationCase == 3 || orientationCase == 7 ? 1
-                                    : orientationCase == 2 || orientationCase == 6 ? 2
-                                                                                   : 3);
-      int v = 0, u = 0;
-      match::AnchorOf(orientationCase, cut.Fence, cut.Height, picture.Left, picture.Top, v, u);
-      p.V = static_cast<int16_t>(v);
-      p.U = static_cast<int16_t>(u);
+      ASSERT_TRUE(match::PlacementOfCut(cut, plan.face, picture.Left, picture.Top, p));
       placements.push_back(p);
     }
     const match::OrderedPlan ordered =
