@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/CutVerdict.h"
@@ -234,6 +236,63 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
     Plan made = plan;
     made.cuts = ordered.Cuts;
     EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
+  }
+}
+
+// Progress comes on the calling thread only, begun and ended once, moving forwards; a cancel
+// asked for from the progress report ends the search with the plan found so far.
+class RecordedProgress final : public ProgressSink {
+ public:
+  explicit RecordedProgress(std::atomic<bool>* cancel) : cancel_(cancel) {}
+  void Begin(const std::string&, int maximum) override {
+    ++begun;
+    last = maximum;
+    Note();
+  }
+  void Step(int position) override {
+    forwards = forwards && position > previous && position >= 1 && position <= last;
+    previous = position;
+    ++steps;
+    if (cancel_ != nullptr) cancel_->store(true);
+    Note();
+  }
+  void End() override {
+    ++ended;
+    Note();
+  }
+  int begun = 0, ended = 0, steps = 0, previous = 0, last = 0;
+  bool forwards = true, onCaller = true;
+
+ private:
+  void Note() { onCaller = onCaller && std::this_thread::get_id() == caller_; }
+  std::thread::id caller_ = std::this_thread::get_id();
+  std::atomic<bool>* cancel_;
+};
+
+TEST(ProfileMatch, ProgressOnTheCallingThreadAndCancel) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan plan{200, 200, 3, {MadeCut(2, 3, -10, 10), MadeCut(1, 1, 20, -40)}};
+  const MatchTarget target = TargetOf(Measured(cutters, plan), plan);
+  MatchOptions options;
+  options.Threads = 2;
+  options.BeamWidth = 2;
+  for (const bool cancelling : {false, true}) {
+    SCOPED_TRACE(cancelling ? "cancelled at the first step" : "run to the end");
+    std::atomic<bool> cancel{false};
+    RecordedProgress progress(cancelling ? &cancel : nullptr);
+    const MatchResult result = MatchProfile(cutters, target, options, progress, &cancel);
+    EXPECT_EQ(progress.begun, 1);
+    EXPECT_EQ(progress.ended, 1);
+    EXPECT_GE(progress.steps, 1);
+    EXPECT_TRUE(progress.forwards);
+    EXPECT_TRUE(progress.onCaller);
+    EXPECT_EQ(result.Cancelled, cancelling);
+    EXPECT_EQ(result.Reached, !cancelling);
+    if (!cancelling) {
+      Plan found = plan;
+      found.cuts = result.Cuts;
+      EXPECT_EQ(DifferentPixels(Measured(cutters, found), Measured(cutters, plan)), 0);
+    }
   }
 }
 
