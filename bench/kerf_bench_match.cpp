@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -132,11 +133,21 @@ std::vector<KnownPlan> SamplePlans() {
   return plans;
 }
 
+// The search's options, from KERF_MATCH_BEAM and KERF_MATCH_THREADS when set (to compare a
+// greedy search, width 1, with the default beam).
+kerf::MatchOptions OptionsFromEnvironment() {
+  kerf::MatchOptions options;
+  if (const char* beam = std::getenv("KERF_MATCH_BEAM")) options.BeamWidth = std::atoi(beam);
+  if (const char* threads = std::getenv("KERF_MATCH_THREADS")) options.Threads = std::atoi(threads);
+  return options;
+}
+
 void BM_Match(benchmark::State& state, const KnownPlan& plan) {
   kerf::MatchResult result;
   for (auto _ : state) {
     kerf::NoProgress progress;
-    result = kerf::MatchProfile(TheCutters().Tools, plan.Target, kerf::MatchOptions{}, progress);
+    result =
+        kerf::MatchProfile(TheCutters().Tools, plan.Target, OptionsFromEnvironment(), progress);
     benchmark::DoNotOptimize(result.Cuts.data());
   }
   const int passes = static_cast<int>(result.Cuts.size());
