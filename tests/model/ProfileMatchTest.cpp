@@ -95,9 +95,7 @@ int DifferentPixels(const Raster& a, const Raster& b) {
 // orientation case, from both sides of every stock state's rectangle.
 TEST(ProfileMatch, CutShapesPaintWhatTheRendererPaints) {
   const std::vector<Tool> cutters = Cutters();
-  const struct {
-    int32_t fence, height;
-  } settings[] = {{30, 10}, {-15, 55}, {250, 137}};
+  const struct { int32_t fence, height; } settings[] = {{30, 10}, {-15, 55}, {250, 137}};
   for (int face : {3, 6}) {
     const Plan bare{300, 170, face, {}};
     const Raster stock = Measured(cutters, bare);
@@ -242,6 +240,77 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
     made.cuts = ordered.Cuts;
     EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
   }
+}
+
+// A kept pixel may be cut, and a removed one left, only within the tolerance: its centre no
+// further than the tolerance beyond the boundary, which lies half a pixel (0.011") from the
+// centres of the pixels on either side of it.
+TEST(ProfileMatch, ToleranceInPixels) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan bare{200, 200, 3, {}};
+  MatchTarget target = TargetOf(Measured(cutters, bare), bare);
+  int left = 0, top = 0;
+  match::StockRectangle(bare.width, bare.height, bare.face, left, top);
+  // A groove ten pixels wide from the top face to the table face.
+  for (int y = top; y < SectionSize; ++y)
+    for (int x = left + 40; x < left + 50; ++x)
+      target.Keep[static_cast<size_t>(y * SectionSize + x)] = 0;
+  const struct {
+    double tolerance;
+    int x;  // pixels from the groove's right wall: < 0 inside the groove, >= 0 in the wood
+    match::PixelClass expected;
+  } table[] = {
+      {1.0 / 64, 0, match::Allowed},   {1.0 / 64, 1, match::Forbidden},
+      {1.0 / 32, 0, match::Allowed},   {1.0 / 32, 1, match::Forbidden},
+      {1.0 / 16, 2, match::Allowed},   {1.0 / 16, 3, match::Forbidden},
+      {0.0, 0, match::Forbidden},      {1.0 / 64, -1, match::Optional},
+      {1.0 / 64, -2, match::Must},     {0.0, -1, match::Must},
+      {1.0 / 16, -3, match::Optional}, {1.0 / 16, -5, match::Must},
+  };
+  for (const auto& row : table) {
+    const match::TargetPicture picture = match::AnalyseTarget(target, row.tolerance);
+    const size_t i = static_cast<size_t>((top + 20) * SectionSize + left + 50 + row.x);
+    EXPECT_EQ(picture.Class[i], row.expected) << "tolerance " << row.tolerance << " at " << row.x;
+  }
+}
+
+// The report's lines for a plan that reached its target but for one pixel, in both units.
+TEST(ProfileMatch, ReportLines) {
+  MatchTarget target;
+  target.StockWidth = 200;
+  target.StockHeight = 300;
+  target.FaceOnTable = 3;
+  target.Name = "moulding.svg";
+  MatchResult result;
+  result.FaceOnTable = 3;
+  result.Reached = true;
+  result.AreaReachedPercent = 99.96;
+  result.LargestDeviationInches = 0.011;
+  result.DeviationX = 480, result.DeviationY = 440;
+  Cut cut = MadeCut(2, 1, -10, 25);
+  cut.FenceAfter = 40;
+  cut.TableAfter = 90;
+  result.Cuts = {cut};
+  result.CandidatesMeasured = 5000;
+  result.Seconds = 2;
+  EXPECT_EQ(MatchReportLines(result, target, LengthUnit::Imperial),
+            (std::vector<std::string>{
+                "Match of moulding.svg on 2\" x 3\" stock, face 3 on the table",
+                "Reached: every part of the section lies within 0 1/64\" (0.40 mm) of the target",
+                "Area reached: 100.0% of the material the target removes",
+                "Largest deviation: 0.011\" (0.28 mm), near the fence face, 0 27/64\" from the "
+                "fence and 1 5/16\" above the table",
+                "Danger cuts: none",
+                "Plan: 1 cut",
+                "  Cut #1: cove.bmp, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
+                "Candidates measured: 5000 in 2.0 s (2500 a second)",
+            }));
+  const std::vector<std::string> metric = MatchReportLines(result, target, LengthUnit::Metric);
+  ASSERT_EQ(metric.size(), 8u);
+  EXPECT_EQ(metric[1], "Reached: every part of the section lies within 0.40 mm of the target");
+  EXPECT_EQ(metric[3],
+            "Largest deviation: 0.011\" (0.28 mm), near the fence face, 11mm from the fence and "
+            "33mm above the table");
 }
 
 // Progress comes on the calling thread only, begun and ended once, moving forwards; a cancel
