@@ -53,7 +53,8 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
   lines.push_back("Area reached: " + Fixed(result.AreaReachedPercent, 1) +
                   "% of the material the target removes");
   if (result.DeviationX >= 0) {
-    lines.push_back("Largest deviation: " + BothUnits(result.LargestDeviationInches) + ", " +
+    lines.push_back("Largest deviation: " + BothUnits(result.LargestDeviationInches) +
+                    (result.DeviationCutAway ? ", cut away " : ", left standing ") +
                     place(result.DeviationX, result.DeviationY));
   } else {
     lines.push_back("Largest deviation: none, the section is the target's pixel for pixel");

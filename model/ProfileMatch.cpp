@@ -148,6 +148,7 @@ void Assess(const SearchContext& context, const std::vector<Placement>& placemen
       if (off > largest || result.DeviationX < 0) {
         largest = off;
         result.DeviationX = x, result.DeviationY = y;
+        result.DeviationCutAway = targetKeeps;
       }
     }
   }

@@ -293,24 +293,29 @@ TEST(ProfileMatch, ReportLines) {
   result.Cuts = {cut};
   result.CandidatesMeasured = 5000;
   result.Seconds = 2;
-  EXPECT_EQ(MatchReportLines(result, target, LengthUnit::Imperial),
-            (std::vector<std::string>{
-                "Match of moulding.svg on 2\" x 3\" stock, face 3 on the table",
-                "Reached: every part of the section lies within 0 1/64\" (0.40 mm) of the target",
-                "Area reached: 100.0% of the material the target removes",
-                "Largest deviation: 0.011\" (0.28 mm), near the fence face, 0 27/64\" from the "
-                "fence and 1 5/16\" above the table",
-                "Danger cuts: none",
-                "Plan: 1 cut",
-                "  Cut #1: cove.bmp, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
-                "Candidates measured: 5000 in 2.0 s (2500 a second)",
-            }));
+  EXPECT_EQ(
+      MatchReportLines(result, target, LengthUnit::Imperial),
+      (std::vector<std::string>{
+          "Match of moulding.svg on 2\" x 3\" stock, face 3 on the table",
+          "Reached: every part of the section lies within 0 1/64\" (0.40 mm) of the target",
+          "Area reached: 100.0% of the material the target removes",
+          "Largest deviation: 0.011\" (0.28 mm), left standing near the fence face, 0 27/64\" "
+          "from the "
+          "fence and 1 5/16\" above the table",
+          "Danger cuts: none",
+          "Plan: 1 cut",
+          "  Cut #1: cove.bmp, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
+          "Candidates measured: 5000 in 2.0 s (2500 a second)",
+      }));
+  result.DeviationCutAway = true;
   const std::vector<std::string> metric = MatchReportLines(result, target, LengthUnit::Metric);
   ASSERT_EQ(metric.size(), 8u);
   EXPECT_EQ(metric[1], "Reached: every part of the section lies within 0.40 mm of the target");
-  EXPECT_EQ(metric[3],
-            "Largest deviation: 0.011\" (0.28 mm), near the fence face, 11mm from the fence and "
-            "33mm above the table");
+  EXPECT_EQ(
+      metric[3],
+      "Largest deviation: 0.011\" (0.28 mm), cut away near the fence face, 11mm from the fence "
+      "and "
+      "33mm above the table");
 }
 
 // Progress comes on the calling thread only, begun and ended once, moving forwards; a cancel
