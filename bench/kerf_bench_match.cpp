@@ -71,12 +71,13 @@ size_t MaterialOf(const MatchTarget& target) {
 // parts nothing off) and the stock keeps at least a third of its section.
 std::vector<KnownPlan> DrawnPlans() {
   std::mt19937 random(18);
-  const std::pair<int, int> stocks[] = {{75, 300}, {200, 200}, {100, 400}, {150, 250}};
+  const std::pair<int, int> stocks[] = {{75, 300},  {200, 200}, {100, 400},
+                                        {150, 250}, {400, 125}, {60, 180}};
   const auto& cutters = TheCutters().Tools;
   std::vector<KnownPlan> plans;
   for (int passes = 1; passes <= 6; ++passes) {
-    for (int draw = 0; draw < 3; ++draw) {
-      const auto [width, height] = stocks[(passes + draw) % 4];
+    for (int draw = 0; draw < 5; ++draw) {
+      const auto [width, height] = stocks[(passes + draw) % 6];
       Model model;
       model.SetCutterLibrary(cutters);
       model.NewWorkpiece(width, height);
