@@ -242,6 +242,29 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
   }
 }
 
+// Nothing to search with, or nothing to do: an empty library leaves the whole groove as a
+// part no cutter can make; a target that removes nothing is reached with no cut.
+TEST(ProfileMatch, EmptyLibraryAndBareTarget) {
+  const Plan groove{200, 200, 3, {MadeCut(1, 3, 60, -40)}};
+  const Plan bare{200, 200, 3, {}};
+  MatchOptions options;
+  options.Threads = 2;
+  NoProgress progress;
+  const MatchResult none =
+      MatchProfile({}, TargetOf(Measured(Cutters(), groove), groove), options, progress);
+  EXPECT_FALSE(none.Reached);
+  EXPECT_TRUE(none.Cuts.empty());
+  EXPECT_DOUBLE_EQ(none.AreaReachedPercent, 0.0);
+  ASSERT_EQ(none.Shortfalls.size(), 1u);
+  EXPECT_TRUE(none.Shortfalls[0].NoCutter);
+  const MatchResult nothing =
+      MatchProfile(Cutters(), TargetOf(Measured(Cutters(), bare), bare), options, progress);
+  EXPECT_TRUE(nothing.Reached);
+  EXPECT_TRUE(nothing.Cuts.empty());
+  EXPECT_DOUBLE_EQ(nothing.AreaReachedPercent, 100.0);
+  EXPECT_EQ(nothing.DeviationX, -1);
+}
+
 // A kept pixel may be cut, and a removed one left, only within the tolerance: its centre no
 // further than the tolerance beyond the boundary, which lies half a pixel (0.011") from the
 // centres of the pixels on either side of it.
