@@ -40,6 +40,9 @@ struct MatchOptions {
 struct MatchShortfall {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;  // pixel box, right and bottom exclusive
   std::string Place;                             // e.g. "on the top face, 0.42\" from the fence"
+  int Pixels = 0;                                // how many pixels of the target it holds
+  bool NoCutter = false;       // no cutter of the library, placed anywhere, makes any of it
+  int PlaceX = 0, PlaceY = 0;  // the pixel Place describes (its deepest)
 };
 
 struct MatchResult {
@@ -59,6 +62,13 @@ struct MatchResult {
   std::vector<int> DangerCuts;             // 1-based plan positions judged Danger
   int64_t CandidatesMeasured = 0;          // candidate cuts put through a measuring pass
   double Seconds = 0;                      // wall-clock time of the search
+  // The pixel the largest deviation lies at (-1 when the plan matches the target exactly),
+  // the tolerance the search kept to, and the section renderer's full measuring passes run
+  // to order and check the plan.
+  int DeviationX = -1, DeviationY = -1;
+  bool DeviationCutAway = false;  // the plan cuts away wood the target keeps there (else leaves it)
+  double ToleranceInches = 1.0 / 64;
+  int64_t MeasuringPasses = 0;
 };
 
 // Searches for the plan. Progress is reported on the calling thread only; cancel, when given,

@@ -1,0 +1,192 @@
+// The profile matcher on targets made from known plans (drawn from a fixed seed) and on the
+// sample projects: whether each is reached within 1/64", its passes against the known plan's,
+// the time to the answer and the candidates measured a second.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench/BenchWorkpieces.h"
+#include "model/CutVerdict.h"
+#include "model/MatchOrder.h"
+#include "model/ProfileMatch.h"
+#include "model/SectionRenderer.h"
+#include "project/ProjectFile.h"
+
+namespace {
+
+using kerf::Cut;
+using kerf::MatchTarget;
+using kerf::Model;
+using kerf::bench::TheCutters;
+
+struct KnownPlan {
+  std::string Name;
+  MatchTarget Target;
+  int Passes = 0;  // cuts of the plan the target was made from
+  std::vector<Cut> Cuts;
+};
+
+// How many Danger cuts the known plan still has in the safest order the matcher finds for it:
+// where that is more than none, the matcher's answer cannot be expected to have none.
+int KnownDangers(const KnownPlan& plan) {
+  const kerf::match::TargetPicture picture = kerf::match::AnalyseTarget(plan.Target, 1.0 / 64);
+  std::vector<kerf::match::Placement> placements;
+  for (const Cut& cut : plan.Cuts) {
+    kerf::match::Placement p;
+    if (kerf::match::PlacementOfCut(cut, plan.Target.FaceOnTable, picture.Left, picture.Top, p))
+      placements.push_back(p);
+  }
+  return static_cast<int>(
+      kerf::match::OrderSafely(TheCutters().Tools, plan.Target, picture, placements, 2000)
+          .DangerCuts.size());
+}
+
+MatchTarget TargetOf(Model& model) {
+  kerf::SectionPictures pictures;
+  kerf::MeasureSection(model, pictures);  // stores the cuts' figures too
+  MatchTarget target;
+  target.StockWidth = model.StockWidth();
+  target.StockHeight = model.StockHeight();
+  target.FaceOnTable = model.FaceOnTable();
+  target.Keep.resize(static_cast<size_t>(kerf::SectionSize) * kerf::SectionSize);
+  for (int y = 0; y < kerf::SectionSize; ++y)
+    for (int x = 0; x < kerf::SectionSize; ++x)
+      target.Keep[static_cast<size_t>(y * kerf::SectionSize + x)] =
+          pictures.Measured.Row(y)[x] != kerf::White;
+  return target;
+}
+
+size_t MaterialOf(const MatchTarget& target) {
+  return static_cast<size_t>(std::count(target.Keep.begin(), target.Keep.end(), 1));
+}
+
+// Plans of one to six cuts of the supplied cutters on several stocks: every cut takes away
+// something the earlier ones left, a real table can make it (its shank meets no wood, it
+// parts nothing off) and the stock keeps at least a third of its section.
+std::vector<KnownPlan> DrawnPlans() {
+  std::mt19937 random(18);
+  const std::pair<int, int> stocks[] = {{75, 300},  {200, 200}, {100, 400},
+                                        {150, 250}, {400, 125}, {60, 180}};
+  const auto& cutters = TheCutters().Tools;
+  std::vector<KnownPlan> plans;
+  for (int passes = 1; passes <= 6; ++passes) {
+    for (int draw = 0; draw < 5; ++draw) {
+      const auto [width, height] = stocks[(passes + draw) % 6];
+      Model model;
+      model.SetCutterLibrary(cutters);
+      model.NewWorkpiece(width, height);
+      const size_t whole = MaterialOf(TargetOf(model));
+      for (int tries = 0; model.CutCount() < passes && tries < 400; ++tries) {
+        const size_t before = MaterialOf(TargetOf(model));
+        model.SetFaceOnTable(1 + static_cast<int>(random() % 8));
+        model.SetCurrentCutter(1 + static_cast<int>(random() % cutters.size()));
+        const bool odd = model.FaceOnTable() % 2 == 1;
+        const int across = odd ? height : width, upright = odd ? width : height;
+        const int fence = -30 + static_cast<int>(random() % static_cast<unsigned>(across / 2 + 30));
+        const int rise = -60 + static_cast<int>(random() % static_cast<unsigned>(upright / 2 + 60));
+        model.AppendCut(fence, rise);
+        const size_t after = MaterialOf(TargetOf(model));
+        const bool makeable = kerf::CutProblem(model.CutAt(model.CutCount())).empty();
+        if (after == before || after * 3 < whole || !makeable) model.DeleteCut(model.CutCount());
+      }
+      model.SetFaceOnTable(1 + static_cast<int>(random() % 8));
+      KnownPlan plan;
+      plan.Passes = model.CutCount();
+      plan.Cuts = model.Cuts();
+      plan.Target = TargetOf(model);
+      plan.Name = "plan" + std::to_string(passes) + "." + std::to_string(draw) + "/" +
+                  std::to_string(width) + "x" + std::to_string(height);
+      plan.Target.Name = plan.Name;
+      plans.push_back(std::move(plan));
+    }
+  }
+  return plans;
+}
+
+std::vector<KnownPlan> SamplePlans() {
+  std::vector<KnownPlan> plans;
+  const std::filesystem::path folder = std::filesystem::path(KERF_SOURCE_DIR) / "data" / "work";
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().extension() == ".ROU") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  for (const auto& file : files) {
+    const kerf::ProjectReadResult read = kerf::ReadProjectFile(file.string());
+    if (!read) continue;
+    Model model;
+    model.SetCutterLibrary(TheCutters().Tools);
+    kerf::ApplyRecord(model, read.Value());
+    KnownPlan plan;
+    plan.Passes = model.CutCount();
+    plan.Cuts = model.Cuts();
+    plan.Target = TargetOf(model);
+    plan.Name = "sample/" + file.stem().string();
+    std::replace(plan.Name.begin(), plan.Name.end(), ' ', '_');
+    plan.Target.Name = plan.Name;
+    plans.push_back(std::move(plan));
+  }
+  return plans;
+}
+
+// The search's options, from KERF_MATCH_BEAM and KERF_MATCH_THREADS when set (to compare a
+// greedy search, width 1, with the default beam).
+kerf::MatchOptions OptionsFromEnvironment() {
+  kerf::MatchOptions options;
+  if (const char* beam = std::getenv("KERF_MATCH_BEAM")) options.BeamWidth = std::atoi(beam);
+  if (const char* threads = std::getenv("KERF_MATCH_THREADS")) options.Threads = std::atoi(threads);
+  return options;
+}
+
+void BM_Match(benchmark::State& state, const KnownPlan& plan) {
+  kerf::MatchResult result;
+  for (auto _ : state) {
+    kerf::NoProgress progress;
+    result =
+        kerf::MatchProfile(TheCutters().Tools, plan.Target, OptionsFromEnvironment(), progress);
+    benchmark::DoNotOptimize(result.Cuts.data());
+  }
+  const int passes = static_cast<int>(result.Cuts.size());
+  state.counters["reached"] = result.Reached ? 1 : 0;
+  state.counters["passes"] = passes;
+  state.counters["known"] = plan.Passes;
+  state.counters["area%"] = result.AreaReachedPercent;
+  state.counters["dev_in"] = result.LargestDeviationInches;
+  state.counters["danger"] = static_cast<double>(result.DangerCuts.size());
+  const int knownDangers = KnownDangers(plan);
+  state.counters["known_danger"] = knownDangers;
+  state.counters["seconds"] = result.Seconds;
+  state.counters["cand/s"] =
+      result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;
+  std::printf(
+      "%-32s %s passes %d (known %d)%s  %5.1f s  %8.0f candidates/s  area %5.1f%%  "
+      "dev %.3f\"  danger %zu (known plan %d)\n",
+      plan.Name.c_str(), result.Reached ? "reached" : "PARTLY ", passes, plan.Passes,
+      passes > plan.Passes + 1 ? " TOO MANY" : "", result.Seconds, state.counters["cand/s"].value,
+      result.AreaReachedPercent, result.LargestDeviationInches, result.DangerCuts.size(),
+      knownDangers);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  static std::vector<KnownPlan> plans = DrawnPlans();
+  for (KnownPlan& sample : SamplePlans()) plans.push_back(std::move(sample));
+  for (const KnownPlan& plan : plans) {
+    benchmark::RegisterBenchmark(("BM_Match/" + plan.Name).c_str(), BM_Match, plan)
+        ->Iterations(1)
+        ->Unit(benchmark::kSecond)
+        ->UseRealTime();
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  std::printf("Cutters: %s (%zu)\n", TheCutters().Source.c_str(), TheCutters().Tools.size());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

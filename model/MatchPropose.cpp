@@ -1,0 +1,175 @@
+// The profile matcher's candidate cuts: every placement that fits the target, found by sums.
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "model/MatchSearch.h"
+
+namespace kerf::match {
+
+void RunTasks(int threads, int tasks, const std::function<void(int task, int worker)>& work,
+              const std::function<void(int done)>& report) {
+  std::atomic<int> next{0};
+  int done = 0;
+  std::mutex mutex;
+  std::condition_variable finished;
+  auto worker = [&](int w) {
+    for (int task = next++; task < tasks; task = next++) {
+      work(task, w);
+      const std::lock_guard<std::mutex> lock(mutex);
+      if (++done == tasks) finished.notify_one();
+    }
+  };
+  const int count = std::clamp(threads, 1, std::max(tasks, 1));
+  std::vector<std::thread> pool;
+  pool.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) pool.emplace_back(worker, i);
+  for (;;) {
+    int now = 0;
+    {
+      std::unique_lock<std::mutex> lock(mutex);
+      finished.wait_for(lock, std::chrono::milliseconds(50), [&] { return done >= tasks; });
+      now = done;
+    }
+    if (now >= tasks) break;
+    report(now);
+  }
+  for (std::thread& thread : pool) thread.join();
+  report(tasks);
+}
+
+namespace {
+
+struct Box {
+  int x0 = Size, y0 = Size, x1 = -1, y1 = -1;  // inclusive
+  bool Empty() const { return x0 > x1; }
+};
+
+// A summed-area table of one indicator over the section, for counting inside boxes.
+class AreaSums {
+ public:
+  explicit AreaSums(const std::vector<uint8_t>& on) : sums_((Size + 1) * (Size + 1), 0) {
+    for (int y = 0; y < Size; ++y)
+      for (int x = 0; x < Size; ++x)
+        sums_[Index(x + 1, y + 1)] = sums_[Index(x, y + 1)] + sums_[Index(x + 1, y)] -
+                                     sums_[Index(x, y)] + on[static_cast<size_t>(y * Size + x)];
+  }
+  int32_t In(int x0, int y0, int x1, int y1) const {
+    x0 = std::max(x0, 0), y0 = std::max(y0, 0);
+    x1 = std::min(x1, Size - 1), y1 = std::min(y1, Size - 1);
+    if (x0 > x1 || y0 > y1) return 0;
+    return sums_[Index(x1 + 1, y1 + 1)] - sums_[Index(x0, y1 + 1)] - sums_[Index(x1 + 1, y0)] +
+           sums_[Index(x0, y0)];
+  }
+
+ private:
+  static size_t Index(int x, int y) { return static_cast<size_t>(y) * (Size + 1) + x; }
+  std::vector<int32_t> sums_;
+};
+
+// The anchors a case can reach within the sliders' ranges.
+Box ReachOfCase(int orientationCase, int left, int top) {
+  Box box;
+  for (int32_t fence : {-200, 1000}) {
+    for (int32_t height : {-500, 500}) {
+      int v = 0, u = 0;
+      AnchorOf(orientationCase, fence, height, left, top, v, u);
+      box.x0 = std::min(box.x0, v), box.x1 = std::max(box.x1, v);
+      box.y0 = std::min(box.y0, u), box.y1 = std::max(box.y1, u);
+    }
+  }
+  return box;
+}
+
+bool Inside(const Box& box, int x, int y) {
+  return x >= box.x0 && x <= box.x1 && y >= box.y0 && y <= box.y1;
+}
+
+}  // namespace
+
+std::vector<Placement> ProposePlacements(SearchContext& context,
+                                         const std::function<void(double)>& report) {
+  const TargetPicture& picture = *context.Picture;
+  const size_t count = static_cast<size_t>(Size) * Size;
+  std::vector<int32_t> forbidden(count), bound(count), kept(count);
+  std::vector<uint8_t> removable(count);
+  Box wanted;  // the box of everything the target removes
+  for (size_t i = 0; i < count; ++i) {
+    const uint8_t c = picture.Class[i];
+    forbidden[i] = c == Forbidden;
+    kept[i] = c == Forbidden || c == Allowed;
+    bound[i] = c == Must ? MustWeight : c == Optional ? OptionalWeight : 0;
+    removable[i] = bound[i] > 0;
+    if (removable[i]) {
+      const int x = static_cast<int>(i % Size), y = static_cast<int>(i / Size);
+      wanted.x0 = std::min(wanted.x0, x), wanted.x1 = std::max(wanted.x1, x);
+      wanted.y0 = std::min(wanted.y0, y), wanted.y1 = std::max(wanted.y1, y);
+    }
+  }
+  if (wanted.Empty()) return {};
+  GridSums forbiddenSums, boundSums, keptSums;
+  forbiddenSums.Build(forbidden.data());
+  keptSums.Build(kept.data());
+  boundSums.Build(bound.data());
+  const AreaSums removableSums(removable);
+
+  const int tasks = static_cast<int>(context.Usable.size()) * TurnCount;
+  std::vector<std::vector<Placement>> found(static_cast<size_t>(tasks));
+  auto work = [&](int task, int) {
+    const int cutter = context.Usable[static_cast<size_t>(task / TurnCount)];
+    const int turn = task % TurnCount;
+    const CutterShape& shape =
+        context.Shapes[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
+    if (shape.Empty() || context.Cancelled()) return;
+    const std::array<int, 2> cases = CasesOfTurn(turn);
+    const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
+    const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
+    // Anchors whose shape's box meets the box of what the target removes.
+    const bool across = Horizontal(turn);
+    const int spanX0 = across ? shape.MinLo : shape.MinOff,
+              spanX1 = across ? shape.MaxHi : shape.MaxOff;
+    const int spanY0 = across ? shape.MinOff : shape.MinLo,
+              spanY1 = across ? shape.MaxOff : shape.MaxHi;
+    const int v0 = std::max(wanted.x0 - spanX1, std::min(reachA.x0, reachB.x0));
+    const int v1 = std::min(wanted.x1 - spanX0, std::max(reachA.x1, reachB.x1));
+    const int u0 = std::max(wanted.y0 - spanY1, std::min(reachA.y0, reachB.y0));
+    const int u1 = std::min(wanted.y1 - spanY0, std::max(reachA.y1, reachB.y1));
+    std::vector<Placement>& out = found[static_cast<size_t>(task)];
+    int64_t measured = 0;
+    for (int u = u0; u <= u1; ++u) {
+      if (context.Cancelled()) break;
+      for (int v = v0; v <= v1; ++v) {
+        if (!Inside(reachA, v, u) && !Inside(reachB, v, u)) continue;
+        if (removableSums.In(v + spanX0, u + spanY0, v + spanX1, u + spanY1) == 0) continue;
+        ++measured;
+        if (forbiddenSums.Over(shape, turn, v, u, true) > 0) continue;
+        const int32_t gain = boundSums.Over(shape, turn, v, u, false);
+        if (gain <= 0) continue;
+        if (!ShankClear(keptSums, turn, v, u, picture.Left, picture.Top)) continue;
+        Placement p;
+        p.Bound = gain;
+        p.Cutter = static_cast<uint16_t>(cutter);
+        p.Turn = static_cast<uint8_t>(turn);
+        p.V = static_cast<int16_t>(v);
+        p.U = static_cast<int16_t>(u);
+        out.push_back(p);
+      }
+    }
+    context.Measured += measured;
+  };
+  RunTasks(context.Threads, tasks, work,
+           [&](int done) { report(tasks > 0 ? static_cast<double>(done) / tasks : 1.0); });
+
+  std::vector<Placement> all;
+  size_t total = 0;
+  for (const auto& part : found) total += part.size();
+  all.reserve(total);
+  for (const auto& part : found) all.insert(all.end(), part.begin(), part.end());
+  std::stable_sort(all.begin(), all.end(),
+                   [](const Placement& a, const Placement& b) { return a.Bound > b.Bound; });
+  return all;
+}
+
+}  // namespace kerf::match
