@@ -142,6 +142,11 @@ void ProfileWindow::FillKey(SectionKey& key) const {
   }
 }
 
+void ProfileWindow::SetOverlay(std::vector<std::pair<int, int>> points) {
+  overlay_ = std::move(points);
+  shown_ = false;  // drawn at the next frame
+}
+
 bool ProfileWindow::DrawSection() {
   FillKey(key_);
   if (shown_ && key_ == shownKey_) return false;
@@ -155,6 +160,7 @@ bool ProfileWindow::DrawSection() {
   view.CutterHeight = CutterHeight();
   RenderSection(model_, view, section_);
   CopyRasterToImage(section_, PictureSize, PictureSize, image_);
+  DrawOverlay(overlay_, model_.ProfileZoom(), image_);
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <utility>
+#include <vector>
 
 #include "model/Raster.h"
 
@@ -12,5 +14,10 @@ QImage ImageFromRaster(const Raster& raster);
 // size in Format_RGB32 only when it is not already; otherwise its pixels are reused.
 void CopyRasterToImage(const Raster& raster, int width, int height, QImage& image);
 QColor QColorFromColour(Colour colour);
+
+// Marks points of the 500 x 500 measured section in red on image, a picture of the same frame
+// (fence face at its right edge, table face at its bottom edge) at zoom times half the scale;
+// each point covers the pixels it spans, at least one.
+void DrawOverlay(const std::vector<std::pair<int, int>>& points, int zoom, QImage& image);
 
 }  // namespace kerf
