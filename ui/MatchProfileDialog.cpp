@@ -84,7 +84,9 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   lblTarget_->setWordWrap(true);
 
   auto* form = new QFormLayout;
-  form->addRow("&Target:", fileRow);
+  auto* targetLabel = new QLabel("&Target:", this);  // a row of two takes no buddy by itself
+  targetLabel->setBuddy(edTarget_);
+  form->addRow(targetLabel, fileRow);
   form->addRow("Stock &width:", edStockWidth_);
   form->addRow("Stock &height:", edStockHeight_);
   form->addRow("Most &passes:", spnPasses_);
