@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "bench/BenchWorkpieces.h"
+#include "model/CutVerdict.h"
+#include "model/MatchOrder.h"
 #include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
 #include "project/ProjectFile.h"
@@ -26,11 +29,27 @@ struct KnownPlan {
   std::string Name;
   MatchTarget Target;
   int Passes = 0;  // cuts of the plan the target was made from
+  std::vector<Cut> Cuts;
 };
+
+// How many Danger cuts the known plan still has in the safest order the matcher finds for it:
+// where that is more than none, the matcher's answer cannot be expected to have none.
+int KnownDangers(const KnownPlan& plan) {
+  const kerf::match::TargetPicture picture = kerf::match::AnalyseTarget(plan.Target, 1.0 / 64);
+  std::vector<kerf::match::Placement> placements;
+  for (const Cut& cut : plan.Cuts) {
+    kerf::match::Placement p;
+    if (kerf::match::PlacementOfCut(cut, plan.Target.FaceOnTable, picture.Left, picture.Top, p))
+      placements.push_back(p);
+  }
+  return static_cast<int>(
+      kerf::match::OrderSafely(TheCutters().Tools, plan.Target, picture, placements, 2000)
+          .DangerCuts.size());
+}
 
 MatchTarget TargetOf(Model& model) {
   kerf::SectionPictures pictures;
-  kerf::MeasureSection(model, pictures);
+  kerf::MeasureSection(model, pictures);  // stores the cuts' figures too
   MatchTarget target;
   target.StockWidth = model.StockWidth();
   target.StockHeight = model.StockHeight();
@@ -48,15 +67,17 @@ size_t MaterialOf(const MatchTarget& target) {
 }
 
 // Plans of one to six cuts of the supplied cutters on several stocks: every cut takes away
-// something the earlier ones left and the stock keeps at least a third of its section.
+// something the earlier ones left, a real table can make it (its shank meets no wood, it
+// parts nothing off) and the stock keeps at least a third of its section.
 std::vector<KnownPlan> DrawnPlans() {
   std::mt19937 random(18);
-  const std::pair<int, int> stocks[] = {{75, 300}, {200, 200}, {100, 400}, {150, 250}};
+  const std::pair<int, int> stocks[] = {{75, 300},  {200, 200}, {100, 400},
+                                        {150, 250}, {400, 125}, {60, 180}};
   const auto& cutters = TheCutters().Tools;
   std::vector<KnownPlan> plans;
   for (int passes = 1; passes <= 6; ++passes) {
-    for (int draw = 0; draw < 3; ++draw) {
-      const auto [width, height] = stocks[(passes + draw) % 4];
+    for (int draw = 0; draw < 5; ++draw) {
+      const auto [width, height] = stocks[(passes + draw) % 6];
       Model model;
       model.SetCutterLibrary(cutters);
       model.NewWorkpiece(width, height);
@@ -71,11 +92,13 @@ std::vector<KnownPlan> DrawnPlans() {
         const int rise = -60 + static_cast<int>(random() % static_cast<unsigned>(upright / 2 + 60));
         model.AppendCut(fence, rise);
         const size_t after = MaterialOf(TargetOf(model));
-        if (after == before || after * 3 < whole) model.DeleteCut(model.CutCount());
+        const bool makeable = kerf::CutProblem(model.CutAt(model.CutCount())).empty();
+        if (after == before || after * 3 < whole || !makeable) model.DeleteCut(model.CutCount());
       }
       model.SetFaceOnTable(1 + static_cast<int>(random() % 8));
       KnownPlan plan;
       plan.Passes = model.CutCount();
+      plan.Cuts = model.Cuts();
       plan.Target = TargetOf(model);
       plan.Name = "plan" + std::to_string(passes) + "." + std::to_string(draw) + "/" +
                   std::to_string(width) + "x" + std::to_string(height);
@@ -101,6 +124,7 @@ std::vector<KnownPlan> SamplePlans() {
     kerf::ApplyRecord(model, read.Value());
     KnownPlan plan;
     plan.Passes = model.CutCount();
+    plan.Cuts = model.Cuts();
     plan.Target = TargetOf(model);
     plan.Name = "sample/" + file.stem().string();
     std::replace(plan.Name.begin(), plan.Name.end(), ' ', '_');
@@ -110,11 +134,21 @@ std::vector<KnownPlan> SamplePlans() {
   return plans;
 }
 
+// The search's options, from KERF_MATCH_BEAM and KERF_MATCH_THREADS when set (to compare a
+// greedy search, width 1, with the default beam).
+kerf::MatchOptions OptionsFromEnvironment() {
+  kerf::MatchOptions options;
+  if (const char* beam = std::getenv("KERF_MATCH_BEAM")) options.BeamWidth = std::atoi(beam);
+  if (const char* threads = std::getenv("KERF_MATCH_THREADS")) options.Threads = std::atoi(threads);
+  return options;
+}
+
 void BM_Match(benchmark::State& state, const KnownPlan& plan) {
   kerf::MatchResult result;
   for (auto _ : state) {
     kerf::NoProgress progress;
-    result = kerf::MatchProfile(TheCutters().Tools, plan.Target, kerf::MatchOptions{}, progress);
+    result =
+        kerf::MatchProfile(TheCutters().Tools, plan.Target, OptionsFromEnvironment(), progress);
     benchmark::DoNotOptimize(result.Cuts.data());
   }
   const int passes = static_cast<int>(result.Cuts.size());
@@ -124,14 +158,18 @@ void BM_Match(benchmark::State& state, const KnownPlan& plan) {
   state.counters["area%"] = result.AreaReachedPercent;
   state.counters["dev_in"] = result.LargestDeviationInches;
   state.counters["danger"] = static_cast<double>(result.DangerCuts.size());
+  const int knownDangers = KnownDangers(plan);
+  state.counters["known_danger"] = knownDangers;
   state.counters["seconds"] = result.Seconds;
   state.counters["cand/s"] =
       result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;
   std::printf(
-      "%-28s %s passes %d (known %d)%s  %.1f s  %.0f candidates/s  area %.1f%%  dev %.3f\"\n",
+      "%-32s %s passes %d (known %d)%s  %5.1f s  %8.0f candidates/s  area %5.1f%%  "
+      "dev %.3f\"  danger %zu (known plan %d)\n",
       plan.Name.c_str(), result.Reached ? "reached" : "PARTLY ", passes, plan.Passes,
       passes > plan.Passes + 1 ? " TOO MANY" : "", result.Seconds, state.counters["cand/s"].value,
-      result.AreaReachedPercent, result.LargestDeviationInches);
+      result.AreaReachedPercent, result.LargestDeviationInches, result.DangerCuts.size(),
+      knownDangers);
 }
 
 }  // namespace

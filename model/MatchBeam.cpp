@@ -11,8 +11,8 @@ namespace kerf::match {
 namespace {
 
 // What choosing the next cut costs on top of its pixels: a cut is only worth making when it
-// puts right more than a sliver.
-constexpr int64_t PassCost = 3;
+// puts right more than a sliver (six pixels beyond the tolerance, 0.003 square inches).
+constexpr int64_t PassCost = 6 * MustWeight;
 
 // A child of a plan in the beam: the parent, the placement added and what it gains.
 struct Step {

@@ -37,71 +37,58 @@ class Orderer {
     return pictures_.Figures.empty() ? CutFigures{} : pictures_.Figures.back();
   }
 
-  // Depth-first over the remaining cuts, the one leaving most bearing tried first; only safe
-  // cuts are taken. True when every cut found a safe place; order holds the cuts then.
-  bool Safe(const std::vector<Options>& options, std::vector<bool>& used, std::vector<Cut>& order) {
-    if (order.size() == options.size()) return true;
+  // Depth-first over the orders: at each step every remaining cut from each fence side is
+  // measured, and the cuts that are not Danger are tried first, the one leaving most bearing
+  // first of all; a branch with as many Danger cuts as the best order found is given up. The
+  // first order tried is thus the one that takes, step by step, the safest cut; once the
+  // budget of measuring passes is spent, the search only completes the order it is on.
+  void Fewest(const std::vector<Options>& options, std::vector<bool>& used, std::vector<Cut>& order,
+              int dangers) {
+    if (dangers >= fewest_) return;
+    if (order.size() == options.size()) {
+      fewest_ = dangers;
+      best_ = order;
+      return;
+    }
     struct Try {
       Cut cut;
       size_t index;
-      CutFigures figures;
+      bool danger;
+      float bearing;
     };
     std::vector<Try> tries;
     for (size_t i = 0; i < options.size(); ++i) {
       if (used[i]) continue;
       for (const Cut& cut : options[i]) {
-        if (budget_ <= 0) return false;
         order.push_back(cut);
-        const CutFigures figures = Measure(order);
-        order.pop_back();
         Cut judged = cut;
-        static_cast<CutFigures&>(judged) = figures;
-        if (JudgeCutOnTable(judged) != Verdict::Danger) tries.push_back({cut, i, figures});
+        static_cast<CutFigures&>(judged) = Measure(order);
+        order.pop_back();
+        tries.push_back({cut, i, JudgeCutOnTable(judged) == Verdict::Danger, LeastBearing(judged)});
       }
     }
     std::stable_sort(tries.begin(), tries.end(), [](const Try& a, const Try& b) {
-      return LeastBearing(a.figures) > LeastBearing(b.figures);
+      if (a.danger != b.danger) return !a.danger;
+      return a.bearing > b.bearing;
     });
     for (const Try& t : tries) {
+      if (budget_ <= 0 && !best_.empty()) return;
       used[t.index] = true;
       order.push_back(t.cut);
-      if (Safe(options, used, order)) return true;
+      Fewest(options, used, order, dangers + (t.danger ? 1 : 0));
       order.pop_back();
       used[t.index] = false;
-      if (budget_ <= 0) return false;
     }
-    return false;
   }
 
-  // The order when no safe one was found: at each step a cut that is not Danger where there
-  // is one, else the one leaving most bearing.
-  std::vector<Cut> LeastDanger(const std::vector<Options>& options) {
-    std::vector<Cut> order;
+  // The order with the fewest Danger cuts found (see Fewest).
+  std::vector<Cut> Order(const std::vector<Options>& options) {
     std::vector<bool> used(options.size(), false);
-    while (order.size() < options.size()) {
-      bool found = false;
-      Cut best;
-      size_t bestIndex = 0;
-      bool bestSafe = false;
-      float bestBearing = -1;
-      for (size_t i = 0; i < options.size(); ++i) {
-        if (used[i]) continue;
-        for (const Cut& cut : options[i]) {
-          order.push_back(cut);
-          Cut judged = cut;
-          static_cast<CutFigures&>(judged) = Measure(order);
-          order.pop_back();
-          const bool safe = JudgeCutOnTable(judged) != Verdict::Danger;
-          const float bearing = LeastBearing(judged);
-          if (!found || (safe && !bestSafe) || (safe == bestSafe && bearing > bestBearing)) {
-            found = true, best = cut, bestIndex = i, bestSafe = safe, bestBearing = bearing;
-          }
-        }
-      }
-      used[bestIndex] = true;
-      order.push_back(best);
-    }
-    return order;
+    std::vector<Cut> order;
+    fewest_ = static_cast<int>(options.size()) + 1;
+    best_.clear();
+    Fewest(options, used, order, 0);
+    return best_;
   }
 
   // Measures the whole plan; the cuts come back with their figures.
@@ -122,6 +109,8 @@ class Orderer {
   SectionPictures pictures_;
   int budget_;
   int64_t passes_ = 0;
+  int fewest_ = 0;         // Danger cuts of the best order found
+  std::vector<Cut> best_;  // that order
 };
 
 }  // namespace
@@ -144,11 +133,8 @@ OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& tar
     if (!ways.empty()) options.push_back(std::move(ways));
   }
   Orderer orderer(cutters, target, budget);
-  std::vector<bool> used(options.size(), false);
-  std::vector<Cut> order;
   OrderedPlan plan;
-  if (!orderer.Safe(options, used, order)) order = orderer.LeastDanger(options);
-  plan.Cuts = orderer.Finish(order);
+  plan.Cuts = orderer.Finish(orderer.Order(options));
   for (size_t i = 0; i < plan.Cuts.size(); ++i)
     if (JudgeCutOnTable(plan.Cuts[i]) == Verdict::Danger)
       plan.DangerCuts.push_back(static_cast<int>(i) + 1);

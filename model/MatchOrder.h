@@ -16,9 +16,9 @@ struct OrderedPlan {
 };
 
 // Every cut made, in turn, from whichever fence side and at whichever place in the order
-// leaves most bearing while no cut is Danger (searched depth first within `budget` measuring
-// passes); when no such order is found, the order with the fewest Danger cuts found step by
-// step. The section is the same whatever the order, as cuts only ever remove material.
+// leaves most bearing while no cut is Danger; where no such order is found within `budget`
+// measuring passes, the order with the fewest Danger cuts found. The section is the same
+// whatever the order, as cuts only ever remove material.
 OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& target,
                         const TargetPicture& picture, const std::vector<Placement>& chosen,
                         int budget);

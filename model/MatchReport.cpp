@@ -25,6 +25,13 @@ std::string Length(int32_t hundredths, LengthUnit unit) {
   return FormatLength(static_cast<float>(hundredths / 100.0), unit);
 }
 
+// The tolerance as it was asked for: a fraction of an inch and its millimetres, or millimetres.
+std::string ToleranceText(double inches, LengthUnit unit) {
+  const std::string mm = Fixed(inches * 25.4, 2) + " mm";
+  if (unit == LengthUnit::Metric) return mm;
+  return FormatLength(static_cast<float>(inches), unit) + " (" + mm + ")";
+}
+
 }  // namespace
 
 std::vector<std::string> MatchReportLines(const MatchResult& result, const MatchTarget& target,
@@ -38,20 +45,26 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
                   Length(target.StockHeight, unit) + " stock, face " +
                   std::to_string(result.FaceOnTable) + " on the table");
   if (result.Cancelled) lines.push_back("Search cancelled: the best plan found so far.");
-  const std::string tolerance = BothUnits(result.ToleranceInches);
-  lines.push_back(result.Reached ? "Reached within " + tolerance + "."
-                                 : "Partly reached: not within " + tolerance + " everywhere.");
+  const std::string tolerance = ToleranceText(result.ToleranceInches, unit);
+  lines.push_back(
+      result.Reached
+          ? "Reached: every part of the section lies within " + tolerance + " of the target"
+          : "Partly reached: parts of the section lie more than " + tolerance + " from the target");
   lines.push_back("Area reached: " + Fixed(result.AreaReachedPercent, 1) +
                   "% of the material the target removes");
   if (result.DeviationX >= 0) {
-    lines.push_back("Largest deviation: " + BothUnits(result.LargestDeviationInches) + ", " +
+    lines.push_back("Largest deviation: " + BothUnits(result.LargestDeviationInches) +
+                    (result.DeviationCutAway ? ", cut away " : ", left standing ") +
                     place(result.DeviationX, result.DeviationY));
   } else {
     lines.push_back("Largest deviation: none, the section is the target's pixel for pixel");
   }
   for (const MatchShortfall& shortfall : result.Shortfalls) {
-    const std::string size = BothUnits((shortfall.Right - shortfall.Left) * PixelInches) + " x " +
-                             BothUnits((shortfall.Bottom - shortfall.Top) * PixelInches);
+    auto extent = [&](int pixels) {
+      return FormatLength(static_cast<float>(pixels * PixelInches), unit);
+    };
+    const std::string size = extent(shortfall.Right - shortfall.Left) + " wide, " +
+                             extent(shortfall.Bottom - shortfall.Top) + " high";
     lines.push_back((shortfall.NoCutter ? "No cutter in the library can make the part "
                                         : "Not made within the passes allowed: the part ") +
                     place(shortfall.PlaceX, shortfall.PlaceY) + " (" + size + ")");

@@ -87,6 +87,11 @@ struct Placement {
   int16_t V = 0, U = 0;
 };
 
+// The turn a case places a cutter in, and the placement of a cut (made with cutter number
+// cut.Cutter, 1-based) seen in faceOnTable; false for a cut of no known state or cutter.
+int TurnOfCase(int orientationCase);
+bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Placement& placement);
+
 // Row and column prefix sums of an integer grid over the section.
 class GridSums {
  public:

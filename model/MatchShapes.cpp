@@ -51,6 +51,35 @@ std::array<int, 2> CasesOfTurn(int turn) {
   }
 }
 
+int TurnOfCase(int orientationCase) {
+  switch (orientationCase) {
+    case 3:
+    case 7:
+      return 1;
+    case 2:
+    case 6:
+      return 2;
+    case 4:
+    case 8:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
+bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Placement& placement) {
+  int fenceSide = 0, tableSide = 0;
+  const int orientationCase = CutOrientation(cut.Face, faceOnTable, fenceSide, tableSide);
+  if (orientationCase == 0 || cut.Cutter < 1) return false;
+  int v = 0, u = 0;
+  AnchorOf(orientationCase, cut.Fence, cut.Height, left, top, v, u);
+  placement.Cutter = static_cast<uint16_t>(cut.Cutter - 1);
+  placement.Turn = static_cast<uint8_t>(TurnOfCase(orientationCase));
+  placement.V = static_cast<int16_t>(v);
+  placement.U = static_cast<int16_t>(u);
+  return true;
+}
+
 CutterShape ShapeOf(const Tool& tool, int turn) {
   // Each profile row is one line across the axis at its own distance from the anchor; the
   // line's first end is painted and its last is not, which decides the side of the extra pixel.

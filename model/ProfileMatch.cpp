@@ -9,6 +9,24 @@
 #include "model/MatchOrder.h"
 #include "model/MatchSearch.h"
 
+// How the search goes:
+//
+// 1. The target's pixels are classed (MatchPicture.cpp): what it removes beyond the tolerance
+//    (must go), within it (may stay), what it keeps within the tolerance (may go) and beyond
+//    it (must stay). A pixel is 0.022" across and the tolerance 1/64" is 0.016", so a wrong
+//    pixel counts as within the tolerance only where it shares a side with a right one: its
+//    centre lies half a pixel (0.011") beyond the boundary the target's pixels put there.
+// 2. A cutter paints the same pixels about its axis wherever the axis lands, in each of four
+//    turns (MatchShapes.cpp), so every anchor its fence and height can reach is tried with row
+//    and column sums over the classes (MatchPropose.cpp): a placement is kept when it removes
+//    something the target removes, nothing that must stay, and its shank need not pass
+//    through wood that stays. Each anchor tried counts as one candidate measured.
+// 3. A beam search (MatchBeam.cpp) adds one placement a pass, scoring the pixels still wrong:
+//    must-go pixels left weigh 4, may-stay pixels left 1, may-go pixels cut 2.
+// 4. The best plans are put in order (MatchOrder.cpp) with full measuring passes of the
+//    section renderer: each cut from whichever fence side and at whichever place leaves most
+//    bearing with no Danger cut. The first plan that can be made so is taken, else the best.
+// 5. The plan's measured section is compared with the target for the report's figures.
 namespace kerf {
 
 namespace {
@@ -130,6 +148,7 @@ void Assess(const SearchContext& context, const std::vector<Placement>& placemen
       if (off > largest || result.DeviationX < 0) {
         largest = off;
         result.DeviationX = x, result.DeviationY = y;
+        result.DeviationCutAway = targetKeeps;
       }
     }
   }

@@ -66,6 +66,7 @@ struct MatchResult {
   // the tolerance the search kept to, and the section renderer's full measuring passes run
   // to order and check the plan.
   int DeviationX = -1, DeviationY = -1;
+  bool DeviationCutAway = false;  // the plan cuts away wood the target keeps there (else leaves it)
   double ToleranceInches = 1.0 / 64;
   int64_t MeasuringPasses = 0;
 };

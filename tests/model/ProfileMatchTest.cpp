@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/CutVerdict.h"
@@ -82,8 +84,10 @@ MatchTarget TargetOf(const Raster& section, const Plan& plan) {
 
 int DifferentPixels(const Raster& a, const Raster& b) {
   int count = 0;
-  for (int y = 0; y < SectionSize; ++y)
+  for (int y = 0; y < SectionSize; ++y) {
+    if (std::equal(a.Row(y), a.Row(y) + SectionSize, b.Row(y))) continue;
     for (int x = 0; x < SectionSize; ++x) count += (a.Row(y)[x] != White) != (b.Row(y)[x] != White);
+  }
   return count;
 }
 
@@ -91,9 +95,7 @@ int DifferentPixels(const Raster& a, const Raster& b) {
 // orientation case, from both sides of every stock state's rectangle.
 TEST(ProfileMatch, CutShapesPaintWhatTheRendererPaints) {
   const std::vector<Tool> cutters = Cutters();
-  const struct {
-    int32_t fence, height;
-  } settings[] = {{30, 10}, {-15, 55}, {101, -20}, {250, 137}};
+  const struct { int32_t fence, height; } settings[] = {{30, 10}, {-15, 55}, {250, 137}};
   for (int face : {3, 6}) {
     const Plan bare{300, 170, face, {}};
     const Raster stock = Measured(cutters, bare);
@@ -106,22 +108,22 @@ TEST(ProfileMatch, CutShapesPaintWhatTheRendererPaints) {
           plan.cuts = {
               MadeCut(cutter, match::FaceForCase(orientationCase, face), s.fence, s.height)};
           const Raster actual = Measured(cutters, plan);
-          const int turn = orientationCase == 1 || orientationCase == 5   ? 0
-                           : orientationCase == 3 || orientationCase == 7 ? 1
-                           : orientationCase == 2 || orientationCase == 6 ? 2
-                                                                          : 3;
+          const int turn = match::TurnOfCase(orientationCase);
           int v = 0, u = 0;
           match::AnchorOf(orientationCase, s.fence, s.height, left, top, v, u);
           std::vector<uint8_t> painted(static_cast<size_t>(SectionSize) * SectionSize, 0);
           match::PaintPlacement(match::ShapeOf(cutters[static_cast<size_t>(cutter - 1)], turn),
                                 turn, v, u, painted, 1);
-          Raster expected = stock;
-          for (int y = 0; y < SectionSize; ++y)
-            for (int x = 0; x < SectionSize; ++x)
-              if (painted[static_cast<size_t>(y * SectionSize + x)]) expected.SetPixel(x, y, White);
-          EXPECT_EQ(DifferentPixels(actual, expected), 0)
-              << "cutter " << cutter << " case " << orientationCase << " face " << face << " fence "
-              << s.fence << " height " << s.height;
+          // Cuts only whiten, so only the stock's rectangle can differ.
+          int wrong = 0;
+          for (int y = top; y < SectionSize; ++y) {
+            for (int x = left; x < SectionSize; ++x) {
+              const bool cut = painted[static_cast<size_t>(y * SectionSize + x)] != 0;
+              wrong += (actual.Row(y)[x] != White) != (stock.Row(y)[x] != White && !cut);
+            }
+          }
+          EXPECT_EQ(wrong, 0) << "cutter " << cutter << " case " << orientationCase << " face "
+                              << face << " fence " << s.fence << " height " << s.height;
         }
       }
     }
@@ -159,8 +161,9 @@ TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
   }
 }
 
-// A slot widening under a narrow neck on the top face: the straight bit makes the neck, and
-// nothing can reach the wings without its shank passing through wood that stays.
+// A slot widening under a neck on the top face: the straight bit, as wide as the neck, makes
+// the neck and the slot's middle; nothing reaches the wings on either side without passing
+// through wood that stays, so each is named as a part no cutter can make.
 TEST(ProfileMatch, UndercutNoCutterCanMakeIsNamed) {
   const std::vector<Tool> cutters = {Cutters()[0]};
   const Plan bare{200, 200, 3, {}};
@@ -171,24 +174,230 @@ TEST(ProfileMatch, UndercutNoCutterCanMakeIsNamed) {
     for (int y = y0; y < y1; ++y)
       for (int x = x0; x < x1; ++x) target.Keep[static_cast<size_t>(y * SectionSize + x)] = 0;
   };
-  clear(left + 40, top, left + 52, top + 30);       // the neck, as wide as the bit
-  clear(left + 25, top + 30, left + 67, top + 45);  // the wide slot under it
+  clear(left + 35, top, left + 57, top + 30);       // the neck, as wide as the bit
+  clear(left + 20, top + 30, left + 72, top + 45);  // the wide slot under it
   MatchOptions options;
   options.Threads = 2;
   options.BeamWidth = 3;
   NoProgress progress;
   const MatchResult result = MatchProfile(cutters, target, options, progress);
   EXPECT_FALSE(result.Reached);
-  EXPECT_GT(result.AreaReachedPercent, 0.0);
+  EXPECT_GT(result.AreaReachedPercent, 50.0);  // the neck and the slot below it
   EXPECT_LT(result.AreaReachedPercent, 100.0);
-  ASSERT_FALSE(result.Shortfalls.empty());
-  EXPECT_TRUE(std::any_of(result.Shortfalls.begin(), result.Shortfalls.end(),
-                          [](const MatchShortfall& s) { return s.NoCutter; }));
+  EXPECT_EQ(std::count_if(result.Shortfalls.begin(), result.Shortfalls.end(),
+                          [](const MatchShortfall& s) { return s.NoCutter; }),
+            2);
   EXPECT_TRUE(result.DangerCuts.empty());
   const std::vector<std::string> lines = MatchReportLines(result, target, LengthUnit::Imperial);
-  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-    return line.rfind("No cutter in the library can make the part near the top face", 0) == 0;
-  })) << "no line names the part";
+  for (const char* face : {"the face away from the fence,", "the fence face,"}) {
+    const std::string start =
+        std::string("No cutter in the library can make the part near ") + face;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [&](const std::string& line) { return line.rfind(start, 0) == 0; }))
+        << "no line names the wing near " << face;
+  }
+}
+
+// Plans of two cuts whose order as given has a Danger cut (a shank through the stock, too
+// little left on the table) while the other order has none: the safe order found makes the
+// same section, pixel for pixel, with no Danger cut.
+TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan plans[] = {
+      {238, 150, 4, {MadeCut(1, 5, 22, 9), MadeCut(2, 5, -3, -32)}},
+      {281, 129, 8, {MadeCut(2, 6, 7, 2), MadeCut(4, 4, -16, 99)}},
+      {207, 88, 7, {MadeCut(3, 2, 23, 28), MadeCut(3, 2, 3, -8)}},
+  };
+  for (const Plan& plan : plans) {
+    SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
+    Model model;
+    model.SetCutterLibrary(cutters);
+    WorkSetup setup = model.TakeSetup();
+    setup.StockWidth = plan.width;
+    setup.StockHeight = plan.height;
+    setup.FaceOnTable = plan.face;
+    setup.Cuts = plan.cuts;
+    model.ReplaceSetup(setup);
+    SectionPictures pictures;
+    MeasureSection(model, pictures);
+    ASSERT_TRUE(std::any_of(model.Cuts().begin(), model.Cuts().end(), [](const Cut& cut) {
+      return JudgeCutOnTable(cut) == Verdict::Danger;
+    }));
+    const MatchTarget target = TargetOf(pictures.Measured, plan);
+    const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
+    std::vector<match::Placement> placements;
+    for (const Cut& cut : plan.cuts) {
+      match::Placement p;
+      ASSERT_TRUE(match::PlacementOfCut(cut, plan.face, picture.Left, picture.Top, p));
+      placements.push_back(p);
+    }
+    const match::OrderedPlan ordered =
+        match::OrderSafely(cutters, target, picture, placements, 400);
+    EXPECT_TRUE(ordered.DangerCuts.empty());
+    EXPECT_EQ(ordered.Cuts.size(), plan.cuts.size());
+    EXPECT_EQ(DifferentPixels(ordered.Section, pictures.Measured), 0);
+    Plan made = plan;
+    made.cuts = ordered.Cuts;
+    EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
+  }
+}
+
+// Nothing to search with, or nothing to do: an empty library leaves the whole groove as a
+// part no cutter can make; a target that removes nothing is reached with no cut.
+TEST(ProfileMatch, EmptyLibraryAndBareTarget) {
+  const Plan groove{200, 200, 3, {MadeCut(1, 3, 60, -40)}};
+  const Plan bare{200, 200, 3, {}};
+  MatchOptions options;
+  options.Threads = 2;
+  NoProgress progress;
+  const MatchResult none =
+      MatchProfile({}, TargetOf(Measured(Cutters(), groove), groove), options, progress);
+  EXPECT_FALSE(none.Reached);
+  EXPECT_TRUE(none.Cuts.empty());
+  EXPECT_DOUBLE_EQ(none.AreaReachedPercent, 0.0);
+  ASSERT_EQ(none.Shortfalls.size(), 1u);
+  EXPECT_TRUE(none.Shortfalls[0].NoCutter);
+  const MatchResult nothing =
+      MatchProfile(Cutters(), TargetOf(Measured(Cutters(), bare), bare), options, progress);
+  EXPECT_TRUE(nothing.Reached);
+  EXPECT_TRUE(nothing.Cuts.empty());
+  EXPECT_DOUBLE_EQ(nothing.AreaReachedPercent, 100.0);
+  EXPECT_EQ(nothing.DeviationX, -1);
+}
+
+// A kept pixel may be cut, and a removed one left, only within the tolerance: its centre no
+// further than the tolerance beyond the boundary, which lies half a pixel (0.011") from the
+// centres of the pixels on either side of it.
+TEST(ProfileMatch, ToleranceInPixels) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan bare{200, 200, 3, {}};
+  MatchTarget target = TargetOf(Measured(cutters, bare), bare);
+  int left = 0, top = 0;
+  match::StockRectangle(bare.width, bare.height, bare.face, left, top);
+  // A groove ten pixels wide from the top face to the table face.
+  for (int y = top; y < SectionSize; ++y)
+    for (int x = left + 40; x < left + 50; ++x)
+      target.Keep[static_cast<size_t>(y * SectionSize + x)] = 0;
+  const struct {
+    double tolerance;
+    int x;  // pixels from the groove's right wall: < 0 inside the groove, >= 0 in the wood
+    match::PixelClass expected;
+  } table[] = {
+      {1.0 / 64, 0, match::Allowed},   {1.0 / 64, 1, match::Forbidden},
+      {1.0 / 64, -1, match::Optional}, {1.0 / 64, -2, match::Must},
+      {1.0 / 32, 0, match::Allowed},   {1.0 / 32, 1, match::Forbidden},
+      {1.0 / 16, 2, match::Allowed},   {1.0 / 16, 3, match::Forbidden},
+      {1.0 / 16, -3, match::Optional}, {1.0 / 16, -5, match::Must},
+      {0.0, 0, match::Forbidden},      {0.0, -1, match::Must},
+  };
+  double analysed = -1;
+  match::TargetPicture picture;
+  for (const auto& row : table) {
+    if (row.tolerance != analysed) picture = match::AnalyseTarget(target, analysed = row.tolerance);
+    const size_t i = static_cast<size_t>((top + 20) * SectionSize + left + 50 + row.x);
+    EXPECT_EQ(picture.Class[i], row.expected) << "tolerance " << row.tolerance << " at " << row.x;
+  }
+}
+
+// The report's lines for a plan that reached its target but for one pixel, in both units.
+TEST(ProfileMatch, ReportLines) {
+  MatchTarget target;
+  target.StockWidth = 200;
+  target.StockHeight = 300;
+  target.FaceOnTable = 3;
+  target.Name = "moulding.svg";
+  MatchResult result;
+  result.FaceOnTable = 3;
+  result.Reached = true;
+  result.AreaReachedPercent = 99.96;
+  result.LargestDeviationInches = 0.011;
+  result.DeviationX = 480, result.DeviationY = 440;
+  Cut cut = MadeCut(2, 1, -10, 25);
+  cut.FenceAfter = 40;
+  cut.TableAfter = 90;
+  result.Cuts = {cut};
+  result.CandidatesMeasured = 5000;
+  result.Seconds = 2;
+  EXPECT_EQ(
+      MatchReportLines(result, target, LengthUnit::Imperial),
+      (std::vector<std::string>{
+          "Match of moulding.svg on 2\" x 3\" stock, face 3 on the table",
+          "Reached: every part of the section lies within 0 1/64\" (0.40 mm) of the target",
+          "Area reached: 100.0% of the material the target removes",
+          "Largest deviation: 0.011\" (0.28 mm), left standing near the fence face, 0 27/64\" "
+          "from the "
+          "fence and 1 5/16\" above the table",
+          "Danger cuts: none",
+          "Plan: 1 cut",
+          "  Cut #1: cove.bmp, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
+          "Candidates measured: 5000 in 2.0 s (2500 a second)",
+      }));
+  result.DeviationCutAway = true;
+  const std::vector<std::string> metric = MatchReportLines(result, target, LengthUnit::Metric);
+  ASSERT_EQ(metric.size(), 8u);
+  EXPECT_EQ(metric[1], "Reached: every part of the section lies within 0.40 mm of the target");
+  EXPECT_EQ(
+      metric[3],
+      "Largest deviation: 0.011\" (0.28 mm), cut away near the fence face, 11mm from the fence "
+      "and "
+      "33mm above the table");
+}
+
+// Progress comes on the calling thread only, begun and ended once, moving forwards; a cancel
+// asked for from the progress report ends the search with the plan found so far.
+class RecordedProgress final : public ProgressSink {
+ public:
+  explicit RecordedProgress(std::atomic<bool>* cancel) : cancel_(cancel) {}
+  void Begin(const std::string&, int maximum) override {
+    ++begun;
+    last = maximum;
+    Note();
+  }
+  void Step(int position) override {
+    forwards = forwards && position > previous && position >= 1 && position <= last;
+    previous = position;
+    ++steps;
+    if (cancel_ != nullptr) cancel_->store(true);
+    Note();
+  }
+  void End() override {
+    ++ended;
+    Note();
+  }
+  int begun = 0, ended = 0, steps = 0, previous = 0, last = 0;
+  bool forwards = true, onCaller = true;
+
+ private:
+  void Note() { onCaller = onCaller && std::this_thread::get_id() == caller_; }
+  std::thread::id caller_ = std::this_thread::get_id();
+  std::atomic<bool>* cancel_;
+};
+
+TEST(ProfileMatch, ProgressOnTheCallingThreadAndCancel) {
+  const std::vector<Tool> cutters = Cutters();
+  const Plan plan{200, 200, 3, {MadeCut(2, 3, -10, 10), MadeCut(1, 1, 20, -40)}};
+  const MatchTarget target = TargetOf(Measured(cutters, plan), plan);
+  MatchOptions options;
+  options.Threads = 2;
+  options.BeamWidth = 2;
+  for (const bool cancelling : {false, true}) {
+    SCOPED_TRACE(cancelling ? "cancelled at the first step" : "run to the end");
+    std::atomic<bool> cancel{false};
+    RecordedProgress progress(cancelling ? &cancel : nullptr);
+    const MatchResult result = MatchProfile(cutters, target, options, progress, &cancel);
+    EXPECT_EQ(progress.begun, 1);
+    EXPECT_EQ(progress.ended, 1);
+    EXPECT_GE(progress.steps, 1);
+    EXPECT_TRUE(progress.forwards);
+    EXPECT_TRUE(progress.onCaller);
+    EXPECT_EQ(result.Cancelled, cancelling);
+    EXPECT_EQ(result.Reached, !cancelling);
+    if (!cancelling) {
+      Plan found = plan;
+      found.cuts = result.Cuts;
+      EXPECT_EQ(DifferentPixels(Measured(cutters, found), Measured(cutters, plan)), 0);
+    }
+  }
 }
 
 }  // namespace
