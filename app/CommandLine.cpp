@@ -24,6 +24,7 @@ constexpr Verb Verbs[] = {
     {"section", SectionCommand},   {"outline", OutlineCommand}, {"report", ReportCommand},
     {"check", CheckCommand},       {"photo", PhotoCommand},     {"mesh", MeshCommand},
     {"template", TemplateCommand}, {"sheet", SheetCommand},     {"cutter", CutterCommand},
+    {"match", MatchCommand},
 };
 
 bool EndsWithProjectExtension(const std::string& s) {

@@ -16,6 +16,7 @@
 #include "app/FrameLoop.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/MatchProfileAction.h"
 #include "app/PhotographAction.h"
 #include "app/ProgramFiles.h"
 #include "app/ProjectActions.h"
@@ -174,6 +175,7 @@ void Desktop::ConnectMainWindow() {
     if (exportMesh_) exportMesh_->Export3DClick();
   });
   connect(main, &MainWindow::cutReportRequested, this, &Desktop::ShowCutReport);
+  connect(main, &MainWindow::matchProfileRequested, this, &Desktop::MatchProfile);
   connect(main, &MainWindow::aboutRequested, this, [this] {
     if (about_) about_->exec();
   });
@@ -288,6 +290,20 @@ void Desktop::ReplaceCut(int row, const Cut& cut) {
                 [&model, row, cut] { return model.ReplaceCut(row, cut).Changed; },
                 [&model, row, before] { return model.ReplaceCut(row, before).Changed; }});
   if (changed) RebuildAndRefresh();
+}
+
+// File > Match a Profile...: the plan found is put in as one undoable step.
+void Desktop::MatchProfile() {
+  MainWindow* main = main_.get();
+  MatchProfileClick(
+      {model_,
+       *history_,
+       *profile_,
+       *config_,
+       main,
+       [this](SetupChange change) { RebuildAfterStep(change); },
+       [main](const QString& text) { ShowPlainMessage(main, QMessageBox::Information, text); },
+       {}});
 }
 
 void Desktop::RebuildAndRefresh() {

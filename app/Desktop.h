@@ -88,6 +88,8 @@ class Desktop : public QObject {
   void RebuildAndRefresh();
   // The Tools window's cut edit: cut number row becomes cut, then the rebuild.
   void ReplaceCut(int row, const Cut& cut);
+  // File > Match a Profile...: the dialog, the search, the plan as the set-up and the report.
+  void MatchProfile();
   // Help window on a context number of the help file.
   void ShowHelp(HelpTopic topic);
   // The frame loop stops for good (the main window closes).

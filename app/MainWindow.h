@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
   void photographRequested();
   void exportMeshRequested();
   void cutReportRequested();
+  void matchProfileRequested();
   void aboutRequested();
   void helpContentsRequested();
   // The main window was hidden or minimised: the windows that go with it are hidden too.

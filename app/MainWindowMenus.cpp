@@ -48,6 +48,8 @@ void MainWindow::BuildMenus() {
           &MainWindow::OnExportTemplate);
   connect(AddItem(file, "Print Set-up S&heet...", "PrintSetupSheet1"), &QAction::triggered, this,
           &MainWindow::OnPrintSetupSheet);
+  connect(AddItem(file, "&Match a Profile...", "MatchProfile1"), &QAction::triggered, this,
+          &MainWindow::matchProfileRequested);
   connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
           &MainWindow::cutReportRequested);
   recentMenu_ = file->addMenu("Recent &Projects");

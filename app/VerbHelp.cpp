@@ -62,6 +62,22 @@ constexpr VerbHelp Verbs[] = {
      "the table and against the fence, the section before and after the pass, and the verdict\n"
      "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
      "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
+    {"match",
+     "TARGET -o PLAN.ROU [--stock WxH] [--tolerance T] [--max-passes N] [--cutters DIR...] "
+     "[--metric] [--tools DIR]",
+     "finds the cuts that make a given section",
+     "Searches the cutter library (the supplied cutters, your own and those of every --cutters\n"
+     "folder) for the cuts, settings and order that make TARGET, writes them as a project and\n"
+     "prints the match report: the area of the target reached, the largest deviation and where\n"
+     "it lies, the parts no cutter can make and any Danger cut. TARGET is a drawing at true size\n"
+     "(.svg or .dxf; a template of Export Template or 'kerfwright template' reads back), a\n"
+     "500 x 500 section picture as 'kerfwright section' writes it (black is kept), or a project.\n"
+     "--stock gives the stock's width and height (3/4x3, 19mmx76mm); a template or a project\n"
+     "knows its own, a picture or another drawing needs it. No cut may remove what the target\n"
+     "keeps by more than --tolerance (1/64\" unless given); a plan has at most --max-passes cuts\n"
+     "(8). A terminal shows the search's progress. Exit status 0: the target was reached within\n"
+     "the tolerance; 1: only partly (the plan is the closest found); 2: bad input. Cutters from\n"
+     "a --cutters folder must be in your cutter folder when the plan is opened.\n"},
     {"cutter",
      "make KIND --SIZE S... [-o DIR] [--name NAME] | import PROFILE [--bearing W] [-o DIR] [--name "
      "NAME] | list",

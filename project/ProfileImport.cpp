@@ -138,8 +138,10 @@ QByteArray WithoutText(const QByteArray& bytes) {
   return xml.hasError() ? QByteArray() : out;
 }
 
+// The outline of the whole drawing, or of the element elementId alone when it is not empty.
 Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
-                                                   const std::string& bytes) {
+                                                   const std::string& bytes,
+                                                   const std::string& elementId = {}) {
   using Outline = Result<std::vector<OutlinePolygon>>;
   std::vector<OutlinePolygon> outline;
   const QByteArray data = WithoutText(QByteArray::fromStdString(bytes));
@@ -153,7 +155,18 @@ Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
     QPainter painter(&device);
     const QRectF box = renderer.viewBoxF();
     const QSizeF size = box.isEmpty() ? QSizeF(renderer.defaultSize()) : box.size();
-    renderer.render(&painter, QRectF(QPointF(0, 0), size * scale * Thousandths));
+    const double k = scale * Thousandths;
+    if (elementId.empty()) {
+      renderer.render(&painter, QRectF(QPointF(0, 0), size * k));
+    } else {
+      const QString id = QString::fromStdString(elementId);
+      if (!renderer.elementExists(id))
+        return Outline::Fail(path + ": the drawing holds no element \"" + elementId + "\"");
+      // The element's own box, drawn where the whole drawing would put it.
+      const QRectF bounds = renderer.boundsOnElement(id);
+      const QPointF origin = box.isEmpty() ? QPointF(0, 0) : box.topLeft();
+      renderer.render(&painter, id, QRectF((bounds.topLeft() - origin) * k, bounds.size() * k));
+    }
   }
   for (const QPolygonF& polygon : device.engine.polygons) {
     OutlinePolygon points;
@@ -185,6 +198,21 @@ Result<std::vector<OutlinePolygon>> ReadProfileOutline(const std::string& path) 
       ReadRegularFile(path, MaxDrawingBytes, "the drawing is larger than 16 MB");
   if (!read) return Outline::Fail(path + ": " + read.Error());
   return svg ? ReadSvgOutline(path, read.Value()) : ReadDxfOutline(read.Value(), path);
+}
+
+Result<std::vector<OutlinePolygon>> ReadSvgElementOutline(const std::string& bytes,
+                                                          const std::string& name,
+                                                          const std::string& elementId) {
+  return ReadSvgOutline(name, bytes, elementId);
+}
+
+double SvgInchesPerUnit(const std::string& bytes, double& left, double& top) {
+  const QByteArray data = QByteArray::fromStdString(bytes);
+  QSvgRenderer renderer(WithoutText(data));
+  const QRectF box = renderer.isValid() ? renderer.viewBoxF() : QRectF();
+  left = box.isEmpty() ? 0 : box.left();
+  top = box.isEmpty() ? 0 : box.top();
+  return DrawingScale(data);
 }
 
 Result<CutterDesign> ImportCutterProfile(const std::string& path, double bearingDiameter) {

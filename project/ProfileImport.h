@@ -20,6 +20,18 @@ Result<std::vector<OutlinePolygon>> ReadProfileOutline(const std::string& path);
 Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
                                                    const std::string& name);
 
+// The shapes of one element of an SVG drawing (by its id, with what it holds), in inches, y up,
+// placed as in ReadProfileOutline of the whole drawing. Fails, naming name, when the drawing
+// cannot be read or holds no element with that id.
+Result<std::vector<OutlinePolygon>> ReadSvgElementOutline(const std::string& bytes,
+                                                          const std::string& name,
+                                                          const std::string& elementId);
+
+// Inches per user unit of an SVG drawing, and the top-left corner of its viewBox in user units
+// (0, 0 without one): a point (x, y) of the drawing lies at ((x - left) * k, -(y - top) * k)
+// inches in the outlines read from it.
+double SvgInchesPerUnit(const std::string& bytes, double& left, double& top);
+
 // ReadProfileOutline, then DesignFromOutline; messages name the file.
 Result<CutterDesign> ImportCutterProfile(const std::string& path, double bearingDiameter);
 

@@ -149,6 +149,11 @@ void ProfileWindow::FillKey(SectionKey& key) const {
   }
 }
 
+void ProfileWindow::SetOverlay(std::vector<std::pair<int, int>> points) {
+  overlay_ = std::move(points);
+  shown_ = false;  // drawn at the next frame
+}
+
 bool ProfileWindow::DrawSection() {
   FillKey(key_);
   if (shown_ && key_ == shownKey_) return false;
@@ -167,6 +172,7 @@ bool ProfileWindow::DrawSection() {
   DrawFaceNumbers(
       image_, FacesInState(model_.FaceOnTable()),
       QRect(stock.Left, stock.Top, stock.FenceX - stock.Left, stock.TableY - stock.Top));
+  DrawOverlay(overlay_, model_.ProfileZoom(), stock.FenceX, stock.TableY, image_);
   sectionPicture_->setPixmap(QPixmap::fromImage(image_));
   std::swap(shownKey_, key_);
   shown_ = true;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "model/FenceInterlock.h"
@@ -50,6 +51,10 @@ class ProfileWindow : public QWidget {
   // Cut is enabled only when cutters are loaded and no rebuild or library load is running.
   void SetCuttersAvailable(bool available);
   void SetBusy(bool busy);
+  // Points drawn in red over the picture, in pixels of the measured section (whose fence and
+  // table faces lie at its right and bottom edge, as the picture's do): a target's outline.
+  // An empty list takes them away.
+  void SetOverlay(std::vector<std::pair<int, int>> points);
   // Cut and the turns of the stock are handed to recorder as undoable steps.
   void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
 
@@ -142,6 +147,7 @@ class ProfileWindow : public QWidget {
   Raster section_{SectionSize, SectionSize};  // the picture's work surface, reused
   QImage image_;                              // reused from frame to frame
   long long sectionsDrawn_ = 0;
+  std::vector<std::pair<int, int>> overlay_;
 };
 
 }  // namespace kerf

@@ -1,0 +1,131 @@
+// The match verb: a target one cut makes is reached and its plan reloads with that section, a
+// target with a hole no cutter reaches is only partly reached, and bad requests are refused.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RunProgram.h"
+#include "model/Progress.h"
+#include "model/SectionRenderer.h"
+#include "project/CutterLibrary.h"
+#include "project/PictureFile.h"
+#include "project/ProjectFile.h"
+#include "support/TempFolder.h"
+
+namespace kerf {
+namespace {
+
+using test::ProgramRun;
+
+const std::string ToolsDir = std::string(KERF_SOURCE_DIR) + "/data/tools";
+
+const std::vector<Tool>& SuppliedCutters() {
+  static const std::vector<Tool> tools = [] {
+    NoProgress progress;
+    return LoadCutterLibrary(ToolsDir, progress).Tools;
+  }();
+  return tools;
+}
+
+// The measured section of a project record over the supplied cutters.
+Raster SectionOf(const ProjectRecord& record) {
+  Model model;
+  model.SetCutterLibrary(SuppliedCutters());
+  ApplyRecord(model, record);
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
+  return pictures.Measured;
+}
+
+int PixelsDiffering(const Raster& a, const Raster& b) {
+  int n = 0;
+  for (int y = 0; y < SectionSize; ++y)
+    for (int x = 0; x < SectionSize; ++x) n += (a.Pixel(x, y) == White) != (b.Pixel(x, y) == White);
+  return n;
+}
+
+class MatchCommand : public test::TempFolder {
+ protected:
+  ProgramRun Match(std::vector<std::string> args) {
+    args.insert(args.begin(), "match");
+    args.insert(args.end(), {"--tools", ToolsDir});
+    return test::RunProgram(args, dir_.string());
+  }
+};
+
+TEST_F(MatchCommand, OneCutTargetIsReachedAndItsPlanReloads) {
+  // A 1/4" roundover on the edge of a 1/2" x 1" strip, lying flat.
+  ProjectRecord known;
+  known.StockWidth = 50;
+  known.StockHeight = 100;
+  known.FaceOnTable = 3;
+  known.Cuts = {{0, 0, 3, "1-4! Roundover.bmp"}};
+  ASSERT_TRUE(WriteProjectFile(Path("known.rou"), known));
+  ASSERT_TRUE(SavePicture(Path("known.png"), SectionOf(known)));
+
+  for (const char* target : {"known.rou", "known.png"}) {
+    SCOPED_TRACE(target);
+    const ProgramRun run =
+        Match({Path(target), "--stock", "1/2x1", "-o", Path("plan.rou"), "--max-passes", "2"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(run.out.empty());
+    const ProjectReadResult plan = ReadProjectFile(Path("plan.rou"));
+    ASSERT_TRUE(plan) << plan.Error();
+    EXPECT_EQ(plan.Value().StockWidth, 50);
+    EXPECT_EQ(plan.Value().StockHeight, 100);
+    EXPECT_LE(plan.Value().Cuts.size(), 2u);
+    EXPECT_EQ(PixelsDiffering(SectionOf(plan.Value()), SectionOf(known)), 0);
+  }
+}
+
+TEST_F(MatchCommand, HoleNoCutterReachesIsOnlyPartlyReached) {
+  // The whole stock kept but for a hole in its middle: no cut gets there from outside.
+  Raster picture(SectionSize, SectionSize);
+  picture.Fill(White);
+  const int extent = 45;  // a 1" stock is round(45.45) pixels
+  for (int y = SectionSize - extent; y < SectionSize; ++y)
+    for (int x = SectionSize - extent; x < SectionSize; ++x) picture.SetPixel(x, y, Black);
+  for (int y = 470; y < 480; ++y)
+    for (int x = 470; x < 480; ++x) picture.SetPixel(x, y, White);
+  ASSERT_TRUE(SavePicture(Path("hole.png"), picture));
+  const ProgramRun run =
+      Match({Path("hole.png"), "--stock", "1x1", "-o", Path("plan.rou"), "--max-passes", "1"});
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_FALSE(run.out.empty());
+  EXPECT_TRUE(ReadProjectFile(Path("plan.rou")));
+}
+
+TEST_F(MatchCommand, BadRequestsAreRefused) {
+  Raster blank(SectionSize, SectionSize);
+  blank.Fill(White);
+  blank.SetPixel(499, 499, Black);
+  ASSERT_TRUE(SavePicture(Path("dot.png"), blank));
+  struct Case {
+    std::vector<std::string> Args;
+    const char* Says;
+  };
+  const std::string out = Path("plan.rou");
+  for (const Case& c : {
+           Case{{Path("dot.png"), "-o", out}, "does not say the stock's size"},
+           Case{{Path("dot.png"), "--stock", "3/4", "-o", out}, "--stock must be"},
+           Case{{Path("dot.png"), "--stock", "20x3", "-o", out}, "--stock must be"},
+           Case{{Path("dot.png"), "--stock", "1x1", "--tolerance", "lots", "-o", out},
+                "--tolerance must be"},
+           Case{{Path("dot.png"), "--stock", "1x1", "--max-passes", "0", "-o", out},
+                "--max-passes"},
+           Case{{Path("dot.png"), "--stock", "1x1", "--cutters", Path("none"), "-o", out},
+                "no cutter folder"},
+           Case{{Path("missing.svg"), "--stock", "1x1", "-o", out}, "missing.svg"},
+           Case{{Path("dot.png"), "--stock", "1x1"}, "-o"},
+           Case{{Path("dot.png"), "--stock", "1x1", "-o", Path("no/such/plan.rou")}, "plan.rou"},
+       }) {
+    SCOPED_TRACE(c.Args[0] + " " + c.Says);
+    const ProgramRun run = Match(c.Args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(c.Says), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace kerf
