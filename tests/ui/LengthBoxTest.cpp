@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 
@@ -111,43 +109,6 @@ TEST(LengthBoxes, FollowTheSliderButNotTheFrameWhileTyping) {
   EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"7");
   window.trkHoriz()->setValue(25);  // the slider moving wins
   EXPECT_EQ(window.FenceBox()->text(), "0 1/4\"");
-}
-
-TEST(LengthBoxes, ProfileAndConfigPassTheirNotesOn) {
-  Model model;
-  ProfileWindow profile{model};
-  StockSizeDialog config{model};
-  config.FormCreate();
-  QSignalSpy profileNotes(&profile, &ProfileWindow::lengthNote);
-  QSignalSpy configNotes(&config, &StockSizeDialog::lengthNote);
-  profile.HeightBox()->setText("6");
-  profile.HeightBox()->setModified(true);
-  EXPECT_TRUE(profile.HeightBox()->Apply());
-  auto* width = Find<LengthBox>(config, "edtHeight");
-  width->setText("inch");
-  width->setModified(true);
-  EXPECT_FALSE(width->Apply());
-  ASSERT_EQ(profileNotes.count(), 1);
-  EXPECT_EQ(profileNotes[0][0].toString(), "Height clamped to 5\"");
-  ASSERT_EQ(configNotes.count(), 1);
-  EXPECT_EQ(configNotes[0][0].toString(), "Width: cannot read \"inch\"");
-}
-
-TEST(LengthBoxes, TypedStockSizeMakesTheNewWorkpiece) {
-  Model model;
-  StockSizeDialog config{model};
-  config.FormCreate();
-  for (const auto& [name, typed] : {std::pair{"edtHeight", "3/4"}, std::pair{"edtWidth", "3/8"}}) {
-    auto* box = Find<LengthBox>(config, name);
-    box->setText(typed);
-    box->setModified(true);
-  }
-  // New takes the focus from the box being typed in, which applies it first.
-  Find<LengthBox>(config, "edtHeight")->Apply();
-  Find<LengthBox>(config, "edtWidth")->Apply();
-  Find<QPushButton>(config, "Button1")->click();
-  EXPECT_EQ(model.StockHeight(), 75);
-  EXPECT_EQ(model.StockWidth(), 50);  // 3/8" is below the smallest stock, 1/2"
 }
 
 TEST(LengthBoxes, ConfigLabelsFitInBothUnitsAndTooltipsNameTheirControl) {
