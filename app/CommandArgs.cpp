@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/VerbHelp.h"
+#include "model/LengthText.h"
 
 namespace kerf {
 
@@ -30,8 +31,8 @@ std::string CliNames(std::initializer_list<const char*> names) {
 
 bool LooksLikeOption(const std::string& word) {
   if (word.size() < 2 || word[0] != '-') return false;
-  int ignored = 0;
-  return !ParseInteger(word, ignored);  // "-20" is a number
+  // "-20", "-3/4" and "-.5" are numbers
+  return !((word[1] >= '0' && word[1] <= '9') || word[1] == '.');
 }
 
 // CLI11 validators. Each returns why a value is refused ("" when it is not) and keeps that reason
@@ -86,6 +87,27 @@ CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueNa
       description + "}");
 }
 
+CLI::Validator LengthBetween(std::string& problem, int minimum, int maximum) {
+  return Refusing(
+      problem,
+      [=](const std::string& text) {
+        int hundredths = 0;
+        std::string why = ParseLengthOption(text, hundredths);
+        if (!why.empty()) why = ": " + why;  // "--fence: cannot read ..."
+        if (why.empty() && (hundredths < minimum || hundredths > maximum)) {
+          int ignored = 0;
+          why = ParseInteger(text, ignored)
+                    ? "must be between " + std::to_string(minimum) + " and " +
+                          std::to_string(maximum) + ", not " + text
+                    : "must be between " + FormatLength(minimum / 100.0f, LengthUnit::Imperial) +
+                          " and " + FormatLength(maximum / 100.0f, LengthUnit::Imperial) +
+                          ", not " + text;
+        }
+        return why;
+      },
+      "[" + std::to_string(minimum) + ".." + std::to_string(maximum) + "]");
+}
+
 CLI::Validator NonEmpty(std::string& problem, const std::string& valueName) {
   return Refusing(
       problem,
@@ -108,6 +130,14 @@ bool ParseInteger(const std::string& text, int& value) {
   if (v < INT_MIN || v > INT_MAX) return false;
   value = static_cast<int>(v);
   return true;
+}
+
+std::string ParseLengthOption(const std::string& text, int& hundredths) {
+  if (ParseInteger(text, hundredths)) return "";
+  const Result<int32_t> read = ReadHundredths(text, LengthUnit::Imperial);
+  if (!read) return read.Error();
+  hundredths = read.Value();
+  return "";
 }
 
 OptionParser::OptionParser(std::string verb)
@@ -182,6 +212,13 @@ void OptionParser::Integer(std::initializer_list<const char*> names, const std::
       ->check(WholeNumberOneOf(o.problem, valueName, std::move(allowed)));
 }
 
+void OptionParser::Length(std::initializer_list<const char*> names, const std::string& valueName,
+                          int& target, int minimum, int maximum, const char* help) {
+  Option& o = Add(names, valueName, Kind::Length, help);
+  o.integer = &target;
+  app_->get_option(o.names.front())->check(LengthBetween(o.problem, minimum, maximum));
+}
+
 const OptionParser::Option* OptionParser::Find(const std::string& name) const {
   for (const Option& o : options_) {
     if (std::find(o.names.begin(), o.names.end(), name) != o.names.end()) return &o;
@@ -221,6 +258,8 @@ bool OptionParser::Take(Option& option) {
       return true;
     case Kind::Integer:
       return ParseInteger(option.value, *option.integer);  // the validator accepted it
+    case Kind::Length:
+      return ParseLengthOption(option.value, *option.integer).empty();
   }
   return false;
 }
@@ -239,6 +278,8 @@ bool OptionParser::CheckSpelling(bool valueMissing) {
       return Fail(name + " takes no value");
     if (eq + 1 == word.size() && option->kind == Kind::Text)
       return Fail(name + " needs a non-empty " + option->valueName);
+    if (eq + 1 == word.size() && option->kind == Kind::Length)
+      return Fail(name + ": no length given");
     if (eq + 1 == word.size())
       return Fail(name + " needs a whole number for " + option->valueName + ", not ''");
     if (valueMissing && eq == std::string::npos && option->kind != Kind::Flag &&
@@ -269,7 +310,8 @@ bool OptionParser::Parse(const CommandArgs& args) {
     return false;
   } catch (const CLI::ValidationError& e) {
     for (const Option& o : options_) {
-      if (!o.problem.empty()) return Fail(Spelled(o) + " " + o.problem);
+      if (!o.problem.empty())
+        return Fail(Spelled(o) + (o.problem[0] == ':' ? "" : " ") + o.problem);
     }
     return Fail(e.what());
   } catch (const CLI::ParseError& e) {

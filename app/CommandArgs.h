@@ -56,6 +56,12 @@ class OptionParser {
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
                std::vector<int> allowed, const char* help = "");
 
+  // A length in hundredths of an inch within [minimum, maximum]. A bare whole number is
+  // hundredths, as scripts have always given it ("75"); a value with a fraction, a decimal point
+  // or a unit is read as a length, a bare one in inches ("3/4", "0.75", "19mm", "-1/8").
+  void Length(std::initializer_list<const char*> names, const std::string& valueName, int& target,
+              int minimum, int maximum, const char* help = "");
+
   bool Parse(const CommandArgs& args);
 
   // Whether an option (by any of its names) appeared on the command line.
@@ -66,7 +72,7 @@ class OptionParser {
   std::string Help() const;
 
  private:
-  enum class Kind { Flag, Text, Integer };
+  enum class Kind { Flag, Text, Integer, Length };
   struct Option {
     std::vector<std::string> names;
     std::string valueName;
@@ -107,6 +113,9 @@ class OptionParser {
 
 // Strict 32-bit integer: optional '-' then digits, nothing else.
 bool ParseInteger(const std::string& text, int& value);
+// A length option's value into hundredths of an inch (see OptionParser::Length); "" when it was
+// read, otherwise what could not be read.
+std::string ParseLengthOption(const std::string& text, int& hundredths);
 
 // After a failed Parse: prints the verb's help (status 0) or "kerfwright VERB: ERROR" and a hint
 // to the verb's help on stderr (status 2). Returns the exit status.

@@ -102,7 +102,11 @@ int Import(const CommandArgs& args) {
   if (!parser.Parse(args)) return UsageExit(parser);
 
   double bearingDiameter = 0;
-  if (!bearing.empty() && (!ParseLength(bearing, bearingDiameter) || !(bearingDiameter >= 0)))
+  if (!bearing.empty()) {
+    const Result<TypedLength> length = ReadLength(bearing);
+    bearingDiameter = length ? length.Value().Inches() : -1;
+  }
+  if (!(bearingDiameter >= 0))
     return Fail("import", "cannot read the bearing '" + bearing +
                               "'; give inches like 1/2 or 0.5, or millimetres like 12.7mm");
   const Result<CutterDesign> design = ImportCutterProfile(drawing, bearingDiameter);

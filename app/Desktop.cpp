@@ -111,6 +111,7 @@ void Desktop::Start() {
   // The main window: project name, cutter library, the view and its scene.
   main_ = std::make_unique<MainWindow>(model_, pictures_.Outline, options_.GLLoaded);
   ConnectMainWindow();
+  connect(profile_.get(), &ProfileWindow::lengthNote, main_.get(), &MainWindow::ShowNote);
   model_.SetProjectFileName("Router.rou");
   LoadCutterLibrary();
   ViewPanel* view = main_->View();
@@ -209,6 +210,7 @@ void Desktop::ConnectConfig() {
     FollowProject();
   });
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
+  connect(config_.get(), &StockSizeDialog::lengthNote, main_.get(), &MainWindow::ShowNote);
 }
 
 void Desktop::ConnectHistory() {

@@ -17,6 +17,10 @@
 
 namespace kerf {
 
+namespace {
+constexpr int NoteMs = 6000;  // how long a passing note stays in the status bar
+}  // namespace
+
 MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
     : QMainWindow(parent), model_(model) {
   setObjectName("Form1");
@@ -49,6 +53,23 @@ void MainWindow::BuildStatusBar() {
   statusMessage_->setObjectName("lblStatusMessage");
   statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
   bar->addWidget(statusMessage_, 1);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(NoteMs);
+  connect(&noteTimer_, &QTimer::timeout, this, [this] {
+    if (statusMessage_->text() == statusMessage_->toolTip())
+      statusMessage_->setText(coveredByNote_);
+    statusMessage_->setToolTip(QString());
+  });
+}
+
+void MainWindow::ShowNote(const QString& note) {
+  // The tooltip holds the note shown: it tells a note from the standing text, and shows the
+  // whole of a note too long for the space beside the panels.
+  if (!noteTimer_.isActive() || statusMessage_->text() != statusMessage_->toolTip())
+    coveredByNote_ = statusMessage_->text();
+  statusMessage_->setText(note);
+  statusMessage_->setToolTip(note);
+  noteTimer_.start();
 }
 
 // The length panels and the frame rate hold their longest texts in either unit, in the font

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <functional>
 
@@ -45,6 +46,9 @@ class MainWindow : public QMainWindow {
   QLabel* StatusPanel(int index) const { return statusPanels_[index]; }
   // The text beside the panels that tells about a missing cutter library.
   QLabel* StatusMessage() const { return statusMessage_; }
+  // Shows a passing word there ("Fence clamped to 10\""); after a few seconds the text it
+  // covered comes back, unless something else has been written there meanwhile.
+  void ShowNote(const QString& note);
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
   // File > Recent Projects; its items are kept by the owner.
@@ -116,6 +120,8 @@ class MainWindow : public QMainWindow {
   ViewPanel* view_;
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;
+  QTimer noteTimer_;
+  QString coveredByNote_;  // the text the note covers
   QAction* saveAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   FileChooser templateChooser_;

@@ -36,10 +36,10 @@ int Refuse(const std::string& message) {
 bool ParseStock(const std::string& text, MatchStock& stock) {
   const size_t x = text.find_first_of("xX");
   if (x == std::string::npos) return false;
-  int32_t width = 0, height = 0;
-  if (!ParseHundredths(text.substr(0, x), LengthUnit::Imperial, width) ||
-      !ParseHundredths(text.substr(x + 1), LengthUnit::Imperial, height))
-    return false;
+  const Result<int32_t> readWidth = ReadHundredths(text.substr(0, x), LengthUnit::Imperial);
+  const Result<int32_t> readHeight = ReadHundredths(text.substr(x + 1), LengthUnit::Imperial);
+  if (!readWidth || !readHeight) return false;
+  const int32_t width = readWidth.Value(), height = readHeight.Value();
   if (width < MinStockSize || width > MaxStockSize || height < MinStockSize ||
       height > MaxStockSize)
     return false;
@@ -181,8 +181,9 @@ int MatchCommand(const CommandArgs& givenArgs) {
   MatchOptions options;
   options.MaxPasses = maxPasses;
   if (parser.Given("--tolerance")) {
-    double inches = -1;
-    if (!ParseLength(toleranceText, inches) || !(inches >= 0) || inches > 0.5)
+    const Result<TypedLength> typed = ReadLength(toleranceText);
+    const double inches = typed ? typed.Value().Inches() : -1;
+    if (!(inches >= 0) || inches > 0.5)
       return Refuse("--tolerance must be a length from 0 to 1/2\", as 1/64 or 0.4mm, not " +
                     toleranceText);
     options.ToleranceInches = inches;

@@ -9,13 +9,12 @@
 namespace kerf {
 
 Result<double> ParseExportLength(const std::string& text) {
-  double value = 0;
-  LengthUnit unit = LengthUnit::Imperial;
-  if (!ParseLengthAsTyped(text, value, unit)) {
+  const Result<TypedLength> length = ReadLength(text);
+  if (!length) {
     return Result<double>::Fail("cannot read the length '" + text +
                                 "'; give inches like 4, 4.5 or 3/4, or millimetres like 19mm");
   }
-  const double millimetres = unit == LengthUnit::Metric ? value : value * 25.4;
+  const double millimetres = length.Value().Millimetres();
   if (!(millimetres > 0) || millimetres > MaxExportLengthMm)
     return Result<double>::Fail("the length '" + text + "' must be above 0 and at most 100 inches");
   return millimetres;

@@ -33,10 +33,10 @@ int SectionCommand(const CommandArgs& args) {
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   parser.Flag({"--preview"}, preview, "the Profile window picture instead of the measured section");
   parser.Integer({"--zoom"}, "Z", zoom, {1, 2, 4}, "magnification (default 1)");
-  parser.Integer({"--fence"}, "F", fence, MinFence, MaxFence,
-                 "fence position in hundredths of an inch (default 0)");
-  parser.Integer({"--height"}, "H", height, MinHeight, MaxHeight,
-                 "cutter height in hundredths of an inch (default 0)");
+  parser.Length({"--fence"}, "F", fence, MinFence, MaxFence,
+                "fence position, such as 3/4 or 19mm, or 75 hundredths (default 0)");
+  parser.Length({"--height"}, "H", height, MinHeight, MaxHeight,
+                "cutter height, such as 3/4 or 19mm, or 75 hundredths (default 0)");
   parser.Integer({"--cutter"}, "N", cutter, 1, INT_MAX,
                  "number of the cutter in the library (default: the project's)");
   if (!parser.Parse(args)) return UsageExit(parser);

@@ -19,7 +19,9 @@ constexpr VerbHelp Verbs[] = {
      "measured section: material black, everything else white. With --preview it writes the\n"
      "250 x 250 Profile window picture in the project's wood colour instead, with the table and\n"
      "fence in grey and the cutter outlined, dashed where it lies below the table or behind the\n"
-     "fence; --zoom, --fence, --height and --cutter work only with --preview.\n"},
+     "fence; --zoom, --fence, --height and --cutter work only with --preview.\n"
+     "The fence F and height H are lengths in inches (3/4, 1-1/8\", 0.75) or millimetres (19mm,\n"
+     "1.9cm); a bare whole number is in hundredths of an inch, so --fence 75 is 3/4\".\n"},
     {"outline", "PROJECT.ROU [--tools DIR]", "prints the traced outline",
      "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
      "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"

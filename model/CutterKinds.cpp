@@ -290,10 +290,13 @@ bool ReadDimension(const CutterDimension& dim, const CutterDimensionTexts& texts
       return false;
     }
     value.Metric = false;
-  } else if (!ParseLength(text, value.Value, &value.Metric)) {
+  } else if (const Result<TypedLength> length = ReadLength(text); !length) {
     error = "cannot read the " + label + " '" + text +
             "'; give inches like 3/8, 1 1/4 or 0.375, or millimetres like 9.5mm";
     return false;
+  } else {
+    value.Value = length.Value().Inches();
+    value.Metric = length.Value().Unit == LengthUnit::Metric;
   }
   if (value.Value < 0 || (value.Value == 0 && !dim.ZeroAllowed)) {
     error = "the " + label + " must be more than 0";

@@ -45,7 +45,10 @@ bool LengthWord(const std::string& word, double& inches) {
   const bool unit = (!word.empty() && word.back() == '"') ||
                     (word.size() > 2 && (word.compare(word.size() - 2, 2, "mm") == 0 ||
                                          word.compare(word.size() - 2, 2, "in") == 0));
-  return unit && ParseLength(word, inches);
+  if (!unit) return false;
+  const Result<TypedLength> length = ReadLength(word);
+  if (length) inches = length.Value().Inches();
+  return length.Ok();
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include "model/LengthText.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <numeric>
 
 namespace kerf {
@@ -26,35 +26,6 @@ std::string WholeText(double w) {
   return text;
 }
 
-// A plain decimal number ("4", "4.5", ".5"), nothing else.
-bool ParseDecimal(const std::string& text, double& value) {
-  if (text.empty() || text.size() > 20) return false;
-  int digits = 0, dots = 0;
-  for (char c : text) {
-    if (c == '.')
-      ++dots;
-    else if (std::isdigit(static_cast<unsigned char>(c)))
-      ++digits;
-    else
-      return false;
-  }
-  if (digits == 0 || dots > 1) return false;
-  value = std::strtod(text.c_str(), nullptr);
-  return true;
-}
-
-// "3/4" with whole numbers on both sides.
-bool ParseFraction(const std::string& text, double& value) {
-  const size_t slash = text.find('/');
-  if (slash == std::string::npos) return false;
-  double top = 0, bottom = 0;
-  const std::string a = text.substr(0, slash), b = text.substr(slash + 1);
-  if (a.find('.') != std::string::npos || b.find('.') != std::string::npos) return false;
-  if (!ParseDecimal(a, top) || !ParseDecimal(b, bottom) || bottom == 0) return false;
-  value = top / bottom;
-  return true;
-}
-
 std::string Trim(const std::string& s) {
   size_t from = 0, to = s.size();
   while (from < to && std::isspace(static_cast<unsigned char>(s[from]))) ++from;
@@ -62,8 +33,44 @@ std::string Trim(const std::string& s) {
   return s.substr(from, to - from);
 }
 
-bool EndsWith(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+size_t SkipSpaces(const std::string& s, size_t i) {
+  while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+  return i;
+}
+
+// The end of the run of digits that starts at i.
+size_t Digits(const std::string& s, size_t i) {
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+  return i;
+}
+
+// The decimal number s[from, to), read the same whatever the locale; infinite when too large.
+double NumberOf(const std::string& s, size_t from, size_t to) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(s.data() + from, s.data() + to, value);
+  if (error == std::errc::result_out_of_range) {  // too large, or so small it is nothing
+    const size_t point = s.find('.', from);
+    const size_t wholeEnd = point < to ? point : to;
+    return s.find_first_not_of('0', from) < wholeEnd ? HUGE_VAL : 0.0;
+  }
+  return end == s.data() + to ? value : NAN;
+}
+
+// A unit written after a number, in either case; centimetres become millimetres.
+bool UnitWord(const std::string& word, LengthUnit& unit, double& value) {
+  std::string lower;
+  for (char c : word) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower == "\"" || lower == "in" || lower == "inch" || lower == "inches") {
+    unit = LengthUnit::Imperial;
+  } else if (lower == "mm") {
+    unit = LengthUnit::Metric;
+  } else if (lower == "cm") {
+    unit = LengthUnit::Metric;
+    value *= 10;
+  } else {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -87,57 +94,77 @@ std::string FormatLength(float x, LengthUnit unit) {
   return text + FractionText(static_cast<int>(sixtyFourths));
 }
 
-bool ParseLengthAsTyped(const std::string& text, double& value, LengthUnit& unit) {
-  std::string number = Trim(text);
-  bool millimetres = false;
-  if (EndsWith(number, "mm")) {
-    number = Trim(number.substr(0, number.size() - 2));
-    millimetres = true;
-  } else if (EndsWith(number, "in")) {
-    number = Trim(number.substr(0, number.size() - 2));
-  } else if (EndsWith(number, "\"")) {
-    number = Trim(number.substr(0, number.size() - 1));
-  }
-  bool ok = false;
-  const size_t space = number.find(' ');
-  if (space != std::string::npos) {  // "1 1/2"
-    double whole = 0, part = 0;
-    const std::string first = number.substr(0, space), second = Trim(number.substr(space + 1));
-    ok = !millimetres && first.find('.') == std::string::npos && ParseDecimal(first, whole) &&
-         ParseFraction(second, part);
-    value = whole + part;
+Result<TypedLength> ReadLength(const std::string& text, LengthUnit bareUnit) {
+  const std::string t = Trim(text);
+  if (t.empty()) return Result<TypedLength>::Fail("no length given");
+  const auto unreadable = [&t](const std::string& why = "") {
+    return Result<TypedLength>::Fail("cannot read \"" + t + "\"" + (why.empty() ? "" : ": " + why));
+  };
+  const bool negative = t[0] == '-';
+  const size_t start = negative ? SkipSpaces(t, 1) : 0;
+
+  // The number: a decimal, a fraction, or a whole number and a fraction ("1 1/8", "1-1/8").
+  double value = 0;
+  bool fraction = false;
+  const size_t wholeEnd = Digits(t, start);
+  size_t end = wholeEnd;
+  if (wholeEnd < t.size() && t[wholeEnd] == '.') {
+    end = Digits(t, wholeEnd + 1);
+    if (end - start < 2) return unreadable();  // a point without digits
+    value = NumberOf(t, start, end);
+  } else if (wholeEnd == start) {
+    return unreadable();
   } else {
-    ok = ParseDecimal(number, value) || ParseFraction(number, value);
+    value = NumberOf(t, start, wholeEnd);
+    double whole = 0;
+    size_t top = start, slash = wholeEnd;
+    if (slash < t.size() && t[slash] != '/') {
+      size_t next = SkipSpaces(t, slash);
+      const bool dash = next < t.size() && t[next] == '-';
+      if (dash) next = SkipSpaces(t, next + 1);
+      const size_t topEnd = Digits(t, next);
+      if (next > slash && topEnd > next && topEnd < t.size() && t[topEnd] == '/') {
+        whole = value;
+        top = next;
+        slash = topEnd;
+      } else if (dash) {
+        return unreadable();  // "1-" without the fraction that should follow
+      }
+    }
+    if (slash < t.size() && t[slash] == '/') {
+      end = Digits(t, slash + 1);
+      if (end == slash + 1) return unreadable();
+      const double bottom = NumberOf(t, slash + 1, end);
+      if (bottom == 0) return unreadable("a fraction cannot be over 0");
+      value = whole + NumberOf(t, top, slash) / bottom;
+      fraction = true;
+    }
   }
-  if (!ok) return false;
-  unit = millimetres ? LengthUnit::Metric : LengthUnit::Imperial;
-  return true;
+
+  // The unit after it, if any.
+  TypedLength length;
+  const std::string unit = Trim(t.substr(end));
+  if (unit.empty()) {
+    length.Unit = fraction ? LengthUnit::Imperial : bareUnit;
+  } else if (!UnitWord(unit, length.Unit, value)) {
+    return Result<TypedLength>::Fail("cannot read \"" + unit + "\" in \"" + t + "\"");
+  } else {
+    length.UnitGiven = true;
+    if (fraction && length.Unit == LengthUnit::Metric)
+      return unreadable("metric lengths are written as decimals");
+  }
+  if (!std::isfinite(value)) return unreadable("too long");
+  length.Value = negative ? -value : value;
+  return length;
 }
 
-bool ParseLength(const std::string& text, double& inches, bool* metric) {
-  double value = 0;
-  LengthUnit unit = LengthUnit::Imperial;
-  if (!ParseLengthAsTyped(text, value, unit)) return false;
-  inches = unit == LengthUnit::Metric ? value / 25.4 : value;
-  if (metric != nullptr) *metric = unit == LengthUnit::Metric;
-  return true;
-}
-
-bool ParseHundredths(const std::string& text, LengthUnit unit, int32_t& hundredths) {
-  std::string rest = Trim(text);
-  const bool negative = !rest.empty() && rest[0] == '-';
-  if (negative) rest = Trim(rest.substr(1));
-  const bool unitGiven = EndsWith(rest, "mm") || EndsWith(rest, "in") || EndsWith(rest, "\"");
-  double value = 0;
-  LengthUnit typed = LengthUnit::Imperial;
-  if (!ParseLengthAsTyped(rest, value, typed)) return false;
-  // A bare number is in the field's unit; nobody writes millimetres as a fraction.
-  if (!unitGiven && rest.find('/') == std::string::npos) typed = unit;
-  const double inches = typed == LengthUnit::Metric ? value / 25.4 : value;
-  const double count = std::nearbyint((negative ? -inches : inches) * 100);
-  if (!(std::fabs(count) <= 2147483647.0)) return false;
-  hundredths = static_cast<int32_t>(count);
-  return true;
+Result<int32_t> ReadHundredths(const std::string& text, LengthUnit bareUnit) {
+  const Result<TypedLength> length = ReadLength(text, bareUnit);
+  if (!length) return Result<int32_t>::FailLike(length);
+  const double count = std::nearbyint(length.Value().Inches() * 100);
+  if (!(std::fabs(count) <= 2147483647.0))
+    return Result<int32_t>::Fail("cannot read \"" + Trim(text) + "\": too long");
+  return static_cast<int32_t>(count);
 }
 
 }  // namespace kerf

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/Result.h"
+
 namespace kerf {
 
 enum class LengthUnit { Imperial, Metric };
@@ -12,16 +14,25 @@ enum class LengthUnit { Imperial, Metric };
 // chosen at the moment of the call.
 std::string FormatLength(float x, LengthUnit unit);
 
-// Reads a typed length into inches: inches as "4", "4.5", ".5", "3/4" or "1 1/2", optionally
-// followed by '"' or "in"; millimetres as "19mm" or "9.5 mm". Spaces around the text are
-// ignored. False for anything else; metric (when given) tells whether millimetres were typed.
-bool ParseLength(const std::string& text, double& inches, bool* metric = nullptr);
-// The same, with the number as typed and the unit it was typed in (no conversion).
-bool ParseLengthAsTyped(const std::string& text, double& value, LengthUnit& unit);
-// Reads a length typed into a field that shows lengths in unit, into whole hundredths of an
-// inch (rounded half-to-even). A leading '-' is allowed, as lengths are shown with one. A
-// number without a unit is in unit, except a fraction, which is always inches. False for text
-// that cannot be read or lies outside the range of a 32-bit count of hundredths.
-bool ParseHundredths(const std::string& text, LengthUnit unit, int32_t& hundredths);
+// A length as it was typed: the number and the unit it is in.
+struct TypedLength {
+  double Value = 0;  // signed, in Unit
+  LengthUnit Unit = LengthUnit::Imperial;
+  bool UnitGiven = false;  // a unit was typed ("mm", "cm", "in" or '"'), not taken as the default
+  double Inches() const { return Unit == LengthUnit::Metric ? Value / 25.4 : Value; }
+  double Millimetres() const { return Unit == LengthUnit::Metric ? Value : Value * 25.4; }
+};
+
+// Reads a length as a woodworker writes it: inches as "3/4", "1 1/8", "1-1/8", "0.75" or ".75",
+// optionally followed by '"', "in" or "inch"; millimetres as "19mm" or "19 mm"; centimetres as
+// "1.9cm" (held as millimetres). A leading '-' makes it negative. Units are read in either
+// case and spaces around the text are ignored. A bare decimal number is in bareUnit; a fraction
+// is always inches, and a metric length is written as a decimal. On failure the message names
+// what could not be read, as in: cannot read "3//4".
+Result<TypedLength> ReadLength(const std::string& text, LengthUnit bareUnit = LengthUnit::Imperial);
+
+// The same, into whole hundredths of an inch rounded half-to-even; also fails for a length
+// beyond the range of a 32-bit count of hundredths.
+Result<int32_t> ReadHundredths(const std::string& text, LengthUnit bareUnit);
 
 }  // namespace kerf

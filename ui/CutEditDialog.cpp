@@ -87,13 +87,14 @@ bool CutEditDialog::ReadLength(const QLineEdit* field, const QString& shown, int
     return true;
   }
   const LengthUnit unit = model_.Unit();
-  int32_t read = 0;
-  if (!ParseHundredths(text.toStdString(), unit, read)) {
+  const Result<int32_t> typed = ReadHundredths(text.toStdString(), unit);
+  if (!typed) {
     showMessage_(QString("The %1 \"%2\" cannot be read as a length.\nType inches, such as 3/4, "
                          "1 1/2 or 0.75, or millimetres, such as 19mm.")
                      .arg(what, text.trimmed()));
     return false;
   }
+  const int32_t read = typed.Value();
   if (read < minimum || read > maximum) {
     showMessage_(
         QString("The %1 \"%2\" is outside the range %3 to %4.")

@@ -141,11 +141,14 @@ void MatchProfileDialog::ReadTarget() {
     return;
   }
   MatchStock stock;
-  const bool stockRead =
-      ParseHundredths(edStockWidth_->text().toStdString(), model_.Unit(), stock.Width) &&
-      ParseHundredths(edStockHeight_->text().toStdString(), model_.Unit(), stock.Height) &&
-      stock.Width >= MinStockSize && stock.Width <= MaxStockSize && stock.Height >= MinStockSize &&
-      stock.Height <= MaxStockSize;
+  const Result<int32_t> width = ReadHundredths(edStockWidth_->text().toStdString(), model_.Unit());
+  const Result<int32_t> height =
+      ReadHundredths(edStockHeight_->text().toStdString(), model_.Unit());
+  if (width) stock.Width = width.Value();
+  if (height) stock.Height = height.Value();
+  const bool stockRead = width && height && stock.Width >= MinStockSize &&
+                         stock.Width <= MaxStockSize && stock.Height >= MinStockSize &&
+                         stock.Height <= MaxStockSize;
   Result<MatchTarget> read =
       ReadMatchTarget(path, stockRead ? stock : MatchStock{}, model_.Cutters());
   if (!read && stockRead) {

@@ -16,6 +16,7 @@
 #include "ui/CutPreviewPanel.h"
 #include "ui/FaceNumbers.h"
 #include "ui/HelpKey.h"
+#include "ui/LengthBox.h"
 #include "ui/ProfileGlyphs.h"
 #include "ui/RasterImage.h"
 #include "ui/ToolWindowFrame.h"
@@ -111,24 +112,26 @@ void ProfileWindow::BuildControls() {
   fenceCaption_ = new QLabel("Fence Position", this);
   fenceCaption_->setObjectName("Label1");
   fenceCaption_->setGeometry(12, 342, 110, 18);
-  lblFence_ = new QLabel("0\"", this);
-  lblFence_->setObjectName("lblFence");
-  lblFence_->setGeometry(130, 342, 132, 18);
   trkHoriz_ = MakeSlider(this, "trkHoriz", kerf::FenceMinimum, FenceMaximum,
                          "Use slider to move Fence in small increments");
-  trkHoriz_->setGeometry(8, 360, 258, 26);
+  trkHoriz_->setGeometry(8, 360, 258, 24);
   connect(trkHoriz_, &QSlider::valueChanged, this, &ProfileWindow::trkHorizChange);
+  edtFence_ = MakeLengthBox(trkHoriz_, "edtFence", "Fence",
+                            "Type the fence position, such as 3/8, 1-1/8\" or 10mm, and press "
+                            "Enter; Escape puts back the position shown");
+  edtFence_->setGeometry(130, 339, 100, 20);
 
   heightCaption_ = new QLabel("Height", this);
   heightCaption_->setObjectName("Label2");
   heightCaption_->setGeometry(12, 386, 110, 18);
-  lblHeight_ = new QLabel("0\"", this);
-  lblHeight_->setObjectName("lblheight");
-  lblHeight_->setGeometry(130, 386, 132, 18);
   trkVert_ = MakeSlider(this, "trkVert", HeightMinimum, HeightMaximum,
                         "Use slider to move tool in small increments");
-  trkVert_->setGeometry(8, 404, 258, 26);
+  trkVert_->setGeometry(8, 406, 258, 24);
   connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
+  edtHeight_ = MakeLengthBox(trkVert_, "edtHeight", "Height",
+                             "Type the cutter height above the table, such as 3/4, 0.5 or 19mm, "
+                             "and press Enter; Escape puts back the height shown");
+  edtHeight_->setGeometry(130, 385, 100, 20);
 }
 
 int ProfileWindow::Fence() const { return trkHoriz_->value(); }
@@ -181,8 +184,17 @@ bool ProfileWindow::DrawSection() {
 }
 
 void ProfileWindow::WriteLengthLabels() {
-  lblHeight_->setText(QString::fromStdString(FormatLength(CutterHeight() / 100.0f, model_.Unit())));
-  lblFence_->setText(QString::fromStdString(FormatLength(Fence() / 100.0f, model_.Unit())));
+  edtHeight_->ShowLength();
+  edtFence_->ShowLength();
+}
+
+LengthBox* ProfileWindow::MakeLengthBox(QSlider* slider, const char* name, const char* what,
+                                        const char* hint) {
+  auto* box = new LengthBox(slider, model_, what, this);
+  box->setObjectName(name);
+  box->setToolTip(hint);
+  connect(box, &LengthBox::note, this, &ProfileWindow::lengthNote);
+  return box;
 }
 
 void ProfileWindow::UpdateFaceLabel() {

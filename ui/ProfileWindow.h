@@ -22,6 +22,7 @@ class QToolButton;
 namespace kerf {
 
 class CutPreviewPanel;
+class LengthBox;
 
 class ProfileWindow : public QWidget {
   Q_OBJECT
@@ -40,7 +41,7 @@ class ProfileWindow : public QWidget {
   int CutterHeight() const;
 
   // Frame work: the section with the mounted cutter outlined, in the wood colour, at the
-  // current zoom; and the two length labels in the display unit. The picture is drawn only
+  // current zoom; and the two length boxes in the display unit. The picture is drawn only
   // when something it shows has changed since it was last drawn; returns whether it was.
   bool DrawSection();
   long long SectionsDrawn() const { return sectionsDrawn_; }
@@ -66,8 +67,10 @@ class ProfileWindow : public QWidget {
   CutPreviewPanel* CutPreview() const { return cutPreview_; }
   QPushButton* btCut() const { return btCut_; }
   QCheckBox* chkInterlock() const { return chkInterlock_; }
-  QLabel* lblFence() const { return lblFence_; }
-  QLabel* lblHeight() const { return lblHeight_; }
+  // The boxes beside the sliders that show the fence position and the cutter height and take
+  // typed lengths.
+  LengthBox* FenceBox() const { return edtFence_; }
+  LengthBox* HeightBox() const { return edtHeight_; }
   QSlider* trkHoriz() const { return trkHoriz_; }
   QSlider* trkVert() const { return trkVert_; }
   bool DragActive() const { return dragActive_; }
@@ -75,6 +78,8 @@ class ProfileWindow : public QWidget {
  signals:
   // A cut was appended to the model's cut list; the section wants rebuilding.
   void cutMade();
+  // A word for the main window's status bar about a typed length (clamped, or not readable).
+  void lengthNote(const QString& text);
 
  public slots:
   void btCutClick();
@@ -100,6 +105,7 @@ class ProfileWindow : public QWidget {
   void OpenRow(int y, int height);
   // The face words for the model's FaceOnTable; the verdict is worked out again.
   void UpdateFaceWords();
+  LengthBox* MakeLengthBox(QSlider* slider, const char* name, const char* what, const char* hint);
   void SectionMouseDown(QPoint pos);
   void SectionMouseMove(QPoint pos);
   void SectionMouseUp();
@@ -129,10 +135,10 @@ class ProfileWindow : public QWidget {
   QPushButton* btCut_ = nullptr;
   QCheckBox* chkInterlock_ = nullptr;
   QLabel* fenceCaption_ = nullptr;
-  QLabel* lblFence_ = nullptr;
+  LengthBox* edtFence_ = nullptr;
   QSlider* trkHoriz_ = nullptr;
   QLabel* heightCaption_ = nullptr;
-  QLabel* lblHeight_ = nullptr;
+  LengthBox* edtHeight_ = nullptr;
   QSlider* trkVert_ = nullptr;
 
   bool dragActive_ = false;

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -13,6 +12,7 @@
 
 #include "model/LengthText.h"
 #include "ui/HelpKey.h"
+#include "ui/LengthBox.h"
 #include "ui/ToolWindowFrame.h"
 
 namespace kerf {
@@ -30,14 +30,8 @@ QSlider* StockSlider(QWidget* parent, const char* name) {
   return slider;
 }
 
-QLineEdit* SizeBox(QWidget* parent, const char* name, const char* hint) {
-  auto* box = new QLineEdit(QStringLiteral("2\""), parent);
-  box->setObjectName(name);
-  box->setToolTip(hint);
-  // Nothing reads what is typed here: the box only shows the slider.
-  box->setReadOnly(true);
-  return box;
-}
+// The labels' texts in both units: each label is sized for the longest, so none is cut short.
+constexpr const char* SizeLabelTexts[] = {"Width (\")", "Height (\")", "Width (mm)", "Height (mm)"};
 
 }  // namespace
 
@@ -49,22 +43,35 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);
 
+  // Face 3 lies on the table after New, so the top slider, which sets StockHeight, sets what the
+  // user sees across the table: it is labelled Width, and the one below, for StockWidth, Height.
   heightSliderLabel_ = new QLabel("Height", this);
   heightSliderLabel_->setObjectName("Label2");
-  heightSliderLabel_->move(15, 6);
-  edtHeight = SizeBox(this, "edtHeight", "Workpiece height");
-  edtHeight->setGeometry(82, 3, 49, 21);
   trkHeight = StockSlider(this, "trkHeight");
-  trkHeight->setToolTip("Use to adjust new workpiece height");
+  trkHeight->setToolTip(
+      "Drag to choose the width of the new workpiece, across the table; "
+      "New makes it");
   trkHeight->setGeometry(5, 25, 242, 33);
+  edtHeight = new LengthBox(trkHeight, model_, "Width", this);
+  edtHeight->setObjectName("edtHeight");
+  edtHeight->setToolTip(
+      "Type the width of the new workpiece, such as 3/4, 1 1/2\" or 19mm, "
+      "and press Enter");
+  PlaceSizeRow(heightSliderLabel_, edtHeight, 3);
 
   widthSliderLabel_ = new QLabel("Width", this);
   widthSliderLabel_->setObjectName("Label3");
-  widthSliderLabel_->move(17, 59);
-  edtWidth = SizeBox(this, "edtWidth", "Workpiece Width");
-  edtWidth->setGeometry(80, 56, 49, 21);
   trkWidth = StockSlider(this, "trkWidth");
+  trkWidth->setToolTip(
+      "Drag to choose the height of the new workpiece, upright against the "
+      "fence; New makes it");
   trkWidth->setGeometry(3, 78, 242, 33);
+  edtWidth = new LengthBox(trkWidth, model_, "Height", this);
+  edtWidth->setObjectName("edtWidth");
+  edtWidth->setToolTip(
+      "Type the height of the new workpiece, such as 3/8, 0.375 or 10mm, "
+      "and press Enter");
+  PlaceSizeRow(widthSliderLabel_, edtWidth, 56);
 
   unitGroup_ = new QGroupBox("Dimensions", this);
   unitGroup_->setObjectName("RadioGroup1");
@@ -88,15 +95,19 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   newButton_->setToolTip("Click to create new workpiece");
   newButton_->setGeometry(96, 140, 75, 25);
 
-  for (QWidget* label :
-       {static_cast<QWidget*>(heightSliderLabel_), static_cast<QWidget*>(widthSliderLabel_)}) {
-    label->resize(64, 16);
-  }
-
-  connect(trkHeight, &QSlider::valueChanged, this, &StockSizeDialog::trkHeightChange);
-  connect(trkWidth, &QSlider::valueChanged, this, &StockSizeDialog::trkWidthChange);
+  connect(edtHeight, &LengthBox::note, this, &StockSizeDialog::lengthNote);
+  connect(edtWidth, &LengthBox::note, this, &StockSizeDialog::lengthNote);
   connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::OnUnitChange);
   connect(newButton_, &QPushButton::clicked, this, &StockSizeDialog::OnNew);
+}
+
+// A label at the left of row y, wide enough for its text in either unit, and its box after it.
+void StockSizeDialog::PlaceSizeRow(QLabel* label, LengthBox* box, int y) {
+  int labelWidth = 0;
+  for (const char* text : SizeLabelTexts)
+    labelWidth = std::max(labelWidth, label->fontMetrics().horizontalAdvance(text) + 4);
+  label->setGeometry(15, y, labelWidth, 21);
+  box->setGeometry(15 + labelWidth + 6, y, 88, 21);
 }
 
 void StockSizeDialog::SetLabels() {
@@ -143,15 +154,9 @@ void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
   trkHeight->setValue(std::clamp<int32_t>(height, MinStockSize, MaxStockSize));
 }
 
-void StockSizeDialog::trkHeightChange() {
-  edtHeight->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkHeight->value()) / 100.0f, model_.Unit())));
-}
+void StockSizeDialog::trkHeightChange() { edtHeight->ShowLength(true); }
 
-void StockSizeDialog::trkWidthChange() {
-  edtWidth->setText(QString::fromStdString(
-      FormatLength(static_cast<float>(trkWidth->value()) / 100.0f, model_.Unit())));
-}
+void StockSizeDialog::trkWidthChange() { edtWidth->ShowLength(true); }
 
 void StockSizeDialog::SetUnit(LengthUnit unit) {
   (unit == LengthUnit::Metric ? rbMetric : rbImperial)->setChecked(true);

@@ -10,12 +10,13 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
 
 namespace kerf {
+
+class LengthBox;
 
 class StockSizeDialog : public QWidget {
   Q_OBJECT
@@ -47,19 +48,22 @@ class StockSizeDialog : public QWidget {
   void newWorkpiece();
   // model.Unit() changed: the owner refreshes every length text it shows (the cut grid).
   void unitChanged();
+  // A word for the main window's status bar about a typed size (clamped, or not readable).
+  void lengthNote(const QString& text);
 
  private:
   void SetLabels();
+  void PlaceSizeRow(QLabel* label, LengthBox* box, int y);
 
   Model& model_;
   std::function<bool()> newGuard_;
   StepRecorder record_;
 
   QLabel* heightSliderLabel_ = nullptr;
-  QLineEdit* edtHeight = nullptr;
+  LengthBox* edtHeight = nullptr;
   QSlider* trkHeight = nullptr;
   QLabel* widthSliderLabel_ = nullptr;
-  QLineEdit* edtWidth = nullptr;
+  LengthBox* edtWidth = nullptr;
   QSlider* trkWidth = nullptr;
   QGroupBox* unitGroup_ = nullptr;
   QRadioButton* rbImperial = nullptr;

@@ -14,7 +14,7 @@ namespace {
 struct Parsed {
   std::string project, output, tools, error;
   bool preview = false;
-  int zoom = 1, fence = 0;
+  int zoom = 1, fence = 0, height = 0;
 };
 
 Parsed ParseSectionLike(const CommandArgs& args) {
@@ -26,6 +26,7 @@ Parsed ParseSectionLike(const CommandArgs& args) {
   parser.Flag({"--preview"}, p.preview);
   parser.Integer({"--zoom"}, "Z", p.zoom, {1, 2, 4});
   parser.Integer({"--fence"}, "F", p.fence, -200, 1000);
+  parser.Length({"--height"}, "H", p.height, -500, 500);
   if (!parser.Parse(args)) p.error = parser.Error();
   return p;
 }
@@ -58,6 +59,45 @@ TEST(OptionParser, AcceptedCommandLines) {
     EXPECT_EQ(p.zoom, row.zoom);
     EXPECT_EQ(p.fence, row.fence);
   }
+}
+
+// A bare whole number stays hundredths of an inch, as scripts have always given it; anything
+// with a fraction, a point or a unit is a length.
+TEST(OptionParser, LengthOptionsTakeHundredthsOrLengths) {
+  const struct {
+    const char* value;
+    int hundredths;
+    const char* error;
+  } table[] = {
+      {"75", 75, ""},
+      {"-12", -12, ""},
+      {"3/4", 75, ""},
+      {"-3/4", -75, ""},
+      {"1-1/8\"", 112, ""},
+      {"0.75", 75, ""},
+      {"-.5", -50, ""},
+      {"19mm", 75, ""},
+      {"1.9cm", 75, ""},
+      {"5\"", 500, ""},
+      {"501", 0, "--height must be between -500 and 500, not 501"},
+      {"5.01", 0, "--height must be between -5\" and 5\", not 5.01"},
+      {"3//4", 0, "--height: cannot read \"3//4\""},
+      {"2 ft", 0, "--height: cannot read \"ft\" in \"2 ft\""},
+  };
+  for (const auto& row : table) {
+    for (const bool glued : {false, true}) {
+      const CommandArgs args =
+          glued ? CommandArgs{"a.ROU", "-o", "a.png", std::string("--height=") + row.value}
+                : CommandArgs{"a.ROU", "-o", "a.png", "--height", row.value};
+      const Parsed p = ParseSectionLike(args);
+      EXPECT_EQ(p.error, row.error) << row.value;
+      if (p.error.empty()) {
+        EXPECT_EQ(p.height, row.hundredths) << row.value;
+      }
+    }
+  }
+  EXPECT_EQ(ParseSectionLike({"a.ROU", "-o", "a.png", "--height="}).error,
+            "--height: no length given");
 }
 
 TEST(OptionParser, RefusedCommandLinesSayWhy) {

@@ -70,6 +70,10 @@ TEST_F(CommandLine, BadCommandLinesExitWithStatus2) {
       {{"section", project, "-o", png, "--preview", "--zoom", "3"},
        "--zoom must be 1, 2 or 4, not 3"},
       {{"section", project, "-o", png, "--preview", "--height", "501"}, "between -500 and 500"},
+      {{"section", project, "-o", png, "--preview", "--fence", "3//4"},
+       "kerfwright section: --fence: cannot read \"3//4\""},
+      {{"section", project, "-o", png, "--preview", "--height", "6in"},
+       "--height must be between -5\" and 5\", not 6in"},
       {{"section", project, "-o", png, "--preview", "--cutter", "1", "--tools", Path("no tools")},
        "library holds no cutters"},
       {{"section", project, "-o", png, "--tools", Path("missing")}, "no tools directory at"},
@@ -172,6 +176,8 @@ TEST_F(CommandLine, PreviewIsTheProfileWindowPictureInTheWoodColour) {
   const int zoom2 = woodPixels({"--zoom", "2", "--fence", "-200", "--height", "-500"});
   EXPECT_GT(zoom1, 40 * 40);
   EXPECT_GT(zoom2, 3 * zoom1);
+  // Lengths as a woodworker writes them draw what their hundredths draw.
+  EXPECT_EQ(woodPixels({"--zoom", "2", "--fence", "-2\"", "--height", "-127mm"}), zoom2);
 }
 
 }  // namespace

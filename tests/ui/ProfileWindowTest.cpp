@@ -10,6 +10,7 @@
 
 #include "support/SetupFixtures.h"
 #include "support/UiEvents.h"
+#include "ui/LengthBox.h"
 #include "ui/ProfileWindow.h"
 
 namespace kerf {
@@ -234,11 +235,11 @@ TEST_F(ProfileWindowTest, FrameWorkDrawsTheSectionAndWritesTheLengths) {
   fence().setValue(50);
   height().setValue(25);
   window.WriteLengthLabels();
-  EXPECT_EQ(window.lblFence()->text(), "0 1/2\"");
-  EXPECT_EQ(window.lblHeight()->text(), "0 1/4\"");
+  EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"");
+  EXPECT_EQ(window.HeightBox()->text(), "0 1/4\"");
   model.SetUnit(LengthUnit::Metric);
   window.WriteLengthLabels();
-  EXPECT_EQ(window.lblFence()->text(), "13mm");
+  EXPECT_EQ(window.FenceBox()->text(), "13mm");
 
   window.DrawSection();
   const QImage picture = window.SectionPicture()->pixmap().toImage();
