@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "model/CutVerdict.h"
+#include "model/CutterScan.h"
 #include "model/MatchSearch.h"
 
 namespace kerf {
@@ -80,14 +81,15 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
                   (result.Cuts.size() == 1 ? " cut" : " cuts"));
   for (size_t i = 0; i < result.Cuts.size(); ++i) {
     const Cut& cut = result.Cuts[i];
-    lines.push_back("  Cut #" + std::to_string(i + 1) + ": " + cut.CutterFileName + ", face " +
-                    std::to_string(cut.Face) + ", height " + Length(cut.Height, unit) + ", fence " +
-                    Length(cut.Fence, unit) + VerdictText(JudgeCutOnTable(cut)));
+    lines.push_back("  Cut #" + std::to_string(i + 1) + ": " +
+                    CutterDisplayName(cut.CutterFileName) + ", face " + std::to_string(cut.Face) +
+                    ", height " + Length(cut.Height, unit) + ", fence " + Length(cut.Fence, unit) +
+                    VerdictText(JudgeCutOnTable(cut)));
   }
   const double rate =
       result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;
   lines.push_back("Candidates measured: " + std::to_string(result.CandidatesMeasured) + " in " +
-                  Fixed(result.Seconds, 1) + " s (" + Fixed(rate, 0) + " a second)");
+                  Fixed(result.Seconds, 2) + " s (" + Fixed(rate, 0) + " a second)");
   return lines;
 }
 

@@ -329,8 +329,8 @@ TEST(ProfileMatch, ReportLines) {
           "fence and 1 5/16\" above the table",
           "Danger cuts: none",
           "Plan: 1 cut",
-          "  Cut #1: cove.bmp, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
-          "Candidates measured: 5000 in 2.0 s (2500 a second)",
+          "  Cut #1: cove, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
+          "Candidates measured: 5000 in 2.00 s (2500 a second)",
       }));
   result.DeviationCutAway = true;
   const std::vector<std::string> metric = MatchReportLines(result, target, LengthUnit::Metric);
