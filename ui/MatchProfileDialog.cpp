@@ -87,9 +87,13 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   auto* targetLabel = new QLabel("&Target:", this);  // a row of two takes no buddy by itself
   targetLabel->setBuddy(edTarget_);
   form->addRow(targetLabel, fileRow);
-  form->addRow("Stock &width:", edStockWidth_);
-  form->addRow("Stock &height:", edStockHeight_);
+  // Named as the Config window names them: the stock lies flat after New (face 3 on the table),
+  // so StockHeight runs across the table (its width) and StockWidth stands upright.
+  form->addRow("Stock &width:", edStockHeight_);
+  form->addRow("Stock &height:", edStockWidth_);
   form->addRow("Most &passes:", spnPasses_);
+  setTabOrder(edStockHeight_, edStockWidth_);
+  setTabOrder(edStockWidth_, spnPasses_);
 
   btMatch_ = new QPushButton("&Match", this);
   btMatch_->setObjectName("btMatch");
