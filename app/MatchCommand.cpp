@@ -90,23 +90,11 @@ bool LoadMatchCutters(const std::string& tools, const std::vector<std::string>& 
       return false;
     }
     skipped.insert(skipped.end(), more.Skipped.begin(), more.Skipped.end());
-    for (Tool& tool : more.Tools) {
-      const auto same =
-          std::find_if(library.Tools.begin(), library.Tools.end(),
-                       [&tool](const Tool& t) { return t.FileName == tool.FileName; });
-      if (same != library.Tools.end()) {
-        *same = std::move(tool);
-      } else {
-        library.Tools.push_back(std::move(tool));
-      }
-    }
+    AddCutters(library, std::move(more.Tools));
   }
   for (const SkippedCutter& s : skipped)
     std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n",
                  QuotedText(s.FileName).c_str(), PrintableText(s.Reason).c_str());
-  std::stable_sort(library.Tools.begin(), library.Tools.end(), [](const Tool& a, const Tool& b) {
-    return CutterFileListsBefore(a.FileName, b.FileName);
-  });
   cutters = std::move(library.Tools);
   return true;
 }

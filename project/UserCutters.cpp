@@ -59,27 +59,31 @@ CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string
   if (!user.empty() && std::filesystem::is_directory(user, ec)) {
     NoProgress quiet;  // the user's folder is small; the supplied load showed the progress
     CutterLibrary own = LoadCutterLibrary(user, quiet);
-    for (Tool& tool : own.Tools) {
-      library.UserFiles.push_back(tool.FileName);
-      auto same = std::find_if(library.Tools.begin(), library.Tools.end(),
-                               [&](const Tool& t) { return t.FileName == tool.FileName; });
-      if (same != library.Tools.end())
-        *same = std::move(tool);
-      else
-        library.Tools.push_back(std::move(tool));
-    }
+    for (const Tool& tool : own.Tools) library.UserFiles.push_back(tool.FileName);
+    AddCutters(library, std::move(own.Tools));
     for (SkippedCutter& skipped : own.Skipped) {
       skipped.FileName = (std::filesystem::path(user) / skipped.FileName).string();
       library.Skipped.push_back(std::move(skipped));
     }
     library.DirectoryFound = library.DirectoryFound || own.DirectoryFound;
   }
+  return library;
+}
+
+void AddCutters(CutterLibrary& library, std::vector<Tool> tools) {
+  for (Tool& tool : tools) {
+    auto same = std::find_if(library.Tools.begin(), library.Tools.end(),
+                             [&](const Tool& t) { return t.FileName == tool.FileName; });
+    if (same != library.Tools.end())
+      *same = std::move(tool);
+    else
+      library.Tools.push_back(std::move(tool));
+  }
   // One table in file-name order, as one folder gives: projects store the selected cutter by
   // its place in the table.
   std::stable_sort(library.Tools.begin(), library.Tools.end(), [](const Tool& a, const Tool& b) {
     return CutterFileListsBefore(a.FileName, b.FileName);
   });
-  return library;
 }
 
 }  // namespace kerf

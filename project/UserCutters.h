@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/CutterGeometry.h"
 #include "model/Progress.h"
@@ -28,5 +29,9 @@ Result<std::string> SaveCutterBitmap(const CutterDesign& design, const std::stri
 // one folder (the cutter box shows them by kind and size); UserFiles names the user's cutters.
 CutterLibrary LoadCutterLibraries(const std::string& supplied, const std::string& user,
                                   ProgressSink& progress);
+
+// Adds a further folder's tools to library: one with the file name of a cutter already there
+// replaces it. The table stays in file-name order.
+void AddCutters(CutterLibrary& library, std::vector<Tool> tools);
 
 }  // namespace kerf
