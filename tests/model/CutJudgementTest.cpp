@@ -7,18 +7,12 @@
 #include "model/CutReport.h"
 #include "model/CutVerdict.h"
 #include "model/SectionRenderer.h"
+#include "support/StraightCutter.h"
 
 namespace kerf {
 namespace {
 
-Tool Straight(const std::string& name, float radius, int rows) {
-  Tool tool;
-  tool.FileName = name + ".bmp";
-  tool.Name = name;
-  tool.RowCount = rows;
-  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = radius;
-  return tool;
-}
+using test::Straight;
 
 enum CutterNumber { HalfInch = 1, ThreeQuarter, Slot, Quarter };
 

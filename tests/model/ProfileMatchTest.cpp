@@ -56,8 +56,9 @@ Cut MadeCut(int cutter, int face, int32_t fence, int32_t height) {
   return cut;
 }
 
-Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
-  Model model;
+// The plan made on model, measured into pictures.
+void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model,
+              SectionPictures& pictures) {
   model.SetCutterLibrary(cutters);
   WorkSetup setup = model.TakeSetup();
   setup.StockWidth = plan.width;
@@ -65,8 +66,13 @@ Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
   setup.FaceOnTable = plan.face;
   setup.Cuts = plan.cuts;
   model.ReplaceSetup(setup);
-  SectionPictures pictures;
   MeasureSection(model, pictures);
+}
+
+Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
+  Model model;
+  SectionPictures pictures;
+  MakePlan(cutters, plan, model, pictures);
   return pictures.Measured;
 }
 
@@ -211,15 +217,8 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
   for (const Plan& plan : plans) {
     SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
     Model model;
-    model.SetCutterLibrary(cutters);
-    WorkSetup setup = model.TakeSetup();
-    setup.StockWidth = plan.width;
-    setup.StockHeight = plan.height;
-    setup.FaceOnTable = plan.face;
-    setup.Cuts = plan.cuts;
-    model.ReplaceSetup(setup);
     SectionPictures pictures;
-    MeasureSection(model, pictures);
+    MakePlan(cutters, plan, model, pictures);
     ASSERT_TRUE(std::any_of(model.Cuts().begin(), model.Cuts().end(), [](const Cut& cut) {
       return JudgeCutOnTable(cut) == Verdict::Danger;
     }));

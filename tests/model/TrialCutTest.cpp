@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "model/SectionRenderer.h"
+#include "support/StraightCutter.h"
 
 namespace kerf {
 namespace {
 
-Tool Straight(const std::string& name, float radius, int rows) {
-  Tool tool;
-  tool.FileName = name + ".bmp";
-  tool.Name = name;
-  tool.RowCount = rows;
-  for (int l = 1; l <= rows; ++l) tool.Profile[static_cast<size_t>(l)] = radius;
-  return tool;
-}
+using test::Straight;
 
 // A 1/2" straight bit an inch long, a 3/4" one, and a slot cutter (1 1/2" across, 1/4" thick).
 Model Workshop(int32_t width, int32_t height) {
