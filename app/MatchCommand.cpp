@@ -9,14 +9,12 @@
 
 #include "app/CommandArgs.h"
 #include "app/Commands.h"
-#include "app/ProgramFiles.h"
+#include "app/ProjectLoading.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
 #include "model/ProfileMatch.h"
-#include "project/CutterLibrary.h"
 #include "project/MatchTargetFile.h"
 #include "project/ProjectFile.h"
-#include "project/UserCutters.h"
 
 namespace kerf {
 
@@ -68,35 +66,6 @@ bool TakeCutterFolders(CommandArgs& args, std::vector<std::string>& folders) {
   }
   args = std::move(rest);
   return std::none_of(folders.begin(), folders.end(), [](const auto& f) { return f.empty(); });
-}
-
-// The supplied cutters (or --tools), the user's own and those of every --cutters folder; a
-// bitmap of a later folder with the file name of an earlier one replaces it.
-bool LoadMatchCutters(const std::string& tools, const std::vector<std::string>& folders,
-                      std::vector<Tool>& cutters) {
-  const std::string dir = tools.empty() ? ToolsDir() : tools;
-  NoProgress progress;
-  CutterLibrary library =
-      LoadCutterLibraries(dir, tools.empty() ? UserCutterFolder() : "", progress);
-  if (!library.DirectoryFound) {
-    std::fprintf(stderr, "kerfwright: no tools directory at %s\n", dir.c_str());
-    return false;
-  }
-  std::vector<SkippedCutter> skipped = library.Skipped;
-  for (const std::string& folder : folders) {
-    CutterLibrary more = LoadCutterLibrary(folder, progress);
-    if (!more.DirectoryFound) {
-      std::fprintf(stderr, "kerfwright match: no cutter folder at %s\n", folder.c_str());
-      return false;
-    }
-    skipped.insert(skipped.end(), more.Skipped.begin(), more.Skipped.end());
-    AddCutters(library, std::move(more.Tools));
-  }
-  for (const SkippedCutter& s : skipped)
-    std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n",
-                 QuotedText(s.FileName).c_str(), PrintableText(s.Reason).c_str());
-  cutters = std::move(library.Tools);
-  return true;
 }
 
 // "Matching the profile.... 42%" on one line of the terminal, rewritten as the search goes on.
@@ -177,8 +146,9 @@ int MatchCommand(const CommandArgs& givenArgs) {
     options.ToleranceInches = inches;
   }
 
-  std::vector<Tool> cutters;
-  if (!LoadMatchCutters(tools, folders, cutters)) return ExitBadInput;
+  Model library;
+  if (!LoadToolsForCommand(library, tools, folders)) return ExitBadInput;
+  const std::vector<Tool>& cutters = library.Cutters();
   if (cutters.empty()) return Refuse("the cutter library holds no cutters");
   const Result<MatchTarget> read = ReadMatchTarget(target, stock, cutters);
   if (!read) return Refuse(read.Error());

@@ -12,15 +12,25 @@
 
 namespace kerf {
 
-bool LoadToolsForCommand(Model& model, const std::string& toolsDir) {
+bool LoadToolsForCommand(Model& model, const std::string& toolsDir,
+                         const std::vector<std::string>& moreFolders) {
   const std::string dir = toolsDir.empty() ? ToolsDir() : toolsDir;
   NoProgress progress;
   // The user's own cutters join the supplied ones unless --tools names the one folder to read.
   CutterLibrary library =
       LoadCutterLibraries(dir, toolsDir.empty() ? UserCutterFolder() : "", progress);
   if (!library.DirectoryFound) {
-    std::fprintf(stderr, "kerfwright: no tools directory at %s\n", dir.c_str());
+    std::fprintf(stderr, "kerfwright: no tools directory at %s\n", PrintableText(dir).c_str());
     return false;
+  }
+  for (const std::string& folder : moreFolders) {
+    CutterLibrary more = LoadCutterLibrary(folder, progress);
+    if (!more.DirectoryFound) {
+      std::fprintf(stderr, "kerfwright: no cutter folder at %s\n", PrintableText(folder).c_str());
+      return false;
+    }
+    library.Skipped.insert(library.Skipped.end(), more.Skipped.begin(), more.Skipped.end());
+    AddCutters(library, std::move(more.Tools));
   }
   for (const SkippedCutter& skipped : library.Skipped) {
     std::fprintf(stderr, "kerfwright: warning: cutter bitmap %s skipped: %s\n",

@@ -2,16 +2,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/Model.h"
 
 namespace kerf {
 
 // Reads the cutter library of toolsDir (when empty: ToolsDir() and the user's own cutter
-// folder) into model. A missing directory
-// is an error ("kerfwright: no tools directory at DIR" on stderr, returns false); bitmaps that
-// could not be read are listed as warnings on stderr and loading goes on.
-bool LoadToolsForCommand(Model& model, const std::string& toolsDir);
+// folder), then each of moreFolders, into model; a bitmap of a later folder with the file name
+// of an earlier one replaces it. A missing directory is an error ("kerfwright: no tools
+// directory at DIR" or "kerfwright: no cutter folder at DIR" on stderr, returns false); bitmaps
+// that could not be read are listed as warnings on stderr and loading goes on.
+bool LoadToolsForCommand(Model& model, const std::string& toolsDir,
+                         const std::vector<std::string>& moreFolders = {});
 
 // Reads the project file and applies it as Open does (New with the stored sizes, the cuts, the
 // face on the table, look and texture settings); the outline is not rebuilt and no texture is
