@@ -62,7 +62,7 @@ regenerate-data: build
 
 # Rewrites tests/golden/*.png from the current program after an intended change of the drawing.
 regenerate-golden: build
-	KERF_REGENERATE=1 $(XVFB) $(BUILD)/bin/kerf_app_tests --gtest_filter='GoldenPictures.*'
+	KERF_REGENERATE=1 $(XVFB) $(BUILD)/bin/kerf_cli_tests --gtest_filter='GoldenPictures.*'
 
 # Lays out every C++ file as .clang-format says; the test source.format checks it.
 format:

@@ -1,8 +1,11 @@
 // Program entry: the command-line verbs run headless; without a verb the desktop program starts.
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
+#include "desktop/DesktopProgram.h"
 #include "render/HeapTuning.h"
 
 int main(int argc, char** argv) {
   kerf::TuneHeapForFrames();
-  return kerf::RunKerfwright(argc, argv);
+  const kerf::CommandLineRequest request = kerf::RunCommandLine(argc, argv);
+  if (request.exitStatus) return *request.exitStatus;
+  return kerf::RunDesktopProgram(argc, argv, request.project);
 }

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "model/PlotOutline.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 #include "render/DefaultTexture.h"
 #include "render/GLApi.h"
 #include "render/HeadlessContext.h"
 #include "render/HeapTuning.h"
-#include "render/PlotOutline.h"
 #include "render/Scene.h"
 #include "render/Texture.h"
 

@@ -3,10 +3,10 @@
 
 #include "bench/BenchWorkpieces.h"
 #include "model/Model.h"
+#include "model/OutlineTrace.h"
+#include "model/PlotOutline.h"
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
-#include "render/OutlineTrace.h"
-#include "render/PlotOutline.h"
 
 namespace {
 

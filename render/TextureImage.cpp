@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "project/JpegFile.h"
 #include "project/PictureFile.h"
-#include "render/JpegFile.h"
 
 namespace kerf {
 

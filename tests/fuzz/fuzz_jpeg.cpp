@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/Raster.h"
-#include "render/JpegFile.h"
+#include "project/JpegFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const kerf::Result<kerf::Raster> decoded = kerf::DecodeJpeg(data, size);

@@ -7,12 +7,12 @@
 
 #include "model/CutReport.h"
 #include "model/Model.h"
+#include "model/PlotOutline.h"
 #include "model/Progress.h"
 #include "model/ReportWriters.h"
 #include "model/SectionRenderer.h"
 #include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
-#include "render/PlotOutline.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "OutlineShapes.h"
-#include "render/OutlineTrace.h"
+#include "model/OutlineTrace.h"
 
 namespace kerf::testing {
 namespace {

@@ -11,10 +11,10 @@
 #include "HeadlessGL.h"
 #include "OutlineShapes.h"
 #include "model/Model.h"
+#include "model/PlotOutline.h"
 #include "project/CutterLibrary.h"
 #include "project/ProjectFile.h"
 #include "render/DefaultTexture.h"
-#include "render/PlotOutline.h"
 #include "render/Scene.h"
 #include "support/ResultValue.h"
 

@@ -10,8 +10,8 @@
 
 #include "HeadlessGL.h"
 #include "OutlineShapes.h"
+#include "model/OutlineTrace.h"
 #include "render/DefaultTexture.h"
-#include "render/OutlineTrace.h"
 #include "render/Scene.h"
 #include "support/ResultValue.h"
 

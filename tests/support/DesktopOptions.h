@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "app/Desktop.h"
+#include "desktop/Desktop.h"
 
 namespace kerf::test {
 

@@ -1,0 +1,83 @@
+// kerfwright check: judges the cuts of one or more projects; the exit status tells of danger.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "model/CutVerdict.h"
+#include "model/Model.h"
+#include "model/SectionRenderer.h"
+#include "project/ProjectLoading.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr int ExitSafe = 0;
+constexpr int ExitDanger = 1;
+constexpr int ExitUnreadable = 2;
+
+// Prints the verdict lines of one loaded and measured project; returns its worst verdict.
+Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
+  const int count = model.CutCount();
+  if (count == 0) {
+    std::printf("%s: no cuts\n", path.c_str());
+    return Verdict::CutOK;
+  }
+  Verdict worst = Verdict::CutOK;
+  for (int i = 1; i <= count; ++i) {
+    const Verdict v = JudgeCutOnTable(model.CutAt(i));
+    if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
+  }
+  std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
+  for (int i = 1; i <= count; ++i) {
+    const Cut& cut = model.CutAt(i);
+    const Verdict v = JudgeCutOnTable(cut);
+    if (v == Verdict::CutOK) continue;
+    // A cut no real table could make is Danger whatever its figures; the reason follows them.
+    const std::string problem = CutProblem(cut);
+    std::printf("  Cut #%d%s: fence after %ld%%, table after %ld%%%s%s\n", i, VerdictText(v),
+                RoundPercent(cut.FenceAfter), RoundPercent(cut.TableAfter),
+                problem.empty() ? "" : "; ", problem.c_str());
+  }
+  return worst;
+}
+
+}  // namespace
+
+int CheckCommand(const CommandArgs& args) {
+  std::vector<std::string> projects;
+  std::string tools;
+  OptionParser parser("check");
+  parser.Positionals("PROJECT.ROU", projects, 1, "the project files");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);  // 0 after --help, else 2 (ExitUnreadable)
+
+  // The library is read once; every project starts from a fresh model holding it.
+  Model library;
+  if (!LoadToolsForCommand(library, tools)) return ExitUnreadable;
+  const std::vector<Tool>& cutters = library.Cutters();
+
+  int status = ExitSafe;
+  SectionPictures pictures;
+  for (const std::string& path : projects) {
+    Model model;
+    model.SetCutterLibrary(cutters);
+    if (!LoadProjectForCommand(model, path)) {
+      status = ExitUnreadable;  // the message is on stderr; the others are still checked
+      continue;
+    }
+    MeasureSection(model, pictures);
+    if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSafe) {
+      status = ExitDanger;
+    }
+  }
+  if (std::fflush(stdout) != 0) {
+    std::perror("kerfwright check");
+    return ExitUnreadable;
+  }
+  return status;
+}
+
+}  // namespace kerf

@@ -1,0 +1,55 @@
+// kerfwright mesh: writes the worked moulding as an STL, 3MF or OBJ file at its true size.
+#include <cstdio>
+#include <string>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "model/Model.h"
+#include "model/PlotOutline.h"
+#include "model/Progress.h"
+#include "project/MeshExport.h"
+#include "project/MeshFile.h"
+#include "project/ProjectLoading.h"
+
+namespace kerf {
+
+int MeshCommand(const CommandArgs& args) {
+  std::string project, output, tools, length = "4";
+  bool smooth = false;
+  OptionParser parser("mesh");
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"-o", "--output"}, "FILE", output, true,
+              "the 3-D file to write (.stl, .3mf or .obj)");
+  parser.Text({"--length"}, "L", length, false, "length of the moulding (default 4 inches)");
+  parser.Flag({"--smooth"}, smooth, "smooth curves fitted to a fine drawing of the section");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);
+
+  // Checked before the project is read, so a slip costs no time.
+  if (MeshFormatOf(output) == MeshFormat::Unknown) {
+    std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n",
+                 output.c_str());
+    return 2;
+  }
+  const Result<double> lengthMm = ParseExportLength(length);
+  if (!lengthMm) {
+    std::fprintf(stderr, "kerfwright mesh: --length: %s\n", lengthMm.Error().c_str());
+    return 2;
+  }
+
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+  model.SetProjectFileName(project);  // names the 3MF object
+  NoProgress progress;
+  SectionPictures pictures;
+  PlotOutline(model, pictures, progress);
+  if (const Result<void> exported =
+          ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
+      !exported) {
+    std::fprintf(stderr, "kerfwright mesh: %s\n", exported.Error().c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf

@@ -1,0 +1,58 @@
+// kerfwright sheet: writes the set-up sheet of a project (page 1 and a card per pass) as a PDF.
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <optional>
+
+#include "cli/CommandArgs.h"
+#include "cli/Commands.h"
+#include "model/PrintableText.h"
+#include "project/ProjectLoading.h"
+#include "project/SetupSheet.h"
+#include "project/SetupSheetPrint.h"
+#include "project/TemplateFile.h"
+
+namespace kerf {
+
+int SheetCommand(const CommandArgs& args) {
+  std::string project, output, tools, paperName;
+  OptionParser parser("sheet");
+  parser.Positional("PROJECT.ROU", project, false, "the project file");
+  parser.Text({"-o", "--output"}, "FILE.pdf", output, true, "the PDF file to write");
+  parser.Text({"--paper"}, "A4|Letter", paperName, false,
+              "the paper size (default: from the locale)");
+  parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  if (!parser.Parse(args)) return UsageExit(parser);
+
+  // The words are set in fonts, which Qt finds only with a GUI application; no window is
+  // shown, so none needs a display.
+  std::optional<QGuiApplication> gui;
+  int argc = 3;
+  char name[] = "kerfwright", option[] = "-platform", platform[] = "offscreen";
+  char* argv[] = {name, option, platform, nullptr};
+  if (!QCoreApplication::instance()) gui.emplace(argc, argv);
+
+  // Checked before the project is read, so a slip costs no time.
+  if (TemplateFormatOf(output) != TemplateFormat::Pdf) {
+    std::fprintf(stderr, "kerfwright sheet: %s: the sheet is a PDF; name the file .pdf\n",
+                 PrintableText(output).c_str());
+    return 2;
+  }
+  SheetPaper paper = PaperForLocale();
+  if (parser.Given("--paper") && !PaperByName(paperName, paper)) {
+    std::fprintf(stderr, "kerfwright sheet: --paper must be A4 or Letter, not '%s'\n",
+                 PrintableText(paperName).c_str());
+    return 2;
+  }
+  Model model;
+  if (!LoadForCommand(model, project, tools)) return 2;
+  model.SetProjectFileName(project);
+  if (const Result<void> saved = SaveSetupSheet(BuildSetupSheet(model), paper, output); !saved) {
+    std::fprintf(stderr, "kerfwright sheet: cannot write %s: %s\n", PrintableText(output).c_str(),
+                 PrintableText(saved.Error()).c_str());
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kerf

@@ -1,0 +1,239 @@
+// The cutter designer: a kind of bit, its catalogue sizes, a proposed name and a live picture;
+// Save writes the bitmap into the user's cutter folder.
+#include "desktop/CutterDesigner.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+
+#include "desktop/RasterImage.h"
+#include "model/CutterScan.h"
+#include "project/UserCutters.h"
+
+namespace kerf {
+
+namespace {
+
+constexpr int PictureHeight = 320;
+constexpr int Gap = 16;
+
+}  // namespace
+
+CutterPicture::CutterPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName("imgCutter");
+  setMinimumSize(sizeHint());
+}
+
+QSize CutterPicture::sizeHint() const { return {460, PictureHeight}; }
+
+void CutterPicture::SetPixelsPerInch(double ppi) {
+  ppi_ = ppi;
+  update();
+}
+
+void CutterPicture::Show(const CutterDesign* design) {
+  bitmap_ = QImage();
+  edge_.clear();
+  bearing_ = 0;
+  if (design != nullptr) {
+    Raster raster(0, 0);
+    std::string error;
+    if (DrawCutter(*design, raster, error)) bitmap_ = ImageFromRaster(raster);
+    const CutterProfile profile = ProfileOf(*design);
+    const double height = design->Edge.Height();
+    const int steps = std::max(2, static_cast<int>(height * 2));
+    for (int i = 0; i <= steps; ++i) {
+      const double z = height * i / steps;
+      edge_.emplace_back(design->Edge.RadiusAt(std::min(z, height - 1e-9)) / PixelsPerInch,
+                         z / PixelsPerInch);
+    }
+    bearing_ = profile.BearingWidth / PixelsPerInch;
+  }
+  update();
+}
+
+void CutterPicture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().base());
+  if (edge_.empty()) return;
+
+  // The bitmap at one screen pixel per bitmap pixel on the right, its bottom on the baseline.
+  const int baseline = height() - 24;
+  const int bitmapLeft = width() - bitmap_.width() - 8;
+  if (!bitmap_.isNull()) painter.drawImage(bitmapLeft, baseline - bitmap_.height(), bitmap_);
+
+  // The profile at true scale on the left: the whole bit as it stands in the table, cutting
+  // edge black, bearing grey above it.
+  const double ppi = ppi_ > 0 ? ppi_ : (screen() ? screen()->physicalDotsPerInchX() : 96.0);
+  double widest = bearing_;
+  for (const QPointF& p : edge_) widest = std::max(widest, p.x());
+  const double axis = std::max(widest * ppi + 8, (bitmapLeft - Gap) / 2.0);
+  const double shank = 16;  // screen pixels of the shank shown under the table
+  QPainterPath path;
+  path.moveTo(axis - edge_.front().x() * ppi, baseline - edge_.front().y() * ppi);
+  for (const QPointF& p : edge_) path.lineTo(axis - p.x() * ppi, baseline - p.y() * ppi);
+  for (auto p = edge_.rbegin(); p != edge_.rend(); ++p)
+    path.lineTo(axis + p->x() * ppi, baseline - p->y() * ppi);
+  path.closeSubpath();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillPath(path, Qt::black);
+  const double top = baseline - edge_.back().y() * ppi;
+  if (bearing_ > 0) {
+    const double thick = 0.1875 * ppi;
+    painter.fillRect(QRectF(axis - bearing_ * ppi, top - thick, 2 * bearing_ * ppi, thick),
+                     QColor(112, 116, 128));
+  }
+  painter.fillRect(QRectF(axis - 0.125 * ppi, baseline, 0.25 * ppi, shank), QColor(160, 160, 168));
+  painter.setPen(palette().text().color());
+  painter.drawLine(QPointF(0, baseline), QPointF(bitmapLeft - Gap, baseline));  // the table
+  painter.drawText(QRectF(8, baseline + 4, bitmapLeft - Gap, 20), Qt::AlignLeft, "true size");
+  painter.drawText(QRectF(bitmapLeft, baseline + 4, bitmap_.width(), 20), Qt::AlignCenter,
+                   "bitmap");
+}
+
+CutterDesigner::CutterDesigner(const std::string& folder, QWidget* parent)
+    : QDialog(parent), folder_(folder) {
+  setObjectName("CutterDesigner");
+  setWindowTitle("New Cutter");
+
+  cbxKind = new QComboBox(this);
+  cbxKind->setObjectName("cbxKind");
+  for (const CutterKindInfo& kind : CutterKinds())
+    cbxKind->addItem(QString::fromStdString(kind.Title), QString::fromStdString(kind.Key));
+  dimensions_ = new QFormLayout;
+  edtName = new QLineEdit(this);
+  edtName->setObjectName("edtName");
+  lblMessage = new QLabel(this);
+  lblMessage->setObjectName("lblMessage");
+  lblMessage->setTextFormat(Qt::PlainText);
+  lblMessage->setWordWrap(true);
+  lblMessage->setMinimumWidth(300);
+  picture_ = new CutterPicture(this);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+  btSave = buttons->button(QDialogButtonBox::Save);
+  btSave->setObjectName("btSave");
+
+  auto* form = new QFormLayout;
+  form->addRow("Kind of bit", cbxKind);
+  auto* left = new QVBoxLayout;
+  left->addLayout(form);
+  left->addLayout(dimensions_);
+  auto* nameForm = new QFormLayout;
+  nameForm->addRow("Name", edtName);
+  left->addLayout(nameForm);
+  left->addWidget(lblMessage);
+  left->addStretch(1);
+  auto* top = new QHBoxLayout;
+  top->addLayout(left);
+  top->addWidget(picture_, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(buttons);
+
+  connect(cbxKind, &QComboBox::currentIndexChanged, this, &CutterDesigner::cbxKindChange);
+  connect(edtName, &QLineEdit::textEdited, this, &CutterDesigner::edtNameEdited);
+  connect(btSave, &QPushButton::clicked, this, &CutterDesigner::btSaveClick);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  const int roundover = cbxKind->findData(QStringLiteral("roundover"));
+  cbxKind->setCurrentIndex(roundover >= 0 ? roundover : 0);
+  if (edits_.empty()) cbxKindChange(cbxKind->currentIndex());
+}
+
+void CutterDesigner::cbxKindChange(int) {
+  BuildDimensions();
+  Redesign();
+}
+
+void CutterDesigner::BuildDimensions() {
+  while (dimensions_->rowCount() > 0) dimensions_->removeRow(0);
+  edits_.clear();
+  const CutterKindInfo* kind = FindCutterKind(cbxKind->currentData().toString().toStdString());
+  if (kind == nullptr) return;
+  for (const CutterDimension& dim : kind->Dimensions) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromStdString("edt_" + dim.Key));
+    // A new design starts from a catalogue size of the kind: its default, or a common size.
+    std::string start = dim.Default;
+    if (start.empty() && !dim.Optional)
+      start = dim.Key == "kerf" ? "1/4" : dim.Key == "diameter" ? "1" : "3/8";
+    edit->setText(QString::fromStdString(start));
+    edit->setPlaceholderText(dim.Angle ? "degrees" : "inches or mm");
+    connect(edit, &QLineEdit::textChanged, this, &CutterDesigner::DimensionChange);
+    dimensions_->addRow(QString::fromStdString(dim.Label), edit);
+    edits_.push_back(edit);
+  }
+}
+
+void CutterDesigner::DimensionChange() { Redesign(); }
+
+void CutterDesigner::edtNameEdited() {
+  nameTyped_ = !edtName->text().isEmpty();
+  Redesign();
+}
+
+bool CutterDesigner::Redesign() {
+  const CutterKindInfo* kind = FindCutterKind(cbxKind->currentData().toString().toStdString());
+  CutterDimensionTexts texts;
+  for (size_t i = 0; kind != nullptr && i < edits_.size() && i < kind->Dimensions.size(); ++i)
+    texts[kind->Dimensions[i].Key] = edits_[i]->text().toStdString();
+  std::string error;
+  DesignedCutter made;
+  if (kind == nullptr || !DesignCutter(*kind, texts, made, error)) {
+    picture_->Show(nullptr);
+    lblMessage->setText(
+        QString::fromStdString(error.empty() ? "" : "Cannot make this bit: " + error));
+    btSave->setEnabled(false);
+    return false;
+  }
+  current_ = made;
+  if (!nameTyped_) edtName->setText(QString::fromStdString(made.Name));
+  std::string fileName, why;
+  const std::string name = edtName->text().toStdString();
+  const bool named = EncodeCutterFileName(name, fileName, why);
+  current_.Design.FileName = named ? fileName : std::string();
+  picture_->Show(&current_.Design);
+  const CutterProfile profile = ProfileOf(current_.Design);
+  const int widest = *std::max_element(profile.Radii.begin(), profile.Radii.end());
+  QString text = QString("Cutting height %1 rows, largest radius %2 pixels, bearing %3 pixels.\n")
+                     .arg(profile.Radii.size())
+                     .arg(widest)
+                     .arg(profile.BearingWidth);
+  if (!named) {
+    text += "The name cannot be used as a file name: " + QString::fromStdString(why) + ".";
+  } else {
+    const std::filesystem::path target = std::filesystem::path(folder_) / fileName;
+    std::error_code ec;
+    text += "Saved as " + QString::fromStdString(target.string());
+    if (std::filesystem::exists(target, ec))
+      text += "; a cutter of this name is there and will be replaced";
+    text += ".";
+  }
+  lblMessage->setText(text);
+  btSave->setEnabled(named);
+  return named;
+}
+
+void CutterDesigner::btSaveClick() {
+  if (!Redesign()) return;
+  if (const Result<std::string> saved = SaveCutterBitmap(current_.Design, folder_, true); !saved) {
+    lblMessage->setText("Cannot save the cutter: " + QString::fromStdString(saved.Error()));
+    return;
+  }
+  savedFileName_ = current_.Design.FileName;
+  accept();
+}
+
+}  // namespace kerf

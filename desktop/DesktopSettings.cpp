@@ -1,0 +1,172 @@
+// DesktopSettings: what the desktop program remembers between runs, read at start-up and written
+// when the main window closes. Nothing of it goes into project files.
+#include "desktop/DesktopSettings.h"
+
+#include <QAction>
+#include <QSettings>
+#include <array>
+
+#include "desktop/ColourSwatch.h"
+#include "desktop/Desktop.h"
+#include "desktop/ExportMeshAction.h"
+#include "desktop/MainWindow.h"
+#include "desktop/PhotographAction.h"
+#include "desktop/ProfileWindow.h"
+#include "desktop/ProjectActions.h"
+#include "desktop/RecentProjects.h"
+#include "desktop/StockSizeDialog.h"
+#include "desktop/TextureWindow.h"
+#include "desktop/ToolsWindow.h"
+#include "desktop/ViewControlsWindow.h"
+
+namespace kerf {
+
+namespace {
+
+struct ToolWindowEntry {
+  const char* key;
+  QWidget* window;
+  const char* menuItem;  // its tick in the Window menu
+};
+
+std::array<ToolWindowEntry, 5> ToolWindowsOf(const Desktop& desktop) {
+  return {{{"Profile", desktop.Profile(), "Profile1"},
+           {"ViewControls", desktop.ViewControls(), "View1"},
+           {"Tools", desktop.Tools(), "Tools1"},
+           {"Config", desktop.Config(), "Config1"},
+           {"Texture", desktop.Texture(), "Texture1"}}};
+}
+
+// The stored whole number under key, or fallback when there is none or it is not a number.
+int StoredInt(const QSettings& store, const QString& key, int fallback) {
+  bool ok = false;
+  const int value = store.value(key).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+const char* const DialogNames[] = {"Project", "Texture", "Photograph", "Export3D",
+                                   "ExportTemplate"};
+
+}  // namespace
+
+DesktopSettings::DesktopSettings(const QString& file) {
+  if (!file.isEmpty()) store_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+DesktopSettings::~DesktopSettings() = default;
+
+void DesktopSettings::Restore(Desktop& desktop) {
+  ConnectDialogs(desktop);
+  if (!store_) return;
+  RestoreView(desktop);
+  RestoreWindows(desktop);
+  for (const char* dialog : DialogNames)
+    folders_.SetFolder(dialog, store_->value(QString("Folders/") + dialog).toString());
+  recent_->SetList(RecentList(store_->value("Recent/Projects").toStringList()));
+}
+
+void DesktopSettings::RestoreView(Desktop& desktop) {
+  QSettings& store = *store_;
+  const QString unit = store.value("View/Unit").toString();
+  if (unit == "Metric") desktop.Config()->SetUnit(LengthUnit::Metric);
+  if (unit == "Imperial") desktop.Config()->SetUnit(LengthUnit::Imperial);
+
+  if (const QColor background(store.value("View/Background").toString()); background.isValid()) {
+    desktop.model().SetBackgroundSwatch(FromQColor(background));
+    desktop.Tools()->SyncSwatches();
+  }
+
+  ViewControlPositions p = desktop.ViewControls()->Positions();
+  p.Zoom = StoredInt(store, "View/Zoom", p.Zoom);
+  p.RotateX = StoredInt(store, "View/RotateX", p.RotateX);
+  p.RotateY = StoredInt(store, "View/RotateY", p.RotateY);
+  p.RotateZ = StoredInt(store, "View/RotateZ", p.RotateZ);
+  p.ShiftX = StoredInt(store, "View/ShiftX", p.ShiftX);
+  p.ShiftY = StoredInt(store, "View/ShiftY", p.ShiftY);
+  p.Ambient = StoredInt(store, "View/Ambient", p.Ambient);
+  p.Diffuse = StoredInt(store, "View/Diffuse", p.Diffuse);
+  p.Highlight = StoredInt(store, "View/Highlight", p.Highlight);
+  p.Solid = store.value("View/Solid", p.Solid).toBool();
+  desktop.ViewControls()->SetPositions(p);
+}
+
+void DesktopSettings::RestoreWindows(Desktop& desktop) {
+  QSettings& store = *store_;
+  mainGeometry_ = store.value("Windows/Main").toByteArray();
+  bool placed = true;
+  for (const ToolWindowEntry& entry : ToolWindowsOf(desktop)) {
+    const QString key = QString("Windows/") + entry.key;
+    placed = entry.window->restoreGeometry(store.value(key).toByteArray()) && placed;
+    if (const QVariant shown = store.value(key + "Shown"); shown.isValid())
+      desktop.Main()->WindowItem(entry.menuItem)->setChecked(shown.toBool());
+  }
+  toolWindowsPlaced_ = placed;
+}
+
+void DesktopSettings::ConnectDialogs(Desktop& desktop) {
+  MainWindow* main = desktop.Main();
+  desktop.Project()->SetFileChooser(folders_.Remembering("Project", DialogFileChooser(main)));
+  desktop.Texture()->SetFileChooser(
+      folders_.Remembering("Texture", DialogFileChooser(desktop.Texture())));
+  desktop.Photograph()->SetFileChooser(folders_.Remembering("Photograph", DialogFileChooser(main)));
+  desktop.ExportMesh()->SetFileChooser(folders_.Remembering("Export3D", DialogFileChooser(main)));
+  main->SetTemplateChooser(folders_.Remembering("ExportTemplate", DialogFileChooser(main)));
+
+  ProjectActions* project = desktop.Project();
+  recent_ = std::make_unique<RecentProjects>(
+      *main->RecentMenu(),
+      // Asks about unsaved changes first, as File > Open does.
+      [project](const QString& path) {
+        return project->MayDiscardChanges() && project->OpenProject(path);
+      },
+      DialogMessageShower(main));
+  project->SetProjectNamed([recent = recent_.get()](const QString& path) { recent->Add(path); });
+  QObject::connect(recent_.get(), &RecentProjects::changed, [this] { SaveRecent(); });
+}
+
+void DesktopSettings::ShowMainWindow(MainWindow& main) const {
+  if (!mainGeometry_.isEmpty() && main.restoreGeometry(mainGeometry_)) {
+    main.show();
+  } else {
+    main.showMaximized();
+  }
+}
+
+void DesktopSettings::SaveRecent() {
+  if (store_) store_->setValue("Recent/Projects", recent_->List().Paths());
+}
+
+void DesktopSettings::Save(Desktop& desktop) {
+  if (!store_) return;
+  QSettings& store = *store_;
+  store.setValue("Windows/Main", desktop.Main()->saveGeometry());
+  for (const ToolWindowEntry& entry : ToolWindowsOf(desktop)) {
+    const QString key = QString("Windows/") + entry.key;
+    store.setValue(key, entry.window->saveGeometry());
+    store.setValue(key + "Shown", desktop.Main()->WindowItem(entry.menuItem)->isChecked());
+  }
+
+  const Model& model = desktop.model();
+  store.setValue("View/Unit", model.Unit() == LengthUnit::Metric ? "Metric" : "Imperial");
+  store.setValue("View/Background", ToQColor(model.BackgroundSwatch()).name());
+  const ViewControlPositions p = desktop.ViewControls()->Positions();
+  store.setValue("View/Zoom", p.Zoom);
+  store.setValue("View/RotateX", p.RotateX);
+  store.setValue("View/RotateY", p.RotateY);
+  store.setValue("View/RotateZ", p.RotateZ);
+  store.setValue("View/ShiftX", p.ShiftX);
+  store.setValue("View/ShiftY", p.ShiftY);
+  store.setValue("View/Ambient", p.Ambient);
+  store.setValue("View/Diffuse", p.Diffuse);
+  store.setValue("View/Highlight", p.Highlight);
+  store.setValue("View/Solid", p.Solid);
+
+  for (const char* dialog : DialogNames)
+    store.setValue(QString("Folders/") + dialog, folders_.Folder(dialog));
+  SaveRecent();
+  store.sync();
+  if (store.status() != QSettings::NoError)
+    qWarning("kerfwright: the settings could not be written to %s", qPrintable(store.fileName()));
+}
+
+}  // namespace kerf

@@ -1,0 +1,55 @@
+// DesktopSettings: what the desktop program remembers between runs, read at start-up and written
+// when the main window closes. Nothing of it goes into project files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+#include "desktop/DialogFolders.h"
+
+class QSettings;
+
+namespace kerf {
+
+class Desktop;
+class MainWindow;
+class RecentProjects;
+
+class DesktopSettings {
+ public:
+  // file: the ini file the settings live in; empty keeps nothing between runs.
+  explicit DesktopSettings(const QString& file);
+  ~DesktopSettings();
+  DesktopSettings(const DesktopSettings&) = delete;
+  DesktopSettings& operator=(const DesktopSettings&) = delete;
+
+  // On the windows just built, before any tool window shows: the unit, the background colour,
+  // the view controls, the Window menu's ticks and the window places that were remembered.
+  // The file dialogs start in their remembered folders and File > Recent Projects is filled.
+  // Whatever was not remembered stays as built.
+  void Restore(Desktop& desktop);
+  // The main window at its remembered place, or maximised when none is remembered.
+  void ShowMainWindow(MainWindow& main) const;
+  // Every tool window went back to a remembered place, so they are not arranged anew.
+  bool ToolWindowsPlaced() const { return toolWindowsPlaced_; }
+  // Writes all of it (the recent projects are also written whenever they change).
+  void Save(Desktop& desktop);
+
+  DialogFolders& Folders() { return folders_; }
+  RecentProjects* Recent() const { return recent_.get(); }
+
+ private:
+  void RestoreView(Desktop& desktop);
+  void RestoreWindows(Desktop& desktop);
+  void ConnectDialogs(Desktop& desktop);
+  void SaveRecent();
+
+  std::unique_ptr<QSettings> store_;  // null: nothing is read or written
+  DialogFolders folders_;
+  std::unique_ptr<RecentProjects> recent_;
+  QByteArray mainGeometry_;
+  bool toolWindowsPlaced_ = false;
+};
+
+}  // namespace kerf

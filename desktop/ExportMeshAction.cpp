@@ -1,0 +1,76 @@
+// ExportMeshAction: File > Export 3-D..., the worked moulding saved as an STL, 3MF or OBJ file.
+#include "desktop/ExportMeshAction.h"
+
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <string>
+
+#include "project/MeshExport.h"
+
+namespace kerf {
+
+ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model,
+                                   const SectionOutline& outline)
+    : parent_(parent),
+      model_(model),
+      outline_(outline),
+      chooseFile_(DialogFileChooser(&parent)),
+      showMessage_(DialogMessageShower(&parent)),
+      chooseText_([&parent](const QString& prompt,
+                            const QString& initial) -> std::optional<QString> {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(&parent, "Export 3-D", prompt, QLineEdit::Normal, initial, &ok);
+        if (!ok) return std::nullopt;
+        return text;
+      }),
+      chooseItem_([&parent](const QString& prompt, const QStringList& items,
+                            int current) -> std::optional<int> {
+        bool ok = false;
+        const QString item =
+            QInputDialog::getItem(&parent, "Export 3-D", prompt, items, current, false, &ok);
+        if (!ok) return std::nullopt;
+        return static_cast<int>(items.indexOf(item));
+      }) {}
+
+bool ExportMeshAction::Export3DClick() {
+  const std::optional<QString> length = chooseText_(
+      "Length of the moulding (inches such as 4, 4.5 or 3/4, or millimetres such as 19mm):",
+      length_);
+  if (!length) return false;
+  const Result<double> lengthMm = ParseExportLength(length->toStdString());
+  if (!lengthMm) {
+    showMessage_(QString::fromStdString(lengthMm.Error()));
+    return false;
+  }
+  length_ = *length;
+  const std::optional<int> section =
+      chooseItem_("Section:", {"Traced outline", "Smooth curves (for printing)"}, smooth_ ? 1 : 0);
+  if (!section) return false;
+  smooth_ = *section == 1;
+
+  FileRequest request;
+  request.mode = FileRequest::Mode::Save;
+  request.caption = "Export 3-D";
+  if (fileName_.isEmpty()) {
+    const QFileInfo project(QString::fromStdString(model_.ProjectFileName()));
+    fileName_ = project.completeBaseName() + ".stl";
+  }
+  request.proposedName = fileName_;
+  request.filter = "STL (*.stl);;3MF (*.3mf);;OBJ (*.obj)";
+  request.defaultSuffix = "stl";
+  const QString path = chooseFile_(request);
+  if (path.isEmpty()) return false;
+  fileName_ = path;
+
+  if (const Result<void> exported =
+          ExportMoulding(model_, outline_, path.toStdString(), lengthMm.Value(), smooth_);
+      !exported) {
+    showMessage_(QString::fromStdString(exported.Error()));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kerf

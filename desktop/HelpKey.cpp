@@ -1,0 +1,39 @@
+// F1 help: the window property that names a help topic and the filter that answers F1.
+#include "desktop/HelpKey.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kerf {
+
+namespace {
+constexpr const char* HelpContextProperty = "kerfHelpContext";
+}
+
+void SetHelpTopic(QWidget* window, HelpTopic topic) {
+  window->setProperty(HelpContextProperty, static_cast<int>(topic));
+}
+
+std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
+  if (widget == nullptr) return std::nullopt;
+  const QVariant value = widget->window()->property(HelpContextProperty);
+  bool ok = false;
+  const int context = value.toInt(&ok);
+  if (!ok) return std::nullopt;
+  return static_cast<HelpTopic>(context);
+}
+
+HelpKeyFilter::HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* parent)
+    : QObject(parent), showHelp_(std::move(showHelp)) {}
+
+bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const std::optional<HelpTopic> topic = HelpTopicOf(widget);
+  if (!topic) return false;
+  if (showHelp_) showHelp_(*topic);
+  return true;
+}
+
+}  // namespace kerf

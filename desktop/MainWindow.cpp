@@ -1,0 +1,183 @@
+// MainWindow: the 3-D view, the status bar, the frame, showing and hiding with the tools.
+#include "desktop/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <exception>
+
+#include "desktop/HelpKey.h"
+#include "desktop/ProfileWindow.h"
+#include "desktop/StatusPanels.h"
+#include "desktop/ViewPanel.h"
+#include "model/FenceInterlock.h"
+#include "model/LengthText.h"
+#include "render/GLSupport.h"
+
+namespace kerf {
+
+namespace {
+constexpr int NoteMs = 6000;  // how long a passing note stays in the status bar
+}  // namespace
+
+MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
+  setObjectName("Form1");
+  setWindowTitle("Kerfwright[*]");  // "*" while the set-up has unsaved changes
+  resize(787, 586);
+  view_ = new ViewPanel(model_, outline, glLoaded, this);
+  setCentralWidget(view_);
+  BuildStatusBar();
+  BuildMenus();
+  SetHelpTopic(this, HelpTopic::MainWindow);
+}
+
+void MainWindow::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName("StatusBar1");
+  bar->setSizeGripEnabled(false);
+  for (int i = 0; i < StatusPanels; ++i) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QString("StatusPanel%1").arg(i));
+    panel->setFixedWidth(StatusPanelWidths[i]);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment((i == 3 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    bar->addWidget(panel);
+    statusPanels_[i] = panel;
+  }
+  statusPanels_[0]->setText("Tool Pos:");
+  statusPanels_[1]->setText("Width :");
+  FitStatusPanels();
+  statusMessage_ = new QLabel(bar);
+  statusMessage_->setObjectName("lblStatusMessage");
+  statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
+  bar->addWidget(statusMessage_, 1);
+  noteTimer_.setSingleShot(true);
+  noteTimer_.setInterval(NoteMs);
+  connect(&noteTimer_, &QTimer::timeout, this, [this] {
+    if (statusMessage_->text() == statusMessage_->toolTip())
+      statusMessage_->setText(coveredByNote_);
+    statusMessage_->setToolTip(QString());
+  });
+}
+
+void MainWindow::ShowNote(const QString& note) {
+  // The tooltip holds the note shown: it tells a note from the standing text, and shows the
+  // whole of a note too long for the space beside the panels.
+  if (!noteTimer_.isActive() || statusMessage_->text() != statusMessage_->toolTip())
+    coveredByNote_ = statusMessage_->text();
+  statusMessage_->setText(note);
+  statusMessage_->setToolTip(note);
+  noteTimer_.start();
+}
+
+// The length panels and the frame rate hold their longest texts in either unit, in the font
+// the desktop gives them; a design width that is wider already stays.
+void MainWindow::FitStatusPanels() {
+  static const QStringList heights = LengthPanelTexts(
+      HeightPanelPrefix, ProfileWindow::HeightMinimum, ProfileWindow::HeightMaximum);
+  static const QStringList fences = LengthPanelTexts(FencePanelPrefix, FenceMinimum, FenceMaximum);
+  FitPanelWidth(statusPanels_[0], heights + QStringList{"Tool Pos:"}, StatusPanelWidths[0]);
+  FitPanelWidth(statusPanels_[1], fences + QStringList{"Width :"}, StatusPanelWidths[1]);
+  // A frame that only redraws the small Profile picture can run to five figures.
+  FitPanelWidth(statusPanels_[5], {QString::asprintf("%.2f fps", 99999.99)}, StatusPanelWidths[5]);
+}
+
+std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
+  return {{{toolWindows_.Profile, profileItem_},
+           {toolWindows_.ViewControls, viewItem_},
+           {toolWindows_.Tools, toolsItem_},
+           {toolWindows_.Config, configItem_},
+           {toolWindows_.Texture, textureItem_}}};
+}
+
+void MainWindow::WatchToolWindows() {
+  for (const ToolWindowItem& entry : ToolWindowItems())
+    if (entry.window != nullptr) entry.window->installEventFilter(this);
+}
+
+// A window manager may still offer a close button on the tool windows: closing one there hides
+// it like unticking its Window-menu item, so the menu stays in step.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close && event->spontaneous()) {
+    for (const ToolWindowItem& entry : ToolWindowItems())
+      if (entry.window == watched && entry.item != nullptr) entry.item->setChecked(false);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// Every window but the main one follows its Window-menu item.
+void MainWindow::ShowCheckedToolWindows() {
+  if (!isVisible()) show();
+  for (const ToolWindowItem& entry : ToolWindowItems())
+    if (entry.window != nullptr && entry.item != nullptr)
+      entry.window->setVisible(entry.item->isChecked());
+}
+
+void MainWindow::FormShow() {
+  if (toolWindowsReleased_) ShowCheckedToolWindows();
+}
+
+void MainWindow::FormHide() { emit hiddenWithWindows(); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  if (!event->spontaneous()) FormHide();
+}
+
+// Minimising takes the tool windows along; restoring brings back the checked ones. A new font
+// measures the status panels again.
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitStatusPanels();
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMinimized()) {
+    FormHide();
+  } else if (isVisible()) {
+    FormShow();
+  }
+}
+
+// FormCloseQuery: the owner may keep the window open (unsaved changes and Cancel); otherwise the
+// frames stop before anything they draw with goes.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closeQuery_ && !closeQuery_()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit closing();
+}
+
+void MainWindow::FrameTick() {
+  ProfileWindow* profile = toolWindows_.Profile;
+  if (!view_->SceneReady() || profile == nullptr) return;
+  try {
+    FrameTiming timing;
+    timing.StartTiming();
+    bool drawn = profile->isVisible() && profile->DrawSection();
+    const float height = profile->CutterHeight() / 100.0f;
+    const float fence = profile->Fence() / 100.0f;
+    statusPanels_[0]->setText(HeightPanelPrefix +
+                              QString::fromStdString(FormatLength(height, model_.Unit())));
+    statusPanels_[1]->setText(FencePanelPrefix +
+                              QString::fromStdString(FormatLength(fence, model_.Unit())));
+    profile->WriteLengthLabels();
+    drawn = view_->DrawFrame() || drawn;
+    // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.
+    const float ms = timing.ElapsedMs();
+    if (drawn && ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
+  } catch (const std::exception& failure) {
+    // The frame ends where it failed (most likely out of memory for a picture); the next one
+    // starts afresh.
+    qWarning("kerfwright: a frame was not drawn: %s", failure.what());
+  }
+}
+
+}  // namespace kerf

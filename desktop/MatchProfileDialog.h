@@ -1,0 +1,76 @@
+// MatchProfileDialog: "Match a Profile": the target, the stock, and the search with progress.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "desktop/Choosers.h"
+#include "model/Model.h"
+#include "model/ProfileMatch.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace kerf {
+
+// The target's edge in the section's pixels, handed to whoever draws it over the Profile
+// picture; an empty list takes it away.
+using TargetOverlay = std::function<void(std::vector<std::pair<int, int>> edge)>;
+
+// The search as the dialog runs it: the same as MatchProfile; replaceable in tests.
+using MatchSearch =
+    std::function<MatchResult(const std::vector<Tool>&, const MatchTarget&, const MatchOptions&,
+                              ProgressSink&, const std::atomic<bool>*)>;
+
+class MatchProfileDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The stock fields start at model's stock, in its display unit; the search uses its cutters.
+  MatchProfileDialog(const Model& model, TargetOverlay overlay, QWidget* parent = nullptr);
+  ~MatchProfileDialog() override;
+
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetSearch(MatchSearch search) { search_ = std::move(search); }
+
+  // The target now named, read afresh: shown over the Profile picture, or its fault shown in
+  // lblTarget. Runs whenever the file or the stock changes.
+  void ReadTarget();
+  // Match: the search on a worker thread with a progress dialog and Cancel; the dialog is
+  // accepted when a search ran to its end.
+  void btMatchClick();
+
+  // After the dialog was accepted: what was searched for and what was found.
+  const std::optional<MatchTarget>& Target() const { return target_; }
+  const MatchResult& Found() const { return found_; }
+
+  QLineEdit* edTarget() const { return edTarget_; }
+  QLineEdit* edStockWidth() const { return edStockWidth_; }
+  QLineEdit* edStockHeight() const { return edStockHeight_; }
+  QSpinBox* spnPasses() const { return spnPasses_; }
+  QLabel* lblTarget() const { return lblTarget_; }
+  QPushButton* btMatch() const { return btMatch_; }
+
+ private:
+  void OnBrowse();
+
+  const Model& model_;
+  TargetOverlay overlay_;
+  FileChooser chooseFile_;
+  MatchSearch search_;
+  std::optional<MatchTarget> target_;
+  MatchResult found_;
+  QLineEdit* edTarget_ = nullptr;
+  QLineEdit* edStockWidth_ = nullptr;
+  QLineEdit* edStockHeight_ = nullptr;
+  QSpinBox* spnPasses_ = nullptr;
+  QLabel* lblTarget_ = nullptr;
+  QPushButton* btMatch_ = nullptr;
+};
+
+}  // namespace kerf

@@ -1,0 +1,49 @@
+// File > Print Set-up Sheet...: the set-up sheet sent to a printer (or a PDF) through Qt's print
+// dialog.
+#include "desktop/PrintSheetAction.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "project/SetupSheet.h"
+#include "project/SetupSheetPrint.h"
+
+namespace kerf {
+
+PrintChooser DialogPrintChooser(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Print Set-up Sheet"));
+    return dialog.exec() == QDialog::Accepted;
+  };
+}
+
+bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter,
+                          const MessageShower& showMessage) {
+  QPrinter printer(QPrinter::HighResolution);
+  const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
+  printer.setDocName(project.completeBaseName() + QStringLiteral(" set-up sheet"));
+  printer.setPageLayout(SheetPageLayout(PaperForLocale()));
+  if (!choosePrinter(printer)) return false;
+  const SetupSheet sheet = BuildSetupSheet(model);
+  const QString where =
+      printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    showMessage("The set-up sheet cannot be printed: \"" + where + "\" cannot be used.");
+    return false;
+  }
+  const bool painted = PaintSetupSheet(painter, printer, sheet);
+  const bool ended = painter.end();
+  if (!painted || !ended || printer.printerState() == QPrinter::Error) {
+    showMessage("The set-up sheet could not be printed on \"" + where + "\".");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kerf

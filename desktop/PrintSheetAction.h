@@ -1,0 +1,27 @@
+// File > Print Set-up Sheet...: the set-up sheet sent to a printer (or a PDF) through Qt's print
+// dialog.
+#pragma once
+
+#include <functional>
+
+#include "desktop/Choosers.h"
+#include "model/Model.h"
+
+class QPrinter;
+class QWidget;
+
+namespace kerf {
+
+// Lets the user choose the printer, paper and pages; false when the user cancelled.
+using PrintChooser = std::function<bool(QPrinter& printer)>;
+
+// Qt's print dialog, parented on parent.
+PrintChooser DialogPrintChooser(QWidget* parent);
+
+// Offers the printer set for the locale's paper (A4 or Letter) with the sheet's margins, then
+// prints the set-up sheet of model on whatever was chosen. A printer that cannot be used is
+// reported in a message. Returns whether the sheet was printed.
+bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter,
+                          const MessageShower& showMessage);
+
+}  // namespace kerf

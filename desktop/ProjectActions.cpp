@@ -1,0 +1,257 @@
+// ProjectActions: File > Open, Save and Save As of the desktop program, on the project codec.
+#include "desktop/ProjectActions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "desktop/SetupHistory.h"
+#include "desktop/StockSizeDialog.h"
+#include "desktop/TextureWindow.h"
+#include "desktop/ToolsWindow.h"
+#include "project/ProjectFile.h"
+
+namespace kerf {
+namespace {
+
+// The hourglass for the length of a scope, whatever way the scope is left.
+class WaitCursor {
+ public:
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { Release(); }
+  void Release() {
+    if (active_) {
+      QGuiApplication::restoreOverrideCursor();
+      active_ = false;
+    }
+  }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  bool active_ = true;
+};
+
+// The frame loop held for the length of a scope and always let go again.
+class HeldFrames {
+ public:
+  explicit HeldFrames(const ProjectWindows& windows) : windows_(windows) {
+    if (windows_.suspendFrames) windows_.suspendFrames();
+  }
+  ~HeldFrames() {
+    if (windows_.resumeFrames) windows_.resumeFrames();
+  }
+  HeldFrames(const HeldFrames&) = delete;
+  HeldFrames& operator=(const HeldFrames&) = delete;
+
+ private:
+  const ProjectWindows& windows_;
+};
+
+QString FromLocal(const std::string& text) { return QString::fromStdString(text); }
+
+// The cutter files that cuts name but the library lacks, each once, in cut order.
+QStringList MissingCutters(const Model& model) {
+  QStringList missing;
+  for (const Cut& cut : model.Cuts()) {
+    const QString name = FromLocal(cut.CutterFileName);
+    if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
+  }
+  return missing;
+}
+
+}  // namespace
+
+ProjectActions::ProjectActions(Model& model, ProjectWindows windows)
+    : model_(model),
+      windows_(std::move(windows)),
+      chooseFile_(DialogFileChooser(&windows_.mainWindow)),
+      showMessage_(DialogMessageShower(&windows_.mainWindow)),
+      askSave_(DialogSaveQuestion(&windows_.mainWindow)) {}
+
+void ProjectActions::SetCaption(const QString& path) {
+  // "[*]" shows as "*" while the set-up differs from its file.
+  windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName() + "[*]");
+}
+
+ProjectActions::OpenedState ProjectActions::TakeOpenedState() const {
+  return {model_.TakeSetup(), model_.ProjectFileName(), windows_.mainWindow.windowTitle(),
+          windows_.saveItem.isEnabled()};
+}
+
+SetupChange ProjectActions::RestoreOpenedState(const OpenedState& state) {
+  windows_.config.SetStockSliders(state.Setup.StockWidth, state.Setup.StockHeight);
+  const SetupChange changed = model_.ReplaceSetup(state.Setup);
+  {
+    HeldFrames held(windows_);
+    windows_.texture.ShowTexture(state.Setup.TextureFile);
+  }
+  windows_.tools.SelectCurrentCutter();
+  model_.SetProjectFileName(state.FileName);
+  windows_.mainWindow.setWindowTitle(state.Caption);
+  windows_.saveItem.setEnabled(state.Named);
+  return changed;
+}
+
+bool ProjectActions::MayDiscardChanges() {
+  if (windows_.history == nullptr || !windows_.history->Modified()) return true;
+  const QString name = QFileInfo(FromLocal(model_.ProjectFileName())).fileName();
+  switch (askSave_(QString("Save changes to %1?").arg(name))) {
+    case SaveAnswer::Save:
+      // A project not yet named is saved under a name chosen now.
+      return windows_.saveItem.isEnabled() ? Save() : SaveAs();
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void ProjectActions::Open() {
+  if (!MayDiscardChanges()) return;
+  FileRequest request;
+  request.mode = FileRequest::Mode::Open;
+  request.caption = "Open";
+  request.directory = startDirectory_;
+  request.filter = QtFileFilter("Router Files|*.ROU");
+  request.defaultSuffix = "ROU";
+  const QString path = chooseFile_(request);
+  if (!path.isEmpty()) {
+    OpenProject(path);
+  }
+}
+
+bool ProjectActions::OpenProject(const QString& chosenPath) {
+  const QString path = QDir::toNativeSeparators(QFileInfo(chosenPath).absoluteFilePath());
+  WaitCursor hourglass;
+
+  // The whole file is read and checked before anything is applied.
+  const ProjectReadResult read = ReadProjectFile(path.toStdString());
+  if (!read) {
+    hourglass.Release();
+    const QString where = read.Line() > 0 ? QString("line %1: ").arg(read.Line()) : QString();
+    showMessage_(QString("The project %1 could not be opened.\n%2%3\nNothing was changed.")
+                     .arg(path, where, FromLocal(read.Error())));
+    return false;
+  }
+  const ProjectRecord& record = read.Value();
+
+  // The windows brought in step with the opened project record nothing of their own: Open is
+  // one step, from the whole state before it to the whole state after it.
+  std::optional<SetupHistory::Hold> hold;
+  if (windows_.history != nullptr) hold.emplace(*windows_.history);
+  const OpenedState before = TakeOpenedState();
+
+  model_.SetProjectFileName(path.toStdString());
+  SetCaption(path);
+
+  // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
+  windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
+  ApplyRecord(model_, record);
+
+  // The texture comes from the file alone: a project naming none shows the built-in grain.
+  QStringList problems;
+  if (record.TextureFile.empty()) {
+    windows_.texture.UseBuiltInTexture();
+  } else {
+    Result<void> loaded;
+    {
+      HeldFrames held(windows_);
+      loaded = windows_.texture.LoadTextureFile(FromLocal(record.TextureFile));
+    }
+    if (!loaded) {
+      // The previous project's picture must not stand in for it. The project keeps naming its
+      // texture, so saving it again loses nothing.
+      windows_.texture.UseBuiltInTexture();
+      model_.SetTextureFile(record.TextureFile);
+      problems << QString(
+                      "The texture %1 named by the project could not be loaded:\n%2\n"
+                      "The rest of the project was opened.")
+                      .arg(FromLocal(record.TextureFile), FromLocal(loaded.Error()));
+    }
+  }
+  const QStringList missing = MissingCutters(model_);
+  if (!missing.isEmpty()) {
+    problems << QString(
+                    "These cutters named by the project are not in the cutter library, so "
+                    "their cuts remove nothing:\n\n%1")
+                    .arg(missing.join('\n'));
+  }
+  windows_.texture.SyncFromModel();
+  windows_.tools.SyncSwatches();
+  windows_.tools.SelectCurrentCutter();
+
+  if (windows_.rebuild) windows_.rebuild();
+  windows_.saveItem.setEnabled(true);
+  if (named_) named_(path);
+
+  if (windows_.history != nullptr) {
+    hold.reset();
+    windows_.history->Record(
+        {"Open " + QFileInfo(path).fileName(),
+         [this, after = TakeOpenedState()] { return RestoreOpenedState(after); },
+         [this, before] { return RestoreOpenedState(before); }});
+    windows_.history->MarkSaved();
+  }
+
+  hourglass.Release();
+  if (!problems.isEmpty()) {
+    showMessage_(problems.join("\n\n"));
+  }
+  return true;
+}
+
+bool ProjectActions::SaveProject(const QString& path) {
+  Result<void> written;
+  {
+    WaitCursor hourglass;
+    written = WriteProjectFile(path.toStdString(), RecordFromModel(model_));
+  }
+  if (!written) {
+    showMessage_(QString("The project was not saved.\n%1").arg(FromLocal(written.Error())));
+    return false;
+  }
+  if (named_) named_(path);
+  if (windows_.history != nullptr) windows_.history->MarkSaved();
+  return true;
+}
+
+bool ProjectActions::Save() {
+  // File > Save names no file until a Save As or an Open has named the project.
+  if (!windows_.saveItem.isEnabled()) {
+    return false;
+  }
+  return SaveProject(FromLocal(model_.ProjectFileName()));
+}
+
+bool ProjectActions::SaveAs() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Save;
+  request.caption = "Save As";
+  request.directory = saveDirectory_.isEmpty() ? startDirectory_ : saveDirectory_;
+  request.proposedName = FromLocal(model_.ProjectFileName());
+  request.filter = QtFileFilter("Router File|*.ROU");
+  request.defaultSuffix = "ROU";
+  const QString chosen = chooseFile_(request);
+  if (chosen.isEmpty()) {
+    return false;
+  }
+  const QString path = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
+  // A failed write leaves the project named as it was: Save must not point at a file
+  // that does not hold this set-up.
+  if (!SaveProject(path)) {
+    return false;
+  }
+  model_.SetProjectFileName(path.toStdString());
+  SetCaption(path);
+  windows_.saveItem.setEnabled(true);
+  return true;
+}
+
+}  // namespace kerf

@@ -1,0 +1,142 @@
+// ReportWindow: showing the coloured report, printing it and saving it as RTF or plain text.
+#include "desktop/ReportWindow.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "desktop/RasterImage.h"
+#include "model/ReportWriters.h"
+#include "project/SafeFiles.h"
+
+namespace kerf {
+
+namespace {
+
+ReportFileChooser ReportSaveDialog(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const FileRequest& request) -> std::optional<ReportFileChoice> {
+    QFileDialog dialog(owner, request.caption, request.directory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the report replaces the file
+    // A name typed without extension takes the extension of the format chosen.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const bool plain = dialog.selectedNameFilter() == ReportPlainTextFilter;
+    return ReportFileChoice{dialog.selectedFiles().constFirst(),
+                            plain ? ReportFormat::PlainText : ReportFormat::RichText};
+  };
+}
+
+MessageShower ErrorBox(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Critical, text); };
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Form10");
+  setWindowTitle("Report");
+  reportText_ = new QTextEdit(this);
+  reportText_->setObjectName("memo1");
+  reportText_->setReadOnly(true);
+  reportText_->setLineWrapMode(QTextEdit::NoWrap);
+  reportText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  reportText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setCentralWidget(reportText_);
+
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("File1");
+  QAction* print = file->addAction("&Print", this, &ReportWindow::OnPrint);
+  print->setObjectName("Print1");
+  QAction* save = file->addAction("&Save", this, &ReportWindow::OnSave);
+  save->setObjectName("Save1");
+  QAction* exit = file->addAction("E&xit", this, &ReportWindow::OnExit);
+  exit->setObjectName("Exit1");
+
+  chooseFile_ = ReportSaveDialog(this);
+  showError_ = ErrorBox(this);
+
+  // Large enough for about 80 columns and 30 lines of the report's type, scroll bars, frame
+  // and menu bar included.
+  const QFontMetrics metrics(reportText_->font());
+  const int scrollBar = reportText_->verticalScrollBar()->sizeHint().width();
+  const int margins =
+      2 * (reportText_->frameWidth() + static_cast<int>(reportText_->document()->documentMargin()));
+  resize(metrics.horizontalAdvance(QString(80, QChar('0'))) + scrollBar + margins,
+         30 * metrics.lineSpacing() + scrollBar + margins + menuBar()->sizeHint().height());
+}
+
+void ReportWindow::SetProjectName(const QString& projectPath) {
+  setWindowTitle("Report: " + QFileInfo(projectPath).fileName());
+}
+
+void ReportWindow::ShowReport(const CutReport& report) {
+  report_ = report;
+  reportText_->clear();
+  QTextCursor cursor(reportText_->document());
+  bool first = true;
+  for (const ReportLine& line : report) {
+    QTextCharFormat format;
+    format.setForeground(QColorFromColour(line.TextColour));
+    if (!first) cursor.insertBlock();
+    first = false;
+    cursor.insertText(QString::fromStdString(line.Text), format);
+  }
+  reportText_->moveCursor(QTextCursor::Start);
+}
+
+Result<void> ReportWindow::SaveReport(const QString& path, ReportFormat format) const {
+  const std::string bytes =
+      format == ReportFormat::PlainText ? ReportAsText(report_) : ReportAsRtf(report_);
+  const Result<void> written = ReplaceFile(path.toStdString(), bytes);
+  if (!written) return Result<void>::Fail(path.toStdString() + ": " + written.Error());
+  return {};
+}
+
+void ReportWindow::OnPrint() {
+  const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+  if (printerInfo.isNull()) {
+    showError_("The report cannot be printed: no printer is set up as the default printer.");
+    return;
+  }
+  QPrinter printer(printerInfo);
+  printer.setDocName("Kerfwright");
+  if (!printer.isValid()) {
+    showError_("The report cannot be printed: the printer \"" + printerInfo.printerName() +
+               "\" cannot be used.");
+    return;
+  }
+  reportText_->print(&printer);
+  if (printer.printerState() == QPrinter::Error) {
+    showError_("The report could not be printed on \"" + printerInfo.printerName() + "\".");
+  }
+}
+
+void ReportWindow::OnSave() {
+  FileRequest request;
+  request.mode = FileRequest::Mode::Save;
+  request.caption = "Save Report";
+  request.filter = QString(ReportRichTextFilter) + ";;" + ReportPlainTextFilter;
+  request.defaultSuffix = "rtf";
+  const std::optional<ReportFileChoice> chosen = chooseFile_ ? chooseFile_(request) : std::nullopt;
+  if (!chosen || chosen->path.isEmpty()) return;
+  if (const Result<void> saved = SaveReport(chosen->path, chosen->format); !saved)
+    showError_(QString::fromStdString(saved.Error()));
+}
+
+void ReportWindow::OnExit() { hide(); }
+
+}  // namespace kerf

@@ -1,0 +1,66 @@
+// ReportWindow: the "Report" window: the cut report in colour, printed or saved as text.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "desktop/Choosers.h"
+#include "model/CutReport.h"
+#include "model/Result.h"
+
+class QTextEdit;
+
+namespace kerf {
+
+enum class ReportFormat { RichText, PlainText };
+
+// What the report's save dialog chose: the file and the format of the filter chosen.
+struct ReportFileChoice {
+  QString path;
+  ReportFormat format = ReportFormat::RichText;
+};
+// Returns nothing when the user cancelled.
+using ReportFileChooser = std::function<std::optional<ReportFileChoice>(const FileRequest&)>;
+
+// The save dialog's filters, rich text first (the one offered).
+inline constexpr const char* ReportRichTextFilter = "Rich text (*.rtf)";
+inline constexpr const char* ReportPlainTextFilter = "Plain text (*.txt)";
+
+class ReportWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit ReportWindow(QWidget* parent = nullptr);
+
+  // Replaces the memo's text with the report, each line in its colour.
+  void ShowReport(const CutReport& report);
+  const CutReport& Report() const { return report_; }
+
+  // The caption names the current project's file ("Report: Router.rou").
+  void SetProjectName(const QString& projectPath);
+
+  // Writes the report in the given format, replacing the file; a failure names the file and
+  // the reason.
+  Result<void> SaveReport(const QString& path, ReportFormat format = ReportFormat::RichText) const;
+
+  // Replace the save dialog and the error box (tests need no modal dialog).
+  void SetFileChooser(ReportFileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetMessageShower(MessageShower shower) { showError_ = std::move(shower); }
+
+  QTextEdit* reportText() const { return reportText_; }
+
+ public slots:
+  void OnPrint();
+  void OnSave();
+  void OnExit();
+
+ private:
+  QTextEdit* reportText_;
+  CutReport report_;
+  ReportFileChooser chooseFile_;
+  MessageShower showError_;
+};
+
+}  // namespace kerf

@@ -1,0 +1,74 @@
+// StockSizeDialog: the "Config" tool window: size of the next stock, display unit, New.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "desktop/SetupStep.h"
+#include "model/Model.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace kerf {
+
+class LengthBox;
+
+class StockSizeDialog : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StockSizeDialog(Model& model, QWidget* parent = nullptr);
+
+  // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
+  void FormCreate();
+  // New: empties the cut list, face 3 on the table, stock from the two sliders. The guard is
+  // asked first; when it says no, nothing changes.
+  void OnNew();
+  // Asked before New throws the set-up away (whether unsaved changes may go); none at start-up.
+  void SetNewGuard(std::function<bool()> guard) { newGuard_ = std::move(guard); }
+  // New is handed to recorder as an undoable step.
+  void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
+  // Puts a stored stock size on the sliders (they hold it within 50..1000).
+  void SetStockSliders(int32_t width, int32_t height);
+
+  void trkHeightChange();
+  void trkWidthChange();
+  void OnUnitChange();
+  // Shows unit on the Unit buttons and applies it as a click on them would.
+  void SetUnit(LengthUnit unit);
+
+ signals:
+  // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,
+  // disables File > Save and shows the face on the table.
+  void newWorkpiece();
+  // model.Unit() changed: the owner refreshes every length text it shows (the cut grid).
+  void unitChanged();
+  // A word for the main window's status bar about a typed size (clamped, or not readable).
+  void lengthNote(const QString& text);
+
+ private:
+  void SetLabels();
+  void PlaceSizeRow(QLabel* label, LengthBox* box, int y);
+
+  Model& model_;
+  std::function<bool()> newGuard_;
+  StepRecorder record_;
+
+  QLabel* heightSliderLabel_ = nullptr;
+  LengthBox* edtHeight = nullptr;
+  QSlider* trkHeight = nullptr;
+  QLabel* widthSliderLabel_ = nullptr;
+  LengthBox* edtWidth = nullptr;
+  QSlider* trkWidth = nullptr;
+  QGroupBox* unitGroup_ = nullptr;
+  QRadioButton* rbImperial = nullptr;
+  QRadioButton* rbMetric = nullptr;
+  QPushButton* newButton_ = nullptr;
+};
+
+}  // namespace kerf

@@ -1,0 +1,107 @@
+// TipsDialog: the tip texts and the dialog that shows them one at a time.
+#include "desktop/TipsDialog.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QTextEdit>
+
+namespace kerf {
+
+QString TipText(int number) {
+  switch (number) {
+    case 1:
+      return "The display speed (Frames per Second) is displayed at the bottom of the screen. If "
+             "this drops below about 10 then the PC is struggling. See the help file for ways to "
+             "improve the speed.";
+    case 2:
+      return "The cutter and fence positions are displayed at the bottom of the screen.";
+    case 3:
+      return "Click the left mouse button down and drag in the main view to quickly move the 3D "
+             "view around.";
+    case 4:
+      return "Click the left mouse button down and drag in the profile view to move the cutter "
+             "around.";
+    case 5:
+      return "Use the sliders on the profile view to move the cutter in small increments.";
+    case 6:
+      return "Try changing the order of cuts in the tools window if dangerous cuts are detected "
+             "(too little material against fence or table).";
+    case 7:
+      return "Either use common sense when aligning the cutter or enable the interlock on the "
+             "profile window.";
+    case 8:
+      return "An online tutorial is now available at https://www.kerfwright.example/tutorial";
+    case 9:
+      return "Try adjusting the lighting to suit your monitor. (Ambient, Defused and Highlight in "
+             "view control window)";
+    case 10:
+      return "Design your own cutter profiles. See help file for more information.";
+    default:
+      return {};
+  }
+}
+
+TipsDialog::TipsDialog(QWidget* parent, int firstTip)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName("OKBottomDlg");
+  setWindowTitle("Tips");
+  setFixedSize(313, 214);
+  bevel_ = new QFrame(this);
+  bevel_->setObjectName("Bevel1");
+  bevel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel_->setGeometry(8, 8, 297, 161);
+  tipView_ = new QTextEdit(this);
+  tipView_->setObjectName("Memo1");
+  tipView_->setGeometry(16, 16, 281, 145);
+  tipView_->setAcceptRichText(false);
+  tipView_->setLineWrapMode(QTextEdit::WidgetWidth);
+  // The tip can be read and copied but not typed into, so Enter reaches the OK button.
+  tipView_->setReadOnly(true);
+  tipView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  okBtn_ = new QPushButton("OK", this);
+  okBtn_->setObjectName("OKBtn");
+  okBtn_->setGeometry(231, 180, 75, 25);
+  okBtn_->setDefault(true);
+  btnNext_ = new QPushButton("Next", this);
+  btnNext_->setObjectName("btnNext");
+  btnNext_->setGeometry(143, 180, 75, 25);
+  btnNext_->setAutoDefault(false);
+  connect(okBtn_, &QPushButton::clicked, this, &TipsDialog::OKBtnClick);
+  connect(btnNext_, &QPushButton::clicked, this, &TipsDialog::btnNextClick);
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  tipNumber_ = (firstTip >= 1 && firstTip <= TipCount)
+                   ? firstTip
+                   : QRandomGenerator::global()->bounded(1, TipCount + 1);
+  ShowTip();
+}
+
+void TipsDialog::ShowTip() {
+  tipView_->clear();
+  tipView_->setPlainText("Tip of the day:\n\n" + TipText(tipNumber_));
+}
+
+void TipsDialog::btnNextClick() {
+  tipNumber_ = tipNumber_ >= TipCount ? 1 : tipNumber_ + 1;
+  ShowTip();
+}
+
+void TipsDialog::OKBtnClick() { accept(); }
+
+void TipsDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    btnNextClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace kerf

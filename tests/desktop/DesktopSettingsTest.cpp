@@ -1,0 +1,246 @@
+// What the desktop remembers between runs: the recent projects' rules, the dialogs' folders and
+// a whole round trip through a settings file in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "desktop/Desktop.h"
+#include "desktop/DesktopSettings.h"
+#include "desktop/DialogFolders.h"
+#include "desktop/MainWindow.h"
+#include "desktop/ProjectActions.h"
+#include "desktop/RecentProjects.h"
+#include "desktop/StockSizeDialog.h"
+#include "desktop/TextureWindow.h"
+#include "desktop/ToolsWindow.h"
+#include "desktop/ViewControlsWindow.h"
+#include "support/DesktopOptions.h"
+#include "support/UiEvents.h"
+
+namespace kerf {
+namespace {
+
+using testing::RunEvents;
+using testing::WaitUntil;
+
+QStringList Numbered(int from, int to) {
+  QStringList paths;
+  for (int i = from; i <= to; ++i) paths << QString("/p/%1.ROU").arg(i);
+  return paths;
+}
+
+TEST(RecentListTest, KeepsTheLastEightMostRecentFirstEachOnce) {
+  struct Case {
+    const char* what;
+    QStringList added;
+    QStringList expected;
+  };
+  const Case cases[] = {
+      {"most recent first", {"/a.ROU", "/b.ROU"}, {"/b.ROU", "/a.ROU"}},
+      {"a repeat moves up", {"/a.ROU", "/b.ROU", "/a.ROU"}, {"/a.ROU", "/b.ROU"}},
+      {"the same file written otherwise",
+       {"/a.ROU", "/b.ROU", "/x/../a.ROU"},
+       {"/x/../a.ROU", "/b.ROU"}},
+      {"the oldest beyond eight goes",
+       Numbered(1, 10),
+       {"/p/10.ROU", "/p/9.ROU", "/p/8.ROU", "/p/7.ROU", "/p/6.ROU", "/p/5.ROU", "/p/4.ROU",
+        "/p/3.ROU"}},
+  };
+  for (const Case& c : cases) {
+    RecentList list;
+    for (const QString& path : c.added) list.Add(path);
+    EXPECT_EQ(list.Paths(), c.expected) << c.what;
+  }
+}
+
+TEST(RecentListTest, AStoredListIsCleanedAsItIsRead) {
+  const QStringList stored = {"/a.ROU", "", "/b.ROU", "/a.ROU", "  "};
+  EXPECT_EQ(RecentList(stored).Paths(), QStringList({"/a.ROU", "/b.ROU"}));
+  EXPECT_EQ(RecentList(Numbered(1, 12)).Paths(), Numbered(1, 8));
+}
+
+TEST(RecentProjectsTest, ChoosingOpensAnExistingFileAndDropsAMissingOne) {
+  QTemporaryDir folder;
+  const QString present = folder.filePath("present.ROU");
+  const QString missing = folder.filePath("gone <b>&</b>.ROU");
+  QFile file(present);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+
+  QMenu menu;
+  QStringList opened, messages;
+  RecentProjects recent(
+      menu,
+      [&](const QString& path) {
+        opened << path;
+        return true;
+      },
+      [&](const QString& text) { messages << text; });
+  EXPECT_FALSE(menu.findChild<QAction*>("ClearRecent1")->isEnabled());  // nothing to clear
+  recent.Add(present);
+  recent.Add(missing);
+  ASSERT_EQ(recent.List().Paths(), QStringList({missing, present}));
+  // Shortcut marks are numbers; an ampersand in a name is shown as one.
+  QAction* first = menu.findChild<QAction*>("Recent1");
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->text(), "&1 " + QString(missing).replace("&", "&&"));
+
+  first->trigger();
+  EXPECT_TRUE(opened.isEmpty());
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(missing)) << messages[0].toStdString();
+  EXPECT_EQ(recent.List().Paths(), QStringList({present}));
+
+  RunEvents(10);  // the old items go once the choosing is over
+  menu.findChild<QAction*>("Recent1")->trigger();
+  EXPECT_EQ(opened, QStringList({present}));
+  EXPECT_EQ(recent.List().Paths(), QStringList({present}));
+
+  menu.findChild<QAction*>("ClearRecent1")->trigger();
+  EXPECT_TRUE(recent.List().Paths().isEmpty());
+  RunEvents(10);
+  EXPECT_EQ(menu.findChild<QAction*>("Recent1"), nullptr);
+}
+
+TEST(DialogFoldersTest, EachDialogStartsWhereItLastChoseAFile) {
+  QTemporaryDir root;
+  ASSERT_TRUE(QDir(root.path()).mkpath("old"));
+  const QString old = root.filePath("old");
+  DialogFolders folders;
+  QStringList startedIn;
+  QString answer;
+  const FileChooser fake = [&](const FileRequest& request) {
+    startedIn << request.directory;
+    return answer;
+  };
+  FileChooser project = folders.Remembering("Project", fake);
+  FileChooser texture = folders.Remembering("Texture", fake);
+  FileRequest request;
+  request.directory = "/start";
+
+  answer = old + "/a.ROU";
+  project(request);  // first time: where the request says
+  project(request);  // then where the last file was chosen
+  answer.clear();
+  texture(request);  // a dialog of its own
+  project(request);  // cancelling keeps the folder
+  EXPECT_EQ(startedIn, QStringList({"/start", old, "/start", old}));
+  EXPECT_EQ(folders.Folder("Project"), old);
+
+  ASSERT_TRUE(QDir(old).removeRecursively());  // a folder that is gone is passed by
+  startedIn.clear();
+  project(request);
+  EXPECT_EQ(startedIn, QStringList({"/start"}));
+}
+
+class DesktopSettingsTest : public ::testing::Test {
+ protected:
+  void Start() {
+    DesktopOptions options = test::SourceDataDesktopOptions(scratch.path(), 4);
+    options.SettingsFile = scratch.filePath("settings/Kerfwright.ini").toStdString();
+    options.StartupMessage = [](const QString&) {};
+    model = std::make_unique<Model>();
+    desktop = std::make_unique<Desktop>(*model, std::move(options));
+    desktop->Start();
+    ASSERT_TRUE(WaitUntil([this] { return desktop->DelayedStepDone(); }));
+    RunEvents(400);  // past the second arranging of the windows
+  }
+  void Close() {
+    desktop->Main()->close();
+    desktop.reset();
+    RunEvents(10);
+  }
+  void TearDown() override {
+    desktop.reset();
+    RunEvents(10);
+  }
+
+  QTemporaryDir scratch;
+  std::unique_ptr<Model> model;
+  std::unique_ptr<Desktop> desktop;
+};
+
+TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
+  Start();
+  const QRect arrangedTools = desktop->Tools()->geometry();
+  ViewControlPositions view;
+  view.Zoom = 40, view.RotateX = 30, view.RotateY = 200, view.RotateZ = 10;
+  view.ShiftX = -7, view.ShiftY = 5, view.Ambient = 60, view.Diffuse = 10, view.Highlight = 90;
+  view.Solid = false;
+  desktop->ViewControls()->SetPositions(view);
+  view = desktop->ViewControls()->Positions();  // as the sliders hold them
+  desktop->Config()->SetUnit(LengthUnit::Metric);
+  model->SetBackgroundSwatch(MakeColour(10, 20, 30));
+  desktop->Main()->WindowItem("Texture1")->setChecked(false);
+  desktop->Main()->ShowCheckedToolWindows();
+  desktop->Tools()->move(arrangedTools.topLeft() + QPoint(-100, 60));
+  RunEvents(50);
+  const QRect movedTools = desktop->Tools()->geometry();
+  desktop->Settings()->Folders().SetFolder("Texture", scratch.path());
+  const QString project = scratch.filePath("one.ROU");
+  ASSERT_TRUE(desktop->Project()->SaveProject(project));
+  Close();
+
+  Start();
+  EXPECT_EQ(model->Unit(), LengthUnit::Metric);
+  EXPECT_EQ(model->BackgroundSwatch(), MakeColour(10, 20, 30));
+  const ViewControlPositions back = desktop->ViewControls()->Positions();
+  EXPECT_EQ(back.Zoom, view.Zoom);
+  EXPECT_EQ(back.RotateX, view.RotateX);
+  EXPECT_EQ(back.RotateY, view.RotateY);
+  EXPECT_EQ(back.RotateZ, view.RotateZ);
+  EXPECT_EQ(back.ShiftX, view.ShiftX);
+  EXPECT_EQ(back.ShiftY, view.ShiftY);
+  EXPECT_EQ(back.Ambient, view.Ambient);
+  EXPECT_EQ(back.Diffuse, view.Diffuse);
+  EXPECT_EQ(back.Highlight, view.Highlight);
+  EXPECT_EQ(back.Solid, view.Solid);
+  EXPECT_FALSE(desktop->Main()->WindowItem("Texture1")->isChecked());
+  EXPECT_FALSE(desktop->Texture()->isVisible());
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+  EXPECT_EQ(desktop->Tools()->geometry(), movedTools);
+  EXPECT_EQ(desktop->Settings()->Folders().Folder("Texture"), scratch.path());
+  EXPECT_EQ(desktop->Settings()->Folders().Folder("Project"), "");
+  EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({project}));
+  EXPECT_NE(desktop->Main()->findChild<QAction*>("Recent1"), nullptr);
+  EXPECT_EQ(model->ProjectFileName(), "Router.rou");  // nothing is opened by itself
+}
+
+TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {
+  Start();
+  EXPECT_EQ(model->Unit(), LengthUnit::Imperial);
+  const ViewControlPositions start, now = desktop->ViewControls()->Positions();
+  EXPECT_EQ(now.Zoom, start.Zoom);
+  EXPECT_EQ(now.Ambient, start.Ambient);
+  for (const char* item : {"Profile1", "Tools1", "View1", "Config1", "Texture1"})
+    EXPECT_TRUE(desktop->Main()->WindowItem(item)->isChecked()) << item;
+  EXPECT_TRUE(desktop->Texture()->isVisible());
+  EXPECT_TRUE(desktop->Main()->isMaximized());
+  EXPECT_TRUE(desktop->Settings()->Recent()->List().Paths().isEmpty());
+  EXPECT_FALSE(desktop->Settings()->ToolWindowsPlaced());
+}
+
+TEST_F(DesktopSettingsTest, OnlyProjectsReallyOpenedOrSavedAreListed) {
+  Start();
+  ProjectActions* project = desktop->Project();
+  QStringList messages;
+  project->SetMessageShower([&](const QString& text) { messages << text; });
+  const QString sample = QDir::toNativeSeparators(KERF_SOURCE_DIR "/data/work/Picture frame.ROU");
+  ASSERT_TRUE(project->OpenProject(sample));
+  const QString broken = scratch.filePath("broken.ROU");
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a project\n");
+  file.close();
+  EXPECT_FALSE(project->OpenProject(broken));
+  EXPECT_FALSE(project->SaveProject(scratch.filePath("no such folder/x.ROU")));
+  EXPECT_EQ(messages.size(), 2);
+  EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({sample}));
+}
+
+}  // namespace
+}  // namespace kerf

@@ -1,0 +1,416 @@
+// The desktop program as a whole: start-up order and delayed step, menus, layout, F1, the
+// rebuild after Cut, the report, and shutdown while frames run.
+#include <gtest/gtest.h>
+
+#include <QtTest/qtestspontaneevent.h>
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "desktop/AboutWindow.h"
+#include "desktop/Desktop.h"
+#include "desktop/FrameLoop.h"
+#include "desktop/HelpViewer.h"
+#include "desktop/MainWindow.h"
+#include "desktop/ProfileWindow.h"
+#include "desktop/ProgressWindow.h"
+#include "desktop/ReportWindow.h"
+#include "desktop/StockSizeDialog.h"
+#include "desktop/TextureWindow.h"
+#include "desktop/TipsDialog.h"
+#include "desktop/ToolsWindow.h"
+#include "desktop/ViewControlsWindow.h"
+#include "desktop/ViewPanel.h"
+#include "project/PictureFile.h"
+#include "support/DesktopOptions.h"
+#include "support/UiEvents.h"
+
+namespace kerf {
+namespace {
+
+using testing::RunEvents;
+using testing::SendKey;
+using testing::WaitUntil;
+
+DesktopOptions TestOptions(const QString& scratch) {
+  return test::SourceDataDesktopOptions(scratch, 4);
+}
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  // Builds and starts the program; ready() has not come yet when this returns.
+  void Start(DesktopOptions options) {
+    options.StartupMessage = [this](const QString& text) { messages << text; };
+    desktop = std::make_unique<Desktop>(model, std::move(options));
+    desktop->Start();
+  }
+  void Start() { Start(TestOptions(scratch.path())); }
+  bool WaitReady() {
+    return WaitUntil([this] { return desktop->DelayedStepDone(); });
+  }
+  void TearDown() override {
+    desktop.reset();
+    RunEvents(10);
+  }
+
+  QTemporaryDir scratch;
+  Model model;
+  std::unique_ptr<Desktop> desktop;
+  QStringList messages;
+};
+
+TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
+  Start();
+  const std::pair<QWidget*, const char*> captions[] = {{desktop->Progress(), "Progress"},
+                                                       {desktop->Profile(), "Profile"},
+                                                       {desktop->ViewControls(), "View Controls"},
+                                                       {desktop->Texture(), "Texture"},
+                                                       {desktop->Report(), "Report: Router.rou"},
+                                                       {desktop->Main(), "Kerfwright[*]"},
+                                                       {desktop->Tools(), "Tools"},
+                                                       {desktop->Config(), "Config"},
+                                                       {desktop->About(), "About"},
+                                                       {desktop->Tips(), "Tips"}};
+  for (auto [window, caption] : captions) {
+    ASSERT_NE(window, nullptr) << caption;
+    EXPECT_EQ(window->windowTitle(), caption);
+  }
+  // Before the delayed step: New has run, the main window is up, nothing else shows or draws.
+  MainWindow* main = desktop->Main();
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(model.FaceOnTable(), 3);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
+  EXPECT_EQ(model.CutterCount(), 25);
+  EXPECT_EQ(model.ProjectFileName(), "Router.rou");
+  EXPECT_FALSE(main->SaveAction()->isEnabled());
+  EXPECT_FALSE(main->View()->SceneReady());
+  EXPECT_EQ(main->StatusPanel(0)->text(), "Tool Pos:");
+  EXPECT_EQ(main->StatusPanel(1)->text(), "Width :");
+  for (QWidget* w : std::initializer_list<QWidget*>{desktop->Profile(), desktop->Tools(),
+                                                    desktop->Config(), desktop->Tips()})
+    EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
+  EXPECT_EQ(desktop->Frames(), nullptr);
+
+  ASSERT_TRUE(WaitReady());
+  for (QWidget* w : std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
+                                                    desktop->Tools(), desktop->Config(),
+                                                    desktop->Texture(), desktop->Tips(), main})
+    EXPECT_TRUE(w->isVisible()) << w->windowTitle().toStdString();
+  EXPECT_FALSE(desktop->Progress()->isVisible());  // a quick rebuild never shows it
+  EXPECT_TRUE(main->View()->SceneReady());
+  EXPECT_TRUE(main->View()->HasMouldingTexture());
+  EXPECT_EQ(desktop->Tips()->TipNumber(), 4);
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+
+  // Frames now write the status bar and draw the view (once: nothing changes after).
+  ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 3; }));
+  EXPECT_EQ(main->StatusPanel(0)->text(), "Bit Height : 0\"");
+  EXPECT_EQ(main->StatusPanel(1)->text(), "Fence Depth : 0\"");
+  EXPECT_TRUE(main->StatusPanel(5)->text().endsWith(" fps"));
+  for (int i : {2, 3, 4}) EXPECT_TRUE(main->StatusPanel(i)->text().isEmpty());
+  EXPECT_GE(main->View()->FramesPainted(), 1);
+}
+
+TEST_F(DesktopTest, MenusCarryTheirCaptions) {
+  Start();
+  const std::pair<const char*, const char*> items[] = {{"Open1", "&Open"},
+                                                       {"Save1", "&Save"},
+                                                       {"SaveAs1", "Save &As"},
+                                                       {"Photograph1", "Photograph"},
+                                                       {"CutReport1", "Cut &Report"},
+                                                       {"Exit1", "E&xit"},
+                                                       {"Profile1", "Profile"},
+                                                       {"Tools1", "Tools"},
+                                                       {"View1", "View"},
+                                                       {"Config1", "Config"},
+                                                       {"Texture1", "Texture"},
+                                                       {"Arrange1", "Arrange"},
+                                                       {"About1", "About"},
+                                                       {"Contents1", "Contents"}};
+  for (auto [name, caption] : items) {
+    QAction* action = desktop->Main()->WindowItem(name);
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_EQ(action->text(), caption);
+  }
+  for (const char* name : {"Profile1", "Tools1", "View1", "Config1", "Texture1"}) {
+    EXPECT_TRUE(desktop->Main()->WindowItem(name)->isCheckable());
+    EXPECT_TRUE(desktop->Main()->WindowItem(name)->isChecked());
+  }
+}
+
+TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  ProfileWindow* profile = desktop->Profile();
+  const SectionOutline before = desktop->Pictures().Outline;
+  profile->trkHoriz()->setValue(10);  // the cutter reaches through the face against the fence
+  profile->trkVert()->setValue(20);
+  profile->btCut()->click();
+  ASSERT_EQ(model.CutCount(), 1);
+  EXPECT_EQ(model.CutAt(1).Fence, 10);
+  EXPECT_EQ(model.CutAt(1).Height, 20);
+  EXPECT_EQ(model.CutAt(1).Face, 3);
+  EXPECT_EQ(model.CutAt(1).Cutter, 1);
+  // The rebuild measured the cut and traced a new outline; Cut is enabled again.
+  EXPECT_EQ(model.CutAt(1).TableBefore, 100.0f);
+  EXPECT_LT(model.CutAt(1).FenceAfter, 100.0f);
+  EXPECT_TRUE(desktop->Pictures().Outline.Closed);
+  const SectionOutline& after = desktop->Pictures().Outline;
+  EXPECT_TRUE(after.Count != before.Count || after.X != before.X || after.Y != before.Y);
+  EXPECT_TRUE(profile->btCut()->isEnabled());
+  EXPECT_FALSE(desktop->Progress()->isVisible());
+  const auto* grid = desktop->Tools()->findChild<QWidget*>("StringGrid1");
+  ASSERT_NE(grid, nullptr);
+}
+
+TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowHeaderAloneWithoutCuts) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  desktop->Main()->WindowItem("CutReport1")->trigger();
+  EXPECT_TRUE(desktop->Report()->isVisible());
+  ASSERT_EQ(desktop->Report()->Report().size(), 5u);
+  EXPECT_TRUE(desktop->Report()->reportText()->toPlainText().startsWith("Cut List report: "));
+  desktop->Report()->hide();
+  desktop->Profile()->btCut()->click();
+  desktop->Profile()->btCut()->click();
+  desktop->Main()->WindowItem("CutReport1")->trigger();
+  ReportWindow* report = desktop->Report();
+  EXPECT_TRUE(report->isVisible());
+  ASSERT_EQ(report->Report().size(), 25u);
+  const QString text = report->reportText()->toPlainText();
+  EXPECT_TRUE(text.startsWith("Cut List report: Router.rou   ")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Cut #2 ("));
+  EXPECT_TRUE(report->reportText()->isReadOnly());
+}
+
+TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  MainWindow* main = desktop->Main();
+  main->WindowItem("Tools1")->trigger();  // unchecks, then ShowCheckedToolWindows
+  EXPECT_FALSE(desktop->Tools()->isVisible());
+  EXPECT_TRUE(desktop->Profile()->isVisible());
+  main->WindowItem("Tools1")->trigger();
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+
+  // Hiding the main window hides every tool window; showing it brings back the checked ones.
+  main->WindowItem("Config1")->trigger();
+  main->hide();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
+                                       desktop->Tools(), desktop->Config(), desktop->Texture()})
+    EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
+  main->show();
+  EXPECT_TRUE(desktop->Profile()->isVisible());
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+  EXPECT_FALSE(desktop->Config()->isVisible());
+  EXPECT_TRUE(desktop->Texture()->isVisible());
+
+  // Minimising takes them along; restoring brings back the same ones.
+  main->showMinimized();
+  EXPECT_FALSE(desktop->Profile()->isVisible());
+  EXPECT_FALSE(desktop->Texture()->isVisible());
+  main->showNormal();
+  EXPECT_TRUE(desktop->Profile()->isVisible());
+  EXPECT_FALSE(desktop->Config()->isVisible());
+}
+
+TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  QCloseEvent close;
+  QSpontaneKeyEvent::setSpontaneous(&close);  // as the window manager sends it
+  qApp->notify(desktop->Tools(), &close);     // sendEvent would clear the spontaneous mark
+  EXPECT_TRUE(close.isAccepted());
+  EXPECT_FALSE(desktop->Main()->WindowItem("Tools1")->isChecked());
+  desktop->Tools()->hide();  // what Qt does after an accepted close from the frame
+  desktop->Main()->WindowItem("Tools1")->trigger();
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+  // Closing by the program (not the frame) leaves the item alone.
+  desktop->Profile()->close();
+  EXPECT_TRUE(desktop->Main()->WindowItem("Profile1")->isChecked());
+}
+
+TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  RunEvents(100);
+  desktop->Main()->ArrangeWindows();
+  const QRect screen = desktop->Main()->screen()->geometry();
+  const auto frame = [](QWidget* w) { return w->frameGeometry(); };
+  EXPECT_EQ(frame(desktop->ViewControls()).topLeft(), screen.topLeft() + QPoint(0, 50));
+  EXPECT_EQ(frame(desktop->Tools()).right(), screen.right());
+  EXPECT_EQ(frame(desktop->Tools()).top(), screen.top() + 50);
+  EXPECT_EQ(frame(desktop->Config()).left(), screen.left());
+  EXPECT_EQ(frame(desktop->Config()).bottom() + 1, screen.bottom() + 1 - 50);
+  EXPECT_EQ(frame(desktop->Profile()).right(), screen.right());
+  EXPECT_EQ(frame(desktop->Profile()).bottom() + 1, screen.bottom() + 1 - 40);
+  EXPECT_EQ(frame(desktop->Texture()).topLeft(),
+            screen.topLeft() + QPoint(0, frame(desktop->ViewControls()).height() + 70));
+}
+
+TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  const std::pair<QWidget*, int> targets[] = {
+      {desktop->Main()->View(), 10},
+      {desktop->Tools(), 20},
+      {desktop->ViewControls(), 30},
+      {desktop->Texture(), 40},
+      {desktop->Profile()->trkHoriz(), 50},  // a control of the window: key preview
+      {desktop->Config(), 60},
+      {desktop->Progress(), 80},
+      {desktop->About()->CloseButton(), 0}};
+  for (auto [target, context] : targets) {
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+      desktop->Help()->hide();
+      SendKey(target, Qt::Key_F1, modifiers);
+      EXPECT_TRUE(desktop->Help()->isVisible()) << context;
+      EXPECT_EQ(desktop->Help()->CurrentContext(), context);
+    }
+  }
+  // Any other key does nothing here; the Tips dialog and Report window have no help.
+  desktop->Help()->hide();
+  SendKey(desktop->Profile()->trkHoriz(), Qt::Key_F2);
+  SendKey(desktop->Report()->reportText(), Qt::Key_F1);
+  EXPECT_FALSE(desktop->Help()->isVisible());
+  desktop->Main()->WindowItem("Contents1")->trigger();
+  EXPECT_EQ(desktop->Help()->CurrentContext(), 0);
+}
+
+TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  auto* rotateX = desktop->ViewControls()->RotateXSlider();
+  auto* trkY = desktop->ViewControls()->RotateYSlider();
+  QWidget* view = desktop->Main()->View();
+  struct Case {
+    int x0, y0;
+    QPoint from, to;
+    int x1, y1;
+  };
+  const Case cases[] = {
+      {5, 0, {100, 100}, {100, 90}, 354, 0},   // 10 up from 5: -5 + 359
+      {357, 0, {100, 100}, {100, 105}, 3, 0},  // 5 down from 357: 362 - 359
+      {0, 20, {100, 100}, {130, 100}, 0, 50},  // right turns about y
+      {0, 10, {100, 100}, {75, 100}, 0, 344},  // 25 left from 10
+  };
+  for (const Case& c : cases) {
+    rotateX->setValue(c.x0);
+    trkY->setValue(c.y0);
+    testing::Drag(view, c.from, c.to);
+    EXPECT_EQ(rotateX->value(), c.x1);
+    EXPECT_EQ(trkY->value(), c.y1);
+  }
+  // A move without a button down does nothing.
+  testing::SendMouse(view, QEvent::MouseMove, {10, 10});
+  EXPECT_EQ(rotateX->value(), 0);
+  EXPECT_EQ(trkY->value(), 344);
+}
+
+TEST_F(DesktopTest, ClosingTheMainWindowWhileFramesRunEndsTheEventLoop) {
+  DesktopOptions options = TestOptions(scratch.path());
+  options.QuitWhenClosed = true;
+  Start(options);
+  ASSERT_TRUE(WaitReady());
+  ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
+  QTimer::singleShot(200, desktop->Main(),
+                     [&] { desktop->Main()->WindowItem("Exit1")->trigger(); });
+  QTimer guard;  // a hang fails the test instead of blocking it
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  guard.start(10000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  guard.stop();
+  EXPECT_TRUE(desktop->Frames()->Stopped());
+  EXPECT_FALSE(desktop->Main()->isVisible());
+  EXPECT_FALSE(desktop->Profile()->isVisible());
+  EXPECT_FALSE(desktop->Tips()->isVisible());
+  const long long frames = desktop->Frames()->FramesDrawn();
+  RunEvents(300);
+  EXPECT_EQ(desktop->Frames()->FramesDrawn(), frames);
+  desktop.reset();  // the windows and the GL objects go without error
+}
+
+TEST_F(DesktopTest, WithoutCuttersCutStaysDisabledAndTheStatusBarSaysWhere) {
+  QTemporaryDir tools;
+  DesktopOptions options = TestOptions(scratch.path());
+  options.Paths.ToolsDir = tools.path().toStdString();
+  Start(options);
+  ASSERT_TRUE(WaitReady());
+  EXPECT_EQ(model.CutterCount(), 0);
+  EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
+  desktop->Config()->OnNew();  // a rebuild does not enable it
+  EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
+  const QString status = desktop->Main()->StatusMessage()->text();
+  EXPECT_TRUE(status.startsWith("No cutters were found")) << status.toStdString();
+  EXPECT_TRUE(status.contains(tools.path()));
+
+  desktop.reset();
+  options.Paths.ToolsDir = (tools.path() + "/missing").toStdString();
+  Start(options);
+  EXPECT_TRUE(desktop->Main()->StatusMessage()->text().contains("no tools directory"));
+}
+
+TEST_F(DesktopTest, SkippedBitmapsAreListedInOneMessageAfterStartUp) {
+  QTemporaryDir tools;
+  for (const char* name : {"1-4! Roundover.bmp", "Broken.bmp", "Empty.bmp"}) {
+    QFile::copy(KERF_SOURCE_DIR "/data/tools/1-2! Cove.bmp", tools.path() + "/" + name);
+  }
+  {
+    QFile broken(tools.path() + "/Broken.bmp");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("BM this is no bitmap");
+    QFile empty(tools.path() + "/Empty.bmp");
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  }
+  DesktopOptions options = TestOptions(scratch.path());
+  options.Paths.ToolsDir = tools.path().toStdString();
+  Start(options);
+  EXPECT_TRUE(messages.isEmpty());  // not before start-up is complete
+  ASSERT_TRUE(WaitReady());
+  EXPECT_EQ(model.CutterCount(), 1);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("Broken.bmp"));
+  EXPECT_TRUE(messages[0].contains("Empty.bmp"));
+  EXPECT_FALSE(messages[0].contains("Roundover"));
+  EXPECT_TRUE(desktop->Profile()->btCut()->isEnabled());
+}
+
+TEST_F(DesktopTest, WithoutOpenGLTheProgramRunsAndSaysWhyTheViewIsEmpty) {
+  DesktopOptions options = TestOptions(scratch.path());
+  options.GLLoaded = false;
+  options.GLError = "Could not load OpenGL from libGL.so.1";
+  Start(options);
+  ASSERT_TRUE(WaitReady());
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("Could not load OpenGL from libGL.so.1"));
+  ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
+  EXPECT_EQ(desktop->Main()->View()->FramesPainted(), 0);
+  EXPECT_FALSE(desktop->Main()->View()->HasMouldingTexture());
+  desktop->Profile()->btCut()->click();  // the rest of the program works
+  EXPECT_EQ(model.CutCount(), 1);
+}
+
+TEST_F(DesktopTest, TextureChangeReplacesTheMouldingTexture) {
+  Start();
+  ASSERT_TRUE(WaitReady());
+  ASSERT_EQ(desktop->Texture()->LoadTextureFile(KERF_SOURCE_DIR "/data/textures/oak.jpg").Error(),
+            "");
+  EXPECT_TRUE(desktop->Main()->View()->HasMouldingTexture());
+  EXPECT_FALSE(desktop->Frames()->Suspended());
+}
+
+}  // namespace
+}  // namespace kerf

@@ -1,0 +1,83 @@
+// The running program: the verdict shown before Cut is the one the cut gets once made.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "desktop/Desktop.h"
+#include "desktop/ProfileWindow.h"
+#include "desktop/SetupHistory.h"
+#include "desktop/ToolsWindow.h"
+#include "model/CutVerdict.h"
+#include "support/DesktopOptions.h"
+#include "support/UiEvents.h"
+
+namespace kerf {
+namespace {
+
+using testing::RunEvents;
+using testing::WaitUntil;
+
+class DesktopVerdictTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(scratch.isValid());
+    desktop = std::make_unique<Desktop>(model, test::SourceDataDesktopOptions(scratch.path()));
+    desktop->Start();
+    ASSERT_TRUE(WaitUntil([this] { return desktop->DelayedStepDone(); }));
+  }
+  void TearDown() override {
+    desktop.reset();
+    RunEvents(10);
+  }
+
+  QString Foretold() {
+    QCoreApplication::processEvents();
+    return desktop->Profile()->findChild<QLabel*>("lblVerdict")->text();
+  }
+  QString GridVerdict(int row) {
+    return desktop->Tools()->findChild<QTableWidget*>("StringGrid1")->item(row - 1, 5)->text();
+  }
+
+  QTemporaryDir scratch;
+  Model model;
+  std::unique_ptr<Desktop> desktop;
+};
+
+TEST_F(DesktopVerdictTest, EachCutGetsTheVerdictShownBeforeIt) {
+  ProfileWindow* profile = desktop->Profile();
+  // Rebates eating up the fence face, a cut floating in the stock, cuts from other faces.
+  const struct {
+    int fence, height;
+    const char* turn;  // the button pressed first, or none
+  } steps[] = {{-13, 0, nullptr},         {10, 45, nullptr},         {10, 90, nullptr},
+               {40, 50, nullptr},         {60, -20, "SpeedButton3"}, {10, 0, "SpeedButton4"},
+               {150, -60, "SpeedButton5"}};
+  int row = 0;
+  QStringList seen;
+  for (const auto& s : steps) {
+    if (s.turn != nullptr) profile->findChild<QToolButton*>(s.turn)->click();
+    profile->trkHoriz()->setValue(s.fence);
+    profile->trkVert()->setValue(s.height);
+    const QString before = Foretold();
+    seen << before;
+    profile->btCut()->click();
+    ++row;
+    EXPECT_EQ(GridVerdict(row), before) << "cut " << row;
+    EXPECT_EQ(QString(VerdictName(JudgeCutOnTable(model.CutAt(row)))), before) << "cut " << row;
+  }
+  seen.removeDuplicates();
+  EXPECT_EQ(seen.size(), 3) << seen.join(", ").toStdString();
+  // Undoing the last cut brings back the verdict it had before it was made.
+  const QString last = GridVerdict(row);
+  desktop->History()->Stack().undo();
+  EXPECT_EQ(Foretold(), last);
+}
+
+}  // namespace
+}  // namespace kerf

@@ -1,0 +1,71 @@
+// The main window on its own: the menu items it does not carry out itself each ask for their
+// work once, and hiding or closing the window tells whoever owns the other windows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <map>
+#include <string>
+
+#include "desktop/MainWindow.h"
+#include "model/Model.h"
+
+namespace kerf {
+namespace {
+
+using Request = void (MainWindow::*)();
+
+struct RequestCase {
+  const char* item;
+  Request signal;
+};
+
+const RequestCase Requests[] = {
+    {"Open1", &MainWindow::openRequested},
+    {"Save1", &MainWindow::saveRequested},
+    {"SaveAs1", &MainWindow::saveAsRequested},
+    {"Photograph1", &MainWindow::photographRequested},
+    {"Export3D1", &MainWindow::exportMeshRequested},
+    {"CutReport1", &MainWindow::cutReportRequested},
+    {"About1", &MainWindow::aboutRequested},
+    {"Contents1", &MainWindow::helpContentsRequested},
+    {"Exit1", &MainWindow::closing},
+};
+
+TEST(MainWindowRequests, EachMenuItemAsksForItsOwnWorkOnce) {
+  Model model;
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
+  window.SaveAction()->setEnabled(true);  // named projects only
+  window.show();
+  std::map<std::string, int> asked;
+  for (const RequestCase& c : Requests) {
+    const std::string item = c.item;
+    QObject::connect(&window, c.signal, &window, [&asked, item] { ++asked[item]; });
+  }
+  int total = 0;
+  for (const RequestCase& c : Requests) {
+    SCOPED_TRACE(c.item);
+    QAction* action = window.WindowItem(c.item);
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    EXPECT_EQ(asked[c.item], 1);
+    EXPECT_EQ(static_cast<int>(asked.size()), ++total);  // no other request came with it
+  }
+}
+
+TEST(MainWindowRequests, HidingTakesTheOtherWindowsAlongAndTheWindowMenuWorksBeforeThem) {
+  Model model;
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
+  int hidden = 0;
+  QObject::connect(&window, &MainWindow::hiddenWithWindows, &window, [&hidden] { ++hidden; });
+  window.show();
+  window.WindowItem("Tools1")->trigger();  // no tool windows yet: nothing to show or hide
+  window.ArrangeWindows();
+  EXPECT_EQ(hidden, 0);
+  window.hide();
+  EXPECT_EQ(hidden, 1);
+}
+
+}  // namespace
+}  // namespace kerf

@@ -1,0 +1,152 @@
+// JPEG decoding: good pictures load, damaged or truncated ones fail with a message.
+#include <gtest/gtest.h>
+#include <turbojpeg.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include <unistd.h>
+
+#include "project/JpegFile.h"
+#include "project/PictureFile.h"
+#include "render/TextureImage.h"
+#include "support/ResultValue.h"
+
+namespace kerf {
+namespace {
+
+// A width x height JPEG of a smooth colour ramp, encoded at full quality.
+std::vector<uint8_t> EncodeRamp(int width, int height) {
+  std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+      p[0] = static_cast<uint8_t>(255 * x / (width - 1));
+      p[1] = static_cast<uint8_t>(255 * y / (height - 1));
+      p[2] = 64;
+    }
+  }
+  tjhandle handle = tjInitCompress();
+  unsigned char* jpeg = nullptr;
+  unsigned long size = 0;
+  const int status = tjCompress2(handle, rgb.data(), width, width * 3, height, TJPF_RGB, &jpeg,
+                                 &size, TJSAMP_444, 100, 0);
+  std::vector<uint8_t> bytes;
+  if (status == 0) bytes.assign(jpeg, jpeg + size);
+  tjFree(jpeg);
+  tjDestroy(handle);
+  return bytes;
+}
+
+std::string WriteTemporary(const std::string& name, const std::vector<uint8_t>& bytes) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("kerf_jpeg_" + std::to_string(::getpid()) + "_" + name);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  return path.string();
+}
+
+TEST(DecodeJpeg, ReadsPixelsUprightInTheirColours) {
+  const auto bytes = EncodeRamp(100, 60);
+  ASSERT_FALSE(bytes.empty());
+  Raster picture(0, 0);
+  ASSERT_EQ(test::TakeValue(DecodeJpeg(bytes.data(), bytes.size()), picture), "");
+  ASSERT_EQ(picture.Width(), 100);
+  ASSERT_EQ(picture.Height(), 60);
+  const struct {
+    int x, y, r, g;
+  } probes[] = {
+      {0, 0, 0, 0}, {99, 0, 255, 0}, {0, 59, 0, 255}, {99, 59, 255, 255}, {50, 30, 128, 129}};
+  for (const auto& p : probes) {
+    const Colour c = picture.Pixel(p.x, p.y);
+    EXPECT_NEAR(ColourRed(c), p.r, 4) << p.x << "," << p.y;
+    EXPECT_NEAR(ColourGreen(c), p.g, 4) << p.x << "," << p.y;
+    EXPECT_NEAR(ColourBlue(c), 64, 4) << p.x << "," << p.y;
+  }
+}
+
+TEST(DecodeJpeg, DamagedDataIsAnError) {
+  const auto good = EncodeRamp(64, 48);
+  ASSERT_FALSE(good.empty());
+  std::vector<uint8_t> notJpeg = {'B', 'M', 0, 0, 0, 0, 1, 2, 3, 4, 5, 6};
+  std::vector<uint8_t> badHeader = good;
+  badHeader[0] = 0x00;  // no start-of-image marker
+  std::vector<uint8_t> truncated(good.begin(), good.begin() + good.size() / 2);
+  std::vector<uint8_t> headerOnly(good.begin(), good.begin() + 200);
+  std::vector<uint8_t> scrambled = good;
+  for (size_t i = scrambled.size() / 2; i < scrambled.size() - 2; i += 3) scrambled[i] = 0xFF;
+  const std::vector<uint8_t>* cases[] = {&notJpeg, &badHeader, &truncated, &headerOnly, &scrambled};
+  for (const auto* bytes : cases) {
+    EXPECT_NE(DecodeJpeg(bytes->data(), bytes->size()).Error(), "") << bytes->size();
+  }
+  EXPECT_NE(DecodeJpeg(nullptr, 0).Error(), "");
+}
+
+TEST(DecodeJpegFile, NamesTheFileInItsMessages) {
+  const auto good = EncodeRamp(40, 30);
+  const std::string truncatedPath = WriteTemporary(
+      "truncated.jpg", std::vector<uint8_t>(good.begin(), good.begin() + good.size() * 2 / 3));
+  Raster picture(0, 0);
+  std::string error;
+  error = DecodeJpegFile(truncatedPath).Error();
+  EXPECT_NE(error.find(truncatedPath), std::string::npos) << error;
+  std::filesystem::remove(truncatedPath);
+
+  error.clear();
+  error = DecodeJpegFile("/nonexistent/kerf/picture.jpg").Error();
+  EXPECT_NE(error.find("/nonexistent/kerf/picture.jpg"), std::string::npos) << error;
+
+  const std::string goodPath = WriteTemporary("good.jpeg", good);
+  EXPECT_EQ(test::TakeValue(DecodeJpegFile(goodPath), picture), "");
+  EXPECT_EQ(picture.Width(), 40);
+  std::filesystem::remove(goodPath);
+}
+
+TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
+  // Bitmap bytes load under ".bmp" in any case and are refused as a JPEG under ".jpg".
+  Raster bitmap(20, 10);
+  bitmap.Fill(MakeColour(90, 60, 30));
+  const auto base =
+      std::filesystem::temp_directory_path() / ("kerf_texture_" + std::to_string(::getpid()));
+  ASSERT_EQ(SavePicture(base.string() + ".bmp", bitmap).Error(), "");
+  const std::string lower = base.string() + ".bmp", upper = base.string() + ".BMP",
+                    misnamed = base.string() + ".jpg";
+  std::filesystem::copy_file(lower, upper, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(lower, misnamed, std::filesystem::copy_options::overwrite_existing);
+  for (const std::string& path : {lower, upper}) {
+    const Result<Raster> picture = LoadTexturePicture(path);
+    ASSERT_TRUE(picture) << picture.Error();
+    EXPECT_EQ(picture.Value().Width(), 20);
+    EXPECT_EQ(picture.Value().Pixel(3, 3), MakeColour(90, 60, 30));
+  }
+  EXPECT_FALSE(LoadTexturePicture(misnamed));
+  for (const std::string& path : {lower, upper, misnamed}) std::filesystem::remove(path);
+}
+
+TEST(SuppliedTextures, AllDecodeAsWoodColouredPictures) {
+  const std::filesystem::path directory =
+      std::filesystem::path(KERF_SOURCE_DIR) / "data" / "textures";
+  int found = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    if (entry.path().extension() != ".jpg") continue;
+    ++found;
+    Raster picture(0, 0);
+    ASSERT_EQ(test::TakeValue(DecodeJpegFile(entry.path().string()), picture), "");
+    EXPECT_GE(picture.Width(), 128);
+    long red = 0, blue = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = 0; x < picture.Width(); ++x) {
+        red += ColourRed(picture.Pixel(x, y));
+        blue += ColourBlue(picture.Pixel(x, y));
+      }
+    EXPECT_GT(red, blue) << entry.path();  // wood is warm
+  }
+  EXPECT_GE(found, 4);
+}
+
+}  // namespace
+}  // namespace kerf
