@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/CutVerdict.h"
 #include "model/Model.h"
 #include "model/SectionRenderer.h"
@@ -13,10 +13,6 @@
 namespace kerf {
 
 namespace {
-
-constexpr int ExitSafe = 0;
-constexpr int ExitDanger = 1;
-constexpr int ExitUnreadable = 2;
 
 // Prints the verdict lines of one loaded and measured project; returns its worst verdict.
 Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
@@ -52,30 +48,30 @@ int CheckCommand(const CommandArgs& args) {
   OptionParser parser("check");
   parser.Positionals("PROJECT.ROU", projects, 1, "the project files");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
-  if (!parser.Parse(args)) return UsageExit(parser);  // 0 after --help, else 2 (ExitUnreadable)
+  if (!parser.Parse(args)) return UsageExit(parser);  // 0 after --help, else 2
 
   // The library is read once; every project starts from a fresh model holding it.
   Model library;
-  if (!LoadToolsForCommand(library, tools)) return ExitUnreadable;
+  if (!LoadToolsForCommand(library, tools)) return ExitCannotRun;
   const std::vector<Tool>& cutters = library.Cutters();
 
-  int status = ExitSafe;
+  int status = ExitSuccess;
   SectionPictures pictures;
   for (const std::string& path : projects) {
     Model model;
     model.SetCutterLibrary(cutters);
     if (!LoadProjectForCommand(model, path)) {
-      status = ExitUnreadable;  // the message is on stderr; the others are still checked
+      status = ExitCannotRun;  // the message is on stderr; the others are still checked
       continue;
     }
     MeasureSection(model, pictures);
-    if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSafe) {
-      status = ExitDanger;
+    if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSuccess) {
+      status = ExitJudgedBad;
     }
   }
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright check");
-    return ExitUnreadable;
+    return ExitCannotRun;
   }
   return status;
 }

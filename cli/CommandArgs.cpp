@@ -1,5 +1,6 @@
 // OptionParser: the argument parser the command-line verbs share, built on CLI11.
 #include "cli/CommandArgs.h"
+#include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 #include "cli/VerbHelp.h"
+#include "cli/Verbs.h"
 #include "model/LengthText.h"
 
 namespace kerf {
@@ -142,7 +144,7 @@ std::string ParseLengthOption(const std::string& text, int& hundredths) {
 
 OptionParser::OptionParser(std::string verb)
     : verb_(std::move(verb)), app_(std::make_unique<CLI::App>()) {
-  const VerbHelp* help = FindVerbHelp(verb_);
+  const Verb* help = FindVerb(verb_);
   app_->name(verb_);
   if (help) app_->description(help->summary);
   app_->footer(CommonVerbHelp);
@@ -354,11 +356,11 @@ std::string OptionParser::Help() const { return app_->help(); }
 int UsageExit(const OptionParser& parser) {
   if (parser.HelpAsked()) {
     std::fputs(parser.Help().c_str(), stdout);
-    return 0;
+    return ExitSuccess;
   }
   std::fprintf(stderr, "kerfwright %s: %s\nTry 'kerfwright %s --help'.\n", parser.Verb().c_str(),
                parser.Error().c_str(), parser.Verb().c_str());
-  return 2;
+  return ExitCannotRun;
 }
 
 }  // namespace kerf

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/Commands.h"
-
 namespace CLI {
 class App;
 }
 
 namespace kerf {
+
+// The words after the verb.
+using CommandArgs = std::vector<std::string>;
 
 // Describe a verb's arguments by binding them to variables, then Parse the verb's arguments:
 //

@@ -2,41 +2,23 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-#include <cctype>
 #include <cstdio>
 #include <string>
 
 #include "KerfwrightVersion.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "cli/VerbHelp.h"
+#include "cli/Verbs.h"
+#include "model/FileNames.h"
 
 namespace kerf {
 
 namespace {
 
-struct Verb {
-  const char* name;
-  int (*run)(const CommandArgs&);
-};
-
-constexpr Verb Verbs[] = {
-    {"section", SectionCommand},   {"outline", OutlineCommand}, {"report", ReportCommand},
-    {"check", CheckCommand},       {"photo", PhotoCommand},     {"mesh", MeshCommand},
-    {"template", TemplateCommand}, {"sheet", SheetCommand},     {"cutter", CutterCommand},
-    {"match", MatchCommand},
-};
-
-bool EndsWithProjectExtension(const std::string& s) {
-  if (s.size() < 4) return false;
-  std::string ext = s.substr(s.size() - 4);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext == ".rou";
-}
-
 int UnknownWord(const std::string& word, const char* what) {
   std::fprintf(stderr, "kerfwright: unknown %s '%s'\nTry 'kerfwright --help'.\n", what,
                word.c_str());
-  return 2;
+  return ExitCannotRun;
 }
 
 }  // namespace
@@ -55,19 +37,17 @@ CommandLineRequest RunCommandLine(int argc, char** argv) {
              "\nRun 'kerfwright VERB --help' for the options of one verb.");
   cli.set_version_flag("--version", "kerfwright " KERF_VERSION_TEXT, "Print the version and exit");
   cli.allow_extras();
-  for (const VerbHelp* v = VerbHelpBegin(); v != VerbHelpEnd(); ++v) {
-    cli.add_subcommand(v->name, v->summary)->set_help_flag();
-  }
+  for (const Verb& v : AllVerbs()) cli.add_subcommand(v.name, v.summary)->set_help_flag();
   const std::string first = argv[1];
   try {
     cli.parse(std::vector<std::string>{first});
   } catch (const CLI::ParseError& e) {
-    return {cli.exit(e) == 0 ? 0 : 2, {}};
+    return {cli.exit(e) == 0 ? ExitSuccess : ExitCannotRun, {}};
   }
-  for (const Verb& v : Verbs) {
+  for (const Verb& v : AllVerbs()) {
     if (cli.got_subcommand(v.name)) return {v.run(CommandArgs(argv + 2, argv + argc)), {}};
   }
-  if (argc == 2 && first[0] != '-' && EndsWithProjectExtension(first)) {
+  if (argc == 2 && first[0] != '-' && LowerExtension(first) == "rou") {
     return {std::nullopt, first};
   }
   return {UnknownWord(first, first[0] == '-' ? "option" : "verb"), {}};

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/CutterKinds.h"
 #include "model/CutterOrder.h"
 #include "model/CutterScan.h"
@@ -35,7 +35,7 @@ std::string Padded(const std::string& text, size_t width) {
 
 int Fail(const char* action, const std::string& message) {
   std::fprintf(stderr, "kerfwright cutter %s: %s\n", action, PrintableText(message).c_str());
-  return 2;
+  return ExitCannotRun;
 }
 
 // Names the design (--name, else the proposed name), writes it and prints the path.
@@ -50,7 +50,7 @@ int WriteCutter(const char* action, CutterDesign design, const std::string& prop
       SaveCutterBitmap(design, folder.empty() ? UserCutterFolder() : folder, replace);
   if (!path) return Fail(action, path.Error() + (replace ? "" : " (--replace writes over it)"));
   std::printf("%s\n", PrintableText(path.Value()).c_str());
-  return 0;
+  return ExitSuccess;
 }
 
 int Make(const CommandArgs& args) {
@@ -147,7 +147,7 @@ int List(const CommandArgs& args) {
                 Padded(Size(static_cast<float>(tool.RedWidth)), 9).c_str(), folder.c_str(),
                 PrintableText(tool.FileName).c_str());
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace
@@ -166,7 +166,7 @@ int CutterCommand(const CommandArgs& args) {
   std::fprintf(
       stderr, "kerfwright cutter: %s; give make, import or list\nTry 'kerfwright cutter --help'.\n",
       action.empty() ? "missing action" : ("unknown action " + QuotedText(action)).c_str());
-  return 2;
+  return ExitCannotRun;
 }
 
 }  // namespace kerf

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
 #include "model/ProfileMatch.h"
@@ -20,14 +20,11 @@ namespace kerf {
 
 namespace {
 
-constexpr int ExitReached = 0;
-constexpr int ExitPartly = 1;
-constexpr int ExitBadInput = 2;
 constexpr int MostPasses = 20;
 
 int Refuse(const std::string& message) {
   std::fprintf(stderr, "kerfwright match: %s\n", PrintableText(message).c_str());
-  return ExitBadInput;
+  return ExitCannotRun;
 }
 
 // "3/4x3", "19mm x 76mm": the stock's width and height in hundredths, each 50..1000.
@@ -147,7 +144,7 @@ int MatchCommand(const CommandArgs& givenArgs) {
   }
 
   Model library;
-  if (!LoadToolsForCommand(library, tools, folders)) return ExitBadInput;
+  if (!LoadToolsForCommand(library, tools, folders)) return ExitCannotRun;
   const std::vector<Tool>& cutters = library.Cutters();
   if (cutters.empty()) return Refuse("the cutter library holds no cutters");
   const Result<MatchTarget> read = ReadMatchTarget(target, stock, cutters);
@@ -166,9 +163,9 @@ int MatchCommand(const CommandArgs& givenArgs) {
     std::printf("%s\n", line.c_str());
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright match");
-    return ExitBadInput;
+    return ExitCannotRun;
   }
-  return result.Reached ? ExitReached : ExitPartly;
+  return result.Reached ? ExitSuccess : ExitJudgedBad;
 }
 
 }  // namespace kerf

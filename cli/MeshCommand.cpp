@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/Model.h"
 #include "model/PlotOutline.h"
 #include "model/Progress.h"
@@ -29,16 +29,16 @@ int MeshCommand(const CommandArgs& args) {
   if (MeshFormatOf(output) == MeshFormat::Unknown) {
     std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n",
                  output.c_str());
-    return 2;
+    return ExitCannotRun;
   }
   const Result<double> lengthMm = ParseExportLength(length);
   if (!lengthMm) {
     std::fprintf(stderr, "kerfwright mesh: --length: %s\n", lengthMm.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
 
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   model.SetProjectFileName(project);  // names the 3MF object
   NoProgress progress;
   SectionPictures pictures;
@@ -47,9 +47,9 @@ int MeshCommand(const CommandArgs& args) {
           ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
       !exported) {
     std::fprintf(stderr, "kerfwright mesh: %s\n", exported.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/Model.h"
 #include "model/OutlineTrace.h"
 #include "model/PlotOutline.h"
@@ -20,7 +20,7 @@ int OutlineCommand(const CommandArgs& args) {
   if (!parser.Parse(args)) return UsageExit(parser);
 
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   NoProgress progress;
   OutlineTracer tracer;
   SectionPictures pictures;
@@ -47,9 +47,9 @@ int OutlineCommand(const CommandArgs& args) {
   }
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright outline");
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

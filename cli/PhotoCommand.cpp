@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/Model.h"
 #include "model/PlotOutline.h"
 #include "model/PrintableText.h"
@@ -116,7 +116,7 @@ int PhotoCommand(const CommandArgs& args) {
   if (parser.Given("--background") && !ParseBackground(background, backgroundColour)) {
     std::fprintf(stderr, "kerfwright photo: --background must be six hex digits RRGGBB, not '%s'\n",
                  background.c_str());
-    return 2;
+    return ExitCannotRun;
   }
   view.Solid = !wire;
   if (fit) {
@@ -125,12 +125,12 @@ int PhotoCommand(const CommandArgs& args) {
          {"--zoom", "--rotate-x", "--rotate-y", "--rotate-z", "--shift-x", "--shift-y"}) {
       if (!parser.Given(option)) continue;
       std::fprintf(stderr, "kerfwright photo: --fit sets the view itself; leave out %s\n", option);
-      return 2;
+      return ExitCannotRun;
     }
   }
 
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   if (parser.Given("--background")) model.SetBackgroundSwatch(backgroundColour);
   NoProgress quiet;
   SectionPictures pictures;
@@ -145,13 +145,13 @@ int PhotoCommand(const CommandArgs& args) {
     if (!loaded) {
       std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n",
                    loaded.Error().c_str());
-      return 2;
+      return ExitCannotRun;
     }
   }
   const Result<std::unique_ptr<HeadlessContext>> made = HeadlessContext::Create(width, height);
   if (!made) {
     std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", made.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
   const std::unique_ptr<HeadlessContext>& context = made.Value();
 
@@ -174,15 +174,15 @@ int PhotoCommand(const CommandArgs& args) {
     Result<Raster> taken = TakePhotograph(width, height, quiet);
     if (!taken) {
       std::fprintf(stderr, "kerfwright photo: %s\n", taken.Error().c_str());
-      return 2;
+      return ExitCannotRun;
     }
     picture = std::move(taken.Value());
   }
   if (const Result<void> saved = SavePicture(output, picture); !saved) {
     std::fprintf(stderr, "kerfwright photo: %s\n", saved.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

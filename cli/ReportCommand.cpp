@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/CutReport.h"
 #include "model/Model.h"
 #include "model/PrintableText.h"
@@ -47,7 +47,7 @@ int ReportCommand(const CommandArgs& args) {
   if (!parser.Parse(args)) return UsageExit(parser);
 
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   if (metric) model.SetUnit(LengthUnit::Metric);
   // Opening a project rebuilds the section, which measures every cut's bearing figures.
   SectionPictures pictures;
@@ -59,9 +59,9 @@ int ReportCommand(const CommandArgs& args) {
   std::fwrite(text.data(), 1, text.size(), stdout);
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright report");
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/MachineLines.h"
 #include "model/Model.h"
 #include "model/SectionRenderer.h"
@@ -43,12 +43,12 @@ int SectionCommand(const CommandArgs& args) {
   for (const char* option : {"--zoom", "--fence", "--height", "--cutter"}) {
     if (!preview && parser.Given(option)) {
       std::fprintf(stderr, "kerfwright section: %s works only with --preview\n", option);
-      return 2;
+      return ExitCannotRun;
     }
   }
 
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
 
   Raster picture;
   if (preview) {
@@ -56,12 +56,12 @@ int SectionCommand(const CommandArgs& args) {
       if (model.CutterCount() == 0) {
         std::fprintf(stderr, "kerfwright section: --cutter %d: the library holds no cutters\n",
                      cutter);
-        return 2;
+        return ExitCannotRun;
       }
       if (cutter > model.CutterCount()) {
         std::fprintf(stderr, "kerfwright section: --cutter must be between 1 and %d, not %d\n",
                      model.CutterCount(), cutter);
-        return 2;
+        return ExitCannotRun;
       }
       model.SetCurrentCutter(cutter);
     }
@@ -76,9 +76,9 @@ int SectionCommand(const CommandArgs& args) {
 
   if (const Result<void> saved = SavePicture(output, picture); !saved) {
     std::fprintf(stderr, "kerfwright section: %s\n", saved.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

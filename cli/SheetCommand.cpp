@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "model/PrintableText.h"
 #include "project/ProjectLoading.h"
 #include "project/SetupSheet.h"
@@ -36,23 +36,23 @@ int SheetCommand(const CommandArgs& args) {
   if (TemplateFormatOf(output) != TemplateFormat::Pdf) {
     std::fprintf(stderr, "kerfwright sheet: %s: the sheet is a PDF; name the file .pdf\n",
                  PrintableText(output).c_str());
-    return 2;
+    return ExitCannotRun;
   }
   SheetPaper paper = PaperForLocale();
   if (parser.Given("--paper") && !PaperByName(paperName, paper)) {
     std::fprintf(stderr, "kerfwright sheet: --paper must be A4 or Letter, not '%s'\n",
                  PrintableText(paperName).c_str());
-    return 2;
+    return ExitCannotRun;
   }
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   model.SetProjectFileName(project);
   if (const Result<void> saved = SaveSetupSheet(BuildSetupSheet(model), paper, output); !saved) {
     std::fprintf(stderr, "kerfwright sheet: cannot write %s: %s\n", PrintableText(output).c_str(),
                  PrintableText(saved.Error()).c_str());
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

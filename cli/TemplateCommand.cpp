@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "cli/CommandArgs.h"
-#include "cli/Commands.h"
+#include "cli/ExitStatus.h"
 #include "project/ProjectLoading.h"
 #include "project/TemplateExport.h"
 
@@ -25,10 +25,10 @@ int TemplateCommand(const CommandArgs& args) {
     std::fprintf(stderr,
                  "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
                  output.c_str());
-    return 2;
+    return ExitCannotRun;
   }
   Model model;
-  if (!LoadForCommand(model, project, tools)) return 2;
+  if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   model.SetProjectFileName(project);
   // The PDF's words are set in fonts, which Qt finds only with a GUI application; no window
   // is shown, so none needs a display.
@@ -40,9 +40,9 @@ int TemplateCommand(const CommandArgs& args) {
     gui.emplace(argc, argv);
   if (const Result<void> exported = ExportTemplate(model, output); !exported) {
     std::fprintf(stderr, "kerfwright template: %s\n", exported.Error().c_str());
-    return 2;
+    return ExitCannotRun;
   }
-  return 0;
+  return ExitSuccess;
 }
 
 }  // namespace kerf

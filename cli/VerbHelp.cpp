@@ -1,104 +1,14 @@
-// The help texts of the command-line verbs: synopsis, one-line summary and the prose around the
-// options.
+// The layout of the command line's help: the program's, and each verb's from the verb table.
 #include "cli/VerbHelp.h"
 
 #include <CLI/CLI.hpp>
 #include <cctype>
-#include <iterator>
+
+#include "cli/Verbs.h"
 
 namespace kerf {
 
 namespace {
-
-constexpr VerbHelp Verbs[] = {
-    {"section",
-     "PROJECT.ROU -o IMAGE [--tools DIR] [--preview [--zoom Z] [--fence F] [--height H] [--cutter "
-     "N]]",
-     "writes the section picture",
-     "Loads the cutter library and the project as Open does, then writes by default the 500 x 500\n"
-     "measured section: material black, everything else white. With --preview it writes the\n"
-     "250 x 250 Profile window picture in the project's wood colour instead, with the table and\n"
-     "fence in grey and the cutter outlined, dashed where it lies below the table or behind the\n"
-     "fence; --zoom, --fence, --height and --cutter work only with --preview.\n"
-     "The fence F and height H are lengths in inches (3/4, 1-1/8\", 0.75) or millimetres (19mm,\n"
-     "1.9cm); a bare whole number is in hundredths of an inch, so --fence 75 is 3/4\".\n"},
-    {"outline", "PROJECT.ROU [--tools DIR]", "prints the traced outline",
-     "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
-     "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"
-     "a closed outline equals the first.\n"},
-    {"report", "PROJECT.ROU [--tools DIR] [--metric]", "prints the cut report",
-     "Prints the lines the Report window shows: a header with the project and the local date and\n"
-     "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
-     "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"},
-    {"check", "PROJECT.ROU... [--tools DIR]",
-     "judges projects; the exit status says whether any cut is Danger",
-     "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
-     "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
-     "is Danger; 2: a project could not be read (the others are still checked).\n"},
-    {"photo", "PROJECT.ROU -o IMAGE [--width W --height H] [--fit | view options]",
-     "renders the 3-D view to a picture",
-     "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
-     "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
-     "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
-     "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
-     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
-    {"mesh", "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]",
-     "writes the moulding as a 3-D file",
-     "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
-     "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
-     "inches (4, 4.5, 3/4, 1 1/2) or millimetres (19mm); it defaults to 4 inches. The 3MF\n"
-     "object carries the project's name and wood colour. By default the section is the traced\n"
-     "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is "
-     "smooth.\n"},
-    {"template", "PROJECT.ROU -o FILE [--tools DIR]", "writes a full-size template of the section",
-     "Writes the worked section at true size for holding against the finished piece: SVG, PDF\n"
-     "or DXF by the extension of FILE. The outline is fitted with smooth curves to a fine drawing\n"
-     "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
-     "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
-     "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
-    {"sheet", "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR]",
-     "writes the set-up sheet to take to the router table",
-     "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
-     "the list of passes with the overall verdict; then one card per pass, two or three to a\n"
-     "page: the cutter and its profile, the bit height and fence in inches and mm, the faces on\n"
-     "the table and against the fence, the section before and after the pass, and the verdict\n"
-     "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
-     "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
-    {"match",
-     "TARGET -o PLAN.ROU [--stock WxH] [--tolerance T] [--max-passes N] [--cutters DIR...] "
-     "[--metric] [--tools DIR]",
-     "finds the cuts that make a given section",
-     "Searches the cutter library (the supplied cutters, your own and those of every --cutters\n"
-     "folder) for the cuts, settings and order that make TARGET, writes them as a project and\n"
-     "prints the match report: the area of the target reached, the largest deviation and where\n"
-     "it lies, the parts no cutter can make and any Danger cut. TARGET is a drawing at true size\n"
-     "(.svg or .dxf; a template of Export Template or 'kerfwright template' reads back), a\n"
-     "500 x 500 section picture as 'kerfwright section' writes it (black is kept), or a project.\n"
-     "--stock gives the stock's width and height (3/4x3, 19mmx76mm); a template or a project\n"
-     "knows its own, a picture or another drawing needs it. No cut may remove what the target\n"
-     "keeps by more than --tolerance (1/64\" unless given); a plan has at most --max-passes cuts\n"
-     "(8). A terminal shows the search's progress. Exit status 0: the target was reached within\n"
-     "the tolerance; 1: only partly (the plan is the closest found); 2: bad input. Cutters from\n"
-     "a --cutters folder must be in your cutter folder when the plan is opened.\n"},
-    {"cutter",
-     "make KIND --SIZE S... [-o DIR] [--name NAME] | import PROFILE [--bearing W] [-o DIR] [--name "
-     "NAME] | list",
-     "makes your own cutters and lists the cutter library",
-     "make writes the bitmap of a kind of bit from its catalogue sizes and prints its path:\n"
-     "  straight --diameter [--length]          rebate --diameter --bearing --length\n"
-     "  roundover --radius [--bearing --step]   cove --radius [--bearing --diameter]\n"
-     "  chamfer --angle --diameter [--bearing]  vgroove --angle --diameter\n"
-     "  corebox --radius                        beading --radius [--bearing]\n"
-     "  romanogee --radius [--bearing]          dovetail --angle --diameter [--height]\n"
-     "  slot --diameter --kerf [--bearing]      flushtrim --diameter [--length --bearing]\n"
-     "Sizes are inches (3/8, 1 1/4, 0.375) or millimetres (9.5mm); angles are degrees. The name\n"
-     "comes from the sizes (\"3/8\" Roundover\") unless --name gives one; --replace writes over a\n"
-     "cutter of the same name. import reads the half-profile of a bit drawn in a CAD program (an\n"
-     "SVG path or a DXF polyline, axis on the left, in real units). Both write into your cutter\n"
-     "folder ($XDG_DATA_HOME/kerfwright/tools, ~/.local/share/kerfwright/tools by default) unless\n"
-     "-o names another. list prints the supplied and your own cutters in the cutter box's order\n"
-     "with each one's cutting height, largest radius, bearing radius and file.\n"},
-};
 
 class Formatter : public CLI::Formatter {
  public:
@@ -114,7 +24,7 @@ class Formatter : public CLI::Formatter {
              "       kerfwright --help | --version\n\n" +
              app->get_description();
     }
-    const VerbHelp* verb = FindVerbHelp(app->get_name());
+    const Verb* verb = FindVerb(app->get_name());
     if (!verb) return "Usage: kerfwright " + app->get_name() + "\n";
     std::string summary = verb->summary;
     summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
@@ -128,7 +38,7 @@ class Formatter : public CLI::Formatter {
     if (app->get_subcommands({}).empty()) return "";
     std::string out = "\nVerbs (they work without a display; photo needs OpenGL):\n";
     for (const CLI::App* sub : app->get_subcommands({})) {
-      const VerbHelp* verb = FindVerbHelp(sub->get_name());
+      const Verb* verb = FindVerb(sub->get_name());
       out += "  kerfwright " + sub->get_name() + " " + (verb ? verb->synopsis : "") + "\n      " +
              sub->get_description() + "\n";
     }
@@ -145,15 +55,5 @@ const char* const CommonVerbHelp =
     "--tools DIR reads the cutter bitmaps from DIR instead of the tools directory beside the\n"
     "program. Exit status 2 means the command could not do its work (bad arguments, a project\n"
     "file that cannot be read, a picture that cannot be written).\n";
-
-const VerbHelp* VerbHelpBegin() { return std::begin(Verbs); }
-const VerbHelp* VerbHelpEnd() { return std::end(Verbs); }
-
-const VerbHelp* FindVerbHelp(const std::string& name) {
-  for (const VerbHelp& v : Verbs) {
-    if (name == v.name) return &v;
-  }
-  return nullptr;
-}
 
 }  // namespace kerf

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the desktop integration files: validators where installed (exit 77 = skipped otherwise),
 # and that the desktop entry, the MIME type, the software-centre file and the manual page agree.
-# Usage: desktop-files.sh desktop|metainfo|mime|man SOURCE_DIR
+# Usage: desktop-files.sh desktop|metainfo|mime|man SOURCE_DIR [BUILT_MANUAL_PAGE]
 set -euo pipefail
 what=$1
 dir=$2/data/desktop
@@ -40,10 +40,12 @@ mime)
   ;;
 man)
   need groff
-  out=$(groff -man -ww -z "$dir/kerfwright.1" 2>&1) || fail "groff: $out"
+  page=${3:-$dir/kerfwright.1}
+  [ -f "$page" ] || fail "no manual page at $page"
+  out=$(groff -man -ww -z "$page" 2>&1) || fail "groff: $out"
   [ -z "$out" ] || fail "groff warns: $out"
-  for verb in section outline report check photo; do
-    grep -q "^\.B kerfwright $verb\$" "$dir/kerfwright.1" || fail "the synopsis lacks the verb $verb"
+  for verb in section outline report check photo mesh template sheet match cutter; do
+    grep -q "^\.B kerfwright $verb\$" "$page" || fail "the synopsis lacks the verb $verb"
   done
   ;;
 *)
