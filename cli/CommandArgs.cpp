@@ -11,6 +11,7 @@
 #include "cli/VerbHelp.h"
 #include "cli/Verbs.h"
 #include "model/LengthText.h"
+#include "model/StrictInteger.h"
 
 namespace kerf {
 
@@ -50,7 +51,7 @@ CLI::Validator Refusing(std::string& problem, std::function<std::string(const st
 }
 
 std::string WholeNumberProblem(const std::string& valueName, const std::string& text, int& number) {
-  return ParseInteger(text, number)
+  return ParseStrictInteger(text, number)
              ? ""
              : "needs a whole number for " + valueName + ", not '" + text + "'";
 }
@@ -98,7 +99,7 @@ CLI::Validator LengthBetween(std::string& problem, int minimum, int maximum) {
         if (!why.empty()) why = ": " + why;  // "--fence: cannot read ..."
         if (why.empty() && (hundredths < minimum || hundredths > maximum)) {
           int ignored = 0;
-          why = ParseInteger(text, ignored)
+          why = ParseStrictInteger(text, ignored)
                     ? "must be between " + std::to_string(minimum) + " and " +
                           std::to_string(maximum) + ", not " + text
                     : "must be between " + FormatLength(minimum / 100.0f, LengthUnit::Imperial) +
@@ -119,23 +120,8 @@ CLI::Validator NonEmpty(std::string& problem, const std::string& valueName) {
 
 }  // namespace
 
-bool ParseInteger(const std::string& text, int& value) {
-  size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  int64_t v = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    v = v * 10 + (text[i] - '0');
-    if (v > static_cast<int64_t>(INT_MAX) + 1) return false;
-  }
-  if (text[0] == '-') v = -v;
-  if (v < INT_MIN || v > INT_MAX) return false;
-  value = static_cast<int>(v);
-  return true;
-}
-
 std::string ParseLengthOption(const std::string& text, int& hundredths) {
-  if (ParseInteger(text, hundredths)) return "";
+  if (ParseStrictInteger(text, hundredths)) return "";
   const Result<int32_t> read = ReadHundredths(text, LengthUnit::Imperial);
   if (!read) return read.Error();
   hundredths = read.Value();
@@ -259,7 +245,7 @@ bool OptionParser::Take(Option& option) {
       *option.text = option.value;
       return true;
     case Kind::Integer:
-      return ParseInteger(option.value, *option.integer);  // the validator accepted it
+      return ParseStrictInteger(option.value, *option.integer);  // the validator accepted it
     case Kind::Length:
       return ParseLengthOption(option.value, *option.integer).empty();
   }

@@ -112,8 +112,6 @@ class OptionParser {
   bool helpAsked_ = false;
 };
 
-// Strict 32-bit integer: optional '-' then digits, nothing else.
-bool ParseInteger(const std::string& text, int& value);
 // A length option's value into hundredths of an inch (see OptionParser::Length); "" when it was
 // read, otherwise what could not be read.
 std::string ParseLengthOption(const std::string& text, int& hundredths);

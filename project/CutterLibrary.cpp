@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "model/CutterScan.h"
+#include "model/FileNames.h"
 #include "project/PictureFile.h"
 
 namespace kerf {
@@ -28,13 +29,6 @@ class ProgressScope {
   ProgressSink& progress_;
 };
 
-bool HasBmpExtension(const std::string& name) {
-  if (name.size() < 4) return false;
-  const std::string ext = name.substr(name.size() - 4);
-  return ext[0] == '.' && (ext[1] | 0x20) == 'b' && (ext[2] | 0x20) == 'm' &&
-         (ext[3] | 0x20) == 'p';
-}
-
 std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -43,7 +37,7 @@ std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;  // follows links; skips folders
     std::string name = it->path().filename().string();
-    if (HasBmpExtension(name)) names.push_back(std::move(name));
+    if (LowerExtension(name) == "bmp") names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end(), CutterFileListsBefore);
   return names;

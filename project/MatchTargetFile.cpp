@@ -8,11 +8,11 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
+#include "model/FileNames.h"
 #include "model/Model.h"
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
@@ -27,14 +27,6 @@ namespace {
 constexpr size_t MaxTargetBytes = 16u * 1024 * 1024;
 constexpr double UnitsAcross = 1100;   // hundredths of an inch across the section picture
 constexpr double SlackInches = 0.015;  // a drawing may stand this far beyond the stock
-
-std::string Extension(const std::string& path) {
-  const size_t dot = path.find_last_of('.'), slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot + 1);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
 
 std::string BaseName(const std::string& path) {
   const size_t slash = path.find_last_of('/');
@@ -289,7 +281,7 @@ Result<MatchTarget> ReadProjectTarget(const std::string& path, const MatchStock&
 
 Result<MatchTarget> ReadMatchTarget(const std::string& path, const MatchStock& stock,
                                     const std::vector<Tool>& cutters) {
-  const std::string ext = Extension(path);
+  const std::string ext = LowerExtension(path);
   if (ext == "svg" || ext == "dxf") return ReadDrawing(path, ext, stock);
   if (ext == "png" || ext == "bmp" || ext == "ppm" || ext == "jpg" || ext == "jpeg")
     return ReadPictureTarget(path, stock);

@@ -3,26 +3,17 @@
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "Model/COM/NMR_DLLInterfaces.h"
+#include "model/FileNames.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
 
 namespace {
-
-std::string LowerExtension(const std::string& path) {
-  const size_t dot = path.find_last_of('.');
-  const size_t slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-  std::string ext = path.substr(dot);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
 
 void PutU32(std::string& out, uint32_t v) {
   for (int k = 0; k < 4; ++k) out.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
@@ -54,9 +45,9 @@ std::string Lib3mfError(NMR::PLib3MFBase* object, const char* what) {
 
 MeshFormat MeshFormatOf(const std::string& path) {
   const std::string ext = LowerExtension(path);
-  if (ext == ".stl") return MeshFormat::Stl;
-  if (ext == ".obj") return MeshFormat::Obj;
-  if (ext == ".3mf") return MeshFormat::ThreeMf;
+  if (ext == "stl") return MeshFormat::Stl;
+  if (ext == "obj") return MeshFormat::Obj;
+  if (ext == "3mf") return MeshFormat::ThreeMf;
   return MeshFormat::Unknown;
 }
 

@@ -3,13 +3,13 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 
 #include <cstdlib>
 
+#include "model/FileNames.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
@@ -160,7 +160,7 @@ Result<Raster> Decode(const uint8_t* data, size_t size) {
 
 // The QImageWriter format for a file name, from its extension; empty when it has none we write.
 QByteArray WriterFormat(const std::string& path) {
-  const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+  const std::string suffix = LowerExtension(path);
   if (suffix == "png") return "png";
   if (suffix == "bmp") return "bmp";
   if (suffix == "ppm") return "ppm";

@@ -12,8 +12,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include <cctype>
-
+#include "model/FileNames.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
@@ -179,19 +178,12 @@ Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
   return outline;
 }
 
-bool HasExtension(const std::string& path, const char* ext) {
-  const size_t n = std::char_traits<char>::length(ext);
-  if (path.size() < n) return false;
-  for (size_t i = 0; i < n; ++i)
-    if (std::tolower(static_cast<unsigned char>(path[path.size() - n + i])) != ext[i]) return false;
-  return true;
-}
-
 }  // namespace
 
 Result<std::vector<OutlinePolygon>> ReadProfileOutline(const std::string& path) {
   using Outline = Result<std::vector<OutlinePolygon>>;
-  const bool svg = HasExtension(path, ".svg"), dxf = HasExtension(path, ".dxf");
+  const std::string ext = LowerExtension(path);
+  const bool svg = ext == "svg", dxf = ext == "dxf";
   if (!svg && !dxf)
     return Outline::Fail(path + ": unknown drawing type; use an .svg or a .dxf file");
   const Result<std::string> read =

@@ -2,9 +2,9 @@
 #include "project/ProjectFile.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "model/PrintableText.h"
+#include "model/StrictInteger.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
@@ -34,25 +34,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
-// Optional '-' then at least one digit, nothing else, within 32 bits.
-bool ParseInt32(std::string_view s, int32_t& value) {
-  size_t i = 0;
-  const bool negative = !s.empty() && s[0] == '-';
-  if (negative) i = 1;
-  if (i == s.size()) return false;
-  int64_t v = 0;
-  for (; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-    if (v > static_cast<int64_t>(INT32_MAX) + 1) return false;
-  }
-  if (negative) v = -v;
-  if (v < INT32_MIN || v > INT32_MAX) return false;
-  value = static_cast<int32_t>(v);
-  return true;
-}
-
 // A line's text as it may be quoted in a message: short, printable.
 std::string Quote(std::string_view s) { return QuotedText(s, 40); }
 
@@ -78,7 +59,7 @@ class LineReader {
     if (next_ >= lines_.size())
       return Fail(NextLineNumber(), "the file ends early: " + what + " is missing");
     const std::string_view line = lines_[next_];
-    if (!ParseInt32(line, out)) {
+    if (!ParseStrictInteger(line, out)) {
       return Fail(NextLineNumber(), line.empty() ? what + " is an empty line, expected an integer"
                                                  : what + " is not an integer: " + Quote(line));
     }

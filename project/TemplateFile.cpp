@@ -2,22 +2,16 @@
 #include "project/TemplateFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
+#include "model/FileNames.h"
 #include "model/StockFaces.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
 
 TemplateFormat TemplateFormatOf(const std::string& fileName) {
-  const size_t dot = fileName.find_last_of('.');
-  const size_t slash = fileName.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-    return TemplateFormat::Unknown;
-  std::string ext = fileName.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return std::tolower(c); });
+  const std::string ext = LowerExtension(fileName);
   if (ext == "svg") return TemplateFormat::Svg;
   if (ext == "pdf") return TemplateFormat::Pdf;
   if (ext == "dxf") return TemplateFormat::Dxf;

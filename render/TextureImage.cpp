@@ -2,8 +2,8 @@
 #include "render/TextureImage.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "model/FileNames.h"
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
 
@@ -56,17 +56,6 @@ TextureImage TextureImage::Upright(const Raster& picture) {
 
 namespace {
 
-bool IsBitmapName(const std::string& path) {
-  std::string extension;
-  if (const auto dot = path.find_last_of('.');
-      dot != std::string::npos && path.find('/', dot) == std::string::npos) {
-    extension = path.substr(dot);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  }
-  return extension == ".BMP";
-}
-
 Result<void> FitsTexture(const std::string& name, int64_t width, int64_t height) {
   if (width <= MaxTexturePictureSide && height <= MaxTexturePictureSide) return {};
   return Result<void>::Fail("The picture " + name + " is " + std::to_string(width) + " x " +
@@ -78,7 +67,7 @@ Result<void> FitsTexture(const std::string& name, int64_t width, int64_t height)
 
 Result<Raster> LoadTexturePictureFromMemory(const std::string& name, const uint8_t* data,
                                             size_t size) {
-  const bool bitmap = IsBitmapName(name);
+  const bool bitmap = LowerExtension(name) == "bmp";
   // The size is checked from the header, before a forged or huge picture is decoded.
   int64_t width = 0, height = 0;
   int jpegWidth = 0, jpegHeight = 0;
