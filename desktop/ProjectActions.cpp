@@ -9,12 +9,14 @@
 #include <QWidget>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "desktop/SetupHistory.h"
 #include "desktop/StockSizeDialog.h"
 #include "desktop/TextureWindow.h"
 #include "desktop/ToolsWindow.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectLoading.h"
 
 namespace kerf {
 namespace {
@@ -54,16 +56,6 @@ class HeldFrames {
 };
 
 QString FromLocal(const std::string& text) { return QString::fromStdString(text); }
-
-// The cutter files that cuts name but the library lacks, each once, in cut order.
-QStringList MissingCutters(const Model& model) {
-  QStringList missing;
-  for (const Cut& cut : model.Cuts()) {
-    const QString name = FromLocal(cut.CutterFileName);
-    if (cut.Cutter == 0 && !missing.contains(name)) missing << name;
-  }
-  return missing;
-}
 
 }  // namespace
 
@@ -153,7 +145,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
   windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
-  ApplyRecord(model_, record);
+  const std::vector<MissingCutter> missing = ApplyProject(model_, record);
 
   // The texture comes from the file alone: a project naming none shows the built-in grain.
   QStringList problems;
@@ -176,12 +168,15 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
                       .arg(FromLocal(record.TextureFile), FromLocal(loaded.Error()));
     }
   }
-  const QStringList missing = MissingCutters(model_);
-  if (!missing.isEmpty()) {
+  if (!missing.empty()) {
+    QStringList names;  // each once, in cut order
+    for (const MissingCutter& cut : missing) {
+      if (!names.contains(FromLocal(cut.FileName))) names << FromLocal(cut.FileName);
+    }
     problems << QString(
                     "These cutters named by the project are not in the cutter library, so "
                     "their cuts remove nothing:\n\n%1")
-                    .arg(missing.join('\n'));
+                    .arg(names.join('\n'));
   }
   windows_.texture.SyncFromModel();
   windows_.tools.SyncSwatches();

@@ -17,6 +17,7 @@
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectLoading.h"
 #include "project/SafeFiles.h"
 #include "project/TemplateFile.h"
 
@@ -248,22 +249,18 @@ Result<MatchTarget> ReadPictureTarget(const std::string& path, const MatchStock&
 Result<MatchTarget> ReadProjectTarget(const std::string& path, const MatchStock& stock,
                                       const std::vector<Tool>& cutters) {
   const ProjectReadResult read = ReadProjectFile(path);
-  if (!read) {
-    const std::string where = read.Line() > 0 ? ":" + std::to_string(read.Line()) : "";
-    return Result<MatchTarget>::Fail(path + where + ": " + read.Error(), read.Line());
-  }
+  if (!read) return Result<MatchTarget>::Fail(ProjectReadFailure(path, read), read.Line());
   Model model;
   model.SetCutterLibrary(cutters);
-  ApplyRecord(model, read.Value());
+  const std::vector<MissingCutter> missing = ApplyProject(model, read.Value());
   if (stock.Given() && (stock.Width != model.StockWidth() || stock.Height != model.StockHeight()))
     return Result<MatchTarget>::Fail(path + ": the project's stock is " +
                                      StockText(model.StockWidth(), model.StockHeight()) + ", not " +
                                      StockText(stock.Width, stock.Height));
-  for (int k = 1; k <= model.CutCount(); ++k)
-    if (model.CutAt(k).Cutter == 0)
-      return Result<MatchTarget>::Fail(path + ": cut " + std::to_string(k) + " uses cutter \"" +
-                                       model.CutAt(k).CutterFileName +
-                                       "\", which is not in the library");
+  if (!missing.empty())
+    return Result<MatchTarget>::Fail(path + ": cut " + std::to_string(missing.front().Cut) +
+                                     " uses cutter \"" + missing.front().FileName +
+                                     "\", which is not in the library");
   SectionPictures pictures;
   MeasureSection(model, pictures);
   MatchTarget target =

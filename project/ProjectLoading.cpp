@@ -1,4 +1,5 @@
-// Loading the cutter library and a project for the command-line verbs, with messages on stderr.
+// Loading a project as Open does and naming the cuts whose cutter is missing; the verbs' forms
+// print to stderr.
 #include "project/ProjectLoading.h"
 
 #include <cstdio>
@@ -11,6 +12,21 @@
 #include "project/UserCutters.h"
 
 namespace kerf {
+
+std::string ProjectReadFailure(const std::string& path, const ProjectReadResult& read) {
+  const std::string where = read.Line() > 0 ? ":" + std::to_string(read.Line()) : "";
+  return path + where + ": " + read.Error();
+}
+
+std::vector<MissingCutter> ApplyProject(Model& model, const ProjectRecord& record) {
+  ApplyRecord(model, record);
+  std::vector<MissingCutter> missing;
+  for (int k = 1; k <= model.CutCount(); ++k) {
+    const Cut& cut = model.CutAt(k);
+    if (cut.Cutter == 0) missing.push_back({k, cut.CutterFileName});
+  }
+  return missing;
+}
 
 bool LoadToolsForCommand(Model& model, const std::string& toolsDir,
                          const std::vector<std::string>& moreFolders) {
@@ -45,11 +61,7 @@ namespace {
 bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
   ProjectReadResult read = ReadProjectFile(projectPath);
   if (!read) {
-    if (read.Line() > 0) {
-      std::fprintf(stderr, "%s:%d: %s\n", projectPath.c_str(), read.Line(), read.Error().c_str());
-    } else {
-      std::fprintf(stderr, "%s: %s\n", projectPath.c_str(), read.Error().c_str());
-    }
+    std::fprintf(stderr, "%s\n", ProjectReadFailure(projectPath, read).c_str());
     return false;
   }
   record = std::move(read.Value());
@@ -57,15 +69,12 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
 }
 
 void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
-  ApplyRecord(model, record);
+  const std::vector<MissingCutter> missing = ApplyProject(model, record);
   model.SetProjectFileName(projectPath);
-  for (int k = 1; k <= model.CutCount(); ++k) {
-    const Cut& cut = model.CutAt(k);
-    if (cut.Cutter == 0) {
-      std::fprintf(stderr,
-                   "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
-                   projectPath.c_str(), k, QuotedText(cut.CutterFileName).c_str());
-    }
+  for (const MissingCutter& m : missing) {
+    std::fprintf(stderr,
+                 "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
+                 projectPath.c_str(), m.Cut, QuotedText(m.FileName).c_str());
   }
 }
 

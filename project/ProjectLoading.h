@@ -1,12 +1,28 @@
-// Loading the cutter library and a project for the command-line verbs, with messages on stderr.
+// Loading a project as Open does and naming the cuts whose cutter is missing: the one path of the
+// desktop, the verbs and the matcher's project targets; the verbs' forms print to stderr.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "model/Model.h"
+#include "project/ProjectFile.h"
 
 namespace kerf {
+
+// A cut whose cutter the library lacks: its number, counted from 1, and the bitmap it names.
+struct MissingCutter {
+  int Cut = 0;
+  std::string FileName;
+};
+
+// A project file that could not be read, for a message: "PATH:LINE: what is wrong", or
+// "PATH: what is wrong" when the fault is not on one line (the file itself cannot be read).
+std::string ProjectReadFailure(const std::string& path, const ProjectReadResult& read);
+
+// Applies a read project to model as Open does (ApplyRecord) and returns the cuts whose cutter
+// is not in model's library, in cut order.
+std::vector<MissingCutter> ApplyProject(Model& model, const ProjectRecord& record);
 
 // Reads the cutter library of toolsDir (when empty: ToolsDir() and the user's own cutter
 // folder), then each of moreFolders, into model; a bitmap of a later folder with the file name
