@@ -27,7 +27,7 @@ CommandLineRequest RunCommandLine(int argc, char** argv) {
   if (argc <= 1) return {};
 
   // The first word picks a verb (a CLI11 subcommand) or asks for help or the version; the verb
-  // parses the words after it with its own options (app/CommandArgs.h).
+  // parses the words after it with its own options (cli/CommandArgs.h).
   CLI::App cli(
       "Kerfwright simulates a router table. Without a verb the desktop program starts, opening\n"
       "PROJECT.ROU when one is given.\n",

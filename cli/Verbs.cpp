@@ -2,7 +2,6 @@
 // function lives in its own file (cli/SectionCommand.cpp, ...).
 #include "cli/Verbs.h"
 
-#include <iterator>
 
 namespace kerf {
 

@@ -6,7 +6,7 @@
 // into the test output folder, build/tests/output/golden/, and names both in the failure.
 //
 // To accept new pictures after an intended change of the drawing, run `make regenerate-golden`
-// (or KERF_REGENERATE=1 build/bin/kerf_app_tests --gtest_filter='GoldenPictures.*' under an X
+// (or KERF_REGENERATE=1 build/bin/kerf_cli_tests --gtest_filter='GoldenPictures.*' under an X
 // server), which rewrites tests/golden/*.png from the current program; look at every changed
 // picture before committing it.
 //

@@ -12,7 +12,6 @@
 
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
-#include "render/TextureImage.h"
 #include "support/ResultValue.h"
 
 namespace kerf {
@@ -104,27 +103,6 @@ TEST(DecodeJpegFile, NamesTheFileInItsMessages) {
   EXPECT_EQ(test::TakeValue(DecodeJpegFile(goodPath), picture), "");
   EXPECT_EQ(picture.Width(), 40);
   std::filesystem::remove(goodPath);
-}
-
-TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
-  // Bitmap bytes load under ".bmp" in any case and are refused as a JPEG under ".jpg".
-  Raster bitmap(20, 10);
-  bitmap.Fill(MakeColour(90, 60, 30));
-  const auto base =
-      std::filesystem::temp_directory_path() / ("kerf_texture_" + std::to_string(::getpid()));
-  ASSERT_EQ(SavePicture(base.string() + ".bmp", bitmap).Error(), "");
-  const std::string lower = base.string() + ".bmp", upper = base.string() + ".BMP",
-                    misnamed = base.string() + ".jpg";
-  std::filesystem::copy_file(lower, upper, std::filesystem::copy_options::overwrite_existing);
-  std::filesystem::copy_file(lower, misnamed, std::filesystem::copy_options::overwrite_existing);
-  for (const std::string& path : {lower, upper}) {
-    const Result<Raster> picture = LoadTexturePicture(path);
-    ASSERT_TRUE(picture) << picture.Error();
-    EXPECT_EQ(picture.Value().Width(), 20);
-    EXPECT_EQ(picture.Value().Pixel(3, 3), MakeColour(90, 60, 30));
-  }
-  EXPECT_FALSE(LoadTexturePicture(misnamed));
-  for (const std::string& path : {lower, upper, misnamed}) std::filesystem::remove(path);
 }
 
 TEST(SuppliedTextures, AllDecodeAsWoodColouredPictures) {

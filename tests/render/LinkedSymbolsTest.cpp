@@ -35,8 +35,8 @@ std::vector<std::string> OurBinaries() {
   std::vector<std::string> binaries{std::filesystem::canonical("/proc/self/exe").string()};
   const char* fromEnvironment = std::getenv("KERF_BIN_DIR");
   const std::filesystem::path binDir = fromEnvironment != nullptr ? fromEnvironment : KERF_BIN_DIR;
-  for (const char* name : {"kerfwright", "kerf_app_tests", "kerf_ui_tests", "kerf_project_tests",
-                           "kerf_model_tests"}) {
+  for (const char* name : {"kerfwright", "kerf_cli_tests", "kerf_desktop_tests",
+                           "kerf_project_tests", "kerf_model_tests"}) {
     const auto path = binDir / name;
     if (std::filesystem::exists(path)) binaries.push_back(path.string());
   }

@@ -1,6 +1,11 @@
 // Texture images: power-of-two sides, the upright picture and its repeated edges.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <string>
+
+#include "project/PictureFile.h"
 #include "render/DefaultTexture.h"
 #include "render/TextureImage.h"
 
@@ -96,6 +101,27 @@ TEST(DefaultTexture, IsA128SquareOfLightWoodGrain) {
   const Raster again = DefaultTexturePicture();
   for (int y = 0; y < 128; ++y)
     for (int x = 0; x < 128; ++x) ASSERT_EQ(again.Pixel(x, y), picture.Pixel(x, y));
+}
+
+TEST(LoadTexturePicture, ChoosesTheDecoderByExtension) {
+  // Bitmap bytes load under ".bmp" in any case and are refused as a JPEG under ".jpg".
+  Raster bitmap(20, 10);
+  bitmap.Fill(MakeColour(90, 60, 30));
+  const auto base =
+      std::filesystem::temp_directory_path() / ("kerf_texture_" + std::to_string(::getpid()));
+  ASSERT_EQ(SavePicture(base.string() + ".bmp", bitmap).Error(), "");
+  const std::string lower = base.string() + ".bmp", upper = base.string() + ".BMP",
+                    misnamed = base.string() + ".jpg";
+  std::filesystem::copy_file(lower, upper, std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(lower, misnamed, std::filesystem::copy_options::overwrite_existing);
+  for (const std::string& path : {lower, upper}) {
+    const Result<Raster> picture = LoadTexturePicture(path);
+    ASSERT_TRUE(picture) << picture.Error();
+    EXPECT_EQ(picture.Value().Width(), 20);
+    EXPECT_EQ(picture.Value().Pixel(3, 3), MakeColour(90, 60, 30));
+  }
+  EXPECT_FALSE(LoadTexturePicture(misnamed));
+  for (const std::string& path : {lower, upper, misnamed}) std::filesystem::remove(path);
 }
 
 }  // namespace
