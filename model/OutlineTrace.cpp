@@ -34,9 +34,10 @@ void MarkMoreDifferences(const Colour* __restrict a, const Colour* __restrict b,
   int i = 0;
   for (; i + Block <= n; i += Block) {
 #pragma GCC unroll 1
-    for (int j = 0; j < Block; ++j) cells[i + j] |= IsWhite(a[i + j]) ^ IsWhite(b[i + j]);
+    for (int j = 0; j < Block; ++j)
+      cells[i + j] = static_cast<uint8_t>(cells[i + j] | (IsWhite(a[i + j]) ^ IsWhite(b[i + j])));
   }
-  for (; i < n; ++i) cells[i] |= IsWhite(a[i]) ^ IsWhite(b[i]);
+  for (; i < n; ++i) cells[i] = static_cast<uint8_t>(cells[i] | (IsWhite(a[i]) ^ IsWhite(b[i])));
 }
 
 // cells[i] = pixel i is not white: a row against the white outside the raster.
