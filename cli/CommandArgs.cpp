@@ -1,6 +1,5 @@
 // OptionParser: the argument parser the command-line verbs share, built on CLI11.
 #include "cli/CommandArgs.h"
-#include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "cli/ExitStatus.h"
 #include "cli/VerbHelp.h"
 #include "cli/Verbs.h"
 #include "model/LengthText.h"
