@@ -130,7 +130,7 @@ std::string ParseLengthOption(const std::string& text, int& hundredths) {
 
 OptionParser::OptionParser(std::string verb)
     : verb_(std::move(verb)), app_(std::make_unique<CLI::App>()) {
-  const Verb* help = FindVerb(verb_);
+  const kerf::Verb* help = FindVerb(verb_);  // Verb alone is the member function
   app_->name(verb_);
   if (help) app_->description(help->summary);
   app_->footer(CommonVerbHelp);
