@@ -2,7 +2,6 @@
 // function lives in its own file (cli/SectionCommand.cpp, ...).
 #include "cli/Verbs.h"
 
-
 namespace kerf {
 
 // Defined in the verbs' own files; only this table calls them.
