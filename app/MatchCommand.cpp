@@ -12,7 +12,7 @@
 #include "app/ProjectLoading.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 #include "project/MatchTargetFile.h"
 #include "project/ProjectFile.h"
 

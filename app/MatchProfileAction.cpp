@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "app/SetupHistory.h"
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 #include "project/MatchTargetFile.h"
 #include "ui/MatchProfileDialog.h"
 #include "ui/ProfileWindow.h"
