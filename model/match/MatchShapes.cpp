@@ -36,7 +36,7 @@ bool SettingFor(int o, int32_t lo, int32_t hi, int32_t& setting) {
 
 }  // namespace
 
-bool Horizontal(int turn) { return turn == 0 || turn == 1; }
+bool Horizontal(int turn) { return turn == TableBelow || turn == TableAbove; }
 
 std::array<int, 2> CasesOfTurn(int turn) {
   std::array<int, 2> cases{};
