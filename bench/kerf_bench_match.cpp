@@ -13,9 +13,9 @@
 
 #include "bench/BenchWorkpieces.h"
 #include "model/CutVerdict.h"
-#include "model/MatchOrder.h"
-#include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
+#include "model/match/MatchOrder.h"
+#include "model/match/ProfileMatch.h"
 #include "project/ProjectFile.h"
 
 namespace {
@@ -36,9 +36,9 @@ struct KnownPlan {
 // where that is more than none, the matcher's answer cannot be expected to have none.
 int KnownDangers(const KnownPlan& plan) {
   const kerf::match::TargetPicture picture = kerf::match::AnalyseTarget(plan.Target, 1.0 / 64);
-  std::vector<kerf::match::Placement> placements;
+  std::vector<kerf::match::Candidate> placements;
   for (const Cut& cut : plan.Cuts) {
-    kerf::match::Placement p;
+    kerf::match::Candidate p;
     if (kerf::match::PlacementOfCut(cut, plan.Target.FaceOnTable, picture.Left, picture.Top, p))
       placements.push_back(p);
   }

@@ -11,7 +11,7 @@
 #include "cli/ExitStatus.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 #include "project/MatchTargetFile.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectLoading.h"

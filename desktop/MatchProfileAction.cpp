@@ -7,7 +7,7 @@
 #include "desktop/ProfileWindow.h"
 #include "desktop/SetupHistory.h"
 #include "desktop/StockSizeDialog.h"
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 #include "project/MatchTargetFile.h"
 
 namespace kerf {

@@ -1,7 +1,6 @@
 // MatchProfileDialog: "Match a Profile": the target, the stock, and the search with progress.
 #include "desktop/MatchProfileDialog.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,11 +9,12 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include <atomic>
-#include <thread>
+#include <algorithm>
+#include <exception>
+#include <memory>
 
 #include "model/LengthText.h"
 #include "project/MatchTargetFile.h"
@@ -24,25 +24,40 @@ namespace kerf {
 namespace {
 
 constexpr int ProgressSteps = 1000;  // the progress dialog's range
-constexpr int PollMs = 50;           // how often the dialog looks at the worker
 
-// Progress reported by the worker thread, read by the dialog's timer on its own thread.
-class SharedProgress final : public ProgressSink {
+// Progress reported by the worker thread: each change of the permille shown is posted to the
+// progress dialog's own thread.
+class PostedProgress final : public ProgressSink {
  public:
+  PostedProgress(QProgressDialog* shown, const std::atomic<bool>* cancel)
+      : shown_(shown), cancel_(cancel) {}
   void Begin(const std::string&, int maximum) override {
-    maximum_.store(maximum > 0 ? maximum : 1);
-    position_.store(0);
+    maximum_ = maximum > 0 ? maximum : 1;
+    Show(0);
   }
-  void Step(int position) override { position_.store(position); }
-  void End() override { position_.store(maximum_.load()); }
-  int Permille() const {
-    const long long p = position_.load(), m = maximum_.load();
-    return static_cast<int>(std::clamp(p * ProgressSteps / m, 0LL, 1LL * ProgressSteps));
-  }
+  void Step(int position) override { Show(position); }
+  void End() override { Show(maximum_); }
 
  private:
-  std::atomic<int> maximum_{1};
-  std::atomic<int> position_{0};
+  void Show(long long position) {
+    const int permille =
+        static_cast<int>(std::clamp(position * ProgressSteps / maximum_, 0LL, 1LL * ProgressSteps));
+    if (permille == shown_permille_) return;
+    shown_permille_ = permille;
+    QProgressDialog* shown = shown_;
+    const std::atomic<bool>* cancel = cancel_;
+    QMetaObject::invokeMethod(
+        shown,
+        [shown, cancel, permille] {
+          if (!cancel->load()) shown->setValue(permille);
+        },
+        Qt::QueuedConnection);
+  }
+
+  QProgressDialog* shown_;
+  const std::atomic<bool>* cancel_;
+  long long maximum_ = 1;
+  int shown_permille_ = -1;
 };
 
 QString LengthText(int32_t hundredths, LengthUnit unit) {
@@ -116,10 +131,17 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   connect(edStockWidth_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
   connect(edStockHeight_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
   connect(btMatch_, &QPushButton::clicked, this, &MatchProfileDialog::btMatchClick);
+  connect(&watcher_, &QFutureWatcher<SearchOutcome>::finished, this,
+          &MatchProfileDialog::OnSearchFinished);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 MatchProfileDialog::~MatchProfileDialog() {
+  // A search still running reads the dialog's cancel flag and posts to its progress dialog.
+  if (running_.isRunning()) {
+    cancel_ = true;
+    running_.waitForFinished();
+  }
   if (overlay_) overlay_({});
 }
 
@@ -180,56 +202,61 @@ void MatchProfileDialog::ReadTarget() {
 }
 
 void MatchProfileDialog::btMatchClick() {
-  if (!target_) return;
+  if (!target_ || Searching()) return;
   MatchOptions options;
   options.MaxPasses = spnPasses_->value();
-  const std::vector<Tool> cutters = model_.Cutters();
-  const MatchTarget target = *target_;
-  SharedProgress progress;
-  std::atomic<bool> cancel{false}, done{false};
-  MatchResult result;
-  const MatchSearch search = search_;
+  cancel_ = false;
 
-  QProgressDialog waiting("Matching the profile....", "Cancel", 0, ProgressSteps, this);
-  waiting.setObjectName("MatchProgress");
-  waiting.setWindowTitle("Match a Profile");
-  waiting.setWindowModality(Qt::WindowModal);
-  waiting.setMinimumDuration(0);
-  waiting.setAutoClose(false);
-  waiting.setAutoReset(false);
-  waiting.setValue(0);
-  QEventLoop loop;
-  QTimer poll;
-  poll.setInterval(PollMs);
-  connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (waiting.wasCanceled() && !cancel) {
-      cancel = true;
-      waiting.setLabelText("Stopping....");
-    }
-    if (!cancel) waiting.setValue(progress.Permille());
-    if (done) loop.quit();
+  waiting_ = new QProgressDialog("Matching the profile....", "Cancel", 0, ProgressSteps, this);
+  waiting_->setObjectName("MatchProgress");
+  waiting_->setWindowTitle("Match a Profile");
+  waiting_->setWindowModality(Qt::WindowModal);
+  waiting_->setMinimumDuration(0);
+  waiting_->setAutoClose(false);
+  waiting_->setAutoReset(false);
+  waiting_->setValue(0);
+  connect(waiting_, &QProgressDialog::canceled, this, [this] {
+    cancel_ = true;
+    waiting_->setLabelText("Stopping....");
   });
-  connect(&waiting, &QProgressDialog::canceled, &loop, [&] {
-    cancel = true;
-    waiting.setLabelText("Stopping....");
-  });
-  // The worker reads only its own copies; the dialog waits for it before anything is freed.
-  std::thread worker([&] {
-    result = search(cutters, target, options, progress, &cancel);
-    done = true;
-  });
-  poll.start();
-  loop.exec();
-  worker.join();
+
+  // The worker reads only its own copies, the cancel flag and the progress dialog, which the
+  // dialog keeps until the search is over.
+  running_ = QtConcurrent::run(
+      [search = search_, cutters = model_.Cutters(), target = *target_, options,
+       progress = std::make_shared<PostedProgress>(waiting_, &cancel_), cancel = &cancel_] {
+        SearchOutcome outcome;
+        try {
+          outcome.Found = search(cutters, target, options, *progress, cancel);
+        } catch (const std::exception& e) {
+          outcome.Failure = e.what();
+          if (outcome.Failure.empty()) outcome.Failure = "unknown error";
+        } catch (...) {
+          outcome.Failure = "unknown error";
+        }
+        return outcome;
+      });
+  watcher_.setFuture(running_);
+}
+
+void MatchProfileDialog::OnSearchFinished() {
+  SearchOutcome outcome = running_.result();
+  running_ = {};
   // Closing the progress dialog reports a cancel of its own; the search is over by now.
-  disconnect(&waiting, &QProgressDialog::canceled, nullptr, nullptr);
-  waiting.close();
-  if (cancel) {
+  disconnect(waiting_, &QProgressDialog::canceled, nullptr, nullptr);
+  waiting_->close();
+  waiting_->deleteLater();
+  waiting_ = nullptr;
+  if (!outcome.Failure.empty()) {
+    lblTarget_->setText(QString::fromStdString("The search failed: " + outcome.Failure +
+                                               "\nThe set-up is as it was."));
+  } else if (cancel_) {
     lblTarget_->setText("The search was stopped; the set-up is as it was.");
-    return;
+  } else {
+    found_ = std::move(outcome.Found);
+    accept();
   }
-  found_ = std::move(result);
-  accept();
+  emit SearchEnded();
 }
 
 }  // namespace kerf

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QFuture>
+#include <QFutureWatcher>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -9,10 +12,11 @@
 
 #include "desktop/Choosers.h"
 #include "model/Model.h"
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 
 class QLabel;
 class QLineEdit;
+class QProgressDialog;
 class QPushButton;
 class QSpinBox;
 
@@ -41,10 +45,16 @@ class MatchProfileDialog : public QDialog {
   // The target now named, read afresh: shown over the Profile picture, or its fault shown in
   // lblTarget. Runs whenever the file or the stock changes.
   void ReadTarget();
-  // Match: the search on a worker thread with a progress dialog and Cancel; the dialog is
-  // accepted when a search ran to its end.
+  // Match: starts the search on a worker thread with a progress dialog and Cancel, and
+  // returns. The dialog is accepted when the search runs to its end; a search stopped or failed
+  // is told in lblTarget. SearchEnded follows either way.
   void btMatchClick();
+  bool Searching() const { return waiting_ != nullptr; }
 
+ signals:
+  void SearchEnded();
+
+ public:
   // After the dialog was accepted: what was searched for and what was found.
   const std::optional<MatchTarget>& Target() const { return target_; }
   const MatchResult& Found() const { return found_; }
@@ -57,7 +67,14 @@ class MatchProfileDialog : public QDialog {
   QPushButton* btMatch() const { return btMatch_; }
 
  private:
+  // What the worker hands back: the plan, or why the search failed.
+  struct SearchOutcome {
+    MatchResult Found;
+    std::string Failure;  // the exception's message; empty when the search ended normally
+  };
+
   void OnBrowse();
+  void OnSearchFinished();
 
   const Model& model_;
   TargetOverlay overlay_;
@@ -65,6 +82,10 @@ class MatchProfileDialog : public QDialog {
   MatchSearch search_;
   std::optional<MatchTarget> target_;
   MatchResult found_;
+  std::atomic<bool> cancel_{false};
+  QProgressDialog* waiting_ = nullptr;  // while a search runs
+  QFuture<SearchOutcome> running_;
+  QFutureWatcher<SearchOutcome> watcher_;
   QLineEdit* edTarget_ = nullptr;
   QLineEdit* edStockWidth_ = nullptr;
   QLineEdit* edStockHeight_ = nullptr;

@@ -11,7 +11,7 @@ Verdict JudgeCut(float fenceAfter, float tableAfter) {
   return Verdict::CutOK;
 }
 
-std::string CutProblem(const Cut& cut) {
+std::string CutProblem(const CutFigures& cut) {
   std::string text;
   if (cut.ShankBlocked) text = "impossible: the shank passes through the stock";
   if (SeversStock(cut)) {
@@ -21,7 +21,7 @@ std::string CutProblem(const Cut& cut) {
   return text;
 }
 
-Verdict JudgeCutOnTable(const Cut& cut) {
+Verdict JudgeCutOnTable(const CutFigures& cut) {
   if (cut.ShankBlocked || SeversStock(cut)) return Verdict::Danger;
   return JudgeCut(cut);
 }

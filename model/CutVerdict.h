@@ -19,18 +19,18 @@ inline constexpr Colour VerdictRed = MakeColour(255, 0, 0);
 
 // Judged on the stored single-precision "after" figures; the "before" figures play no part.
 Verdict JudgeCut(float fenceAfter, float tableAfter);
-inline Verdict JudgeCut(const Cut& cut) { return JudgeCut(cut.FenceAfter, cut.TableAfter); }
+inline Verdict JudgeCut(const CutFigures& cut) { return JudgeCut(cut.FenceAfter, cut.TableAfter); }
 
 // Whether the cut parted the section into more pieces than it had before.
-inline bool SeversStock(const Cut& cut) {
+inline bool SeversStock(const CutFigures& cut) {
   return cut.PiecesAfter > cut.PiecesBefore && cut.PiecesAfter > 1;
 }
 // Why a real table cannot make the cut, whatever its bearing figures: "impossible: the shank
 // passes through the stock", "severs the stock into N pieces", both joined by "; ", or an
 // empty text for a cut that can be made.
-std::string CutProblem(const Cut& cut);
+std::string CutProblem(const CutFigures& cut);
 // The bearing verdict, made Danger by a cut problem: what `check` judges a cut by.
-Verdict JudgeCutOnTable(const Cut& cut);
+Verdict JudgeCutOnTable(const CutFigures& cut);
 
 // " (Cut OK)", " (Caution)", " (Danger)": the text after "Cut #i" in the report.
 const char* VerdictText(Verdict verdict);

@@ -82,7 +82,7 @@ SetupChange Model::SetFaceOnTable(int32_t face) {
 
 void Model::SetProfileZoom(int32_t zoom) {
   assert(zoom == 1 || zoom == 2 || zoom == 4);
-  if (zoom == 1 || zoom == 2 || zoom == 4) profileZoom_ = zoom;
+  if (zoom == 1 || zoom == 2 || zoom == 4) view_.ProfileZoom = zoom;
 }
 
 SetupChange Model::RotateStockAnticlockwise() {
@@ -101,11 +101,11 @@ SetupChange Model::FlipStock() {
 }
 
 void Model::ZoomIn() {
-  if (profileZoom_ < 4) profileZoom_ *= 2;
+  if (view_.ProfileZoom < 4) view_.ProfileZoom *= 2;
 }
 
 void Model::ZoomOut() {
-  if (profileZoom_ > 1) profileZoom_ /= 2;
+  if (view_.ProfileZoom > 1) view_.ProfileZoom /= 2;
 }
 
 const Cut& Model::CutAt(int n) const {
@@ -125,7 +125,7 @@ SetupChange Model::AppendCut(int32_t fence, int32_t height) {
 }
 
 SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
-  profileZoom_ = 1;
+  view_.ProfileZoom = 1;
   cuts_.clear();
   faceOnTable_ = 3;
   stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);

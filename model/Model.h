@@ -58,6 +58,13 @@ struct WorkSetup {
   int TextureRepeatH = 4;
 };
 
+// What only the view holds, never stored in a project: the Profile picture's zoom and the 3-D
+// view's clear colour.
+struct ViewState {
+  int32_t ProfileZoom = 1;  // 1, 2 or 4
+  Colour BackgroundSwatch = Black;
+};
+
 // One object of this class is created by main() and handed by reference to every window
 // and command. Its set-up changes only through the edit operations below, which keep every
 // setting in its range.
@@ -90,8 +97,8 @@ class Model {
   // Stock sizes 50..1000, set by NewWorkpiece and ReplaceSetup.
   int32_t StockWidth() const { return stockWidth_; }
   int32_t StockHeight() const { return stockHeight_; }
-  int32_t FaceOnTable() const { return faceOnTable_; }  // 0 until the first New, then 1..8
-  int32_t ProfileZoom() const { return profileZoom_; }  // 1, 2 or 4
+  int32_t FaceOnTable() const { return faceOnTable_; }       // 0 until the first New, then 1..8
+  int32_t ProfileZoom() const { return view_.ProfileZoom; }  // 1, 2 or 4
   // Asserts on a face outside 1..8 and then leaves the face as it was.
   SetupChange SetFaceOnTable(int32_t face);
   // Asserts on a zoom other than 1, 2 or 4 and then leaves the zoom as it was.
@@ -145,8 +152,10 @@ class Model {
   const std::array<float, 4>& WoodColour() const { return woodColour_; }
   SetupChange SetWoodSwatch(Colour c);  // sets both
   // Clear colour of the 3-D view; not stored in projects.
-  Colour BackgroundSwatch() const { return backgroundSwatch_; }
-  void SetBackgroundSwatch(Colour c) { backgroundSwatch_ = c & 0xFFFFFF; }
+  Colour BackgroundSwatch() const { return view_.BackgroundSwatch; }
+  void SetBackgroundSwatch(Colour c) { view_.BackgroundSwatch = c & 0xFFFFFF; }
+  // The view's settings, which a project does not store (zoom and background).
+  const ViewState& View() const { return view_; }
 
   // Texture settings of the Texture window, stored in projects (lines 6 to 9).
   const std::string& TextureFile() const { return textureFile_; }  // full path; empty for none
@@ -175,7 +184,6 @@ class Model {
   int32_t stockWidth_ = 200;
   int32_t stockHeight_ = 200;
   int32_t faceOnTable_ = 0;
-  int32_t profileZoom_ = 1;
   int textureRepeatV_ = 2;
   int textureRepeatH_ = 4;
   std::vector<Tool> cutters_;
@@ -184,7 +192,7 @@ class Model {
   std::vector<Cut> cuts_;
   Colour woodSwatch_ = DefaultWoodColour;
   std::array<float, 4> woodColour_{};
-  Colour backgroundSwatch_ = Black;
+  ViewState view_;
   std::string textureFile_;
   bool textureMap_ = false;
   LengthUnit unit_ = LengthUnit::Imperial;

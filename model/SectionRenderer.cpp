@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+#include "model/CutPlacement.h"
+#include "model/CutVerdict.h"
 #include "model/MachineLines.h"
 #include "model/Orientation.h"
 
@@ -31,35 +33,12 @@ struct Frame {
   bool rowBands;  // paint each cutter row over every pixel row of its height
 };
 
-// The axis of a cut's cutter on the raster and how its rows are turned.
-struct Placement {
-  int v, u;
-  int turn;  // 0: upright, 2: upside down, -1: rows run upwards, +1: rows run downwards
-};
-
 Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
-  const int fenceX = RoundProduct(cut.Fence, f.r);
-  const int fenceY = RoundProduct(cut.Fence, f.s);
-  const int heightX = RoundProduct(cut.Height, f.r);
-  const int heightY = RoundProduct(cut.Height, f.s);
-  switch (orientationCase) {
-    case 2:
-      return {f.W - heightX, f.top + fenceY, -1};
-    case 3:
-      return {f.left + fenceX, f.top + heightY, 2};
-    case 4:
-      return {f.left + heightX, f.H - fenceY, +1};
-    case 5:
-      return {f.left + fenceX, f.H - heightY, 0};
-    case 6:
-      return {f.W - heightX, f.H - fenceY, -1};
-    case 7:
-      return {f.W - fenceX, f.top + heightY, 2};
-    case 8:
-      return {f.left + heightX, f.top + fenceY, +1};
-    default:
-      return {f.W - fenceX, f.H - heightY, 0};  // case 1, and a cut of no known state
-  }
+  const CaseLayout& layout = LayoutOfCase(orientationCase);
+  const int32_t across = layout.ColumnByFence ? cut.Fence : cut.Height;
+  const int32_t up = layout.ColumnByFence ? cut.Height : cut.Fence;
+  return PlaceAxis(layout, RoundProduct(across, f.r), RoundProduct(up, f.s),
+                   {f.left, f.top, f.W, f.H});
 }
 
 // The box of the raster a cut may have painted, all ends included.
@@ -76,22 +55,22 @@ struct PaintedBox {
 // Paints the area swept by the cutter white, one line per profile row; returns the box touched.
 PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const Frame& f) {
   const int rows = std::clamp(tool.RowCount, 0, MaxProfileRows);
-  PaintedBox box{p.u, p.u, p.v, p.v};
+  PaintedBox box{p.U, p.U, p.V, p.V};
   // The line of reach a across the cutter's axis at pixel row b from its anchor.
   auto paintLine = [&](int a, int b) {
     int x0, y0, x1, y1;
-    switch (p.turn) {
-      case 0:
-        x0 = p.v - a, y0 = p.u - b, x1 = p.v + a, y1 = p.u - b;
+    switch (p.Table) {
+      case TableBelow:
+        x0 = p.V - a, y0 = p.U - b, x1 = p.V + a, y1 = p.U - b;
         break;
-      case 2:
-        x0 = p.v + a, y0 = p.u + b, x1 = p.v - a, y1 = p.u + b;
+      case TableAbove:
+        x0 = p.V + a, y0 = p.U + b, x1 = p.V - a, y1 = p.U + b;
         break;
-      case -1:
-        x0 = p.v - b, y0 = p.u + a, x1 = p.v - b, y1 = p.u - a;
+      case TableRight:
+        x0 = p.V - b, y0 = p.U + a, x1 = p.V - b, y1 = p.U - a;
         break;
       default:
-        x0 = p.v + b, y0 = p.u - a, x1 = p.v + b, y1 = p.u + a;
+        x0 = p.V + b, y0 = p.U - a, x1 = p.V + b, y1 = p.U + a;
         break;
     }
     raster.Line(x0, y0, x1, y1, White);
@@ -156,22 +135,22 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
   const int lowest = RoundProduct(1, f.s);  // offset of the cutter's first row from its anchor
   const int bottom = f.H - 1;               // the rectangle's last row and column
   const int right = f.W - 1;
-  switch (p.turn) {
-    case 0: {  // table at the bottom
-      const int x = fenceSide == SideRight ? p.v : p.v - 1;
-      return MaterialInColumn(raster, x, std::max(p.u - lowest + 1, f.top), bottom);
+  switch (p.Table) {
+    case TableBelow: {
+      const int x = fenceSide == SideRight ? p.V : p.V - 1;
+      return MaterialInColumn(raster, x, std::max(p.U - lowest + 1, f.top), bottom);
     }
-    case 2: {  // table at the top
-      const int x = fenceSide == SideRight ? p.v : p.v - 1;
-      return MaterialInColumn(raster, x, f.top, std::min(p.u + lowest - 1, bottom));
+    case TableAbove: {
+      const int x = fenceSide == SideRight ? p.V : p.V - 1;
+      return MaterialInColumn(raster, x, f.top, std::min(p.U + lowest - 1, bottom));
     }
-    case -1: {  // table at the right
-      const int y = fenceSide == SideBottom ? p.u : p.u - 1;
-      return MaterialInRow(raster, y, std::max(p.v - lowest + 1, f.left), right);
+    case TableRight: {
+      const int y = fenceSide == SideBottom ? p.U : p.U - 1;
+      return MaterialInRow(raster, y, std::max(p.V - lowest + 1, f.left), right);
     }
     default: {  // table at the left
-      const int y = fenceSide == SideBottom ? p.u : p.u - 1;
-      return MaterialInRow(raster, y, f.left, std::min(p.v + lowest - 1, right));
+      const int y = fenceSide == SideBottom ? p.U : p.U - 1;
+      return MaterialInRow(raster, y, f.left, std::min(p.V + lowest - 1, right));
     }
   }
 }
@@ -293,12 +272,15 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
 }
 
 StockOnPicture PlaceStock(const Model& model, const SectionView& view) {
-  const bool oddState =
-      model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
+  return PlaceStock(StockOf(model), view);
+}
+
+StockOnPicture PlaceStock(const StockSetup& lying, const SectionView& view) {
+  const bool oddState = lying.FaceOnTable >= 1 && lying.FaceOnTable <= 8 && lying.FaceOnTable % 2;
   const double W = view.W;
   const double H = view.H;
-  const int SH = static_cast<int>(std::nearbyint(H * model.StockHeight() / 1100.0)) * view.Zoom;
-  const int SW = static_cast<int>(std::nearbyint(W * model.StockWidth() / 1100.0)) * view.Zoom;
+  const int SH = static_cast<int>(std::nearbyint(H * lying.Height / 1100.0)) * view.Zoom;
+  const int SW = static_cast<int>(std::nearbyint(W * lying.Width / 1100.0)) * view.Zoom;
   const int across = oddState ? SH : SW;  // extent along the table
   const int upright = oddState ? SW : SH;
   // The scales follow the picture's size; the stock's corner may stand in from its corner.
@@ -313,8 +295,22 @@ StockOnPicture PlaceStock(const Model& model, const SectionView& view) {
 
 namespace {
 
-// The frame of a section of model drawn as view says.
-Frame FrameFor(const Model& model, const SectionView& view) {
+// What a section is drawn from: the stock as it lies, the cut list and the cutter library.
+struct Work {
+  StockSetup stock;
+  const std::vector<Cut>& cuts;
+  const std::vector<Tool>& cutters;
+  // The cutter numbered n (1 is the first), or nullptr when n names none.
+  const Tool* Cutter(int n) const {
+    return n >= 1 && n <= static_cast<int>(cutters.size()) ? &cutters[static_cast<size_t>(n - 1)]
+                                                           : nullptr;
+  }
+};
+
+Work WorkOf(const Model& model) { return {StockOf(model), model.Cuts(), model.Cutters()}; }
+
+// The frame of a section of work drawn as view says.
+Frame FrameFor(const Work& work, const SectionView& view) {
   const int W = view.W;
   const int H = view.H;
   const int zoom = view.Zoom;
@@ -322,7 +318,7 @@ Frame FrameFor(const Model& model, const SectionView& view) {
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
   Frame f{};
-  const StockOnPicture stock = PlaceStock(model, view);
+  const StockOnPicture stock = PlaceStock(work.stock, view);
   f.W = stock.FenceX;
   f.H = stock.TableY;
   f.left = stock.Left;
@@ -333,19 +329,20 @@ Frame FrameFor(const Model& model, const SectionView& view) {
   return f;
 }
 
-// Paints one cut of model; when found is given, measures it into found, sides and pieces
+// Paints one cut of work; when found is given, measures it into found, sides and pieces
 // (which hold the section as the cuts before it left it).
-void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& raster,
-                CutFigures* found, SideMaterial& sides, SectionPieces* pieces) {
+void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster, CutFigures* found,
+                SideMaterial& sides, SectionPieces* pieces) {
   // A cut made in no known state is placed and measured as if made in the current one.
   int fenceSide = SideRight;
   int tableSide = SideBottom;
-  const int orientationCase = CutOrientation(cut.Face, model.FaceOnTable(), fenceSide, tableSide);
+  const int orientationCase =
+      CutOrientation(cut.Face, work.stock.FaceOnTable, fenceSide, tableSide);
   if (orientationCase == 0) {
     fenceSide = SideRight;
     tableSide = SideBottom;
   }
-  const Tool* tool = model.Cutter(cut.Cutter);
+  const Tool* tool = work.Cutter(cut.Cutter);
   const Placement placement = PlaceCut(orientationCase, cut, f);
   const bool measure = found != nullptr && pieces != nullptr;
   if (measure) {
@@ -370,10 +367,24 @@ void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& rast
   }
 }
 
+CutFigures& FiguresOf(CutFigures& figures) { return figures; }
+CutFigures& FiguresOf(CutResult& result) { return result.Figures; }
+
+// The measuring pass's view: 500 x 500, zoom 1, black, no cutter outlined.
+SectionView MeasuringView() {
+  SectionView view;
+  view.W = SectionSize;
+  view.H = SectionSize;
+  view.Zoom = 1;
+  view.Material = Black;
+  return view;
+}
+
 // Paints the section; measures into figures and pieces when both are given.
-void PaintSection(const Model& model, const SectionView& view, Raster& raster,
-                  std::vector<CutFigures>* figures, SectionPieces* pieces) {
-  const Frame f = FrameFor(model, view);
+template <typename Figures>
+void PaintSection(const Work& work, const SectionView& view, Raster& raster,
+                  std::vector<Figures>* figures, SectionPieces* pieces) {
+  const Frame f = FrameFor(work, view);
   const int W = view.W;
   const int H = view.H;
   const int margin = W - f.W;
@@ -386,12 +397,13 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   const bool measure = figures != nullptr && pieces != nullptr;
   SideMaterial sides(raster, f);
   if (measure) {
-    figures->assign(model.Cuts().size(), CutFigures{});
+    figures->assign(work.cuts.size(), Figures{});
     pieces->Read(raster, f.left, f.top, f.W, f.H);
   }
-  const std::vector<Cut>& cuts = model.Cuts();
+  const std::vector<Cut>& cuts = work.cuts;
   for (size_t i = 0; i < cuts.size(); ++i) {
-    PaintCutOf(model, cuts[i], f, raster, measure ? &(*figures)[i] : nullptr, sides, pieces);
+    PaintCutOf(work, cuts[i], f, raster, measure ? &FiguresOf((*figures)[i]) : nullptr, sides,
+               pieces);
   }
 
   const MachineFaces faces{f.W, f.H};
@@ -405,31 +417,45 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
 
 }  // namespace
 
+StockSetup StockOf(const Model& model) {
+  return {model.StockWidth(), model.StockHeight(), model.FaceOnTable()};
+}
+
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas) {
-  PaintSection(model, view, canvas, nullptr, nullptr);
+  PaintSection<CutFigures>(WorkOf(model), view, canvas, nullptr, nullptr);
 }
 
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
                    std::vector<CutFigures>& figures, SectionPieces& pieces) {
-  PaintSection(model, view, canvas, &figures, &pieces);
+  PaintSection(WorkOf(model), view, canvas, &figures, &pieces);
+}
+
+void MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
+                  const std::vector<Tool>& cutters, Section& into) {
+  PaintSection(Work{stock, cuts, cutters}, MeasuringView(), into.Picture, &into.Cuts, &into.Pieces);
+  for (CutResult& cut : into.Cuts) cut.Judged = JudgeCutOnTable(cut.Figures);
+}
+
+Section MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
+                     const std::vector<Tool>& cutters) {
+  Section section;
+  MeasureSetup(stock, cuts, cutters, section);
+  return section;
 }
 
 void MeasureSection(Model& model, SectionPictures& pictures) {
-  SectionView view;
-  view.W = SectionSize;
-  view.H = SectionSize;
-  view.Zoom = 1;
-  view.Material = Black;
-  RenderSection(model, view, pictures.Measured, pictures.Figures, pictures.Pieces);
+  PaintSection(WorkOf(model), MeasuringView(), pictures.Measured, &pictures.Figures,
+               &pictures.Pieces);
   model.SetCutFigures(pictures.Figures);
 }
 
 CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
                              SectionPieces& pieces) {
-  const Frame f = FrameFor(model, SectionView{});
+  const Work work = WorkOf(model);
+  const Frame f = FrameFor(work, SectionView{});
   SideMaterial sides(canvas, f);
   CutFigures found;
-  PaintCutOf(model, cut, f, canvas, &found, sides, &pieces);
+  PaintCutOf(work, cut, f, canvas, &found, sides, &pieces);
   return found;
 }
 

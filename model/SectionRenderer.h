@@ -5,6 +5,7 @@
 
 #include "model/Model.h"
 #include "model/Raster.h"
+#include "model/Section.h"
 #include "model/SectionPictures.h"
 
 namespace kerf {
@@ -37,7 +38,11 @@ struct StockOnPicture {
   int Left = 0, Top = 0;
   int FenceX = 0, TableY = 0;
 };
+StockOnPicture PlaceStock(const StockSetup& stock, const SectionView& view);
 StockOnPicture PlaceStock(const Model& model, const SectionView& view);
+
+// The model's stock as it lies.
+StockSetup StockOf(const Model& model);
 
 // Paints the section of model's bare stock and whole cut list into canvas, which is at least
 // W x H (and whose row and column beyond the picture are drawn on when it has them).
@@ -51,6 +56,16 @@ void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
 
 // Percentage of the pixels along one side of the stock rectangle that are not exactly white.
 float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H);
+
+// The measuring pass as a function of the set-up: the section of stock after cuts (cut #1
+// first), each cut made with the cutter its number names in cutters (1 is the first; a number
+// that names none paints nothing), drawn as RenderSection draws it at 500 x 500, zoom 1,
+// black, no cutter; with every cut's figures and verdict and the finished section's pieces.
+Section MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
+                     const std::vector<Tool>& cutters);
+// The same into a section kept from an earlier pass, whose storage is used again.
+void MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
+                  const std::vector<Tool>& cutters, Section& into);
 
 // The measuring pass that the outline rebuild starts with: RenderSection at 500 x 500, zoom 1,
 // black, no cutter, into pictures.Measured; pictures.Pieces and pictures.Figures are rewritten

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/ProfileMatch.h"
 #include "model/Raster.h"
 #include "model/Result.h"
 #include "model/Tool.h"
+#include "model/match/ProfileMatch.h"
 #include "project/ProfileImport.h"
 
 namespace kerf {

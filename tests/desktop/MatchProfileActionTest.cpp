@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
+#include <stdexcept>
 #include <thread>
 
 #include "desktop/Desktop.h"
@@ -119,6 +120,7 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
       for (int x = 0; x < shown.width(); ++x) overlay += shown.pixel(x, y) == qRgb(230, 0, 0);
     dialog.SetSearch(TwoCutPlan);
     dialog.btMatchClick();
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
     return dialog.result();
   })));
   EXPECT_GT(overlay, 50u);
@@ -166,6 +168,22 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
         if (widget->objectName() == "MatchProgress") widget->findChild<QPushButton*>()->click();
     });
     dialog.btMatchClick();
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
+    return dialog.result();
+  })));
+  // A search that fails tells why in the dialog, which stays open.
+  EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
+    dialog.edStockWidth()->setText("1/2\"");
+    dialog.edStockHeight()->setText("1\"");
+    dialog.edTarget()->setText(WriteTarget());
+    dialog.ReadTarget();
+    dialog.SetSearch(
+        [](const std::vector<Tool>&, const MatchTarget&, const MatchOptions&, ProgressSink&,
+           const std::atomic<bool>*) -> MatchResult { throw std::runtime_error("out of pixels"); });
+    dialog.btMatchClick();
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
+    EXPECT_TRUE(dialog.lblTarget()->text().contains("The search failed: out of pixels"))
+        << dialog.lblTarget()->text().toStdString();
     return dialog.result();
   })));
   EXPECT_EQ(FormatProject(RecordFromModel(model)), before);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/CutVerdict.h"
 #include "model/Orientation.h"
 #include "support/PictureCompare.h"
 
@@ -285,6 +286,43 @@ TEST(RenderSection, OrderOfCutsChangesNoPixel) {
   model.MoveCutUp(5);
   MeasureSection(model, pictures);
   EXPECT_NE(model.CutAt(5).TableBefore, firstFigure) << "figures follow the order";
+}
+
+// The measuring pass of a set-up finds what the model's own pass finds, and judges each cut as
+// the check does; a cut of a missing cutter paints nothing.
+TEST(MeasureSetup, FindsWhatTheModelsPassFinds) {
+  Model model = StartedModel();
+  model.NewWorkpiece(400, 300);
+  AddCut(model, 4, 3, 50, -10);
+  AddCut(model, 1, 4, 120, 30);
+  AddCut(model, 2, 7, 10, 100);
+  AddCut(model, 3, 6, 60, 20);
+  model.SetFaceOnTable(5);
+  std::vector<Cut> cuts = model.Cuts();
+  cuts.push_back(cuts[1]);
+  cuts.back().Cutter = 0;
+  cuts.back().CutterFileName = "gone.bmp";
+  model.ReplaceSetup([&] {
+    WorkSetup setup = model.TakeSetup();
+    setup.Cuts = cuts;
+    return setup;
+  }());
+  SectionPictures pictures;
+  MeasureSection(model, pictures);
+  const Section section = MeasureSetup(StockOf(model), cuts, model.Cutters());
+  EXPECT_TRUE(SamePicture(section.Picture, pictures.Measured));
+  ASSERT_EQ(section.Cuts.size(), cuts.size());
+  for (size_t i = 0; i < cuts.size(); ++i) {
+    const Cut& measured = model.Cuts()[i];
+    const CutFigures& found = section.Cuts[i].Figures;
+    EXPECT_EQ(found.FenceBefore, measured.FenceBefore) << i;
+    EXPECT_EQ(found.TableAfter, measured.TableAfter) << i;
+    EXPECT_EQ(found.FenceAfter, measured.FenceAfter) << i;
+    EXPECT_EQ(found.ShankBlocked, measured.ShankBlocked) << i;
+    EXPECT_EQ(found.PiecesAfter, measured.PiecesAfter) << i;
+    EXPECT_EQ(section.Cuts[i].Judged, JudgeCutOnTable(measured)) << i;
+  }
+  EXPECT_EQ(section.Cuts.back().Figures.FenceAfter, section.Cuts.back().Figures.FenceBefore);
 }
 
 TEST(RenderSection, PreviewOutlinesTheMountedCutter) {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "model/CutVerdict.h"
-#include "model/MatchOrder.h"
-#include "model/MatchSearch.h"
-#include "model/ProfileMatch.h"
 #include "model/SectionRenderer.h"
+#include "model/match/MatchOrder.h"
+#include "model/match/MatchSearch.h"
+#include "model/match/ProfileMatch.h"
 
 namespace kerf {
 namespace {
@@ -224,9 +224,9 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
     }));
     const MatchTarget target = TargetOf(pictures.Measured, plan);
     const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
-    std::vector<match::Placement> placements;
+    std::vector<match::Candidate> placements;
     for (const Cut& cut : plan.cuts) {
-      match::Placement p;
+      match::Candidate p;
       ASSERT_TRUE(match::PlacementOfCut(cut, plan.face, picture.Left, picture.Top, p));
       placements.push_back(p);
     }

@@ -4,7 +4,8 @@
 #include <queue>
 #include <set>
 
-#include "model/MatchSearch.h"
+#include "model/match/MatchSearch.h"
+#include "model/match/TaskPool.h"
 
 namespace kerf::match {
 
@@ -56,7 +57,7 @@ int32_t WeightOf(uint8_t pixelClass) {
 
 // The best `keep` placements to add to a plan, by what they gain.
 std::vector<std::pair<int32_t, int>> BestNext(SearchContext& context, const PlanState& plan,
-                                              const std::vector<Placement>& placements, size_t keep,
+                                              const std::vector<Candidate>& placements, size_t keep,
                                               std::vector<int32_t>& values, GridSums& sums) {
   const TargetPicture& picture = *context.Picture;
   for (size_t i = 0; i < values.size(); ++i)
@@ -68,7 +69,7 @@ std::vector<std::pair<int32_t, int>> BestNext(SearchContext& context, const Plan
       best;
   int64_t measured = 0;
   for (size_t i = 0; i < placements.size(); ++i) {
-    const Placement& p = placements[i];
+    const Candidate& p = placements[i];
     if (best.size() == keep && p.Bound <= best.top().first) break;
     if ((i & 1023) == 0 && context.Cancelled()) break;
     const CutterShape& shape = context.Shapes[p.Cutter][p.Turn];
@@ -93,7 +94,7 @@ std::vector<std::pair<int32_t, int>> BestNext(SearchContext& context, const Plan
 
 }  // namespace
 
-std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Placement>& placements,
+std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Candidate>& placements,
                                   int beamWidth, int maxPasses, int finalists,
                                   const std::function<void(double)>& report) {
   const TargetPicture& picture = *context.Picture;
@@ -149,7 +150,7 @@ std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Plac
       child.Cut = parent.Cut;
       child.Score = step.Score;
       child.MustLeft = parent.MustLeft;
-      const Placement& p = placements[static_cast<size_t>(step.Placement)];
+      const Candidate& p = placements[static_cast<size_t>(step.Placement)];
       std::vector<uint8_t> painted(count, 0);
       PaintPlacement(context.Shapes[p.Cutter][p.Turn], p.Turn, p.V, p.U, painted, 1);
       for (size_t i = 0; i < count; ++i) {

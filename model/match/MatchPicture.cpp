@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "model/MatchSearch.h"
 #include "model/Orientation.h"
+#include "model/match/MatchSearch.h"
 
 namespace kerf::match {
 

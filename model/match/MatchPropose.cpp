@@ -1,44 +1,10 @@
 // The profile matcher's candidate cuts: every placement that fits the target, found by sums.
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
-#include "model/MatchSearch.h"
+#include "model/match/MatchSearch.h"
+#include "model/match/TaskPool.h"
 
 namespace kerf::match {
-
-void RunTasks(int threads, int tasks, const std::function<void(int task, int worker)>& work,
-              const std::function<void(int done)>& report) {
-  std::atomic<int> next{0};
-  int done = 0;
-  std::mutex mutex;
-  std::condition_variable finished;
-  auto worker = [&](int w) {
-    for (int task = next++; task < tasks; task = next++) {
-      work(task, w);
-      const std::lock_guard<std::mutex> lock(mutex);
-      if (++done == tasks) finished.notify_one();
-    }
-  };
-  const int count = std::clamp(threads, 1, std::max(tasks, 1));
-  std::vector<std::thread> pool;
-  pool.reserve(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) pool.emplace_back(worker, i);
-  for (;;) {
-    int now = 0;
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      finished.wait_for(lock, std::chrono::milliseconds(50), [&] { return done >= tasks; });
-      now = done;
-    }
-    if (now >= tasks) break;
-    report(now);
-  }
-  for (std::thread& thread : pool) thread.join();
-  report(tasks);
-}
 
 namespace {
 
@@ -89,7 +55,7 @@ bool Inside(const Box& box, int x, int y) {
 
 }  // namespace
 
-std::vector<Placement> ProposePlacements(SearchContext& context,
+std::vector<Candidate> ProposePlacements(SearchContext& context,
                                          const std::function<void(double)>& report) {
   const TargetPicture& picture = *context.Picture;
   const size_t count = static_cast<size_t>(Size) * Size;
@@ -116,7 +82,7 @@ std::vector<Placement> ProposePlacements(SearchContext& context,
   const AreaSums removableSums(removable);
 
   const int tasks = static_cast<int>(context.Usable.size()) * TurnCount;
-  std::vector<std::vector<Placement>> found(static_cast<size_t>(tasks));
+  std::vector<std::vector<Candidate>> found(static_cast<size_t>(tasks));
   auto work = [&](int task, int) {
     const int cutter = context.Usable[static_cast<size_t>(task / TurnCount)];
     const int turn = task % TurnCount;
@@ -136,7 +102,7 @@ std::vector<Placement> ProposePlacements(SearchContext& context,
     const int v1 = std::min(wanted.x1 - spanX0, std::max(reachA.x1, reachB.x1));
     const int u0 = std::max(wanted.y0 - spanY1, std::min(reachA.y0, reachB.y0));
     const int u1 = std::min(wanted.y1 - spanY0, std::max(reachA.y1, reachB.y1));
-    std::vector<Placement>& out = found[static_cast<size_t>(task)];
+    std::vector<Candidate>& out = found[static_cast<size_t>(task)];
     int64_t measured = 0;
     for (int u = u0; u <= u1; ++u) {
       if (context.Cancelled()) break;
@@ -148,7 +114,7 @@ std::vector<Placement> ProposePlacements(SearchContext& context,
         const int32_t gain = boundSums.Over(shape, turn, v, u, false);
         if (gain <= 0) continue;
         if (!ShankClear(keptSums, turn, v, u, picture.Left, picture.Top)) continue;
-        Placement p;
+        Candidate p;
         p.Bound = gain;
         p.Cutter = static_cast<uint16_t>(cutter);
         p.Turn = static_cast<uint8_t>(turn);
@@ -162,13 +128,13 @@ std::vector<Placement> ProposePlacements(SearchContext& context,
   RunTasks(context.Threads, tasks, work,
            [&](int done) { report(tasks > 0 ? static_cast<double>(done) / tasks : 1.0); });
 
-  std::vector<Placement> all;
+  std::vector<Candidate> all;
   size_t total = 0;
   for (const auto& part : found) total += part.size();
   all.reserve(total);
   for (const auto& part : found) all.insert(all.end(), part.begin(), part.end());
   std::stable_sort(all.begin(), all.end(),
-                   [](const Placement& a, const Placement& b) { return a.Bound > b.Bound; });
+                   [](const Candidate& a, const Candidate& b) { return a.Bound > b.Bound; });
   return all;
 }
 

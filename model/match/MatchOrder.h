@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "model/MatchSearch.h"
 #include "model/Raster.h"
+#include "model/match/MatchSearch.h"
 
 namespace kerf::match {
 
@@ -20,7 +20,7 @@ struct OrderedPlan {
 // measuring passes, the order with the fewest Danger cuts found. The section is the same
 // whatever the order, as cuts only ever remove material.
 OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& target,
-                        const TargetPicture& picture, const std::vector<Placement>& chosen,
+                        const TargetPicture& picture, const std::vector<Candidate>& chosen,
                         int budget);
 
 }  // namespace kerf::match

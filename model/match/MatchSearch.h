@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "model/CutPlacement.h"
 #include "model/LengthText.h"
-#include "model/ProfileMatch.h"
 #include "model/SectionPictures.h"
 #include "model/Tool.h"
+#include "model/match/ProfileMatch.h"
 
 namespace kerf::match {
 
@@ -61,17 +62,18 @@ struct CutterShape {
   int MinOff = 0, MaxOff = 0, MinLo = 0, MaxHi = 0;  // bounds of the runs
   bool Empty() const { return Runs.empty(); }
 };
-// Turns: 0 upright (table below), 1 upside down (table above), 2 rows running leftwards
-// (table at the right), 3 rows running rightwards (table at the left).
-inline constexpr int TurnCount = 4;
+// A cutter's turn is the side of its table (TableSide): 0 upright (table below), 1 upside down
+// (table above), 2 rows running leftwards (table at the right), 3 rows running rightwards
+// (table at the left).
+inline constexpr int TurnCount = TableSideCount;
 bool Horizontal(int turn);
 CutterShape ShapeOf(const Tool& tool, int turn);
 // The two orientation cases that place a cutter in a turn.
 std::array<int, 2> CasesOfTurn(int turn);
 
-// Where a cut's axis lands for the given case, fence and height, and the other way round (the
-// fence and height nearest the middle of the pixel); false when no setting within the
-// sliders' ranges lands there.
+// Where a cut's axis lands for the given case, fence and height, as the section renderer
+// places it (LayoutOfCase), and the other way round (the fence and height nearest the middle
+// of the pixel); false when no setting within the sliders' ranges lands there.
 void AnchorOf(int orientationCase, int32_t fence, int32_t height, int left, int top, int& v,
               int& u);
 bool SettingsOf(int orientationCase, int v, int u, int left, int top, int32_t& fence,
@@ -80,7 +82,7 @@ bool SettingsOf(int orientationCase, int v, int u, int left, int top, int32_t& f
 int FaceForCase(int orientationCase, int faceOnTable);
 
 // A cutter at one anchor in one turn, with the most it could gain.
-struct Placement {
+struct Candidate {
   int32_t Bound = 0;  // weighted removable pixels it covers (see the search's weights)
   uint16_t Cutter = 0;
   uint8_t Turn = 0;
@@ -90,7 +92,7 @@ struct Placement {
 // The turn a case places a cutter in, and the placement of a cut (made with cutter number
 // cut.Cutter, 1-based) seen in faceOnTable; false for a cut of no known state or cutter.
 int TurnOfCase(int orientationCase);
-bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Placement& placement);
+bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Candidate& placement);
 
 // Row and column prefix sums of an integer grid over the section.
 class GridSums {
@@ -119,12 +121,6 @@ int PaintPlacement(const CutterShape& shape, int turn, int v, int u, std::vector
 // top) and the distances of the pixel's centre from the fence and the table.
 std::string PlaceInWords(int left, int top, int x, int y, LengthUnit unit);
 
-// Runs work(0, w) .. work(tasks - 1, w) on up to `threads` worker threads (w numbers the
-// worker, from 0) while the calling thread sleeps in short steps, calling report(tasks done)
-// after each step and once at the end.
-void RunTasks(int threads, int tasks, const std::function<void(int task, int worker)>& work,
-              const std::function<void(int done)>& report);
-
 // What every part of the search reads: the cutters it may use, their shapes in each turn,
 // the target, how many threads, the cancel flag, and the count of placements measured.
 struct SearchContext {
@@ -144,7 +140,7 @@ inline constexpr int32_t MustWeight = 4, OptionalWeight = 1, OvercutWeight = 2;
 // Every placement of every usable cutter, in every turn, within the sliders' ranges, that
 // removes some of what the target removes and nothing it keeps beyond the tolerance; the
 // most promising first. report(fraction done in 0..1) runs on the calling thread.
-std::vector<Placement> ProposePlacements(SearchContext& context,
+std::vector<Candidate> ProposePlacements(SearchContext& context,
                                          const std::function<void(double)>& report);
 
 // A plan of the beam search: the placements chosen (indices into the proposals), the pixels
@@ -158,7 +154,7 @@ struct PlanState {
 
 // The best plans of a beam search of the given width, at most maxPasses cuts each, best
 // first: every plan that reaches the target before any that does not, fewer cuts first.
-std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Placement>& placements,
+std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Candidate>& placements,
                                   int beamWidth, int maxPasses, int finalists,
                                   const std::function<void(double)>& report);
 

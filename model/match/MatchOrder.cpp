@@ -1,9 +1,10 @@
 // The profile matcher's last step: an order and fence side for the chosen cuts that is safe.
 #include <algorithm>
+#include <string>
 
 #include "model/CutVerdict.h"
-#include "model/MatchOrder.h"
 #include "model/SectionRenderer.h"
+#include "model/match/MatchOrder.h"
 
 namespace kerf::match {
 
@@ -12,6 +13,15 @@ namespace {
 // One way to make a chosen cut: the same pixels from either of the two fence sides.
 using Options = std::vector<Cut>;
 
+// The number of the first cutter of the library named fileName; the plan's cuts name their
+// cutters by file name, as a project does, so a library holding a name twice gives the
+// first. Otherwise (no such name) fallback.
+int FirstOfName(const std::vector<Tool>& cutters, const std::string& fileName, int fallback) {
+  for (size_t i = 0; i < cutters.size(); ++i)
+    if (cutters[i].FileName == fileName) return static_cast<int>(i) + 1;
+  return fallback;
+}
+
 float LeastBearing(const CutFigures& figures) {
   return std::min(figures.FenceAfter, figures.TableAfter);
 }
@@ -19,22 +29,16 @@ float LeastBearing(const CutFigures& figures) {
 class Orderer {
  public:
   Orderer(const std::vector<Tool>& cutters, const MatchTarget& target, int budget)
-      : budget_(budget) {
-    model_.SetCutterLibrary(cutters);
-    setup_ = model_.TakeSetup();
-    setup_.StockWidth = target.StockWidth;
-    setup_.StockHeight = target.StockHeight;
-    setup_.FaceOnTable = target.FaceOnTable;
-  }
+      : cutters_(cutters),
+        stock_{target.StockWidth, target.StockHeight, target.FaceOnTable},
+        budget_(budget) {}
 
   // The figures the last of cuts gets in a measuring pass of them all.
   CutFigures Measure(const std::vector<Cut>& cuts) {
-    setup_.Cuts = cuts;
-    model_.ReplaceSetup(setup_);
-    MeasureSection(model_, pictures_);
+    MeasureSetup(stock_, cuts, cutters_, section_);
     ++passes_;
     --budget_;
-    return pictures_.Figures.empty() ? CutFigures{} : pictures_.Figures.back();
+    return section_.Cuts.empty() ? CutFigures{} : section_.Cuts.back().Figures;
   }
 
   // Depth-first over the orders: at each step every remaining cut from each fence side is
@@ -93,20 +97,21 @@ class Orderer {
 
   // Measures the whole plan; the cuts come back with their figures.
   std::vector<Cut> Finish(const std::vector<Cut>& order) {
-    setup_.Cuts = order;
-    model_.ReplaceSetup(setup_);
-    MeasureSection(model_, pictures_);
+    MeasureSetup(stock_, order, cutters_, section_);
     ++passes_;
-    return model_.Cuts();
+    std::vector<Cut> measured = order;
+    for (size_t i = 0; i < measured.size(); ++i)
+      static_cast<CutFigures&>(measured[i]) = section_.Cuts[i].Figures;
+    return measured;
   }
 
-  const Raster& Section() const { return pictures_.Measured; }
+  const Raster& Picture() const { return section_.Picture; }
   int64_t Passes() const { return passes_; }
 
  private:
-  Model model_;
-  WorkSetup setup_;
-  SectionPictures pictures_;
+  const std::vector<Tool>& cutters_;
+  StockSetup stock_;
+  Section section_;
   int budget_;
   int64_t passes_ = 0;
   int fewest_ = 0;         // Danger cuts of the best order found
@@ -116,18 +121,18 @@ class Orderer {
 }  // namespace
 
 OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& target,
-                        const TargetPicture& picture, const std::vector<Placement>& chosen,
+                        const TargetPicture& picture, const std::vector<Candidate>& chosen,
                         int budget) {
   std::vector<Options> options;
-  for (const Placement& p : chosen) {
+  for (const Candidate& p : chosen) {
     Options ways;
     for (int orientationCase : CasesOfTurn(p.Turn)) {
       Cut cut;
       if (!SettingsOf(orientationCase, p.V, p.U, picture.Left, picture.Top, cut.Fence, cut.Height))
         continue;
       cut.Face = FaceForCase(orientationCase, target.FaceOnTable);
-      cut.Cutter = p.Cutter + 1;
       cut.CutterFileName = cutters[p.Cutter].FileName;
+      cut.Cutter = FirstOfName(cutters, cut.CutterFileName, p.Cutter + 1);
       ways.push_back(cut);
     }
     if (!ways.empty()) options.push_back(std::move(ways));
@@ -138,7 +143,7 @@ OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& tar
   for (size_t i = 0; i < plan.Cuts.size(); ++i)
     if (JudgeCutOnTable(plan.Cuts[i]) == Verdict::Danger)
       plan.DangerCuts.push_back(static_cast<int>(i) + 1);
-  plan.Section = orderer.Section();
+  plan.Section = orderer.Picture();
   plan.MeasuringPasses = orderer.Passes();
   return plan;
 }

@@ -1,13 +1,13 @@
 // MatchProfile: proposes placements, beam-searches plans, orders the best safely and assesses it.
-#include "model/ProfileMatch.h"
+#include "model/match/ProfileMatch.h"
 
 #include <algorithm>
 #include <chrono>
 #include <set>
 #include <thread>
 
-#include "model/MatchOrder.h"
-#include "model/MatchSearch.h"
+#include "model/match/MatchOrder.h"
+#include "model/match/MatchSearch.h"
 
 // How the search goes:
 //
@@ -87,13 +87,13 @@ std::vector<std::vector<int>> Parts(std::vector<uint8_t> on) {
 
 // Which of the pixels set in `left` some proposed placement covers.
 std::vector<uint8_t> Reachable(const SearchContext& context,
-                               const std::vector<Placement>& placements,
+                               const std::vector<Candidate>& placements,
                                const std::vector<uint8_t>& left) {
   std::vector<int32_t> grid(left.begin(), left.end());
   GridSums sums;
   sums.Build(grid.data());
   std::vector<uint8_t> painted(left.size(), 0);
-  for (const Placement& p : placements) {
+  for (const Candidate& p : placements) {
     const CutterShape& shape = context.Shapes[p.Cutter][p.Turn];
     if (sums.Over(shape, p.Turn, p.V, p.U, true) > 0)
       PaintPlacement(shape, p.Turn, p.V, p.U, painted, 1);
@@ -127,7 +127,7 @@ void AddShortfalls(const TargetPicture& picture, const std::vector<uint8_t>& lef
 }
 
 // The figures of the match from the plan's measured section.
-void Assess(const SearchContext& context, const std::vector<Placement>& placements,
+void Assess(const SearchContext& context, const std::vector<Candidate>& placements,
             const Raster& section, MatchResult& result) {
   const TargetPicture& picture = *context.Picture;
   int removed = 0;
@@ -195,7 +195,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     const int position = std::clamp(static_cast<int>(from + (to - from) * fraction), 1, 100);
     if (position > shown) progress.Step(shown = position);
   };
-  const std::vector<Placement> placements =
+  const std::vector<Candidate> placements =
       ProposePlacements(context, [&](double f) { show(0, 20, f); });
   const int width = options.BeamWidth > 0 ? options.BeamWidth : DefaultBeamWidth;
   const std::vector<PlanState> plans =
@@ -208,7 +208,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   for (const PlanState& plan : plans) {
     if (have && (plan.MustLeft == 0) != (plans.front().MustLeft == 0)) break;
     if (have && plan.Chosen.size() > plans.front().Chosen.size() + 1) continue;
-    std::vector<Placement> cuts;
+    std::vector<Candidate> cuts;
     for (int i : plan.Chosen) cuts.push_back(placements[static_cast<size_t>(i)]);
     OrderedPlan ordered = OrderSafely(cutters, stock, picture, cuts, OrderBudget);
     result.MeasuringPasses += ordered.MeasuringPasses;

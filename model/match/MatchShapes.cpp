@@ -3,8 +3,8 @@
 #include <cmath>
 #include <map>
 
-#include "model/MatchSearch.h"
 #include "model/Orientation.h"
+#include "model/match/MatchSearch.h"
 
 namespace kerf::match {
 
@@ -36,38 +36,19 @@ bool SettingFor(int o, int32_t lo, int32_t hi, int32_t& setting) {
 
 }  // namespace
 
-bool Horizontal(int turn) { return turn == 0 || turn == 1; }
+bool Horizontal(int turn) { return turn == TableBelow || turn == TableAbove; }
 
 std::array<int, 2> CasesOfTurn(int turn) {
-  switch (turn) {
-    case 1:
-      return {3, 7};
-    case 2:
-      return {2, 6};
-    case 3:
-      return {4, 8};
-    default:
-      return {1, 5};
-  }
+  std::array<int, 2> cases{};
+  size_t found = 0;
+  for (int orientationCase = 1; orientationCase <= 8 && found < cases.size(); ++orientationCase)
+    if (LayoutOfCase(orientationCase).Table == turn) cases[found++] = orientationCase;
+  return cases;
 }
 
-int TurnOfCase(int orientationCase) {
-  switch (orientationCase) {
-    case 3:
-    case 7:
-      return 1;
-    case 2:
-    case 6:
-      return 2;
-    case 4:
-    case 8:
-      return 3;
-    default:
-      return 0;
-  }
-}
+int TurnOfCase(int orientationCase) { return LayoutOfCase(orientationCase).Table; }
 
-bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Placement& placement) {
+bool PlacementOfCut(const Cut& cut, int faceOnTable, int left, int top, Candidate& placement) {
   int fenceSide = 0, tableSide = 0;
   const int orientationCase = CutOrientation(cut.Face, faceOnTable, fenceSide, tableSide);
   if (orientationCase == 0 || cut.Cutter < 1) return false;
@@ -93,13 +74,13 @@ CutterShape ShapeOf(const Tool& tool, int turn) {
     const std::pair<int, int> rising = a > 0 ? std::pair{-a, a - 1} : std::pair{a + 1, -a};
     const std::pair<int, int> falling = a > 0 ? std::pair{-a + 1, a} : std::pair{a, -a - 1};
     switch (turn) {
-      case 0:
+      case TableBelow:
         lines[-b].push_back(rising);
         break;
-      case 1:
+      case TableAbove:
         lines[b].push_back(falling);
         break;
-      case 2:
+      case TableRight:
         lines[-b].push_back(falling);
         break;
       default:
@@ -140,64 +121,21 @@ CutterShape ShapeOf(const Tool& tool, int turn) {
 
 void AnchorOf(int orientationCase, int32_t fence, int32_t height, int left, int top, int& v,
               int& u) {
+  const CaseLayout& layout = LayoutOfCase(orientationCase);
   const int f = ToPixels(fence), h = ToPixels(height);
-  switch (orientationCase) {
-    case 2:
-      v = Size - h, u = top + f;
-      break;
-    case 3:
-      v = left + f, u = top + h;
-      break;
-    case 4:
-      v = left + h, u = Size - f;
-      break;
-    case 5:
-      v = left + f, u = Size - h;
-      break;
-    case 6:
-      v = Size - h, u = Size - f;
-      break;
-    case 7:
-      v = Size - f, u = top + h;
-      break;
-    case 8:
-      v = left + h, u = top + f;
-      break;
-    default:
-      v = Size - f, u = Size - h;
-      break;
-  }
+  const Placement axis = PlaceAxis(layout, layout.ColumnByFence ? f : h,
+                                   layout.ColumnByFence ? h : f, {left, top, Size, Size});
+  v = axis.V;
+  u = axis.U;
 }
 
 bool SettingsOf(int orientationCase, int v, int u, int left, int top, int32_t& fence,
                 int32_t& height) {
-  int f = 0, h = 0;  // pixel offsets of the fence and the height
-  switch (orientationCase) {
-    case 2:
-      h = Size - v, f = u - top;
-      break;
-    case 3:
-      f = v - left, h = u - top;
-      break;
-    case 4:
-      h = v - left, f = Size - u;
-      break;
-    case 5:
-      f = v - left, h = Size - u;
-      break;
-    case 6:
-      h = Size - v, f = Size - u;
-      break;
-    case 7:
-      f = Size - v, h = u - top;
-      break;
-    case 8:
-      h = v - left, f = u - top;
-      break;
-    default:
-      f = Size - v, h = Size - u;
-      break;
-  }
+  const CaseLayout& layout = LayoutOfCase(orientationCase);
+  int column = 0, row = 0;  // pixel offsets of the axis from its edges
+  AxisOffsets(layout, v, u, {left, top, Size, Size}, column, row);
+  const int f = layout.ColumnByFence ? column : row;
+  const int h = layout.ColumnByFence ? row : column;
   return SettingFor(f, FenceMin, FenceMax, fence) && SettingFor(h, HeightMin, HeightMax, height);
 }
 
@@ -259,15 +197,16 @@ bool ShankClear(const GridSums& kept, int turn, int v, int u, int left, int top)
   const int lowest = ToPixels(1);  // the cutter's first row's distance from its anchor
   const int last = Size - 1;
   switch (turn) {
-    case 0: {  // the shank rises from the bottom; its axis pixel is v or v - 1 by fence side
+    case TableBelow: {  // the shank rises from the bottom; its axis pixel is v or v - 1 by fence
+                        // side
       const int from = std::max(u - lowest + 1, top);
       return kept.ColumnSum(v, from, last) == 0 || kept.ColumnSum(v - 1, from, last) == 0;
     }
-    case 1: {
+    case TableAbove: {
       const int to = std::min(u + lowest - 1, last);
       return kept.ColumnSum(v, top, to) == 0 || kept.ColumnSum(v - 1, top, to) == 0;
     }
-    case 2: {
+    case TableRight: {
       const int from = std::max(v - lowest + 1, left);
       return kept.RowSum(u, from, last) == 0 || kept.RowSum(u - 1, from, last) == 0;
     }

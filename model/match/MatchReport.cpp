@@ -3,7 +3,7 @@
 
 #include "model/CutVerdict.h"
 #include "model/CutterScan.h"
-#include "model/MatchSearch.h"
+#include "model/match/MatchSearch.h"
 
 namespace kerf {
 
