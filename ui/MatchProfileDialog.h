@@ -39,22 +39,23 @@ class MatchProfileDialog : public QDialog {
   void SetSearch(MatchSearch search) { search_ = std::move(search); }
 
   // The target now named, read afresh: shown over the Profile picture, or its fault shown in
-  // lblTarget. Runs whenever the file or the stock changes.
+  // TargetMessage(). Runs whenever the file or the stock changes.
   void ReadTarget();
   // Match: the search on a worker thread with a progress dialog and Cancel; the dialog is
   // accepted when a search ran to its end.
-  void btMatchClick();
+  void OnMatch();
 
   // After the dialog was accepted: what was searched for and what was found.
   const std::optional<MatchTarget>& Target() const { return target_; }
   const MatchResult& Found() const { return found_; }
 
-  QLineEdit* edTarget() const { return edTarget_; }
-  QLineEdit* edStockWidth() const { return edStockWidth_; }
-  QLineEdit* edStockHeight() const { return edStockHeight_; }
-  QSpinBox* spnPasses() const { return spnPasses_; }
-  QLabel* lblTarget() const { return lblTarget_; }
-  QPushButton* btMatch() const { return btMatch_; }
+  QLineEdit* TargetEdit() const { return targetEdit_; }
+  // "Stock width" is the model's StockHeight, across the table; "Stock height" its StockWidth.
+  QLineEdit* StockHeightEdit() const { return stockHeightEdit_; }
+  QLineEdit* StockWidthEdit() const { return stockWidthEdit_; }
+  QSpinBox* PassesBox() const { return passesBox_; }
+  QLabel* TargetMessage() const { return targetMessage_; }
+  QPushButton* MatchButton() const { return matchButton_; }
 
  private:
   void OnBrowse();
@@ -65,12 +66,12 @@ class MatchProfileDialog : public QDialog {
   MatchSearch search_;
   std::optional<MatchTarget> target_;
   MatchResult found_;
-  QLineEdit* edTarget_ = nullptr;
-  QLineEdit* edStockWidth_ = nullptr;
-  QLineEdit* edStockHeight_ = nullptr;
-  QSpinBox* spnPasses_ = nullptr;
-  QLabel* lblTarget_ = nullptr;
-  QPushButton* btMatch_ = nullptr;
+  QLineEdit* targetEdit_ = nullptr;
+  QLineEdit* stockHeightEdit_ = nullptr;
+  QLineEdit* stockWidthEdit_ = nullptr;
+  QSpinBox* passesBox_ = nullptr;
+  QLabel* targetMessage_ = nullptr;
+  QPushButton* matchButton_ = nullptr;
 };
 
 }  // namespace kerf
