@@ -161,16 +161,10 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
       r.Cancelled = true;
       return r;
     });
-    // Cancel is pressed as soon as the progress dialog is there.
-    QTimer cancelWhenShown;
-    QObject::connect(&cancelWhenShown, &QTimer::timeout, [&cancelWhenShown] {
+    QTimer::singleShot(100, [] {
       for (QWidget* widget : QApplication::allWidgets())
-        if (widget->objectName() == "MatchProgress") {
-          widget->findChild<QPushButton*>()->click();
-          cancelWhenShown.stop();
-        }
+        if (widget->objectName() == "MatchProgress") widget->findChild<QPushButton*>()->click();
     });
-    cancelWhenShown.start(0);
     dialog.OnMatch();
     return dialog.result();
   })));
