@@ -111,7 +111,7 @@ QPixmap DrawAboutMoulding(QSize size) {
 AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName("Form9");
+  setObjectName("AboutWindow");
   setWindowTitle("About");
   setFixedSize(223, 333);
   QPalette white = palette();
@@ -120,12 +120,12 @@ AboutWindow::AboutWindow(QWidget* parent)
   setAutoFillBackground(true);
 
   auto* logo = new QLabel(this);
-  logo->setObjectName("Image2");
+  logo->setObjectName("logoPicture");
   logo->setGeometry(8, 8, 49, 33);
   logo->setPixmap(DrawAboutLogo(QSize(49, 33)));
 
   auto* title = new QLabel("Kerfwright", this);
-  title->setObjectName("Label3");
+  title->setObjectName("titleLabel");
   QFont titleFont("Arial");
   titleFont.setPixelSize(20);
   titleFont.setUnderline(true);
@@ -134,9 +134,9 @@ AboutWindow::AboutWindow(QWidget* parent)
 
   QFont smallFont("Arial");
   smallFont.setPixelSize(11);
-  const char* const lines[][2] = {{"Label1", "The Kerfwright workshop team"},
-                                  {"Label2", "kerfwright@kerfwright.example"},
-                                  {"Label4", "https://www.kerfwright.example"}};
+  const char* const lines[][2] = {{"makersLabel", "The Kerfwright workshop team"},
+                                  {"emailLabel", "kerfwright@kerfwright.example"},
+                                  {"websiteLabel", "https://www.kerfwright.example"}};
   int y = 64;
   for (const auto& line : lines) {
     auto* label = new QLabel(line[1], this);
@@ -146,17 +146,17 @@ AboutWindow::AboutWindow(QWidget* parent)
     y += 22;
   }
   auto* version = new QLabel(VersionText, this);
-  version->setObjectName("Label5");
+  version->setObjectName("versionLabel");
   version->setFont(smallFont);
   version->setGeometry(12, y + 10, 200, 16);
 
   auto* moulding = new QLabel(this);
-  moulding->setObjectName("Image1");
+  moulding->setObjectName("mouldingPicture");
   moulding->setGeometry(8, 252, 129, 73);
   moulding->setPixmap(DrawAboutMoulding(QSize(129, 73)));
 
   closeButton_ = new QPushButton("Close", this);
-  closeButton_->setObjectName("BitBtn1");
+  closeButton_->setObjectName("closeButton");
   closeButton_->setGeometry(144, 296, 71, 27);
   closeButton_->setDefault(true);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);

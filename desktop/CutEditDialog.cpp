@@ -29,41 +29,41 @@ CutEditDialog::CutEditDialog(const Model& model, int row, QWidget* parent)
   setWindowTitle(QString("Edit Cut #%1").arg(row));
   showMessage_ = DialogMessageShower(this);
 
-  cbxCutter_ = new QComboBox(this);
-  cbxCutter_->setObjectName("cbxCutter");
+  cutterBox_ = new QComboBox(this);
+  cutterBox_->setObjectName("cutterBox");
   // The library in the Tools window's order; a cut whose cutter is missing keeps it as the
   // first choice, so that OK without a change leaves the cut as it was.
   if (model.Cutter(before_.Cutter) == nullptr)
-    cbxCutter_->addItem(QString::fromStdString(before_.CutterFileName) + " (missing)", 0);
+    cutterBox_->addItem(QString::fromStdString(before_.CutterFileName) + " (missing)", 0);
   std::vector<int> order(static_cast<size_t>(model.CutterCount()));
   std::iota(order.begin(), order.end(), 1);
   std::stable_sort(order.begin(), order.end(), [&model](int a, int b) {
     return CutterListsBefore(model.Cutter(a)->Name, model.Cutter(b)->Name);
   });
-  for (int n : order) cbxCutter_->addItem(QString::fromStdString(model.Cutter(n)->Name), n);
-  cbxCutter_->setCurrentIndex(std::max(0, cbxCutter_->findData(before_.Cutter)));
+  for (int n : order) cutterBox_->addItem(QString::fromStdString(model.Cutter(n)->Name), n);
+  cutterBox_->setCurrentIndex(std::max(0, cutterBox_->findData(before_.Cutter)));
 
   fenceShown_ = LengthText(before_.Fence, model.Unit());
   heightShown_ = LengthText(before_.Height, model.Unit());
   const QString hint = model.Unit() == LengthUnit::Metric
                            ? "Millimetres, such as 19mm; inches with \", such as 3/4\""
                            : "Inches, such as 3/4, 1 1/2 or 0.75; or millimetres, such as 19mm";
-  edtFence_ = new QLineEdit(fenceShown_, this);
-  edtFence_->setObjectName("edtFence");
-  edtFence_->setToolTip(hint);
-  edtHeight_ = new QLineEdit(heightShown_, this);
-  edtHeight_->setObjectName("edtHeight");
-  edtHeight_->setToolTip(hint);
-  spnFace_ = new QSpinBox(this);
-  spnFace_->setObjectName("spnFace");
-  spnFace_->setRange(1, 8);
-  spnFace_->setValue(std::clamp(before_.Face, 1, 8));
+  fenceEdit_ = new QLineEdit(fenceShown_, this);
+  fenceEdit_->setObjectName("fenceEdit");
+  fenceEdit_->setToolTip(hint);
+  heightEdit_ = new QLineEdit(heightShown_, this);
+  heightEdit_->setObjectName("heightEdit");
+  heightEdit_->setToolTip(hint);
+  faceBox_ = new QSpinBox(this);
+  faceBox_->setObjectName("faceBox");
+  faceBox_->setRange(1, 8);
+  faceBox_->setValue(std::clamp(before_.Face, 1, 8));
 
   auto* form = new QFormLayout;
-  form->addRow("Cutter", cbxCutter_);
-  form->addRow("Fence", edtFence_);
-  form->addRow("Height", edtHeight_);
-  form->addRow("Face on table", spnFace_);
+  form->addRow("Cutter", cutterBox_);
+  form->addRow("Fence", fenceEdit_);
+  form->addRow("Height", heightEdit_);
+  form->addRow("Face on table", faceBox_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName("buttons");
@@ -107,20 +107,20 @@ bool CutEditDialog::ReadLength(const QLineEdit* field, const QString& shown, int
 
 void CutEditDialog::accept() {
   Cut cut = before_;
-  if (!ReadLength(edtFence_, fenceShown_, before_.Fence, FenceMinimum, FenceMaximum, "fence",
+  if (!ReadLength(fenceEdit_, fenceShown_, before_.Fence, FenceMinimum, FenceMaximum, "fence",
                   cut.Fence)) {
-    edtFence_->setFocus();
-    edtFence_->selectAll();
+    fenceEdit_->setFocus();
+    fenceEdit_->selectAll();
     return;
   }
-  if (!ReadLength(edtHeight_, heightShown_, before_.Height, HeightMinimum, HeightMaximum, "height",
+  if (!ReadLength(heightEdit_, heightShown_, before_.Height, HeightMinimum, HeightMaximum, "height",
                   cut.Height)) {
-    edtHeight_->setFocus();
-    edtHeight_->selectAll();
+    heightEdit_->setFocus();
+    heightEdit_->selectAll();
     return;
   }
-  cut.Face = spnFace_->value();
-  cut.Cutter = cbxCutter_->currentData().toInt();
+  cut.Face = faceBox_->value();
+  cut.Cutter = cutterBox_->currentData().toInt();
   if (const Tool* tool = model_.Cutter(cut.Cutter)) cut.CutterFileName = tool->FileName;
   edited_ = cut;
   QDialog::accept();

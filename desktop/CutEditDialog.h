@@ -44,10 +44,10 @@ class CutEditDialog : public QDialog {
   QString heightShown_;
   MessageShower showMessage_;
 
-  QComboBox* cbxCutter_ = nullptr;
-  QLineEdit* edtFence_ = nullptr;
-  QLineEdit* edtHeight_ = nullptr;
-  QSpinBox* spnFace_ = nullptr;
+  QComboBox* cutterBox_ = nullptr;
+  QLineEdit* fenceEdit_ = nullptr;
+  QLineEdit* heightEdit_ = nullptr;
+  QSpinBox* faceBox_ = nullptr;
 };
 
 }  // namespace kerf

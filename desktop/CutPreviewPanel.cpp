@@ -31,18 +31,18 @@ QString BadgeStyle(Verdict verdict) {
 CutPreviewPanel::CutPreviewPanel(const Model& model, const QSlider& fence, const QSlider& height,
                                  QWidget* parent)
     : QWidget(parent), model_(model), fence_(fence), height_(height) {
-  setObjectName("pnlVerdict");
+  setObjectName("cutPreview");
   setToolTip(
       "The verdict this cut would get if you pressed Cut now: how much of the faces on the "
       "table and against the fence would still bear after it");
 
   verdict_ = new QLabel(this);
-  verdict_->setObjectName("lblVerdict");
+  verdict_->setObjectName("verdictLabel");
   verdict_->setAlignment(Qt::AlignCenter);
   bearing_ = new QLabel(this);
-  bearing_->setObjectName("lblBearing");
+  bearing_->setObjectName("bearingLabel");
   problem_ = new QLabel(this);
-  problem_->setObjectName("lblCutProblem");
+  problem_->setObjectName("cutProblemLabel");
   problem_->setWordWrap(true);
   problem_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   problem_->setTextFormat(Qt::PlainText);

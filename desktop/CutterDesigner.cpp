@@ -31,7 +31,7 @@ constexpr int Gap = 16;
 }  // namespace
 
 CutterPicture::CutterPicture(QWidget* parent) : QWidget(parent) {
-  setObjectName("imgCutter");
+  setObjectName("cutterPicture");
   setMinimumSize(sizeHint());
 }
 
@@ -107,33 +107,33 @@ CutterDesigner::CutterDesigner(const std::string& folder, QWidget* parent)
   setObjectName("CutterDesigner");
   setWindowTitle("New Cutter");
 
-  cbxKind = new QComboBox(this);
-  cbxKind->setObjectName("cbxKind");
+  kindBox_ = new QComboBox(this);
+  kindBox_->setObjectName("kindBox");
   for (const CutterKindInfo& kind : CutterKinds())
-    cbxKind->addItem(QString::fromStdString(kind.Title), QString::fromStdString(kind.Key));
+    kindBox_->addItem(QString::fromStdString(kind.Title), QString::fromStdString(kind.Key));
   dimensions_ = new QFormLayout;
-  edtName = new QLineEdit(this);
-  edtName->setObjectName("edtName");
-  lblMessage = new QLabel(this);
-  lblMessage->setObjectName("lblMessage");
-  lblMessage->setTextFormat(Qt::PlainText);
-  lblMessage->setWordWrap(true);
-  lblMessage->setMinimumWidth(300);
+  nameEdit_ = new QLineEdit(this);
+  nameEdit_->setObjectName("nameEdit");
+  messageLabel_ = new QLabel(this);
+  messageLabel_->setObjectName("messageLabel");
+  messageLabel_->setTextFormat(Qt::PlainText);
+  messageLabel_->setWordWrap(true);
+  messageLabel_->setMinimumWidth(300);
   picture_ = new CutterPicture(this);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
-  btSave = buttons->button(QDialogButtonBox::Save);
-  btSave->setObjectName("btSave");
+  saveButton_ = buttons->button(QDialogButtonBox::Save);
+  saveButton_->setObjectName("saveButton");
 
   auto* form = new QFormLayout;
-  form->addRow("Kind of bit", cbxKind);
+  form->addRow("Kind of bit", kindBox_);
   auto* left = new QVBoxLayout;
   left->addLayout(form);
   left->addLayout(dimensions_);
   auto* nameForm = new QFormLayout;
-  nameForm->addRow("Name", edtName);
+  nameForm->addRow("Name", nameEdit_);
   left->addLayout(nameForm);
-  left->addWidget(lblMessage);
+  left->addWidget(messageLabel_);
   left->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(left);
@@ -142,17 +142,17 @@ CutterDesigner::CutterDesigner(const std::string& folder, QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(buttons);
 
-  connect(cbxKind, &QComboBox::currentIndexChanged, this, &CutterDesigner::cbxKindChange);
-  connect(edtName, &QLineEdit::textEdited, this, &CutterDesigner::edtNameEdited);
-  connect(btSave, &QPushButton::clicked, this, &CutterDesigner::btSaveClick);
+  connect(kindBox_, &QComboBox::currentIndexChanged, this, &CutterDesigner::OnKindChosen);
+  connect(nameEdit_, &QLineEdit::textEdited, this, &CutterDesigner::OnNameEdited);
+  connect(saveButton_, &QPushButton::clicked, this, &CutterDesigner::OnSave);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  const int roundover = cbxKind->findData(QStringLiteral("roundover"));
-  cbxKind->setCurrentIndex(roundover >= 0 ? roundover : 0);
-  if (edits_.empty()) cbxKindChange(cbxKind->currentIndex());
+  const int roundover = kindBox_->findData(QStringLiteral("roundover"));
+  kindBox_->setCurrentIndex(roundover >= 0 ? roundover : 0);
+  if (edits_.empty()) OnKindChosen(kindBox_->currentIndex());
 }
 
-void CutterDesigner::cbxKindChange(int) {
+void CutterDesigner::OnKindChosen(int) {
   BuildDimensions();
   Redesign();
 }
@@ -160,11 +160,11 @@ void CutterDesigner::cbxKindChange(int) {
 void CutterDesigner::BuildDimensions() {
   while (dimensions_->rowCount() > 0) dimensions_->removeRow(0);
   edits_.clear();
-  const CutterKindInfo* kind = FindCutterKind(cbxKind->currentData().toString().toStdString());
+  const CutterKindInfo* kind = FindCutterKind(kindBox_->currentData().toString().toStdString());
   if (kind == nullptr) return;
   for (const CutterDimension& dim : kind->Dimensions) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromStdString("edt_" + dim.Key));
+    edit->setObjectName(QString::fromStdString(dim.Key + "Edit"));
     // A new design starts from a catalogue size of the kind: its default, or a common size.
     std::string start = dim.Default;
     if (start.empty() && !dim.Optional)
@@ -179,13 +179,13 @@ void CutterDesigner::BuildDimensions() {
 
 void CutterDesigner::DimensionChange() { Redesign(); }
 
-void CutterDesigner::edtNameEdited() {
-  nameTyped_ = !edtName->text().isEmpty();
+void CutterDesigner::OnNameEdited() {
+  nameTyped_ = !nameEdit_->text().isEmpty();
   Redesign();
 }
 
 bool CutterDesigner::Redesign() {
-  const CutterKindInfo* kind = FindCutterKind(cbxKind->currentData().toString().toStdString());
+  const CutterKindInfo* kind = FindCutterKind(kindBox_->currentData().toString().toStdString());
   CutterDimensionTexts texts;
   for (size_t i = 0; kind != nullptr && i < edits_.size() && i < kind->Dimensions.size(); ++i)
     texts[kind->Dimensions[i].Key] = edits_[i]->text().toStdString();
@@ -193,15 +193,15 @@ bool CutterDesigner::Redesign() {
   DesignedCutter made;
   if (kind == nullptr || !DesignCutter(*kind, texts, made, error)) {
     picture_->Show(nullptr);
-    lblMessage->setText(
+    messageLabel_->setText(
         QString::fromStdString(error.empty() ? "" : "Cannot make this bit: " + error));
-    btSave->setEnabled(false);
+    saveButton_->setEnabled(false);
     return false;
   }
   current_ = made;
-  if (!nameTyped_) edtName->setText(QString::fromStdString(made.Name));
+  if (!nameTyped_) nameEdit_->setText(QString::fromStdString(made.Name));
   std::string fileName, why;
-  const std::string name = edtName->text().toStdString();
+  const std::string name = nameEdit_->text().toStdString();
   const bool named = EncodeCutterFileName(name, fileName, why);
   current_.Design.FileName = named ? fileName : std::string();
   picture_->Show(&current_.Design);
@@ -221,15 +221,15 @@ bool CutterDesigner::Redesign() {
       text += "; a cutter of this name is there and will be replaced";
     text += ".";
   }
-  lblMessage->setText(text);
-  btSave->setEnabled(named);
+  messageLabel_->setText(text);
+  saveButton_->setEnabled(named);
   return named;
 }
 
-void CutterDesigner::btSaveClick() {
+void CutterDesigner::OnSave() {
   if (!Redesign()) return;
   if (const Result<std::string> saved = SaveCutterBitmap(current_.Design, folder_, true); !saved) {
-    lblMessage->setText("Cannot save the cutter: " + QString::fromStdString(saved.Error()));
+    messageLabel_->setText("Cannot save the cutter: " + QString::fromStdString(saved.Error()));
     return;
   }
   savedFileName_ = current_.Design.FileName;

@@ -51,10 +51,10 @@ class CutterDesigner : public QDialog {
   const std::string& SavedFileName() const { return savedFileName_; }
 
   // Handlers of the dialog's controls.
-  void cbxKindChange(int index);
+  void OnKindChosen(int index);
   void DimensionChange();
-  void edtNameEdited();
-  void btSaveClick();
+  void OnNameEdited();
+  void OnSave();
 
  private:
   void BuildDimensions();
@@ -67,13 +67,13 @@ class CutterDesigner : public QDialog {
   DesignedCutter current_;
   bool nameTyped_ = false;  // the user typed a name: no longer proposed from the sizes
 
-  QComboBox* cbxKind = nullptr;
+  QComboBox* kindBox_ = nullptr;
   QFormLayout* dimensions_ = nullptr;
   std::vector<QLineEdit*> edits_;  // one per dimension of the kind, in its order
-  QLineEdit* edtName = nullptr;
-  QLabel* lblMessage = nullptr;
+  QLineEdit* nameEdit_ = nullptr;
+  QLabel* messageLabel_ = nullptr;
   CutterPicture* picture_ = nullptr;
-  QPushButton* btSave = nullptr;
+  QPushButton* saveButton_ = nullptr;
 };
 
 }  // namespace kerf

@@ -127,7 +127,7 @@ void Desktop::Start() {
   tools_ = std::make_unique<ToolsWindow>(model_);
   tools_->SetUserCutters(library_.UserFiles);
   ConnectTools();
-  tools_->FormCreate();
+  tools_->Populate();
 
   config_ = std::make_unique<StockSizeDialog>(model_);
   ConnectConfig();
@@ -144,7 +144,7 @@ void Desktop::Start() {
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
       *main_, *main_->View(), *progress_, [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
-  config_->FormCreate();
+  config_->StartWithNewWorkpiece();
   startupTimer_.start();  // the delayed step, once every window exists
   main_->SetToolWindows(
       {profile_.get(), viewControls_.get(), tools_.get(), config_.get(), texture_.get()});
@@ -192,8 +192,7 @@ void Desktop::ConnectMainWindow() {
 
 void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::cutListChanged, this, &Desktop::RebuildAndRefresh);
-  connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(),
-          &ProfileWindow::chkInterlockClick);
+  connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(), &ProfileWindow::OnInterlock);
   connect(tools_.get(), &ToolsWindow::reportRequested, this, &Desktop::ShowCutReport);
   connect(tools_.get(), &ToolsWindow::cutEditRequested, this, &Desktop::ReplaceCut);
   connect(tools_.get(), &ToolsWindow::backgroundColourChanged, main_->View(),
@@ -267,7 +266,7 @@ void Desktop::NewCutter() {
   if (const int n = model_.FindCutter(designer.SavedFileName()); n > 0) model_.SetCurrentCutter(n);
   profile_->SetCuttersAvailable(model_.CutterCount() > 0);
   tools_->SetUserCutters(library_.UserFiles);
-  tools_->FormCreate();
+  tools_->Populate();
   tools_->SelectCurrentCutter();
   RebuildAndRefresh();  // a cutter of the user's may have replaced one the cuts use
 }
@@ -327,7 +326,12 @@ void Desktop::DelayedStartupStep() {
     main_->ArrangeWindows();
     // Window frames are known only once the window manager has framed the windows; place them
     // again then, so that each frame, not just its client area, sits where it belongs.
-    QTimer::singleShot(300, main_.get(), [this] { main_->ArrangeWindows(); });
+    QTimer::singleShot(300, main_.get(), [this] {
+      main_->ArrangeWindows();
+      toolWindowsSettled_ = true;
+    });
+  } else {
+    toolWindowsSettled_ = true;
   }
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));

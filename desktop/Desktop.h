@@ -81,6 +81,9 @@ class Desktop : public QObject {
   // and Tips created. The delayed step follows DelayMs later from the event loop.
   void Start();
   bool DelayedStepDone() const { return delayedStepDone_; }
+  // The delayed step is done and the tool windows stand where they stay: where the settings put
+  // them, or arranged a second time once the window manager has framed them.
+  bool ToolWindowsSettled() const { return toolWindowsSettled_; }
 
   // The outline rebuild with the hourglass, the Progress window and Cut disabled meanwhile.
   void PlotOutline();
@@ -157,6 +160,7 @@ class Desktop : public QObject {
   QString libraryStatus_;
   QTimer startupTimer_;
   bool delayedStepDone_ = false;
+  bool toolWindowsSettled_ = false;
   // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
   std::unique_ptr<OutlineTracer> tracer_;
   // The measured section and its outline, drawn by the 3-D view; rebuilt by PlotOutline.

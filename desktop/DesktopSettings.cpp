@@ -30,11 +30,11 @@ struct ToolWindowEntry {
 };
 
 std::array<ToolWindowEntry, 5> ToolWindowsOf(const Desktop& desktop) {
-  return {{{"Profile", desktop.Profile(), "Profile1"},
-           {"ViewControls", desktop.ViewControls(), "View1"},
-           {"Tools", desktop.Tools(), "Tools1"},
-           {"Config", desktop.Config(), "Config1"},
-           {"Texture", desktop.Texture(), "Texture1"}}};
+  return {{{"Profile", desktop.Profile(), "showProfileAction"},
+           {"ViewControls", desktop.ViewControls(), "showViewControlsAction"},
+           {"Tools", desktop.Tools(), "showToolsAction"},
+           {"Config", desktop.Config(), "showConfigAction"},
+           {"Texture", desktop.Texture(), "showTextureAction"}}};
 }
 
 // The stored whole number under key, or fallback when there is none or it is not a number.

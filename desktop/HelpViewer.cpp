@@ -17,12 +17,12 @@ HelpViewer::HelpViewer(std::string helpFilePath, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   auto* contents = new QPushButton("Contents", this);
-  contents->setObjectName("btnContents");
+  contents->setObjectName("contentsButton");
   contents->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(0); });
   layout->addWidget(contents);
   browser_ = new QTextBrowser(this);
-  browser_->setObjectName("HelpText");
+  browser_->setObjectName("helpText");
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (url.scheme() == "help") {

@@ -23,7 +23,7 @@ constexpr int NoteMs = 6000;  // how long a passing note stays in the status bar
 
 MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
     : QMainWindow(parent), model_(model) {
-  setObjectName("Form1");
+  setObjectName("MainWindow");
   setWindowTitle("Kerfwright[*]");  // "*" while the set-up has unsaved changes
   resize(787, 586);
   view_ = new ViewPanel(model_, outline, glLoaded, this);
@@ -35,11 +35,13 @@ MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoade
 
 void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
-  bar->setObjectName("StatusBar1");
+  bar->setObjectName("statusBar");
   bar->setSizeGripEnabled(false);
   for (int i = 0; i < StatusPanels; ++i) {
     auto* panel = new QLabel(bar);
-    panel->setObjectName(QString("StatusPanel%1").arg(i));
+    panel->setObjectName(StatusPanelNames[i].name);
+    panel->setAccessibleName(StatusPanelNames[i].shows);
+    if (!StatusPanelNames[i].empty) panel->setToolTip(StatusPanelNames[i].shows);
     panel->setFixedWidth(StatusPanelWidths[i]);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment((i == 3 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -50,7 +52,7 @@ void MainWindow::BuildStatusBar() {
   statusPanels_[1]->setText("Width :");
   FitStatusPanels();
   statusMessage_ = new QLabel(bar);
-  statusMessage_->setObjectName("lblStatusMessage");
+  statusMessage_->setObjectName("statusMessage");
   statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
   bar->addWidget(statusMessage_, 1);
   noteTimer_.setSingleShot(true);
@@ -115,20 +117,20 @@ void MainWindow::ShowCheckedToolWindows() {
       entry.window->setVisible(entry.item->isChecked());
 }
 
-void MainWindow::FormShow() {
+void MainWindow::BringBackToolWindows() {
   if (toolWindowsReleased_) ShowCheckedToolWindows();
 }
 
-void MainWindow::FormHide() { emit hiddenWithWindows(); }
+void MainWindow::HideToolWindows() { emit hiddenWithWindows(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) BringBackToolWindows();
 }
 
 void MainWindow::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
-  if (!event->spontaneous()) FormHide();
+  if (!event->spontaneous()) HideToolWindows();
 }
 
 // Minimising takes the tool windows along; restoring brings back the checked ones. A new font
@@ -138,13 +140,13 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) FitStatusPanels();
   if (event->type() != QEvent::WindowStateChange) return;
   if (isMinimized()) {
-    FormHide();
+    HideToolWindows();
   } else if (isVisible()) {
-    FormShow();
+    BringBackToolWindows();
   }
 }
 
-// FormCloseQuery: the owner may keep the window open (unsaved changes and Cancel); otherwise the
+// Closing: the owner may keep the window open (unsaved changes and Cancel); otherwise the
 // frames stop before anything they draw with goes.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (closeQuery_ && !closeQuery_()) {

@@ -38,11 +38,26 @@ class MainWindow : public QMainWindow {
   static constexpr int StatusPanelWidths[StatusPanels] = {120, 120, 160, 80, 80, 75};
   static constexpr const char* HeightPanelPrefix = "Bit Height : ";
   static constexpr const char* FencePanelPrefix = "Fence Depth : ";
+  // Each panel's object name and what it shows (its accessible name, and its tooltip where it
+  // shows something).
+  struct StatusPanelInfo {
+    const char* name;
+    const char* shows;
+    bool empty;
+  };
+  static constexpr StatusPanelInfo StatusPanelNames[StatusPanels] = {
+      {"cutterHeightPanel", "Cutter height above the table, set in the Profile window", false},
+      {"fenceDepthPanel", "Fence depth: how far the cutter stands proud of the fence face", false},
+      {"emptyPanel1", "Empty status panel", true},
+      {"emptyPanel2", "Empty status panel", true},
+      {"emptyPanel3", "Empty status panel", true},
+      {"frameRatePanel", "Frames of the 3-D view drawn per second", false}};
 
   MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent = nullptr);
 
   ViewPanel* View() const { return view_; }
-  // StatusBar1's panels 0..5.
+  // The status bar's panels 0..5: the cutter height, the fence depth, three kept empty as the
+  // bar was laid out, and the frame rate (see StatusPanelNames).
   QLabel* StatusPanel(int index) const { return statusPanels_[index]; }
   // The text beside the panels that tells about a missing cutter library.
   QLabel* StatusMessage() const { return statusMessage_; }
@@ -96,9 +111,9 @@ class MainWindow : public QMainWindow {
   void ArrangeWindows();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
-  void showEvent(QShowEvent* event) override;    // FormShow
-  void hideEvent(QHideEvent* event) override;    // FormHide
+  void closeEvent(QCloseEvent* event) override;  // asks the close query first
+  void showEvent(QShowEvent* event) override;    // BringBackToolWindows
+  void hideEvent(QHideEvent* event) override;    // HideToolWindows
   void changeEvent(QEvent* event) override;      // minimised and restored
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -106,8 +121,10 @@ class MainWindow : public QMainWindow {
   void BuildStatusBar();
   void FitStatusPanels();
   void BuildMenus();
-  void FormShow();
-  void FormHide();
+  // Shown again: the checked tool windows come back, once start-up has released them.
+  void BringBackToolWindows();
+  // Hidden or minimised: the owner hides the windows that go with it.
+  void HideToolWindows();
   // The five tool windows in the order ShowCheckedToolWindows walks them, with their menu items.
   struct ToolWindowItem {
     QWidget* window;

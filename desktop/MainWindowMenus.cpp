@@ -33,48 +33,50 @@ QAction* AddCheckItem(QMenu* menu, const char* caption, const char* name) {
 void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
-  file->setObjectName("File1");
-  connect(AddItem(file, "&Open", "Open1"), &QAction::triggered, this, &MainWindow::openRequested);
-  saveAction_ = AddItem(file, "&Save", "Save1");
+  file->setObjectName("fileMenu");
+  connect(AddItem(file, "&Open", "openAction"), &QAction::triggered, this,
+          &MainWindow::openRequested);
+  saveAction_ = AddItem(file, "&Save", "saveAction");
   saveAction_->setEnabled(false);  // until Open or Save As has named the project
   connect(saveAction_, &QAction::triggered, this, &MainWindow::saveRequested);
-  connect(AddItem(file, "Save &As", "SaveAs1"), &QAction::triggered, this,
+  connect(AddItem(file, "Save &As", "saveAsAction"), &QAction::triggered, this,
           &MainWindow::saveAsRequested);
-  connect(AddItem(file, "Photograph", "Photograph1"), &QAction::triggered, this,
+  connect(AddItem(file, "Photograph", "photographAction"), &QAction::triggered, this,
           &MainWindow::photographRequested);
-  connect(AddItem(file, "Export &3-D...", "Export3D1"), &QAction::triggered, this,
+  connect(AddItem(file, "Export &3-D...", "exportMeshAction"), &QAction::triggered, this,
           &MainWindow::exportMeshRequested);
-  connect(AddItem(file, "Export &Template...", "ExportTemplate1"), &QAction::triggered, this,
+  connect(AddItem(file, "Export &Template...", "exportTemplateAction"), &QAction::triggered, this,
           &MainWindow::OnExportTemplate);
-  connect(AddItem(file, "Print Set-up S&heet...", "PrintSetupSheet1"), &QAction::triggered, this,
-          &MainWindow::OnPrintSetupSheet);
-  connect(AddItem(file, "&Match a Profile...", "MatchProfile1"), &QAction::triggered, this,
+  connect(AddItem(file, "Print Set-up S&heet...", "printSetupSheetAction"), &QAction::triggered,
+          this, &MainWindow::OnPrintSetupSheet);
+  connect(AddItem(file, "&Match a Profile...", "matchProfileAction"), &QAction::triggered, this,
           &MainWindow::matchProfileRequested);
-  connect(AddItem(file, "Cut &Report", "CutReport1"), &QAction::triggered, this,
+  connect(AddItem(file, "Cut &Report", "cutReportAction"), &QAction::triggered, this,
           &MainWindow::cutReportRequested);
   recentMenu_ = file->addMenu("Recent &Projects");
-  recentMenu_->setObjectName("RecentProjects1");
-  connect(AddItem(file, "E&xit", "Exit1"), &QAction::triggered, this, &QWidget::close);
+  recentMenu_->setObjectName("recentProjectsMenu");
+  connect(AddItem(file, "E&xit", "exitAction"), &QAction::triggered, this, &QWidget::close);
 
   editMenu_ = bar->addMenu("&Edit");
-  editMenu_->setObjectName("Edit1");
+  editMenu_->setObjectName("editMenu");
 
   QMenu* window = bar->addMenu("&Window");
-  window->setObjectName("Window1");
-  profileItem_ = AddCheckItem(window, "Profile", "Profile1");
-  toolsItem_ = AddCheckItem(window, "Tools", "Tools1");
-  viewItem_ = AddCheckItem(window, "View", "View1");
-  configItem_ = AddCheckItem(window, "Config", "Config1");
-  textureItem_ = AddCheckItem(window, "Texture", "Texture1");
+  window->setObjectName("windowMenu");
+  profileItem_ = AddCheckItem(window, "Profile", "showProfileAction");
+  toolsItem_ = AddCheckItem(window, "Tools", "showToolsAction");
+  viewItem_ = AddCheckItem(window, "View", "showViewControlsAction");
+  configItem_ = AddCheckItem(window, "Config", "showConfigAction");
+  textureItem_ = AddCheckItem(window, "Texture", "showTextureAction");
   for (QAction* item : {profileItem_, toolsItem_, viewItem_, configItem_, textureItem_})
     connect(item, &QAction::triggered, this, &MainWindow::ShowCheckedToolWindows);
-  connect(AddItem(window, "Arrange", "Arrange1"), &QAction::triggered, this,
+  connect(AddItem(window, "Arrange", "arrangeAction"), &QAction::triggered, this,
           &MainWindow::ArrangeWindows);
 
   QMenu* help = bar->addMenu("Help");
-  help->setObjectName("Help1");
-  connect(AddItem(help, "About", "About1"), &QAction::triggered, this, &MainWindow::aboutRequested);
-  connect(AddItem(help, "Contents", "Contents1"), &QAction::triggered, this,
+  help->setObjectName("helpMenu");
+  connect(AddItem(help, "About", "aboutAction"), &QAction::triggered, this,
+          &MainWindow::aboutRequested);
+  connect(AddItem(help, "Contents", "helpContentsAction"), &QAction::triggered, this,
           &MainWindow::helpContentsRequested);
 }
 

@@ -75,62 +75,64 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   setObjectName("MatchProfileDialog");
   setWindowTitle("Match a Profile");
 
-  edTarget_ = new QLineEdit(this);
-  edTarget_->setObjectName("edTarget");
-  edTarget_->setMinimumWidth(320);
+  targetEdit_ = new QLineEdit(this);
+  targetEdit_->setObjectName("targetEdit");
+  targetEdit_->setMinimumWidth(320);
   auto* browse = new QPushButton("&Browse...", this);
-  browse->setObjectName("btBrowse");
+  browse->setObjectName("browseButton");
   auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(edTarget_);
+  fileRow->addWidget(targetEdit_);
   fileRow->addWidget(browse);
 
-  edStockWidth_ = new QLineEdit(LengthText(model.StockWidth(), model.Unit()), this);
-  edStockWidth_->setObjectName("edStockWidth");
-  edStockHeight_ = new QLineEdit(LengthText(model.StockHeight(), model.Unit()), this);
-  edStockHeight_->setObjectName("edStockHeight");
-  spnPasses_ = new QSpinBox(this);
-  spnPasses_->setObjectName("spnPasses");
-  spnPasses_->setRange(1, 20);
-  spnPasses_->setValue(MatchOptions().MaxPasses);
+  stockHeightEdit_ = new QLineEdit(LengthText(model.StockWidth(), model.Unit()), this);
+  stockHeightEdit_->setObjectName("stockHeightEdit");
+  stockWidthEdit_ = new QLineEdit(LengthText(model.StockHeight(), model.Unit()), this);
+  stockWidthEdit_->setObjectName("stockWidthEdit");
+  passesBox_ = new QSpinBox(this);
+  passesBox_->setObjectName("passesBox");
+  passesBox_->setRange(1, 20);
+  passesBox_->setValue(MatchOptions().MaxPasses);
 
-  lblTarget_ = new QLabel("Choose a drawing (.svg, .dxf), a section picture or a project.", this);
-  lblTarget_->setObjectName("lblTarget");
-  lblTarget_->setTextFormat(Qt::PlainText);
-  lblTarget_->setWordWrap(true);
+  targetMessage_ =
+      new QLabel("Choose a drawing (.svg, .dxf), a section picture or a project.", this);
+  targetMessage_->setObjectName("targetMessage");
+  targetMessage_->setTextFormat(Qt::PlainText);
+  targetMessage_->setWordWrap(true);
 
   auto* form = new QFormLayout;
   auto* targetLabel = new QLabel("&Target:", this);  // a row of two takes no buddy by itself
-  targetLabel->setBuddy(edTarget_);
+  targetLabel->setBuddy(targetEdit_);
   form->addRow(targetLabel, fileRow);
-  // Named as the Config window names them: the stock lies flat after New (face 3 on the table),
-  // so StockHeight runs across the table (its width) and StockWidth stands upright.
-  form->addRow("Stock &width:", edStockHeight_);
-  form->addRow("Stock &height:", edStockWidth_);
-  form->addRow("Most &passes:", spnPasses_);
-  setTabOrder(edStockHeight_, edStockWidth_);
-  setTabOrder(edStockWidth_, spnPasses_);
+  // Named and labelled as the Config window's rows: the stock lies flat after New (face 3 on the
+  // table), so the model's StockHeight runs across the table (the Width box) and its StockWidth
+  // stands upright (the Height box).
+  form->addRow("Stock &width:", stockWidthEdit_);
+  form->addRow("Stock &height:", stockHeightEdit_);
+  form->addRow("Most &passes:", passesBox_);
+  setTabOrder(stockWidthEdit_, stockHeightEdit_);
+  setTabOrder(stockHeightEdit_, passesBox_);
 
-  btMatch_ = new QPushButton("&Match", this);
-  btMatch_->setObjectName("btMatch");
-  btMatch_->setEnabled(false);
-  btMatch_->setDefault(true);
+  matchButton_ = new QPushButton("&Match", this);
+  matchButton_->setObjectName("matchButton");
+  matchButton_->setEnabled(false);
+  matchButton_->setDefault(true);
   auto* close = new QPushButton("Cancel", this);
-  close->setObjectName("btCancel");
+  close->setObjectName("cancelButton");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(btMatch_);
+  buttons->addWidget(matchButton_);
   buttons->addWidget(close);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(lblTarget_);
+  layout->addWidget(targetMessage_);
   layout->addLayout(buttons);
 
   connect(browse, &QPushButton::clicked, this, &MatchProfileDialog::OnBrowse);
-  connect(edTarget_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
-  connect(edStockWidth_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
-  connect(edStockHeight_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
-  connect(btMatch_, &QPushButton::clicked, this, &MatchProfileDialog::btMatchClick);
+  connect(targetEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
+  connect(stockHeightEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
+  connect(stockWidthEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
+  connect(matchButton_, &QPushButton::clicked, this, &MatchProfileDialog::OnMatch);
   connect(&watcher_, &QFutureWatcher<SearchOutcome>::finished, this,
           &MatchProfileDialog::OnSearchFinished);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -148,28 +150,29 @@ MatchProfileDialog::~MatchProfileDialog() {
 void MatchProfileDialog::OnBrowse() {
   FileRequest request;
   request.caption = "Match a Profile";
-  request.directory = QFileInfo(edTarget_->text()).absolutePath();
+  request.directory = QFileInfo(targetEdit_->text()).absolutePath();
   request.filter =
       "Targets (*.svg *.dxf *.png *.bmp *.ppm *.rou *.ROU);;Drawings (*.svg *.dxf);;"
       "Section pictures (*.png *.bmp *.ppm);;Router File (*.rou *.ROU)";
   const QString path = chooseFile_(request);
   if (path.isEmpty()) return;
-  edTarget_->setText(path);
+  targetEdit_->setText(path);
   ReadTarget();
 }
 
 void MatchProfileDialog::ReadTarget() {
   target_.reset();
-  btMatch_->setEnabled(false);
-  const std::string path = edTarget_->text().trimmed().toStdString();
+  matchButton_->setEnabled(false);
+  const std::string path = targetEdit_->text().trimmed().toStdString();
   if (path.empty()) {
     if (overlay_) overlay_({});
     return;
   }
-  MatchStock stock;
-  const Result<int32_t> width = ReadHundredths(edStockWidth_->text().toStdString(), model_.Unit());
+  MatchStock stock;  // the model's names: Width upright, from the Height box, and the other way
+  const Result<int32_t> width =
+      ReadHundredths(stockHeightEdit_->text().toStdString(), model_.Unit());
   const Result<int32_t> height =
-      ReadHundredths(edStockHeight_->text().toStdString(), model_.Unit());
+      ReadHundredths(stockWidthEdit_->text().toStdString(), model_.Unit());
   if (width) stock.Width = width.Value();
   if (height) stock.Height = height.Value();
   const bool stockRead = width && height && stock.Width >= MinStockSize &&
@@ -183,7 +186,7 @@ void MatchProfileDialog::ReadTarget() {
     if (own) read = std::move(own);
   }
   if (!read) {
-    lblTarget_->setText(QString::fromStdString(
+    targetMessage_->setText(QString::fromStdString(
         read.Error() + (stockRead ? ""
                                   : "\nThe stock's width and height must be lengths from "
                                     "1/2\" to 10\".")));
@@ -191,20 +194,20 @@ void MatchProfileDialog::ReadTarget() {
     return;
   }
   const MatchTarget& target = read.Value();
-  edStockWidth_->setText(LengthText(target.StockWidth, model_.Unit()));
-  edStockHeight_->setText(LengthText(target.StockHeight, model_.Unit()));
-  lblTarget_->setText(
+  stockHeightEdit_->setText(LengthText(target.StockWidth, model_.Unit()));
+  stockWidthEdit_->setText(LengthText(target.StockHeight, model_.Unit()));
+  targetMessage_->setText(
       QString::fromStdString(target.Name) + ": the target is drawn over the " +
       "Profile picture in red. Face against table = " + QString::number(target.FaceOnTable) + ".");
   if (overlay_) overlay_(MatchTargetBoundary(target));
   target_ = std::move(read.Value());
-  btMatch_->setEnabled(model_.CutterCount() > 0);
+  matchButton_->setEnabled(model_.CutterCount() > 0);
 }
 
-void MatchProfileDialog::btMatchClick() {
+void MatchProfileDialog::OnMatch() {
   if (!target_ || Searching()) return;
   MatchOptions options;
-  options.MaxPasses = spnPasses_->value();
+  options.MaxPasses = passesBox_->value();
   cancel_ = false;
 
   waiting_ = new QProgressDialog("Matching the profile....", "Cancel", 0, ProgressSteps, this);
@@ -248,10 +251,10 @@ void MatchProfileDialog::OnSearchFinished() {
   waiting_->deleteLater();
   waiting_ = nullptr;
   if (!outcome.Failure.empty()) {
-    lblTarget_->setText(QString::fromStdString("The search failed: " + outcome.Failure +
+    targetMessage_->setText(QString::fromStdString("The search failed: " + outcome.Failure +
                                                "\nThe set-up is as it was."));
   } else if (cancel_) {
-    lblTarget_->setText("The search was stopped; the set-up is as it was.");
+    targetMessage_->setText("The search was stopped; the set-up is as it was.");
   } else {
     found_ = std::move(outcome.Found);
     accept();

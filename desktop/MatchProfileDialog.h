@@ -43,12 +43,12 @@ class MatchProfileDialog : public QDialog {
   void SetSearch(MatchSearch search) { search_ = std::move(search); }
 
   // The target now named, read afresh: shown over the Profile picture, or its fault shown in
-  // lblTarget. Runs whenever the file or the stock changes.
+  // TargetMessage(). Runs whenever the file or the stock changes.
   void ReadTarget();
   // Match: starts the search on a worker thread with a progress dialog and Cancel, and
   // returns. The dialog is accepted when the search runs to its end; a search stopped or failed
-  // is told in lblTarget. SearchEnded follows either way.
-  void btMatchClick();
+  // is told in TargetMessage(). SearchEnded follows either way.
+  void OnMatch();
   bool Searching() const { return waiting_ != nullptr; }
 
  signals:
@@ -59,12 +59,13 @@ class MatchProfileDialog : public QDialog {
   const std::optional<MatchTarget>& Target() const { return target_; }
   const MatchResult& Found() const { return found_; }
 
-  QLineEdit* edTarget() const { return edTarget_; }
-  QLineEdit* edStockWidth() const { return edStockWidth_; }
-  QLineEdit* edStockHeight() const { return edStockHeight_; }
-  QSpinBox* spnPasses() const { return spnPasses_; }
-  QLabel* lblTarget() const { return lblTarget_; }
-  QPushButton* btMatch() const { return btMatch_; }
+  QLineEdit* TargetEdit() const { return targetEdit_; }
+  // "Stock width" is the model's StockHeight, across the table; "Stock height" its StockWidth.
+  QLineEdit* StockHeightEdit() const { return stockHeightEdit_; }
+  QLineEdit* StockWidthEdit() const { return stockWidthEdit_; }
+  QSpinBox* PassesBox() const { return passesBox_; }
+  QLabel* TargetMessage() const { return targetMessage_; }
+  QPushButton* MatchButton() const { return matchButton_; }
 
  private:
   // What the worker hands back: the plan, or why the search failed.
@@ -86,12 +87,12 @@ class MatchProfileDialog : public QDialog {
   QProgressDialog* waiting_ = nullptr;  // while a search runs
   QFuture<SearchOutcome> running_;
   QFutureWatcher<SearchOutcome> watcher_;
-  QLineEdit* edTarget_ = nullptr;
-  QLineEdit* edStockWidth_ = nullptr;
-  QLineEdit* edStockHeight_ = nullptr;
-  QSpinBox* spnPasses_ = nullptr;
-  QLabel* lblTarget_ = nullptr;
-  QPushButton* btMatch_ = nullptr;
+  QLineEdit* targetEdit_ = nullptr;
+  QLineEdit* stockHeightEdit_ = nullptr;
+  QLineEdit* stockWidthEdit_ = nullptr;
+  QSpinBox* passesBox_ = nullptr;
+  QLabel* targetMessage_ = nullptr;
+  QPushButton* matchButton_ = nullptr;
 };
 
 }  // namespace kerf

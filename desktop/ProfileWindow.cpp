@@ -42,7 +42,7 @@ QSlider* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum,
 
 ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model) {
-  setObjectName("Form2");
+  setObjectName("ProfileWindow");
   SetUpToolWindow(*this);
   setWindowTitle("Profile");
   setFixedSize(273, 430);
@@ -57,7 +57,7 @@ ProfileWindow::ProfileWindow(Model& model, QWidget* parent)
 
 void ProfileWindow::BuildControls() {
   sectionPicture_ = new QLabel(this);
-  sectionPicture_->setObjectName("Image1");
+  sectionPicture_->setObjectName("sectionPicture");
   sectionPicture_->setGeometry(12, 10, PictureSize, PictureSize);
   sectionPicture_->setCursor(Qt::SizeAllCursor);
   sectionPicture_->installEventFilter(this);
@@ -66,24 +66,25 @@ void ProfileWindow::BuildControls() {
   sectionPicture_->setPixmap(QPixmap::fromImage(blank));
 
   struct ButtonSpec {
+    const char* name;
     ProfileGlyph glyph;
     const char* hint;
     int x;
     void (ProfileWindow::*handler)();
   };
   const ButtonSpec buttons[5] = {
-      {ProfileGlyph::ZoomIn, "Zoom in", 12, &ProfileWindow::OnZoomIn},
-      {ProfileGlyph::ZoomOut, "Zoom out", 40, &ProfileWindow::OnZoomOut},
-      {ProfileGlyph::RotateAnticlockwise, "Click here to rotate anticlockwise", 80,
-       &ProfileWindow::OnRotateAnticlockwise},
-      {ProfileGlyph::FlipEndOverEnd, "Click here to flip end over end", 108,
+      {"zoomInButton", ProfileGlyph::ZoomIn, "Zoom in", 12, &ProfileWindow::OnZoomIn},
+      {"zoomOutButton", ProfileGlyph::ZoomOut, "Zoom out", 40, &ProfileWindow::OnZoomOut},
+      {"rotateAnticlockwiseButton", ProfileGlyph::RotateAnticlockwise,
+       "Click here to rotate anticlockwise", 80, &ProfileWindow::OnRotateAnticlockwise},
+      {"flipEndOverEndButton", ProfileGlyph::FlipEndOverEnd, "Click here to flip end over end", 108,
        &ProfileWindow::OnFlipEndOverEnd},
-      {ProfileGlyph::RotateClockwise, "Click here to rotate clockwise", 136,
-       &ProfileWindow::OnRotateClockwise},
+      {"rotateClockwiseButton", ProfileGlyph::RotateClockwise, "Click here to rotate clockwise",
+       136, &ProfileWindow::OnRotateClockwise},
   };
   for (int i = 0; i < 5; ++i) {
     auto* button = new QToolButton(this);
-    button->setObjectName(QString("SpeedButton%1").arg(i + 1));
+    button->setObjectName(buttons[i].name);
     button->setIcon(ProfileGlyphIcon(buttons[i].glyph));
     button->setIconSize(QSize(ProfileGlyphSize, ProfileGlyphSize));
     button->setGeometry(buttons[i].x, 266, 26, 26);
@@ -93,49 +94,49 @@ void ProfileWindow::BuildControls() {
     viewButtons_[i] = button;
   }
 
-  btCut_ = new QPushButton("Cut", this);
-  btCut_->setObjectName("btCut");
-  btCut_->setGeometry(187, 266, 75, 26);
-  btCut_->setToolTip("Click here to perform cut");
-  btCut_->setDefault(true);
-  connect(btCut_, &QPushButton::clicked, this, &ProfileWindow::btCutClick);
+  cutButton_ = new QPushButton("Cut", this);
+  cutButton_->setObjectName("cutButton");
+  cutButton_->setGeometry(187, 266, 75, 26);
+  cutButton_->setToolTip("Click here to perform cut");
+  cutButton_->setDefault(true);
+  connect(cutButton_, &QPushButton::clicked, this, &ProfileWindow::OnCut);
 
   faceLabel_ = new QLabel("Face against table = 3", this);
-  faceLabel_->setObjectName("Label3");
+  faceLabel_->setObjectName("faceLabel");
   faceLabel_->setGeometry(12, 298, 250, 18);
 
-  chkInterlock_ = new QCheckBox("Inter-lock fence and Height", this);
-  chkInterlock_->setObjectName("chkInterlock");
-  chkInterlock_->setGeometry(12, 318, 250, 20);
-  connect(chkInterlock_, &QCheckBox::toggled, this, &ProfileWindow::chkInterlockClick);
+  interlockCheck_ = new QCheckBox("Inter-lock fence and Height", this);
+  interlockCheck_->setObjectName("interlockCheck");
+  interlockCheck_->setGeometry(12, 318, 250, 20);
+  connect(interlockCheck_, &QCheckBox::toggled, this, &ProfileWindow::OnInterlock);
 
   fenceCaption_ = new QLabel("Fence Position", this);
-  fenceCaption_->setObjectName("Label1");
+  fenceCaption_->setObjectName("fenceCaption");
   fenceCaption_->setGeometry(12, 342, 110, 18);
-  trkHoriz_ = MakeSlider(this, "trkHoriz", kerf::FenceMinimum, FenceMaximum,
-                         "Use slider to move Fence in small increments");
-  trkHoriz_->setGeometry(8, 360, 258, 24);
-  connect(trkHoriz_, &QSlider::valueChanged, this, &ProfileWindow::trkHorizChange);
-  edtFence_ = MakeLengthBox(trkHoriz_, "edtFence", "Fence",
+  fenceSlider_ = MakeSlider(this, "fenceSlider", kerf::FenceMinimum, FenceMaximum,
+                            "Use slider to move Fence in small increments");
+  fenceSlider_->setGeometry(8, 360, 258, 24);
+  connect(fenceSlider_, &QSlider::valueChanged, this, &ProfileWindow::OnFenceMoved);
+  fenceBox_ = MakeLengthBox(fenceSlider_, "fenceBox", "Fence",
                             "Type the fence position, such as 3/8, 1-1/8\" or 10mm, and press "
                             "Enter; Escape puts back the position shown");
-  edtFence_->setGeometry(130, 339, 100, 20);
+  fenceBox_->setGeometry(130, 339, 100, 20);
 
   heightCaption_ = new QLabel("Height", this);
-  heightCaption_->setObjectName("Label2");
+  heightCaption_->setObjectName("heightCaption");
   heightCaption_->setGeometry(12, 386, 110, 18);
-  trkVert_ = MakeSlider(this, "trkVert", HeightMinimum, HeightMaximum,
-                        "Use slider to move tool in small increments");
-  trkVert_->setGeometry(8, 406, 258, 24);
-  connect(trkVert_, &QSlider::valueChanged, this, &ProfileWindow::trkVertChange);
-  edtHeight_ = MakeLengthBox(trkVert_, "edtHeight", "Height",
+  heightSlider_ = MakeSlider(this, "heightSlider", HeightMinimum, HeightMaximum,
+                             "Use slider to move tool in small increments");
+  heightSlider_->setGeometry(8, 406, 258, 24);
+  connect(heightSlider_, &QSlider::valueChanged, this, &ProfileWindow::OnHeightMoved);
+  heightBox_ = MakeLengthBox(heightSlider_, "heightBox", "Height",
                              "Type the cutter height above the table, such as 3/4, 0.5 or 19mm, "
                              "and press Enter; Escape puts back the height shown");
-  edtHeight_->setGeometry(130, 385, 100, 20);
+  heightBox_->setGeometry(130, 385, 100, 20);
 }
 
-int ProfileWindow::Fence() const { return trkHoriz_->value(); }
-int ProfileWindow::CutterHeight() const { return trkVert_->value(); }
+int ProfileWindow::Fence() const { return fenceSlider_->value(); }
+int ProfileWindow::CutterHeight() const { return heightSlider_->value(); }
 
 void ProfileWindow::FillKey(SectionKey& key) const {
   key.StockWidth = model_.StockWidth();
@@ -184,8 +185,8 @@ bool ProfileWindow::DrawSection() {
 }
 
 void ProfileWindow::WriteLengthLabels() {
-  edtHeight_->ShowLength();
-  edtFence_->ShowLength();
+  heightBox_->ShowLength();
+  fenceBox_->ShowLength();
 }
 
 LengthBox* ProfileWindow::MakeLengthBox(QSlider* slider, const char* name, const char* what,
@@ -214,10 +215,10 @@ void ProfileWindow::SetBusy(bool busy) {
   if (busy_ == 0) cutPreview_->Schedule();  // a rebuild changed the cut list or the cutters
 }
 
-void ProfileWindow::UpdateCutEnabled() { btCut_->setEnabled(cuttersAvailable_ && busy_ == 0); }
+void ProfileWindow::UpdateCutEnabled() { cutButton_->setEnabled(cuttersAvailable_ && busy_ == 0); }
 
-void ProfileWindow::btCutClick() {
-  if (!btCut_->isEnabled()) return;
+void ProfileWindow::OnCut() {
+  if (!cutButton_->isEnabled()) return;
   if (!model_.AppendCut(Fence(), CutterHeight())) return;
   // Made again as it was, whatever cutter and face are chosen by then.
   const int n = model_.CutCount();
@@ -255,25 +256,25 @@ void ProfileWindow::OnRotateClockwise() {
   Turn("Rotate Clockwise", &Model::RotateStockClockwise, &Model::RotateStockAnticlockwise);
 }
 
-void ProfileWindow::trkHorizChange() {
-  if (!chkInterlock_->isChecked()) return;
-  const int height = InterlockedHeight(trkHoriz_->value(), trkVert_->value());
-  if (height != trkVert_->value()) trkVert_->setValue(height);
+void ProfileWindow::OnFenceMoved() {
+  if (!interlockCheck_->isChecked()) return;
+  const int height = InterlockedHeight(fenceSlider_->value(), heightSlider_->value());
+  if (height != heightSlider_->value()) heightSlider_->setValue(height);
 }
 
-void ProfileWindow::trkVertChange() {
-  if (!chkInterlock_->isChecked()) return;
-  const int fence = InterlockedFence(trkHoriz_->value(), trkVert_->value());
-  if (fence != trkHoriz_->value()) trkHoriz_->setValue(fence);
+void ProfileWindow::OnHeightMoved() {
+  if (!interlockCheck_->isChecked()) return;
+  const int fence = InterlockedFence(fenceSlider_->value(), heightSlider_->value());
+  if (fence != fenceSlider_->value()) fenceSlider_->setValue(fence);
 }
 
-void ProfileWindow::chkInterlockClick() {
+void ProfileWindow::OnInterlock() {
   // A limit below the slider's minimum (a bearing row wider than 2 inches) is refused and
   // the fence keeps the limit it had.
   const int maximum = InterlockFenceLimit(
-      chkInterlock_->isChecked(), model_.Cutter(model_.CurrentCutter()), trkHoriz_->maximum());
-  trkHoriz_->setMaximum(maximum);  // a fence beyond it moves back, running trkHorizChange
-  cutPreview_->Schedule();         // another cutter may have been chosen
+      interlockCheck_->isChecked(), model_.Cutter(model_.CurrentCutter()), fenceSlider_->maximum());
+  fenceSlider_->setMaximum(maximum);  // a fence beyond it moves back, running OnFenceMoved
+  cutPreview_->Schedule();            // another cutter may have been chosen
 }
 
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -306,8 +307,8 @@ void ProfileWindow::SectionMouseDown(QPoint pos) {
 // interlock acts in that order.
 void ProfileWindow::SectionMouseMove(QPoint pos) {
   if (!dragActive_) return;
-  trkHoriz_->setValue(trkHoriz_->value() + (dragLastX_ - pos.x()));
-  trkVert_->setValue(trkVert_->value() + (dragLastY_ - pos.y()));
+  fenceSlider_->setValue(fenceSlider_->value() + (dragLastX_ - pos.x()));
+  heightSlider_->setValue(heightSlider_->value() + (dragLastY_ - pos.y()));
   dragLastX_ = pos.x();
   dragLastY_ = pos.y();
 }
@@ -317,7 +318,7 @@ void ProfileWindow::SectionMouseUp() { dragActive_ = false; }
 void ProfileWindow::keyPressEvent(QKeyEvent* event) {
   // Cut is the window's default button: Enter presses it wherever the focus is.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (btCut_->isEnabled()) btCut_->click();
+    if (cutButton_->isEnabled()) cutButton_->click();
     return;
   }
   QWidget::keyPressEvent(event);

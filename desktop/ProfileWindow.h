@@ -65,14 +65,14 @@ class ProfileWindow : public QWidget {
   // "Face 1 on the table, face 2 against the fence", beside the state's number.
   QLabel* FaceWordsLabel() const { return faceWords_; }
   CutPreviewPanel* CutPreview() const { return cutPreview_; }
-  QPushButton* btCut() const { return btCut_; }
-  QCheckBox* chkInterlock() const { return chkInterlock_; }
+  QPushButton* CutButton() const { return cutButton_; }
+  QCheckBox* InterlockCheck() const { return interlockCheck_; }
   // The boxes beside the sliders that show the fence position and the cutter height and take
   // typed lengths.
-  LengthBox* FenceBox() const { return edtFence_; }
-  LengthBox* HeightBox() const { return edtHeight_; }
-  QSlider* trkHoriz() const { return trkHoriz_; }
-  QSlider* trkVert() const { return trkVert_; }
+  LengthBox* FenceBox() const { return fenceBox_; }
+  LengthBox* HeightBox() const { return heightBox_; }
+  QSlider* FenceSlider() const { return fenceSlider_; }
+  QSlider* HeightSlider() const { return heightSlider_; }
   bool DragActive() const { return dragActive_; }
 
  signals:
@@ -82,16 +82,16 @@ class ProfileWindow : public QWidget {
   void lengthNote(const QString& text);
 
  public slots:
-  void btCutClick();
+  void OnCut();
   void OnZoomIn();
   void OnZoomOut();
   void OnRotateAnticlockwise();
   void OnFlipEndOverEnd();
   void OnRotateClockwise();
-  void trkHorizChange();
-  void trkVertChange();
+  void OnFenceMoved();
+  void OnHeightMoved();
   // Also run whenever another cutter is selected: re-applies the interlock's fence limit.
-  void chkInterlockClick();
+  void OnInterlock();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,7 +99,7 @@ class ProfileWindow : public QWidget {
 
  private:
   void BuildControls();
-  // The verdict under the picture and the face words under Label3: each opens a row of the
+  // The verdict under the picture and the face words under the face label: each opens a row of the
   // layout at its place, moving the controls below it down.
   void BuildCutPreview();
   void OpenRow(int y, int height);
@@ -132,14 +132,14 @@ class ProfileWindow : public QWidget {
   QLabel* faceLabel_ = nullptr;
   QLabel* faceWords_ = nullptr;
   CutPreviewPanel* cutPreview_ = nullptr;
-  QPushButton* btCut_ = nullptr;
-  QCheckBox* chkInterlock_ = nullptr;
+  QPushButton* cutButton_ = nullptr;
+  QCheckBox* interlockCheck_ = nullptr;
   QLabel* fenceCaption_ = nullptr;
-  LengthBox* edtFence_ = nullptr;
-  QSlider* trkHoriz_ = nullptr;
+  LengthBox* fenceBox_ = nullptr;
+  QSlider* fenceSlider_ = nullptr;
   QLabel* heightCaption_ = nullptr;
-  LengthBox* edtHeight_ = nullptr;
-  QSlider* trkVert_ = nullptr;
+  LengthBox* heightBox_ = nullptr;
+  QSlider* heightSlider_ = nullptr;
 
   bool dragActive_ = false;
   int dragLastX_ = 0;

@@ -27,7 +27,7 @@ void ProfileWindow::BuildCutPreview() {
   const QRect face = faceLabel_->geometry();
   OpenRow(face.bottom() + 1, FaceWordsHeight);
   faceWords_ = new QLabel(this);
-  faceWords_->setObjectName("lblFaceWords");
+  faceWords_->setObjectName("faceWords");
   faceWords_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   faceWords_->setGeometry(face.left(), face.bottom() + 1, face.width(), FaceWordsHeight);
   faceWords_->setToolTip(
@@ -36,11 +36,11 @@ void ProfileWindow::BuildCutPreview() {
 
   const QRect picture = sectionPicture_->geometry();
   OpenRow(picture.bottom() + 1, VerdictRowHeight);
-  cutPreview_ = new CutPreviewPanel(model_, *trkHoriz_, *trkVert_, this);
+  cutPreview_ = new CutPreviewPanel(model_, *fenceSlider_, *heightSlider_, this);
   cutPreview_->setGeometry(picture.left(), picture.bottom() + 5, picture.width(),
                            VerdictRowHeight - 4);
-  connect(trkHoriz_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
-  connect(trkVert_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
+  connect(fenceSlider_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
+  connect(heightSlider_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
   UpdateFaceWords();
 }
 

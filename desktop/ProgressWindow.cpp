@@ -12,18 +12,18 @@ namespace kerf {
 
 ProgressWindow::ProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
-  setObjectName("Form7");
+  setObjectName("ProgressWindow");
   setWindowTitle("Progress");
   resize(287, 100);
-  lblProgress_ = new QLabel("Progress......", this);
-  lblProgress_->setObjectName("lblProgress");
-  lblProgress_->setGeometry(16, 16, 249, 20);
-  progressBar1_ = new QProgressBar(this);
-  progressBar1_->setObjectName("ProgressBar1");
-  progressBar1_->setGeometry(16, 40, 249, 16);
-  progressBar1_->setRange(0, 100);
-  progressBar1_->setValue(0);
-  progressBar1_->setTextVisible(false);
+  progressLabel_ = new QLabel("Progress......", this);
+  progressLabel_->setObjectName("progressLabel");
+  progressLabel_->setGeometry(16, 16, 249, 20);
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("progressBar");
+  progressBar_->setGeometry(16, 40, 249, 16);
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
   SetHelpTopic(this, HelpTopic::Progress);
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
@@ -33,14 +33,14 @@ ProgressWindow::ProgressWindow(QWidget* parent)
 
 void ProgressWindow::Begin(const std::string& label, int maximum) {
   if (depth_++ == 0) clock_.start();
-  lblProgress_->setText(QString::fromStdString(label));
-  progressBar1_->setRange(0, maximum > 0 ? maximum : 0);
-  progressBar1_->setValue(0);
+  progressLabel_->setText(QString::fromStdString(label));
+  progressBar_->setRange(0, maximum > 0 ? maximum : 0);
+  progressBar_->setValue(0);
   LetEventsRun();
 }
 
 void ProgressWindow::Step(int position) {
-  progressBar1_->setValue(position);
+  progressBar_->setValue(position);
   if (!isVisible() && clock_.isValid() && clock_.elapsed() >= ShowAfterMs) {
     show();
     raise();

@@ -27,14 +27,14 @@ class ProgressWindow : public QWidget, public ProgressSink {
   void Step(int position) override;
   void End() override;
 
-  QLabel* lblProgress() const { return lblProgress_; }
-  QProgressBar* ProgressBar1() const { return progressBar1_; }
+  QLabel* ProgressLabel() const { return progressLabel_; }
+  QProgressBar* ProgressBar() const { return progressBar_; }
 
  private:
   void LetEventsRun();
 
-  QLabel* lblProgress_;
-  QProgressBar* progressBar1_;
+  QLabel* progressLabel_;
+  QProgressBar* progressBar_;
   QElapsedTimer clock_;
   int depth_ = 0;  // nested Begin/End pairs (a rebuild inside another operation)
 };

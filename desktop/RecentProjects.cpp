@@ -82,12 +82,12 @@ void RecentProjects::Rebuild() {
     QString caption = QString(path).replace('&', "&&");
     if (number <= 9) caption = QString("&%1 %2").arg(number).arg(caption);
     QAction* item = menu_.addAction(caption);
-    item->setObjectName(QString("Recent%1").arg(number++));
+    item->setObjectName(QString("recentProject%1").arg(number++));
     connect(item, &QAction::triggered, this, [this, path] { Choose(path); });
   }
   if (!list_.Paths().isEmpty()) menu_.addSeparator();
   QAction* clear = menu_.addAction("&Clear");
-  clear->setObjectName("ClearRecent1");
+  clear->setObjectName("clearRecentAction");
   clear->setEnabled(!list_.Paths().isEmpty());
   connect(clear, &QAction::triggered, this, &RecentProjects::Clear);
 }

@@ -47,10 +47,10 @@ MessageShower ErrorBox(QWidget* parent) {
 }  // namespace
 
 ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
-  setObjectName("Form10");
+  setObjectName("ReportWindow");
   setWindowTitle("Report");
   reportText_ = new QTextEdit(this);
-  reportText_->setObjectName("memo1");
+  reportText_->setObjectName("reportText");
   reportText_->setReadOnly(true);
   reportText_->setLineWrapMode(QTextEdit::NoWrap);
   reportText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -58,13 +58,13 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(reportText_);
 
   QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("File1");
+  file->setObjectName("fileMenu");
   QAction* print = file->addAction("&Print", this, &ReportWindow::OnPrint);
-  print->setObjectName("Print1");
+  print->setObjectName("printAction");
   QAction* save = file->addAction("&Save", this, &ReportWindow::OnSave);
-  save->setObjectName("Save1");
+  save->setObjectName("saveAction");
   QAction* exit = file->addAction("E&xit", this, &ReportWindow::OnExit);
-  exit->setObjectName("Exit1");
+  exit->setObjectName("exitAction");
 
   chooseFile_ = ReportSaveDialog(this);
   showError_ = ErrorBox(this);

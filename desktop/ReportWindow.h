@@ -34,7 +34,7 @@ class ReportWindow : public QMainWindow {
  public:
   explicit ReportWindow(QWidget* parent = nullptr);
 
-  // Replaces the memo's text with the report, each line in its colour.
+  // Replaces the report text with the report, each line in its colour.
   void ShowReport(const CutReport& report);
   const CutReport& Report() const { return report_; }
 

@@ -37,66 +37,67 @@ constexpr const char* SizeLabelTexts[] = {"Width (\")", "Height (\")", "Width (m
 
 StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
     : QWidget(parent, ToolWindowFlags), model_(model) {
-  setObjectName("Form5");
+  setObjectName("StockSizeDialog");
   SetUpToolWindow(*this);
   setWindowTitle("Config");
   SetHelpTopic(this, HelpTopic::StockSize);
   setFixedSize(250, 189);
 
-  // Face 3 lies on the table after New, so the top slider, which sets StockHeight, sets what the
-  // user sees across the table: it is labelled Width, and the one below, for StockWidth, Height.
-  heightSliderLabel_ = new QLabel("Height", this);
-  heightSliderLabel_->setObjectName("Label2");
-  trkHeight = StockSlider(this, "trkHeight");
-  trkHeight->setToolTip(
+  // Face 3 lies on the table after New, so the model's StockHeight is what the user sees across
+  // the table: the top row, named and labelled Width, sets it; the row below, Height, sets the
+  // model's StockWidth, upright against the fence.
+  widthLabel_ = new QLabel("Height", this);
+  widthLabel_->setObjectName("stockWidthLabel");
+  widthSlider_ = StockSlider(this, "stockWidthSlider");
+  widthSlider_->setToolTip(
       "Drag to choose the width of the new workpiece, across the table; "
       "New makes it");
-  trkHeight->setGeometry(5, 25, 242, 33);
-  edtHeight = new LengthBox(trkHeight, model_, "Width", this);
-  edtHeight->setObjectName("edtHeight");
-  edtHeight->setToolTip(
+  widthSlider_->setGeometry(5, 25, 242, 33);
+  widthBox_ = new LengthBox(widthSlider_, model_, "Width", this);
+  widthBox_->setObjectName("stockWidthBox");
+  widthBox_->setToolTip(
       "Type the width of the new workpiece, such as 3/4, 1 1/2\" or 19mm, "
       "and press Enter");
-  PlaceSizeRow(heightSliderLabel_, edtHeight, 3);
+  PlaceSizeRow(widthLabel_, widthBox_, 3);
 
-  widthSliderLabel_ = new QLabel("Width", this);
-  widthSliderLabel_->setObjectName("Label3");
-  trkWidth = StockSlider(this, "trkWidth");
-  trkWidth->setToolTip(
+  heightLabel_ = new QLabel("Width", this);
+  heightLabel_->setObjectName("stockHeightLabel");
+  heightSlider_ = StockSlider(this, "stockHeightSlider");
+  heightSlider_->setToolTip(
       "Drag to choose the height of the new workpiece, upright against the "
       "fence; New makes it");
-  trkWidth->setGeometry(3, 78, 242, 33);
-  edtWidth = new LengthBox(trkWidth, model_, "Height", this);
-  edtWidth->setObjectName("edtWidth");
-  edtWidth->setToolTip(
+  heightSlider_->setGeometry(3, 78, 242, 33);
+  heightBox_ = new LengthBox(heightSlider_, model_, "Height", this);
+  heightBox_->setObjectName("stockHeightBox");
+  heightBox_->setToolTip(
       "Type the height of the new workpiece, such as 3/8, 0.375 or 10mm, "
       "and press Enter");
-  PlaceSizeRow(widthSliderLabel_, edtWidth, 56);
+  PlaceSizeRow(heightLabel_, heightBox_, 56);
 
   unitGroup_ = new QGroupBox("Dimensions", this);
-  unitGroup_->setObjectName("RadioGroup1");
+  unitGroup_->setObjectName("unitGroup");
   unitGroup_->setGeometry(8, 112, 82, 60);
-  rbImperial = new QRadioButton("Imperial", unitGroup_);
-  rbImperial->setObjectName("rbImperial");
-  rbMetric = new QRadioButton("Metric", unitGroup_);
-  rbMetric->setObjectName("rbMetric");
-  rbImperial->setChecked(true);
+  imperialButton_ = new QRadioButton("Imperial", unitGroup_);
+  imperialButton_->setObjectName("imperialButton");
+  metricButton_ = new QRadioButton("Metric", unitGroup_);
+  metricButton_->setObjectName("metricButton");
+  imperialButton_->setChecked(true);
   auto* radios = new QVBoxLayout(unitGroup_);
   radios->setContentsMargins(4, 2, 2, 2);
   radios->setSpacing(0);
-  radios->addWidget(rbImperial);
-  radios->addWidget(rbMetric);
+  radios->addWidget(imperialButton_);
+  radios->addWidget(metricButton_);
   auto* unitGroup = new QButtonGroup(this);
-  unitGroup->addButton(rbImperial, 0);
-  unitGroup->addButton(rbMetric, 1);
+  unitGroup->addButton(imperialButton_, 0);
+  unitGroup->addButton(metricButton_, 1);
 
   newButton_ = new QPushButton("New", this);
-  newButton_->setObjectName("Button1");
+  newButton_->setObjectName("newButton");
   newButton_->setToolTip("Click to create new workpiece");
   newButton_->setGeometry(96, 140, 75, 25);
 
-  connect(edtHeight, &LengthBox::note, this, &StockSizeDialog::lengthNote);
-  connect(edtWidth, &LengthBox::note, this, &StockSizeDialog::lengthNote);
+  connect(widthBox_, &LengthBox::note, this, &StockSizeDialog::lengthNote);
+  connect(heightBox_, &LengthBox::note, this, &StockSizeDialog::lengthNote);
   connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::OnUnitChange);
   connect(newButton_, &QPushButton::clicked, this, &StockSizeDialog::OnNew);
 }
@@ -111,26 +112,25 @@ void StockSizeDialog::PlaceSizeRow(QLabel* label, LengthBox* box, int y) {
 }
 
 void StockSizeDialog::SetLabels() {
-  // Face 3 lies on the table after New, so the height slider sets what the user sees across
-  // the table: its label says Width, and the width slider's says Height.
   if (model_.Unit() == LengthUnit::Metric) {
-    heightSliderLabel_->setText("Width (mm)");
-    widthSliderLabel_->setText("Height (mm)");
+    widthLabel_->setText("Width (mm)");
+    heightLabel_->setText("Height (mm)");
   } else {
-    heightSliderLabel_->setText("Width (\")");
-    widthSliderLabel_->setText("Height (\")");
+    widthLabel_->setText("Width (\")");
+    heightLabel_->setText("Height (\")");
   }
 }
 
-void StockSizeDialog::FormCreate() {
+void StockSizeDialog::StartWithNewWorkpiece() {
   SetLabels();
   OnNew();
 }
 
 void StockSizeDialog::OnNew() {
   if (newGuard_ && !newGuard_()) return;
-  const int32_t width = trkWidth->value();
-  const int32_t height = trkHeight->value();
+  // The model's names: StockWidth stands upright (the Height row), StockHeight lies across.
+  const int32_t width = heightSlider_->value();
+  const int32_t height = widthSlider_->value();
   const WorkSetup before = model_.TakeSetup();
   model_.NewWorkpiece(width, height);
   Model& model = model_;
@@ -150,25 +150,25 @@ void StockSizeDialog::OnNew() {
 }
 
 void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
-  trkWidth->setValue(std::clamp<int32_t>(width, MinStockSize, MaxStockSize));
-  trkHeight->setValue(std::clamp<int32_t>(height, MinStockSize, MaxStockSize));
+  heightSlider_->setValue(std::clamp<int32_t>(width, MinStockSize, MaxStockSize));
+  widthSlider_->setValue(std::clamp<int32_t>(height, MinStockSize, MaxStockSize));
 }
 
-void StockSizeDialog::trkHeightChange() { edtHeight->ShowLength(true); }
+void StockSizeDialog::OnWidthMoved() { widthBox_->ShowLength(true); }
 
-void StockSizeDialog::trkWidthChange() { edtWidth->ShowLength(true); }
+void StockSizeDialog::OnHeightMoved() { heightBox_->ShowLength(true); }
 
 void StockSizeDialog::SetUnit(LengthUnit unit) {
-  (unit == LengthUnit::Metric ? rbMetric : rbImperial)->setChecked(true);
+  (unit == LengthUnit::Metric ? metricButton_ : imperialButton_)->setChecked(true);
   OnUnitChange();
 }
 
 void StockSizeDialog::OnUnitChange() {
-  model_.SetUnit(rbMetric->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial);
+  model_.SetUnit(metricButton_->isChecked() ? LengthUnit::Metric : LengthUnit::Imperial);
   SetLabels();
   emit unitChanged();
-  trkHeightChange();
-  trkWidthChange();
+  OnWidthMoved();
+  OnHeightMoved();
 }
 
 }  // namespace kerf

@@ -25,7 +25,7 @@ class StockSizeDialog : public QWidget {
   explicit StockSizeDialog(Model& model, QWidget* parent = nullptr);
 
   // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
-  void FormCreate();
+  void StartWithNewWorkpiece();
   // New: empties the cut list, face 3 on the table, stock from the two sliders. The guard is
   // asked first; when it says no, nothing changes.
   void OnNew();
@@ -33,11 +33,13 @@ class StockSizeDialog : public QWidget {
   void SetNewGuard(std::function<bool()> guard) { newGuard_ = std::move(guard); }
   // New is handed to recorder as an undoable step.
   void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
-  // Puts a stored stock size on the sliders (they hold it within 50..1000).
+  // Puts a stored stock size (the model's StockWidth and StockHeight) on the Height and Width
+  // sliders (they hold it within 50..1000).
   void SetStockSliders(int32_t width, int32_t height);
 
-  void trkHeightChange();
-  void trkWidthChange();
+  // The boxes follow their sliders.
+  void OnWidthMoved();
+  void OnHeightMoved();
   void OnUnitChange();
   // Shows unit on the Unit buttons and applies it as a click on them would.
   void SetUnit(LengthUnit unit);
@@ -59,15 +61,17 @@ class StockSizeDialog : public QWidget {
   std::function<bool()> newGuard_;
   StepRecorder record_;
 
-  QLabel* heightSliderLabel_ = nullptr;
-  LengthBox* edtHeight = nullptr;
-  QSlider* trkHeight = nullptr;
-  QLabel* widthSliderLabel_ = nullptr;
-  LengthBox* edtWidth = nullptr;
-  QSlider* trkWidth = nullptr;
+  // Width: across the table after New (the model's StockHeight); Height: upright against the
+  // fence (the model's StockWidth).
+  QLabel* widthLabel_ = nullptr;
+  LengthBox* widthBox_ = nullptr;
+  QSlider* widthSlider_ = nullptr;
+  QLabel* heightLabel_ = nullptr;
+  LengthBox* heightBox_ = nullptr;
+  QSlider* heightSlider_ = nullptr;
   QGroupBox* unitGroup_ = nullptr;
-  QRadioButton* rbImperial = nullptr;
-  QRadioButton* rbMetric = nullptr;
+  QRadioButton* imperialButton_ = nullptr;
+  QRadioButton* metricButton_ = nullptr;
   QPushButton* newButton_ = nullptr;
 };
 

@@ -61,31 +61,33 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
       picture_(DefaultTexturePicture()),
       chooseFile_(DialogFileChooser(this)),
       showMessage_(DialogMessageShower(this)) {
-  setObjectName("Form8");
+  setObjectName("TextureWindow");
   SetUpToolWindow(*this);
   setWindowTitle("Texture");
   SetHelpTopic(this, HelpTopic::Texture);
 
   textureLabel_ = new QLabel("Texture", this);
-  textureLabel_->setObjectName("Label8");
+  textureLabel_->setObjectName("textureLabel");
   pictureView_ = new QLabel(this);
-  pictureView_->setObjectName("Image1");
+  pictureView_->setObjectName("texturePicture");
   pictureView_->setFixedSize(73, 64);
   pictureView_->setScaledContents(true);
   pictureView_->setCursor(Qt::PointingHandCursor);
   pictureView_->installEventFilter(this);
 
   textureMapCheck_ = new QCheckBox("Texture map", this);
-  textureMapCheck_->setObjectName("CheckBox2");
+  textureMapCheck_->setObjectName("textureMapCheck");
   textureMapCheck_->setToolTip("Enable/Disable texture mapping");
   textureMapCheck_->setChecked(model_.TextureMap());
 
   auto* vertLabel = new QLabel("Vert. Repeat", this);
-  vertLabel->setObjectName("Label9");
-  updVert = RepeatCounter(this, "updVert", "edtVertText", model_.TextureRepeatV());
+  vertLabel->setObjectName("verticalRepeatLabel");
+  verticalRepeatBox_ =
+      RepeatCounter(this, "verticalRepeatBox", "verticalRepeatText", model_.TextureRepeatV());
   auto* horizLabel = new QLabel("Horiz. Repeat", this);
-  horizLabel->setObjectName("Label10");
-  updHoriz = RepeatCounter(this, "updHoriz", "edtHorizText", model_.TextureRepeatH());
+  horizLabel->setObjectName("horizontalRepeatLabel");
+  horizontalRepeatBox_ =
+      RepeatCounter(this, "horizontalRepeatBox", "horizontalRepeatText", model_.TextureRepeatH());
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(6, 4, 6, 6);
@@ -95,16 +97,16 @@ TextureWindow::TextureWindow(Model& model, QWidget* parent)
   layout->addWidget(pictureView_, 1, 0, 3, 1, Qt::AlignTop);
   layout->addWidget(textureMapCheck_, 0, 1, 1, 2);
   layout->addWidget(vertLabel, 1, 1);
-  layout->addWidget(updVert, 1, 2);
+  layout->addWidget(verticalRepeatBox_, 1, 2);
   layout->addWidget(horizLabel, 2, 1);
-  layout->addWidget(updHoriz, 2, 2);
+  layout->addWidget(horizontalRepeatBox_, 2, 2);
   layout->setRowStretch(3, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(textureMapCheck_, &QCheckBox::toggled, this, &TextureWindow::SetTextureMap);
-  connect(updVert, &QSpinBox::valueChanged, this,
+  connect(verticalRepeatBox_, &QSpinBox::valueChanged, this,
           [this](int v) { SetRepeat(v, model_.TextureRepeatH()); });
-  connect(updHoriz, &QSpinBox::valueChanged, this,
+  connect(horizontalRepeatBox_, &QSpinBox::valueChanged, this,
           [this](int v) { SetRepeat(model_.TextureRepeatV(), v); });
 
   ShowPicture();
@@ -195,10 +197,10 @@ void TextureWindow::OnChooseTexture() {
 
 void TextureWindow::SyncFromModel() {
   textureMapCheck_->setChecked(model_.TextureMap());
-  updVert->setValue(model_.TextureRepeatV());
-  updHoriz->setValue(model_.TextureRepeatH());
+  verticalRepeatBox_->setValue(model_.TextureRepeatV());
+  horizontalRepeatBox_->setValue(model_.TextureRepeatH());
   // A stored count outside the counters' range is held to it, and the model follows.
-  model_.SetTextureRepeat(updVert->value(), updHoriz->value());
+  model_.SetTextureRepeat(verticalRepeatBox_->value(), horizontalRepeatBox_->value());
 }
 
 bool TextureWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -78,8 +78,8 @@ class TextureWindow : public QWidget {
   QLabel* textureLabel_ = nullptr;
   QLabel* pictureView_ = nullptr;
   QCheckBox* textureMapCheck_ = nullptr;
-  QSpinBox* updVert = nullptr;
-  QSpinBox* updHoriz = nullptr;
+  QSpinBox* verticalRepeatBox_ = nullptr;
+  QSpinBox* horizontalRepeatBox_ = nullptr;
 };
 
 }  // namespace kerf

@@ -49,31 +49,31 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-  setObjectName("OKBottomDlg");
+  setObjectName("TipsDialog");
   setWindowTitle("Tips");
   setFixedSize(313, 214);
   bevel_ = new QFrame(this);
-  bevel_->setObjectName("Bevel1");
+  bevel_->setObjectName("tipFrame");
   bevel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bevel_->setGeometry(8, 8, 297, 161);
   tipView_ = new QTextEdit(this);
-  tipView_->setObjectName("Memo1");
+  tipView_->setObjectName("tipText");
   tipView_->setGeometry(16, 16, 281, 145);
   tipView_->setAcceptRichText(false);
   tipView_->setLineWrapMode(QTextEdit::WidgetWidth);
   // The tip can be read and copied but not typed into, so Enter reaches the OK button.
   tipView_->setReadOnly(true);
   tipView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  okBtn_ = new QPushButton("OK", this);
-  okBtn_->setObjectName("OKBtn");
-  okBtn_->setGeometry(231, 180, 75, 25);
-  okBtn_->setDefault(true);
-  btnNext_ = new QPushButton("Next", this);
-  btnNext_->setObjectName("btnNext");
-  btnNext_->setGeometry(143, 180, 75, 25);
-  btnNext_->setAutoDefault(false);
-  connect(okBtn_, &QPushButton::clicked, this, &TipsDialog::OKBtnClick);
-  connect(btnNext_, &QPushButton::clicked, this, &TipsDialog::btnNextClick);
+  okButton_ = new QPushButton("OK", this);
+  okButton_->setObjectName("okButton");
+  okButton_->setGeometry(231, 180, 75, 25);
+  okButton_->setDefault(true);
+  nextButton_ = new QPushButton("Next", this);
+  nextButton_->setObjectName("nextButton");
+  nextButton_->setGeometry(143, 180, 75, 25);
+  nextButton_->setAutoDefault(false);
+  connect(okButton_, &QPushButton::clicked, this, &TipsDialog::OnOk);
+  connect(nextButton_, &QPushButton::clicked, this, &TipsDialog::OnNextTip);
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
@@ -89,16 +89,16 @@ void TipsDialog::ShowTip() {
   tipView_->setPlainText("Tip of the day:\n\n" + TipText(tipNumber_));
 }
 
-void TipsDialog::btnNextClick() {
+void TipsDialog::OnNextTip() {
   tipNumber_ = tipNumber_ >= TipCount ? 1 : tipNumber_ + 1;
   ShowTip();
 }
 
-void TipsDialog::OKBtnClick() { accept(); }
+void TipsDialog::OnOk() { accept(); }
 
 void TipsDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    btnNextClick();
+    OnNextTip();
     return;
   }
   QDialog::keyPressEvent(event);

@@ -25,12 +25,12 @@ class TipsDialog : public QDialog {
   void ShowTip();
 
   QTextEdit* TipView() const { return tipView_; }
-  QPushButton* OKBtn() const { return okBtn_; }
-  QPushButton* btnNext() const { return btnNext_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* NextButton() const { return nextButton_; }
 
  public slots:
-  void btnNextClick();
-  void OKBtnClick();
+  void OnNextTip();
+  void OnOk();
 
  protected:
   // Esc shows the next tip instead of closing the dialog (the close button still closes it).
@@ -39,8 +39,8 @@ class TipsDialog : public QDialog {
  private:
   QFrame* bevel_;
   QTextEdit* tipView_;
-  QPushButton* okBtn_;
-  QPushButton* btnNext_;
+  QPushButton* okButton_;
+  QPushButton* nextButton_;
   int tipNumber_ = 1;
 };
 

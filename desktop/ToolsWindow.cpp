@@ -42,49 +42,50 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.EditedCut();
   };
-  setObjectName("Form4");
+  setObjectName("ToolsWindow");
   SetUpToolWindow(*this);
   setWindowTitle("Tools");
   SetHelpTopic(this, HelpTopic::Tools);
 
   cutterLabel_ = new QLabel("Cutter", this);
-  cutterLabel_->setObjectName("Label1");
-  cbxTools = new QComboBox(this);
-  cbxTools->setObjectName("cbxTools");
-  cbxTools->setToolTip("Select Cutter from list");
-  cbxTools->setFixedWidth(169);
+  cutterLabel_->setObjectName("cutterLabel");
+  cutterBox_ = new QComboBox(this);
+  cutterBox_->setObjectName("cutterBox");
+  cutterBox_->setToolTip("Select Cutter from list");
+  cutterBox_->setFixedWidth(169);
 
   woodLabel_ = new QLabel("Wood", this);
-  woodLabel_->setObjectName("Label5");
-  shpWoodColour = new ColourSwatch(this);
-  shpWoodColour->setObjectName("shpWoodColour");
-  shpWoodColour->setToolTip("Click to change wood colour");
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
+  woodLabel_->setObjectName("woodLabel");
+  woodSwatch_ = new ColourSwatch(this);
+  woodSwatch_->setObjectName("woodSwatch");
+  woodSwatch_->setToolTip("Click to change wood colour");
+  woodSwatch_->SetColour(ToQColor(model_.WoodSwatch()));
 
   backgroundLabel_ = new QLabel("Background", this);
-  backgroundLabel_->setObjectName("Label7");
-  shpBackGround = new ColourSwatch(this);
-  shpBackGround->setObjectName("shpBackGround");
-  shpBackGround->setToolTip("Click to change background colour");
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
+  backgroundLabel_->setObjectName("backgroundLabel");
+  backgroundSwatch_ = new ColourSwatch(this);
+  backgroundSwatch_->setObjectName("backgroundSwatch");
+  backgroundSwatch_->setToolTip("Click to change background colour");
+  backgroundSwatch_->SetColour(ToQColor(model_.BackgroundSwatch()));
 
   cutListLabel_ = new QLabel("Cut list controls", this);
-  cutListLabel_->setObjectName("Label2");
+  cutListLabel_->setObjectName("cutListLabel");
   moveCutUpButton_ =
-      GlyphButton(this, "SpeedButton1", "Move selected cut up the list", MoveCutUpGlyph());
+      GlyphButton(this, "moveCutUpButton", "Move selected cut up the list", MoveCutUpGlyph());
   moveCutDownButton_ =
-      GlyphButton(this, "SpeedButton2", "Move selected cut down the list", MoveCutDownGlyph());
-  deleteCutButton_ = GlyphButton(this, "SpeedButton3", "Delete selected cut", DeleteCutGlyph());
-  cutReportButton_ = GlyphButton(this, "SpeedButton4", "Create Cut list report", CutReportGlyph());
+      GlyphButton(this, "moveCutDownButton", "Move selected cut down the list", MoveCutDownGlyph());
+  deleteCutButton_ = GlyphButton(this, "deleteCutButton", "Delete selected cut", DeleteCutGlyph());
+  cutReportButton_ =
+      GlyphButton(this, "cutReportButton", "Create Cut list report", CutReportGlyph());
   editCutButton_ = new QToolButton(this);
-  editCutButton_->setObjectName("btEditCut");
+  editCutButton_->setObjectName("editCutButton");
   editCutButton_->setText("Edit...");
   editCutButton_->setToolTip("Change the selected cut's cutter, fence, height or face");
   editCutButton_->setAutoRaise(true);
   editCutButton_->setFixedHeight(25);
 
   cutGrid_ = new QTableWidget(2 - 1, GridColumns, this);
-  cutGrid_->setObjectName("StringGrid1");
+  cutGrid_->setObjectName("cutGrid");
   cutGrid_->setFixedSize(337, 113);
   cutGrid_->setSortingEnabled(false);
   cutGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -111,16 +112,16 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   top->setHorizontalSpacing(8);
   top->setVerticalSpacing(2);
   top->addWidget(cutterLabel_, 1, 0);
-  top->addWidget(cbxTools, 1, 1);
+  top->addWidget(cutterBox_, 1, 1);
   newCutterButton_ = new QToolButton(this);
-  newCutterButton_->setObjectName("btNewCutter");
+  newCutterButton_->setObjectName("newCutterButton");
   newCutterButton_->setText("New Cutter...");
   newCutterButton_->setToolTip("Design a cutter of your own");
   top->addWidget(newCutterButton_, 0, 1, Qt::AlignLeft);
   top->addWidget(woodLabel_, 0, 3, Qt::AlignHCenter);
-  top->addWidget(shpWoodColour, 1, 3, Qt::AlignHCenter);
+  top->addWidget(woodSwatch_, 1, 3, Qt::AlignHCenter);
   top->addWidget(backgroundLabel_, 0, 4, Qt::AlignHCenter);
-  top->addWidget(shpBackGround, 1, 4, Qt::AlignHCenter);
+  top->addWidget(backgroundSwatch_, 1, 4, Qt::AlignHCenter);
   top->setColumnStretch(2, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -141,9 +142,9 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   layout->addWidget(cutGrid_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(cbxTools, &QComboBox::currentIndexChanged, this, &ToolsWindow::cbxToolsChange);
-  connect(shpWoodColour, &ColourSwatch::pressed, this, &ToolsWindow::shpWoodColourMouseDown);
-  connect(shpBackGround, &ColourSwatch::pressed, this, &ToolsWindow::shpBackGroundMouseDown);
+  connect(cutterBox_, &QComboBox::currentIndexChanged, this, &ToolsWindow::OnCutterChosen);
+  connect(woodSwatch_, &ColourSwatch::pressed, this, &ToolsWindow::OnChooseWoodColour);
+  connect(backgroundSwatch_, &ColourSwatch::pressed, this, &ToolsWindow::OnChooseBackgroundColour);
   connect(moveCutUpButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutUp);
   connect(moveCutDownButton_, &QToolButton::clicked, this, &ToolsWindow::OnMoveCutDown);
   connect(deleteCutButton_, &QToolButton::clicked, this, &ToolsWindow::OnDeleteCut);
@@ -157,8 +158,8 @@ ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
   connect(newCutterButton_, &QToolButton::clicked, this, &ToolsWindow::newCutterRequested);
 }
 
-void ToolsWindow::FormCreate() {
-  model_.SetWoodSwatch(FromQColor(shpWoodColour->Colour()));
+void ToolsWindow::Populate() {
+  model_.SetWoodSwatch(FromQColor(woodSwatch_->Colour()));
 
   FitColumns();
   cutGrid_->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face", "Verdict"});
@@ -166,8 +167,8 @@ void ToolsWindow::FormCreate() {
   // Every loaded cutter is listed, a single one included: the box always names the cutter
   // that a new cut will use.
   {
-    const QSignalBlocker block(cbxTools);
-    cbxTools->clear();
+    const QSignalBlocker block(cutterBox_);
+    cutterBox_->clear();
     // By kind, then by size; each item holds its cutter's number.
     std::vector<int> order(static_cast<size_t>(model_.CutterCount()));
     std::iota(order.begin(), order.end(), 1);
@@ -177,9 +178,9 @@ void ToolsWindow::FormCreate() {
     for (int n : order) {
       const Tool& tool = *model_.Cutter(n);
       const bool own = std::count(userCutters_.begin(), userCutters_.end(), tool.FileName) > 0;
-      cbxTools->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""), n);
+      cutterBox_->addItem(QString::fromStdString(tool.Name) + (own ? " (own)" : ""), n);
     }
-    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter()));
+    cutterBox_->setCurrentIndex(cutterBox_->findData(model_.CurrentCutter()));
   }
 
   RefreshCutGrid();
@@ -188,31 +189,31 @@ void ToolsWindow::FormCreate() {
 
 void ToolsWindow::SelectCurrentCutter() {
   {
-    const QSignalBlocker block(cbxTools);
-    cbxTools->setCurrentIndex(cbxTools->findData(model_.CurrentCutter()));
+    const QSignalBlocker block(cutterBox_);
+    cutterBox_->setCurrentIndex(cutterBox_->findData(model_.CurrentCutter()));
   }
   emit cutterChanged();
 }
 
 void ToolsWindow::SyncSwatches() {
-  shpWoodColour->SetColour(ToQColor(model_.WoodSwatch()));
-  shpBackGround->SetColour(ToQColor(model_.BackgroundSwatch()));
+  woodSwatch_->SetColour(ToQColor(model_.WoodSwatch()));
+  backgroundSwatch_->SetColour(ToQColor(model_.BackgroundSwatch()));
 }
 
-void ToolsWindow::cbxToolsChange(int index) {
+void ToolsWindow::OnCutterChosen(int index) {
   if (index < 0) {
     return;
   }
-  model_.SetCurrentCutter(cbxTools->itemData(index).toInt());
+  model_.SetCurrentCutter(cutterBox_->itemData(index).toInt());
   emit cutterChanged();
 }
 
-void ToolsWindow::shpWoodColourMouseDown() {
-  const std::optional<QColor> chosen = chooseColour_(shpWoodColour->Colour());
+void ToolsWindow::OnChooseWoodColour() {
+  const std::optional<QColor> chosen = chooseColour_(woodSwatch_->Colour());
   if (!chosen) {
     return;
   }
-  shpWoodColour->SetColour(*chosen);
+  woodSwatch_->SetColour(*chosen);
   const Colour before = model_.WoodSwatch();
   const Colour after = FromQColor(*chosen);
   if (model_.SetWoodSwatch(after)) {
@@ -223,12 +224,12 @@ void ToolsWindow::shpWoodColourMouseDown() {
   }
 }
 
-void ToolsWindow::shpBackGroundMouseDown() {
-  const std::optional<QColor> chosen = chooseColour_(shpBackGround->Colour());
+void ToolsWindow::OnChooseBackgroundColour() {
+  const std::optional<QColor> chosen = chooseColour_(backgroundSwatch_->Colour());
   if (!chosen) {
     return;
   }
-  shpBackGround->SetColour(*chosen);
+  backgroundSwatch_->SetColour(*chosen);
   model_.SetBackgroundSwatch(FromQColor(*chosen));
   emit backgroundColourChanged();
 }

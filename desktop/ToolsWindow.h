@@ -30,7 +30,7 @@ class ToolsWindow : public QWidget {
   explicit ToolsWindow(Model& model, QWidget* parent = nullptr);
 
   // Derives the wood colour from the swatch, sets up the grid headings and lists the cutters.
-  void FormCreate();
+  void Populate();
   // Refills the grid from the cut list; the grid's selection stays where it was.
   void RefreshCutGrid();
   // Selects the model's CurrentCutter in the cutter box and announces the change.
@@ -55,9 +55,9 @@ class ToolsWindow : public QWidget {
   void SetStepRecorder(StepRecorder recorder) { record_ = std::move(recorder); }
 
   // Handlers of the window's controls.
-  void cbxToolsChange(int index);
-  void shpWoodColourMouseDown();
-  void shpBackGroundMouseDown();
+  void OnCutterChosen(int index);
+  void OnChooseWoodColour();
+  void OnChooseBackgroundColour();
   void OnMoveCutUp();
   void OnMoveCutDown();
   void OnDeleteCut();
@@ -93,11 +93,11 @@ class ToolsWindow : public QWidget {
   std::vector<std::string> userCutters_;
 
   QLabel* cutterLabel_ = nullptr;
-  QComboBox* cbxTools = nullptr;
+  QComboBox* cutterBox_ = nullptr;
   QLabel* woodLabel_ = nullptr;
-  ColourSwatch* shpWoodColour = nullptr;
+  ColourSwatch* woodSwatch_ = nullptr;
   QLabel* backgroundLabel_ = nullptr;
-  ColourSwatch* shpBackGround = nullptr;
+  ColourSwatch* backgroundSwatch_ = nullptr;
   QLabel* cutListLabel_ = nullptr;
   QToolButton* moveCutUpButton_ = nullptr;
   QToolButton* moveCutDownButton_ = nullptr;

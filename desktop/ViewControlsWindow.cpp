@@ -26,26 +26,29 @@ struct SliderSetting {
 // Top to bottom as the window shows them.
 constexpr ViewControlPositions Start;
 constexpr SliderSetting Sliders[] = {
-    {"trkZoom", "Zoom", ZoomRange.Min, ZoomRange.Max, 1, 20, Start.Zoom, "Zoom"},
-    {"trkX", "Rotate X", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateX, "Rotate in X axis"},
-    {"TrkY", "Rotate Y", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateY, "Rotate in Y axis"},
-    {"TrkZ", "Rotate Z", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateZ, "Rotate in Z axis"},
-    {"trkXShift", "Shift X", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftX,
+    {"zoomSlider", "Zoom", ZoomRange.Min, ZoomRange.Max, 1, 20, Start.Zoom, "Zoom"},
+    {"rotateXSlider", "Rotate X", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateX,
+     "Rotate in X axis"},
+    {"rotateYSlider", "Rotate Y", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateY,
+     "Rotate in Y axis"},
+    {"rotateZSlider", "Rotate Z", TurnRange.Min, TurnRange.Max, 2, 20, Start.RotateZ,
+     "Rotate in Z axis"},
+    {"shiftXSlider", "Shift X", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftX,
      "Shift Left and right"},
-    {"trkYShift", "Shift Y", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftY,
+    {"shiftYSlider", "Shift Y", ShiftRange.Min, ShiftRange.Max, 1, 5, Start.ShiftY,
      "Shift Up and Down"},
-    {"trkALight", "Ambient", LightRange.Min, LightRange.Max, 2, 10, Start.Ambient,
+    {"ambientSlider", "Ambient", LightRange.Min, LightRange.Max, 2, 10, Start.Ambient,
      "Increase/Decrease Ambient light level"},
-    {"trkDLight", "Defused", LightRange.Min, LightRange.Max, 2, 10, Start.Diffuse,
+    {"diffuseSlider", "Defused", LightRange.Min, LightRange.Max, 2, 10, Start.Diffuse,
      "Increase/Decrease Defused light level"},
-    {"trkSLight", "Highlight", LightRange.Min, LightRange.Max, 2, 10, Start.Highlight,
+    {"highlightSlider", "Highlight", LightRange.Min, LightRange.Max, 2, 10, Start.Highlight,
      "Increase/Decrease Specular light level"},
 };
 
 }  // namespace
 
 ViewControlsWindow::ViewControlsWindow(QWidget* parent) : QWidget(parent, ToolWindowFlags) {
-  setObjectName("Form3");
+  setObjectName("ViewControlsWindow");
   SetUpToolWindow(*this);
   setWindowTitle("View Controls");
   SetHelpTopic(this, HelpTopic::ViewControls);
@@ -61,7 +64,7 @@ ViewControlsWindow::ViewControlsWindow(QWidget* parent) : QWidget(parent, ToolWi
   int row = 0;
   for (const SliderSetting& s : Sliders) {
     auto* label = new QLabel(s.label, this);
-    label->setObjectName(QString("lbl") + s.name);
+    label->setObjectName(QString(s.name).replace("Slider", "Label"));  // zoomLabel, ...
     auto* slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(s.name);
     slider->setRange(s.minimum, s.maximum);
@@ -79,10 +82,10 @@ ViewControlsWindow::ViewControlsWindow(QWidget* parent) : QWidget(parent, ToolWi
   }
 
   homeViewButton_ = new QPushButton("Home View", this);
-  homeViewButton_->setObjectName("Button3");
+  homeViewButton_->setObjectName("homeViewButton");
   homeViewButton_->setToolTip("Return View to normal");
   solidCheck_ = new QCheckBox("Solid", this);
-  solidCheck_->setObjectName("CheckBox1");
+  solidCheck_->setObjectName("solidCheck");
   solidCheck_->setToolTip("Wire frame or solid view");
   solidCheck_->setChecked(true);
   layout->setRowMinimumHeight(row, 6);

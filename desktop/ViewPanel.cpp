@@ -66,12 +66,12 @@ class ViewSurface final : public QWindow {
 ViewPanel::ViewPanel(const Model& model, const SectionOutline& outline, bool glAvailable,
                      QWidget* parent)
     : QWidget(parent), model_(model), outline_(outline), glAvailable_(glAvailable) {
-  setObjectName("Panel1");
+  setObjectName("viewPanel");
   setCursor(Qt::SizeAllCursor);
   setFocusPolicy(Qt::ClickFocus);
   surface_ = new ViewSurface(*this, glAvailable_);
   QWidget* container = QWidget::createWindowContainer(surface_, this);
-  container->setObjectName("Panel1Surface");
+  container->setObjectName("viewSurface");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(container);

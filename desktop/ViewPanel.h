@@ -55,7 +55,7 @@ class ViewPanel : public QWidget, public DeviceContext {
   void SetTexturePicture(const Raster& picture);
   bool HasMouldingTexture() const { return mouldingTexture_ != nullptr; }
 
-  // Draws one frame now (the frame loop's FormPaint) and swaps it onto the screen; but only
+  // Draws one frame now (the frame loop's paint) and swaps it onto the screen; but only
   // when something the view shows has changed since the last frame drawn: the outline, the
   // parameters filled from the windows, the texture, the size, or an expose of the view.
   // Returns whether a frame was drawn.

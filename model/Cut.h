@@ -25,8 +25,8 @@ struct CutFigures {
 // The figures are those of the last measuring pass; they stay with the slot when cuts move.
 struct Cut : CutFigures {
   // Settings, fixed when the cut is made (or loaded) and moved when cuts are reordered.
-  int32_t Fence = 0;   // fence position in hundredths of an inch (trkHoriz)
-  int32_t Height = 0;  // cutter height in hundredths of an inch (trkVert)
+  int32_t Fence = 0;   // fence position in hundredths of an inch (the fence slider)
+  int32_t Height = 0;  // cutter height in hundredths of an inch (the height slider)
   int32_t Face = 0;    // orientation state 1..8 in which the cut was made
   int32_t Cutter = 0;  // cutter number (1 is the first cutter); 0 when the cutter is missing
   // File name a project gave for the cutter. Kept so that a cut whose cutter is missing

@@ -19,8 +19,8 @@ struct SectionView {
   // nothing is outlined when null.
   const Tool* Cutter = nullptr;
   Colour Material = Black;   // colour of uncut material
-  int32_t Fence = 0;         // trkHoriz position, for the cutter outline
-  int32_t CutterHeight = 0;  // trkVert position, for the cutter outline
+  int32_t Fence = 0;         // fence slider position, for the cutter outline
+  int32_t CutterHeight = 0;  // height slider position, for the cutter outline
   // Paint each cutter row as a band over all the pixel rows of its unit of height, not as one
   // line; only for drawings finer than a pixel per unit (the program's own pictures keep lines).
   bool RowBands = false;

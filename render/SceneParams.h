@@ -6,17 +6,17 @@
 namespace kerf {
 
 struct SceneParams {
-  // Camera: the eye on the +z axis at EyeDistance (trkZoom position / 10), looking at the origin.
+  // Camera: the eye on the +z axis at EyeDistance (zoom slider / 10), looking at the origin.
   float EyeDistance = 7.0f;
-  // Turns in degrees about x, y and z (trkX, TrkY, TrkZ), applied in that order.
+  // Turns in degrees about x, y and z (the three rotate sliders), applied in that order.
   float RotateX = 0, RotateY = 0, RotateZ = 0;
-  // Shift in scene units along the screen's x and y (trkXShift / 10, trkYShift / 10).
+  // Shift in scene units along the screen's x and y (shift slider positions / 10).
   float ShiftX = 0, ShiftY = 0;
-  // Light levels 0..1 (trkALight, trkDLight, trkSLight / 100); the specular level drives
-  // both the light's and the material's highlight.
+  // Light levels 0..1 (ambient, diffuse and highlight sliders / 100); the specular level
+  // drives both the light's and the material's highlight.
   float Ambient = 0.20f, Diffuse = 0.70f, Specular = 0.05f;
   bool Solid = true;  // filled polygons; false draws the wire frame
-  // Texture window: "Texture map" and the repeat counts (updVert, updHoriz).
+  // Texture window: "Texture map" and the repeat counts (the two repeat boxes).
   bool TextureMap = false;
   int RepeatV = 2, RepeatH = 4;
   // Wood colour (RGBA 0..1) and the clear colour of the view (RGBA 0..1).

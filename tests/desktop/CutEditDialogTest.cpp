@@ -30,8 +30,8 @@ class CutEditDialogTest : public ::testing::Test {
 
   // Types into the dialog's fields and presses OK; returns whether the dialog closed.
   bool TypeAndAccept(CutEditDialog& dialog, const char* fence, const char* height) {
-    if (fence) Find<QLineEdit>(dialog, "edtFence")->setText(fence);
-    if (height) Find<QLineEdit>(dialog, "edtHeight")->setText(height);
+    if (fence) Find<QLineEdit>(dialog, "fenceEdit")->setText(fence);
+    if (height) Find<QLineEdit>(dialog, "heightEdit")->setText(height);
     dialog.SetMessageShower([this](const QString& text) { messages << text; });
     dialog.accept();
     return dialog.result() == QDialog::Accepted;
@@ -84,10 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CutEditDialogTest, OkWithoutChangesKeepsTheCutExactly) {
   CutEditDialog dialog(model, 1);
   EXPECT_EQ(dialog.windowTitle(), "Edit Cut #1");
-  EXPECT_EQ(Find<QLineEdit>(dialog, "edtFence")->text(), "0 1/8\"");
-  EXPECT_EQ(Find<QLineEdit>(dialog, "edtHeight")->text(), "-0 1/4\"");
-  EXPECT_EQ(Find<QSpinBox>(dialog, "spnFace")->value(), 5);
-  EXPECT_EQ(Find<QComboBox>(dialog, "cbxCutter")->currentText(), "Cutter 2");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "fenceEdit")->text(), "0 1/8\"");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "heightEdit")->text(), "-0 1/4\"");
+  EXPECT_EQ(Find<QSpinBox>(dialog, "faceBox")->value(), 5);
+  EXPECT_EQ(Find<QComboBox>(dialog, "cutterBox")->currentText(), "Cutter 2");
   ASSERT_TRUE(TypeAndAccept(dialog, nullptr, nullptr));
   const Cut& cut = dialog.EditedCut();
   EXPECT_EQ(cut.Fence, 13);  // not the 64th the field showed
@@ -115,7 +115,7 @@ TEST_F(CutEditDialogTest, CutterFaceAndAMissingCutterKeptAsItWas) {
   model.ReplaceCut(1, missing);
   {
     CutEditDialog dialog(model, 1);
-    auto* box = Find<QComboBox>(dialog, "cbxCutter");
+    auto* box = Find<QComboBox>(dialog, "cutterBox");
     ASSERT_EQ(box->count(), 4);
     EXPECT_EQ(box->currentText(), "Ogee <1>.bmp (missing)");
     ASSERT_TRUE(TypeAndAccept(dialog, nullptr, nullptr));
@@ -123,8 +123,8 @@ TEST_F(CutEditDialogTest, CutterFaceAndAMissingCutterKeptAsItWas) {
     EXPECT_EQ(dialog.EditedCut().CutterFileName, "Ogee <1>.bmp");
   }
   CutEditDialog dialog(model, 1);
-  Find<QComboBox>(dialog, "cbxCutter")->setCurrentIndex(3);
-  Find<QSpinBox>(dialog, "spnFace")->setValue(8);
+  Find<QComboBox>(dialog, "cutterBox")->setCurrentIndex(3);
+  Find<QSpinBox>(dialog, "faceBox")->setValue(8);
   ASSERT_TRUE(TypeAndAccept(dialog, nullptr, nullptr));
   EXPECT_EQ(dialog.EditedCut().Cutter, 3);
   EXPECT_EQ(dialog.EditedCut().CutterFileName, "cutter3.bmp");
@@ -140,7 +140,7 @@ class ToolsWindowEditTest : public ::testing::Test {
       askedRows.push_back(row);
       return answer;
     });
-    tools.FormCreate();
+    tools.Populate();
   }
   Model model;
   ToolsWindow tools{model};
@@ -154,7 +154,7 @@ TEST_F(ToolsWindowEditTest, DoubleClickEditsThatCutAndCancelChangesNothing) {
   tools.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
   QSignalSpy requested(&tools, &ToolsWindow::cutEditRequested);
-  auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  auto* grid = Find<QTableWidget>(tools, "cutGrid");
   const QPoint cell = grid->visualItemRect(grid->item(1, 2)).center();
   // A double click, as the window system sends it: press, release, then the double click.
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
@@ -165,7 +165,7 @@ TEST_F(ToolsWindowEditTest, DoubleClickEditsThatCutAndCancelChangesNothing) {
   Cut edited = model.CutAt(2);
   edited.Fence = 75;
   answer = edited;
-  Find<QToolButton>(tools, "btEditCut")->click();
+  Find<QToolButton>(tools, "editCutButton")->click();
   ASSERT_EQ(requested.count(), 1);
   EXPECT_EQ(requested[0][0].toInt(), 2);
   EXPECT_EQ(requested[0][1].value<Cut>().Fence, 75);
@@ -174,7 +174,7 @@ TEST_F(ToolsWindowEditTest, DoubleClickEditsThatCutAndCancelChangesNothing) {
 
 TEST_F(ToolsWindowEditTest, EditWithoutCutsAsksNothing) {
   QSignalSpy requested(&tools, &ToolsWindow::cutEditRequested);
-  Find<QToolButton>(tools, "btEditCut")->click();
+  Find<QToolButton>(tools, "editCutButton")->click();
   EXPECT_TRUE(askedRows.empty());
   EXPECT_EQ(requested.count(), 0);
 }

@@ -44,13 +44,13 @@ class CutPreviewTest : public ::testing::Test {
   // The verdict as the panel shows it once the event loop has had its turn.
   QString Shown() {
     QCoreApplication::processEvents();
-    return Find<QLabel>(window, "lblVerdict")->text();
+    return Find<QLabel>(window, "verdictLabel")->text();
   }
-  QString Bearing() { return Find<QLabel>(window, "lblBearing")->text(); }
-  QString Problem() { return Find<QLabel>(window, "lblCutProblem")->text(); }
+  QString Bearing() { return Find<QLabel>(window, "bearingLabel")->text(); }
+  QString Problem() { return Find<QLabel>(window, "cutProblemLabel")->text(); }
   void Set(int fence, int height) {
-    window.trkHoriz()->setValue(fence);
-    window.trkVert()->setValue(height);
+    window.FenceSlider()->setValue(fence);
+    window.HeightSlider()->setValue(height);
   }
 
   Model model;
@@ -76,21 +76,21 @@ TEST_F(CutPreviewTest, ShowsTheVerdictOfTheCutAtTheSliders) {
   };
   for (const PreviewCase& c : cases) {
     model.SetCurrentCutter(c.cutter);
-    window.chkInterlockClick();  // what choosing a cutter in the Tools window runs
+    window.OnInterlock();  // what choosing a cutter in the Tools window runs
     Set(c.fence, c.height);
     EXPECT_EQ(Shown(), c.verdict) << c.what;
     EXPECT_EQ(Bearing(), c.bearing) << c.what;
     EXPECT_EQ(Problem(), c.problem) << c.what;
     // The widest badge beside the longest figures fits the panel's row.
     if (std::string(c.verdict) == "Caution") {
-      const QLabel* bearing = Find<QLabel>(window, "lblBearing");
+      const QLabel* bearing = Find<QLabel>(window, "bearingLabel");
       const int longest = bearing->fontMetrics().horizontalAdvance("Table 100%, fence 100% left");
-      EXPECT_LE(Find<QLabel>(window, "lblVerdict")->sizeHint().width() + 6 + longest,
+      EXPECT_LE(Find<QLabel>(window, "verdictLabel")->sizeHint().width() + 6 + longest,
                 window.CutPreview()->width());
     }
   }
   // The badge takes the report's colour as its ground.
-  EXPECT_NE(Find<QLabel>(window, "lblVerdict")->styleSheet().indexOf("#ff0000"), -1);
+  EXPECT_NE(Find<QLabel>(window, "verdictLabel")->styleSheet().indexOf("#ff0000"), -1);
 }
 
 TEST_F(CutPreviewTest, FollowsTurnsAndNewCutsWithoutChangingTheCuts) {
@@ -98,7 +98,7 @@ TEST_F(CutPreviewTest, FollowsTurnsAndNewCutsWithoutChangingTheCuts) {
   Set(100, -10);
   EXPECT_EQ(Shown(), "Caution");
   // Once the cut is made, the same slot again removes nothing more: it leaves what the cut left.
-  window.btCutClick();
+  window.OnCut();
   const Cut made = model.CutAt(1);
   window.SetBusy(true);  // the rebuild that follows a cut
   window.SetBusy(false);
@@ -107,7 +107,7 @@ TEST_F(CutPreviewTest, FollowsTurnsAndNewCutsWithoutChangingTheCuts) {
   EXPECT_EQ(model.CutAt(1).TableAfter, made.TableAfter) << "stored figures untouched";
 
   // Turned end over end, the slotted face is on top: the same cut bites whole stock.
-  Find<QToolButton>(window, "SpeedButton4")->click();
+  Find<QToolButton>(window, "flipEndOverEndButton")->click();
   EXPECT_EQ(Shown(), "Caution");
   Set(-100, -10);
   EXPECT_EQ(Shown(), "Cut OK");
@@ -129,7 +129,7 @@ TEST_F(CutPreviewTest, ADragCostsOneMeasurementPerTurnOfTheEventLoop) {
 
 TEST_F(CutPreviewTest, WithoutCuttersSaysSo) {
   model.SetCutterLibrary({});
-  window.chkInterlockClick();
+  window.OnInterlock();
   EXPECT_EQ(Shown(), "No cutter");
   EXPECT_EQ(Bearing(), "");
 }
@@ -142,14 +142,14 @@ TEST_F(CutPreviewTest, FaceWordsFollowEveryTurn) {
     const char* words;
   };
   const Step steps[] = {
-      {"SpeedButton3", 4, "Face 4 on the table, face 3 against the fence"},
-      {"SpeedButton3", 1, "Face 1 on the table, face 4 against the fence"},
-      {"SpeedButton3", 2, "Face 2 on the table, face 1 against the fence"},
-      {"SpeedButton3", 3, "Face 3 on the table, face 2 against the fence"},
-      {"SpeedButton4", 7, "Face 1 on the table, face 2 against the fence"},
-      {"SpeedButton5", 6, "Face 2 on the table, face 3 against the fence"},
-      {"SpeedButton5", 5, "Face 3 on the table, face 4 against the fence"},
-      {"SpeedButton5", 8, "Face 4 on the table, face 1 against the fence"},
+      {"rotateAnticlockwiseButton", 4, "Face 4 on the table, face 3 against the fence"},
+      {"rotateAnticlockwiseButton", 1, "Face 1 on the table, face 4 against the fence"},
+      {"rotateAnticlockwiseButton", 2, "Face 2 on the table, face 1 against the fence"},
+      {"rotateAnticlockwiseButton", 3, "Face 3 on the table, face 2 against the fence"},
+      {"flipEndOverEndButton", 7, "Face 1 on the table, face 2 against the fence"},
+      {"rotateClockwiseButton", 6, "Face 2 on the table, face 3 against the fence"},
+      {"rotateClockwiseButton", 5, "Face 3 on the table, face 4 against the fence"},
+      {"rotateClockwiseButton", 8, "Face 4 on the table, face 1 against the fence"},
   };
   EXPECT_EQ(window.FaceWordsLabel()->text().replace('\n', ' '),
             "Face 3 on the table, face 2 against the fence");
@@ -165,10 +165,10 @@ TEST_F(CutPreviewTest, NewRowsOpenUnderThePictureAndTheFaceLabel) {
   const QRect verdict = window.CutPreview()->geometry();
   const QRect words = window.FaceWordsLabel()->geometry();
   EXPECT_GT(verdict.top(), picture.bottom());
-  EXPECT_LT(verdict.bottom(), window.btCut()->geometry().top());
+  EXPECT_LT(verdict.bottom(), window.CutButton()->geometry().top());
   EXPECT_GT(words.top(), window.FaceLabel()->geometry().bottom());
-  EXPECT_LT(words.bottom(), window.chkInterlock()->geometry().top());
-  EXPECT_LE(window.trkVert()->geometry().bottom(), window.height());
+  EXPECT_LT(words.bottom(), window.InterlockCheck()->geometry().top());
+  EXPECT_LE(window.HeightSlider()->geometry().bottom(), window.height());
 }
 
 // Dark pixels of image inside rect.

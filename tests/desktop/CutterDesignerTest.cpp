@@ -33,15 +33,15 @@ std::string Bytes(const std::string& path) {
 class CutterDesignerTest : public ::testing::Test {
  protected:
   void Kind(const char* key) {
-    auto* kinds = Find<QComboBox>(designer, "cbxKind");
+    auto* kinds = Find<QComboBox>(designer, "kindBox");
     kinds->setCurrentIndex(kinds->findData(QString(key)));
   }
   void Size(const char* key, const char* text) {
-    Find<QLineEdit>(designer, (std::string("edt_") + key).c_str())->setText(text);
+    Find<QLineEdit>(designer, (std::string(key) + "Edit").c_str())->setText(text);
   }
-  QString Name() { return Find<QLineEdit>(designer, "edtName")->text(); }
-  QString Message() { return Find<QLabel>(designer, "lblMessage")->text(); }
-  bool CanSave() { return Find<QPushButton>(designer, "btSave")->isEnabled(); }
+  QString Name() { return Find<QLineEdit>(designer, "nameEdit")->text(); }
+  QString Message() { return Find<QLabel>(designer, "messageLabel")->text(); }
+  bool CanSave() { return Find<QPushButton>(designer, "saveButton")->isEnabled(); }
 
   QTemporaryDir scratch;
   std::string folder = scratch.filePath("own/tools").toStdString();  // created by Save
@@ -56,7 +56,7 @@ TEST_F(CutterDesignerTest, ARoundoverFromTheCatalogueIsNamedSavedAndMatchesTheSu
   EXPECT_TRUE(Message().contains("Saved as " + QString::fromStdString(path)))
       << Message().toStdString();
   ASSERT_TRUE(CanSave());
-  Find<QPushButton>(designer, "btSave")->click();
+  Find<QPushButton>(designer, "saveButton")->click();
   EXPECT_EQ(designer.result(), QDialog::Accepted);
   EXPECT_EQ(designer.SavedFileName(), "3-8! Roundover.bmp");
   const std::string saved = Bytes(path),
@@ -96,7 +96,7 @@ TEST_F(CutterDesignerTest, WhatCannotBeMadeOrNamedIsSaidAndSaveWaits) {
     Kind(c.Kind);
     for (const auto& [key, text] : c.Sizes) Size(key, text);
     if (c.Typed != nullptr) {
-      auto* name = Find<QLineEdit>(designer, "edtName");
+      auto* name = Find<QLineEdit>(designer, "nameEdit");
       name->clear();
       QTest::keyClicks(name, c.Typed);
     }
@@ -110,7 +110,7 @@ TEST_F(CutterDesignerTest, ATypedNameStaysWhileTheSizesChange) {
   Kind("cove");
   Size("radius", "1/4");
   EXPECT_EQ(Name(), "1/4\" Cove");
-  auto* name = Find<QLineEdit>(designer, "edtName");
+  auto* name = Find<QLineEdit>(designer, "nameEdit");
   name->clear();
   QTest::keyClicks(name, "Small Cove");
   Size("radius", "3/16");
@@ -123,13 +123,13 @@ TEST(ToolsWindowCutters, NewCutterAsksTheOwnerAndTheBoxMarksTheUsersCutters) {
   model.SetCutterLibrary(testing::SmallCutterLibrary(3));
   ToolsWindow tools(model);
   tools.SetUserCutters({model.Cutter(2)->FileName});
-  tools.FormCreate();
-  auto* box = Find<QComboBox>(tools, "cbxTools");
+  tools.Populate();
+  auto* box = Find<QComboBox>(tools, "cutterBox");
   ASSERT_EQ(box->count(), 3);
   EXPECT_FALSE(box->itemText(0).endsWith(" (own)"));
   EXPECT_EQ(box->itemText(1), QString::fromStdString(model.Cutter(2)->Name) + " (own)");
   QSignalSpy asked(&tools, &ToolsWindow::newCutterRequested);
-  Find<QToolButton>(tools, "btNewCutter")->click();
+  Find<QToolButton>(tools, "newCutterButton")->click();
   EXPECT_EQ(asked.count(), 1);
 }
 
@@ -142,8 +142,8 @@ TEST(ToolsWindowCutters, TheBoxListsByKindAndSizeAndPicksCuttersByTheirNumber) {
   model.SetCutterLibrary(table);
   model.SetCurrentCutter(2);
   ToolsWindow tools(model);
-  tools.FormCreate();
-  auto* box = Find<QComboBox>(tools, "cbxTools");
+  tools.Populate();
+  auto* box = Find<QComboBox>(tools, "cutterBox");
   const std::pair<QString, int> expected[] = {{"45\xC2\xB0 Chamfer", 4},
                                               {"1/8\" Roundover", 3},
                                               {"1/2\" Roundover", 1},

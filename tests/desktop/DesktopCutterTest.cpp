@@ -37,25 +37,25 @@ TEST(DesktopCutter, ANewCutterIsSelectedAtOnceAndEarlierCutsKeepTheirCutters) {
   QTimer::singleShot(0, [&] {
     auto* designer = qobject_cast<CutterDesigner*>(QApplication::activeModalWidget());
     if (designer == nullptr) return;
-    designer->findChild<QLineEdit*>("edt_radius")->setText("5/16");
-    designer->findChild<QPushButton*>("btSave")->click();
+    designer->findChild<QLineEdit*>("radiusEdit")->setText("5/16");
+    designer->findChild<QPushButton*>("saveButton")->click();
     saved = true;
   });
-  desktop->Tools()->findChild<QToolButton*>("btNewCutter")->click();
+  desktop->Tools()->findChild<QToolButton*>("newCutterButton")->click();
   ASSERT_TRUE(saved);
 
   EXPECT_TRUE(std::filesystem::exists(own + "/5-16! Roundover.bmp"));
   const Tool* mounted = model.Cutter(model.CurrentCutter());
   ASSERT_NE(mounted, nullptr);
   EXPECT_EQ(mounted->FileName, "5-16! Roundover.bmp");
-  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentText(),
+  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cutterBox")->currentText(),
             "5/16\" Roundover (own)");
   const Tool* cut = model.Cutter(model.CutAt(1).Cutter);
   ASSERT_NE(cut, nullptr);
   EXPECT_EQ(cut->FileName, "1-4! Cove.bmp");
 
   desktop.reset();
-  testing::RunEvents(10);
+  testing::DeleteLeftovers();
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 class DesktopLengths : public ::testing::Test {
@@ -31,7 +31,7 @@ class DesktopLengths : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
   // Types text into a box of window and presses Enter, as a user does.
   static void Type(QWidget* window, const char* box, const char* text) {
@@ -55,16 +55,16 @@ TEST_P(TypedRebate, IsSetUpByTypingItsNumbers) {
   ProfileWindow* profile = desktop->Profile();
   const bool metric = GetParam() == LengthUnit::Metric;
   config->SetUnit(GetParam());
-  Type(config, "edtHeight", metric ? "89" : "3 1/2");  // labelled Width: across the table
-  Type(config, "edtWidth", metric ? "19mm" : "3/4\"");
-  config->findChild<QPushButton*>("Button1")->click();
+  Type(config, "stockWidthBox", metric ? "89" : "3 1/2");  // labelled Width: across the table
+  Type(config, "stockHeightBox", metric ? "19mm" : "3/4\"");
+  config->findChild<QPushButton*>("newButton")->click();
   EXPECT_EQ(model.StockHeight(), 350);
   EXPECT_EQ(model.StockWidth(), 75);
 
-  Type(profile, "edtFence", metric ? "9.5" : "3/8");
-  Type(profile, "edtHeight", metric ? "0.95cm" : "3/8");
+  Type(profile, "fenceBox", metric ? "9.5" : "3/8");
+  Type(profile, "heightBox", metric ? "0.95cm" : "3/8");
   EXPECT_EQ(model.CutCount(), 0) << "Enter in a length box applies it; it does not cut";
-  profile->btCut()->click();
+  profile->CutButton()->click();
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutAt(1).Fence, metric ? 37 : 38);  // 9.5mm is 37.4 hundredths, 3/8" 37.5
   EXPECT_EQ(model.CutAt(1).Height, metric ? 37 : 38);
@@ -75,10 +75,10 @@ INSTANTIATE_TEST_SUITE_P(Units, TypedRebate,
                          ::testing::Values(LengthUnit::Imperial, LengthUnit::Metric));
 
 TEST_F(DesktopLengths, ClampingIsSaidInTheStatusBar) {
-  Type(desktop->Profile(), "edtFence", "12");
+  Type(desktop->Profile(), "fenceBox", "12");
   EXPECT_EQ(desktop->Profile()->Fence(), 1000);
   EXPECT_EQ(Status(), "Fence clamped to 10\"");
-  Type(desktop->Config(), "edtWidth", "1/4");
+  Type(desktop->Config(), "stockHeightBox", "1/4");
   EXPECT_EQ(Status(), "Height clamped to 0 1/2\"");
 }
 

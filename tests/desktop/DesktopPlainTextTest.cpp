@@ -20,7 +20,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 // A file name that, read as markup, would make a label load a file of its own choosing.
@@ -52,7 +52,7 @@ TEST(PlainText, StartUpMessageNamingABrokenCutterIsPlainText) {
     EXPECT_TRUE(box->text().contains(TaggedFileName + ".bmp")) << box->text().toStdString();
     box->close();
   }
-  RunEvents(10);
+  DeleteLeftovers();
 }
 
 TEST(PlainText, HelpPagesLoadNoFilesTheyName) {

@@ -33,7 +33,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 class DesktopProjectTest : public ::testing::Test {
@@ -55,7 +55,7 @@ class DesktopProjectTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   void Trigger(const char* item) {
@@ -83,8 +83,8 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   const int bearing = BearingCutter();
   ASSERT_GT(bearing, 1) << "the supplied cutters have no bearing cutter after the first";
   ProfileWindow* profile = desktop->Profile();
-  profile->chkInterlock()->setChecked(true);
-  ASSERT_EQ(profile->trkHoriz()->maximum(),
+  profile->InterlockCheck()->setChecked(true);
+  ASSERT_EQ(profile->FenceSlider()->maximum(),
             model.Cutter(1)->RedWidth > 0 ? -model.Cutter(1)->RedWidth : 1000);
 
   ProjectRecord record;
@@ -98,22 +98,23 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   ASSERT_EQ(WriteProjectFile(path.toStdString(), record).Error(), "");
 
   answer = path;
-  Trigger("Open1");
+  Trigger("openAction");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
   EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
   EXPECT_TRUE(desktop->Main()->SaveAction()->isEnabled());
   // The loaded cutter is in the box and its bearing limits the fence.
-  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cbxTools")->currentData().toInt(), bearing);
-  EXPECT_EQ(profile->trkHoriz()->maximum(), -model.Cutter(bearing)->RedWidth);
+  EXPECT_EQ(desktop->Tools()->findChild<QComboBox*>("cutterBox")->currentData().toInt(), bearing);
+  EXPECT_EQ(profile->FenceSlider()->maximum(), -model.Cutter(bearing)->RedWidth);
   EXPECT_EQ(profile->FaceLabel()->text(), "Face against table = 6");
-  EXPECT_EQ(desktop->Config()->findChild<QSlider*>("trkWidth")->value(), 300);
-  EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->isChecked());
+  EXPECT_EQ(desktop->Config()->findChild<QSlider*>("stockHeightSlider")->value(), 300);
+  EXPECT_TRUE(desktop->Texture()->findChild<QCheckBox*>("textureMapCheck")->isChecked());
   Raster oak(1, 1);
   ASSERT_EQ(test::TakeValue(DecodeJpegFile(record.TextureFile), oak), "");
   EXPECT_EQ(desktop->Texture()->TexturePicture().Width(), oak.Width());
   EXPECT_EQ(desktop->Texture()->TexturePicture().Pixel(5, 7), oak.Pixel(5, 7));
-  EXPECT_EQ(desktop->Texture()->findChild<QLabel*>("Image1")->toolTip(), "Texture = oak.jpg");
+  EXPECT_EQ(desktop->Texture()->findChild<QLabel*>("texturePicture")->toolTip(),
+            "Texture = oak.jpg");
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   // The frame loop runs on after the texture was replaced.
   EXPECT_FALSE(desktop->Frames()->Suspended());
@@ -121,22 +122,22 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   EXPECT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() > frames + 1; }));
 
   // New turns File > Save off again and keeps the project's name in the caption.
-  desktop->Config()->findChild<QPushButton*>("Button1")->click();
+  desktop->Config()->findChild<QPushButton*>("newButton")->click();
   EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
   EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
 }
 
 TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {
-  desktop->Profile()->btCut()->click();
-  desktop->Profile()->btCut()->click();
+  desktop->Profile()->CutButton()->click();
+  desktop->Profile()->CutButton()->click();
   const std::vector<int> beforeX = desktop->Pictures().Outline.X;
   const std::vector<int> beforeY = desktop->Pictures().Outline.Y;
   Cut edited = model.CutAt(2);
   edited.Fence = 50;
   edited.Height = -20;
   desktop->Tools()->SetCutEditor([&](const Model&, int) { return std::optional<Cut>(edited); });
-  auto* grid = desktop->Tools()->findChild<QTableWidget*>("StringGrid1");
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
   grid->setCurrentCell(1, 1);
   desktop->Tools()->OnEditCut();
   EXPECT_EQ(model.CutAt(2).Fence, 50);
@@ -163,7 +164,7 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
   ASSERT_NE(model.FindCutter("3-4! Straight.bmp"), 0);
 
   answer = path;
-  Trigger("Open1");
+  Trigger("openAction");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   QLabel* status = desktop->Main()->StatusMessage();
   EXPECT_EQ(status->text(),
@@ -171,7 +172,7 @@ TEST_F(DesktopProjectTest, StatusBarTellsOfAPartedSection) {
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
 
   // A whole stock again: the message goes.
-  desktop->Config()->findChild<QPushButton*>("Button1")->click();
+  desktop->Config()->findChild<QPushButton*>("newButton")->click();
   EXPECT_EQ(status->text(), desktop->LibraryStatus());
 }
 
@@ -180,7 +181,7 @@ TEST_F(DesktopProjectTest, PhotographHasTheSizeOfTheView) {
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
   if (!view->MakeCurrent()) GTEST_SKIP() << "no OpenGL";
   answer = QDir(scratch.path()).filePath("MyPhoto.BMP");
-  Trigger("Photograph1");
+  Trigger("photographAction");
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
   Raster photo(1, 1);
   ASSERT_EQ(test::TakeValue(LoadPicture(answer.toStdString()), photo), "");

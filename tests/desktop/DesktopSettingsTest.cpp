@@ -24,7 +24,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 QStringList Numbered(int from, int to) {
@@ -80,12 +80,12 @@ TEST(RecentProjectsTest, ChoosingOpensAnExistingFileAndDropsAMissingOne) {
         return true;
       },
       [&](const QString& text) { messages << text; });
-  EXPECT_FALSE(menu.findChild<QAction*>("ClearRecent1")->isEnabled());  // nothing to clear
+  EXPECT_FALSE(menu.findChild<QAction*>("clearRecentAction")->isEnabled());  // nothing to clear
   recent.Add(present);
   recent.Add(missing);
   ASSERT_EQ(recent.List().Paths(), QStringList({missing, present}));
   // Shortcut marks are numbers; an ampersand in a name is shown as one.
-  QAction* first = menu.findChild<QAction*>("Recent1");
+  QAction* first = menu.findChild<QAction*>("recentProject1");
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->text(), "&1 " + QString(missing).replace("&", "&&"));
 
@@ -95,15 +95,15 @@ TEST(RecentProjectsTest, ChoosingOpensAnExistingFileAndDropsAMissingOne) {
   EXPECT_TRUE(messages[0].contains(missing)) << messages[0].toStdString();
   EXPECT_EQ(recent.List().Paths(), QStringList({present}));
 
-  RunEvents(10);  // the old items go once the choosing is over
-  menu.findChild<QAction*>("Recent1")->trigger();
+  DeleteLeftovers();  // the old items go once the choosing is over
+  menu.findChild<QAction*>("recentProject1")->trigger();
   EXPECT_EQ(opened, QStringList({present}));
   EXPECT_EQ(recent.List().Paths(), QStringList({present}));
 
-  menu.findChild<QAction*>("ClearRecent1")->trigger();
+  menu.findChild<QAction*>("clearRecentAction")->trigger();
   EXPECT_TRUE(recent.List().Paths().isEmpty());
-  RunEvents(10);
-  EXPECT_EQ(menu.findChild<QAction*>("Recent1"), nullptr);
+  DeleteLeftovers();
+  EXPECT_EQ(menu.findChild<QAction*>("recentProject1"), nullptr);
 }
 
 TEST(DialogFoldersTest, EachDialogStartsWhereItLastChoseAFile) {
@@ -147,16 +147,16 @@ class DesktopSettingsTest : public ::testing::Test {
     desktop = std::make_unique<Desktop>(*model, std::move(options));
     desktop->Start();
     ASSERT_TRUE(WaitUntil([this] { return desktop->DelayedStepDone(); }));
-    RunEvents(400);  // past the second arranging of the windows
+    ASSERT_TRUE(WaitUntil([this] { return desktop->ToolWindowsSettled(); }));
   }
   void Close() {
     desktop->Main()->close();
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   QTemporaryDir scratch;
@@ -175,10 +175,11 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   view = desktop->ViewControls()->Positions();  // as the sliders hold them
   desktop->Config()->SetUnit(LengthUnit::Metric);
   model->SetBackgroundSwatch(MakeColour(10, 20, 30));
-  desktop->Main()->WindowItem("Texture1")->setChecked(false);
+  desktop->Main()->WindowItem("showTextureAction")->setChecked(false);
   desktop->Main()->ShowCheckedToolWindows();
-  desktop->Tools()->move(arrangedTools.topLeft() + QPoint(-100, 60));
-  RunEvents(50);
+  const QPoint movedTo = arrangedTools.topLeft() + QPoint(-100, 60);
+  desktop->Tools()->move(movedTo);
+  ASSERT_TRUE(WaitUntil([&] { return desktop->Tools()->pos() == movedTo; }));
   const QRect movedTools = desktop->Tools()->geometry();
   desktop->Settings()->Folders().SetFolder("Texture", scratch.path());
   const QString project = scratch.filePath("one.ROU");
@@ -199,14 +200,14 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   EXPECT_EQ(back.Diffuse, view.Diffuse);
   EXPECT_EQ(back.Highlight, view.Highlight);
   EXPECT_EQ(back.Solid, view.Solid);
-  EXPECT_FALSE(desktop->Main()->WindowItem("Texture1")->isChecked());
+  EXPECT_FALSE(desktop->Main()->WindowItem("showTextureAction")->isChecked());
   EXPECT_FALSE(desktop->Texture()->isVisible());
   EXPECT_TRUE(desktop->Tools()->isVisible());
   EXPECT_EQ(desktop->Tools()->geometry(), movedTools);
   EXPECT_EQ(desktop->Settings()->Folders().Folder("Texture"), scratch.path());
   EXPECT_EQ(desktop->Settings()->Folders().Folder("Project"), "");
   EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({project}));
-  EXPECT_NE(desktop->Main()->findChild<QAction*>("Recent1"), nullptr);
+  EXPECT_NE(desktop->Main()->findChild<QAction*>("recentProject1"), nullptr);
   EXPECT_EQ(model->ProjectFileName(), "Router.rou");  // nothing is opened by itself
 }
 
@@ -216,7 +217,8 @@ TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {
   const ViewControlPositions start, now = desktop->ViewControls()->Positions();
   EXPECT_EQ(now.Zoom, start.Zoom);
   EXPECT_EQ(now.Ambient, start.Ambient);
-  for (const char* item : {"Profile1", "Tools1", "View1", "Config1", "Texture1"})
+  for (const char* item : {"showProfileAction", "showToolsAction", "showViewControlsAction",
+                           "showConfigAction", "showTextureAction"})
     EXPECT_TRUE(desktop->Main()->WindowItem(item)->isChecked()) << item;
   EXPECT_TRUE(desktop->Texture()->isVisible());
   EXPECT_TRUE(desktop->Main()->isMaximized());

@@ -37,9 +37,18 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::SendKey;
 using testing::WaitUntil;
+
+// Lets the event loop run while a frame loop of its own draws count frames: time enough for a
+// loop that ought to stay still to have drawn some too, however late a busy machine fires timers.
+void RunWhileFramesDraw(int count) {
+  int drawn = 0;
+  FrameLoop yardstick([&] { ++drawn; });
+  yardstick.Start();
+  ASSERT_TRUE(WaitUntil([&] { return drawn >= count; }));
+}
 
 DesktopOptions TestOptions(const QString& scratch) {
   return test::SourceDataDesktopOptions(scratch, 4);
@@ -59,7 +68,7 @@ class DesktopTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   QTemporaryDir scratch;
@@ -122,26 +131,27 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
 
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {
   Start();
-  const std::pair<const char*, const char*> items[] = {{"Open1", "&Open"},
-                                                       {"Save1", "&Save"},
-                                                       {"SaveAs1", "Save &As"},
-                                                       {"Photograph1", "Photograph"},
-                                                       {"CutReport1", "Cut &Report"},
-                                                       {"Exit1", "E&xit"},
-                                                       {"Profile1", "Profile"},
-                                                       {"Tools1", "Tools"},
-                                                       {"View1", "View"},
-                                                       {"Config1", "Config"},
-                                                       {"Texture1", "Texture"},
-                                                       {"Arrange1", "Arrange"},
-                                                       {"About1", "About"},
-                                                       {"Contents1", "Contents"}};
+  const std::pair<const char*, const char*> items[] = {{"openAction", "&Open"},
+                                                       {"saveAction", "&Save"},
+                                                       {"saveAsAction", "Save &As"},
+                                                       {"photographAction", "Photograph"},
+                                                       {"cutReportAction", "Cut &Report"},
+                                                       {"exitAction", "E&xit"},
+                                                       {"showProfileAction", "Profile"},
+                                                       {"showToolsAction", "Tools"},
+                                                       {"showViewControlsAction", "View"},
+                                                       {"showConfigAction", "Config"},
+                                                       {"showTextureAction", "Texture"},
+                                                       {"arrangeAction", "Arrange"},
+                                                       {"aboutAction", "About"},
+                                                       {"helpContentsAction", "Contents"}};
   for (auto [name, caption] : items) {
     QAction* action = desktop->Main()->WindowItem(name);
     ASSERT_NE(action, nullptr) << name;
     EXPECT_EQ(action->text(), caption);
   }
-  for (const char* name : {"Profile1", "Tools1", "View1", "Config1", "Texture1"}) {
+  for (const char* name : {"showProfileAction", "showToolsAction", "showViewControlsAction",
+                           "showConfigAction", "showTextureAction"}) {
     EXPECT_TRUE(desktop->Main()->WindowItem(name)->isCheckable());
     EXPECT_TRUE(desktop->Main()->WindowItem(name)->isChecked());
   }
@@ -152,9 +162,9 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   ASSERT_TRUE(WaitReady());
   ProfileWindow* profile = desktop->Profile();
   const SectionOutline before = desktop->Pictures().Outline;
-  profile->trkHoriz()->setValue(10);  // the cutter reaches through the face against the fence
-  profile->trkVert()->setValue(20);
-  profile->btCut()->click();
+  profile->FenceSlider()->setValue(10);  // the cutter reaches through the face against the fence
+  profile->HeightSlider()->setValue(20);
+  profile->CutButton()->click();
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutAt(1).Fence, 10);
   EXPECT_EQ(model.CutAt(1).Height, 20);
@@ -166,23 +176,23 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   const SectionOutline& after = desktop->Pictures().Outline;
   EXPECT_TRUE(after.Count != before.Count || after.X != before.X || after.Y != before.Y);
-  EXPECT_TRUE(profile->btCut()->isEnabled());
+  EXPECT_TRUE(profile->CutButton()->isEnabled());
   EXPECT_FALSE(desktop->Progress()->isVisible());
-  const auto* grid = desktop->Tools()->findChild<QWidget*>("StringGrid1");
+  const auto* grid = desktop->Tools()->findChild<QWidget*>("cutGrid");
   ASSERT_NE(grid, nullptr);
 }
 
 TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowHeaderAloneWithoutCuts) {
   Start();
   ASSERT_TRUE(WaitReady());
-  desktop->Main()->WindowItem("CutReport1")->trigger();
+  desktop->Main()->WindowItem("cutReportAction")->trigger();
   EXPECT_TRUE(desktop->Report()->isVisible());
   ASSERT_EQ(desktop->Report()->Report().size(), 5u);
   EXPECT_TRUE(desktop->Report()->reportText()->toPlainText().startsWith("Cut List report: "));
   desktop->Report()->hide();
-  desktop->Profile()->btCut()->click();
-  desktop->Profile()->btCut()->click();
-  desktop->Main()->WindowItem("CutReport1")->trigger();
+  desktop->Profile()->CutButton()->click();
+  desktop->Profile()->CutButton()->click();
+  desktop->Main()->WindowItem("cutReportAction")->trigger();
   ReportWindow* report = desktop->Report();
   EXPECT_TRUE(report->isVisible());
   ASSERT_EQ(report->Report().size(), 25u);
@@ -196,14 +206,14 @@ TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   Start();
   ASSERT_TRUE(WaitReady());
   MainWindow* main = desktop->Main();
-  main->WindowItem("Tools1")->trigger();  // unchecks, then ShowCheckedToolWindows
+  main->WindowItem("showToolsAction")->trigger();  // unchecks, then ShowCheckedToolWindows
   EXPECT_FALSE(desktop->Tools()->isVisible());
   EXPECT_TRUE(desktop->Profile()->isVisible());
-  main->WindowItem("Tools1")->trigger();
+  main->WindowItem("showToolsAction")->trigger();
   EXPECT_TRUE(desktop->Tools()->isVisible());
 
   // Hiding the main window hides every tool window; showing it brings back the checked ones.
-  main->WindowItem("Config1")->trigger();
+  main->WindowItem("showConfigAction")->trigger();
   main->hide();
   for (QWidget* w :
        std::initializer_list<QWidget*>{desktop->Profile(), desktop->ViewControls(),
@@ -231,19 +241,19 @@ TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
   QSpontaneKeyEvent::setSpontaneous(&close);  // as the window manager sends it
   qApp->notify(desktop->Tools(), &close);     // sendEvent would clear the spontaneous mark
   EXPECT_TRUE(close.isAccepted());
-  EXPECT_FALSE(desktop->Main()->WindowItem("Tools1")->isChecked());
+  EXPECT_FALSE(desktop->Main()->WindowItem("showToolsAction")->isChecked());
   desktop->Tools()->hide();  // what Qt does after an accepted close from the frame
-  desktop->Main()->WindowItem("Tools1")->trigger();
+  desktop->Main()->WindowItem("showToolsAction")->trigger();
   EXPECT_TRUE(desktop->Tools()->isVisible());
   // Closing by the program (not the frame) leaves the item alone.
   desktop->Profile()->close();
-  EXPECT_TRUE(desktop->Main()->WindowItem("Profile1")->isChecked());
+  EXPECT_TRUE(desktop->Main()->WindowItem("showProfileAction")->isChecked());
 }
 
 TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {
   Start();
   ASSERT_TRUE(WaitReady());
-  RunEvents(100);
+  ASSERT_TRUE(WaitUntil([this] { return desktop->ToolWindowsSettled(); }));  // framed
   desktop->Main()->ArrangeWindows();
   const QRect screen = desktop->Main()->screen()->geometry();
   const auto frame = [](QWidget* w) { return w->frameGeometry(); };
@@ -266,7 +276,7 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
       {desktop->Tools(), 20},
       {desktop->ViewControls(), 30},
       {desktop->Texture(), 40},
-      {desktop->Profile()->trkHoriz(), 50},  // a control of the window: key preview
+      {desktop->Profile()->FenceSlider(), 50},  // a control of the window: key preview
       {desktop->Config(), 60},
       {desktop->Progress(), 80},
       {desktop->About()->CloseButton(), 0}};
@@ -282,10 +292,10 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
   }
   // Any other key does nothing here; the Tips dialog and Report window have no help.
   desktop->Help()->hide();
-  SendKey(desktop->Profile()->trkHoriz(), Qt::Key_F2);
+  SendKey(desktop->Profile()->FenceSlider(), Qt::Key_F2);
   SendKey(desktop->Report()->reportText(), Qt::Key_F1);
   EXPECT_FALSE(desktop->Help()->isVisible());
-  desktop->Main()->WindowItem("Contents1")->trigger();
+  desktop->Main()->WindowItem("helpContentsAction")->trigger();
   EXPECT_EQ(desktop->Help()->CurrentContext(), 0);
 }
 
@@ -293,7 +303,7 @@ TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
   Start();
   ASSERT_TRUE(WaitReady());
   auto* rotateX = desktop->ViewControls()->RotateXSlider();
-  auto* trkY = desktop->ViewControls()->RotateYSlider();
+  auto* rotateY = desktop->ViewControls()->RotateYSlider();
   QWidget* view = desktop->Main()->View();
   struct Case {
     int x0, y0;
@@ -308,15 +318,15 @@ TEST_F(DesktopTest, DraggingOnTheViewTurnsItAndWrapsAt359) {
   };
   for (const Case& c : cases) {
     rotateX->setValue(c.x0);
-    trkY->setValue(c.y0);
+    rotateY->setValue(c.y0);
     testing::Drag(view, c.from, c.to);
     EXPECT_EQ(rotateX->value(), c.x1);
-    EXPECT_EQ(trkY->value(), c.y1);
+    EXPECT_EQ(rotateY->value(), c.y1);
   }
   // A move without a button down does nothing.
   testing::SendMouse(view, QEvent::MouseMove, {10, 10});
   EXPECT_EQ(rotateX->value(), 0);
-  EXPECT_EQ(trkY->value(), 344);
+  EXPECT_EQ(rotateY->value(), 344);
 }
 
 TEST_F(DesktopTest, ClosingTheMainWindowWhileFramesRunEndsTheEventLoop) {
@@ -325,8 +335,9 @@ TEST_F(DesktopTest, ClosingTheMainWindowWhileFramesRunEndsTheEventLoop) {
   Start(options);
   ASSERT_TRUE(WaitReady());
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
-  QTimer::singleShot(200, desktop->Main(),
-                     [&] { desktop->Main()->WindowItem("Exit1")->trigger(); });
+  // Exit from inside the event loop, between two frames.
+  QTimer::singleShot(0, desktop->Main(),
+                     [&] { desktop->Main()->WindowItem("exitAction")->trigger(); });
   QTimer guard;  // a hang fails the test instead of blocking it
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -338,7 +349,7 @@ TEST_F(DesktopTest, ClosingTheMainWindowWhileFramesRunEndsTheEventLoop) {
   EXPECT_FALSE(desktop->Profile()->isVisible());
   EXPECT_FALSE(desktop->Tips()->isVisible());
   const long long frames = desktop->Frames()->FramesDrawn();
-  RunEvents(300);
+  RunWhileFramesDraw(3);
   EXPECT_EQ(desktop->Frames()->FramesDrawn(), frames);
   desktop.reset();  // the windows and the GL objects go without error
 }
@@ -350,9 +361,9 @@ TEST_F(DesktopTest, WithoutCuttersCutStaysDisabledAndTheStatusBarSaysWhere) {
   Start(options);
   ASSERT_TRUE(WaitReady());
   EXPECT_EQ(model.CutterCount(), 0);
-  EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
+  EXPECT_FALSE(desktop->Profile()->CutButton()->isEnabled());
   desktop->Config()->OnNew();  // a rebuild does not enable it
-  EXPECT_FALSE(desktop->Profile()->btCut()->isEnabled());
+  EXPECT_FALSE(desktop->Profile()->CutButton()->isEnabled());
   const QString status = desktop->Main()->StatusMessage()->text();
   EXPECT_TRUE(status.startsWith("No cutters were found")) << status.toStdString();
   EXPECT_TRUE(status.contains(tools.path()));
@@ -385,7 +396,7 @@ TEST_F(DesktopTest, SkippedBitmapsAreListedInOneMessageAfterStartUp) {
   EXPECT_TRUE(messages[0].contains("Broken.bmp"));
   EXPECT_TRUE(messages[0].contains("Empty.bmp"));
   EXPECT_FALSE(messages[0].contains("Roundover"));
-  EXPECT_TRUE(desktop->Profile()->btCut()->isEnabled());
+  EXPECT_TRUE(desktop->Profile()->CutButton()->isEnabled());
 }
 
 TEST_F(DesktopTest, WithoutOpenGLTheProgramRunsAndSaysWhyTheViewIsEmpty) {
@@ -399,7 +410,7 @@ TEST_F(DesktopTest, WithoutOpenGLTheProgramRunsAndSaysWhyTheViewIsEmpty) {
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 2; }));
   EXPECT_EQ(desktop->Main()->View()->FramesPainted(), 0);
   EXPECT_FALSE(desktop->Main()->View()->HasMouldingTexture());
-  desktop->Profile()->btCut()->click();  // the rest of the program works
+  desktop->Profile()->CutButton()->click();  // the rest of the program works
   EXPECT_EQ(model.CutCount(), 1);
 }
 

@@ -20,7 +20,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 class DesktopVerdictTest : public ::testing::Test {
@@ -33,15 +33,15 @@ class DesktopVerdictTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   QString Foretold() {
     QCoreApplication::processEvents();
-    return desktop->Profile()->findChild<QLabel*>("lblVerdict")->text();
+    return desktop->Profile()->findChild<QLabel*>("verdictLabel")->text();
   }
   QString GridVerdict(int row) {
-    return desktop->Tools()->findChild<QTableWidget*>("StringGrid1")->item(row - 1, 5)->text();
+    return desktop->Tools()->findChild<QTableWidget*>("cutGrid")->item(row - 1, 5)->text();
   }
 
   QTemporaryDir scratch;
@@ -55,18 +55,22 @@ TEST_F(DesktopVerdictTest, EachCutGetsTheVerdictShownBeforeIt) {
   const struct {
     int fence, height;
     const char* turn;  // the button pressed first, or none
-  } steps[] = {{-13, 0, nullptr},         {10, 45, nullptr},         {10, 90, nullptr},
-               {40, 50, nullptr},         {60, -20, "SpeedButton3"}, {10, 0, "SpeedButton4"},
-               {150, -60, "SpeedButton5"}};
+  } steps[] = {{-13, 0, nullptr},
+               {10, 45, nullptr},
+               {10, 90, nullptr},
+               {40, 50, nullptr},
+               {60, -20, "rotateAnticlockwiseButton"},
+               {10, 0, "flipEndOverEndButton"},
+               {150, -60, "rotateClockwiseButton"}};
   int row = 0;
   QStringList seen;
   for (const auto& s : steps) {
     if (s.turn != nullptr) profile->findChild<QToolButton*>(s.turn)->click();
-    profile->trkHoriz()->setValue(s.fence);
-    profile->trkVert()->setValue(s.height);
+    profile->FenceSlider()->setValue(s.fence);
+    profile->HeightSlider()->setValue(s.height);
     const QString before = Foretold();
     seen << before;
-    profile->btCut()->click();
+    profile->CutButton()->click();
     ++row;
     EXPECT_EQ(GridVerdict(row), before) << "cut " << row;
     EXPECT_EQ(QString(VerdictName(JudgeCutOnTable(model.CutAt(row)))), before) << "cut " << row;

@@ -36,7 +36,7 @@ class FrameDrawingTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    testing::RunEvents(10);
+    testing::DeleteLeftovers();
   }
 
   // Lets a few frames of the loop run.
@@ -65,17 +65,17 @@ TEST_F(FrameDrawingTest, OnlyWhatChangedIsDrawnAgain) {
   const Case cases[] = {
       {"nothing", [] {}, false, false},
       {"turn about x", [&] { controls->RotateXSlider()->setValue(30); }, true, false},
-      {"zoom of the view", [&] { controls->findChild<QSlider*>("trkZoom")->setValue(90); }, true,
+      {"zoom of the view", [&] { controls->findChild<QSlider*>("zoomSlider")->setValue(90); }, true,
        false},
-      {"light level", [&] { controls->findChild<QSlider*>("trkALight")->setValue(60); }, true,
+      {"light level", [&] { controls->findChild<QSlider*>("ambientSlider")->setValue(60); }, true,
        false},
       {"background", [&] { model.SetBackgroundSwatch(MakeColour(0, 0, 255)); }, true, false},
-      {"fence slider", [&] { profile->trkHoriz()->setValue(40); }, false, true},
-      {"cutter height", [&] { profile->trkVert()->setValue(30); }, false, true},
+      {"fence slider", [&] { profile->FenceSlider()->setValue(40); }, false, true},
+      {"cutter height", [&] { profile->HeightSlider()->setValue(30); }, false, true},
       {"profile zoom", [&] { profile->OnZoomIn(); }, false, true},
       {"orientation", [&] { profile->OnRotateClockwise(); }, false, true},
       {"wood colour", [&] { model.SetWoodSwatch(MakeColour(10, 200, 30)); }, true, true},
-      {"a cut", [&] { profile->btCut()->click(); }, true, true},
+      {"a cut", [&] { profile->CutButton()->click(); }, true, true},
       {"window size", [&] { desktop->Main()->resize(700, 500); }, true, false},
   };
   // Frames the loop drew; the window system may expose the view at any time (another window
@@ -110,7 +110,7 @@ TEST_F(FrameDrawingTest, SliderDragRedrawsEveryFrame) {
   ViewPanel* view = desktop->Main()->View();
   if (!view->GLAvailable()) GTEST_SKIP() << "no OpenGL";
   QSlider* rotateX = desktop->ViewControls()->RotateXSlider();
-  QSlider* fence = desktop->Profile()->trkHoriz();
+  QSlider* fence = desktop->Profile()->FenceSlider();
   Frames();
   auto loopFrames = [&] { return view->FramesPainted() - view->FramesOnExpose(); };
   const long long painted = loopFrames();
@@ -132,18 +132,18 @@ TEST_F(FrameDrawingTest, DraggingOnTheNativeViewTurnsIt) {
   ASSERT_NE(surface, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(surface));
   QSlider* rotateX = desktop->ViewControls()->RotateXSlider();
-  QSlider* trkY = desktop->ViewControls()->RotateYSlider();
+  QSlider* rotateY = desktop->ViewControls()->RotateYSlider();
   rotateX->setValue(10);
-  trkY->setValue(20);
+  rotateY->setValue(20);
   QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(100, 100));
   QTest::mouseMove(surface, QPoint(130, 95));
   QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(130, 95));
   EXPECT_EQ(rotateX->value(), 5);
-  EXPECT_EQ(trkY->value(), 50);
+  EXPECT_EQ(rotateY->value(), 50);
   // Once the button is up, moving over the view turns nothing.
   QTest::mouseMove(surface, QPoint(160, 60));
   EXPECT_EQ(rotateX->value(), 5);
-  EXPECT_EQ(trkY->value(), 50);
+  EXPECT_EQ(rotateY->value(), 50);
 }
 
 }  // namespace

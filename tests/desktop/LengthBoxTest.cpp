@@ -35,26 +35,27 @@ constexpr LengthUnit Mm = LengthUnit::Metric;
 // Every slider starts at 100 (1"), the stock sliders' range is 50..1000, the fence's -200..1000
 // and the height's -500..500.
 const TypingCase TypingCases[] = {
-    {"Profile", "edtFence", "trkHoriz", Inch, "3/8", Qt::Key_Return, 38, "0 3/8\"", ""},
-    {"Profile", "edtFence", "trkHoriz", Inch, "-1/8\"", Qt::Key_Enter, -12, "-0 1/8\"", ""},
-    {"Profile", "edtHeight", "trkVert", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
-    {"Profile", "edtHeight", "trkVert", Mm, "19", Qt::Key_Return, 75, "19mm", ""},
-    {"Profile", "edtHeight", "trkVert", Inch, "19mm", 0, 75, "0 6/8\"", ""},
-    {"Profile", "edtFence", "trkHoriz", Inch, "3/8", Qt::Key_Escape, 100, "1\"", ""},
-    {"Profile", "edtFence", "trkHoriz", Inch, "12", Qt::Key_Return, 1000, "10\"",
+    {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Return, 38, "0 3/8\"", ""},
+    {"Profile", "fenceBox", "fenceSlider", Inch, "-1/8\"", Qt::Key_Enter, -12, "-0 1/8\"", ""},
+    {"Profile", "heightBox", "heightSlider", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
+    {"Profile", "heightBox", "heightSlider", Mm, "19", Qt::Key_Return, 75, "19mm", ""},
+    {"Profile", "heightBox", "heightSlider", Inch, "19mm", 0, 75, "0 6/8\"", ""},
+    {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Escape, 100, "1\"", ""},
+    {"Profile", "fenceBox", "fenceSlider", Inch, "12", Qt::Key_Return, 1000, "10\"",
      "Fence clamped to 10\""},
-    {"Profile", "edtHeight", "trkVert", Mm, "-200", Qt::Key_Return, -500, "-127mm",
+    {"Profile", "heightBox", "heightSlider", Mm, "-200", Qt::Key_Return, -500, "-127mm",
      "Height clamped to -127mm"},
-    {"Profile", "edtFence", "trkHoriz", Inch, "3//8", Qt::Key_Return, 100, "3//8",
+    {"Profile", "fenceBox", "fenceSlider", Inch, "3//8", Qt::Key_Return, 100, "3//8",
      "Fence: cannot read \"3//8\""},
-    {"Profile", "edtFence", "trkHoriz", Inch, "3//8", 0, 100, "1\"", "Fence: cannot read \"3//8\""},
-    {"Config", "edtHeight", "trkHeight", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
-    {"Config", "edtWidth", "trkWidth", Inch, "3/8", Qt::Key_Return, 50, "0 1/2\"",
+    {"Profile", "fenceBox", "fenceSlider", Inch, "3//8", 0, 100, "1\"",
+     "Fence: cannot read \"3//8\""},
+    {"Config", "stockWidthBox", "stockWidthSlider", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
+    {"Config", "stockHeightBox", "stockHeightSlider", Inch, "3/8", Qt::Key_Return, 50, "0 1/2\"",
      "Height clamped to 0 1/2\""},
-    {"Config", "edtWidth", "trkWidth", Mm, "1.9cm", Qt::Key_Return, 75, "19mm", ""},
-    {"Config", "edtHeight", "trkHeight", Mm, "300", Qt::Key_Return, 1000, "254mm",
+    {"Config", "stockHeightBox", "stockHeightSlider", Mm, "1.9cm", Qt::Key_Return, 75, "19mm", ""},
+    {"Config", "stockWidthBox", "stockWidthSlider", Mm, "300", Qt::Key_Return, 1000, "254mm",
      "Width clamped to 254mm"},
-    {"Config", "edtHeight", "trkHeight", Inch, "1 1/2", Qt::Key_Escape, 100, "1\"", ""},
+    {"Config", "stockWidthBox", "stockWidthSlider", Inch, "1 1/2", Qt::Key_Escape, 100, "1\"", ""},
 };
 
 class TypedLengthBoxes : public ::testing::TestWithParam<TypingCase> {
@@ -62,7 +63,7 @@ class TypedLengthBoxes : public ::testing::TestWithParam<TypingCase> {
   TypedLengthBoxes() {
     model.SetCutterLibrary(testing::SmallCutterLibrary(1));
     model.NewWorkpiece(200, 200);
-    config.FormCreate();
+    config.StartWithNewWorkpiece();
   }
   QWidget& Window(const TypingCase& c) {
     return std::string(c.window) == "Profile" ? static_cast<QWidget&>(profile) : config;
@@ -102,35 +103,35 @@ INSTANTIATE_TEST_SUITE_P(Table, TypedLengthBoxes, ::testing::ValuesIn(TypingCase
 TEST(LengthBoxes, FollowTheSliderButNotTheFrameWhileTyping) {
   Model model;
   ProfileWindow window{model};
-  window.trkHoriz()->setValue(50);
+  window.FenceSlider()->setValue(50);
   EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"");
   QTest::keyClicks(window.FenceBox(), "7");
   window.WriteLengthLabels();  // a frame leaves what is being typed alone
   EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"7");
-  window.trkHoriz()->setValue(25);  // the slider moving wins
+  window.FenceSlider()->setValue(25);  // the slider moving wins
   EXPECT_EQ(window.FenceBox()->text(), "0 1/4\"");
 }
 
 TEST(LengthBoxes, ConfigLabelsFitInBothUnitsAndTooltipsNameTheirControl) {
   Model model;
   StockSizeDialog config{model};
-  config.FormCreate();
+  config.StartWithNewWorkpiece();
   for (const LengthUnit unit : {Inch, Mm}) {
     config.SetUnit(unit);
-    for (const char* name : {"Label2", "Label3"}) {
+    for (const char* name : {"stockWidthLabel", "stockHeightLabel"}) {
       const QLabel* label = Find<QLabel>(config, name);
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
       // The box beside it starts after it.
-      const QWidget* box =
-          Find<QWidget>(config, name == std::string("Label2") ? "edtHeight" : "edtWidth");
+      const QWidget* box = Find<QWidget>(
+          config, name == std::string("stockWidthLabel") ? "stockWidthBox" : "stockHeightBox");
       EXPECT_GE(box->x(), label->geometry().right()) << name;
     }
   }
   // The top row is labelled Width (it is what lies across the table after New), the other
   // Height; each slider's and box's tooltip says the same word.
   for (const auto& [control, word] :
-       {std::pair{"trkHeight", "width"}, std::pair{"edtHeight", "width"},
-        std::pair{"trkWidth", "height"}, std::pair{"edtWidth", "height"}}) {
+       {std::pair{"stockWidthSlider", "width"}, std::pair{"stockWidthBox", "width"},
+        std::pair{"stockHeightSlider", "height"}, std::pair{"stockHeightBox", "height"}}) {
     const QString tip = Find<QWidget>(config, control)->toolTip();
     EXPECT_TRUE(tip.contains(word)) << control << ": " << tip.toStdString();
     EXPECT_FALSE(tip.contains(word == std::string("width") ? "height" : "width"))

@@ -20,15 +20,15 @@ struct RequestCase {
 };
 
 const RequestCase Requests[] = {
-    {"Open1", &MainWindow::openRequested},
-    {"Save1", &MainWindow::saveRequested},
-    {"SaveAs1", &MainWindow::saveAsRequested},
-    {"Photograph1", &MainWindow::photographRequested},
-    {"Export3D1", &MainWindow::exportMeshRequested},
-    {"CutReport1", &MainWindow::cutReportRequested},
-    {"About1", &MainWindow::aboutRequested},
-    {"Contents1", &MainWindow::helpContentsRequested},
-    {"Exit1", &MainWindow::closing},
+    {"openAction", &MainWindow::openRequested},
+    {"saveAction", &MainWindow::saveRequested},
+    {"saveAsAction", &MainWindow::saveAsRequested},
+    {"photographAction", &MainWindow::photographRequested},
+    {"exportMeshAction", &MainWindow::exportMeshRequested},
+    {"cutReportAction", &MainWindow::cutReportRequested},
+    {"aboutAction", &MainWindow::aboutRequested},
+    {"helpContentsAction", &MainWindow::helpContentsRequested},
+    {"exitAction", &MainWindow::closing},
 };
 
 TEST(MainWindowRequests, EachMenuItemAsksForItsOwnWorkOnce) {
@@ -60,7 +60,7 @@ TEST(MainWindowRequests, HidingTakesTheOtherWindowsAlongAndTheWindowMenuWorksBef
   int hidden = 0;
   QObject::connect(&window, &MainWindow::hiddenWithWindows, &window, [&hidden] { ++hidden; });
   window.show();
-  window.WindowItem("Tools1")->trigger();  // no tool windows yet: nothing to show or hide
+  window.WindowItem("showToolsAction")->trigger();  // no tool windows yet: nothing to show or hide
   window.ArrangeWindows();
   EXPECT_EQ(hidden, 0);
   window.hide();

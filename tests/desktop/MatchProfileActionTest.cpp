@@ -30,7 +30,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 class MatchProfileActionTest : public ::testing::Test {
@@ -45,7 +45,7 @@ class MatchProfileActionTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   // A 1/2" x 1" section picture with its top-right corner cut away.
@@ -101,25 +101,25 @@ MatchResult TwoCutPlan(const std::vector<Tool>& cutters, const MatchTarget&, con
 
 TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
   // Work already done stays undoable behind the plan.
-  desktop->Profile()->btCut()->click();
+  desktop->Profile()->CutButton()->click();
   const std::string before = FormatProject(RecordFromModel(model));
   const int steps = desktop->History()->Stack().count();
   const QString target = WriteTarget();
   size_t overlay = 0;
 
   EXPECT_TRUE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
-    dialog.edStockWidth()->setText("1/2\"");
-    dialog.edStockHeight()->setText("1\"");
-    dialog.edTarget()->setText(target);
+    dialog.StockHeightEdit()->setText("1/2\"");
+    dialog.StockWidthEdit()->setText("1\"");
+    dialog.TargetEdit()->setText(target);
     dialog.ReadTarget();
-    EXPECT_TRUE(dialog.btMatch()->isEnabled()) << dialog.lblTarget()->text().toStdString();
+    EXPECT_TRUE(dialog.MatchButton()->isEnabled()) << dialog.TargetMessage()->text().toStdString();
     desktop->Profile()->DrawSection();
     // The target's rim in red on the Profile picture.
     const QImage shown = desktop->Profile()->SectionPicture()->pixmap().toImage();
     for (int y = 0; y < shown.height(); ++y)
       for (int x = 0; x < shown.width(); ++x) overlay += shown.pixel(x, y) == qRgb(230, 0, 0);
     dialog.SetSearch(TwoCutPlan);
-    dialog.btMatchClick();
+    dialog.OnMatch();
     EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
     return dialog.result();
   })));
@@ -140,20 +140,20 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
 }
 
 TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
-  desktop->Profile()->btCut()->click();
+  desktop->Profile()->CutButton()->click();
   const std::string before = FormatProject(RecordFromModel(model));
   const int steps = desktop->History()->Stack().count();
   EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
-    dialog.edTarget()->setText(scratch.filePath("nothing.png"));
+    dialog.TargetEdit()->setText(scratch.filePath("nothing.png"));
     dialog.ReadTarget();
-    EXPECT_FALSE(dialog.btMatch()->isEnabled());
-    EXPECT_TRUE(dialog.lblTarget()->text().contains("nothing.png"));
+    EXPECT_FALSE(dialog.MatchButton()->isEnabled());
+    EXPECT_TRUE(dialog.TargetMessage()->text().contains("nothing.png"));
     return static_cast<int>(QDialog::Rejected);
   })));
   EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
-    dialog.edStockWidth()->setText("1/2\"");
-    dialog.edStockHeight()->setText("1\"");
-    dialog.edTarget()->setText(WriteTarget());
+    dialog.StockHeightEdit()->setText("1/2\"");
+    dialog.StockWidthEdit()->setText("1\"");
+    dialog.TargetEdit()->setText(WriteTarget());
     dialog.ReadTarget();
     // The search is stopped as soon as it starts.
     dialog.SetSearch([](const std::vector<Tool>& c, const MatchTarget& t, const MatchOptions& o,
@@ -167,23 +167,23 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
       for (QWidget* widget : QApplication::allWidgets())
         if (widget->objectName() == "MatchProgress") widget->findChild<QPushButton*>()->click();
     });
-    dialog.btMatchClick();
+    dialog.OnMatch();
     EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
     return dialog.result();
   })));
   // A search that fails tells why in the dialog, which stays open.
   EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
-    dialog.edStockWidth()->setText("1/2\"");
-    dialog.edStockHeight()->setText("1\"");
-    dialog.edTarget()->setText(WriteTarget());
+    dialog.StockHeightEdit()->setText("1/2\"");
+    dialog.StockWidthEdit()->setText("1\"");
+    dialog.TargetEdit()->setText(WriteTarget());
     dialog.ReadTarget();
     dialog.SetSearch(
         [](const std::vector<Tool>&, const MatchTarget&, const MatchOptions&, ProgressSink&,
            const std::atomic<bool>*) -> MatchResult { throw std::runtime_error("out of pixels"); });
-    dialog.btMatchClick();
+    dialog.OnMatch();
     EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
-    EXPECT_TRUE(dialog.lblTarget()->text().contains("The search failed: out of pixels"))
-        << dialog.lblTarget()->text().toStdString();
+    EXPECT_TRUE(dialog.TargetMessage()->text().contains("The search failed: out of pixels"))
+        << dialog.TargetMessage()->text().toStdString();
     return dialog.result();
   })));
   EXPECT_EQ(FormatProject(RecordFromModel(model)), before);

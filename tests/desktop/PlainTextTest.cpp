@@ -54,7 +54,7 @@ TEST(PlainText, TextureToolTipShowsATaggedNameAsWritten) {
   Model model;
   TextureWindow texture(model);
   ASSERT_EQ(texture.LoadTextureFile(path).Error(), "");
-  EXPECT_EQ(ShownToolTip(Find<QLabel>(texture, "Image1")->toolTip()),
+  EXPECT_EQ(ShownToolTip(Find<QLabel>(texture, "texturePicture")->toolTip()),
             "Texture = <img src=\"x\">.bmp");
 }
 

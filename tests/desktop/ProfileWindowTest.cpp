@@ -29,9 +29,9 @@ class ProfileWindowTest : public ::testing::Test {
     model.NewWorkpiece(200, 200);
   }
 
-  QSlider& fence() { return *window.trkHoriz(); }
-  QSlider& height() { return *window.trkVert(); }
-  QCheckBox& interlock() { return *window.chkInterlock(); }
+  QSlider& fence() { return *window.FenceSlider(); }
+  QSlider& height() { return *window.HeightSlider(); }
+  QCheckBox& interlock() { return *window.InterlockCheck(); }
 
   Model model;
   ProfileWindow window{model};
@@ -45,13 +45,15 @@ TEST_F(ProfileWindowTest, ControlsCarryTheirNamesRangesAndTexts) {
   EXPECT_EQ(height().minimum(), -500);
   EXPECT_EQ(height().maximum(), 500);
   EXPECT_EQ(window.FaceLabel()->text(), "Face against table = 3");
-  EXPECT_EQ(window.btCut()->text(), "Cut");
+  EXPECT_EQ(window.CutButton()->text(), "Cut");
   EXPECT_EQ(interlock().text(), "Inter-lock fence and Height");
   EXPECT_FALSE(interlock().isChecked());
   const char* hints[] = {"Zoom in", "Zoom out", "Click here to rotate anticlockwise",
                          "Click here to flip end over end", "Click here to rotate clockwise"};
+  const char* names[] = {"zoomInButton", "zoomOutButton", "rotateAnticlockwiseButton",
+                         "flipEndOverEndButton", "rotateClockwiseButton"};
   for (int n = 1; n <= 5; ++n) {
-    QToolButton* button = window.findChild<QToolButton*>(QString("SpeedButton%1").arg(n));
+    QToolButton* button = window.findChild<QToolButton*>(names[n - 1]);
     ASSERT_NE(button, nullptr) << n;
     EXPECT_EQ(button->toolTip(), hints[n - 1]);
     // Each glyph has its own disabled look.
@@ -126,12 +128,12 @@ TEST_F(ProfileWindowTest, InterlockLimitsTheFenceByTheBearingRow) {
 
   // Selecting another cutter re-applies the limit.
   model.SetCurrentCutter(2);
-  window.chkInterlockClick();
+  window.OnInterlock();
   EXPECT_EQ(fence().maximum(), -30);
 
   // A limit below the slider's minimum is refused: the maximum stays what it was.
   model.SetCurrentCutter(3);  // RedWidth 250 -> -250 < -200
-  window.chkInterlockClick();
+  window.OnInterlock();
   EXPECT_EQ(fence().maximum(), -30);
   EXPECT_EQ(fence().minimum(), -200);
 }
@@ -205,8 +207,8 @@ TEST_F(ProfileWindowTest, CutAppendsTheSliderValuesAndAsksForARebuild) {
   height().setValue(-20);
   model.SetFaceOnTable(7);
   model.SetCurrentCutter(2);
-  window.btCut()->click();
-  SendKey(window.trkVert(), Qt::Key_Return);  // Enter presses Cut wherever the focus is
+  window.CutButton()->click();
+  SendKey(window.HeightSlider(), Qt::Key_Return);  // Enter presses Cut wherever the focus is
   ASSERT_EQ(model.CutCount(), 2);
   for (int i = 1; i <= 2; ++i) {
     EXPECT_EQ(model.CutAt(i).Fence, 35);
@@ -219,15 +221,15 @@ TEST_F(ProfileWindowTest, CutAppendsTheSliderValuesAndAsksForARebuild) {
 
 TEST_F(ProfileWindowTest, CutIsDisabledWhileBusyAndWithoutCutters) {
   window.SetBusy(true);
-  EXPECT_FALSE(window.btCut()->isEnabled());
+  EXPECT_FALSE(window.CutButton()->isEnabled());
   window.SetBusy(false);
-  EXPECT_TRUE(window.btCut()->isEnabled());
+  EXPECT_TRUE(window.CutButton()->isEnabled());
   window.SetCuttersAvailable(false);
   window.SetBusy(true);
   window.SetBusy(false);
-  EXPECT_FALSE(window.btCut()->isEnabled());
-  window.btCutClick();
-  SendKey(window.trkHoriz(), Qt::Key_Enter);
+  EXPECT_FALSE(window.CutButton()->isEnabled());
+  window.OnCut();
+  SendKey(window.FenceSlider(), Qt::Key_Enter);
   EXPECT_EQ(model.CutCount(), 0);
 }
 

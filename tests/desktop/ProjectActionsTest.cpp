@@ -76,8 +76,8 @@ class ProjectActionsTest : public ::testing::Test {
       Rebuild();
       saveItem.setEnabled(false);
     });
-    tools.FormCreate();
-    config.FormCreate();
+    tools.Populate();
+    config.StartWithNewWorkpiece();
     rebuilds = 0;
     texture.SetMessageShower([this](const QString& text) { messages << text; });
 
@@ -125,35 +125,35 @@ class ProjectActionsTest : public ::testing::Test {
     s.saveEnabled = saveItem.isEnabled();
     for (int row = 1; row <= GridRows(tools); ++row)
       for (int c = 0; c < 5; ++c) s.grid << GridText(tools, row, c);
-    s.cutterIndex = Find<QComboBox>(tools, "cbxTools")->currentIndex();
-    s.woodSwatch = Find<ColourSwatch>(tools, "shpWoodColour")->Colour();
-    s.textureMap = Find<QCheckBox>(texture, "CheckBox2")->isChecked();
-    s.repeatV = Find<QSpinBox>(texture, "updVert")->value();
-    s.repeatH = Find<QSpinBox>(texture, "updHoriz")->value();
-    s.textureHint = Find<QLabel>(texture, "Image1")->toolTip();
+    s.cutterIndex = Find<QComboBox>(tools, "cutterBox")->currentIndex();
+    s.woodSwatch = Find<ColourSwatch>(tools, "woodSwatch")->Colour();
+    s.textureMap = Find<QCheckBox>(texture, "textureMapCheck")->isChecked();
+    s.repeatV = Find<QSpinBox>(texture, "verticalRepeatBox")->value();
+    s.repeatH = Find<QSpinBox>(texture, "horizontalRepeatBox")->value();
+    s.textureHint = Find<QLabel>(texture, "texturePicture")->toolTip();
     s.textureWidth = texture.TexturePicture().Width();
-    s.widthSlider = Find<QSlider>(config, "trkWidth")->value();
-    s.heightSlider = Find<QSlider>(config, "trkHeight")->value();
+    s.widthSlider = Find<QSlider>(config, "stockHeightSlider")->value();
+    s.heightSlider = Find<QSlider>(config, "stockWidthSlider")->value();
     return s;
   }
 
   // A set-up that differs from the start in every stored value.
   void WorkedSetup() {
-    Find<QSlider>(config, "trkWidth")->setValue(350);
-    Find<QSlider>(config, "trkHeight")->setValue(275);
-    Find<QPushButton>(config, "Button1")->click();
+    Find<QSlider>(config, "stockHeightSlider")->setValue(350);
+    Find<QSlider>(config, "stockWidthSlider")->setValue(275);
+    Find<QPushButton>(config, "newButton")->click();
     tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(QColor(90, 60, 30)); });
-    QTest::mouseClick(Find<ColourSwatch>(tools, "shpWoodColour"), Qt::LeftButton);
+    QTest::mouseClick(Find<ColourSwatch>(tools, "woodSwatch"), Qt::LeftButton);
     ASSERT_EQ(texture.LoadTextureFile(Picture("grain.BMP", 64, 32)).Error(), "");
-    Find<QCheckBox>(texture, "CheckBox2")->setChecked(true);
-    Find<QSpinBox>(texture, "updVert")->setValue(3);
-    Find<QSpinBox>(texture, "updHoriz")->setValue(7);
+    Find<QCheckBox>(texture, "textureMapCheck")->setChecked(true);
+    Find<QSpinBox>(texture, "verticalRepeatBox")->setValue(3);
+    Find<QSpinBox>(texture, "horizontalRepeatBox")->setValue(7);
     AddCut(model, 120, 40, 3, 2);
     AddCut(model, -12, 75, 6, 4);
     AddCut(model, 300, 0, 8, 1);
     model.SetFaceOnTable(5);
     Rebuild();
-    Find<QComboBox>(tools, "cbxTools")->setCurrentIndex(2);
+    Find<QComboBox>(tools, "cutterBox")->setCurrentIndex(2);
   }
 
   void SaveAs(const QString& name) {
@@ -200,15 +200,15 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), saved.fileBytes);
 
   // Everything changed, the name and caption too.
-  Find<QSlider>(config, "trkWidth")->setValue(100);
-  Find<QPushButton>(config, "Button1")->click();
+  Find<QSlider>(config, "stockHeightSlider")->setValue(100);
+  Find<QPushButton>(config, "newButton")->click();
   EXPECT_FALSE(saveItem.isEnabled());
   model.SetWoodSwatch(White);
   tools.SyncSwatches();
   ASSERT_EQ(texture.LoadTextureFile(Picture("other.bmp", 8, 8)).Error(), "");
-  Find<QCheckBox>(texture, "CheckBox2")->setChecked(false);
-  Find<QSpinBox>(texture, "updVert")->setValue(10);
-  Find<QComboBox>(tools, "cbxTools")->setCurrentIndex(0);
+  Find<QCheckBox>(texture, "textureMapCheck")->setChecked(false);
+  Find<QSpinBox>(texture, "verticalRepeatBox")->setValue(10);
+  Find<QComboBox>(tools, "cutterBox")->setCurrentIndex(0);
   SaveAs("elsewhere.ROU");
   ASSERT_NE(Now(), saved);
 
@@ -243,7 +243,7 @@ TEST_F(ProjectActionsTest, SaveWritesTheNamedProjectWithoutADialog) {
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), FormatProject(RecordFromModel(model)));
 
   // New turns File > Save off again; Save As offers the last name.
-  Find<QPushButton>(config, "Button1")->click();
+  Find<QPushButton>(config, "newButton")->click();
   QFile::remove(Path("shop.ROU"));
   actions->Save();
   EXPECT_FALSE(QFile::exists(Path("shop.ROU")));
@@ -330,10 +330,10 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_EQ(model.StockWidth(), 400);
   EXPECT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.FaceOnTable(), 4);
-  EXPECT_TRUE(Find<QCheckBox>(texture, "CheckBox2")->isChecked());
-  EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 5);
+  EXPECT_TRUE(Find<QCheckBox>(texture, "textureMapCheck")->isChecked());
+  EXPECT_EQ(Find<QSpinBox>(texture, "verticalRepeatBox")->value(), 5);
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());  // built-in grain
-  EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
+  EXPECT_EQ(Find<QLabel>(texture, "texturePicture")->toolTip(), "");
   EXPECT_EQ(model.TextureFile(), record.TextureFile);  // saving keeps the project's texture
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU[*]");
   EXPECT_TRUE(saveItem.isEnabled());
@@ -350,7 +350,7 @@ TEST_F(ProjectActionsTest, ProjectWithoutTextureShowsTheBuiltInGrainAndSavesNoTe
   EXPECT_EQ(model.TextureFile(), "");
   EXPECT_EQ(texture.TexturePicture().Width(), DefaultTexturePicture().Width());
   EXPECT_EQ(texture.TexturePicture().Pixel(3, 5), DefaultTexturePicture().Pixel(3, 5));
-  EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "");
+  EXPECT_EQ(Find<QLabel>(texture, "texturePicture")->toolTip(), "");
   EXPECT_EQ(textureChanged.count(), 1);  // the view takes the grain up
   // Saving writes no foreign texture path into the project.
   actions->Save();
@@ -381,7 +381,7 @@ TEST_F(ProjectActionsTest, MissingCutterKeepsItsNameThroughOpenAndSave) {
   EXPECT_EQ(GridText(tools, 2, 1), "Retired Ogee.bmp (missing)");
   EXPECT_EQ(GridText(tools, 3, 1), "CUTTER1.BMP (missing)");
   // The loaded cutter is the one in the box, and the owner hears of it (the interlock follows).
-  EXPECT_EQ(Find<QComboBox>(tools, "cbxTools")->currentIndex(), 2);
+  EXPECT_EQ(Find<QComboBox>(tools, "cutterBox")->currentIndex(), 2);
   EXPECT_GE(cutterChanged.count(), 1);
 
   actions->Save();

@@ -30,7 +30,7 @@
 namespace kerf {
 namespace {
 
-using testing::RunEvents;
+using testing::DeleteLeftovers;
 using testing::WaitUntil;
 
 class SetupHistoryTest : public ::testing::Test {
@@ -58,18 +58,18 @@ class SetupHistoryTest : public ::testing::Test {
   }
   void TearDown() override {
     desktop.reset();
-    RunEvents(10);
+    DeleteLeftovers();
   }
 
   std::string Bytes() const { return FormatProject(RecordFromModel(model)); }
   QAction* Item(const char* name) const { return desktop->Main()->findChild<QAction*>(name); }
   void Cut(int fence, int height) {
-    desktop->Profile()->trkHoriz()->setValue(fence);
-    desktop->Profile()->trkVert()->setValue(height);
-    desktop->Profile()->btCut()->click();
+    desktop->Profile()->FenceSlider()->setValue(fence);
+    desktop->Profile()->HeightSlider()->setValue(height);
+    desktop->Profile()->CutButton()->click();
   }
   void ToolsButton(int row, const char* button) {
-    desktop->Tools()->findChild<QTableWidget*>("StringGrid1")->setCurrentCell(row - 1, 1);
+    desktop->Tools()->findChild<QTableWidget*>("cutGrid")->setCurrentCell(row - 1, 1);
     desktop->Tools()->findChild<QToolButton*>(button)->click();
   }
   QString WriteProject(const char* name, int cuts) {
@@ -127,35 +127,35 @@ TEST_P(UndoSequenceTest, UndoneToTheStartAndRedoneToTheEndGivesTheSameSetUps) {
   Start();
   const auto seen = [this] {
     return Seen{Bytes(), desktop->Pictures().Outline.Count,
-                desktop->Tools()->findChild<QTableWidget*>("StringGrid1")->rowCount(),
+                desktop->Tools()->findChild<QTableWidget*>("cutGrid")->rowCount(),
                 desktop->Profile()->FaceLabel()->text()};
   };
   std::vector<Seen> states;
   states.push_back(seen());
-  EXPECT_FALSE(Item("Undo1")->isEnabled());
-  EXPECT_EQ(Item("Undo1")->text(), "Undo");
+  EXPECT_FALSE(Item("undoAction")->isEnabled());
+  EXPECT_EQ(Item("undoAction")->text(), "Undo");
   for (const Edit& edit : GetParam().edits) {
     edit.make(*this);
     states.push_back(seen());
     EXPECT_NE(states.back().bytes, states[states.size() - 2].bytes) << edit.step;
-    EXPECT_EQ(Item("Undo1")->text().toStdString(), std::string("Undo ") + edit.step);
+    EXPECT_EQ(Item("undoAction")->text().toStdString(), std::string("Undo ") + edit.step);
   }
   EXPECT_TRUE(Modified());
   const std::vector<Edit>& edits = GetParam().edits;
   for (size_t k = edits.size(); k-- > 0;) {
-    Item("Undo1")->trigger();
+    Item("undoAction")->trigger();
     EXPECT_EQ(seen(), states[k]) << "undoing " << edits[k].step;
-    EXPECT_EQ(Item("Redo1")->text().toStdString(), std::string("Redo ") + edits[k].step);
+    EXPECT_EQ(Item("redoAction")->text().toStdString(), std::string("Redo ") + edits[k].step);
   }
   EXPECT_EQ(Bytes(), states.front().bytes);
-  EXPECT_FALSE(Item("Undo1")->isEnabled());
+  EXPECT_FALSE(Item("undoAction")->isEnabled());
   EXPECT_EQ(Modified(), !GetParam().startIsSaved);
   for (size_t k = 0; k < edits.size(); ++k) {
-    Item("Redo1")->trigger();
+    Item("redoAction")->trigger();
     EXPECT_EQ(seen(), states[k + 1]) << "redoing " << edits[k].step;
   }
   EXPECT_EQ(Bytes(), states.back().bytes);
-  EXPECT_FALSE(Item("Redo1")->isEnabled());
+  EXPECT_FALSE(Item("redoAction")->isEnabled());
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
 }
 
@@ -166,9 +166,9 @@ const Sequence kSequences[] = {
        [](SetupHistoryTest& t) { t.desktop->Profile()->ViewButton(5)->click(); }},
       {"Cut #2", [](SetupHistoryTest& t) { t.Cut(30, -10); }},
       {"Cut #3", [](SetupHistoryTest& t) { t.Cut(0, 40); }},
-      {"Move Cut #3 Up", [](SetupHistoryTest& t) { t.ToolsButton(3, "SpeedButton1"); }},
-      {"Move Cut #1 Down", [](SetupHistoryTest& t) { t.ToolsButton(1, "SpeedButton2"); }},
-      {"Delete Cut #2", [](SetupHistoryTest& t) { t.ToolsButton(2, "SpeedButton3"); }},
+      {"Move Cut #3 Up", [](SetupHistoryTest& t) { t.ToolsButton(3, "moveCutUpButton"); }},
+      {"Move Cut #1 Down", [](SetupHistoryTest& t) { t.ToolsButton(1, "moveCutDownButton"); }},
+      {"Delete Cut #2", [](SetupHistoryTest& t) { t.ToolsButton(2, "deleteCutButton"); }},
       {"Cut #3", [](SetupHistoryTest& t) { t.Cut(50, 5); }}}},
     {"StockAndLook",
      {{"Flip End over End",
@@ -176,21 +176,21 @@ const Sequence kSequences[] = {
       {"Rotate Anticlockwise",
        [](SetupHistoryTest& t) { t.desktop->Profile()->ViewButton(3)->click(); }},
       {"Cut #1", [](SetupHistoryTest& t) { t.Cut(20, 30); }},
-      {"Wood Colour", [](SetupHistoryTest& t) { t.desktop->Tools()->shpWoodColourMouseDown(); }},
+      {"Wood Colour", [](SetupHistoryTest& t) { t.desktop->Tools()->OnChooseWoodColour(); }},
       {"Texture Mapping",
        [](SetupHistoryTest& t) {
-         t.desktop->Texture()->findChild<QCheckBox*>("CheckBox2")->click();
+         t.desktop->Texture()->findChild<QCheckBox*>("textureMapCheck")->click();
        }},
       {"Texture Repeat",
        [](SetupHistoryTest& t) {
-         t.desktop->Texture()->findChild<QSpinBox*>("updVert")->setValue(7);
+         t.desktop->Texture()->findChild<QSpinBox*>("verticalRepeatBox")->setValue(7);
        }},
       {"Texture Picture", [](SetupHistoryTest& t) { t.desktop->Texture()->OnChooseTexture(); }},
       {"New",
        [](SetupHistoryTest& t) {
          t.saveAnswer = SaveAnswer::Discard;  // New asks first: the work above is unsaved
-         t.desktop->Config()->findChild<QSlider*>("trkWidth")->setValue(420);
-         t.desktop->Config()->findChild<QPushButton*>("Button1")->click();
+         t.desktop->Config()->findChild<QSlider*>("stockHeightSlider")->setValue(420);
+         t.desktop->Config()->findChild<QPushButton*>("newButton")->click();
        }}}},
     {"Open",
      {{"Cut #1", [](SetupHistoryTest& t) { t.Cut(10, 20); }},
@@ -199,9 +199,9 @@ const Sequence kSequences[] = {
          // Discards the cut above: it comes back with Undo.
          t.saveAnswer = SaveAnswer::Discard;
          t.fileAnswer = t.WriteProject("opened.ROU", 2);
-         t.Item("Open1")->trigger();
+         t.Item("openAction")->trigger();
        }},
-      {"Delete Cut #1", [](SetupHistoryTest& t) { t.ToolsButton(1, "SpeedButton3"); }}},
+      {"Delete Cut #1", [](SetupHistoryTest& t) { t.ToolsButton(1, "deleteCutButton"); }}},
      false},
 };
 
@@ -213,11 +213,11 @@ TEST_F(SetupHistoryTest, EditMenuSitsBetweenFileAndWindowWithTheKeys) {
   QStringList menus;
   for (QAction* action : desktop->Main()->menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Window", "Help"}));
-  EXPECT_EQ(Item("Undo1")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
-  EXPECT_EQ(Item("Redo1")->shortcuts(),
+  EXPECT_EQ(Item("undoAction")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
+  EXPECT_EQ(Item("redoAction")->shortcuts(),
             QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-  EXPECT_EQ(Item("Undo1")->shortcutContext(), Qt::ApplicationShortcut);
-  EXPECT_EQ(Item("Redo1")->shortcutContext(), Qt::ApplicationShortcut);
+  EXPECT_EQ(Item("undoAction")->shortcutContext(), Qt::ApplicationShortcut);
+  EXPECT_EQ(Item("redoAction")->shortcutContext(), Qt::ApplicationShortcut);
   Cut(10, 20);
   // The keys work from a tool window, which is a window of its own.
   for (QWidget* window :
@@ -241,16 +241,16 @@ TEST_F(SetupHistoryTest, CaptionMarkFollowsSavesAndUndo) {
   Cut(10, 20);
   EXPECT_TRUE(Modified());
   fileAnswer = QDir(scratch.path()).filePath("saved.ROU");
-  Item("SaveAs1")->trigger();
+  Item("saveAsAction")->trigger();
   EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: saved.ROU[*]");
   EXPECT_FALSE(Modified());
   Cut(20, 20);
   EXPECT_TRUE(Modified());
-  Item("Undo1")->trigger();
+  Item("undoAction")->trigger();
   EXPECT_FALSE(Modified());  // the saved set-up again
-  Item("Undo1")->trigger();
+  Item("undoAction")->trigger();
   EXPECT_TRUE(Modified());
-  Item("Save1")->trigger();
+  Item("saveAction")->trigger();
   EXPECT_FALSE(Modified());
 }
 
@@ -303,15 +303,15 @@ TEST_F(SetupHistoryTest, NewAndOpenAskAndCancelLeavesEverythingAsItWas) {
   Start();
   Cut(10, 20);
   const std::string before = Bytes();
-  desktop->Config()->findChild<QPushButton*>("Button1")->click();
-  Item("Open1")->trigger();
+  desktop->Config()->findChild<QPushButton*>("newButton")->click();
+  Item("openAction")->trigger();
   EXPECT_EQ(questions.size(), 2);
   EXPECT_EQ(chooserCalls, 0);  // Cancel comes before the file dialog
   EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(Item("Undo1")->text(), "Undo Cut #1");
+  EXPECT_EQ(Item("undoAction")->text(), "Undo Cut #1");
   // Undone back to the start, nothing is lost by New: no question.
-  Item("Undo1")->trigger();
-  desktop->Config()->findChild<QPushButton*>("Button1")->click();
+  Item("undoAction")->trigger();
+  desktop->Config()->findChild<QPushButton*>("newButton")->click();
   EXPECT_EQ(questions.size(), 2);
 }
 
@@ -319,11 +319,11 @@ TEST_F(SetupHistoryTest, ProjectOpenedAtStartClosesWithoutAQuestionUntilChanged)
   Start(WriteProject("start.ROU", 1).toStdString());
   EXPECT_EQ(model.CutCount(), 1);
   EXPECT_FALSE(Modified());
-  EXPECT_FALSE(Item("Undo1")->isEnabled());  // the opened project is where the run starts
+  EXPECT_FALSE(Item("undoAction")->isEnabled());  // the opened project is where the run starts
   Cut(10, 20);
   EXPECT_FALSE(desktop->Main()->close());
   EXPECT_EQ(questions, QStringList{"Save changes to start.ROU?"});
-  Item("Undo1")->trigger();
+  Item("undoAction")->trigger();
   EXPECT_TRUE(desktop->Main()->close());
   EXPECT_EQ(questions.size(), 1);
 }

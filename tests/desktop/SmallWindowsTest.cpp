@@ -24,12 +24,13 @@ namespace kerf {
 namespace {
 
 using testing::SendKey;
+using testing::WaitUntil;
 
 TEST(TipsDialogTest, NextTenTimesComesBackToTheSameTip) {
   for (int first = 1; first <= TipCount; ++first) {
     TipsDialog tips(nullptr, first);
     for (int i = 1; i <= TipCount; ++i) {
-      tips.btnNext()->click();
+      tips.NextButton()->click();
       EXPECT_EQ(tips.TipNumber(), (first + i - 1) % TipCount + 1);
     }
     EXPECT_EQ(tips.TipNumber(), first);
@@ -60,9 +61,9 @@ TEST(TipsDialogTest, TheFirstTipIsAnyOfTheTen) {
 
 TEST(AboutWindowTest, ShowsTitleVersionAndTwoPictures) {
   AboutWindow about;
-  EXPECT_EQ(about.findChild<QLabel*>("Label3")->text(), "Kerfwright");
-  EXPECT_EQ(about.findChild<QLabel*>("Label5")->text(), "Version: 1.1.2");
-  for (const char* name : {"Image1", "Image2"}) {
+  EXPECT_EQ(about.findChild<QLabel*>("titleLabel")->text(), "Kerfwright");
+  EXPECT_EQ(about.findChild<QLabel*>("versionLabel")->text(), "Version: 1.1.2");
+  for (const char* name : {"mouldingPicture", "logoPicture"}) {
     const QPixmap picture = about.findChild<QLabel*>(name)->pixmap();
     ASSERT_FALSE(picture.isNull()) << name;
     // Drawn, not blank.
@@ -199,11 +200,11 @@ TEST_F(ReportWindowTest, ExitHidesAndKeepsTheText) {
 TEST(ProgressWindowTest, QuickWorkSetsTheBarButNeverShowsTheWindow) {
   ProgressWindow progress;
   progress.Begin("Plotting Outline....", 6);
-  EXPECT_EQ(progress.lblProgress()->text(), "Plotting Outline....");
-  EXPECT_EQ(progress.ProgressBar1()->maximum(), 6);
-  EXPECT_EQ(progress.ProgressBar1()->value(), 0);
+  EXPECT_EQ(progress.ProgressLabel()->text(), "Plotting Outline....");
+  EXPECT_EQ(progress.ProgressBar()->maximum(), 6);
+  EXPECT_EQ(progress.ProgressBar()->value(), 0);
   for (int i = 1; i <= 6; ++i) progress.Step(i);
-  EXPECT_EQ(progress.ProgressBar1()->value(), 6);
+  EXPECT_EQ(progress.ProgressBar()->value(), 6);
   EXPECT_FALSE(progress.isVisible());
   progress.End();
   EXPECT_FALSE(progress.isVisible());
@@ -211,12 +212,17 @@ TEST(ProgressWindowTest, QuickWorkSetsTheBarButNeverShowsTheWindow) {
 
 TEST(ProgressWindowTest, LongWorkShowsTheWindowUntilItEnds) {
   ProgressWindow progress;
+  QElapsedTimer clock;
+  clock.start();
   progress.Begin("Setup Tools....", 3);
   progress.Step(1);
   EXPECT_FALSE(progress.isVisible());
-  QThread::msleep(ProgressWindow::ShowAfterMs + 50);
-  progress.Step(2);
-  EXPECT_TRUE(progress.isVisible());
+  // Each step looks at the clock: the window comes with the first step after ShowAfterMs.
+  EXPECT_TRUE(WaitUntil([&] {
+    progress.Step(2);
+    return progress.isVisible();
+  }));
+  EXPECT_GE(clock.elapsed(), ProgressWindow::ShowAfterMs);
   progress.End();
   EXPECT_FALSE(progress.isVisible());
 }

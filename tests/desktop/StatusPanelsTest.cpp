@@ -39,7 +39,8 @@ TEST(StatusPanels, LengthPanelsHoldTheirLongestTextsInEitherUnitAndFont) {
       QFont larger = window.font();
       larger.setPointSize(pointSize);
       window.setFont(larger);  // the desktop's font changed
-      testing::RunEvents(20);
+      ASSERT_TRUE(testing::WaitUntil(
+          [&] { return window.StatusPanel(0)->font().pointSize() == pointSize; }));
     }
     SCOPED_TRACE(window.StatusPanel(0)->font().toString().toStdString());
     EXPECT_EQ(FirstCutShort(window.StatusPanel(0), MainWindow::HeightPanelPrefix,

@@ -31,8 +31,8 @@ class StockSizeDialogTest : public ::testing::Test {
     // The owner's part: the grid follows New and the unit.
     QObject::connect(&config, &StockSizeDialog::newWorkpiece, &tools, &ToolsWindow::RefreshCutGrid);
     QObject::connect(&config, &StockSizeDialog::unitChanged, &tools, &ToolsWindow::RefreshCutGrid);
-    tools.FormCreate();
-    config.FormCreate();
+    tools.Populate();
+    config.StartWithNewWorkpiece();
   }
 
   QString Text(const char* name) const {
@@ -50,23 +50,23 @@ TEST_F(StockSizeDialogTest, CreationStartsTheDefaultWorkpiece) {
   EXPECT_EQ(model.StockWidth(), 200);
   EXPECT_EQ(model.StockHeight(), 200);
   EXPECT_EQ(model.FaceOnTable(), 3);
-  EXPECT_EQ(Text("Label2"), "Width (\")");
-  EXPECT_EQ(Text("Label3"), "Height (\")");
-  EXPECT_EQ(Text("edtWidth"), "2\"");
-  EXPECT_EQ(Text("edtHeight"), "2\"");
+  EXPECT_EQ(Text("stockWidthLabel"), "Width (\")");
+  EXPECT_EQ(Text("stockHeightLabel"), "Height (\")");
+  EXPECT_EQ(Text("stockHeightBox"), "2\"");
+  EXPECT_EQ(Text("stockWidthBox"), "2\"");
 }
 
 TEST_F(StockSizeDialogTest, SliderShowsTheSizeButLeavesTheStockUntilNew) {
   QSignalSpy created(&config, &StockSizeDialog::newWorkpiece);
-  Slider("trkWidth")->setValue(350);
-  Slider("trkHeight")->setValue(125);
-  EXPECT_EQ(Text("edtWidth"), "3 1/2\"");
-  EXPECT_EQ(Text("edtHeight"), "1 1/4\"");
+  Slider("stockHeightSlider")->setValue(350);
+  Slider("stockWidthSlider")->setValue(125);
+  EXPECT_EQ(Text("stockHeightBox"), "3 1/2\"");
+  EXPECT_EQ(Text("stockWidthBox"), "1 1/4\"");
   EXPECT_EQ(model.StockWidth(), 200);
   EXPECT_EQ(model.StockHeight(), 200);
   EXPECT_EQ(created.count(), 0);
 
-  Find<QPushButton>(config, "Button1")->click();
+  Find<QPushButton>(config, "newButton")->click();
   EXPECT_EQ(model.StockWidth(), 350);
   EXPECT_EQ(model.StockHeight(), 125);
   EXPECT_EQ(created.count(), 1);
@@ -74,10 +74,10 @@ TEST_F(StockSizeDialogTest, SliderShowsTheSizeButLeavesTheStockUntilNew) {
 
 TEST_F(StockSizeDialogTest, SlidersHoldStoredSizesWithinRange) {
   config.SetStockSliders(20, 1500);
-  EXPECT_EQ(Slider("trkWidth")->value(), 50);
-  EXPECT_EQ(Slider("trkHeight")->value(), 1000);
-  EXPECT_EQ(Text("edtWidth"), "0 1/2\"");
-  EXPECT_EQ(Text("edtHeight"), "10\"");
+  EXPECT_EQ(Slider("stockHeightSlider")->value(), 50);
+  EXPECT_EQ(Slider("stockWidthSlider")->value(), 1000);
+  EXPECT_EQ(Text("stockHeightBox"), "0 1/2\"");
+  EXPECT_EQ(Text("stockWidthBox"), "10\"");
 }
 
 TEST_F(StockSizeDialogTest, MetricRelabelsAndReformatsEveryLengthText) {
@@ -85,22 +85,22 @@ TEST_F(StockSizeDialogTest, MetricRelabelsAndReformatsEveryLengthText) {
   tools.RefreshCutGrid();
   QSignalSpy unit(&config, &StockSizeDialog::unitChanged);
 
-  QTest::mouseClick(Find<QRadioButton>(config, "rbMetric"), Qt::LeftButton);
+  QTest::mouseClick(Find<QRadioButton>(config, "metricButton"), Qt::LeftButton);
   EXPECT_EQ(model.Unit(), LengthUnit::Metric);
   EXPECT_EQ(unit.count(), 1);
-  EXPECT_EQ(Text("Label2"), "Width (mm)");
-  EXPECT_EQ(Text("Label3"), "Height (mm)");
-  EXPECT_EQ(Text("edtWidth"), "51mm");
-  EXPECT_EQ(Text("edtHeight"), "51mm");
+  EXPECT_EQ(Text("stockWidthLabel"), "Width (mm)");
+  EXPECT_EQ(Text("stockHeightLabel"), "Height (mm)");
+  EXPECT_EQ(Text("stockHeightBox"), "51mm");
+  EXPECT_EQ(Text("stockWidthBox"), "51mm");
   EXPECT_EQ(GridText(tools, 1, 2), "51mm");
   EXPECT_EQ(GridText(tools, 1, 3), "25mm");
   EXPECT_EQ(model.StockWidth(), 200);
   EXPECT_EQ(model.StockHeight(), 200);
 
-  QTest::mouseClick(Find<QRadioButton>(config, "rbImperial"), Qt::LeftButton);
+  QTest::mouseClick(Find<QRadioButton>(config, "imperialButton"), Qt::LeftButton);
   EXPECT_EQ(model.Unit(), LengthUnit::Imperial);
-  EXPECT_EQ(Text("Label2"), "Width (\")");
-  EXPECT_EQ(Text("edtWidth"), "2\"");
+  EXPECT_EQ(Text("stockWidthLabel"), "Width (\")");
+  EXPECT_EQ(Text("stockHeightBox"), "2\"");
   EXPECT_EQ(GridText(tools, 1, 2), "2\"");
 }
 
@@ -113,7 +113,7 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
   tools.RefreshCutGrid();
   ASSERT_EQ(GridRows(tools), 5);
 
-  Find<QPushButton>(config, "Button1")->click();
+  Find<QPushButton>(config, "newButton")->click();
   EXPECT_EQ(model.CutCount(), 0);
   EXPECT_EQ(model.FaceOnTable(), 3);
   EXPECT_EQ(model.ProfileZoom(), 1);

@@ -39,7 +39,8 @@ bool ShownOnTop(QWidget& window) {
   DialogsOnTop filter;
   qApp->installEventFilter(&filter);
   window.show();
-  testing::RunEvents(20);
+  EXPECT_TRUE(testing::WaitUntil(
+      [&] { return window.windowHandle() != nullptr && window.windowHandle()->isExposed(); }));
   const bool onTop = window.windowHandle() != nullptr &&
                      window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
   window.hide();

@@ -26,7 +26,7 @@ class ToolsWindowTest : public ::testing::Test {
     model.NewWorkpiece(200, 200);
     // The owner's part of an edit: the grid is refilled after every change of the list.
     QObject::connect(&tools, &ToolsWindow::cutListChanged, &tools, &ToolsWindow::RefreshCutGrid);
-    tools.FormCreate();
+    tools.Populate();
   }
 
   // Four cuts told apart by their fences 100, 200, 300, 400 and their cutters 1..4.
@@ -36,9 +36,7 @@ class ToolsWindowTest : public ::testing::Test {
     tools.RefreshCutGrid();
   }
 
-  void Select(int gridRow) {
-    Find<QTableWidget>(tools, "StringGrid1")->setCurrentCell(gridRow - 1, 1);
-  }
+  void Select(int gridRow) { Find<QTableWidget>(tools, "cutGrid")->setCurrentCell(gridRow - 1, 1); }
   void Press(const char* button) { Find<QToolButton>(tools, button)->click(); }
 
   // The fences of the cut list in order, in hundreds (the cut's original number).
@@ -53,7 +51,7 @@ class ToolsWindowTest : public ::testing::Test {
 };
 
 TEST_F(ToolsWindowTest, EmptyListShowsHeadingsAndOneEmptyRow) {
-  const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  const auto* grid = Find<QTableWidget>(tools, "cutGrid");
   EXPECT_EQ(grid->columnCount(), 6);
   const char* headings[] = {"", "Cutter", "Fence", "Height", "Face", "Verdict"};
   const int widths[] = {30, 143, 50, 50, 40, 56};
@@ -116,7 +114,7 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   missing.CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
   model.ReplaceCut(1, missing);
   tools.RefreshCutGrid();
-  auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  auto* grid = Find<QTableWidget>(tools, "cutGrid");
   // The window grows to the left, keeping the edge it was arranged against.
   EXPECT_GT(tools.width(), 337);
   EXPECT_EQ(tools.x() + tools.width(), rightEdge);
@@ -130,7 +128,7 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
 
   // Once the cut is gone the column is back to its usual width.
   Select(1);
-  Press("SpeedButton3");
+  Press("deleteCutButton");
   EXPECT_EQ(grid->columnWidth(1), 143);
 }
 
@@ -166,7 +164,7 @@ TEST_F(ToolsWindowTest, RowsShowTheirVerdictInTheReportsColours) {
   }
   model.SetCutFigures(figures);
   tools.RefreshCutGrid();
-  const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  const auto* grid = Find<QTableWidget>(tools, "cutGrid");
   for (int row = 1; row <= 5; ++row) {
     const VerdictRow& r = rows[row - 1];
     EXPECT_EQ(GridText(tools, row, 5), r.verdict) << row;
@@ -234,25 +232,25 @@ TEST_P(CutListEdits, EditsTheListAndRenumbersTheGrid) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, CutListEdits,
-    ::testing::Values(EditCase{"DeleteSecond", "SpeedButton3", 2, {1, 3, 4}, true, 2},
-                      EditCase{"DeleteFirst", "SpeedButton3", 1, {2, 3, 4}, true, 1},
-                      EditCase{"DeleteLast", "SpeedButton3", 4, {1, 2, 3}, true, 3},
-                      EditCase{"UpThird", "SpeedButton1", 3, {1, 3, 2, 4}, true, 2},
-                      EditCase{"UpFirst", "SpeedButton1", 1, {1, 2, 3, 4}, false, 1},
-                      EditCase{"DownSecond", "SpeedButton2", 2, {1, 3, 2, 4}, true, 3},
-                      EditCase{"DownLast", "SpeedButton2", 4, {1, 2, 3, 4}, false, 4}),
+    ::testing::Values(EditCase{"DeleteSecond", "deleteCutButton", 2, {1, 3, 4}, true, 2},
+                      EditCase{"DeleteFirst", "deleteCutButton", 1, {2, 3, 4}, true, 1},
+                      EditCase{"DeleteLast", "deleteCutButton", 4, {1, 2, 3}, true, 3},
+                      EditCase{"UpThird", "moveCutUpButton", 3, {1, 3, 2, 4}, true, 2},
+                      EditCase{"UpFirst", "moveCutUpButton", 1, {1, 2, 3, 4}, false, 1},
+                      EditCase{"DownSecond", "moveCutDownButton", 2, {1, 3, 2, 4}, true, 3},
+                      EditCase{"DownLast", "moveCutDownButton", 4, {1, 2, 3, 4}, false, 4}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(ToolsWindowTest, RepeatedMovesCarryTheCutAlong) {
   FourCuts();
   Select(4);
-  Press("SpeedButton1");
-  Press("SpeedButton1");
+  Press("moveCutUpButton");
+  Press("moveCutUpButton");
   EXPECT_EQ(Order(), (std::vector<int>{1, 4, 2, 3}));
   EXPECT_EQ(tools.SelectedRow(), 2);
-  Press("SpeedButton2");
-  Press("SpeedButton2");
-  Press("SpeedButton2");  // already last: stays there
+  Press("moveCutDownButton");
+  Press("moveCutDownButton");
+  Press("moveCutDownButton");  // already last: stays there
   EXPECT_EQ(Order(), (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(tools.SelectedRow(), 4);
 }
@@ -261,27 +259,27 @@ TEST_F(ToolsWindowTest, DeletingTheOnlyCutLeavesTheEmptyGrid) {
   AddCut(model, 100, 10, 3, 1);
   tools.RefreshCutGrid();
   Select(1);
-  Press("SpeedButton3");
+  Press("deleteCutButton");
   EXPECT_EQ(model.CutCount(), 0);
   ASSERT_EQ(GridRows(tools), 1);
   EXPECT_EQ(GridText(tools, 1, 1), "");
   // Nothing left to delete: the button does nothing.
   QSignalSpy changed(&tools, &ToolsWindow::cutListChanged);
-  Press("SpeedButton3");
+  Press("deleteCutButton");
   EXPECT_EQ(changed.count(), 0);
 }
 
 TEST_F(ToolsWindowTest, RepeatedDeletesFollowTheSelectionToTheLastRow) {
   FourCuts();
   Select(4);
-  Press("SpeedButton3");
-  Press("SpeedButton3");
+  Press("deleteCutButton");
+  Press("deleteCutButton");
   EXPECT_EQ(Order(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ToolsWindowTest, ClickedCellsChooseTheRowToEdit) {
   FourCuts();
-  auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  auto* grid = Find<QTableWidget>(tools, "cutGrid");
   tools.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
   // A cutter cell of row 2, then the number cell of row 3.
@@ -291,12 +289,12 @@ TEST_F(ToolsWindowTest, ClickedCellsChooseTheRowToEdit) {
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                     grid->visualItemRect(grid->item(2, 0)).center());
   EXPECT_EQ(tools.SelectedRow(), 3);
-  Press("SpeedButton3");
+  Press("deleteCutButton");
   EXPECT_EQ(Order(), (std::vector<int>{1, 2, 4}));
 }
 
 TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
-  auto* box = Find<QComboBox>(tools, "cbxTools");
+  auto* box = Find<QComboBox>(tools, "cutterBox");
   ASSERT_EQ(box->count(), 4);
   EXPECT_EQ(box->itemText(2), "Cutter 3");
   EXPECT_EQ(box->currentIndex(), 0);
@@ -310,14 +308,14 @@ TEST(ToolsWindowLibrary, ASingleCutterIsListed) {
   Model model;
   model.SetCutterLibrary(testing::SmallCutterLibrary(1));
   ToolsWindow tools(model);
-  tools.FormCreate();
-  auto* box = Find<QComboBox>(tools, "cbxTools");
+  tools.Populate();
+  auto* box = Find<QComboBox>(tools, "cutterBox");
   ASSERT_EQ(box->count(), 1);
   EXPECT_EQ(box->currentText(), "Cutter 1");
 }
 
 TEST_F(ToolsWindowTest, WoodSwatchSetsTheWoodColourOnlyWhenConfirmed) {
-  auto* swatch = Find<ColourSwatch>(tools, "shpWoodColour");
+  auto* swatch = Find<ColourSwatch>(tools, "woodSwatch");
   EXPECT_EQ(FromQColor(swatch->Colour()), DefaultWoodColour);
   QColor offered;
   std::optional<QColor> answer;
@@ -339,7 +337,7 @@ TEST_F(ToolsWindowTest, WoodSwatchSetsTheWoodColourOnlyWhenConfirmed) {
 }
 
 TEST_F(ToolsWindowTest, BackgroundSwatchAnnouncesTheNewClearColour) {
-  auto* swatch = Find<ColourSwatch>(tools, "shpBackGround");
+  auto* swatch = Find<ColourSwatch>(tools, "backgroundSwatch");
   QSignalSpy changed(&tools, &ToolsWindow::backgroundColourChanged);
   tools.SetColourChooser([](const QColor&) { return std::optional<QColor>(); });
   QTest::mouseClick(swatch, Qt::LeftButton);

@@ -44,12 +44,13 @@ TEST(ViewControlsWindowTest, StartsHeadOnFilledWithTheStartingLights) {
 TEST(ViewControlsWindowTest, HomeViewTurnsBackButKeepsZoomAndLights) {
   ViewControlsWindow view;
   const std::pair<const char*, int> moved[] = {
-      {"trkZoom", 120},  {"trkX", 30},      {"TrkY", 300},     {"TrkZ", 10},     {"trkXShift", -7},
-      {"trkYShift", 12}, {"trkALight", 55}, {"trkDLight", 15}, {"trkSLight", 90}};
+      {"zoomSlider", 120},   {"rotateXSlider", 30}, {"rotateYSlider", 300},
+      {"rotateZSlider", 10}, {"shiftXSlider", -7},  {"shiftYSlider", 12},
+      {"ambientSlider", 55}, {"diffuseSlider", 15}, {"highlightSlider", 90}};
   for (const auto& [name, value] : moved) Find<QSlider>(view, name)->setValue(value);
-  Find<QCheckBox>(view, "CheckBox1")->setChecked(false);
+  Find<QCheckBox>(view, "solidCheck")->setChecked(false);
 
-  QTest::mouseClick(Find<QPushButton>(view, "Button3"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(view, "homeViewButton"), Qt::LeftButton);
   SceneParams scene;
   scene = MakeSceneParams(view.Positions(), Model{});
   EXPECT_EQ(scene.RotateX, 0);
@@ -102,7 +103,7 @@ TEST_F(TextureWindowTest, StartsWithTheBuiltInWoodGrain) {
       ASSERT_EQ(texture.TexturePicture().Pixel(x, y), standard.Pixel(x, y));
   }
   EXPECT_TRUE(model.TextureFile().empty());
-  EXPECT_FALSE(Find<QLabel>(texture, "Image1")->pixmap().isNull());
+  EXPECT_FALSE(Find<QLabel>(texture, "texturePicture")->pixmap().isNull());
 }
 
 TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
@@ -124,7 +125,7 @@ TEST_F(TextureWindowTest, LoadsBitmapsOfAnyCaseAndJpegs) {
     EXPECT_EQ(texture.TexturePicture().Width(), c.width) << c.name;
     EXPECT_EQ(texture.TexturePicture().Height(), c.height) << c.name;
     EXPECT_EQ(model.TextureFile(), path.toStdString());
-    EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), QString("Texture = ") + c.name);
+    EXPECT_EQ(Find<QLabel>(texture, "texturePicture")->toolTip(), QString("Texture = ") + c.name);
   }
 }
 
@@ -146,7 +147,7 @@ TEST_F(TextureWindowTest, APictureThatCannotBeReadChangesNothing) {
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(model.TextureFile(), good.toStdString());
     EXPECT_EQ(texture.TexturePicture().Width(), 20);
-    EXPECT_EQ(Find<QLabel>(texture, "Image1")->toolTip(), "Texture = good.bmp");
+    EXPECT_EQ(Find<QLabel>(texture, "texturePicture")->toolTip(), "Texture = good.bmp");
   }
 }
 
@@ -158,7 +159,7 @@ TEST_F(TextureWindowTest, ClickingThePictureOffersThePictureDialog) {
     return answer;
   });
   texture.SetTextureDirectory("/somewhere/textures");
-  auto* image = Find<QLabel>(texture, "Image1");
+  auto* image = Find<QLabel>(texture, "texturePicture");
   EXPECT_EQ(image->cursor().shape(), Qt::PointingHandCursor);
 
   QTest::mouseClick(image, Qt::LeftButton);  // cancelled
@@ -183,9 +184,9 @@ TEST_F(TextureWindowTest, ClickingThePictureOffersThePictureDialog) {
 }
 
 TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
-  Find<QCheckBox>(texture, "CheckBox2")->setChecked(true);
-  Find<QSpinBox>(texture, "updVert")->setValue(7);
-  Find<QSpinBox>(texture, "updHoriz")->setValue(12);  // held to 10
+  Find<QCheckBox>(texture, "textureMapCheck")->setChecked(true);
+  Find<QSpinBox>(texture, "verticalRepeatBox")->setValue(7);
+  Find<QSpinBox>(texture, "horizontalRepeatBox")->setValue(12);  // held to 10
   EXPECT_TRUE(model.TextureMap());
   EXPECT_EQ(model.TextureRepeatV(), 7);
   EXPECT_EQ(model.TextureRepeatH(), 10);
@@ -199,9 +200,9 @@ TEST_F(TextureWindowTest, ControlsAndModelStayInStep) {
   // The model holds the counts within 1..10 itself, so the counters see the lowest.
   model.SetTextureRepeat(1, 1);
   texture.SyncFromModel();
-  EXPECT_FALSE(Find<QCheckBox>(texture, "CheckBox2")->isChecked());
-  EXPECT_EQ(Find<QSpinBox>(texture, "updVert")->value(), 1);
-  EXPECT_EQ(Find<QSpinBox>(texture, "updHoriz")->value(), 1);
+  EXPECT_FALSE(Find<QCheckBox>(texture, "textureMapCheck")->isChecked());
+  EXPECT_EQ(Find<QSpinBox>(texture, "verticalRepeatBox")->value(), 1);
+  EXPECT_EQ(Find<QSpinBox>(texture, "horizontalRepeatBox")->value(), 1);
   EXPECT_EQ(model.TextureRepeatH(), 1);
 }
 

@@ -41,14 +41,14 @@ T* Find(const QWidget& window, const char* name) {
 
 // The text of a grid cell counted as the grid shows it: row 1 is the first cut.
 inline QString GridText(const QWidget& tools, int gridRow, int column) {
-  const auto* grid = Find<QTableWidget>(tools, "StringGrid1");
+  const auto* grid = Find<QTableWidget>(tools, "cutGrid");
   const QTableWidgetItem* item = grid->item(gridRow - 1, column);
   return item ? item->text() : QString();
 }
 
 // Rows of the grid below the headings.
 inline int GridRows(const QWidget& tools) {
-  return Find<QTableWidget>(tools, "StringGrid1")->rowCount();
+  return Find<QTableWidget>(tools, "cutGrid")->rowCount();
 }
 
 }  // namespace kerf::testing
