@@ -3,13 +3,17 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "KerfwrightVersion.h"
 #include "app/Commands.h"
 #include "app/DesktopProgram.h"
+#include "app/QtMessages.h"
 #include "app/VerbHelp.h"
+#include "model/PrintableText.h"
 
 namespace kerf {
 
@@ -36,7 +40,19 @@ bool EndsWithProjectExtension(const std::string& s) {
 
 int UnknownWord(const std::string& word, const char* what) {
   std::fprintf(stderr, "kerfwright: unknown %s '%s'\nTry 'kerfwright --help'.\n", what,
-               word.c_str());
+               PrintableText(word).c_str());
+  return 2;
+}
+
+// What a verb (or the help) printed must have reached its reader: a full disk or a closed pipe
+// turns a success into status 2. A verb that already failed with 2 has said why.
+int CheckedOutput(const char* who, int status) {
+  errno = 0;
+  const bool flushed = std::fflush(stdout) == 0;
+  if (flushed && !std::ferror(stdout)) return status;
+  if (status != 2)
+    std::fprintf(stderr, "%s: cannot write the output: %s\n", who,
+                 errno != 0 ? std::strerror(errno) : "a write failed");
   return 2;
 }
 
@@ -63,10 +79,13 @@ int RunKerfwright(int argc, char** argv) {
   try {
     cli.parse(std::vector<std::string>{first});
   } catch (const CLI::ParseError& e) {
-    return cli.exit(e) == 0 ? 0 : 2;
+    return CheckedOutput("kerfwright", cli.exit(e) == 0 ? 0 : 2);
   }
   for (const Verb& v : Verbs) {
-    if (cli.got_subcommand(v.name)) return v.run(CommandArgs(argv + 2, argv + argc));
+    if (!cli.got_subcommand(v.name)) continue;
+    CommandArgs args(argv + 2, argv + argc);
+    RouteQtMessages(TakeVerbose(args));
+    return CheckedOutput((std::string("kerfwright ") + v.name).c_str(), v.run(args));
   }
   if (argc == 2 && first[0] != '-' && EndsWithProjectExtension(first)) {
     return RunDesktopProgram(argc, argv, first);
