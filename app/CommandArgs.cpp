@@ -9,6 +9,7 @@
 
 #include "app/VerbHelp.h"
 #include "model/LengthText.h"
+#include "model/PrintableText.h"
 
 namespace kerf {
 
@@ -357,7 +358,7 @@ int UsageExit(const OptionParser& parser) {
     return 0;
   }
   std::fprintf(stderr, "kerfwright %s: %s\nTry 'kerfwright %s --help'.\n", parser.Verb().c_str(),
-               parser.Error().c_str(), parser.Verb().c_str());
+               PrintableText(parser.Error()).c_str(), parser.Verb().c_str());
   return 2;
 }
 

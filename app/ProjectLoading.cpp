@@ -7,6 +7,7 @@
 #include "model/PrintableText.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
+#include "project/ProjectClipping.h"
 #include "project/ProjectFile.h"
 #include "project/UserCutters.h"
 
@@ -46,9 +47,11 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
   ProjectReadResult read = ReadProjectFile(projectPath);
   if (!read) {
     if (read.Line() > 0) {
-      std::fprintf(stderr, "%s:%d: %s\n", projectPath.c_str(), read.Line(), read.Error().c_str());
+      std::fprintf(stderr, "%s:%d: %s\n", PrintableText(projectPath).c_str(), read.Line(),
+                   PrintableText(read.Error()).c_str());
     } else {
-      std::fprintf(stderr, "%s: %s\n", projectPath.c_str(), read.Error().c_str());
+      std::fprintf(stderr, "%s: %s\n", PrintableText(projectPath).c_str(),
+                   PrintableText(read.Error()).c_str());
     }
     return false;
   }
@@ -57,6 +60,9 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
 }
 
 void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
+  for (const ClippedValue& clipped : ClippedValues(record, model.CutterCount()))
+    std::fprintf(stderr, "kerfwright: warning: %s:%d: %s\n", PrintableText(projectPath).c_str(),
+                 clipped.Line, ClippedText(clipped).c_str());
   ApplyRecord(model, record);
   model.SetProjectFileName(projectPath);
   for (int k = 1; k <= model.CutCount(); ++k) {
@@ -64,7 +70,7 @@ void ApplyForCommand(Model& model, const std::string& projectPath, const Project
     if (cut.Cutter == 0) {
       std::fprintf(stderr,
                    "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
-                   projectPath.c_str(), k, QuotedText(cut.CutterFileName).c_str());
+                   PrintableText(projectPath).c_str(), k, QuotedText(cut.CutterFileName).c_str());
     }
   }
 }

@@ -11,6 +11,7 @@
 #include "app/Commands.h"
 #include "app/ProjectLoading.h"
 #include "model/MouldingMesh.h"
+#include "model/PrintableText.h"
 #include "render/SmoothSection.h"
 
 namespace kerf {
@@ -76,7 +77,7 @@ int TemplateCommand(const CommandArgs& args) {
   if (TemplateFormatOf(output) == TemplateFormat::Unknown) {
     std::fprintf(stderr,
                  "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
-                 output.c_str());
+                 PrintableText(output).c_str());
     return 2;
   }
   Model model;
@@ -91,7 +92,7 @@ int TemplateCommand(const CommandArgs& args) {
   if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance())
     gui.emplace(argc, argv);
   if (const Result<void> exported = ExportTemplate(model, output); !exported) {
-    std::fprintf(stderr, "kerfwright template: %s\n", exported.Error().c_str());
+    std::fprintf(stderr, "kerfwright template: %s\n", PrintableText(exported.Error()).c_str());
     return 2;
   }
   return 0;
