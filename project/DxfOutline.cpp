@@ -187,11 +187,11 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
         if (p.Code == 51) to = Number(p, ok);
       }
       // Angles in any turn: the arc runs anticlockwise from one to the other, once at most.
-      if (!ok) break;
       from = std::fmod(from, 360.0);
       to = std::fmod(to, 360.0);
       if (to <= from) to += 360;
-      const int steps = std::max(4, static_cast<int>((to - from) / 5));
+      // Converted only once every value is known to be a number.
+      const int steps = ok ? std::max(4, static_cast<int>((to - from) / 5)) : 0;
       for (int k = 0; k <= steps && ok; ++k) {
         const double t = (from + (to - from) * k / steps) * Pi / 180;
         points.push_back({cx + r * std::cos(t), cy + r * std::sin(t)});

@@ -13,14 +13,10 @@ TEST(ProjectClipping, EachValueOutOfRangeIsNamedWithItsLineAndTheValueUsed) {
     std::string Said;  // "LINE: text", or "" when nothing is clipped
   } cases[] = {
       {&ProjectRecord::StockWidth, -75, "3: the stock width -75 is out of range; 50 is used"},
-      {&ProjectRecord::StockWidth, 0, "3: the stock width 0 is out of range; 50 is used"},
       {&ProjectRecord::StockHeight, 2147483647,
        "4: the stock height 2147483647 is out of range; 1000 is used"},
       {&ProjectRecord::CurrentCutter, 2147483647,
        "2: the selected cutter 2147483647 is out of range; 1 is used"},
-      {&ProjectRecord::RepeatH, 11,
-       "9: the horizontal texture repeat 11 is out of range; 10 is used"},
-      {&ProjectRecord::StockHeight, 1000, ""},
       {&ProjectRecord::CurrentCutter, 3, ""},
   };
   for (const auto& c : cases) {
