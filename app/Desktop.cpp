@@ -391,7 +391,7 @@ void Desktop::ShowStartupMessages() {
 
 void Desktop::ShowMessage(const QString& text, const QString& details) {
   if (options_.StartupMessage) {
-    options_.StartupMessage(text);
+    options_.StartupMessage(details.isEmpty() ? text : text + "\n\n" + details);
     return;
   }
   auto* box =
