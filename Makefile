@@ -47,7 +47,8 @@ test-sanitize: deps
 test-fuzz: deps
 	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# Twelve minutes per fuzzer: about an hour for the five, to leave running.
+# Twelve minutes per fuzzer, each with its corpus and reproducers: about an hour and a half for
+# the eight, to leave running.
 fuzz: deps
 	@scripts/run-fuzzers $(FUZZ_BUILD) 720
 

@@ -7,6 +7,7 @@
 #include "cli/ExitStatus.h"
 #include "model/CutVerdict.h"
 #include "model/Model.h"
+#include "model/PrintableText.h"
 #include "model/SectionRenderer.h"
 #include "project/ProjectLoading.h"
 
@@ -18,7 +19,7 @@ namespace {
 Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
   const int count = model.CutCount();
   if (count == 0) {
-    std::printf("%s: no cuts\n", path.c_str());
+    std::printf("%s: no cuts\n", PrintableText(path).c_str());
     return Verdict::CutOK;
   }
   Verdict worst = Verdict::CutOK;
@@ -26,7 +27,7 @@ Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
     const Verdict v = JudgeCutOnTable(model.CutAt(i));
     if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
   }
-  std::printf("%s: %d cuts, worst: %s\n", path.c_str(), count, VerdictName(worst));
+  std::printf("%s: %d cuts, worst: %s\n", PrintableText(path).c_str(), count, VerdictName(worst));
   for (int i = 1; i <= count; ++i) {
     const Cut& cut = model.CutAt(i);
     const Verdict v = JudgeCutOnTable(cut);

@@ -12,6 +12,7 @@
 #include "cli/Verbs.h"
 #include "model/LengthText.h"
 #include "model/StrictInteger.h"
+#include "model/PrintableText.h"
 
 namespace kerf {
 
@@ -345,7 +346,7 @@ int UsageExit(const OptionParser& parser) {
     return ExitSuccess;
   }
   std::fprintf(stderr, "kerfwright %s: %s\nTry 'kerfwright %s --help'.\n", parser.Verb().c_str(),
-               parser.Error().c_str(), parser.Verb().c_str());
+               PrintableText(parser.Error()).c_str(), parser.Verb().c_str());
   return ExitCannotRun;
 }
 

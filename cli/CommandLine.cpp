@@ -2,14 +2,18 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "KerfwrightVersion.h"
 #include "cli/ExitStatus.h"
+#include "cli/QtMessages.h"
 #include "cli/VerbHelp.h"
 #include "cli/Verbs.h"
 #include "model/FileNames.h"
+#include "model/PrintableText.h"
 
 namespace kerf {
 
@@ -17,7 +21,19 @@ namespace {
 
 int UnknownWord(const std::string& word, const char* what) {
   std::fprintf(stderr, "kerfwright: unknown %s '%s'\nTry 'kerfwright --help'.\n", what,
-               word.c_str());
+               PrintableText(word).c_str());
+  return ExitCannotRun;
+}
+
+// What a verb (or the help) printed must have reached its reader: a full disk or a closed pipe
+// turns a success into a failure. A verb that already could not run has said why.
+int CheckedOutput(const char* who, int status) {
+  errno = 0;
+  const bool flushed = std::fflush(stdout) == 0;
+  if (flushed && !std::ferror(stdout)) return status;
+  if (status != ExitCannotRun)
+    std::fprintf(stderr, "%s: cannot write the output: %s\n", who,
+                 errno != 0 ? std::strerror(errno) : "a write failed");
   return ExitCannotRun;
 }
 
@@ -42,10 +58,13 @@ CommandLineRequest RunCommandLine(int argc, char** argv) {
   try {
     cli.parse(std::vector<std::string>{first});
   } catch (const CLI::ParseError& e) {
-    return {cli.exit(e) == 0 ? ExitSuccess : ExitCannotRun, {}};
+    return {CheckedOutput("kerfwright", cli.exit(e) == 0 ? ExitSuccess : ExitCannotRun), {}};
   }
   for (const Verb& v : AllVerbs()) {
-    if (cli.got_subcommand(v.name)) return {v.run(CommandArgs(argv + 2, argv + argc)), {}};
+    if (!cli.got_subcommand(v.name)) continue;
+    CommandArgs args(argv + 2, argv + argc);
+    RouteQtMessages(TakeVerbose(args));
+    return {CheckedOutput((std::string("kerfwright ") + v.name).c_str(), v.run(args)), {}};
   }
   if (argc == 2 && first[0] != '-' && LowerExtension(first) == "rou") {
     return {std::nullopt, first};

@@ -48,7 +48,14 @@ int WriteCutter(const char* action, CutterDesign design, const std::string& prop
                             (name.empty() ? "; give a name with --name" : ""));
   const Result<std::string> path =
       SaveCutterBitmap(design, folder.empty() ? UserCutterFolder() : folder, replace);
-  if (!path) return Fail(action, path.Error() + (replace ? "" : " (--replace writes over it)"));
+  if (!path) {
+    // Only a name already taken is what --replace is for; a full disk or no folder is not.
+    const std::string taken = "a cutter of that name is already there";
+    const std::string& error = path.Error();
+    const bool hint = error.size() >= taken.size() &&
+                      error.compare(error.size() - taken.size(), taken.size(), taken) == 0;
+    return Fail(action, error + (hint ? " (--replace writes over it)" : ""));
+  }
   std::printf("%s\n", PrintableText(path.Value()).c_str());
   return ExitSuccess;
 }

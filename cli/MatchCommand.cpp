@@ -1,7 +1,9 @@
 // kerfwright match: finds the cuts of the library's cutters that make a target section.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -63,6 +65,20 @@ bool TakeCutterFolders(CommandArgs& args, std::vector<std::string>& folders) {
   }
   args = std::move(rest);
   return std::none_of(folders.begin(), folders.end(), [](const auto& f) { return f.empty(); });
+}
+
+// Why the plan may not be written to output ("" when it may): only a project file, and never
+// over the target it was made from.
+std::string PlanOutputProblem(const std::string& output, const std::string& target) {
+  std::string ext = output.size() >= 4 ? output.substr(output.size() - 4) : std::string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext != ".rou") return output + ": the plan is a project; name the file .ROU";
+  struct stat a {
+  }, b{};
+  if (::stat(output.c_str(), &a) == 0 && ::stat(target.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+      a.st_ino == b.st_ino)
+    return output + ": this is the target; name another file for the plan";
+  return std::string();
 }
 
 // "Matching the profile.... 42%" on one line of the terminal, rewritten as the search goes on.
@@ -128,6 +144,9 @@ int MatchCommand(const CommandArgs& givenArgs) {
   parser.Flag({"--metric"}, metric, "lengths of the report in millimetres");
   if (!parser.Parse(args)) return UsageExit(parser);
 
+  // Checked before anything is read, so a slip costs no time.
+  if (const std::string problem = PlanOutputProblem(output, target); !problem.empty())
+    return Refuse(problem);
   MatchStock stock;
   if (parser.Given("--stock") && !ParseStock(stockText, stock))
     return Refuse("--stock must be a width and a height between 1/2\" and 10\", as 3/4x3, not " +
@@ -157,7 +176,7 @@ int MatchCommand(const CommandArgs& givenArgs) {
 
   if (const Result<void> written = WriteProjectFile(output, PlanRecord(result, read.Value()));
       !written)
-    return Refuse("cannot write " + output + ": " + written.Error());
+    return Refuse(written.Error());
   for (const std::string& line :
        MatchReportLines(result, read.Value(), metric ? LengthUnit::Metric : LengthUnit::Imperial))
     std::printf("%s\n", line.c_str());

@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "model/Model.h"
 #include "model/PlotOutline.h"
+#include "model/PrintableText.h"
 #include "model/Progress.h"
 #include "project/MeshExport.h"
 #include "project/MeshFile.h"
@@ -28,12 +29,13 @@ int MeshCommand(const CommandArgs& args) {
   // Checked before the project is read, so a slip costs no time.
   if (MeshFormatOf(output) == MeshFormat::Unknown) {
     std::fprintf(stderr, "kerfwright mesh: %s: unknown 3-D file type; use .stl, .3mf or .obj\n",
-                 output.c_str());
+                 PrintableText(output).c_str());
     return ExitCannotRun;
   }
   const Result<double> lengthMm = ParseExportLength(length);
   if (!lengthMm) {
-    std::fprintf(stderr, "kerfwright mesh: --length: %s\n", lengthMm.Error().c_str());
+    std::fprintf(stderr, "kerfwright mesh: --length: %s\n",
+                 PrintableText(lengthMm.Error()).c_str());
     return ExitCannotRun;
   }
 
@@ -46,7 +48,7 @@ int MeshCommand(const CommandArgs& args) {
   if (const Result<void> exported =
           ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
       !exported) {
-    std::fprintf(stderr, "kerfwright mesh: %s\n", exported.Error().c_str());
+    std::fprintf(stderr, "kerfwright mesh: %s\n", PrintableText(exported.Error()).c_str());
     return ExitCannotRun;
   }
   return ExitSuccess;

@@ -85,7 +85,7 @@ int PhotoCommand(const CommandArgs& args) {
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "IMAGE", output, true, "the picture to write");
   parser.Integer({"--width"}, "W", width, 1, MaxPhotographWidth,
-                 "picture width in pixels (default 800)");
+                 "picture width in pixels (default 800; the OpenGL driver may allow fewer)");
   parser.Integer({"--height"}, "H", height, 1, MaxPhotographHeight,
                  "picture height in pixels (default 600)");
   parser.Integer({"--zoom"}, "N", view.Zoom, ZoomRange.Min, ZoomRange.Max,
@@ -115,7 +115,7 @@ int PhotoCommand(const CommandArgs& args) {
   Colour backgroundColour = Black;
   if (parser.Given("--background") && !ParseBackground(background, backgroundColour)) {
     std::fprintf(stderr, "kerfwright photo: --background must be six hex digits RRGGBB, not '%s'\n",
-                 background.c_str());
+                 PrintableText(background).c_str());
     return ExitCannotRun;
   }
   view.Solid = !wire;
@@ -150,7 +150,16 @@ int PhotoCommand(const CommandArgs& args) {
   }
   const Result<std::unique_ptr<HeadlessContext>> made = HeadlessContext::Create(width, height);
   if (!made) {
-    std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", made.Error().c_str());
+    // The driver's own limit on an off-screen picture may be below the options' range.
+    const bool tooLarge = made.Error().rfind("An off-screen OpenGL surface may be at most", 0) == 0;
+    if (tooLarge) {
+      std::string limit = made.Error();
+      limit.pop_back();  // its full stop
+      std::fprintf(stderr, "kerfwright photo: %s here; choose a smaller --width or --height\n",
+                   limit.c_str());
+    } else {
+      std::fprintf(stderr, "kerfwright photo: no OpenGL to draw with: %s\n", made.Error().c_str());
+    }
     return ExitCannotRun;
   }
   const std::unique_ptr<HeadlessContext>& context = made.Value();
@@ -179,7 +188,7 @@ int PhotoCommand(const CommandArgs& args) {
     picture = std::move(taken.Value());
   }
   if (const Result<void> saved = SavePicture(output, picture); !saved) {
-    std::fprintf(stderr, "kerfwright photo: %s\n", saved.Error().c_str());
+    std::fprintf(stderr, "kerfwright photo: %s\n", PrintableText(saved.Error()).c_str());
     return ExitCannotRun;
   }
   return ExitSuccess;

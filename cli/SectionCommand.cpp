@@ -7,6 +7,7 @@
 #include "cli/ExitStatus.h"
 #include "model/MachineLines.h"
 #include "model/Model.h"
+#include "model/PrintableText.h"
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
 #include "project/ProjectLoading.h"
@@ -75,7 +76,7 @@ int SectionCommand(const CommandArgs& args) {
   }
 
   if (const Result<void> saved = SavePicture(output, picture); !saved) {
-    std::fprintf(stderr, "kerfwright section: %s\n", saved.Error().c_str());
+    std::fprintf(stderr, "kerfwright section: %s\n", PrintableText(saved.Error()).c_str());
     return ExitCannotRun;
   }
   return ExitSuccess;

@@ -24,7 +24,7 @@ int TemplateCommand(const CommandArgs& args) {
   if (TemplateFormatOf(output) == TemplateFormat::Unknown) {
     std::fprintf(stderr,
                  "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
-                 output.c_str());
+                 PrintableText(output).c_str());
     return ExitCannotRun;
   }
   Model model;
@@ -39,7 +39,7 @@ int TemplateCommand(const CommandArgs& args) {
   if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance())
     gui.emplace(argc, argv);
   if (const Result<void> exported = ExportTemplate(model, output); !exported) {
-    std::fprintf(stderr, "kerfwright template: %s\n", exported.Error().c_str());
+    std::fprintf(stderr, "kerfwright template: %s\n", PrintableText(exported.Error()).c_str());
     return ExitCannotRun;
   }
   return ExitSuccess;

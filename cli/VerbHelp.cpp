@@ -54,6 +54,7 @@ const char* const CommonVerbHelp =
     "Pictures are written in the format their file extension names: .png, .bmp or .ppm.\n"
     "--tools DIR reads the cutter bitmaps from DIR instead of the tools directory beside the\n"
     "program. Exit status 2 means the command could not do its work (bad arguments, a project\n"
-    "file that cannot be read, a picture that cannot be written).\n";
+    "file that cannot be read, a picture that cannot be written). --verbose also shows the Qt\n"
+    "toolkit's own warnings, which are otherwise left out.\n";
 
 }  // namespace kerf

@@ -26,6 +26,7 @@
 #include "desktop/ProjectActions.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/SetupHistory.h"
+#include "desktop/SkippedCuttersMessage.h"
 #include "desktop/StockSizeDialog.h"
 #include "desktop/TextureWindow.h"
 #include "desktop/TipsDialog.h"
@@ -385,24 +386,23 @@ void Desktop::ShowStartupMessages() {
                 ".\nEverything else works; the moulding is not drawn.");
   }
   if (!library_.Skipped.empty()) {
-    QString text = "These cutter bitmaps in " + QString::fromStdString(options_.Paths.ToolsDir) +
-                   " could not be loaded and are not in the cutter list:\n";
-    for (const SkippedCutter& skipped : library_.Skipped)
-      text += "\n" + QString::fromStdString(skipped.FileName) + ": " +
-              QString::fromStdString(skipped.Reason);
-    ShowMessage(text);
+    // However many there are, the box keeps its size: the list scrolls in its details.
+    const SkippedCuttersMessage message =
+        DescribeSkippedCutters(library_.Skipped, options_.Paths.ToolsDir);
+    ShowMessage(QString::fromStdString(message.Summary), QString::fromStdString(message.Details));
   }
 }
 
-void Desktop::ShowMessage(const QString& text) {
+void Desktop::ShowMessage(const QString& text, const QString& details) {
   if (options_.StartupMessage) {
-    options_.StartupMessage(text);
+    options_.StartupMessage(details.isEmpty() ? text : text + "\n\n" + details);
     return;
   }
   auto* box =
       new QMessageBox(QMessageBox::Warning, "Kerfwright", text, QMessageBox::Ok, main_.get());
   box->setObjectName("StartupMessage");
   box->setTextFormat(Qt::PlainText);  // names files and cutters
+  if (!details.isEmpty()) box->setDetailedText(details);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();

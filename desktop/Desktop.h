@@ -152,7 +152,7 @@ class Desktop : public QObject {
   void FollowProject();
   // The main window was hidden or minimised: every other window goes with it.
   void HideWithMainWindow();
-  void ShowMessage(const QString& text);
+  void ShowMessage(const QString& text, const QString& details = QString());
 
   Model& model_;
   DesktopOptions options_;

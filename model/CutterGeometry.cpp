@@ -96,7 +96,11 @@ bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) 
   const CutterProfile profile = ProfileOf(design);
   const std::vector<int>& radii = profile.Radii;
   if (radii.empty()) {
-    error = "the cutter has no cutting height";
+    error = "too short to cut: its cutting edge is less than 1/100\" tall";
+    return false;
+  }
+  if (*std::max_element(radii.begin(), radii.end()) == 0) {
+    error = "too thin to cut: its cutting edge is less than 1/100\" across";
     return false;
   }
   const int bearing = profile.BearingWidth;

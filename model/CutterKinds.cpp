@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "model/LengthText.h"
+#include "model/NumberText.h"
 
 namespace kerf {
 
@@ -25,9 +26,7 @@ using Values = std::map<std::string, DimensionValue>;
 
 // A number without trailing zeros, at most `places` decimals: 22.5, 14, 0.3.
 std::string Decimal(double v, int places) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", places, v);
-  std::string s = text;
+  std::string s = FixedText(v, places);
   if (s.find('.') != std::string::npos) {
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();
@@ -264,9 +263,9 @@ bool ParseAngle(std::string text, double& degrees) {
   if (from == std::string::npos) return false;
   text.erase(0, from);
   if (text.find_first_not_of("0123456789.") != std::string::npos) return false;
-  char* end = nullptr;
-  degrees = std::strtod(text.c_str(), &end);
-  return end != text.c_str() && *end == '\0' && std::isfinite(degrees);
+  const std::optional<double> read = ReadNumber(text);
+  if (read) degrees = *read;
+  return read.has_value();
 }
 
 bool ReadDimension(const CutterDimension& dim, const CutterDimensionTexts& texts,
@@ -362,7 +361,9 @@ std::string CatalogueSize(const DimensionValue& size) {
   if (size.Metric) return Decimal(size.Value * 25.4, 2) + "mm";
   const double sixtyFourths = size.Value * 64;
   const double k = std::nearbyint(sixtyFourths);
-  if (std::fabs(sixtyFourths - k) > 1e-6) return Decimal(size.Value, 3) + "\"";
+  // Whole sixty-fourths are counted in a long; a size beyond any bit is shown as a decimal.
+  if (std::fabs(sixtyFourths - k) > 1e-6 || !(std::fabs(k) < 1e15))
+    return Decimal(size.Value, 3) + "\"";
   const long n = static_cast<long>(k);
   const long whole = n / 64, part = n % 64;
   std::string text = whole > 0 || part == 0 ? std::to_string(whole) : std::string();

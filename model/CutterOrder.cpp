@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/LengthText.h"
+#include "model/NumberText.h"
 
 namespace kerf {
 
@@ -35,9 +36,9 @@ bool AngleWord(const std::string& word, double& degrees) {
     return false;
   const std::string number = word.substr(0, word.size() - Degree.size());
   if (number.find_first_not_of("0123456789.") != std::string::npos) return false;
-  char* end = nullptr;
-  degrees = std::strtod(number.c_str(), &end);
-  return end != number.c_str() && *end == '\0';
+  const std::optional<double> read = ReadNumber(number);
+  if (read) degrees = *read;
+  return read.has_value();
 }
 
 // A length word with a unit ("3/8"", "9.5mm", "1/2in"); a bare number is a word of the kind.

@@ -7,15 +7,13 @@
 #include <limits>
 #include <memory>
 
+#include "model/NumberText.h"
+
 namespace kerf {
 
 namespace {
 
-std::string Inches(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f\"", v);
-  return text;
-}
+std::string Inches(double v) { return FixedText(v, 3) + "\""; }
 
 // The rightmost crossing of the outline's sides with the level y; -infinity when none.
 double RightmostAt(const std::vector<OutlinePolygon>& outline, double y) {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <numeric>
 
+#include "model/NumberText.h"
+
 namespace kerf {
 
 namespace {
@@ -20,11 +22,7 @@ std::string FractionText(int k) {
 }
 
 // A whole number held in a double, in decimal.
-std::string WholeText(double w) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.0f", w);
-  return text;
-}
+std::string WholeText(double w) { return FixedText(w, 0); }
 
 std::string Trim(const std::string& s) {
   size_t from = 0, to = s.size();

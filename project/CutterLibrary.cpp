@@ -35,7 +35,9 @@ std::vector<std::string> BitmapNames(const std::filesystem::path& directory) {
   for (std::filesystem::directory_iterator it(directory, ec), end; !ec && it != end;
        it.increment(ec)) {
     std::error_code typeError;
-    if (!it->is_regular_file(typeError)) continue;  // follows links; skips folders
+    // Folders are passed over; a FIFO, a device or a broken link is kept, so that loading it
+    // fails and the user hears why.
+    if (it->is_directory(typeError)) continue;
     std::string name = it->path().filename().string();
     if (LowerExtension(name) == "bmp") names.push_back(std::move(name));
   }
@@ -75,7 +77,7 @@ CutterLibrary LoadCutterLibrary(const std::string& directory, ProgressSink& prog
     progress.Step(static_cast<int>(i + 1));
     const std::string& name = names[i];
     const std::string path = (folder / name).string();
-    const Result<Raster> bitmap = LoadPicture(path);
+    const Result<Raster> bitmap = LoadBmpPicture(path);
     if (!bitmap) {
       library.Skipped.push_back({name, ReasonWithoutPath(bitmap.Error(), path)});
       continue;

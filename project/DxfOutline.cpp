@@ -1,8 +1,10 @@
 // Reading the lines of a DXF file (polylines with bulges, lines and arcs) as outlines in inches.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
 
+#include "model/NumberText.h"
 #include "project/ProfileImport.h"
 
 namespace kerf {
@@ -46,10 +48,17 @@ bool ReadPairs(const std::string& text, const std::string& name, std::vector<Pai
 }
 
 double Number(const Pair& p, bool& ok) {
-  char* end = nullptr;
-  const double v = std::strtod(p.Value.c_str(), &end);
-  if (end == p.Value.c_str() || *end != '\0' || !std::isfinite(v)) ok = false;
-  return v;
+  const std::optional<double> v = ReadNumber(p.Value);
+  if (!v) ok = false;
+  return v.value_or(0);
+}
+
+const char* Article(const std::string& type) { return type == "ARC" ? "an" : "a"; }
+
+bool AllFinite(const OutlinePolygon& polygon) {
+  return std::all_of(polygon.begin(), polygon.end(), [](const OutlinePoint& p) {
+    return std::isfinite(p.X) && std::isfinite(p.Y);
+  });
 }
 
 // Points along the arc from a to b that bulges by b (tan of a quarter of its angle).
@@ -181,7 +190,8 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
       from = std::fmod(from, 360.0);
       to = std::fmod(to, 360.0);
       if (to <= from) to += 360;
-      const int steps = std::max(4, static_cast<int>((to - from) / 5));
+      // Converted only once every value is known to be a number.
+      const int steps = ok ? std::max(4, static_cast<int>((to - from) / 5)) : 0;
       for (int k = 0; k <= steps && ok; ++k) {
         const double t = (from + (to - from) * k / steps) * Pi / 180;
         points.push_back({cx + r * std::cos(t), cy + r * std::sin(t)});
@@ -189,9 +199,9 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
       }
     }
     if (!ok) {
-      return Outline::Fail(
-          name + ":" + std::to_string(line) + ": a " + type + " holds a value that is not a number",
-          line);
+      return Outline::Fail(name + ":" + std::to_string(line) + ": " + Article(type) + " " + type +
+                               " holds a value that is not a number",
+                           line);
     }
     if (points.size() >= 2) {
       OutlinePolygon polygon = Flatten(points, bulges, closed);
@@ -199,6 +209,10 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
         p.X *= scale;
         p.Y *= scale;
       }
+      if (!AllFinite(polygon))
+        return Outline::Fail(name + ":" + std::to_string(line) + ": " + Article(type) + " " + type +
+                                 " lies too far out to be drawn",
+                             line);
       outline.push_back(std::move(polygon));
     }
     i = end;

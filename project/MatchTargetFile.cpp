@@ -14,6 +14,7 @@
 
 #include "model/FileNames.h"
 #include "model/Model.h"
+#include "model/NumberText.h"
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -190,6 +191,8 @@ Result<MatchTarget> PlaceDrawing(const std::string& path, std::vector<OutlinePol
                                      "(for example 3/4x3)");
   const Box box = BoxOf(outline);
   const double width = box.MaxX - box.MinX, height = box.MaxY - box.MinY;
+  if (!std::isfinite(width) || !std::isfinite(height))
+    return Result<MatchTarget>::Fail(path + ": the drawing reaches too far to be measured");
   for (const int32_t state : {3, 4}) {
     double across = 0, upright = 0;
     StockInches(stock, state, across, upright);
@@ -204,8 +207,7 @@ Result<MatchTarget> PlaceDrawing(const std::string& path, std::vector<OutlinePol
       return Result<MatchTarget>::Fail(path + ": the drawing keeps no material of the stock");
     return target;
   }
-  char size[64];
-  std::snprintf(size, sizeof size, "%.3f\" x %.3f\"", width, height);
+  const std::string size = FixedText(width, 3) + "\" x " + FixedText(height, 3) + "\"";
   return Result<MatchTarget>::Fail(path + ": the drawing (" + size + ") is larger than the stock " +
                                    StockText(stock.Width, stock.Height));
 }

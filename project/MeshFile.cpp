@@ -9,6 +9,7 @@
 
 #include "Model/COM/NMR_DLLInterfaces.h"
 #include "model/FileNames.h"
+#include "model/NumberText.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
@@ -85,8 +86,7 @@ std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label) {
       "# Kerfwright moulding, units: millimetres\no " + (name.empty() ? "moulding" : name) + "\n";
   char line[96];
   for (const MeshVertex& v : mesh.Vertices) {
-    std::snprintf(line, sizeof line, "v %.4f %.4f %.4f\n", v.X, v.Y, v.Z);
-    out += line;
+    out += "v " + FixedText(v.X, 4) + " " + FixedText(v.Y, 4) + " " + FixedText(v.Z, 4) + "\n";
   }
   for (const auto& t : mesh.Triangles) {
     std::snprintf(line, sizeof line, "f %u %u %u\n", t[0] + 1, t[1] + 1, t[2] + 1);

@@ -170,17 +170,27 @@ QByteArray WriterFormat(const std::string& path) {
 
 }  // namespace
 
-Result<Raster> LoadPicture(const std::string& path) {
+namespace {
+
+Result<Raster> LoadPictureOf(const std::string& path, bool bmpOnly) {
   const Result<std::string> read =
       ReadRegularFile(path, MaxFileBytes,
                       "the file is too large to be a picture (more than " +
                           std::to_string(MaxFileBytes) + " bytes)");
   if (!read) return Result<Raster>::Fail(path + ": " + read.Error());
   const std::string& bytes = read.Value();
+  if (bmpOnly && !bytes.empty() && bytes.compare(0, 2, "BM") != 0)
+    return Result<Raster>::Fail(path + ": the file is not a BMP picture");
   Result<Raster> decoded = Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   if (!decoded) return Result<Raster>::Fail(path + ": " + decoded.Error());
   return decoded;
 }
+
+}  // namespace
+
+Result<Raster> LoadPicture(const std::string& path) { return LoadPictureOf(path, false); }
+
+Result<Raster> LoadBmpPicture(const std::string& path) { return LoadPictureOf(path, true); }
 
 bool PictureSizeFromHeader(const uint8_t* data, size_t size, int64_t& width, int64_t& height) {
   if (data == nullptr || size == 0) return false;

@@ -14,6 +14,9 @@ namespace kerf {
 // BMP shorter than its header says is refused rather than read with garbage rows.
 // A failure names the file and says why it cannot be read or decoded.
 Result<Raster> LoadPicture(const std::string& path);
+// The same for a file that must be a BMP, as cutter bitmaps are: a picture of another format
+// (a truncated JPEG given a .bmp name) is refused, however much of it would decode.
+Result<Raster> LoadBmpPicture(const std::string& path);
 Result<Raster> LoadPictureFromMemory(const uint8_t* data, size_t size);
 
 // The size a picture's header announces, read without decoding any pixels; false when the

@@ -20,6 +20,9 @@ namespace kerf {
 namespace {
 
 constexpr size_t MaxDrawingBytes = 16u * 1024 * 1024;
+// A drawn profile is a few dozen shapes; a drawing of many thousands would take gigabytes to lay
+// out.
+constexpr int MaxDrawingElements = 20000;
 
 // A paint engine that draws nothing and keeps every shape it is given, in drawing units.
 class OutlineEngine final : public QPaintEngine {
@@ -116,18 +119,22 @@ double DrawingScale(const QByteArray& bytes) {
 }
 
 // The drawing without its words: labels are no part of a profile, and laying them out would
-// need fonts, which Qt finds only with a GUI application. Empty when the XML is malformed.
-QByteArray WithoutText(const QByteArray& bytes) {
+// need fonts, which Qt finds only with a GUI application. Empty when the XML is malformed;
+// elements counts the elements kept, and copying stops once there are more than
+// MaxDrawingElements of them.
+QByteArray WithoutText(const QByteArray& bytes, int& elements) {
   QByteArray out;
   QXmlStreamReader xml(bytes);
   QXmlStreamWriter writer(&out);
   int skipped = 0;  // depth inside a text element
+  elements = 0;
   while (!xml.atEnd()) {
     xml.readNext();
     if (xml.isStartElement() && (skipped > 0 || xml.name() == QLatin1String("text"))) {
       ++skipped;
       continue;
     }
+    if (xml.isStartElement() && ++elements > MaxDrawingElements) return QByteArray();
     if (xml.isEndElement() && skipped > 0) {
       --skipped;
       continue;
@@ -143,7 +150,12 @@ Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
                                                    const std::string& elementId = {}) {
   using Outline = Result<std::vector<OutlinePolygon>>;
   std::vector<OutlinePolygon> outline;
-  const QByteArray data = WithoutText(QByteArray::fromStdString(bytes));
+  int elements = 0;
+  const QByteArray data = WithoutText(QByteArray::fromStdString(bytes), elements);
+  if (elements > MaxDrawingElements)
+    return Outline::Fail(path + ": the drawing holds more than " +
+                         std::to_string(MaxDrawingElements) +
+                         " elements; a profile needs far fewer");
   QSvgRenderer renderer(data);
   if (!renderer.isValid()) return Outline::Fail(path + ": not an SVG drawing that can be read");
   // Drawn in thousandths of an inch, so that curves are flattened finer than a pixel.
@@ -200,7 +212,8 @@ Result<std::vector<OutlinePolygon>> ReadSvgElementOutline(const std::string& byt
 
 double SvgInchesPerUnit(const std::string& bytes, double& left, double& top) {
   const QByteArray data = QByteArray::fromStdString(bytes);
-  QSvgRenderer renderer(WithoutText(data));
+  int elements = 0;
+  QSvgRenderer renderer(WithoutText(data, elements));
   const QRectF box = renderer.isValid() ? renderer.viewBoxF() : QRectF();
   left = box.isEmpty() ? 0 : box.left();
   top = box.isEmpty() ? 0 : box.top();

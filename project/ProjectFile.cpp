@@ -17,20 +17,28 @@ constexpr int LinesPerCut = 4;
 // A project file is a few hundred bytes per cut; anything this large is not one.
 constexpr size_t MaxProjectBytes = 64u << 20;
 
-// The file cut into lines. A line ends at LF; one CR right before the LF (or right before the
-// end of the file) belongs to the line end. A last line without a line end still counts.
-std::vector<std::string_view> SplitLines(std::string_view text) {
+// The most lines a project can have before the blank lines an editor may add at its end.
+constexpr size_t MostProjectLines = HeadLines + size_t{LinesPerCut} * MaxProjectCuts + 1;
+
+// The next line of text from start (which moves past its line end). A line ends at LF; one CR
+// right before the LF (or right before the end of the file) belongs to the line end. A last
+// line without a line end still counts.
+std::string_view NextLine(std::string_view text, size_t& start) {
+  size_t end = text.find('\n', start);
+  if (end == std::string_view::npos) end = text.size();
+  std::string_view line = text.substr(start, end - start);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  start = end + 1;
+  return line;
+}
+
+// The file's first MostProjectLines lines; rest receives where the text after them starts, so
+// that a file of millions of line ends costs no more than its bytes.
+std::vector<std::string_view> SplitLines(std::string_view text, size_t& rest) {
   std::vector<std::string_view> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    const bool atEof = end == std::string_view::npos;
-    if (atEof) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
+  rest = 0;
+  while (rest < text.size() && lines.size() < MostProjectLines)
+    lines.push_back(NextLine(text, rest));
   return lines;
 }
 
@@ -91,7 +99,8 @@ class LineReader {
   std::string fault_;
 };
 
-bool ParseInto(LineReader& in, ProjectRecord& r) {
+// text: the whole file; rest: where the lines that in does not hold start (blank lines only).
+bool ParseInto(LineReader& in, std::string_view text, size_t rest, ProjectRecord& r) {
   int32_t version = 0;
   if (!in.Integer("the format version", version)) return false;
   if (version != 1)
@@ -147,6 +156,13 @@ bool ParseInto(LineReader& in, ProjectRecord& r) {
                      "unexpected text after the last line: " + Quote(in.At(i)));
     }
   }
+  size_t start = rest;
+  for (size_t number = in.Total() + 1; start < text.size(); ++number) {
+    const std::string_view line = NextLine(text, start);
+    if (!line.empty())
+      return in.Fail(static_cast<int>(std::min<size_t>(number, INT_MAX)),
+                     "unexpected text after the last line: " + Quote(line));
+  }
   return true;
 }
 
@@ -173,9 +189,10 @@ bool CheckStorable(const ProjectRecord& record, std::string& what) {
 }  // namespace
 
 ProjectReadResult ParseProject(std::string_view text) {
-  LineReader in(SplitLines(text));
+  size_t rest = 0;
+  LineReader in(SplitLines(text, rest));
   ProjectRecord record;
-  if (!ParseInto(in, record)) return in.Failure();
+  if (!ParseInto(in, text, rest, record)) return in.Failure();
   return record;
 }
 

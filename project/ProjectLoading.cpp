@@ -8,6 +8,7 @@
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
 #include "project/ProgramFiles.h"
+#include "project/ProjectClipping.h"
 #include "project/ProjectFile.h"
 #include "project/UserCutters.h"
 
@@ -15,7 +16,7 @@ namespace kerf {
 
 std::string ProjectReadFailure(const std::string& path, const ProjectReadResult& read) {
   const std::string where = read.Line() > 0 ? ":" + std::to_string(read.Line()) : "";
-  return path + where + ": " + read.Error();
+  return PrintableText(path) + where + ": " + PrintableText(read.Error());
 }
 
 std::vector<MissingCutter> ApplyProject(Model& model, const ProjectRecord& record) {
@@ -69,12 +70,15 @@ bool ReadForCommand(const std::string& projectPath, ProjectRecord& record) {
 }
 
 void ApplyForCommand(Model& model, const std::string& projectPath, const ProjectRecord& record) {
+  for (const ClippedValue& clipped : ClippedValues(record, model.CutterCount()))
+    std::fprintf(stderr, "kerfwright: warning: %s:%d: %s\n", PrintableText(projectPath).c_str(),
+                 clipped.Line, ClippedText(clipped).c_str());
   const std::vector<MissingCutter> missing = ApplyProject(model, record);
   model.SetProjectFileName(projectPath);
   for (const MissingCutter& m : missing) {
     std::fprintf(stderr,
                  "kerfwright: warning: %s: cut %d uses cutter %s, which is not in the library\n",
-                 projectPath.c_str(), m.Cut, QuotedText(m.FileName).c_str());
+                 PrintableText(projectPath).c_str(), m.Cut, QuotedText(m.FileName).c_str());
   }
 }
 

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "model/FileNames.h"
+#include "model/NumberText.h"
 #include "model/StockFaces.h"
 #include "project/SafeFiles.h"
 
@@ -23,11 +24,7 @@ std::string TemplateOrientationText(int state) { return FaceWords(state); }
 namespace {
 
 // A number in millimetres with three decimals and a point, whatever the locale.
-void Number(std::string& out, double v) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
-  out.append(buf, r.ptr);
-}
+void Number(std::string& out, double v) { out += FixedText(v, 3); }
 
 // One DXF group: its code on one line and its value on the next.
 void Group(std::string& out, int code, const std::string& value) {

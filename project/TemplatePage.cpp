@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/NumberText.h"
 #include "project/TemplateFile.h"
 
 namespace kerf {
@@ -52,11 +53,7 @@ double PageY(const PageLayout& l, const TemplatePoint& p) { return l.StockBottom
 // A ruler tick at whole millimetre i: 5 mm long at every centimetre, 3.5 at every half.
 double TickLength(int i) { return i % 10 == 0 ? 5 : i % 5 == 0 ? 3.5 : 2; }
 
-void Num(std::string& out, double v) {
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 3);
-  out.append(buf, r.ptr);
-}
+void Num(std::string& out, double v) { out += FixedText(v, 3); }
 
 // Text for an SVG element's content: escaped, and any bytes that are not UTF-8 replaced.
 std::string Escaped(const std::string& text) {

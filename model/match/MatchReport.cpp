@@ -3,6 +3,7 @@
 
 #include "model/CutVerdict.h"
 #include "model/CutterScan.h"
+#include "model/NumberText.h"
 #include "model/match/MatchSearch.h"
 
 namespace kerf {
@@ -11,11 +12,7 @@ namespace {
 
 using namespace match;
 
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
+std::string Fixed(double value, int decimals) { return FixedText(value, decimals); }
 
 // A small length in both units, finer than the fractions of a length text: 0.011" (0.28 mm).
 std::string BothUnits(double inches) {

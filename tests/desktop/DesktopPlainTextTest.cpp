@@ -49,7 +49,8 @@ TEST(PlainText, StartUpMessageNamingABrokenCutterIsPlainText) {
       return box != nullptr;
     }));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_TRUE(box->text().contains(TaggedFileName + ".bmp")) << box->text().toStdString();
+    EXPECT_TRUE(box->detailedText().contains(TaggedFileName + ".bmp"))
+        << box->detailedText().toStdString();
     box->close();
   }
   DeleteLeftovers();

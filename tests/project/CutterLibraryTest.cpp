@@ -2,11 +2,14 @@
 #include "project/CutterLibrary.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "model/Model.h"
@@ -105,6 +108,29 @@ TEST(CutterLibrary, SkipsBitmapsThatCannotBeDecodedAndLoadsTheRest) {
   EXPECT_EQ(model.Cutter(2)->FileName, "e good.bmp");
   EXPECT_EQ(model.Cutter(2)->RowCount, 3);
   EXPECT_EQ(model.Cutter(3), nullptr);
+}
+
+// Names that are no BMP file are warned about like a broken bitmap, never passed over silently.
+TEST(CutterLibrary, ABmpNameThatIsNoBmpFileIsSkippedWithTheReason) {
+  ScratchFolder folder;
+  namespace fs = std::filesystem;
+  std::ifstream jpeg(KERF_SOURCE_DIR "/tests/fuzz/jpeg/truncated.jpg", std::ios::binary);
+  WriteBytes(folder / "jpeg.bmp", std::string(std::istreambuf_iterator<char>(jpeg), {}));
+  ASSERT_EQ(mkfifo((folder / "fifo.bmp").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", folder / "zero.bmp");
+  fs::create_symlink("loop.bmp", folder / "loop.bmp");
+  const std::map<std::string, std::string> expected = {
+      {"fifo.bmp", "not a regular file"},
+      {"jpeg.bmp", "the file is not a BMP picture"},
+      {"loop.bmp", std::strerror(ELOOP)},
+      {"zero.bmp", "not a regular file"}};
+
+  NoProgress quiet;
+  const CutterLibrary library = LoadCutterLibrary(folder.Path().string(), quiet);
+  EXPECT_TRUE(library.Tools.empty());
+  std::map<std::string, std::string> skipped;
+  for (const SkippedCutter& s : library.Skipped) skipped[s.FileName] = s.Reason;
+  EXPECT_EQ(skipped, expected);
 }
 
 TEST(CutterLibrary, MissingOrEmptyDirectoryGivesAnEmptyLibrary) {

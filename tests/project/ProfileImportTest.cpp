@@ -166,13 +166,37 @@ TEST(ProfileImport, DrawingsThatMakeNoCutterAreRefusedWithTheReason) {
 }
 
 TEST(ProfileImport, ABadNumberInADxfNamesItsLine) {
+  const struct {
+    std::string Text;
+    int Line;
+    std::string Error;  // after the file's path and line
+  } cases[] = {
+      {Dxf({{0, "SECTION"}, {0, "LWPOLYLINE"}, {10, "0"}, {20, "zero"}, {0, "EOF"}}), 3,
+       "a LWPOLYLINE holds a value that is not a number"},
+      // An end angle beyond a double's range was once turned into NaN and then into an int.
+      {Dxf({{0, "ARC"}, {40, "1"}, {51, "1e400"}, {0, "EOF"}}), 1,
+       "an ARC holds a value that is not a number"},
+      // The decimal comma of a German drawing program is no decimal point, in any language.
+      {Dxf({{0, "LINE"}, {10, "0"}, {20, "1,5"}, {11, "1"}, {21, "0"}, {0, "EOF"}}), 1,
+       "a LINE holds a value that is not a number"},
+      {Dxf({{0, "LWPOLYLINE"},
+            {10, "-1e308"},
+            {20, "0"},
+            {42, "1"},
+            {10, "1e308"},
+            {20, "0"},
+            {0, "EOF"}}),
+       1, "a LWPOLYLINE lies too far out to be drawn"},
+  };
   testing::ScratchFolder folder;
-  const std::string path = (folder / "bad.dxf").string();
-  testing::WriteBytes(
-      path, Dxf({{0, "SECTION"}, {0, "LWPOLYLINE"}, {10, "0"}, {20, "zero"}, {0, "EOF"}}));
-  const Result<CutterDesign> design = ImportCutterProfile(path, 0);
-  EXPECT_EQ(design.Error(), path + ":3: a LWPOLYLINE holds a value that is not a number");
-  EXPECT_EQ(design.Line(), 3);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Error);
+    const std::string path = (folder / "bad.dxf").string();
+    testing::WriteBytes(path, c.Text);
+    const Result<CutterDesign> design = ImportCutterProfile(path, 0);
+    EXPECT_EQ(design.Error(), path + ":" + std::to_string(c.Line) + ": " + c.Error);
+    EXPECT_EQ(design.Line(), c.Line);
+  }
 }
 
 }  // namespace
