@@ -361,4 +361,9 @@ int UsageExit(const OptionParser& parser) {
   return 2;
 }
 
+void AddReachOption(OptionParser& parser, int& reach) {
+  parser.Length({"--reach"}, "LENGTH", reach, 0, 500,
+                "how high the table raises a bit's lowest edge (1 1/2\" unless given)");
+}
+
 }  // namespace kerf

@@ -7,6 +7,7 @@
 
 #include "model/MachineLines.h"
 #include "model/Orientation.h"
+#include "model/TableJudging.h"
 
 namespace kerf {
 
@@ -333,10 +334,25 @@ Frame FrameFor(const Model& model, const SectionView& view) {
   return f;
 }
 
+// Where the table's line lies for a cut placed at p.
+int TableLine(const Placement& p, const Frame& f) {
+  switch (p.turn) {
+    case 0:
+      return f.H;
+    case 2:
+      return f.top;
+    case -1:
+      return f.W;
+    default:
+      return f.left;
+  }
+}
+
 // Paints one cut of model; when found is given, measures it into found, sides and pieces
-// (which hold the section as the cuts before it left it).
+// (which hold the section as the cuts before it left it); a watcher is told of it.
 void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& raster,
-                CutFigures* found, SideMaterial& sides, SectionPieces* pieces) {
+                CutFigures* found, SideMaterial& sides, SectionPieces* pieces,
+                CutWatcher* watcher = nullptr, size_t index = 0) {
   // A cut made in no known state is placed and measured as if made in the current one.
   int fenceSide = SideRight;
   int tableSide = SideBottom;
@@ -348,6 +364,9 @@ void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& rast
   const Tool* tool = model.Cutter(cut.Cutter);
   const Placement placement = PlaceCut(orientationCase, cut, f);
   const bool measure = found != nullptr && pieces != nullptr;
+  const CutStand stand{placement.v, placement.u, placement.turn, fenceSide,
+                       TableLine(placement, f)};
+  if (watcher != nullptr) watcher->Before(index, cut, stand, raster);
   if (measure) {
     found->FenceBefore = sides.Along(fenceSide);
     found->TableBefore = sides.Along(tableSide);
@@ -368,11 +387,13 @@ void PaintCutOf(const Model& model, const Cut& cut, const Frame& f, Raster& rast
     found->TableAfter = sides.Along(tableSide);
     found->PiecesAfter = pieces->Count();
   }
+  if (watcher != nullptr) watcher->After(index, cut, stand, raster);
 }
 
 // Paints the section; measures into figures and pieces when both are given.
 void PaintSection(const Model& model, const SectionView& view, Raster& raster,
-                  std::vector<CutFigures>* figures, SectionPieces* pieces) {
+                  std::vector<CutFigures>* figures, SectionPieces* pieces,
+                  CutWatcher* watcher = nullptr) {
   const Frame f = FrameFor(model, view);
   const int W = view.W;
   const int H = view.H;
@@ -391,7 +412,8 @@ void PaintSection(const Model& model, const SectionView& view, Raster& raster,
   }
   const std::vector<Cut>& cuts = model.Cuts();
   for (size_t i = 0; i < cuts.size(); ++i) {
-    PaintCutOf(model, cuts[i], f, raster, measure ? &(*figures)[i] : nullptr, sides, pieces);
+    PaintCutOf(model, cuts[i], f, raster, measure ? &(*figures)[i] : nullptr, sides, pieces,
+               watcher, i);
   }
 
   const MachineFaces faces{f.W, f.H};
@@ -414,6 +436,18 @@ void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
   PaintSection(model, view, canvas, &figures, &pieces);
 }
 
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
+                   CutWatcher& watcher) {
+  PaintSection(model, view, canvas, nullptr, nullptr, &watcher);
+}
+
+void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,
+                     CutWatcher& watcher) {
+  const Frame f = FrameFor(model, view);
+  SideMaterial sides(canvas, f);
+  PaintCutOf(model, cut, f, canvas, nullptr, sides, nullptr, &watcher, model.Cuts().size());
+}
+
 void MeasureSection(Model& model, SectionPictures& pictures) {
   SectionView view;
   view.W = SectionSize;
@@ -421,6 +455,7 @@ void MeasureSection(Model& model, SectionPictures& pictures) {
   view.Zoom = 1;
   view.Material = Black;
   RenderSection(model, view, pictures.Measured, pictures.Figures, pictures.Pieces);
+  JudgeCutsOnTable(model, pictures.Figures, pictures.Table);
   model.SetCutFigures(pictures.Figures);
 }
 
