@@ -9,6 +9,7 @@
 #include "model/Model.h"
 #include "model/PrintableText.h"
 #include "model/SectionRenderer.h"
+#include "model/TablePhysics.h"
 #include "project/ProjectLoading.h"
 
 namespace kerf {
@@ -49,6 +50,8 @@ int CheckCommand(const CommandArgs& args) {
   OptionParser parser("check");
   parser.Positionals("PROJECT.ROU", projects, 1, "the project files");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  int reach = DefaultTableReach;
+  AddReachOption(parser, reach);
   if (!parser.Parse(args)) return UsageExit(parser);  // 0 after --help, else 2
 
   // The library is read once; every project starts from a fresh model holding it.
@@ -61,6 +64,7 @@ int CheckCommand(const CommandArgs& args) {
   for (const std::string& path : projects) {
     Model model;
     model.SetCutterLibrary(cutters);
+    model.SetTableReach(reach);
     if (!LoadProjectForCommand(model, path)) {
       status = ExitCannotRun;  // the message is on stderr; the others are still checked
       continue;

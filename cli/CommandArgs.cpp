@@ -350,4 +350,9 @@ int UsageExit(const OptionParser& parser) {
   return ExitCannotRun;
 }
 
+void AddReachOption(OptionParser& parser, int& reach) {
+  parser.Length({"--reach"}, "LENGTH", reach, 0, 500,
+                "how high the table raises a bit's lowest edge (1 1/2\" unless given)");
+}
+
 }  // namespace kerf

@@ -120,4 +120,8 @@ std::string ParseLengthOption(const std::string& text, int& hundredths);
 // to the verb's help on stderr (status 2). Returns the exit status.
 int UsageExit(const OptionParser& parser);
 
+// --reach LENGTH on the verbs that judge cuts: how high the table's lift raises a bit's lowest
+// row (hundredths, default 1 1/2").
+void AddReachOption(OptionParser& parser, int& reach);
+
 }  // namespace kerf

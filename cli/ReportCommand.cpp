@@ -14,6 +14,7 @@
 #include "model/PrintableText.h"
 #include "model/ReportWriters.h"
 #include "model/SectionRenderer.h"
+#include "model/TablePhysics.h"
 #include "project/ProjectLoading.h"
 
 namespace kerf {
@@ -44,11 +45,14 @@ int ReportCommand(const CommandArgs& args) {
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   parser.Flag({"--metric"}, metric, "lengths in millimetres");
+  int reach = DefaultTableReach;
+  AddReachOption(parser, reach);
   if (!parser.Parse(args)) return UsageExit(parser);
 
   Model model;
   if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   if (metric) model.SetUnit(LengthUnit::Metric);
+  model.SetTableReach(reach);
   // Opening a project rebuilds the section, which measures every cut's bearing figures.
   SectionPictures pictures;
   MeasureSection(model, pictures);

@@ -7,6 +7,7 @@
 #include "cli/CommandArgs.h"
 #include "cli/ExitStatus.h"
 #include "model/PrintableText.h"
+#include "model/TablePhysics.h"
 #include "project/ProjectLoading.h"
 #include "project/SetupSheet.h"
 #include "project/SetupSheetPrint.h"
@@ -22,6 +23,8 @@ int SheetCommand(const CommandArgs& args) {
   parser.Text({"--paper"}, "A4|Letter", paperName, false,
               "the paper size (default: from the locale)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
+  int reach = DefaultTableReach;
+  AddReachOption(parser, reach);
   if (!parser.Parse(args)) return UsageExit(parser);
 
   // The words are set in fonts, which Qt finds only with a GUI application; no window is
@@ -47,6 +50,7 @@ int SheetCommand(const CommandArgs& args) {
   Model model;
   if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   model.SetProjectFileName(project);
+  model.SetTableReach(reach);
   if (const Result<void> saved = SaveSetupSheet(BuildSetupSheet(model), paper, output); !saved) {
     std::fprintf(stderr, "kerfwright sheet: cannot write %s: %s\n", PrintableText(output).c_str(),
                  PrintableText(saved.Error()).c_str());

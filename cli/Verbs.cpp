@@ -34,15 +34,19 @@ constexpr Verb Table[] = {
      "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
      "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"
      "a closed outline equals the first.\n"},
-    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric]", "prints the cut report",
+    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric] [--reach LENGTH]", "prints the cut report",
      "Prints the lines the Report window shows: a header with the project and the local date and\n"
      "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
-     "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"},
-    {"check", CheckCommand, "PROJECT.ROU... [--tools DIR]",
+     "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"
+     "After the last cut, one red line names each cut that no real table can or should make.\n"
+     "--reach is how high the table's lift raises a bit's lowest edge (1 1/2\" unless given).\n"},
+    {"check", CheckCommand, "PROJECT.ROU... [--tools DIR] [--reach LENGTH]",
      "judges projects; the exit status says whether any cut is Danger",
      "Prints \"PATH: N cuts, worst: VERDICT\" per project, then one line per Caution or Danger\n"
-     "cut with the fence and table figures after it. Exit status 0: no cut is Danger; 1: a cut\n"
-     "is Danger; 2: a project could not be read (the others are still checked).\n"},
+     "cut with the fence and table figures after it and the reason a table refuses it. Exit\n"
+     "status 0: no cut is Danger; 1: a cut is Danger or impossible; 2: a project could not be\n"
+     "read (the others are still checked). --reach is how high the table's lift raises a bit's\n"
+     "lowest edge (1 1/2\" unless given); a cut set higher is impossible.\n"},
     {"photo", PhotoCommand, "PROJECT.ROU -o IMAGE [--width W --height H] [--fit | view options]",
      "renders the 3-D view to a picture",
      "Draws one frame of the 3-D view of the worked stock and writes it. The view starts as the\n"
@@ -65,14 +69,15 @@ constexpr Verb Table[] = {
      "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
      "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
      "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
-    {"sheet", SheetCommand, "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR]",
+    {"sheet", SheetCommand, "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR] [--reach LENGTH]",
      "writes the set-up sheet to take to the router table",
      "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
      "the list of passes with the overall verdict; then one card per pass, two or three to a\n"
      "page: the cutter and its profile, the bit height and fence in inches and mm, the faces on\n"
      "the table and against the fence, the section before and after the pass, and the verdict\n"
      "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
-     "where the locale measures in US units and A4 elsewhere, unless --paper says.\n"},
+     "where the locale measures in US units and A4 elsewhere, unless --paper says. --reach is\n"
+     "how high the table's lift raises a bit's lowest edge (1 1/2\" unless given).\n"},
     {"match", MatchCommand,
      "TARGET -o PLAN.ROU [--stock WxH] [--tolerance T] [--max-passes N] [--cutters DIR...] "
      "[--metric] [--tools DIR]",

@@ -94,6 +94,21 @@ void CutPreviewPanel::Refresh() {
   QString problem = QString::fromStdString(CutProblem(cut));
   if (!problem.isEmpty()) problem[0] = problem[0].toUpper();
   problem_->setText(problem);
+  FitProblem();
+}
+
+void CutPreviewPanel::FitProblem() {
+  // The whole reason shows, wrapped: a long one is set a point smaller at a time until it fits
+  // the room under the badge.
+  QFont font = this->font();
+  problem_->setFont(font);
+  const int room = height() - verdict_->sizeHint().height() - 2;
+  if (room <= 0 || problem_->text().isEmpty() || font.pointSizeF() <= 0) return;
+  for (qreal points = font.pointSizeF(); points > 5 && problem_->heightForWidth(width()) > room;
+       points -= 0.5) {
+    font.setPointSizeF(points - 0.5);
+    problem_->setFont(font);
+  }
 }
 
 }  // namespace kerf

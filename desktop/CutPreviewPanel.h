@@ -43,6 +43,8 @@ class CutPreviewPanel : public QWidget {
   TrialCut trial_;
   QTimer timer_;
   long long refreshes_ = 0;
+  void FitProblem();
+
   int shownVerdict_ = -1;  // the verdict whose colours the badge has; -1 for none
   QLabel* verdict_ = nullptr;
   QLabel* bearing_ = nullptr;

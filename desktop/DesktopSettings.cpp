@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QSettings>
+#include <algorithm>
 #include <array>
 
 #include "desktop/ColourSwatch.h"
@@ -70,6 +71,9 @@ void DesktopSettings::RestoreView(Desktop& desktop) {
   const QString unit = store.value("View/Unit").toString();
   if (unit == "Metric") desktop.Config()->SetUnit(LengthUnit::Metric);
   if (unit == "Imperial") desktop.Config()->SetUnit(LengthUnit::Imperial);
+  // How high the table's lift raises a bit, in hundredths: cuts set higher are impossible.
+  desktop.model().SetTableReach(
+      std::clamp(StoredInt(store, "Table/Reach", desktop.model().TableReach()), 0, 500));
 
   if (const QColor background(store.value("View/Background").toString()); background.isValid()) {
     desktop.model().SetBackgroundSwatch(FromQColor(background));
@@ -149,6 +153,7 @@ void DesktopSettings::Save(Desktop& desktop) {
   const Model& model = desktop.model();
   store.setValue("View/Unit", model.Unit() == LengthUnit::Metric ? "Metric" : "Imperial");
   store.setValue("View/Background", ToQColor(model.BackgroundSwatch()).name());
+  store.setValue("Table/Reach", model.TableReach());
   const ViewControlPositions p = desktop.ViewControls()->Positions();
   store.setValue("View/Zoom", p.Zoom);
   store.setValue("View/RotateX", p.RotateX);

@@ -10,7 +10,7 @@ namespace kerf {
 
 namespace {
 
-constexpr int VerdictRowHeight = 48;  // the badge and two lines for why a cut cannot be made
+constexpr int VerdictRowHeight = 64;  // the badge and three lines for why a cut cannot be made
 constexpr int FaceWordsHeight = 34;   // two lines: the words break after their comma
 
 }  // namespace

@@ -20,6 +20,16 @@ struct CutFigures {
   bool ShankBlocked = false;
   int PiecesBefore = 1;
   int PiecesAfter = 1;
+
+  // What the table's physics finds on a finer picture of the section (model/TablePhysics.h):
+  // the stock trapped between cutter and fence, the bearing or the 1/4" shank overlapping wood,
+  // the cutter raised beyond the table's reach, and the thickness in inches of a skin too thin
+  // to survive (0 for none).
+  bool TrapsStock = false;
+  bool BearingInWood = false;
+  bool ShankInWood = false;
+  bool BeyondReach = false;
+  float SkinInches = 0;
 };
 
 // The figures are those of the last measuring pass; they stay with the slot when cuts move.

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "model/CutterKinds.h"
+
 namespace kerf {
 
 Verdict JudgeCut(float fenceAfter, float tableAfter) {
@@ -13,17 +15,30 @@ Verdict JudgeCut(float fenceAfter, float tableAfter) {
 
 std::string CutProblem(const CutFigures& cut) {
   std::string text;
-  if (cut.ShankBlocked) text = "impossible: the shank passes through the stock";
-  if (SeversStock(cut)) {
+  auto add = [&text](const std::string& reason) {
     if (!text.empty()) text += "; ";
-    text += "severs the stock into " + std::to_string(cut.PiecesAfter) + " pieces";
+    text += reason;
+  };
+  if (cut.ShankBlocked || cut.ShankInWood) add("impossible: the shank passes through the stock");
+  if (cut.BearingInWood) add("impossible: the bearing runs into the wood");
+  if (cut.BeyondReach) add("impossible: the bit cannot be raised that high");
+  if (cut.TrapsStock) add("traps the stock between the cutter and the fence");
+  if (SeversStock(cut)) add("severs the stock into " + std::to_string(cut.PiecesAfter) + " pieces");
+  if (cut.SkinInches > 0) {
+    // Written as a rule reads it, to the nearest 64th and never thinner than the finest mark.
+    const double inches = std::fmax(std::nearbyint(cut.SkinInches * 64.0), 1.0) / 64.0;
+    add("leaves a skin " + CatalogueSize({inches, false}) + " thick that will break away");
   }
   return text;
 }
 
 Verdict JudgeCutOnTable(const CutFigures& cut) {
-  if (cut.ShankBlocked || SeversStock(cut)) return Verdict::Danger;
-  return JudgeCut(cut);
+  if (cut.ShankBlocked || cut.ShankInWood || cut.BearingInWood || cut.BeyondReach ||
+      cut.TrapsStock || SeversStock(cut))
+    return Verdict::Danger;
+  const Verdict bearing = JudgeCut(cut);
+  if (cut.SkinInches > 0 && bearing == Verdict::CutOK) return Verdict::Caution;
+  return bearing;
 }
 
 const char* VerdictText(Verdict verdict) {

@@ -25,11 +25,14 @@ inline Verdict JudgeCut(const CutFigures& cut) { return JudgeCut(cut.FenceAfter,
 inline bool SeversStock(const CutFigures& cut) {
   return cut.PiecesAfter > cut.PiecesBefore && cut.PiecesAfter > 1;
 }
-// Why a real table cannot make the cut, whatever its bearing figures: "impossible: the shank
-// passes through the stock", "severs the stock into N pieces", both joined by "; ", or an
-// empty text for a cut that can be made.
+// Why a real table cannot or should not make the cut, whatever its bearing figures:
+// "impossible: the shank passes through the stock", "impossible: the bearing runs into the
+// wood", "impossible: the bit cannot be raised that high", "traps the stock between the cutter
+// and the fence", "severs the stock into N pieces", "leaves a skin 1/64" thick that will break
+// away", those that apply joined by "; ", or an empty text for a sound cut.
 std::string CutProblem(const CutFigures& cut);
-// The bearing verdict, made Danger by a cut problem: what `check` judges a cut by.
+// The bearing verdict, made Danger by every problem but a thin skin, which makes it at least
+// Caution: what `check` judges a cut by.
 Verdict JudgeCutOnTable(const CutFigures& cut);
 
 // " (Cut OK)", " (Caution)", " (Danger)": the text after "Cut #i" in the report.

@@ -115,6 +115,7 @@ bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::s
 
 void ScanCutterProfile(const Raster& bitmap, Tool& tool) {
   tool.RedWidth = 0;
+  tool.BearingRow = 0;
   tool.Profile.fill(0.0f);
 
   // Rows from the bottom up. Margin rows under the cutter are skipped; once the first black
@@ -134,6 +135,7 @@ void ScanCutterProfile(const Raster& bitmap, Tool& tool) {
     } else if (first == ScanRed) {
       const int x = FirstOtherColumn(bitmap, y, ScanRed);
       if (x >= 0) tool.RedWidth = x;
+      if (started) tool.BearingRow = m;
     } else if (started) {
       --m;
       break;

@@ -171,6 +171,10 @@ class Model {
   // --- display and file ---------------------------------------------------------------------
   LengthUnit Unit() const { return unit_; }  // display unit, read by every length text
   void SetUnit(LengthUnit unit) { unit_ = unit; }
+  // How high the table's lift raises a bit's lowest row, in hundredths (a setting of the
+  // table, not of the project); cuts set higher are judged impossible.
+  int32_t TableReach() const { return tableReach_; }
+  void SetTableReach(int32_t reach) { tableReach_ = reach; }
   const std::string& ProjectFileName() const { return projectFileName_; }
   void SetProjectFileName(const std::string& path) { projectFileName_ = path; }
   // The project file's name without its folder and extension, as sheets and exports title it.
@@ -196,6 +200,7 @@ class Model {
   std::string textureFile_;
   bool textureMap_ = false;
   LengthUnit unit_ = LengthUnit::Imperial;
+  int32_t tableReach_ = 150;
   std::string projectFileName_ = "Router.rou";
 };
 

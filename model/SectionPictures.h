@@ -7,6 +7,7 @@
 #include "model/Raster.h"
 #include "model/SectionOutline.h"
 #include "model/SectionPieces.h"
+#include "model/TablePhysics.h"
 
 namespace kerf {
 
@@ -20,6 +21,7 @@ struct SectionPictures {
   SectionPieces Pieces;                       // the pieces of material of the measured section
   std::vector<CutFigures> Figures;            // the last measuring pass's figures, cut #1 first
   SectionOutline Outline;                     // traced from Measured
+  TableScratch Table;                         // where the table's physics is judged
 };
 
 }  // namespace kerf

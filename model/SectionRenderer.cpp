@@ -9,6 +9,7 @@
 #include "model/CutVerdict.h"
 #include "model/MachineLines.h"
 #include "model/Orientation.h"
+#include "model/TableJudging.h"
 
 namespace kerf {
 
@@ -329,10 +330,40 @@ Frame FrameFor(const Work& work, const SectionView& view) {
   return f;
 }
 
+// Where the table's line lies for a cut placed at p: a row for the table below or above, else a
+// column.
+int TableLine(const Placement& p, const Frame& f) {
+  switch (p.Table) {
+    case TableBelow:
+      return f.H;
+    case TableAbove:
+      return f.top;
+    case TableRight:
+      return f.W;
+    default:
+      return f.left;
+  }
+}
+
+// Which way a cut's rows run on the picture, as CutStand counts it.
+int TurnOf(TableSide table) {
+  switch (table) {
+    case TableBelow:
+      return 0;
+    case TableAbove:
+      return 2;
+    case TableRight:
+      return -1;
+    default:
+      return 1;
+  }
+}
+
 // Paints one cut of work; when found is given, measures it into found, sides and pieces
-// (which hold the section as the cuts before it left it).
+// (which hold the section as the cuts before it left it); a watcher is told of it.
 void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster, CutFigures* found,
-                SideMaterial& sides, SectionPieces* pieces) {
+                SideMaterial& sides, SectionPieces* pieces, CutWatcher* watcher = nullptr,
+                size_t index = 0) {
   // A cut made in no known state is placed and measured as if made in the current one.
   int fenceSide = SideRight;
   int tableSide = SideBottom;
@@ -345,6 +376,9 @@ void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster
   const Tool* tool = work.Cutter(cut.Cutter);
   const Placement placement = PlaceCut(orientationCase, cut, f);
   const bool measure = found != nullptr && pieces != nullptr;
+  const CutStand stand{placement.V, placement.U, TurnOf(placement.Table), fenceSide,
+                       TableLine(placement, f)};
+  if (watcher != nullptr) watcher->Before(index, cut, stand, raster);
   if (measure) {
     found->FenceBefore = sides.Along(fenceSide);
     found->TableBefore = sides.Along(tableSide);
@@ -365,6 +399,7 @@ void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster
     found->TableAfter = sides.Along(tableSide);
     found->PiecesAfter = pieces->Count();
   }
+  if (watcher != nullptr) watcher->After(index, cut, stand, raster);
 }
 
 CutFigures& FiguresOf(CutFigures& figures) { return figures; }
@@ -383,7 +418,8 @@ SectionView MeasuringView() {
 // Paints the section; measures into figures and pieces when both are given.
 template <typename Figures>
 void PaintSection(const Work& work, const SectionView& view, Raster& raster,
-                  std::vector<Figures>* figures, SectionPieces* pieces) {
+                  std::vector<Figures>* figures, SectionPieces* pieces,
+                  CutWatcher* watcher = nullptr) {
   const Frame f = FrameFor(work, view);
   const int W = view.W;
   const int H = view.H;
@@ -403,7 +439,7 @@ void PaintSection(const Work& work, const SectionView& view, Raster& raster,
   const std::vector<Cut>& cuts = work.cuts;
   for (size_t i = 0; i < cuts.size(); ++i) {
     PaintCutOf(work, cuts[i], f, raster, measure ? &FiguresOf((*figures)[i]) : nullptr, sides,
-               pieces);
+               pieces, watcher, i);
   }
 
   const MachineFaces faces{f.W, f.H};
@@ -443,9 +479,23 @@ Section MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
   return section;
 }
 
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
+                   CutWatcher& watcher) {
+  PaintSection<CutFigures>(WorkOf(model), view, canvas, nullptr, nullptr, &watcher);
+}
+
+void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,
+                     CutWatcher& watcher) {
+  const Work work = WorkOf(model);
+  const Frame f = FrameFor(work, view);
+  SideMaterial sides(canvas, f);
+  PaintCutOf(work, cut, f, canvas, nullptr, sides, nullptr, &watcher, model.Cuts().size());
+}
+
 void MeasureSection(Model& model, SectionPictures& pictures) {
   PaintSection(WorkOf(model), MeasuringView(), pictures.Measured, &pictures.Figures,
                &pictures.Pieces);
+  JudgeCutsOnTable(model, pictures.Figures, pictures.Table);
   model.SetCutFigures(pictures.Figures);
 }
 

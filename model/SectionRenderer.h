@@ -54,6 +54,33 @@ void RenderSection(const Model& model, const SectionView& view, Raster& canvas);
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
                    std::vector<CutFigures>& figures, SectionPieces& pieces);
 
+// A cut's cutter on a picture, for reading the wood around it: its axis's anchor (the point
+// the cutter's rows are counted from), which way its rows run (0: up, 2: down, -1: leftwards,
+// +1: rightwards), the side of the stock that lay against the fence and the table's line.
+struct CutStand {
+  int AxisX = 0, AxisY = 0;
+  int Turn = 0;
+  int FenceSide = 0;
+  int TableLine = 0;  // a row for turns 0 and 2, else a column
+};
+
+// Told about each cut as a section is painted, just before it and just after it.
+class CutWatcher {
+ public:
+  virtual ~CutWatcher() = default;
+  virtual void Before(size_t index, const Cut& cut, const CutStand& stand,
+                      const Raster& canvas) = 0;
+  virtual void After(size_t index, const Cut& cut, const CutStand& stand, const Raster& canvas) = 0;
+};
+
+// RenderSection with a watcher told about every cut (cut #1 is index 0).
+void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
+                   CutWatcher& watcher);
+// Paints one more cut on a section drawn by the above with the same view, telling watcher
+// (index: the cut list's size).
+void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,
+                     CutWatcher& watcher);
+
 // Percentage of the pixels along one side of the stock rectangle that are not exactly white.
 float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H);
 

@@ -36,6 +36,7 @@ const Cut& TrialCut::Judge(const Model& model, int32_t fence, int32_t height) {
   trial_.Face = model.FaceOnTable();
   trial_.Cutter = model.CurrentCutter();
   static_cast<CutFigures&>(trial_) = MeasureFurtherCut(model, trial_, trialSection_, trialPieces_);
+  JudgeFurtherCutOnTable(model, trial_, trial_, table_);
   return trial_;
 }
 

@@ -10,6 +10,7 @@
 #include "model/Raster.h"
 #include "model/SectionPictures.h"
 #include "model/SectionPieces.h"
+#include "model/TableJudging.h"
 
 namespace kerf {
 
@@ -46,6 +47,7 @@ class TrialCut {
   bool measured_ = false;
   long long listMeasurements_ = 0;
   Cut trial_;
+  TableScratch table_;  // where the trial cut's physics is judged
 };
 
 }  // namespace kerf

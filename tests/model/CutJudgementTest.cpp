@@ -71,8 +71,8 @@ const Workpiece Workpieces[] = {
     {"severing", 50, 200, {{ThreeQuarter, 100, -25}}, false, 2, "severs the stock into 2 pieces"},
     {"rebate", 200, 200, {{HalfInch, -13, 0}}, false, 1, ""},
     {"slot cutter behind the fence", 200, 200, {{Slot, -50, 50}}, false, 1, ""},
-    // The second bit's axis rises through the air of the first cut's rebate.
-    {"into an existing rebate", 200, 200, {{ThreeQuarter, 0, 0}, {Quarter, 30, 50}}, false, 1, ""},
+    // The second bit's axis, and its shank, rise through the air of the first cut's rebate.
+    {"into an existing rebate", 200, 200, {{ThreeQuarter, 0, 0}, {Quarter, 20, 80}}, false, 1, ""},
 };
 
 TEST(CutJudgement, SetUpsInEveryOrientation) {
@@ -180,7 +180,7 @@ TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   // The blocks are what the bearing figures alone give.
   std::vector<CutFigures> figures(plain.Cuts().begin(), plain.Cuts().end());
   for (CutFigures& cut : figures) {
-    cut.ShankBlocked = false;
+    cut.ShankBlocked = cut.ShankInWood = false;
     cut.PiecesAfter = cut.PiecesBefore;
   }
   plain.SetCutFigures(figures);

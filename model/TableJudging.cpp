@@ -1,0 +1,127 @@
+// TableJudging: paints the section finely and reads the wood around each cutter for its physics.
+#include "model/TableJudging.h"
+
+#include <algorithm>
+
+#include "model/Orientation.h"
+#include "model/SectionRenderer.h"
+
+namespace kerf {
+
+namespace {
+
+// 2 pixels a hundredth, as the template draws: a skin of 1/32" is 6 pixels thick.
+constexpr int FineSize = 2200;
+constexpr double FineScale = 2.0;
+
+SectionView FineView() {
+  SectionView view;
+  view.W = FineSize;
+  view.H = FineSize;
+  view.RowBands = true;
+  return view;
+}
+
+// Reads the judgements of count cuts from cut first (an index) on into figures.
+class TableWatcher : public CutWatcher {
+ public:
+  TableWatcher(const Model& model, TableScratch& scratch, CutFigures* figures, size_t first,
+               size_t count)
+      : model_(model),
+        scratch_(scratch),
+        figures_(figures),
+        first_(first),
+        count_(count),
+        stock_(PlaceStock(model, FineView())) {}
+
+  void Before(size_t index, const Cut& cut, const CutStand& stand, const Raster& canvas) override {
+    if (Watched(index)) Read(cut, stand, canvas, scratch_.Before);
+  }
+
+  void After(size_t index, const Cut& cut, const CutStand& stand, const Raster& canvas) override {
+    if (!Watched(index)) return;
+    Read(cut, stand, canvas, scratch_.After);
+    const TableJudgement judged = JudgeOnTable(scratch_.Before, scratch_.After, Cutter(cut));
+    CutFigures& found = figures_[index - first_];
+    found.TrapsStock = judged.TrapsStock;
+    found.BearingInWood = judged.BearingInWood;
+    found.ShankInWood = judged.ShankInWood;
+    found.BeyondReach = judged.BeyondReach;
+    found.SkinInches = judged.SkinInches;
+  }
+
+ private:
+  bool Watched(size_t index) const { return index >= first_ && index - first_ < count_; }
+
+  CutterOnTable Cutter(const Cut& cut) const {
+    return CutterOnTable{model_.Cutter(cut.Cutter), cut.Height, model_.TableReach(), FineScale};
+  }
+
+  // Whether the picture holds wood at (x, y): the stock's outline along the fence, the table
+  // and the top stands outside the wood the bearing figures count, and so outside this.
+  bool Wood(const Raster& canvas, int x, int y) const {
+    if (x < 0 || y < 0 || x >= canvas.Width() || y >= canvas.Height()) return false;
+    if (x >= stock_.FenceX || y >= stock_.TableY || y <= stock_.Top) return false;
+    return canvas.Row(y)[x] != White;
+  }
+
+  void Read(const Cut& cut, const CutStand& stand, const Raster& canvas, WoodWindow& window) const {
+    const CutterOnTable cutter = Cutter(cut);
+    const int half = WindowHalfWidth(cutter);
+    // No wood stands above the picture.
+    window.Resize(2 * half + 1, std::min(WindowHeight(cutter), FineSize + 2), half);
+    const bool upright = stand.Turn == 0 || stand.Turn == 2;
+    const int towardsFence = upright ? (stand.FenceSide == SideRight ? 1 : -1)
+                                     : (stand.FenceSide == SideBottom ? 1 : -1);
+    const int upwards = stand.Turn == 0 || stand.Turn == -1 ? -1 : 1;
+    for (int row = 0; row < window.Height; ++row) {
+      const int h = stand.TableLine + upwards * (row + 1);
+      for (int column = 0; column < window.Width; ++column) {
+        const int a = (column - half) * towardsFence;
+        const bool wood =
+            upright ? Wood(canvas, stand.AxisX + a, h) : Wood(canvas, h, stand.AxisY + a);
+        window.Set(column, row, wood);
+      }
+    }
+  }
+
+  const Model& model_;
+  TableScratch& scratch_;
+  CutFigures* figures_;
+  size_t first_, count_;
+  StockOnPicture stock_;
+};
+
+// The fine picture, and windows large enough for the widest cutter raised to the picture's top.
+void PrepareCanvas(TableScratch& scratch) {
+  if (scratch.Fine.Width() != FineSize + 1 || scratch.Fine.Height() != FineSize + 1) {
+    scratch.Fine = Raster(FineSize + 1, FineSize + 1);
+    CutterOnTable widest;
+    Tool tool;
+    tool.RedWidth = MaxProfileRows;
+    widest.Cutter = &tool;
+    const size_t most = static_cast<size_t>(2 * WindowHalfWidth(widest) + 1) * (FineSize + 2);
+    scratch.Before.Wood.reserve(most);
+    scratch.After.Wood.reserve(most);
+  }
+}
+
+}  // namespace
+
+void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch) {
+  PrepareCanvas(scratch);
+  TableWatcher watcher(model, scratch, figures.data(), 0,
+                       std::min(figures.size(), model.Cuts().size()));
+  RenderSection(model, FineView(), scratch.Fine, watcher);
+}
+
+void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
+                            TableScratch& scratch) {
+  PrepareCanvas(scratch);
+  TableWatcher quiet(model, scratch, nullptr, 0, 0);
+  RenderSection(model, FineView(), scratch.Fine, quiet);
+  TableWatcher watcher(model, scratch, &found, model.Cuts().size(), 1);
+  PaintFurtherCut(model, FineView(), cut, scratch.Fine, watcher);
+}
+
+}  // namespace kerf

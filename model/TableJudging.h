@@ -1,0 +1,20 @@
+// TableJudging: the table's physics for every cut of a section, on a picture at 2 pixels a unit.
+#pragma once
+
+#include <vector>
+
+#include "model/Cut.h"
+#include "model/Model.h"
+#include "model/Raster.h"
+#include "model/TablePhysics.h"
+
+namespace kerf {
+
+// Judges each of model's cuts into figures (one per cut, already sized by the measuring pass).
+void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch);
+
+// Judges one more cut made after model's cut list into found.
+void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
+                            TableScratch& scratch);
+
+}  // namespace kerf
