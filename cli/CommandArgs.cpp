@@ -11,8 +11,8 @@
 #include "cli/VerbHelp.h"
 #include "cli/Verbs.h"
 #include "model/LengthText.h"
-#include "model/StrictInteger.h"
 #include "model/PrintableText.h"
+#include "model/StrictInteger.h"
 
 namespace kerf {
 

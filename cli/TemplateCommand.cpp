@@ -6,6 +6,7 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/ExitStatus.h"
+#include "model/PrintableText.h"
 #include "project/ProjectLoading.h"
 #include "project/TemplateExport.h"
 

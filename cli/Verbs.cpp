@@ -34,7 +34,8 @@ constexpr Verb Table[] = {
      "Prints \"closed\" or \"open\"; for a closed outline then \"centre X Y\"; then one \"X Y\"\n"
      "line per point in walk order, in pixels of the 500 x 500 section picture. The last point of\n"
      "a closed outline equals the first.\n"},
-    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric] [--reach LENGTH]", "prints the cut report",
+    {"report", ReportCommand, "PROJECT.ROU [--tools DIR] [--metric] [--reach LENGTH]",
+     "prints the cut report",
      "Prints the lines the Report window shows: a header with the project and the local date and\n"
      "time, then ten lines per cut with its verdict (Cut OK, Caution or Danger). Lengths are in\n"
      "inches and 64ths, or with --metric in millimetres. An empty cut list prints nothing.\n"
@@ -69,7 +70,8 @@ constexpr Verb Table[] = {
      "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
      "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
      "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
-    {"sheet", SheetCommand, "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR] [--reach LENGTH]",
+    {"sheet", SheetCommand,
+     "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR] [--reach LENGTH]",
      "writes the set-up sheet to take to the router table",
      "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
      "the list of passes with the overall verdict; then one card per pass, two or three to a\n"

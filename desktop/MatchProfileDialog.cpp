@@ -252,7 +252,7 @@ void MatchProfileDialog::OnSearchFinished() {
   waiting_ = nullptr;
   if (!outcome.Failure.empty()) {
     targetMessage_->setText(QString::fromStdString("The search failed: " + outcome.Failure +
-                                               "\nThe set-up is as it was."));
+                                                   "\nThe set-up is as it was."));
   } else if (cancel_) {
     targetMessage_->setText("The search was stopped; the set-up is as it was.");
   } else {

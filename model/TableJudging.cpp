@@ -115,11 +115,16 @@ void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, Tabl
   RenderSection(model, FineView(), scratch.Fine, watcher);
 }
 
-void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
-                            TableScratch& scratch) {
+void DrawCutListFinely(const Model& model, TableScratch& scratch) {
   PrepareCanvas(scratch);
   TableWatcher quiet(model, scratch, nullptr, 0, 0);
   RenderSection(model, FineView(), scratch.Fine, quiet);
+  scratch.List = scratch.Fine;
+}
+
+void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
+                            TableScratch& scratch) {
+  scratch.Fine = scratch.List;
   TableWatcher watcher(model, scratch, &found, model.Cuts().size(), 1);
   PaintFurtherCut(model, FineView(), cut, scratch.Fine, watcher);
 }

@@ -13,7 +13,12 @@ namespace kerf {
 // Judges each of model's cuts into figures (one per cut, already sized by the measuring pass).
 void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch);
 
-// Judges one more cut made after model's cut list into found.
+// Draws model's cut list finely into scratch, for JudgeFurtherCutOnTable; needed again only
+// when the stock, its state, the cutters or the cut list change.
+void DrawCutListFinely(const Model& model, TableScratch& scratch);
+
+// Judges one more cut made after model's cut list into found, on a copy of the cut list that
+// DrawCutListFinely drew.
 void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
                             TableScratch& scratch);
 

@@ -43,6 +43,7 @@ struct WoodWindow {
 // and after its cut); kept from one judging to the next so nothing is allocated again.
 struct TableScratch {
   Raster Fine{1, 1};
+  Raster List{1, 1};  // the cut list alone, kept for judging one further cut after it
   WoodWindow Before, After;
 };
 

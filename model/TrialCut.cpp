@@ -24,6 +24,7 @@ const Cut& TrialCut::Judge(const Model& model, int32_t fence, int32_t height) {
   if (!measured_ || keyNow_ != key_) {
     SectionView view;  // the measuring pass's own: 500 x 500, zoom 1, black, no cutter
     RenderSection(model, view, listSection_, figures_, listPieces_);
+    DrawCutListFinely(model, table_);
     std::swap(key_, keyNow_);
     measured_ = true;
     ++listMeasurements_;

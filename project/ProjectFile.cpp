@@ -2,6 +2,7 @@
 #include "project/ProjectFile.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "model/PrintableText.h"
 #include "model/StrictInteger.h"

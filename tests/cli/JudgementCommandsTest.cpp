@@ -52,9 +52,11 @@ class JudgementCommands : public test::TempFolder {
     // on the table, 46 of 91 fence-side pixels (51%).
     danger_ = Write("danger.ROU", ProjectText({"0", "0", "3", "Wide.bmp"}));
     // Medium at height 50 takes rows 432..477 of the columns along the fence: 45 of 91 left on
-    // the fence (49%), the table intact. (Wide would cut the stock in two there.)
-    caution_ = Write("caution.ROU", ProjectText({"0", "50", "3", "Medium.bmp"}));
-    ok_ = Write("ok.ROU", ProjectText({"0", "100", "3", "Narrow.bmp"}));
+    // the fence (49%), the table intact. (Wide would cut the stock in two there.) Its axis
+    // stands 1/4" behind the fence face, so that the shank rising to it stays clear of the wood.
+    caution_ = Write("caution.ROU", ProjectText({"-25", "50", "3", "Medium.bmp"}));
+    // A small rebate at the corner of the table and the fence, where no shank is needed.
+    ok_ = Write("ok.ROU", ProjectText({"0", "0", "3", "Narrow.bmp"}));
     empty_ = Write("empty.ROU", ProjectText({}));
     bad_ = Write("bad.ROU", "1\r\n1\r\n200\r\n200\r\n752609\r\n\r\nFALSE\r\n2\r\n4\r\n-1\r\n3\r\n");
   }
@@ -115,14 +117,15 @@ TEST_F(JudgementCommands, CheckExitStatusAndLines) {
 
 TEST_F(JudgementCommands, CheckListsEveryCautionAndDangerCutInOrder) {
   const std::string mixed =
-      Write("mixed.ROU", ProjectText({"0", "100", "3", "Narrow.bmp", "0", "50", "3", "Medium.bmp",
+      Write("mixed.ROU", ProjectText({"0", "0", "3", "Narrow.bmp", "-25", "50", "3", "Medium.bmp",
                                       "0", "0", "3", "Wide.bmp", "0", "0", "3", "Gone.bmp"}));
   const ProgramRun run = Run({"check", mixed});
   EXPECT_EQ(run.status, 1);
   // A cut with a missing cutter removes nothing: it is judged on what the earlier cuts left.
   const std::vector<std::string> expected = {
       mixed + ": 4 cuts, worst: Danger",
-      "  Cut #2 (Caution): fence after 49%, table after 100%",
+      // After the corner rebate of cut #1.
+      "  Cut #2 (Caution): fence after 44%, table after 95%",
       // Rows 432..498 are gone from the fence side: 23 of 91 left.
       "  Cut #3 (Danger): fence after 25%, table after 0%",
       "  Cut #4 (Danger): fence after 25%, table after 0%",
@@ -190,7 +193,7 @@ TEST_F(JudgementCommands, ReportPrintsTheReportLines) {
       "  Cutter: Medium",
       "  Face on Table: 3",
       "  Cutter Height: 0 1/2\"",
-      "  Fence Position: 0\"",
+      "  Fence Position: -0 1/4\"",
       "  Material on table before cut: 100%",
       "  Material on table after cut: 100%",
       "  Material against fence before cut: 100%",
