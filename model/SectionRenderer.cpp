@@ -484,6 +484,15 @@ void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
   PaintSection<CutFigures>(WorkOf(model), view, canvas, nullptr, nullptr, &watcher);
 }
 
+void PaintCutsFrom(const Model& model, const SectionView& view, size_t first, Raster& canvas,
+                   CutWatcher& watcher) {
+  const Work work = WorkOf(model);
+  const Frame f = FrameFor(work, view);
+  SideMaterial sides(canvas, f);
+  for (size_t i = first; i < work.cuts.size(); ++i)
+    PaintCutOf(work, work.cuts[i], f, canvas, nullptr, sides, nullptr, &watcher, i);
+}
+
 void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,
                      CutWatcher& watcher) {
   const Work work = WorkOf(model);

@@ -76,6 +76,10 @@ class CutWatcher {
 // RenderSection with a watcher told about every cut (cut #1 is index 0).
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
                    CutWatcher& watcher);
+// Paints model's cuts from index first on, on a section that holds the cuts before it as the
+// above drew them with the same view, telling watcher of each.
+void PaintCutsFrom(const Model& model, const SectionView& view, size_t first, Raster& canvas,
+                   CutWatcher& watcher);
 // Paints one more cut on a section drawn by the above with the same view, telling watcher
 // (index: the cut list's size).
 void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,

@@ -2,6 +2,7 @@
 #include "model/TableJudging.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Orientation.h"
 #include "model/SectionRenderer.h"
@@ -106,13 +107,56 @@ void PrepareCanvas(TableScratch& scratch) {
   }
 }
 
+// What a fine picture of model's cut list follows from: the stock, its state, the cutters and
+// the reach, then four numbers a cut.
+void FillDrawnKey(const Model& model, std::vector<int64_t>& key) {
+  key.clear();
+  key.insert(key.end(),
+             {static_cast<int64_t>(reinterpret_cast<intptr_t>(&model)),
+              static_cast<int64_t>(reinterpret_cast<intptr_t>(model.Cutters().data())),
+              static_cast<int64_t>(model.Cutters().size()), model.LibraryGeneration(),
+              model.StockWidth(), model.StockHeight(), model.FaceOnTable(), model.TableReach()});
+  for (const Cut& cut : model.Cuts())
+    key.insert(key.end(), {cut.Fence, cut.Height, cut.Face, cut.Cutter});
+}
+
+constexpr size_t DrawnHead = 8;  // numbers of the key before the cuts'
+
 }  // namespace
 
 void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch) {
   PrepareCanvas(scratch);
-  TableWatcher watcher(model, scratch, figures.data(), 0,
-                       std::min(figures.size(), model.Cuts().size()));
-  RenderSection(model, FineView(), scratch.Fine, watcher);
+  const size_t count = std::min(figures.size(), model.Cuts().size());
+  std::vector<int64_t>& key = scratch.KeyNow;
+  FillDrawnKey(model, key);
+  // A list that only grew since the picture was drawn: its earlier cuts keep their findings.
+  size_t first = 0;
+  const std::vector<int64_t>& drawn = scratch.Drawn;
+  const bool grew = drawn.size() >= DrawnHead && drawn.size() <= key.size() &&
+                    std::equal(drawn.begin(), drawn.end(), key.begin()) &&
+                    scratch.Judged.size() == (drawn.size() - DrawnHead) / 4;
+  if (grew) first = std::min(scratch.Judged.size(), count);
+  scratch.Judged.resize(first);
+  for (size_t i = 0; i < first; ++i) {
+    const TableJudgement& judged = scratch.Judged[i];
+    figures[i].TrapsStock = judged.TrapsStock;
+    figures[i].BearingInWood = judged.BearingInWood;
+    figures[i].ShankInWood = judged.ShankInWood;
+    figures[i].BeyondReach = judged.BeyondReach;
+    figures[i].SkinInches = judged.SkinInches;
+  }
+  if (grew && drawn.size() == key.size()) return;  // nothing changed
+  TableWatcher watcher(model, scratch, figures.data() + first, first, count - first);
+  if (first == 0)
+    RenderSection(model, FineView(), scratch.Fine, watcher);
+  else
+    PaintCutsFrom(model, FineView(), first, scratch.Fine, watcher);
+  for (size_t i = first; i < count; ++i) {
+    const CutFigures& found = figures[i];
+    scratch.Judged.push_back({found.TrapsStock, found.BearingInWood, found.ShankInWood,
+                              found.BeyondReach, found.SkinInches});
+  }
+  scratch.Drawn = key;  // a copy, so that both keep their storage for the next pass
 }
 
 void DrawCutListFinely(const Model& model, TableScratch& scratch) {

@@ -39,14 +39,6 @@ struct WoodWindow {
   }
 };
 
-// Where a section's physics is judged (a fine picture and the wood around one cutter before
-// and after its cut); kept from one judging to the next so nothing is allocated again.
-struct TableScratch {
-  Raster Fine{1, 1};
-  Raster List{1, 1};  // the cut list alone, kept for judging one further cut after it
-  WoodWindow Before, After;
-};
-
 // The cutter of one cut and where it stands: its rows (red bearing row included), its lowest
 // row's height above the table in hundredths, the table's reach and the picture's scale.
 struct CutterOnTable {
@@ -62,6 +54,19 @@ struct TableJudgement {
   bool ShankInWood = false;    // the 1/4" shank below the cutter overlaps wood
   bool BeyondReach = false;    // the lowest row stands higher than the table's reach
   float SkinInches = 0;        // thickness of a skin too thin to survive; 0 for none
+};
+
+// Where a section's physics is judged (a fine picture and the wood around one cutter before
+// and after its cut); kept from one judging to the next so nothing is allocated again.
+struct TableScratch {
+  Raster Fine{1, 1};
+  Raster List{1, 1};  // the cut list alone, kept for judging one further cut after it
+  // What Fine holds after judging a cut list: the set-up it was drawn from (the stock, the
+  // cutters and the reach, then four numbers a cut) and each cut's findings, so that a list that
+  // only grew is judged by painting the new cuts alone.
+  std::vector<int64_t> Drawn, KeyNow;
+  std::vector<TableJudgement> Judged;
+  WoodWindow Before, After;
 };
 
 // The size of window a cutter needs (its widest reach, bearing and shank, with room around
