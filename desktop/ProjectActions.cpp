@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QWidget>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -136,8 +135,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   // The windows brought in step with the opened project record nothing of their own: Open is
   // one step, from the whole state before it to the whole state after it.
-  std::optional<SetupHistory::Hold> hold;
-  if (windows_.history != nullptr) hold.emplace(*windows_.history);
+  SetupHistory::Hold hold(windows_.history);
   const OpenedState before = TakeOpenedState();
 
   model_.SetProjectFileName(path.toStdString());
@@ -187,7 +185,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   if (named_) named_(path);
 
   if (windows_.history != nullptr) {
-    hold.reset();
+    hold.Release();
     windows_.history->Record(
         {"Open " + QFileInfo(path).fileName(),
          [this, after = TakeOpenedState()] { return RestoreOpenedState(after); },

@@ -38,13 +38,20 @@ class SetupHistory : public QObject {
   // as one step of its own while the windows it updates would report pieces of it.
   class Hold {
    public:
-    explicit Hold(SetupHistory& history) : history_(history) { ++history_.held_; }
-    ~Hold() { --history_.held_; }
+    // Holds history until Release or the end of the hold; a null history holds nothing.
+    explicit Hold(SetupHistory* history) : history_(history) {
+      if (history_ != nullptr) ++history_->held_;
+    }
+    ~Hold() { Release(); }
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
+    void Release() {
+      if (history_ != nullptr) --history_->held_;
+      history_ = nullptr;
+    }
 
    private:
-    SetupHistory& history_;
+    SetupHistory* history_;
   };
 
   // The set-up now is the one in its file (after Save and Open): the modified mark goes.
