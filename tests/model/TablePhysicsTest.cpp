@@ -93,7 +93,9 @@ TEST(TablePhysics, SetUpsInEveryOrientation) {
       // The bearing figures may make any cut Danger; a problem makes it Danger or Caution.
       const Verdict judged = JudgeCutOnTable(cut);
       EXPECT_EQ(judged == Verdict::Danger, c.danger || JudgeCut(cut) == Verdict::Danger) << where;
-      if (*c.problem != '\0') EXPECT_NE(judged, Verdict::CutOK) << where;
+      if (*c.problem != '\0') {
+        EXPECT_NE(judged, Verdict::CutOK) << where;
+      }
     }
   }
 }
