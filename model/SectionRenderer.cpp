@@ -16,14 +16,17 @@ namespace kerf {
 namespace {
 
 // Lengths to pixels: the product of two single-precision values formed in double, rounded to
-// the nearest integer with halves to the even neighbour. Below 2^51 in size, adding and taking
-// away 1.5 * 2^52 rounds in the current rounding mode exactly as nearbyint does, without a call
-// into the maths library: a measuring pass rounds a few hundred thousand of these.
+// the nearest integer with halves to the even neighbour. Adding and taking away 1.5 * 2^52
+// rounds in the current rounding mode exactly as nearbyint does, without a call into the maths
+// library: a measuring pass rounds a few hundred thousand of these.
 int RoundProduct(double length, float scale) {
   const double x = length * static_cast<double>(scale);
   constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
-  if (std::fabs(x) < 2251799813685248.0) return static_cast<int>((x + Shift) - Shift);
-  return static_cast<int>(std::nearbyint(x));
+  // A length far beyond any picture (a project's fence of 2^31 hundredths on the finely drawn
+  // section) is held at a billion pixels: far outside, and two of them still add up in an int.
+  constexpr double Far = 1e9;
+  if (std::fabs(x) < Far) return static_cast<int>((x + Shift) - Shift);
+  return x < 0 ? -static_cast<int>(Far) : static_cast<int>(Far);
 }
 
 // Where the section's rectangle lies on the raster and the scales it is drawn at.
