@@ -8,6 +8,8 @@ FUZZ_SECONDS ?= 15
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # Compiler cache hits across checkouts in other folders (CI builds a fresh clone).
 export CCACHE_BASEDIR := $(CURDIR)
+# ... and leaves the build folder out of its key, so a second clone builds from the first's objects.
+export CCACHE_NOHASHDIR := true
 # -noreset: Xvfb otherwise restarts whenever its last client leaves, and a test starting at
 # that moment cannot connect (parallel ctest runs hit it).
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
