@@ -5,11 +5,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <functional>
 
 #include "desktop/Desktop.h"
 #include "desktop/FrameLoop.h"
@@ -23,6 +26,7 @@
 #include "desktop/TextureWindow.h"
 #include "desktop/ToolsWindow.h"
 #include "desktop/ViewPanel.h"
+#include "model/CutReport.h"
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -121,11 +125,86 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   const long long frames = desktop->Frames()->FramesDrawn();
   EXPECT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() > frames + 1; }));
 
-  // New turns File > Save off again and keeps the project's name in the caption.
+  // New makes an untitled project: its name leaves the captions, and Save asks for a name.
   desktop->Config()->findChild<QPushButton*>("newButton")->click();
-  EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
-  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: Untitled[*]");
+  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: Untitled");
+  answer.clear();
+  Trigger("saveAction");
+  EXPECT_FALSE(desktop->Project()->Named());
+}
+
+// The Report window after each change of the project, one after the other: always the
+// report of the project as it is now, under its name, and Save writes what is shown.
+TEST_F(DesktopProjectTest, ReportFollowsEveryChangeOfTheProject) {
+  const QString unsafe = KERF_SOURCE_DIR "/data/work/Lipped edge unsafe order.ROU";
+  const QString safe = KERF_SOURCE_DIR "/data/work/Lipped edge safe order.ROU";
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
+  ReportWindow* report = desktop->Report();
+  const struct {
+    const char* what;
+    std::function<void()> change;
+  } changes[] = {
+      {"open", [&] { desktop->Project()->OpenProject(unsafe); }},
+      {"move up",
+       [&] {
+         grid->setCurrentCell(1, 1);
+         desktop->Tools()->OnMoveCutUp();
+       }},
+      {"undo", [&] { Trigger("undoAction"); }},
+      {"metric", [&] { desktop->Config()->SetUnit(LengthUnit::Metric); }},
+      {"open another", [&] { desktop->Project()->OpenProject(safe); }},
+      {"save as",
+       [&] {
+         answer = QDir(scratch.path()).filePath("renamed.ROU");
+         Trigger("saveAsAction");
+       }},
+      {"new", [&] { desktop->Config()->findChild<QPushButton*>("newButton")->click(); }},
+  };
+  Trigger("cutReportAction");
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    c.change();
+    ASSERT_TRUE(WaitUntil([&] { return !report->Stale(); }));
+    const QString name = QFileInfo(QString::fromStdString(model.ProjectFileName())).fileName();
+    EXPECT_EQ(report->windowTitle(), "Report: " + name);
+    CutReport now = BuildCutReport(model, "");
+    if (now.empty()) now = CutReportHeader(model, "");
+    ASSERT_EQ(report->Report().size(), now.size());
+    EXPECT_EQ(report->Report()[0].Text.rfind("Cut List report: " + model.ProjectFileName(), 0), 0u);
+    for (size_t i = 1; i < now.size(); ++i) EXPECT_EQ(report->Report()[i].Text, now[i].Text) << i;
+    QStringList shown;
+    for (const ReportLine& line : report->Report()) shown << QString::fromStdString(line.Text);
+    EXPECT_EQ(report->reportText()->toPlainText(), shown.join('\n'));
+  }
+}
+
+// After Open the sliders stand at a cut of the project (the selected one, else the last), and
+// the picture is zoomed so that the stock fills it.
+TEST_F(DesktopProjectTest, OpenSetsTheSlidersToACutAndZoomsToTheStock) {
+  const struct {
+    const char* file;
+    int selectedRow;  // 0: none
+    int fence, height;
+  } cases[] = {{"Lipped edge unsafe order.ROU", 0, -25, -25},
+               {"Lipped edge safe order.ROU", 1, -25, -25},
+               {"Lipped edge unsafe order.ROU", 1, -25, 150}};
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    desktop->Profile()->FenceSlider()->setValue(0);
+    desktop->Profile()->HeightSlider()->setValue(0);
+    if (c.selectedRow > 0) {
+      grid->setCurrentCell(c.selectedRow - 1, 1);
+    } else {
+      grid->clearSelection();
+      grid->setCurrentCell(-1, -1);
+    }
+    ASSERT_TRUE(desktop->Project()->OpenProject(KERF_SOURCE_DIR "/data/work/" + QString(c.file)));
+    EXPECT_EQ(desktop->Profile()->FenceSlider()->value(), c.fence);
+    EXPECT_EQ(desktop->Profile()->HeightSlider()->value(), c.height);
+    EXPECT_EQ(model.ProfileZoom(), 4);  // a 2" x 3/4" stock is small at 1 or 2
+  }
 }
 
 TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {
