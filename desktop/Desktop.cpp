@@ -138,6 +138,9 @@ void Desktop::Start() {
                                PlotOutline();
                                tools_->RefreshCutGrid();
                                profile_->UpdateFaceLabel();
+                               // A row chosen before means nothing in this project: its
+                               // last cut is selected, and the sliders stand at it.
+                               if (model_.CutCount() > 0) tools_->SelectCut(model_.CutCount());
                                profile_->SetToCut(tools_->SelectedRow());
                              },
                              [this] { SuspendFrames(); }, [this] { ResumeFrames(); },

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <functional>
 
+#include "desktop/CutPreviewPanel.h"
 #include "desktop/Desktop.h"
 #include "desktop/FrameLoop.h"
 #include "desktop/MainWindow.h"
@@ -179,31 +180,29 @@ TEST_F(DesktopProjectTest, ReportFollowsEveryChangeOfTheProject) {
   }
 }
 
-// After Open the sliders stand at a cut of the project (the selected one, else the last), and
-// the picture is zoomed so that the stock fills it.
-TEST_F(DesktopProjectTest, OpenSetsTheSlidersToACutAndZoomsToTheStock) {
+// After Open the project's last cut is selected and the sliders stand at it, whatever row was
+// selected before; the picture is zoomed so that the stock fills it.
+TEST_F(DesktopProjectTest, OpenSetsTheSlidersToTheLastCutAndZoomsToTheStock) {
   const struct {
     const char* file;
-    int selectedRow;  // 0: none
     int fence, height;
-  } cases[] = {{"Lipped edge unsafe order.ROU", 0, -25, -25},
-               {"Lipped edge safe order.ROU", 1, -25, -25},
-               {"Lipped edge unsafe order.ROU", 1, -25, 150}};
+    const char* verdict;
+  } cases[] = {{"Lipped edge unsafe order.ROU", -25, -25, "Danger"},
+               {"Lipped edge safe order.ROU", -25, 150, "Cut OK"}};
   auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     desktop->Profile()->FenceSlider()->setValue(0);
     desktop->Profile()->HeightSlider()->setValue(0);
-    if (c.selectedRow > 0) {
-      grid->setCurrentCell(c.selectedRow - 1, 1);
-    } else {
-      grid->clearSelection();
-      grid->setCurrentCell(-1, -1);
-    }
+    grid->setCurrentCell(0, 1);
     ASSERT_TRUE(desktop->Project()->OpenProject(KERF_SOURCE_DIR "/data/work/" + QString(c.file)));
+    EXPECT_EQ(desktop->Tools()->SelectedRow(), 2);
     EXPECT_EQ(desktop->Profile()->FenceSlider()->value(), c.fence);
     EXPECT_EQ(desktop->Profile()->HeightSlider()->value(), c.height);
     EXPECT_EQ(model.ProfileZoom(), 4);  // a 2" x 3/4" stock is small at 1 or 2
+    // The verdict is that of the last cut made again: the project's own.
+    desktop->Profile()->CutPreview()->Refresh();
+    EXPECT_EQ(desktop->Profile()->CutPreview()->VerdictLabel()->text(), c.verdict);
   }
 }
 
