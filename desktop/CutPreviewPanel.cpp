@@ -1,6 +1,7 @@
 // CutPreviewPanel: the trial cut measured on each change of the sliders, turns, cutter or list.
 #include "desktop/CutPreviewPanel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
@@ -79,6 +80,7 @@ void CutPreviewPanel::Refresh() {
     shownVerdict_ = -1;
     bearing_->clear();
     problem_->clear();
+    emit heightWanted(WantedHeight());
     return;
   }
   const Cut& cut = trial_.Judge(model_, fence_.value(), height_.value());
@@ -94,21 +96,19 @@ void CutPreviewPanel::Refresh() {
   QString problem = QString::fromStdString(CutProblem(cut));
   if (!problem.isEmpty()) problem[0] = problem[0].toUpper();
   problem_->setText(problem);
-  FitProblem();
+  emit heightWanted(WantedHeight());
 }
 
-void CutPreviewPanel::FitProblem() {
-  // The whole reason shows, wrapped: a long one is set a point smaller at a time until it fits
-  // the room under the badge.
-  QFont font = this->font();
-  problem_->setFont(font);
-  const int room = height() - verdict_->sizeHint().height() - 2;
-  if (room <= 0 || problem_->text().isEmpty() || font.pointSizeF() <= 0) return;
-  for (qreal points = font.pointSizeF(); points > 5 && problem_->heightForWidth(width()) > room;
-       points -= 0.5) {
-    font.setPointSizeF(points - 0.5);
-    problem_->setFont(font);
-  }
+void CutPreviewPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) Schedule();  // the reason wraps anew
+}
+
+int CutPreviewPanel::WantedHeight() const {
+  const int badge = verdict_->sizeHint().height();
+  if (problem_->text().isEmpty()) return badge;
+  const int spacing = layout() != nullptr ? layout()->spacing() : 0;
+  return badge + spacing + problem_->heightForWidth(width());
 }
 
 }  // namespace kerf

@@ -35,6 +35,16 @@ class CutPreviewPanel : public QWidget {
   QLabel* VerdictLabel() const { return verdict_; }
   QLabel* BearingLabel() const { return bearing_; }
   QLabel* ProblemLabel() const { return problem_; }
+  // The height the panel needs to show the badge and the whole reason, wrapped at its width.
+  int WantedHeight() const;
+
+ signals:
+  // After a refresh (and after a change of type): the panel wants WantedHeight(); its owner gives
+  // it room.
+  void heightWanted(int height);
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   const Model& model_;
@@ -43,7 +53,6 @@ class CutPreviewPanel : public QWidget {
   TrialCut trial_;
   QTimer timer_;
   long long refreshes_ = 0;
-  void FitProblem();
 
   int shownVerdict_ = -1;  // the verdict whose colours the badge has; -1 for none
   QLabel* verdict_ = nullptr;

@@ -108,12 +108,12 @@ void Desktop::Start() {
   viewControls_ = std::make_unique<ViewControlsWindow>();
   texture_ = std::make_unique<TextureWindow>(model_);
   report_ = std::make_unique<ReportWindow>();
+  report_->SetReportSource([this] { return CurrentReport(); });
 
   // The main window: project name, cutter library, the view and its scene.
   main_ = std::make_unique<MainWindow>(model_, pictures_.Outline, options_.GLLoaded);
   ConnectMainWindow();
   connect(profile_.get(), &ProfileWindow::lengthNote, main_.get(), &MainWindow::ShowNote);
-  model_.SetProjectFileName("Router.rou");
   LoadCutterLibrary();
   ViewPanel* view = main_->View();
   view->SetSceneFiller(
@@ -133,17 +133,21 @@ void Desktop::Start() {
   config_ = std::make_unique<StockSizeDialog>(model_);
   ConnectConfig();
   project_ = std::make_unique<ProjectActions>(
-      model_,
-      ProjectWindows{*main_, *main_->SaveAction(), *tools_, *config_, *texture_,
-                     [this] {
-                       PlotOutline();
-                       tools_->RefreshCutGrid();
-                       profile_->UpdateFaceLabel();
-                       FollowProject();
-                     },
-                     [this] { SuspendFrames(); }, [this] { ResumeFrames(); }, history_.get()});
+      model_, ProjectWindows{*main_, *tools_, *config_, *texture_,
+                             [this] {
+                               PlotOutline();
+                               tools_->RefreshCutGrid();
+                               profile_->UpdateFaceLabel();
+                               // A row chosen before means nothing in this project: its
+                               // last cut is selected, and the sliders stand at it.
+                               if (model_.CutCount() > 0) tools_->SelectCut(model_.CutCount());
+                               profile_->SetToCut(tools_->SelectedRow());
+                             },
+                             [this] { SuspendFrames(); }, [this] { ResumeFrames(); },
+                             history_.get(), [this] { ReportFollows(); }});
   photograph_ = std::make_unique<PhotographAction>(PhotographWindows{
-      *main_, *main_->View(), *progress_, [this] { SuspendFrames(); }, [this] { ResumeFrames(); }});
+      *main_, *main_->View(), *progress_, [this] { SuspendFrames(); }, [this] { ResumeFrames(); },
+      [this] { return QString::fromStdString(model_.ProjectTitle()); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
   config_->StartWithNewWorkpiece();
   startupTimer_.start();  // the delayed step, once every window exists
@@ -161,6 +165,7 @@ void Desktop::Start() {
 
 void Desktop::ConnectMainWindow() {
   MainWindow* main = main_.get();
+  connect(main, &MainWindow::newRequested, this, &Desktop::ShowNewDialog);
   connect(main, &MainWindow::openRequested, this, [this] {
     if (project_) project_->Open();
   });
@@ -191,6 +196,14 @@ void Desktop::ConnectMainWindow() {
   });
 }
 
+void Desktop::ShowNewDialog() {
+  main_->WindowItem("showConfigAction")->setChecked(true);
+  main_->ShowCheckedToolWindows();
+  config_->raise();
+  config_->activateWindow();
+  config_->FocusSize();
+}
+
 void Desktop::ConnectTools() {
   connect(tools_.get(), &ToolsWindow::cutListChanged, this, &Desktop::RebuildAndRefresh);
   connect(tools_.get(), &ToolsWindow::cutterChanged, profile_.get(), &ProfileWindow::OnInterlock);
@@ -205,11 +218,11 @@ void Desktop::ConnectConfig() {
   connect(config_.get(), &StockSizeDialog::newWorkpiece, this, [this] {
     PlotOutline();
     tools_->RefreshCutGrid();
-    main_->SaveAction()->setEnabled(false);
     profile_->UpdateFaceLabel();
     FollowProject();
   });
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
+  connect(config_.get(), &StockSizeDialog::unitChanged, this, &Desktop::ReportFollows);
   connect(config_.get(), &StockSizeDialog::lengthNote, main_.get(), &MainWindow::ShowNote);
 }
 
@@ -235,6 +248,7 @@ void Desktop::RebuildAfterStep(SetupChange change) {
     tools_->RefreshCutGrid();
     profile_->UpdateFaceLabel();
   }
+  FollowProject();  // an undone New or Open puts back the project's name
   if (change.Look) {
     tools_->SyncSwatches();
     texture_->SyncFromModel();
@@ -280,6 +294,7 @@ void Desktop::PlotOutline() {
       pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")
                        .arg(pieces)
                  : libraryStatus_);
+  ReportFollows();  // the verdicts were measured again
 }
 
 // An edited cut replaces the one in its row as one undoable step, "Edit Cut #N".
@@ -357,20 +372,32 @@ void Desktop::DelayedStartupStep() {
   emit ready();
 }
 
-void Desktop::ShowCutReport() {
+CutReport Desktop::CurrentReport() const {
   const QLocale locale = QLocale::system();
   const QString when = locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
                        locale.toString(QTime::currentTime(), QLocale::LongFormat);
   const CutReport report = BuildCutReport(model_, when.toStdString());
   // Without cuts the window still answers, with the report's header.
-  report_->ShowReport(report.empty() ? CutReportHeader(model_, when.toStdString()) : report);
-  FollowProject();
+  return report.empty() ? CutReportHeader(model_, when.toStdString()) : report;
+}
+
+void Desktop::ShowCutReport() {
+  ReportFollows();
+  report_->Refresh();
   report_->show();
   report_->raise();
 }
 
 void Desktop::FollowProject() {
-  if (report_) report_->SetProjectName(QString::fromStdString(model_.ProjectFileName()));
+  if (project_) {
+    project_->ShowProjectName();  // which tells the report too
+  } else {
+    ReportFollows();
+  }
+}
+
+void Desktop::ReportFollows() {
+  if (report_) report_->ProjectChanged(QString::fromStdString(model_.ProjectFileName()));
 }
 
 void Desktop::HideWithMainWindow() {

@@ -10,6 +10,7 @@
 #include "desktop/Choosers.h"
 #include "desktop/DialogsOnTop.h"
 #include "desktop/HelpKey.h"
+#include "model/CutReport.h"
 #include "model/Model.h"
 #include "model/SectionPictures.h"
 #include "project/CutterLibrary.h"
@@ -133,6 +134,8 @@ class Desktop : public QObject {
  private:
   void LoadCutterLibrary();
   void ConnectMainWindow();
+  // File > New...: the Config window, where the stock's size is chosen and New pressed.
+  void ShowNewDialog();
   // Opens the cutter designer; a saved cutter is loaded at once and becomes the current one.
   void NewCutter();
   void ConnectTools();
@@ -148,8 +151,13 @@ class Desktop : public QObject {
   // File > Cut Report and the Tools window's report button: the Report window shows the report
   // of the cut list (the header alone for a list without cuts).
   void ShowCutReport();
-  // The Report window's caption names the current project (after New, Open and a report).
+  // The report of the project as it is now, dated now.
+  CutReport CurrentReport() const;
+  // The captions name the current project (after New, Open, undo and redo), and the report
+  // follows it.
   void FollowProject();
+  // The Report window follows a change of the cuts' verdicts, the unit or the project's name.
+  void ReportFollows();
   // The main window was hidden or minimised: every other window goes with it.
   void HideWithMainWindow();
   void ShowMessage(const QString& text, const QString& details = QString());

@@ -27,12 +27,16 @@ HelpKeyFilter::HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* p
     : QObject(parent), showHelp_(std::move(showHelp)) {}
 
 bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
+  const bool press = event->type() == QEvent::KeyPress;
+  if (!press && event->type() != QEvent::ShortcutOverride) return false;
   if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   const std::optional<HelpTopic> topic = HelpTopicOf(widget);
   if (!topic) return false;
-  if (showHelp_) showHelp_(*topic);
+  // F1 is also Help > Contents' key: a window with a topic of its own keeps the key, which then
+  // comes as a key press and opens that topic.
+  event->accept();
+  if (press && showHelp_) showHelp_(*topic);
   return true;
 }
 

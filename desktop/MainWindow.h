@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow {
 
  signals:
   // What the user asked for from the menus; the owner of the windows carries it out.
+  void newRequested();
   void openRequested();
   void saveRequested();
   void saveAsRequested();

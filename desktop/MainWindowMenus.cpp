@@ -1,6 +1,7 @@
 // MainWindow's menus: File, Edit, Window and Help, and the window layout.
 #include <QAction>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -15,9 +16,20 @@ namespace kerf {
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* caption, const char* name) {
+// key is the platform's key for the item, or the usual one where the platform names none.
+QAction* AddItem(QMenu* menu, const char* caption, const char* name,
+                 QKeySequence::StandardKey key = QKeySequence::UnknownKey,
+                 const char* usual = nullptr) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  if (keys.isEmpty() && usual != nullptr) keys = {QKeySequence(usual)};
+  if (!keys.isEmpty()) {
+    // Shown beside the item; the tool windows are windows of their own, so the keys work
+    // whichever of them is active.
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+  }
   return action;
 }
 
@@ -34,14 +46,15 @@ void MainWindow::BuildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu("&File");
   file->setObjectName("fileMenu");
-  connect(AddItem(file, "&Open", "openAction"), &QAction::triggered, this,
-          &MainWindow::openRequested);
-  saveAction_ = AddItem(file, "&Save", "saveAction");
-  saveAction_->setEnabled(false);  // until Open or Save As has named the project
+  connect(AddItem(file, "&New...", "newAction", QKeySequence::New, "Ctrl+N"), &QAction::triggered,
+          this, &MainWindow::newRequested);
+  connect(AddItem(file, "&Open...", "openAction", QKeySequence::Open, "Ctrl+O"),
+          &QAction::triggered, this, &MainWindow::openRequested);
+  saveAction_ = AddItem(file, "&Save", "saveAction", QKeySequence::Save, "Ctrl+S");
   connect(saveAction_, &QAction::triggered, this, &MainWindow::saveRequested);
-  connect(AddItem(file, "Save &As", "saveAsAction"), &QAction::triggered, this,
-          &MainWindow::saveAsRequested);
-  connect(AddItem(file, "Photograph", "photographAction"), &QAction::triggered, this,
+  connect(AddItem(file, "Save &As...", "saveAsAction", QKeySequence::SaveAs, "Ctrl+Shift+S"),
+          &QAction::triggered, this, &MainWindow::saveAsRequested);
+  connect(AddItem(file, "Photo&graph...", "photographAction"), &QAction::triggered, this,
           &MainWindow::photographRequested);
   connect(AddItem(file, "Export &3-D...", "exportMeshAction"), &QAction::triggered, this,
           &MainWindow::exportMeshRequested);
@@ -55,29 +68,30 @@ void MainWindow::BuildMenus() {
           &MainWindow::cutReportRequested);
   recentMenu_ = file->addMenu("Recent &Projects");
   recentMenu_->setObjectName("recentProjectsMenu");
-  connect(AddItem(file, "E&xit", "exitAction"), &QAction::triggered, this, &QWidget::close);
+  connect(AddItem(file, "E&xit", "exitAction", QKeySequence::Quit, "Ctrl+Q"), &QAction::triggered,
+          this, &QWidget::close);
 
   editMenu_ = bar->addMenu("&Edit");
   editMenu_->setObjectName("editMenu");
 
   QMenu* window = bar->addMenu("&Window");
   window->setObjectName("windowMenu");
-  profileItem_ = AddCheckItem(window, "Profile", "showProfileAction");
-  toolsItem_ = AddCheckItem(window, "Tools", "showToolsAction");
-  viewItem_ = AddCheckItem(window, "View", "showViewControlsAction");
-  configItem_ = AddCheckItem(window, "Config", "showConfigAction");
-  textureItem_ = AddCheckItem(window, "Texture", "showTextureAction");
+  profileItem_ = AddCheckItem(window, "&Profile", "showProfileAction");
+  toolsItem_ = AddCheckItem(window, "&Tools", "showToolsAction");
+  viewItem_ = AddCheckItem(window, "&View", "showViewControlsAction");
+  configItem_ = AddCheckItem(window, "&Config", "showConfigAction");
+  textureItem_ = AddCheckItem(window, "Te&xture", "showTextureAction");
   for (QAction* item : {profileItem_, toolsItem_, viewItem_, configItem_, textureItem_})
     connect(item, &QAction::triggered, this, &MainWindow::ShowCheckedToolWindows);
-  connect(AddItem(window, "Arrange", "arrangeAction"), &QAction::triggered, this,
+  connect(AddItem(window, "&Arrange", "arrangeAction"), &QAction::triggered, this,
           &MainWindow::ArrangeWindows);
 
-  QMenu* help = bar->addMenu("Help");
+  QMenu* help = bar->addMenu("&Help");
   help->setObjectName("helpMenu");
-  connect(AddItem(help, "About", "aboutAction"), &QAction::triggered, this,
+  connect(AddItem(help, "&About", "aboutAction"), &QAction::triggered, this,
           &MainWindow::aboutRequested);
-  connect(AddItem(help, "Contents", "helpContentsAction"), &QAction::triggered, this,
-          &MainWindow::helpContentsRequested);
+  connect(AddItem(help, "&Contents", "helpContentsAction", QKeySequence::HelpContents, "F1"),
+          &QAction::triggered, this, &MainWindow::helpContentsRequested);
 }
 
 QAction* MainWindow::WindowItem(const char* objectName) const {

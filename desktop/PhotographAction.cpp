@@ -82,6 +82,14 @@ PhotographAction::PhotographAction(PhotographWindows windows)
       chooseFile_(DialogFileChooser(&windows_.mainWindow)),
       showMessage_(DialogMessageShower(&windows_.mainWindow)) {}
 
+QString PhotographAction::ProposedName() const {
+  const QString title = windows_.projectTitle ? windows_.projectTitle() : QString();
+  if (title.isEmpty()) return fileName_;
+  const QFileInfo last(fileName_);
+  const QString name = title + "." + last.suffix();
+  return last.isAbsolute() ? QDir::toNativeSeparators(last.dir().filePath(name)) : name;
+}
+
 bool PhotographAction::OnPhotograph() {
   ViewPanel& view = windows_.view;
   const int width = view.Width();
@@ -99,7 +107,7 @@ bool PhotographAction::OnPhotograph() {
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save Picture As";
   request.directory = startDirectory_;
-  request.proposedName = fileName_;
+  request.proposedName = ProposedName();
   request.filter = PhotographFilter;
   request.defaultSuffix = FilterSuffix(QString(PhotographFilter).section(";;", 0, 0));
   const QString chosen = chooseFile_(request);

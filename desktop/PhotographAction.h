@@ -21,6 +21,8 @@ struct PhotographWindows {
   // The frame loop is held while the view is read; both may be empty.
   std::function<void()> suspendFrames;
   std::function<void()> resumeFrames;
+  // The project's name without folder and extension, which the dialog proposes; may be empty.
+  std::function<QString()> projectTitle = {};
 };
 
 // The picture formats offered, PNG first (the one offered at first).
@@ -42,13 +44,15 @@ class PhotographAction {
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
 
-  // PhotographView: asks for a file name ("MyPhoto.png" at first, then the last one chosen)
-  // and saves the frame last drawn in the view in the format its extension names. Returns whether a
-  // photograph was saved; a view too wide to read or a file that cannot be written is reported in a
-  // message.
+  // PhotographView: asks for a file name (the project's name in the folder and format of the
+  // last photograph, "MyPhoto.png" without a project) and saves the frame last drawn in the view in
+  // the format its extension names. Returns whether a photograph was saved; a view too wide to read
+  // or a file that cannot be written is reported in a message.
   bool OnPhotograph();
 
  private:
+  QString ProposedName() const;
+
   PhotographWindows windows_;
   QString startDirectory_;
   QString fileName_ = "MyPhoto.png";

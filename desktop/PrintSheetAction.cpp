@@ -13,11 +13,11 @@
 
 namespace kerf {
 
-PrintChooser DialogPrintChooser(QWidget* parent) {
+PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption) {
   QPointer<QWidget> owner(parent);
-  return [owner](QPrinter& printer) {
+  return [owner, caption](QPrinter& printer) {
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Print Set-up Sheet"));
+    dialog.setWindowTitle(caption);
     return dialog.exec() == QDialog::Accepted;
   };
 }

@@ -15,8 +15,9 @@ namespace kerf {
 // Lets the user choose the printer, paper and pages; false when the user cancelled.
 using PrintChooser = std::function<bool(QPrinter& printer)>;
 
-// Qt's print dialog, parented on parent.
-PrintChooser DialogPrintChooser(QWidget* parent);
+// Qt's print dialog, parented on parent, with the given caption. Without a printer it offers
+// printing to a PDF file.
+PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption = "Print Set-up Sheet");
 
 // Offers the printer set for the locale's paper (A4 or Letter) with the sheet's margins, then
 // prints the set-up sheet of model on whatever was chosen. A printer that cannot be used is

@@ -203,6 +203,29 @@ void ProfileWindow::UpdateFaceLabel() {
   UpdateFaceWords();
 }
 
+void ProfileWindow::SetToCut(int row) {
+  const int n = row >= 1 && row <= model_.CutCount() ? row : model_.CutCount();
+  if (n >= 1) {
+    const Cut& cut = model_.CutAt(n);
+    fenceSlider_->setValue(cut.Fence);
+    heightSlider_->setValue(cut.Height);
+  }
+  model_.SetProfileZoom(FillingZoom());
+}
+
+int ProfileWindow::FillingZoom() const {
+  SectionView view;
+  view.W = PictureSize;
+  view.H = PictureSize;
+  view.MachineMargin = ProfileMachineMargin;
+  for (const int zoom : {4, 2}) {
+    view.Zoom = zoom;
+    const StockOnPicture stock = PlaceStock(model_, view);
+    if (stock.Left >= 0 && stock.Top >= 0) return zoom;
+  }
+  return 1;
+}
+
 void ProfileWindow::SetCuttersAvailable(bool available) {
   cuttersAvailable_ = available;
   UpdateCutEnabled();

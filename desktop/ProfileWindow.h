@@ -48,6 +48,11 @@ class ProfileWindow : public QWidget {
   void WriteLengthLabels();
   // "Face against table = n" for the model's FaceOnTable (after New, Open, turning).
   void UpdateFaceLabel();
+  // After Open: the sliders take the fence and height of cut number row (the last cut for 0),
+  // so that the verdict judges a cut someone meant; the picture zooms so the stock fills it.
+  void SetToCut(int row);
+  // The largest zoom at which the whole stock still shows in the picture.
+  int FillingZoom() const;
 
   // Cut is enabled only when cutters are loaded and no rebuild or library load is running.
   void SetCuttersAvailable(bool available);
@@ -103,6 +108,9 @@ class ProfileWindow : public QWidget {
   // layout at its place, moving the controls below it down.
   void BuildCutPreview();
   void OpenRow(int y, int height);
+  // The verdict's row grows to hold the whole reason a cut cannot be made, and shrinks back to
+  // its first height; the controls below it move with it and the picture stays where it is.
+  void FitVerdictRow(int wanted);
   // The face words for the model's FaceOnTable; the verdict is worked out again.
   void UpdateFaceWords();
   LengthBox* MakeLengthBox(QSlider* slider, const char* name, const char* what, const char* hint);

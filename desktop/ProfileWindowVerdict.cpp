@@ -1,6 +1,7 @@
 // ProfileWindow's verdict under the picture and the face words under the face label.
 #include <QLabel>
 #include <QSlider>
+#include <algorithm>
 
 #include "desktop/CutPreviewPanel.h"
 #include "desktop/ProfileWindow.h"
@@ -41,7 +42,20 @@ void ProfileWindow::BuildCutPreview() {
                            VerdictRowHeight - 4);
   connect(fenceSlider_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
   connect(heightSlider_, &QSlider::valueChanged, cutPreview_, &CutPreviewPanel::Schedule);
+  connect(cutPreview_, &CutPreviewPanel::heightWanted, this, &ProfileWindow::FitVerdictRow);
   UpdateFaceWords();
+}
+
+void ProfileWindow::FitVerdictRow(int wanted) {
+  const int height = std::max(wanted, VerdictRowHeight - 4);
+  const int grow = height - cutPreview_->height();
+  if (grow == 0) return;
+  const int below = cutPreview_->geometry().bottom();
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->y() > below) child->move(child->x(), child->y() + grow);
+  }
+  cutPreview_->resize(cutPreview_->width(), height);
+  setFixedSize(width(), this->height() + grow);
 }
 
 void ProfileWindow::UpdateFaceWords() {

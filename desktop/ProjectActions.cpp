@@ -1,7 +1,6 @@
 // ProjectActions: File > Open, Save and Save As of the desktop program, on the project codec.
 #include "desktop/ProjectActions.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -65,14 +64,20 @@ ProjectActions::ProjectActions(Model& model, ProjectWindows windows)
       showMessage_(DialogMessageShower(&windows_.mainWindow)),
       askSave_(DialogSaveQuestion(&windows_.mainWindow)) {}
 
-void ProjectActions::SetCaption(const QString& path) {
+QString ProjectCaption(const std::string& projectFileName) {
   // "[*]" shows as "*" while the set-up differs from its file.
-  windows_.mainWindow.setWindowTitle("Kerfwright: " + QFileInfo(path).fileName() + "[*]");
+  return "Kerfwright: " + QFileInfo(FromLocal(projectFileName)).fileName() + "[*]";
 }
 
+void ProjectActions::ShowProjectName() {
+  windows_.mainWindow.setWindowTitle(ProjectCaption(model_.ProjectFileName()));
+  if (windows_.nameShown) windows_.nameShown();
+}
+
+bool ProjectActions::Named() const { return model_.ProjectFileName() != UntitledProject; }
+
 ProjectActions::OpenedState ProjectActions::TakeOpenedState() const {
-  return {model_.TakeSetup(), model_.ProjectFileName(), windows_.mainWindow.windowTitle(),
-          windows_.saveItem.isEnabled()};
+  return {model_.TakeSetup(), model_.ProjectFileName()};
 }
 
 SetupChange ProjectActions::RestoreOpenedState(const OpenedState& state) {
@@ -84,8 +89,7 @@ SetupChange ProjectActions::RestoreOpenedState(const OpenedState& state) {
   }
   windows_.tools.SelectCurrentCutter();
   model_.SetProjectFileName(state.FileName);
-  windows_.mainWindow.setWindowTitle(state.Caption);
-  windows_.saveItem.setEnabled(state.Named);
+  ShowProjectName();
   return changed;
 }
 
@@ -94,8 +98,7 @@ bool ProjectActions::MayDiscardChanges() {
   const QString name = QFileInfo(FromLocal(model_.ProjectFileName())).fileName();
   switch (askSave_(QString("Save changes to %1?").arg(name))) {
     case SaveAnswer::Save:
-      // A project not yet named is saved under a name chosen now.
-      return windows_.saveItem.isEnabled() ? Save() : SaveAs();
+      return Save();  // an untitled project is saved under a name chosen now
     case SaveAnswer::Discard:
       return true;
     case SaveAnswer::Cancel:
@@ -139,7 +142,7 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   const OpenedState before = TakeOpenedState();
 
   model_.SetProjectFileName(path.toStdString());
-  SetCaption(path);
+  ShowProjectName();
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
   windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
@@ -181,7 +184,6 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
   windows_.tools.SelectCurrentCutter();
 
   if (windows_.rebuild) windows_.rebuild();
-  windows_.saveItem.setEnabled(true);
   if (named_) named_(path);
 
   if (windows_.history != nullptr) {
@@ -216,10 +218,8 @@ bool ProjectActions::SaveProject(const QString& path) {
 }
 
 bool ProjectActions::Save() {
-  // File > Save names no file until a Save As or an Open has named the project.
-  if (!windows_.saveItem.isEnabled()) {
-    return false;
-  }
+  // An untitled project has no file to write: its name is chosen first.
+  if (!Named()) return SaveAs();
   return SaveProject(FromLocal(model_.ProjectFileName()));
 }
 
@@ -242,8 +242,7 @@ bool ProjectActions::SaveAs() {
     return false;
   }
   model_.SetProjectFileName(path.toStdString());
-  SetCaption(path);
-  windows_.saveItem.setEnabled(true);
+  ShowProjectName();
   return true;
 }
 

@@ -7,7 +7,6 @@
 #include "desktop/Choosers.h"
 #include "model/Model.h"
 
-class QAction;
 class QWidget;
 
 namespace kerf {
@@ -20,7 +19,6 @@ class ToolsWindow;
 // What opening and saving a project touches besides the model.
 struct ProjectWindows {
   QWidget& mainWindow;  // its caption names the project; dialogs and boxes sit on it
-  QAction& saveItem;    // File > Save
   ToolsWindow& tools;
   StockSizeDialog& config;
   TextureWindow& texture;
@@ -31,7 +29,13 @@ struct ProjectWindows {
   std::function<void()> resumeFrames;
   // The undo history: Open is one step of it, Save and Open mark the set-up saved. May be null.
   SetupHistory* history = nullptr;
+  // The project's name was shown anew (Open, Save As, undo and redo of Open, New); may be empty.
+  std::function<void()> nameShown = {};
 };
+
+// The main window's caption for a project: "Kerfwright: shop.ROU" ("*" after it while the
+// set-up differs from its file).
+QString ProjectCaption(const std::string& projectFileName);
 
 class ProjectActions {
  public:
@@ -49,10 +53,15 @@ class ProjectActions {
   void SetSaveQuestion(SaveQuestion question) { askSave_ = std::move(question); }
 
   // File > Open asks about unsaved changes first. Save and Save As return whether the
-  // project was written (a cancelled dialog writes nothing).
+  // project was written (a cancelled dialog writes nothing); Save of an untitled project
+  // (after New) is Save As.
   void Open();
   bool Save();
   bool SaveAs();
+  // Whether the project has a file: Open or Save As named it, New made it untitled again.
+  bool Named() const;
+  // The main window's caption names the project (after New, Open, Save As, undo and redo).
+  void ShowProjectName();
 
   // Before the set-up is thrown away (New, Open, closing the program): with unsaved changes,
   // asks "Save changes to NAME?". Returns whether to go on: after Discard, or after Save wrote
@@ -71,14 +80,11 @@ class ProjectActions {
   bool SaveProject(const QString& path);
 
  private:
-  void SetCaption(const QString& path);
-  // What Open changes, as it was before it or after it: the set-up, the project's name, the
-  // caption and File > Save. For the undo and redo of Open.
+  // What Open changes, as it was before it or after it: the set-up and the project's name.
+  // For the undo and redo of Open.
   struct OpenedState {
     WorkSetup Setup;
     std::string FileName;
-    QString Caption;
-    bool Named = false;
   };
   OpenedState TakeOpenedState() const;
   SetupChange RestoreOpenedState(const OpenedState& state);

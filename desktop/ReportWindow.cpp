@@ -1,6 +1,7 @@
 // ReportWindow: showing the coloured report, printing it and saving it as RTF or plain text.
 #include "desktop/ReportWindow.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -68,6 +69,10 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
 
   chooseFile_ = ReportSaveDialog(this);
   showError_ = ErrorBox(this);
+  choosePrinter_ = DialogPrintChooser(this, "Print Report");
+  refreshTimer_.setSingleShot(true);
+  refreshTimer_.setInterval(0);  // a burst of changes costs one refresh
+  connect(&refreshTimer_, &QTimer::timeout, this, &ReportWindow::Refresh);
 
   // Large enough for about 80 columns and 30 lines of the report's type, scroll bars, frame
   // and menu bar included.
@@ -80,7 +85,26 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 void ReportWindow::SetProjectName(const QString& projectPath) {
+  projectPath_ = projectPath;
   setWindowTitle("Report: " + QFileInfo(projectPath).fileName());
+}
+
+void ReportWindow::ProjectChanged(const QString& projectPath) {
+  SetProjectName(projectPath);
+  if (!source_) return;
+  stale_ = true;
+  if (isVisible()) refreshTimer_.start();
+}
+
+void ReportWindow::Refresh() {
+  refreshTimer_.stop();
+  if (source_) ShowReport(source_());
+  stale_ = false;
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+  if (stale_) Refresh();
+  QMainWindow::showEvent(event);
 }
 
 void ReportWindow::ShowReport(const CutReport& report) {
@@ -107,30 +131,37 @@ Result<void> ReportWindow::SaveReport(const QString& path, ReportFormat format) 
 }
 
 void ReportWindow::OnPrint() {
-  const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-  if (printerInfo.isNull()) {
-    showError_("The report cannot be printed: no printer is set up as the default printer.");
-    return;
-  }
-  QPrinter printer(printerInfo);
+  if (stale_) Refresh();
+  QPrinter printer(QPrinter::HighResolution);
   printer.setDocName("Kerfwright");
+  // Without a printer the dialog starts on a PDF named after the project.
+  if (QPrinterInfo::defaultPrinter().isNull() && !projectPath_.isEmpty()) {
+    const QFileInfo project(projectPath_);
+    const QDir folder = project.isAbsolute() ? project.dir() : QDir::home();
+    printer.setOutputFileName(folder.filePath(project.completeBaseName() + " report.pdf"));
+  }
+  if (!choosePrinter_ || !choosePrinter_(printer)) return;
+  const QString where =
+      printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
   if (!printer.isValid()) {
-    showError_("The report cannot be printed: the printer \"" + printerInfo.printerName() +
-               "\" cannot be used.");
+    showError_("The report cannot be printed: \"" + where + "\" cannot be used.");
     return;
   }
   reportText_->print(&printer);
   if (printer.printerState() == QPrinter::Error) {
-    showError_("The report could not be printed on \"" + printerInfo.printerName() + "\".");
+    showError_("The report could not be printed on \"" + where + "\".");
   }
 }
 
 void ReportWindow::OnSave() {
+  if (stale_) Refresh();  // what is saved is what the project is now, and what is shown
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Save Report";
   request.filter = QString(ReportRichTextFilter) + ";;" + ReportPlainTextFilter;
   request.defaultSuffix = "rtf";
+  if (!projectPath_.isEmpty())
+    request.proposedName = QFileInfo(projectPath_).completeBaseName() + ".rtf";
   const std::optional<ReportFileChoice> chosen = chooseFile_ ? chooseFile_(request) : std::nullopt;
   if (!chosen || chosen->path.isEmpty()) return;
   if (const Result<void> saved = SaveReport(chosen->path, chosen->format); !saved)

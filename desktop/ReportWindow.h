@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "desktop/Choosers.h"
+#include "desktop/PrintSheetAction.h"
 #include "model/CutReport.h"
 #include "model/Result.h"
 
@@ -38,8 +40,18 @@ class ReportWindow : public QMainWindow {
   void ShowReport(const CutReport& report);
   const CutReport& Report() const { return report_; }
 
-  // The caption names the current project's file ("Report: Router.rou").
+  // The caption names the current project's file ("Report: Untitled").
   void SetProjectName(const QString& projectPath);
+
+  // Where the report comes from: the report of the project as it is now.
+  void SetReportSource(std::function<CutReport()> source) { source_ = std::move(source); }
+  // The project changed (its cuts, their verdicts, its name or the unit): the caption follows
+  // at once, the text once control returns to the event loop, or when the window is next shown,
+  // printed or saved. The window never shows one project's verdicts under another's name.
+  void ProjectChanged(const QString& projectPath);
+  // The text from the source now.
+  void Refresh();
+  bool Stale() const { return stale_; }
 
   // Writes the report in the given format, replacing the file; a failure names the file and
   // the reason.
@@ -48,6 +60,7 @@ class ReportWindow : public QMainWindow {
   // Replace the save dialog and the error box (tests need no modal dialog).
   void SetFileChooser(ReportFileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetMessageShower(MessageShower shower) { showError_ = std::move(shower); }
+  void SetPrintChooser(PrintChooser chooser) { choosePrinter_ = std::move(chooser); }
 
   QTextEdit* reportText() const { return reportText_; }
 
@@ -56,11 +69,19 @@ class ReportWindow : public QMainWindow {
   void OnSave();
   void OnExit();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QTextEdit* reportText_;
   CutReport report_;
+  std::function<CutReport()> source_;
+  QString projectPath_;
+  bool stale_ = false;
+  QTimer refreshTimer_;
   ReportFileChooser chooseFile_;
   MessageShower showError_;
+  PrintChooser choosePrinter_;
 };
 
 }  // namespace kerf

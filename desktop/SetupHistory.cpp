@@ -73,13 +73,13 @@ QAction* ApplicationWide(QAction* action, const char* name, QList<QKeySequence> 
 }  // namespace
 
 QAction* SetupHistory::CreateUndoAction(QObject* parent) {
-  return ApplicationWide(stack_.createUndoAction(parent, "Undo"), "undoAction",
+  return ApplicationWide(stack_.createUndoAction(parent, "&Undo"), "undoAction",
                          {QKeySequence(Qt::CTRL | Qt::Key_Z)});
 }
 
 QAction* SetupHistory::CreateRedoAction(QObject* parent) {
   return ApplicationWide(
-      stack_.createRedoAction(parent, "Redo"), "redoAction",
+      stack_.createRedoAction(parent, "&Redo"), "redoAction",
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 

@@ -132,18 +132,25 @@ void StockSizeDialog::OnNew() {
   const int32_t width = heightSlider_->value();
   const int32_t height = widthSlider_->value();
   const WorkSetup before = model_.TakeSetup();
+  const std::string beforeName = model_.ProjectFileName();
   model_.NewWorkpiece(width, height);
+  model_.SetProjectFileName(UntitledProject);
   Model& model = model_;
-  // Undoing New puts back the stock, its face and the cuts; the cutter and the look, which New
-  // leaves alone, stay as they are by then.
+  // Undoing New puts back the stock, its face, the cuts and the project's name; the cutter and
+  // the look, which New leaves alone, stay as they are by then.
   RecordStep(
-      record_, "New", [&model, width, height] { return model.NewWorkpiece(width, height); },
-      [&model, before] {
+      record_, "New",
+      [&model, width, height] {
+        model.SetProjectFileName(UntitledProject);
+        return model.NewWorkpiece(width, height);
+      },
+      [&model, before, beforeName] {
         WorkSetup setup = model.TakeSetup();
         setup.StockWidth = before.StockWidth;
         setup.StockHeight = before.StockHeight;
         setup.FaceOnTable = before.FaceOnTable;
         setup.Cuts = before.Cuts;
+        model.SetProjectFileName(beforeName);
         return model.ReplaceSetup(setup);
       });
   emit newWorkpiece();
@@ -152,6 +159,11 @@ void StockSizeDialog::OnNew() {
 void StockSizeDialog::SetStockSliders(int32_t width, int32_t height) {
   heightSlider_->setValue(std::clamp<int32_t>(width, MinStockSize, MaxStockSize));
   widthSlider_->setValue(std::clamp<int32_t>(height, MinStockSize, MaxStockSize));
+}
+
+void StockSizeDialog::FocusSize() {
+  widthBox_->setFocus(Qt::OtherFocusReason);
+  widthBox_->selectAll();
 }
 
 void StockSizeDialog::OnWidthMoved() { widthBox_->ShowLength(true); }

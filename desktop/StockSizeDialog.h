@@ -18,6 +18,10 @@ namespace kerf {
 
 class LengthBox;
 
+// The project's name from New until Open or Save As names a file (never a path: those are
+// absolute).
+inline constexpr const char* UntitledProject = "Untitled";
+
 class StockSizeDialog : public QWidget {
   Q_OBJECT
 
@@ -26,8 +30,8 @@ class StockSizeDialog : public QWidget {
 
   // Sets the labels for the unit and applies New. The owner arms its start-up timer after it.
   void StartWithNewWorkpiece();
-  // New: empties the cut list, face 3 on the table, stock from the two sliders. The guard is
-  // asked first; when it says no, nothing changes.
+  // New: empties the cut list, face 3 on the table, stock from the two sliders, and the
+  // project becomes untitled. The guard is asked first; when it says no, nothing changes.
   void OnNew();
   // Asked before New throws the set-up away (whether unsaved changes may go); none at start-up.
   void SetNewGuard(std::function<bool()> guard) { newGuard_ = std::move(guard); }
@@ -43,10 +47,12 @@ class StockSizeDialog : public QWidget {
   void OnUnitChange();
   // Shows unit on the Unit buttons and applies it as a click on them would.
   void SetUnit(LengthUnit unit);
+  // The keyboard focus in the first size box, its text selected for typing over.
+  void FocusSize();
 
  signals:
-  // The model holds a new bare workpiece: the owner rebuilds, refreshes the cut grid,
-  // disables File > Save and shows the face on the table.
+  // The model holds a new bare workpiece of an untitled project: the owner rebuilds, refreshes
+  // the cut grid, names the project in its captions and shows the face on the table.
   void newWorkpiece();
   // model.Unit() changed: the owner refreshes every length text it shows (the cut grid).
   void unitChanged();

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -95,13 +94,5 @@ void TipsDialog::OnNextTip() {
 }
 
 void TipsDialog::OnOk() { accept(); }
-
-void TipsDialog::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    OnNextTip();
-    return;
-  }
-  QDialog::keyPressEvent(event);
-}
 
 }  // namespace kerf

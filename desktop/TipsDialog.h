@@ -32,10 +32,6 @@ class TipsDialog : public QDialog {
   void OnNextTip();
   void OnOk();
 
- protected:
-  // Esc shows the next tip instead of closing the dialog (the close button still closes it).
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   QFrame* bevel_;
   QTextEdit* tipView_;

@@ -40,6 +40,8 @@ class ToolsWindow : public QWidget {
 
   // The cut number of the grid's selected row; 0 when no cut row is selected.
   int SelectedRow() const;
+  // Selects the row of cut number cut.
+  void SelectCut(int cut);
 
   // Cutters from the user's own folder, by file name: the cutter box marks them.
   void SetUserCutters(std::vector<std::string> fileNames) { userCutters_ = std::move(fileNames); }
@@ -83,7 +85,6 @@ class ToolsWindow : public QWidget {
   void SetCell(int gridRow, int column, const QString& text);
   // The Verdict cell of a grid row and the row's colours; an empty row for no cut.
   void ShowVerdict(int gridRow, const Cut* cut);
-  void SelectCut(int cut);
   void FitColumns();
 
   Model& model_;

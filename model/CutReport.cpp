@@ -46,7 +46,7 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
   for (int i = 1; i <= cutCount; ++i) {
     const Cut& cut = model.CutAt(i);
     const Verdict verdict = JudgeCut(cut);
-    const Colour colour = VerdictColour(verdict);
+    const Colour colour = VerdictTextColour(verdict);
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
     add("  Cutter: " + CutterText(model, cut), colour);
     add("  Face on Table: " + std::to_string(cut.Face), colour);

@@ -77,6 +77,10 @@ Colour VerdictColour(Verdict verdict) {
   return Black;
 }
 
+Colour VerdictTextColour(Verdict verdict) {
+  return verdict == Verdict::Caution ? VerdictAmber : VerdictColour(verdict);
+}
+
 long RoundPercent(float percent) {
   // Bearing figures lie in 0..100; anything else only guards the conversion.
   if (!std::isfinite(percent)) return 0;

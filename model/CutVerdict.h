@@ -16,6 +16,9 @@ inline constexpr float DangerPercent = 20.0f;
 
 inline constexpr Colour VerdictYellow = MakeColour(255, 255, 0);
 inline constexpr Colour VerdictRed = MakeColour(255, 0, 0);
+// Caution as type on white: yellow cannot be read there, so text takes a dark amber and the
+// yellow stays for grounds under dark type.
+inline constexpr Colour VerdictAmber = MakeColour(160, 96, 0);
 
 // Judged on the stored single-precision "after" figures; the "before" figures play no part.
 Verdict JudgeCut(float fenceAfter, float tableAfter);
@@ -39,8 +42,10 @@ Verdict JudgeCutOnTable(const CutFigures& cut);
 const char* VerdictText(Verdict verdict);
 // "Cut OK", "Caution", "Danger": the verdict's plain name.
 const char* VerdictName(Verdict verdict);
-// Black, yellow or red: the colour of the cut's block in the report.
+// Black, yellow or red: the verdict as a ground (a band, a badge, a grid cell) under dark type.
 Colour VerdictColour(Verdict verdict);
+// Black, dark amber or red: the verdict as type on white (the cut's block in the report).
+Colour VerdictTextColour(Verdict verdict);
 
 // A bearing figure as printed: the nearest whole percent, exact halves to the even neighbour
 // (12.5 -> 12, 13.5 -> 14). A figure that is not a number prints as 0.

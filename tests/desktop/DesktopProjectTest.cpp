@@ -5,12 +5,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <functional>
 
+#include "desktop/CutPreviewPanel.h"
 #include "desktop/Desktop.h"
 #include "desktop/FrameLoop.h"
 #include "desktop/MainWindow.h"
@@ -23,6 +27,7 @@
 #include "desktop/TextureWindow.h"
 #include "desktop/ToolsWindow.h"
 #include "desktop/ViewPanel.h"
+#include "model/CutReport.h"
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -121,11 +126,84 @@ TEST_F(DesktopProjectTest, OpenReachesEveryWindow) {
   const long long frames = desktop->Frames()->FramesDrawn();
   EXPECT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() > frames + 1; }));
 
-  // New turns File > Save off again and keeps the project's name in the caption.
+  // New makes an untitled project: its name leaves the captions, and Save asks for a name.
   desktop->Config()->findChild<QPushButton*>("newButton")->click();
-  EXPECT_FALSE(desktop->Main()->SaveAction()->isEnabled());
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: bearing.ROU[*]");
-  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: bearing.ROU");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: Untitled[*]");
+  EXPECT_EQ(desktop->Report()->windowTitle(), "Report: Untitled");
+  answer.clear();
+  Trigger("saveAction");
+  EXPECT_FALSE(desktop->Project()->Named());
+}
+
+// The Report window after each change of the project, one after the other: always the
+// report of the project as it is now, under its name, and Save writes what is shown.
+TEST_F(DesktopProjectTest, ReportFollowsEveryChangeOfTheProject) {
+  const QString unsafe = KERF_SOURCE_DIR "/data/work/Lipped edge unsafe order.ROU";
+  const QString safe = KERF_SOURCE_DIR "/data/work/Lipped edge safe order.ROU";
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
+  ReportWindow* report = desktop->Report();
+  const struct {
+    const char* what;
+    std::function<void()> change;
+  } changes[] = {
+      {"open", [&] { desktop->Project()->OpenProject(unsafe); }},
+      {"move up",
+       [&] {
+         grid->setCurrentCell(1, 1);
+         desktop->Tools()->OnMoveCutUp();
+       }},
+      {"undo", [&] { Trigger("undoAction"); }},
+      {"metric", [&] { desktop->Config()->SetUnit(LengthUnit::Metric); }},
+      {"open another", [&] { desktop->Project()->OpenProject(safe); }},
+      {"save as",
+       [&] {
+         answer = QDir(scratch.path()).filePath("renamed.ROU");
+         Trigger("saveAsAction");
+       }},
+      {"new", [&] { desktop->Config()->findChild<QPushButton*>("newButton")->click(); }},
+  };
+  Trigger("cutReportAction");
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.what);
+    c.change();
+    ASSERT_TRUE(WaitUntil([&] { return !report->Stale(); }));
+    const QString name = QFileInfo(QString::fromStdString(model.ProjectFileName())).fileName();
+    EXPECT_EQ(report->windowTitle(), "Report: " + name);
+    CutReport now = BuildCutReport(model, "");
+    if (now.empty()) now = CutReportHeader(model, "");
+    ASSERT_EQ(report->Report().size(), now.size());
+    EXPECT_EQ(report->Report()[0].Text.rfind("Cut List report: " + model.ProjectFileName(), 0), 0u);
+    for (size_t i = 1; i < now.size(); ++i) EXPECT_EQ(report->Report()[i].Text, now[i].Text) << i;
+    QStringList shown;
+    for (const ReportLine& line : report->Report()) shown << QString::fromStdString(line.Text);
+    EXPECT_EQ(report->reportText()->toPlainText(), shown.join('\n'));
+  }
+}
+
+// After Open the project's last cut is selected and the sliders stand at it, whatever row was
+// selected before; the picture is zoomed so that the stock fills it.
+TEST_F(DesktopProjectTest, OpenSetsTheSlidersToTheLastCutAndZoomsToTheStock) {
+  const struct {
+    const char* file;
+    int fence, height;
+    const char* verdict;
+  } cases[] = {{"Lipped edge unsafe order.ROU", -25, -25, "Danger"},
+               {"Lipped edge safe order.ROU", -25, 150, "Cut OK"}};
+  auto* grid = desktop->Tools()->findChild<QTableWidget*>("cutGrid");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    desktop->Profile()->FenceSlider()->setValue(0);
+    desktop->Profile()->HeightSlider()->setValue(0);
+    grid->setCurrentCell(0, 1);
+    ASSERT_TRUE(desktop->Project()->OpenProject(KERF_SOURCE_DIR "/data/work/" + QString(c.file)));
+    EXPECT_EQ(desktop->Tools()->SelectedRow(), 2);
+    EXPECT_EQ(desktop->Profile()->FenceSlider()->value(), c.fence);
+    EXPECT_EQ(desktop->Profile()->HeightSlider()->value(), c.height);
+    EXPECT_EQ(model.ProfileZoom(), 4);  // a 2" x 3/4" stock is small at 1 or 2
+    // The verdict is that of the last cut made again: the project's own.
+    desktop->Profile()->CutPreview()->Refresh();
+    EXPECT_EQ(desktop->Profile()->CutPreview()->VerdictLabel()->text(), c.verdict);
+  }
 }
 
 TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {

@@ -208,7 +208,7 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   EXPECT_EQ(desktop->Settings()->Folders().Folder("Project"), "");
   EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({project}));
   EXPECT_NE(desktop->Main()->findChild<QAction*>("recentProject1"), nullptr);
-  EXPECT_EQ(model->ProjectFileName(), "Router.rou");  // nothing is opened by itself
+  EXPECT_EQ(model->ProjectFileName(), "Untitled");  // nothing is opened by itself
 }
 
 TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {

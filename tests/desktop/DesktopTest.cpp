@@ -9,8 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -83,8 +86,8 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
                                                        {desktop->Profile(), "Profile"},
                                                        {desktop->ViewControls(), "View Controls"},
                                                        {desktop->Texture(), "Texture"},
-                                                       {desktop->Report(), "Report: Router.rou"},
-                                                       {desktop->Main(), "Kerfwright[*]"},
+                                                       {desktop->Report(), "Report: Untitled"},
+                                                       {desktop->Main(), "Kerfwright: Untitled[*]"},
                                                        {desktop->Tools(), "Tools"},
                                                        {desktop->Config(), "Config"},
                                                        {desktop->About(), "About"},
@@ -99,8 +102,8 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   EXPECT_EQ(model.FaceOnTable(), 3);
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   EXPECT_EQ(model.CutterCount(), 25);
-  EXPECT_EQ(model.ProjectFileName(), "Router.rou");
-  EXPECT_FALSE(main->SaveAction()->isEnabled());
+  EXPECT_EQ(model.ProjectFileName(), "Untitled");
+  EXPECT_TRUE(main->SaveAction()->isEnabled());  // Save of an untitled project is Save As
   EXPECT_FALSE(main->View()->SceneReady());
   EXPECT_EQ(main->StatusPanel(0)->text(), "Tool Pos:");
   EXPECT_EQ(main->StatusPanel(1)->text(), "Width :");
@@ -131,20 +134,21 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
 
 TEST_F(DesktopTest, MenusCarryTheirCaptions) {
   Start();
-  const std::pair<const char*, const char*> items[] = {{"openAction", "&Open"},
+  const std::pair<const char*, const char*> items[] = {{"newAction", "&New..."},
+                                                       {"openAction", "&Open..."},
                                                        {"saveAction", "&Save"},
-                                                       {"saveAsAction", "Save &As"},
-                                                       {"photographAction", "Photograph"},
+                                                       {"saveAsAction", "Save &As..."},
+                                                       {"photographAction", "Photo&graph..."},
                                                        {"cutReportAction", "Cut &Report"},
                                                        {"exitAction", "E&xit"},
-                                                       {"showProfileAction", "Profile"},
-                                                       {"showToolsAction", "Tools"},
-                                                       {"showViewControlsAction", "View"},
-                                                       {"showConfigAction", "Config"},
-                                                       {"showTextureAction", "Texture"},
-                                                       {"arrangeAction", "Arrange"},
-                                                       {"aboutAction", "About"},
-                                                       {"helpContentsAction", "Contents"}};
+                                                       {"showProfileAction", "&Profile"},
+                                                       {"showToolsAction", "&Tools"},
+                                                       {"showViewControlsAction", "&View"},
+                                                       {"showConfigAction", "&Config"},
+                                                       {"showTextureAction", "Te&xture"},
+                                                       {"arrangeAction", "&Arrange"},
+                                                       {"aboutAction", "&About"},
+                                                       {"helpContentsAction", "&Contents"}};
   for (auto [name, caption] : items) {
     QAction* action = desktop->Main()->WindowItem(name);
     ASSERT_NE(action, nullptr) << name;
@@ -155,6 +159,22 @@ TEST_F(DesktopTest, MenusCarryTheirCaptions) {
     EXPECT_TRUE(desktop->Main()->WindowItem(name)->isCheckable());
     EXPECT_TRUE(desktop->Main()->WindowItem(name)->isChecked());
   }
+  // Every menu and item has an Alt letter of its own within its menu.
+  std::vector<QList<QAction*>> menus{desktop->Main()->menuBar()->actions()};
+  for (size_t m = 0; m < menus.size(); ++m) {
+    QSet<QChar> letters;
+    const QList<QAction*> items = menus[m];  // menus grows inside the loop
+    for (QAction* action : items) {
+      if (action->isSeparator()) continue;
+      if (action->menu() != nullptr) menus.push_back(action->menu()->actions());
+      const qsizetype at = action->text().indexOf('&');
+      ASSERT_TRUE(at >= 0 && at + 1 < action->text().size()) << action->text().toStdString();
+      EXPECT_FALSE(letters.contains(action->text()[at + 1].toLower()))
+          << action->text().toStdString();
+      letters.insert(action->text()[at + 1].toLower());
+    }
+  }
+  EXPECT_GE(menus.size(), 5u);  // the bar, File, Recent Projects, Edit, Window, Help
 }
 
 TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
@@ -197,7 +217,7 @@ TEST_F(DesktopTest, CutReportFillsAndShowsTheReportWindowHeaderAloneWithoutCuts)
   EXPECT_TRUE(report->isVisible());
   ASSERT_EQ(report->Report().size(), 25u);
   const QString text = report->reportText()->toPlainText();
-  EXPECT_TRUE(text.startsWith("Cut List report: Router.rou   ")) << text.toStdString();
+  EXPECT_TRUE(text.startsWith("Cut List report: Untitled   ")) << text.toStdString();
   EXPECT_TRUE(text.contains("Cut #2 ("));
   EXPECT_TRUE(report->reportText()->isReadOnly());
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QKeySequence>
+#include <QTest>
 #include <map>
 #include <string>
 
@@ -20,6 +22,7 @@ struct RequestCase {
 };
 
 const RequestCase Requests[] = {
+    {"newAction", &MainWindow::newRequested},
     {"openAction", &MainWindow::openRequested},
     {"saveAction", &MainWindow::saveRequested},
     {"saveAsAction", &MainWindow::saveAsRequested},
@@ -35,7 +38,6 @@ TEST(MainWindowRequests, EachMenuItemAsksForItsOwnWorkOnce) {
   Model model;
   const SectionOutline outline;
   MainWindow window(model, outline, /*glLoaded=*/false);
-  window.SaveAction()->setEnabled(true);  // named projects only
   window.show();
   std::map<std::string, int> asked;
   for (const RequestCase& c : Requests) {
@@ -65,6 +67,38 @@ TEST(MainWindowRequests, HidingTakesTheOtherWindowsAlongAndTheWindowMenuWorksBef
   EXPECT_EQ(hidden, 0);
   window.hide();
   EXPECT_EQ(hidden, 1);
+}
+
+// The usual keys reach their items from the keyboard; Quit last, as it closes the window.
+TEST(MainWindowRequests, TheUsualKeysAskForTheirItemsWork) {
+  const struct {
+    const char* item;
+    const char* key;
+    Request signal;
+  } keys[] = {
+      {"newAction", "Ctrl+N", &MainWindow::newRequested},
+      {"openAction", "Ctrl+O", &MainWindow::openRequested},
+      {"saveAction", "Ctrl+S", &MainWindow::saveRequested},
+      {"saveAsAction", "Ctrl+Shift+S", &MainWindow::saveAsRequested},
+      {"helpContentsAction", "F1", &MainWindow::helpContentsRequested},
+      {"exitAction", "Ctrl+Q", &MainWindow::closing},
+  };
+  Model model;
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (const auto& k : keys) {
+    SCOPED_TRACE(k.item);
+    EXPECT_EQ(window.WindowItem(k.item)->shortcut(), QKeySequence(k.key));
+    int asked = 0;
+    const QMetaObject::Connection counted =
+        QObject::connect(&window, k.signal, &window, [&asked] { ++asked; });
+    QTest::keySequence(&window, QKeySequence(k.key));
+    EXPECT_EQ(asked, 1);
+    QObject::disconnect(counted);
+  }
 }
 
 }  // namespace

@@ -66,8 +66,9 @@ class PhotographActionTest : public ::testing::Test {
   ViewPanel view{model, pictures.Outline, true};
   RecordedProgress progress;
   int suspended = 0, resumed = 0;
+  QString title;  // the project's, proposed as the name
   PhotographAction action{PhotographWindows{mainWindow, view, progress, [this] { ++suspended; },
-                                            [this] { ++resumed; }}};
+                                            [this] { ++resumed; }, [this] { return title; }}};
   std::vector<FileRequest> requests;
   QString answer;
   QStringList messages;
@@ -172,6 +173,9 @@ TEST_F(PhotographActionTest, CancellingReadsAndSavesNothing) {
   EXPECT_EQ(resumed, 1);
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  title = "Cove";  // a project's name is proposed
+  EXPECT_FALSE(action.OnPhotograph());
+  EXPECT_EQ(requests.back().proposedName, "Cove.png");
 }
 
 TEST_F(PhotographActionTest, AFileThatCannotBeWrittenIsReported) {

@@ -41,7 +41,6 @@ struct SeenSetup {
   std::string fileBytes;
   std::string projectFileName;
   QString caption;
-  bool saveEnabled = false;
   QStringList grid;
   int cutterIndex = -1;
   QColor woodSwatch;
@@ -74,7 +73,7 @@ class ProjectActionsTest : public ::testing::Test {
     // The main window's part of New.
     QObject::connect(&config, &StockSizeDialog::newWorkpiece, [this] {
       Rebuild();
-      saveItem.setEnabled(false);
+      if (actions) actions->ShowProjectName();
     });
     tools.Populate();
     config.StartWithNewWorkpiece();
@@ -82,7 +81,6 @@ class ProjectActionsTest : public ::testing::Test {
     texture.SetMessageShower([this](const QString& text) { messages << text; });
 
     ProjectWindows windows{mainWindow,
-                           saveItem,
                            tools,
                            config,
                            texture,
@@ -122,7 +120,6 @@ class ProjectActionsTest : public ::testing::Test {
     s.fileBytes = FormatProject(RecordFromModel(model));
     s.projectFileName = model.ProjectFileName();
     s.caption = mainWindow.windowTitle();
-    s.saveEnabled = saveItem.isEnabled();
     for (int row = 1; row <= GridRows(tools); ++row)
       for (int c = 0; c < 5; ++c) s.grid << GridText(tools, row, c);
     s.cutterIndex = Find<QComboBox>(tools, "cutterBox")->currentIndex();
@@ -171,7 +168,6 @@ class ProjectActionsTest : public ::testing::Test {
   Model model;
   SectionPictures pictures;
   QWidget mainWindow;
-  QAction saveItem{"&Save"};
   ToolsWindow tools{model};
   StockSizeDialog config{model};
   TextureWindow texture{model};
@@ -190,11 +186,11 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(requests[0].mode, FileRequest::Mode::Save);
   EXPECT_EQ(requests[0].filter, "Router File (*.ROU)");
   EXPECT_EQ(requests[0].defaultSuffix, "ROU");
-  EXPECT_EQ(requests[0].proposedName, "Router.rou");
+  EXPECT_EQ(requests[0].proposedName, "Untitled");
   EXPECT_EQ(requests[0].directory, dir.path());
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: shop.ROU[*]");
   EXPECT_EQ(model.ProjectFileName(), Path("shop.ROU").toStdString());
-  EXPECT_TRUE(saveItem.isEnabled());
+  EXPECT_TRUE(actions->Named());
   EXPECT_TRUE(messages.isEmpty());
   const SeenSetup saved = Now();
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), saved.fileBytes);
@@ -202,7 +198,7 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   // Everything changed, the name and caption too.
   Find<QSlider>(config, "stockHeightSlider")->setValue(100);
   Find<QPushButton>(config, "newButton")->click();
-  EXPECT_FALSE(saveItem.isEnabled());
+  EXPECT_FALSE(actions->Named());
   model.SetWoodSwatch(White);
   tools.SyncSwatches();
   ASSERT_EQ(texture.LoadTextureFile(Picture("other.bmp", 8, 8)).Error(), "");
@@ -230,26 +226,28 @@ TEST_F(ProjectActionsTest, SaveAsThenOpenGivesTheSameSetup) {
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(ProjectActionsTest, SaveWritesTheNamedProjectWithoutADialog) {
-  actions->Save();  // nothing named yet: File > Save is off
-  EXPECT_FALSE(QFile::exists(Path("Router.rou")));
-  EXPECT_TRUE(requests.empty());
+TEST_F(ProjectActionsTest, SaveWritesTheNamedProjectWithoutADialogAndAnUntitledOneWithIt) {
+  actions->Save();  // nothing named yet: Save is Save As, here cancelled
+  EXPECT_FALSE(QFile::exists(Path("Untitled")));
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].caption, "Save As");
 
   WorkedSetup();
   SaveAs("shop.ROU");
   AddCut(model, 10, 10, 5, 1);
   actions->Save();
-  EXPECT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests.size(), 2u);
   EXPECT_EQ(ReadBytes(Path("shop.ROU")), FormatProject(RecordFromModel(model)));
 
-  // New turns File > Save off again; Save As offers the last name.
+  // New makes the project untitled: the old name leaves the caption, and Save asks for a name
+  // instead of writing over the old file.
   Find<QPushButton>(config, "newButton")->click();
+  EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: Untitled[*]");
   QFile::remove(Path("shop.ROU"));
-  actions->Save();
-  EXPECT_FALSE(QFile::exists(Path("shop.ROU")));
   answer.clear();
-  actions->SaveAs();
-  EXPECT_EQ(requests.back().proposedName, Path("shop.ROU"));
+  actions->Save();
+  EXPECT_EQ(requests.back().caption, "Save As");
+  EXPECT_EQ(requests.back().proposedName, "Untitled");
   EXPECT_FALSE(QFile::exists(Path("shop.ROU")));
 }
 
@@ -336,7 +334,7 @@ TEST_F(ProjectActionsTest, UnloadableTextureIsNamedAndTheRestApplied) {
   EXPECT_EQ(Find<QLabel>(texture, "texturePicture")->toolTip(), "");
   EXPECT_EQ(model.TextureFile(), record.TextureFile);  // saving keeps the project's texture
   EXPECT_EQ(mainWindow.windowTitle(), "Kerfwright: textured.ROU[*]");
-  EXPECT_TRUE(saveItem.isEnabled());
+  EXPECT_TRUE(actions->Named());
   EXPECT_EQ(suspended, resumed);
 }
 

@@ -133,19 +133,19 @@ TEST_P(UndoSequenceTest, UndoneToTheStartAndRedoneToTheEndGivesTheSameSetUps) {
   std::vector<Seen> states;
   states.push_back(seen());
   EXPECT_FALSE(Item("undoAction")->isEnabled());
-  EXPECT_EQ(Item("undoAction")->text(), "Undo");
+  EXPECT_EQ(Item("undoAction")->text(), "&Undo");
   for (const Edit& edit : GetParam().edits) {
     edit.make(*this);
     states.push_back(seen());
     EXPECT_NE(states.back().bytes, states[states.size() - 2].bytes) << edit.step;
-    EXPECT_EQ(Item("undoAction")->text().toStdString(), std::string("Undo ") + edit.step);
+    EXPECT_EQ(Item("undoAction")->text().toStdString(), std::string("&Undo ") + edit.step);
   }
   EXPECT_TRUE(Modified());
   const std::vector<Edit>& edits = GetParam().edits;
   for (size_t k = edits.size(); k-- > 0;) {
     Item("undoAction")->trigger();
     EXPECT_EQ(seen(), states[k]) << "undoing " << edits[k].step;
-    EXPECT_EQ(Item("redoAction")->text().toStdString(), std::string("Redo ") + edits[k].step);
+    EXPECT_EQ(Item("redoAction")->text().toStdString(), std::string("&Redo ") + edits[k].step);
   }
   EXPECT_EQ(Bytes(), states.front().bytes);
   EXPECT_FALSE(Item("undoAction")->isEnabled());
@@ -212,7 +212,7 @@ TEST_F(SetupHistoryTest, EditMenuSitsBetweenFileAndWindowWithTheKeys) {
   Start();
   QStringList menus;
   for (QAction* action : desktop->Main()->menuBar()->actions()) menus << action->text();
-  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Window", "Help"}));
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Window", "&Help"}));
   EXPECT_EQ(Item("undoAction")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
   EXPECT_EQ(Item("redoAction")->shortcuts(),
             QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
@@ -236,7 +236,7 @@ TEST_F(SetupHistoryTest, EditMenuSitsBetweenFileAndWindowWithTheKeys) {
 
 TEST_F(SetupHistoryTest, CaptionMarkFollowsSavesAndUndo) {
   Start();
-  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright[*]");
+  EXPECT_EQ(desktop->Main()->windowTitle(), "Kerfwright: Untitled[*]");
   EXPECT_FALSE(Modified());
   Cut(10, 20);
   EXPECT_TRUE(Modified());
@@ -275,7 +275,7 @@ TEST_P(CloseQuestionTest, AsksOnlyWithUnsavedChangesAndCancelKeepsTheSetUp) {
   fileAnswer = c.saveAsName.isEmpty() ? QString() : QDir(scratch.path()).filePath(c.saveAsName);
   EXPECT_EQ(desktop->Main()->close(), c.closes);
   EXPECT_EQ(desktop->Main()->isVisible(), !c.closes);
-  EXPECT_EQ(questions, c.changed ? QStringList{"Save changes to Router.rou?"} : QStringList{});
+  EXPECT_EQ(questions, c.changed ? QStringList{"Save changes to Untitled?"} : QStringList{});
   EXPECT_EQ(Bytes(), before);
   if (!c.closes) {
     EXPECT_TRUE(Modified());
@@ -308,7 +308,7 @@ TEST_F(SetupHistoryTest, NewAndOpenAskAndCancelLeavesEverythingAsItWas) {
   EXPECT_EQ(questions.size(), 2);
   EXPECT_EQ(chooserCalls, 0);  // Cancel comes before the file dialog
   EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(Item("undoAction")->text(), "Undo Cut #1");
+  EXPECT_EQ(Item("undoAction")->text(), "&Undo Cut #1");
   // Undone back to the start, nothing is lost by New: no question.
   Item("undoAction")->trigger();
   desktop->Config()->findChild<QPushButton*>("newButton")->click();

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,12 +39,14 @@ TEST(TipsDialogTest, NextTenTimesComesBackToTheSameTip) {
   }
 }
 
-TEST(TipsDialogTest, EscShowsTheNextTipAndEnterCloses) {
+TEST(TipsDialogTest, EscAndEnterClose) {
   TipsDialog tips(nullptr, 10);
   tips.show();
   SendKey(&tips, Qt::Key_Escape);
-  EXPECT_EQ(tips.TipNumber(), 1);
-  EXPECT_TRUE(tips.isVisible());
+  EXPECT_EQ(tips.TipNumber(), 10);
+  EXPECT_FALSE(tips.isVisible());
+  tips.NextButton()->click();
+  tips.show();
   // Enter closes the dialog even where the tip text has the focus: it must not become a new
   // line in the text.
   SendKey(tips.TipView(), Qt::Key_Return);
@@ -183,11 +186,21 @@ TEST_F(ReportWindowTest, CaptionNamesTheProjectFile) {
   EXPECT_EQ(window.windowTitle(), "Report: Door <rail>.ROU");
 }
 
-TEST_F(ReportWindowTest, PrintingWithoutAPrinterIsReported) {
+TEST_F(ReportWindowTest, PrintingWithoutAPrinterOffersAPdfNamedAfterTheProject) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is set up here";
+  window.SetProjectName(dir.filePath("Door rail.ROU"));
+  QString offered;
+  window.SetPrintChooser([&](QPrinter& printer) {
+    offered = printer.outputFileName();
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    return true;
+  });
   window.OnPrint();
-  ASSERT_EQ(errors.size(), 1);
-  EXPECT_TRUE(errors[0].contains("no printer"));
+  EXPECT_EQ(offered, dir.filePath("Door rail report.pdf"));
+  EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
+  QFile pdf(dir.filePath("printed.pdf"));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
 TEST_F(ReportWindowTest, ExitHidesAndKeepsTheText) {

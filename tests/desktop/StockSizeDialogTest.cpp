@@ -119,10 +119,10 @@ TEST_F(StockSizeDialogTest, NewWithFiveCutsStartsAfresh) {
   EXPECT_EQ(model.ProfileZoom(), 1);
   EXPECT_EQ(GridRows(tools), 1);
   EXPECT_EQ(GridText(tools, 1, 0), "");
-  // New leaves the cutter, the colour and the project's name alone.
+  // New leaves the cutter and the colour alone; the project is untitled.
   EXPECT_EQ(model.CurrentCutter(), 2);
   EXPECT_EQ(model.WoodSwatch(), MakeColour(1, 2, 3));
-  EXPECT_EQ(model.ProjectFileName(), "/tmp/kept.ROU");
+  EXPECT_EQ(model.ProjectFileName(), "Untitled");
 }
 
 }  // namespace

@@ -95,13 +95,17 @@ TEST_F(CutReportTest, TwoCutsGiveFiveHeaderLinesAndTwoBlocksOfTen) {
   }
 }
 
-TEST_F(CutReportTest, CautionBlockIsYellow) {
+TEST_F(CutReportTest, CautionBlockIsDarkAmberThatReadsOnWhite) {
   cuts[1] = MakeCut(0, 0, 3, 1, 100, 100, 100, 49.6f);
   Apply();
   const CutReport report = BuildCutReport(model, "now");
   EXPECT_EQ(report[15].Text, "Cut #2 (Caution)");
-  EXPECT_EQ(report[15].TextColour, VerdictYellow);
-  EXPECT_EQ(report[24].TextColour, VerdictYellow);
+  EXPECT_EQ(report[15].TextColour, VerdictAmber);
+  EXPECT_EQ(report[24].TextColour, VerdictAmber);
+  // Yellow type on white cannot be read; the saved RTF carries the amber too.
+  const std::string rtf = ReportAsRtf(report);
+  EXPECT_NE(rtf.find("\\red160\\green96\\blue0;"), std::string::npos) << rtf;
+  EXPECT_EQ(rtf.find("\\red255\\green255\\blue0;"), std::string::npos) << rtf;
 }
 
 TEST_F(CutReportTest, LengthsFollowTheUnit) {
