@@ -81,7 +81,7 @@ void CutPreviewPanel::Refresh() {
     problem_->clear();
     return;
   }
-  const Cut& cut = trial_.Judge(model_, fence_.value(), height_.value());
+  const CutFigures& cut = trial_.Judge(model_, fence_.value(), height_.value());
   const Verdict verdict = trial_.Judged();
   verdict_->setText(VerdictName(verdict));
   if (static_cast<int>(verdict) != shownVerdict_) {

@@ -103,7 +103,7 @@ class ProjectActionsTest : public ::testing::Test {
 
   void Rebuild() {
     NoProgress quiet;
-    PlotOutline(model, pictures, quiet);
+    PlotOutline(model, pictures, section, quiet);
     tools.RefreshCutGrid();
     ++rebuilds;
   }
@@ -170,9 +170,10 @@ class ProjectActionsTest : public ::testing::Test {
   QTemporaryDir dir;
   Model model;
   SectionPictures pictures;
+  Section section;
   QWidget mainWindow;
   QAction saveItem{"&Save"};
-  ToolsWindow tools{model};
+  ToolsWindow tools{model, section};
   StockSizeDialog config{model};
   TextureWindow texture{model};
   std::unique_ptr<ProjectActions> actions;
