@@ -42,6 +42,7 @@ std::unique_ptr<Texture> woodGrain;
 struct Traced {
   Model model;
   SectionPictures pictures;
+  kerf::Section measured;
 };
 
 // The stock of a new workpiece: 200 x 200, no cuts.
@@ -49,7 +50,7 @@ Traced PlainStock() {
   Traced traced;
   traced.model.NewWorkpiece(200, 200);
   NoProgress quiet;
-  PlotOutline(traced.model, traced.pictures, quiet);
+  PlotOutline(traced.model, traced.pictures, traced.measured, quiet);
   return traced;
 }
 
@@ -74,7 +75,7 @@ Traced GroovedStock(const std::vector<int>& fences) {
     model.AppendCut(0, 0);
   }
   model.SetFaceOnTable(3);
-  PlotOutline(model, traced.pictures, quiet);
+  PlotOutline(model, traced.pictures, traced.measured, quiet);
   return traced;
 }
 

@@ -47,9 +47,7 @@ int KnownDangers(const KnownPlan& plan) {
           .DangerCuts.size());
 }
 
-MatchTarget TargetOf(Model& model) {
-  kerf::SectionPictures pictures;
-  kerf::MeasureSection(model, pictures);  // stores the cuts' figures too
+MatchTarget TargetOf(const Model& model, const kerf::Section& section) {
   MatchTarget target;
   target.StockWidth = model.StockWidth();
   target.StockHeight = model.StockHeight();
@@ -58,9 +56,11 @@ MatchTarget TargetOf(Model& model) {
   for (int y = 0; y < kerf::SectionSize; ++y)
     for (int x = 0; x < kerf::SectionSize; ++x)
       target.Keep[static_cast<size_t>(y * kerf::SectionSize + x)] =
-          pictures.Measured.Row(y)[x] != kerf::White;
+          section.Picture.Row(y)[x] != kerf::White;
   return target;
 }
+
+MatchTarget TargetOf(const Model& model) { return TargetOf(model, kerf::MeasureSection(model)); }
 
 size_t MaterialOf(const MatchTarget& target) {
   return static_cast<size_t>(std::count(target.Keep.begin(), target.Keep.end(), 1));
@@ -91,8 +91,10 @@ std::vector<KnownPlan> DrawnPlans() {
         const int fence = -30 + static_cast<int>(random() % static_cast<unsigned>(across / 2 + 30));
         const int rise = -60 + static_cast<int>(random() % static_cast<unsigned>(upright / 2 + 60));
         model.AppendCut(fence, rise);
-        const size_t after = MaterialOf(TargetOf(model));
-        const bool makeable = kerf::CutProblem(model.CutAt(model.CutCount())).empty();
+        const kerf::Section section = kerf::MeasureSection(model);
+        const size_t after = MaterialOf(TargetOf(model, section));
+        const bool makeable =
+            kerf::CutProblem(section.ResultOfCut(model.CutCount()).Figures).empty();
         if (after == before || after * 3 < whole || !makeable) model.DeleteCut(model.CutCount());
       }
       model.SetFaceOnTable(1 + static_cast<int>(random() % 8));

@@ -39,10 +39,11 @@ BENCHMARK(BM_FillBaseline)->Unit(benchmark::kMicrosecond);
 // program does.
 void RebuildRepeatedly(benchmark::State& state, Model model) {
   kerf::SectionPictures pictures;
+  kerf::Section section;
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
   for (auto _ : state) {
-    kerf::PlotOutline(model, pictures, progress, tracer);
+    kerf::PlotOutline(model, pictures, section, progress, tracer);
     benchmark::DoNotOptimize(pictures.Outline.Count);
   }
   state.counters["points"] = pictures.Outline.Count;
@@ -87,10 +88,11 @@ BENCHMARK(BM_PlotOutlineLargest)
 // The same with a new tracer (and its mark grid) for every rebuild.
 void BM_PlotOutlineFreshTracer(benchmark::State& state) {
   kerf::SectionPictures pictures;
+  kerf::Section section;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   kerf::NoProgress progress;
   for (auto _ : state) {
-    kerf::PlotOutline(model, pictures, progress);
+    kerf::PlotOutline(model, pictures, section, progress);
     benchmark::DoNotOptimize(pictures.Outline.Count);
   }
 }
@@ -99,13 +101,14 @@ BENCHMARK(BM_PlotOutlineFreshTracer)->ArgName("cuts")->Arg(50)->Unit(benchmark::
 // Marking and walking alone, on the measured section.
 void BM_MarkAndTrace(benchmark::State& state) {
   kerf::SectionPictures pictures;
+  kerf::Section section;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   kerf::NoProgress progress;
   kerf::OutlineTracer tracer;
-  // Leaves the whitened section in pictures.Measured.
-  kerf::PlotOutline(model, pictures, progress, tracer);
+  // Leaves the whitened section in section.Picture.
+  kerf::PlotOutline(model, pictures, section, progress, tracer);
   for (auto _ : state) {
-    tracer.Mark(pictures.Measured);
+    tracer.Mark(section.Picture);
     tracer.Trace(pictures.Outline);
     benchmark::DoNotOptimize(pictures.Outline.Count);
   }

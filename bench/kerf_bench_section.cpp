@@ -22,12 +22,13 @@ BENCHMARK(BM_FillBaseline)->Unit(benchmark::kMicrosecond);
 // change of the stock or an edit inside the list.
 void BM_MeasureSection(benchmark::State& state) {
   kerf::SectionPictures pictures;
+  kerf::Section section;
   Model model = WorkedModel(static_cast<int>(state.range(0)));
   const bool edited = state.range(1) != 0;
   for (auto _ : state) {
     if (edited) model.SetTableReach(model.TableReach() == 150 ? 151 : 150);
-    kerf::MeasureSection(model, pictures);
-    benchmark::DoNotOptimize(pictures.Measured.Row(0));
+    kerf::MeasureSection(model, pictures, section);
+    benchmark::DoNotOptimize(section.Picture.Row(0));
     benchmark::ClobberMemory();
   }
 }

@@ -17,7 +17,7 @@ namespace kerf {
 namespace {
 
 // Prints the verdict lines of one loaded and measured project; returns its worst verdict.
-Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
+Verdict PrintProjectVerdicts(const Model& model, const Section& section, const std::string& path) {
   const int count = model.CutCount();
   if (count == 0) {
     std::printf("%s: no cuts\n", PrintableText(path).c_str());
@@ -25,13 +25,13 @@ Verdict PrintProjectVerdicts(const Model& model, const std::string& path) {
   }
   Verdict worst = Verdict::CutOK;
   for (int i = 1; i <= count; ++i) {
-    const Verdict v = JudgeCutOnTable(model.CutAt(i));
+    const Verdict v = section.ResultOfCut(i).Judged;
     if (static_cast<int>(v) > static_cast<int>(worst)) worst = v;
   }
   std::printf("%s: %d cuts, worst: %s\n", PrintableText(path).c_str(), count, VerdictName(worst));
   for (int i = 1; i <= count; ++i) {
-    const Cut& cut = model.CutAt(i);
-    const Verdict v = JudgeCutOnTable(cut);
+    const CutFigures& cut = section.ResultOfCut(i).Figures;
+    const Verdict v = section.ResultOfCut(i).Judged;
     if (v == Verdict::CutOK) continue;
     // A cut no real table could make is Danger whatever its figures; the reason follows them.
     const std::string problem = CutProblem(cut);
@@ -61,6 +61,7 @@ int CheckCommand(const CommandArgs& args) {
 
   int status = ExitSuccess;
   SectionPictures pictures;
+  Section section;
   for (const std::string& path : projects) {
     Model model;
     model.SetCutterLibrary(cutters);
@@ -69,8 +70,8 @@ int CheckCommand(const CommandArgs& args) {
       status = ExitCannotRun;  // the message is on stderr; the others are still checked
       continue;
     }
-    MeasureSection(model, pictures);
-    if (PrintProjectVerdicts(model, path) == Verdict::Danger && status == ExitSuccess) {
+    MeasureSection(model, pictures, section);
+    if (PrintProjectVerdicts(model, section, path) == Verdict::Danger && status == ExitSuccess) {
       status = ExitJudgedBad;
     }
   }

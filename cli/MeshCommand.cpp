@@ -44,7 +44,8 @@ int MeshCommand(const CommandArgs& args) {
   model.SetProjectFileName(project);  // names the 3MF object
   NoProgress progress;
   SectionPictures pictures;
-  PlotOutline(model, pictures, progress);
+  Section section;
+  PlotOutline(model, pictures, section, progress);
   if (const Result<void> exported =
           ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
       !exported) {

@@ -24,7 +24,8 @@ int OutlineCommand(const CommandArgs& args) {
   NoProgress progress;
   OutlineTracer tracer;
   SectionPictures pictures;
-  PlotOutline(model, pictures, progress, tracer);
+  Section section;
+  PlotOutline(model, pictures, section, progress, tracer);
 
   const SectionOutline& outline = pictures.Outline;
   if (outline.Closed) {

@@ -134,7 +134,8 @@ int PhotoCommand(const CommandArgs& args) {
   if (parser.Given("--background")) model.SetBackgroundSwatch(backgroundColour);
   NoProgress quiet;
   SectionPictures pictures;
-  PlotOutline(model, pictures, quiet);
+  Section section;
+  PlotOutline(model, pictures, section, quiet);
   if (!pictures.Outline.Closed) {
     std::fprintf(stderr,
                  "kerfwright photo: warning: the outline of the section does not close; the "

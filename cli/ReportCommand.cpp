@@ -54,12 +54,11 @@ int ReportCommand(const CommandArgs& args) {
   if (metric) model.SetUnit(LengthUnit::Metric);
   model.SetTableReach(reach);
   // Opening a project rebuilds the section, which measures every cut's bearing figures.
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
+  const Section section = MeasureSection(model);
 
   // Cutter names come from the project: no control character in one reaches the terminal.
-  const std::string text = PrintableText(ReportAsText(BuildCutReport(model, LocalDateTimeText())),
-                                         std::string::npos, true);
+  const std::string text = PrintableText(
+      ReportAsText(BuildCutReport(model, section, LocalDateTimeText())), std::string::npos, true);
   std::fwrite(text.data(), 1, text.size(), stdout);
   if (std::fflush(stdout) != 0) {
     std::perror("kerfwright report");

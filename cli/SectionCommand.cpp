@@ -70,9 +70,7 @@ int SectionCommand(const CommandArgs& args) {
     picture = PreviewSection(model, scratch, PreviewSize, PreviewSize, zoom, model.WoodSwatch(),
                              fence, height, ProfileMachineMargin);
   } else {
-    SectionPictures pictures;
-    MeasureSection(model, pictures);
-    picture = pictures.Measured;
+    picture = MeasureSection(model).Picture;
   }
 
   if (const Result<void> saved = SavePicture(output, picture); !saved) {

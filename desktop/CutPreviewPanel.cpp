@@ -83,7 +83,7 @@ void CutPreviewPanel::Refresh() {
     emit heightWanted(WantedHeight());
     return;
   }
-  const Cut& cut = trial_.Judge(model_, fence_.value(), height_.value());
+  const CutFigures& cut = trial_.Judge(model_, fence_.value(), height_.value());
   const Verdict verdict = trial_.Judged();
   verdict_->setText(VerdictName(verdict));
   if (static_cast<int>(verdict) != shownVerdict_) {

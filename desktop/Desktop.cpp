@@ -125,7 +125,7 @@ void Desktop::Start() {
     ResumeFrames();
   });
 
-  tools_ = std::make_unique<ToolsWindow>(model_);
+  tools_ = std::make_unique<ToolsWindow>(model_, section_);
   tools_->SetUserCutters(library_.UserFiles);
   ConnectTools();
   tools_->Populate();
@@ -288,8 +288,8 @@ void Desktop::NewCutter() {
 
 void Desktop::PlotOutline() {
   BusyScope busy(*profile_);
-  kerf::PlotOutline(model_, pictures_, *progress_, *tracer_);
-  const int pieces = pictures_.Pieces.Count();
+  kerf::PlotOutline(model_, pictures_, section_, *progress_, *tracer_);
+  const int pieces = section_.Pieces.Count();
   main_->StatusMessage()->setText(
       pieces > 1 ? QString("The section has fallen into %1 pieces; the moulding shows the largest.")
                        .arg(pieces)
@@ -376,7 +376,7 @@ CutReport Desktop::CurrentReport() const {
   const QLocale locale = QLocale::system();
   const QString when = locale.toString(QDate::currentDate(), QLocale::ShortFormat) + " " +
                        locale.toString(QTime::currentTime(), QLocale::LongFormat);
-  const CutReport report = BuildCutReport(model_, when.toStdString());
+  const CutReport report = BuildCutReport(model_, section_, when.toStdString());
   // Without cuts the window still answers, with the report's header.
   return report.empty() ? CutReportHeader(model_, when.toStdString()) : report;
 }

@@ -12,6 +12,7 @@
 #include "desktop/HelpKey.h"
 #include "model/CutReport.h"
 #include "model/Model.h"
+#include "model/Section.h"
 #include "model/SectionPictures.h"
 #include "project/CutterLibrary.h"
 
@@ -105,6 +106,8 @@ class Desktop : public QObject {
 
   Model& model() { return model_; }
   const SectionPictures& Pictures() const { return pictures_; }
+  // The last measuring pass of the model's set-up (PlotOutline), which the windows read.
+  const Section& MeasuredSection() const { return section_; }
   const DesktopOptions& Options() const { return options_; }
   // Status text about the cutter library: empty when cutters were loaded.
   const QString& LibraryStatus() const { return libraryStatus_; }
@@ -171,7 +174,9 @@ class Desktop : public QObject {
   bool toolWindowsSettled_ = false;
   // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
   std::unique_ptr<OutlineTracer> tracer_;
-  // The measured section and its outline, drawn by the 3-D view; rebuilt by PlotOutline.
+  // The last measuring pass of model_ and the outline traced from it, drawn by the 3-D view;
+  // rebuilt by PlotOutline. Nothing measured is written into the model.
+  Section section_;
   SectionPictures pictures_;
 
   // Outlives the windows: its steps call into them but are never run after they go.

@@ -35,8 +35,11 @@ QToolButton* GlyphButton(QWidget* parent, const char* name, const char* hint, co
 
 }  // namespace
 
-ToolsWindow::ToolsWindow(Model& model, QWidget* parent)
-    : QWidget(parent, ToolWindowFlags), model_(model), chooseColour_(DialogColourChooser(this)) {
+ToolsWindow::ToolsWindow(Model& model, const Section& section, QWidget* parent)
+    : QWidget(parent, ToolWindowFlags),
+      model_(model),
+      section_(section),
+      chooseColour_(DialogColourChooser(this)) {
   editCut_ = [this](const Model& m, int row) -> std::optional<Cut> {
     CutEditDialog dialog(m, row, this);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -10,6 +10,7 @@
 #include "desktop/Choosers.h"
 #include "desktop/SetupStep.h"
 #include "model/Model.h"
+#include "model/Section.h"
 
 class QComboBox;
 class QLabel;
@@ -27,7 +28,8 @@ class ToolsWindow : public QWidget {
   // The grid's columns: number, Cutter, Fence, Height, Face, Verdict.
   static constexpr int GridColumns = 6;
 
-  explicit ToolsWindow(Model& model, QWidget* parent = nullptr);
+  // The grid shows each cut's verdict as section, the last measuring pass of model, has it.
+  ToolsWindow(Model& model, const Section& section, QWidget* parent = nullptr);
 
   // Derives the wood colour from the swatch, sets up the grid headings and lists the cutters.
   void Populate();
@@ -84,10 +86,11 @@ class ToolsWindow : public QWidget {
  private:
   void SetCell(int gridRow, int column, const QString& text);
   // The Verdict cell of a grid row and the row's colours; an empty row for no cut.
-  void ShowVerdict(int gridRow, const Cut* cut);
+  void ShowVerdict(int gridRow, const CutResult* cut);
   void FitColumns();
 
   Model& model_;
+  const Section& section_;
   ColourChooser chooseColour_;
   CutEditor editCut_;
   StepRecorder record_;

@@ -104,7 +104,7 @@ void ToolsWindow::RefreshCutGrid() {
       SetCell(i, 3, LengthText(cut.Height, model_.Unit()));
       SetCell(i, FaceColumn, QString::number(cut.Face));
       cutGrid_->item(i - 1, FaceColumn)->setToolTip(QString::fromStdString(FaceWords(cut.Face)));
-      ShowVerdict(i, &cut);
+      ShowVerdict(i, &section_.ResultOfCut(i));
     }
   }
   FitColumns();
@@ -118,20 +118,20 @@ void ToolsWindow::RefreshCutGrid() {
   }
 }
 
-void ToolsWindow::ShowVerdict(int gridRow, const Cut* cut) {
+void ToolsWindow::ShowVerdict(int gridRow, const CutResult* cut) {
   // The row takes the report's colour of the cut's verdict as its ground, under black type;
   // a safe cut, and the empty row, keep the grid's own. The number column stays a heading.
   QBrush ground;
   QString text;
   QString why;
   if (cut != nullptr) {
-    const Verdict verdict = JudgeCutOnTable(*cut);
+    const Verdict verdict = cut->Judged;
     text = VerdictName(verdict);
     if (verdict != Verdict::CutOK) ground = QColorFromColour(VerdictColour(verdict));
     why = QString("Table %1%, fence %2% left after the cut")
-              .arg(RoundPercent(cut->TableAfter))
-              .arg(RoundPercent(cut->FenceAfter));
-    const std::string problem = CutProblem(*cut);
+              .arg(RoundPercent(cut->Figures.TableAfter))
+              .arg(RoundPercent(cut->Figures.FenceAfter));
+    const std::string problem = CutProblem(cut->Figures);
     if (!problem.empty()) why += "; " + QString::fromStdString(problem);
   }
   SetCell(gridRow, VerdictColumn, text);

@@ -33,7 +33,7 @@ CutReport CutReportHeader(const Model& model, const std::string& dateTime) {
           {"", Black}};
 }
 
-CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
+CutReport BuildCutReport(const Model& model, const Section& section, const std::string& dateTime) {
   const int cutCount = model.CutCount();
   if (cutCount <= 0) return {};
   CutReport lines = CutReportHeader(model, dateTime);
@@ -45,23 +45,24 @@ CutReport BuildCutReport(const Model& model, const std::string& dateTime) {
 
   for (int i = 1; i <= cutCount; ++i) {
     const Cut& cut = model.CutAt(i);
-    const Verdict verdict = JudgeCut(cut);
+    const CutFigures& figures = section.ResultOfCut(i).Figures;
+    const Verdict verdict = JudgeCut(figures);
     const Colour colour = VerdictTextColour(verdict);
     add("Cut #" + std::to_string(i) + VerdictText(verdict), colour);
     add("  Cutter: " + CutterText(model, cut), colour);
     add("  Face on Table: " + std::to_string(cut.Face), colour);
     add("  Cutter Height: " + LengthTextOf(cut.Height, model.Unit()), colour);
     add("  Fence Position: " + LengthTextOf(cut.Fence, model.Unit()), colour);
-    add("  Material on table before cut: " + PercentText(cut.TableBefore), colour);
-    add("  Material on table after cut: " + PercentText(cut.TableAfter), colour);
-    add("  Material against fence before cut: " + PercentText(cut.FenceBefore), colour);
-    add("  Material against fence after cut: " + PercentText(cut.FenceAfter), colour);
+    add("  Material on table before cut: " + PercentText(figures.TableBefore), colour);
+    add("  Material on table after cut: " + PercentText(figures.TableAfter), colour);
+    add("  Material against fence before cut: " + PercentText(figures.FenceBefore), colour);
+    add("  Material against fence after cut: " + PercentText(figures.FenceAfter), colour);
     add("", colour);
   }
   // Cuts that no real table could make, whatever their bearing figures, are named after the
   // blocks, one red line each.
   for (int i = 1; i <= cutCount; ++i) {
-    const std::string problem = CutProblem(model.CutAt(i));
+    const std::string problem = CutProblem(section.ResultOfCut(i).Figures);
     if (!problem.empty()) add("Cut #" + std::to_string(i) + ": " + problem, VerdictRed);
   }
   return lines;

@@ -6,6 +6,7 @@
 
 #include "model/Model.h"
 #include "model/Raster.h"
+#include "model/Section.h"
 
 namespace kerf {
 
@@ -24,8 +25,9 @@ inline constexpr int ReportLinesPerCut = 10;
 // model.ProjectFileName() and dateTime, the local date and time the caller formatted), then one
 // block of ten lines per cut in the colour of its verdict, then one red line for every cut that
 // a real table could not make (CutProblem). An empty cut list gives no lines.
-// The figures are what the cuts hold from the last measuring pass; nothing is measured here.
-CutReport BuildCutReport(const Model& model, const std::string& dateTime);
+// The figures are those section holds from the last measuring pass of the model (cut #i's from
+// section.ResultOfCut(i)); nothing is measured here.
+CutReport BuildCutReport(const Model& model, const Section& section, const std::string& dateTime);
 
 // The five header lines alone: what the Report window shows for a list without cuts.
 CutReport CutReportHeader(const Model& model, const std::string& dateTime);

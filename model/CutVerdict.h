@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/Cut.h"
+#include "model/CutFigures.h"
 #include "model/Raster.h"
 
 namespace kerf {

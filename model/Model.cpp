@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstddef>
 #include <utility>
 
 #include "model/Orientation.h"
@@ -20,24 +21,6 @@ constexpr SetupChange SectionChanged{true, false, false};
 constexpr SetupChange CutsChanged{true, true, false};
 constexpr SetupChange LookChanged{false, false, true};
 constexpr SetupChange AllChanged{true, true, true};
-
-// The four settings of a cut: what cut-list edits move between slots. The file name of the
-// cutter belongs to the Cutter setting and travels with it.
-void SwapSettings(Cut& a, Cut& b) {
-  std::swap(a.Fence, b.Fence);
-  std::swap(a.Height, b.Height);
-  std::swap(a.Face, b.Face);
-  std::swap(a.Cutter, b.Cutter);
-  std::swap(a.CutterFileName, b.CutterFileName);
-}
-
-void CopySettings(Cut& to, const Cut& from) {
-  to.Fence = from.Fence;
-  to.Height = from.Height;
-  to.Face = from.Face;
-  to.Cutter = from.Cutter;
-  to.CutterFileName = from.CutterFileName;
-}
 
 }  // namespace
 
@@ -135,10 +118,8 @@ SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
 
 CutEdit Model::DeleteCut(int row) {
   if (!ValidRow(row, CutCount())) return {};
-  CutEdit edit{CutsChanged, Cut{}};
-  CopySettings(edit.Before, cuts_[Slot(row)]);
-  for (size_t i = Slot(row); i + 1 < cuts_.size(); ++i) CopySettings(cuts_[i], cuts_[i + 1]);
-  cuts_.pop_back();
+  CutEdit edit{CutsChanged, std::move(cuts_[Slot(row)])};
+  cuts_.erase(cuts_.begin() + static_cast<std::ptrdiff_t>(Slot(row)));
   return edit;
 }
 
@@ -149,37 +130,28 @@ Cut Model::WithCutterByName(Cut cut) const {
 
 SetupChange Model::InsertCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount() + 1)) return {};
-  cuts_.emplace_back();
-  for (size_t i = cuts_.size() - 1; i > Slot(row); --i) CopySettings(cuts_[i], cuts_[i - 1]);
-  CopySettings(cuts_[Slot(row)], WithCutterByName(cut));
+  cuts_.insert(cuts_.begin() + static_cast<std::ptrdiff_t>(Slot(row)),
+               WithCutterByName(std::move(cut)));
   return CutsChanged;
 }
 
 CutEdit Model::ReplaceCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount())) return {};
-  CutEdit edit{CutsChanged, Cut{}};
   Cut& slot = cuts_[Slot(row)];
-  CopySettings(edit.Before, slot);
-  CopySettings(slot, WithCutterByName(cut));
+  CutEdit edit{CutsChanged, std::exchange(slot, WithCutterByName(std::move(cut)))};
   return edit;
 }
 
 SetupChange Model::MoveCutUp(int row) {
   if (row < 2 || !ValidRow(row, CutCount())) return {};
-  SwapSettings(cuts_[Slot(row - 1)], cuts_[Slot(row)]);
+  std::swap(cuts_[Slot(row - 1)], cuts_[Slot(row)]);
   return CutsChanged;
 }
 
 SetupChange Model::MoveCutDown(int row) {
   if (row < 1 || row >= CutCount()) return {};
-  SwapSettings(cuts_[Slot(row)], cuts_[Slot(row + 1)]);
+  std::swap(cuts_[Slot(row)], cuts_[Slot(row + 1)]);
   return CutsChanged;
-}
-
-void Model::SetCutFigures(const std::vector<CutFigures>& figures) {
-  assert(figures.size() == cuts_.size());
-  for (size_t i = 0; i < figures.size() && i < cuts_.size(); ++i)
-    static_cast<CutFigures&>(cuts_[i]) = figures[i];
 }
 
 WorkSetup Model::TakeSetup() const {
@@ -188,11 +160,7 @@ WorkSetup Model::TakeSetup() const {
   s.StockHeight = stockHeight_;
   s.FaceOnTable = faceOnTable_;
   s.CurrentCutter = currentCutter_;
-  s.Cuts.reserve(cuts_.size());
-  for (const Cut& cut : cuts_) {
-    s.Cuts.emplace_back();
-    CopySettings(s.Cuts.back(), cut);
-  }
+  s.Cuts = cuts_;
   s.WoodSwatch = woodSwatch_;
   s.TextureFile = textureFile_;
   s.TextureMap = textureMap_;
@@ -204,10 +172,7 @@ WorkSetup Model::TakeSetup() const {
 SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
   NewWorkpiece(setup.StockWidth, setup.StockHeight);
   cuts_.reserve(setup.Cuts.size());
-  for (const Cut& stored : setup.Cuts) {
-    cuts_.emplace_back();
-    CopySettings(cuts_.back(), WithCutterByName(stored));
-  }
+  for (const Cut& stored : setup.Cuts) cuts_.push_back(WithCutterByName(stored));
   assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
   faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
   SetWoodSwatch(setup.WoodSwatch);

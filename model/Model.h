@@ -125,17 +125,13 @@ class Model {
   // The model part of New: zoom 1, no cuts, face 3, the given stock size (clamped 50..1000).
   // Undone by ReplaceSetup with the set-up taken before.
   SetupChange NewWorkpiece(int32_t stockWidth, int32_t stockHeight);
-  // Cut-list edits by cut number (= grid row). Only the four settings (and the cutter's file
-  // name) move; the bearing figures stay with their slot until the next measuring pass. Each
-  // reports nothing changed for a number that names no cut (or no neighbour to swap with).
+  // Cut-list edits by cut number (= grid row). Each reports nothing changed for a number that
+  // names no cut (or no neighbour to swap with).
   CutEdit DeleteCut(int row);               // returns the removed cut
   SetupChange InsertCut(int row, Cut cut);  // row 1..CutCount()+1; undoes DeleteCut(row)
   CutEdit ReplaceCut(int row, Cut cut);     // returns the cut it replaced
   SetupChange MoveCutUp(int row);           // undone by MoveCutDown(row - 1)
   SetupChange MoveCutDown(int row);         // undone by MoveCutUp(row + 1)
-  // Stores what a measuring pass found: figures[i] belongs to cut #i+1. Asserts that there is
-  // one entry per cut. Not an edit: the figures follow from the set-up.
-  void SetCutFigures(const std::vector<CutFigures>& figures);
 
   // --- the whole set-up ---------------------------------------------------------------------
   WorkSetup TakeSetup() const;

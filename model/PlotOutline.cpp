@@ -35,15 +35,15 @@ void WhitenBorder(Raster& picture) {
 
 }  // namespace
 
-void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress,
-                 OutlineTracer& tracer) {
+void PlotOutline(const Model& model, SectionPictures& pictures, Section& section,
+                 ProgressSink& progress, OutlineTracer& tracer) {
   ProgressScope scope(progress, "Plotting Outline....", 6);
-  MeasureSection(model, pictures);
+  MeasureSection(model, pictures, section);
   progress.Step(1);
 
-  Raster& picture = pictures.Measured;
+  Raster& picture = section.Picture;
   // A section that has fallen apart is traced round its largest piece alone.
-  pictures.Pieces.KeepLargest(picture);
+  section.Pieces.KeepLargest(picture);
   WhitenBorder(picture);
   tracer.MarkVertical(picture);
   progress.Step(2);
@@ -57,9 +57,10 @@ void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress
   tracer.Trace(pictures.Outline);
 }
 
-void PlotOutline(Model& model, SectionPictures& pictures, ProgressSink& progress) {
+void PlotOutline(const Model& model, SectionPictures& pictures, Section& section,
+                 ProgressSink& progress) {
   OutlineTracer tracer;
-  PlotOutline(model, pictures, progress, tracer);
+  PlotOutline(model, pictures, section, progress, tracer);
 }
 
 }  // namespace kerf

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/Cut.h"
+#include "model/CutFigures.h"
 #include "model/CutVerdict.h"
 #include "model/Raster.h"
 #include "model/SectionPictures.h"
@@ -27,10 +27,19 @@ struct CutResult {
 };
 
 // One measuring pass's result; kept from one pass to the next, its storage is used again.
+// Nothing of it is written back into the set-up it was measured from.
 struct Section {
   Raster Picture{SectionSize, SectionSize};  // the measured section, 500 x 500
   std::vector<CutResult> Cuts;               // cut #1 first
   SectionPieces Pieces;                      // the pieces of material of the finished section
+
+  // What the pass found for the cut numbered n (from 1). A cut the pass did not measure (the
+  // list grew since) has blank figures, as a cut has before its first measuring.
+  const CutResult& ResultOfCut(int n) const {
+    static const CutResult blank{CutFigures{}, JudgeCutOnTable(CutFigures{})};
+    return n >= 1 && static_cast<size_t>(n) <= Cuts.size() ? Cuts[static_cast<size_t>(n - 1)]
+                                                           : blank;
+  }
 };
 
 }  // namespace kerf

@@ -405,9 +405,6 @@ void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster
   if (watcher != nullptr) watcher->After(index, cut, stand, raster);
 }
 
-CutFigures& FiguresOf(CutFigures& figures) { return figures; }
-CutFigures& FiguresOf(CutResult& result) { return result.Figures; }
-
 // The measuring pass's view: 500 x 500, zoom 1, black, no cutter outlined.
 SectionView MeasuringView() {
   SectionView view;
@@ -419,9 +416,8 @@ SectionView MeasuringView() {
 }
 
 // Paints the section; measures into figures and pieces when both are given.
-template <typename Figures>
 void PaintSection(const Work& work, const SectionView& view, Raster& raster,
-                  std::vector<Figures>* figures, SectionPieces* pieces,
+                  std::vector<CutResult>* figures, SectionPieces* pieces,
                   CutWatcher* watcher = nullptr) {
   const Frame f = FrameFor(work, view);
   const int W = view.W;
@@ -436,13 +432,13 @@ void PaintSection(const Work& work, const SectionView& view, Raster& raster,
   const bool measure = figures != nullptr && pieces != nullptr;
   SideMaterial sides(raster, f);
   if (measure) {
-    figures->assign(work.cuts.size(), Figures{});
+    figures->assign(work.cuts.size(), CutResult{});
     pieces->Read(raster, f.left, f.top, f.W, f.H);
   }
   const std::vector<Cut>& cuts = work.cuts;
   for (size_t i = 0; i < cuts.size(); ++i) {
-    PaintCutOf(work, cuts[i], f, raster, measure ? &FiguresOf((*figures)[i]) : nullptr, sides,
-               pieces, watcher, i);
+    PaintCutOf(work, cuts[i], f, raster, measure ? &(*figures)[i].Figures : nullptr, sides, pieces,
+               watcher, i);
   }
 
   const MachineFaces faces{f.W, f.H};
@@ -461,12 +457,7 @@ StockSetup StockOf(const Model& model) {
 }
 
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas) {
-  PaintSection<CutFigures>(WorkOf(model), view, canvas, nullptr, nullptr);
-}
-
-void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
-                   std::vector<CutFigures>& figures, SectionPieces& pieces) {
-  PaintSection(WorkOf(model), view, canvas, &figures, &pieces);
+  PaintSection(WorkOf(model), view, canvas, nullptr, nullptr);
 }
 
 void MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
@@ -484,7 +475,7 @@ Section MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
 
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
                    CutWatcher& watcher) {
-  PaintSection<CutFigures>(WorkOf(model), view, canvas, nullptr, nullptr, &watcher);
+  PaintSection(WorkOf(model), view, canvas, nullptr, nullptr, &watcher);
 }
 
 void PaintCutsFrom(const Model& model, const SectionView& view, size_t first, Raster& canvas,
@@ -504,11 +495,17 @@ void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut
   PaintCutOf(work, cut, f, canvas, nullptr, sides, nullptr, &watcher, model.Cuts().size());
 }
 
-void MeasureSection(Model& model, SectionPictures& pictures) {
-  PaintSection(WorkOf(model), MeasuringView(), pictures.Measured, &pictures.Figures,
-               &pictures.Pieces);
-  JudgeCutsOnTable(model, pictures.Figures, pictures.Table);
-  model.SetCutFigures(pictures.Figures);
+void MeasureSection(const Model& model, SectionPictures& pictures, Section& section) {
+  PaintSection(WorkOf(model), MeasuringView(), section.Picture, &section.Cuts, &section.Pieces);
+  JudgeCutsOnTable(model, section.Cuts, pictures.Table);
+  for (CutResult& cut : section.Cuts) cut.Judged = JudgeCutOnTable(cut.Figures);
+}
+
+Section MeasureSection(const Model& model) {
+  SectionPictures pictures;
+  Section section;
+  MeasureSection(model, pictures, section);
+  return section;
 }
 
 CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,

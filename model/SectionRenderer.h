@@ -48,12 +48,6 @@ StockSetup StockOf(const Model& model);
 // W x H (and whose row and column beyond the picture are drawn on when it has them).
 void RenderSection(const Model& model, const SectionView& view, Raster& canvas);
 
-// The same, measuring while it paints: figures gets the figures of every cut (cut #1 first),
-// with whether its shank path was blocked and the pieces before and after it, and pieces the
-// pieces of the finished section.
-void RenderSection(const Model& model, const SectionView& view, Raster& canvas,
-                   std::vector<CutFigures>& figures, SectionPieces& pieces);
-
 // A cut's cutter on a picture, for reading the wood around it: its axis's anchor (the point
 // the cutter's rows are counted from), which way its rows run (0: up, 2: down, -1: leftwards,
 // +1: rightwards), the side of the stock that lay against the fence and the table's line.
@@ -98,14 +92,16 @@ Section MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
 void MeasureSetup(const StockSetup& stock, const std::vector<Cut>& cuts,
                   const std::vector<Tool>& cutters, Section& into);
 
-// The measuring pass that the outline rebuild starts with: RenderSection at 500 x 500, zoom 1,
-// black, no cutter, into pictures.Measured; pictures.Pieces and pictures.Figures are rewritten
-// and the figures stored in the model's cuts.
-void MeasureSection(Model& model, SectionPictures& pictures);
+// The measuring pass of model's set-up, which it leaves as it is: MeasureSetup of its stock,
+// cuts and cutters into section, with the table's physics judged for every cut (with the
+// model's table reach, on pictures.Table) before the cuts' verdicts are given.
+void MeasureSection(const Model& model, SectionPictures& pictures, Section& section);
+// The same with scratch of its own, for a single pass.
+Section MeasureSection(const Model& model);
 
 // One more cut measured after the cut list, as if it had been made last: canvas and pieces hold
 // the section of model's cut list as the measuring pass left them (500 x 500, zoom 1, no
-// cutter, what MeasureSection draws). The cut is painted on them and its figures returned.
+// cutter, what MeasureSetup draws). The cut is painted on them and its figures returned.
 CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
                              SectionPieces& pieces);
 

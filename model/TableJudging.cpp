@@ -23,14 +23,23 @@ SectionView FineView() {
   return view;
 }
 
-// Reads the judgements of count cuts from cut first (an index) on into figures.
+// What the table's physics found, as a cut's figures hold it.
+void TakeJudgement(CutFigures& figures, const TableJudgement& judged) {
+  figures.TrapsStock = judged.TrapsStock;
+  figures.BearingInWood = judged.BearingInWood;
+  figures.ShankInWood = judged.ShankInWood;
+  figures.BeyondReach = judged.BeyondReach;
+  figures.SkinInches = judged.SkinInches;
+}
+
+// Reads the judgements of count cuts from cut first (an index) on into judged.
 class TableWatcher : public CutWatcher {
  public:
-  TableWatcher(const Model& model, TableScratch& scratch, CutFigures* figures, size_t first,
+  TableWatcher(const Model& model, TableScratch& scratch, TableJudgement* judged, size_t first,
                size_t count)
       : model_(model),
         scratch_(scratch),
-        figures_(figures),
+        judged_(judged),
         first_(first),
         count_(count),
         stock_(PlaceStock(model, FineView())) {}
@@ -42,13 +51,7 @@ class TableWatcher : public CutWatcher {
   void After(size_t index, const Cut& cut, const CutStand& stand, const Raster& canvas) override {
     if (!Watched(index)) return;
     Read(cut, stand, canvas, scratch_.After);
-    const TableJudgement judged = JudgeOnTable(scratch_.Before, scratch_.After, Cutter(cut));
-    CutFigures& found = figures_[index - first_];
-    found.TrapsStock = judged.TrapsStock;
-    found.BearingInWood = judged.BearingInWood;
-    found.ShankInWood = judged.ShankInWood;
-    found.BeyondReach = judged.BeyondReach;
-    found.SkinInches = judged.SkinInches;
+    judged_[index - first_] = JudgeOnTable(scratch_.Before, scratch_.After, Cutter(cut));
   }
 
  private:
@@ -88,7 +91,7 @@ class TableWatcher : public CutWatcher {
 
   const Model& model_;
   TableScratch& scratch_;
-  CutFigures* figures_;
+  TableJudgement* judged_;
   size_t first_, count_;
   StockOnPicture stock_;
 };
@@ -124,9 +127,9 @@ constexpr size_t DrawnHead = 8;  // numbers of the key before the cuts'
 
 }  // namespace
 
-void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch) {
+void JudgeCutsOnTable(const Model& model, std::vector<CutResult>& cuts, TableScratch& scratch) {
   PrepareCanvas(scratch);
-  const size_t count = std::min(figures.size(), model.Cuts().size());
+  const size_t count = std::min(cuts.size(), model.Cuts().size());
   std::vector<int64_t>& key = scratch.KeyNow;
   FillDrawnKey(model, key);
   // A list that only grew since the picture was drawn: its earlier cuts keep their findings.
@@ -136,27 +139,16 @@ void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, Tabl
                     std::equal(drawn.begin(), drawn.end(), key.begin()) &&
                     scratch.Judged.size() == (drawn.size() - DrawnHead) / 4;
   if (grew) first = std::min(scratch.Judged.size(), count);
-  scratch.Judged.resize(first);
-  for (size_t i = 0; i < first; ++i) {
-    const TableJudgement& judged = scratch.Judged[i];
-    figures[i].TrapsStock = judged.TrapsStock;
-    figures[i].BearingInWood = judged.BearingInWood;
-    figures[i].ShankInWood = judged.ShankInWood;
-    figures[i].BeyondReach = judged.BeyondReach;
-    figures[i].SkinInches = judged.SkinInches;
+  scratch.Judged.resize(count);
+  if (!grew || drawn.size() != key.size()) {  // else nothing changed
+    TableWatcher watcher(model, scratch, scratch.Judged.data() + first, first, count - first);
+    if (first == 0)
+      RenderSection(model, FineView(), scratch.Fine, watcher);
+    else
+      PaintCutsFrom(model, FineView(), first, scratch.Fine, watcher);
+    scratch.Drawn = key;  // a copy, so that both keep their storage for the next pass
   }
-  if (grew && drawn.size() == key.size()) return;  // nothing changed
-  TableWatcher watcher(model, scratch, figures.data() + first, first, count - first);
-  if (first == 0)
-    RenderSection(model, FineView(), scratch.Fine, watcher);
-  else
-    PaintCutsFrom(model, FineView(), first, scratch.Fine, watcher);
-  for (size_t i = first; i < count; ++i) {
-    const CutFigures& found = figures[i];
-    scratch.Judged.push_back({found.TrapsStock, found.BearingInWood, found.ShankInWood,
-                              found.BeyondReach, found.SkinInches});
-  }
-  scratch.Drawn = key;  // a copy, so that both keep their storage for the next pass
+  for (size_t i = 0; i < count; ++i) TakeJudgement(cuts[i].Figures, scratch.Judged[i]);
 }
 
 void DrawCutListFinely(const Model& model, TableScratch& scratch) {
@@ -169,8 +161,10 @@ void DrawCutListFinely(const Model& model, TableScratch& scratch) {
 void JudgeFurtherCutOnTable(const Model& model, const Cut& cut, CutFigures& found,
                             TableScratch& scratch) {
   scratch.Fine = scratch.List;
-  TableWatcher watcher(model, scratch, &found, model.Cuts().size(), 1);
+  TableJudgement judged;
+  TableWatcher watcher(model, scratch, &judged, model.Cuts().size(), 1);
   PaintFurtherCut(model, FineView(), cut, scratch.Fine, watcher);
+  TakeJudgement(found, judged);
 }
 
 }  // namespace kerf

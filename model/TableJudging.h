@@ -4,14 +4,17 @@
 #include <vector>
 
 #include "model/Cut.h"
+#include "model/CutFigures.h"
 #include "model/Model.h"
 #include "model/Raster.h"
+#include "model/Section.h"
 #include "model/TablePhysics.h"
 
 namespace kerf {
 
-// Judges each of model's cuts into figures (one per cut, already sized by the measuring pass).
-void JudgeCutsOnTable(const Model& model, std::vector<CutFigures>& figures, TableScratch& scratch);
+// Judges each of model's cuts into the figures of cuts (one per cut, already sized by the
+// measuring pass).
+void JudgeCutsOnTable(const Model& model, std::vector<CutResult>& cuts, TableScratch& scratch);
 
 // Draws model's cut list finely into scratch, for JudgeFurtherCutOnTable; needed again only
 // when the stock, its state, the cutters or the cut list change.

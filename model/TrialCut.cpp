@@ -19,26 +19,25 @@ void TrialCut::FillKey(const Model& model, std::vector<int64_t>& key) const {
   }
 }
 
-const Cut& TrialCut::Judge(const Model& model, int32_t fence, int32_t height) {
+const CutFigures& TrialCut::Judge(const Model& model, int32_t fence, int32_t height) {
   FillKey(model, keyNow_);
   if (!measured_ || keyNow_ != key_) {
-    SectionView view;  // the measuring pass's own: 500 x 500, zoom 1, black, no cutter
-    RenderSection(model, view, listSection_, figures_, listPieces_);
+    MeasureSetup(StockOf(model), model.Cuts(), model.Cutters(), list_);
     DrawCutListFinely(model, table_);
     std::swap(key_, keyNow_);
     measured_ = true;
     ++listMeasurements_;
   }
-  trialSection_ = listSection_;
-  trialPieces_ = listPieces_;
+  trialSection_ = list_.Picture;
+  trialPieces_ = list_.Pieces;
 
   trial_.Fence = fence;
   trial_.Height = height;
   trial_.Face = model.FaceOnTable();
   trial_.Cutter = model.CurrentCutter();
-  static_cast<CutFigures&>(trial_) = MeasureFurtherCut(model, trial_, trialSection_, trialPieces_);
-  JudgeFurtherCutOnTable(model, trial_, trial_, table_);
-  return trial_;
+  found_ = MeasureFurtherCut(model, trial_, trialSection_, trialPieces_);
+  JudgeFurtherCutOnTable(model, trial_, found_, table_);
+  return found_;
 }
 
 }  // namespace kerf

@@ -263,14 +263,13 @@ Result<MatchTarget> ReadProjectTarget(const std::string& path, const MatchStock&
     return Result<MatchTarget>::Fail(path + ": cut " + std::to_string(missing.front().Cut) +
                                      " uses cutter \"" + missing.front().FileName +
                                      "\", which is not in the library");
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
+  const Section section = MeasureSetup(StockOf(model), model.Cuts(), model.Cutters());
   MatchTarget target =
       EmptyTarget({model.StockWidth(), model.StockHeight()}, model.FaceOnTable(), BaseName(path));
   for (int y = 0; y < SectionSize; ++y)
     for (int x = 0; x < SectionSize; ++x)
       target.Keep[static_cast<size_t>(y) * SectionSize + x] =
-          pictures.Measured.Pixel(x, y) != White ? 1 : 0;
+          section.Picture.Pixel(x, y) != White ? 1 : 0;
   if (!KeepsAny(target))
     return Result<MatchTarget>::Fail(path + ": the project's section keeps no material");
   return target;

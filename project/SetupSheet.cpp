@@ -81,14 +81,14 @@ Raster Difference(const Raster& before, const Raster& after, const StockBox& box
   return removed;
 }
 
-std::string BearingText(const Cut& cut) {
+std::string BearingText(const CutFigures& cut) {
   auto percent = [](float p) { return std::to_string(RoundPercent(p)) + "%"; };
   return "On the table " + percent(cut.TableBefore) + " before, " + percent(cut.TableAfter) +
          " after; against the fence " + percent(cut.FenceBefore) + " before, " +
          percent(cut.FenceAfter) + " after";
 }
 
-std::vector<std::string> Reasons(const Cut& cut) {
+std::vector<std::string> Reasons(const CutFigures& cut) {
   std::vector<std::string> reasons;
   const std::string all = CutProblem(cut);
   for (size_t from = 0; from < all.size();) {
@@ -166,12 +166,10 @@ SetupSheet BuildSetupSheet(const Model& model) {
   sheet.Orientation = TemplateOrientationText(model.FaceOnTable());
 
   // The bearing figures as the report has them: one measuring pass in the model's own state.
-  Model work = model;
-  SectionPictures pictures;
-  MeasureSection(work, pictures);
-  const WorkSetup setup = work.TakeSetup();  // the settings alone
-  std::vector<Cut> measured;
-  for (int i = 1; i <= work.CutCount(); ++i) measured.push_back(work.CutAt(i));
+  const Section section = MeasureSection(model);
+  Model work = model;  // drawn in each cut's state in turn
+  const WorkSetup setup = work.TakeSetup();
+  const std::vector<Cut>& measured = setup.Cuts;
 
   const int current = KnownState(model.FaceOnTable()) ? model.FaceOnTable() : 3;
   Raster canvas(DrawingSize, DrawingSize);
@@ -206,9 +204,10 @@ SetupSheet BuildSetupSheet(const Model& model) {
     card.After = SectionOf(canvas, box);
     card.Faces = FacesOf(face, card.Before.Across, card.Before.Upright);
 
-    card.Judged = JudgeCutOnTable(cut);
-    card.Bearing = BearingText(cut);
-    card.Reasons = Reasons(cut);
+    const CutResult& found = section.ResultOfCut(card.Number);
+    card.Judged = found.Judged;
+    card.Bearing = BearingText(found.Figures);
+    card.Reasons = Reasons(found.Figures);
     if (static_cast<int>(card.Judged) > static_cast<int>(sheet.Overall))
       sheet.Overall = card.Judged;
     sheet.Cards.push_back(std::move(card));

@@ -65,8 +65,7 @@ class Orderer {
       if (used[i]) continue;
       for (const Cut& cut : options[i]) {
         order.push_back(cut);
-        Cut judged = cut;
-        static_cast<CutFigures&>(judged) = Measure(order);
+        const CutFigures judged = Measure(order);
         order.pop_back();
         tries.push_back({cut, i, JudgeCutOnTable(judged) == Verdict::Danger, LeastBearing(judged)});
       }
@@ -95,14 +94,11 @@ class Orderer {
     return best_;
   }
 
-  // Measures the whole plan; the cuts come back with their figures.
-  std::vector<Cut> Finish(const std::vector<Cut>& order) {
+  // Measures the whole plan; what each cut of it was found to be.
+  std::vector<CutResult> Finish(const std::vector<Cut>& order) {
     MeasureSetup(stock_, order, cutters_, section_);
     ++passes_;
-    std::vector<Cut> measured = order;
-    for (size_t i = 0; i < measured.size(); ++i)
-      static_cast<CutFigures&>(measured[i]) = section_.Cuts[i].Figures;
-    return measured;
+    return section_.Cuts;
   }
 
   const Raster& Picture() const { return section_.Picture; }
@@ -139,9 +135,10 @@ OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& tar
   }
   Orderer orderer(cutters, target, budget);
   OrderedPlan plan;
-  plan.Cuts = orderer.Finish(orderer.Order(options));
-  for (size_t i = 0; i < plan.Cuts.size(); ++i)
-    if (JudgeCutOnTable(plan.Cuts[i]) == Verdict::Danger)
+  plan.Cuts = orderer.Order(options);
+  plan.Measured = orderer.Finish(plan.Cuts);
+  for (size_t i = 0; i < plan.Measured.size(); ++i)
+    if (plan.Measured[i].Judged == Verdict::Danger)
       plan.DangerCuts.push_back(static_cast<int>(i) + 1);
   plan.Section = orderer.Picture();
   plan.MeasuringPasses = orderer.Passes();

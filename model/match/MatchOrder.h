@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "model/Raster.h"
+#include "model/Section.h"
 #include "model/match/MatchSearch.h"
 
 namespace kerf::match {
 
 struct OrderedPlan {
-  std::vector<Cut> Cuts;        // in the order to make them, with their measured figures
+  std::vector<Cut> Cuts;  // in the order to make them
+  // What a measuring pass of them found, Cuts[i]'s at i.
+  std::vector<CutResult> Measured;
   std::vector<int> DangerCuts;  // 1-based positions of the cuts still judged Danger
   Raster Section{Size, Size};   // the plan's measured section
   int64_t MeasuringPasses = 0;  // measuring passes of the section renderer run

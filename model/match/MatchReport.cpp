@@ -81,7 +81,8 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
     lines.push_back("  Cut #" + std::to_string(i + 1) + ": " +
                     CutterDisplayName(cut.CutterFileName) + ", face " + std::to_string(cut.Face) +
                     ", height " + Length(cut.Height, unit) + ", fence " + Length(cut.Fence, unit) +
-                    VerdictText(JudgeCutOnTable(cut)));
+                    VerdictText(i < result.Measured.size() ? result.Measured[i].Judged
+                                                           : JudgeCutOnTable(CutFigures{})));
   }
   const double rate =
       result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;

@@ -223,6 +223,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   if (!have) chosen = OrderSafely(cutters, stock, picture, {}, 0);
 
   result.Cuts = chosen.Cuts;
+  result.Measured = chosen.Measured;
   result.DangerCuts = chosen.DangerCuts;
   Assess(context, placements, chosen.Section, result);
   result.Cancelled = context.Cancelled();

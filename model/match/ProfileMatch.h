@@ -9,6 +9,7 @@
 #include "model/Cut.h"
 #include "model/LengthText.h"
 #include "model/Progress.h"
+#include "model/Section.h"
 #include "model/Tool.h"
 
 namespace kerf {
@@ -47,9 +48,10 @@ struct MatchShortfall {
 
 struct MatchResult {
   // The plan, in the order to make it. Each cut's Cutter is a 1-based number in the library
-  // the search was given and CutterFileName is that cutter's file name; the figures are those
-  // of a measuring pass over the plan.
+  // the search was given and CutterFileName is that cutter's file name.
   std::vector<Cut> Cuts;
+  // What a measuring pass over the plan found, Cuts[i]'s at i.
+  std::vector<CutResult> Measured;
   int32_t FaceOnTable = 1;  // the state the stock is left in: the target's
   bool Reached = false;     // every pixel within the tolerance of the target
   bool Cancelled = false;   // the search stopped early; Cuts is the best plan found so far

@@ -33,9 +33,7 @@ Raster SectionOf(const ProjectRecord& record) {
   Model model;
   model.SetCutterLibrary(SuppliedCutters());
   ApplyRecord(model, record);
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
-  return pictures.Measured;
+  return MeasureSection(model).Picture;
 }
 
 int PixelsDiffering(const Raster& a, const Raster& b) {

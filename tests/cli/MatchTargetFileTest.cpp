@@ -92,9 +92,7 @@ TEST_P(MatchTargets, ProjectPictureAndTemplatesGiveOneSection) {
   Model model = MakeSetup(setup);
   const std::string project = Path("plan.rou");
   ASSERT_TRUE(WriteProjectFile(project, RecordFromModel(model)));
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
-  ASSERT_TRUE(SavePicture(Path("section.png"), pictures.Measured));
+  ASSERT_TRUE(SavePicture(Path("section.png"), MeasureSection(model).Picture));
   ASSERT_TRUE(ExportTemplate(model, Path("template.svg")));
   ASSERT_TRUE(ExportTemplate(model, Path("template.dxf")));
 
@@ -136,9 +134,7 @@ class BadMatchTargets : public test::TempFolder {};
 
 TEST_F(BadMatchTargets, AreRefusedWithTheFileNamed) {
   Model model = MakeSetup(Setups[0]);
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
-  ASSERT_TRUE(SavePicture(Path("section.png"), pictures.Measured));
+  ASSERT_TRUE(SavePicture(Path("section.png"), MeasureSection(model).Picture));
   ASSERT_TRUE(SavePicture(Path("small.png"), Raster(250, 250)));
   ASSERT_TRUE(ExportTemplate(model, Path("template.svg")));
   ASSERT_EQ(mkfifo(Path("fifo.svg").c_str(), 0600), 0);

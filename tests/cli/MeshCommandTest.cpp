@@ -85,7 +85,6 @@ TEST_P(MeshSamples, StlIsASoundSolidOfTheSectionsSizeAndArea) {
 }
 
 void MeshSamples::CheckSample(const Sample& s, bool smooth) {
-  SectionPictures pictures;
   const std::string project = WorkDir + s.Project + ".ROU";
   const std::string stl = Path("m.stl");
   std::vector<std::string> args = {"mesh", project, "-o", stl, "--length", "4.5"};
@@ -107,7 +106,7 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
 
   Model model;
   ASSERT_TRUE(LoadForCommand(model, project, ""));
-  MeasureSection(model, pictures);
+  const Section measured = MeasureSection(model);
   const bool oddState = model.FaceOnTable() % 2 == 1;
   const double acrossMm =
       (oddState ? model.StockHeight() : model.StockWidth()) * MillimetresPerUnit;
@@ -134,7 +133,7 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
     view.W = view.H = 1100;
     RenderSection(model, view, fine);
   }
-  const Raster& section = smooth ? fine : pictures.Measured;
+  const Raster& section = smooth ? fine : measured.Picture;
   long black = 0;
   for (int y = 0; y < section.Height(); ++y) {
     for (int x = 0; x < section.Width(); ++x) black += section.Pixel(x, y) == Black;

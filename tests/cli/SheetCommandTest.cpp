@@ -48,11 +48,11 @@ std::string Millimetres(int32_t hundredths) {
 
 // What the sheet of a loaded project must say, pass by pass, in the order the passes come.
 void ExpectSheetText(const Model& loaded, const std::string& text) {
-  Model model = loaded;
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
+  const Model& model = loaded;
+  const Section section = MeasureSection(model);
   for (int i = 1; i <= model.CutCount(); ++i) {
     const Cut& cut = model.CutAt(i);
+    const CutFigures& figures = section.ResultOfCut(i).Figures;
     SCOPED_TRACE("pass " + std::to_string(i));
     const std::string card = "Pass " + std::to_string(i);
     const size_t at = text.find(card + "\n");
@@ -67,10 +67,10 @@ void ExpectSheetText(const Model& loaded, const std::string& text) {
                                        Inches(cut.Fence), "(" + Millimetres(cut.Fence) + ")"}) {
       EXPECT_NE(own.find(setting), std::string::npos) << setting;
     }
-    EXPECT_NE(own.find(VerdictName(JudgeCutOnTable(cut)) + std::string(": On the table ") +
-                       std::to_string(RoundPercent(cut.TableBefore)) + "% before"),
+    EXPECT_NE(own.find(VerdictName(section.ResultOfCut(i).Judged) + std::string(": On the table ") +
+                       std::to_string(RoundPercent(figures.TableBefore)) + "% before"),
               std::string::npos);
-    const std::string problem = CutProblem(cut);
+    const std::string problem = CutProblem(figures);
     if (!problem.empty()) {
       EXPECT_NE(own.find(problem.substr(0, problem.find(';'))), std::string::npos) << problem;
     }

@@ -143,7 +143,8 @@ class ToolsWindowEditTest : public ::testing::Test {
     tools.Populate();
   }
   Model model;
-  ToolsWindow tools{model};
+  Section section;  // no measuring pass yet
+  ToolsWindow tools{model, section};
   std::vector<int> askedRows;
   std::optional<Cut> answer;
 };

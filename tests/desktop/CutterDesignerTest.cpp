@@ -121,7 +121,8 @@ TEST_F(CutterDesignerTest, ATypedNameStaysWhileTheSizesChange) {
 TEST(ToolsWindowCutters, NewCutterAsksTheOwnerAndTheBoxMarksTheUsersCutters) {
   Model model;
   model.SetCutterLibrary(testing::SmallCutterLibrary(3));
-  ToolsWindow tools(model);
+  Section section;  // no measuring pass yet
+  ToolsWindow tools(model, section);
   tools.SetUserCutters({model.Cutter(2)->FileName});
   tools.Populate();
   auto* box = Find<QComboBox>(tools, "cutterBox");
@@ -141,7 +142,8 @@ TEST(ToolsWindowCutters, TheBoxListsByKindAndSizeAndPicksCuttersByTheirNumber) {
   for (size_t i = 0; i < table.size(); ++i) table[i].Name = names[i];
   model.SetCutterLibrary(table);
   model.SetCurrentCutter(2);
-  ToolsWindow tools(model);
+  Section section;  // no measuring pass yet
+  ToolsWindow tools(model, section);
   tools.Populate();
   auto* box = Find<QComboBox>(tools, "cutterBox");
   const std::pair<QString, int> expected[] = {{"45\xC2\xB0 Chamfer", 4},

@@ -191,8 +191,9 @@ TEST_F(DesktopTest, CutAppendsRebuildsAndListsTheCut) {
   EXPECT_EQ(model.CutAt(1).Face, 3);
   EXPECT_EQ(model.CutAt(1).Cutter, 1);
   // The rebuild measured the cut and traced a new outline; Cut is enabled again.
-  EXPECT_EQ(model.CutAt(1).TableBefore, 100.0f);
-  EXPECT_LT(model.CutAt(1).FenceAfter, 100.0f);
+  ASSERT_EQ(desktop->MeasuredSection().Cuts.size(), 1u);
+  EXPECT_EQ(desktop->MeasuredSection().Cuts[0].Figures.TableBefore, 100.0f);
+  EXPECT_LT(desktop->MeasuredSection().Cuts[0].Figures.FenceAfter, 100.0f);
   EXPECT_TRUE(desktop->Pictures().Outline.Closed);
   const SectionOutline& after = desktop->Pictures().Outline;
   EXPECT_TRUE(after.Count != before.Count || after.X != before.X || after.Y != before.Y);

@@ -73,7 +73,8 @@ TEST_F(DesktopVerdictTest, EachCutGetsTheVerdictShownBeforeIt) {
     profile->CutButton()->click();
     ++row;
     EXPECT_EQ(GridVerdict(row), before) << "cut " << row;
-    EXPECT_EQ(QString(VerdictName(JudgeCutOnTable(model.CutAt(row)))), before) << "cut " << row;
+    EXPECT_EQ(QString(VerdictName(desktop->MeasuredSection().ResultOfCut(row).Judged)), before)
+        << "cut " << row;
   }
   seen.removeDuplicates();
   EXPECT_EQ(seen.size(), 3) << seen.join(", ").toStdString();

@@ -19,7 +19,7 @@ class ExportMeshActionTest : public ::testing::Test {
     model.NewWorkpiece(300, 150);
     model.SetProjectFileName("/somewhere/Cove.ROU");
     NoProgress quiet;
-    PlotOutline(model, pictures, quiet);
+    PlotOutline(model, pictures, measured, quiet);
     action.SetTextChooser([this](const QString&, const QString& initial) -> std::optional<QString> {
       lengthsOffered << initial;
       return length;
@@ -40,6 +40,7 @@ class ExportMeshActionTest : public ::testing::Test {
   QTemporaryDir dir;
   Model model;
   SectionPictures pictures;
+  Section measured;
   QWidget parent;
   ExportMeshAction action{parent, model, pictures.Outline};
   std::optional<QString> length = QString("4");

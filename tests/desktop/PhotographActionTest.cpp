@@ -34,7 +34,7 @@ class PhotographActionTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     model.NewWorkpiece(300, 150);
     NoProgress quiet;
-    PlotOutline(model, pictures, quiet);
+    PlotOutline(model, pictures, section, quiet);
     // A turned moulding on a coloured background, so that a picture upside down or mirrored
     // would not match.
     view.SetSceneFiller([](SceneParams& scene) {
@@ -62,6 +62,7 @@ class PhotographActionTest : public ::testing::Test {
   QTemporaryDir dir;
   Model model;
   SectionPictures pictures;
+  Section section;
   QWidget mainWindow;
   ViewPanel view{model, pictures.Outline, true};
   RecordedProgress progress;

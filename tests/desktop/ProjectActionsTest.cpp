@@ -101,7 +101,7 @@ class ProjectActionsTest : public ::testing::Test {
 
   void Rebuild() {
     NoProgress quiet;
-    PlotOutline(model, pictures, quiet);
+    PlotOutline(model, pictures, section, quiet);
     tools.RefreshCutGrid();
     ++rebuilds;
   }
@@ -167,8 +167,9 @@ class ProjectActionsTest : public ::testing::Test {
   QTemporaryDir dir;
   Model model;
   SectionPictures pictures;
+  Section section;
   QWidget mainWindow;
-  ToolsWindow tools{model};
+  ToolsWindow tools{model, section};
   StockSizeDialog config{model};
   TextureWindow texture{model};
   std::unique_ptr<ProjectActions> actions;

@@ -42,7 +42,8 @@ class StockSizeDialogTest : public ::testing::Test {
   QSlider* Slider(const char* name) { return Find<QSlider>(config, name); }
 
   Model model;
-  ToolsWindow tools{model};
+  Section section;  // no measuring pass yet
+  ToolsWindow tools{model, section};
   StockSizeDialog config{model};
 };
 

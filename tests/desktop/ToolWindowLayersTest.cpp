@@ -22,8 +22,9 @@ namespace {
 
 TEST(ToolWindowLayers, EveryToolWindowShowsTooltipsWithoutBeingActive) {
   Model model;
+  const Section section;
   const std::unique_ptr<QWidget> windows[] = {
-      std::make_unique<ProfileWindow>(model), std::make_unique<ToolsWindow>(model),
+      std::make_unique<ProfileWindow>(model), std::make_unique<ToolsWindow>(model, section),
       std::make_unique<StockSizeDialog>(model), std::make_unique<ViewControlsWindow>(),
       std::make_unique<TextureWindow>(model)};
   for (const auto& window : windows) {
@@ -50,7 +51,8 @@ bool ShownOnTop(QWidget& window) {
 
 TEST(ToolWindowLayers, DialogsComeAboveTheToolWindowsOtherWindowsDoNot) {
   Model model;
-  ToolsWindow tools(model);  // a parent that is itself on top, as for the colour dialog
+  Section section;                    // no measuring pass yet
+  ToolsWindow tools(model, section);  // a parent that is itself on top, as for the colour dialog
   QDialog plain;
   QMessageBox box(QMessageBox::Warning, "Kerfwright", "text", QMessageBox::Ok);
   QFileDialog files(nullptr, "Save Report");

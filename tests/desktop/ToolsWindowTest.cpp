@@ -47,7 +47,8 @@ class ToolsWindowTest : public ::testing::Test {
   }
 
   Model model;
-  ToolsWindow tools{model};
+  Section section;  // the measuring pass the grid shows
+  ToolsWindow tools{model, section};
 };
 
 TEST_F(ToolsWindowTest, EmptyListShowsHeadingsAndOneEmptyRow) {
@@ -153,16 +154,14 @@ TEST_F(ToolsWindowTest, RowsShowTheirVerdictInTheReportsColours) {
       {100, 100, true, 2, "Danger", QColor(255, 0, 0),
        "Face 2 on the table, face 1 against the fence"},
   };
-  std::vector<CutFigures> figures;
   for (const VerdictRow& r : rows) {
     AddCut(model, 50, 10, r.face, 1);
     CutFigures f;
     f.FenceAfter = r.fenceAfter;
     f.TableAfter = r.tableAfter;
     f.ShankBlocked = r.shankBlocked;
-    figures.push_back(f);
+    section.Cuts.push_back({f, JudgeCutOnTable(f)});
   }
-  model.SetCutFigures(figures);
   tools.RefreshCutGrid();
   const auto* grid = Find<QTableWidget>(tools, "cutGrid");
   for (int row = 1; row <= 5; ++row) {
@@ -184,8 +183,7 @@ TEST_F(ToolsWindowTest, RowsShowTheirVerdictInTheReportsColours) {
 
   // A row whose cut became safe, then the empty row, lose the colours and words.
   model.ReplaceCut(4, model.CutAt(1));
-  figures[3] = figures[0];
-  model.SetCutFigures(figures);
+  section.Cuts[3] = section.Cuts[0];
   tools.RefreshCutGrid();
   EXPECT_EQ(GridText(tools, 4, 5), "Cut OK");
   EXPECT_EQ(grid->item(3, 2)->background().style(), Qt::NoBrush);
@@ -307,7 +305,8 @@ TEST_F(ToolsWindowTest, ChoosingTheThirdCutterMakesItCurrent) {
 TEST(ToolsWindowLibrary, ASingleCutterIsListed) {
   Model model;
   model.SetCutterLibrary(testing::SmallCutterLibrary(1));
-  ToolsWindow tools(model);
+  Section section;  // no measuring pass yet
+  ToolsWindow tools(model, section);
   tools.Populate();
   auto* box = Find<QComboBox>(tools, "cutterBox");
   ASSERT_EQ(box->count(), 1);

@@ -55,16 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::abort();
   }
   kerf::SectionPictures pictures;
-  kerf::MeasureSection(model, pictures);
-  for (int i = 1; i <= model.CutCount(); ++i) {
-    const kerf::Cut& cut = model.CutAt(i);
+  kerf::Section section;
+  kerf::MeasureSection(model, pictures, section);
+  if (section.Cuts.size() != static_cast<size_t>(model.CutCount())) std::abort();
+  for (const kerf::CutResult& measured : section.Cuts) {
+    const kerf::CutFigures& cut = measured.Figures;
     for (float figure : {cut.FenceBefore, cut.TableBefore, cut.FenceAfter, cut.TableAfter}) {
       if (!(figure >= 0.0f && figure <= 100.0f)) std::abort();
     }
   }
   kerf::NoProgress quiet;
-  kerf::PlotOutline(model, pictures, quiet);
-  const kerf::CutReport report = kerf::BuildCutReport(model, "1/2/2026 12:00:00");
+  kerf::PlotOutline(model, pictures, section, quiet);
+  const kerf::CutReport report = kerf::BuildCutReport(model, section, "1/2/2026 12:00:00");
   if (kerf::ReportAsText(report).empty() != (model.CutCount() == 0)) std::abort();
   if (kerf::ReportAsRtf(report).rfind("{\\rtf1", 0) != 0) std::abort();
   return 0;

@@ -55,12 +55,13 @@ TEST(RenderSectionHeap, RepaintingAllocatesNothing) {
   preview.CutterHeight = 20;
 
   SectionPictures pictures;
+  Section section;
   Raster surface(SectionSize, SectionSize);
-  MeasureSection(model, pictures);  // warm-up: the fill's scratch stack reaches its size
+  MeasureSection(model, pictures, section);  // warm-up: the fill's scratch stack reaches its size
   RenderSection(model, preview, surface);
   const long before = allocations.load();
   for (int frame = 0; frame < 3; ++frame) {
-    MeasureSection(model, pictures);
+    MeasureSection(model, pictures, section);
     RenderSection(model, preview, surface);
   }
   EXPECT_EQ(allocations.load() - before, 0);

@@ -40,7 +40,8 @@ struct Workpiece {
   const char* problem = "";
 };
 
-Model Worked(const Workpiece& workpiece, int faceOnTable, SectionPictures& pictures) {
+// The workpiece's cuts made, the stock then turned to faceOnTable and measured into section.
+Model Worked(const Workpiece& workpiece, int faceOnTable, Section& section) {
   Model model;
   model.SetCutterLibrary(Library());
   model.NewWorkpiece(workpiece.stockWidth, workpiece.stockHeight);
@@ -49,13 +50,8 @@ Model Worked(const Workpiece& workpiece, int faceOnTable, SectionPictures& pictu
     model.AppendCut(cut.fence, cut.height);
   }
   model.SetFaceOnTable(faceOnTable);
-  MeasureSection(model, pictures);
+  section = MeasureSection(model);
   return model;
-}
-
-Model Worked(const Workpiece& workpiece, int faceOnTable) {
-  SectionPictures pictures;
-  return Worked(workpiece, faceOnTable, pictures);
 }
 
 const Workpiece Workpieces[] = {
@@ -80,8 +76,9 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
     // Turning the stock after the cuts shows them in every orientation case; the judgement of
     // a cut does not depend on how the stock lies now.
     for (int face = 1; face <= 8; ++face) {
-      Model model = Worked(workpiece, face);
-      const Cut& last = model.Cuts().back();
+      Section section;
+      Worked(workpiece, face, section);
+      const CutFigures& last = section.Cuts.back().Figures;
       const std::string where = std::string(workpiece.name) + ", face " + std::to_string(face);
       EXPECT_EQ(last.ShankBlocked, workpiece.shankBlocked) << where;
       EXPECT_EQ(last.PiecesAfter, workpiece.piecesAfter) << where;
@@ -95,21 +92,21 @@ TEST(CutJudgement, SetUpsInEveryOrientation) {
 }
 
 TEST(CutJudgement, OnlyTheCutThatPartsTheStockSeversIt) {
-  SectionPictures pictures;
+  Section section;
   Workpiece workpiece{
       "", 50, 200, {{Quarter, -13, 0}, {ThreeQuarter, 100, -25}, {Quarter, -13, 0}}};
-  Model model = Worked(workpiece, 3, pictures);
-  EXPECT_EQ(CutProblem(model.CutAt(1)), "");
-  EXPECT_EQ(CutProblem(model.CutAt(2)), "severs the stock into 2 pieces");
+  Worked(workpiece, 3, section);
+  EXPECT_EQ(CutProblem(section.Cuts[0].Figures), "");
+  EXPECT_EQ(CutProblem(section.Cuts[1].Figures), "severs the stock into 2 pieces");
   // A later cut on the parted stock is judged by what it does itself.
-  EXPECT_EQ(model.CutAt(3).PiecesBefore, 2);
-  EXPECT_EQ(model.CutAt(3).PiecesAfter, 2);
-  EXPECT_EQ(CutProblem(model.CutAt(3)), "");
-  EXPECT_EQ(pictures.Pieces.Count(), 2);
+  EXPECT_EQ(section.Cuts[2].Figures.PiecesBefore, 2);
+  EXPECT_EQ(section.Cuts[2].Figures.PiecesAfter, 2);
+  EXPECT_EQ(CutProblem(section.Cuts[2].Figures), "");
+  EXPECT_EQ(section.Pieces.Count(), 2);
 }
 
 TEST(CutJudgement, BothProblemsOfOneCutShareItsLine) {
-  Cut cut;
+  CutFigures cut;
   cut.ShankBlocked = true;
   cut.PiecesBefore = 1;
   cut.PiecesAfter = 3;
@@ -129,14 +126,13 @@ TEST(CutJudgement, MissingCutterIsNotJudged) {
   missing.Cutter = 0;  // as a project file naming a cutter that is not in the library gives it
   missing.CutterFileName = "gone.bmp";
   model.ReplaceCut(1, missing);
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
-  EXPECT_EQ(CutProblem(model.CutAt(1)), "");
+  EXPECT_EQ(CutProblem(MeasureSection(model).Cuts[0].Figures), "");
 }
 
 // Edited project files can hold any settings: far-off axes, faces outside 1..8.
 TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
   SectionPictures pictures;
+  Section section;
   const int32_t extremes[] = {INT32_MIN, -100000, -1, 0, 1, 2, 100000, INT32_MAX};
   Model model;
   model.SetCutterLibrary(Library());
@@ -160,31 +156,31 @@ TEST(CutJudgement, ExtremeSettingsAreJudgedWithoutHarm) {
     Model& measured = face == 0 ? unstarted : model;
     if (face != 0) model.SetFaceOnTable(face);
     ASSERT_EQ(measured.FaceOnTable(), face);
-    MeasureSection(measured, pictures);
-    for (int i = 1; i <= measured.CutCount(); ++i) {
-      const Cut& cut = measured.CutAt(i);
+    MeasureSection(measured, pictures, section);
+    ASSERT_EQ(section.Cuts.size(), measured.Cuts().size());
+    for (size_t i = 0; i < section.Cuts.size(); ++i) {
+      const CutFigures& cut = section.Cuts[i].Figures;
       EXPECT_GE(cut.PiecesAfter, 0);
-      EXPECT_EQ(cut.PiecesBefore, i == 1 ? 1 : measured.CutAt(i - 1).PiecesAfter);
+      EXPECT_EQ(cut.PiecesBefore, i == 0 ? 1 : section.Cuts[i - 1].Figures.PiecesAfter);
     }
-    EXPECT_EQ(pictures.Pieces.Count(), measured.Cuts().back().PiecesAfter);
+    EXPECT_EQ(section.Pieces.Count(), section.Cuts.back().Figures.PiecesAfter);
   }
 }
 
 TEST(CutJudgement, ReportKeepsTheBlocksAndNamesProblemsAfterThem) {
   Workpiece workpiece{"", 50, 200, {{HalfInch, 100, 10}, {ThreeQuarter, 100, -25}}};
-  Model plain = Worked(workpiece, 3);
-  const CutReport withProblems = BuildCutReport(plain, "now");
+  Section section;
+  const Model plain = Worked(workpiece, 3, section);
+  const CutReport withProblems = BuildCutReport(plain, section, "now");
   // The first cut floats in the board; the second parts it.
   ASSERT_EQ(withProblems.size(),
             static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut + 2));
   // The blocks are what the bearing figures alone give.
-  std::vector<CutFigures> figures(plain.Cuts().begin(), plain.Cuts().end());
-  for (CutFigures& cut : figures) {
-    cut.ShankBlocked = cut.ShankInWood = false;
-    cut.PiecesAfter = cut.PiecesBefore;
+  for (CutResult& cut : section.Cuts) {
+    cut.Figures.ShankBlocked = cut.Figures.ShankInWood = false;
+    cut.Figures.PiecesAfter = cut.Figures.PiecesBefore;
   }
-  plain.SetCutFigures(figures);
-  const CutReport blocksOnly = BuildCutReport(plain, "now");
+  const CutReport blocksOnly = BuildCutReport(plain, section, "now");
   ASSERT_EQ(blocksOnly.size(), static_cast<size_t>(ReportHeaderLines + 2 * ReportLinesPerCut));
   for (size_t i = 0; i < blocksOnly.size(); ++i) {
     EXPECT_EQ(withProblems[i].Text, blocksOnly[i].Text) << i;

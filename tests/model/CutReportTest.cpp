@@ -18,17 +18,23 @@ Tool NamedTool(const std::string& name, const std::string& fileName) {
   return tool;
 }
 
-Cut MakeCut(int fence, int height, int face, int cutter, float tableBefore, float tableAfter,
-            float fenceBefore, float fenceAfter) {
-  Cut cut;
-  cut.Fence = fence;
-  cut.Height = height;
-  cut.Face = face;
-  cut.Cutter = cutter;
-  cut.TableBefore = tableBefore;
-  cut.TableAfter = tableAfter;
-  cut.FenceBefore = fenceBefore;
-  cut.FenceAfter = fenceAfter;
+// A cut and the figures a measuring pass found for it.
+struct MeasuredCut {
+  Cut Settings;
+  CutFigures Figures;
+};
+
+MeasuredCut MakeCut(int fence, int height, int face, int cutter, float tableBefore,
+                    float tableAfter, float fenceBefore, float fenceAfter) {
+  MeasuredCut cut;
+  cut.Settings.Fence = fence;
+  cut.Settings.Height = height;
+  cut.Settings.Face = face;
+  cut.Settings.Cutter = cutter;
+  cut.Figures.TableBefore = tableBefore;
+  cut.Figures.TableAfter = tableAfter;
+  cut.Figures.FenceBefore = fenceBefore;
+  cut.Figures.FenceAfter = fenceAfter;
   return cut;
 }
 
@@ -43,19 +49,27 @@ class CutReportTest : public ::testing::Test {
             MakeCut(-20, 150, 4, 2, 100, 12.5f, 49.6f, 13.5f)};
     Apply();
   }
-  // Makes the model's cut list that of `cuts`, figures included.
+  // Makes the model's cut list that of `cuts`, and section its figures.
   void Apply() {
     WorkSetup setup = model.TakeSetup();
-    setup.Cuts = cuts;
+    setup.Cuts.clear();
+    section.Cuts.clear();
+    for (const MeasuredCut& cut : cuts) {
+      setup.Cuts.push_back(cut.Settings);
+      section.Cuts.push_back({cut.Figures, JudgeCutOnTable(cut.Figures)});
+    }
     model.ReplaceSetup(setup);
-    model.SetCutFigures(std::vector<CutFigures>(cuts.begin(), cuts.end()));
+  }
+  CutReport Report(const std::string& dateTime) const {
+    return BuildCutReport(model, section, dateTime);
   }
   Model model;
-  std::vector<Cut> cuts;
+  Section section;
+  std::vector<MeasuredCut> cuts;
 };
 
 TEST_F(CutReportTest, TwoCutsGiveFiveHeaderLinesAndTwoBlocksOfTen) {
-  const CutReport report = BuildCutReport(model, "08/12/2025 14:03:07");
+  const CutReport report = Report("08/12/2025 14:03:07");
   const std::vector<std::string> expected = {
       "Cut List report: /home/wood/work/Shelf.rou   08/12/2025 14:03:07",
       "",
@@ -98,7 +112,7 @@ TEST_F(CutReportTest, TwoCutsGiveFiveHeaderLinesAndTwoBlocksOfTen) {
 TEST_F(CutReportTest, CautionBlockIsDarkAmberThatReadsOnWhite) {
   cuts[1] = MakeCut(0, 0, 3, 1, 100, 100, 100, 49.6f);
   Apply();
-  const CutReport report = BuildCutReport(model, "now");
+  const CutReport report = Report("now");
   EXPECT_EQ(report[15].Text, "Cut #2 (Caution)");
   EXPECT_EQ(report[15].TextColour, VerdictAmber);
   EXPECT_EQ(report[24].TextColour, VerdictAmber);
@@ -110,34 +124,34 @@ TEST_F(CutReportTest, CautionBlockIsDarkAmberThatReadsOnWhite) {
 
 TEST_F(CutReportTest, LengthsFollowTheUnit) {
   model.SetUnit(LengthUnit::Metric);
-  cuts[0].Height = 50;
+  cuts[0].Settings.Height = 50;
   Apply();
-  const CutReport report = BuildCutReport(model, "now");
+  const CutReport report = Report("now");
   EXPECT_EQ(report[8].Text, "  Cutter Height: 13mm");
   EXPECT_EQ(report[9].Text, "  Fence Position: 13mm");
 }
 
 TEST_F(CutReportTest, MissingCutterNamesTheStoredFile) {
-  cuts[0].Cutter = 0;
-  cuts[0].CutterFileName = "Old Ogee.bmp";
-  cuts[1].Cutter = 9;  // past the library: as missing
-  cuts[1].CutterFileName = "Gone.bmp";
+  cuts[0].Settings.Cutter = 0;
+  cuts[0].Settings.CutterFileName = "Old Ogee.bmp";
+  cuts[1].Settings.Cutter = 9;  // past the library: as missing
+  cuts[1].Settings.CutterFileName = "Gone.bmp";
   Apply();
-  const CutReport report = BuildCutReport(model, "now");
+  const CutReport report = Report("now");
   EXPECT_EQ(report[6].Text, "  Cutter: Old Ogee.bmp (missing)");
   EXPECT_EQ(report[16].Text, "  Cutter: Gone.bmp (missing)");
 }
 
 TEST_F(CutReportTest, EmptyCutListGivesNoLines) {
-  const std::vector<Cut> original = cuts;
+  const std::vector<MeasuredCut> original = cuts;
   cuts.clear();
   Apply();
-  EXPECT_TRUE(BuildCutReport(model, "now").empty());
+  EXPECT_TRUE(Report("now").empty());
   EXPECT_EQ(ReportAsText({}), "");
   // The header alone, which the Report window shows instead, is the report's first lines.
   cuts = original;
   Apply();
-  const CutReport full = BuildCutReport(model, "now");
+  const CutReport full = Report("now");
   const CutReport header = CutReportHeader(model, "now");
   ASSERT_EQ(header.size(), static_cast<size_t>(ReportHeaderLines));
   for (size_t i = 0; i < header.size(); ++i) {
@@ -147,7 +161,7 @@ TEST_F(CutReportTest, EmptyCutListGivesNoLines) {
 }
 
 TEST_F(CutReportTest, TextHasOneLinePerReportLine) {
-  const CutReport report = BuildCutReport(model, "now");
+  const CutReport report = Report("now");
   const std::string text = ReportAsText(report);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 25);
   EXPECT_EQ(text.substr(0, text.find('\n')), "Cut List report: /home/wood/work/Shelf.rou   now");
@@ -170,7 +184,7 @@ int FinalGroupDepth(const std::string& rtf) {
 }
 
 TEST_F(CutReportTest, RtfHasHeaderColourTableAndColouredLines) {
-  const std::string rtf = ReportAsRtf(BuildCutReport(model, "now"));
+  const std::string rtf = ReportAsRtf(Report("now"));
   EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
   EXPECT_NE(rtf.find("{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}"),
             std::string::npos);

@@ -29,7 +29,7 @@ TEST(CutVerdict, ThresholdsOnTheStoredAfterFigures) {
 }
 
 TEST(CutVerdict, BeforeFiguresPlayNoPart) {
-  Cut cut;
+  CutFigures cut;
   cut.FenceBefore = 5;
   cut.TableBefore = 5;
   cut.FenceAfter = 60;

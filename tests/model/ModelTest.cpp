@@ -1,5 +1,6 @@
 // Model: appending cuts, New, the cut-list edits, the cutter lookups and the wood colour.
 #include "model/Model.h"
+#include "model/Section.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +28,6 @@ Model ModelWithCuts(int count) {
     model.SetFaceOnTable(i % 8 + 1);
     model.AppendCut(10 * i, i);
   }
-  std::vector<CutFigures> figures(static_cast<size_t>(count));
-  for (int i = 1; i <= count; ++i) {
-    figures[static_cast<size_t>(i) - 1].FenceBefore = static_cast<float>(i);  // must stay put
-  }
-  model.SetCutFigures(figures);
   return model;
 }
 
@@ -50,7 +46,6 @@ void ExpectSettingsTogether(const Model& model) {
     EXPECT_EQ(cut.Face, n % 8 + 1);
     EXPECT_EQ(cut.Cutter, n);
     EXPECT_EQ(cut.CutterFileName, "c" + std::to_string(n) + ".bmp");
-    EXPECT_EQ(cut.FenceBefore, static_cast<float>(i)) << "figures stay with the slot";
   }
 }
 
@@ -154,22 +149,22 @@ TEST(Model, NumbersStartAtOneAndTheListsHoldNumberOneFirst) {
   }
 }
 
-// A measuring pass's figures land on the cuts in order; moving a cut afterwards leaves them
-// with the slot, to be rewritten by the next pass.
-TEST(Model, CutFiguresAreStoredByCutNumber) {
-  Model model = ModelWithCuts(3);
-  std::vector<CutFigures> figures(3);
-  for (size_t i = 0; i < figures.size(); ++i) {
-    figures[i].TableAfter = static_cast<float>(i + 1) * 10;
-    figures[i].ShankBlocked = i == 1;
-    figures[i].PiecesAfter = static_cast<int>(i) + 2;
+// A measuring pass's figures are found by cut number; a cut added since the pass has the blank
+// figures of a cut never measured.
+TEST(Section, CutFiguresAreFoundByCutNumber) {
+  Section section;
+  section.Cuts.resize(3);
+  for (size_t i = 0; i < section.Cuts.size(); ++i) {
+    section.Cuts[i].Figures.TableAfter = static_cast<float>(i + 1) * 10;
+    section.Cuts[i].Figures.PiecesAfter = static_cast<int>(i) + 2;
   }
-  model.SetCutFigures(figures);
   for (int n = 1; n <= 3; ++n) {
-    EXPECT_EQ(model.CutAt(n).TableAfter, static_cast<float>(n) * 10);
-    EXPECT_EQ(model.CutAt(n).ShankBlocked, n == 2);
-    EXPECT_EQ(model.CutAt(n).PiecesAfter, n + 1);
-    EXPECT_EQ(model.CutAt(n).Fence, 10 * n) << "the settings are not touched";
+    EXPECT_EQ(section.ResultOfCut(n).Figures.TableAfter, static_cast<float>(n) * 10);
+    EXPECT_EQ(section.ResultOfCut(n).Figures.PiecesAfter, n + 1);
+  }
+  for (int n : {0, 4}) {
+    EXPECT_EQ(section.ResultOfCut(n).Figures.TableAfter, 0.0f) << n;
+    EXPECT_EQ(section.ResultOfCut(n).Judged, JudgeCutOnTable(CutFigures{})) << n;
   }
 }
 

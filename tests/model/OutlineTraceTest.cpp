@@ -59,11 +59,12 @@ class RecordingProgress : public ProgressSink {
 
 TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
   SectionPictures pictures;
+  Section section;
   Model model;
   model.NewWorkpiece(200, 200);  // a 91 x 91 square in the measured section's bottom-right corner
   RecordingProgress progress;
   OutlineTracer tracer;
-  PlotOutline(model, pictures, progress, tracer);
+  PlotOutline(model, pictures, section, progress, tracer);
 
   const SectionOutline& outline = pictures.Outline;
   ASSERT_TRUE(outline.Closed);
@@ -83,9 +84,9 @@ TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
 
   // The border column and row of the measured section are white; the rest of the square is
   // untouched.
-  EXPECT_EQ(pictures.Measured.Pixel(499, 450), White);
-  EXPECT_EQ(pictures.Measured.Pixel(450, 499), White);
-  EXPECT_EQ(pictures.Measured.Pixel(498, 498), Black);
+  EXPECT_EQ(section.Picture.Pixel(499, 450), White);
+  EXPECT_EQ(section.Picture.Pixel(450, 499), White);
+  EXPECT_EQ(section.Picture.Pixel(498, 498), Black);
 
   const std::vector<std::string> expectedEvents = {"begin Plotting Outline.... 6",
                                                    "step 1",
@@ -100,13 +101,14 @@ TEST(PlotOutline, PlainStockClosesClockwiseFromTheTopLeftCorner) {
 
 TEST(PlotOutline, TracerIsReusedAcrossRebuildsAndSizes) {
   SectionPictures pictures;
+  Section section;
   Model model;
   model.NewWorkpiece(200, 200);
   NoProgress progress;
   OutlineTracer tracer;
-  PlotOutline(model, pictures, progress, tracer);
+  PlotOutline(model, pictures, section, progress, tracer);
   model.NewWorkpiece(1000, 1000);  // 455 x 455 pixels
-  PlotOutline(model, pictures, progress, tracer);
+  PlotOutline(model, pictures, section, progress, tracer);
   EXPECT_TRUE(pictures.Outline.Closed);
   EXPECT_EQ(pictures.Outline.X[1], 45);
   EXPECT_EQ(pictures.Outline.Y[1], 45);

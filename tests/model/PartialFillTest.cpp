@@ -63,9 +63,7 @@ TEST(ProfilePicture, OnAUsedWorkSurfaceIsTheSameAsOnAFreshOne) {
 
         Model used = model;
         used.NewWorkpiece(1000, 1000);
-        SectionPictures usedPictures;
-        MeasureSection(used, usedPictures);  // the whole surface black but for the cuts
-        surface = usedPictures.Measured;
+        surface = MeasureSection(used).Picture;  // the whole surface black but for the cuts
         const Raster again = PreviewSection(model, surface, 250, 250, zoom, 0x3366CC, 25, 60);
         for (int y = 0; y < 250; ++y)
           for (int x = 0; x < 250; ++x)

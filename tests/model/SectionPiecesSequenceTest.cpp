@@ -170,8 +170,9 @@ TEST(SectionPiecesSequence, MeasuringPassCountsAsAFreshRead) {
     model.SetCutterLibrary(cutters);
     model.NewWorkpiece(width, 400);  // face 3 down
     SectionPictures pictures;
-    MeasureSection(model, pictures);
-    int before = FreshCount(pictures.Measured);
+    Section section;
+    MeasureSection(model, pictures, section);
+    int before = FreshCount(section.Picture);
     int most = before;
     for (int i = 0; i < 60; ++i) {
       model.SetCurrentCutter(1 + (i * 3) % model.CutterCount());
@@ -179,9 +180,9 @@ TEST(SectionPiecesSequence, MeasuringPassCountsAsAFreshRead) {
       model.AppendCut(-60 + (i * 29) % 300, -30 + (i * 41) % 200);
       // Measured with one face down throughout, so that every count is of the same picture.
       model.SetFaceOnTable(3);
-      MeasureSection(model, pictures);
-      const int after = FreshCount(pictures.Measured);
-      const Cut& cut = model.CutAt(model.CutCount());
+      MeasureSection(model, pictures, section);
+      const int after = FreshCount(section.Picture);
+      const CutFigures& cut = section.Cuts.back().Figures;
       ASSERT_EQ(cut.PiecesBefore, before) << "stock " << width << ", cut " << i + 1;
       ASSERT_EQ(cut.PiecesAfter, after) << "stock " << width << ", cut " << i + 1;
       before = after;

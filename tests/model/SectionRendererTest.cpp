@@ -74,24 +74,25 @@ float Percent(int pixels) { return static_cast<float>(pixels / 91.0 * 100); }
 
 TEST(RenderSection, BareStockIsA91PixelSquareInEveryState) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   for (int state = 1; state <= 8; ++state) {
     model.SetFaceOnTable(state);
-    MeasureSection(model, pictures);
-    EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square))) << "state " << state;
+    MeasureSection(model, pictures, section);
+    EXPECT_TRUE(SamePicture(section.Picture, Picture(Square))) << "state " << state;
   }
   // Odd states stand the width upright: 300 x 100 gives 45 across and 136 up.
   model.NewWorkpiece(300, 100);
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture({455, 364, 499, 499})));
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture({455, 364, 499, 499})));
   model.SetFaceOnTable(2);  // an even state
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture({364, 455, 499, 499})));
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture({364, 455, 499, 499})));
   // No state yet (before the first New): drawn as the even ones.
   Model unstarted;
   ASSERT_EQ(unstarted.FaceOnTable(), 0);
-  MeasureSection(unstarted, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square)));
+  MeasureSection(unstarted, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square)));
 }
 
 TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
@@ -125,12 +126,13 @@ TEST(RenderSection, StockMatchesItsOutlineFloodFilled) {
 
 TEST(RenderSection, ThreeRowCutterWorkedExample) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  MeasureSection(model, pictures);
+  MeasureSection(model, pictures, section);
   // Row 1 lies on y = 500, off the bitmap; rows 2 and 3 both paint x 477..499 of row 499.
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{477, 499, 499, 499}})));
-  const Cut& cut = model.CutAt(1);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {{477, 499, 499, 499}})));
+  const CutFigures& cut = section.Cuts[0].Figures;
   EXPECT_EQ(cut.FenceBefore, 100.0f);
   EXPECT_EQ(cut.TableBefore, 100.0f);
   EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));
@@ -148,6 +150,7 @@ class CutCases : public ::testing::TestWithParam<CaseCut> {};
 
 TEST_P(CutCases, PlacesTheRowAsTheCaseTurnsIt) {
   SectionPictures pictures;
+  Section section;
   const CaseCut& c = GetParam();
   Model model = StartedModel();
   int madeIn = 0;
@@ -156,8 +159,8 @@ TEST_P(CutCases, PlacesTheRowAsTheCaseTurnsIt) {
     if (CutOrientation(t, 3, fence, table) == c.orientationCase) madeIn = t;
   }
   AddCut(model, 2, madeIn, 100, 20);
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {c.removed})));
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {c.removed})));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,30 +173,31 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RenderSection, TurningTheStockMovesTheMeasuredSides) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
-  const Cut& cut = model.CutAt(1);
   model.RotateStockAnticlockwise();  // 3 -> 4: case 2, entering from the right edge
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{499, 409, 499, 432}})));
-  EXPECT_FLOAT_EQ(cut.TableAfter, Percent(67));  // right side
-  EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(90));  // top side, read on row 410
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {{499, 409, 499, 432}})));
+  EXPECT_FLOAT_EQ(section.Cuts[0].Figures.TableAfter, Percent(67));  // right side
+  EXPECT_FLOAT_EQ(section.Cuts[0].Figures.FenceAfter, Percent(90));  // top side, read on row 410
 
   model.SetFaceOnTable(7);  // end over end from 3: case 7, entering from the top edge
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{478, 409, 499, 410}})));
-  EXPECT_FLOAT_EQ(cut.TableAfter, Percent(69));  // top side
-  EXPECT_FLOAT_EQ(cut.FenceAfter, Percent(89));  // right side
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {{478, 409, 499, 410}})));
+  EXPECT_FLOAT_EQ(section.Cuts[0].Figures.TableAfter, Percent(69));  // top side
+  EXPECT_FLOAT_EQ(section.Cuts[0].Figures.FenceAfter, Percent(89));  // right side
 }
 
 TEST(RenderSection, TopSideIsSampledOnTheSecondRow) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   // Case 7 at height 0: the one-row cutter removes part of the rectangle's first row only.
   AddCut(model, 2, 7, 150, 0);
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{410, 409, 455, 409}})));
-  EXPECT_EQ(model.CutAt(1).TableAfter, 100.0f);
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {{410, 409, 455, 409}})));
+  EXPECT_EQ(section.Cuts[0].Figures.TableAfter, 100.0f);
 }
 
 TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
@@ -217,8 +221,9 @@ TEST(RenderSection, RoundsFromSinglePrecisionScalesAndExactExtents) {
 }
 
 TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
-  SectionPictures referencePictures;
   SectionPictures pictures;
+  Section referenceSection;
+  Section section;
   for (int badFace : {0, 9, -3}) {
     Model reference = StartedModel();
     Model model = StartedModel();
@@ -230,11 +235,11 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
     unknown.Face = badFace;
     model.ReplaceCut(1, unknown);
     ASSERT_EQ(model.CutAt(1).Face, badFace);
-    MeasureSection(reference, referencePictures);
-    MeasureSection(model, pictures);
-    EXPECT_TRUE(SamePicture(pictures.Measured, referencePictures.Measured)) << badFace;
-    const Cut& a = model.CutAt(1);
-    const Cut& b = reference.CutAt(1);
+    MeasureSection(reference, pictures, referenceSection);
+    MeasureSection(model, pictures, section);
+    EXPECT_TRUE(SamePicture(section.Picture, referenceSection.Picture)) << badFace;
+    const CutFigures& a = section.Cuts[0].Figures;
+    const CutFigures& b = referenceSection.Cuts[0].Figures;
     EXPECT_EQ(a.FenceBefore, b.FenceBefore);
     EXPECT_EQ(a.TableBefore, b.TableBefore);
     EXPECT_EQ(a.FenceAfter, b.FenceAfter);
@@ -245,6 +250,7 @@ TEST(RenderSection, CutOfUnknownStateIsDrawnAndMeasuredAsCaseOne) {
 
 TEST(RenderSection, MissingCutterPaintsNothing) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   AddCut(model, 1, 3, 0, 0);
   // Cuts naming no loaded cutter, as a project whose cutters are missing gives them.
@@ -253,11 +259,11 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
     cut.Cutter = missing;
     model.InsertCut(model.CutCount() + 1, cut);
   }
-  MeasureSection(model, pictures);
-  EXPECT_TRUE(SamePicture(pictures.Measured, Picture(Square, {{477, 499, 499, 499}})));
+  MeasureSection(model, pictures, section);
+  EXPECT_TRUE(SamePicture(section.Picture, Picture(Square, {{477, 499, 499, 499}})));
   for (int i = 2; i <= 3; ++i) {
-    const Cut& cut = model.CutAt(i);
-    EXPECT_EQ(cut.FenceBefore, model.CutAt(1).FenceAfter);
+    const CutFigures& cut = section.ResultOfCut(i).Figures;
+    EXPECT_EQ(cut.FenceBefore, section.ResultOfCut(1).Figures.FenceAfter);
     EXPECT_EQ(cut.FenceBefore, cut.FenceAfter);
     EXPECT_EQ(cut.TableBefore, cut.TableAfter);
     EXPECT_LT(cut.TableAfter, 100.0f);
@@ -266,6 +272,7 @@ TEST(RenderSection, MissingCutterPaintsNothing) {
 
 TEST(RenderSection, OrderOfCutsChangesNoPixel) {
   SectionPictures pictures;
+  Section section;
   Model model = StartedModel();
   model.NewWorkpiece(400, 300);
   AddCut(model, 4, 3, 50, -10);
@@ -274,18 +281,18 @@ TEST(RenderSection, OrderOfCutsChangesNoPixel) {
   AddCut(model, 4, 2, 200, 150);
   AddCut(model, 3, 6, 60, 20);
   model.SetFaceOnTable(5);
-  MeasureSection(model, pictures);
-  const Raster first = pictures.Measured;
-  const float firstFigure = model.CutAt(5).TableBefore;
+  MeasureSection(model, pictures, section);
+  const Raster first = section.Picture;
+  const float firstFigure = section.Cuts[4].Figures.TableBefore;
   for (int round = 0; round < 5; ++round) {
     model.MoveCutDown(1 + round % 4);
     model.MoveCutUp(5 - round % 3);
-    MeasureSection(model, pictures);
-    EXPECT_TRUE(SamePicture(pictures.Measured, first)) << round;
+    MeasureSection(model, pictures, section);
+    EXPECT_TRUE(SamePicture(section.Picture, first)) << round;
   }
   model.MoveCutUp(5);
-  MeasureSection(model, pictures);
-  EXPECT_NE(model.CutAt(5).TableBefore, firstFigure) << "figures follow the order";
+  MeasureSection(model, pictures, section);
+  EXPECT_NE(section.Cuts[4].Figures.TableBefore, firstFigure) << "figures follow the order";
 }
 
 // The measuring pass of a set-up finds what the model's own pass finds, and judges each cut as
@@ -307,13 +314,12 @@ TEST(MeasureSetup, FindsWhatTheModelsPassFinds) {
     setup.Cuts = cuts;
     return setup;
   }());
-  SectionPictures pictures;
-  MeasureSection(model, pictures);
+  const Section byModel = MeasureSection(model);
   const Section section = MeasureSetup(StockOf(model), cuts, model.Cutters());
-  EXPECT_TRUE(SamePicture(section.Picture, pictures.Measured));
+  EXPECT_TRUE(SamePicture(section.Picture, byModel.Picture));
   ASSERT_EQ(section.Cuts.size(), cuts.size());
   for (size_t i = 0; i < cuts.size(); ++i) {
-    const Cut& measured = model.Cuts()[i];
+    const CutFigures& measured = byModel.Cuts[i].Figures;
     const CutFigures& found = section.Cuts[i].Figures;
     EXPECT_EQ(found.FenceBefore, measured.FenceBefore) << i;
     EXPECT_EQ(found.TableAfter, measured.TableAfter) << i;
@@ -338,7 +344,6 @@ TEST(RenderSection, PreviewOutlinesTheMountedCutter) {
   Raster expected = Picture(Square, {{477, 499, 499, 499}}, wood);
   for (int x = 477; x <= 499; ++x) expected.SetPixel(x, 495, Black);
   EXPECT_TRUE(SamePicture(picture, expected));
-  EXPECT_EQ(model.CutAt(1).FenceBefore, 0.0f) << "the preview measures nothing";
 
   // Cropped to the size asked for.
   const Raster small = PreviewSection(model, scratch, 250, 250, 1, wood, 0, 10);

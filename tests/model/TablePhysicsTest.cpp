@@ -85,9 +85,8 @@ TEST(TablePhysics, SetUpsInEveryOrientation) {
     model.AppendCut(c.fence, c.height);
     for (int face = 1; face <= 8; ++face) {
       model.SetFaceOnTable(face);
-      SectionPictures pictures;
-      MeasureSection(model, pictures);
-      const Cut& cut = model.CutAt(1);
+      const Section section = MeasureSection(model);
+      const CutFigures& cut = section.Cuts[0].Figures;
       const std::string where = std::string(c.name) + ", face " + std::to_string(face);
       EXPECT_EQ(CutProblem(cut), c.problem) << where;
       // The bearing figures may make any cut Danger; a problem makes it Danger or Caution.
@@ -107,12 +106,13 @@ TEST(TablePhysics, ReachIsTheTablesSetting) {
   model.SetFaceOnTable(1);
   model.AppendCut(-13, 200);
   SectionPictures pictures;
+  Section section;
   model.SetTableReach(200);
-  MeasureSection(model, pictures);
-  EXPECT_EQ(CutProblem(model.CutAt(1)), "");
+  MeasureSection(model, pictures, section);
+  EXPECT_EQ(CutProblem(section.Cuts[0].Figures), "");
   model.SetTableReach(199);
-  MeasureSection(model, pictures);
-  EXPECT_EQ(CutProblem(model.CutAt(1)), "impossible: the bit cannot be raised that high");
+  MeasureSection(model, pictures, section);
+  EXPECT_EQ(CutProblem(section.Cuts[0].Figures), "impossible: the bit cannot be raised that high");
 }
 
 }  // namespace

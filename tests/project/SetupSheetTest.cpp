@@ -155,8 +155,6 @@ TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
   EXPECT_EQ(sheet.Cards[1].Reasons, std::vector<std::string>{"severs the stock into 2 pieces"});
   EXPECT_EQ(sheet.Cards[1].Cutter, "Tall straight");
   EXPECT_EQ(sheet.Overall, Verdict::Danger);
-  // The source model keeps the figures it had (none measured yet).
-  EXPECT_EQ(model.CutAt(1).FenceAfter, 0);
 }
 
 TEST(SetupSheet, MissingCutterIsNamedAndDrawnAsNoCut) {

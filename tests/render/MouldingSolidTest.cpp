@@ -46,7 +46,8 @@ std::vector<fs::path> SampleProjects() {
 class MouldingSolid : public HeadlessGLTest {
  protected:
   // The project rebuilt with the given face on the table (the file's last line).
-  static bool LoadSample(const fs::path& path, int face, Model& model, SectionPictures& pictures) {
+  static bool LoadSample(const fs::path& path, int face, Model& model, SectionPictures& pictures,
+                         Section& section) {
     ProjectReadResult read = ReadProjectFile(path.string());
     EXPECT_TRUE(read.Ok()) << path << ": " << read.Error();
     if (!read.Ok()) return false;
@@ -54,7 +55,7 @@ class MouldingSolid : public HeadlessGLTest {
     model.SetCutterLibrary(SuppliedCutters());
     ApplyRecord(model, read.Value());
     NoProgress quiet;
-    PlotOutline(model, pictures, quiet);
+    PlotOutline(model, pictures, section, quiet);
     return pictures.Outline.Closed;
   }
 
@@ -90,10 +91,10 @@ class MouldingSolid : public HeadlessGLTest {
 // The colours of the head-on photograph where the near end face must be: photograph pixels
 // whose spot on the section raster lies well inside the material.
 std::set<Colour> NearFaceColours(const Raster& photo, const SectionPictures& pictures,
-                                 int& pixels) {
+                                 const Section& measured, int& pixels) {
   // The near face lies 5 units from the eye under a 50 degree view.
   const double perUnit = (Height / 2.0) / std::tan(25.0 * M_PI / 180.0) / 5.0;
-  const Raster& section = pictures.Measured;
+  const Raster& section = measured.Picture;
   std::set<Colour> colours;
   pixels = 0;
   for (int py = 0; py < Height; ++py) {
@@ -127,19 +128,20 @@ int CountColour(const Raster& photo, Colour c) {
 
 TEST_F(MouldingSolid, EverySampleInEveryOrientationIsAClosedSolid) {
   SectionPictures pictures;
+  Section section;
   const std::vector<fs::path> samples = SampleProjects();
   ASSERT_GE(samples.size(), 5u);
   for (const fs::path& sample : samples) {
     for (int face = 1; face <= 8; ++face) {
       SCOPED_TRACE(sample.filename().string() + ", face " + std::to_string(face));
       Model model;
-      ASSERT_TRUE(LoadSample(sample, face, model, pictures));
+      ASSERT_TRUE(LoadSample(sample, face, model, pictures, section));
       SceneParams params;
       params.EyeDistance = 7;
       // Head-on: the near end face is there, whole and of one colour.
       const Raster headOn = Photo(params, pictures.Outline, false);
       int pixels = 0;
-      const std::set<Colour> colours = NearFaceColours(headOn, pictures, pixels);
+      const std::set<Colour> colours = NearFaceColours(headOn, pictures, section, pixels);
       EXPECT_GT(pixels, 200);
       ASSERT_EQ(colours.size(), 1u);
       EXPECT_NE(*colours.begin(), Black);
