@@ -181,9 +181,16 @@ TEST_F(ReportWindowTest, OpensLargeEnoughForEightyColumnsAndThirtyLines) {
   EXPECT_LT(text->viewport()->width(), metrics.horizontalAdvance(QString(100, QChar('0'))));
 }
 
-TEST_F(ReportWindowTest, CaptionNamesTheProjectFile) {
+TEST_F(ReportWindowTest, CaptionAndSaveNameTheProjectFile) {
   window.SetProjectName("/home/joiner/work/Door <rail>.ROU");
   EXPECT_EQ(window.windowTitle(), "Report: Door <rail>.ROU");
+  QString proposed;
+  window.SetFileChooser([&](const FileRequest& request) {
+    proposed = request.proposedName;
+    return std::optional<ReportFileChoice>();
+  });
+  window.OnSave();
+  EXPECT_EQ(proposed, "Door <rail>.rtf");
 }
 
 TEST_F(ReportWindowTest, PrintingWithoutAPrinterOffersAPdfNamedAfterTheProject) {
