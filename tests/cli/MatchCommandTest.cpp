@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "RunProgram.h"
+#include "cli/ExitStatus.h"
+#include "cli/MatchCommand.h"
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "project/CutterLibrary.h"
@@ -94,6 +96,27 @@ TEST_F(MatchCommand, HoleNoCutterReachesIsOnlyPartlyReached) {
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_FALSE(run.out.empty());
   EXPECT_TRUE(ReadProjectFile(Path("plan.rou")));
+}
+
+// The exit status says what the report says: a plan with a Danger cut, or not reached, is a
+// bad result even when the other half is good; Caution alone is not.
+TEST(MatchExitStatus, DangerOrNotReachedExitsOne) {
+  const struct {
+    bool reached;
+    Verdict judged;
+    int status;
+  } table[] = {
+      {true, Verdict::CutOK, ExitSuccess},     {true, Verdict::Caution, ExitSuccess},
+      {true, Verdict::Danger, ExitJudgedBad},  {false, Verdict::CutOK, ExitJudgedBad},
+      {false, Verdict::Danger, ExitJudgedBad},
+  };
+  for (const auto& row : table) {
+    MatchResult result;
+    result.Reached = row.reached;
+    result.Cuts.resize(1);
+    result.Judged = {CutResult{CutFigures{}, row.judged}};
+    EXPECT_EQ(MatchExitStatus(result), row.status) << VerdictName(row.judged);
+  }
 }
 
 TEST_F(MatchCommand, BadRequestsAreRefused) {
