@@ -57,25 +57,25 @@ class MatchCommand : public test::TempFolder {
 };
 
 TEST_F(MatchCommand, OneCutTargetIsReachedAndItsPlanReloads) {
-  // A 1/4" roundover on the edge of a 1/2" x 1" strip, lying flat.
+  // A 1/4" roundover on the edge of a 1" x 2" board lying flat, its bearing on the edge.
   ProjectRecord known;
-  known.StockWidth = 50;
-  known.StockHeight = 100;
+  known.StockWidth = 100;
+  known.StockHeight = 200;
   known.FaceOnTable = 3;
-  known.Cuts = {{0, 0, 3, "1-4! Roundover.bmp"}};
+  known.Cuts = {{-25, 0, 3, "1-4! Roundover.bmp"}};
   ASSERT_TRUE(WriteProjectFile(Path("known.rou"), known));
   ASSERT_TRUE(SavePicture(Path("known.png"), SectionOf(known)));
 
   for (const char* target : {"known.rou", "known.png"}) {
     SCOPED_TRACE(target);
     const ProgramRun run =
-        Match({Path(target), "--stock", "1/2x1", "-o", Path("plan.rou"), "--max-passes", "2"});
+        Match({Path(target), "--stock", "1x2", "-o", Path("plan.rou"), "--max-passes", "2"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(run.out.empty());
     const ProjectReadResult plan = ReadProjectFile(Path("plan.rou"));
     ASSERT_TRUE(plan) << plan.Error();
-    EXPECT_EQ(plan.Value().StockWidth, 50);
-    EXPECT_EQ(plan.Value().StockHeight, 100);
+    EXPECT_EQ(plan.Value().StockWidth, 100);
+    EXPECT_EQ(plan.Value().StockHeight, 200);
     EXPECT_LE(plan.Value().Cuts.size(), 2u);
     EXPECT_EQ(PixelsDiffering(SectionOf(plan.Value()), SectionOf(known)), 0);
   }
