@@ -19,6 +19,9 @@ FineTarget MakeFineTarget(const MatchTarget& target) {
   fine.TrueSize = target.FineAcross == fine.Across && target.FineUp == fine.Up &&
                   target.FineKeep.size() == count;
   if (fine.TrueSize) {
+    // Measured from pixel centre to pixel centre, as a template traced along pixel edges is
+    // measured against the drawing, give or take half a pixel: never less.
+    fine.Uncertain = 0;
     fine.Keep = target.FineKeep;
   } else {
     // Each fine pixel takes the section pixel its centre lies in; that pixel's boundary is

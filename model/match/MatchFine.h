@@ -21,7 +21,7 @@ struct FineTarget {
   int Across = 0, Up = 0;
   std::vector<uint8_t> Keep;         // Across x Up, row 0 along the top face
   std::vector<float> ToKept, ToCut;  // (Across + 2) x (Up + 2): one pixel of border all round
-  double Uncertain = 0.5;            // pixels by which the target's own boundary is not known
+  double Uncertain = 0;              // pixels by which the target's own boundary is not known
   bool TrueSize = false;  // drawn finer than the section (a drawing), not enlarged from it
   float KeptDistance(int x, int y) const { return ToKept[Padded(x, y)]; }
   float CutDistance(int x, int y) const { return ToCut[Padded(x, y)]; }

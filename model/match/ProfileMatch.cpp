@@ -37,11 +37,11 @@ using namespace match;
 
 constexpr int DefaultBeamWidth = 12;
 constexpr int Finalists = 6;        // plans of the beam tried for a safe order
-constexpr int OrderBudget = 60;     // judgings spent looking for one plan's safe order
+constexpr int OrderBudget = 30;     // judgings spent looking for one plan's safe order
 constexpr int SingleBeam = 3;       // width of the beam of each cutter on its own
-constexpr int SingleFinalists = 2;  // plans of each cutter on its own that are judged
+constexpr int SingleFinalists = 1;  // plans of each cutter on its own that are judged
 constexpr int Refined = 3;          // plans whose settings are refined to the hundredth
-constexpr int MostJudged = 40;      // plans judged at most
+constexpr int MostJudged = 28;      // plans judged at most
 
 // The cutters worth searching with: each file name once (a project names cutters by file
 // name, so a later cutter of the same name could not be told apart), and only cutters that
@@ -205,6 +205,7 @@ bool Preferred(const JudgedPlan& a, const JudgedPlan& b) {
   // of the section lies beyond the tolerance, however deep its one worst place.
   if (a.Reached && a.Off.Worst() != b.Off.Worst()) return a.Off.Worst() < b.Off.Worst();
   if (a.Off.Excess != b.Off.Excess) return a.Off.Excess < b.Off.Excess;
+  if (a.Cautious != b.Cautious) return !a.Cautious;
   return a.Plan.Cuts.size() < b.Plan.Cuts.size();
 }
 
@@ -322,7 +323,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     for (const PlanState& plan :
          BeamSearch(context, own, SingleBeam, passes, SingleFinalists, [](double) {})) {
       // Nearly all the target: the true-size judging says whether it is reached.
-      if (plan.MustLeft * 50 > picture.MustCount) continue;
+      if (plan.MustLeft * 10 > picture.MustCount) continue;
       std::vector<Candidate> cuts;
       for (int i : plan.Chosen) cuts.push_back(own[static_cast<size_t>(i)]);
       alone.back().push_back(std::move(cuts));
@@ -338,6 +339,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   result.TrueSize = fine.TrueSize;
   const PlanAssessor assessor(judge, fine, result.ToleranceInches);
   std::vector<JudgedPlan> judged;
+  int sound = 0;  // plans found that a real table can make as they were found
   std::set<std::vector<std::pair<int, std::pair<int, int>>>> seen;
   for (const std::vector<Candidate>& cuts : finalists) {
     if (context.Cancelled() || static_cast<int>(judged.size()) >= MostJudged) break;
@@ -347,6 +349,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     if (!seen.insert(key).second) continue;
     JudgedPlan plan;
     plan.Plan = OrderSafely(judge, cutters, stock, picture, cuts, OrderBudget, options.Reach);
+    sound += plan.Plan.DangerCuts.empty() ? 1 : 0;
     assessor.DropDangers(plan);
     judged.push_back(std::move(plan));
     show(55, 80, static_cast<double>(judged.size()) / static_cast<double>(finalists.size()));
@@ -358,8 +361,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     judged.push_back(std::move(none));
   }
   result.PlansJudged = static_cast<int>(judged.size());
-  result.SoundPlans = static_cast<int>(std::count_if(
-      judged.begin(), judged.end(), [](const JudgedPlan& p) { return p.Plan.DangerCuts.empty(); }));
+  result.SoundPlans = sound;
   std::stable_sort(judged.begin(), judged.end(), Preferred);
   // The settings found on the section's pixels refined to the hundredth, on a drawing at true
   // size; the preferred plan of those refined is taken.

@@ -94,7 +94,9 @@ struct MatchResult {
   double StandingInches = 0, DeepInches = 0;
   MatchSpot StandingAt, DeepAt;
   bool TrueSize = false;
-  int SoundPlans = 0;  // plans judged that a real table can make (no Danger cut)
+  // Of the plans the search found and judged, how many a real table can make in some order as
+  // found (no Danger cut; the others had their Danger cuts left out).
+  int SoundPlans = 0;
   int PlansJudged = 0;
   double WorstInches() const { return StandingInches > DeepInches ? StandingInches : DeepInches; }
 };

@@ -2,8 +2,10 @@
 // woodworker would choose, measured at true size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "model/CutVerdict.h"
 #include "model/CutterGeometry.h"
 #include "model/CutterScan.h"
+#include "model/SectionRenderer.h"
 #include "model/SuppliedCutters.h"
 #include "model/match/MatchSearch.h"
 #include "model/match/ProfileMatch.h"
@@ -66,6 +69,33 @@ std::function<bool(double, double)> Rounded(double cx, double cy, double r, doub
   return [=](double x, double y) { return x <= x0 || y <= y0 || std::hypot(x - cx, y - cy) <= r; };
 }
 
+// What a cut of the named bit leaves of stock (width x height hundredths, state 3), read from
+// its section drawn at 2 pixels a hundredth; the cut's depth is how far the bit stands proud
+// of the fence.
+std::function<bool(double, double)> CutBy(const std::vector<Tool>& tools, const std::string& bit,
+                                          int32_t width, int32_t height, int32_t depth,
+                                          int32_t rise) {
+  Model model;
+  model.SetCutterLibrary(tools);
+  model.NewWorkpiece(width, height);
+  const int n = model.FindCutter(bit);
+  float widest = 0;
+  for (float r : tools[static_cast<size_t>(n - 1)].Profile) widest = std::max(widest, r);
+  model.SetCurrentCutter(n);
+  model.AppendCut(depth - static_cast<int32_t>(widest), rise);
+  SectionView view;
+  view.W = view.H = 2200;
+  view.RowBands = true;
+  auto picture = std::make_shared<Raster>(2201, 2201);
+  RenderSection(model, view, *picture);
+  const StockOnPicture at = PlaceStock(model, view);
+  return [picture, at](double x, double y) {
+    const int px = at.Left + static_cast<int>(x * 200),
+              py = at.TableY - 1 - static_cast<int>(y * 200);
+    return picture->Row(py)[px] != White;
+  };
+}
+
 struct Case {
   const char* name;
   int32_t width, height;
@@ -97,6 +127,8 @@ TEST(MatchPlans, OnlyCutsARealTableAllowsAndTheBitItsProfileIs) {
        "",
        2,
        true},
+      // A tongue: set a 64th high, the bit left a skin along its shoulder 6.3 mm off.
+      {"tongue", 75, 300, CutBy(supplied, "T&G Tongue.bmp", 75, 300, 30, 0), {}, "", 0, true},
       // A rebate a flush-trim bit makes only with its bearing buried in the board.
       {"flush trim rebate",
        75,
