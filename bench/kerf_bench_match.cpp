@@ -1,13 +1,16 @@
-// The profile matcher on targets made from known plans (drawn from a fixed seed) and on the
-// sample projects: whether each is reached within 1/64", its passes against the known plan's,
-// the time to the answer and the candidates measured a second.
+// The profile matcher on classical mouldings drawn from their geometry (bench/mouldings, SVG and
+// DXF): per shape the time, the cuts, the worst deviation at true size, whether it is reached
+// within 1/64" and how many plans judged were sound. With KERF_MATCH_KNOWN set, also on targets
+// made from known plans (drawn from a fixed seed) and on the sample projects.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@
 #include "model/SectionRenderer.h"
 #include "model/match/MatchOrder.h"
 #include "model/match/ProfileMatch.h"
+#include "project/MatchTargetFile.h"
 #include "project/ProjectFile.h"
 
 namespace {
@@ -174,11 +178,82 @@ void BM_Match(benchmark::State& state, const KnownPlan& plan) {
       knownDangers);
 }
 
+struct Moulding {
+  std::string Name, File, OwnBit;
+  kerf::MatchStock Stock;
+};
+
+std::vector<Moulding> Mouldings() {
+  const std::filesystem::path folder =
+      std::filesystem::path(KERF_SOURCE_DIR) / "bench" / "mouldings";
+  std::ifstream index(folder / "mouldings.txt");
+  std::vector<Moulding> shapes;
+  std::string line;
+  while (std::getline(index, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream words(line);
+    Moulding m;
+    std::string stock;
+    words >> m.Name >> stock >> m.OwnBit;
+    const size_t x = stock.find('x');
+    m.Stock = {std::atoi(stock.substr(0, x).c_str()), std::atoi(stock.substr(x + 1).c_str())};
+    std::replace(m.OwnBit.begin(), m.OwnBit.end(), '_', ' ');
+    for (const char* ext : {".svg", ".dxf"}) {
+      m.File = (folder / (m.Name + ext)).string();
+      shapes.push_back(m);
+    }
+  }
+  return shapes;
+}
+
+void BM_Moulding(benchmark::State& state, const Moulding& shape) {
+  const kerf::Result<MatchTarget> target =
+      kerf::ReadMatchTarget(shape.File, shape.Stock, TheCutters().Tools);
+  if (!target) {
+    state.SkipWithError(target.Error().c_str());
+    return;
+  }
+  kerf::MatchResult result;
+  for (auto _ : state) {
+    kerf::NoProgress progress;
+    result =
+        kerf::MatchProfile(TheCutters().Tools, target.Value(), OptionsFromEnvironment(), progress);
+    benchmark::DoNotOptimize(result.Cuts.data());
+  }
+  std::string bits;
+  for (const Cut& cut : result.Cuts) {
+    const std::string name = cut.CutterFileName.substr(0, cut.CutterFileName.rfind('.'));
+    if (bits.find(name) == std::string::npos) bits += (bits.empty() ? "" : " + ") + name;
+  }
+  const std::string kind = shape.File.substr(shape.File.size() - 3);
+  std::printf("| %-13s | %s | %5.2f | %4zu | %6.3f | %-7s | %2d of %2d | %s%s |\n",
+              shape.Name.c_str(), kind.c_str(), result.Seconds, result.Cuts.size(),
+              result.WorstInches() * 25.4, result.Reached ? "reached" : "no", result.SoundPlans,
+              result.PlansJudged, bits.c_str(), result.DangerCuts.empty() ? "" : " DANGER");
+  state.counters["seconds"] = result.Seconds;
+  state.counters["cuts"] = static_cast<double>(result.Cuts.size());
+  state.counters["dev_mm"] = result.WorstInches() * 25.4;
+  state.counters["reached"] = result.Reached ? 1 : 0;
+  state.counters["sound"] = result.SoundPlans;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  static std::vector<KnownPlan> plans = DrawnPlans();
-  for (KnownPlan& sample : SamplePlans()) plans.push_back(std::move(sample));
+  static std::vector<Moulding> shapes = Mouldings();
+  for (const Moulding& shape : shapes) {
+    benchmark::RegisterBenchmark(
+        ("BM_Moulding/" + shape.Name + "." + shape.File.substr(shape.File.size() - 3)).c_str(),
+        BM_Moulding, shape)
+        ->Iterations(1)
+        ->Unit(benchmark::kSecond)
+        ->UseRealTime();
+  }
+  static std::vector<KnownPlan> plans;
+  if (std::getenv("KERF_MATCH_KNOWN") != nullptr) {
+    plans = DrawnPlans();
+    for (KnownPlan& sample : SamplePlans()) plans.push_back(std::move(sample));
+  }
   for (const KnownPlan& plan : plans) {
     benchmark::RegisterBenchmark(("BM_Match/" + plan.Name).c_str(), BM_Match, plan)
         ->Iterations(1)
@@ -188,6 +263,7 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   std::printf("Cutters: %s (%zu)\n", TheCutters().Source.c_str(), TheCutters().Tools.size());
+  std::printf("| shape         | kind | s     | cuts | dev mm | reached | sound    | bits |\n");
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/MatchCommand.h"
+
 #include "cli/CommandArgs.h"
 #include "cli/ExitStatus.h"
+#include "model/CutVerdict.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
 #include "model/match/ProfileMatch.h"
@@ -124,6 +127,14 @@ ProjectRecord PlanRecord(const MatchResult& result, const MatchTarget& target) {
 
 }  // namespace
 
+int MatchExitStatus(const MatchResult& result) {
+  const bool danger =
+      !result.DangerCuts.empty() ||
+      std::any_of(result.Judged.begin(), result.Judged.end(),
+                  [](const CutResult& cut) { return cut.Judged == Verdict::Danger; });
+  return result.Reached && !danger ? ExitSuccess : ExitJudgedBad;
+}
+
 int MatchCommand(const CommandArgs& givenArgs) {
   CommandArgs args = givenArgs;
   std::vector<std::string> folders;
@@ -138,10 +149,12 @@ int MatchCommand(const CommandArgs& givenArgs) {
   parser.Text({"-o", "--output"}, "PLAN.ROU", output, true, "the project file of the plan");
   parser.Text({"--stock"}, "WxH", stockText, false, "the stock's width and height (3/4x3)");
   parser.Text({"--tolerance"}, "T", toleranceText, false,
-              "how far a cut may go into what the target keeps (default 1/64)");
+              "the worst deviation from the target allowed, as 1/64 or 0.4mm (default 1/64)");
   parser.Integer({"--max-passes"}, "N", maxPasses, 1, MostPasses, "most cuts in the plan (8)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the supplied cutter bitmaps from DIR");
   parser.Flag({"--metric"}, metric, "lengths of the report in millimetres");
+  int reach = DefaultTableReach;
+  AddReachOption(parser, reach);
   if (!parser.Parse(args)) return UsageExit(parser);
 
   // Checked before anything is read, so a slip costs no time.
@@ -153,6 +166,7 @@ int MatchCommand(const CommandArgs& givenArgs) {
                   stockText);
   MatchOptions options;
   options.MaxPasses = maxPasses;
+  options.Reach = reach;
   if (parser.Given("--tolerance")) {
     const Result<TypedLength> typed = ReadLength(toleranceText);
     const double inches = typed ? typed.Value().Inches() : -1;
@@ -184,7 +198,7 @@ int MatchCommand(const CommandArgs& givenArgs) {
     std::perror("kerfwright match");
     return ExitCannotRun;
   }
-  return result.Reached ? ExitSuccess : ExitJudgedBad;
+  return MatchExitStatus(result);
 }
 
 }  // namespace kerf

@@ -92,6 +92,9 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   passesBox_->setObjectName("passesBox");
   passesBox_->setRange(1, 20);
   passesBox_->setValue(MatchOptions().MaxPasses);
+  // The worst deviation a plan may have and still be called reached, as a woodworker writes it.
+  toleranceEdit_ = new QLineEdit("1/64\"", this);
+  toleranceEdit_->setObjectName("toleranceEdit");
 
   targetMessage_ =
       new QLabel("Choose a drawing (.svg, .dxf), a section picture or a project.", this);
@@ -109,8 +112,10 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   form->addRow("Stock &width:", stockWidthEdit_);
   form->addRow("Stock &height:", stockHeightEdit_);
   form->addRow("Most &passes:", passesBox_);
+  form->addRow("T&olerance:", toleranceEdit_);
   setTabOrder(stockWidthEdit_, stockHeightEdit_);
   setTabOrder(stockHeightEdit_, passesBox_);
+  setTabOrder(passesBox_, toleranceEdit_);
 
   matchButton_ = new QPushButton("&Match", this);
   matchButton_->setObjectName("matchButton");
@@ -208,6 +213,14 @@ void MatchProfileDialog::OnMatch() {
   if (!target_ || Searching()) return;
   MatchOptions options;
   options.MaxPasses = passesBox_->value();
+  options.Reach = model_.TableReach();
+  const Result<TypedLength> tolerance = ReadLength(toleranceEdit_->text().toStdString());
+  const double inches = tolerance ? tolerance.Value().Inches() : -1;
+  if (!(inches >= 0) || inches > 0.5) {
+    targetMessage_->setText("The tolerance must be a length from 0 to 1/2\", as 1/64 or 0.4mm.");
+    return;
+  }
+  options.ToleranceInches = inches;
   cancel_ = false;
 
   waiting_ = new QProgressDialog("Matching the profile....", "Cancel", 0, ProgressSteps, this);

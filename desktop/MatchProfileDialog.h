@@ -64,6 +64,7 @@ class MatchProfileDialog : public QDialog {
   QLineEdit* StockHeightEdit() const { return stockHeightEdit_; }
   QLineEdit* StockWidthEdit() const { return stockWidthEdit_; }
   QSpinBox* PassesBox() const { return passesBox_; }
+  QLineEdit* ToleranceEdit() const { return toleranceEdit_; }
   QLabel* TargetMessage() const { return targetMessage_; }
   QPushButton* MatchButton() const { return matchButton_; }
 
@@ -91,6 +92,7 @@ class MatchProfileDialog : public QDialog {
   QLineEdit* stockHeightEdit_ = nullptr;
   QLineEdit* stockWidthEdit_ = nullptr;
   QSpinBox* passesBox_ = nullptr;
+  QLineEdit* toleranceEdit_ = nullptr;
   QLabel* targetMessage_ = nullptr;
   QPushButton* matchButton_ = nullptr;
 };

@@ -331,16 +331,22 @@ MatchTarget MatchTargetFromOutline(const std::vector<OutlinePolygon>& outline, b
   // Inches from the stock's bottom-left corner to pixels: the fence face at x = 500, the
   // table face at y = 500; a pixel is kept when its centre lies inside.
   const double perInch = 100 * SectionSize / UnitsAcross;
-  QPainterPath path;
+  QPainterPath path, drawn;  // in the section's pixels, and in inches as drawn
   path.setFillRule(windingFill ? Qt::WindingFill : Qt::OddEvenFill);
+  drawn.setFillRule(path.fillRule());
   for (const OutlinePolygon& polygon : outline) {
     if (polygon.size() < 3) continue;
     const auto at = [&](const OutlinePoint& p) {
       return QPointF(SectionSize - (across - p.X) * perInch, SectionSize - p.Y * perInch);
     };
     path.moveTo(at(polygon[0]));
-    for (size_t i = 1; i < polygon.size(); ++i) path.lineTo(at(polygon[i]));
+    drawn.moveTo(polygon[0].X, polygon[0].Y);
+    for (size_t i = 1; i < polygon.size(); ++i) {
+      path.lineTo(at(polygon[i]));
+      drawn.lineTo(polygon[i].X, polygon[i].Y);
+    }
     path.closeSubpath();
+    drawn.closeSubpath();
   }
   QImage image(SectionSize, SectionSize, QImage::Format_Grayscale8);
   image.fill(255);
@@ -355,6 +361,25 @@ MatchTarget MatchTargetFromOutline(const std::vector<OutlinePolygon>& outline, b
     const uchar* row = image.constScanLine(y);
     for (int x = std::max(left, 0); x < SectionSize; ++x)
       target.Keep[static_cast<size_t>(y) * SectionSize + x] = row[x] < 128 ? 1 : 0;
+  }
+  // The same at true size, 2 pixels a hundredth over the stock alone, for measuring the match.
+  const bool odd = faceOnTable % 2 != 0;
+  target.FineAcross = 2 * (odd ? stock.Height : stock.Width);
+  target.FineUp = 2 * (odd ? stock.Width : stock.Height);
+  QImage fine(target.FineAcross, target.FineUp, QImage::Format_Grayscale8);
+  fine.fill(255);
+  {
+    QPainter painter(&fine);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(0, target.FineUp);
+    painter.scale(200, -200);
+    painter.fillPath(drawn, Qt::black);
+  }
+  target.FineKeep.assign(static_cast<size_t>(target.FineAcross) * target.FineUp, 0);
+  for (int y = 0; y < target.FineUp; ++y) {
+    const uchar* row = fine.constScanLine(y);
+    for (int x = 0; x < target.FineAcross; ++x)
+      target.FineKeep[static_cast<size_t>(y) * target.FineAcross + x] = row[x] < 128 ? 1 : 0;
   }
   return target;
 }

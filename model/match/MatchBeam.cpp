@@ -31,12 +31,10 @@ struct Seen {
 };
 
 // Better plans first: those reaching the target (nothing left beyond the tolerance) before
-// those that do not; among reaching plans the fewer cuts, then the lower score; among the
-// rest the lower score with each cut's cost added.
+// those that do not; then the lower score with each cut's cost added.
 bool Better(const Seen& a, const Seen& b) {
   const bool aReached = a.MustLeft == 0, bReached = b.MustLeft == 0;
   if (aReached != bReached) return aReached;
-  if (aReached && a.Chosen.size() != b.Chosen.size()) return a.Chosen.size() < b.Chosen.size();
   const int64_t costA = a.Score + PassCost * static_cast<int64_t>(a.Chosen.size());
   const int64_t costB = b.Score + PassCost * static_cast<int64_t>(b.Chosen.size());
   return costA < costB;
@@ -90,6 +88,24 @@ std::vector<std::pair<int32_t, int>> BestNext(SearchContext& context, const Plan
     best.pop();
   }
   return out;
+}
+
+// Whether the placement's bearing would run into wood the plan has not yet cut away.
+bool BearingInWood(const SearchContext& context, const PlanState& plan, const Candidate& p) {
+  const CutterShape& bearing = context.Bearings[p.Cutter][p.Turn];
+  const bool across = Horizontal(p.Turn);
+  for (const ShapeRun& run : bearing.Runs) {
+    const int line = (across ? p.U : p.V) + run.Off;
+    if (line < 0 || line >= Size) continue;
+    const int from = std::max((across ? p.V : p.U) + run.Lo, 0);
+    const int to = std::min((across ? p.V : p.U) + run.Hi, Size - 1);
+    for (int i = from; i <= to; ++i) {
+      const size_t at = across ? static_cast<size_t>(line) * Size + static_cast<size_t>(i)
+                               : static_cast<size_t>(i) * Size + static_cast<size_t>(line);
+      if (context.Picture->Class[at] != Air && !plan.Cut[at]) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -151,6 +167,7 @@ std::vector<PlanState> BeamSearch(SearchContext& context, const std::vector<Cand
       child.Score = step.Score;
       child.MustLeft = parent.MustLeft;
       const Candidate& p = placements[static_cast<size_t>(step.Placement)];
+      if (BearingInWood(context, parent, p)) continue;
       std::vector<uint8_t> painted(count, 0);
       PaintPlacement(context.Shapes[p.Cutter][p.Turn], p.Turn, p.V, p.U, painted, 1);
       for (size_t i = 0; i < count; ++i) {

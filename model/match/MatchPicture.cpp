@@ -49,23 +49,27 @@ void DistanceAlong(const double* f, int n, double* d, std::vector<int>& v, std::
   }
 }
 
-// Euclidean distance from every pixel of an n x n grid to the nearest pixel where source is
-// set; infinity when none is.
-std::vector<float> DistanceTransform(const std::vector<uint8_t>& source, int n) {
-  const size_t count = static_cast<size_t>(n) * static_cast<size_t>(n);
-  std::vector<double> grid(count), line(static_cast<size_t>(n)), out(static_cast<size_t>(n));
+}  // namespace
+
+std::vector<float> DistanceTransform(const std::vector<uint8_t>& source, int width, int height) {
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  const size_t longest = static_cast<size_t>(std::max(width, height));
+  std::vector<double> grid(count), line(longest), out(longest);
   std::vector<int> v;
   std::vector<double> z;
   for (size_t i = 0; i < count; ++i) grid[i] = source[i] ? 0.0 : Far;
-  for (int x = 0; x < n; ++x) {
-    for (int y = 0; y < n; ++y) line[static_cast<size_t>(y)] = grid[static_cast<size_t>(y * n + x)];
-    DistanceAlong(line.data(), n, out.data(), v, z);
-    for (int y = 0; y < n; ++y) grid[static_cast<size_t>(y * n + x)] = out[static_cast<size_t>(y)];
+  const auto at = [width](int x, int y) {
+    return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+  };
+  for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height; ++y) line[static_cast<size_t>(y)] = grid[at(x, y)];
+    DistanceAlong(line.data(), height, out.data(), v, z);
+    for (int y = 0; y < height; ++y) grid[at(x, y)] = out[static_cast<size_t>(y)];
   }
-  for (int y = 0; y < n; ++y) {
-    double* row = &grid[static_cast<size_t>(y * n)];
-    DistanceAlong(row, n, out.data(), v, z);
-    std::copy(out.begin(), out.end(), row);
+  for (int y = 0; y < height; ++y) {
+    double* row = &grid[at(0, y)];
+    DistanceAlong(row, width, out.data(), v, z);
+    std::copy(out.begin(), out.begin() + width, row);
   }
   std::vector<float> distance(count);
   for (size_t i = 0; i < count; ++i)
@@ -73,8 +77,6 @@ std::vector<float> DistanceTransform(const std::vector<uint8_t>& source, int n) 
                                      : static_cast<float>(std::sqrt(grid[i]));
   return distance;
 }
-
-}  // namespace
 
 void StockRectangle(int32_t stockWidth, int32_t stockHeight, int32_t faceOnTable, int& left,
                     int& top) {
@@ -111,8 +113,8 @@ TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
       cut[static_cast<size_t>(y * n + x)] = !k;
     }
   }
-  const std::vector<float> toKept = DistanceTransform(kept, n);
-  const std::vector<float> toCut = DistanceTransform(cut, n);
+  const std::vector<float> toKept = DistanceTransform(kept, n, n);
+  const std::vector<float> toCut = DistanceTransform(cut, n, n);
   picture.ToKept.resize(count);
   picture.ToCut.resize(count);
   picture.Class.assign(count, Air);
@@ -146,9 +148,7 @@ std::string PlaceInWords(int left, int top, int x, int y, LengthUnit unit) {
   if (toTable < nearest) nearest = toTable, face = "the table face";
   if (toTop < nearest) nearest = toTop, face = "the top face";
   if (toLeft < nearest) nearest = toLeft, face = "the face away from the fence";
-  auto length = [&](double pixels) {
-    return FormatLength(static_cast<float>(pixels * PixelInches), unit);
-  };
+  auto length = [&](double pixels) { return ReducedLength(pixels * PixelInches, unit); };
   return std::string("near ") + face + ", " + length(toFence) + " from the fence and " +
          length(toTable) + " above the table";
 }

@@ -89,6 +89,8 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     const CutterShape& shape =
         context.Shapes[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
     if (shape.Empty() || context.Cancelled()) return;
+    const CutterShape& bearing =
+        context.Bearings[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
     const std::array<int, 2> cases = CasesOfTurn(turn);
     const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
     const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
@@ -114,6 +116,12 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
         const int32_t gain = boundSums.Over(shape, turn, v, u, false);
         if (gain <= 0) continue;
         if (!ShankClear(keptSums, turn, v, u, picture.Left, picture.Top)) continue;
+        if (!bearing.Empty() && forbiddenSums.Over(bearing, turn, v, u, true) > 0) continue;
+        int32_t fence = 0, height = 0;
+        if (!SettingsOf(cases[0], v, u, picture.Left, picture.Top, fence, height) &&
+            !SettingsOf(cases[1], v, u, picture.Left, picture.Top, fence, height))
+          continue;
+        if (height > context.Reach) continue;
         Candidate p;
         p.Bound = gain;
         p.Cutter = static_cast<uint16_t>(cutter);

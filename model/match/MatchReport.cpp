@@ -1,7 +1,10 @@
 // MatchReportLines: the match report's plain lines, lengths in the unit asked for.
+#include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "model/CutVerdict.h"
+#include "model/CutterKinds.h"
 #include "model/CutterScan.h"
 #include "model/NumberText.h"
 #include "model/match/MatchSearch.h"
@@ -20,17 +23,53 @@ std::string BothUnits(double inches) {
 }
 
 std::string Length(int32_t hundredths, LengthUnit unit) {
-  return FormatLength(static_cast<float>(hundredths / 100.0), unit);
+  return ReducedLength(hundredths / 100.0, unit);
 }
 
 // The tolerance as it was asked for: a fraction of an inch and its millimetres, or millimetres.
 std::string ToleranceText(double inches, LengthUnit unit) {
   const std::string mm = Fixed(inches * 25.4, 2) + " mm";
   if (unit == LengthUnit::Metric) return mm;
-  return FormatLength(static_cast<float>(inches), unit) + " (" + mm + ")";
+  return ReducedLength(inches, unit) + " (" + mm + ")";
+}
+
+std::string SpotText(const MatchSpot& spot, LengthUnit unit) {
+  return "near " + spot.Face + ", " + ReducedLength(spot.FromFence, unit) + " from the fence and " +
+         ReducedLength(spot.AboveTable, unit) + " above the table";
+}
+
+std::string DeviationLine(const char* what, double inches, const MatchSpot& spot, LengthUnit unit) {
+  if (!spot.Found || inches <= 0) return std::string(what) + ": none";
+  return std::string(what) + ": " + BothUnits(inches) + " at most, " + SpotText(spot, unit);
+}
+
+// Why a cut is Caution or Danger: its table problems, or the bearing its figures leave.
+std::string WhyJudged(const CutResult& judged) {
+  std::string why = CutProblem(judged.Figures);
+  const CutFigures& f = judged.Figures;
+  if (JudgeCut(f) != Verdict::CutOK) {
+    const bool fence = f.FenceAfter <= f.TableAfter;
+    if (!why.empty()) why += "; ";
+    why += "only " + std::to_string(RoundPercent(fence ? f.FenceAfter : f.TableAfter)) +
+           "% of the stock bears on the " + (fence ? "fence" : "table") + " after it";
+  }
+  return why;
 }
 
 }  // namespace
+
+namespace match {
+
+std::string ReducedLength(double inches, LengthUnit unit) {
+  if (!std::isfinite(inches)) inches = 0;
+  if (unit == LengthUnit::Metric) return Fixed(inches * 25.4, 1) + " mm";
+  const double sixtyFourths = std::nearbyint(std::clamp(inches, -1e6, 1e6) * 64);
+  if (sixtyFourths == 0) return "0\"";
+  const std::string size = CatalogueSize({std::fabs(sixtyFourths) / 64, false});
+  return sixtyFourths < 0 ? "-" + size : size;
+}
+
+}  // namespace match
 
 std::vector<std::string> MatchReportLines(const MatchResult& result, const MatchTarget& target,
                                           LengthUnit unit) {
@@ -44,23 +83,22 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
                   std::to_string(result.FaceOnTable) + " on the table");
   if (result.Cancelled) lines.push_back("Search cancelled: the best plan found so far.");
   const std::string tolerance = ToleranceText(result.ToleranceInches, unit);
+  const std::string worst = BothUnits(result.WorstInches());
+  lines.push_back(result.Reached ? "Reached: the worst deviation, " + worst +
+                                       ", is within the tolerance of " + tolerance
+                                 : "Not reached: the worst deviation, " + worst +
+                                       ", is more than the tolerance of " + tolerance);
   lines.push_back(
-      result.Reached
-          ? "Reached: every part of the section lies within " + tolerance + " of the target"
-          : "Partly reached: parts of the section lie more than " + tolerance + " from the target");
+      DeviationLine("Wood left standing", result.StandingInches, result.StandingAt, unit));
+  lines.push_back(DeviationLine("Cut too deep", result.DeepInches, result.DeepAt, unit));
+  lines.push_back(result.TrueSize
+                      ? std::string("Measured at true size, 2 pixels a hundredth of an inch")
+                      : "Measured against the target's pixels, whose edge is known only to " +
+                            BothUnits(PixelInches / 2));
   lines.push_back("Area reached: " + Fixed(result.AreaReachedPercent, 1) +
                   "% of the material the target removes");
-  if (result.DeviationX >= 0) {
-    lines.push_back("Largest deviation: " + BothUnits(result.LargestDeviationInches) +
-                    (result.DeviationCutAway ? ", cut away " : ", left standing ") +
-                    place(result.DeviationX, result.DeviationY));
-  } else {
-    lines.push_back("Largest deviation: none, the section is the target's pixel for pixel");
-  }
   for (const MatchShortfall& shortfall : result.Shortfalls) {
-    auto extent = [&](int pixels) {
-      return FormatLength(static_cast<float>(pixels * PixelInches), unit);
-    };
+    auto extent = [&](int pixels) { return ReducedLength(pixels * PixelInches, unit); };
     const std::string size = extent(shortfall.Right - shortfall.Left) + " wide, " +
                              extent(shortfall.Bottom - shortfall.Top) + " high";
     lines.push_back((shortfall.NoCutter ? "No cutter in the library can make the part "
@@ -74,16 +112,30 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
     for (int n : result.DangerCuts) list += (list.empty() ? "#" : ", #") + std::to_string(n);
     lines.push_back("Danger cuts: " + list + " (no safe order was found)");
   }
+  std::set<std::string> cutters;
+  for (const Cut& cut : result.Cuts) cutters.insert(cut.CutterFileName);
   lines.push_back("Plan: " + std::to_string(result.Cuts.size()) +
-                  (result.Cuts.size() == 1 ? " cut" : " cuts"));
+                  (result.Cuts.size() == 1 ? " cut" : " cuts") + " with " +
+                  std::to_string(cutters.size()) + (cutters.size() == 1 ? " cutter" : " cutters"));
+  bool caution = false;
   for (size_t i = 0; i < result.Cuts.size(); ++i) {
     const Cut& cut = result.Cuts[i];
+    const CutResult judged = i < result.Judged.size() ? result.Judged[i] : CutResult{};
     lines.push_back("  Cut #" + std::to_string(i + 1) + ": " +
                     CutterDisplayName(cut.CutterFileName) + ", face " + std::to_string(cut.Face) +
                     ", height " + Length(cut.Height, unit) + ", fence " + Length(cut.Fence, unit) +
-                    VerdictText(i < result.Measured.size() ? result.Measured[i].Judged
-                                                           : JudgeCutOnTable(CutFigures{})));
+                    VerdictText(judged.Judged));
+    if (judged.Judged != Verdict::CutOK) {
+      caution = caution || judged.Judged == Verdict::Caution;
+      lines.push_back("    " + std::string(VerdictName(judged.Judged)) + ": " + WhyJudged(judged));
+    }
   }
+  if (caution)
+    lines.push_back(result.Reached
+                        ? "Caution cuts are kept: no plan of Cut OK cuts reaches the target"
+                        : "Caution cuts are kept: no plan of Cut OK cuts comes as near the target");
+  lines.push_back("Sound plans: " + std::to_string(result.SoundPlans) + " of " +
+                  std::to_string(result.PlansJudged) + " judged");
   const double rate =
       result.Seconds > 0 ? static_cast<double>(result.CandidatesMeasured) / result.Seconds : 0;
   lines.push_back("Candidates measured: " + std::to_string(result.CandidatesMeasured) + " in " +

@@ -49,6 +49,9 @@ struct TargetPicture {
 void StockRectangle(int32_t stockWidth, int32_t stockHeight, int32_t faceOnTable, int& left,
                     int& top);
 TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches);
+// Euclidean distance in pixels from every pixel of a width x height grid (row-major) to the
+// nearest pixel where source is set; infinity when none is.
+std::vector<float> DistanceTransform(const std::vector<uint8_t>& source, int width, int height);
 
 // One line of pixels a cutter paints, relative to its axis anchor (v, u): for the upright and
 // upside-down turns pixel row u + Off from column v + Lo to v + Hi; for the quarter turns
@@ -68,6 +71,10 @@ struct CutterShape {
 inline constexpr int TurnCount = TableSideCount;
 bool Horizontal(int turn);
 CutterShape ShapeOf(const Tool& tool, int turn);
+// The pixels a cutter's guide bearing covers in a turn (its disc, a little smaller, from its red
+// row up its thickness): wood there before the cut makes the cut impossible. Empty for a cutter
+// without a bearing.
+CutterShape BearingShapeOf(const Tool& tool, int turn);
 // The two orientation cases that place a cutter in a turn.
 std::array<int, 2> CasesOfTurn(int turn);
 
@@ -108,14 +115,18 @@ class GridSums {
   std::vector<int32_t> rows_, columns_;  // Size + 1 entries per row, per column
 };
 
-// Whether the bit's shank, rising from the table face along the axis to the cutter's lowest
-// row, meets none of the pixels counted by kept from at least one of the two fence sides: a
-// cut whose shank must pass through material the target keeps can never be made.
+// Whether the bit's shank, a band about the axis rising from the table face to the cutter's
+// lowest row, meets none of the pixels counted by kept: a cut whose shank must pass through
+// material the target keeps can never be made.
 bool ShankClear(const GridSums& kept, int turn, int v, int u, int left, int top);
 
 // Paints a placement's pixels into mask (Size * Size) with value; returns how many it painted.
 int PaintPlacement(const CutterShape& shape, int turn, int v, int u, std::vector<uint8_t>& mask,
                    uint8_t value);
+
+// A length as a woodworker reads it, reduced: "3/4"", "1 1/8"", "-1/4"" (the nearest 64th), or
+// in millimetres to a tenth ("9.5 mm").
+std::string ReducedLength(double inches, LengthUnit unit);
 
 // A pixel's position in words: the nearest face of the stock (whose rectangle starts at left,
 // top) and the distances of the pixel's centre from the fence and the table.
@@ -125,8 +136,10 @@ std::string PlaceInWords(int left, int top, int x, int y, LengthUnit unit);
 // the target, how many threads, the cancel flag, and the count of placements measured.
 struct SearchContext {
   const std::vector<Tool>* Cutters = nullptr;
-  std::vector<int> Usable;                         // indices of the cutters searched with
-  std::vector<std::array<CutterShape, 4>> Shapes;  // per cutter index (empty when unused)
+  std::vector<int> Usable;                           // indices of the cutters searched with
+  std::vector<std::array<CutterShape, 4>> Shapes;    // per cutter index (empty when unused)
+  std::vector<std::array<CutterShape, 4>> Bearings;  // their bearings' discs, per turn
+  int32_t Reach = 150;                               // highest a cutter's lowest row may stand
   const TargetPicture* Picture = nullptr;
   int Threads = 1;
   const std::atomic<bool>* Cancel = nullptr;

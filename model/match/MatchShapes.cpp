@@ -4,6 +4,7 @@
 #include <map>
 
 #include "model/Orientation.h"
+#include "model/TablePhysics.h"
 #include "model/match/MatchSearch.h"
 
 namespace kerf::match {
@@ -196,25 +197,45 @@ int32_t GridSums::Over(const CutterShape& shape, int turn, int v, int u,
 bool ShankClear(const GridSums& kept, int turn, int v, int u, int left, int top) {
   const int lowest = ToPixels(1);  // the cutter's first row's distance from its anchor
   const int last = Size - 1;
+  // The shank is at least 1/4" across: a band of 8 pixels (0.18") about the axis, less than
+  // the 1/4" less the hundredth it may graze on either side, so every overlap found is certain.
+  constexpr int below = 4, above = 3;
+  auto clear = [&](auto sum) {
+    for (int d = -below; d <= above; ++d)
+      if (sum(d) != 0) return false;
+    return true;
+  };
   switch (turn) {
-    case TableBelow: {  // the shank rises from the bottom; its axis pixel is v or v - 1 by fence
-                        // side
+    case TableBelow: {
       const int from = std::max(u - lowest + 1, top);
-      return kept.ColumnSum(v, from, last) == 0 || kept.ColumnSum(v - 1, from, last) == 0;
+      return clear([&](int d) { return kept.ColumnSum(v + d, from, last); });
     }
     case TableAbove: {
       const int to = std::min(u + lowest - 1, last);
-      return kept.ColumnSum(v, top, to) == 0 || kept.ColumnSum(v - 1, top, to) == 0;
+      return clear([&](int d) { return kept.ColumnSum(v + d, top, to); });
     }
     case TableRight: {
       const int from = std::max(v - lowest + 1, left);
-      return kept.RowSum(u, from, last) == 0 || kept.RowSum(u - 1, from, last) == 0;
+      return clear([&](int d) { return kept.RowSum(u + d, from, last); });
     }
     default: {
       const int to = std::min(v + lowest - 1, last);
-      return kept.RowSum(u, left, to) == 0 || kept.RowSum(u - 1, left, to) == 0;
+      return clear([&](int d) { return kept.RowSum(u + d, left, to); });
     }
   }
+}
+
+CutterShape BearingShapeOf(const Tool& tool, int turn) {
+  if (tool.BearingRow <= 0 || tool.RedWidth <= 0) return {};
+  // The bearing's disc, less the hundredth it may graze and more than a pixel besides, so
+  // that every overlap found is certain whichever way the pixels fall.
+  Tool disc;
+  disc.RowCount = std::min(tool.BearingRow + BearingThickness - 1, MaxProfileRows);
+  const float radius = static_cast<float>(tool.RedWidth) - 3.5f;
+  if (radius <= 0) return {};
+  for (int l = tool.BearingRow; l <= disc.RowCount; ++l)
+    disc.Profile[static_cast<size_t>(l)] = radius;
+  return ShapeOf(disc, turn);
 }
 
 int PaintPlacement(const CutterShape& shape, int turn, int v, int u, std::vector<uint8_t>& mask,

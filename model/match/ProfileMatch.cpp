@@ -5,7 +5,9 @@
 #include <chrono>
 #include <set>
 #include <thread>
+#include <utility>
 
+#include "model/match/MatchFine.h"
 #include "model/match/MatchOrder.h"
 #include "model/match/MatchSearch.h"
 
@@ -34,8 +36,12 @@ namespace {
 using namespace match;
 
 constexpr int DefaultBeamWidth = 12;
-constexpr int Finalists = 6;      // plans of the beam tried for a safe order
-constexpr int OrderBudget = 400;  // measuring passes spent looking for one plan's safe order
+constexpr int Finalists = 6;        // plans of the beam tried for a safe order
+constexpr int OrderBudget = 30;     // judgings spent looking for one plan's safe order
+constexpr int SingleBeam = 3;       // width of the beam of each cutter on its own
+constexpr int SingleFinalists = 1;  // plans of each cutter on its own that are judged
+constexpr int Refined = 3;          // plans whose settings are refined to the hundredth
+constexpr int MostJudged = 28;      // plans judged at most
 
 // The cutters worth searching with: each file name once (a project names cutters by file
 // name, so a later cutter of the same name could not be told apart), and only cutters that
@@ -44,11 +50,13 @@ void ChooseCutters(SearchContext& context) {
   const std::vector<Tool>& cutters = *context.Cutters;
   std::set<std::string> names;
   context.Shapes.resize(cutters.size());
+  context.Bearings.resize(cutters.size());
   for (size_t i = 0; i < cutters.size(); ++i) {
     if (!names.insert(cutters[i].FileName).second) continue;
     bool any = false;
     for (int turn = 0; turn < TurnCount; ++turn) {
       context.Shapes[i][static_cast<size_t>(turn)] = ShapeOf(cutters[i], turn);
+      context.Bearings[i][static_cast<size_t>(turn)] = BearingShapeOf(cutters[i], turn);
       any = any || !context.Shapes[i][static_cast<size_t>(turn)].Empty();
     }
     if (any) context.Usable.push_back(static_cast<int>(i));
@@ -152,10 +160,9 @@ void Assess(const SearchContext& context, const std::vector<Candidate>& placemen
       }
     }
   }
-  result.Reached = reached;
+  (void)reached;
   result.AreaReachedPercent =
       picture.RemoveCount > 0 ? 100.0 * removed / picture.RemoveCount : 100.0;
-  result.LargestDeviationInches = std::max(largest, 0.0) * PixelInches;
   if (result.DeviationX >= 0)
     result.DeviationPlace = PlaceInWords(picture.Left, picture.Top, result.DeviationX,
                                          result.DeviationY, LengthUnit::Imperial);
@@ -165,6 +172,103 @@ void Assess(const SearchContext& context, const std::vector<Candidate>& placemen
   AddShortfalls(picture, unreachable, true, result);
   AddShortfalls(picture, reachable, false, result);
 }
+
+// A plan as it was judged: its cuts in order with their verdicts and how far it lies from the
+// target at true size.
+struct JudgedPlan {
+  OrderedPlan Plan;
+  FineDeviation Off;
+  int Cutters = 0;
+  bool Sound = false;     // no Danger cut
+  bool Cautious = false;  // some cut is Caution
+  bool Reached = false;
+};
+
+int CutterCount(const std::vector<Cut>& cuts) {
+  std::set<std::string> names;
+  for (const Cut& cut : cuts) names.insert(cut.CutterFileName);
+  return static_cast<int>(names.size());
+}
+
+// The order woodworkers prefer plans in: sound before not; reached before not; among reached
+// plans those with no Caution cut, then the fewest cutters, the fewest passes and the smaller
+// worst deviation; among the rest the least wood beyond the tolerance.
+bool Preferred(const JudgedPlan& a, const JudgedPlan& b) {
+  if (a.Sound != b.Sound) return a.Sound;
+  if (a.Reached != b.Reached) return a.Reached;
+  if (a.Reached) {
+    if (a.Cautious != b.Cautious) return !a.Cautious;
+    if (a.Cutters != b.Cutters) return a.Cutters < b.Cutters;
+    if (a.Plan.Cuts.size() != b.Plan.Cuts.size()) return a.Plan.Cuts.size() < b.Plan.Cuts.size();
+  }
+  // A plan that reaches the target is judged by its worst place; one that does not by how much
+  // of the section lies beyond the tolerance, however deep its one worst place.
+  if (a.Reached && a.Off.Worst() != b.Off.Worst()) return a.Off.Worst() < b.Off.Worst();
+  if (a.Off.Excess != b.Off.Excess) return a.Off.Excess < b.Off.Excess;
+  if (a.Cautious != b.Cautious) return !a.Cautious;
+  return a.Plan.Cuts.size() < b.Plan.Cuts.size();
+}
+
+class PlanAssessor {
+ public:
+  PlanAssessor(PlanJudge& judge, const FineTarget& fine, double tolerance)
+      : judge_(judge), fine_(fine), tolerance_(tolerance) {}
+
+  // Fills in what the plan's verdicts and its section (judged last) say.
+  void Take(JudgedPlan& judged) const {
+    judged.Sound = judged.Plan.DangerCuts.empty();
+    judged.Cautious = std::any_of(judged.Plan.Judged.begin(), judged.Plan.Judged.end(),
+                                  [](const CutResult& r) { return r.Judged == Verdict::Caution; });
+    judged.Cutters = CutterCount(judged.Plan.Cuts);
+    judged.Off = MeasureDeviation(fine_, judge_.Fine(), judge_.FineStock(), tolerance_);
+    judged.Reached = judged.Sound && judged.Off.Worst() <= tolerance_ + 1e-9;
+  }
+
+  // A plan with Danger cuts left out, one at a time, until none is left.
+  void DropDangers(JudgedPlan& judged) const {
+    while (!judged.Plan.DangerCuts.empty()) {
+      judged.Plan.Cuts.erase(judged.Plan.Cuts.begin() + (judged.Plan.DangerCuts.front() - 1));
+      Finish(judge_, judged.Plan);
+    }
+    Take(judged);
+  }
+
+  // Moves each cut's fence and height a hundredth at a time while the plan comes nearer the
+  // target at true size and no cut's verdict grows worse.
+  void Refine(JudgedPlan& judged, const std::atomic<bool>* cancel) const {
+    auto worse = [](const JudgedPlan& now, const JudgedPlan& was) {
+      for (size_t i = 0; i < now.Plan.Judged.size(); ++i)
+        if (now.Plan.Judged[i].Judged > was.Plan.Judged[i].Judged) return true;
+      return false;
+    };
+    auto better = [](const FineDeviation& a, const FineDeviation& b) {
+      if (a.Worst() < b.Worst() - 1e-9) return true;
+      return a.Worst() <= b.Worst() + 1e-9 && a.Excess < b.Excess - 1e-9;
+    };
+    for (size_t i = 0; i < judged.Plan.Cuts.size(); ++i) {
+      for (int32_t Cut::*setting : {&Cut::Fence, &Cut::Height}) {
+        for (int32_t step : {-1, 1}) {
+          for (int moved = 0; moved < 4; ++moved) {
+            if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) return;
+            JudgedPlan trial = judged;
+            trial.Plan.Cuts[i].*setting += step;
+            Finish(judge_, trial.Plan);
+            Take(trial);
+            if (!trial.Sound || worse(trial, judged) || !better(trial.Off, judged.Off)) break;
+            judged = std::move(trial);
+          }
+        }
+      }
+    }
+    Finish(judge_, judged.Plan);
+    Take(judged);
+  }
+
+ private:
+  PlanJudge& judge_;
+  const FineTarget& fine_;
+  double tolerance_;
+};
 
 }  // namespace
 
@@ -185,6 +289,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   context.Cutters = &cutters;
   context.Picture = &picture;
   context.Cancel = cancel;
+  context.Reach = options.Reach;
   const unsigned cores = std::thread::hardware_concurrency();
   context.Threads = options.Threads > 0 ? options.Threads : static_cast<int>(std::max(cores, 1u));
   ChooseCutters(context);
@@ -196,38 +301,96 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     if (position > shown) progress.Step(shown = position);
   };
   const std::vector<Candidate> placements =
-      ProposePlacements(context, [&](double f) { show(0, 20, f); });
+      ProposePlacements(context, [&](double f) { show(0, 15, f); });
   const int width = options.BeamWidth > 0 ? options.BeamWidth : DefaultBeamWidth;
-  const std::vector<PlanState> plans =
-      BeamSearch(context, placements, width, std::max(options.MaxPasses, 1), Finalists,
-                 [&](double f) { show(20, 90, f); });
-
-  // The best plan that can be made in a safe order; failing that the best plan.
-  OrderedPlan chosen;
-  bool have = false;
-  for (const PlanState& plan : plans) {
-    if (have && (plan.MustLeft == 0) != (plans.front().MustLeft == 0)) break;
-    if (have && plan.Chosen.size() > plans.front().Chosen.size() + 1) continue;
+  const int passes = std::max(options.MaxPasses, 1);
+  std::vector<std::vector<Candidate>> finalists;
+  for (const PlanState& plan : BeamSearch(context, placements, width, passes, Finalists,
+                                          [&](double f) { show(15, 45, f); })) {
     std::vector<Candidate> cuts;
     for (int i : plan.Chosen) cuts.push_back(placements[static_cast<size_t>(i)]);
-    OrderedPlan ordered = OrderSafely(cutters, stock, picture, cuts, OrderBudget);
-    result.MeasuringPasses += ordered.MeasuringPasses;
-    if (!have || (ordered.DangerCuts.empty() && !chosen.DangerCuts.empty())) {
-      chosen = std::move(ordered);
-      have = true;
-    }
-    if (chosen.DangerCuts.empty()) break;
-    if (context.Cancelled()) break;
+    finalists.push_back(std::move(cuts));
   }
-  show(90, 100, 1.0);
-  if (!have) chosen = OrderSafely(cutters, stock, picture, {}, 0);
+  // Each cutter on its own: a bit whose own profile is the drawing's makes it alone. The best
+  // plans of each come in turns, each cutter's best first.
+  std::vector<std::vector<std::vector<Candidate>>> alone;
+  for (size_t u = 0; u < context.Usable.size() && !context.Cancelled(); ++u) {
+    std::vector<Candidate> own;
+    for (const Candidate& p : placements)
+      if (p.Cutter == context.Usable[u]) own.push_back(p);
+    if (own.empty()) continue;
+    alone.emplace_back();
+    for (const PlanState& plan :
+         BeamSearch(context, own, SingleBeam, passes, SingleFinalists, [](double) {})) {
+      // Nearly all the target: the true-size judging says whether it is reached.
+      if (plan.MustLeft * 10 > picture.MustCount) continue;
+      std::vector<Candidate> cuts;
+      for (int i : plan.Chosen) cuts.push_back(own[static_cast<size_t>(i)]);
+      alone.back().push_back(std::move(cuts));
+    }
+    show(45, 55, static_cast<double>(u + 1) / static_cast<double>(context.Usable.size()));
+  }
+  for (size_t turn = 0; turn < static_cast<size_t>(SingleFinalists); ++turn)
+    for (const auto& plans : alone)
+      if (turn < plans.size()) finalists.push_back(plans[turn]);
 
-  result.Cuts = chosen.Cuts;
-  result.Measured = chosen.Measured;
-  result.DangerCuts = chosen.DangerCuts;
-  Assess(context, placements, chosen.Section, result);
+  PlanJudge judge(cutters, {stock.StockWidth, stock.StockHeight, stock.FaceOnTable}, options.Reach);
+  const FineTarget fine = MakeFineTarget(stock);
+  result.TrueSize = fine.TrueSize;
+  const PlanAssessor assessor(judge, fine, result.ToleranceInches);
+  std::vector<JudgedPlan> judged;
+  int sound = 0;  // plans found that a real table can make as they were found
+  std::set<std::vector<std::pair<int, std::pair<int, int>>>> seen;
+  for (const std::vector<Candidate>& cuts : finalists) {
+    if (context.Cancelled() || static_cast<int>(judged.size()) >= MostJudged) break;
+    std::vector<std::pair<int, std::pair<int, int>>> key;
+    for (const Candidate& p : cuts) key.push_back({p.Cutter * 4 + p.Turn, {p.V, p.U}});
+    std::sort(key.begin(), key.end());
+    if (!seen.insert(key).second) continue;
+    JudgedPlan plan;
+    plan.Plan = OrderSafely(judge, cutters, stock, picture, cuts, OrderBudget, options.Reach);
+    sound += plan.Plan.DangerCuts.empty() ? 1 : 0;
+    assessor.DropDangers(plan);
+    judged.push_back(std::move(plan));
+    show(55, 80, static_cast<double>(judged.size()) / static_cast<double>(finalists.size()));
+  }
+  if (judged.empty()) {
+    JudgedPlan none;
+    Finish(judge, none.Plan);
+    assessor.Take(none);
+    judged.push_back(std::move(none));
+  }
+  result.PlansJudged = static_cast<int>(judged.size());
+  result.SoundPlans = sound;
+  std::stable_sort(judged.begin(), judged.end(), Preferred);
+  // The settings found on the section's pixels refined to the hundredth, on a drawing at true
+  // size; the preferred plan of those refined is taken.
+  if (fine.TrueSize) {
+    const size_t count = std::min(judged.size(), static_cast<size_t>(Refined));
+    for (size_t i = 0; i < count && !context.Cancelled(); ++i) {
+      assessor.Refine(judged[i], cancel);
+      show(80, 98, static_cast<double>(i + 1) / static_cast<double>(count));
+    }
+    std::stable_sort(judged.begin(), judged.begin() + static_cast<long>(count), Preferred);
+  }
+  JudgedPlan& chosen = judged.front();
+  Finish(judge, chosen.Plan);
+  assessor.Take(chosen);
+  show(98, 100, 1.0);
+
+  result.Cuts = chosen.Plan.Cuts;
+  result.Judged = chosen.Plan.Judged;
+  result.DangerCuts = chosen.Plan.DangerCuts;
+  Assess(context, placements, chosen.Plan.Section, result);
+  result.Reached = chosen.Reached;
+  result.StandingInches = chosen.Off.Standing;
+  result.DeepInches = chosen.Off.Deep;
+  result.LargestDeviationInches = chosen.Off.Worst();
+  result.StandingAt = FineSpot(fine, chosen.Off.StandingX, chosen.Off.StandingY);
+  result.DeepAt = FineSpot(fine, chosen.Off.DeepX, chosen.Off.DeepY);
   result.Cancelled = context.Cancelled();
   result.CandidatesMeasured = context.Measured.load();
+  result.MeasuringPasses = judge.Passes();
   result.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   progress.End();
   return result;

@@ -10,6 +10,7 @@
 #include "model/LengthText.h"
 #include "model/Progress.h"
 #include "model/Section.h"
+#include "model/TablePhysics.h"
 #include "model/Tool.h"
 
 namespace kerf {
@@ -27,6 +28,12 @@ struct MatchTarget {
   std::vector<uint8_t> Keep;
   // What the target was read from, for the report ("moulding.svg"); may be empty.
   std::string Name;
+  // The same section at true size, where it is known finer than the section's pixels (a
+  // drawing): 2 pixels a hundredth over the stock's rectangle alone, FineAcross x FineUp,
+  // row 0 along the top face and the last column along the fence; empty otherwise, and the
+  // match is then measured on Keep, each pixel's boundary uncertain by half a pixel.
+  int32_t FineAcross = 0, FineUp = 0;
+  std::vector<uint8_t> FineKeep;
 };
 
 struct MatchOptions {
@@ -34,6 +41,7 @@ struct MatchOptions {
   int MaxPasses = 8;                  // most cuts in a plan
   int BeamWidth = 0;                  // sequences kept per pass; 0 chooses a default
   int Threads = 0;                    // worker threads; 0 uses every core
+  int32_t Reach = DefaultTableReach;  // how high the table's lift raises a bit, in hundredths
 };
 
 // A part of the target that the plan does not make: its extent in the section's pixels and
@@ -46,14 +54,22 @@ struct MatchShortfall {
   int PlaceX = 0, PlaceY = 0;  // the pixel Place describes (its deepest)
 };
 
+// Where a deviation lies: the nearest face of the stock and the distances from fence and table.
+struct MatchSpot {
+  bool Found = false;
+  std::string Face;                      // "the top face"
+  double FromFence = 0, AboveTable = 0;  // inches
+};
+
 struct MatchResult {
   // The plan, in the order to make it. Each cut's Cutter is a 1-based number in the library
   // the search was given and CutterFileName is that cutter's file name.
   std::vector<Cut> Cuts;
-  // What a measuring pass over the plan found, Cuts[i]'s at i.
-  std::vector<CutResult> Measured;
+  // Each cut's figures and verdict as the report and `check` judge it (the table's physics
+  // included); no cut of a plan is Danger unless DangerCuts names it.
+  std::vector<CutResult> Judged;
   int32_t FaceOnTable = 1;  // the state the stock is left in: the target's
-  bool Reached = false;     // every pixel within the tolerance of the target
+  bool Reached = false;     // the worst deviation at true size is within the tolerance
   bool Cancelled = false;   // the search stopped early; Cuts is the best plan found so far
   // Of the material the target removes, the percentage the plan removes.
   double AreaReachedPercent = 0;
@@ -71,6 +87,18 @@ struct MatchResult {
   bool DeviationCutAway = false;  // the plan cuts away wood the target keeps there (else leaves it)
   double ToleranceInches = 1.0 / 64;
   int64_t MeasuringPasses = 0;
+  // Measured at true size (2 pixels a hundredth): the worst wood left standing where the target
+  // removes it and the worst cut too deep into what it keeps, in inches, and where each lies.
+  // TrueSize: the target was drawn finer than the section; otherwise its boundary is known only to
+  // half a section pixel, which the figures leave out.
+  double StandingInches = 0, DeepInches = 0;
+  MatchSpot StandingAt, DeepAt;
+  bool TrueSize = false;
+  // Of the plans the search found and judged, how many a real table can make in some order as
+  // found (no Danger cut; the others had their Danger cuts left out).
+  int SoundPlans = 0;
+  int PlansJudged = 0;
+  double WorstInches() const { return StandingInches > DeepInches ? StandingInches : DeepInches; }
 };
 
 // Searches for the plan. Progress is reported on the calling thread only; cancel, when given,
@@ -80,8 +108,9 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
                          const MatchOptions& options, ProgressSink& progress,
                          const std::atomic<bool>* cancel = nullptr);
 
-// The match report, one line per entry, lengths in unit: the area reached, the largest
-// deviation and its place, the parts no cutter can make and the plan's Danger cuts.
+// The match report, one line per entry, lengths in unit: whether the target is reached, the
+// worst deviation at true size and where it lies, the parts no cutter can make, the plan with
+// each cut's verdict and why a cut is Caution.
 std::vector<std::string> MatchReportLines(const MatchResult& result, const MatchTarget& target,
                                           LengthUnit unit);
 

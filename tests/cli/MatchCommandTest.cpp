@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "RunProgram.h"
+#include "cli/ExitStatus.h"
+#include "cli/MatchCommand.h"
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "project/CutterLibrary.h"
@@ -53,25 +55,25 @@ class MatchCommand : public test::TempFolder {
 };
 
 TEST_F(MatchCommand, OneCutTargetIsReachedAndItsPlanReloads) {
-  // A 1/4" roundover on the edge of a 1/2" x 1" strip, lying flat.
+  // A 1/4" roundover on the edge of a 1" x 2" board lying flat, its bearing on the edge.
   ProjectRecord known;
-  known.StockWidth = 50;
-  known.StockHeight = 100;
+  known.StockWidth = 100;
+  known.StockHeight = 200;
   known.FaceOnTable = 3;
-  known.Cuts = {{0, 0, 3, "1-4! Roundover.bmp"}};
+  known.Cuts = {{-25, 0, 3, "1-4! Roundover.bmp"}};
   ASSERT_TRUE(WriteProjectFile(Path("known.rou"), known));
   ASSERT_TRUE(SavePicture(Path("known.png"), SectionOf(known)));
 
   for (const char* target : {"known.rou", "known.png"}) {
     SCOPED_TRACE(target);
     const ProgramRun run =
-        Match({Path(target), "--stock", "1/2x1", "-o", Path("plan.rou"), "--max-passes", "2"});
+        Match({Path(target), "--stock", "1x2", "-o", Path("plan.rou"), "--max-passes", "2"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(run.out.empty());
     const ProjectReadResult plan = ReadProjectFile(Path("plan.rou"));
     ASSERT_TRUE(plan) << plan.Error();
-    EXPECT_EQ(plan.Value().StockWidth, 50);
-    EXPECT_EQ(plan.Value().StockHeight, 100);
+    EXPECT_EQ(plan.Value().StockWidth, 100);
+    EXPECT_EQ(plan.Value().StockHeight, 200);
     EXPECT_LE(plan.Value().Cuts.size(), 2u);
     EXPECT_EQ(PixelsDiffering(SectionOf(plan.Value()), SectionOf(known)), 0);
   }
@@ -92,6 +94,27 @@ TEST_F(MatchCommand, HoleNoCutterReachesIsOnlyPartlyReached) {
   EXPECT_EQ(run.status, 1) << run.err;
   EXPECT_FALSE(run.out.empty());
   EXPECT_TRUE(ReadProjectFile(Path("plan.rou")));
+}
+
+// The exit status says what the report says: a plan with a Danger cut, or not reached, is a
+// bad result even when the other half is good; Caution alone is not.
+TEST(MatchExitStatus, DangerOrNotReachedExitsOne) {
+  const struct {
+    bool reached;
+    Verdict judged;
+    int status;
+  } table[] = {
+      {true, Verdict::CutOK, ExitSuccess},     {true, Verdict::Caution, ExitSuccess},
+      {true, Verdict::Danger, ExitJudgedBad},  {false, Verdict::CutOK, ExitJudgedBad},
+      {false, Verdict::Danger, ExitJudgedBad},
+  };
+  for (const auto& row : table) {
+    MatchResult result;
+    result.Reached = row.reached;
+    result.Cuts.resize(1);
+    result.Judged = {CutResult{CutFigures{}, row.judged}};
+    EXPECT_EQ(MatchExitStatus(result), row.status) << VerdictName(row.judged);
+  }
 }
 
 TEST_F(MatchCommand, BadRequestsAreRefused) {

@@ -56,8 +56,9 @@ Cut MadeCut(int cutter, int face, int32_t fence, int32_t height) {
   return cut;
 }
 
-// The plan made on model, measured into section.
-void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model, Section& section) {
+// The plan made on model, measured into pictures.
+void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model,
+              SectionPictures& pictures) {
   model.SetCutterLibrary(cutters);
   WorkSetup setup = model.TakeSetup();
   setup.StockWidth = plan.width;
@@ -65,14 +66,14 @@ void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model, 
   setup.FaceOnTable = plan.face;
   setup.Cuts = plan.cuts;
   model.ReplaceSetup(setup);
-  section = MeasureSection(model);
+  MeasureSection(model, pictures);
 }
 
 Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
   Model model;
-  Section section;
-  MakePlan(cutters, plan, model, section);
-  return section.Picture;
+  SectionPictures pictures;
+  MakePlan(cutters, plan, model, pictures);
+  return pictures.Measured;
 }
 
 MatchTarget TargetOf(const Raster& section, const Plan& plan) {
@@ -141,9 +142,9 @@ TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
   const std::vector<Tool> cutters = Cutters();
   const Plan plans[] = {
       {200, 200, 3, {MadeCut(2, 3, -10, 10)}},   // a cove on the fence edge
-      {300, 100, 6, {MadeCut(3, 1, -5, 40)}},    // a chamfer, cut in another state
+      {300, 100, 6, {MadeCut(3, 1, -15, 10)}},   // a chamfer, cut in another state
       {150, 400, 1, {MadeCut(1, 7, 120, -30)}},  // a groove of a straight bit
-      {250, 180, 8, {MadeCut(4, 4, -12, 60)}},   // a roundover with its pilot
+      {250, 180, 8, {MadeCut(4, 4, -12, 0)}},    // a roundover with its pilot
   };
   for (const Plan& plan : plans) {
     const Raster section = Measured(cutters, plan);
@@ -210,17 +211,17 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
   const std::vector<Tool> cutters = Cutters();
   const Plan plans[] = {
       {238, 150, 4, {MadeCut(1, 5, 22, 9), MadeCut(2, 5, -3, -32)}},
-      {281, 129, 8, {MadeCut(2, 6, 7, 2), MadeCut(4, 4, -16, 99)}},
-      {207, 88, 7, {MadeCut(3, 2, 23, 28), MadeCut(3, 2, 3, -8)}},
+      {207, 88, 7, {MadeCut(3, 2, 23, 10), MadeCut(3, 2, 3, -8)}},
   };
   for (const Plan& plan : plans) {
     SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
     Model model;
-    Section section;
-    MakePlan(cutters, plan, model, section);
-    ASSERT_TRUE(std::any_of(section.Cuts.begin(), section.Cuts.end(),
-                            [](const CutResult& cut) { return cut.Judged == Verdict::Danger; }));
-    const MatchTarget target = TargetOf(section.Picture, plan);
+    SectionPictures pictures;
+    MakePlan(cutters, plan, model, pictures);
+    ASSERT_TRUE(std::any_of(model.Cuts().begin(), model.Cuts().end(), [](const Cut& cut) {
+      return JudgeCutOnTable(cut) == Verdict::Danger;
+    }));
+    const MatchTarget target = TargetOf(pictures.Measured, plan);
     const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
     std::vector<match::Candidate> placements;
     for (const Cut& cut : plan.cuts) {
@@ -232,10 +233,10 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
         match::OrderSafely(cutters, target, picture, placements, 400);
     EXPECT_TRUE(ordered.DangerCuts.empty());
     EXPECT_EQ(ordered.Cuts.size(), plan.cuts.size());
-    EXPECT_EQ(DifferentPixels(ordered.Section, section.Picture), 0);
+    EXPECT_EQ(DifferentPixels(ordered.Section, pictures.Measured), 0);
     Plan made = plan;
     made.cuts = ordered.Cuts;
-    EXPECT_EQ(DifferentPixels(Measured(cutters, made), section.Picture), 0);
+    EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
   }
 }
 
@@ -296,7 +297,8 @@ TEST(ProfileMatch, ToleranceInPixels) {
   }
 }
 
-// The report's lines for a plan that reached its target but for one pixel, in both units.
+// The report's lines for a plan that reached its target, its one cut Caution, in both units:
+// fractions reduced, the worst deviation where it lies, the Caution cut's reason.
 TEST(ProfileMatch, ReportLines) {
   MatchTarget target;
   target.StockWidth = 200;
@@ -306,39 +308,46 @@ TEST(ProfileMatch, ReportLines) {
   MatchResult result;
   result.FaceOnTable = 3;
   result.Reached = true;
+  result.TrueSize = true;
   result.AreaReachedPercent = 99.96;
-  result.LargestDeviationInches = 0.011;
-  result.DeviationX = 480, result.DeviationY = 440;
+  result.StandingInches = 0.011;
+  result.StandingAt = {true, "the fence face", 0.42, 1.3125};
+  result.Cuts = {MadeCut(2, 1, -10, 25)};
   CutFigures figures;
   figures.FenceAfter = 40;
   figures.TableAfter = 90;
-  result.Cuts = {MadeCut(2, 1, -10, 25)};
-  result.Measured = {{figures, JudgeCutOnTable(figures)}};
+  result.Judged = {{figures, JudgeCutOnTable(figures)}};
+  result.SoundPlans = 3;
+  result.PlansJudged = 4;
   result.CandidatesMeasured = 5000;
   result.Seconds = 2;
   EXPECT_EQ(
       MatchReportLines(result, target, LengthUnit::Imperial),
       (std::vector<std::string>{
           "Match of moulding.svg on 2\" x 3\" stock, face 3 on the table",
-          "Reached: every part of the section lies within 0 1/64\" (0.40 mm) of the target",
-          "Area reached: 100.0% of the material the target removes",
-          "Largest deviation: 0.011\" (0.28 mm), left standing near the fence face, 0 27/64\" "
-          "from the "
+          "Reached: the worst deviation, 0.011\" (0.28 mm), is within the tolerance of 1/64\" "
+          "(0.40 mm)",
+          "Wood left standing: 0.011\" (0.28 mm) at most, near the fence face, 27/64\" from the "
           "fence and 1 5/16\" above the table",
+          "Cut too deep: none",
+          "Measured at true size, 2 pixels a hundredth of an inch",
+          "Area reached: 100.0% of the material the target removes",
           "Danger cuts: none",
-          "Plan: 1 cut",
-          "  Cut #1: cove, face 1, height 0 1/4\", fence -0 3/32\" (Caution)",
+          "Plan: 1 cut with 1 cutter",
+          "  Cut #1: cove, face 1, height 1/4\", fence -3/32\" (Caution)",
+          "    Caution: only 40% of the stock bears on the fence after it",
+          "Caution cuts are kept: no plan of Cut OK cuts reaches the target",
+          "Sound plans: 3 of 4 judged",
           "Candidates measured: 5000 in 2.00 s (2500 a second)",
       }));
-  result.DeviationCutAway = true;
   const std::vector<std::string> metric = MatchReportLines(result, target, LengthUnit::Metric);
-  ASSERT_EQ(metric.size(), 8u);
-  EXPECT_EQ(metric[1], "Reached: every part of the section lies within 0.40 mm of the target");
-  EXPECT_EQ(
-      metric[3],
-      "Largest deviation: 0.011\" (0.28 mm), cut away near the fence face, 11mm from the fence "
-      "and "
-      "33mm above the table");
+  ASSERT_EQ(metric.size(), 13u);
+  EXPECT_EQ(metric[1],
+            "Reached: the worst deviation, 0.011\" (0.28 mm), is within the tolerance "
+            "of 0.40 mm");
+  EXPECT_EQ(metric[2],
+            "Wood left standing: 0.011\" (0.28 mm) at most, near the fence face, 10.7 mm from the "
+            "fence and 33.3 mm above the table");
 }
 
 // Progress comes on the calling thread only, begun and ended once, moving forwards; a cancel
