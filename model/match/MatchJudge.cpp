@@ -48,12 +48,9 @@ const std::vector<CutResult>& PlanJudge::Judge(const std::vector<Cut>& cuts) {
   ++passes_;
   Load(cuts, cuts.size());
   prefixDrawn_ = false;
-  figures_.resize(cuts.size());
-  for (size_t i = 0; i < cuts.size(); ++i) figures_[i] = section_.Cuts[i].Figures;
-  JudgeCutsOnTable(model_, figures_, whole_);
-  results_.resize(cuts.size());
-  for (size_t i = 0; i < cuts.size(); ++i)
-    results_[i] = {figures_[i], JudgeCutOnTable(figures_[i])};
+  results_ = section_.Cuts;
+  JudgeCutsOnTable(model_, results_, whole_);
+  for (CutResult& result : results_) result.Judged = JudgeCutOnTable(result.Figures);
   return results_;
 }
 

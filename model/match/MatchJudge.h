@@ -37,7 +37,6 @@ class PlanJudge {
   Model model_;
   Section section_;
   TableScratch whole_, further_;
-  std::vector<CutFigures> figures_;
   std::vector<CutResult> results_;
   std::vector<Cut> drawnPrefix_;  // the list further_ holds drawn
   bool prefixDrawn_ = false;
