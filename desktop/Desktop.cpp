@@ -179,7 +179,7 @@ void Desktop::ConnectMainWindow() {
     if (photograph_) photograph_->OnPhotograph();
   });
   connect(main, &MainWindow::exportMeshRequested, this, [this] {
-    if (exportMesh_) exportMesh_->Export3DClick();
+    if (exportMesh_) exportMesh_->OnExportMesh();
   });
   connect(main, &MainWindow::cutReportRequested, this, &Desktop::ShowCutReport);
   connect(main, &MainWindow::matchProfileRequested, this, &Desktop::MatchProfile);
@@ -312,7 +312,7 @@ void Desktop::ReplaceCut(int row, const Cut& cut) {
 // File > Match a Profile...: the plan found is put in as one undoable step.
 void Desktop::MatchProfile() {
   MainWindow* main = main_.get();
-  MatchProfileClick(
+  OnMatchProfile(
       {model_,
        *history_,
        *profile_,

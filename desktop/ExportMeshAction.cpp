@@ -34,7 +34,7 @@ ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model,
         return static_cast<int>(items.indexOf(item));
       }) {}
 
-bool ExportMeshAction::Export3DClick() {
+bool ExportMeshAction::OnExportMesh() {
   const std::optional<QString> length = chooseText_(
       "Length of the moulding (inches such as 4, 4.5 or 3/4, or millimetres such as 19mm):",
       length_);

@@ -35,7 +35,7 @@ class ExportMeshAction {
   // (.stl, .3mf, .obj) the dialog's filter offers, then writes the moulding of the current
   // outline. A length that cannot be read and a file that cannot be written are reported in a
   // message. Returns whether a file was written.
-  bool Export3DClick();
+  bool OnExportMesh();
 
  private:
   QWidget& parent_;

@@ -8,8 +8,8 @@
 
 namespace kerf {
 
-bool ExportTemplateClick(const Model& model, const FileChooser& chooseFile,
-                         const MessageShower& showMessage) {
+bool OnExportTemplate(const Model& model, const FileChooser& chooseFile,
+                      const MessageShower& showMessage) {
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
   request.caption = "Export Template";

@@ -10,7 +10,7 @@ namespace kerf {
 // with .svg at first) and writes the template of model's section. A section that cannot be
 // outlined or a file that cannot be written is reported in a message. Returns whether a file
 // was written.
-bool ExportTemplateClick(const Model& model, const FileChooser& chooseFile,
-                         const MessageShower& showMessage);
+bool OnExportTemplate(const Model& model, const FileChooser& chooseFile,
+                      const MessageShower& showMessage);
 
 }  // namespace kerf

@@ -99,12 +99,12 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
 }
 
 void MainWindow::OnExportTemplate() {
-  ExportTemplateClick(model_, templateChooser_ ? templateChooser_ : DialogFileChooser(this),
-                      DialogMessageShower(this));
+  kerf::OnExportTemplate(model_, templateChooser_ ? templateChooser_ : DialogFileChooser(this),
+                         DialogMessageShower(this));
 }
 
 void MainWindow::OnPrintSetupSheet() {
-  PrintSetupSheetClick(model_, DialogPrintChooser(this), DialogMessageShower(this));
+  kerf::OnPrintSetupSheet(model_, DialogPrintChooser(this), DialogMessageShower(this));
 }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are

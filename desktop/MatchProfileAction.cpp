@@ -18,7 +18,7 @@ QString MatchReportText(const std::vector<std::string>& reportLines) {
   return lines.join('\n');
 }
 
-bool MatchProfileClick(const MatchProfileWindows& w) {
+bool OnMatchProfile(const MatchProfileWindows& w) {
   ProfileWindow& profile = w.profile;
   MatchProfileDialog dialog(
       w.model, [&profile](std::vector<std::pair<int, int>> edge) { profile.SetOverlay(edge); },

@@ -35,7 +35,7 @@ struct MatchProfileWindows {
 // chosen. A search that ran to its end puts its plan in as the set-up, as one undoable step
 // "Match a Profile" (the stock, the face on the table and the cuts; the look stays), then
 // shows the match report. Cancelling changes nothing. Returns whether a plan was put in.
-bool MatchProfileClick(const MatchProfileWindows& windows);
+bool OnMatchProfile(const MatchProfileWindows& windows);
 
 // The match report's lines as one text.
 QString MatchReportText(const std::vector<std::string>& reportLines);

@@ -22,8 +22,8 @@ PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption) {
   };
 }
 
-bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter,
-                          const MessageShower& showMessage) {
+bool OnPrintSetupSheet(const Model& model, const PrintChooser& choosePrinter,
+                       const MessageShower& showMessage) {
   QPrinter printer(QPrinter::HighResolution);
   const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
   printer.setDocName(project.completeBaseName() + QStringLiteral(" set-up sheet"));

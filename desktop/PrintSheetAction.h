@@ -22,7 +22,7 @@ PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption = "Print
 // Offers the printer set for the locale's paper (A4 or Letter) with the sheet's margins, then
 // prints the set-up sheet of model on whatever was chosen. A printer that cannot be used is
 // reported in a message. Returns whether the sheet was printed.
-bool PrintSetupSheetClick(const Model& model, const PrintChooser& choosePrinter,
-                          const MessageShower& showMessage);
+bool OnPrintSetupSheet(const Model& model, const PrintChooser& choosePrinter,
+                       const MessageShower& showMessage);
 
 }  // namespace kerf

@@ -71,7 +71,7 @@ TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
     section = s.Section;
     answer = dir.filePath(s.File);
     messages.clear();
-    EXPECT_EQ(action.Export3DClick(), s.Written) << s.File;
+    EXPECT_EQ(action.OnExportMesh(), s.Written) << s.File;
     EXPECT_EQ(QFile::exists(answer), s.Written) << s.File;
     if (*s.Message) {
       ASSERT_EQ(messages.size(), 1) << s.File;
@@ -97,15 +97,15 @@ TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
 
 TEST_F(ExportMeshActionTest, CancellingEitherStepWritesNothing) {
   length.reset();
-  EXPECT_FALSE(action.Export3DClick());
+  EXPECT_FALSE(action.OnExportMesh());
   EXPECT_TRUE(requests.empty());
   length = QString("4");
   section.reset();
-  EXPECT_FALSE(action.Export3DClick());
+  EXPECT_FALSE(action.OnExportMesh());
   EXPECT_TRUE(requests.empty());
   section = 1;
   answer.clear();
-  EXPECT_FALSE(action.Export3DClick());
+  EXPECT_FALSE(action.OnExportMesh());
   EXPECT_EQ(requests.size(), 1u);
   EXPECT_TRUE(messages.isEmpty());
 }

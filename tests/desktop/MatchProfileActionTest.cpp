@@ -107,7 +107,7 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
   const QString target = WriteTarget();
   size_t overlay = 0;
 
-  EXPECT_TRUE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
+  EXPECT_TRUE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
     dialog.StockHeightEdit()->setText("1/2\"");
     dialog.StockWidthEdit()->setText("1\"");
     dialog.TargetEdit()->setText(target);
@@ -143,14 +143,14 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
   desktop->Profile()->CutButton()->click();
   const std::string before = FormatProject(RecordFromModel(model));
   const int steps = desktop->History()->Stack().count();
-  EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
+  EXPECT_FALSE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
     dialog.TargetEdit()->setText(scratch.filePath("nothing.png"));
     dialog.ReadTarget();
     EXPECT_FALSE(dialog.MatchButton()->isEnabled());
     EXPECT_TRUE(dialog.TargetMessage()->text().contains("nothing.png"));
     return static_cast<int>(QDialog::Rejected);
   })));
-  EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
+  EXPECT_FALSE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
     dialog.StockHeightEdit()->setText("1/2\"");
     dialog.StockWidthEdit()->setText("1\"");
     dialog.TargetEdit()->setText(WriteTarget());
@@ -172,7 +172,7 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
     return dialog.result();
   })));
   // A search that fails tells why in the dialog, which stays open.
-  EXPECT_FALSE(MatchProfileClick(Windows([&](MatchProfileDialog& dialog) {
+  EXPECT_FALSE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
     dialog.StockHeightEdit()->setText("1/2\"");
     dialog.StockWidthEdit()->setText("1\"");
     dialog.TargetEdit()->setText(WriteTarget());

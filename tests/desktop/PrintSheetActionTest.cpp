@@ -46,7 +46,7 @@ TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
   const MessageShower show = [&](const QString& text) { messages.push_back(text); };
   const std::string pdf = Path("printed.pdf");
 
-  EXPECT_FALSE(PrintSetupSheetClick(
+  EXPECT_FALSE(OnPrintSetupSheet(
       model, [](QPrinter&) { return false; }, show));
   EXPECT_FALSE(fs::exists(pdf));
 
@@ -57,7 +57,7 @@ TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
     printer.setOutputFileName(QString::fromStdString(pdf));
     return true;
   };
-  EXPECT_TRUE(PrintSetupSheetClick(model, toFile, show));
+  EXPECT_TRUE(OnPrintSetupSheet(model, toFile, show));
   EXPECT_TRUE(messages.empty());
   EXPECT_TRUE(offered == "A4" || offered == "Letter") << offered.toStdString();
   EXPECT_EQ(PageCount(pdf), 1 + (model.CutCount() + 2) / 3);
@@ -68,7 +68,7 @@ TEST_F(PrintSheetAction, PrintsThroughTheChosenPrinterAndNotWhenCancelled) {
     printer.setOutputFileName(QString::fromStdString(Path("missing/folder/x.pdf")));
     return true;
   };
-  EXPECT_FALSE(PrintSetupSheetClick(model, nowhere, show));
+  EXPECT_FALSE(OnPrintSetupSheet(model, nowhere, show));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].toStdString().find("missing/folder/x.pdf"), std::string::npos);
 }
