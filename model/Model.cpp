@@ -24,7 +24,10 @@ constexpr SetupChange AllChanged{true, true, true};
 
 }  // namespace
 
-Model::Model() { SetWoodSwatch(woodSwatch_); }
+Model::Model() {
+  work_.FaceOnTable = 0;  // no face on the table until the first New
+  SetWoodSwatch(work_.WoodSwatch);
+}
 
 const Tool* Model::Cutter(int n) const {
   if (n < 1 || n > CutterCount()) return nullptr;
@@ -34,15 +37,15 @@ const Tool* Model::Cutter(int n) const {
 void Model::SetCutterLibrary(std::vector<Tool> tools) {
   cutters_ = std::move(tools);
   ++libraryGeneration_;
-  currentCutter_ = 1;
+  work_.CurrentCutter = 1;
 }
 
 void Model::ReloadCutterLibrary(std::vector<Tool> tools) {
-  const Tool* current = Cutter(currentCutter_);
+  const Tool* current = Cutter(work_.CurrentCutter);
   const std::string currentFile = current != nullptr ? current->FileName : std::string();
   SetCutterLibrary(std::move(tools));
-  for (Cut& cut : cuts_) cut.Cutter = FindCutter(cut.CutterFileName);
-  if (const int n = FindCutter(currentFile); n > 0) currentCutter_ = n;
+  for (Cut& cut : work_.Cuts) cut.Cutter = FindCutter(cut.CutterFileName);
+  if (const int n = FindCutter(currentFile); n > 0) work_.CurrentCutter = n;
 }
 
 int Model::FindCutter(const std::string& fileName) const {
@@ -53,13 +56,13 @@ int Model::FindCutter(const std::string& fileName) const {
 
 void Model::SetCurrentCutter(int n) {
   assert(Cutter(n) != nullptr);
-  if (Cutter(n) != nullptr) currentCutter_ = n;
+  if (Cutter(n) != nullptr) work_.CurrentCutter = n;
 }
 
 SetupChange Model::SetFaceOnTable(int32_t face) {
   assert(face >= 1 && face <= 8);
-  if (face < 1 || face > 8 || face == faceOnTable_) return {};
-  faceOnTable_ = face;
+  if (face < 1 || face > 8 || face == work_.FaceOnTable) return {};
+  work_.FaceOnTable = face;
   return SectionChanged;
 }
 
@@ -69,17 +72,17 @@ void Model::SetProfileZoom(int32_t zoom) {
 }
 
 SetupChange Model::RotateStockAnticlockwise() {
-  faceOnTable_ = RotateAnticlockwise(faceOnTable_);
+  work_.FaceOnTable = RotateAnticlockwise(work_.FaceOnTable);
   return SectionChanged;
 }
 
 SetupChange Model::RotateStockClockwise() {
-  faceOnTable_ = RotateClockwise(faceOnTable_);
+  work_.FaceOnTable = RotateClockwise(work_.FaceOnTable);
   return SectionChanged;
 }
 
 SetupChange Model::FlipStock() {
-  faceOnTable_ = FlipEndOverEnd(faceOnTable_);
+  work_.FaceOnTable = FlipEndOverEnd(work_.FaceOnTable);
   return SectionChanged;
 }
 
@@ -93,33 +96,33 @@ void Model::ZoomOut() {
 
 const Cut& Model::CutAt(int n) const {
   assert(ValidRow(n, CutCount()));
-  return cuts_[Slot(n)];
+  return work_.Cuts[Slot(n)];
 }
 
 SetupChange Model::AppendCut(int32_t fence, int32_t height) {
   Cut cut;
   cut.Fence = fence;
   cut.Height = height;
-  cut.Face = faceOnTable_;
-  cut.Cutter = currentCutter_;
-  if (const Tool* tool = Cutter(currentCutter_)) cut.CutterFileName = tool->FileName;
-  cuts_.push_back(std::move(cut));
+  cut.Face = work_.FaceOnTable;
+  cut.Cutter = work_.CurrentCutter;
+  if (const Tool* tool = Cutter(work_.CurrentCutter)) cut.CutterFileName = tool->FileName;
+  work_.Cuts.push_back(std::move(cut));
   return CutsChanged;
 }
 
 SetupChange Model::NewWorkpiece(int32_t stockWidth, int32_t stockHeight) {
   view_.ProfileZoom = 1;
-  cuts_.clear();
-  faceOnTable_ = 3;
-  stockHeight_ = std::clamp(stockHeight, MinStockSize, MaxStockSize);
-  stockWidth_ = std::clamp(stockWidth, MinStockSize, MaxStockSize);
+  work_.Cuts.clear();
+  work_.FaceOnTable = 3;
+  work_.StockHeight = std::clamp(stockHeight, MinStockSize, MaxStockSize);
+  work_.StockWidth = std::clamp(stockWidth, MinStockSize, MaxStockSize);
   return CutsChanged;
 }
 
 CutEdit Model::DeleteCut(int row) {
   if (!ValidRow(row, CutCount())) return {};
-  CutEdit edit{CutsChanged, std::move(cuts_[Slot(row)])};
-  cuts_.erase(cuts_.begin() + static_cast<std::ptrdiff_t>(Slot(row)));
+  CutEdit edit{CutsChanged, std::move(work_.Cuts[Slot(row)])};
+  work_.Cuts.erase(work_.Cuts.begin() + static_cast<std::ptrdiff_t>(Slot(row)));
   return edit;
 }
 
@@ -130,78 +133,64 @@ Cut Model::WithCutterByName(Cut cut) const {
 
 SetupChange Model::InsertCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount() + 1)) return {};
-  cuts_.insert(cuts_.begin() + static_cast<std::ptrdiff_t>(Slot(row)),
-               WithCutterByName(std::move(cut)));
+  work_.Cuts.insert(work_.Cuts.begin() + static_cast<std::ptrdiff_t>(Slot(row)),
+                    WithCutterByName(std::move(cut)));
   return CutsChanged;
 }
 
 CutEdit Model::ReplaceCut(int row, Cut cut) {
   if (!ValidRow(row, CutCount())) return {};
-  Cut& slot = cuts_[Slot(row)];
+  Cut& slot = work_.Cuts[Slot(row)];
   CutEdit edit{CutsChanged, std::exchange(slot, WithCutterByName(std::move(cut)))};
   return edit;
 }
 
 SetupChange Model::MoveCutUp(int row) {
   if (row < 2 || !ValidRow(row, CutCount())) return {};
-  std::swap(cuts_[Slot(row - 1)], cuts_[Slot(row)]);
+  std::swap(work_.Cuts[Slot(row - 1)], work_.Cuts[Slot(row)]);
   return CutsChanged;
 }
 
 SetupChange Model::MoveCutDown(int row) {
   if (row < 1 || row >= CutCount()) return {};
-  std::swap(cuts_[Slot(row)], cuts_[Slot(row + 1)]);
+  std::swap(work_.Cuts[Slot(row)], work_.Cuts[Slot(row + 1)]);
   return CutsChanged;
 }
 
-WorkSetup Model::TakeSetup() const {
-  WorkSetup s;
-  s.StockWidth = stockWidth_;
-  s.StockHeight = stockHeight_;
-  s.FaceOnTable = faceOnTable_;
-  s.CurrentCutter = currentCutter_;
-  s.Cuts = cuts_;
-  s.WoodSwatch = woodSwatch_;
-  s.TextureFile = textureFile_;
-  s.TextureMap = textureMap_;
-  s.TextureRepeatV = textureRepeatV_;
-  s.TextureRepeatH = textureRepeatH_;
-  return s;
-}
-
 SetupChange Model::ReplaceSetup(const WorkSetup& setup) {
+  if (&setup == &work_) return ReplaceSetup(WorkSetup(setup));  // Work() handed back
   NewWorkpiece(setup.StockWidth, setup.StockHeight);
-  cuts_.reserve(setup.Cuts.size());
-  for (const Cut& stored : setup.Cuts) cuts_.push_back(WithCutterByName(stored));
+  work_.Cuts.reserve(setup.Cuts.size());
+  for (const Cut& stored : setup.Cuts) work_.Cuts.push_back(WithCutterByName(stored));
   assert(setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8);
-  faceOnTable_ = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
+  work_.FaceOnTable = setup.FaceOnTable >= 1 && setup.FaceOnTable <= 8 ? setup.FaceOnTable : 3;
   SetWoodSwatch(setup.WoodSwatch);
-  textureFile_ = setup.TextureFile;
-  textureMap_ = setup.TextureMap;
-  textureRepeatV_ = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
-  textureRepeatH_ = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
-  currentCutter_ = Cutter(setup.CurrentCutter) != nullptr ? setup.CurrentCutter : 1;
+  work_.TextureFile = setup.TextureFile;
+  work_.TextureMap = setup.TextureMap;
+  work_.TextureRepeatV = std::clamp(setup.TextureRepeatV, MinTextureRepeat, MaxTextureRepeat);
+  work_.TextureRepeatH = std::clamp(setup.TextureRepeatH, MinTextureRepeat, MaxTextureRepeat);
+  work_.CurrentCutter = Cutter(setup.CurrentCutter) != nullptr ? setup.CurrentCutter : 1;
   return AllChanged;
 }
 
 SetupChange Model::SetWoodSwatch(Colour c) {
-  const Colour before = woodSwatch_;
-  woodSwatch_ = c & 0xFFFFFF;
+  const Colour before = work_.WoodSwatch;
+  work_.WoodSwatch = c & 0xFFFFFF;
   woodColour_ = {static_cast<float>(ColourRed(c)) / 255.0f,
                  static_cast<float>(ColourGreen(c)) / 255.0f,
                  static_cast<float>(ColourBlue(c)) / 255.0f, 1.0f};
-  return woodSwatch_ != before ? LookChanged : SetupChange{};
+  return work_.WoodSwatch != before ? LookChanged : SetupChange{};
 }
 
 SetupChange Model::SetTextureFile(const std::string& path) {
-  if (path == textureFile_) return {};
-  textureFile_ = path;
+  if (path == work_.TextureFile) return {};
+  work_.TextureFile = path;
   return LookChanged;
 }
 
 SetupChange Model::SetTextureMap(bool on) {
-  if (on == textureMap_) return {};
-  textureMap_ = on;
+  if (on == work_.TextureMap) return {};
+  work_.TextureMap = on;
   return LookChanged;
 }
 
@@ -210,9 +199,9 @@ SetupChange Model::SetTextureRepeat(int vertical, int horizontal) {
   assert(horizontal >= MinTextureRepeat && horizontal <= MaxTextureRepeat);
   const int v = std::clamp(vertical, MinTextureRepeat, MaxTextureRepeat);
   const int h = std::clamp(horizontal, MinTextureRepeat, MaxTextureRepeat);
-  if (v == textureRepeatV_ && h == textureRepeatH_) return {};
-  textureRepeatV_ = v;
-  textureRepeatH_ = h;
+  if (v == work_.TextureRepeatV && h == work_.TextureRepeatH) return {};
+  work_.TextureRepeatV = v;
+  work_.TextureRepeatH = h;
   return LookChanged;
 }
 

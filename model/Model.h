@@ -89,15 +89,15 @@ class Model {
   // Number of the first cutter whose FileName equals name exactly; 0 when none.
   int FindCutter(const std::string& fileName) const;
   // The selected cutter: 1..CutterCount(), or 1 while the library is empty.
-  int CurrentCutter() const { return currentCutter_; }
+  int CurrentCutter() const { return work_.CurrentCutter; }
   // Asserts on a number that names no loaded cutter and then leaves the selection as it was.
   void SetCurrentCutter(int n);
 
   // --- stock and orientation ----------------------------------------------------------
   // Stock sizes 50..1000, set by NewWorkpiece and ReplaceSetup.
-  int32_t StockWidth() const { return stockWidth_; }
-  int32_t StockHeight() const { return stockHeight_; }
-  int32_t FaceOnTable() const { return faceOnTable_; }       // 0 until the first New, then 1..8
+  int32_t StockWidth() const { return work_.StockWidth; }
+  int32_t StockHeight() const { return work_.StockHeight; }
+  int32_t FaceOnTable() const { return work_.FaceOnTable; }  // 0 until the first New, then 1..8
   int32_t ProfileZoom() const { return view_.ProfileZoom; }  // 1, 2 or 4
   // Asserts on a face outside 1..8 and then leaves the face as it was.
   SetupChange SetFaceOnTable(int32_t face);
@@ -115,8 +115,8 @@ class Model {
   // --- cut list -------------------------------------------------------------------------
   // Cuts are numbered from 1 as the user sees them (cut #1, grid row 1); Cuts() holds cut #1
   // first.
-  const std::vector<Cut>& Cuts() const { return cuts_; }
-  int CutCount() const { return static_cast<int>(cuts_.size()); }
+  const std::vector<Cut>& Cuts() const { return work_.Cuts; }
+  int CutCount() const { return static_cast<int>(work_.Cuts.size()); }
   // The cut numbered n (1..CutCount()); asserts on any other number.
   const Cut& CutAt(int n) const;
   // Appends a cut with the given fence and height, FaceOnTable and CurrentCutter. Undone by
@@ -134,7 +134,9 @@ class Model {
   SetupChange MoveCutDown(int row);         // undone by MoveCutUp(row + 1)
 
   // --- the whole set-up ---------------------------------------------------------------------
-  WorkSetup TakeSetup() const;
+  WorkSetup TakeSetup() const { return work_; }
+  // The same without a copy.
+  const WorkSetup& Work() const { return work_; }
   // Replaces stock, face, cuts (as given), current cutter and the look settings as Open does:
   // the stock held to 50..1000, repeats to 1..10, CurrentCutter 1 when it names no loaded
   // cutter. A face outside 1..8 is a caller's fault (asserted; face 3 is used). Zoom goes back
@@ -144,7 +146,7 @@ class Model {
   // --- look -------------------------------------------------------------------------------
   // The Tools window's wood swatch, stored in projects, and the same as components 0..1 with
   // alpha 1.
-  Colour WoodSwatch() const { return woodSwatch_; }
+  Colour WoodSwatch() const { return work_.WoodSwatch; }
   const std::array<float, 4>& WoodColour() const { return woodColour_; }
   SetupChange SetWoodSwatch(Colour c);  // sets both
   // Clear colour of the 3-D view; not stored in projects.
@@ -154,10 +156,10 @@ class Model {
   const ViewState& View() const { return view_; }
 
   // Texture settings of the Texture window, stored in projects (lines 6 to 9).
-  const std::string& TextureFile() const { return textureFile_; }  // full path; empty for none
-  bool TextureMap() const { return textureMap_; }
-  int TextureRepeatV() const { return textureRepeatV_; }  // 1..10
-  int TextureRepeatH() const { return textureRepeatH_; }  // 1..10
+  const std::string& TextureFile() const { return work_.TextureFile; }  // full path; empty for none
+  bool TextureMap() const { return work_.TextureMap; }
+  int TextureRepeatV() const { return work_.TextureRepeatV; }  // 1..10
+  int TextureRepeatH() const { return work_.TextureRepeatH; }  // 1..10
   // Look settings; each reports Look changed only when the value differs. Repeats outside
   // 1..10 are a caller's fault (asserted) and are held to that range.
   SetupChange SetTextureFile(const std::string& path);
@@ -181,20 +183,12 @@ class Model {
   // put back by an undo keeps its cutter though the library was reloaded since.
   Cut WithCutterByName(Cut cut) const;
 
-  int32_t stockWidth_ = 200;
-  int32_t stockHeight_ = 200;
-  int32_t faceOnTable_ = 0;
-  int textureRepeatV_ = 2;
-  int textureRepeatH_ = 4;
   std::vector<Tool> cutters_;
   long long libraryGeneration_ = 0;
-  int currentCutter_ = 1;
-  std::vector<Cut> cuts_;
-  Colour woodSwatch_ = DefaultWoodColour;
-  std::array<float, 4> woodColour_{};
+  // What a project stores, and what only the view holds: the two never mix.
+  WorkSetup work_;
   ViewState view_;
-  std::string textureFile_;
-  bool textureMap_ = false;
+  std::array<float, 4> woodColour_{};  // follows work_.WoodSwatch
   LengthUnit unit_ = LengthUnit::Imperial;
   int32_t tableReach_ = 150;
   std::string projectFileName_ = "Router.rou";
