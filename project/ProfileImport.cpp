@@ -223,9 +223,8 @@ double SvgInchesPerUnit(const std::string& bytes, double& left, double& top) {
 Result<CutterDesign> ImportCutterProfile(const std::string& path, double bearingDiameter) {
   const Result<std::vector<OutlinePolygon>> outline = ReadProfileOutline(path);
   if (!outline) return Result<CutterDesign>::FailLike(outline);
-  CutterDesign design;
-  if (std::string error; !DesignFromOutline(outline.Value(), bearingDiameter, design, error))
-    return Result<CutterDesign>::Fail(path + ": " + error);
+  Result<CutterDesign> design = DesignFromOutline(outline.Value(), bearingDiameter);
+  if (!design) return Result<CutterDesign>::Fail(path + ": " + design.Error());
   return design;
 }
 
