@@ -31,8 +31,8 @@ class OutlineEngine final : public QPaintEngine {
   bool begin(QPaintDevice*) override { return true; }
   bool end() override { return true; }
   Type type() const override { return QPaintEngine::User; }
-  void updateState(const QPaintEngineState& state) override {
-    if (state.state() & QPaintEngine::DirtyTransform) transform_ = state.transform();
+  void updateState(const QPaintEngineState& changed) override {
+    if (changed.state() & QPaintEngine::DirtyTransform) transform_ = changed.transform();
   }
   void drawPath(const QPainterPath& path) override {
     for (const QPolygonF& polygon : path.toSubpathPolygons(transform_)) Keep(polygon);
