@@ -2,6 +2,7 @@
 # builds and runs every test. Everything else here serves those two.
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
+TSAN_BUILD  ?= build-tsan
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 FUZZ_SECONDS ?= 15
@@ -14,7 +15,7 @@ export CCACHE_NOHASHDIR := true
 # that moment cannot connect (parallel ctest runs hit it).
 XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
-.PHONY: all deps build run test test-unit test-sanitize test-fuzz fuzz bench package regenerate-data regenerate-golden format clean
+.PHONY: all deps build run test test-unit test-sanitize test-thread test-tidy tidy test-fuzz fuzz bench package regenerate-data regenerate-golden format clean
 
 all: build
 
@@ -28,7 +29,8 @@ build: deps
 run: build
 	$(BUILD)/bin/kerfwright
 
-test: test-unit test-sanitize test-fuzz
+# test-tidy joins these once the libraries are clean of its findings (`make test-tidy` lists them).
+test: test-unit test-sanitize test-thread test-fuzz
 
 # Every test of the normal build; window and OpenGL tests need the X server of xvfb-run.
 # XDG_DATA_HOME: the tests' own cutters live in the build tree, never in the user's folder.
@@ -44,6 +46,22 @@ test-sanitize: deps
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  XDG_DATA_HOME=$(CURDIR)/$(ASAN_BUILD)/test-data-home \
 	  UBSAN_OPTIONS=print_stacktrace=1 $(XVFB) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The model and matcher tests under ThreadSanitizer (the matcher searches on every core). Only
+# these two binaries are built: they need no Qt, and nothing else here starts threads of its own.
+test-thread: deps
+	cmake -S . -B $(TSAN_BUILD) $(CMAKE_FLAGS) -DKERF_SANITIZE_THREAD=ON -DKERF_BENCH=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target kerf_model_tests kerf_match_tests
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/bin/kerf_model_tests
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/bin/kerf_match_tests
+
+# clang-tidy with .clang-tidy's checks, every finding an error, over the libraries that hold no
+# window code (the compile database of the normal build); `make tidy` checks the whole tree.
+test-tidy: build
+	@scripts/run-tidy $(BUILD) $(JOBS) libraries
+
+tidy: build
+	@scripts/run-tidy $(BUILD) $(JOBS) all
 
 # The readers of untrusted files under libFuzzer, each for a short bounded time.
 test-fuzz: deps
@@ -72,4 +90,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

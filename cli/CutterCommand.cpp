@@ -42,10 +42,11 @@ int Fail(const char* action, const std::string& message) {
 int WriteCutter(const char* action, CutterDesign design, const std::string& proposed,
                 const std::string& name, const std::string& folder, bool replace) {
   const std::string chosen = name.empty() ? proposed : name;
-  std::string why;
-  if (!EncodeCutterFileName(chosen, design.FileName, why))
-    return Fail(action, "cannot name the cutter " + QuotedText(chosen) + ": " + why +
+  const Result<std::string> fileName = EncodeCutterFileName(chosen);
+  if (!fileName)
+    return Fail(action, "cannot name the cutter " + QuotedText(chosen) + ": " + fileName.Error() +
                             (name.empty() ? "; give a name with --name" : ""));
+  design.FileName = fileName.Value();
   const Result<std::string> path =
       SaveCutterBitmap(design, folder.empty() ? UserCutterFolder() : folder, replace);
   if (!path) {
@@ -89,10 +90,9 @@ int Make(const CommandArgs& args) {
   }
   for (size_t i = 0; i < std::size(Keys); ++i)
     if (parser.Given(names[i])) texts[Keys[i]] = values[i];
-  DesignedCutter made;
-  std::string error;
-  if (!DesignCutter(*kind, texts, made, error)) return Fail("make", error);
-  return WriteCutter("make", made.Design, made.Name, name, output, replace);
+  const Result<DesignedCutter> made = DesignCutter(*kind, texts);
+  if (!made) return Fail("make", made.Error());
+  return WriteCutter("make", made.Value().Design, made.Value().Name, name, output, replace);
 }
 
 int Import(const CommandArgs& args) {

@@ -47,9 +47,8 @@ void CutterPicture::Show(const CutterDesign* design) {
   edge_.clear();
   bearing_ = 0;
   if (design != nullptr) {
-    Raster raster(0, 0);
-    std::string error;
-    if (DrawCutter(*design, raster, error)) bitmap_ = ImageFromRaster(raster);
+    if (const Result<Raster> raster = DrawCutter(*design); raster)
+      bitmap_ = ImageFromRaster(raster.Value());
     const CutterProfile profile = ProfileOf(*design);
     const double height = design->Edge.Height();
     const int steps = std::max(2, static_cast<int>(height * 2));
@@ -189,21 +188,21 @@ bool CutterDesigner::Redesign() {
   CutterDimensionTexts texts;
   for (size_t i = 0; kind != nullptr && i < edits_.size() && i < kind->Dimensions.size(); ++i)
     texts[kind->Dimensions[i].Key] = edits_[i]->text().toStdString();
-  std::string error;
-  DesignedCutter made;
-  if (kind == nullptr || !DesignCutter(*kind, texts, made, error)) {
+  const Result<DesignedCutter> made =
+      kind == nullptr ? Result<DesignedCutter>::Fail("no kind chosen") : DesignCutter(*kind, texts);
+  if (!made) {
     picture_->Show(nullptr);
     messageLabel_->setText(
-        QString::fromStdString(error.empty() ? "" : "Cannot make this bit: " + error));
+        QString::fromStdString(kind == nullptr ? "" : "Cannot make this bit: " + made.Error()));
     saveButton_->setEnabled(false);
     return false;
   }
-  current_ = made;
-  if (!nameTyped_) nameEdit_->setText(QString::fromStdString(made.Name));
-  std::string fileName, why;
+  current_ = made.Value();
+  if (!nameTyped_) nameEdit_->setText(QString::fromStdString(current_.Name));
   const std::string name = nameEdit_->text().toStdString();
-  const bool named = EncodeCutterFileName(name, fileName, why);
-  current_.Design.FileName = named ? fileName : std::string();
+  const Result<std::string> fileName = EncodeCutterFileName(name);
+  const bool named = fileName.Ok();
+  current_.Design.FileName = named ? fileName.Value() : std::string();
   picture_->Show(&current_.Design);
   const CutterProfile profile = ProfileOf(current_.Design);
   const int widest = *std::max_element(profile.Radii.begin(), profile.Radii.end());
@@ -212,9 +211,10 @@ bool CutterDesigner::Redesign() {
                      .arg(widest)
                      .arg(profile.BearingWidth);
   if (!named) {
-    text += "The name cannot be used as a file name: " + QString::fromStdString(why) + ".";
+    text +=
+        "The name cannot be used as a file name: " + QString::fromStdString(fileName.Error()) + ".";
   } else {
-    const std::filesystem::path target = std::filesystem::path(folder_) / fileName;
+    const std::filesystem::path target = std::filesystem::path(folder_) / fileName.Value();
     std::error_code ec;
     text += "Saved as " + QString::fromStdString(target.string());
     if (std::filesystem::exists(target, ec))

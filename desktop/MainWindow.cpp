@@ -164,8 +164,8 @@ void MainWindow::FrameTick() {
     FrameTiming timing;
     timing.StartTiming();
     bool drawn = profile->isVisible() && profile->DrawSection();
-    const float height = profile->CutterHeight() / 100.0f;
-    const float fence = profile->Fence() / 100.0f;
+    const float height = static_cast<float>(profile->CutterHeight()) / 100.0f;
+    const float fence = static_cast<float>(profile->Fence()) / 100.0f;
     statusPanels_[0]->setText(HeightPanelPrefix +
                               QString::fromStdString(FormatLength(height, model_.Unit())));
     statusPanels_[1]->setText(FencePanelPrefix +

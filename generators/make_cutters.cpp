@@ -18,14 +18,13 @@
 namespace {
 
 bool WriteBit(const kerf::CutterDesign& bit, const std::string& folder) {
-  kerf::Raster bitmap(0, 0);
-  std::string error;
-  if (!kerf::DrawCutter(bit, bitmap, error)) {
-    std::fprintf(stderr, "%s: %s\n", bit.FileName.c_str(), error.c_str());
+  const kerf::Result<kerf::Raster> bitmap = kerf::DrawCutter(bit);
+  if (!bitmap) {
+    std::fprintf(stderr, "%s: %s\n", bit.FileName.c_str(), bitmap.Error().c_str());
     return false;
   }
   const std::string path = folder + "/" + bit.FileName;
-  if (const kerf::Result<void> saved = kerf::SavePicture(path, bitmap); !saved) {
+  if (const kerf::Result<void> saved = kerf::SavePicture(path, bitmap.Value()); !saved) {
     std::fprintf(stderr, "%s\n", saved.Error().c_str());
     return false;
   }

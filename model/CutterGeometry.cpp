@@ -92,16 +92,14 @@ CutterProfile ProfileOf(const CutterDesign& design) {
   return profile;
 }
 
-bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) {
+Result<Raster> DrawCutter(const CutterDesign& design) {
   const CutterProfile profile = ProfileOf(design);
   const std::vector<int>& radii = profile.Radii;
   if (radii.empty()) {
-    error = "too short to cut: its cutting edge is less than 1/100\" tall";
-    return false;
+    return Result<Raster>::Fail("too short to cut: its cutting edge is less than 1/100\" tall");
   }
   if (*std::max_element(radii.begin(), radii.end()) == 0) {
-    error = "too thin to cut: its cutting edge is less than 1/100\" across";
-    return false;
+    return Result<Raster>::Fail("too thin to cut: its cutting edge is less than 1/100\" across");
   }
   const int bearing = profile.BearingWidth;
   const int shank = std::max(0, Pixels(design.ShankRadius));
@@ -109,15 +107,14 @@ bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) 
   const bool guided = bearing > 0;
   const int rows = static_cast<int>(radii.size());
   if (rows + (guided ? 1 : 0) > MaxProfileRows) {
-    error = "too tall: " + std::to_string(rows) + " rows of cutting edge" +
-            (guided ? " and the bearing row" : "") + ", and a cutter has at most " +
-            std::to_string(MaxProfileRows) + " profile rows (5\")";
-    return false;
+    return Result<Raster>::Fail("too tall: " + std::to_string(rows) + " rows of cutting edge" +
+                                (guided ? " and the bearing row" : "") +
+                                ", and a cutter has at most " + std::to_string(MaxProfileRows) +
+                                " profile rows (5\")");
   }
   if (widest > MaxCutterRadius) {
-    error = "too wide (radius " + std::to_string(widest) + " pixels; at most " +
-            std::to_string(MaxCutterRadius) + ")";
-    return false;
+    return Result<Raster>::Fail("too wide (radius " + std::to_string(widest) + " pixels; at most " +
+                                std::to_string(MaxCutterRadius) + ")");
   }
   // The parts that do not cut give way to a tall cutting edge, the shank first, so that the
   // bitmap stays within the rows the library reads.
@@ -133,7 +130,7 @@ bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) 
   const int height =
       topMargin + screwRows + bearingRows + (guided ? 1 : 0) + rows + shankRows + bottomMargin;
 
-  bitmap = Raster(widest + 1 + Margin, height);
+  Raster bitmap(widest + 1 + Margin, height);
   bitmap.Fill(BitWhite);
   int y = topMargin;
   if (guided) {
@@ -143,7 +140,7 @@ bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error) 
   }
   for (auto r = radii.rbegin(); r != radii.rend(); ++r) Run(bitmap, y++, *r, BitBlack);
   for (int i = 0; i < shankRows; ++i) Run(bitmap, y++, shank, Steel);
-  return true;
+  return bitmap;
 }
 
 }  // namespace kerf

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Raster.h"
+#include "model/Result.h"
 #include "model/Tool.h"
 
 namespace kerf {
@@ -87,8 +88,8 @@ CutterProfile ProfileOf(const CutterDesign& design);
 // Draws the bitmap: a half-silhouette with the axis in column 0, one black row per profile
 // row, one red row as wide as the bearing's radius directly above the cutting edge of a
 // bearing-guided bit, and in grey the parts that do not cut (bearing, screw, shank), which
-// end the profile above and below (they give way to a tall edge). False with the reason when
+// end the profile above and below (they give way to a tall edge). Fails with the reason when
 // the bit does not fit a cutter bitmap (more than 5" tall, too wide, no cutting height).
-bool DrawCutter(const CutterDesign& design, Raster& bitmap, std::string& error);
+Result<Raster> DrawCutter(const CutterDesign& design);
 
 }  // namespace kerf

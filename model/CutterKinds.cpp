@@ -50,7 +50,7 @@ double BearingRadius(const DimensionValue& diameter) {
 DimensionValue Inches(double inches, bool metric) { return {inches, metric}; }
 
 // Builds the bit from checked values, or names what is wrong.
-using Builder = std::function<bool(const Values&, DesignedCutter&, std::string&)>;
+using Builder = std::function<Result<DesignedCutter>(const Values&)>;
 
 struct Kind {
   CutterKindInfo Info;
@@ -64,21 +64,17 @@ CutterDimension AngleOf(const char* key, const char* label, const char* def) {
   return {key, label, true, def, false, false};
 }
 
-bool BearingFits(const DimensionValue& bearing, const DimensionValue& diameter,
-                 std::string& error) {
-  if (bearing.Value < diameter.Value) return true;
-  error = "the bearing (" + Size(bearing) + ") is " +
-          (bearing.Value > diameter.Value ? "larger than" : "as large as") + " the cutter (" +
-          Size(diameter) + "): the bit would cut nothing";
-  return false;
+Result<void> BearingFits(const DimensionValue& bearing, const DimensionValue& diameter) {
+  if (bearing.Value < diameter.Value) return {};
+  return Result<void>::Fail("the bearing (" + Size(bearing) + ") is " +
+                            (bearing.Value > diameter.Value ? "larger than" : "as large as") +
+                            " the cutter (" + Size(diameter) + "): the bit would cut nothing");
 }
 
-bool AngleWithin(const DimensionValue& angle, double low, double high, const char* what,
-                 std::string& error) {
-  if (angle.Value >= low && angle.Value <= high) return true;
-  error = std::string("the ") + what + " must be between " + AngleText(low) + " and " +
-          AngleText(high) + ", not " + AngleText(angle.Value);
-  return false;
+Result<void> AngleWithin(const DimensionValue& angle, double low, double high, const char* what) {
+  if (angle.Value >= low && angle.Value <= high) return {};
+  return Result<void>::Fail(std::string("the ") + what + " must be between " + AngleText(low) +
+                            " and " + AngleText(high) + ", not " + AngleText(angle.Value));
 }
 
 std::vector<Kind> MakeKinds() {
@@ -90,92 +86,105 @@ std::vector<Kind> MakeKinds() {
 
   add("straight", "Straight",
       {Length("diameter", "Diameter"), Length("length", "Cutting length", "1")},
-      [](const Values& v, DesignedCutter& c, std::string&) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue d = v.at("diameter");
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(v.at("length").Value * Inch), 0,
                     ShankFor(d.Value)};
         c.Name = Size(d) + " Straight";
-        return true;
+        return c;
       });
   add("rebate", "Rabbeting",
       {Length("diameter", "Diameter", "1 1/4"), Length("bearing", "Bearing diameter", "1/2"),
        Length("length", "Cutting length", "1/2")},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue d = v.at("diameter"), b = v.at("bearing");
-        if (!BearingFits(b, d, error)) return false;
+        if (const Result<void> fits = BearingFits(b, d); !fits)
+          return Result<DesignedCutter>::FailLike(fits);
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(v.at("length").Value * Inch),
                     b.Value / 2 * Inch, ShankFor(d.Value)};
         c.Name = Size(Inches((d.Value - b.Value) / 2, d.Metric)) + " Rabbeting";
-        return true;
+        return c;
       });
   add("roundover", "Roundover",
       {Length("radius", "Radius"),
        Length("bearing", "Bearing diameter", "1/2"),
        {"step", "Step under the arc", false, "1/4", false, true}},
-      [](const Values& v, DesignedCutter& c, std::string&) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
         c.Design = {"",
                     CutterEdge((b + r) * Inch).Straight(v.at("step").Value * Inch).Round(r * Inch),
                     b * Inch, ShankFor(2 * (b + r))};
         c.Name = Size(v.at("radius")) + " Roundover";
-        return true;
+        return c;
       });
   add("cove", "Cove",
       {Length("radius", "Radius"),
        Length("bearing", "Bearing diameter", "1/2"),
        {"diameter", "Diameter (optional)", false, "", true, false}},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue r = v.at("radius"), b = v.at("bearing");
         DimensionValue d = v.at("diameter");
         if (d.Value == 0) d = Inches(2 * (BearingRadius(b) + r.Value), r.Metric);
-        if (!BearingFits(b, d, error)) return false;
+        if (const Result<void> fits = BearingFits(b, d); !fits)
+          return Result<DesignedCutter>::FailLike(fits);
         const double reach = d.Value / 2 - BearingRadius(b);
         if (r.Value > reach + 1e-9) {
-          error = "the cove radius (" + Size(r) + ") is deeper than the cutter, which reaches " +
-                  Size(Inches(reach, d.Metric)) + " past the bearing";
-          return false;
+          return Result<DesignedCutter>::Fail("the cove radius (" + Size(r) +
+                                              ") is deeper than the cutter, which reaches " +
+                                              Size(Inches(reach, d.Metric)) + " past the bearing");
         }
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(Foot * Inch).Hollow(r.Value * Inch),
                     b.Value / 2 * Inch, ShankFor(d.Value)};
         c.Name = Size(r) + " Cove";
-        return true;
+        return c;
       });
   add("chamfer", "Chamfer",
       {AngleOf("angle", "Angle", "45"), Length("diameter", "Largest diameter"),
        Length("bearing", "Bearing diameter", "1/2")},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue a = v.at("angle"), d = v.at("diameter"), b = v.at("bearing");
-        if (!AngleWithin(a, 5, 85, "chamfer angle", error) || !BearingFits(b, d, error))
-          return false;
+        if (const Result<void> within = AngleWithin(a, 5, 85, "chamfer angle"); !within)
+          return Result<DesignedCutter>::FailLike(within);
+        if (const Result<void> fits = BearingFits(b, d); !fits)
+          return Result<DesignedCutter>::FailLike(fits);
         const double width = (d.Value - b.Value) / 2;
         c.Design = {
             "", CutterEdge(d.Value / 2 * Inch).Taper(width / Tan(a.Value) * Inch, -width * Inch),
             b.Value / 2 * Inch, ShankFor(d.Value)};
         c.Name = AngleText(a.Value) + " Chamfer";
-        return true;
+        return c;
       });
   add("vgroove", "V Groove",
       {AngleOf("angle", "Included angle", "90"), Length("diameter", "Diameter")},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue a = v.at("angle"), d = v.at("diameter");
-        if (!AngleWithin(a, 10, 170, "included angle", error)) return false;
+        if (const Result<void> within = AngleWithin(a, 10, 170, "included angle"); !within)
+          return Result<DesignedCutter>::FailLike(within);
         const double r = d.Value / 2;
         c.Design = {"", CutterEdge(r * Inch).Taper(r / Tan(a.Value / 2) * Inch, -r * Inch), 0,
                     ShankFor(d.Value)};
         c.Name = AngleText(a.Value) + " V Groove";
-        return true;
+        return c;
       });
   add("corebox", "Core Box", {Length("radius", "Radius")},
-      [](const Values& v, DesignedCutter& c, std::string&) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue r = v.at("radius");
         const double rho = r.Value * Inch;
         c.Design = {"", CutterEdge(rho).Straight(rho).Hollow(rho), 0, ShankFor(2 * r.Value)};
         c.Name = Size(Inches(2 * r.Value, r.Metric)) + " Core Box";
-        return true;
+        return c;
       });
   add("beading", "Beading",
       {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "3/8")},
-      [](const Values& v, DesignedCutter& c, std::string&) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
         c.Design = {"",
                     CutterEdge((b + Quirk + r) * Inch)
@@ -184,66 +193,72 @@ std::vector<Kind> MakeKinds() {
                         .Straight(Quirk * Inch),
                     b * Inch, ShankFor(2 * (b + Quirk + r))};
         c.Name = Size(v.at("radius")) + " Beading";
-        return true;
+        return c;
       });
   add("romanogee", "Roman Ogee",
       {Length("radius", "Radius"), Length("bearing", "Bearing diameter", "1/2")},
-      [](const Values& v, DesignedCutter& c, std::string&) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const double r = v.at("radius").Value, b = BearingRadius(v.at("bearing"));
         c.Design = {
             "",
             CutterEdge((b + 2 * r) * Inch).Straight(Foot * Inch).Round(r * Inch).Hollow(r * Inch),
             b * Inch, ShankFor(2 * (b + 2 * r))};
         c.Name = Size(v.at("radius")) + " Roman Ogee";
-        return true;
+        return c;
       });
   add("dovetail", "Dovetail",
       {AngleOf("angle", "Angle", "14"), Length("diameter", "Diameter"),
        Length("height", "Height", "1/2")},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue a = v.at("angle"), d = v.at("diameter"), h = v.at("height");
-        if (!AngleWithin(a, 1, 45, "dovetail angle", error)) return false;
+        if (const Result<void> within = AngleWithin(a, 1, 45, "dovetail angle"); !within)
+          return Result<DesignedCutter>::FailLike(within);
         const double narrowing = h.Value * Tan(a.Value);
         if (narrowing >= d.Value / 2) {
-          error = "the sides meet below the top: at " + AngleText(a.Value) + " a " + Size(d) +
-                  " dovetail must be less than " +
-                  Size(Inches(d.Value / 2 / Tan(a.Value), d.Metric)) + " high, not " + Size(h);
-          return false;
+          return Result<DesignedCutter>::Fail(
+              "the sides meet below the top: at " + AngleText(a.Value) + " a " + Size(d) +
+              " dovetail must be less than " + Size(Inches(d.Value / 2 / Tan(a.Value), d.Metric)) +
+              " high, not " + Size(h));
         }
         c.Design = {
             "",
             CutterEdge((d.Value / 2 - narrowing) * Inch).Taper(h.Value * Inch, narrowing * Inch), 0,
             ShankFor(d.Value)};
         c.Name = Size(d) + " " + AngleText(a.Value) + " Dovetail";
-        return true;
+        return c;
       });
   add("slot", "Slot Cutter",
       {Length("diameter", "Diameter", "1 1/4"), Length("kerf", "Kerf"),
        Length("bearing", "Bearing diameter", "1/2")},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue d = v.at("diameter"), k = v.at("kerf"), b = v.at("bearing");
-        if (!BearingFits(b, d, error)) return false;
+        if (const Result<void> fits = BearingFits(b, d); !fits)
+          return Result<DesignedCutter>::FailLike(fits);
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(k.Value * Inch), b.Value / 2 * Inch,
                     ShankFor(d.Value)};
         c.Name = Size(k) + " Slot Cutter";
-        return true;
+        return c;
       });
   add("flushtrim", "Flush Trim",
       {Length("diameter", "Diameter"),
        Length("length", "Cutting length", "1"),
        {"bearing", "Bearing diameter (optional)", false, "", true, false}},
-      [](const Values& v, DesignedCutter& c, std::string& error) {
+      [](const Values& v) -> Result<DesignedCutter> {
+        DesignedCutter c;
         const DimensionValue d = v.at("diameter");
         DimensionValue b = v.at("bearing");
         if (b.Value == 0) b = d;
         if (b.Value > d.Value) {
-          error = "the bearing (" + Size(b) + ") is larger than the cutter (" + Size(d) + ")";
-          return false;
+          return Result<DesignedCutter>::Fail("the bearing (" + Size(b) +
+                                              ") is larger than the cutter (" + Size(d) + ")");
         }
         c.Design = {"", CutterEdge(d.Value / 2 * Inch).Straight(v.at("length").Value * Inch),
                     b.Value / 2 * Inch, ShankFor(d.Value)};
         c.Name = Size(d) + " Flush Trim";
-        return true;
+        return c;
       });
   return kinds;
 }
@@ -268,8 +283,9 @@ bool ParseAngle(std::string text, double& degrees) {
   return read.has_value();
 }
 
-bool ReadDimension(const CutterDimension& dim, const CutterDimensionTexts& texts,
-                   DimensionValue& value, std::string& error) {
+Result<DimensionValue> ReadDimension(const CutterDimension& dim,
+                                     const CutterDimensionTexts& texts) {
+  DimensionValue value;
   const auto typed = texts.find(dim.Key);
   std::string text = typed != texts.end() ? typed->second : std::string();
   if (text.find_first_not_of(' ') == std::string::npos) text = dim.Default;
@@ -277,35 +293,32 @@ bool ReadDimension(const CutterDimension& dim, const CutterDimensionTexts& texts
   for (char& ch : label) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (text.empty()) {
     if (dim.Optional) {
-      value = {};
-      return true;
+      return DimensionValue{};
     }
-    error = "the " + label + " is missing";
-    return false;
+    return Result<DimensionValue>::Fail("the " + label + " is missing");
   }
   if (dim.Angle) {
     if (!ParseAngle(text, value.Value)) {
-      error = "cannot read the " + label + " '" + text + "'; give degrees like 14 or 22.5";
-      return false;
+      return Result<DimensionValue>::Fail("cannot read the " + label + " '" + text +
+                                          "'; give degrees like 14 or 22.5");
     }
     value.Metric = false;
   } else if (const Result<TypedLength> length = ReadLength(text); !length) {
-    error = "cannot read the " + label + " '" + text +
-            "'; give inches like 3/8, 1 1/4 or 0.375, or millimetres like 9.5mm";
-    return false;
+    return Result<DimensionValue>::Fail(
+        "cannot read the " + label + " '" + text +
+        "'; give inches like 3/8, 1 1/4 or 0.375, or millimetres like 9.5mm");
   } else {
     value.Value = length.Value().Inches();
     value.Metric = length.Value().Unit == LengthUnit::Metric;
   }
   if (value.Value < 0 || (value.Value == 0 && !dim.ZeroAllowed)) {
-    error = "the " + label + " must be more than 0";
-    return false;
+    return Result<DimensionValue>::Fail("the " + label + " must be more than 0");
   }
   if (!dim.Angle && value.Value > 10) {
-    error = "the " + label + " (" + CatalogueSize(value) + ") is more than 10\"";
-    return false;
+    return Result<DimensionValue>::Fail("the " + label + " (" + CatalogueSize(value) +
+                                        ") is more than 10\"");
   }
-  return true;
+  return value;
 }
 
 }  // namespace
@@ -325,36 +338,32 @@ const CutterKindInfo* FindCutterKind(const std::string& key) {
   return nullptr;
 }
 
-bool DesignCutter(const CutterKindInfo& kind, const CutterDimensionTexts& texts,
-                  DesignedCutter& cutter, std::string& error) {
+Result<DesignedCutter> DesignCutter(const CutterKindInfo& kind, const CutterDimensionTexts& texts) {
   const Kind* found = nullptr;
   for (const Kind& k : Kinds())
     if (k.Info.Key == kind.Key) found = &k;
   if (found == nullptr) {
-    error = "unknown kind of cutter '" + kind.Key + "'";
-    return false;
+    return Result<DesignedCutter>::Fail("unknown kind of cutter '" + kind.Key + "'");
   }
   for (const auto& [key, text] : texts) {
     bool known = false;
     for (const CutterDimension& dim : found->Info.Dimensions) known = known || dim.Key == key;
     if (!known) {
-      error = "a " + found->Info.Title + " bit has no " + key;
-      return false;
+      return Result<DesignedCutter>::Fail("a " + found->Info.Title + " bit has no " + key);
     }
   }
   Values values;
-  for (const CutterDimension& dim : found->Info.Dimensions)
-    if (!ReadDimension(dim, texts, values[dim.Key], error)) return false;
-  DesignedCutter made;
-  if (!found->Build(values, made, error)) return false;
-  // The bitmap's limits, checked here so that every caller hears of them before saving.
-  Raster scratch(0, 0);
-  if (!DrawCutter(made.Design, scratch, error)) {
-    error = "the bit is " + error;
-    return false;
+  for (const CutterDimension& dim : found->Info.Dimensions) {
+    Result<DimensionValue> value = ReadDimension(dim, texts);
+    if (!value) return Result<DesignedCutter>::FailLike(value);
+    values[dim.Key] = value.Value();
   }
-  cutter = std::move(made);
-  return true;
+  Result<DesignedCutter> made = found->Build(values);
+  if (!made) return made;
+  // The bitmap's limits, checked here so that every caller hears of them before saving.
+  if (const Result<Raster> drawn = DrawCutter(made.Value().Design); !drawn)
+    return Result<DesignedCutter>::Fail("the bit is " + drawn.Error());
+  return made;
 }
 
 std::string CatalogueSize(const DimensionValue& size) {

@@ -45,10 +45,9 @@ struct DesignedCutter {
   std::string Name;
 };
 
-// Reads the texts, checks them against each other and builds the bit. False with one
+// Reads the texts, checks them against each other and builds the bit. Fails with one
 // sentence naming what is wrong ("the bearing (1") is larger than the cutter (3/4")").
-bool DesignCutter(const CutterKindInfo& kind, const CutterDimensionTexts& texts,
-                  DesignedCutter& cutter, std::string& error);
+Result<DesignedCutter> DesignCutter(const CutterKindInfo& kind, const CutterDimensionTexts& texts);
 
 // A length as a catalogue prints it: 64ths of an inch as "1 1/4"", other inch sizes in
 // decimals ("0.3""), millimetres as typed ("9.5mm").

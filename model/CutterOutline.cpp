@@ -36,15 +36,14 @@ double RightmostAt(const std::vector<OutlinePolygon>& outline, double y) {
 
 }  // namespace
 
-bool DesignFromOutline(const std::vector<OutlinePolygon>& outline, double bearingDiameter,
-                       CutterDesign& design, std::string& error) {
+Result<CutterDesign> DesignFromOutline(const std::vector<OutlinePolygon>& outline,
+                                       double bearingDiameter) {
   double left = std::numeric_limits<double>::infinity(), right = -left;
   double bottom = left, top = -left;
   for (const OutlinePolygon& polygon : outline)
     for (const OutlinePoint& p : polygon) {
       if (!std::isfinite(p.X) || !std::isfinite(p.Y)) {
-        error = "the drawing holds a point that is not a number";
-        return false;
+        return Result<CutterDesign>::Fail("the drawing holds a point that is not a number");
       }
       left = std::min(left, p.X);
       right = std::max(right, p.X);
@@ -52,31 +51,28 @@ bool DesignFromOutline(const std::vector<OutlinePolygon>& outline, double bearin
       top = std::max(top, p.Y);
     }
   if (!std::isfinite(left)) {
-    error = "the drawing holds no line to read as a profile";
-    return false;
+    return Result<CutterDesign>::Fail("the drawing holds no line to read as a profile");
   }
   const double height = top - bottom, width = right - left;
   if (!std::isfinite(height * PixelsPerInch) || !std::isfinite(width * PixelsPerInch)) {
-    error = "the drawing's points lie too far apart to measure";
-    return false;
+    return Result<CutterDesign>::Fail("the drawing's points lie too far apart to measure");
   }
   if (height * PixelsPerInch < 0.5) {
-    error = "the profile has no height (" + Inches(height) + ")";
-    return false;
+    return Result<CutterDesign>::Fail("the profile has no height (" + Inches(height) + ")");
   }
   if (!(height * PixelsPerInch < MaxProfileRows + 0.5)) {
-    error = "the profile is " + Inches(height) + " tall; a cutter is at most 5\"";
-    return false;
+    return Result<CutterDesign>::Fail("the profile is " + Inches(height) +
+                                      " tall; a cutter is at most 5\"");
   }
   if (!(width * PixelsPerInch < MaxCutterRadius + 0.5)) {
-    error = "the profile is " + Inches(width) + " wide from the axis; a cutter reaches at most " +
-            Inches(MaxCutterRadius / PixelsPerInch);
-    return false;
+    return Result<CutterDesign>::Fail("the profile is " + Inches(width) +
+                                      " wide from the axis; a cutter reaches at most " +
+                                      Inches(MaxCutterRadius / PixelsPerInch));
   }
   if (bearingDiameter / 2 > width) {
-    error = "the bearing (" + Inches(bearingDiameter) + " across) is larger than the cutter (" +
-            Inches(2 * width) + " across)";
-    return false;
+    return Result<CutterDesign>::Fail("the bearing (" + Inches(bearingDiameter) +
+                                      " across) is larger than the cutter (" + Inches(2 * width) +
+                                      " across)");
   }
   // The edge is looked up in pixels from the bottom; the outline is kept by the edge.
   auto shared = std::make_shared<const std::vector<OutlinePolygon>>(outline);
@@ -86,10 +82,11 @@ bool DesignFromOutline(const std::vector<OutlinePolygon>& outline, double bearin
     const double x = RightmostAt(*shared, bottom + z / PixelsPerInch);
     return std::isfinite(x) ? (x - left) * PixelsPerInch : 0.0;
   });
+  CutterDesign design;
   design.Edge = edge;
   design.BearingRadius = bearingDiameter / 2 * PixelsPerInch;
   design.ShankRadius = (2 * width <= 0.25 ? 0.125 : 0.25) * PixelsPerInch;
-  return true;
+  return design;
 }
 
 }  // namespace kerf

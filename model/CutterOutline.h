@@ -18,10 +18,10 @@ using OutlinePolygon = std::vector<OutlinePoint>;
 // The axis is the leftmost point of the drawing and the bottom of the cutting edge its lowest
 // point. On every profile row the radius is the rightmost point of the drawing at the row's
 // middle height, so a closed shape, an open edge drawn from the axis and back, or an edge alone
-// all give the same cutter. bearingDiameter is in inches (0 for none). False with the reason
+// all give the same cutter. bearingDiameter is in inches (0 for none). Fails with the reason
 // for a drawing taller than 5", wider than a cutter can be, with no height, or with a bearing
 // larger than the cutter.
-bool DesignFromOutline(const std::vector<OutlinePolygon>& outline, double bearingDiameter,
-                       CutterDesign& design, std::string& error);
+Result<CutterDesign> DesignFromOutline(const std::vector<OutlinePolygon>& outline,
+                                       double bearingDiameter);
 
 }  // namespace kerf

@@ -41,15 +41,13 @@ std::string CutterDisplayName(const std::string& fileName) {
   return name;
 }
 
-bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::string& why) {
+Result<std::string> EncodeCutterFileName(const std::string& name) {
   const std::string degree = "\xC2\xB0";
   if (name.find_first_not_of(' ') == std::string::npos) {
-    why = "the name is empty";
-    return false;
+    return Result<std::string>::Fail("the name is empty");
   }
   if (name.front() == ' ' || name.back() == ' ') {
-    why = "the name starts or ends with a space";
-    return false;
+    return Result<std::string>::Fail("the name starts or ends with a space");
   }
   std::string out;
   for (size_t i = 0; i < name.size(); ++i) {
@@ -73,18 +71,17 @@ bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::s
       case '!':
       case '%':
       case '@':
-        why = std::string("the name holds '") + static_cast<char>(c) +
-              "', which a cutter's file name uses for another character";
-        return false;
+        return Result<std::string>::Fail(
+            std::string("the name holds '") + static_cast<char>(c) +
+            "', which a cutter's file name uses for another character");
       case '\\':
-        why = "the name holds '\\', which some systems read as a folder";
-        return false;
+        return Result<std::string>::Fail(
+            "the name holds '\\', which some systems read as a folder");
       default:
         break;
     }
     if (c < 0x20 || c == 0x7F) {
-      why = "the name holds a control character";
-      return false;
+      return Result<std::string>::Fail("the name holds a control character");
     }
     if (c >= 0x80) {  // a whole UTF-8 sequence, copied as it is
       const int extra = c >= 0xF0 && c < 0xF5   ? 3
@@ -95,8 +92,7 @@ bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::s
       for (int k = 1; valid && k <= extra; ++k)
         valid = (static_cast<unsigned char>(name[i + static_cast<size_t>(k)]) & 0xC0) == 0x80;
       if (!valid) {
-        why = "the name is not valid UTF-8 text";
-        return false;
+        return Result<std::string>::Fail("the name is not valid UTF-8 text");
       }
       out.append(name, i, static_cast<size_t>(extra) + 1);
       i += static_cast<size_t>(extra);
@@ -106,11 +102,9 @@ bool EncodeCutterFileName(const std::string& name, std::string& fileName, std::s
   }
   out += ".bmp";
   if (out.size() > 255) {
-    why = "the name is too long for a file name";
-    return false;
+    return Result<std::string>::Fail("the name is too long for a file name");
   }
-  fileName = out;
-  return true;
+  return out;
 }
 
 void ScanCutterProfile(const Raster& bitmap, Tool& tool) {

@@ -12,7 +12,7 @@ namespace kerf {
 // it comes from a file with lines, the 1-based line of the fault (0 otherwise); Value() may be
 // read only when the result holds one.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: implicit
   static Result Fail(std::string message, int line = 0) {
@@ -53,7 +53,7 @@ class Result {
 
 // The outcome of a step that yields nothing but can fail.
 template <>
-class Result<void> {
+class [[nodiscard]] Result<void> {
  public:
   Result() = default;
   static Result Fail(std::string message, int line = 0) {

@@ -26,8 +26,8 @@ std::string Trim(const std::string& s) {
   return s.substr(from, to - from + 1);
 }
 
-bool ReadPairs(const std::string& text, const std::string& name, std::vector<Pair>& pairs,
-               std::string& error) {
+Result<std::vector<Pair>> ReadPairs(const std::string& text, const std::string& name) {
+  std::vector<Pair> pairs;
   std::istringstream in(text);
   std::string code, value;
   int line = 0;
@@ -38,13 +38,13 @@ bool ReadPairs(const std::string& text, const std::string& name, std::vector<Pai
     char* end = nullptr;
     const long number = std::strtol(c.c_str(), &end, 10);
     if (c.empty() || *end != '\0' || !std::getline(in, value)) {
-      error = name + ":" + std::to_string(line) + ": not a DXF group code: " + c.substr(0, 40);
-      return false;
+      return Result<std::vector<Pair>>::Fail(name + ":" + std::to_string(line) +
+                                             ": not a DXF group code: " + c.substr(0, 40));
     }
     pairs.push_back({static_cast<int>(number), Trim(value), line});
     ++line;
   }
-  return true;
+  return pairs;
 }
 
 double Number(const Pair& p, bool& ok) {
@@ -114,8 +114,9 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
                                                    const std::string& name) {
   using Outline = Result<std::vector<OutlinePolygon>>;
   std::vector<OutlinePolygon> outline;
-  std::vector<Pair> pairs;
-  if (std::string error; !ReadPairs(text, name, pairs, error)) return Outline::Fail(error);
+  Result<std::vector<Pair>> read = ReadPairs(text, name);
+  if (!read) return Outline::FailLike(read);
+  const std::vector<Pair> pairs = std::move(read.Value());
   int units = 1;
   for (size_t i = 0; i + 1 < pairs.size(); ++i)
     if (pairs[i].Code == 9 && pairs[i].Value == "$INSUNITS" && pairs[i + 1].Code == 70)

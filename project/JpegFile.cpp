@@ -7,13 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "project/PictureLimits.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
 
 namespace {
-
-constexpr size_t MaxJpegFileBytes = size_t{256} * 1024 * 1024;
 
 struct DecompressorDeleter {
   void operator()(void* handle) const { tjDestroy(handle); }
@@ -42,7 +41,7 @@ Result<Raster> DecodeJpeg(const uint8_t* data, size_t size) {
                           &subsampling, &colourspace) != 0) {
     return Result<Raster>::Fail("Not a readable JPEG picture: " + DecoderMessage(handle.get()));
   }
-  if (width <= 0 || height <= 0 || int64_t{width} * height > MaxJpegPixels) {
+  if (!PictureSizeAllowed(width, height)) {
     return Result<Raster>::Fail("The JPEG picture is " + std::to_string(width) + " x " +
                                 std::to_string(height) + " pixels, more than can be loaded.");
   }
@@ -76,8 +75,8 @@ bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& heigh
 
 Result<std::string> ReadJpegFileBytes(const std::string& path) {
   const Result<std::string> read = ReadRegularFile(
-      path, MaxJpegFileBytes,
-      "it is too large to load (more than " + std::to_string(MaxJpegFileBytes >> 20) + " MiB)");
+      path, static_cast<size_t>(MaxPictureFileBytes),
+      "it is too large to load (more than " + std::to_string(MaxPictureFileBytes >> 20) + " MiB)");
   if (!read) {
     return Result<std::string>::Fail("Cannot open the picture " + path + ": " + read.Error() + ".");
   }

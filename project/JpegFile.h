@@ -10,11 +10,9 @@
 
 namespace kerf {
 
-// Pictures with more pixels than this are refused before any memory is set aside for them.
-inline constexpr int64_t MaxJpegPixels = int64_t{64} * 1024 * 1024;
-
-// Decodes JPEG bytes into picture (colours 0x00BBGGRR, row 0 at the top). Any complaint of the
-// decoder, a warning about a truncated or damaged file included, fails the load with a message;
+// Decodes JPEG bytes into picture (colours 0x00BBGGRR, row 0 at the top); a picture beyond
+// the limits of PictureLimits.h is refused before any memory is set aside for it. Any complaint of
+// the decoder, a warning about a truncated or damaged file included, fails the load with a message;
 // nothing is decoded then.
 Result<Raster> DecodeJpeg(const uint8_t* data, size_t size);
 // The size the JPEG header announces, without decoding; false when the bytes are no JPEG.

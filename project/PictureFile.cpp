@@ -10,17 +10,12 @@
 #include <cstdlib>
 
 #include "model/FileNames.h"
+#include "project/PictureLimits.h"
 #include "project/SafeFiles.h"
 
 namespace kerf {
 
 namespace {
-
-// Larger pictures are refused before anything is decoded: no cutter bitmap, texture or
-// photograph comes near these, and a forged header must not make us allocate gigabytes.
-constexpr int64_t MaxSide = 20000;
-constexpr int64_t MaxPixels = 64LL * 1024 * 1024;
-constexpr int64_t MaxFileBytes = 512LL * 1024 * 1024;
 
 uint32_t ReadLE(const uint8_t* p, int bytes) {
   uint32_t v = 0;
@@ -36,7 +31,7 @@ Result<void> CheckSize(int64_t width, int64_t height) {
   if (width <= 0 || height <= 0) {
     return Result<void>::Fail("the picture has no pixels (" + SizeText(width, height) + ")");
   }
-  if (width > MaxSide || height > MaxSide || width * height > MaxPixels) {
+  if (!PictureSizeAllowed(width, height)) {
     return Result<void>::Fail("the picture is too large (" + SizeText(width, height) + " pixels)");
   }
   return {};
@@ -174,9 +169,9 @@ namespace {
 
 Result<Raster> LoadPictureOf(const std::string& path, bool bmpOnly) {
   const Result<std::string> read =
-      ReadRegularFile(path, MaxFileBytes,
+      ReadRegularFile(path, static_cast<size_t>(MaxPictureFileBytes),
                       "the file is too large to be a picture (more than " +
-                          std::to_string(MaxFileBytes) + " bytes)");
+                          std::to_string(MaxPictureFileBytes) + " bytes)");
   if (!read) return Result<Raster>::Fail(path + ": " + read.Error());
   const std::string& bytes = read.Value();
   if (bmpOnly && !bytes.empty() && bytes.compare(0, 2, "BM") != 0)

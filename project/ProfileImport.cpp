@@ -31,8 +31,8 @@ class OutlineEngine final : public QPaintEngine {
   bool begin(QPaintDevice*) override { return true; }
   bool end() override { return true; }
   Type type() const override { return QPaintEngine::User; }
-  void updateState(const QPaintEngineState& state) override {
-    if (state.state() & QPaintEngine::DirtyTransform) transform_ = state.transform();
+  void updateState(const QPaintEngineState& changed) override {
+    if (changed.state() & QPaintEngine::DirtyTransform) transform_ = changed.transform();
   }
   void drawPath(const QPainterPath& path) override {
     for (const QPolygonF& polygon : path.toSubpathPolygons(transform_)) Keep(polygon);
@@ -223,9 +223,8 @@ double SvgInchesPerUnit(const std::string& bytes, double& left, double& top) {
 Result<CutterDesign> ImportCutterProfile(const std::string& path, double bearingDiameter) {
   const Result<std::vector<OutlinePolygon>> outline = ReadProfileOutline(path);
   if (!outline) return Result<CutterDesign>::FailLike(outline);
-  CutterDesign design;
-  if (std::string error; !DesignFromOutline(outline.Value(), bearingDiameter, design, error))
-    return Result<CutterDesign>::Fail(path + ": " + error);
+  Result<CutterDesign> design = DesignFromOutline(outline.Value(), bearingDiameter);
+  if (!design) return Result<CutterDesign>::Fail(path + ": " + design.Error());
   return design;
 }
 

@@ -128,9 +128,9 @@ void SheetDrawing::Cutter(const std::vector<float>& profile, const QRectF& box) 
   QPainterPath cutter;
   cutter.moveTo(axis - profile[0] * k, base);
   for (size_t l = 0; l < profile.size(); ++l)
-    cutter.lineTo(axis + profile[l] * k, base - (l + 1) * k);
+    cutter.lineTo(axis + profile[l] * k, base - static_cast<double>(l + 1) * k);
   for (size_t l = profile.size(); l-- > 0;)
-    cutter.lineTo(axis - profile[l] * k, base - (l + 1) * k);
+    cutter.lineTo(axis - profile[l] * k, base - static_cast<double>(l + 1) * k);
   cutter.closeSubpath();
   p_.save();
   p_.setRenderHint(QPainter::Antialiasing, true);

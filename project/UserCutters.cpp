@@ -38,16 +38,15 @@ Result<void> MakeCutterFolder(const std::string& folder) {
 
 Result<std::string> SaveCutterBitmap(const CutterDesign& design, const std::string& folder,
                                      bool replace) {
-  Raster bitmap(0, 0);
-  if (std::string error; !DrawCutter(design, bitmap, error))
-    return Result<std::string>::Fail(design.FileName + ": the bit is " + error);
+  const Result<Raster> bitmap = DrawCutter(design);
+  if (!bitmap) return Result<std::string>::Fail(design.FileName + ": the bit is " + bitmap.Error());
   if (const Result<void> made = MakeCutterFolder(folder); !made)
     return Result<std::string>::FailLike(made);
   const std::string target = (std::filesystem::path(folder) / design.FileName).string();
   std::error_code ec;
   if (!replace && std::filesystem::exists(target, ec))
     return Result<std::string>::Fail(target + ": a cutter of that name is already there");
-  if (const Result<void> saved = SavePicture(target, bitmap); !saved)
+  if (const Result<void> saved = SavePicture(target, bitmap.Value()); !saved)
     return Result<std::string>::FailLike(saved);
   return target;
 }

@@ -13,8 +13,9 @@ int main(int argc, char** argv) {
   // Listing the tests (ctest's discovery) needs no display.
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   kerf::ViewPanel::SetDefaultSurfaceFormat();
-  kerf::gl::LoadOpenGL();
-  kerf::gl::LoadGLU();
+  // Loaded once for every test; a test that needs OpenGL checks that it is there.
+  static_cast<void>(kerf::gl::LoadOpenGL());
+  static_cast<void>(kerf::gl::LoadGLU());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kerfwright");
   // Nothing a test does reaches the user's own settings.

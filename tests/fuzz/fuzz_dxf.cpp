@@ -17,17 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Whatever the drawing holds, the cutter made from it is either refused with a reason or
   // drawn within the bitmap's limits.
-  kerf::CutterDesign design;
-  std::string error;
-  if (!kerf::DesignFromOutline(outline.Value(), 0.5, design, error)) {
-    if (error.empty()) std::abort();
+  const kerf::Result<kerf::CutterDesign> design = kerf::DesignFromOutline(outline.Value(), 0.5);
+  if (!design) {
+    if (design.Error().empty()) std::abort();
     return 0;
   }
-  kerf::Raster bitmap(0, 0);
-  if (!kerf::DrawCutter(design, bitmap, error)) {
-    if (error.empty()) std::abort();
+  const kerf::Result<kerf::Raster> bitmap = kerf::DrawCutter(design.Value());
+  if (!bitmap) {
+    if (bitmap.Error().empty()) std::abort();
     return 0;
   }
-  if (bitmap.Width() < 1 || bitmap.Height() < 1) std::abort();
+  if (bitmap.Value().Width() < 1 || bitmap.Value().Height() < 1) std::abort();
   return 0;
 }

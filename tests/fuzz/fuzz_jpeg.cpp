@@ -6,6 +6,7 @@
 
 #include "model/Raster.h"
 #include "project/JpegFile.h"
+#include "project/PictureLimits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const kerf::Result<kerf::Raster> decoded = kerf::DecodeJpeg(data, size);
@@ -14,9 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const kerf::Raster& picture = decoded.Value();
-  if (picture.Width() < 1 || picture.Height() < 1 ||
-      static_cast<int64_t>(picture.Width()) * picture.Height() > kerf::MaxJpegPixels)
-    std::abort();
+  if (!kerf::PictureSizeAllowed(picture.Width(), picture.Height())) std::abort();
   // Every pixel can be read: the decoded rows fill the whole picture.
   volatile uint32_t sum = 0;
   for (int y = 0; y < picture.Height(); ++y)

@@ -17,12 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (design.Error().rfind(path + ":", 0) != 0) std::abort();
     return 0;
   }
-  kerf::Raster bitmap(0, 0);
-  std::string error;
-  if (!kerf::DrawCutter(design.Value(), bitmap, error)) {
-    if (error.empty()) std::abort();
+  const kerf::Result<kerf::Raster> bitmap = kerf::DrawCutter(design.Value());
+  if (!bitmap) {
+    if (bitmap.Error().empty()) std::abort();
     return 0;
   }
-  if (bitmap.Width() < 1 || bitmap.Height() < 1) std::abort();
+  if (bitmap.Value().Width() < 1 || bitmap.Value().Height() < 1) std::abort();
   return 0;
 }

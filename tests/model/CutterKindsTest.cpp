@@ -5,6 +5,7 @@
 
 #include "model/CutterScan.h"
 #include "model/SuppliedCutters.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -44,10 +45,9 @@ TEST(CutterKinds, CatalogueDimensionsOfTheSuppliedBitsDrawTheSuppliedBitmapsAndN
     const CutterKindInfo* kind = FindCutterKind(c.Kind);
     ASSERT_NE(kind, nullptr);
     DesignedCutter made;
-    std::string error;
-    ASSERT_TRUE(DesignCutter(*kind, c.Texts, made, error)) << error;
-    std::string fileName, why;
-    ASSERT_TRUE(EncodeCutterFileName(made.Name, fileName, why)) << why;
+    ASSERT_EQ(test::TakeValue(DesignCutter(*kind, c.Texts), made), "");
+    std::string fileName;
+    ASSERT_EQ(test::TakeValue(EncodeCutterFileName(made.Name), fileName), "");
     EXPECT_EQ(fileName, c.FileName);
 
     const CutterDesign* supplied = nullptr;
@@ -56,8 +56,8 @@ TEST(CutterKinds, CatalogueDimensionsOfTheSuppliedBitsDrawTheSuppliedBitmapsAndN
       if (d.FileName == c.FileName) supplied = &d;
     ASSERT_NE(supplied, nullptr);
     Raster ours(0, 0), theirs(0, 0);
-    ASSERT_TRUE(DrawCutter(made.Design, ours, error)) << error;
-    ASSERT_TRUE(DrawCutter(*supplied, theirs, error)) << error;
+    ASSERT_EQ(test::TakeValue(DrawCutter(made.Design), ours), "");
+    ASSERT_EQ(test::TakeValue(DrawCutter(*supplied), theirs), "");
     ASSERT_EQ(ours.Width(), theirs.Width());
     ASSERT_EQ(ours.Height(), theirs.Height());
     for (int y = 0; y < ours.Height(); ++y)
@@ -86,8 +86,7 @@ TEST(CutterKinds, ProposedNamesReadAsACatalogueDoes) {
   for (const Named& c : cases) {
     SCOPED_TRACE(c.Name);
     DesignedCutter made;
-    std::string error;
-    ASSERT_TRUE(DesignCutter(*FindCutterKind(c.Kind), c.Texts, made, error)) << error;
+    ASSERT_EQ(test::TakeValue(DesignCutter(*FindCutterKind(c.Kind), c.Texts), made), "");
     EXPECT_EQ(made.Name, c.Name);
   }
 }
@@ -162,10 +161,7 @@ TEST(CutterKinds, DimensionsThatMakeNoBitAreNamed) {
   };
   for (const Refused& c : cases) {
     SCOPED_TRACE(c.Error);
-    DesignedCutter made;
-    std::string error;
-    EXPECT_FALSE(DesignCutter(*FindCutterKind(c.Kind), c.Texts, made, error));
-    EXPECT_EQ(error, c.Error);
+    EXPECT_EQ(DesignCutter(*FindCutterKind(c.Kind), c.Texts).Error(), c.Error);
   }
 }
 
@@ -177,9 +173,7 @@ TEST(CutterKinds, EveryKindStartsFromDefaultsThatNeedOnlyItsMainSizes) {
     for (const CutterDimension& dim : kind.Dimensions)
       if (dim.Default.empty() && !dim.Optional)
         texts[dim.Key] = dim.Key == "kerf" ? "1/4" : dim.Key == "diameter" ? "1" : "1/2";
-    DesignedCutter made;
-    std::string error;
-    EXPECT_TRUE(DesignCutter(kind, texts, made, error)) << error;
+    EXPECT_EQ(DesignCutter(kind, texts).Error(), "");
   }
 }
 

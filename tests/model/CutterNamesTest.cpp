@@ -6,6 +6,7 @@
 
 #include "model/CutterOrder.h"
 #include "model/CutterScan.h"
+#include "support/ResultValue.h"
 
 namespace kerf {
 namespace {
@@ -25,8 +26,8 @@ TEST(CutterNames, EncodedNamesDecodeToThemselves) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
-    std::string fileName, why;
-    ASSERT_TRUE(EncodeCutterFileName(c.Name, fileName, why)) << why;
+    std::string fileName;
+    ASSERT_EQ(test::TakeValue(EncodeCutterFileName(c.Name), fileName), "");
     EXPECT_EQ(fileName, c.FileName);
     EXPECT_EQ(CutterDisplayName(fileName), c.Name);
   }
@@ -53,10 +54,7 @@ TEST(CutterNames, NamesThatWouldDecodeToSomethingElseAreRefusedWithTheReason) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Why);
-    std::string fileName = "unchanged", why;
-    EXPECT_FALSE(EncodeCutterFileName(c.Name, fileName, why));
-    EXPECT_EQ(why, c.Why);
-    EXPECT_EQ(fileName, "unchanged");
+    EXPECT_EQ(EncodeCutterFileName(c.Name).Error(), c.Why);
   }
 }
 

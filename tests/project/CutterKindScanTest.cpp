@@ -8,6 +8,7 @@
 #include "model/CutterScan.h"
 #include "project/CutterLibrary.h"
 #include "project/PictureFile.h"
+#include "support/ResultValue.h"
 #include "tests/project/TestPictures.h"
 
 namespace kerf {
@@ -52,11 +53,11 @@ TEST(CutterKindScan, EveryKindScansBackToItsHeightRadiiAndBearing) {
   std::vector<DesignedCutter> made;
   for (const CatalogueBit& bit : Bits) {
     DesignedCutter cutter;
-    std::string error, fileName;
-    ASSERT_TRUE(DesignCutter(*FindCutterKind(bit.Kind), bit.Texts, cutter, error)) << error;
+    ASSERT_EQ(test::TakeValue(DesignCutter(*FindCutterKind(bit.Kind), bit.Texts), cutter), "");
     Raster bitmap(0, 0);
-    ASSERT_TRUE(DrawCutter(cutter.Design, bitmap, error)) << error;
-    fileName = std::to_string(made.size() + 10) + ".bmp";  // keeps the loader's order
+    ASSERT_EQ(test::TakeValue(DrawCutter(cutter.Design), bitmap), "");
+    const std::string fileName =
+        std::to_string(made.size() + 10) + ".bmp";  // keeps the loader's order
     ASSERT_EQ(SavePicture((folder / fileName).string(), bitmap).Error(), "");
     made.push_back(cutter);
   }

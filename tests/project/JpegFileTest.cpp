@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,7 +14,9 @@
 
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
+#include "project/PictureLimits.h"
 #include "support/ResultValue.h"
+#include "tests/project/TestPictures.h"
 
 namespace kerf {
 namespace {
@@ -39,6 +43,8 @@ std::vector<uint8_t> EncodeRamp(int width, int height) {
   tjDestroy(handle);
   return bytes;
 }
+
+const std::array<uint8_t, 2> FrameMarker = {0xFF, 0xC0};
 
 std::string WriteTemporary(const std::string& name, const std::vector<uint8_t>& bytes) {
   const auto path = std::filesystem::temp_directory_path() /
@@ -83,6 +89,44 @@ TEST(DecodeJpeg, DamagedDataIsAnError) {
     EXPECT_NE(DecodeJpeg(bytes->data(), bytes->size()).Error(), "") << bytes->size();
   }
   EXPECT_NE(DecodeJpeg(nullptr, 0).Error(), "");
+}
+
+// One set of limits for both readers: a header announcing a size beyond them is refused by the
+// BMP reader and the JPEG reader alike, before any pixel is decoded.
+TEST(PictureLimits, BothReadersRefuseTheSameSizes) {
+  const struct {
+    uint16_t width, height;
+    bool allowed;
+  } cases[] = {{20000, 16, true},  {20001, 16, false},  {16, 20001, false},
+               {8192, 8192, true}, {8192, 8193, false}, {30000, 1, false}};
+  const std::vector<uint8_t> jpeg = EncodeRamp(16, 16);
+  const std::string bmp = testing::MakeBmp(Raster(4, 4));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    EXPECT_EQ(PictureSizeAllowed(c.width, c.height), c.allowed);
+    // The baseline frame header: marker, length, precision, then height and width, big-endian.
+    std::vector<uint8_t> sized = jpeg;
+    const auto frame =
+        std::search(sized.begin(), sized.end(), FrameMarker.begin(), FrameMarker.end());
+    ASSERT_NE(frame, sized.end());
+    frame[5] = static_cast<uint8_t>(c.height >> 8);
+    frame[6] = static_cast<uint8_t>(c.height & 0xFF);
+    frame[7] = static_cast<uint8_t>(c.width >> 8);
+    frame[8] = static_cast<uint8_t>(c.width & 0xFF);
+    std::string sizedBmp = bmp;
+    std::string fields;
+    testing::PutLE(fields, c.width, 4);
+    testing::PutLE(fields, c.height, 4);
+    sizedBmp.replace(18, 8, fields);
+    const std::string bmpError =
+        LoadPictureFromMemory(reinterpret_cast<const uint8_t*>(sizedBmp.data()), sizedBmp.size())
+            .Error();
+    EXPECT_EQ(bmpError.find("too large") == std::string::npos, c.allowed) << bmpError;
+    // A JPEG within the limits would have its whole size set aside before decoding fails.
+    if (c.allowed) continue;
+    const std::string jpegError = DecodeJpeg(sized.data(), sized.size()).Error();
+    EXPECT_NE(jpegError.find("more than can be loaded"), std::string::npos) << jpegError;
+  }
 }
 
 TEST(DecodeJpegFile, NamesTheFileInItsMessages) {

@@ -101,9 +101,8 @@ TEST(ProfileImport, DrawingsOfKnownBitsGiveTheirProfiles) {
     CutterDesign imported;
     ASSERT_EQ(test::TakeValue(ImportCutterProfile((folder / d.Name).string(), d.Bearing), imported),
               "");
-    std::string error;
     DesignedCutter known;
-    ASSERT_TRUE(DesignCutter(*FindCutterKind(d.Kind), d.Sizes, known, error)) << error;
+    ASSERT_EQ(test::TakeValue(DesignCutter(*FindCutterKind(d.Kind), d.Sizes), known), "");
     const CutterProfile got = ProfileOf(imported), want = ProfileOf(known.Design);
     EXPECT_EQ(got.BearingWidth, want.BearingWidth);
     ASSERT_NEAR(static_cast<double>(got.Radii.size()), static_cast<double>(want.Radii.size()), 1.0);

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "project/PictureFile.h"
+#include "support/ResultValue.h"
 #include "tests/project/TestPictures.h"
 
 namespace kerf {
@@ -26,8 +27,7 @@ TEST(SuppliedCutters, RedrawnBitmapsEqualTheSuppliedFilesByteForByte) {
   for (const CutterDesign& design : SuppliedCutters()) {
     SCOPED_TRACE(design.FileName);
     Raster bitmap(0, 0);
-    std::string error;
-    ASSERT_TRUE(DrawCutter(design, bitmap, error)) << error;
+    ASSERT_EQ(test::TakeValue(DrawCutter(design), bitmap), "");
     ASSERT_EQ(SavePicture((folder / design.FileName).string(), bitmap).Error(), "");
     const std::string expected = FileBytes(supplied / design.FileName);
     ASSERT_FALSE(expected.empty());
