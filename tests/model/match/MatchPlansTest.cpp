@@ -24,11 +24,10 @@ namespace {
 std::vector<Tool> Supplied() {
   std::vector<Tool> tools;
   for (const CutterDesign& design : SuppliedCutters()) {
-    Raster bitmap(1, 1);
-    std::string error;
-    if (!DrawCutter(design, bitmap, error)) continue;
+    const Result<Raster> bitmap = DrawCutter(design);
+    if (!bitmap) continue;
     Tool tool;
-    ScanCutterProfile(bitmap, tool);
+    ScanCutterProfile(bitmap.Value(), tool);
     tool.FileName = design.FileName;
     tool.Name = CutterDisplayName(design.FileName);
     tools.push_back(tool);

@@ -56,9 +56,8 @@ Cut MadeCut(int cutter, int face, int32_t fence, int32_t height) {
   return cut;
 }
 
-// The plan made on model, measured into pictures.
-void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model,
-              SectionPictures& pictures) {
+// The plan made on model, measured into section.
+void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model, Section& section) {
   model.SetCutterLibrary(cutters);
   WorkSetup setup = model.TakeSetup();
   setup.StockWidth = plan.width;
@@ -66,14 +65,14 @@ void MakePlan(const std::vector<Tool>& cutters, const Plan& plan, Model& model,
   setup.FaceOnTable = plan.face;
   setup.Cuts = plan.cuts;
   model.ReplaceSetup(setup);
-  MeasureSection(model, pictures);
+  section = MeasureSection(model);
 }
 
 Raster Measured(const std::vector<Tool>& cutters, const Plan& plan) {
   Model model;
-  SectionPictures pictures;
-  MakePlan(cutters, plan, model, pictures);
-  return pictures.Measured;
+  Section section;
+  MakePlan(cutters, plan, model, section);
+  return section.Picture;
 }
 
 MatchTarget TargetOf(const Raster& section, const Plan& plan) {
@@ -216,12 +215,11 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
   for (const Plan& plan : plans) {
     SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
     Model model;
-    SectionPictures pictures;
-    MakePlan(cutters, plan, model, pictures);
-    ASSERT_TRUE(std::any_of(model.Cuts().begin(), model.Cuts().end(), [](const Cut& cut) {
-      return JudgeCutOnTable(cut) == Verdict::Danger;
-    }));
-    const MatchTarget target = TargetOf(pictures.Measured, plan);
+    Section section;
+    MakePlan(cutters, plan, model, section);
+    ASSERT_TRUE(std::any_of(section.Cuts.begin(), section.Cuts.end(),
+                            [](const CutResult& cut) { return cut.Judged == Verdict::Danger; }));
+    const MatchTarget target = TargetOf(section.Picture, plan);
     const match::TargetPicture picture = match::AnalyseTarget(target, 1.0 / 64);
     std::vector<match::Candidate> placements;
     for (const Cut& cut : plan.cuts) {
@@ -233,10 +231,10 @@ TEST(ProfileMatch, SafeOrderMakesTheSameSection) {
         match::OrderSafely(cutters, target, picture, placements, 400);
     EXPECT_TRUE(ordered.DangerCuts.empty());
     EXPECT_EQ(ordered.Cuts.size(), plan.cuts.size());
-    EXPECT_EQ(DifferentPixels(ordered.Section, pictures.Measured), 0);
+    EXPECT_EQ(DifferentPixels(ordered.Section, section.Picture), 0);
     Plan made = plan;
     made.cuts = ordered.Cuts;
-    EXPECT_EQ(DifferentPixels(Measured(cutters, made), pictures.Measured), 0);
+    EXPECT_EQ(DifferentPixels(Measured(cutters, made), section.Picture), 0);
   }
 }
 
