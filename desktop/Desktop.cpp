@@ -114,6 +114,7 @@ void Desktop::Start() {
   // The main window: project name, cutter library, the view and its scene.
   main_ = std::make_unique<MainWindow>(model_, pictures_.Outline, options_.GLLoaded);
   ConnectMainWindow();
+  main_->SetSheetProgress(progress_.get());
   connect(profile_.get(), &ProfileWindow::lengthNote, main_.get(), &MainWindow::ShowNote);
   LoadCutterLibrary();
   ViewPanel* view = main_->View();

@@ -104,7 +104,7 @@ void MainWindow::OnExportTemplate() {
 }
 
 void MainWindow::OnPrintSetupSheet() {
-  PrintSetupSheetClick(model_, DialogPrintChooser(this), DialogMessageShower(this));
+  PrintSetupSheetClick(model_, DialogPrintChooser(this), DialogMessageShower(this), sheetProgress_);
 }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are
