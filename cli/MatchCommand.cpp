@@ -13,6 +13,7 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/ExitStatus.h"
+#include "cli/TerminalProgress.h"
 #include "model/CutVerdict.h"
 #include "model/LengthText.h"
 #include "model/PrintableText.h"
@@ -83,35 +84,6 @@ std::string PlanOutputProblem(const std::string& output, const std::string& targ
     return output + ": this is the target; name another file for the plan";
   return std::string();
 }
-
-// "Matching the profile.... 42%" on one line of the terminal, rewritten as the search goes on.
-class TerminalProgress final : public ProgressSink {
- public:
-  void Begin(const std::string& label, int maximum) override {
-    label_ = label;
-    maximum_ = std::max(1, maximum);
-    shown_ = -1;
-    Step(0);
-  }
-  void Step(int position) override {
-    const int percent = std::clamp(position * 100 / maximum_, 0, 100);
-    if (percent == shown_) return;
-    shown_ = percent;
-    std::fprintf(stderr, "\r%s %3d%%", label_.c_str(), percent);
-    std::fflush(stderr);
-  }
-  void End() override {
-    if (shown_ < 0) return;
-    std::fprintf(stderr, "\r%*s\r", static_cast<int>(label_.size()) + 5, "");
-    std::fflush(stderr);
-    shown_ = -1;
-  }
-
- private:
-  std::string label_;
-  int maximum_ = 1;
-  int shown_ = -1;
-};
 
 // The plan as a project: the target's stock, the cuts in their order, the state it ends in.
 ProjectRecord PlanRecord(const MatchResult& result, const MatchTarget& target) {

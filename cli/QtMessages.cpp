@@ -32,6 +32,8 @@ bool TakeVerbose(CommandArgs& args) {
   return found;
 }
 
+bool VerboseRun() { return Verbose; }
+
 void RouteQtMessages(bool verbose) {
   Verbose = verbose;
   qInstallMessageHandler(HandleQtMessage);

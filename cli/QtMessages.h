@@ -12,5 +12,7 @@ bool TakeVerbose(CommandArgs& args);
 // our handler: shown as "kerfwright: qt: TEXT" when verbose, otherwise dropped. A fatal one still
 // ends the program.
 void RouteQtMessages(bool verbose);
+// Whether the run was asked to be verbose.
+bool VerboseRun();
 
 }  // namespace kerf

@@ -6,6 +6,7 @@
 
 #include "cli/CommandArgs.h"
 #include "cli/ExitStatus.h"
+#include "cli/TerminalProgress.h"
 #include "model/PrintableText.h"
 #include "model/TablePhysics.h"
 #include "project/ProjectLoading.h"
@@ -51,7 +52,10 @@ int SheetCommand(const CommandArgs& args) {
   if (!LoadForCommand(model, project, tools)) return ExitCannotRun;
   model.SetProjectFileName(project);
   model.SetTableReach(reach);
-  if (const Result<void> saved = SaveSetupSheet(BuildSetupSheet(model), paper, output); !saved) {
+  TerminalProgress terminal;
+  NoProgress quiet;
+  const SetupSheet sheet = BuildSetupSheet(model, VerbProgress(terminal, quiet));
+  if (const Result<void> saved = SaveSetupSheet(sheet, paper, output); !saved) {
     std::fprintf(stderr, "kerfwright sheet: cannot write %s: %s\n", PrintableText(output).c_str(),
                  PrintableText(saved.Error()).c_str());
     return ExitCannotRun;

@@ -12,6 +12,7 @@
 #include <QTime>
 
 #include "desktop/AboutWindow.h"
+#include "desktop/CutPreviewPanel.h"
 #include "desktop/CutterDesigner.h"
 #include "desktop/DesktopSettings.h"
 #include "desktop/ExportMeshAction.h"
@@ -113,6 +114,7 @@ void Desktop::Start() {
   // The main window: project name, cutter library, the view and its scene.
   main_ = std::make_unique<MainWindow>(model_, pictures_.Outline, options_.GLLoaded);
   ConnectMainWindow();
+  main_->SetSheetProgress(progress_.get());
   connect(profile_.get(), &ProfileWindow::lengthNote, main_.get(), &MainWindow::ShowNote);
   LoadCutterLibrary();
   ViewPanel* view = main_->View();
@@ -224,6 +226,11 @@ void Desktop::ConnectConfig() {
   connect(config_.get(), &StockSizeDialog::unitChanged, tools_.get(), &ToolsWindow::RefreshCutGrid);
   connect(config_.get(), &StockSizeDialog::unitChanged, this, &Desktop::ReportFollows);
   connect(config_.get(), &StockSizeDialog::lengthNote, main_.get(), &MainWindow::ShowNote);
+  // Cuts set higher than the bit now reaches become impossible, and back: judged again.
+  connect(config_.get(), &StockSizeDialog::reachChanged, this, [this] {
+    RebuildAndRefresh();
+    profile_->CutPreview()->Schedule();
+  });
 }
 
 void Desktop::ConnectHistory() {

@@ -72,8 +72,7 @@ void DesktopSettings::RestoreView(Desktop& desktop) {
   if (unit == "Metric") desktop.Config()->SetUnit(LengthUnit::Metric);
   if (unit == "Imperial") desktop.Config()->SetUnit(LengthUnit::Imperial);
   // How high the table's lift raises a bit, in hundredths: cuts set higher are impossible.
-  desktop.model().SetTableReach(
-      std::clamp(StoredInt(store, "Table/Reach", desktop.model().TableReach()), 0, 500));
+  desktop.Config()->SetReach(StoredInt(store, "Table/Reach", desktop.model().TableReach()));
 
   if (const QColor background(store.value("View/Background").toString()); background.isValid()) {
     desktop.model().SetBackgroundSwatch(FromQColor(background));

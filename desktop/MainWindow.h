@@ -17,6 +17,7 @@ class QMenu;
 namespace kerf {
 
 class ProfileWindow;
+class ProgressSink;
 class ViewPanel;
 
 // The tool windows that follow the main window's Window menu and are arranged around it; the
@@ -70,6 +71,8 @@ class MainWindow : public QMainWindow {
   QMenu* RecentMenu() const { return recentMenu_; }
   // The file step of File > Export Template (the plain dialog until set).
   void SetTemplateChooser(FileChooser chooser) { templateChooser_ = std::move(chooser); }
+  // Where File > Print Set-up Sheet... tells how far drawing the sheet has come.
+  void SetSheetProgress(ProgressSink* progress) { sheetProgress_ = progress; }
   // The Edit menu, between File and Window; its owner fills it with Undo and Redo.
   QMenu* EditMenu() const { return editMenu_; }
   // Asked when the window is about to close (close button, File > Exit): false keeps it open.
@@ -143,6 +146,7 @@ class MainWindow : public QMainWindow {
   QAction* saveAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   FileChooser templateChooser_;
+  ProgressSink* sheetProgress_ = nullptr;
   QMenu* editMenu_ = nullptr;
   std::function<bool()> closeQuery_;
   QAction* profileItem_ = nullptr;

@@ -104,7 +104,8 @@ void MainWindow::OnExportTemplate() {
 }
 
 void MainWindow::OnPrintSetupSheet() {
-  kerf::OnPrintSetupSheet(model_, DialogPrintChooser(this), DialogMessageShower(this));
+  kerf::OnPrintSetupSheet(model_, DialogPrintChooser(this), DialogMessageShower(this),
+                          sheetProgress_);
 }
 
 // The tool windows against the screen edges, each by its own outer size. Which windows are

@@ -23,13 +23,14 @@ PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption) {
 }
 
 bool OnPrintSetupSheet(const Model& model, const PrintChooser& choosePrinter,
-                       const MessageShower& showMessage) {
+                       const MessageShower& showMessage, ProgressSink* progress) {
   QPrinter printer(QPrinter::HighResolution);
   const QFileInfo project(QString::fromStdString(model.ProjectFileName()));
   printer.setDocName(project.completeBaseName() + QStringLiteral(" set-up sheet"));
   printer.setPageLayout(SheetPageLayout(PaperForLocale()));
   if (!choosePrinter(printer)) return false;
-  const SetupSheet sheet = BuildSetupSheet(model);
+  NoProgress quiet;
+  const SetupSheet sheet = BuildSetupSheet(model, progress != nullptr ? *progress : quiet);
   const QString where =
       printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
   QPainter painter;

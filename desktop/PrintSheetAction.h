@@ -6,6 +6,7 @@
 
 #include "desktop/Choosers.h"
 #include "model/Model.h"
+#include "model/Progress.h"
 
 class QPrinter;
 class QWidget;
@@ -21,8 +22,9 @@ PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption = "Print
 
 // Offers the printer set for the locale's paper (A4 or Letter) with the sheet's margins, then
 // prints the set-up sheet of model on whatever was chosen. A printer that cannot be used is
-// reported in a message. Returns whether the sheet was printed.
+// reported in a message. Drawing the sheet is told to progress, when given. Returns whether the
+// sheet was printed.
 bool OnPrintSetupSheet(const Model& model, const PrintChooser& choosePrinter,
-                       const MessageShower& showMessage);
+                       const MessageShower& showMessage, ProgressSink* progress = nullptr);
 
 }  // namespace kerf

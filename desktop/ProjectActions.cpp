@@ -13,6 +13,7 @@
 #include "desktop/StockSizeDialog.h"
 #include "desktop/TextureWindow.h"
 #include "desktop/ToolsWindow.h"
+#include "project/ProjectClipping.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectLoading.h"
 
@@ -146,10 +147,18 @@ bool ProjectActions::OpenProject(const QString& chosenPath) {
 
   // The sizes pass through the stock sliders, which hold them within 50..1000, as New takes them.
   windows_.config.SetStockSliders(record.StockWidth, record.StockHeight);
+  const std::vector<ClippedValue> clipped = ClippedValues(record, model_.CutterCount());
   const std::vector<MissingCutter> missing = ApplyProject(model_, record);
 
   // The texture comes from the file alone: a project naming none shows the built-in grain.
   QStringList problems;
+  if (!clipped.empty()) {
+    QStringList lines;
+    for (const ClippedValue& value : clipped)
+      lines << QString("line %1: %2").arg(value.Line).arg(FromLocal(ClippedText(value)));
+    problems << QString("These values of the project were out of range and were changed:\n\n%1")
+                    .arg(lines.join('\n'));
+  }
   if (record.TextureFile.empty()) {
     windows_.texture.UseBuiltInTexture();
   } else {

@@ -1,4 +1,5 @@
-// StockSizeDialog: the "Config" tool window: size of the next stock, display unit, New.
+// StockSizeDialog: the "Config" tool window: size of the next stock, display unit, New, and how
+// high the table's lift raises a bit.
 #include "desktop/StockSizeDialog.h"
 
 #include <QButtonGroup>
@@ -14,6 +15,7 @@
 #include "desktop/LengthBox.h"
 #include "desktop/ToolWindowFrame.h"
 #include "model/LengthText.h"
+#include "model/TablePhysics.h"
 
 namespace kerf {
 namespace {
@@ -41,7 +43,7 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   SetUpToolWindow(*this);
   setWindowTitle("Config");
   SetHelpTopic(this, HelpTopic::StockSize);
-  setFixedSize(250, 189);
+  setFixedSize(250, 211);
 
   // Face 3 lies on the table after New, so the model's StockHeight is what the user sees across
   // the table: the top row, named and labelled Width, sets it; the row below, Height, sets the
@@ -96,6 +98,26 @@ StockSizeDialog::StockSizeDialog(Model& model, QWidget* parent)
   newButton_->setToolTip("Click to create new workpiece");
   newButton_->setGeometry(96, 140, 75, 25);
 
+  reachLabel_ = new QLabel("Bit reach", this);
+  reachLabel_->setObjectName("reachLabel");
+  reachSlider_ = new QSlider(Qt::Horizontal, this);
+  reachSlider_->setObjectName("reachSlider");
+  reachSlider_->setRange(0, MaxTableReach);
+  reachSlider_->setValue(model_.TableReach());
+  reachSlider_->hide();
+  reachBox_ = new LengthBox(reachSlider_, model_, "Bit reach", this);
+  reachBox_->setObjectName("reachBox");
+  reachBox_->setToolTip(
+      "Type how far the table's lift raises a bit above the table, such as 1 1/2 or 38mm, "
+      "and press Enter; cuts set higher cannot be made");
+  PlaceSizeRow(reachLabel_, reachBox_, 180);
+
+  connect(reachBox_, &LengthBox::note, this, &StockSizeDialog::lengthNote);
+  connect(reachSlider_, &QSlider::valueChanged, this, [this](int reach) {
+    if (reach == model_.TableReach()) return;
+    model_.SetTableReach(reach);
+    emit reachChanged();
+  });
   connect(widthBox_, &LengthBox::note, this, &StockSizeDialog::lengthNote);
   connect(heightBox_, &LengthBox::note, this, &StockSizeDialog::lengthNote);
   connect(unitGroup, &QButtonGroup::idClicked, this, &StockSizeDialog::OnUnitChange);
@@ -166,6 +188,11 @@ void StockSizeDialog::FocusSize() {
   widthBox_->selectAll();
 }
 
+void StockSizeDialog::SetReach(int32_t reach) {
+  reachSlider_->setValue(std::clamp<int32_t>(reach, 0, MaxTableReach));
+  reachBox_->ShowLength(true);
+}
+
 void StockSizeDialog::OnWidthMoved() { widthBox_->ShowLength(true); }
 
 void StockSizeDialog::OnHeightMoved() { heightBox_->ShowLength(true); }
@@ -181,6 +208,7 @@ void StockSizeDialog::OnUnitChange() {
   emit unitChanged();
   OnWidthMoved();
   OnHeightMoved();
+  reachBox_->ShowLength(true);
 }
 
 }  // namespace kerf

@@ -49,6 +49,10 @@ class StockSizeDialog : public QWidget {
   void SetUnit(LengthUnit unit);
   // The keyboard focus in the first size box, its text selected for typing over.
   void FocusSize();
+  // Puts a stored bit reach (hundredths above the table, 0..500) in the Bit reach box and the
+  // model, as typing it would.
+  void SetReach(int32_t reach);
+  LengthBox* ReachBox() const { return reachBox_; }
 
  signals:
   // The model holds a new bare workpiece of an untitled project: the owner rebuilds, refreshes
@@ -58,6 +62,8 @@ class StockSizeDialog : public QWidget {
   void unitChanged();
   // A word for the main window's status bar about a typed size (clamped, or not readable).
   void lengthNote(const QString& text);
+  // model.TableReach() changed: the owner judges the cuts again.
+  void reachChanged();
 
  private:
   void SetLabels();
@@ -79,6 +85,10 @@ class StockSizeDialog : public QWidget {
   QRadioButton* imperialButton_ = nullptr;
   QRadioButton* metricButton_ = nullptr;
   QPushButton* newButton_ = nullptr;
+  // How far the table's lift raises a bit; the slider stays hidden, holding the box's range.
+  QLabel* reachLabel_ = nullptr;
+  LengthBox* reachBox_ = nullptr;
+  QSlider* reachSlider_ = nullptr;
 };
 
 }  // namespace kerf

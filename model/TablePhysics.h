@@ -11,6 +11,8 @@ namespace kerf {
 
 // How far a router lift raises a bit's lowest cutting edge above the table, in hundredths.
 inline constexpr int32_t DefaultTableReach = 150;
+// The most any lift the desktop is set up for raises a bit (5").
+inline constexpr int32_t MaxTableReach = 500;
 // Wood a bearing or the shank may graze without the cut being called impossible (0.01").
 inline constexpr double GrazeHundredths = 1.0;
 // The narrowest shank a router bit has, 1/4", so every overlap found is certain.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/LengthText.h"
+#include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "model/StockFaces.h"
 #include "project/TemplateFile.h"
@@ -43,20 +44,21 @@ StockBox StockOn(const Model& model) {
   return box;
 }
 
-// Draws work's stock in state `face` with the first `cuts` cuts of `setup` on canvas; returns
-// where it lies.
-StockBox Draw(Model& work, const WorkSetup& setup, int face, int cuts, Raster& canvas) {
+// Puts work in state `face` with the first `cuts` cuts of `setup`; returns where the stock lies.
+StockBox SetState(Model& work, const WorkSetup& setup, int face, size_t cuts) {
   WorkSetup state = setup;
   state.FaceOnTable = face;
-  state.Cuts.resize(static_cast<size_t>(cuts));
+  state.Cuts.resize(cuts);
   work.ReplaceSetup(state);
-  SectionView view;
-  view.W = view.H = DrawingSize;
-  view.RowBands = true;
-  RenderSection(work, view, canvas);
   return StockOn(work);
 }
 
+SectionView SheetView() {
+  SectionView view;
+  view.W = view.H = DrawingSize;
+  view.RowBands = true;
+  return view;
+}
 SheetSection SectionOf(const Raster& raster, const StockBox& box) {
   SheetSection section;
   section.Across = box.Across / SheetPixelsPerUnit;
@@ -66,11 +68,10 @@ SheetSection SectionOf(const Raster& raster, const StockBox& box) {
   return section;
 }
 
-// The pixels of `before` that `after` no longer holds, as black on white.
-Raster Difference(const Raster& before, const Raster& after, const StockBox& box) {
-  Raster removed(DrawingSize, DrawingSize);
-  removed.Fill(White);
+// The pixels of `before` that `after` no longer holds, as black on white, within the stock.
+void Difference(const Raster& before, const Raster& after, const StockBox& box, Raster& removed) {
   for (int y = box.Top; y < DrawingSize; ++y) {
+    std::fill(removed.Row(y) + box.Left, removed.Row(y) + DrawingSize, White);
     const Colour* b = before.Row(y);
     const Colour* a = after.Row(y);
     Colour* out = removed.Row(y);
@@ -78,7 +79,6 @@ Raster Difference(const Raster& before, const Raster& after, const StockBox& box
       if (b[x] != White && a[x] == White) out[x] = Black;
     }
   }
-  return removed;
 }
 
 std::string BearingText(const CutFigures& cut) {
@@ -111,6 +111,49 @@ SheetFaces FacesOf(int state, int across, int upright) {
   faces.Left = lying.Left;
   return faces;
 }
+
+// Fills the cards of the cuts made in one state from one drawing of every cut in that state:
+// the section before and after each cut is the drawing as it stands when that cut is painted.
+class CardFiller final : public CutWatcher {
+ public:
+  CardFiller(std::vector<SheetCard>& cards, const std::vector<int>& faces, int state, StockBox box,
+             Raster& before, Raster& removed, ProgressSink& progress, int& done)
+      : cards_(cards),
+        faces_(faces),
+        state_(state),
+        box_(box),
+        before_(before),
+        removed_(removed),
+        progress_(progress),
+        done_(done) {}
+
+  void Before(size_t index, const Cut&, const CutStand&, const Raster& canvas) override {
+    if (faces_[index] != state_) return;
+    for (int y = box_.Top; y < DrawingSize; ++y)
+      std::copy(canvas.Row(y) + box_.Left, canvas.Row(y) + DrawingSize, before_.Row(y) + box_.Left);
+  }
+  void After(size_t index, const Cut&, const CutStand&, const Raster& canvas) override {
+    if (faces_[index] != state_) return;
+    SheetCard& card = cards_[index];
+    card.Before = SectionOf(before_, box_);
+    Difference(before_, canvas, box_, removed_);
+    card.Before.Removed =
+        MaterialRects(removed_, box_.Left, box_.Top, DrawingSize, DrawingSize, SheetPixelsPerUnit);
+    card.After = SectionOf(canvas, box_);
+    card.Faces = FacesOf(state_, card.Before.Across, card.Before.Upright);
+    progress_.Step(++done_);
+  }
+
+ private:
+  std::vector<SheetCard>& cards_;
+  const std::vector<int>& faces_;
+  const int state_;
+  const StockBox box_;
+  Raster& before_;
+  Raster& removed_;
+  ProgressSink& progress_;
+  int& done_;
+};
 
 }  // namespace
 
@@ -157,6 +200,11 @@ std::vector<SheetRect> MaterialRects(const Raster& raster, int left, int top, in
 }
 
 SetupSheet BuildSetupSheet(const Model& model) {
+  NoProgress quiet;
+  return BuildSetupSheet(model, quiet);
+}
+
+SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress) {
   SetupSheet sheet;
   sheet.ProjectName = model.ProjectTitle();
   // Across the table, then up from it, as the stock lies when New has made it.
@@ -172,12 +220,15 @@ SetupSheet BuildSetupSheet(const Model& model) {
   const std::vector<Cut>& measured = setup.Cuts;
 
   const int current = KnownState(model.FaceOnTable()) ? model.FaceOnTable() : 3;
-  Raster canvas(DrawingSize, DrawingSize);
-  StockBox box = Draw(work, setup, current, static_cast<int>(measured.size()), canvas);
-  sheet.Finished = SectionOf(canvas, box);
-
+  std::vector<int> faces(measured.size());
+  std::vector<int> states;  // each state a cut is made in, in order; the current one last
   for (size_t i = 0; i < measured.size(); ++i) {
     const Cut& cut = measured[i];
+    // A cut made in no known state is drawn as the program draws it: in the current one.
+    faces[i] = KnownState(cut.Face) ? cut.Face : current;
+    if (faces[i] != current && std::find(states.begin(), states.end(), faces[i]) == states.end())
+      states.push_back(faces[i]);
+
     SheetCard card;
     card.Number = static_cast<int>(i) + 1;
     if (const Tool* tool = model.Cutter(cut.Cutter)) {
@@ -191,18 +242,7 @@ SetupSheet BuildSetupSheet(const Model& model) {
     card.HeightMm = Millimetres(cut.Height);
     card.Fence = Inches(cut.Fence);
     card.FenceMm = Millimetres(cut.Fence);
-    // A cut made in no known state is drawn as the program draws it: in the current one.
-    const int face = KnownState(cut.Face) ? cut.Face : current;
-    card.Orientation = TemplateOrientationText(face);
-
-    box = Draw(work, setup, face, static_cast<int>(i), canvas);
-    const Raster before = canvas;
-    Draw(work, setup, face, static_cast<int>(i) + 1, canvas);
-    card.Before = SectionOf(before, box);
-    card.Before.Removed = MaterialRects(Difference(before, canvas, box), box.Left, box.Top,
-                                        DrawingSize, DrawingSize, SheetPixelsPerUnit);
-    card.After = SectionOf(canvas, box);
-    card.Faces = FacesOf(face, card.Before.Across, card.Before.Upright);
+    card.Orientation = TemplateOrientationText(faces[i]);
 
     const CutResult& found = section.ResultOfCut(card.Number);
     card.Judged = found.Judged;
@@ -212,6 +252,22 @@ SetupSheet BuildSetupSheet(const Model& model) {
       sheet.Overall = card.Judged;
     sheet.Cards.push_back(std::move(card));
   }
+  states.push_back(current);
+
+  // One drawing of every cut per state: the cards of the cuts made in it are filled as the
+  // drawing passes them, and the current state's drawing ends as the finished section.
+  progress.Begin("Drawing the set-up sheet....", static_cast<int>(measured.size()));
+  Raster canvas(DrawingSize, DrawingSize), before(DrawingSize, DrawingSize),
+      removed(DrawingSize, DrawingSize);
+  int done = 0;
+  StockBox box{};
+  for (const int state : states) {
+    box = SetState(work, setup, state, measured.size());
+    CardFiller filler{sheet.Cards, faces, state, box, before, removed, progress, done};
+    RenderSection(work, SheetView(), canvas, filler);
+  }
+  sheet.Finished = SectionOf(canvas, box);
+  progress.End();
   return sheet;
 }
 

@@ -9,6 +9,8 @@
 
 namespace kerf {
 
+class ProgressSink;
+
 // A rectangle of material in a section, in units (hundredths of an inch) from the stock's
 // top-left corner as it lies on the table, x towards the fence, y down.
 struct SheetRect {
@@ -58,6 +60,8 @@ struct SetupSheet {
 // are measured afresh on a copy, as the report's are, and each pass's sections are drawn on it
 // in the state the pass was made in.
 SetupSheet BuildSetupSheet(const Model& model);
+// The same, telling progress of each card drawn.
+SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress);
 
 // Material of a rectangle of a raster (every pixel not exactly white) as rectangles: runs along
 // the rows, with a run continued downwards while the rows below hold the same run. `scale`

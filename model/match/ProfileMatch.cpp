@@ -2,9 +2,11 @@
 #include "model/match/ProfileMatch.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <set>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "model/match/MatchFine.h"
@@ -43,16 +45,24 @@ constexpr int SingleFinalists = 1;  // plans of each cutter on its own that are 
 constexpr int Refined = 3;          // plans whose settings are refined to the hundredth
 constexpr int MostJudged = 28;      // plans judged at most
 
+// Everything of a cutter that the search sees: two cutters alike in these make the same cuts.
+using CutterBody = std::tuple<int32_t, int32_t, int32_t, std::array<float, MaxProfileRows + 1>>;
+
 // The cutters worth searching with: each file name once (a project names cutters by file
-// name, so a later cutter of the same name could not be told apart), and only cutters that
-// cut something.
+// name, so a later cutter of the same name could not be told apart), each body once (a copy
+// under another name makes only the cuts the first makes, and the first is the one a plan
+// names), and only cutters that cut something.
 void ChooseCutters(SearchContext& context) {
   const std::vector<Tool>& cutters = *context.Cutters;
   std::set<std::string> names;
+  std::set<CutterBody> bodies;
   context.Shapes.resize(cutters.size());
   context.Bearings.resize(cutters.size());
   for (size_t i = 0; i < cutters.size(); ++i) {
-    if (!names.insert(cutters[i].FileName).second) continue;
+    const Tool& tool = cutters[i];
+    if (!names.insert(tool.FileName).second) continue;
+    if (!bodies.insert({tool.RedWidth, tool.BearingRow, tool.RowCount, tool.Profile}).second)
+      continue;
     bool any = false;
     for (int turn = 0; turn < TurnCount; ++turn) {
       context.Shapes[i][static_cast<size_t>(turn)] = ShapeOf(cutters[i], turn);

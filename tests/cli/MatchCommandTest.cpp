@@ -2,6 +2,7 @@
 // target with a hole no cutter reaches is only partly reached, and bad requests are refused.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,27 @@ TEST_F(MatchCommand, OneCutTargetIsReachedAndItsPlanReloads) {
     EXPECT_LE(plan.Value().Cuts.size(), 2u);
     EXPECT_EQ(PixelsDiffering(SectionOf(plan.Value()), SectionOf(known)), 0);
   }
+}
+
+// A copy of a supplied bitmap under another name makes only the cuts the supplied one makes:
+// it is not measured again, and the plan names the supplied cutter.
+TEST_F(MatchCommand, CopiedCutterIsSearchedOnce) {
+  ProjectRecord known;
+  known.Cuts = {{-25, 0, 3, "1-4! Roundover.bmp"}};
+  ASSERT_TRUE(WriteProjectFile(Path("known.rou"), known));
+  std::filesystem::create_directories(Path("more"));
+  std::filesystem::copy_file(ToolsDir + "/1-4! Roundover.bmp", Path("more/Copy.bmp"));
+  auto measured = [](const std::string& report) {
+    const size_t at = report.find("Candidates measured: ");
+    return report.substr(at, report.find(" in ", at) - at);
+  };
+  const ProgramRun alone = Match({Path("known.rou"), "-o", Path("plan.rou"), "--max-passes", "1"});
+  const ProgramRun copied = Match(
+      {Path("known.rou"), "-o", Path("plan.rou"), "--max-passes", "1", "--cutters", Path("more")});
+  ASSERT_EQ(copied.status, 0) << copied.err;
+  EXPECT_EQ(measured(copied.out), measured(alone.out));
+  EXPECT_EQ(ReadProjectFile(Path("plan.rou")).Value().Cuts.at(0).CutterFileName,
+            "1-4! Roundover.bmp");
 }
 
 TEST_F(MatchCommand, HoleNoCutterReachesIsOnlyPartlyReached) {

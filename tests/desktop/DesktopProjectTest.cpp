@@ -28,6 +28,7 @@
 #include "desktop/ToolsWindow.h"
 #include "desktop/ViewPanel.h"
 #include "model/CutReport.h"
+#include "model/SectionRenderer.h"
 #include "project/JpegFile.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -168,7 +169,7 @@ TEST_F(DesktopProjectTest, ReportFollowsEveryChangeOfTheProject) {
     ASSERT_TRUE(WaitUntil([&] { return !report->Stale(); }));
     const QString name = QFileInfo(QString::fromStdString(model.ProjectFileName())).fileName();
     EXPECT_EQ(report->windowTitle(), "Report: " + name);
-    CutReport now = BuildCutReport(model, desktop->MeasuredSection(), "");
+    CutReport now = BuildCutReport(model, MeasureSection(model), "");
     if (now.empty()) now = CutReportHeader(model, "");
     ASSERT_EQ(report->Report().size(), now.size());
     EXPECT_EQ(report->Report()[0].Text.rfind("Cut List report: " + model.ProjectFileName(), 0), 0u);

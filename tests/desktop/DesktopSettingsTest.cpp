@@ -10,6 +10,7 @@
 
 #include "desktop/Desktop.h"
 #include "desktop/DesktopSettings.h"
+#include "desktop/LengthBox.h"
 #include "desktop/DialogFolders.h"
 #include "desktop/MainWindow.h"
 #include "desktop/ProjectActions.h"
@@ -174,6 +175,7 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   desktop->ViewControls()->SetPositions(view);
   view = desktop->ViewControls()->Positions();  // as the sliders hold them
   desktop->Config()->SetUnit(LengthUnit::Metric);
+  desktop->Config()->SetReach(210);
   model->SetBackgroundSwatch(MakeColour(10, 20, 30));
   desktop->Main()->WindowItem("showTextureAction")->setChecked(false);
   desktop->Main()->ShowCheckedToolWindows();
@@ -188,6 +190,8 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
 
   Start();
   EXPECT_EQ(model->Unit(), LengthUnit::Metric);
+  EXPECT_EQ(model->TableReach(), 210);
+  EXPECT_EQ(desktop->Config()->ReachBox()->text(), "53mm");
   EXPECT_EQ(model->BackgroundSwatch(), MakeColour(10, 20, 30));
   const ViewControlPositions back = desktop->ViewControls()->Positions();
   EXPECT_EQ(back.Zoom, view.Zoom);

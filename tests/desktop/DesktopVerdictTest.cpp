@@ -7,11 +7,14 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include "desktop/Desktop.h"
+#include "desktop/LengthBox.h"
 #include "desktop/ProfileWindow.h"
 #include "desktop/SetupHistory.h"
+#include "desktop/StockSizeDialog.h"
 #include "desktop/ToolsWindow.h"
 #include "model/CutVerdict.h"
 #include "support/DesktopOptions.h"
@@ -82,6 +85,26 @@ TEST_F(DesktopVerdictTest, EachCutGetsTheVerdictShownBeforeIt) {
   const QString last = GridVerdict(row);
   desktop->History()->Stack().undo();
   EXPECT_EQ(Foretold(), last);
+}
+
+// Lowering the bit's reach in the Config window below a cut's height makes that cut impossible.
+TEST_F(DesktopVerdictTest, TheBitReachJudgesTheCutsAgain) {
+  ProfileWindow* profile = desktop->Profile();
+  profile->FenceSlider()->setValue(10);
+  profile->HeightSlider()->setValue(100);
+  profile->CutButton()->click();
+  const QString reached = GridVerdict(1);
+  LengthBox* reach = desktop->Config()->ReachBox();
+  reach->selectAll();
+  QTest::keyClicks(reach, "1/2");
+  QTest::keyClick(reach, Qt::Key_Return);
+  EXPECT_EQ(model.TableReach(), 50);
+  EXPECT_EQ(GridVerdict(1), VerdictName(Verdict::Danger));
+  EXPECT_EQ(Foretold(), VerdictName(Verdict::Danger));
+  reach->selectAll();
+  QTest::keyClicks(reach, "1 1/2");
+  QTest::keyClick(reach, Qt::Key_Return);
+  EXPECT_EQ(GridVerdict(1), reached);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ constexpr LengthUnit Inch = LengthUnit::Imperial;
 constexpr LengthUnit Mm = LengthUnit::Metric;
 
 // Every slider starts at 100 (1"), the stock sliders' range is 50..1000, the fence's -200..1000
-// and the height's -500..500.
+// the height's -500..500 and the bit reach's 0..500.
 const TypingCase TypingCases[] = {
     {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Return, 38, "0 3/8\"", ""},
     {"Profile", "fenceBox", "fenceSlider", Inch, "-1/8\"", Qt::Key_Enter, -12, "-0 1/8\"", ""},
@@ -56,6 +56,8 @@ const TypingCase TypingCases[] = {
     {"Config", "stockWidthBox", "stockWidthSlider", Mm, "300", Qt::Key_Return, 1000, "254mm",
      "Width clamped to 254mm"},
     {"Config", "stockWidthBox", "stockWidthSlider", Inch, "1 1/2", Qt::Key_Escape, 100, "1\"", ""},
+    {"Config", "reachBox", "reachSlider", Inch, "6", Qt::Key_Return, 500, "5\"",
+     "Bit reach clamped to 5\""},
 };
 
 class TypedLengthBoxes : public ::testing::TestWithParam<TypingCase> {

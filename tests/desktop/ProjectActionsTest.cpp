@@ -387,6 +387,20 @@ TEST_F(ProjectActionsTest, MissingCutterKeepsItsNameThroughOpenAndSave) {
   EXPECT_EQ(ReadBytes(Path("old.ROU")), bytes);
 }
 
+TEST_F(ProjectActionsTest, ValuesClippedOnOpenAreNamedWithTheirLines) {
+  ProjectRecord record;
+  record.StockWidth = 5000;
+  record.RepeatH = 0;
+  WriteBytes(Path("wide.ROU"), FormatProject(record));
+  ASSERT_TRUE(Open(Path("wide.ROU")));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(
+      messages[0].contains("line 3: the stock width 5000 is out of range; 1000 is used\n"
+                           "line 9: the horizontal texture repeat 0 is out of range"))
+      << messages[0].toStdString();
+  EXPECT_EQ(model.StockWidth(), 1000);
+}
+
 TEST_F(ProjectActionsTest, FailedSaveAsLeavesTheProjectNamedAsItWas) {
   WorkedSetup();
   SaveAs("shop.ROU");

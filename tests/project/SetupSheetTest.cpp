@@ -4,6 +4,7 @@
 
 #include <regex>
 
+#include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "project/SetupSheet.h"
 
@@ -105,12 +106,26 @@ void MakeCut(Model& model, int32_t fence, int32_t height, int32_t face, int cutt
   model.AppendCut(fence, height);
 }
 
+// Counts the cards drawn as a progress window would show them.
+struct CardCount final : ProgressSink {
+  void Begin(const std::string&, int maximum) override { Maximum = maximum; }
+  void Step(int position) override { Steps.push_back(position); }
+  void End() override { Ended = true; }
+  int Maximum = -1;
+  std::vector<int> Steps;
+  bool Ended = false;
+};
+
 TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
   Model model = Stock();
   MakeCut(model, 10, 0, 3);   // a rabbet on the table and fence side: 35 across, 50 up
-  MakeCut(model, 10, 30, 3);  // deepens it to 80 up: 30 more
   MakeCut(model, 150, 0, 2);  // stands the stock on edge; the bit runs past it and takes nothing
-  const SetupSheet sheet = BuildSetupSheet(model);
+  MakeCut(model, 10, 30, 3);  // deepens the rabbet to 80 up: 30 more
+  CardCount progress;
+  const SetupSheet sheet = BuildSetupSheet(model, progress);
+  EXPECT_EQ(progress.Maximum, 3);
+  EXPECT_EQ(progress.Steps, (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(progress.Ended);
   ASSERT_EQ(sheet.Cards.size(), 3u);
   EXPECT_EQ(sheet.ProjectName, "Edge rabbet");
   EXPECT_EQ(sheet.StockSize, "2\" x 1\" (51mm x 25mm)");
@@ -124,19 +139,21 @@ TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
     EXPECT_EQ(card.Profile.size(), 50u);
   }
   EXPECT_NEAR(Area(sheet.Cards[0].Before.Removed), 35.0 * 50, 1);
-  EXPECT_NEAR(Area(sheet.Cards[1].Before.Removed), 35.0 * 30, 1);
-  EXPECT_DOUBLE_EQ(Area(sheet.Cards[2].Before.Removed), 0);
+  EXPECT_DOUBLE_EQ(Area(sheet.Cards[1].Before.Removed), 0);
+  EXPECT_NEAR(Area(sheet.Cards[2].Before.Removed), 35.0 * 30, 1);
+  // The pass after the stock was turned back starts from what the first pass left.
+  EXPECT_DOUBLE_EQ(Area(sheet.Cards[2].Before.Material), Area(sheet.Cards[0].After.Material));
   EXPECT_DOUBLE_EQ(Area(sheet.Finished.Material), Area(sheet.Cards[2].After.Material));
 
   // Each pass is drawn in the state it was made in: on edge, the stock is 1" across.
   EXPECT_EQ(sheet.Cards[0].Before.Across, 200);
-  EXPECT_EQ(sheet.Cards[2].Before.Across, 100);
+  EXPECT_EQ(sheet.Cards[1].Before.Across, 100);
   EXPECT_EQ(sheet.Cards[0].Orientation, "Face 3 on the table, face 2 against the fence");
   EXPECT_EQ(sheet.Cards[0].Height, "0\"");
-  EXPECT_EQ(sheet.Cards[1].Height, "0 19/64\"");
-  EXPECT_EQ(sheet.Cards[1].HeightMm, "8mm");
-  EXPECT_EQ(sheet.Cards[2].Fence, "1 1/2\"");
-  EXPECT_EQ(sheet.Cards[2].FenceMm, "38mm");
+  EXPECT_EQ(sheet.Cards[2].Height, "0 19/64\"");
+  EXPECT_EQ(sheet.Cards[2].HeightMm, "8mm");
+  EXPECT_EQ(sheet.Cards[1].Fence, "1 1/2\"");
+  EXPECT_EQ(sheet.Cards[1].FenceMm, "38mm");
 }
 
 TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
