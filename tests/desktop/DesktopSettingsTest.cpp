@@ -10,8 +10,8 @@
 
 #include "desktop/Desktop.h"
 #include "desktop/DesktopSettings.h"
-#include "desktop/LengthBox.h"
 #include "desktop/DialogFolders.h"
+#include "desktop/LengthBox.h"
 #include "desktop/MainWindow.h"
 #include "desktop/ProjectActions.h"
 #include "desktop/RecentProjects.h"
