@@ -29,8 +29,7 @@ build: deps
 run: build
 	$(BUILD)/bin/kerfwright
 
-# test-tidy joins these once the libraries are clean of its findings (`make test-tidy` lists them).
-test: test-unit test-sanitize test-thread test-fuzz
+test: test-unit test-tidy test-sanitize test-thread test-fuzz
 
 # Every test of the normal build; window and OpenGL tests need the X server of xvfb-run.
 # XDG_DATA_HOME: the tests' own cutters live in the build tree, never in the user's folder.

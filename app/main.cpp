@@ -6,6 +6,6 @@
 int main(int argc, char** argv) {
   kerf::TuneHeapForFrames();
   const kerf::CommandLineRequest request = kerf::RunCommandLine(argc, argv);
-  if (request.exitStatus) return *request.exitStatus;
-  return kerf::RunDesktopProgram(argc, argv, request.project);
+  if (request.ExitStatus) return *request.ExitStatus;
+  return kerf::RunDesktopProgram(argc, argv, request.Project);
 }

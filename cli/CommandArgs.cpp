@@ -41,7 +41,8 @@ bool LooksLikeOption(const std::string& word) {
 
 // CLI11 validators. Each returns why a value is refused ("" when it is not) and keeps that reason
 // in `problem` too, so that the message can name the option as the command line spelled it.
-CLI::Validator Refusing(std::string& problem, std::function<std::string(const std::string&)> check,
+CLI::Validator Refusing(std::string& problem,
+                        const std::function<std::string(const std::string&)>& check,
                         std::string description) {
   return CLI::Validator(
       [&problem, check](std::string& text) {
@@ -75,7 +76,7 @@ CLI::Validator WholeNumberBetween(std::string& problem, const std::string& value
 }
 
 CLI::Validator WholeNumberOneOf(std::string& problem, const std::string& valueName,
-                                std::vector<int> allowed) {
+                                const std::vector<int>& allowed) {
   std::string description;
   for (int a : allowed) description += (description.empty() ? "{" : ",") + std::to_string(a);
   return Refusing(
@@ -135,7 +136,7 @@ OptionParser::OptionParser(std::string verb)
     : verb_(std::move(verb)), app_(std::make_unique<CLI::App>()) {
   const kerf::Verb* help = FindVerb(verb_);  // Verb alone is the member function
   app_->name(verb_);
-  if (help) app_->description(help->summary);
+  if (help) app_->description(help->Summary);
   app_->footer(CommonVerbHelp);
   app_->formatter(HelpFormatter());
   app_->allow_extras();  // unknown words are reported in this program's own words after parsing
@@ -158,17 +159,18 @@ void OptionParser::Positionals(const std::string& name, std::vector<std::string>
 }
 
 OptionParser::Option& OptionParser::Add(std::initializer_list<const char*> names,
-                                        const std::string& valueName, Kind kind, const char* help) {
+                                        const std::string& valueName, ValueKind kind,
+                                        const char* help) {
   Option& o = options_.emplace_back();
-  o.names.assign(names.begin(), names.end());
-  o.valueName = valueName;
-  o.kind = kind;
-  if (kind == Kind::Flag) {
+  o.Names.assign(names.begin(), names.end());
+  o.ValueName = valueName;
+  o.Kind = kind;
+  if (kind == ValueKind::Flag) {
     const std::string description = help;
     app_->add_flag(CliNames(names), description)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   } else {
-    app_->add_option(CliNames(names), o.value, std::string(help))
+    app_->add_option(CliNames(names), o.Value, std::string(help))
         ->type_name(valueName)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
@@ -176,53 +178,52 @@ OptionParser::Option& OptionParser::Add(std::initializer_list<const char*> names
 }
 
 void OptionParser::Flag(std::initializer_list<const char*> names, bool& target, const char* help) {
-  Add(names, "", Kind::Flag, help).flag = &target;
+  Add(names, "", ValueKind::Flag, help).Flag = &target;
 }
 
 void OptionParser::Text(std::initializer_list<const char*> names, const std::string& valueName,
                         std::string& target, bool required, const char* help) {
-  Option& o = Add(names, valueName, Kind::Text, help);
-  o.text = &target;
-  o.required = required;
-  app_->get_option(o.names.front())->check(NonEmpty(o.problem, valueName));
+  Option& o = Add(names, valueName, ValueKind::Text, help);
+  o.Text = &target;
+  o.Required = required;
+  app_->get_option(o.Names.front())->check(NonEmpty(o.Problem, valueName));
 }
 
 void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName,
                            int& target, int minimum, int maximum, const char* help) {
-  Option& o = Add(names, valueName, Kind::Integer, help);
-  o.integer = &target;
-  app_->get_option(o.names.front())
-      ->check(WholeNumberBetween(o.problem, valueName, minimum, maximum));
+  Option& o = Add(names, valueName, ValueKind::Integer, help);
+  o.Integer = &target;
+  app_->get_option(o.Names.front())
+      ->check(WholeNumberBetween(o.Problem, valueName, minimum, maximum));
 }
 
 void OptionParser::Integer(std::initializer_list<const char*> names, const std::string& valueName,
-                           int& target, std::vector<int> allowed, const char* help) {
-  Option& o = Add(names, valueName, Kind::Integer, help);
-  o.integer = &target;
-  app_->get_option(o.names.front())
-      ->check(WholeNumberOneOf(o.problem, valueName, std::move(allowed)));
+                           int& target, const std::vector<int>& allowed, const char* help) {
+  Option& o = Add(names, valueName, ValueKind::Integer, help);
+  o.Integer = &target;
+  app_->get_option(o.Names.front())->check(WholeNumberOneOf(o.Problem, valueName, allowed));
 }
 
 void OptionParser::Length(std::initializer_list<const char*> names, const std::string& valueName,
                           int& target, int minimum, int maximum, const char* help) {
-  Option& o = Add(names, valueName, Kind::Length, help);
-  o.integer = &target;
-  app_->get_option(o.names.front())->check(LengthBetween(o.problem, minimum, maximum));
+  Option& o = Add(names, valueName, ValueKind::Length, help);
+  o.Integer = &target;
+  app_->get_option(o.Names.front())->check(LengthBetween(o.Problem, minimum, maximum));
 }
 
 const OptionParser::Option* OptionParser::Find(const std::string& name) const {
   for (const Option& o : options_) {
-    if (std::find(o.names.begin(), o.names.end(), name) != o.names.end()) return &o;
+    if (std::find(o.Names.begin(), o.Names.end(), name) != o.Names.end()) return &o;
   }
   return nullptr;
 }
 
 // The name the command line used for an option (its last use), for messages about it.
 std::string OptionParser::Spelled(const Option& option) const {
-  std::string spelled = option.names.front();
+  std::string spelled = option.Names.front();
   for (const std::string& word : args_) {
     if (word == "--") break;
-    for (const std::string& name : option.names) {
+    for (const std::string& name : option.Names) {
       if (word == name || word.rfind(name + "=", 0) == 0) spelled = name;
     }
   }
@@ -236,21 +237,21 @@ bool OptionParser::Fail(std::string message) {
 
 // Every option value passes through here on its way to the verb's variable.
 bool OptionParser::Take(Option& option) {
-  switch (option.kind) {
-    case Kind::Flag:
-      *option.flag = true;
+  switch (option.Kind) {
+    case ValueKind::Flag:
+      *option.Flag = true;
       return true;
-    case Kind::Text:
+    case ValueKind::Text:
       // "-o --preview" is a forgotten value, not a file named "--preview".
-      if (Find(option.value.substr(0, option.value.find('='))) != nullptr) {
-        return Fail(Spelled(option) + " needs a value (" + option.valueName + ")");
+      if (Find(option.Value.substr(0, option.Value.find('='))) != nullptr) {
+        return Fail(Spelled(option) + " needs a value (" + option.ValueName + ")");
       }
-      *option.text = option.value;
+      *option.Text = option.Value;
       return true;
-    case Kind::Integer:
-      return ParseStrictInteger(option.value, *option.integer);  // the validator accepted it
-    case Kind::Length:
-      return ParseLengthOption(option.value, *option.integer).empty();
+    case ValueKind::Integer:
+      return ParseStrictInteger(option.Value, *option.Integer);  // the validator accepted it
+    case ValueKind::Length:
+      return ParseLengthOption(option.Value, *option.Integer).empty();
   }
   return false;
 }
@@ -265,17 +266,17 @@ bool OptionParser::CheckSpelling(bool valueMissing) {
     const Option* option = Find(word.substr(0, eq));
     if (!option || !LooksLikeOption(word)) continue;
     const std::string name = word.substr(0, eq);
-    if (eq != std::string::npos && option->kind == Kind::Flag)
+    if (eq != std::string::npos && option->Kind == ValueKind::Flag)
       return Fail(name + " takes no value");
-    if (eq + 1 == word.size() && option->kind == Kind::Text)
-      return Fail(name + " needs a non-empty " + option->valueName);
-    if (eq + 1 == word.size() && option->kind == Kind::Length)
+    if (eq + 1 == word.size() && option->Kind == ValueKind::Text)
+      return Fail(name + " needs a non-empty " + option->ValueName);
+    if (eq + 1 == word.size() && option->Kind == ValueKind::Length)
       return Fail(name + ": no length given");
     if (eq + 1 == word.size())
-      return Fail(name + " needs a whole number for " + option->valueName + ", not ''");
-    if (valueMissing && eq == std::string::npos && option->kind != Kind::Flag &&
+      return Fail(name + " needs a whole number for " + option->ValueName + ", not ''");
+    if (valueMissing && eq == std::string::npos && option->Kind != ValueKind::Flag &&
         i + 1 == args_.size()) {
-      return Fail(name + " needs a value (" + option->valueName + ")");
+      return Fail(name + " needs a value (" + option->ValueName + ")");
     }
   }
   return true;
@@ -301,8 +302,8 @@ bool OptionParser::Parse(const CommandArgs& args) {
     return false;
   } catch (const CLI::ValidationError& e) {
     for (const Option& o : options_) {
-      if (!o.problem.empty())
-        return Fail(Spelled(o) + (o.problem[0] == ':' ? "" : " ") + o.problem);
+      if (!o.Problem.empty())
+        return Fail(Spelled(o) + (o.Problem[0] == ':' ? "" : " ") + o.Problem);
     }
     return Fail(e.what());
   } catch (const CLI::ParseError& e) {
@@ -315,29 +316,29 @@ bool OptionParser::Parse(const CommandArgs& args) {
       return Fail("unknown option '" + word.substr(0, word.find('=')) + "'");
   }
   for (Option& o : options_) {
-    const size_t count = app_->get_option(o.names.front())->count();
+    const size_t count = app_->get_option(o.Names.front())->count();
     if (count > 1) return Fail(Spelled(o) + " is given more than once");
-    o.given = count == 1;
+    o.Given = count == 1;
   }
   for (const Single& s : singles_) {
-    if (!s.optional && app_->get_option(s.name)->count() == 0) return Fail("missing " + s.name);
+    if (!s.Optional && app_->get_option(s.Name)->count() == 0) return Fail("missing " + s.Name);
   }
   if (rest_ && static_cast<int>(rest_->size()) < restMinimum_) return Fail("missing " + restName_);
   for (const std::string& word : app_->remaining()) {
     if (word != "--") return Fail("unexpected argument '" + word + "'");
   }
   for (Option& o : options_) {
-    if (o.given && !Take(o)) return false;
+    if (o.Given && !Take(o)) return false;
   }
   for (const Option& o : options_) {
-    if (o.required && !o.given) return Fail("missing " + o.names.front() + " " + o.valueName);
+    if (o.Required && !o.Given) return Fail("missing " + o.Names.front() + " " + o.ValueName);
   }
   return true;
 }
 
 bool OptionParser::Given(const std::string& name) const {
   const Option* o = Find(name);
-  return o && o->given;
+  return o && o->Given;
 }
 
 std::string OptionParser::Help() const { return app_->help(); }

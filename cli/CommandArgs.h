@@ -55,7 +55,7 @@ class OptionParser {
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
                int minimum, int maximum, const char* help = "");
   void Integer(std::initializer_list<const char*> names, const std::string& valueName, int& target,
-               std::vector<int> allowed, const char* help = "");
+               const std::vector<int>& allowed, const char* help = "");
 
   // A length in hundredths of an inch within [minimum, maximum]. A bare whole number is
   // hundredths, as scripts have always given it ("75"); a value with a fraction, a decimal point
@@ -73,27 +73,27 @@ class OptionParser {
   std::string Help() const;
 
  private:
-  enum class Kind { Flag, Text, Integer, Length };
+  enum class ValueKind { Flag, Text, Integer, Length };
   struct Option {
-    std::vector<std::string> names;
-    std::string valueName;
-    Kind kind = Kind::Flag;
-    bool* flag = nullptr;
-    std::string* text = nullptr;
-    int* integer = nullptr;
-    std::string value;    // what the command line said, before Take converts it
-    std::string problem;  // why a validator refused the value, without the option's name
-    bool required = false;
-    bool given = false;
+    std::vector<std::string> Names;
+    std::string ValueName;
+    ValueKind Kind = ValueKind::Flag;
+    bool* Flag = nullptr;
+    std::string* Text = nullptr;
+    int* Integer = nullptr;
+    std::string Value;    // what the command line said, before Take converts it
+    std::string Problem;  // why a validator refused the value, without the option's name
+    bool Required = false;
+    bool Given = false;
   };
   struct Single {
-    std::string name;
-    std::string* target;
-    bool optional;
+    std::string Name;
+    std::string* Target;
+    bool Optional;
   };
 
-  Option& Add(std::initializer_list<const char*> names, const std::string& valueName, Kind kind,
-              const char* help);
+  Option& Add(std::initializer_list<const char*> names, const std::string& valueName,
+              ValueKind kind, const char* help);
   const Option* Find(const std::string& name) const;
   std::string Spelled(const Option& option) const;
   bool Take(Option& option);

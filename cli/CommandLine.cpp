@@ -53,7 +53,7 @@ CommandLineRequest RunCommandLine(int argc, char** argv) {
              "\nRun 'kerfwright VERB --help' for the options of one verb.");
   cli.set_version_flag("--version", "kerfwright " KERF_VERSION_TEXT, "Print the version and exit");
   cli.allow_extras();
-  for (const Verb& v : AllVerbs()) cli.add_subcommand(v.name, v.summary)->set_help_flag();
+  for (const Verb& v : AllVerbs()) cli.add_subcommand(v.Name, v.Summary)->set_help_flag();
   const std::string first = argv[1];
   try {
     cli.parse(std::vector<std::string>{first});
@@ -61,10 +61,10 @@ CommandLineRequest RunCommandLine(int argc, char** argv) {
     return {CheckedOutput("kerfwright", cli.exit(e) == 0 ? ExitSuccess : ExitCannotRun), {}};
   }
   for (const Verb& v : AllVerbs()) {
-    if (!cli.got_subcommand(v.name)) continue;
+    if (!cli.got_subcommand(v.Name)) continue;
     CommandArgs args(argv + 2, argv + argc);
     RouteQtMessages(TakeVerbose(args));
-    return {CheckedOutput((std::string("kerfwright ") + v.name).c_str(), v.run(args)), {}};
+    return {CheckedOutput((std::string("kerfwright ") + v.Name).c_str(), v.Run(args)), {}};
   }
   if (argc == 2 && first[0] != '-' && LowerExtension(first) == "rou") {
     return {std::nullopt, first};

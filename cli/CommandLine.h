@@ -9,8 +9,8 @@ namespace kerf {
 // What the words after the program's name ask for: a verb that ran (its exit status), or the
 // desktop program, opening project when it is not empty.
 struct CommandLineRequest {
-  std::optional<int> exitStatus;
-  std::string project;
+  std::optional<int> ExitStatus;
+  std::string Project;
 };
 
 // Runs the verb, --help or --version the words name; without one the desktop program is asked for.

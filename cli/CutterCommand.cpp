@@ -68,12 +68,12 @@ int Make(const CommandArgs& args) {
   parser.Positional("KIND", kindKey, false, "the kind of bit");
   CutterDimensionTexts texts;
   // Every dimension any kind has is an option; the kind refuses the ones it has not.
-  static const char* const Keys[] = {"diameter", "radius", "bearing", "length",
+  static const char* const keys[] = {"diameter", "radius", "bearing", "length",
                                      "step",     "angle",  "height",  "kerf"};
-  std::string values[std::size(Keys)];
-  std::string names[std::size(Keys)];
-  for (size_t i = 0; i < std::size(Keys); ++i) {
-    names[i] = std::string("--") + Keys[i];
+  std::string values[std::size(keys)];
+  std::string names[std::size(keys)];
+  for (size_t i = 0; i < std::size(keys); ++i) {
+    names[i] = std::string("--") + keys[i];
     parser.Text({names[i].c_str()}, "SIZE", values[i], false, "");
   }
   parser.Text({"-o", "--output"}, "DIR", output, false,
@@ -88,8 +88,8 @@ int Make(const CommandArgs& args) {
     for (const CutterKindInfo& k : CutterKinds()) known += (known.empty() ? "" : ", ") + k.Key;
     return Fail("make", "unknown kind " + QuotedText(kindKey) + "; the kinds are " + known);
   }
-  for (size_t i = 0; i < std::size(Keys); ++i)
-    if (parser.Given(names[i])) texts[Keys[i]] = values[i];
+  for (size_t i = 0; i < std::size(keys); ++i)
+    if (parser.Given(names[i])) texts[keys[i]] = values[i];
   const Result<DesignedCutter> made = DesignCutter(*kind, texts);
   if (!made) return Fail("make", made.Error());
   return WriteCutter("make", made.Value().Design, made.Value().Name, name, output, replace);

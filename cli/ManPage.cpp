@@ -54,8 +54,8 @@ void Replace(std::string& text, const std::string& what, const std::string& with
 std::string ManPageVerbSynopsis() {
   std::string out;
   for (const Verb& verb : AllVerbs()) {
-    out += ".B kerfwright " + std::string(verb.name) + "\n";
-    std::istringstream words(verb.synopsis);
+    out += ".B kerfwright " + std::string(verb.Name) + "\n";
+    std::istringstream words(verb.Synopsis);
     std::string word, line;
     while (words >> word) line += (line.empty() ? "" : " ") + Marked(word);
     out += line + "\n.br\n";

@@ -26,11 +26,11 @@ class Formatter : public CLI::Formatter {
     }
     const Verb* verb = FindVerb(app->get_name());
     if (!verb) return "Usage: kerfwright " + app->get_name() + "\n";
-    std::string summary = verb->summary;
+    std::string summary = verb->Summary;
     summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
     std::string out =
-        "Usage: kerfwright " + app->get_name() + " " + verb->synopsis + "\n\n" + summary + ".\n";
-    if (*verb->details) out += "\n" + std::string(verb->details);
+        "Usage: kerfwright " + app->get_name() + " " + verb->Synopsis + "\n\n" + summary + ".\n";
+    if (*verb->Details) out += "\n" + std::string(verb->Details);
     return out;
   }
 
@@ -39,7 +39,7 @@ class Formatter : public CLI::Formatter {
     std::string out = "\nVerbs (they work without a display; photo needs OpenGL):\n";
     for (const CLI::App* sub : app->get_subcommands({})) {
       const Verb* verb = FindVerb(sub->get_name());
-      out += "  kerfwright " + sub->get_name() + " " + (verb ? verb->synopsis : "") + "\n      " +
+      out += "  kerfwright " + sub->get_name() + " " + (verb ? verb->Synopsis : "") + "\n      " +
              sub->get_description() + "\n";
     }
     return out;

@@ -122,7 +122,7 @@ std::span<const Verb> AllVerbs() { return Table; }
 
 const Verb* FindVerb(const std::string& name) {
   for (const Verb& v : Table) {
-    if (name == v.name) return &v;
+    if (name == v.Name) return &v;
   }
   return nullptr;
 }

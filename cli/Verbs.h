@@ -10,11 +10,11 @@
 namespace kerf {
 
 struct Verb {
-  const char* name;
-  int (*run)(const CommandArgs& args);  // the verb's exit status (cli/ExitStatus.h)
-  const char* synopsis;                 // the arguments and options after the verb
-  const char* summary;                  // one line: what it does
-  const char* details;                  // the verb's own --help before its options; may be empty
+  const char* Name;
+  int (*Run)(const CommandArgs& args);  // the verb's exit status (cli/ExitStatus.h)
+  const char* Synopsis;                 // the arguments and options after the verb
+  const char* Summary;                  // one line: what it does
+  const char* Details;                  // the verb's own --help before its options; may be empty
 };
 
 // Every verb in the order the program's --help lists them.

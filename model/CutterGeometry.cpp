@@ -68,10 +68,10 @@ CutterEdge& CutterEdge::Flare(double rho) {
 
 double CutterEdge::RadiusAt(double z) const {
   for (const Piece& piece : pieces_)
-    if (z >= piece.z0 && z < piece.z1) return piece.radius(z - piece.z0);
+    if (z >= piece.z0 && z < piece.z1) return piece.Radius(z - piece.z0);
   if (pieces_.empty()) return 0.0;
   const Piece& top = pieces_.back();
-  return top.radius(top.z1 - top.z0);
+  return top.Radius(top.z1 - top.z0);
 }
 
 CutterEdge& CutterEdge::Add(double height, std::function<double(double)> radius, double endRadius) {

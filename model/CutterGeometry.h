@@ -58,7 +58,7 @@ class CutterEdge {
  private:
   struct Piece {
     double z0, z1;
-    std::function<double(double)> radius;  // of the height above z0
+    std::function<double(double)> Radius;  // of the height above z0
   };
 
   CutterEdge& Add(double height, std::function<double(double)> radius, double endRadius);

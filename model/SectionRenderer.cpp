@@ -33,8 +33,8 @@ int RoundProduct(double length, float scale) {
 struct Frame {
   int W, H;    // the fence face (a pixel column) and the table face (a pixel row)
   float r, s;  // pixels per unit, horizontally and vertically, zoom included
-  int left, top;
-  bool rowBands;  // paint each cutter row over every pixel row of its height
+  int Left, Top;
+  bool RowBands;  // paint each cutter row over every pixel row of its height
 };
 
 Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
@@ -42,17 +42,17 @@ Placement PlaceCut(int orientationCase, const Cut& cut, const Frame& f) {
   const int32_t across = layout.ColumnByFence ? cut.Fence : cut.Height;
   const int32_t up = layout.ColumnByFence ? cut.Height : cut.Fence;
   return PlaceAxis(layout, RoundProduct(across, f.r), RoundProduct(up, f.s),
-                   {f.left, f.top, f.W, f.H});
+                   {f.Left, f.Top, f.W, f.H});
 }
 
 // The box of the raster a cut may have painted, all ends included.
 struct PaintedBox {
-  int firstRow, lastRow, firstColumn, lastColumn;
+  int FirstRow, LastRow, FirstColumn, LastColumn;
   void Take(int x, int y) {
-    firstRow = std::min(firstRow, y);
-    lastRow = std::max(lastRow, y);
-    firstColumn = std::min(firstColumn, x);
-    lastColumn = std::max(lastColumn, x);
+    FirstRow = std::min(FirstRow, y);
+    LastRow = std::max(LastRow, y);
+    FirstColumn = std::min(FirstColumn, x);
+    LastColumn = std::max(LastColumn, x);
   }
 };
 
@@ -90,7 +90,7 @@ PaintedBox PaintCut(Raster& raster, const Tool& tool, const Placement& p, const 
   for (int l = 1; l <= rows; ++l) {
     const int a = RoundProduct(tool.Profile[static_cast<size_t>(l)], f.r);
     const int last = RoundProduct(l, f.s);
-    if (f.rowBands) {
+    if (f.RowBands) {
       // Row l stands for the unit of height below it: with bands it covers the pixel rows
       // from just above row l - 1's up to its own, so a drawing finer than a pixel per unit
       // has no gaps.
@@ -142,43 +142,45 @@ bool ShankBlocked(const Raster& raster, const Placement& p, int fenceSide, const
   switch (p.Table) {
     case TableBelow: {
       const int x = fenceSide == SideRight ? p.V : p.V - 1;
-      return MaterialInColumn(raster, x, std::max(p.U - lowest + 1, f.top), bottom);
+      return MaterialInColumn(raster, x, std::max(p.U - lowest + 1, f.Top), bottom);
     }
     case TableAbove: {
       const int x = fenceSide == SideRight ? p.V : p.V - 1;
-      return MaterialInColumn(raster, x, f.top, std::min(p.U + lowest - 1, bottom));
+      return MaterialInColumn(raster, x, f.Top, std::min(p.U + lowest - 1, bottom));
     }
     case TableRight: {
       const int y = fenceSide == SideBottom ? p.U : p.U - 1;
-      return MaterialInRow(raster, y, std::max(p.V - lowest + 1, f.left), right);
+      return MaterialInRow(raster, y, std::max(p.V - lowest + 1, f.Left), right);
     }
     default: {  // table at the left
       const int y = fenceSide == SideBottom ? p.U : p.U - 1;
-      return MaterialInRow(raster, y, f.left, std::min(p.V + lowest - 1, right));
+      return MaterialInRow(raster, y, f.Left, std::min(p.V + lowest - 1, right));
     }
   }
 }
 
-// The stock: its outline in the material colour, then a border-mode fill from (W - 1, H - 1).
+// The stock: its outline in the material colour, then a border-mode fill from its inner corner
+// at the fence and the table.
 void DrawStock(Raster& raster, const Frame& f, Colour material) {
-  const int W = f.W, H = f.H;
-  raster.Line(W, H, W, f.top, material);
-  raster.Line(W, f.top, f.left, f.top, material);
-  raster.Line(f.left, f.top, f.left, H, material);
-  raster.Line(f.left, H, W, H, material);
+  const int fenceX = f.W, tableY = f.H;
+  raster.Line(fenceX, tableY, fenceX, f.Top, material);
+  raster.Line(fenceX, f.Top, f.Left, f.Top, material);
+  raster.Line(f.Left, f.Top, f.Left, tableY, material);
+  raster.Line(f.Left, tableY, fenceX, tableY, material);
   // On the freshly whitened raster, a rectangle at least one pixel across whose corner pixel
   // lies on the raster is filled exactly over its inside, so its rows are filled directly.
   // Anything else (white material, an inverted rectangle) takes the flood fill.
-  const bool plainRectangle = material != White && f.left <= W - 1 && f.top <= H - 1 && W >= 1 &&
-                              H >= 1 && W - 1 < raster.Width() && H - 1 < raster.Height();
+  const bool plainRectangle = material != White && f.Left <= fenceX - 1 && f.Top <= tableY - 1 &&
+                              fenceX >= 1 && tableY >= 1 && fenceX - 1 < raster.Width() &&
+                              tableY - 1 < raster.Height();
   if (!plainRectangle) {
-    raster.FloodFillBorder(W - 1, H - 1, material, material);
+    raster.FloodFillBorder(fenceX - 1, tableY - 1, material, material);
     return;
   }
-  const int right = std::min(W, raster.Width() - 1);
-  const int bottom = std::min(H, raster.Height() - 1);
-  const int left = std::max(f.left, 0);
-  for (int y = std::max(f.top, 0); y <= bottom; ++y)
+  const int right = std::min(fenceX, raster.Width() - 1);
+  const int bottom = std::min(tableY, raster.Height() - 1);
+  const int left = std::max(f.Left, 0);
+  for (int y = std::max(f.Top, 0); y <= bottom; ++y)
     std::fill(raster.Row(y) + left, raster.Row(y) + right + 1, material);
 }
 
@@ -191,10 +193,10 @@ class SideMaterial {
 
   float Along(int side) {
     if (side < SideTop || side > SideLeft)
-      return MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+      return MaterialAlongSide(raster_, side, f_.Top, f_.Left, f_.W, f_.H);
     const size_t i = static_cast<size_t>(side - SideTop);
     if (!known_[i]) {
-      value_[i] = MaterialAlongSide(raster_, side, f_.top, f_.left, f_.W, f_.H);
+      value_[i] = MaterialAlongSide(raster_, side, f_.Top, f_.Left, f_.W, f_.H);
       known_[i] = true;
     }
     return value_[i];
@@ -205,10 +207,10 @@ class SideMaterial {
     auto crosses = [](int line, int first, int last) { return first <= line && line <= last; };
     // The lines MaterialAlongSide reads: a row just inside the top, the last column, the
     // last row, the left column.
-    if (crosses(f_.top + 1, box.firstRow, box.lastRow)) known_[SideTop - SideTop] = false;
-    if (crosses(f_.W - 1, box.firstColumn, box.lastColumn)) known_[SideRight - SideTop] = false;
-    if (crosses(f_.H - 1, box.firstRow, box.lastRow)) known_[SideBottom - SideTop] = false;
-    if (crosses(f_.left, box.firstColumn, box.lastColumn)) known_[SideLeft - SideTop] = false;
+    if (crosses(f_.Top + 1, box.FirstRow, box.LastRow)) known_[SideTop - SideTop] = false;
+    if (crosses(f_.W - 1, box.FirstColumn, box.LastColumn)) known_[SideRight - SideTop] = false;
+    if (crosses(f_.H - 1, box.FirstRow, box.LastRow)) known_[SideBottom - SideTop] = false;
+    if (crosses(f_.Left, box.FirstColumn, box.LastColumn)) known_[SideLeft - SideTop] = false;
   }
 
  private:
@@ -227,30 +229,30 @@ void CopyPicture(const Raster& from, Raster& to) {
 
 }  // namespace
 
-float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H) {
-  // The line examined: a row from column `left` to W - 1, or a column from row `top` to H - 1.
-  // The top side is read one row inside the rectangle.
+float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int width, int height) {
+  // The line examined: a row from column `left` to width - 1, or a column from row `top` to height
+  // - 1. The top side is read one row inside the rectangle.
   bool isRow = true;
   int fixed = 0;
   long long n = 0;
   switch (side) {
     case SideTop:
       fixed = top + 1;
-      n = static_cast<long long>(W) - left;
+      n = static_cast<long long>(width) - left;
       break;
     case SideRight:
       isRow = false;
-      fixed = W - 1;
-      n = static_cast<long long>(H) - top;
+      fixed = width - 1;
+      n = static_cast<long long>(height) - top;
       break;
     case SideBottom:
-      fixed = H - 1;
-      n = static_cast<long long>(W) - left;
+      fixed = height - 1;
+      n = static_cast<long long>(width) - left;
       break;
     case SideLeft:
       isRow = false;
       fixed = left;
-      n = static_cast<long long>(H) - top;
+      n = static_cast<long long>(height) - top;
       break;
     default:
       return 0;
@@ -262,13 +264,13 @@ float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W
   if (isRow) {
     if (fixed < 0 || fixed >= canvas.Height()) return 0;
     const int from = std::max(left, 0);
-    const int to = std::min(W, canvas.Width());
+    const int to = std::min(width, canvas.Width());
     const Colour* row = canvas.Row(fixed);
     for (int x = from; x < to; ++x) count += row[x] != White;
   } else {
     if (fixed < 0 || fixed >= canvas.Width()) return 0;
     const int from = std::max(top, 0);
-    const int to = std::min(H, canvas.Height());
+    const int to = std::min(height, canvas.Height());
     for (int y = from; y < to; ++y) count += canvas.Row(y)[fixed] != White;
   }
   if (count == 0) return 0;
@@ -281,12 +283,13 @@ StockOnPicture PlaceStock(const Model& model, const SectionView& view) {
 
 StockOnPicture PlaceStock(const StockSetup& lying, const SectionView& view) {
   const bool oddState = lying.FaceOnTable >= 1 && lying.FaceOnTable <= 8 && lying.FaceOnTable % 2;
-  const double W = view.W;
-  const double H = view.H;
-  const int SH = static_cast<int>(std::nearbyint(H * lying.Height / 1100.0)) * view.Zoom;
-  const int SW = static_cast<int>(std::nearbyint(W * lying.Width / 1100.0)) * view.Zoom;
-  const int across = oddState ? SH : SW;  // extent along the table
-  const int upright = oddState ? SW : SH;
+  const double width = view.W;
+  const double height = view.H;
+  const int stockHeight =
+      static_cast<int>(std::nearbyint(height * lying.Height / 1100.0)) * view.Zoom;
+  const int stockWidth = static_cast<int>(std::nearbyint(width * lying.Width / 1100.0)) * view.Zoom;
+  const int across = oddState ? stockHeight : stockWidth;  // extent along the table
+  const int upright = oddState ? stockWidth : stockHeight;
   // The scales follow the picture's size; the stock's corner may stand in from its corner.
   const int margin = std::max(view.MachineMargin, 0);
   StockOnPicture stock;
@@ -315,8 +318,8 @@ Work WorkOf(const Model& model) { return {StockOf(model), model.Cuts(), model.Cu
 
 // The frame of a section of work drawn as view says.
 Frame FrameFor(const Work& work, const SectionView& view) {
-  const int W = view.W;
-  const int H = view.H;
+  const int width = view.W;
+  const int height = view.H;
   const int zoom = view.Zoom;
 
   // Scales are single precision; the stock extents are rounded from the exact ratio and
@@ -325,11 +328,11 @@ Frame FrameFor(const Work& work, const SectionView& view) {
   const StockOnPicture stock = PlaceStock(work.stock, view);
   f.W = stock.FenceX;
   f.H = stock.TableY;
-  f.left = stock.Left;
-  f.top = stock.Top;
-  f.r = static_cast<float>(W) / 1100.0f * static_cast<float>(zoom);
-  f.s = static_cast<float>(H) / 1100.0f * static_cast<float>(zoom);
-  f.rowBands = view.RowBands;
+  f.Left = stock.Left;
+  f.Top = stock.Top;
+  f.r = static_cast<float>(width) / 1100.0f * static_cast<float>(zoom);
+  f.s = static_cast<float>(height) / 1100.0f * static_cast<float>(zoom);
+  f.RowBands = view.RowBands;
   return f;
 }
 
@@ -340,11 +343,11 @@ int TableLine(const Placement& p, const Frame& f) {
     case TableBelow:
       return f.H;
     case TableAbove:
-      return f.top;
+      return f.Top;
     case TableRight:
       return f.W;
     default:
-      return f.left;
+      return f.Left;
   }
 }
 
@@ -392,8 +395,8 @@ void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster
     const PaintedBox painted = PaintCut(raster, *tool, placement, f);
     // Every side's line lies inside the rectangle the pieces are read from, so a cut that
     // changed nothing there changed no side either.
-    if (measure && pieces->Reread(raster, painted.firstRow, painted.lastRow, painted.firstColumn,
-                                  painted.lastColumn)) {
+    if (measure && pieces->Reread(raster, painted.FirstRow, painted.LastRow, painted.FirstColumn,
+                                  painted.LastColumn)) {
       sides.Changed(painted);
     }
   }
@@ -420,20 +423,20 @@ void PaintSection(const Work& work, const SectionView& view, Raster& raster,
                   std::vector<CutResult>* figures, SectionPieces* pieces,
                   CutWatcher* watcher = nullptr) {
   const Frame f = FrameFor(work, view);
-  const int W = view.W;
-  const int H = view.H;
-  const int margin = W - f.W;
+  const int width = view.W;
+  const int height = view.H;
+  const int margin = width - f.W;
 
   // Only the picture and the row and column beyond it, where the stock's outline runs, are
   // whitened: nothing drawn reads or reaches further (a 250 x 250 picture needs a quarter).
-  raster.Fill(White, W + 1, H + 1);
+  raster.Fill(White, width + 1, height + 1);
   DrawStock(raster, f, view.Material & 0xFFFFFF);
 
   const bool measure = figures != nullptr && pieces != nullptr;
   SideMaterial sides(raster, f);
   if (measure) {
     figures->assign(work.cuts.size(), CutResult{});
-    pieces->Read(raster, f.left, f.top, f.W, f.H);
+    pieces->Read(raster, f.Left, f.Top, f.W, f.H);
   }
   const std::vector<Cut>& cuts = work.cuts;
   for (size_t i = 0; i < cuts.size(); ++i) {
@@ -442,7 +445,7 @@ void PaintSection(const Work& work, const SectionView& view, Raster& raster,
   }
 
   const MachineFaces faces{f.W, f.H};
-  if (margin > 0) DrawTableAndFence(raster, faces, W, H);
+  if (margin > 0) DrawTableAndFence(raster, faces, width, height);
   if (view.Cutter != nullptr) {
     const CutterSetting setting{static_cast<double>(view.Fence),
                                 static_cast<double>(view.CutterHeight), f.r, f.s};
@@ -518,11 +521,11 @@ CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
   return found;
 }
 
-Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height, int machineMargin) {
+Raster PreviewSection(const Model& model, Raster& scratch, int pictureWidth, int pictureHeight,
+                      int zoom, Colour material, int32_t fence, int32_t height, int machineMargin) {
   SectionView view;
-  view.W = W;
-  view.H = H;
+  view.W = pictureWidth;
+  view.H = pictureHeight;
   view.Zoom = zoom;
   view.Cutter = model.Cutter(model.CurrentCutter());
   view.Material = material;
@@ -531,7 +534,7 @@ Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoo
   view.MachineMargin = machineMargin;
   RenderSection(model, view, scratch);
 
-  Raster picture(W, H);
+  Raster picture(pictureWidth, pictureHeight);
   CopyPicture(scratch, picture);
   return picture;
 }

@@ -80,7 +80,7 @@ void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut
                      CutWatcher& watcher);
 
 // Percentage of the pixels along one side of the stock rectangle that are not exactly white.
-float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int W, int H);
+float MaterialAlongSide(const Raster& canvas, int side, int top, int left, int width, int height);
 
 // The measuring pass as a function of the set-up: the section of stock after cuts (cut #1
 // first), each cut made with the cutter its number names in cutters (1 is the first; a number
@@ -106,8 +106,10 @@ CutFigures MeasureFurtherCut(const Model& model, const Cut& cut, Raster& canvas,
                              SectionPieces& pieces);
 
 // The Profile window picture: RenderSection on the caller's work surface (scratch, at least
-// W x H) with the current cutter outlined, cropped to W x H; machineMargin as in SectionView.
-Raster PreviewSection(const Model& model, Raster& scratch, int W, int H, int zoom, Colour material,
-                      int32_t fence, int32_t height, int machineMargin = 0);
+// pictureWidth x pictureHeight) with the current cutter outlined, cropped to that size;
+// machineMargin as in SectionView.
+Raster PreviewSection(const Model& model, Raster& scratch, int pictureWidth, int pictureHeight,
+                      int zoom, Colour material, int32_t fence, int32_t height,
+                      int machineMargin = 0);
 
 }  // namespace kerf

@@ -55,6 +55,21 @@ double Number(const Pair& p, bool& ok) {
 
 const char* Article(const std::string& type) { return type == "ARC" ? "an" : "a"; }
 
+// "NAME:LINE: a TYPE what", the one line that names an entity's fault.
+std::string EntityProblem(const std::string& name, int line, const std::string& type,
+                          const char* what) {
+  std::string text = name;
+  text += ':';
+  text += std::to_string(line);
+  text += ": ";
+  text += Article(type);
+  text += ' ';
+  text += type;
+  text += ' ';
+  text += what;
+  return text;
+}
+
 bool AllFinite(const OutlinePolygon& polygon) {
   return std::all_of(polygon.begin(), polygon.end(), [](const OutlinePoint& p) {
     return std::isfinite(p.X) && std::isfinite(p.Y);
@@ -200,8 +215,7 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
       }
     }
     if (!ok) {
-      return Outline::Fail(name + ":" + std::to_string(line) + ": " + Article(type) + " " + type +
-                               " holds a value that is not a number",
+      return Outline::Fail(EntityProblem(name, line, type, "holds a value that is not a number"),
                            line);
     }
     if (points.size() >= 2) {
@@ -211,9 +225,7 @@ Result<std::vector<OutlinePolygon>> ReadDxfOutline(const std::string& text,
         p.Y *= scale;
       }
       if (!AllFinite(polygon))
-        return Outline::Fail(name + ":" + std::to_string(line) + ": " + Article(type) + " " + type +
-                                 " lies too far out to be drawn",
-                             line);
+        return Outline::Fail(EntityProblem(name, line, type, "lies too far out to be drawn"), line);
       outline.push_back(std::move(polygon));
     }
     i = end;

@@ -74,7 +74,7 @@ bool JpegSizeFromHeader(const uint8_t* data, size_t size, int& width, int& heigh
 }
 
 Result<std::string> ReadJpegFileBytes(const std::string& path) {
-  const Result<std::string> read = ReadRegularFile(
+  Result<std::string> read = ReadRegularFile(
       path, static_cast<size_t>(MaxPictureFileBytes),
       "it is too large to load (more than " + std::to_string(MaxPictureFileBytes >> 20) + " MiB)");
   if (!read) {

@@ -26,7 +26,7 @@ namespace kerf {
 
 namespace {
 
-constexpr size_t MaxTargetBytes = 16u * 1024 * 1024;
+constexpr size_t MaxTargetBytes = size_t{16} << 20;
 constexpr double UnitsAcross = 1100;   // hundredths of an inch across the section picture
 constexpr double SlackInches = 0.015;  // a drawing may stand this far beyond the stock
 

@@ -14,6 +14,7 @@
 // variable per entry point, null until its library is loaded.
 namespace kerf::gl {
 
+// NOLINTNEXTLINE(bugprone-macro-parentheses): a declaration, the name cannot be parenthesised.
 #define KERF_DECLARE_ENTRY_POINT(name) extern decltype(&::name) name;
 KERF_GL_ENTRY_POINTS(KERF_DECLARE_ENTRY_POINT)
 KERF_GLU_ENTRY_POINTS(KERF_DECLARE_ENTRY_POINT)

@@ -17,9 +17,9 @@ class VerbTable : public test::TempFolder {};
 // wrong usage line.
 TEST_F(VerbTable, EachVerbsHelpStartsWithItsOwnRow) {
   for (const Verb& verb : AllVerbs()) {
-    const test::ProgramRun run = test::RunProgram({verb.name, "--help"}, dir_.string());
-    EXPECT_EQ(run.status, 0) << verb.name;
-    EXPECT_EQ(run.out.rfind("Usage: kerfwright " + std::string(verb.name) + " " + verb.synopsis, 0),
+    const test::ProgramRun run = test::RunProgram({verb.Name, "--help"}, dir_.string());
+    EXPECT_EQ(run.status, 0) << verb.Name;
+    EXPECT_EQ(run.out.rfind("Usage: kerfwright " + std::string(verb.Name) + " " + verb.Synopsis, 0),
               0u)
         << run.out;
   }
@@ -34,7 +34,7 @@ TEST(ManPage, SynopsisMarksOptionsBoldAndValuesItalic) {
             0u)
       << page;
   for (const Verb& verb : AllVerbs())
-    EXPECT_NE(page.find(".B kerfwright " + std::string(verb.name) + "\n"), std::string::npos);
+    EXPECT_NE(page.find(".B kerfwright " + std::string(verb.Name) + "\n"), std::string::npos);
   EXPECT_EQ(page.substr(page.size() - 7), "\n.br\ny\n");
 }
 
