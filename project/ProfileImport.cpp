@@ -19,7 +19,7 @@ namespace kerf {
 
 namespace {
 
-constexpr size_t MaxDrawingBytes = 16u * 1024 * 1024;
+constexpr size_t MaxDrawingBytes = size_t{16} << 20;
 // A drawn profile is a few dozen shapes; a drawing of many thousands would take gigabytes to lay
 // out.
 constexpr int MaxDrawingElements = 20000;
@@ -43,19 +43,19 @@ class OutlineEngine final : public QPaintEngine {
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
   void drawTextItem(const QPointF&, const QTextItem&) override {}
 
-  std::vector<QPolygonF> polygons;
+  std::vector<QPolygonF> Polygons;
 
  private:
   void Keep(const QPolygonF& polygon) {
-    if (polygon.size() >= 2) polygons.push_back(polygon);
+    if (polygon.size() >= 2) Polygons.push_back(polygon);
   }
   QTransform transform_;
 };
 
 class OutlineDevice final : public QPaintDevice {
  public:
-  QPaintEngine* paintEngine() const override { return &engine; }
-  mutable OutlineEngine engine;
+  QPaintEngine* paintEngine() const override { return &Engine; }
+  mutable OutlineEngine Engine;
 
  protected:
   int metric(PaintDeviceMetric metric) const override {
@@ -86,14 +86,14 @@ class OutlineDevice final : public QPaintDevice {
 // Inches in one unit of a length attribute ("50mm", "2in"); 0 when it names no real unit.
 double InchesPerUnit(const QString& length, double& value) {
   static const struct {
-    const char* suffix;
-    double inches;
-  } Units[] = {{"mm", 1 / 25.4}, {"cm", 1 / 2.54}, {"in", 1.0}, {"pt", 1 / 72.0}, {"pc", 1 / 6.0}};
-  for (const auto& unit : Units)
-    if (length.endsWith(unit.suffix)) {
+    const char* Suffix;
+    double Inches;
+  } units[] = {{"mm", 1 / 25.4}, {"cm", 1 / 2.54}, {"in", 1.0}, {"pt", 1 / 72.0}, {"pc", 1 / 6.0}};
+  for (const auto& unit : units)
+    if (length.endsWith(unit.Suffix)) {
       bool ok = false;
       value = length.chopped(2).trimmed().toDouble(&ok);
-      return ok ? unit.inches : 0.0;
+      return ok ? unit.Inches : 0.0;
     }
   return 0.0;
 }
@@ -179,7 +179,7 @@ Result<std::vector<OutlinePolygon>> ReadSvgOutline(const std::string& path,
       renderer.render(&painter, id, QRectF((bounds.topLeft() - origin) * k, bounds.size() * k));
     }
   }
-  for (const QPolygonF& polygon : device.engine.polygons) {
+  for (const QPolygonF& polygon : device.Engine.Polygons) {
     OutlinePolygon points;
     for (const QPointF& p : polygon)  // y grows upwards in the outline
       points.push_back({p.x() / Thousandths, -p.y() / Thousandths});

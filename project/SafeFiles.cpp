@@ -49,7 +49,8 @@ bool ResolveForWriting(const std::string& path, std::string& target) {
     const ssize_t n = readlink(target.c_str(), link.data(), link.size());
     if (n < 0) return false;
     link.resize(static_cast<size_t>(n));
-    target = link.starts_with('/') ? link : DirectoryOf(target) + "/" + link;
+    if (!link.starts_with('/')) link.insert(0, DirectoryOf(target) + "/");
+    target = link;
   }
   errno = ELOOP;
   return false;
