@@ -59,22 +59,23 @@ struct PotraceDeleter {
 Result<std::vector<SectionPolygon>> SmoothSectionPieces(const Model& model, int pixelsPerUnit) {
   using Pieces = Result<std::vector<SectionPolygon>>;
   std::vector<SectionPolygon> pieces;
-  const int FineSize = 1100 * pixelsPerUnit;  // the whole drawing area, 1100 units
-  Raster fine(FineSize, FineSize);
+  const int fineSize = 1100 * pixelsPerUnit;  // the whole drawing area, 1100 units
+  Raster fine(fineSize, fineSize);
   SectionView view;
-  view.W = view.H = FineSize;
+  view.W = view.H = fineSize;
   view.RowBands = pixelsPerUnit > 1;
   RenderSection(model, view, fine);
 
   // Potrace's bitmap: one bit per pixel, line 0 at the bottom, so its y runs up.
-  constexpr int bits = static_cast<int>(8 * sizeof(potrace_word));
-  std::vector<potrace_word> words(static_cast<size_t>((FineSize + bits - 1) / bits) * FineSize, 0);
-  potrace_bitmap_t bitmap{FineSize, FineSize, (FineSize + bits - 1) / bits, words.data()};
-  for (int y = 0; y < FineSize; ++y) {
-    const Colour* row = fine.Row(FineSize - 1 - y);
+  constexpr int WordBits = static_cast<int>(8 * sizeof(potrace_word));
+  std::vector<potrace_word> words(
+      static_cast<size_t>((fineSize + WordBits - 1) / WordBits) * fineSize, 0);
+  potrace_bitmap_t bitmap{fineSize, fineSize, (fineSize + WordBits - 1) / WordBits, words.data()};
+  for (int y = 0; y < fineSize; ++y) {
+    const Colour* row = fine.Row(fineSize - 1 - y);
     potrace_word* line = words.data() + static_cast<size_t>(y) * static_cast<size_t>(bitmap.dy);
-    for (int x = 0; x < FineSize; ++x) {
-      if (row[x] != White) line[x / bits] |= potrace_word{1} << (bits - 1 - x % bits);
+    for (int x = 0; x < fineSize; ++x) {
+      if (row[x] != White) line[x / WordBits] |= potrace_word{1} << (WordBits - 1 - x % WordBits);
     }
   }
 
@@ -89,8 +90,8 @@ Result<std::vector<SectionPolygon>> SmoothSectionPieces(const Model& model, int 
       model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
   Bounds bounds;
   bounds.MmPerPixel = MillimetresPerUnit / pixelsPerUnit;
-  bounds.Right = FineSize;
-  bounds.Left = FineSize - pixelsPerUnit * (oddState ? model.StockHeight() : model.StockWidth());
+  bounds.Right = fineSize;
+  bounds.Left = fineSize - pixelsPerUnit * (oddState ? model.StockHeight() : model.StockWidth());
   bounds.Top = pixelsPerUnit * (oddState ? model.StockWidth() : model.StockHeight());
 
   for (const potrace_path_t* path = state->plist; path; path = path->next) {

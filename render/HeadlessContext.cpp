@@ -29,17 +29,17 @@ struct HeadlessContext::Egl {
   decltype(&::eglGetError) GetError = nullptr;
   PFNEGLGETPLATFORMDISPLAYEXTPROC GetPlatformDisplayEXT = nullptr;
 
-  EGLDisplay display = EGL_NO_DISPLAY;
-  EGLSurface surface = EGL_NO_SURFACE;
-  EGLContext context = EGL_NO_CONTEXT;
+  EGLDisplay Display = EGL_NO_DISPLAY;
+  EGLSurface Surface = EGL_NO_SURFACE;
+  EGLContext Context = EGL_NO_CONTEXT;
 
   // The display is left initialised: EGL has one display per platform for the whole process,
   // and terminating it would pull the driver from under every other context made on it.
   ~Egl() {
-    if (display == EGL_NO_DISPLAY) return;
-    MakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    if (context != EGL_NO_CONTEXT) DestroyContext(display, context);
-    if (surface != EGL_NO_SURFACE) DestroySurface(display, surface);
+    if (Display == EGL_NO_DISPLAY) return;
+    MakeCurrent(Display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    if (Context != EGL_NO_CONTEXT) DestroyContext(Display, Context);
+    if (Surface != EGL_NO_SURFACE) DestroySurface(Display, Surface);
     ReleaseThread();
   }
 
@@ -92,14 +92,14 @@ Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int 
   e.GetPlatformDisplayEXT = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
       e.GetProcAddress("eglGetPlatformDisplayEXT"));
   if (e.GetPlatformDisplayEXT != nullptr) {
-    e.display =
+    e.Display =
         e.GetPlatformDisplayEXT(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   }
   EGLint major = 0, minor = 0;
-  if (e.display == EGL_NO_DISPLAY || !e.Initialize(e.display, &major, &minor)) {
-    e.display = e.GetDisplay(EGL_DEFAULT_DISPLAY);
-    if (e.display == EGL_NO_DISPLAY || !e.Initialize(e.display, &major, &minor)) {
-      e.display = EGL_NO_DISPLAY;
+  if (e.Display == EGL_NO_DISPLAY || !e.Initialize(e.Display, &major, &minor)) {
+    e.Display = e.GetDisplay(EGL_DEFAULT_DISPLAY);
+    if (e.Display == EGL_NO_DISPLAY || !e.Initialize(e.Display, &major, &minor)) {
+      e.Display = EGL_NO_DISPLAY;
       return Made::Fail(e.ErrorText("No EGL display could be opened"));
     }
   }
@@ -123,27 +123,27 @@ Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int 
                                      EGL_NONE};
   EGLConfig config = nullptr;
   EGLint configCount = 0;
-  if (!e.ChooseConfig(e.display, configAttributes, &config, 1, &configCount) || configCount < 1) {
+  if (!e.ChooseConfig(e.Display, configAttributes, &config, 1, &configCount) || configCount < 1) {
     return Made::Fail(
         e.ErrorText("EGL has no off-screen OpenGL configuration with a depth buffer"));
   }
   EGLint maxWidth = 0, maxHeight = 0;
-  e.GetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_WIDTH, &maxWidth);
-  e.GetConfigAttrib(e.display, config, EGL_MAX_PBUFFER_HEIGHT, &maxHeight);
+  e.GetConfigAttrib(e.Display, config, EGL_MAX_PBUFFER_WIDTH, &maxWidth);
+  e.GetConfigAttrib(e.Display, config, EGL_MAX_PBUFFER_HEIGHT, &maxHeight);
   if ((maxWidth > 0 && width > maxWidth) || (maxHeight > 0 && height > maxHeight)) {
     return Made::Fail("An off-screen OpenGL surface may be at most " + std::to_string(maxWidth) +
                       " x " + std::to_string(maxHeight) + " pixels.");
   }
   const EGLint surfaceAttributes[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
-  e.surface = e.CreatePbufferSurface(e.display, config, surfaceAttributes);
-  if (e.surface == EGL_NO_SURFACE) {
+  e.Surface = e.CreatePbufferSurface(e.Display, config, surfaceAttributes);
+  if (e.Surface == EGL_NO_SURFACE) {
     return Made::Fail(e.ErrorText("No off-screen OpenGL surface could be made"));
   }
-  e.context = e.CreateContext(e.display, config, EGL_NO_CONTEXT, nullptr);
-  if (e.context == EGL_NO_CONTEXT) {
+  e.Context = e.CreateContext(e.Display, config, EGL_NO_CONTEXT, nullptr);
+  if (e.Context == EGL_NO_CONTEXT) {
     return Made::Fail(e.ErrorText("No OpenGL rendering context could be made"));
   }
-  if (!e.MakeCurrent(e.display, e.surface, e.surface, e.context)) {
+  if (!e.MakeCurrent(e.Display, e.Surface, e.Surface, e.Context)) {
     return Made::Fail(e.ErrorText("The OpenGL rendering context could not be made current"));
   }
   std::unique_ptr<HeadlessContext> result(new HeadlessContext());
@@ -156,7 +156,7 @@ Result<std::unique_ptr<HeadlessContext>> HeadlessContext::Create(int width, int 
 HeadlessContext::~HeadlessContext() = default;
 
 bool HeadlessContext::MakeCurrent() {
-  return egl_ && egl_->MakeCurrent(egl_->display, egl_->surface, egl_->surface, egl_->context);
+  return egl_ && egl_->MakeCurrent(egl_->Display, egl_->Surface, egl_->Surface, egl_->Context);
 }
 
 void HeadlessContext::SwapBuffers() {
