@@ -56,25 +56,25 @@ Vertex MakeVertex(float x, float y, float z, float s, float t, float nx, float n
 
 // What the tessellator's callbacks work with during one polygon.
 struct TessPolygon {
-  VertexSink* sink;
-  float normal[3];               // the face's own normal, along the moulding's axis
-  std::deque<TessVertex> extra;  // vertices made at crossings, kept until the polygon ends
+  VertexSink* Sink;
+  float Normal[3];               // the face's own normal, along the moulding's axis
+  std::deque<TessVertex> Extra;  // vertices made at crossings, kept until the polygon ends
 };
 
 void TessBeginCallback(GLenum mode, void* polygon) {
-  static_cast<TessPolygon*>(polygon)->sink->Begin(mode);
+  static_cast<TessPolygon*>(polygon)->Sink->Begin(mode);
 }
 
-void TessEndCallback(void* polygon) { static_cast<TessPolygon*>(polygon)->sink->End(); }
+void TessEndCallback(void* polygon) { static_cast<TessPolygon*>(polygon)->Sink->End(); }
 
 // GLU calls the vertex callback with the record given to gluTessVertex.
 void TessVertexCallback(void* data, void* polygon) {
   const auto* v = static_cast<const TessVertex*>(data);
   const auto* face = static_cast<TessPolygon*>(polygon);
-  face->sink->Emit(MakeVertex(static_cast<float>(v->x), static_cast<float>(v->y),
+  face->Sink->Emit(MakeVertex(static_cast<float>(v->x), static_cast<float>(v->y),
                               static_cast<float>(v->z), static_cast<float>(v->s),
-                              static_cast<float>(v->t), face->normal[0], face->normal[1],
-                              face->normal[2]));
+                              static_cast<float>(v->t), face->Normal[0], face->Normal[1],
+                              face->Normal[2]));
 }
 
 // Where the walked outline crosses itself the tessellator needs a vertex at the crossing; it
@@ -89,7 +89,7 @@ void TessCombineCallback(GLdouble coords[3], void* neighbours[4], GLfloat weight
     v.s += weights[k] * n->s;
     v.t += weights[k] * n->t;
   }
-  auto& extra = static_cast<TessPolygon*>(polygon)->extra;
+  auto& extra = static_cast<TessPolygon*>(polygon)->Extra;
   extra.push_back(v);
   *result = &extra.back();
 }
