@@ -18,8 +18,8 @@ int Channel(float value) {
 
 // Ends the progress however the photograph ends.
 struct ProgressGuard {
-  ProgressSink& sink;
-  ~ProgressGuard() { sink.End(); }
+  ProgressSink& Sink;
+  ~ProgressGuard() { Sink.End(); }
 };
 
 }  // namespace
