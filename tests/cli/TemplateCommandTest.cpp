@@ -13,6 +13,7 @@
 #include "RunProgram.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
+#include "project/ProfileImport.h"
 #include "project/ProjectLoading.h"
 #include "project/TemplateExport.h"
 #include "project/TemplateFile.h"
@@ -101,9 +102,14 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
         "p in ps))\n"
         "xs = [v[0] for p in ps for v in p.get_points()]; ys = [v[1] for p in ps for v in "
         "p.get_points()]\n"
-        "print('size', max(xs) - min(xs), max(ys) - min(ys))\" '" +
+        "print('size', max(xs) - min(xs), max(ys) - min(ys))\n"
+        "a = d.audit(); print('audit', len(a.errors), len(a.fixes))\" '" +
         file + "' 2>&1");
     EXPECT_NE(report.find("units 4"), std::string::npos) << report;
+    EXPECT_NE(report.find("audit 0 0"), std::string::npos) << report;
+    // Our own reader takes it back as the one ring.
+    const Result<std::vector<OutlinePolygon>> read = ReadProfileOutline(file);
+    EXPECT_EQ(read ? read.Value().size() : 0u, 1u) << read.Error();
     EXPECT_NE(report.find("rings 1 closed True layer {'PROFILE'}"), std::string::npos) << report;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(report, m, std::regex("size ([0-9.]+) ([0-9.]+)"))) << report;
