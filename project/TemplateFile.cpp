@@ -17,7 +17,8 @@ TemplateFormat TemplateFormatOf(const std::string& fileName) {
 
 std::string TemplateOrientationText(int state) { return FaceWords(state); }
 
-Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path) {
+Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path,
+                          const SheetPaper& paper) {
   std::string bytes;
   switch (TemplateFormatOf(path)) {
     case TemplateFormat::Svg:
@@ -27,7 +28,7 @@ Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& pat
       bytes = TemplateDxf(drawing);
       break;
     case TemplateFormat::Pdf:
-      bytes = TemplatePdf(drawing);
+      bytes = TemplatePdf(drawing, paper);
       break;
     default:
       return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
