@@ -76,7 +76,8 @@ std::string PrintedAtActualSize(const std::string& pdf) {
     for (long i = 0; i < *count; ++i, at += XrefEntrySize) {
       if (at + XrefEntrySize > text.size()) return pdf;
       const std::string_view line = text.substr(at, XrefEntrySize);
-      if (line[17] != 'n') continue;
+      if (line[17] == 'f') continue;
+      if (line[17] != 'n') return pdf;  // not an entry: the table is shorter than it says
       long offset = 0;
       if (std::from_chars(line.data(), line.data() + 10, offset).ptr != line.data() + 10 ||
           !IsObjectAt(text, offset, *first + i))

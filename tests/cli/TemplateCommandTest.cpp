@@ -208,6 +208,17 @@ TEST_P(TemplateSheets, WidePanelTakesNumberedSheetsWithSharedCrosses) {
   const std::string words = Shell("pdftotext '" + file + "' - 2>&1");
   EXPECT_EQ(words.find("Page 2 of 2, row 1 column 2") != std::string::npos, GetParam().Sheets == 2)
       << words;
+  // The last sheet shows the ruler's "cm" where the SVG has it, less its window's offset.
+  std::smatch svgAt, pdfAt;
+  const std::string svg = TemplateSvg(d);
+  ASSERT_TRUE(std::regex_search(svg, svgAt, std::regex("<text x=\"([0-9.]+)\"[^>]*>cm<")));
+  const std::string sheet = std::to_string(tiling.Tiles.size());
+  const std::string boxes =
+      Shell("pdftotext -bbox -f " + sheet + " -l " + sheet + " '" + file + "' - 2>&1");
+  ASSERT_TRUE(std::regex_search(boxes, pdfAt, std::regex("xMin=\"([0-9.]+)\"[^>]*>cm<"))) << boxes;
+  const TemplateTile& last = tiling.Tiles.back();
+  EXPECT_NEAR(std::stod(pdfAt[1]) / 72 * 25.4, std::stod(svgAt[1]) - last.Left + last.PageLeft,
+              0.1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Template, TemplateSheets,
