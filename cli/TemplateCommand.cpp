@@ -8,16 +8,19 @@
 #include "cli/ExitStatus.h"
 #include "model/PrintableText.h"
 #include "project/ProjectLoading.h"
+#include "project/SetupSheetPrint.h"
 #include "project/TemplateExport.h"
 
 namespace kerf {
 
 int TemplateCommand(const CommandArgs& args) {
-  std::string project, output, tools;
+  std::string project, output, tools, paperName;
   OptionParser parser("template");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "FILE", output, true,
               "the template to write (.svg, .pdf or .dxf)");
+  parser.Text({"--paper"}, "A4|Letter", paperName, false,
+              "the paper a PDF is printed on (the locale's unless given)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
 
@@ -26,6 +29,12 @@ int TemplateCommand(const CommandArgs& args) {
     std::fprintf(stderr,
                  "kerfwright template: %s: unknown template file type; use .svg, .pdf or .dxf\n",
                  PrintableText(output).c_str());
+    return ExitCannotRun;
+  }
+  SheetPaper paper = PaperForLocale();
+  if (parser.Given("--paper") && !PaperByName(paperName, paper)) {
+    std::fprintf(stderr, "kerfwright template: --paper must be A4 or Letter, not '%s'\n",
+                 PrintableText(paperName).c_str());
     return ExitCannotRun;
   }
   Model model;
@@ -39,7 +48,7 @@ int TemplateCommand(const CommandArgs& args) {
   char* argv[] = {name, option, platform, nullptr};
   if (TemplateFormatOf(output) == TemplateFormat::Pdf && !QCoreApplication::instance())
     gui.emplace(argc, argv);
-  if (const Result<void> exported = ExportTemplate(model, output); !exported) {
+  if (const Result<void> exported = ExportTemplate(model, output, paper); !exported) {
     std::fprintf(stderr, "kerfwright template: %s\n", PrintableText(exported.Error()).c_str());
     return ExitCannotRun;
   }

@@ -63,13 +63,16 @@ constexpr Verb Table[] = {
      "object carries the project's name and wood colour. By default the section is the traced\n"
      "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is "
      "smooth.\n"},
-    {"template", TemplateCommand, "PROJECT.ROU -o FILE [--tools DIR]",
+    {"template", TemplateCommand, "PROJECT.ROU -o FILE [--paper A4|Letter] [--tools DIR]",
      "writes a full-size template of the section",
      "Writes the worked section at true size for holding against the finished piece: SVG, PDF\n"
      "or DXF by the extension of FILE. The outline is fitted with smooth curves to a fine drawing\n"
      "of the section. SVG and PDF pages, printed at 100 %, also show the uncut stock dashed, a\n"
      "1-inch and a 25-mm square to check the printer's scale, a ruler, the project's name and\n"
-     "the faces on the table and against the fence. The DXF holds the outline alone, in mm.\n"},
+     "the faces on the table and against the fence. A PDF page larger than the paper (Letter\n"
+     "where the locale measures in US units, A4 elsewhere, unless --paper says) is printed on\n"
+     "numbered sheets that overlap by 1/2\", with crosses to line them up. The DXF holds the\n"
+     "outline alone, in mm.\n"},
     {"sheet", SheetCommand,
      "PROJECT.ROU -o FILE.pdf [--paper A4|Letter] [--tools DIR] [--reach LENGTH]",
      "writes the set-up sheet to take to the router table",

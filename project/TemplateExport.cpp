@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/MouldingMesh.h"
+#include "project/SetupSheetPrint.h"
 #include "project/SmoothSection.h"
 
 namespace kerf {
@@ -46,14 +47,18 @@ Result<TemplateDrawing> BuildTemplate(const Model& model) {
   return drawing;
 }
 
-Result<void> ExportTemplate(const Model& model, const std::string& path) {
+Result<void> ExportTemplate(const Model& model, const std::string& path, const SheetPaper& paper) {
   if (TemplateFormatOf(path) == TemplateFormat::Unknown)
     return Result<void>::Fail("unknown template file type; use .svg, .pdf or .dxf");
   const Result<TemplateDrawing> drawing = BuildTemplate(model);
   if (!drawing) return Result<void>::FailLike(drawing);
-  const Result<void> saved = SaveTemplate(drawing.Value(), path);
+  const Result<void> saved = SaveTemplate(drawing.Value(), path, paper);
   if (!saved) return Result<void>::Fail("cannot write " + path + ": " + saved.Error());
   return {};
+}
+
+Result<void> ExportTemplate(const Model& model, const std::string& path) {
+  return ExportTemplate(model, path, PaperForLocale());
 }
 
 }  // namespace kerf

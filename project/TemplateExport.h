@@ -14,7 +14,10 @@ namespace kerf {
 // a sentence saying why when the section cannot be outlined.
 Result<TemplateDrawing> BuildTemplate(const Model& model);
 
-// Builds the template and writes it to path (.svg, .pdf or .dxf); a failure is a sentence.
+// Builds the template and writes it to path (.svg, .pdf or .dxf, a PDF on the paper); a failure
+// is a sentence.
+Result<void> ExportTemplate(const Model& model, const std::string& path, const SheetPaper& paper);
+// The same on the paper of the user's locale.
 Result<void> ExportTemplate(const Model& model, const std::string& path);
 
 }  // namespace kerf

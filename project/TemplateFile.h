@@ -8,6 +8,8 @@
 
 namespace kerf {
 
+struct SheetPaper;
+
 enum class TemplateFormat { Unknown, Svg, Pdf, Dxf };
 
 // The template's format from the file name's extension (any case); Unknown for any other.
@@ -30,14 +32,17 @@ struct TemplateDrawing {
 // "Face N on the table, face M against the fence" for an orientation state 1..8; empty otherwise.
 std::string TemplateOrientationText(int state);
 
-// The file's bytes. The SVG and PDF pages are sized in millimetres and drawn at 100 %; the DXF
-// holds the rings alone as closed polylines on the layer "PROFILE", in millimetres.
+// The file's bytes, in millimetres. The SVG is one page at full size. The PDF is printed at
+// 100 %: that page when it fits the paper, else sheets of the paper that overlap, with crosses
+// to line them up (see TemplateTiles.h); it asks viewers to print at actual size. The DXF
+// holds the rings alone as closed polylines on the layer "PROFILE".
 std::string TemplateSvg(const TemplateDrawing& drawing);
 std::string TemplateDxf(const TemplateDrawing& drawing);
-std::string TemplatePdf(const TemplateDrawing& drawing);
+std::string TemplatePdf(const TemplateDrawing& drawing, const SheetPaper& paper);
 
-// Writes the drawing in the format of path's extension, replacing the file safely. A failure
-// gives the reason without the path.
-Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path);
+// Writes the drawing in the format of path's extension, replacing the file safely; a PDF on the
+// paper. A failure gives the reason without the path.
+Result<void> SaveTemplate(const TemplateDrawing& drawing, const std::string& path,
+                          const SheetPaper& paper);
 
 }  // namespace kerf

@@ -13,9 +13,13 @@
 #include "RunProgram.h"
 #include "model/Progress.h"
 #include "project/CutterLibrary.h"
+#include "project/ProfileImport.h"
 #include "project/ProjectLoading.h"
+#include "project/SetupSheet.h"
 #include "project/TemplateExport.h"
 #include "project/TemplateFile.h"
+#include "project/TemplatePainter.h"
+#include "project/TemplateTiles.h"
 #include "support/ResultValue.h"
 #include "support/TempFolder.h"
 
@@ -84,7 +88,7 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
   std::optional<QGuiApplication> gui;
   if (!QCoreApplication::instance()) gui.emplace(argc, argv);
   const std::string file = Path(std::string("t.") + GetParam());
-  ASSERT_EQ(ExportTemplate(FlatStock(), file).Error(), "");
+  ASSERT_EQ(ExportTemplate(FlatStock(), file, PaperA4).Error(), "");
   const TemplateFormat format = TemplateFormatOf(file);
   Extent e;
   if (format == TemplateFormat::Dxf) {
@@ -101,9 +105,14 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
         "p in ps))\n"
         "xs = [v[0] for p in ps for v in p.get_points()]; ys = [v[1] for p in ps for v in "
         "p.get_points()]\n"
-        "print('size', max(xs) - min(xs), max(ys) - min(ys))\" '" +
+        "print('size', max(xs) - min(xs), max(ys) - min(ys))\n"
+        "a = d.audit(); print('audit', len(a.errors), len(a.fixes))\" '" +
         file + "' 2>&1");
     EXPECT_NE(report.find("units 4"), std::string::npos) << report;
+    EXPECT_NE(report.find("audit 0 0"), std::string::npos) << report;
+    // Our own reader takes it back as the one ring.
+    const Result<std::vector<OutlinePolygon>> read = ReadProfileOutline(file);
+    EXPECT_EQ(read ? read.Value().size() : 0u, 1u) << read.Error();
     EXPECT_NE(report.find("rings 1 closed True layer {'PROFILE'}"), std::string::npos) << report;
     std::smatch m;
     ASSERT_TRUE(std::regex_search(report, m, std::regex("size ([0-9.]+) ([0-9.]+)"))) << report;
@@ -134,8 +143,16 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
       EXPECT_NEAR(std::stod(m[2]) / 72 * 25.4, picture.height() / PixelsPerMm, 0.1);
       const std::string words = Shell("pdftotext '" + file + "' - 2>&1");
       for (const char* w :
-           {"Flat stock", "1 inch", "25 mm", "Face 3 on the table, face 2 against the fence"}) {
+           {"Flat stock", "1 inch", "25 mm", "Face 3 on the table, face 2 against the fence",
+            "Print at 100 % (actual size); check the 1-inch and 25-mm squares"}) {
         EXPECT_NE(words.find(w), std::string::npos) << w << " missing from:\n" << words;
+      }
+      // Viewers are asked to print at actual size, and the entry left the file whole.
+      EXPECT_NE(test::Slurp(file).find("/ViewerPreferences << /PrintScaling /None >>"),
+                std::string::npos);
+      if (HaveTool("qpdf")) {
+        const std::string check = Shell("qpdf --check '" + file + "' 2>&1", &status);
+        EXPECT_EQ(status, 0) << check;
       }
     }
   }
@@ -144,6 +161,68 @@ TEST_P(TemplateFormats, UncutStockMeasuresTrue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Template, TemplateFormats, ::testing::Values("svg", "pdf", "dxf"));
+
+// A 10" panel's page is wider than Letter either way round: its PDF takes two numbered sheets
+// that overlap by half an inch, each with the crosses at the overlap's corners. On A4 turned it
+// fits one page.
+struct PaperCase {
+  SheetPaper Paper;
+  size_t Sheets;
+};
+class TemplateSheets : public test::TempFolder, public ::testing::WithParamInterface<PaperCase> {};
+
+TEST_P(TemplateSheets, WidePanelTakesNumberedSheetsWithSharedCrosses) {
+  int argc = 3;
+  char name[] = "test", option[] = "-platform", platform[] = "offscreen";
+  char* argv[] = {name, option, platform, nullptr};
+  std::optional<QGuiApplication> gui;
+  if (!QCoreApplication::instance()) gui.emplace(argc, argv);
+  Model model = FlatStock();
+  model.NewWorkpiece(75, 1000);
+  TemplateDrawing d;
+  ASSERT_EQ(test::TakeValue(BuildTemplate(model), d), "");
+  const TemplatePageSize page = TemplatePageSizeOf(d);
+  const SheetPaper paper = GetParam().Paper;
+  const TemplateTiling tiling = TileTemplate(page.Width, page.Height, paper.Width, paper.Height);
+  ASSERT_EQ(tiling.Tiles.size(), GetParam().Sheets);
+  if (tiling.Tiles.size() > 1) {
+    const TemplateTile &left = tiling.Tiles[0], &right = tiling.Tiles[1];
+    EXPECT_NEAR(left.Left + tiling.WindowWidth - right.Left, 12.7, 1e-9);
+    const double xs[] = {right.Left, left.Left + tiling.WindowWidth};
+    for (const TemplateTile* tile : {&left, &right}) {
+      ASSERT_EQ(tile->Marks.size(), 4u);
+      for (const TemplatePoint& m : tile->Marks) {
+        EXPECT_TRUE(std::abs(m.X - xs[0]) < 1e-9 || std::abs(m.X - xs[1]) < 1e-9) << m.X;
+        EXPECT_TRUE(std::abs(m.Y - left.Top) < 1e-9 ||
+                    std::abs(m.Y - left.Top - tiling.WindowHeight) < 1e-9)
+            << m.Y;
+      }
+    }
+  }
+  if (!HaveTool("pdfinfo")) GTEST_SKIP() << "pdfinfo is not installed";
+  const std::string file = Path("wide.pdf");
+  ASSERT_EQ(ExportTemplate(model, file, paper).Error(), "");
+  const std::string info = Shell("pdfinfo '" + file + "' 2>&1");
+  EXPECT_NE(info.find("Pages:           " + std::to_string(GetParam().Sheets)), std::string::npos)
+      << info;
+  const std::string words = Shell("pdftotext '" + file + "' - 2>&1");
+  EXPECT_EQ(words.find("Page 2 of 2, row 1 column 2") != std::string::npos, GetParam().Sheets == 2)
+      << words;
+  // The last sheet shows the ruler's "cm" where the SVG has it, less its window's offset.
+  std::smatch svgAt, pdfAt;
+  const std::string svg = TemplateSvg(d);
+  ASSERT_TRUE(std::regex_search(svg, svgAt, std::regex("<text x=\"([0-9.]+)\"[^>]*>cm<")));
+  const std::string sheet = std::to_string(tiling.Tiles.size());
+  const std::string boxes =
+      Shell("pdftotext -bbox -f " + sheet + " -l " + sheet + " '" + file + "' - 2>&1");
+  ASSERT_TRUE(std::regex_search(boxes, pdfAt, std::regex("xMin=\"([0-9.]+)\"[^>]*>cm<"))) << boxes;
+  const TemplateTile& last = tiling.Tiles.back();
+  EXPECT_NEAR(std::stod(pdfAt[1]) / 72 * 25.4, std::stod(svgAt[1]) - last.Left + last.PageLeft,
+              0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Template, TemplateSheets,
+                         ::testing::Values(PaperCase{PaperLetter, 2}, PaperCase{PaperA4, 1}));
 
 TEST(TemplateSvg, SizeIsInMillimetresWithAMatchingViewBox) {
   TemplateDrawing d;
