@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -166,11 +167,28 @@ class MeshFormats : public test::TempFolder {};
 
 TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
   const std::string project = WorkDir + "Table edge ogee.ROU";
+  const std::time_t before = std::time(nullptr);
   for (const char* name : {"m.stl", "m.3mf", "M.OBJ"}) {
     const test::ProgramRun run =
         test::RunProgram({"mesh", project, "-o", Path(name)}, dir_.string());
     ASSERT_EQ(run.status, 0) << name << ": " << run.err;
   }
+  const std::time_t after = std::time(nullptr);
+
+  // The 3MF's zip entries are dated when it was written, as zipinfo reads them (local time,
+  // whole two seconds).
+  const std::string zipinfo = ReaderOutput("zipinfo -T", Path("m.3mf"));
+  const std::regex stamp(R"((\d{4})(\d\d)(\d\d)\.(\d\d)(\d\d)(\d\d) )");
+  int dated = 0;
+  for (std::sregex_iterator m(zipinfo.begin(), zipinfo.end(), stamp), end; m != end; ++m, ++dated) {
+    std::tm local{};
+    local.tm_year = std::stoi((*m)[1]) - 1900, local.tm_mon = std::stoi((*m)[2]) - 1;
+    local.tm_mday = std::stoi((*m)[3]), local.tm_hour = std::stoi((*m)[4]);
+    local.tm_min = std::stoi((*m)[5]), local.tm_sec = std::stoi((*m)[6]), local.tm_isdst = -1;
+    const std::time_t when = std::mktime(&local);
+    EXPECT_TRUE(when >= before - 2 && when <= after) << m->str() << " " << zipinfo;
+  }
+  EXPECT_EQ(dated, 3) << zipinfo;
   uint32_t triangles = 0;
   StlBox(test::Slurp(Path("m.stl")), triangles);
   ASSERT_GT(triangles, 0u);
