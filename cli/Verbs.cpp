@@ -54,7 +54,10 @@ constexpr Verb Table[] = {
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
      "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
      "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
-     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
+     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*. The light\n"
+     "comes from above the eye rather than from the upper right as in the 3-D view, so the end\n"
+     "face, which shows the section, is lit; --ambient, --diffuse and --specular set its levels\n"
+     "as the View Controls sliders do.\n"},
     {"mesh", MeshCommand, "PROJECT.ROU -o FILE [--length L] [--traced] [--tools DIR]",
      "writes the moulding as a 3-D file",
      "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
