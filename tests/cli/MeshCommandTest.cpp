@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <iomanip>
 #include <regex>
 #include <sstream>
 
@@ -178,13 +179,12 @@ TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
   // The 3MF's zip entries are dated when it was written, as zipinfo reads them (local time,
   // whole two seconds).
   const std::string zipinfo = ReaderOutput("zipinfo -T", Path("m.3mf"));
-  const std::regex stamp(R"((\d{4})(\d\d)(\d\d)\.(\d\d)(\d\d)(\d\d) )");
+  const std::regex stamp(R"(\d{8}\.\d{6} )");
   int dated = 0;
   for (std::sregex_iterator m(zipinfo.begin(), zipinfo.end(), stamp), end; m != end; ++m, ++dated) {
     std::tm local{};
-    local.tm_year = std::stoi((*m)[1]) - 1900, local.tm_mon = std::stoi((*m)[2]) - 1;
-    local.tm_mday = std::stoi((*m)[3]), local.tm_hour = std::stoi((*m)[4]);
-    local.tm_min = std::stoi((*m)[5]), local.tm_sec = std::stoi((*m)[6]), local.tm_isdst = -1;
+    std::istringstream(m->str()) >> std::get_time(&local, "%Y%m%d.%H%M%S");
+    local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
     EXPECT_TRUE(when >= before - 2 && when <= after) << m->str() << " " << zipinfo;
   }

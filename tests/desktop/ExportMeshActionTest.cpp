@@ -8,9 +8,6 @@
 #include "desktop/ExportMeshAction.h"
 #include "model/Model.h"
 #include "model/PlotOutline.h"
-#include "project/ProjectLoading.h"
-#include "project/TemplateExport.h"
-#include "support/StartupProject.h"
 
 namespace kerf {
 namespace {
@@ -96,26 +93,6 @@ TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
   ASSERT_GE(sectionsOffered.size(), 3u);
   EXPECT_EQ(sectionsOffered[0], 0);
   EXPECT_EQ(sectionsOffered[2], 1);
-}
-
-TEST_F(ExportMeshActionTest, ASectionTheTemplateRefusesIsRefusedAlike) {
-  // A straight bit raised inside the stock leaves an enclosed hole.
-  const QString project = dir.filePath("hole.ROU");
-  QFile file(project);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(test::StartupProjectWithCuts({"30", "50", "3", "1-4! Straight.bmp"}).c_str());
-  file.close();
-  ASSERT_TRUE(LoadForCommand(model, project.toStdString(), ""));
-  NoProgress quiet;
-  PlotOutline(model, pictures, measured, quiet);
-  for (const int traced : {0, 1}) {
-    section = traced;
-    answer = dir.filePath("hole.stl");
-    messages.clear();
-    EXPECT_FALSE(action.OnExportMesh());
-    EXPECT_FALSE(QFile::exists(answer));
-    EXPECT_EQ(messages, QStringList{QString::fromStdString(BuildTemplate(model).Error())});
-  }
 }
 
 TEST_F(ExportMeshActionTest, CancellingEitherStepWritesNothing) {
