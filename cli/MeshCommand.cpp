@@ -16,13 +16,15 @@ namespace kerf {
 
 int MeshCommand(const CommandArgs& args) {
   std::string project, output, tools, length = "4";
-  bool smooth = false;
+  bool traced = false, smooth = false;
   OptionParser parser("mesh");
   parser.Positional("PROJECT.ROU", project, false, "the project file");
   parser.Text({"-o", "--output"}, "FILE", output, true,
               "the 3-D file to write (.stl, .3mf or .obj)");
   parser.Text({"--length"}, "L", length, false, "length of the moulding (default 4 inches)");
-  parser.Flag({"--smooth"}, smooth, "smooth curves fitted to a fine drawing of the section");
+  parser.Flag({"--traced"}, traced, "the outline traced from the section's pixels (0.56 mm)");
+  // The true-size outline was --smooth before it became the default; old scripts still give it.
+  parser.Flag({"--smooth"}, smooth, "the default, the true-size outline (kept for older scripts)");
   parser.Text({"--tools"}, "DIR", tools, false, "read the cutter bitmaps from DIR");
   if (!parser.Parse(args)) return UsageExit(parser);
 
@@ -47,7 +49,8 @@ int MeshCommand(const CommandArgs& args) {
   Section section;
   PlotOutline(model, pictures, section, progress);
   if (const Result<void> exported =
-          ExportMoulding(model, pictures.Outline, output, lengthMm.Value(), smooth);
+          ExportMoulding(model, pictures.Outline, output, lengthMm.Value(),
+                         traced ? MeshSection::Traced : MeshSection::TrueSize);
       !exported) {
     std::fprintf(stderr, "kerfwright mesh: %s\n", PrintableText(exported.Error()).c_str());
     return ExitCannotRun;

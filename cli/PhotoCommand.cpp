@@ -178,6 +178,7 @@ int PhotoCommand(const CommandArgs& args) {
     scene.SetUpScene();
     scene.ResizeScene(width, height);
     SceneParams params = MakeSceneParams(view, model);
+    params.LightFrom = PhotographLightFrom;
     if (fit) params = FitView(params, pictures.Outline, width, height);
     scene.DrawScene(params, pictures.Outline, texture ? texture.get() : nullptr);
     context->SwapBuffers();

@@ -54,15 +54,20 @@ constexpr Verb Table[] = {
      "View Controls window does; the project's texture settings apply. Needs OpenGL (Mesa's\n"
      "software renderer will do); without it the exit status is 2. --fit turns the view to a\n"
      "three-quarter angle and zooms so that the whole moulding fills about 80 % of the picture\n"
-     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*.\n"},
-    {"mesh", MeshCommand, "PROJECT.ROU -o FILE [--length L] [--smooth] [--tools DIR]",
+     "(its larger extent across or up); it replaces --zoom, --rotate-* and --shift-*. The light\n"
+     "comes from above the eye rather than from the upper right as in the 3-D view, so the end\n"
+     "face, which shows the section, is lit; --ambient, --diffuse and --specular set its levels\n"
+     "as the View Controls sliders do.\n"},
+    {"mesh", MeshCommand, "PROJECT.ROU -o FILE [--length L] [--traced] [--tools DIR]",
      "writes the moulding as a 3-D file",
      "Writes the worked section extruded to a length of moulding as a closed solid at its true\n"
      "size in millimetres: binary STL, 3MF or OBJ by the extension of FILE. The length is in\n"
      "inches (4, 4.5, 3/4, 1 1/2) or millimetres (19mm); it defaults to 4 inches. The 3MF\n"
-     "object carries the project's name and wood colour. By default the section is the traced\n"
-     "outline; --smooth fits smooth curves to a finer drawing of it, so a printed cove is "
-     "smooth.\n"},
+     "object carries the project's name and wood colour. The section is the true-size outline\n"
+     "the template draws, smooth curves fitted to a fine drawing of it; --traced takes the\n"
+     "outline traced from the section's pixels instead (steps of 0.56 mm). --smooth, which\n"
+     "asked for the true-size outline before it was the default, is still accepted and changes\n"
+     "nothing. A section the template refuses (one enclosing a hole) is refused alike.\n"},
     {"template", TemplateCommand, "PROJECT.ROU -o FILE [--paper A4|Letter] [--tools DIR]",
      "writes a full-size template of the section",
      "Writes the worked section at true size for holding against the finished piece: SVG, PDF\n"

@@ -45,10 +45,11 @@ bool ExportMeshAction::OnExportMesh() {
     return false;
   }
   length_ = *length;
-  const std::optional<int> section =
-      chooseItem_("Section:", {"Traced outline", "Smooth curves (for printing)"}, smooth_ ? 1 : 0);
+  const std::optional<int> section = chooseItem_(
+      "Section:", {"True size, as the template draws it", "Traced outline (0.56 mm steps)"},
+      section_ == MeshSection::Traced ? 1 : 0);
   if (!section) return false;
-  smooth_ = *section == 1;
+  section_ = *section == 1 ? MeshSection::Traced : MeshSection::TrueSize;
 
   FileRequest request;
   request.mode = FileRequest::Mode::Save;
@@ -65,7 +66,7 @@ bool ExportMeshAction::OnExportMesh() {
   fileName_ = path;
 
   if (const Result<void> exported =
-          ExportMoulding(model_, outline_, path.toStdString(), lengthMm.Value(), smooth_);
+          ExportMoulding(model_, outline_, path.toStdString(), lengthMm.Value(), section_);
       !exported) {
     showMessage_(QString::fromStdString(exported.Error()));
     return false;

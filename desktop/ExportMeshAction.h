@@ -9,6 +9,7 @@
 #include "desktop/Choosers.h"
 #include "model/Model.h"
 #include "model/SectionPictures.h"
+#include "project/MeshExport.h"
 
 class QWidget;
 
@@ -30,11 +31,12 @@ class ExportMeshAction {
   void SetTextChooser(TextChooser chooser) { chooseText_ = std::move(chooser); }
   void SetItemChooser(ItemChooser chooser) { chooseItem_ = std::move(chooser); }
 
-  // Asks for the length (the last one given, 4 inches at first), the section (the traced
-  // outline or smooth curves, the last one chosen) and the file, whose type
-  // (.stl, .3mf, .obj) the dialog's filter offers, then writes the moulding of the current
-  // outline. A length that cannot be read and a file that cannot be written are reported in a
-  // message. Returns whether a file was written.
+  // Asks for the length (the last one given, 4 inches at first), the section (the true-size
+  // outline the template draws or the traced outline, the last one chosen, true size at first)
+  // and the file, whose type (.stl, .3mf, .obj) the dialog's filter offers, then writes the
+  // moulding. A length that cannot be read, a section the template refuses and a file that
+  // cannot be written are reported in a message, and nothing is written. Returns whether a
+  // file was written.
   bool OnExportMesh();
 
  private:
@@ -47,7 +49,7 @@ class ExportMeshAction {
   MessageShower showMessage_;
   TextChooser chooseText_;
   ItemChooser chooseItem_;
-  bool smooth_ = false;
+  MeshSection section_ = MeshSection::TrueSize;
 };
 
 }  // namespace kerf

@@ -21,11 +21,13 @@ Result<double> ParseExportLength(const std::string& text) {
 }
 
 Result<void> ExportMoulding(const Model& model, const SectionOutline& outline,
-                            const std::string& path, double lengthMm, bool smooth) {
+                            const std::string& path, double lengthMm, MeshSection section) {
+  // The true-size outline is made for the traced mesh too: where it cannot be made, the traced
+  // outline would show another shape (the uncut block around a hole).
+  const Result<std::vector<SectionPolygon>> pieces = SmoothSectionPieces(model);
+  if (!pieces) return Result<void>::FailLike(pieces);
   TriangleMesh mesh;
-  if (smooth) {
-    const Result<std::vector<SectionPolygon>> pieces = SmoothSectionPieces(model);
-    if (!pieces) return Result<void>::Fail(path + ": " + pieces.Error());
+  if (section == MeshSection::TrueSize) {
     mesh = ExtrudePieces(pieces.Value(), lengthMm, SmoothScale);
   } else {
     if (!outline.Closed)

@@ -18,11 +18,18 @@ inline constexpr double MaxExportLengthMm = 100 * 25.4;
 // saying what is wrong.
 Result<double> ParseExportLength(const std::string& text);
 
-// Writes the moulding of outline (traced already from model) extruded to lengthMm as .stl, .3mf or
-// .obj by the extension, named after the project and coloured with its wood. With smooth the
-// section is the smooth curves fitted to a fine drawing of it instead of the traced outline.
-// A failure names the file when there is no section or the file cannot be written.
+// The section a mesh is drawn out from: the true-size outline the template draws (smooth curves
+// fitted to a fine drawing of the section), or the outline traced from the measured section,
+// whose curves keep the steps of its pixels (0.56 mm).
+enum class MeshSection { TrueSize, Traced };
+
+// Writes the moulding of model's section extruded to lengthMm as .stl, .3mf or .obj by the
+// extension, named after the project and coloured with its wood; outline is the traced outline,
+// used for MeshSection::Traced. A section the template refuses (one enclosing a hole) is
+// refused with the template's reason whichever section is asked for; a traced outline that
+// does not close and a file that cannot be written are failures naming the file.
 Result<void> ExportMoulding(const Model& model, const SectionOutline& outline,
-                            const std::string& path, double lengthMm, bool smooth = false);
+                            const std::string& path, double lengthMm,
+                            MeshSection section = MeshSection::TrueSize);
 
 }  // namespace kerf

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "Model/COM/NMR_DLLInterfaces.h"
 #include "model/FileNames.h"
@@ -40,6 +41,69 @@ std::string Lib3mfError(NMR::PLib3MFBase* object, const char* what) {
     return std::string(what) + ": " + message;
   }
   return std::string(what) + " failed";
+}
+
+// Little-endian fields of a zip archive; a field past the end reads as all ones, which no
+// signature or offset the walk below accepts.
+uint64_t ZipField(const std::string& zip, uint64_t at, int bytes) {
+  if (at > zip.size() || zip.size() - at < static_cast<uint64_t>(bytes)) return ~uint64_t{0};
+  uint64_t value = 0;
+  for (int k = bytes - 1; k >= 0; --k) value = value << 8 | static_cast<unsigned char>(zip[at + k]);
+  return value;
+}
+
+void PutU16At(std::string& zip, uint64_t at, unsigned v) {
+  zip[at] = static_cast<char>(v & 0xFF);
+  zip[at + 1] = static_cast<char>(v >> 8 & 0xFF);
+}
+
+// Dates every entry of the zip archive (its local header and its central directory record)
+// with when, in local time in the DOS date and time fields: lib3mf leaves them zero, which
+// readers show as 1980-00-00. A directory that cannot be walked is left as it is.
+void DateZipEntries(std::string& zip, std::time_t when) {
+  std::tm local{};
+  if (!localtime_r(&when, &local) || local.tm_year < 80) return;
+  const unsigned time =
+      static_cast<unsigned>(local.tm_hour << 11 | local.tm_min << 5 | local.tm_sec / 2);
+  const unsigned date =
+      static_cast<unsigned>((local.tm_year - 80) << 9 | (local.tm_mon + 1) << 5 | local.tm_mday);
+  const size_t end = zip.rfind(std::string("PK\5\6", 4));
+  if (end == std::string::npos) return;
+  uint64_t entries = ZipField(zip, end + 10, 2), directory = ZipField(zip, end + 16, 4);
+  if (entries == 0xFFFF || directory == 0xFFFFFFFF) {  // the ZIP64 end record holds them
+    const uint64_t locator = end >= 20 ? end - 20 : ~uint64_t{0};
+    if (ZipField(zip, locator, 4) != 0x07064B50) return;
+    const uint64_t record = ZipField(zip, locator + 8, 8);
+    if (ZipField(zip, record, 4) != 0x06064B50) return;
+    entries = ZipField(zip, record + 32, 8);
+    directory = ZipField(zip, record + 48, 8);
+  }
+  uint64_t at = directory;
+  for (uint64_t n = 0; n < entries && ZipField(zip, at, 4) == 0x02014B50; ++n) {
+    const uint64_t name = ZipField(zip, at + 28, 2), extra = ZipField(zip, at + 30, 2);
+    uint64_t header = ZipField(zip, at + 42, 4);
+    if (header == 0xFFFFFFFF) {
+      // The ZIP64 extra field holds the sizes that overflowed, then the offset.
+      for (uint64_t e = at + 46 + name; e + 4 <= at + 46 + name + extra;) {
+        const uint64_t id = ZipField(zip, e, 2), size = ZipField(zip, e + 2, 2);
+        if (id == 1) {
+          uint64_t field = e + 4;
+          for (uint64_t sizeAt : {at + 24, at + 20})
+            field += ZipField(zip, sizeAt, 4) == 0xFFFFFFFF ? 8 : 0;
+          header = ZipField(zip, field, 8);
+          break;
+        }
+        e += 4 + size;
+      }
+    }
+    if (ZipField(zip, header, 4) == 0x04034B50) {
+      PutU16At(zip, header + 10, time);
+      PutU16At(zip, header + 12, date);
+    }
+    PutU16At(zip, at + 12, time);
+    PutU16At(zip, at + 14, date);
+    at += 46 + name + extra + ZipField(zip, at + 32, 2);
+  }
 }
 
 }  // namespace
@@ -154,6 +218,7 @@ Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label) 
                                               size) != LIB3MF_OK) {
     return fail(writer, "writing 3MF");
   }
+  DateZipEntries(bytes, std::time(nullptr));
   return bytes;
 }
 

@@ -24,7 +24,8 @@ struct MeshLabel {
 // STL has no unit and is read as millimetres by convention.
 std::string FormatStl(const TriangleMesh& mesh);
 std::string FormatObj(const TriangleMesh& mesh, const MeshLabel& label);
-// Fails with the library's message when lib3mf fails.
+// The 3MF's zip entries are dated now (local time); fails with the library's message when
+// lib3mf fails.
 Result<std::string> Format3mf(const TriangleMesh& mesh, const MeshLabel& label);
 
 // Writes the mesh in the format of the extension, replacing the file safely (see ReplaceFile),

@@ -10,9 +10,10 @@
 
 namespace kerf {
 
-// Pixels per unit of the fine drawing the curves are fitted to by default, and how far the
-// flattened curves may stray from the fitted ones.
-inline constexpr int SmoothPixelsPerUnit = 1;
+// Pixels per unit of the fine drawing the curves are fitted to by default (the template's
+// drawing, so a mesh and a template describe the same section), and how far the flattened
+// curves may stray from the fitted ones.
+inline constexpr int SmoothPixelsPerUnit = 2;
 inline constexpr double SmoothToleranceMm = 0.02;
 // Coordinates of the smooth pieces are whole micrometres.
 inline constexpr SectionScale SmoothScale{0.001, 0.001};

@@ -40,7 +40,8 @@ void Scene::SetUpScene() {
   light_.SetAmbient(ColourF(0.25f, 0.25f, 0.25f, 1.0f));
   light_.SetDiffuse(ColourF(0.5f, 0.5f, 0.5f, 1.0f));
   light_.SetSpecular(ColourF(0.5f, 0.5f, 0.5f, 1.0f));
-  light_.SetPosition(VectorF(200.0f, 200.0f, 250.0f));
+  const std::array<float, 3> from = SceneParams{}.LightFrom;
+  light_.SetPosition(VectorF(from[0], from[1], from[2]));
   light_.SetInfinite(true);
   light_.Enable();
 
@@ -61,6 +62,12 @@ void Scene::DrawScene(const SceneParams& params, const SectionOutline& outline, 
   gl::glClearColor(params.Clear[0], params.Clear[1], params.Clear[2], params.Clear[3]);
   gl::glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   gl::glLoadIdentity();
+  // A light moved since the last frame is sent under the identity, so it stays fixed to the eye.
+  const std::array<float, 3>& from = params.LightFrom;
+  if (const VectorRec& at = light_.Position();
+      at.X != from[0] || at.Y != from[1] || at.Z != from[2]) {
+    light_.SetPosition(VectorRec{from[0], from[1], from[2], 0.0f});
+  }
   gl::gluLookAt(0, 0, params.EyeDistance, 0, 0, 0, 0, 1, 0);
 
   gl::glPolygonMode(GL_FRONT_AND_BACK, params.Solid ? GL_FILL : GL_LINE);

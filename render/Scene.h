@@ -21,13 +21,14 @@ class Scene {
   Scene() = default;
 
   // Depth test, back-face culling, colour material, two-sided lighting, the light fixed to the
-  // eye above, right of and in front of the viewer, and a black background.
+  // eye where SceneParams puts it by default, and a black background.
   void SetUpScene();
   // Viewport and a 50-degree perspective for a surface of width x height pixels; a height of
   // zero is taken as one.
   void ResizeScene(int width, int height);
   // Clears and draws one frame: camera, fill mode, turns and shifts, material, light levels
-  // and, for a closed outline, the moulding. texture may be null while mapping is off.
+  // and direction and, for a closed outline, the moulding. texture may be null while mapping is
+  // off.
   void DrawScene(const SceneParams& params, const SectionOutline& outline, Texture* texture);
 
   // Draw the moulding from geometry prepared once per change (the default) or directly.

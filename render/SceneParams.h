@@ -15,6 +15,9 @@ struct SceneParams {
   // Light levels 0..1 (ambient, diffuse and highlight sliders / 100); the specular level
   // drives both the light's and the material's highlight.
   float Ambient = 0.20f, Diffuse = 0.70f, Specular = 0.05f;
+  // The direction the light comes from, fixed to the eye: right, up and towards the viewer.
+  // The 3-D view's light stands above, right of and in front of the viewer.
+  std::array<float, 3> LightFrom{200.0f, 200.0f, 250.0f};
   bool Solid = true;  // filled polygons; false draws the wire frame
   // Texture window: "Texture map" and the repeat counts (the two repeat boxes).
   bool TextureMap = false;
@@ -25,6 +28,12 @@ struct SceneParams {
 
   bool operator==(const SceneParams&) const = default;
 };
+
+// The photo verb's light: above the eye and in front of the viewer, no further right. The 3-D
+// view's light grazes the end face of a three-quarter view, which shows the section, and leaves
+// it the darkest face; from here it is lit about as well as the worked edge, and the top
+// stays the brightest face.
+inline constexpr std::array<float, 3> PhotographLightFrom{0.0f, 100.0f, 200.0f};
 
 // The ranges of the View Controls window's sliders, which the photo verb's options share.
 struct ViewRange {

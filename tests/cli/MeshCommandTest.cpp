@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <iomanip>
 #include <regex>
 #include <sstream>
 
@@ -16,6 +18,8 @@
 #include "model/SectionRenderer.h"
 #include "project/MeshExport.h"
 #include "project/ProjectLoading.h"
+#include "project/TemplateExport.h"
+#include "support/StartupProject.h"
 #include "support/TempFolder.h"
 
 namespace kerf {
@@ -43,9 +47,10 @@ double AdmeshFigure(const std::string& report, const std::string& label) {
   return std::strtod(report.c_str() + colon + 1, nullptr);
 }
 
-std::string Admesh(const std::string& stl) {
+// What a reader of the files (admesh, zipinfo) prints of one, its errors included.
+std::string ReaderOutput(const std::string& reader, const std::string& file) {
   std::string report;
-  FILE* pipe = popen(("admesh '" + stl + "' 2>&1").c_str(), "r");
+  FILE* pipe = popen((reader + " '" + file + "' 2>&1").c_str(), "r");
   if (!pipe) return report;
   char buffer[4096];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) report.append(buffer, n);
@@ -73,26 +78,27 @@ Box StlBox(const std::string& bytes, uint32_t& triangles) {
 
 class MeshSamples : public test::TempFolder, public ::testing::WithParamInterface<Sample> {
  protected:
-  void CheckSample(const Sample& s, bool smooth);
+  void CheckSample(const Sample& s, const char* section);
 };
 
-// The traced outline and the smooth curves alike.
+// The true-size outline by default (and under the old --smooth), the pixel trace on request.
 TEST_P(MeshSamples, StlIsASoundSolidOfTheSectionsSizeAndArea) {
-  for (const bool smooth : {false, true}) {
-    SCOPED_TRACE(smooth ? "--smooth" : "traced");
-    CheckSample(GetParam(), smooth);
+  for (const char* section : {"", "--smooth", "--traced"}) {
+    SCOPED_TRACE(*section ? section : "default");
+    CheckSample(GetParam(), section);
   }
 }
 
-void MeshSamples::CheckSample(const Sample& s, bool smooth) {
+void MeshSamples::CheckSample(const Sample& s, const char* section) {
   const std::string project = WorkDir + s.Project + ".ROU";
   const std::string stl = Path("m.stl");
   std::vector<std::string> args = {"mesh", project, "-o", stl, "--length", "4.5"};
-  if (smooth) args.push_back("--smooth");
+  if (*section) args.push_back(section);
   const test::ProgramRun run = test::RunProgram(args, dir_.string());
   ASSERT_EQ(run.status, 0) << run.err;
+  const bool traced = std::string(section) == "--traced";
 
-  const std::string report = Admesh(stl);
+  const std::string report = ReaderOutput("admesh", stl);
   ASSERT_NE(report.find("Number of facets"), std::string::npos) << "admesh did not run: " << report;
   EXPECT_EQ(AdmeshFigure(report, "Facets with 1 disconnected edge"), 0) << report;
   EXPECT_EQ(AdmeshFigure(report, "Facets with 2 disconnected edges"), 0) << report;
@@ -124,26 +130,30 @@ void MeshSamples::CheckSample(const Sample& s, bool smooth) {
   }
   EXPECT_NEAR(box.Max[2] - box.Min[2], lengthMm, 1e-3);
 
+  if (!traced) {
+    // The template's section: its rings' area times the length, within 0.35 %.
+    const Result<TemplateDrawing> drawing = BuildTemplate(model);
+    ASSERT_TRUE(drawing) << drawing.Error();
+    double twiceArea = 0;
+    for (const std::vector<TemplatePoint>& ring : drawing.Value().Rings) {
+      for (size_t i = 0; i < ring.size(); ++i) {
+        const TemplatePoint& a = ring[i];
+        const TemplatePoint& b = ring[(i + 1) % ring.size()];
+        twiceArea += a.X * b.Y - b.X * a.Y;
+      }
+    }
+    EXPECT_NEAR(volume, std::abs(twiceArea) / 2 * lengthMm, 0.0035 * volume);
+    return;
+  }
   // The black pixels of the measured section at the raster's scale: the stock's size over the
-  // whole pixels it is drawn in (500 pixels per 1100 units, rounded). The smooth curves are
-  // fitted to a drawing at one pixel per unit, which is compared instead.
-  Raster fine(1100, 1100);
-  SectionView view;
-  if (smooth) {
-    view.W = view.H = 1100;
-    RenderSection(model, view, fine);
-  }
-  const Raster& section = smooth ? fine : measured.Picture;
+  // whole pixels it is drawn in (500 pixels per 1100 units, rounded).
   long black = 0;
-  for (int y = 0; y < section.Height(); ++y) {
-    for (int x = 0; x < section.Width(); ++x) black += section.Pixel(x, y) == Black;
+  for (int y = 0; y < measured.Picture.Height(); ++y) {
+    for (int x = 0; x < measured.Picture.Width(); ++x)
+      black += measured.Picture.Pixel(x, y) == Black;
   }
-  const double acrossPixels =
-      smooth ? acrossMm / MillimetresPerUnit
-             : std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
-  const double uprightPixels =
-      smooth ? uprightMm / MillimetresPerUnit
-             : std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
+  const double acrossPixels = std::nearbyint(SectionSize * acrossMm / MillimetresPerUnit / 1100);
+  const double uprightPixels = std::nearbyint(SectionSize * uprightMm / MillimetresPerUnit / 1100);
   const double area = black * (acrossMm / acrossPixels) * (uprightMm / uprightPixels);
   EXPECT_NEAR(volume, area * lengthMm, 0.01 * volume);
 }
@@ -158,11 +168,27 @@ class MeshFormats : public test::TempFolder {};
 
 TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
   const std::string project = WorkDir + "Table edge ogee.ROU";
+  const std::time_t before = std::time(nullptr);
   for (const char* name : {"m.stl", "m.3mf", "M.OBJ"}) {
     const test::ProgramRun run =
         test::RunProgram({"mesh", project, "-o", Path(name)}, dir_.string());
     ASSERT_EQ(run.status, 0) << name << ": " << run.err;
   }
+  const std::time_t after = std::time(nullptr);
+
+  // The 3MF's zip entries are dated when it was written, as zipinfo reads them (local time,
+  // whole two seconds).
+  const std::string zipinfo = ReaderOutput("zipinfo -T", Path("m.3mf"));
+  const std::regex stamp(R"(\d{8}\.\d{6} )");
+  int dated = 0;
+  for (std::sregex_iterator m(zipinfo.begin(), zipinfo.end(), stamp), end; m != end; ++m, ++dated) {
+    std::tm local{};
+    std::istringstream(m->str()) >> std::get_time(&local, "%Y%m%d.%H%M%S");
+    local.tm_isdst = -1;
+    const std::time_t when = std::mktime(&local);
+    EXPECT_TRUE(when >= before - 2 && when <= after) << m->str() << " " << zipinfo;
+  }
+  EXPECT_EQ(dated, 3) << zipinfo;
   uint32_t triangles = 0;
   StlBox(test::Slurp(Path("m.stl")), triangles);
   ASSERT_GT(triangles, 0u);
@@ -233,6 +259,14 @@ TEST_F(MeshFormats, ThreeMfAndObjReadBackWithTheStlsTriangles) {
 TEST_F(MeshFormats, RefusalsExitTwoAndLeaveEarlierFilesAlone) {
   const std::string project = WorkDir + "Picture frame.ROU";
   Write("old.stl", "earlier");
+  // A straight bit raised inside the stock leaves an enclosed hole: the template's refusal,
+  // word for word, whichever section is asked for.
+  const std::string hole =
+      Write("hole.ROU", test::StartupProjectWithCuts({"30", "50", "3", "1-4! Straight.bmp"}));
+  const test::ProgramRun templated =
+      test::RunProgram({"template", hole, "-o", Path("t.svg")}, dir_.string());
+  ASSERT_EQ(templated.status, 2) << templated.err;
+  const std::string holeReason = templated.err.substr(templated.err.find(": ") + 1);
   struct Refusal {
     std::vector<std::string> Args;
     const char* Message;
@@ -244,6 +278,8 @@ TEST_F(MeshFormats, RefusalsExitTwoAndLeaveEarlierFilesAlone) {
       {{"mesh", Path("missing.ROU"), "-o", Path("old.stl")}, "missing.ROU"},
       {{"mesh", project, "-o", Path("no/such/folder/m.stl")}, "m.stl"},
       {{"mesh", project}, "missing -o"},
+      {{"mesh", hole, "-o", Path("old.stl")}, holeReason.c_str()},
+      {{"mesh", hole, "-o", Path("old.stl"), "--traced"}, holeReason.c_str()},
   };
   for (const Refusal& r : refusals) {
     const test::ProgramRun run = test::RunProgram(r.Args, dir_.string());

@@ -54,7 +54,7 @@ class ExportMeshActionTest : public ::testing::Test {
 TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
   struct Step {
     const char* Length;
-    int Section;  // 0 traced, 1 smooth
+    int Section;  // 0 true size, 1 traced
     const char* File;
     bool Written;
     const char* Message;  // part of the message shown, "" for none
@@ -89,7 +89,7 @@ TEST_F(ExportMeshActionTest, WritesTheChosenFileAndOffersTheLastChoicesAgain) {
   EXPECT_EQ(lengthsOffered.value(0), "4");
   EXPECT_EQ(lengthsOffered.value(1), "4");
   EXPECT_EQ(lengthsOffered.value(2), "3/4");
-  // The section last chosen is offered again: traced, then smooth after the second export.
+  // The section last chosen is offered again: true size, then traced after the second export.
   ASSERT_GE(sectionsOffered.size(), 3u);
   EXPECT_EQ(sectionsOffered[0], 0);
   EXPECT_EQ(sectionsOffered[2], 1);
