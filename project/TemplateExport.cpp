@@ -9,20 +9,9 @@
 
 namespace kerf {
 
-namespace {
-
-// The fine drawing the template's curves are fitted to: two pixels per hundredth of an inch.
-// Cutter rows and half-widths are whole hundredths, so a finer drawing adds no detail: from
-// three pixels on, each step between rows is wide enough for the curve fitting to keep it, and
-// a roundover comes out as a staircase. At one pixel the steps are smoothed away but the
-// fitted arc of a half-inch roundover strays about 0.3 mm; at two it keeps within 0.13 mm.
-constexpr int TemplatePixelsPerUnit = 2;
-
-}  // namespace
-
 Result<TemplateDrawing> BuildTemplate(const Model& model) {
   const Result<std::vector<SectionPolygon>> pieces =
-      SmoothSectionPieces(model, TemplatePixelsPerUnit);
+      SmoothSectionPieces(model, SmoothPixelsPerUnit);
   if (!pieces) return Result<TemplateDrawing>::FailLike(pieces);
   const bool oddState =
       model.FaceOnTable() >= 1 && model.FaceOnTable() <= 8 && model.FaceOnTable() % 2;
