@@ -259,6 +259,11 @@ void MatchProfileDialog::OnMatch() {
   waiting_ = new QProgressDialog("Matching the profile....", "Cancel", 0, ProgressSteps, this);
   waiting_->setObjectName("MatchProgress");
   waiting_->setWindowTitle("Match a Profile");
+  // Wide enough for the title whole beside the window manager's buttons, and for "Stopping....".
+  QFont titleFont = waiting_->font();
+  titleFont.setBold(true);
+  waiting_->setMinimumWidth(
+      QFontMetrics(titleFont).horizontalAdvance(waiting_->windowTitle()) * 3 / 2 + 160);
   waiting_->setWindowModality(Qt::WindowModal);
   waiting_->setMinimumDuration(0);
   waiting_->setAutoClose(false);
