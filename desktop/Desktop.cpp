@@ -319,15 +319,14 @@ void Desktop::ReplaceCut(int row, const Cut& cut) {
 // File > Match a Profile...: the plan found is put in as one undoable step.
 void Desktop::MatchProfile() {
   MainWindow* main = main_.get();
-  OnMatchProfile(
-      {model_,
-       *history_,
-       *profile_,
-       *config_,
-       main,
-       [this](SetupChange change) { RebuildAfterStep(change); },
-       [main](const QString& text) { ShowPlainMessage(main, QMessageBox::Information, text); },
-       {}});
+  OnMatchProfile({model_,
+                  *history_,
+                  *profile_,
+                  *config_,
+                  main,
+                  [this](SetupChange change) { RebuildAfterStep(change); },
+                  [main](const Model&) { main->OnPrintSetupSheet(); },
+                  {}});
 }
 
 void Desktop::RebuildAndRefresh() {

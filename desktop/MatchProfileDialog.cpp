@@ -1,21 +1,28 @@
-// MatchProfileDialog: "Match a Profile": the target, the stock, and the search with progress.
+// MatchProfileDialog: "Match a Profile": the target, the stock, the search with progress, and the
+// plan found drawn over its target.
 #include "desktop/MatchProfileDialog.h"
 
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <memory>
 
+#include "desktop/MatchPlanPanel.h"
+#include "desktop/ProfileWindow.h"
+#include "model/CutterKinds.h"
 #include "model/LengthText.h"
 #include "project/MatchTargetFile.h"
 
@@ -60,8 +67,14 @@ class PostedProgress final : public ProgressSink {
   int shown_permille_ = -1;
 };
 
+// A length as the boxes show it: millimetres as the program writes them, inches to the nearest
+// 64th with the fraction reduced, as a woodworker writes it ("3/4"", "1 1/8"").
 QString LengthText(int32_t hundredths, LengthUnit unit) {
-  return QString::fromStdString(FormatLength(static_cast<float>(hundredths) / 100, unit));
+  const float inches = static_cast<float>(hundredths) / 100;
+  if (unit == LengthUnit::Metric) return QString::fromStdString(FormatLength(inches, unit));
+  const double sixtyFourths = std::nearbyint(static_cast<double>(inches) * 64);
+  const std::string size = CatalogueSize({std::fabs(sixtyFourths) / 64, false});
+  return QString::fromStdString(sixtyFourths < 0 ? "-" + size : size);
 }
 
 }  // namespace
@@ -121,23 +134,41 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
   matchButton_->setObjectName("matchButton");
   matchButton_->setEnabled(false);
   matchButton_->setDefault(true);
+  applyButton_ = new QPushButton("&Apply", this);
+  applyButton_->setObjectName("applyButton");
+  applyButton_->setToolTip("Puts the plan in as the set-up, as one step that Undo takes back");
+  sheetButton_ = new QPushButton("&Set-up Sheet...", this);
+  sheetButton_->setObjectName("sheetButton");
+  sheetButton_->setToolTip("Puts the plan in as the set-up, as Apply does, and prints its sheet");
   auto* close = new QPushButton("Cancel", this);
   close->setObjectName("cancelButton");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(matchButton_);
+  buttons->addWidget(applyButton_);
+  buttons->addWidget(sheetButton_);
   buttons->addWidget(close);
 
+  planPanel_ = new MatchPlanPanel(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(targetMessage_);
+  layout->addWidget(planPanel_, 1);
   layout->addLayout(buttons);
+  ClearPlan();
 
   connect(browse, &QPushButton::clicked, this, &MatchProfileDialog::OnBrowse);
   connect(targetEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
   connect(stockHeightEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
   connect(stockWidthEdit_, &QLineEdit::editingFinished, this, &MatchProfileDialog::ReadTarget);
   connect(matchButton_, &QPushButton::clicked, this, &MatchProfileDialog::OnMatch);
+  connect(passesBox_, &QSpinBox::valueChanged, this, &MatchProfileDialog::ClearPlan);
+  connect(toleranceEdit_, &QLineEdit::textEdited, this, &MatchProfileDialog::ClearPlan);
+  connect(applyButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(sheetButton_, &QPushButton::clicked, this, [this] {
+    sheetWanted_ = true;
+    accept();
+  });
   connect(&watcher_, &QFutureWatcher<SearchOutcome>::finished, this,
           &MatchProfileDialog::OnSearchFinished);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -166,6 +197,7 @@ void MatchProfileDialog::OnBrowse() {
 }
 
 void MatchProfileDialog::ReadTarget() {
+  ClearPlan();
   target_.reset();
   matchButton_->setEnabled(false);
   const std::string path = targetEdit_->text().trimmed().toStdString();
@@ -221,11 +253,17 @@ void MatchProfileDialog::OnMatch() {
     return;
   }
   options.ToleranceInches = inches;
+  ClearPlan();
   cancel_ = false;
 
   waiting_ = new QProgressDialog("Matching the profile....", "Cancel", 0, ProgressSteps, this);
   waiting_->setObjectName("MatchProgress");
   waiting_->setWindowTitle("Match a Profile");
+  // Wide enough for the title whole beside the window manager's buttons, and for "Stopping....".
+  QFont titleFont = waiting_->font();
+  titleFont.setBold(true);
+  waiting_->setMinimumWidth(
+      QFontMetrics(titleFont).horizontalAdvance(waiting_->windowTitle()) * 3 / 2 + 160);
   waiting_->setWindowModality(Qt::WindowModal);
   waiting_->setMinimumDuration(0);
   waiting_->setAutoClose(false);
@@ -270,9 +308,54 @@ void MatchProfileDialog::OnSearchFinished() {
     targetMessage_->setText("The search was stopped; the set-up is as it was.");
   } else {
     found_ = std::move(outcome.Found);
-    accept();
+    ShowPlan();
   }
   emit SearchEnded();
+}
+
+StockSetup MatchProfileDialog::PlanStock() const {
+  StockSetup stock;
+  if (target_) stock.Width = target_->StockWidth, stock.Height = target_->StockHeight;
+  stock.FaceOnTable = found_.FaceOnTable >= 1 && found_.FaceOnTable <= 8 ? found_.FaceOnTable : 3;
+  return stock;
+}
+
+void MatchProfileDialog::ShowPlan() {
+  if (!target_) return;
+  const QScreen* screen =
+      this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect room = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  // The report's box has what the picture beside it, the rows above and below it, the window's
+  // frame and the margins leave of the screen.
+  const QSize frame(frameGeometry().width() - width(), frameGeometry().height() - height());
+  const QSize textRoom(room.width() - frame.width() - ProfileWindow::PictureSize - 60,
+                       room.height() - frame.height() - sizeHint().height() - 40);
+  planPanel_->Show(found_, *target_, PlanStock(), model_.Cutters(), model_.Unit(), textRoom);
+  planPanel_->show();
+  targetMessage_->setText(
+      "Apply puts the plan in as the set-up; Set-up Sheet... puts it in and prints its sheet.");
+  applyButton_->setEnabled(true);
+  sheetButton_->setEnabled(true);
+  matchButton_->setDefault(false);
+  applyButton_->setDefault(true);
+  adjustSize();
+  // The grown dialog stays on the screen.
+  const QRect outer = frameGeometry();
+  move(std::clamp(outer.left(), room.left(),
+                  std::max(room.left(), room.right() + 1 - outer.width())),
+       std::clamp(outer.top(), room.top(),
+                  std::max(room.top(), room.bottom() + 1 - outer.height())));
+}
+
+void MatchProfileDialog::ClearPlan() {
+  const bool shown = planPanel_->isVisibleTo(this);
+  planPanel_->hide();
+  applyButton_->setEnabled(false);
+  sheetButton_->setEnabled(false);
+  applyButton_->setDefault(false);
+  matchButton_->setDefault(true);
+  sheetWanted_ = false;
+  if (shown) adjustSize();
 }
 
 }  // namespace kerf

@@ -1,4 +1,5 @@
-// MatchProfileDialog: "Match a Profile": the target, the stock, and the search with progress.
+// MatchProfileDialog: "Match a Profile": the target, the stock, the search with progress, and the
+// plan found drawn over its target.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,8 @@ class QPushButton;
 class QSpinBox;
 
 namespace kerf {
+
+class MatchPlanPanel;
 
 // The target's edge in the section's pixels, handed to whoever draws it over the Profile
 // picture; an empty list takes it away.
@@ -46,8 +49,10 @@ class MatchProfileDialog : public QDialog {
   // TargetMessage(). Runs whenever the file or the stock changes.
   void ReadTarget();
   // Match: starts the search on a worker thread with a progress dialog and Cancel, and
-  // returns. The dialog is accepted when the search runs to its end; a search stopped or failed
-  // is told in TargetMessage(). SearchEnded follows either way.
+  // returns. A search that runs to its end shows its plan: the deviation picture, its legend and
+  // the match report, with Apply and Set-up Sheet... enabled; a search stopped or failed is told
+  // in TargetMessage(). SearchEnded follows either way. Changing the target, the stock, the
+  // passes or the tolerance takes the plan shown away.
   void OnMatch();
   bool Searching() const { return waiting_ != nullptr; }
 
@@ -55,9 +60,12 @@ class MatchProfileDialog : public QDialog {
   void SearchEnded();
 
  public:
-  // After the dialog was accepted: what was searched for and what was found.
+  // After the dialog was accepted (Apply or Set-up Sheet...): what was searched for, what was
+  // found, the stock the plan is made on, and whether its set-up sheet was asked for.
   const std::optional<MatchTarget>& Target() const { return target_; }
   const MatchResult& Found() const { return found_; }
+  StockSetup PlanStock() const;
+  bool SheetWanted() const { return sheetWanted_; }
 
   QLineEdit* TargetEdit() const { return targetEdit_; }
   // "Stock width" is the model's StockHeight, across the table; "Stock height" its StockWidth.
@@ -67,6 +75,10 @@ class MatchProfileDialog : public QDialog {
   QLineEdit* ToleranceEdit() const { return toleranceEdit_; }
   QLabel* TargetMessage() const { return targetMessage_; }
   QPushButton* MatchButton() const { return matchButton_; }
+  QPushButton* ApplyButton() const { return applyButton_; }
+  QPushButton* SheetButton() const { return sheetButton_; }
+  // The plan found, over its target, and its report; hidden until a plan is found.
+  MatchPlanPanel* PlanPanel() const { return planPanel_; }
 
  private:
   // What the worker hands back: the plan, or why the search failed.
@@ -77,6 +89,9 @@ class MatchProfileDialog : public QDialog {
 
   void OnBrowse();
   void OnSearchFinished();
+  // The plan found shown, the dialog grown to hold it; and taken away.
+  void ShowPlan();
+  void ClearPlan();
 
   const Model& model_;
   TargetOverlay overlay_;
@@ -95,6 +110,10 @@ class MatchProfileDialog : public QDialog {
   QLineEdit* toleranceEdit_ = nullptr;
   QLabel* targetMessage_ = nullptr;
   QPushButton* matchButton_ = nullptr;
+  QPushButton* applyButton_ = nullptr;
+  QPushButton* sheetButton_ = nullptr;
+  MatchPlanPanel* planPanel_ = nullptr;
+  bool sheetWanted_ = false;
 };
 
 }  // namespace kerf

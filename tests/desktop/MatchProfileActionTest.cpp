@@ -1,26 +1,35 @@
 // File > Match a Profile... in the running program: the target is drawn over the Profile picture,
-// the plan found becomes the set-up as one undoable step, and cancelling changes nothing.
+// the plan found is drawn over the target and becomes the set-up as one undoable step, its sheet
+// one click away, and cancelling changes nothing.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUndoStack>
+#include <map>
 #include <stdexcept>
 #include <thread>
 
 #include "desktop/Desktop.h"
 #include "desktop/MainWindow.h"
+#include "desktop/MatchDeviationPicture.h"
+#include "desktop/MatchPlanPanel.h"
 #include "desktop/MatchProfileAction.h"
 #include "desktop/MatchProfileDialog.h"
+#include "desktop/PrintSheetAction.h"
 #include "desktop/ProfileWindow.h"
 #include "desktop/SetupHistory.h"
 #include "desktop/StockSizeDialog.h"
+#include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "project/PictureFile.h"
 #include "project/ProjectFile.h"
@@ -48,13 +57,14 @@ class MatchProfileActionTest : public ::testing::Test {
     DeleteLeftovers();
   }
 
-  // A 1/2" x 1" section picture with its top-right corner cut away.
-  QString WriteTarget() {
+  // A 1/2" x 1" section picture with its top-right corner cut away, from column notchLeft to the
+  // fence and down to row notchBottom.
+  QString WriteTarget(int notchLeft = 490, int notchBottom = 485) {
     Raster picture(SectionSize, SectionSize);
     picture.Fill(White);
     for (int y = 478; y < SectionSize; ++y)
       for (int x = 455; x < SectionSize; ++x)
-        if (x < 490 || y > 485) picture.SetPixel(x, y, Black);
+        if (x < notchLeft || y > notchBottom) picture.SetPixel(x, y, Black);
     const QString path = scratch.filePath("target.png");
     EXPECT_TRUE(SavePicture(path.toStdString(), picture));
     return path;
@@ -67,14 +77,25 @@ class MatchProfileActionTest : public ::testing::Test {
             *desktop->Config(),
             desktop->Main(),
             [this](SetupChange) { desktop->RebuildAndRefresh(); },
-            [this](const QString& text) { reports << text; },
+            [this](const Model&) { ++sheets; },
             std::move(run)};
+  }
+
+  // Reads target on 1/2" x 1" stock and runs search to its end in dialog.
+  static void RunToPlan(MatchProfileDialog& dialog, const QString& target, MatchSearch search) {
+    dialog.StockHeightEdit()->setText("1/2\"");
+    dialog.StockWidthEdit()->setText("1\"");
+    dialog.TargetEdit()->setText(target);
+    dialog.ReadTarget();
+    dialog.SetSearch(std::move(search));
+    dialog.OnMatch();
+    EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
   }
 
   QTemporaryDir scratch;
   Model model;
   std::unique_ptr<Desktop> desktop;
-  QStringList reports;
+  int sheets = 0;
 };
 
 // The plan a search would find: two cuts of cutter 1, the stock left face 3 on the table.
@@ -106,6 +127,7 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
   const int steps = desktop->History()->Stack().count();
   const QString target = WriteTarget();
   size_t overlay = 0;
+  QString report;
 
   EXPECT_TRUE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
     dialog.StockHeightEdit()->setText("1/2\"");
@@ -121,6 +143,10 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
     dialog.SetSearch(TwoCutPlan);
     dialog.OnMatch();
     EXPECT_TRUE(WaitUntil([&] { return !dialog.Searching(); }));
+    // The plan waits in the dialog, with its report, until it is applied.
+    EXPECT_EQ(model.CutCount(), 1);
+    report = dialog.PlanPanel()->Report()->toPlainText();
+    dialog.ApplyButton()->click();
     return dialog.result();
   })));
   EXPECT_GT(overlay, 50u);
@@ -128,8 +154,8 @@ TEST_F(MatchProfileActionTest, PlanIsOneUndoableStepWithItsReport) {
   EXPECT_EQ(model.StockHeight(), 100);
   ASSERT_EQ(model.CutCount(), 2);
   EXPECT_EQ(model.CutAt(2).Fence, 10);
-  ASSERT_EQ(reports.size(), 1);
-  EXPECT_TRUE(reports[0].contains("Cut #2: ")) << reports[0].toStdString();
+  EXPECT_TRUE(report.contains("Cut #2: ")) << report.toStdString();
+  EXPECT_EQ(sheets, 0);
   EXPECT_EQ(desktop->History()->Stack().count(), steps + 1);
   EXPECT_EQ(desktop->History()->Stack().undoText(), "Match a Profile");
 
@@ -188,8 +214,96 @@ TEST_F(MatchProfileActionTest, CancelOrABadTargetChangesNothing) {
   })));
   EXPECT_EQ(FormatProject(RecordFromModel(model)), before);
   EXPECT_EQ(desktop->History()->Stack().count(), steps);
-  EXPECT_TRUE(reports.isEmpty());
+  EXPECT_EQ(sheets, 0);
 }
+
+// Set-up Sheet... puts the plan in as Apply does, then prints the sheet of the set-up so made.
+TEST_F(MatchProfileActionTest, SetUpSheetPrintsThePlanPutIn) {
+  desktop->Profile()->CutButton()->click();
+  const std::string before = FormatProject(RecordFromModel(model));
+  const QString pdf = scratch.filePath("plan.pdf");
+  const QString target = WriteTarget();
+  MatchProfileWindows windows = Windows([&](MatchProfileDialog& dialog) {
+    RunToPlan(dialog, target, TwoCutPlan);
+    dialog.SheetButton()->click();
+    return dialog.result();
+  });
+  int cutsOnSheet = 0;
+  windows.printSheet = [&](const Model& planned) {
+    cutsOnSheet = planned.CutCount();
+    EXPECT_TRUE(OnPrintSetupSheet(
+        planned,
+        [&](QPrinter& printer) {
+          printer.setOutputFormat(QPrinter::PdfFormat);
+          printer.setOutputFileName(pdf);
+          return true;
+        },
+        [](const QString& text) { ADD_FAILURE() << text.toStdString(); }));
+  };
+  EXPECT_TRUE(OnMatchProfile(windows));
+  EXPECT_EQ(cutsOnSheet, 2);
+  EXPECT_GT(QFileInfo(pdf).size(), 1000);
+  desktop->History()->Stack().undo();
+  EXPECT_EQ(FormatProject(RecordFromModel(model)), before);
+}
+
+// The plan shown over its target: wood it leaves standing and wood it cuts too deep each in its
+// own colour; nothing off where the target is the plan's own section.
+struct DeviationCase {
+  const char* name;
+  bool cuts;        // the plan makes TwoCutPlan's cuts, else none
+  bool ownSection;  // the target is the plan's measured section, else WriteTarget's with:
+  int notchLeft, notchBottom;
+  bool standing, deep;
+};
+
+class MatchPlanShown : public MatchProfileActionTest,
+                       public ::testing::WithParamInterface<DeviationCase> {};
+
+TEST_P(MatchPlanShown, DeviationPictureColoursWhereThePlanIsOff) {
+  const DeviationCase& c = GetParam();
+  const MatchSearch search = [&c](const std::vector<Tool>& cutters, const MatchTarget& target,
+                                  const MatchOptions& options, ProgressSink& progress,
+                                  const std::atomic<bool>* cancel) {
+    MatchResult plan = TwoCutPlan(cutters, target, options, progress, cancel);
+    if (!c.cuts) plan.Cuts.clear();
+    return plan;
+  };
+  QString target = WriteTarget(c.notchLeft, c.notchBottom);
+  if (c.ownSection) {
+    NoProgress quiet;
+    const Section own = MeasureSetup(
+        {50, 100, 3}, search(model.Cutters(), {}, {}, quiet, nullptr).Cuts, model.Cutters());
+    target = scratch.filePath("own.png");
+    ASSERT_TRUE(SavePicture(target.toStdString(), own.Picture));
+  }
+  std::map<QRgb, int> shown;
+  EXPECT_FALSE(OnMatchProfile(Windows([&](MatchProfileDialog& dialog) {
+    RunToPlan(dialog, target, search);
+    EXPECT_TRUE(dialog.PlanPanel()->isVisibleTo(&dialog));
+    const QImage picture = dialog.PlanPanel()->Picture()->pixmap().toImage();
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) ++shown[picture.pixel(x, y) | 0xff000000];
+    return static_cast<int>(QDialog::Rejected);
+  })));
+  EXPECT_GT(shown[DeviationColour(Deviation::Wood)], 1000);
+  EXPECT_EQ(shown[DeviationColour(Deviation::Standing)] > 0, c.standing);
+  EXPECT_EQ(shown[DeviationColour(Deviation::Deep)] > 0, c.deep);
+  const int pale =
+      shown[DeviationColour(Deviation::NearStanding)] + shown[DeviationColour(Deviation::NearDeep)];
+  if (c.ownSection) {
+    EXPECT_EQ(pale, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Plans, MatchPlanShown,
+    ::testing::Values(DeviationCase{"NoCutLeavesTheCorner", false, false, 490, 485, true, false},
+                      DeviationCase{"CutsTheCornerAndTooDeep", true, false, 490, 485, false, true},
+                      DeviationCase{"CutsTooDeepLeavingAWideRebate", true, false, 462, 481, true,
+                                    true},
+                      DeviationCase{"OwnSectionIsExact", true, true, 0, 0, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kerf
