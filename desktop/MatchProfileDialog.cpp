@@ -16,6 +16,7 @@
 #include <exception>
 #include <memory>
 
+#include "desktop/HelpKey.h"
 #include "model/LengthText.h"
 #include "project/MatchTargetFile.h"
 
@@ -74,6 +75,7 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
       search_(MatchProfile) {
   setObjectName("MatchProfileDialog");
   setWindowTitle("Match a Profile");
+  SetHelpTopic(this, HelpTopic::Match);
 
   targetEdit_ = new QLineEdit(this);
   targetEdit_->setObjectName("targetEdit");
