@@ -163,6 +163,7 @@ void Desktop::Start() {
   settings_->ShowMainWindow(*main_);
   about_ = std::make_unique<AboutWindow>();
   tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
+  tips_->SetShowAtStartup(settings_->ShowTipsAtStartup());
 }
 
 void Desktop::ConnectMainWindow() {
@@ -190,6 +191,13 @@ void Desktop::ConnectMainWindow() {
   });
   connect(main, &MainWindow::helpContentsRequested, this,
           [this] { ShowHelp(HelpTopic::Contents); });
+  connect(main->WindowItem("tipOfTheDayAction"), &QAction::triggered, this, [this] {
+    if (!tips_) return;
+    tips_->OnNextTip();
+    tips_->show();
+    tips_->raise();
+    tips_->activateWindow();
+  });
   connect(main, &MainWindow::hiddenWithWindows, this, &Desktop::HideWithMainWindow);
   connect(main, &MainWindow::closing, this, [this] {
     if (settings_) settings_->Save(*this);
@@ -365,7 +373,7 @@ void Desktop::DelayedStartupStep() {
   frames_ = std::make_unique<FrameLoop>([this] { main_->FrameTick(); });
   frames_->Start();
   main_->View()->SetSceneReady(true);
-  tips_->show();
+  if (tips_->ShowAtStartup()) tips_->show();
 
   if (!options_.ProjectToOpen.empty()) {
     // What opening it has to say (a missing cutter, a texture) joins the other start-up
