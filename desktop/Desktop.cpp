@@ -25,6 +25,7 @@
 #include "desktop/ProfileWindow.h"
 #include "desktop/ProgressWindow.h"
 #include "desktop/ProjectActions.h"
+#include "desktop/RecentProjects.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/SetupHistory.h"
 #include "desktop/SkippedCuttersMessage.h"
@@ -289,7 +290,15 @@ void Desktop::LoadCutterLibrary() {
 
 void Desktop::NewCutter() {
   CutterDesigner designer(options_.Paths.UserToolsDir, tools_.get());
+  designer.SetUnit(model_.Unit());
+  designer.SetSuppliedFolder(options_.Paths.ToolsDir);
+  std::vector<std::string> recent;
+  if (settings_ && settings_->Recent())
+    for (const QString& path : settings_->Recent()->List().Paths())
+      recent.push_back(path.toStdString());
+  designer.SetRecentProjects(std::move(recent));
   if (designer.exec() != QDialog::Accepted) return;
+  main_->ShowNote("Saved as " + QString::fromStdString(designer.SavedPath()));
   NoProgress quiet;
   library_ = LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, quiet);
   model_.ReloadCutterLibrary(library_.Tools);
