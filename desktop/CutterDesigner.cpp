@@ -241,8 +241,9 @@ bool CutterDesigner::Redesign() {
   } else {
     const std::filesystem::path target = std::filesystem::path(folder_) / fileName.Value();
     text += "Save writes " + QString::fromStdString(target.string());
-    if (const QString replaced = Replaced(fileName.Value()); !replaced.isEmpty())
-      text += "; it replaces " + replaced + " of this name";
+    if (const Replacing replaced = Replaced(fileName.Value()); replaced != Replacing::Nothing)
+      text += replaced == Replacing::Own ? "; it replaces your own cutter of this name"
+                                         : "; it replaces the supplied cutter of this name";
     text += ".";
   }
   messageLabel_->setText(text);
@@ -255,17 +256,17 @@ void CutterDesigner::SetUnit(LengthUnit unit) {
   Redesign();
 }
 
-QString CutterDesigner::Replaced(const std::string& fileName) const {
-  if (FileIn(folder_, fileName)) return "your own cutter";
-  if (FileIn(suppliedFolder_, fileName)) return "the supplied cutter";
-  return {};
+CutterDesigner::Replacing CutterDesigner::Replaced(const std::string& fileName) const {
+  if (FileIn(folder_, fileName)) return Replacing::Own;
+  if (FileIn(suppliedFolder_, fileName)) return Replacing::Supplied;
+  return Replacing::Nothing;
 }
 
-QString CutterDesigner::ReplaceQuestion(const QString& replaced,
-                                        const std::string& fileName) const {
-  QString text = "Replace " + replaced + " \"" + nameEdit_->text() + "\"?\n\n";
-  text += replaced == "your own cutter"
-              ? "The new bitmap is written over it."
+QString CutterDesigner::ReplaceQuestion(Replacing replaced, const std::string& fileName) const {
+  const bool own = replaced == Replacing::Own;
+  QString text = QString(own ? "Replace your own cutter" : "Replace the supplied cutter") + " \"" +
+                 nameEdit_->text() + "\"?\n\n";
+  text += own ? "The new bitmap is written over it."
               : "The supplied bitmap stays as it is; yours is used in its place.";
   text += " Every cut made with it is cut with the new cutter.";
   QStringList users;
@@ -287,7 +288,7 @@ QString CutterDesigner::ReplaceQuestion(const QString& replaced,
 void CutterDesigner::OnSave() {
   if (!Redesign()) return;
   const std::string& fileName = current_.Design.FileName;
-  if (const QString replaced = Replaced(fileName); !replaced.isEmpty()) {
+  if (const Replacing replaced = Replaced(fileName); replaced != Replacing::Nothing) {
     if (askReplace_ && !askReplace_(ReplaceQuestion(replaced, fileName))) return;
   }
   const Result<std::string> saved = SaveCutterBitmap(current_.Design, folder_, true);

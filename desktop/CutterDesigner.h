@@ -74,10 +74,11 @@ class CutterDesigner : public QDialog {
   // Designs the bit from the controls, updates picture, name and message; true when it can be
   // saved.
   bool Redesign();
-  // What Save would replace, in words ("your own cutter"), or empty when the name is new.
-  QString Replaced(const std::string& fileName) const;
+  // What Save would replace: nothing, one of the user's own cutters or a supplied one.
+  enum class Replacing { Nothing, Own, Supplied };
+  Replacing Replaced(const std::string& fileName) const;
   // The question asked before replacing: the cutter and the recent projects that name it.
-  QString ReplaceQuestion(const QString& replaced, const std::string& fileName) const;
+  QString ReplaceQuestion(Replacing replaced, const std::string& fileName) const;
 
   std::string folder_;
   std::string suppliedFolder_;
