@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "desktop/HelpKey.h"
 #include "model/CutterOrder.h"
 #include "model/FenceInterlock.h"
 #include "model/LengthText.h"
@@ -27,6 +28,7 @@ CutEditDialog::CutEditDialog(const Model& model, int row, QWidget* parent)
     : QDialog(parent), model_(model), before_(model.CutAt(row)), edited_(before_) {
   setObjectName("CutEditDialog");
   setWindowTitle(QString("Edit Cut #%1").arg(row));
+  SetHelpTopic(this, HelpTopic::EditCut);
   showMessage_ = DialogMessageShower(this);
 
   cutterBox_ = new QComboBox(this);

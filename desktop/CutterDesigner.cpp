@@ -1,5 +1,5 @@
 // The cutter designer: a kind of bit, its catalogue sizes, a proposed name and a live picture;
-// Save writes the bitmap into the user's cutter folder.
+// Save writes the bitmap into the user's cutter folder, asking first before it replaces a cutter.
 #include "desktop/CutterDesigner.h"
 
 #include <QComboBox>
@@ -16,9 +16,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
+#include "desktop/Choosers.h"
+#include "desktop/HelpKey.h"
 #include "desktop/RasterImage.h"
 #include "model/CutterScan.h"
+#include "model/match/MatchSearch.h"
+#include "project/ProjectFile.h"
 #include "project/UserCutters.h"
 
 namespace kerf {
@@ -27,6 +32,12 @@ namespace {
 
 constexpr int PictureHeight = 320;
 constexpr int Gap = 16;
+
+bool FileIn(const std::string& folder, const std::string& fileName) {
+  std::error_code ec;
+  return !folder.empty() &&
+         std::filesystem::is_regular_file(std::filesystem::path(folder) / fileName, ec);
+}
 
 }  // namespace
 
@@ -105,6 +116,15 @@ CutterDesigner::CutterDesigner(const std::string& folder, QWidget* parent)
     : QDialog(parent), folder_(folder) {
   setObjectName("CutterDesigner");
   setWindowTitle("New Cutter");
+  SetHelpTopic(this, HelpTopic::CutterDesigner);
+  askReplace_ = [this](const QString& text) {
+    std::unique_ptr<QMessageBox> box(PlainMessageBox(this, QMessageBox::Question, text));
+    box->setStandardButtons(QMessageBox::Cancel);
+    QPushButton* replace = box->addButton("Replace", QMessageBox::AcceptRole);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->exec();
+    return box->clickedButton() == replace;
+  };
 
   kindBox_ = new QComboBox(this);
   kindBox_->setObjectName("kindBox");
@@ -206,19 +226,24 @@ bool CutterDesigner::Redesign() {
   picture_->Show(&current_.Design);
   const CutterProfile profile = ProfileOf(current_.Design);
   const int widest = *std::max_element(profile.Radii.begin(), profile.Radii.end());
-  QString text = QString("Cutting height %1 rows, largest radius %2 pixels, bearing %3 pixels.\n")
-                     .arg(profile.Radii.size())
-                     .arg(widest)
-                     .arg(profile.BearingWidth);
+  // The bitmap's pixels are hundredths of an inch; the message gives lengths.
+  const auto length = [this](double hundredths) {
+    return QString::fromStdString(match::ReducedLength(hundredths / 100.0, unit_));
+  };
+  QString text =
+      QString("Cutting height %1, largest radius %2, %3.\n")
+          .arg(length(static_cast<double>(profile.Radii.size())), length(widest),
+               profile.BearingWidth > 0 ? "bearing radius " + length(profile.BearingWidth)
+                                        : QString("no bearing"));
   if (!named) {
     text +=
         "The name cannot be used as a file name: " + QString::fromStdString(fileName.Error()) + ".";
   } else {
     const std::filesystem::path target = std::filesystem::path(folder_) / fileName.Value();
-    std::error_code ec;
-    text += "Saved as " + QString::fromStdString(target.string());
-    if (std::filesystem::exists(target, ec))
-      text += "; a cutter of this name is there and will be replaced";
+    text += "Save writes " + QString::fromStdString(target.string());
+    if (const Replacing replaced = Replaced(fileName.Value()); replaced != Replacing::Nothing)
+      text += replaced == Replacing::Own ? "; it replaces your own cutter of this name"
+                                         : "; it replaces the supplied cutter of this name";
     text += ".";
   }
   messageLabel_->setText(text);
@@ -226,13 +251,54 @@ bool CutterDesigner::Redesign() {
   return named;
 }
 
+void CutterDesigner::SetUnit(LengthUnit unit) {
+  unit_ = unit;
+  Redesign();
+}
+
+CutterDesigner::Replacing CutterDesigner::Replaced(const std::string& fileName) const {
+  if (FileIn(folder_, fileName)) return Replacing::Own;
+  if (FileIn(suppliedFolder_, fileName)) return Replacing::Supplied;
+  return Replacing::Nothing;
+}
+
+QString CutterDesigner::ReplaceQuestion(Replacing replaced, const std::string& fileName) const {
+  const bool own = replaced == Replacing::Own;
+  QString text = QString(own ? "Replace your own cutter" : "Replace the supplied cutter") + " \"" +
+                 nameEdit_->text() + "\"?\n\n";
+  text += own ? "The new bitmap is written over it."
+              : "The supplied bitmap stays as it is; yours is used in its place.";
+  text += " Every cut made with it is cut with the new cutter.";
+  QStringList users;
+  for (const std::string& path : recentProjects_) {
+    const ProjectReadResult read = ReadProjectFile(path);
+    if (!read) continue;
+    for (const ProjectCut& cut : read.Value().Cuts) {
+      if (cut.CutterFileName == fileName) {
+        users << QString::fromStdString(path);
+        break;
+      }
+    }
+  }
+  text += users.isEmpty() ? "\n\nNone of your recent projects uses it."
+                          : "\n\nRecent projects that use it:\n" + users.join("\n");
+  return text;
+}
+
 void CutterDesigner::OnSave() {
   if (!Redesign()) return;
-  if (const Result<std::string> saved = SaveCutterBitmap(current_.Design, folder_, true); !saved) {
+  const std::string& fileName = current_.Design.FileName;
+  if (const Replacing replaced = Replaced(fileName); replaced != Replacing::Nothing) {
+    if (askReplace_ && !askReplace_(ReplaceQuestion(replaced, fileName))) return;
+  }
+  const Result<std::string> saved = SaveCutterBitmap(current_.Design, folder_, true);
+  if (!saved) {
     messageLabel_->setText("Cannot save the cutter: " + QString::fromStdString(saved.Error()));
     return;
   }
-  savedFileName_ = current_.Design.FileName;
+  savedFileName_ = fileName;
+  savedPath_ = saved.Value();
+  messageLabel_->setText("Saved as " + QString::fromStdString(savedPath_) + ".");
   accept();
 }
 

@@ -25,6 +25,7 @@
 #include "desktop/ProfileWindow.h"
 #include "desktop/ProgressWindow.h"
 #include "desktop/ProjectActions.h"
+#include "desktop/RecentProjects.h"
 #include "desktop/ReportWindow.h"
 #include "desktop/SetupHistory.h"
 #include "desktop/SkippedCuttersMessage.h"
@@ -163,6 +164,7 @@ void Desktop::Start() {
   settings_->ShowMainWindow(*main_);
   about_ = std::make_unique<AboutWindow>();
   tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
+  tips_->SetShowAtStartup(settings_->ShowTipsAtStartup());
 }
 
 void Desktop::ConnectMainWindow() {
@@ -190,6 +192,13 @@ void Desktop::ConnectMainWindow() {
   });
   connect(main, &MainWindow::helpContentsRequested, this,
           [this] { ShowHelp(HelpTopic::Contents); });
+  connect(main->WindowItem("tipOfTheDayAction"), &QAction::triggered, this, [this] {
+    if (!tips_) return;
+    tips_->OnNextTip();
+    tips_->show();
+    tips_->raise();
+    tips_->activateWindow();
+  });
   connect(main, &MainWindow::hiddenWithWindows, this, &Desktop::HideWithMainWindow);
   connect(main, &MainWindow::closing, this, [this] {
     if (settings_) settings_->Save(*this);
@@ -281,7 +290,15 @@ void Desktop::LoadCutterLibrary() {
 
 void Desktop::NewCutter() {
   CutterDesigner designer(options_.Paths.UserToolsDir, tools_.get());
+  designer.SetUnit(model_.Unit());
+  designer.SetSuppliedFolder(options_.Paths.ToolsDir);
+  std::vector<std::string> recent;
+  if (settings_ && settings_->Recent())
+    for (const QString& path : settings_->Recent()->List().Paths())
+      recent.push_back(path.toStdString());
+  designer.SetRecentProjects(std::move(recent));
   if (designer.exec() != QDialog::Accepted) return;
+  main_->ShowNote("Saved as " + QString::fromStdString(designer.SavedPath()));
   NoProgress quiet;
   library_ = LoadCutterLibraries(options_.Paths.ToolsDir, options_.Paths.UserToolsDir, quiet);
   model_.ReloadCutterLibrary(library_.Tools);
@@ -364,7 +381,7 @@ void Desktop::DelayedStartupStep() {
   frames_ = std::make_unique<FrameLoop>([this] { main_->FrameTick(); });
   frames_->Start();
   main_->View()->SetSceneReady(true);
-  tips_->show();
+  if (tips_->ShowAtStartup()) tips_->show();
 
   if (!options_.ProjectToOpen.empty()) {
     // What opening it has to say (a missing cutter, a texture) joins the other start-up

@@ -17,6 +17,7 @@
 #include "desktop/RecentProjects.h"
 #include "desktop/StockSizeDialog.h"
 #include "desktop/TextureWindow.h"
+#include "desktop/TipsDialog.h"
 #include "desktop/ToolsWindow.h"
 #include "desktop/ViewControlsWindow.h"
 
@@ -64,6 +65,7 @@ void DesktopSettings::Restore(Desktop& desktop) {
   for (const char* dialog : DialogNames)
     folders_.SetFolder(dialog, store_->value(QString("Folders/") + dialog).toString());
   recent_->SetList(RecentList(store_->value("Recent/Projects").toStringList()));
+  showTips_ = store_->value("Tips/ShowAtStartup", true).toBool();
 }
 
 void DesktopSettings::RestoreView(Desktop& desktop) {
@@ -164,6 +166,8 @@ void DesktopSettings::Save(Desktop& desktop) {
   store.setValue("View/Diffuse", p.Diffuse);
   store.setValue("View/Highlight", p.Highlight);
   store.setValue("View/Solid", p.Solid);
+  if (desktop.Tips() != nullptr)
+    store.setValue("Tips/ShowAtStartup", desktop.Tips()->ShowAtStartup());
 
   for (const char* dialog : DialogNames)
     store.setValue(QString("Folders/") + dialog, folders_.Folder(dialog));

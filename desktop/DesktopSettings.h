@@ -33,6 +33,8 @@ class DesktopSettings {
   void ShowMainWindow(MainWindow& main) const;
   // Every tool window went back to a remembered place, so they are not arranged anew.
   bool ToolWindowsPlaced() const { return toolWindowsPlaced_; }
+  // The Tips dialog's "Show tips at start-up" box as it was left.
+  bool ShowTipsAtStartup() const { return showTips_; }
   // Writes all of it (the recent projects are also written whenever they change).
   void Save(Desktop& desktop);
 
@@ -50,6 +52,7 @@ class DesktopSettings {
   std::unique_ptr<RecentProjects> recent_;
   QByteArray mainGeometry_;
   bool toolWindowsPlaced_ = false;
+  bool showTips_ = true;
 };
 
 }  // namespace kerf

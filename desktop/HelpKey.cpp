@@ -15,12 +15,15 @@ void SetHelpTopic(QWidget* window, HelpTopic topic) {
 }
 
 std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
-  if (widget == nullptr) return std::nullopt;
-  const QVariant value = widget->window()->property(HelpContextProperty);
-  bool ok = false;
-  const int context = value.toInt(&ok);
-  if (!ok) return std::nullopt;
-  return static_cast<HelpTopic>(context);
+  // A window without a topic of its own (a message box, a file dialog) answers with the topic
+  // of the window it was opened from.
+  for (const QWidget* window = widget != nullptr ? widget->window() : nullptr; window != nullptr;
+       window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr) {
+    bool ok = false;
+    const int context = window->property(HelpContextProperty).toInt(&ok);
+    if (ok) return static_cast<HelpTopic>(context);
+  }
+  return std::nullopt;
 }
 
 HelpKeyFilter::HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* parent)

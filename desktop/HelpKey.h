@@ -14,16 +14,22 @@ enum class HelpTopic : int {
   Contents = 0,
   MainWindow = 10,
   Tools = 20,
+  EditCut = 25,
   ViewControls = 30,
   Texture = 40,
   Profile = 50,
   StockSize = 60,
+  Report = 70,
+  Match = 75,
   Progress = 80,
+  Tips = 85,
+  CutterDesigner = 135,
 };
 
 // Marks a top-level window as answering F1 with the given help topic.
 void SetHelpTopic(QWidget* window, HelpTopic topic);
-// The help topic of the window that holds widget, if that window has one.
+// The help topic of the window that holds widget, or else of the nearest window it was opened
+// from that has one.
 std::optional<HelpTopic> HelpTopicOf(const QWidget* widget);
 
 // Installed on the application: F1 (with or without modifier keys) in any window that has a

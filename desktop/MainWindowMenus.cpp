@@ -92,6 +92,7 @@ void MainWindow::BuildMenus() {
           &MainWindow::aboutRequested);
   connect(AddItem(help, "&Contents", "helpContentsAction", QKeySequence::HelpContents, "F1"),
           &QAction::triggered, this, &MainWindow::helpContentsRequested);
+  AddItem(help, "&Tip of the Day", "tipOfTheDayAction");  // the owner shows its Tips dialog
 }
 
 QAction* MainWindow::WindowItem(const char* objectName) const {

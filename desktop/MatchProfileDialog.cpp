@@ -20,6 +20,7 @@
 #include <exception>
 #include <memory>
 
+#include "desktop/HelpKey.h"
 #include "desktop/MatchPlanPanel.h"
 #include "desktop/ProfileWindow.h"
 #include "model/CutterKinds.h"
@@ -87,6 +88,7 @@ MatchProfileDialog::MatchProfileDialog(const Model& model, TargetOverlay overlay
       search_(MatchProfile) {
   setObjectName("MatchProfileDialog");
   setWindowTitle("Match a Profile");
+  SetHelpTopic(this, HelpTopic::Match);
 
   targetEdit_ = new QLineEdit(this);
   targetEdit_->setObjectName("targetEdit");

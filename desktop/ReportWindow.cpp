@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "desktop/HelpKey.h"
 #include "desktop/RasterImage.h"
 #include "model/ReportWriters.h"
 #include "project/SafeFiles.h"
@@ -50,6 +51,7 @@ MessageShower ErrorBox(QWidget* parent) {
 ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("ReportWindow");
   setWindowTitle("Report");
+  SetHelpTopic(this, HelpTopic::Report);
   reportText_ = new QTextEdit(this);
   reportText_->setObjectName("reportText");
   reportText_->setReadOnly(true);

@@ -2,11 +2,14 @@
 #include "desktop/TipsDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTextEdit>
+
+#include "desktop/HelpKey.h"
 
 namespace kerf {
 
@@ -50,7 +53,8 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
                           Qt::WindowCloseButtonHint) {
   setObjectName("TipsDialog");
   setWindowTitle("Tips");
-  setFixedSize(313, 214);
+  SetHelpTopic(this, HelpTopic::Tips);
+  setFixedSize(313, 238);
   bevel_ = new QFrame(this);
   bevel_->setObjectName("tipFrame");
   bevel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -65,12 +69,16 @@ TipsDialog::TipsDialog(QWidget* parent, int firstTip)
   tipView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   okButton_ = new QPushButton("OK", this);
   okButton_->setObjectName("okButton");
-  okButton_->setGeometry(231, 180, 75, 25);
+  okButton_->setGeometry(231, 204, 75, 25);
   okButton_->setDefault(true);
   nextButton_ = new QPushButton("Next", this);
   nextButton_->setObjectName("nextButton");
-  nextButton_->setGeometry(143, 180, 75, 25);
+  nextButton_->setGeometry(143, 204, 75, 25);
   nextButton_->setAutoDefault(false);
+  showAtStartup_ = new QCheckBox("&Show tips at start-up", this);
+  showAtStartup_->setObjectName("showTipsBox");
+  showAtStartup_->setGeometry(8, 176, 297, 22);
+  showAtStartup_->setChecked(true);
   connect(okButton_, &QPushButton::clicked, this, &TipsDialog::OnOk);
   connect(nextButton_, &QPushButton::clicked, this, &TipsDialog::OnNextTip);
   if (const QScreen* screen = QApplication::primaryScreen()) {
@@ -94,5 +102,9 @@ void TipsDialog::OnNextTip() {
 }
 
 void TipsDialog::OnOk() { accept(); }
+
+bool TipsDialog::ShowAtStartup() const { return showAtStartup_->isChecked(); }
+
+void TipsDialog::SetShowAtStartup(bool show) { showAtStartup_->setChecked(show); }
 
 }  // namespace kerf

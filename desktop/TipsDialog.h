@@ -1,8 +1,10 @@
-// TipsDialog: the "Tips" dialog: ten tips of the day, a random one first, Next cycles on.
+// TipsDialog: the "Tips" dialog: ten tips of the day, a random one first, Next cycles on, and
+// whether it comes up at start-up.
 #pragma once
 
 #include <QDialog>
 
+class QCheckBox;
 class QFrame;
 class QPushButton;
 class QTextEdit;
@@ -27,6 +29,10 @@ class TipsDialog : public QDialog {
   QTextEdit* TipView() const { return tipView_; }
   QPushButton* OkButton() const { return okButton_; }
   QPushButton* NextButton() const { return nextButton_; }
+  // The "Show tips at start-up" box; the settings keep it between runs.
+  QCheckBox* ShowAtStartupBox() const { return showAtStartup_; }
+  bool ShowAtStartup() const;
+  void SetShowAtStartup(bool show);
 
  public slots:
   void OnNextTip();
@@ -37,6 +43,7 @@ class TipsDialog : public QDialog {
   QTextEdit* tipView_;
   QPushButton* okButton_;
   QPushButton* nextButton_;
+  QCheckBox* showAtStartup_;
   int tipNumber_ = 1;
 };
 

@@ -18,6 +18,7 @@
 
 #include "desktop/ToolsWindow.h"
 #include "model/Model.h"
+#include "project/ProjectFile.h"
 #include "support/SetupFixtures.h"
 
 namespace kerf {
@@ -53,11 +54,19 @@ TEST_F(CutterDesignerTest, ARoundoverFromTheCatalogueIsNamedSavedAndMatchesTheSu
   Size("bearing", "1/2");
   EXPECT_EQ(Name(), "3/8\" Roundover");
   const std::string path = folder + "/3-8! Roundover.bmp";
-  EXPECT_TRUE(Message().contains("Saved as " + QString::fromStdString(path)))
+  EXPECT_TRUE(
+      Message().startsWith("Cutting height 5/8\", largest radius 5/8\", bearing radius "
+                           "1/4\".\nSave writes " +
+                           QString::fromStdString(path)))
+      << Message().toStdString();
+  designer.SetUnit(LengthUnit::Metric);
+  EXPECT_TRUE(Message().startsWith(
+      "Cutting height 16.0 mm, largest radius 16.0 mm, bearing radius 6.3 mm."))
       << Message().toStdString();
   ASSERT_TRUE(CanSave());
   Find<QPushButton>(designer, "saveButton")->click();
   EXPECT_EQ(designer.result(), QDialog::Accepted);
+  EXPECT_EQ(Message(), "Saved as " + QString::fromStdString(path) + ".");
   EXPECT_EQ(designer.SavedFileName(), "3-8! Roundover.bmp");
   const std::string saved = Bytes(path),
                     supplied = Bytes(KERF_SOURCE_DIR "/data/tools/3-8! Roundover.bmp");
@@ -104,6 +113,45 @@ TEST_F(CutterDesignerTest, WhatCannotBeMadeOrNamedIsSaidAndSaveWaits) {
     EXPECT_FALSE(CanSave());
   }
   EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+TEST_F(CutterDesignerTest, ReplacingACutterIsAskedFirstNamingTheRecentProjectsThatUseIt) {
+  ProjectRecord record;
+  record.Cuts.push_back({-25, 0, 3, "3-8! Roundover.bmp"});
+  const std::string uses = scratch.filePath("uses.ROU").toStdString();
+  ASSERT_TRUE(WriteProjectFile(uses, record).Ok());
+  designer.SetRecentProjects({uses, scratch.filePath("gone.ROU").toStdString()});
+  designer.SetSuppliedFolder(KERF_SOURCE_DIR "/data/tools");
+  QString asked;
+  bool answer = false;
+  designer.SetReplaceQuestion([&](const QString& text) {
+    asked = text;
+    return answer;
+  });
+  const struct {
+    const char* Radius;
+    bool Answer;
+    QString Asked;  // how the question starts; empty when none is asked
+  } cases[] = {
+      {"5/16", false, ""},  // a new name is saved unasked
+      {"3/8", false, "Replace the supplied cutter \"3/8\" Roundover\"?"},
+      {"3/8", true, "Replace the supplied cutter \"3/8\" Roundover\"?"},
+      {"5/16", true, "Replace your own cutter \"5/16\" Roundover\"?"},  // saved above
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Radius);
+    asked.clear();
+    answer = c.Answer;
+    std::filesystem::remove(folder + "/3-8! Roundover.bmp");
+    designer.setResult(QDialog::Rejected);
+    Size("radius", c.Radius);
+    Find<QPushButton>(designer, "saveButton")->click();
+    EXPECT_EQ(designer.result() == QDialog::Accepted, c.Asked.isEmpty() || c.Answer);
+    EXPECT_TRUE(c.Asked.isEmpty() ? asked.isEmpty() : asked.startsWith(c.Asked))
+        << asked.toStdString();
+    // Only the project whose cuts use the cutter is named; a project that is gone is passed by.
+    EXPECT_EQ(asked.contains(QString::fromStdString(uses)), QString(c.Radius) == "3/8");
+  }
 }
 
 TEST_F(CutterDesignerTest, ATypedNameStaysWhileTheSizesChange) {

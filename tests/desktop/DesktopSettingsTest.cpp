@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "desktop/RecentProjects.h"
 #include "desktop/StockSizeDialog.h"
 #include "desktop/TextureWindow.h"
+#include "desktop/TipsDialog.h"
 #include "desktop/ToolsWindow.h"
 #include "desktop/ViewControlsWindow.h"
 #include "support/DesktopOptions.h"
@@ -186,6 +188,7 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   desktop->Settings()->Folders().SetFolder("Texture", scratch.path());
   const QString project = scratch.filePath("one.ROU");
   ASSERT_TRUE(desktop->Project()->SaveProject(project));
+  desktop->Tips()->ShowAtStartupBox()->click();
   Close();
 
   Start();
@@ -213,6 +216,9 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({project}));
   EXPECT_NE(desktop->Main()->findChild<QAction*>("recentProject1"), nullptr);
   EXPECT_EQ(model->ProjectFileName(), "Untitled");  // nothing is opened by itself
+  EXPECT_FALSE(desktop->Tips()->isVisible());       // unticked: only Help > Tip of the Day shows it
+  desktop->Main()->WindowItem("tipOfTheDayAction")->trigger();
+  EXPECT_TRUE(desktop->Tips()->isVisible());
 }
 
 TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {

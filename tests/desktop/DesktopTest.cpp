@@ -20,10 +20,13 @@
 #include <QTimer>
 
 #include "desktop/AboutWindow.h"
+#include "desktop/CutEditDialog.h"
+#include "desktop/CutterDesigner.h"
 #include "desktop/Desktop.h"
 #include "desktop/FrameLoop.h"
 #include "desktop/HelpViewer.h"
 #include "desktop/MainWindow.h"
+#include "desktop/MatchProfileDialog.h"
 #include "desktop/ProfileWindow.h"
 #include "desktop/ProgressWindow.h"
 #include "desktop/ReportWindow.h"
@@ -292,14 +295,25 @@ TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {
 TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
   Start();
   ASSERT_TRUE(WaitReady());
+  model.AppendCut(10, 20);
+  CutEditDialog editCut(model, 1, desktop->Tools());
+  CutterDesigner newCutter(scratch.filePath("own").toStdString(), desktop->Tools());
+  MatchProfileDialog match(model, {}, desktop->Main());
+  for (QWidget* dialog : std::initializer_list<QWidget*>{&editCut, &newCutter, &match})
+    dialog->show();
   const std::pair<QWidget*, int> targets[] = {
       {desktop->Main()->View(), 10},
       {desktop->Tools(), 20},
+      {editCut.findChild<QWidget*>("fenceEdit"), 25},
       {desktop->ViewControls(), 30},
       {desktop->Texture(), 40},
       {desktop->Profile()->FenceSlider(), 50},  // a control of the window: key preview
       {desktop->Config(), 60},
+      {desktop->Report()->reportText(), 70},
+      {match.findChild<QWidget*>("targetEdit"), 75},
       {desktop->Progress(), 80},
+      {desktop->Tips()->TipView(), 85},
+      {newCutter.findChild<QWidget*>("nameEdit"), 135},
       {desktop->About()->CloseButton(), 0}};
   for (auto [target, context] : targets) {
     for (Qt::KeyboardModifiers modifiers :
@@ -311,10 +325,9 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
       EXPECT_EQ(desktop->Help()->CurrentContext(), context);
     }
   }
-  // Any other key does nothing here; the Tips dialog and Report window have no help.
+  // Any other key does nothing here.
   desktop->Help()->hide();
   SendKey(desktop->Profile()->FenceSlider(), Qt::Key_F2);
-  SendKey(desktop->Report()->reportText(), Qt::Key_F1);
   EXPECT_FALSE(desktop->Help()->isVisible());
   desktop->Main()->WindowItem("helpContentsAction")->trigger();
   EXPECT_EQ(desktop->Help()->CurrentContext(), 0);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <QThread>
 #include <QUrl>
@@ -95,7 +97,7 @@ TEST(HelpFileTest, TheSuppliedHelpHasATopicForEveryWindow) {
   const Result<HelpFile> read = ReadHelpFile(KERF_SOURCE_DIR "/data/ROUTERHELP.HLP");
   ASSERT_TRUE(read.Ok()) << read.Error();
   const HelpFile& file = read.Value();
-  for (int context : {0, 10, 20, 30, 40, 50, 60, 80}) {
+  for (int context : {0, 10, 20, 25, 30, 40, 50, 60, 65, 70, 75, 80, 85, 135, 145, 160}) {
     ASSERT_TRUE(file.Topics.count(context)) << context;
     EXPECT_GT(file.Topics.at(context).Body.size(), 200u) << context;
   }
@@ -120,6 +122,23 @@ TEST(HelpViewerTest, ShowsTheTopicAndFollowsLinks) {
   EXPECT_EQ(viewer.CurrentContext(), 0);
   viewer.ShowTopic(999);
   EXPECT_TRUE(viewer.Browser()->toPlainText().contains("no topic 999"));
+}
+
+TEST(HelpViewerTest, BackRetracesThePagesReadAndEscapeCloses) {
+  HelpViewer viewer(KERF_SOURCE_DIR "/data/ROUTERHELP.HLP");
+  viewer.ShowTopic(50);
+  EXPECT_FALSE(viewer.BackButton()->isEnabled());
+  emit viewer.Browser()->anchorClicked(QUrl("help:110"));
+  viewer.ShowTopic(20);  // F1 in another window while the help is open
+  viewer.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  viewer.BackButton()->click();
+  EXPECT_EQ(viewer.CurrentContext(), 110);
+  QTest::keyClick(viewer.Browser(), Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(viewer.CurrentContext(), 50);
+  EXPECT_FALSE(viewer.BackButton()->isEnabled());
+  QTest::keyClick(viewer.Browser(), Qt::Key_Escape);
+  EXPECT_FALSE(viewer.isVisible());
 }
 
 TEST(HelpViewerTest, AMissingHelpFileIsExplainedInTheWindow) {
