@@ -15,12 +15,15 @@ void SetHelpTopic(QWidget* window, HelpTopic topic) {
 }
 
 std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
-  if (widget == nullptr) return std::nullopt;
-  const QVariant value = widget->window()->property(HelpContextProperty);
-  bool ok = false;
-  const int context = value.toInt(&ok);
-  if (!ok) return std::nullopt;
-  return static_cast<HelpTopic>(context);
+  // The nearest widget with a topic, up to its window: a panel docked in the main window has
+  // a topic of its own.
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    bool ok = false;
+    const int context = w->property(HelpContextProperty).toInt(&ok);
+    if (ok) return static_cast<HelpTopic>(context);
+    if (w->isWindow()) break;
+  }
+  return std::nullopt;
 }
 
 HelpKeyFilter::HelpKeyFilter(std::function<void(HelpTopic)> showHelp, QObject* parent)
