@@ -92,8 +92,8 @@ Desktop::~Desktop() {
   photograph_.reset();
   project_.reset();
   settings_.reset();
-  // The main window watches the tool windows, so it goes before them; its view frees its GL
-  // objects with its own context current.
+  // The main window hands back the panels in its docks, so it goes before them; its view frees
+  // its GL objects with its own context current.
   main_.reset();
 }
 
@@ -101,12 +101,10 @@ void Desktop::Start() {
   help_ = std::make_unique<HelpViewer>(options_.Paths.HelpFile);
   helpKeys_ = std::make_unique<HelpKeyFilter>([this](HelpTopic topic) { ShowHelp(topic); });
   qApp->installEventFilter(helpKeys_.get());
-  dialogsOnTop_ = std::make_unique<DialogsOnTop>();
-  qApp->installEventFilter(dialogsOnTop_.get());
 
   progress_ = std::make_unique<ProgressWindow>();
   profile_ = std::make_unique<ProfileWindow>(model_);
-  connect(profile_.get(), &ProfileWindow::cutMade, this, &Desktop::RebuildAndRefresh);
+  connect(profile_.get(), &ProfileWindow::cutMade, this, &Desktop::RebuildAfterCut);
   viewControls_ = std::make_unique<ViewControlsWindow>();
   texture_ = std::make_unique<TextureWindow>(model_);
   report_ = std::make_unique<ReportWindow>();
@@ -156,7 +154,6 @@ void Desktop::Start() {
   startupTimer_.start();  // the delayed step, once every window exists
   main_->SetToolWindows(
       {profile_.get(), viewControls_.get(), tools_.get(), config_.get(), texture_.get()});
-  main_->WatchToolWindows();
   settings_ = std::make_unique<DesktopSettings>(QString::fromStdString(options_.SettingsFile));
   settings_->Restore(*this);
   ConnectHistory();  // after New at start-up, which is where the history starts
@@ -173,17 +170,23 @@ void Desktop::ConnectMainWindow() {
   connect(main, &MainWindow::openRequested, this, [this] {
     if (project_) project_->Open();
   });
-  connect(main, &MainWindow::saveRequested, this, [this] {
-    if (project_) project_->Save();
+  // What was written is named in the status bar for a few seconds.
+  const auto saved = [this] {
+    main_->ConfirmWritten("Saved", QString::fromStdString(model_.ProjectFileName()));
+  };
+  connect(main, &MainWindow::saveRequested, this, [this, saved] {
+    if (project_ && project_->Save()) saved();
   });
-  connect(main, &MainWindow::saveAsRequested, this, [this] {
-    if (project_) project_->SaveAs();
+  connect(main, &MainWindow::saveAsRequested, this, [this, saved] {
+    if (project_ && project_->SaveAs()) saved();
   });
   connect(main, &MainWindow::photographRequested, this, [this] {
-    if (photograph_) photograph_->OnPhotograph();
+    if (photograph_ && photograph_->OnPhotograph())
+      main_->ConfirmWritten("Photograph saved as", settings_->LastChosen("Photograph"));
   });
   connect(main, &MainWindow::exportMeshRequested, this, [this] {
-    if (exportMesh_) exportMesh_->OnExportMesh();
+    if (exportMesh_ && exportMesh_->OnExportMesh())
+      main_->ConfirmWritten("Exported", settings_->LastChosen("Export3D"));
   });
   connect(main, &MainWindow::cutReportRequested, this, &Desktop::ShowCutReport);
   connect(main, &MainWindow::matchProfileRequested, this, &Desktop::MatchProfile);
@@ -208,10 +211,7 @@ void Desktop::ConnectMainWindow() {
 }
 
 void Desktop::ShowNewDialog() {
-  main_->WindowItem("showConfigAction")->setChecked(true);
-  main_->ShowCheckedToolWindows();
-  config_->raise();
-  config_->activateWindow();
+  main_->ShowPanel(config_.get());
   config_->FocusSize();
 }
 
@@ -351,6 +351,11 @@ void Desktop::RebuildAndRefresh() {
   if (tools_) tools_->RefreshCutGrid();
 }
 
+void Desktop::RebuildAfterCut() {
+  PlotOutline();
+  if (tools_) tools_->AppendCutRows();
+}
+
 void Desktop::DelayedStartupStep() {
   startupTimer_.stop();
   if (delayedStepDone_) return;
@@ -361,17 +366,6 @@ void Desktop::DelayedStartupStep() {
 
   main_->ReleaseToolWindows();
   main_->ShowCheckedToolWindows();
-  if (!settings_->ToolWindowsPlaced()) {
-    main_->ArrangeWindows();
-    // Window frames are known only once the window manager has framed the windows; place them
-    // again then, so that each frame, not just its client area, sits where it belongs.
-    QTimer::singleShot(300, main_.get(), [this] {
-      main_->ArrangeWindows();
-      toolWindowsSettled_ = true;
-    });
-  } else {
-    toolWindowsSettled_ = true;
-  }
 
   project_->SetStartDirectory(QString::fromStdString(options_.Paths.WorkDir));
   project_->SetSaveDirectory(QString::fromStdString(SaveDirectoryFor(options_.Paths.WorkDir)));
@@ -424,8 +418,7 @@ void Desktop::ReportFollows() {
 }
 
 void Desktop::HideWithMainWindow() {
-  QWidget* windows[] = {profile_.get(),  viewControls_.get(), tools_.get(), config_.get(),
-                        progress_.get(), texture_.get(),      about_.get()};
+  QWidget* windows[] = {progress_.get(), about_.get()};  // the panels go with their docks
   for (QWidget* window : windows)
     if (window != nullptr) window->hide();
 }

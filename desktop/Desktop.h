@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "desktop/Choosers.h"
-#include "desktop/DialogsOnTop.h"
 #include "desktop/HelpKey.h"
 #include "model/CutReport.h"
 #include "model/Model.h"
@@ -79,18 +78,19 @@ class Desktop : public QObject {
   ~Desktop() override;
 
   // Start-up: the windows in their order (Progress, Profile, View Controls, Texture, Report,
-  // main window with the cutter library, Tools, Config with New), the main window shown, About
-  // and Tips created. The delayed step follows DelayMs later from the event loop.
+  // main window with the cutter library, Tools, Config with New), the panels docked in the main
+  // window, which is shown, About and Tips created. The delayed step follows DelayMs later from the
+  // event loop.
   void Start();
   bool DelayedStepDone() const { return delayedStepDone_; }
-  // The delayed step is done and the tool windows stand where they stay: where the settings put
-  // them, or arranged a second time once the window manager has framed them.
-  bool ToolWindowsSettled() const { return toolWindowsSettled_; }
 
   // The outline rebuild with the hourglass, the Progress window and Cut disabled meanwhile.
   void PlotOutline();
   // PlotOutline, then the cut grid: after every change of the cut list.
   void RebuildAndRefresh();
+  // After Cut: PlotOutline, and the grid gets the new cut's row; the rows above keep theirs,
+  // since a cut never changes what the cuts before it did.
+  void RebuildAfterCut();
   // The Tools window's cut edit: cut number row becomes cut, then the rebuild.
   void ReplaceCut(int row, const Cut& cut);
   // File > Match a Profile...: the dialog, the search, the plan as the set-up and the report.
@@ -171,7 +171,6 @@ class Desktop : public QObject {
   QString libraryStatus_;
   QTimer startupTimer_;
   bool delayedStepDone_ = false;
-  bool toolWindowsSettled_ = false;
   // Kept from one rebuild to the next, so that its mark grid and walk are not made anew.
   std::unique_ptr<OutlineTracer> tracer_;
   // The last measuring pass of model_ and the outline traced from it, drawn by the 3-D view;
@@ -184,7 +183,6 @@ class Desktop : public QObject {
   // In creation order; destroyed in reverse.
   std::unique_ptr<HelpViewer> help_;
   std::unique_ptr<HelpKeyFilter> helpKeys_;
-  std::unique_ptr<DialogsOnTop> dialogsOnTop_;  // dialogs above the tool windows
   std::unique_ptr<ProgressWindow> progress_;
   std::unique_ptr<ProfileWindow> profile_;
   std::unique_ptr<ViewControlsWindow> viewControls_;

@@ -4,8 +4,6 @@
 
 #include <QAction>
 #include <QSettings>
-#include <algorithm>
-#include <array>
 
 #include "desktop/ColourSwatch.h"
 #include "desktop/Desktop.h"
@@ -27,17 +25,14 @@ namespace {
 
 struct ToolWindowEntry {
   const char* key;
-  QWidget* window;
   const char* menuItem;  // its tick in the Window menu
 };
 
-std::array<ToolWindowEntry, 5> ToolWindowsOf(const Desktop& desktop) {
-  return {{{"Profile", desktop.Profile(), "showProfileAction"},
-           {"ViewControls", desktop.ViewControls(), "showViewControlsAction"},
-           {"Tools", desktop.Tools(), "showToolsAction"},
-           {"Config", desktop.Config(), "showConfigAction"},
-           {"Texture", desktop.Texture(), "showTextureAction"}}};
-}
+constexpr ToolWindowEntry ToolWindowEntries[] = {{"Profile", "showProfileAction"},
+                                                 {"ViewControls", "showViewControlsAction"},
+                                                 {"Tools", "showToolsAction"},
+                                                 {"Config", "showConfigAction"},
+                                                 {"Texture", "showTextureAction"}};
 
 // The stored whole number under key, or fallback when there is none or it is not a number.
 int StoredInt(const QSettings& store, const QString& key, int fallback) {
@@ -97,25 +92,24 @@ void DesktopSettings::RestoreView(Desktop& desktop) {
 
 void DesktopSettings::RestoreWindows(Desktop& desktop) {
   QSettings& store = *store_;
-  mainGeometry_ = store.value("Windows/Main").toByteArray();
-  bool placed = true;
-  for (const ToolWindowEntry& entry : ToolWindowsOf(desktop)) {
-    const QString key = QString("Windows/") + entry.key;
-    placed = entry.window->restoreGeometry(store.value(key).toByteArray()) && placed;
-    if (const QVariant shown = store.value(key + "Shown"); shown.isValid())
+  // The window's size first: the docks' sizes in the layout are those of a window of that size.
+  const QByteArray geometry = store.value("Windows/Main").toByteArray();
+  mainPlaced_ = !geometry.isEmpty() && desktop.Main()->restoreGeometry(geometry);
+  for (const ToolWindowEntry& entry : ToolWindowEntries) {
+    if (const QVariant shown = store.value(QString("Windows/") + entry.key + "Shown");
+        shown.isValid())
       desktop.Main()->WindowItem(entry.menuItem)->setChecked(shown.toBool());
   }
-  toolWindowsPlaced_ = placed;
+  desktop.Main()->RestoreLayout(store.value("Windows/Layout").toByteArray());
 }
 
 void DesktopSettings::ConnectDialogs(Desktop& desktop) {
   MainWindow* main = desktop.Main();
-  desktop.Project()->SetFileChooser(folders_.Remembering("Project", DialogFileChooser(main)));
-  desktop.Texture()->SetFileChooser(
-      folders_.Remembering("Texture", DialogFileChooser(desktop.Texture())));
-  desktop.Photograph()->SetFileChooser(folders_.Remembering("Photograph", DialogFileChooser(main)));
-  desktop.ExportMesh()->SetFileChooser(folders_.Remembering("Export3D", DialogFileChooser(main)));
-  main->SetTemplateChooser(folders_.Remembering("ExportTemplate", DialogFileChooser(main)));
+  desktop.Project()->SetFileChooser(Remembering("Project", DialogFileChooser(main)));
+  desktop.Texture()->SetFileChooser(Remembering("Texture", DialogFileChooser(desktop.Texture())));
+  desktop.Photograph()->SetFileChooser(Remembering("Photograph", DialogFileChooser(main)));
+  desktop.ExportMesh()->SetFileChooser(Remembering("Export3D", DialogFileChooser(main)));
+  main->SetTemplateChooser(Remembering("ExportTemplate", DialogFileChooser(main)));
 
   ProjectActions* project = desktop.Project();
   recent_ = std::make_unique<RecentProjects>(
@@ -129,8 +123,17 @@ void DesktopSettings::ConnectDialogs(Desktop& desktop) {
   QObject::connect(recent_.get(), &RecentProjects::changed, [this] { SaveRecent(); });
 }
 
+FileChooser DesktopSettings::Remembering(const QString& dialog, FileChooser chooser) {
+  FileChooser inFolder = folders_.Remembering(dialog, std::move(chooser));
+  return [this, dialog, inFolder](const FileRequest& request) {
+    const QString path = inFolder(request);
+    if (!path.isEmpty()) chosen_[dialog] = path;
+    return path;
+  };
+}
+
 void DesktopSettings::ShowMainWindow(MainWindow& main) const {
-  if (!mainGeometry_.isEmpty() && main.restoreGeometry(mainGeometry_)) {
+  if (mainPlaced_) {
     main.show();
   } else {
     main.showMaximized();
@@ -145,11 +148,10 @@ void DesktopSettings::Save(Desktop& desktop) {
   if (!store_) return;
   QSettings& store = *store_;
   store.setValue("Windows/Main", desktop.Main()->saveGeometry());
-  for (const ToolWindowEntry& entry : ToolWindowsOf(desktop)) {
-    const QString key = QString("Windows/") + entry.key;
-    store.setValue(key, entry.window->saveGeometry());
-    store.setValue(key + "Shown", desktop.Main()->WindowItem(entry.menuItem)->isChecked());
-  }
+  store.setValue("Windows/Layout", desktop.Main()->SaveLayout());
+  for (const ToolWindowEntry& entry : ToolWindowEntries)
+    store.setValue(QString("Windows/") + entry.key + "Shown",
+                   desktop.Main()->WindowItem(entry.menuItem)->isChecked());
 
   const Model& model = desktop.model();
   store.setValue("View/Unit", model.Unit() == LengthUnit::Metric ? "Metric" : "Imperial");

@@ -15,12 +15,12 @@ void SetHelpTopic(QWidget* window, HelpTopic topic) {
 }
 
 std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
-  // A window without a topic of its own (a message box, a file dialog) answers with the topic
-  // of the window it was opened from.
-  for (const QWidget* window = widget != nullptr ? widget->window() : nullptr; window != nullptr;
-       window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr) {
+  // The nearest widget with a topic: a panel docked in the main window has one of its own, and
+  // a window without one (a message box, a file dialog) answers with the topic of the window it
+  // was opened from.
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
     bool ok = false;
-    const int context = window->property(HelpContextProperty).toInt(&ok);
+    const int context = w->property(HelpContextProperty).toInt(&ok);
     if (ok) return static_cast<HelpTopic>(context);
   }
   return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <exception>
@@ -19,6 +20,8 @@ namespace kerf {
 
 namespace {
 constexpr int NoteMs = 6000;  // how long a passing note stays in the status bar
+
+QString DrawTimeText(float ms) { return QString::asprintf("%.1f ms", static_cast<double>(ms)); }
 }  // namespace
 
 MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent)
@@ -33,28 +36,32 @@ MainWindow::MainWindow(Model& model, const SectionOutline& outline, bool glLoade
   SetHelpTopic(this, HelpTopic::MainWindow);
 }
 
+// The text beside the panels takes what room is left; the panels stand at the right, where a
+// confirmation of a written file, shown over the text for a few seconds, leaves them be.
 void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("statusBar");
   bar->setSizeGripEnabled(false);
+  statusMessage_ = new QLabel(bar);
+  statusMessage_->setObjectName("statusMessage");
+  statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
+  // A long text (a folder's name) must not make the window wider than the screen.
+  statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  bar->addWidget(statusMessage_, 1);
   for (int i = 0; i < StatusPanels; ++i) {
     auto* panel = new QLabel(bar);
     panel->setObjectName(StatusPanelNames[i].name);
     panel->setAccessibleName(StatusPanelNames[i].shows);
-    if (!StatusPanelNames[i].empty) panel->setToolTip(StatusPanelNames[i].shows);
+    panel->setToolTip(StatusPanelNames[i].shows);
     panel->setFixedWidth(StatusPanelWidths[i]);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAlignment((i == 3 || i == 4 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    bar->addWidget(panel);
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    bar->addPermanentWidget(panel);
     statusPanels_[i] = panel;
   }
   statusPanels_[0]->setText("Tool Pos:");
   statusPanels_[1]->setText("Width :");
   FitStatusPanels();
-  statusMessage_ = new QLabel(bar);
-  statusMessage_->setObjectName("statusMessage");
-  statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
-  bar->addWidget(statusMessage_, 1);
   noteTimer_.setSingleShot(true);
   noteTimer_.setInterval(NoteMs);
   connect(&noteTimer_, &QTimer::timeout, this, [this] {
@@ -62,6 +69,10 @@ void MainWindow::BuildStatusBar() {
       statusMessage_->setText(coveredByNote_);
     statusMessage_->setToolTip(QString());
   });
+}
+
+void MainWindow::ConfirmWritten(const QString& what, const QString& path) {
+  statusBar()->showMessage(what + " " + QFileInfo(path).fileName(), ConfirmationMs);
 }
 
 void MainWindow::ShowNote(const QString& note) {
@@ -74,7 +85,7 @@ void MainWindow::ShowNote(const QString& note) {
   noteTimer_.start();
 }
 
-// The length panels and the frame rate hold their longest texts in either unit, in the font
+// The length panels and the drawing time hold their longest texts in either unit, in the font
 // the desktop gives them; a design width that is wider already stays.
 void MainWindow::FitStatusPanels() {
   static const QStringList heights = LengthPanelTexts(
@@ -82,46 +93,8 @@ void MainWindow::FitStatusPanels() {
   static const QStringList fences = LengthPanelTexts(FencePanelPrefix, FenceMinimum, FenceMaximum);
   FitPanelWidth(statusPanels_[0], heights + QStringList{"Tool Pos:"}, StatusPanelWidths[0]);
   FitPanelWidth(statusPanels_[1], fences + QStringList{"Width :"}, StatusPanelWidths[1]);
-  // A frame that only redraws the small Profile picture can run to five figures.
-  FitPanelWidth(statusPanels_[5], {QString::asprintf("%.2f fps", 99999.99)}, StatusPanelWidths[5]);
+  FitPanelWidth(statusPanels_[2], {DrawTimeText(9999.9f)}, StatusPanelWidths[2]);
 }
-
-std::array<MainWindow::ToolWindowItem, 5> MainWindow::ToolWindowItems() const {
-  return {{{toolWindows_.Profile, profileItem_},
-           {toolWindows_.ViewControls, viewItem_},
-           {toolWindows_.Tools, toolsItem_},
-           {toolWindows_.Config, configItem_},
-           {toolWindows_.Texture, textureItem_}}};
-}
-
-void MainWindow::WatchToolWindows() {
-  for (const ToolWindowItem& entry : ToolWindowItems())
-    if (entry.window != nullptr) entry.window->installEventFilter(this);
-}
-
-// A window manager may still offer a close button on the tool windows: closing one there hides
-// it like unticking its Window-menu item, so the menu stays in step.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Close && event->spontaneous()) {
-    for (const ToolWindowItem& entry : ToolWindowItems())
-      if (entry.window == watched && entry.item != nullptr) entry.item->setChecked(false);
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
-// Every window but the main one follows its Window-menu item.
-void MainWindow::ShowCheckedToolWindows() {
-  if (!isVisible()) show();
-  for (const ToolWindowItem& entry : ToolWindowItems())
-    if (entry.window != nullptr && entry.item != nullptr)
-      entry.window->setVisible(entry.item->isChecked());
-}
-
-void MainWindow::BringBackToolWindows() {
-  if (toolWindowsReleased_) ShowCheckedToolWindows();
-}
-
-void MainWindow::HideToolWindows() { emit hiddenWithWindows(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
@@ -133,7 +106,7 @@ void MainWindow::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) HideToolWindows();
 }
 
-// Minimising takes the tool windows along; restoring brings back the checked ones. A new font
+// Minimising takes the floating panels along; restoring brings back the checked ones. A new font
 // measures the status panels again.
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
@@ -172,9 +145,8 @@ void MainWindow::FrameTick() {
                               QString::fromStdString(FormatLength(fence, model_.Unit())));
     profile->WriteLengthLabels();
     drawn = view_->DrawFrame() || drawn;
-    // The rate is that of the frames that drew something; a frame with nothing to draw leaves it.
-    const float ms = timing.ElapsedMs();
-    if (drawn && ms > 0) statusPanels_[5]->setText(QString::asprintf("%.2f fps", 1000.0 / ms));
+    // The time of the last frame that drew something; at rest nothing is drawn and it stays.
+    if (drawn) statusPanels_[2]->setText(DrawTimeText(timing.ElapsedMs()));
   } catch (const std::exception& failure) {
     // The frame ends where it failed (most likely out of memory for a picture); the next one
     // starts afresh.

@@ -1,6 +1,7 @@
 // MainWindow: the "Kerfwright" window with the 3-D view, the status bar, the menus and the frame.
 #pragma once
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -11,6 +12,7 @@
 #include "model/SectionOutline.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 
@@ -20,8 +22,9 @@ class ProfileWindow;
 class ProgressSink;
 class ViewPanel;
 
-// The tool windows that follow the main window's Window menu and are arranged around it; the
-// Profile window also gets its picture drawn in each frame. Owned elsewhere.
+// The panels docked around the 3-D view, each following its Window-menu item; the Profile
+// panel also gets its picture drawn in each frame. Owned elsewhere: the main window hands them
+// back as it goes.
 struct ToolWindows {
   ProfileWindow* Profile = nullptr;
   QWidget* ViewControls = nullptr;
@@ -34,37 +37,38 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  static constexpr int StatusPanels = 6;
-  // The panels' widths as designed; the length and frame rate panels grow to hold their texts.
-  static constexpr int StatusPanelWidths[StatusPanels] = {120, 120, 160, 80, 80, 75};
+  static constexpr int StatusPanels = 3;
+  // The panels' widths as designed; each grows to hold its longest text.
+  static constexpr int StatusPanelWidths[StatusPanels] = {120, 120, 75};
   static constexpr const char* HeightPanelPrefix = "Bit Height : ";
   static constexpr const char* FencePanelPrefix = "Fence Depth : ";
-  // Each panel's object name and what it shows (its accessible name, and its tooltip where it
-  // shows something).
+  // Each panel's object name and what it shows (its accessible name and tooltip).
   struct StatusPanelInfo {
     const char* name;
     const char* shows;
-    bool empty;
   };
   static constexpr StatusPanelInfo StatusPanelNames[StatusPanels] = {
-      {"cutterHeightPanel", "Cutter height above the table, set in the Profile window", false},
-      {"fenceDepthPanel", "Fence depth: how far the cutter stands proud of the fence face", false},
-      {"emptyPanel1", "Empty status panel", true},
-      {"emptyPanel2", "Empty status panel", true},
-      {"emptyPanel3", "Empty status panel", true},
-      {"frameRatePanel", "Frames of the 3-D view drawn per second", false}};
+      {"cutterHeightPanel", "Cutter height above the table, set in the Profile panel"},
+      {"fenceDepthPanel", "Fence depth: how far the cutter stands proud of the fence face"},
+      {"drawTimePanel", "How long the last drawing of the 3-D view and the Profile picture took"}};
+  // How long a confirmation of a written file stays in the status bar.
+  static constexpr int ConfirmationMs = 4000;
 
   MainWindow(Model& model, const SectionOutline& outline, bool glLoaded, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   ViewPanel* View() const { return view_; }
-  // The status bar's panels 0..5: the cutter height, the fence depth, three kept empty as the
-  // bar was laid out, and the frame rate (see StatusPanelNames).
+  // The status bar's panels at its right: the cutter height, the fence depth and the time the
+  // last drawing took (see StatusPanelNames).
   QLabel* StatusPanel(int index) const { return statusPanels_[index]; }
   // The text beside the panels that tells about a missing cutter library.
   QLabel* StatusMessage() const { return statusMessage_; }
   // Shows a passing word there ("Fence clamped to 10\""); after a few seconds the text it
   // covered comes back, unless something else has been written there meanwhile.
   void ShowNote(const QString& note);
+  // "Saved shop.ROU": what was written, named by its file (without folder), for a few seconds
+  // over the text beside the panels.
+  void ConfirmWritten(const QString& what, const QString& path);
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
   // File > Recent Projects; its items are kept by the owner.
@@ -78,17 +82,23 @@ class MainWindow : public QMainWindow {
   // Asked when the window is about to close (close button, File > Exit): false keeps it open.
   void SetCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
 
-  // Set once every tool window exists; until then the Window menu and Arrange pass them by.
-  void SetToolWindows(const ToolWindows& windows) { toolWindows_ = windows; }
-  // Once the delayed start-up step has shown the tool windows, showing the main window brings
-  // back the checked ones; before it nothing is shown early.
+  // Set once every panel exists: each goes into its dock, at its place in the starting layout.
+  // Until then the Window menu passes them by.
+  void SetToolWindows(const ToolWindows& windows);
+  // Once the delayed start-up step has shown the panels, showing the main window brings back
+  // the checked ones; before it nothing is shown early.
   void ReleaseToolWindows() { toolWindowsReleased_ = true; }
-  // The tool windows ask for no close button; where the window manager offers one anyway,
-  // closing there unticks the window's Window-menu item.
-  void WatchToolWindows();
+  // The dock that holds panel (one of the ToolWindows), or null.
+  QDockWidget* DockOf(const QWidget* panel) const;
+  // The panel's item is ticked, its dock shown and brought to the front.
+  void ShowPanel(QWidget* panel);
+  // The docks' places, sizes and floating windows, for the settings; RestoreLayout puts back
+  // such a layout (false for one it cannot read) and keeps to the Window menu's ticks.
+  QByteArray SaveLayout() const;
+  bool RestoreLayout(const QByteArray& layout);
 
-  // One frame: the Profile picture when that window is visible, the length texts, the 3-D
-  // view and the frame rate. Any failure abandons the rest of this frame only.
+  // One frame: the Profile picture when that panel is visible, the length texts, the 3-D
+  // view and the time it all took. Any failure abandons the rest of this frame only.
   void FrameTick();
 
  signals:
@@ -112,7 +122,8 @@ class MainWindow : public QMainWindow {
   void OnExportTemplate();
   void OnPrintSetupSheet();
   void ShowCheckedToolWindows();
-  void ArrangeWindows();
+  // Window > Reset Layout: every panel docked at its starting place, ticked and shown.
+  void ResetLayout();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // asks the close query first
@@ -125,19 +136,33 @@ class MainWindow : public QMainWindow {
   void BuildStatusBar();
   void FitStatusPanels();
   void BuildMenus();
-  // Shown again: the checked tool windows come back, once start-up has released them.
+  // Every dock at its starting place: View Controls, Texture and Config down the left,
+  // Profile at the right, Tools under the view.
+  void PlaceDocks();
+  // The docks shown get the sizes their panels want, as far as the window has room: once placed
+  // and first shown (a layout put back keeps its sizes).
+  void FitDocks();
+  // The height the docks of one column may fill, less the menu and status bars.
+  int DockRoom() const;
+  // The docks show as their items are ticked, once start-up has released them.
+  void ApplyTicks();
+  // Shown again: the checked panels come back, once start-up has released them.
   void BringBackToolWindows();
-  // Hidden or minimised: the owner hides the windows that go with it.
+  // Hidden or minimised: the floating panels go too, and the owner hides the windows that go
+  // with it.
   void HideToolWindows();
-  // The five tool windows in the order ShowCheckedToolWindows walks them, with their menu items.
+  // The five panels in the order ShowCheckedToolWindows walks them, with their docks and menu
+  // items.
   struct ToolWindowItem {
     QWidget* window;
+    QDockWidget* dock;
     QAction* item;
   };
   std::array<ToolWindowItem, 5> ToolWindowItems() const;
 
   Model& model_;
   ToolWindows toolWindows_;
+  std::array<QDockWidget*, 5> docks_{};  // in the order of ToolWindowItems
   ViewPanel* view_;
   std::array<QLabel*, StatusPanels> statusPanels_{};
   QLabel* statusMessage_ = nullptr;
@@ -155,6 +180,7 @@ class MainWindow : public QMainWindow {
   QAction* configItem_ = nullptr;
   QAction* textureItem_ = nullptr;
   bool toolWindowsReleased_ = false;
+  bool fitPending_ = false;  // FitDocks once the placed docks show
 };
 
 }  // namespace kerf

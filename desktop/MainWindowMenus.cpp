@@ -1,16 +1,15 @@
-// MainWindow's menus: File, Edit, Window and Help, and the window layout.
+// MainWindow's menus: File, Edit, Window and Help.
 #include <QAction>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
+#include <QPrinter>
+#include <QStatusBar>
 
 #include "desktop/Choosers.h"
 #include "desktop/ExportTemplateAction.h"
 #include "desktop/MainWindow.h"
 #include "desktop/PrintSheetAction.h"
-#include "desktop/ProfileWindow.h"
 
 namespace kerf {
 
@@ -83,8 +82,9 @@ void MainWindow::BuildMenus() {
   textureItem_ = AddCheckItem(window, "Te&xture", "showTextureAction");
   for (QAction* item : {profileItem_, toolsItem_, viewItem_, configItem_, textureItem_})
     connect(item, &QAction::triggered, this, &MainWindow::ShowCheckedToolWindows);
-  connect(AddItem(window, "&Arrange", "arrangeAction"), &QAction::triggered, this,
-          &MainWindow::ArrangeWindows);
+  window->addSeparator();
+  connect(AddItem(window, "&Reset Layout", "resetLayoutAction"), &QAction::triggered, this,
+          &MainWindow::ResetLayout);
 
   QMenu* help = bar->addMenu("&Help");
   help->setObjectName("helpMenu");
@@ -100,38 +100,30 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
 }
 
 void MainWindow::OnExportTemplate() {
-  kerf::OnExportTemplate(model_, templateChooser_ ? templateChooser_ : DialogFileChooser(this),
-                         DialogMessageShower(this));
+  const FileChooser choose = templateChooser_ ? templateChooser_ : DialogFileChooser(this);
+  QString chosen;
+  const FileChooser keeping = [&choose, &chosen](const FileRequest& request) {
+    return chosen = choose(request);
+  };
+  if (kerf::OnExportTemplate(model_, keeping, DialogMessageShower(this)))
+    ConfirmWritten("Template exported as", chosen);
 }
 
 void MainWindow::OnPrintSetupSheet() {
-  kerf::OnPrintSetupSheet(model_, DialogPrintChooser(this), DialogMessageShower(this),
-                          sheetProgress_);
-}
-
-// The tool windows against the screen edges, each by its own outer size. Which windows are
-// visible, and the main window, stay as they are.
-void MainWindow::ArrangeWindows() {
-  const QScreen* screen =
-      this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->geometry();
-  const int W = area.width(), H = area.height();
-  const auto place = [&area](QWidget* window, int left, int top) {
-    if (window != nullptr) window->move(area.left() + left, area.top() + top);
+  const PrintChooser choose = DialogPrintChooser(this);
+  QString file, printer;
+  const PrintChooser keeping = [&](QPrinter& chosen) {
+    const bool accepted = choose(chosen);
+    file = chosen.outputFileName();
+    printer = chosen.printerName();
+    return accepted;
   };
-  const auto outer = [](QWidget* window) {
-    return window != nullptr ? window->frameGeometry().size() : QSize();
-  };
-  QWidget* viewControls = toolWindows_.ViewControls;
-  QWidget* tools = toolWindows_.Tools;
-  QWidget* config = toolWindows_.Config;
-  QWidget* profile = toolWindows_.Profile;
-  place(viewControls, 0, 50);
-  place(tools, W - outer(tools).width(), 50);
-  place(config, 0, H - outer(config).height() - 50);
-  place(profile, W - outer(profile).width(), H - outer(profile).height() - 40);
-  place(toolWindows_.Texture, 0, outer(viewControls).height() + 70);
+  if (!kerf::OnPrintSetupSheet(model_, keeping, DialogMessageShower(this), sheetProgress_)) return;
+  if (!file.isEmpty()) {
+    ConfirmWritten("Set-up sheet printed to", file);
+  } else {
+    statusBar()->showMessage("Set-up sheet sent to " + printer, ConfirmationMs);
+  }
 }
 
 }  // namespace kerf

@@ -1,4 +1,4 @@
-// ToolsWindow: the "Tools" tool window: cutter choice, wood and background colours, the cut grid.
+// ToolsWindow: the "Tools" panel: cutter choice, wood and background colours, the cut grid.
 #include "desktop/ToolsWindow.h"
 
 #include <QComboBox>
@@ -164,7 +164,7 @@ ToolsWindow::ToolsWindow(Model& model, const Section& section, QWidget* parent)
 void ToolsWindow::Populate() {
   model_.SetWoodSwatch(FromQColor(woodSwatch_->Colour()));
 
-  FitColumns();
+  FitColumns(0);
   cutGrid_->setHorizontalHeaderLabels({"", "Cutter", "Fence", "Height", "Face", "Verdict"});
 
   // Every loaded cutter is listed, a single one included: the box always names the cutter

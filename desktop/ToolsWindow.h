@@ -1,4 +1,4 @@
-// ToolsWindow: the "Tools" tool window: cutter choice, wood and background colours, the cut grid.
+// ToolsWindow: the "Tools" panel: cutter choice, wood and background colours, the cut grid.
 #pragma once
 
 #include <QWidget>
@@ -35,6 +35,9 @@ class ToolsWindow : public QWidget {
   void Populate();
   // Refills the grid from the cut list; the grid's selection stays where it was.
   void RefreshCutGrid();
+  // After cuts were appended to the list the grid shows: only their rows are added (a list of
+  // thousands of cuts is not refilled); the selection stays. Anything else refills the grid.
+  void AppendCutRows();
   // Selects the model's CurrentCutter in the cutter box and announces the change.
   void SelectCurrentCutter();
   // Shows the model's wood and background colours in the swatches (after a project is opened).
@@ -85,9 +88,11 @@ class ToolsWindow : public QWidget {
 
  private:
   void SetCell(int gridRow, int column, const QString& text);
+  // The row of cut number cut, from its settings and its verdict.
+  void FillRow(int cut);
   // The Verdict cell of a grid row and the row's colours; an empty row for no cut.
   void ShowVerdict(int gridRow, const CutResult* cut);
-  void FitColumns();
+  void FitColumns(int fromRow);
 
   Model& model_;
   const Section& section_;
@@ -110,6 +115,7 @@ class ToolsWindow : public QWidget {
   QToolButton* editCutButton_ = nullptr;
   QTableWidget* cutGrid_ = nullptr;
   QToolButton* newCutterButton_ = nullptr;
+  int cutsShown_ = 0;  // the cuts the grid has rows for
 };
 
 }  // namespace kerf

@@ -1,5 +1,4 @@
 // ToolsWindow's cut grid: filling it from the cut list, each row's verdict, the selection.
-#include <QLayout>
 #include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
@@ -23,18 +22,19 @@ QString LengthText(int32_t hundredths, LengthUnit unit) {
 
 }  // namespace
 
-void ToolsWindow::FitColumns() {
+void ToolsWindow::FitColumns(int fromRow) {
   // The length columns are at least wide enough for the longest length text in the grid's
   // type, whatever font the desktop gives, and the cutter column for the longest cutter text
-  // it shows (a missing cutter's file name is often long); the grid grows with them.
+  // it shows (a missing cutter's file name is often long); the grid grows with them. Rows
+  // above fromRow were measured before: the cutter column is already wide enough for them.
   const QFontMetrics metrics(cutGrid_->font());
   const int padding = 8;
   const int lengthWidth = metrics.horizontalAdvance(QStringLiteral("-10 63/64\"")) + padding;
   int verdictWidth = 0;
   for (Verdict v : {Verdict::CutOK, Verdict::Caution, Verdict::Danger})
     verdictWidth = std::max(verdictWidth, metrics.horizontalAdvance(VerdictName(v)) + padding);
-  int cutterWidth = ColumnWidths[1];
-  for (int row = 0; row < cutGrid_->rowCount(); ++row) {
+  int cutterWidth = fromRow > 0 ? cutGrid_->columnWidth(1) : ColumnWidths[1];
+  for (int row = fromRow; row < cutGrid_->rowCount(); ++row) {
     if (const QTableWidgetItem* item = cutGrid_->item(row, 1))
       cutterWidth = std::max(cutterWidth, metrics.horizontalAdvance(item->text()) + padding);
   }
@@ -44,21 +44,13 @@ void ToolsWindow::FitColumns() {
     if (column == 1) width = cutterWidth;
     if (column == 2 || column == 3) width = std::max(width, lengthWidth);
     if (column == VerdictColumn) width = std::max(width, verdictWidth);
-    cutGrid_->setColumnWidth(column, width);
+    if (cutGrid_->columnWidth(column) != width) cutGrid_->setColumnWidth(column, width);
     total += width;
   }
   const int frame = 2 * cutGrid_->frameWidth();
   const int scrollBar = cutGrid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const int gridWidth = std::max(337, total + frame + scrollBar + 2);
-  if (gridWidth == cutGrid_->width()) return;
-  const int before = width();
-  cutGrid_->setFixedWidth(gridWidth);
-  // A shown window keeps its right edge where it was, so that growing it does not push it
-  // off the side of the screen it was arranged against.
-  if (isVisible() && layout() != nullptr) {
-    layout()->activate();
-    move(x() - (width() - before), y());
-  }
+  if (gridWidth != cutGrid_->width()) cutGrid_->setFixedWidth(gridWidth);
 }
 
 void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
@@ -78,6 +70,21 @@ void ToolsWindow::SetCell(int gridRow, int column, const QString& text) {
   item->setText(text);
 }
 
+void ToolsWindow::FillRow(int cut) {
+  const Cut& settings = model_.CutAt(cut);
+  const Tool* cutter = model_.Cutter(settings.Cutter);
+  const QString cutterName = cutter != nullptr
+                                 ? QString::fromStdString(cutter->Name)
+                                 : QString::fromStdString(settings.CutterFileName) + " (missing)";
+  SetCell(cut, 0, QString::number(cut));
+  SetCell(cut, 1, cutterName);
+  SetCell(cut, 2, LengthText(settings.Fence, model_.Unit()));
+  SetCell(cut, 3, LengthText(settings.Height, model_.Unit()));
+  SetCell(cut, FaceColumn, QString::number(settings.Face));
+  cutGrid_->item(cut - 1, FaceColumn)->setToolTip(QString::fromStdString(FaceWords(settings.Face)));
+  ShowVerdict(cut, &section_.ResultOfCut(cut));
+}
+
 void ToolsWindow::RefreshCutGrid() {
   const int selectedRow = cutGrid_->currentRow();
   const int selectedColumn = std::max(1, cutGrid_->currentColumn());
@@ -92,22 +99,10 @@ void ToolsWindow::RefreshCutGrid() {
     ShowVerdict(1, nullptr);
   } else {
     cutGrid_->setRowCount(cutCount);
-    for (int i = 1; i <= cutCount; ++i) {
-      const Cut& cut = model_.CutAt(i);
-      const Tool* cutter = model_.Cutter(cut.Cutter);
-      const QString cutterName = cutter != nullptr
-                                     ? QString::fromStdString(cutter->Name)
-                                     : QString::fromStdString(cut.CutterFileName) + " (missing)";
-      SetCell(i, 0, QString::number(i));
-      SetCell(i, 1, cutterName);
-      SetCell(i, 2, LengthText(cut.Fence, model_.Unit()));
-      SetCell(i, 3, LengthText(cut.Height, model_.Unit()));
-      SetCell(i, FaceColumn, QString::number(cut.Face));
-      cutGrid_->item(i - 1, FaceColumn)->setToolTip(QString::fromStdString(FaceWords(cut.Face)));
-      ShowVerdict(i, &section_.ResultOfCut(i));
-    }
+    for (int i = 1; i <= cutCount; ++i) FillRow(i);
   }
-  FitColumns();
+  cutsShown_ = std::max(cutCount, 0);
+  FitColumns(0);
 
   // The selection stays on its row; when that row is gone it moves to the last row left.
   if (selectedRow >= 0) {
@@ -116,6 +111,21 @@ void ToolsWindow::RefreshCutGrid() {
       cutGrid_->setCurrentCell(row, selectedColumn);
     }
   }
+}
+
+void ToolsWindow::AppendCutRows() {
+  const int cutCount = model_.CutCount();
+  // The empty row of a list without cuts is filled in place, and a list that did not grow is
+  // shown afresh.
+  if (cutsShown_ == 0 || cutCount <= cutsShown_) {
+    RefreshCutGrid();
+    return;
+  }
+  const int firstNew = cutsShown_ + 1;
+  cutGrid_->setRowCount(cutCount);
+  for (int i = firstNew; i <= cutCount; ++i) FillRow(i);
+  cutsShown_ = cutCount;
+  FitColumns(firstNew - 1);
 }
 
 void ToolsWindow::ShowVerdict(int gridRow, const CutResult* cut) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "desktop/DialogFolders.h"
 #include "desktop/LengthBox.h"
 #include "desktop/MainWindow.h"
+#include "desktop/ProfileWindow.h"
 #include "desktop/ProjectActions.h"
 #include "desktop/RecentProjects.h"
 #include "desktop/StockSizeDialog.h"
@@ -150,7 +152,6 @@ class DesktopSettingsTest : public ::testing::Test {
     desktop = std::make_unique<Desktop>(*model, std::move(options));
     desktop->Start();
     ASSERT_TRUE(WaitUntil([this] { return desktop->DelayedStepDone(); }));
-    ASSERT_TRUE(WaitUntil([this] { return desktop->ToolWindowsSettled(); }));
   }
   void Close() {
     desktop->Main()->close();
@@ -169,7 +170,6 @@ class DesktopSettingsTest : public ::testing::Test {
 
 TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   Start();
-  const QRect arrangedTools = desktop->Tools()->geometry();
   ViewControlPositions view;
   view.Zoom = 40, view.RotateX = 30, view.RotateY = 200, view.RotateZ = 10;
   view.ShiftX = -7, view.ShiftY = 5, view.Ambient = 60, view.Diffuse = 10, view.Highlight = 90;
@@ -181,10 +181,10 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   model->SetBackgroundSwatch(MakeColour(10, 20, 30));
   desktop->Main()->WindowItem("showTextureAction")->setChecked(false);
   desktop->Main()->ShowCheckedToolWindows();
-  const QPoint movedTo = arrangedTools.topLeft() + QPoint(-100, 60);
-  desktop->Tools()->move(movedTo);
-  ASSERT_TRUE(WaitUntil([&] { return desktop->Tools()->pos() == movedTo; }));
-  const QRect movedTools = desktop->Tools()->geometry();
+  // The Tools go to the left column, the Config floats as a window of its own.
+  MainWindow* main = desktop->Main();
+  main->addDockWidget(Qt::LeftDockWidgetArea, main->DockOf(desktop->Tools()));
+  main->DockOf(desktop->Config())->setFloating(true);
   desktop->Settings()->Folders().SetFolder("Texture", scratch.path());
   const QString project = scratch.filePath("one.ROU");
   ASSERT_TRUE(desktop->Project()->SaveProject(project));
@@ -210,7 +210,15 @@ TEST_F(DesktopSettingsTest, WhatWasChangedComesBackInTheNextRun) {
   EXPECT_FALSE(desktop->Main()->WindowItem("showTextureAction")->isChecked());
   EXPECT_FALSE(desktop->Texture()->isVisible());
   EXPECT_TRUE(desktop->Tools()->isVisible());
-  EXPECT_EQ(desktop->Tools()->geometry(), movedTools);
+  main = desktop->Main();
+  EXPECT_EQ(main->dockWidgetArea(main->DockOf(desktop->Tools())), Qt::LeftDockWidgetArea);
+  EXPECT_TRUE(main->DockOf(desktop->Config())->isFloating());
+  EXPECT_TRUE(desktop->Config()->isVisible());
+  // Window > Reset Layout puts them back, and the next run starts from there.
+  main->WindowItem("resetLayoutAction")->trigger();
+  EXPECT_EQ(main->dockWidgetArea(main->DockOf(desktop->Tools())), Qt::BottomDockWidgetArea);
+  EXPECT_FALSE(main->DockOf(desktop->Config())->isFloating());
+  EXPECT_TRUE(desktop->Texture()->isVisible());
   EXPECT_EQ(desktop->Settings()->Folders().Folder("Texture"), scratch.path());
   EXPECT_EQ(desktop->Settings()->Folders().Folder("Project"), "");
   EXPECT_EQ(desktop->Settings()->Recent()->List().Paths(), QStringList({project}));
@@ -233,7 +241,9 @@ TEST_F(DesktopSettingsTest, AFirstRunLooksAsItAlwaysDid) {
   EXPECT_TRUE(desktop->Texture()->isVisible());
   EXPECT_TRUE(desktop->Main()->isMaximized());
   EXPECT_TRUE(desktop->Settings()->Recent()->List().Paths().isEmpty());
-  EXPECT_FALSE(desktop->Settings()->ToolWindowsPlaced());
+  MainWindow* main = desktop->Main();
+  EXPECT_EQ(main->dockWidgetArea(main->DockOf(desktop->Tools())), Qt::BottomDockWidgetArea);
+  EXPECT_EQ(main->dockWidgetArea(main->DockOf(desktop->Profile())), Qt::RightDockWidgetArea);
 }
 
 TEST_F(DesktopSettingsTest, OnlyProjectsReallyOpenedOrSavedAreListed) {

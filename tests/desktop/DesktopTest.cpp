@@ -3,16 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QtTest/qtestspontaneevent.h>
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -130,8 +131,7 @@ TEST_F(DesktopTest, StartUpCreatesEveryWindowAndShowsTheToolsAfterTheDelay) {
   ASSERT_TRUE(WaitUntil([&] { return desktop->Frames()->FramesDrawn() >= 3; }));
   EXPECT_EQ(main->StatusPanel(0)->text(), "Bit Height : 0\"");
   EXPECT_EQ(main->StatusPanel(1)->text(), "Fence Depth : 0\"");
-  EXPECT_TRUE(main->StatusPanel(5)->text().endsWith(" fps"));
-  for (int i : {2, 3, 4}) EXPECT_TRUE(main->StatusPanel(i)->text().isEmpty());
+  EXPECT_TRUE(main->StatusPanel(2)->text().endsWith(" ms"));
   EXPECT_GE(main->View()->FramesPainted(), 1);
 }
 
@@ -149,7 +149,7 @@ TEST_F(DesktopTest, MenusCarryTheirCaptions) {
                                                        {"showViewControlsAction", "&View"},
                                                        {"showConfigAction", "&Config"},
                                                        {"showTextureAction", "Te&xture"},
-                                                       {"arrangeAction", "&Arrange"},
+                                                       {"resetLayoutAction", "&Reset Layout"},
                                                        {"aboutAction", "&About"},
                                                        {"helpContentsAction", "&Contents"}};
   for (auto [name, caption] : items) {
@@ -249,47 +249,81 @@ TEST_F(DesktopTest, WindowMenuShowsAndHidesTheToolWindows) {
   EXPECT_FALSE(desktop->Config()->isVisible());
   EXPECT_TRUE(desktop->Texture()->isVisible());
 
-  // Minimising takes them along; restoring brings back the same ones.
+  // Minimising takes them along, a floating one too; restoring brings back the same ones.
+  main->DockOf(desktop->Texture())->setFloating(true);
+  const auto shown = [](QWidget* w) { return w->isVisible() && !w->window()->isMinimized(); };
   main->showMinimized();
-  EXPECT_FALSE(desktop->Profile()->isVisible());
-  EXPECT_FALSE(desktop->Texture()->isVisible());
+  EXPECT_FALSE(shown(desktop->Profile()));
+  EXPECT_FALSE(shown(desktop->Texture()));
   main->showNormal();
-  EXPECT_TRUE(desktop->Profile()->isVisible());
+  EXPECT_TRUE(shown(desktop->Profile()));
+  EXPECT_TRUE(shown(desktop->Texture()));
   EXPECT_FALSE(desktop->Config()->isVisible());
 }
 
-TEST_F(DesktopTest, ClosingAToolWindowFromItsFrameUnticksItsMenuItem) {
+TEST_F(DesktopTest, ClosingAPanelFromItsTitleBarOrFrameUnticksItsMenuItem) {
   Start();
   ASSERT_TRUE(WaitReady());
+  MainWindow* main = desktop->Main();
+  QDockWidget* tools = main->DockOf(desktop->Tools());
+  ASSERT_NE(tools, nullptr);
+  tools->findChild<QAbstractButton*>("qt_dockwidget_closebutton")->click();
+  EXPECT_FALSE(main->WindowItem("showToolsAction")->isChecked());
+  EXPECT_FALSE(desktop->Tools()->isVisible());
+  main->WindowItem("showToolsAction")->trigger();
+  EXPECT_TRUE(desktop->Tools()->isVisible());
+  // A floating panel closed by the window manager.
+  QDockWidget* profile = main->DockOf(desktop->Profile());
+  profile->setFloating(true);
   QCloseEvent close;
   QSpontaneKeyEvent::setSpontaneous(&close);  // as the window manager sends it
-  qApp->notify(desktop->Tools(), &close);     // sendEvent would clear the spontaneous mark
+  qApp->notify(profile, &close);              // sendEvent would clear the spontaneous mark
   EXPECT_TRUE(close.isAccepted());
-  EXPECT_FALSE(desktop->Main()->WindowItem("showToolsAction")->isChecked());
-  desktop->Tools()->hide();  // what Qt does after an accepted close from the frame
-  desktop->Main()->WindowItem("showToolsAction")->trigger();
-  EXPECT_TRUE(desktop->Tools()->isVisible());
-  // Closing by the program (not the frame) leaves the item alone.
-  desktop->Profile()->close();
-  EXPECT_TRUE(desktop->Main()->WindowItem("showProfileAction")->isChecked());
+  EXPECT_FALSE(main->WindowItem("showProfileAction")->isChecked());
 }
 
-TEST_F(DesktopTest, ArrangePutsTheToolWindowsAgainstTheScreenEdges) {
+// Every panel is inside the window and beside the others in a window of 1024 x 768 less its
+// frame, after the panels were moved about and Window > Reset Layout put them back.
+TEST_F(DesktopTest, ResetLayoutDocksEveryPanelApartAt1024By768) {
   Start();
   ASSERT_TRUE(WaitReady());
-  ASSERT_TRUE(WaitUntil([this] { return desktop->ToolWindowsSettled(); }));  // framed
-  desktop->Main()->ArrangeWindows();
-  const QRect screen = desktop->Main()->screen()->geometry();
-  const auto frame = [](QWidget* w) { return w->frameGeometry(); };
-  EXPECT_EQ(frame(desktop->ViewControls()).topLeft(), screen.topLeft() + QPoint(0, 50));
-  EXPECT_EQ(frame(desktop->Tools()).right(), screen.right());
-  EXPECT_EQ(frame(desktop->Tools()).top(), screen.top() + 50);
-  EXPECT_EQ(frame(desktop->Config()).left(), screen.left());
-  EXPECT_EQ(frame(desktop->Config()).bottom() + 1, screen.bottom() + 1 - 50);
-  EXPECT_EQ(frame(desktop->Profile()).right(), screen.right());
-  EXPECT_EQ(frame(desktop->Profile()).bottom() + 1, screen.bottom() + 1 - 40);
-  EXPECT_EQ(frame(desktop->Texture()).topLeft(),
-            screen.topLeft() + QPoint(0, frame(desktop->ViewControls()).height() + 70));
+  MainWindow* main = desktop->Main();
+  main->showNormal();
+  main->resize(1024, 768 - 50);
+  QWidget* panels[] = {desktop->Profile(), desktop->ViewControls(), desktop->Tools(),
+                       desktop->Config(), desktop->Texture()};
+  main->DockOf(desktop->Tools())->setFloating(true);
+  main->addDockWidget(Qt::RightDockWidgetArea, main->DockOf(desktop->Config()));
+  main->WindowItem("showTextureAction")->trigger();  // hidden
+  main->WindowItem("resetLayoutAction")->trigger();
+  ASSERT_TRUE(WaitUntil([&] { return main->size() == QSize(1024, 768 - 50); }));
+  DeleteLeftovers();  // lets the layout settle
+  const std::pair<QWidget*, Qt::DockWidgetArea> places[] = {
+      {desktop->Profile(), Qt::RightDockWidgetArea},
+      {desktop->ViewControls(), Qt::LeftDockWidgetArea},
+      {desktop->Tools(), Qt::BottomDockWidgetArea},
+      {desktop->Config(), Qt::LeftDockWidgetArea},
+      {desktop->Texture(), Qt::LeftDockWidgetArea}};
+  for (auto [panel, area] : places) {
+    SCOPED_TRACE(panel->objectName().toStdString());
+    QDockWidget* dock = main->DockOf(panel);
+    EXPECT_FALSE(dock->isFloating());
+    EXPECT_EQ(main->dockWidgetArea(dock), area);
+    // Shown, or behind the tab of one that is (the left column is too low for all three).
+    if (!panel->isVisible()) {
+      EXPECT_FALSE(main->tabifiedDockWidgets(dock).isEmpty());
+      continue;
+    }
+    // Inside the window, where a panel too big for its place scrolls.
+    EXPECT_TRUE(main->rect().contains(dock->geometry()));
+    for (QWidget* other : panels) {
+      if (other == panel || !other->isVisible()) continue;
+      EXPECT_FALSE(dock->geometry().intersects(main->DockOf(other)->geometry()))
+          << other->objectName().toStdString();
+    }
+    EXPECT_FALSE(dock->geometry().intersects(main->View()->geometry()));
+  }
+  EXPECT_TRUE(main->WindowItem("showTextureAction")->isChecked());
 }
 
 TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {

@@ -70,8 +70,8 @@ TEST(MainWindowRequests, HidingTakesTheOtherWindowsAlongAndTheWindowMenuWorksBef
   int hidden = 0;
   QObject::connect(&window, &MainWindow::hiddenWithWindows, &window, [&hidden] { ++hidden; });
   window.show();
-  window.WindowItem("showToolsAction")->trigger();  // no tool windows yet: nothing to show or hide
-  window.ArrangeWindows();
+  window.WindowItem("showToolsAction")->trigger();  // no panels yet: nothing to show or hide
+  window.WindowItem("resetLayoutAction")->trigger();
   EXPECT_EQ(hidden, 0);
   window.hide();
   EXPECT_EQ(hidden, 1);

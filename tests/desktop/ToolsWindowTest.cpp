@@ -106,19 +106,15 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   AddCut(model, 100, 10, 3, 1);
   AddCut(model, 50, 10, 3, 2);
   tools.RefreshCutGrid();
-  tools.move(300, 40);
   tools.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tools));
-  const int rightEdge = tools.x() + tools.width();
   Cut missing = model.CutAt(1);
   missing.Cutter = 0;
   missing.CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
   model.ReplaceCut(1, missing);
   tools.RefreshCutGrid();
   auto* grid = Find<QTableWidget>(tools, "cutGrid");
-  // The window grows to the left, keeping the edge it was arranged against.
-  EXPECT_GT(tools.width(), 337);
-  EXPECT_EQ(tools.x() + tools.width(), rightEdge);
+  EXPECT_GT(tools.width(), 337);  // the panel grows with its grid
   const QString text = GridText(tools, 1, 1);
   EXPECT_GE(grid->columnWidth(1), QFontMetrics(grid->font()).horizontalAdvance(text))
       << text.toStdString();
@@ -131,6 +127,55 @@ TEST_F(ToolsWindowTest, LongMissingCutterNameIsShownWhole) {
   Select(1);
   Press("deleteCutButton");
   EXPECT_EQ(grid->columnWidth(1), 143);
+}
+
+// After Cut the grid gets the new cuts' rows only; it then reads as a grid filled afresh, and
+// the selection stays where it was.
+TEST(ToolsWindowAppend, AppendedCutsGetRowsThatReadAsARefilledGrid) {
+  struct Case {
+    const char* what;
+    int before, selected, appended;
+    bool missingCutter;  // the last cut's cutter is missing, under a long file name
+  };
+  const Case cases[] = {{"the empty row becomes the first cut", 0, 1, 1, false},
+                        {"one cut under three", 3, 2, 1, false},
+                        {"a long cutter name widens its column", 2, 1, 2, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Model model;
+    model.SetCutterLibrary(testing::SmallCutterLibrary(4));
+    model.NewWorkpiece(200, 200);
+    const Section section;
+    ToolsWindow appended(model, section), refilled(model, section);
+    for (int i = 1; i <= c.before; ++i) AddCut(model, 100 * i, 10 * i, 3, i);
+    appended.Populate();
+    auto* grid = Find<QTableWidget>(appended, "cutGrid");
+    grid->setCurrentCell(c.selected - 1, 2);
+    for (int i = 1; i <= c.appended; ++i) AddCut(model, 50 * i, -10 * i, 2, 4);
+    if (c.missingCutter) {
+      Cut missing = model.CutAt(model.CutCount());
+      missing.Cutter = 0;
+      missing.CutterFileName = "5-32! Roman Ogee with Fillet and Bead 1@25 Radius.bmp";
+      model.ReplaceCut(model.CutCount(), missing);
+    }
+    appended.AppendCutRows();
+    refilled.Populate();
+    const auto* whole = Find<QTableWidget>(refilled, "cutGrid");
+    ASSERT_EQ(grid->rowCount(), model.CutCount());
+    EXPECT_EQ(grid->currentRow(), c.selected - 1);
+    EXPECT_EQ(grid->currentColumn(), 2);
+    for (int column = 0; column < ToolsWindow::GridColumns; ++column) {
+      EXPECT_EQ(grid->columnWidth(column), whole->columnWidth(column)) << column;
+      for (int row = 0; row < grid->rowCount(); ++row) {
+        const QTableWidgetItem* item = grid->item(row, column);
+        const QTableWidgetItem* expected = whole->item(row, column);
+        ASSERT_NE(item, nullptr) << row << "," << column;
+        EXPECT_EQ(item->text(), expected->text()) << row << "," << column;
+        EXPECT_EQ(item->toolTip(), expected->toolTip()) << row << "," << column;
+        EXPECT_EQ(item->background(), expected->background()) << row << "," << column;
+      }
+    }
+  }
 }
 
 struct VerdictRow {
