@@ -49,10 +49,10 @@ class Orderer {
       return;
     }
     struct Try {
-      Cut cut;
-      size_t index;
-      int badness;
-      float bearing;
+      Cut Made;
+      size_t Index;
+      int Badness;
+      float Bearing;
     };
     std::vector<Try> tries;
     for (size_t i = 0; i < options.size(); ++i) {
@@ -66,16 +66,16 @@ class Orderer {
       }
     }
     std::stable_sort(tries.begin(), tries.end(), [](const Try& a, const Try& b) {
-      if (a.badness != b.badness) return a.badness < b.badness;
-      return a.bearing > b.bearing;
+      if (a.Badness != b.Badness) return a.Badness < b.Badness;
+      return a.Bearing > b.Bearing;
     });
     for (const Try& t : tries) {
       if (budget_ <= 0 && !best_.empty()) return;
-      used[t.index] = true;
-      order.push_back(t.cut);
-      Fewest(options, used, order, badness + t.badness);
+      used[t.Index] = true;
+      order.push_back(t.Made);
+      Fewest(options, used, order, badness + t.Badness);
       order.pop_back();
-      used[t.index] = false;
+      used[t.Index] = false;
     }
   }
 

@@ -9,18 +9,20 @@ namespace kerf::match {
 namespace {
 
 struct Box {
-  int x0 = Size, y0 = Size, x1 = -1, y1 = -1;  // inclusive
-  bool Empty() const { return x0 > x1; }
+  int X0 = Size, Y0 = Size, X1 = -1, Y1 = -1;  // inclusive
+  bool Empty() const { return X0 > X1; }
 };
 
 // A summed-area table of one indicator over the section, for counting inside boxes.
 class AreaSums {
  public:
-  explicit AreaSums(const std::vector<uint8_t>& on) : sums_((Size + 1) * (Size + 1), 0) {
+  explicit AreaSums(const std::vector<uint8_t>& on)
+      : sums_(static_cast<size_t>(Size + 1) * static_cast<size_t>(Size + 1), 0) {
     for (int y = 0; y < Size; ++y)
       for (int x = 0; x < Size; ++x)
         sums_[Index(x + 1, y + 1)] = sums_[Index(x, y + 1)] + sums_[Index(x + 1, y)] -
-                                     sums_[Index(x, y)] + on[static_cast<size_t>(y * Size + x)];
+                                     sums_[Index(x, y)] +
+                                     on[static_cast<size_t>(y) * Size + static_cast<size_t>(x)];
   }
   int32_t In(int x0, int y0, int x1, int y1) const {
     x0 = std::max(x0, 0), y0 = std::max(y0, 0);
@@ -42,15 +44,15 @@ Box ReachOfCase(int orientationCase, int left, int top) {
     for (int32_t height : {-500, 500}) {
       int v = 0, u = 0;
       AnchorOf(orientationCase, fence, height, left, top, v, u);
-      box.x0 = std::min(box.x0, v), box.x1 = std::max(box.x1, v);
-      box.y0 = std::min(box.y0, u), box.y1 = std::max(box.y1, u);
+      box.X0 = std::min(box.X0, v), box.X1 = std::max(box.X1, v);
+      box.Y0 = std::min(box.Y0, u), box.Y1 = std::max(box.Y1, u);
     }
   }
   return box;
 }
 
 bool Inside(const Box& box, int x, int y) {
-  return x >= box.x0 && x <= box.x1 && y >= box.y0 && y <= box.y1;
+  return x >= box.X0 && x <= box.X1 && y >= box.Y0 && y <= box.Y1;
 }
 
 }  // namespace
@@ -70,8 +72,8 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     removable[i] = bound[i] > 0;
     if (removable[i]) {
       const int x = static_cast<int>(i % Size), y = static_cast<int>(i / Size);
-      wanted.x0 = std::min(wanted.x0, x), wanted.x1 = std::max(wanted.x1, x);
-      wanted.y0 = std::min(wanted.y0, y), wanted.y1 = std::max(wanted.y1, y);
+      wanted.X0 = std::min(wanted.X0, x), wanted.X1 = std::max(wanted.X1, x);
+      wanted.Y0 = std::min(wanted.Y0, y), wanted.Y1 = std::max(wanted.Y1, y);
     }
   }
   if (wanted.Empty()) return {};
@@ -100,10 +102,10 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
               spanX1 = across ? shape.MaxHi : shape.MaxOff;
     const int spanY0 = across ? shape.MinOff : shape.MinLo,
               spanY1 = across ? shape.MaxOff : shape.MaxHi;
-    const int v0 = std::max(wanted.x0 - spanX1, std::min(reachA.x0, reachB.x0));
-    const int v1 = std::min(wanted.x1 - spanX0, std::max(reachA.x1, reachB.x1));
-    const int u0 = std::max(wanted.y0 - spanY1, std::min(reachA.y0, reachB.y0));
-    const int u1 = std::min(wanted.y1 - spanY0, std::max(reachA.y1, reachB.y1));
+    const int v0 = std::max(wanted.X0 - spanX1, std::min(reachA.X0, reachB.X0));
+    const int v1 = std::min(wanted.X1 - spanX0, std::max(reachA.X1, reachB.X1));
+    const int u0 = std::max(wanted.Y0 - spanY1, std::min(reachA.Y0, reachB.Y0));
+    const int u1 = std::min(wanted.Y1 - spanY0, std::max(reachA.Y1, reachB.Y1));
     std::vector<Candidate>& out = found[static_cast<size_t>(task)];
     int64_t measured = 0;
     for (int u = u0; u <= u1; ++u) {

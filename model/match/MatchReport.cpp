@@ -28,7 +28,7 @@ std::string Length(int32_t hundredths, LengthUnit unit) {
 
 // The tolerance as it was asked for: a fraction of an inch and its millimetres, or millimetres.
 std::string ToleranceText(double inches, LengthUnit unit) {
-  const std::string mm = Fixed(inches * 25.4, 2) + " mm";
+  std::string mm = Fixed(inches * 25.4, 2) + " mm";
   if (unit == LengthUnit::Metric) return mm;
   return ReducedLength(inches, unit) + " (" + mm + ")";
 }

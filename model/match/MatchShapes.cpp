@@ -199,9 +199,9 @@ bool ShankClear(const GridSums& kept, int turn, int v, int u, int left, int top)
   const int last = Size - 1;
   // The shank is at least 1/4" across: a band of 8 pixels (0.18") about the axis, less than
   // the 1/4" less the hundredth it may graze on either side, so every overlap found is certain.
-  constexpr int below = 4, above = 3;
+  constexpr int Below = 4, Above = 3;
   auto clear = [&](auto sum) {
-    for (int d = -below; d <= above; ++d)
+    for (int d = -Below; d <= Above; ++d)
       if (sum(d) != 0) return false;
     return true;
   };

@@ -91,7 +91,7 @@ std::vector<std::vector<int>> Parts(std::vector<uint8_t> on) {
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
           if (nx < 0 || ny < 0 || nx >= Size || ny >= Size) continue;
-          const size_t j = static_cast<size_t>(ny * Size + nx);
+          const size_t j = static_cast<size_t>(ny) * Size + static_cast<size_t>(nx);
           if (!on[j]) continue;
           on[j] = 0;
           stack.push_back(ny * Size + nx);
@@ -354,6 +354,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   for (const std::vector<Candidate>& cuts : finalists) {
     if (context.Cancelled() || static_cast<int>(judged.size()) >= MostJudged) break;
     std::vector<std::pair<int, std::pair<int, int>>> key;
+    key.reserve(cuts.size());
     for (const Candidate& p : cuts) key.push_back({p.Cutter * 4 + p.Turn, {p.V, p.U}});
     std::sort(key.begin(), key.end());
     if (!seen.insert(key).second) continue;
