@@ -93,6 +93,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     if (shape.Empty() || context.Cancelled()) return;
     const CutterShape& bearing =
         context.Bearings[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
+    const CutterShape& ring = context.Rings[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
     const std::array<int, 2> cases = CasesOfTurn(turn);
     const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
     const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
@@ -126,6 +127,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
         if (height > context.Reach) continue;
         Candidate p;
         p.Bound = gain;
+        p.Riding = !ring.Empty() && keptSums.Over(ring, turn, v, u, true) > 0;
         p.Cutter = static_cast<uint16_t>(cutter);
         p.Turn = static_cast<uint8_t>(turn);
         p.V = static_cast<int16_t>(v);
@@ -143,8 +145,11 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
   for (const auto& part : found) total += part.size();
   all.reserve(total);
   for (const auto& part : found) all.insert(all.end(), part.begin(), part.end());
-  std::stable_sort(all.begin(), all.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.Bound > b.Bound; });
+  // The most promising first; of two alike, the one set by its bearing riding on the wood.
+  std::stable_sort(all.begin(), all.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.Bound != b.Bound) return a.Bound > b.Bound;
+    return a.Riding && !b.Riding;
+  });
   return all;
 }
 

@@ -75,6 +75,9 @@ CutterShape ShapeOf(const Tool& tool, int turn);
 // row up its thickness): wood there before the cut makes the cut impossible. Empty for a cutter
 // without a bearing.
 CutterShape BearingShapeOf(const Tool& tool, int turn);
+// The pixels a hair beyond its guide bearing's disc (3 hundredths): wood there after the cut is
+// wood the bearing rides on. Empty for a cutter without a bearing.
+CutterShape BearingRingOf(const Tool& tool, int turn);
 // The two orientation cases that place a cutter in a turn.
 std::array<int, 2> CasesOfTurn(int turn);
 
@@ -93,6 +96,7 @@ struct Candidate {
   int32_t Bound = 0;  // weighted removable pixels it covers (see the search's weights)
   uint16_t Cutter = 0;
   uint8_t Turn = 0;
+  bool Riding = false;  // its bearing rides on wood the target keeps
   int16_t V = 0, U = 0;
 };
 
@@ -139,6 +143,7 @@ struct SearchContext {
   std::vector<int> Usable;                           // indices of the cutters searched with
   std::vector<std::array<CutterShape, 4>> Shapes;    // per cutter index (empty when unused)
   std::vector<std::array<CutterShape, 4>> Bearings;  // their bearings' discs, per turn
+  std::vector<std::array<CutterShape, 4>> Rings;     // just beyond those discs, per turn
   int32_t Reach = 150;                               // highest a cutter's lowest row may stand
   const TargetPicture* Picture = nullptr;
   int Threads = 1;

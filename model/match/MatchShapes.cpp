@@ -238,6 +238,15 @@ CutterShape BearingShapeOf(const Tool& tool, int turn) {
   return ShapeOf(disc, turn);
 }
 
+CutterShape BearingRingOf(const Tool& tool, int turn) {
+  if (tool.BearingRow <= 0 || tool.RedWidth <= 0) return {};
+  Tool ring;
+  ring.RowCount = std::min(tool.BearingRow + BearingThickness - 1, MaxProfileRows);
+  for (int l = tool.BearingRow; l <= ring.RowCount; ++l)
+    ring.Profile[static_cast<size_t>(l)] = static_cast<float>(tool.RedWidth) + 3.0f;
+  return ShapeOf(ring, turn);
+}
+
 int PaintPlacement(const CutterShape& shape, int turn, int v, int u, std::vector<uint8_t>& mask,
                    uint8_t value) {
   int painted = 0;

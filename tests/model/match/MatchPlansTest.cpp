@@ -117,14 +117,24 @@ TEST(MatchPlans, OnlyCutsARealTableAllowsAndTheBitItsProfileIs) {
        "1-2! Roundover.bmp",
        1,
        true},
-      // A 3/8" bullnose: once a 1/4" and a 1/2" roundover, where one bit makes it alone.
+      // A 3/8" bullnose: once a 1/4" and a 1/2" roundover, then a 3/8" and a 1/2", where the
+      // 3/8" roundover makes it alone in two passes.
       {"bullnose",
        75,
        300,
        [](double x, double y) { return x <= 2.625 || std::hypot(x - 2.625, y - 0.375) <= 0.375; },
        {},
-       "",
+       "3-8! Roundover.bmp",
        2,
+       true},
+      // A 1/4" chamfer: a V-groove bit cuts it as well, but the chamfer bit rides its bearing.
+      {"chamfer",
+       75,
+       300,
+       [](double x, double y) { return x + y <= 3.5; },
+       {},
+       "45% Chamfer.bmp",
+       1,
        true},
       // A tongue: set a 64th high, the bit left a skin along its shoulder 6.3 mm off.
       {"tongue", 75, 300, CutBy(supplied, "T&G Tongue.bmp", 75, 300, 30, 0), {}, "", 0, true},
