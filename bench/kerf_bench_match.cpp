@@ -259,6 +259,9 @@ void BM_Moulding(benchmark::State& state, const Moulding& shape) {
     const std::string name = cut.CutterFileName.substr(0, cut.CutterFileName.rfind('.'));
     if (bits.find(name) == std::string::npos) bits += (bits.empty() ? "" : " + ") + name;
   }
+  for (const kerf::DepthPasses& deep : result.Deep)
+    bits += "; #" + std::to_string(deep.First) + " in " + std::to_string(deep.Count) + " passes (" +
+            std::to_string(static_cast<int>(deep.Thickness * 100)) + "/100\")";
   const std::string kind = shape.File.substr(shape.File.size() - 3);
   const double onTemplate = TemplateDeviation(target.Value(), result);
   const bool honest =

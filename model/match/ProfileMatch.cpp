@@ -487,7 +487,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     std::stable_sort(judged.begin(), judged.end(), Preferred);
   }
   JudgedPlan& chosen = judged.front();
-  Finish(judge, chosen.Plan);
+  result.Deep = SplitDeepCuts(judge, chosen.Plan, WoodAtOnceInches);
   assessor.Take(chosen);
   show(98, 100, 1.0);
 
