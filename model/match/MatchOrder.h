@@ -34,7 +34,9 @@ OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& tar
 // lighter passes or, where that would widen the cut, the bit lowered; the last the cut
 // itself), where the section stays the same and no pass is then Danger that was not. Returns the
 // cuts so split, numbered in the new plan; plan is judged.
-std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, double mostAtOnce);
+// A cut is left whole where its passes would make the plan longer than mostCuts.
+std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, double mostAtOnce,
+                                       size_t mostCuts);
 // Judges plan.Cuts as they stand into plan's verdicts, Danger cuts and section.
 void Finish(PlanJudge& judge, OrderedPlan& plan);
 

@@ -41,7 +41,8 @@ bool Same(const Raster& a, const Raster& b) {
 
 }  // namespace
 
-std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, double mostAtOnce) {
+std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, double mostAtOnce,
+                                       size_t mostCuts) {
   std::vector<DepthPasses> groups;
   if (plan.Cuts.empty() || mostAtOnce <= 0) return groups;
   // The section before and after each cut of the plan as it was ordered.
@@ -56,7 +57,9 @@ std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, doub
   for (size_t k = 0; k < plan.Cuts.size(); ++k) {
     const Cut& cut = plan.Cuts[k];
     const double thickness = ThicknessRemoved(sections[k], sections[k + 1]);
-    const int count = static_cast<int>(std::ceil(thickness / mostAtOnce - 1e-9));
+    int count = static_cast<int>(std::ceil(thickness / mostAtOnce - 1e-9));
+    const size_t after = passes.size() + plan.Cuts.size() - k;  // cuts with this one unsplit
+    if (after + static_cast<size_t>(std::max(count - 1, 0)) > mostCuts) count = 1;
     // The lighter passes stand back from the wood by an equal share of the thickness each:
     // the fence stepped back for a cut into an edge, the bit lowered for one into the face on
     // the table, whichever leaves the same section with no pass Danger that was not.

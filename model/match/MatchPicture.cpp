@@ -134,6 +134,10 @@ TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
         const double off = (picture.ToKept[i] - 0.5) * PixelInches;
         const bool near = off <= toleranceInches + slack;
         picture.Class[i] = near ? Optional : Must;
+        picture.RemoveX0 = std::min(picture.RemoveX0, x);
+        picture.RemoveX1 = std::max(picture.RemoveX1, x);
+        picture.RemoveY0 = std::min(picture.RemoveY0, y);
+        picture.RemoveY1 = std::max(picture.RemoveY1, y);
         ++picture.RemoveCount;
         ++(near ? picture.OptionalCount : picture.MustCount);
       }

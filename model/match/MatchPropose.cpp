@@ -57,6 +57,24 @@ bool Inside(const Box& box, int x, int y) {
 
 }  // namespace
 
+bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int turn, int& v0, int& v1,
+                 int& u0, int& u1) {
+  if (shape.Empty() || picture.RemoveX0 > picture.RemoveX1) return false;
+  const std::array<int, 2> cases = CasesOfTurn(turn);
+  const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
+  const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
+  const bool across = Horizontal(turn);
+  const int spanX0 = across ? shape.MinLo : shape.MinOff,
+            spanX1 = across ? shape.MaxHi : shape.MaxOff;
+  const int spanY0 = across ? shape.MinOff : shape.MinLo,
+            spanY1 = across ? shape.MaxOff : shape.MaxHi;
+  v0 = std::max(picture.RemoveX0 - spanX1, std::min(reachA.X0, reachB.X0));
+  v1 = std::min(picture.RemoveX1 - spanX0, std::max(reachA.X1, reachB.X1));
+  u0 = std::max(picture.RemoveY0 - spanY1, std::min(reachA.Y0, reachB.Y0));
+  u1 = std::min(picture.RemoveY1 - spanY0, std::max(reachA.Y1, reachB.Y1));
+  return v0 <= v1 && u0 <= u1;
+}
+
 std::vector<Candidate> ProposePlacements(SearchContext& context,
                                          const std::function<void(double)>& report) {
   const TargetPicture& picture = *context.Picture;
@@ -103,10 +121,8 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
               spanX1 = across ? shape.MaxHi : shape.MaxOff;
     const int spanY0 = across ? shape.MinOff : shape.MinLo,
               spanY1 = across ? shape.MaxOff : shape.MaxHi;
-    const int v0 = std::max(wanted.X0 - spanX1, std::min(reachA.X0, reachB.X0));
-    const int v1 = std::min(wanted.X1 - spanX0, std::max(reachA.X1, reachB.X1));
-    const int u0 = std::max(wanted.Y0 - spanY1, std::min(reachA.Y0, reachB.Y0));
-    const int u1 = std::min(wanted.Y1 - spanY0, std::max(reachA.Y1, reachB.Y1));
+    int v0 = 0, v1 = -1, u0 = 0, u1 = -1;
+    if (!AnchorRange(picture, shape, turn, v0, v1, u0, u1)) return;
     std::vector<Candidate>& out = found[static_cast<size_t>(task)];
     int64_t measured = 0;
     for (int u = u0; u <= u1; ++u) {

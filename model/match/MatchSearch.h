@@ -43,6 +43,9 @@ struct TargetPicture {
   std::vector<float> ToKept, ToCut;
   int MustCount = 0, OptionalCount = 0, RemoveCount = 0;
   double ToleranceInches = 0;
+  // The box of every pixel the target removes (Must or Optional), inclusive; empty when
+  // RemoveX0 > RemoveX1.
+  int RemoveX0 = Size, RemoveY0 = Size, RemoveX1 = -1, RemoveY1 = -1;
 };
 
 // The stock rectangle of the measured section, as the section renderer draws it.
@@ -90,6 +93,12 @@ bool SettingsOf(int orientationCase, int v, int u, int left, int top, int32_t& f
                 int32_t& height);
 // The state a cut must be made in to lie in the given case when the stock is in faceOnTable.
 int FaceForCase(int orientationCase, int faceOnTable);
+
+// The anchors of a turn within the sliders' ranges at which the shape's box meets the box of
+// what the target removes, inclusive; false when there are none, and the cutter cannot touch
+// the target in that turn.
+bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int turn, int& v0, int& v1,
+                 int& u0, int& u1);
 
 // A cutter at one anchor in one turn, with the most it could gain.
 struct Candidate {

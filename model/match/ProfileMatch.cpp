@@ -55,7 +55,9 @@ using CutterBody = std::tuple<int32_t, int32_t, int32_t, std::array<float, MaxPr
 // The cutters worth searching with: each file name once (a project names cutters by file
 // name, so a later cutter of the same name could not be told apart), each body once (a copy
 // under another name makes only the cuts the first makes, and the first is the one a plan
-// names), and only cutters that cut something.
+// names), and only cutters that can touch the target: one with no cutting row, or whose shape
+// meets what the target removes from no anchor the sliders reach in any turn, makes no cut a
+// plan could hold, and its placements are never measured.
 void ChooseCutters(SearchContext& context) {
   const std::vector<Tool>& cutters = *context.Cutters;
   std::set<std::string> names;
@@ -68,12 +70,17 @@ void ChooseCutters(SearchContext& context) {
     if (!names.insert(tool.FileName).second) continue;
     if (!bodies.insert({tool.RedWidth, tool.BearingRow, tool.RowCount, tool.Profile}).second)
       continue;
+    const auto rowsEnd = tool.Profile.begin() + 1 + std::clamp(tool.RowCount, 0, MaxProfileRows);
+    if (std::all_of(tool.Profile.begin() + 1, rowsEnd, [](float r) { return r == 0; })) continue;
     bool any = false;
-    for (int turn = 0; turn < TurnCount; ++turn) {
-      context.Shapes[i][static_cast<size_t>(turn)] = ShapeOf(cutters[i], turn);
-      context.Bearings[i][static_cast<size_t>(turn)] = BearingShapeOf(cutters[i], turn);
-      context.Rings[i][static_cast<size_t>(turn)] = BearingRingOf(cutters[i], turn);
-      any = any || !context.Shapes[i][static_cast<size_t>(turn)].Empty();
+    for (size_t turn = 0; turn < static_cast<size_t>(TurnCount); ++turn) {
+      CutterShape shape = ShapeOf(tool, static_cast<int>(turn));
+      int v0 = 0, v1 = 0, u0 = 0, u1 = 0;
+      if (!AnchorRange(*context.Picture, shape, static_cast<int>(turn), v0, v1, u0, u1)) continue;
+      context.Shapes[i][turn] = std::move(shape);
+      context.Bearings[i][turn] = BearingShapeOf(tool, static_cast<int>(turn));
+      context.Rings[i][turn] = BearingRingOf(tool, static_cast<int>(turn));
+      any = true;
     }
     if (any) context.Usable.push_back(static_cast<int>(i));
   }
@@ -487,7 +494,7 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     std::stable_sort(judged.begin(), judged.end(), Preferred);
   }
   JudgedPlan& chosen = judged.front();
-  result.Deep = SplitDeepCuts(judge, chosen.Plan, WoodAtOnceInches);
+  result.Deep = SplitDeepCuts(judge, chosen.Plan, WoodAtOnceInches, static_cast<size_t>(passes));
   assessor.Take(chosen);
   show(98, 100, 1.0);
 

@@ -168,6 +168,35 @@ TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
   }
 }
 
+// Cutters that cannot touch the target are left out before anything is measured: the plan
+// and the count of placements measured are those of the library without them.
+TEST(ProfileMatch, CuttersThatCannotCutAreNeverMeasured) {
+  const Plan plan{200, 200, 3, {MadeCut(2, 3, -10, 10)}};
+  const MatchTarget target = TargetOf(Measured(Cutters(), plan), plan);
+  Tool copy = Cutters()[1];
+  copy.FileName = "copy of cove.bmp";
+  const std::vector<Tool> extras[] = {
+      {MadeCutter("no cutting row", 40, [](int) { return 0.0f; })},
+      {copy},
+  };
+  MatchOptions options;
+  options.Threads = 2;
+  options.BeamWidth = 3;
+  NoProgress progress;
+  const std::vector<Tool> cutters = Cutters();
+  const MatchResult bare = MatchProfile(cutters, target, options, progress);
+  for (const std::vector<Tool>& extra : extras) {
+    SCOPED_TRACE(extra[0].FileName);
+    std::vector<Tool> library = cutters;
+    library.insert(library.end(), extra.begin(), extra.end());
+    const MatchResult result = MatchProfile(library, target, options, progress);
+    EXPECT_EQ(result.CandidatesMeasured, bare.CandidatesMeasured);
+    ASSERT_EQ(result.Cuts.size(), bare.Cuts.size());
+    for (size_t i = 0; i < result.Cuts.size(); ++i)
+      EXPECT_EQ(result.Cuts[i].CutterFileName, bare.Cuts[i].CutterFileName);
+  }
+}
+
 // A slot widening under a neck on the top face: the straight bit, as wide as the neck, makes
 // the neck and the slot's middle; nothing reaches the wings on either side without passing
 // through wood that stays, so each is named as a part no cutter can make.
