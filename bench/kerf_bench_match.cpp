@@ -17,10 +17,12 @@
 #include "bench/BenchWorkpieces.h"
 #include "model/CutVerdict.h"
 #include "model/SectionRenderer.h"
+#include "model/match/MatchFine.h"
 #include "model/match/MatchOrder.h"
 #include "model/match/ProfileMatch.h"
 #include "project/MatchTargetFile.h"
 #include "project/ProjectFile.h"
+#include "project/TemplateExport.h"
 
 namespace {
 
@@ -178,6 +180,38 @@ void BM_Match(benchmark::State& state, const KnownPlan& plan) {
       knownDangers);
 }
 
+// The plan's worst deviation from the drawing measured on the plan's own full-size template,
+// written as SVG and read back as a target is read, in mm; -1 when it cannot be made or read.
+double TemplateDeviation(const MatchTarget& drawing, const kerf::MatchResult& result) {
+  Model model;
+  model.SetCutterLibrary(TheCutters().Tools);
+  kerf::WorkSetup setup = model.TakeSetup();
+  setup.StockWidth = drawing.StockWidth;
+  setup.StockHeight = drawing.StockHeight;
+  setup.FaceOnTable = result.FaceOnTable;
+  setup.Cuts = result.Cuts;
+  model.ReplaceSetup(setup);
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("kerf_bench_template_" + drawing.Name + ".svg"))
+          .string();
+  if (!kerf::ExportTemplate(model, path)) return -1;
+  const kerf::Result<MatchTarget> read = kerf::ReadMatchTarget(path, {}, TheCutters().Tools);
+  std::filesystem::remove(path);
+  if (!read || read.Value().FineKeep.empty()) return -1;
+  const MatchTarget& made = read.Value();
+  const kerf::match::FineTarget wanted = kerf::match::MakeFineTarget(drawing);
+  if (made.FineAcross != wanted.Across || made.FineUp != wanted.Up) return -1;
+  kerf::Raster picture(wanted.Across, wanted.Up);
+  for (int y = 0; y < wanted.Up; ++y)
+    for (int x = 0; x < wanted.Across; ++x)
+      picture.Row(y)[x] =
+          made.FineKeep[static_cast<size_t>(y) * static_cast<size_t>(wanted.Across) +
+                        static_cast<size_t>(x)] != 0
+              ? kerf::Black
+              : kerf::White;
+  return kerf::match::MeasureDeviation(wanted, picture, {}, result.ToleranceInches).Worst() * 25.4;
+}
+
 struct Moulding {
   std::string Name, File, OwnBit;
   kerf::MatchStock Stock;
@@ -225,11 +259,19 @@ void BM_Moulding(benchmark::State& state, const Moulding& shape) {
     const std::string name = cut.CutterFileName.substr(0, cut.CutterFileName.rfind('.'));
     if (bits.find(name) == std::string::npos) bits += (bits.empty() ? "" : " + ") + name;
   }
+  for (const kerf::DepthPasses& deep : result.Deep)
+    bits += "; #" + std::to_string(deep.First) + " in " + std::to_string(deep.Count) + " passes (" +
+            std::to_string(static_cast<int>(deep.Thickness * 100)) + "/100\")";
   const std::string kind = shape.File.substr(shape.File.size() - 3);
-  std::printf("| %-13s | %s | %5.2f | %4zu | %6.3f | %-7s | %2d of %2d | %s%s |\n",
+  const double onTemplate = TemplateDeviation(target.Value(), result);
+  const bool honest =
+      !result.Reached || (onTemplate >= 0 && onTemplate <= result.ToleranceInches * 25.4 + 1e-6);
+  std::printf("| %-13s | %s | %5.2f | %4zu | %6.3f | %-7s | %6.3f%s | %2d of %2d | %s%s |\n",
               shape.Name.c_str(), kind.c_str(), result.Seconds, result.Cuts.size(),
-              result.WorstInches() * 25.4, result.Reached ? "reached" : "no", result.SoundPlans,
-              result.PlansJudged, bits.c_str(), result.DangerCuts.empty() ? "" : " DANGER");
+              result.WorstInches() * 25.4, result.Reached ? "reached" : "no", onTemplate,
+              honest ? "" : " !", result.SoundPlans, result.PlansJudged, bits.c_str(),
+              result.DangerCuts.empty() ? "" : " DANGER");
+  state.counters["template_mm"] = onTemplate;
   state.counters["seconds"] = result.Seconds;
   state.counters["cuts"] = static_cast<double>(result.Cuts.size());
   state.counters["dev_mm"] = result.WorstInches() * 25.4;
@@ -263,7 +305,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   std::printf("Cutters: %s (%zu)\n", TheCutters().Source.c_str(), TheCutters().Tools.size());
-  std::printf("| shape         | kind | s     | cuts | dev mm | reached | sound    | bits |\n");
+  std::printf(
+      "| shape         | kind | s     | cuts | dev mm | reached | tmpl mm | sound    | bits |\n");
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

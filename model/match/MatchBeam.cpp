@@ -13,7 +13,7 @@ namespace {
 
 // What choosing the next cut costs on top of its pixels: a cut is only worth making when it
 // puts right more than a sliver (six pixels beyond the tolerance, 0.003 square inches).
-constexpr int64_t PassCost = 6 * MustWeight;
+constexpr int64_t PassCost = int64_t{6} * MustWeight;
 
 // A child of a plan in the beam: the parent, the placement added and what it gains.
 struct Step {

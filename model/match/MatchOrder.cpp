@@ -49,10 +49,10 @@ class Orderer {
       return;
     }
     struct Try {
-      Cut cut;
-      size_t index;
-      int badness;
-      float bearing;
+      Cut Made;
+      size_t Index;
+      int Badness;
+      float Bearing;
     };
     std::vector<Try> tries;
     for (size_t i = 0; i < options.size(); ++i) {
@@ -66,16 +66,16 @@ class Orderer {
       }
     }
     std::stable_sort(tries.begin(), tries.end(), [](const Try& a, const Try& b) {
-      if (a.badness != b.badness) return a.badness < b.badness;
-      return a.bearing > b.bearing;
+      if (a.Badness != b.Badness) return a.Badness < b.Badness;
+      return a.Bearing > b.Bearing;
     });
     for (const Try& t : tries) {
       if (budget_ <= 0 && !best_.empty()) return;
-      used[t.index] = true;
-      order.push_back(t.cut);
-      Fewest(options, used, order, badness + t.badness);
+      used[t.Index] = true;
+      order.push_back(t.Made);
+      Fewest(options, used, order, badness + t.Badness);
       order.pop_back();
-      used[t.index] = false;
+      used[t.Index] = false;
     }
   }
 
@@ -95,6 +95,51 @@ class Orderer {
   int fewest_ = 0;         // badness of the best order found
   std::vector<Cut> best_;  // that order
 };
+
+// Small moves of a cut's fence and height, in hundredths, nearest first: the section's pixels
+// place a cut only to 0.022", and a bearing riding on the wood or a skin left may need less.
+constexpr std::pair<int, int> Nudges[] = {{0, 0},  {1, 0},  {-1, 0},  {0, 1},  {0, -1},
+                                          {2, 0},  {-2, 0}, {0, 2},   {0, -2}, {1, 1},
+                                          {1, -1}, {-1, 1}, {-1, -1}, {3, 0},  {-3, 0}};
+
+// Each Danger cut of the ordered plan replaced, where one is found, by the nearest setting of
+// either fence side that the table allows (no cut of the plan then Danger).
+void MendDangers(PlanJudge& judge, const std::vector<Options>& options, OrderedPlan& plan,
+                 int32_t reach) {
+  for (size_t at = 0; at < plan.Cuts.size(); ++at) {
+    if (plan.Judged[at].Judged != Verdict::Danger) continue;
+    const Cut was = plan.Cuts[at];
+    const Options* ways = nullptr;
+    for (const Options& o : options)
+      for (const Cut& way : o)
+        if (way.Face == was.Face && way.Fence == was.Fence && way.Height == was.Height &&
+            way.CutterFileName == was.CutterFileName)
+          ways = &o;
+    if (ways == nullptr) continue;
+    std::vector<Cut> upTo(plan.Cuts.begin(), plan.Cuts.begin() + static_cast<long>(at) + 1);
+    bool mended = false;
+    for (const Cut& way : *ways) {
+      for (const auto& [fence, height] : Nudges) {
+        Cut trial = way;
+        trial.Fence += fence;
+        trial.Height += height;
+        if (trial.Height > reach ||
+            (trial.Face == was.Face && trial.Fence == was.Fence && trial.Height == was.Height))
+          continue;
+        upTo.back() = trial;
+        if (judge.JudgeLast(upTo).Judged == Verdict::Danger) continue;
+        OrderedPlan mendedPlan = plan;
+        mendedPlan.Cuts[at] = trial;
+        Finish(judge, mendedPlan);
+        if (mendedPlan.DangerCuts.size() >= plan.DangerCuts.size()) continue;
+        plan = std::move(mendedPlan);
+        mended = true;
+        break;
+      }
+      if (mended) break;
+    }
+  }
+}
 
 }  // namespace
 
@@ -121,6 +166,7 @@ OrderedPlan OrderSafely(PlanJudge& judge, const std::vector<Tool>& cutters,
   OrderedPlan plan;
   plan.Cuts = orderer.Order(options);
   Finish(judge, plan);
+  if (!plan.DangerCuts.empty()) MendDangers(judge, options, plan, reach);
   plan.MeasuringPasses = judge.Passes() - before;
   return plan;
 }

@@ -29,6 +29,14 @@ OrderedPlan OrderSafely(PlanJudge& judge, const std::vector<Tool>& cutters,
 OrderedPlan OrderSafely(const std::vector<Tool>& cutters, const MatchTarget& target,
                         const TargetPicture& picture, const std::vector<Candidate>& chosen,
                         int budget);
+// Each cut of plan that takes away wood thicker than mostAtOnce inches made instead in as many
+// passes of rising depth as it takes (the same cutter and face, the fence stepped back for the
+// lighter passes or, where that would widen the cut, the bit lowered; the last the cut
+// itself), where the section stays the same and no pass is then Danger that was not. Returns the
+// cuts so split, numbered in the new plan; plan is judged.
+// A cut is left whole where its passes would make the plan longer than mostCuts.
+std::vector<DepthPasses> SplitDeepCuts(PlanJudge& judge, OrderedPlan& plan, double mostAtOnce,
+                                       size_t mostCuts);
 // Judges plan.Cuts as they stand into plan's verdicts, Danger cuts and section.
 void Finish(PlanJudge& judge, OrderedPlan& plan);
 

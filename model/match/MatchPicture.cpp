@@ -82,11 +82,11 @@ void StockRectangle(int32_t stockWidth, int32_t stockHeight, int32_t faceOnTable
                     int& top) {
   const int32_t w = std::clamp(stockWidth, int32_t{50}, int32_t{1000});
   const int32_t h = std::clamp(stockHeight, int32_t{50}, int32_t{1000});
-  const int SH = static_cast<int>(std::nearbyint(static_cast<double>(Size) * h / 1100.0));
-  const int SW = static_cast<int>(std::nearbyint(static_cast<double>(Size) * w / 1100.0));
+  const int sectionHigh = static_cast<int>(std::nearbyint(static_cast<double>(Size) * h / 1100.0));
+  const int sectionWide = static_cast<int>(std::nearbyint(static_cast<double>(Size) * w / 1100.0));
   const bool odd = faceOnTable >= 1 && faceOnTable <= 8 && faceOnTable % 2;
-  left = Size - (odd ? SH : SW);
-  top = Size - (odd ? SW : SH);
+  left = Size - (odd ? sectionHigh : sectionWide);
+  top = Size - (odd ? sectionWide : sectionHigh);
 }
 
 TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
@@ -109,8 +109,9 @@ TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
   for (int y = 0; y < Size; ++y) {
     for (int x = 0; x < Size; ++x) {
       const bool k = keeps(x, y);
-      kept[static_cast<size_t>(y * n + x)] = k;
-      cut[static_cast<size_t>(y * n + x)] = !k;
+      const size_t at = static_cast<size_t>(y) * static_cast<size_t>(n) + static_cast<size_t>(x);
+      kept[at] = k;
+      cut[at] = !k;
     }
   }
   const std::vector<float> toKept = DistanceTransform(kept, n, n);
@@ -122,8 +123,9 @@ TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
   for (int y = 0; y < Size; ++y) {
     for (int x = 0; x < Size; ++x) {
       const size_t i = static_cast<size_t>(y) * Size + static_cast<size_t>(x);
-      picture.ToKept[i] = toKept[static_cast<size_t>(y * n + x)];
-      picture.ToCut[i] = toCut[static_cast<size_t>(y * n + x)];
+      const size_t at = static_cast<size_t>(y) * static_cast<size_t>(n) + static_cast<size_t>(x);
+      picture.ToKept[i] = toKept[at];
+      picture.ToCut[i] = toCut[at];
       if (!inStock(x, y)) continue;
       if (keeps(x, y)) {
         const double off = (picture.ToCut[i] - 0.5) * PixelInches;
@@ -132,6 +134,10 @@ TargetPicture AnalyseTarget(const MatchTarget& target, double toleranceInches) {
         const double off = (picture.ToKept[i] - 0.5) * PixelInches;
         const bool near = off <= toleranceInches + slack;
         picture.Class[i] = near ? Optional : Must;
+        picture.RemoveX0 = std::min(picture.RemoveX0, x);
+        picture.RemoveX1 = std::max(picture.RemoveX1, x);
+        picture.RemoveY0 = std::min(picture.RemoveY0, y);
+        picture.RemoveY1 = std::max(picture.RemoveY1, y);
         ++picture.RemoveCount;
         ++(near ? picture.OptionalCount : picture.MustCount);
       }

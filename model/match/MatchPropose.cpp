@@ -9,18 +9,20 @@ namespace kerf::match {
 namespace {
 
 struct Box {
-  int x0 = Size, y0 = Size, x1 = -1, y1 = -1;  // inclusive
-  bool Empty() const { return x0 > x1; }
+  int X0 = Size, Y0 = Size, X1 = -1, Y1 = -1;  // inclusive
+  bool Empty() const { return X0 > X1; }
 };
 
 // A summed-area table of one indicator over the section, for counting inside boxes.
 class AreaSums {
  public:
-  explicit AreaSums(const std::vector<uint8_t>& on) : sums_((Size + 1) * (Size + 1), 0) {
+  explicit AreaSums(const std::vector<uint8_t>& on)
+      : sums_(static_cast<size_t>(Size + 1) * static_cast<size_t>(Size + 1), 0) {
     for (int y = 0; y < Size; ++y)
       for (int x = 0; x < Size; ++x)
         sums_[Index(x + 1, y + 1)] = sums_[Index(x, y + 1)] + sums_[Index(x + 1, y)] -
-                                     sums_[Index(x, y)] + on[static_cast<size_t>(y * Size + x)];
+                                     sums_[Index(x, y)] +
+                                     on[static_cast<size_t>(y) * Size + static_cast<size_t>(x)];
   }
   int32_t In(int x0, int y0, int x1, int y1) const {
     x0 = std::max(x0, 0), y0 = std::max(y0, 0);
@@ -42,18 +44,36 @@ Box ReachOfCase(int orientationCase, int left, int top) {
     for (int32_t height : {-500, 500}) {
       int v = 0, u = 0;
       AnchorOf(orientationCase, fence, height, left, top, v, u);
-      box.x0 = std::min(box.x0, v), box.x1 = std::max(box.x1, v);
-      box.y0 = std::min(box.y0, u), box.y1 = std::max(box.y1, u);
+      box.X0 = std::min(box.X0, v), box.X1 = std::max(box.X1, v);
+      box.Y0 = std::min(box.Y0, u), box.Y1 = std::max(box.Y1, u);
     }
   }
   return box;
 }
 
 bool Inside(const Box& box, int x, int y) {
-  return x >= box.x0 && x <= box.x1 && y >= box.y0 && y <= box.y1;
+  return x >= box.X0 && x <= box.X1 && y >= box.Y0 && y <= box.Y1;
 }
 
 }  // namespace
+
+bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int turn, int& v0, int& v1,
+                 int& u0, int& u1) {
+  if (shape.Empty() || picture.RemoveX0 > picture.RemoveX1) return false;
+  const std::array<int, 2> cases = CasesOfTurn(turn);
+  const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
+  const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
+  const bool across = Horizontal(turn);
+  const int spanX0 = across ? shape.MinLo : shape.MinOff,
+            spanX1 = across ? shape.MaxHi : shape.MaxOff;
+  const int spanY0 = across ? shape.MinOff : shape.MinLo,
+            spanY1 = across ? shape.MaxOff : shape.MaxHi;
+  v0 = std::max(picture.RemoveX0 - spanX1, std::min(reachA.X0, reachB.X0));
+  v1 = std::min(picture.RemoveX1 - spanX0, std::max(reachA.X1, reachB.X1));
+  u0 = std::max(picture.RemoveY0 - spanY1, std::min(reachA.Y0, reachB.Y0));
+  u1 = std::min(picture.RemoveY1 - spanY0, std::max(reachA.Y1, reachB.Y1));
+  return v0 <= v1 && u0 <= u1;
+}
 
 std::vector<Candidate> ProposePlacements(SearchContext& context,
                                          const std::function<void(double)>& report) {
@@ -70,8 +90,8 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     removable[i] = bound[i] > 0;
     if (removable[i]) {
       const int x = static_cast<int>(i % Size), y = static_cast<int>(i / Size);
-      wanted.x0 = std::min(wanted.x0, x), wanted.x1 = std::max(wanted.x1, x);
-      wanted.y0 = std::min(wanted.y0, y), wanted.y1 = std::max(wanted.y1, y);
+      wanted.X0 = std::min(wanted.X0, x), wanted.X1 = std::max(wanted.X1, x);
+      wanted.Y0 = std::min(wanted.Y0, y), wanted.Y1 = std::max(wanted.Y1, y);
     }
   }
   if (wanted.Empty()) return {};
@@ -91,6 +111,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     if (shape.Empty() || context.Cancelled()) return;
     const CutterShape& bearing =
         context.Bearings[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
+    const CutterShape& ring = context.Rings[static_cast<size_t>(cutter)][static_cast<size_t>(turn)];
     const std::array<int, 2> cases = CasesOfTurn(turn);
     const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
     const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
@@ -100,10 +121,8 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
               spanX1 = across ? shape.MaxHi : shape.MaxOff;
     const int spanY0 = across ? shape.MinOff : shape.MinLo,
               spanY1 = across ? shape.MaxOff : shape.MaxHi;
-    const int v0 = std::max(wanted.x0 - spanX1, std::min(reachA.x0, reachB.x0));
-    const int v1 = std::min(wanted.x1 - spanX0, std::max(reachA.x1, reachB.x1));
-    const int u0 = std::max(wanted.y0 - spanY1, std::min(reachA.y0, reachB.y0));
-    const int u1 = std::min(wanted.y1 - spanY0, std::max(reachA.y1, reachB.y1));
+    int v0 = 0, v1 = -1, u0 = 0, u1 = -1;
+    if (!AnchorRange(picture, shape, turn, v0, v1, u0, u1)) return;
     std::vector<Candidate>& out = found[static_cast<size_t>(task)];
     int64_t measured = 0;
     for (int u = u0; u <= u1; ++u) {
@@ -124,6 +143,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
         if (height > context.Reach) continue;
         Candidate p;
         p.Bound = gain;
+        p.Riding = !ring.Empty() && keptSums.Over(ring, turn, v, u, true) > 0;
         p.Cutter = static_cast<uint16_t>(cutter);
         p.Turn = static_cast<uint8_t>(turn);
         p.V = static_cast<int16_t>(v);
@@ -141,8 +161,11 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
   for (const auto& part : found) total += part.size();
   all.reserve(total);
   for (const auto& part : found) all.insert(all.end(), part.begin(), part.end());
-  std::stable_sort(all.begin(), all.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.Bound > b.Bound; });
+  // The most promising first; of two alike, the one set by its bearing riding on the wood.
+  std::stable_sort(all.begin(), all.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.Bound != b.Bound) return a.Bound > b.Bound;
+    return a.Riding && !b.Riding;
+  });
   return all;
 }
 

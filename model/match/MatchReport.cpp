@@ -28,7 +28,7 @@ std::string Length(int32_t hundredths, LengthUnit unit) {
 
 // The tolerance as it was asked for: a fraction of an inch and its millimetres, or millimetres.
 std::string ToleranceText(double inches, LengthUnit unit) {
-  const std::string mm = Fixed(inches * 25.4, 2) + " mm";
+  std::string mm = Fixed(inches * 25.4, 2) + " mm";
   if (unit == LengthUnit::Metric) return mm;
   return ReducedLength(inches, unit) + " (" + mm + ")";
 }
@@ -130,6 +130,13 @@ std::vector<std::string> MatchReportLines(const MatchResult& result, const Match
       lines.push_back("    " + std::string(VerdictName(judged.Judged)) + ": " + WhyJudged(judged));
     }
   }
+  for (const DepthPasses& deep : result.Deep)
+    lines.push_back("Cuts #" + std::to_string(deep.First) + " to #" +
+                    std::to_string(deep.First + deep.Count - 1) + ": one profile in " +
+                    std::to_string(deep.Count) + " passes of rising depth, the bit set " +
+                    ReducedLength(deep.Step, unit) + " deeper each pass (one pass would take " +
+                    ReducedLength(deep.Thickness, unit) + " of wood at once; a woodworker takes " +
+                    ReducedLength(WoodAtOnceInches, unit) + " in hardwood)");
   if (caution)
     lines.push_back(result.Reached
                         ? "Caution cuts are kept: no plan of Cut OK cuts reaches the target"

@@ -43,6 +43,9 @@ struct TargetPicture {
   std::vector<float> ToKept, ToCut;
   int MustCount = 0, OptionalCount = 0, RemoveCount = 0;
   double ToleranceInches = 0;
+  // The box of every pixel the target removes (Must or Optional), inclusive; empty when
+  // RemoveX0 > RemoveX1.
+  int RemoveX0 = Size, RemoveY0 = Size, RemoveX1 = -1, RemoveY1 = -1;
 };
 
 // The stock rectangle of the measured section, as the section renderer draws it.
@@ -75,6 +78,9 @@ CutterShape ShapeOf(const Tool& tool, int turn);
 // row up its thickness): wood there before the cut makes the cut impossible. Empty for a cutter
 // without a bearing.
 CutterShape BearingShapeOf(const Tool& tool, int turn);
+// The pixels a hair beyond its guide bearing's disc (3 hundredths): wood there after the cut is
+// wood the bearing rides on. Empty for a cutter without a bearing.
+CutterShape BearingRingOf(const Tool& tool, int turn);
 // The two orientation cases that place a cutter in a turn.
 std::array<int, 2> CasesOfTurn(int turn);
 
@@ -88,11 +94,18 @@ bool SettingsOf(int orientationCase, int v, int u, int left, int top, int32_t& f
 // The state a cut must be made in to lie in the given case when the stock is in faceOnTable.
 int FaceForCase(int orientationCase, int faceOnTable);
 
+// The anchors of a turn within the sliders' ranges at which the shape's box meets the box of
+// what the target removes, inclusive; false when there are none, and the cutter cannot touch
+// the target in that turn.
+bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int turn, int& v0, int& v1,
+                 int& u0, int& u1);
+
 // A cutter at one anchor in one turn, with the most it could gain.
 struct Candidate {
   int32_t Bound = 0;  // weighted removable pixels it covers (see the search's weights)
   uint16_t Cutter = 0;
   uint8_t Turn = 0;
+  bool Riding = false;  // its bearing rides on wood the target keeps
   int16_t V = 0, U = 0;
 };
 
@@ -139,6 +152,7 @@ struct SearchContext {
   std::vector<int> Usable;                           // indices of the cutters searched with
   std::vector<std::array<CutterShape, 4>> Shapes;    // per cutter index (empty when unused)
   std::vector<std::array<CutterShape, 4>> Bearings;  // their bearings' discs, per turn
+  std::vector<std::array<CutterShape, 4>> Rings;     // just beyond those discs, per turn
   int32_t Reach = 150;                               // highest a cutter's lowest row may stand
   const TargetPicture* Picture = nullptr;
   int Threads = 1;

@@ -199,9 +199,9 @@ bool ShankClear(const GridSums& kept, int turn, int v, int u, int left, int top)
   const int last = Size - 1;
   // The shank is at least 1/4" across: a band of 8 pixels (0.18") about the axis, less than
   // the 1/4" less the hundredth it may graze on either side, so every overlap found is certain.
-  constexpr int below = 4, above = 3;
+  constexpr int Below = 4, Above = 3;
   auto clear = [&](auto sum) {
-    for (int d = -below; d <= above; ++d)
+    for (int d = -Below; d <= Above; ++d)
       if (sum(d) != 0) return false;
     return true;
   };
@@ -236,6 +236,15 @@ CutterShape BearingShapeOf(const Tool& tool, int turn) {
   for (int l = tool.BearingRow; l <= disc.RowCount; ++l)
     disc.Profile[static_cast<size_t>(l)] = radius;
   return ShapeOf(disc, turn);
+}
+
+CutterShape BearingRingOf(const Tool& tool, int turn) {
+  if (tool.BearingRow <= 0 || tool.RedWidth <= 0) return {};
+  Tool ring;
+  ring.RowCount = std::min(tool.BearingRow + BearingThickness - 1, MaxProfileRows);
+  for (int l = tool.BearingRow; l <= ring.RowCount; ++l)
+    ring.Profile[static_cast<size_t>(l)] = static_cast<float>(tool.RedWidth) + 3.0f;
+  return ShapeOf(ring, turn);
 }
 
 int PaintPlacement(const CutterShape& shape, int turn, int v, int u, std::vector<uint8_t>& mask,

@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <set>
 #include <thread>
 #include <tuple>
 #include <utility>
 
+#include "model/CutVerdict.h"
 #include "model/match/MatchFine.h"
 #include "model/match/MatchOrder.h"
 #include "model/match/MatchSearch.h"
@@ -41,9 +43,11 @@ constexpr int DefaultBeamWidth = 12;
 constexpr int Finalists = 6;        // plans of the beam tried for a safe order
 constexpr int OrderBudget = 30;     // judgings spent looking for one plan's safe order
 constexpr int SingleBeam = 3;       // width of the beam of each cutter on its own
-constexpr int SingleFinalists = 1;  // plans of each cutter on its own that are judged
-constexpr int Refined = 3;          // plans whose settings are refined to the hundredth
-constexpr int MostJudged = 28;      // plans judged at most
+constexpr int SingleFinalists = 1;  // plans of each cutter on its own that are kept
+constexpr int AloneJudged = 10;     // of those, the cheapest judged
+constexpr int64_t AlonePassCost = int64_t{6} * MustWeight;  // as the beam weighs a pass
+constexpr int Refined = 8;      // plans whose settings are refined to the hundredth
+constexpr int MostJudged = 28;  // plans judged at most
 
 // Everything of a cutter that the search sees: two cutters alike in these make the same cuts.
 using CutterBody = std::tuple<int32_t, int32_t, int32_t, std::array<float, MaxProfileRows + 1>>;
@@ -51,23 +55,32 @@ using CutterBody = std::tuple<int32_t, int32_t, int32_t, std::array<float, MaxPr
 // The cutters worth searching with: each file name once (a project names cutters by file
 // name, so a later cutter of the same name could not be told apart), each body once (a copy
 // under another name makes only the cuts the first makes, and the first is the one a plan
-// names), and only cutters that cut something.
+// names), and only cutters that can touch the target: one with no cutting row, or whose shape
+// meets what the target removes from no anchor the sliders reach in any turn, makes no cut a
+// plan could hold, and its placements are never measured.
 void ChooseCutters(SearchContext& context) {
   const std::vector<Tool>& cutters = *context.Cutters;
   std::set<std::string> names;
   std::set<CutterBody> bodies;
   context.Shapes.resize(cutters.size());
   context.Bearings.resize(cutters.size());
+  context.Rings.resize(cutters.size());
   for (size_t i = 0; i < cutters.size(); ++i) {
     const Tool& tool = cutters[i];
     if (!names.insert(tool.FileName).second) continue;
     if (!bodies.insert({tool.RedWidth, tool.BearingRow, tool.RowCount, tool.Profile}).second)
       continue;
+    const auto rowsEnd = tool.Profile.begin() + 1 + std::clamp(tool.RowCount, 0, MaxProfileRows);
+    if (std::all_of(tool.Profile.begin() + 1, rowsEnd, [](float r) { return r == 0; })) continue;
     bool any = false;
-    for (int turn = 0; turn < TurnCount; ++turn) {
-      context.Shapes[i][static_cast<size_t>(turn)] = ShapeOf(cutters[i], turn);
-      context.Bearings[i][static_cast<size_t>(turn)] = BearingShapeOf(cutters[i], turn);
-      any = any || !context.Shapes[i][static_cast<size_t>(turn)].Empty();
+    for (size_t turn = 0; turn < static_cast<size_t>(TurnCount); ++turn) {
+      CutterShape shape = ShapeOf(tool, static_cast<int>(turn));
+      int v0 = 0, v1 = 0, u0 = 0, u1 = 0;
+      if (!AnchorRange(*context.Picture, shape, static_cast<int>(turn), v0, v1, u0, u1)) continue;
+      context.Shapes[i][turn] = std::move(shape);
+      context.Bearings[i][turn] = BearingShapeOf(tool, static_cast<int>(turn));
+      context.Rings[i][turn] = BearingRingOf(tool, static_cast<int>(turn));
+      any = true;
     }
     if (any) context.Usable.push_back(static_cast<int>(i));
   }
@@ -91,7 +104,7 @@ std::vector<std::vector<int>> Parts(std::vector<uint8_t> on) {
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
           if (nx < 0 || ny < 0 || nx >= Size || ny >= Size) continue;
-          const size_t j = static_cast<size_t>(ny * Size + nx);
+          const size_t j = static_cast<size_t>(ny) * Size + static_cast<size_t>(nx);
           if (!on[j]) continue;
           on[j] = 0;
           stack.push_back(ny * Size + nx);
@@ -189,10 +202,34 @@ struct JudgedPlan {
   OrderedPlan Plan;
   FineDeviation Off;
   int Cutters = 0;
+  int Riding = 0;         // cuts whose bearing rides on wood the plan leaves (see RidingCuts)
   bool Sound = false;     // no Danger cut
   bool Cautious = false;  // some cut is Caution
   bool Reached = false;
 };
+
+// How many of the cuts ride their guide bearing on wood the finished section keeps: a bit set
+// by its own bearing, so that its whole profile is the one it leaves.
+int RidingCuts(const std::vector<Tool>& cutters, const std::vector<Cut>& cuts,
+               const Raster& section, int faceOnTable, int left, int top) {
+  int riding = 0;
+  for (const Cut& cut : cuts) {
+    Candidate p;
+    if (!PlacementOfCut(cut, faceOnTable, left, top, p) || p.Cutter >= cutters.size()) continue;
+    const Tool& tool = cutters[p.Cutter];
+    if (tool.BearingRow <= 0 || tool.RedWidth <= 0) continue;
+    // Wood just beyond the bearing's disc is wood it rides on.
+    std::vector<uint8_t> mask(static_cast<size_t>(Size) * Size, 0);
+    PaintPlacement(BearingRingOf(tool, p.Turn), p.Turn, p.V, p.U, mask, 1);
+    bool touches = false;
+    for (int y = top; y < Size && !touches; ++y)
+      for (int x = left; x < Size && !touches; ++x)
+        touches = mask[static_cast<size_t>(y) * Size + static_cast<size_t>(x)] != 0 &&
+                  section.Row(y)[x] != White;
+    riding += touches ? 1 : 0;
+  }
+  return riding;
+}
 
 int CutterCount(const std::vector<Cut>& cuts) {
   std::set<std::string> names;
@@ -201,8 +238,16 @@ int CutterCount(const std::vector<Cut>& cuts) {
 }
 
 // The order woodworkers prefer plans in: sound before not; reached before not; among reached
-// plans those with no Caution cut, then the fewest cutters, the fewest passes and the smaller
-// worst deviation; among the rest the least wood beyond the tolerance.
+// plans those with no Caution cut, then the fewest cutters, the fewest passes, a bit whose own
+// profile is the drawing's (every cut set by its bearing riding on wood that stays), the most
+// cuts riding a bearing and the smaller worst deviation; among the rest the least wood beyond
+// the tolerance. A bit's own profile is weighed after the passes: a bearing bit nibbling the
+// drawing in many passes rides its bearing too, and a one-cutter plan that the bit's own profile
+// makes needs no more passes than another one-cutter plan.
+bool OwnProfile(const JudgedPlan& plan) {
+  return plan.Cutters == 1 && plan.Riding == static_cast<int>(plan.Plan.Cuts.size());
+}
+
 bool Preferred(const JudgedPlan& a, const JudgedPlan& b) {
   if (a.Sound != b.Sound) return a.Sound;
   if (a.Reached != b.Reached) return a.Reached;
@@ -210,6 +255,9 @@ bool Preferred(const JudgedPlan& a, const JudgedPlan& b) {
     if (a.Cautious != b.Cautious) return !a.Cautious;
     if (a.Cutters != b.Cutters) return a.Cutters < b.Cutters;
     if (a.Plan.Cuts.size() != b.Plan.Cuts.size()) return a.Plan.Cuts.size() < b.Plan.Cuts.size();
+    const bool ownA = OwnProfile(a), ownB = OwnProfile(b);
+    if (ownA != ownB) return ownA;
+    if (a.Riding != b.Riding) return a.Riding > b.Riding;
   }
   // A plan that reaches the target is judged by its worst place; one that does not by how much
   // of the section lies beyond the tolerance, however deep its one worst place.
@@ -219,10 +267,68 @@ bool Preferred(const JudgedPlan& a, const JudgedPlan& b) {
   return a.Plan.Cuts.size() < b.Plan.Cuts.size();
 }
 
+// What a plan of placements leaves wrong on the section's pixels, weighed as the beam weighs it
+// (a cut into what must stay as a must-go pixel left), with each pass's cost added.
+int64_t CoarseCost(const SearchContext& context, const TargetPicture& picture,
+                   const std::vector<Candidate>& cuts) {
+  std::vector<uint8_t> cut(picture.Class.size(), 0);
+  for (const Candidate& p : cuts)
+    PaintPlacement(context.Shapes[p.Cutter][p.Turn], p.Turn, p.V, p.U, cut, 1);
+  int64_t cost = AlonePassCost * static_cast<int64_t>(cuts.size());
+  for (size_t i = 0; i < cut.size(); ++i) {
+    switch (picture.Class[i]) {
+      case Must:
+        cost += cut[i] ? 0 : MustWeight;
+        break;
+      case Optional:
+        cost += cut[i] ? 0 : OptionalWeight;
+        break;
+      case Allowed:
+        cost += cut[i] ? OvercutWeight : 0;
+        break;
+      case Forbidden:
+        cost += cut[i] ? MustWeight : 0;
+        break;
+      default:
+        break;
+    }
+  }
+  return cost;
+}
+
+// The best plan of each usable cutter on its own that leaves little of the target standing,
+// with its cost on picture (see CoarseCost).
+void SearchAlone(SearchContext& context, const std::vector<Candidate>& placements, int passes,
+                 const TargetPicture& picture, const std::function<void(double)>& report,
+                 std::vector<std::pair<int64_t, std::vector<Candidate>>>& plans) {
+  for (size_t u = 0; u < context.Usable.size() && !context.Cancelled(); ++u) {
+    std::vector<Candidate> own;
+    for (const Candidate& p : placements)
+      if (p.Cutter == context.Usable[u]) own.push_back(p);
+    if (own.empty()) continue;
+    for (const PlanState& plan :
+         BeamSearch(context, own, SingleBeam, passes, SingleFinalists, [](double) {})) {
+      // Nearly all the target: the true-size judging says whether it is reached.
+      if (plan.MustLeft * 10 > context.Picture->MustCount) continue;
+      std::vector<Candidate> cuts;
+      cuts.reserve(plan.Chosen.size());
+      for (int i : plan.Chosen) cuts.push_back(own[static_cast<size_t>(i)]);
+      plans.emplace_back(CoarseCost(context, picture, cuts), std::move(cuts));
+    }
+    report(static_cast<double>(u + 1) / static_cast<double>(context.Usable.size()));
+  }
+}
+
 class PlanAssessor {
  public:
-  PlanAssessor(PlanJudge& judge, const FineTarget& fine, double tolerance)
-      : judge_(judge), fine_(fine), tolerance_(tolerance) {}
+  PlanAssessor(PlanJudge& judge, const FineTarget& fine, double tolerance,
+               const std::vector<Tool>& cutters, const TargetPicture& picture, int faceOnTable)
+      : judge_(judge),
+        fine_(fine),
+        tolerance_(tolerance),
+        cutters_(cutters),
+        picture_(picture),
+        faceOnTable_(faceOnTable) {}
 
   // Fills in what the plan's verdicts and its section (judged last) say.
   void Take(JudgedPlan& judged) const {
@@ -230,6 +336,8 @@ class PlanAssessor {
     judged.Cautious = std::any_of(judged.Plan.Judged.begin(), judged.Plan.Judged.end(),
                                   [](const CutResult& r) { return r.Judged == Verdict::Caution; });
     judged.Cutters = CutterCount(judged.Plan.Cuts);
+    judged.Riding = RidingCuts(cutters_, judged.Plan.Cuts, judged.Plan.Section, faceOnTable_,
+                               picture_.Left, picture_.Top);
     judged.Off = MeasureDeviation(fine_, judge_.Fine(), judge_.FineStock(), tolerance_);
     judged.Reached = judged.Sound && judged.Off.Worst() <= tolerance_ + 1e-9;
   }
@@ -278,6 +386,9 @@ class PlanAssessor {
   PlanJudge& judge_;
   const FineTarget& fine_;
   double tolerance_;
+  const std::vector<Tool>& cutters_;
+  const TargetPicture& picture_;
+  int faceOnTable_;
 };
 
 }  // namespace
@@ -321,39 +432,27 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
     for (int i : plan.Chosen) cuts.push_back(placements[static_cast<size_t>(i)]);
     finalists.push_back(std::move(cuts));
   }
-  // Each cutter on its own: a bit whose own profile is the drawing's makes it alone. The best
-  // plans of each come in turns, each cutter's best first.
-  std::vector<std::vector<std::vector<Candidate>>> alone;
-  for (size_t u = 0; u < context.Usable.size() && !context.Cancelled(); ++u) {
-    std::vector<Candidate> own;
-    for (const Candidate& p : placements)
-      if (p.Cutter == context.Usable[u]) own.push_back(p);
-    if (own.empty()) continue;
-    alone.emplace_back();
-    for (const PlanState& plan :
-         BeamSearch(context, own, SingleBeam, passes, SingleFinalists, [](double) {})) {
-      // Nearly all the target: the true-size judging says whether it is reached.
-      if (plan.MustLeft * 10 > picture.MustCount) continue;
-      std::vector<Candidate> cuts;
-      for (int i : plan.Chosen) cuts.push_back(own[static_cast<size_t>(i)]);
-      alone.back().push_back(std::move(cuts));
-    }
-    show(45, 55, static_cast<double>(u + 1) / static_cast<double>(context.Usable.size()));
-  }
-  for (size_t turn = 0; turn < static_cast<size_t>(SingleFinalists); ++turn)
-    for (const auto& plans : alone)
-      if (turn < plans.size()) finalists.push_back(plans[turn]);
-
+  // Each cutter on its own: a bit whose own profile is the drawing's makes it alone. The
+  // cheapest plans on the section's pixels are judged.
+  std::vector<std::pair<int64_t, std::vector<Candidate>>> alone;
+  SearchAlone(
+      context, placements, passes, picture, [&](double f) { show(45, 55, f); }, alone);
+  std::stable_sort(alone.begin(), alone.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < alone.size() && i < static_cast<size_t>(AloneJudged); ++i)
+    finalists.push_back(alone[i].second);
   PlanJudge judge(cutters, {stock.StockWidth, stock.StockHeight, stock.FaceOnTable}, options.Reach);
   const FineTarget fine = MakeFineTarget(stock);
   result.TrueSize = fine.TrueSize;
-  const PlanAssessor assessor(judge, fine, result.ToleranceInches);
+  const PlanAssessor assessor(judge, fine, result.ToleranceInches, cutters, picture,
+                              stock.FaceOnTable);
   std::vector<JudgedPlan> judged;
   int sound = 0;  // plans found that a real table can make as they were found
   std::set<std::vector<std::pair<int, std::pair<int, int>>>> seen;
   for (const std::vector<Candidate>& cuts : finalists) {
     if (context.Cancelled() || static_cast<int>(judged.size()) >= MostJudged) break;
     std::vector<std::pair<int, std::pair<int, int>>> key;
+    key.reserve(cuts.size());
     for (const Candidate& p : cuts) key.push_back({p.Cutter * 4 + p.Turn, {p.V, p.U}});
     std::sort(key.begin(), key.end());
     if (!seen.insert(key).second) continue;
@@ -374,17 +473,28 @@ MatchResult MatchProfile(const std::vector<Tool>& cutters, const MatchTarget& ta
   result.SoundPlans = sound;
   std::stable_sort(judged.begin(), judged.end(), Preferred);
   // The settings found on the section's pixels refined to the hundredth, on a drawing at true
-  // size; the preferred plan of those refined is taken.
+  // size: the sound plans within a pixel of the tolerance, those a woodworker would prefer if
+  // they reached it first (fewest cutters, then passes); the preferred plan is then taken.
   if (fine.TrueSize) {
-    const size_t count = std::min(judged.size(), static_cast<size_t>(Refined));
-    for (size_t i = 0; i < count && !context.Cancelled(); ++i) {
-      assessor.Refine(judged[i], cancel);
-      show(80, 98, static_cast<double>(i + 1) / static_cast<double>(count));
+    std::vector<JudgedPlan*> near;
+    for (JudgedPlan& plan : judged)
+      if (plan.Sound && plan.Off.Worst() <= result.ToleranceInches + PixelInches)
+        near.push_back(&plan);
+    std::stable_sort(near.begin(), near.end(), [](const JudgedPlan* a, const JudgedPlan* b) {
+      if (a->Cutters != b->Cutters) return a->Cutters < b->Cutters;
+      if (a->Plan.Cuts.size() != b->Plan.Cuts.size())
+        return a->Plan.Cuts.size() < b->Plan.Cuts.size();
+      return a->Off.Excess < b->Off.Excess;
+    });
+    if (near.size() > static_cast<size_t>(Refined)) near.resize(static_cast<size_t>(Refined));
+    for (size_t i = 0; i < near.size() && !context.Cancelled(); ++i) {
+      assessor.Refine(*near[i], cancel);
+      show(80, 98, static_cast<double>(i + 1) / static_cast<double>(near.size()));
     }
-    std::stable_sort(judged.begin(), judged.begin() + static_cast<long>(count), Preferred);
+    std::stable_sort(judged.begin(), judged.end(), Preferred);
   }
   JudgedPlan& chosen = judged.front();
-  Finish(judge, chosen.Plan);
+  result.Deep = SplitDeepCuts(judge, chosen.Plan, WoodAtOnceInches, static_cast<size_t>(passes));
   assessor.Take(chosen);
   show(98, 100, 1.0);
 

@@ -61,6 +61,20 @@ struct MatchSpot {
   double FromFence = 0, AboveTable = 0;  // inches
 };
 
+// A profile cut in several passes of rising depth, because one pass would take Thickness of
+// wood at once, more than a woodworker takes (WoodAtOnceInches): the same cutter, face and
+// height, the fence stepped back by Step for each lighter pass (into the face on the table: the
+// same fence, the bit lowered by Step).
+struct DepthPasses {
+  int First = 0;                   // the 1-based number of its first pass in the plan
+  int Count = 0;                   // its passes, the last the full depth
+  double Step = 0, Thickness = 0;  // inches
+  bool ByHeight = false;           // the height stepped, not the fence
+};
+
+// The most wood a pass takes at once in hardwood.
+inline constexpr double WoodAtOnceInches = 0.25;
+
 struct MatchResult {
   // The plan, in the order to make it. Each cut's Cutter is a 1-based number in the library
   // the search was given and CutterFileName is that cutter's file name.
@@ -78,6 +92,7 @@ struct MatchResult {
   std::string DeviationPlace;
   std::vector<MatchShortfall> Shortfalls;  // parts of the target no cutter could make
   std::vector<int> DangerCuts;             // 1-based plan positions judged Danger
+  std::vector<DepthPasses> Deep;           // cuts of Cuts that are passes of one deep profile
   int64_t CandidatesMeasured = 0;          // candidate cuts put through a measuring pass
   double Seconds = 0;                      // wall-clock time of the search
   // The pixel the largest deviation lies at (-1 when the plan matches the target exactly),

@@ -103,6 +103,7 @@ struct Case {
   const char* onlyBit;               // every cut made with this bit; "" for any one bit
   size_t cuts;                       // cuts of the plan; 0 for any
   bool reached;
+  int deep = 0;  // passes of rising depth the first cut is made in; 0 for any, 1 for one
 };
 
 TEST(MatchPlans, OnlyCutsARealTableAllowsAndTheBitItsProfileIs) {
@@ -116,15 +117,36 @@ TEST(MatchPlans, OnlyCutsARealTableAllowsAndTheBitItsProfileIs) {
        {},
        "1-2! Roundover.bmp",
        1,
-       true},
-      // A 3/8" bullnose: once a 1/4" and a 1/2" roundover, where one bit makes it alone.
+       true,
+       1},
+      // A 1/2" cove takes 0.41" of wood at once: two passes of rising depth.
+      {"cove",
+       75,
+       300,
+       [](double x, double y) { return std::hypot(x - 3.0, y - 0.75) >= 0.5; },
+       {},
+       "1-2! Cove.bmp",
+       2,
+       true,
+       2},
+      // A 3/8" bullnose: once a 1/4" and a 1/2" roundover, then a 3/8" and a 1/2", where the
+      // 3/8" roundover makes it alone in two passes.
       {"bullnose",
        75,
        300,
        [](double x, double y) { return x <= 2.625 || std::hypot(x - 2.625, y - 0.375) <= 0.375; },
        {},
-       "",
+       "3-8! Roundover.bmp",
        2,
+       true},
+      // A 1/4" chamfer: a V-groove bit cuts it as well, but the chamfer bit rides its bearing.
+      {"chamfer",
+       75,
+       300,
+       [](double x, double y) { return x + y <= 3.5; },
+       {},
+       "45% Chamfer.bmp",
+       1,
        true},
       // A tongue: set a 64th high, the bit left a skin along its shoulder 6.3 mm off.
       {"tongue", 75, 300, CutBy(supplied, "T&G Tongue.bmp", 75, 300, 30, 0), {}, "", 0, true},
@@ -163,6 +185,26 @@ TEST(MatchPlans, OnlyCutsARealTableAllowsAndTheBitItsProfileIs) {
     }
     if (c.reached) {
       EXPECT_LE(result.WorstInches(), options.ToleranceInches);
+    }
+    if (c.deep == 1) {
+      EXPECT_TRUE(result.Deep.empty());
+    }
+    if (c.deep > 1) {
+      ASSERT_EQ(result.Deep.size(), 1u);
+      EXPECT_EQ(result.Deep[0].First, 1);
+      ASSERT_EQ(result.Deep[0].Count, c.deep);
+      for (int i = 1; i < c.deep; ++i) {
+        EXPECT_EQ(result.Cuts[i].Height, result.Cuts[0].Height);
+        EXPECT_EQ(result.Cuts[i].Face, result.Cuts[0].Face);
+        EXPECT_GT(result.Cuts[i].Fence, result.Cuts[i - 1].Fence);
+      }
+      const std::vector<std::string> report =
+          MatchReportLines(result, Drawn(c.width, c.height, c.keeps), LengthUnit::Imperial);
+      EXPECT_EQ(std::count_if(report.begin(), report.end(),
+                              [](const std::string& line) {
+                                return line.find("passes of rising depth") != std::string::npos;
+                              }),
+                1);
     }
   }
 }

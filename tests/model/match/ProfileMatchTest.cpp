@@ -155,7 +155,9 @@ TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
     const MatchResult result = MatchProfile(cutters, target, options, progress);
     SCOPED_TRACE("stock " + std::to_string(plan.width) + " x " + std::to_string(plan.height));
     EXPECT_TRUE(result.Reached);
-    ASSERT_EQ(result.Cuts.size(), 1u);
+    // One cut, made in passes of rising depth where it takes more wood than one pass takes.
+    ASSERT_EQ(result.Cuts.size(),
+              result.Deep.empty() ? 1u : static_cast<size_t>(result.Deep[0].Count));
     EXPECT_EQ(result.DeviationX, -1);
     EXPECT_DOUBLE_EQ(result.AreaReachedPercent, 100.0);
     EXPECT_TRUE(result.Shortfalls.empty());
@@ -163,6 +165,35 @@ TEST(ProfileMatch, OneCutTargetIsFoundExactly) {
     Plan found = plan;
     found.cuts = result.Cuts;
     EXPECT_EQ(DifferentPixels(Measured(cutters, found), section), 0);
+  }
+}
+
+// Cutters that cannot touch the target are left out before anything is measured: the plan
+// and the count of placements measured are those of the library without them.
+TEST(ProfileMatch, CuttersThatCannotCutAreNeverMeasured) {
+  const Plan plan{200, 200, 3, {MadeCut(2, 3, -10, 10)}};
+  const MatchTarget target = TargetOf(Measured(Cutters(), plan), plan);
+  Tool copy = Cutters()[1];
+  copy.FileName = "copy of cove.bmp";
+  const std::vector<Tool> extras[] = {
+      {MadeCutter("no cutting row", 40, [](int) { return 0.0f; })},
+      {copy},
+  };
+  MatchOptions options;
+  options.Threads = 2;
+  options.BeamWidth = 3;
+  NoProgress progress;
+  const std::vector<Tool> cutters = Cutters();
+  const MatchResult bare = MatchProfile(cutters, target, options, progress);
+  for (const std::vector<Tool>& extra : extras) {
+    SCOPED_TRACE(extra[0].FileName);
+    std::vector<Tool> library = cutters;
+    library.insert(library.end(), extra.begin(), extra.end());
+    const MatchResult result = MatchProfile(library, target, options, progress);
+    EXPECT_EQ(result.CandidatesMeasured, bare.CandidatesMeasured);
+    ASSERT_EQ(result.Cuts.size(), bare.Cuts.size());
+    for (size_t i = 0; i < result.Cuts.size(); ++i)
+      EXPECT_EQ(result.Cuts[i].CutterFileName, bare.Cuts[i].CutterFileName);
   }
 }
 
