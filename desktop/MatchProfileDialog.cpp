@@ -61,7 +61,7 @@ class PostedProgress final : public ProgressSink {
 };
 
 QString LengthText(int32_t hundredths, LengthUnit unit) {
-  return QString::fromStdString(FormatLength(static_cast<float>(hundredths) / 100, unit));
+  return QString::fromStdString(WorkshopLength(static_cast<float>(hundredths) / 100, unit));
 }
 
 }  // namespace

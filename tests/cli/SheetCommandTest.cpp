@@ -40,10 +40,10 @@ int PageCount(const std::string& pdf) {
 }
 
 std::string Inches(int32_t hundredths) {
-  return FormatLength(hundredths / 100.0f, LengthUnit::Imperial);
+  return WorkshopHundredths(hundredths, LengthUnit::Imperial);
 }
 std::string Millimetres(int32_t hundredths) {
-  return FormatLength(hundredths / 100.0f, LengthUnit::Metric);
+  return WorkshopHundredths(hundredths, LengthUnit::Metric);
 }
 
 // What the sheet of a loaded project must say, pass by pass, in the order the passes come.

@@ -57,7 +57,7 @@ TEST(StatusPanels, LengthPanelsHoldTheirLongestTextsInEitherUnitAndFont) {
 TEST(StatusPanels, TextsCoverBothUnitsOnce) {
   const QStringList texts = LengthPanelTexts("Fence Depth : ", -25, 25);
   for (const char* expected :
-       {"Fence Depth : -0 1/4\"", "Fence Depth : -6mm", "Fence Depth : 0\"", "Fence Depth : 0mm"}) {
+       {"Fence Depth : -1/4\"", "Fence Depth : -6mm", "Fence Depth : 0\"", "Fence Depth : 0mm"}) {
     EXPECT_EQ(texts.count(expected), 1) << expected;
   }
 }
