@@ -274,7 +274,7 @@ SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress) {
   for (size_t i = 0; i < measured.size(); ++i) {
     SheetCard& card = sheet.Cards[i];
     if (card.Reasons.empty() && !card.EdgeWhere.empty())
-      card.Split = SplitPassLines(DepthOf(card.Before), measured[i], card.ProudUnits);
+      card.Split = SplitPassLines(DepthOf(card.Before, card.After), measured[i], card.ProudUnits);
   }
   progress.End();
   return sheet;

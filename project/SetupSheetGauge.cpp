@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QRectF>
+
 #include "model/CutPlacement.h"
 #include "model/LengthText.h"
 
@@ -59,23 +61,72 @@ void FillGauge(SheetCard& card, const Tool& tool, const Cut& cut) {
   card.BearingFlush = tool.RedWidth > 0 && cut.Fence == -tool.RedWidth;
 }
 
-PassDepth DepthOf(const SheetSection& before) {
-  // Within a unit of a face counts as at it: the drawing is finer than a unit.
-  double left = before.Across, top = before.Upright, right = 0, bottom = 0;
-  for (const SheetRect& r : before.Removed) {
-    left = std::min(left, r.X);
-    top = std::min(top, r.Y);
-    right = std::max(right, r.X + r.W);
-    bottom = std::max(bottom, r.Y + r.H);
+namespace {
+
+// The farthest any wood a pass takes lies from wood that stays, in units: how thick a layer it
+// takes at once (a fresh 3/8" rabbet 3/8", a cove raised 1/8" into the last pass's cut about
+// 1/8"). Measured on a grid of half units (the drawing's pixels) round what it takes, with
+// three-four chamfer distances; a layer thicker than `far` counts as `far`.
+double ThickestLayer(const SheetSection& before, const SheetSection& after, const QRectF& taken,
+                     double far) {
+  constexpr double Cell = 0.5;
+  const QRectF window = taken.adjusted(-far, -far, far, far);
+  const int x0 = static_cast<int>(std::floor(window.left() / Cell)),
+            y0 = static_cast<int>(std::floor(window.top() / Cell));
+  const int w = static_cast<int>(std::ceil(window.right() / Cell)) - x0,
+            h = static_cast<int>(std::ceil(window.bottom() / Cell)) - y0;
+  constexpr int Far = 1 << 28;
+  std::vector<int> d(static_cast<size_t>(w) * static_cast<size_t>(h), Far);
+  auto at = [&](int x, int y) -> int& { return d[static_cast<size_t>(y) * w + x]; };
+  // Each rectangle's cells, clipped to the grid.
+  auto cells = [&](const SheetRect& r, const auto& visit) {
+    const int left = std::max(0, static_cast<int>(std::lround(r.X / Cell)) - x0),
+              right = std::min(w, static_cast<int>(std::lround((r.X + r.W) / Cell)) - x0);
+    const int top = std::max(0, static_cast<int>(std::lround(r.Y / Cell)) - y0),
+              bottom = std::min(h, static_cast<int>(std::lround((r.Y + r.H) / Cell)) - y0);
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x) visit(x, y);
+  };
+  for (const SheetRect& r : after.Material) cells(r, [&](int x, int y) { at(x, y) = 0; });
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      int& v = at(x, y);
+      if (x > 0) v = std::min(v, at(x - 1, y) + 3);
+      if (y > 0) v = std::min(v, at(x, y - 1) + 3);
+      if (x > 0 && y > 0) v = std::min(v, at(x - 1, y - 1) + 4);
+      if (x + 1 < w && y > 0) v = std::min(v, at(x + 1, y - 1) + 4);
+    }
   }
-  const bool atFence = right >= before.Across - 1, atTable = bottom >= before.Upright - 1;
+  for (int y = h; y-- > 0;) {
+    for (int x = w; x-- > 0;) {
+      int& v = at(x, y);
+      if (x + 1 < w) v = std::min(v, at(x + 1, y) + 3);
+      if (y + 1 < h) v = std::min(v, at(x, y + 1) + 3);
+      if (x + 1 < w && y + 1 < h) v = std::min(v, at(x + 1, y + 1) + 4);
+      if (x > 0 && y + 1 < h) v = std::min(v, at(x - 1, y + 1) + 4);
+    }
+  }
+  int thickest = 0;
+  for (const SheetRect& r : before.Removed)
+    cells(r, [&](int x, int y) { thickest = std::max(thickest, at(x, y)); });
+  return std::min(far, thickest / 3.0 * Cell);
+}
+
+}  // namespace
+
+PassDepth DepthOf(const SheetSection& before, const SheetSection& after) {
+  QRectF taken;
+  for (const SheetRect& r : before.Removed) taken |= QRectF(r.X, r.Y, r.W, r.H);
   PassDepth depth;
-  if (atFence) {
-    depth.Depth = static_cast<int32_t>(std::lround(before.Across - left));
-  } else if (atTable) {
-    depth.FenceWise = false;
-    depth.Depth = static_cast<int32_t>(std::lround(before.Upright - top));
-  }
+  if (taken.isEmpty()) return depth;
+  // Within a unit of a face counts as at it: the drawing is finer than a unit. A pass that
+  // reaches neither face deepens an earlier cut from inside it; it is not split.
+  const bool atFence = taken.right() >= before.Across - 1,
+             atTable = taken.bottom() >= before.Upright - 1;
+  if (!atFence && !atTable) return depth;
+  depth.FenceWise = atFence;
+  depth.Depth = static_cast<int32_t>(
+      std::lround(ThickestLayer(before, after, taken, 4 * DeepestPassHundredths)));
   return depth;
 }
 

@@ -21,13 +21,14 @@ inline constexpr int32_t LightPassHundredths = 6;
 // bearing is flush with the fence.
 void FillGauge(SheetCard& card, const Tool& tool, const Cut& cut);
 
-// How far the pass reaches into the stock from the fence face (fence-wise) or up from the table
-// (height-wise), from the wood it takes away; 0 when it takes none or touches neither face.
+// How thick a layer of wood a pass takes at once, from the sections before and after it, and
+// whether it is split by moving the fence (it reaches the fence face) or by raising the bit (it
+// reaches the table face only); 0 when it takes none or reaches neither face.
 struct PassDepth {
   bool FenceWise = true;
   int32_t Depth = 0;  // hundredths of an inch
 };
-PassDepth DepthOf(const SheetSection& before);
+PassDepth DepthOf(const SheetSection& before, const SheetSection& after);
 
 // Where a pass takes more than DeepestPassHundredths at once, the lines that say how to take it
 // in passes of rising depth, the last light ("Take it in 3 passes: fence at ..."); empty

@@ -63,6 +63,7 @@ void ExpectSheetText(const Model& loaded, const std::string& text) {
     const Tool* tool = model.Cutter(cut.Cutter);
     ASSERT_NE(tool, nullptr);
     EXPECT_NE(own.find(tool->Name), std::string::npos) << tool->Name;
+    EXPECT_NE(own.find("Lowest cutting edge"), std::string::npos);  // the settings as measured
     for (const std::string& setting : {Inches(cut.Height), "(" + Millimetres(cut.Height) + ")",
                                        Inches(cut.Fence), "(" + Millimetres(cut.Fence) + ")"}) {
       EXPECT_NE(own.find(setting), std::string::npos) << setting;
