@@ -21,7 +21,7 @@ QString FirstCutShort(QLabel* panel, const char* prefix, int minimum, int maximu
   QString cut;
   for (LengthUnit unit : {LengthUnit::Imperial, LengthUnit::Metric}) {
     for (int v = minimum; v <= maximum && cut.isEmpty(); ++v) {
-      panel->setText(prefix + QString::fromStdString(FormatLength(v / 100.0f, unit)));
+      panel->setText(prefix + QString::fromStdString(WorkshopLength(v / 100.0f, unit)));
       if (panel->sizeHint().width() > panel->width()) cut = panel->text();
     }
   }
