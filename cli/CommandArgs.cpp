@@ -104,11 +104,9 @@ CLI::Validator LengthBetween(std::string& problem, int minimum, int maximum) {
           why = ParseStrictInteger(text, ignored)
                     ? "must be between " + std::to_string(minimum) + " and " +
                           std::to_string(maximum) + ", not " + text
-                    : "must be between " +
-                          FormatLength(static_cast<float>(minimum) / 100.0f, LengthUnit::Imperial) +
-                          " and " +
-                          FormatLength(static_cast<float>(maximum) / 100.0f, LengthUnit::Imperial) +
-                          ", not " + text;
+                    : "must be between " + WorkshopHundredths(minimum, LengthUnit::Imperial) +
+                          " and " + WorkshopHundredths(maximum, LengthUnit::Imperial) + ", not " +
+                          text;
         }
         return why;
       },

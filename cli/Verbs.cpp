@@ -83,10 +83,13 @@ constexpr Verb Table[] = {
      "writes the set-up sheet to take to the router table",
      "Writes a PDF: page 1 holds the project's name, the stock's size, the finished section and\n"
      "the list of passes with the overall verdict; then one card per pass, two or three to a\n"
-     "page: the cutter and its profile, the bit height and fence in inches and mm, the faces on\n"
-     "the table and against the fence, the section before and after the pass, and the verdict\n"
-     "with its bearing figures and any reason no table can make the cut. The paper is Letter\n"
-     "where the locale measures in US units and A4 elsewhere, unless --paper says. --reach is\n"
+     "page: the cutter and its profile, the faces on the table and against the fence, how high\n"
+     "the cutter's lowest edge stands and how far it stands proud of the fence face (the\n"
+     "program's height and fence beside them) in inches and mm, the section before and after\n"
+     "the pass (with a close view of a small cut), how to split a pass too deep for one, and\n"
+     "the verdict with its bearing figures and any reason no table can make the cut. The paper\n"
+     "is Letter where the locale's country prints on it (LC_ALL, else LC_PAPER, else\n"
+     "LC_MEASUREMENT, else LANG) and A4 elsewhere, unless --paper says. --reach is\n"
      "how high the table's lift raises a bit's lowest edge (1 1/2\" unless given).\n"},
     {"match", MatchCommand,
      "TARGET -o PLAN.ROU [--stock WxH] [--tolerance T] [--max-passes N] [--cutters DIR...] "

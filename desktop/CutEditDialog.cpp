@@ -19,7 +19,7 @@ namespace kerf {
 namespace {
 
 QString LengthText(int32_t hundredths, LengthUnit unit) {
-  return QString::fromStdString(FormatLength(static_cast<float>(hundredths) / 100.0f, unit));
+  return QString::fromStdString(WorkshopLength(static_cast<float>(hundredths) / 100.0f, unit));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ LengthBox::LengthBox(QSlider* slider, const Model& model, QString what, QWidget*
 void LengthBox::ShowLength(bool force) {
   if (isModified() && !force) return;
   const QString shown = QString::fromStdString(
-      FormatLength(static_cast<float>(slider_->value()) / 100.0f, model_.Unit()));
+      WorkshopLength(static_cast<float>(slider_->value()) / 100.0f, model_.Unit()));
   // Rewritten only when it changes, so that a box being looked at keeps its cursor.
   if (shown != text() || isModified()) setText(shown);  // setText clears isModified()
 }
@@ -38,7 +38,7 @@ bool LengthBox::Apply() {
   ShowLength(true);  // also when the slider was already there
   if (value != wanted) {
     emit note(QString("%1 clamped to %2")
-                  .arg(what_, QString::fromStdString(FormatLength(
+                  .arg(what_, QString::fromStdString(WorkshopLength(
                                   static_cast<float>(value) / 100.0f, model_.Unit()))));
   }
   return true;

@@ -140,9 +140,9 @@ void MainWindow::FrameTick() {
     const float height = static_cast<float>(profile->CutterHeight()) / 100.0f;
     const float fence = static_cast<float>(profile->Fence()) / 100.0f;
     statusPanels_[0]->setText(HeightPanelPrefix +
-                              QString::fromStdString(FormatLength(height, model_.Unit())));
+                              QString::fromStdString(WorkshopLength(height, model_.Unit())));
     statusPanels_[1]->setText(FencePanelPrefix +
-                              QString::fromStdString(FormatLength(fence, model_.Unit())));
+                              QString::fromStdString(WorkshopLength(fence, model_.Unit())));
     profile->WriteLengthLabels();
     drawn = view_->DrawFrame() || drawn;
     // The time of the last frame that drew something; at rest nothing is drawn and it stays.

@@ -71,11 +71,7 @@ class PostedProgress final : public ProgressSink {
 // A length as the boxes show it: millimetres as the program writes them, inches to the nearest
 // 64th with the fraction reduced, as a woodworker writes it ("3/4"", "1 1/8"").
 QString LengthText(int32_t hundredths, LengthUnit unit) {
-  const float inches = static_cast<float>(hundredths) / 100;
-  if (unit == LengthUnit::Metric) return QString::fromStdString(FormatLength(inches, unit));
-  const double sixtyFourths = std::nearbyint(static_cast<double>(inches) * 64);
-  const std::string size = CatalogueSize({std::fabs(sixtyFourths) / 64, false});
-  return QString::fromStdString(sixtyFourths < 0 ? "-" + size : size);
+  return QString::fromStdString(WorkshopLength(static_cast<float>(hundredths) / 100, unit));
 }
 
 }  // namespace

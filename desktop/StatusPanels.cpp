@@ -16,7 +16,7 @@ QStringList LengthPanelTexts(const QString& prefix, int minimum, int maximum) {
   for (LengthUnit unit : {LengthUnit::Imperial, LengthUnit::Metric}) {
     for (int hundredths = minimum; hundredths <= maximum; ++hundredths) {
       // The same division as the frame loop's, so the same texts.
-      const QString text = prefix + QString::fromStdString(FormatLength(
+      const QString text = prefix + QString::fromStdString(WorkshopLength(
                                         static_cast<float>(hundredths) / 100.0f, unit));
       if (!seen.contains(text)) {
         seen.insert(text);

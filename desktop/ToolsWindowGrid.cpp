@@ -17,7 +17,7 @@ constexpr int FaceColumn = 4;
 constexpr int VerdictColumn = 5;
 
 QString LengthText(int32_t hundredths, LengthUnit unit) {
-  return QString::fromStdString(FormatLength(static_cast<float>(hundredths) / 100.0f, unit));
+  return QString::fromStdString(WorkshopLength(static_cast<float>(hundredths) / 100.0f, unit));
 }
 
 }  // namespace

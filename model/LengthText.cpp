@@ -2,6 +2,7 @@
 // them.
 #include "model/LengthText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -90,6 +91,24 @@ std::string FormatLength(float x, LengthUnit unit) {
   text += WholeText(whole);
   if (sixtyFourths <= 0) return text + "\"";
   return text + FractionText(static_cast<int>(sixtyFourths));
+}
+
+std::string WorkshopLength(double inches, LengthUnit unit) {
+  if (unit == LengthUnit::Metric) return FormatLength(static_cast<float>(inches), unit);
+  // Rounded before the sign is written, so that nothing rounds to "-0"".
+  const double k = std::isfinite(inches) ? std::nearbyint(std::clamp(inches, -1e9, 1e9) * 64) : 0;
+  if (k == 0) return "0\"";
+  const double whole = std::trunc(std::fabs(k) / 64);
+  const int part = static_cast<int>(std::fabs(k) - whole * 64);
+  std::string text = k < 0 ? "-" : "";
+  if (whole > 0) text += WholeText(whole) + (part > 0 ? " " : "");
+  if (part == 0) return text + "\"";
+  const int divisor = std::gcd(part, 64);
+  return text + std::to_string(part / divisor) + "/" + std::to_string(64 / divisor) + "\"";
+}
+
+std::string WorkshopHundredths(int32_t hundredths, LengthUnit unit) {
+  return WorkshopLength(static_cast<float>(hundredths) / 100.0f, unit);
 }
 
 Result<TypedLength> ReadLength(const std::string& text, LengthUnit bareUnit) {

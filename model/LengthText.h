@@ -11,8 +11,16 @@ namespace kerf {
 enum class LengthUnit { Imperial, Metric };
 
 // x is a length in inches (callers divide hundredths by 100). The unit is the display unit
-// chosen at the moment of the call.
+// chosen at the moment of the call. The cut report's own text: whole inches always written,
+// three quarters as "0 6/8"", minus a quarter as "-0 1/4"".
 std::string FormatLength(float x, LengthUnit unit);
+
+// A length as a woodworker writes it everywhere but the cut report: the nearest 64th as a
+// reduced fraction with no whole inches of 0 ("3/4"", "-1/4"", "1 1/8"", "0""), or whole
+// millimetres exactly as FormatLength writes them.
+std::string WorkshopLength(double inches, LengthUnit unit);
+// The same for a count of hundredths of an inch.
+std::string WorkshopHundredths(int32_t hundredths, LengthUnit unit);
 
 // A length as it was typed: the number and the unit it is in.
 struct TypedLength {

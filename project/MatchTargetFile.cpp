@@ -36,7 +36,7 @@ std::string BaseName(const std::string& path) {
 }
 
 std::string Hundredths(int32_t v) {
-  return FormatLength(static_cast<float>(v) / 100, LengthUnit::Imperial);
+  return WorkshopLength(static_cast<float>(v) / 100, LengthUnit::Imperial);
 }
 
 std::string StockText(int32_t width, int32_t height) {

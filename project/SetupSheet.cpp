@@ -9,6 +9,7 @@
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "model/StockFaces.h"
+#include "project/SetupSheetGauge.h"
 #include "project/TemplateFile.h"
 
 namespace kerf {
@@ -23,10 +24,10 @@ constexpr int DrawingSize = 1100 * SheetPixelsPerUnit;
 bool KnownState(int face) { return face >= 1 && face <= 8; }
 
 std::string Inches(int32_t hundredths) {
-  return FormatLength(static_cast<float>(hundredths) / 100.0f, LengthUnit::Imperial);
+  return WorkshopLength(static_cast<float>(hundredths) / 100.0f, LengthUnit::Imperial);
 }
 std::string Millimetres(int32_t hundredths) {
-  return FormatLength(static_cast<float>(hundredths) / 100.0f, LengthUnit::Metric);
+  return WorkshopLength(static_cast<float>(hundredths) / 100.0f, LengthUnit::Metric);
 }
 
 // Where the stock lies on the fine drawing of a model in its current state.
@@ -235,6 +236,7 @@ SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress) {
       card.Cutter = tool->Name;
       const int rows = std::clamp(tool->RowCount, 1, MaxProfileRows);
       card.Profile.assign(tool->Profile.begin() + 1, tool->Profile.begin() + 1 + rows);
+      FillGauge(card, *tool, cut);
     } else {
       card.Cutter = cut.CutterFileName + " (missing)";
     }
@@ -242,6 +244,8 @@ SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress) {
     card.HeightMm = Millimetres(cut.Height);
     card.Fence = Inches(cut.Fence);
     card.FenceMm = Millimetres(cut.Fence);
+    card.HeightUnits = cut.Height;
+    card.FenceUnits = cut.Fence;
     card.Orientation = TemplateOrientationText(faces[i]);
 
     const CutResult& found = section.ResultOfCut(card.Number);
@@ -267,6 +271,11 @@ SetupSheet BuildSetupSheet(const Model& model, ProgressSink& progress) {
     RenderSection(work, SheetView(), canvas, filler);
   }
   sheet.Finished = SectionOf(canvas, box);
+  for (size_t i = 0; i < measured.size(); ++i) {
+    SheetCard& card = sheet.Cards[i];
+    if (card.Reasons.empty() && !card.EdgeWhere.empty())
+      card.Split = SplitPassLines(DepthOf(card.Before, card.After), measured[i], card.ProudUnits);
+  }
   progress.End();
   return sheet;
 }

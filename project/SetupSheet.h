@@ -1,6 +1,7 @@
 // The set-up sheet as plain data: what page 1 and each pass's card show, and how they fill pages.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,16 @@ struct SheetCard {
   std::string Cutter;          // the cutter's name, or its file name with " (missing)"
   std::vector<float> Profile;  // the cutter's radius at each row from the bottom, in units
   std::string Height, HeightMm, Fence, FenceMm;  // `3/8"` and `10mm`
-  std::string Orientation;                       // "Face 1 on the table, face 4 against the fence"
+  int32_t HeightUnits = 0, FenceUnits = 0;       // the same settings in hundredths of an inch
+  // The settings as a woodworker measures them at the table; empty for a missing cutter.
+  std::string EdgeWhere;     // "Lowest cutting edge above the table" (or below, or level with)
+  std::string Edge, EdgeMm;  // how far: `3/8"` and `10mm`
+  std::string ProudWhere;    // "Depth of cut (proud of the fence face)", or behind it
+  std::string Proud, ProudMm;
+  int32_t ProudUnits = 0;          // negative behind the fence face
+  bool BearingFlush = false;       // the bearing's face lies in the fence face
+  std::vector<std::string> Split;  // how to take a pass too deep for one in several
+  std::string Orientation;         // "Face 1 on the table, face 4 against the fence"
   SheetFaces Faces;
   SheetSection Before;  // the section before the pass, with what the pass takes away as Removed
   SheetSection After;
@@ -79,7 +89,7 @@ inline constexpr SheetPaper PaperLetter{"Letter", 215.9, 279.4};
 
 // The fixed parts of the layout, in millimetres.
 inline constexpr double SheetMargin = 12;     // round the printable area
-inline constexpr double CardHeight = 76;      // one pass, reasons included
+inline constexpr double CardHeight = 76;      // one pass, reasons or the split included
 inline constexpr double CardGap = 5;          // between two cards
 inline constexpr double PageHeadHeight = 9;   // the project's name over every page of cards
 inline constexpr double CoverLineHeight = 6;  // one pass in page 1's list

@@ -3,7 +3,6 @@
 #include "project/SetupSheetPrint.h"
 
 #include <QBuffer>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -11,6 +10,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <set>
 
 #include "project/SafeFiles.h"
 #include "project/SheetDrawing.h"
@@ -96,6 +97,83 @@ void CoverTop(SheetDrawing& d, const SetupSheet& sheet, const CoverLayout& layou
   d.Section(sheet.Finished, box, layout.Scale * MmPerUnit, false);
 }
 
+// One measurement at x, label baseline y: what it is, the length in bold with its mm, and the
+// program's own setting beside it.
+void Measure(SheetDrawing& d, double x, double y, double width, const std::string& what,
+             const std::string& inches, const std::string& mm, const std::string& program) {
+  d.TextWithin(x, y, width, 2.8, what, false, Qt::darkGray);
+  d.Text(x, y + 5.5, 4.5, inches, true);
+  const double after = x + d.TextWidth(4.5, inches, true) + 1.5;
+  d.Text(after, y + 5.5, 3.2, "(" + mm + ")");
+  if (!program.empty()) d.TextWithin(x, y + 9.5, width, 2.6, program, false, Qt::darkGray);
+}
+
+// The box round what a pass takes away, in units; empty when it takes nothing.
+QRectF RemovedBox(const SheetSection& section) {
+  QRectF box;
+  for (const SheetRect& r : section.Removed) box |= QRectF(r.X, r.Y, r.W, r.H);
+  return box;
+}
+
+// Before and after side by side, or one over the other where that draws them larger (a wide,
+// flat stock); with a close view beside them where the cut drawn whole would be too small to
+// see which corner it takes.
+void PassPictures(SheetDrawing& d, QPainter& p, const SheetCard& card, const QRectF& whole) {
+  constexpr double SmallCutMm = 5, DetailMaxMmPerUnit = 1;
+  const QRectF removed = RemovedBox(card.Before);
+  QRectF area = whole;
+  const double caption = 3.5, gap = 5;
+  auto fit = [&](const QRectF& a, QRectF& before, QRectF& after) {
+    const QRectF sideBefore(a.left(), a.top() + caption, (a.width() - gap) / 2,
+                            a.height() - caption);
+    const double stackedHeight = (a.height() - 2 * caption - 2) / 2;
+    const QRectF stackBefore(a.left(), a.top() + caption, a.width(), stackedHeight);
+    const double side = SheetDrawing::FitScale(card.Before, sideBefore);
+    const double stacked = SheetDrawing::FitScale(card.Before, stackBefore);
+    before = stacked > side ? stackBefore : sideBefore;
+    after = stacked > side ? stackBefore.translated(0, stackedHeight + caption + 2)
+                           : sideBefore.translated(sideBefore.width() + gap, 0);
+    return std::max(side, stacked);
+  };
+  QRectF before, after;
+  double k = fit(area, before, after);
+  const bool small =
+      !removed.isEmpty() && std::max(removed.width(), removed.height()) * k < SmallCutMm;
+  QRectF detail, window;
+  if (small) {
+    const double detailWidth = std::min(40.0, whole.width() * 0.45);
+    area.setWidth(whole.width() - detailWidth - gap);
+    k = fit(area, before, after);
+    detail =
+        QRectF(area.right() + gap, whole.top() + caption, detailWidth, whole.height() - caption);
+    // Three times the cut across, at least a quarter inch, never more than about 4:1.
+    const double side = std::max({3 * std::max(removed.width(), removed.height()), 25.0,
+                                  std::max(detail.width(), detail.height()) / DetailMaxMmPerUnit});
+    const double scale = std::min(detail.width(), detail.height()) / side;
+    window = QRectF(0, 0, detail.width() / scale, detail.height() / scale);
+    window.moveCenter(removed.center());
+  }
+  d.TextWithin(before.left(), before.top() - 1, before.width(), 2.8, "Before (cut in red)", false,
+               Qt::darkGray);
+  const QPointF corner = d.Section(card.Before, before, k, false);
+  d.Text(after.left(), after.top() - 1, 2.8, "After", false, Qt::darkGray);
+  d.Section(card.After, after, k, false);
+  if (!small) return;
+  const double times =
+      std::min(detail.width() / window.width(), detail.height() / window.height()) / k;
+  d.TextWithin(detail.left(), detail.top() - 1, detail.width(), 2.8,
+               "Close view, \xc3\x97" + std::to_string(std::lround(times)), false, Qt::darkGray);
+  d.SectionDetail(card.Before, window, detail, card.Profile, card.FenceUnits, card.HeightUnits);
+  // Where the close view lies on the drawing before the pass.
+  p.save();
+  p.setPen(QPen(QColor(40, 60, 120), 0.25));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(corner.x() + window.left() * k, corner.y() + window.top() * k,
+                    window.width() * k, window.height() * k)
+                 .intersected(before));
+  p.restore();
+}
+
 void Card(SheetDrawing& d, QPainter& p, const SheetCard& card, double width, double top) {
   p.save();
   p.translate(0, top);
@@ -106,57 +184,67 @@ void Card(SheetDrawing& d, QPainter& p, const SheetCard& card, double width, dou
   d.Text(3, 7.5, 5, "Pass " + std::to_string(card.Number), true);
   d.TextWithin(28, 7.5, width - 68, 4.5, card.Cutter, true);
   d.VerdictBox(card.Judged, QRectF(width - 36, 2.5, 33, 6.5), 3.8, VerdictName(card.Judged), true);
+  // Which faces go down and against the fence matters as much as the height: the same type.
+  d.TextWithin(3, 15, width - 6, 4.5, card.Orientation, true);
 
-  d.Cutter(card.Profile, QRectF(3, 12, 24, 42));
+  d.Cutter(card.Profile, QRectF(3, 19, 20, 36));
 
-  const double settings = 32;
-  d.Text(settings, 15, 2.8, "Bit height", false, Qt::darkGray);
-  d.Text(settings, 21, 4.5, card.Height, true);
-  d.Text(settings + d.TextWidth(4.5, card.Height, true) + 1.5, 21, 3.2, "(" + card.HeightMm + ")");
-  d.Text(settings, 28, 2.8, "Fence", false, Qt::darkGray);
-  d.Text(settings, 34, 4.5, card.Fence, true);
-  d.Text(settings + d.TextWidth(4.5, card.Fence, true) + 1.5, 34, 3.2, "(" + card.FenceMm + ")");
-  const size_t comma = card.Orientation.find(", ");
-  d.Text(settings, 42, 3, card.Orientation.substr(0, comma + (comma == std::string::npos ? 0 : 1)));
-  if (comma != std::string::npos) d.Text(settings, 46.5, 3, card.Orientation.substr(comma + 2));
+  const double x = 26, column = 62;
+  const std::string height = "Program height " + card.Height + " (" + card.HeightMm + ")";
+  const std::string fence = "Program fence " + card.Fence + " (" + card.FenceMm + ")";
+  if (card.EdgeWhere.empty()) {  // a missing cutter: only the program's settings are known
+    Measure(d, x, 21.5, column, "Bit height", card.Height, card.HeightMm, "");
+    Measure(d, x, 36, column, "Fence", card.Fence, card.FenceMm, "");
+  } else {
+    Measure(d, x, 21.5, column, card.EdgeWhere, card.Edge, card.EdgeMm, height);
+    Measure(d, x, 36, column, card.ProudWhere, card.Proud, card.ProudMm, fence);
+    if (card.BearingFlush) d.Text(x, 52, 3.2, "Bearing flush with the fence", true);
+  }
 
-  d.Text(84, 15, 2.8, "End of the stock", false, Qt::darkGray);
-  d.Faces(card.Faces, QRectF(82, 16, 30, 36));
+  d.Text(x + column + 2, 21.5, 2.8, "End of the stock", false, Qt::darkGray);
+  d.Faces(card.Faces, QRectF(x + column, 22, 24, 33));
 
-  // Before and after side by side, or one over the other where that draws them larger (a wide,
-  // flat stock).
-  const QRectF area(118, 12, width - 121, 43);
-  const double caption = 3.5, gap = 5;
-  const QRectF sideBefore(area.left(), area.top() + caption, (area.width() - gap) / 2,
-                          area.height() - caption);
-  const QRectF sideAfter = sideBefore.translated(sideBefore.width() + gap, 0);
-  const double stackedHeight = (area.height() - 2 * caption - 2) / 2;
-  const QRectF stackBefore(area.left(), area.top() + caption, area.width(), stackedHeight);
-  const QRectF stackAfter = stackBefore.translated(0, stackedHeight + caption + 2);
-  const double side = SheetDrawing::FitScale(card.Before, sideBefore);
-  const double stacked = SheetDrawing::FitScale(card.Before, stackBefore);
-  const QRectF before = stacked > side ? stackBefore : sideBefore;
-  const QRectF after = stacked > side ? stackAfter : sideAfter;
-  const double k = std::max(side, stacked);
-  d.TextWithin(before.left(), before.top() - 1, before.width(), 2.8, "Before (cut in red)", false,
-               Qt::darkGray);
-  d.Section(card.Before, before, k, false);
-  d.Text(after.left(), after.top() - 1, 2.8, "After", false, Qt::darkGray);
-  d.Section(card.After, after, k, false);
+  const double pictures = x + column + 28;
+  PassPictures(d, p, card, QRectF(pictures, 18, width - pictures - 3, 38));
 
   d.VerdictBox(card.Judged, QRectF(3, 57, width - 6, 6), 3,
                std::string(VerdictName(card.Judged)) + ": " + card.Bearing, false);
-  for (size_t i = 0; i < card.Reasons.size() && i < 2; ++i) {
-    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, 3.2,
-                 "\xe2\x80\xa2 " + card.Reasons[i], true, VerdictQColor(Verdict::Danger));
+  // Why no table can make it, or how to take it in several passes: never both.
+  const std::vector<std::string>& below = card.Reasons.empty() ? card.Split : card.Reasons;
+  for (size_t i = 0; i < below.size() && i < 2; ++i) {
+    const bool reason = !card.Reasons.empty();
+    d.TextWithin(3, 68 + 5 * static_cast<double>(i), width - 6, reason || i == 0 ? 3.2 : 3,
+                 reason ? "\xe2\x80\xa2 " + below[i] : below[i], reason || i == 0,
+                 reason ? VerdictQColor(Verdict::Danger) : QColor(Qt::black));
   }
   p.restore();
 }
 
 }  // namespace
 
+SheetPaper PaperForLocale(const PaperLocale& locale) {
+  // The countries whose locales the C library gives Letter paper.
+  static const std::set<std::string> letter = {"BO", "CA", "CL", "CO", "CR", "GT", "MX",
+                                               "NI", "PA", "PH", "PR", "SV", "US", "VE"};
+  for (const std::string* name : {&locale.All, &locale.Paper, &locale.Measurement, &locale.Lang}) {
+    if (name->empty()) continue;
+    // language_COUNTRY.codeset@modifier; "C" and "POSIX" name no country and print on A4.
+    const size_t underscore = name->find('_');
+    if (underscore == std::string::npos) return PaperA4;
+    const std::string country =
+        name->substr(underscore + 1, name->find_first_of(".@", underscore) - underscore - 1);
+    return letter.count(country) != 0 ? PaperLetter : PaperA4;
+  }
+  return PaperA4;
+}
+
 SheetPaper PaperForLocale() {
-  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? PaperLetter : PaperA4;
+  auto variable = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string(value != nullptr ? value : "");
+  };
+  return PaperForLocale(
+      {variable("LC_ALL"), variable("LC_PAPER"), variable("LC_MEASUREMENT"), variable("LANG")});
 }
 
 bool PaperByName(const std::string& name, SheetPaper& paper) {

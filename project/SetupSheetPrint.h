@@ -12,7 +12,16 @@ class QPagedPaintDevice;
 
 namespace kerf {
 
-// Letter where the locale measures in US units, A4 elsewhere.
+// The locale variables the paper is chosen from, as the environment has them (empty: unset).
+struct PaperLocale {
+  std::string All, Paper, Measurement, Lang;  // LC_ALL, LC_PAPER, LC_MEASUREMENT, LANG
+};
+// Letter where the locale's country prints on Letter (the US, Canada, Mexico, the Philippines
+// and most of Central and South America's Spanish-speaking countries), A4 elsewhere. The
+// country is that of the first variable set: LC_ALL, which overrides every category as it does
+// in the C library, then LC_PAPER, LC_MEASUREMENT and LANG.
+SheetPaper PaperForLocale(const PaperLocale& locale);
+// The same for this process's environment.
 SheetPaper PaperForLocale();
 // "A4" or "Letter" (any case); false for any other name.
 bool PaperByName(const std::string& name, SheetPaper& paper);

@@ -84,8 +84,8 @@ double SheetDrawing::FitScale(const SheetSection& section, const QRectF& box) {
   return std::max(0.0, std::min(room.width() / section.Across, room.height() / section.Upright));
 }
 
-void SheetDrawing::Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
-                           bool removedHatched) {
+QPointF SheetDrawing::Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
+                              bool removedHatched) {
   const double k = mmPerUnit > 0 ? mmPerUnit : FitScale(section, box);
   const double w = section.Across * k, h = section.Upright * k;
   const QRectF room = SectionRoom(box);
@@ -110,6 +110,55 @@ void SheetDrawing::Section(const SheetSection& section, const QRectF& box, doubl
   p_.drawLine(QPointF(x0 - 2, y0 + h + 0.4), QPointF(x0 + w + 2.8, y0 + h + 0.4));
   p_.setPen(QPen(FenceColour, 0.8, Qt::SolidLine, Qt::FlatCap));
   p_.drawLine(QPointF(x0 + w + 0.4, y0 + h), QPointF(x0 + w + 0.4, y0 - 2));
+  p_.restore();
+  return {x0, y0};
+}
+
+void SheetDrawing::SectionDetail(const SheetSection& section, const QRectF& window,
+                                 const QRectF& box, const std::vector<float>& profile, int fence,
+                                 int height) {
+  const double k = std::min(box.width() / window.width(), box.height() / window.height());
+  const double x0 = box.center().x() - window.center().x() * k,
+               y0 = box.center().y() - window.center().y() * k;
+  const double w = section.Across * k, h = section.Upright * k;
+  p_.save();
+  p_.setClipRect(box);
+  p_.setRenderHint(QPainter::Antialiasing, false);
+  p_.fillPath(PathOf(section.Material, x0, y0, k), WoodFill);
+  p_.fillPath(PathOf(section.Removed, x0, y0, k), RemovedFill);
+  p_.setRenderHint(QPainter::Antialiasing, true);
+  p_.setPen(QPen(QColor(120, 120, 120), 0.15, Qt::DashLine));
+  p_.setBrush(Qt::NoBrush);
+  p_.drawRect(QRectF(x0, y0, w, h));
+  p_.setPen(QPen(TableColour, 0.8, Qt::SolidLine, Qt::FlatCap));
+  p_.drawLine(QPointF(box.left(), y0 + h + 0.4), QPointF(x0 + w + 0.8, y0 + h + 0.4));
+  p_.setPen(QPen(FenceColour, 0.8, Qt::SolidLine, Qt::FlatCap));
+  p_.drawLine(QPointF(x0 + w + 0.4, y0 + h), QPointF(x0 + w + 0.4, box.top()));
+  // The cutter: row l stands over the unit of height below l above its lowest edge, which is
+  // `height` above the table; its axis is `fence` in front of the fence face.
+  if (!profile.empty()) {
+    const double axis = x0 + (section.Across - fence) * k,
+                 base = y0 + (section.Upright - height) * k;
+    QPainterPath cutter;
+    cutter.moveTo(axis + profile[0] * k, base);
+    for (size_t l = 0; l < profile.size(); ++l) {
+      cutter.lineTo(axis + profile[l] * k, base - static_cast<double>(l) * k);
+      cutter.lineTo(axis + profile[l] * k, base - static_cast<double>(l + 1) * k);
+    }
+    for (size_t l = profile.size(); l-- > 0;) {
+      cutter.lineTo(axis - profile[l] * k, base - static_cast<double>(l + 1) * k);
+      cutter.lineTo(axis - profile[l] * k, base - static_cast<double>(l) * k);
+    }
+    cutter.closeSubpath();
+    p_.setPen(QPen(QColor(40, 60, 120), 0.3));
+    p_.setBrush(QColor(150, 170, 200, 90));
+    p_.drawPath(cutter);
+  }
+  p_.restore();
+  p_.save();
+  p_.setPen(QPen(QColor(110, 110, 110), 0.25));
+  p_.setBrush(Qt::NoBrush);
+  p_.drawRect(box);
   p_.restore();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
@@ -31,8 +32,14 @@ class SheetDrawing {
   // The section as large as box takes (mmPerUnit 0) or at mmPerUnit, standing on its bottom
   // edge and centred across it, with the table under it and the fence at its right. Removed
   // material is filled red, or only hatched when `removedHatched`.
-  void Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
-               bool removedHatched);
+  // Returns where the stock's top-left corner was drawn.
+  QPointF Section(const SheetSection& section, const QRectF& box, double mmPerUnit,
+                  bool removedHatched);
+  // The part `window` (units, as the section's rectangles) of the section filling box, clipped
+  // to it and framed, with the cutter's outline where the settings put it (the fence and height
+  // in units, as a pass drawn in its own state has them): the close view of a small cut.
+  void SectionDetail(const SheetSection& section, const QRectF& window, const QRectF& box,
+                     const std::vector<float>& profile, int fence, int height);
   // The largest mm per unit that fits the section in box.
   static double FitScale(const SheetSection& section, const QRectF& box);
 

@@ -63,10 +63,7 @@ namespace match {
 std::string ReducedLength(double inches, LengthUnit unit) {
   if (!std::isfinite(inches)) inches = 0;
   if (unit == LengthUnit::Metric) return Fixed(inches * 25.4, 1) + " mm";
-  const double sixtyFourths = std::nearbyint(std::clamp(inches, -1e6, 1e6) * 64);
-  if (sixtyFourths == 0) return "0\"";
-  const std::string size = CatalogueSize({std::fabs(sixtyFourths) / 64, false});
-  return sixtyFourths < 0 ? "-" + size : size;
+  return WorkshopLength(std::clamp(inches, -1e6, 1e6), unit);
 }
 
 }  // namespace match

@@ -40,10 +40,10 @@ int PageCount(const std::string& pdf) {
 }
 
 std::string Inches(int32_t hundredths) {
-  return FormatLength(hundredths / 100.0f, LengthUnit::Imperial);
+  return WorkshopHundredths(hundredths, LengthUnit::Imperial);
 }
 std::string Millimetres(int32_t hundredths) {
-  return FormatLength(hundredths / 100.0f, LengthUnit::Metric);
+  return WorkshopHundredths(hundredths, LengthUnit::Metric);
 }
 
 // What the sheet of a loaded project must say, pass by pass, in the order the passes come.
@@ -63,6 +63,7 @@ void ExpectSheetText(const Model& loaded, const std::string& text) {
     const Tool* tool = model.Cutter(cut.Cutter);
     ASSERT_NE(tool, nullptr);
     EXPECT_NE(own.find(tool->Name), std::string::npos) << tool->Name;
+    EXPECT_NE(own.find("Lowest cutting edge"), std::string::npos);  // the settings as measured
     for (const std::string& setting : {Inches(cut.Height), "(" + Millimetres(cut.Height) + ")",
                                        Inches(cut.Fence), "(" + Millimetres(cut.Fence) + ")"}) {
       EXPECT_NE(own.find(setting), std::string::npos) << setting;

@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CutEditDialogTest, OkWithoutChangesKeepsTheCutExactly) {
   CutEditDialog dialog(model, 1);
   EXPECT_EQ(dialog.windowTitle(), "Edit Cut #1");
-  EXPECT_EQ(Find<QLineEdit>(dialog, "fenceEdit")->text(), "0 1/8\"");
-  EXPECT_EQ(Find<QLineEdit>(dialog, "heightEdit")->text(), "-0 1/4\"");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "fenceEdit")->text(), "1/8\"");
+  EXPECT_EQ(Find<QLineEdit>(dialog, "heightEdit")->text(), "-1/4\"");
   EXPECT_EQ(Find<QSpinBox>(dialog, "faceBox")->value(), 5);
   EXPECT_EQ(Find<QComboBox>(dialog, "cutterBox")->currentText(), "Cutter 2");
   ASSERT_TRUE(TypeAndAccept(dialog, nullptr, nullptr));

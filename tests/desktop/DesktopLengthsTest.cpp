@@ -68,7 +68,7 @@ TEST_P(TypedRebate, IsSetUpByTypingItsNumbers) {
   ASSERT_EQ(model.CutCount(), 1);
   EXPECT_EQ(model.CutAt(1).Fence, metric ? 37 : 38);  // 9.5mm is 37.4 hundredths, 3/8" 37.5
   EXPECT_EQ(model.CutAt(1).Height, metric ? 37 : 38);
-  EXPECT_EQ(profile->FenceBox()->text(), metric ? "9mm" : "0 3/8\"");
+  EXPECT_EQ(profile->FenceBox()->text(), metric ? "9mm" : "3/8\"");
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, TypedRebate,
@@ -79,7 +79,7 @@ TEST_F(DesktopLengths, ClampingIsSaidInTheStatusBar) {
   EXPECT_EQ(desktop->Profile()->Fence(), 1000);
   EXPECT_EQ(Status(), "Fence clamped to 10\"");
   Type(desktop->Config(), "stockHeightBox", "1/4");
-  EXPECT_EQ(Status(), "Height clamped to 0 1/2\"");
+  EXPECT_EQ(Status(), "Height clamped to 1/2\"");
 }
 
 }  // namespace

@@ -217,7 +217,7 @@ TEST_F(DesktopProjectTest, EditedCutIsReplacedAndTheSectionRebuilt) {
   desktop->Tools()->OnEditCut();
   EXPECT_EQ(model.CutAt(2).Fence, 50);
   EXPECT_EQ(model.CutAt(2).Height, -20);
-  EXPECT_EQ(grid->item(1, 2)->text(), "0 1/2\"");
+  EXPECT_EQ(grid->item(1, 2)->text(), "1/2\"");
   EXPECT_EQ(desktop->Tools()->SelectedRow(), 2);
   // The section was measured and traced again with the edited cut.
   EXPECT_TRUE(desktop->Pictures().Outline.X != beforeX || desktop->Pictures().Outline.Y != beforeY);

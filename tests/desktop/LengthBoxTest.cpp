@@ -35,11 +35,11 @@ constexpr LengthUnit Mm = LengthUnit::Metric;
 // Every slider starts at 100 (1"), the stock sliders' range is 50..1000, the fence's -200..1000
 // the height's -500..500 and the bit reach's 0..500.
 const TypingCase TypingCases[] = {
-    {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Return, 38, "0 3/8\"", ""},
-    {"Profile", "fenceBox", "fenceSlider", Inch, "-1/8\"", Qt::Key_Enter, -12, "-0 1/8\"", ""},
-    {"Profile", "heightBox", "heightSlider", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
+    {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Return, 38, "3/8\"", ""},
+    {"Profile", "fenceBox", "fenceSlider", Inch, "-1/8\"", Qt::Key_Enter, -12, "-1/8\"", ""},
+    {"Profile", "heightBox", "heightSlider", Inch, "3/4", Qt::Key_Return, 75, "3/4\"", ""},
     {"Profile", "heightBox", "heightSlider", Mm, "19", Qt::Key_Return, 75, "19mm", ""},
-    {"Profile", "heightBox", "heightSlider", Inch, "19mm", 0, 75, "0 6/8\"", ""},
+    {"Profile", "heightBox", "heightSlider", Inch, "19mm", 0, 75, "3/4\"", ""},
     {"Profile", "fenceBox", "fenceSlider", Inch, "3/8", Qt::Key_Escape, 100, "1\"", ""},
     {"Profile", "fenceBox", "fenceSlider", Inch, "12", Qt::Key_Return, 1000, "10\"",
      "Fence clamped to 10\""},
@@ -49,9 +49,9 @@ const TypingCase TypingCases[] = {
      "Fence: cannot read \"3//8\""},
     {"Profile", "fenceBox", "fenceSlider", Inch, "3//8", 0, 100, "1\"",
      "Fence: cannot read \"3//8\""},
-    {"Config", "stockWidthBox", "stockWidthSlider", Inch, "3/4", Qt::Key_Return, 75, "0 6/8\"", ""},
-    {"Config", "stockHeightBox", "stockHeightSlider", Inch, "3/8", Qt::Key_Return, 50, "0 1/2\"",
-     "Height clamped to 0 1/2\""},
+    {"Config", "stockWidthBox", "stockWidthSlider", Inch, "3/4", Qt::Key_Return, 75, "3/4\"", ""},
+    {"Config", "stockHeightBox", "stockHeightSlider", Inch, "3/8", Qt::Key_Return, 50, "1/2\"",
+     "Height clamped to 1/2\""},
     {"Config", "stockHeightBox", "stockHeightSlider", Mm, "1.9cm", Qt::Key_Return, 75, "19mm", ""},
     {"Config", "stockWidthBox", "stockWidthSlider", Mm, "300", Qt::Key_Return, 1000, "254mm",
      "Width clamped to 254mm"},
@@ -106,12 +106,12 @@ TEST(LengthBoxes, FollowTheSliderButNotTheFrameWhileTyping) {
   Model model;
   ProfileWindow window{model};
   window.FenceSlider()->setValue(50);
-  EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"");
+  EXPECT_EQ(window.FenceBox()->text(), "1/2\"");
   QTest::keyClicks(window.FenceBox(), "7");
   window.WriteLengthLabels();  // a frame leaves what is being typed alone
-  EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"7");
+  EXPECT_EQ(window.FenceBox()->text(), "1/2\"7");
   window.FenceSlider()->setValue(25);  // the slider moving wins
-  EXPECT_EQ(window.FenceBox()->text(), "0 1/4\"");
+  EXPECT_EQ(window.FenceBox()->text(), "1/4\"");
 }
 
 TEST(LengthBoxes, ConfigLabelsFitInBothUnitsAndTooltipsNameTheirControl) {

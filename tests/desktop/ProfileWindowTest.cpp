@@ -237,8 +237,8 @@ TEST_F(ProfileWindowTest, FrameWorkDrawsTheSectionAndWritesTheLengths) {
   fence().setValue(50);
   height().setValue(25);
   window.WriteLengthLabels();
-  EXPECT_EQ(window.FenceBox()->text(), "0 1/2\"");
-  EXPECT_EQ(window.HeightBox()->text(), "0 1/4\"");
+  EXPECT_EQ(window.FenceBox()->text(), "1/2\"");
+  EXPECT_EQ(window.HeightBox()->text(), "1/4\"");
   model.SetUnit(LengthUnit::Metric);
   window.WriteLengthLabels();
   EXPECT_EQ(window.FenceBox()->text(), "13mm");

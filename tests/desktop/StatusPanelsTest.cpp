@@ -21,7 +21,7 @@ QString FirstCutShort(QLabel* panel, const char* prefix, int minimum, int maximu
   QString cut;
   for (LengthUnit unit : {LengthUnit::Imperial, LengthUnit::Metric}) {
     for (int v = minimum; v <= maximum && cut.isEmpty(); ++v) {
-      panel->setText(prefix + QString::fromStdString(FormatLength(v / 100.0f, unit)));
+      panel->setText(prefix + QString::fromStdString(WorkshopLength(v / 100.0f, unit)));
       if (panel->sizeHint().width() > panel->width()) cut = panel->text();
     }
   }
@@ -57,7 +57,7 @@ TEST(StatusPanels, LengthPanelsHoldTheirLongestTextsInEitherUnitAndFont) {
 TEST(StatusPanels, TextsCoverBothUnitsOnce) {
   const QStringList texts = LengthPanelTexts("Fence Depth : ", -25, 25);
   for (const char* expected :
-       {"Fence Depth : -0 1/4\"", "Fence Depth : -6mm", "Fence Depth : 0\"", "Fence Depth : 0mm"}) {
+       {"Fence Depth : -1/4\"", "Fence Depth : -6mm", "Fence Depth : 0\"", "Fence Depth : 0mm"}) {
     EXPECT_EQ(texts.count(expected), 1) << expected;
   }
 }

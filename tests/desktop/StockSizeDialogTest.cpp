@@ -77,7 +77,7 @@ TEST_F(StockSizeDialogTest, SlidersHoldStoredSizesWithinRange) {
   config.SetStockSliders(20, 1500);
   EXPECT_EQ(Slider("stockHeightSlider")->value(), 50);
   EXPECT_EQ(Slider("stockWidthSlider")->value(), 1000);
-  EXPECT_EQ(Text("stockHeightBox"), "0 1/2\"");
+  EXPECT_EQ(Text("stockHeightBox"), "1/2\"");
   EXPECT_EQ(Text("stockWidthBox"), "10\"");
 }
 

@@ -76,7 +76,7 @@ TEST_F(ToolsWindowTest, GridShowsEveryCutWithItsSettings) {
   AddCut(model, 0, 350, 7, 4);
   tools.RefreshCutGrid();
   ASSERT_EQ(GridRows(tools), 2);
-  const QStringList row1 = {"1", "Cutter 2", "1 1/2\"", "-0 1/4\"", "3"};
+  const QStringList row1 = {"1", "Cutter 2", "1 1/2\"", "-1/4\"", "3"};
   const QStringList row2 = {"2", "Cutter 4", "0\"", "3 1/2\"", "7"};
   for (int c = 0; c < 5; ++c) {
     EXPECT_EQ(GridText(tools, 1, c), row1[c]) << c;

@@ -1,4 +1,5 @@
-// FormatLength: the table of inch and millimetre texts, ties and the 64ths table.
+// FormatLength: the table of inch and millimetre texts, ties and the 64ths table; WorkshopLength:
+// the reduced fractions written everywhere but the cut report.
 #include "model/LengthText.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,21 @@ TEST(LengthText, WholeHundredthsNeverShowSixtyFourSixtyFourths) {
 TEST(LengthText, NotANumberGivesATextAndNoCrash) {
   EXPECT_EQ(FormatLength(std::numeric_limits<float>::quiet_NaN(), Inch), "0\"");
   EXPECT_EQ(FormatLength(std::numeric_limits<float>::quiet_NaN(), Mm), "0mm");
+}
+
+TEST(LengthText, WorkshopLengthsAreReducedFractions) {
+  struct Case {
+    double inches;
+    LengthUnit unit;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.75, Inch, "3/4\""},        {-0.25, Inch, "-1/4\""}, {1.125, Inch, "1 1/8\""},
+      {-1.0 / 256, Inch, "0\""},    {0, Inch, "0\""},        {0.995, Inch, "1\""},
+      {-1.99, Inch, "-1 63/64\""},  {0.01, Inch, "1/64\""},  {3 + 48.0 / 64, Inch, "3 3/4\""},
+      {1e12, Inch, "1000000000\""}, {0.5, Mm, "13mm"},       {-0.12, Mm, "-3mm"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WorkshopLength(c.inches, c.unit), c.text) << c.inches;
 }
 
 }  // namespace

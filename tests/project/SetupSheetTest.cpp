@@ -1,5 +1,6 @@
 // The set-up sheet's content and paging: material as rectangles, each pass's sections, texts and
-// verdicts, the faces of the stock's end, and how cards fill pages.
+// verdicts, the faces of the stock's end, how cards fill pages, the paper a locale prints on,
+// and how a deep pass is split.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -7,6 +8,8 @@
 #include "model/Progress.h"
 #include "model/SectionRenderer.h"
 #include "project/SetupSheet.h"
+#include "project/SetupSheetGauge.h"
+#include "project/SetupSheetPrint.h"
 
 namespace kerf {
 namespace {
@@ -150,10 +153,18 @@ TEST(SetupSheet, EachPassTakesAwayWhatItsCardShows) {
   EXPECT_EQ(sheet.Cards[1].Before.Across, 100);
   EXPECT_EQ(sheet.Cards[0].Orientation, "Face 3 on the table, face 2 against the fence");
   EXPECT_EQ(sheet.Cards[0].Height, "0\"");
-  EXPECT_EQ(sheet.Cards[2].Height, "0 19/64\"");
+  EXPECT_EQ(sheet.Cards[2].Height, "19/64\"");
   EXPECT_EQ(sheet.Cards[2].HeightMm, "8mm");
   EXPECT_EQ(sheet.Cards[1].Fence, "1 1/2\"");
   EXPECT_EQ(sheet.Cards[1].FenceMm, "38mm");
+  // As measured at the table: the rabbet is 35 deep, the last pass starts 30 up.
+  EXPECT_EQ(sheet.Cards[0].EdgeWhere, "Lowest cutting edge level with the table");
+  EXPECT_EQ(sheet.Cards[0].Proud, "11/32\"");
+  EXPECT_EQ(sheet.Cards[2].EdgeWhere + " " + sheet.Cards[2].Edge,
+            "Lowest cutting edge above the table 19/64\"");
+  EXPECT_EQ(sheet.Cards[1].Proud, "1 3/4\"");  // beyond the stock 1" across: takes nothing
+  EXPECT_EQ(sheet.Cards[0].Split.size(), 2u);  // 35 deep: more than a pass takes
+  EXPECT_TRUE(sheet.Cards[1].Split.empty());
 }
 
 TEST(SetupSheet, VerdictsAndReasonsFollowTheMeasuringPass) {
@@ -237,6 +248,41 @@ TEST(PaginateSheet, WholeCardsFillEachPage) {
     // The list's rows (heading, passes, overall) all find a place.
     EXPECT_GE(pages.CoverRowsFirst + (pages.CoverPages - 1) * pages.CoverRowsMore, c.cards + 2);
   }
+}
+
+TEST(PaperForLocale, FollowsThePaperThenMeasurementThenTheCountry) {
+  struct Case {
+    PaperLocale locale;  // LC_ALL, LC_PAPER, LC_MEASUREMENT, LANG
+    const char* paper;
+  };
+  const Case cases[] = {
+      {{"", "", "", ""}, "A4"},
+      {{"", "", "", "en_US.UTF-8"}, "Letter"},
+      {{"", "", "", "en_GB.UTF-8"}, "A4"},
+      {{"", "en_CA.UTF-8", "", "de_DE.UTF-8"}, "Letter"},
+      {{"", "", "es_MX", "en_GB.UTF-8"}, "Letter"},
+      {{"", "de_DE.UTF-8", "en_US.UTF-8", "en_US.UTF-8"}, "A4"},
+      {{"", "C.UTF-8", "", "en_US.UTF-8"}, "A4"},
+      {{"de_DE.UTF-8", "en_US.UTF-8", "", ""}, "A4"},  // LC_ALL overrides every category
+      {{"", "", "", "fr_CA@euro"}, "Letter"},
+      {{"", "", "", "fil_PH.UTF-8"}, "Letter"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_STREQ(PaperForLocale(c.locale).Name, c.paper)
+        << c.locale.All << "|" << c.locale.Paper << "|" << c.locale.Measurement << "|"
+        << c.locale.Lang;
+  }
+}
+
+TEST(SplitPassLines, TakesADeepRabbetInRisingPassesWithALightLast) {
+  // A 1/2" straight bit at fence 1/4" cuts a rabbet 1/2" deep.
+  Cut cut;
+  cut.Fence = 25;
+  EXPECT_EQ(SplitPassLines({true, 50}, cut, 50),
+            (std::vector<std::string>{
+                "Take it in 3 passes: fence at -1/32\", 3/16\", 1/4\"",
+                "It takes 1/2\" at once, more than 1/4\" in hardwood: the cutter 7/32\", 7/16\", "
+                "then 1/2\" proud, the last pass light"}));
 }
 
 }  // namespace
