@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
 
 #include "desktop/MainWindow.h"
 #include "desktop/ProfileWindow.h"
@@ -31,7 +33,13 @@ class PanelScroller : public QScrollArea {
     panel->installEventFilter(this);
     FitToPanel();
   }
-  QSize sizeHint() const override { return widget() != nullptr ? PanelSize() : QSize(); }
+  // The panel and room for a vertical scroll bar beside it: a column too low for its panels
+  // scrolls them up and down and never cuts them at the side.
+  QSize sizeHint() const override {
+    if (widget() == nullptr) return {};
+    return PanelSize() +
+           QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2, 0);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -208,7 +216,8 @@ void MainWindow::ApplyTicks() {
       entry.dock->setVisible(toolWindowsReleased_ && entry.item->isChecked());
   if (fitPending_ && toolWindowsReleased_ && isVisible()) {
     fitPending_ = false;
-    FitDocks();
+    // Once the docks just shown have been laid out: sized before, the layout overrides them.
+    QTimer::singleShot(0, this, [this] { FitDocks(); });
   }
 }
 
