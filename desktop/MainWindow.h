@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -126,10 +127,11 @@ class MainWindow : public QMainWindow {
   void ResetLayout();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;  // asks the close query first
-  void showEvent(QShowEvent* event) override;    // BringBackToolWindows
-  void hideEvent(QHideEvent* event) override;    // HideToolWindows
-  void changeEvent(QEvent* event) override;      // minimised and restored
+  void closeEvent(QCloseEvent* event) override;    // asks the close query first
+  void showEvent(QShowEvent* event) override;      // BringBackToolWindows
+  void hideEvent(QHideEvent* event) override;      // HideToolWindows
+  void changeEvent(QEvent* event) override;        // minimised and restored
+  void resizeEvent(QResizeEvent* event) override;  // FitDocks while the window settles
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -181,6 +183,9 @@ class MainWindow : public QMainWindow {
   QAction* textureItem_ = nullptr;
   bool toolWindowsReleased_ = false;
   bool fitPending_ = false;  // FitDocks once the placed docks show
+  // Since the placed docks were fitted: the window manager may still be maximising the window,
+  // and the docks are fitted again at each resize of the next moments.
+  QElapsedTimer sinceFit_;
 };
 
 }  // namespace kerf

@@ -1,4 +1,6 @@
 // MainWindow's dock panels: their starting layout, the Window menu's ticks, the saved layout.
+#include <algorithm>
+
 #include <QAction>
 #include <QDockWidget>
 #include <QEvent>
@@ -150,11 +152,22 @@ void MainWindow::PlaceDocks() {
 void MainWindow::FitDocks() {
   QList<QDockWidget*> docks;
   QList<int> widths, heights;
+  // A side column is as wide as its widest panel: given a width each, it would take the last.
+  int widest[2] = {0, 0};  // left, right
+  const auto column = [this](QDockWidget* dock) {
+    const Qt::DockWidgetArea area = dockWidgetArea(dock);
+    return area == Qt::LeftDockWidgetArea ? 0 : area == Qt::RightDockWidgetArea ? 1 : -1;
+  };
   for (QDockWidget* dock : docks_) {
     if (dock == nullptr || !dock->isVisible() || dock->isFloating()) continue;
     docks << dock;
-    widths << dock->sizeHint().width();
     heights << dock->sizeHint().height();
+    if (const int side = column(dock); side >= 0)
+      widest[side] = std::max(widest[side], dock->sizeHint().width());
+  }
+  for (QDockWidget* dock : docks) {
+    const int side = column(dock);
+    widths << (side >= 0 ? widest[side] : dock->sizeHint().width());
   }
   resizeDocks(docks, widths, Qt::Horizontal);
   resizeDocks(docks, heights, Qt::Vertical);
@@ -218,7 +231,17 @@ void MainWindow::ApplyTicks() {
     fitPending_ = false;
     // Once the docks just shown have been laid out: sized before, the layout overrides them.
     QTimer::singleShot(0, this, [this] { FitDocks(); });
+    sinceFit_.start();
   }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // A window shown maximised takes its size a moment later, from the window manager; the docks
+  // fitted to the smaller window would keep its proportions.
+  constexpr qint64 SettleMs = 2000;
+  if (sinceFit_.isValid() && !sinceFit_.hasExpired(SettleMs))
+    QTimer::singleShot(0, this, [this] { FitDocks(); });
 }
 
 void MainWindow::ShowCheckedToolWindows() {
