@@ -18,7 +18,7 @@ void DrawTableAndFence(Raster& raster, MachineFaces faces, int width, int height
 
 void DrawCutterOutline(Raster& raster, const Tool& tool, const CutterSetting& setting,
                        MachineFaces faces, bool dashHidden) {
-  const auto& P = tool.Profile;
+  const auto& profile = tool.Profile;
   const double r = setting.r;
   const double s = setting.s;
   auto x = [&](double offset) {
@@ -28,7 +28,7 @@ void DrawCutterOutline(Raster& raster, const Tool& tool, const CutterSetting& se
     return static_cast<int>(std::nearbyint(faces.TableY - (setting.Height + l) * s));
   };
   const int rows = std::clamp(tool.RowCount, 1, MaxProfileRows);
-  int penX = x(setting.Fence - P[1]);
+  int penX = x(setting.Fence - profile[1]);
   int penY = y(1);
   long long walked = 0;  // outline pixels passed so far, for the dashes
   auto plot = [&](int px, int py) {
@@ -46,8 +46,8 @@ void DrawCutterOutline(Raster& raster, const Tool& tool, const CutterSetting& se
     penX = toX;
     penY = toY;
   };
-  for (int l = 1; l <= rows; ++l) lineTo(x(setting.Fence + P[static_cast<size_t>(l)]), y(l));
-  for (int l = rows; l >= 1; --l) lineTo(x(setting.Fence - P[static_cast<size_t>(l)]), y(l));
+  for (int l = 1; l <= rows; ++l) lineTo(x(setting.Fence + profile[static_cast<size_t>(l)]), y(l));
+  for (int l = rows; l >= 1; --l) lineTo(x(setting.Fence - profile[static_cast<size_t>(l)]), y(l));
 }
 
 }  // namespace kerf

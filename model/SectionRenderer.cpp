@@ -304,12 +304,12 @@ namespace {
 
 // What a section is drawn from: the stock as it lies, the cut list and the cutter library.
 struct Work {
-  StockSetup stock;
-  const std::vector<Cut>& cuts;
-  const std::vector<Tool>& cutters;
+  StockSetup Stock;
+  const std::vector<Cut>& Cuts;
+  const std::vector<Tool>& Cutters;
   // The cutter numbered n (1 is the first), or nullptr when n names none.
   const Tool* Cutter(int n) const {
-    return n >= 1 && n <= static_cast<int>(cutters.size()) ? &cutters[static_cast<size_t>(n - 1)]
+    return n >= 1 && n <= static_cast<int>(Cutters.size()) ? &Cutters[static_cast<size_t>(n - 1)]
                                                            : nullptr;
   }
 };
@@ -325,7 +325,7 @@ Frame FrameFor(const Work& work, const SectionView& view) {
   // Scales are single precision; the stock extents are rounded from the exact ratio and
   // then magnified, so they do not inherit the scale's error.
   Frame f{};
-  const StockOnPicture stock = PlaceStock(work.stock, view);
+  const StockOnPicture stock = PlaceStock(work.Stock, view);
   f.W = stock.FenceX;
   f.H = stock.TableY;
   f.Left = stock.Left;
@@ -374,7 +374,7 @@ void PaintCutOf(const Work& work, const Cut& cut, const Frame& f, Raster& raster
   int fenceSide = SideRight;
   int tableSide = SideBottom;
   const int orientationCase =
-      CutOrientation(cut.Face, work.stock.FaceOnTable, fenceSide, tableSide);
+      CutOrientation(cut.Face, work.Stock.FaceOnTable, fenceSide, tableSide);
   if (orientationCase == 0) {
     fenceSide = SideRight;
     tableSide = SideBottom;
@@ -435,10 +435,10 @@ void PaintSection(const Work& work, const SectionView& view, Raster& raster,
   const bool measure = figures != nullptr && pieces != nullptr;
   SideMaterial sides(raster, f);
   if (measure) {
-    figures->assign(work.cuts.size(), CutResult{});
+    figures->assign(work.Cuts.size(), CutResult{});
     pieces->Read(raster, f.Left, f.Top, f.W, f.H);
   }
-  const std::vector<Cut>& cuts = work.cuts;
+  const std::vector<Cut>& cuts = work.Cuts;
   for (size_t i = 0; i < cuts.size(); ++i) {
     PaintCutOf(work, cuts[i], f, raster, measure ? &(*figures)[i].Figures : nullptr, sides, pieces,
                watcher, i);
@@ -486,8 +486,8 @@ void PaintCutsFrom(const Model& model, const SectionView& view, size_t first, Ra
   const Work work = WorkOf(model);
   const Frame f = FrameFor(work, view);
   SideMaterial sides(canvas, f);
-  for (size_t i = first; i < work.cuts.size(); ++i)
-    PaintCutOf(work, work.cuts[i], f, canvas, nullptr, sides, nullptr, &watcher, i);
+  for (size_t i = first; i < work.Cuts.size(); ++i)
+    PaintCutOf(work, work.Cuts[i], f, canvas, nullptr, sides, nullptr, &watcher, i);
 }
 
 void PaintFurtherCut(const Model& model, const SectionView& view, const Cut& cut, Raster& canvas,

@@ -37,7 +37,7 @@ class DxfWriter {
   // and its class markers.
   std::string Begin(std::string_view type, std::string_view owner,
                     std::initializer_list<std::string_view> classes, int handleCode = 5) {
-    const std::string handle = Handle();
+    std::string handle = Handle();
     Group(0, type);
     Group(handleCode, handle);
     Group(330, owner);
@@ -64,8 +64,7 @@ class DxfWriter {
   // A record of a table: its classes, its name and no flags.
   std::string Record(std::string_view type, std::string_view recordClass, const std::string& table,
                      std::string_view name, int handleCode = 5) {
-    const std::string handle =
-        Begin(type, table, {"AcDbSymbolTableRecord", recordClass}, handleCode);
+    std::string handle = Begin(type, table, {"AcDbSymbolTableRecord", recordClass}, handleCode);
     Group(2, name);
     Group(70, 0);
     return handle;

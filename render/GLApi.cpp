@@ -5,6 +5,7 @@
 
 namespace kerf::gl {
 
+// NOLINTNEXTLINE(bugprone-macro-parentheses): a definition, the name cannot be parenthesised.
 #define KERF_DEFINE_ENTRY_POINT(name) decltype(&::name) name = nullptr;
 KERF_GL_ENTRY_POINTS(KERF_DEFINE_ENTRY_POINT)
 KERF_GLU_ENTRY_POINTS(KERF_DEFINE_ENTRY_POINT)

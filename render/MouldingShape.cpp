@@ -177,6 +177,7 @@ MouldingShape BuildMouldingShape(const SectionOutline& o, bool mergeStraightRuns
   corners.push_back(count - 1);
 
   std::vector<Point> cornerPoints;
+  cornerPoints.reserve(corners.size());
   for (int j : corners) cornerPoints.push_back(walk[j]);
   std::vector<int> fitted;
   for (int k : FitStraightPieces(cornerPoints, StaircaseTolerance / PixelsPerSceneUnit))
