@@ -55,6 +55,16 @@ bool Inside(const Box& box, int x, int y) {
   return x >= box.X0 && x <= box.X1 && y >= box.Y0 && y <= box.Y1;
 }
 
+// The box a shape covers around its anchor, in the picture's axes.
+struct Span {
+  int X0, X1, Y0, Y1;
+};
+Span SpanOf(const CutterShape& shape, int turn) {
+  const bool across = Horizontal(turn);
+  return {across ? shape.MinLo : shape.MinOff, across ? shape.MaxHi : shape.MaxOff,
+          across ? shape.MinOff : shape.MinLo, across ? shape.MaxOff : shape.MaxHi};
+}
+
 }  // namespace
 
 bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int turn, int& v0, int& v1,
@@ -63,15 +73,11 @@ bool AnchorRange(const TargetPicture& picture, const CutterShape& shape, int tur
   const std::array<int, 2> cases = CasesOfTurn(turn);
   const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
   const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
-  const bool across = Horizontal(turn);
-  const int spanX0 = across ? shape.MinLo : shape.MinOff,
-            spanX1 = across ? shape.MaxHi : shape.MaxOff;
-  const int spanY0 = across ? shape.MinOff : shape.MinLo,
-            spanY1 = across ? shape.MaxOff : shape.MaxHi;
-  v0 = std::max(picture.RemoveX0 - spanX1, std::min(reachA.X0, reachB.X0));
-  v1 = std::min(picture.RemoveX1 - spanX0, std::max(reachA.X1, reachB.X1));
-  u0 = std::max(picture.RemoveY0 - spanY1, std::min(reachA.Y0, reachB.Y0));
-  u1 = std::min(picture.RemoveY1 - spanY0, std::max(reachA.Y1, reachB.Y1));
+  const Span span = SpanOf(shape, turn);
+  v0 = std::max(picture.RemoveX0 - span.X1, std::min(reachA.X0, reachB.X0));
+  v1 = std::min(picture.RemoveX1 - span.X0, std::max(reachA.X1, reachB.X1));
+  u0 = std::max(picture.RemoveY0 - span.Y1, std::min(reachA.Y0, reachB.Y0));
+  u1 = std::min(picture.RemoveY1 - span.Y0, std::max(reachA.Y1, reachB.Y1));
   return v0 <= v1 && u0 <= u1;
 }
 
@@ -116,11 +122,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
     const Box reachA = ReachOfCase(cases[0], picture.Left, picture.Top);
     const Box reachB = ReachOfCase(cases[1], picture.Left, picture.Top);
     // Anchors whose shape's box meets the box of what the target removes.
-    const bool across = Horizontal(turn);
-    const int spanX0 = across ? shape.MinLo : shape.MinOff,
-              spanX1 = across ? shape.MaxHi : shape.MaxOff;
-    const int spanY0 = across ? shape.MinOff : shape.MinLo,
-              spanY1 = across ? shape.MaxOff : shape.MaxHi;
+    const Span span = SpanOf(shape, turn);
     int v0 = 0, v1 = -1, u0 = 0, u1 = -1;
     if (!AnchorRange(picture, shape, turn, v0, v1, u0, u1)) return;
     std::vector<Candidate>& out = found[static_cast<size_t>(task)];
@@ -129,7 +131,7 @@ std::vector<Candidate> ProposePlacements(SearchContext& context,
       if (context.Cancelled()) break;
       for (int v = v0; v <= v1; ++v) {
         if (!Inside(reachA, v, u) && !Inside(reachB, v, u)) continue;
-        if (removableSums.In(v + spanX0, u + spanY0, v + spanX1, u + spanY1) == 0) continue;
+        if (removableSums.In(v + span.X0, u + span.Y0, v + span.X1, u + span.Y1) == 0) continue;
         ++measured;
         if (forbiddenSums.Over(shape, turn, v, u, true) > 0) continue;
         const int32_t gain = boundSums.Over(shape, turn, v, u, false);
