@@ -151,7 +151,6 @@ void Desktop::Start() {
       [this] { return QString::fromStdString(model_.ProjectTitle()); }});
   exportMesh_ = std::make_unique<ExportMeshAction>(*main_, model_, pictures_.Outline);
   config_->StartWithNewWorkpiece();
-  startupTimer_.start();  // the delayed step, once every window exists
   main_->SetToolWindows(
       {profile_.get(), viewControls_.get(), tools_.get(), config_.get(), texture_.get()});
   settings_ = std::make_unique<DesktopSettings>(QString::fromStdString(options_.SettingsFile));
@@ -162,6 +161,9 @@ void Desktop::Start() {
   about_ = std::make_unique<AboutWindow>();
   tips_ = std::make_unique<TipsDialog>(nullptr, options_.FirstTip);
   tips_->SetShowAtStartup(settings_->ShowTipsAtStartup());
+  // The delayed step, once every window exists: a progress window above lets events run, and a
+  // timer started earlier could fire into windows not yet made.
+  startupTimer_.start();
 }
 
 void Desktop::ConnectMainWindow() {
