@@ -14,10 +14,12 @@
 
 namespace kerf {
 
-FileChooser DialogFileChooser(QWidget* parent) {
+FileChooser DialogFileChooser(QWidget* parent, std::optional<HelpTopic> topic) {
   QPointer<QWidget> owner(parent);
-  return [owner](const FileRequest& request) -> QString {
+  return [owner, topic](const FileRequest& request) -> QString {
     QFileDialog dialog(owner, request.caption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (topic) SetHelpTopic(&dialog, *topic);
     const bool save = request.mode == FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -46,7 +48,8 @@ FileChooser DialogFileChooser(QWidget* parent) {
 ColourChooser DialogColourChooser(QWidget* parent) {
   QPointer<QWidget> owner(parent);
   return [owner](const QColor& initial) -> std::optional<QColor> {
-    const QColor chosen = QColorDialog::getColor(initial, owner);
+    const QColor chosen =
+        QColorDialog::getColor(initial, owner, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid()) {
       return std::nullopt;
     }
@@ -54,9 +57,11 @@ ColourChooser DialogColourChooser(QWidget* parent) {
   };
 }
 
-MessageShower DialogMessageShower(QWidget* parent) {
+MessageShower DialogMessageShower(QWidget* parent, std::optional<HelpTopic> topic) {
   QPointer<QWidget> owner(parent);
-  return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Warning, text); };
+  return [owner, topic](const QString& text) {
+    ShowPlainMessage(owner, QMessageBox::Warning, text, topic);
+  };
 }
 
 SaveQuestion DialogSaveQuestion(QWidget* parent) {
@@ -85,8 +90,10 @@ QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QStri
   return box;
 }
 
-void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text,
+                      std::optional<HelpTopic> topic) {
   const std::unique_ptr<QMessageBox> box(PlainMessageBox(owner, icon, text));
+  if (topic) SetHelpTopic(box.get(), *topic);
   box->exec();
 }
 
