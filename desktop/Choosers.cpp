@@ -5,11 +5,16 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringList>
 #include <QTextDocument>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
 #include <memory>
 
 namespace kerf {
@@ -19,6 +24,7 @@ FileChooser DialogFileChooser(QWidget* parent, std::optional<HelpTopic> topic) {
   return [owner, topic](const FileRequest& request) -> QString {
     QFileDialog dialog(owner, request.caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    WidenFileDialog(dialog);
     if (topic) SetHelpTopic(&dialog, *topic);
     const bool save = request.mode == FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -95,6 +101,22 @@ void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& tex
   const std::unique_ptr<QMessageBox> box(PlainMessageBox(owner, icon, text));
   if (topic) SetHelpTopic(box.get(), *topic);
   box->exec();
+}
+
+void WidenFileDialog(QFileDialog& dialog) {
+  constexpr int Wide = 780;  // name, size, type and a whole date in the desktop's usual font
+  const QScreen* screen = dialog.screen();
+  const int most = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : Wide;
+  dialog.resize(std::max(dialog.sizeHint().width(), std::min(Wide, most)),
+                dialog.sizeHint().height());
+  // Qt gives the size, type and date columns fixed widths that cut their texts ("111...tes");
+  // once the dialog is up they follow what they show.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    auto* tree = dialog.findChild<QTreeView*>();
+    if (tree == nullptr) return;
+    for (int column = 1; column < tree->header()->count(); ++column)
+      tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  });
 }
 
 QString PlainToolTip(const QString& text) {

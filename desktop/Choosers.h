@@ -10,6 +10,7 @@
 
 #include "desktop/HelpKey.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace kerf {
@@ -54,6 +55,9 @@ void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& tex
                       std::optional<HelpTopic> topic = std::nullopt);
 // A tool tip that shows text as written, even where it looks like markup.
 QString PlainToolTip(const QString& text);
+
+// Opens Qt's file dialog wide enough for its columns (a date whole), within the screen.
+void WidenFileDialog(QFileDialog& dialog);
 
 // The extension of a Qt filter's first pattern, without the dot: "png" for "PNG (*.png *.PNG)";
 // empty when it has none. Save dialogs give a name typed without extension this one.

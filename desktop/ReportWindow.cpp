@@ -31,6 +31,7 @@ ReportFileChooser ReportSaveDialog(QWidget* parent) {
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the report replaces the file
     dialog.setOption(QFileDialog::DontUseNativeDialog);   // F1 in it opens the report's help
+    WidenFileDialog(dialog);
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     // A name typed without extension takes the extension of the format chosen.
     QObject::connect(
