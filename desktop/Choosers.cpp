@@ -5,19 +5,27 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringList>
 #include <QTextDocument>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
 #include <memory>
 
 namespace kerf {
 
-FileChooser DialogFileChooser(QWidget* parent) {
+FileChooser DialogFileChooser(QWidget* parent, std::optional<HelpTopic> topic) {
   QPointer<QWidget> owner(parent);
-  return [owner](const FileRequest& request) -> QString {
+  return [owner, topic](const FileRequest& request) -> QString {
     QFileDialog dialog(owner, request.caption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    WidenFileDialog(dialog);
+    if (topic) SetHelpTopic(&dialog, *topic);
     const bool save = request.mode == FileRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -46,7 +54,8 @@ FileChooser DialogFileChooser(QWidget* parent) {
 ColourChooser DialogColourChooser(QWidget* parent) {
   QPointer<QWidget> owner(parent);
   return [owner](const QColor& initial) -> std::optional<QColor> {
-    const QColor chosen = QColorDialog::getColor(initial, owner);
+    const QColor chosen =
+        QColorDialog::getColor(initial, owner, QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid()) {
       return std::nullopt;
     }
@@ -54,9 +63,11 @@ ColourChooser DialogColourChooser(QWidget* parent) {
   };
 }
 
-MessageShower DialogMessageShower(QWidget* parent) {
+MessageShower DialogMessageShower(QWidget* parent, std::optional<HelpTopic> topic) {
   QPointer<QWidget> owner(parent);
-  return [owner](const QString& text) { ShowPlainMessage(owner, QMessageBox::Warning, text); };
+  return [owner, topic](const QString& text) {
+    ShowPlainMessage(owner, QMessageBox::Warning, text, topic);
+  };
 }
 
 SaveQuestion DialogSaveQuestion(QWidget* parent) {
@@ -85,9 +96,27 @@ QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QStri
   return box;
 }
 
-void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text) {
+void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text,
+                      std::optional<HelpTopic> topic) {
   const std::unique_ptr<QMessageBox> box(PlainMessageBox(owner, icon, text));
+  if (topic) SetHelpTopic(box.get(), *topic);
   box->exec();
+}
+
+void WidenFileDialog(QFileDialog& dialog) {
+  constexpr int Wide = 780;  // name, size, type and a whole date in the desktop's usual font
+  const QScreen* screen = dialog.screen();
+  const int most = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : Wide;
+  dialog.resize(std::max(dialog.sizeHint().width(), std::min(Wide, most)),
+                dialog.sizeHint().height());
+  // Qt gives the size, type and date columns fixed widths that cut their texts ("111...tes");
+  // once the dialog is up they follow what they show.
+  QTimer::singleShot(0, &dialog, [&dialog] {
+    auto* tree = dialog.findChild<QTreeView*>();
+    if (tree == nullptr) return;
+    for (int column = 1; column < tree->header()->count(); ++column)
+      tree->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  });
 }
 
 QString PlainToolTip(const QString& text) {

@@ -8,6 +8,9 @@
 #include <functional>
 #include <optional>
 
+#include "desktop/HelpKey.h"
+
+class QFileDialog;
 class QWidget;
 
 namespace kerf {
@@ -35,11 +38,12 @@ enum class SaveAnswer { Save, Discard, Cancel };
 // Asks the question in text and returns the answer; closing the box without a choice cancels.
 using SaveQuestion = std::function<SaveAnswer(const QString& text)>;
 
-// The real dialogs, parented on parent.
-FileChooser DialogFileChooser(QWidget* parent);
+// The real dialogs, parented on parent. Qt's own dialogs, never the desktop's, so that F1 in
+// them opens help: the page of topic when given, else that of the window they were opened from.
+FileChooser DialogFileChooser(QWidget* parent, std::optional<HelpTopic> topic = std::nullopt);
 ColourChooser DialogColourChooser(QWidget* parent);
 // A warning box titled "Kerfwright".
-MessageShower DialogMessageShower(QWidget* parent);
+MessageShower DialogMessageShower(QWidget* parent, std::optional<HelpTopic> topic = std::nullopt);
 // A question box titled "Kerfwright" with Save, Discard and Cancel, the text shown as written.
 SaveQuestion DialogSaveQuestion(QWidget* parent);
 
@@ -47,9 +51,13 @@ SaveQuestion DialogSaveQuestion(QWidget* parent);
 // names and file contents in it are never read as markup. The caller owns the box.
 QMessageBox* PlainMessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& text);
 // The same box shown modally; returns when it has been read.
-void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text);
+void ShowPlainMessage(QWidget* owner, QMessageBox::Icon icon, const QString& text,
+                      std::optional<HelpTopic> topic = std::nullopt);
 // A tool tip that shows text as written, even where it looks like markup.
 QString PlainToolTip(const QString& text);
+
+// Opens Qt's file dialog wide enough for its columns (a date whole), within the screen.
+void WidenFileDialog(QFileDialog& dialog);
 
 // The extension of a Qt filter's first pattern, without the dot: "png" for "PNG (*.png *.PNG)";
 // empty when it has none. Save dialogs give a name typed without extension this one.

@@ -191,6 +191,12 @@ void Desktop::ConnectMainWindow() {
       main_->ConfirmWritten("Exported", settings_->LastChosen("Export3D"));
   });
   connect(main, &MainWindow::cutReportRequested, this, &Desktop::ShowCutReport);
+  connect(report_.get(), &ReportWindow::savedAs, main,
+          [main](const QString& path) { main->ConfirmWritten("Report saved as", path); });
+  connect(report_.get(), &ReportWindow::printedTo, main,
+          [main](const QString& file) { main->ConfirmWritten("Report printed to", file); });
+  connect(report_.get(), &ReportWindow::sentTo, main,
+          [main](const QString& printer) { main->ConfirmSent("Report sent to", printer); });
   connect(main, &MainWindow::matchProfileRequested, this, &Desktop::MatchProfile);
   connect(main, &MainWindow::aboutRequested, this, [this] {
     if (about_) about_->exec();

@@ -3,35 +3,45 @@
 
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <string>
 
 #include "project/MeshExport.h"
 
 namespace kerf {
 
+namespace {
+// Each question is titled after the menu item, and F1 in it opens the page on exports.
+void AskAsExport(QInputDialog& dialog, const QString& prompt) {
+  dialog.setWindowTitle("Export 3-D");
+  dialog.setLabelText(prompt);
+  SetHelpTopic(&dialog, HelpTopic::Exports);
+}
+}  // namespace
+
 ExportMeshAction::ExportMeshAction(QWidget& parent, const Model& model,
                                    const SectionOutline& outline)
     : parent_(parent),
       model_(model),
       outline_(outline),
-      chooseFile_(DialogFileChooser(&parent)),
-      showMessage_(DialogMessageShower(&parent)),
-      chooseText_([&parent](const QString& prompt,
-                            const QString& initial) -> std::optional<QString> {
-        bool ok = false;
-        const QString text =
-            QInputDialog::getText(&parent, "Export 3-D", prompt, QLineEdit::Normal, initial, &ok);
-        if (!ok) return std::nullopt;
-        return text;
-      }),
+      chooseFile_(DialogFileChooser(&parent, HelpTopic::Exports)),
+      showMessage_(DialogMessageShower(&parent, HelpTopic::Exports)),
+      chooseText_(
+          [&parent](const QString& prompt, const QString& initial) -> std::optional<QString> {
+            QInputDialog dialog(&parent);
+            AskAsExport(dialog, prompt);
+            dialog.setTextValue(initial);
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            return dialog.textValue();
+          }),
       chooseItem_([&parent](const QString& prompt, const QStringList& items,
                             int current) -> std::optional<int> {
-        bool ok = false;
-        const QString item =
-            QInputDialog::getItem(&parent, "Export 3-D", prompt, items, current, false, &ok);
-        if (!ok) return std::nullopt;
-        return static_cast<int>(items.indexOf(item));
+        QInputDialog dialog(&parent);
+        AskAsExport(dialog, prompt);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        dialog.setTextValue(items.value(current));
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return static_cast<int>(items.indexOf(dialog.textValue()));
       }) {}
 
 bool ExportMeshAction::OnExportMesh() {

@@ -24,6 +24,7 @@ enum class HelpTopic : int {
   Progress = 80,
   Tips = 85,
   CutterDesigner = 135,
+  Exports = 145,  // Photograph, Export 3-D, Export Template and the set-up sheet
 };
 
 // Marks a top-level window as answering F1 with the given help topic.

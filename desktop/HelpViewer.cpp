@@ -115,6 +115,8 @@ void HelpViewer::Display(int context) {
         page, QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
                                               QTextDocument::MarkdownNoHTML));
   }
+  // A page opens at its top: the text's cursor would stay at the end of the text put in.
+  browser_->moveCursor(QTextCursor::Start);
 }
 
 }  // namespace kerf

@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 
 #include "desktop/HelpKey.h"
@@ -20,6 +22,8 @@ namespace kerf {
 
 namespace {
 constexpr int NoteMs = 6000;  // how long a passing note stays in the status bar
+// The bar leaves a few pixels free at each end of a message it draws.
+constexpr int MessageMargin = 8;
 
 QString DrawTimeText(float ms) { return QString::asprintf("%.1f ms", static_cast<double>(ms)); }
 }  // namespace
@@ -42,10 +46,11 @@ void MainWindow::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("statusBar");
   bar->setSizeGripEnabled(false);
-  statusMessage_ = new QLabel(bar);
+  statusMessage_ = new ElidingLabel(bar);
   statusMessage_->setObjectName("statusMessage");
   statusMessage_->setTextFormat(Qt::PlainText);  // may name the tools folder
-  // A long text (a folder's name) must not make the window wider than the screen.
+  // A long text (a folder's name) must not make the window wider than the screen; it loses
+  // its middle instead.
   statusMessage_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(statusMessage_, 1);
   for (int i = 0; i < StatusPanels; ++i) {
@@ -62,6 +67,9 @@ void MainWindow::BuildStatusBar() {
   statusPanels_[0]->setText("Tool Pos:");
   statusPanels_[1]->setText("Width :");
   FitStatusPanels();
+  connect(bar, &QStatusBar::messageChanged, this, [bar](const QString& message) {
+    if (message.isEmpty()) bar->setToolTip(QString());
+  });
   noteTimer_.setSingleShot(true);
   noteTimer_.setInterval(NoteMs);
   connect(&noteTimer_, &QTimer::timeout, this, [this] {
@@ -72,7 +80,28 @@ void MainWindow::BuildStatusBar() {
 }
 
 void MainWindow::ConfirmWritten(const QString& what, const QString& path) {
-  statusBar()->showMessage(what + " " + QFileInfo(path).fileName(), ConfirmationMs);
+  Confirm(what, QFileInfo(path).fileName());
+}
+
+void MainWindow::ConfirmSent(const QString& what, const QString& printer) {
+  Confirm(what, printer);
+}
+
+void MainWindow::Confirm(const QString& what, const QString& name) {
+  QStatusBar* bar = statusBar();
+  const QString whole = what + " " + name;
+  // The bar draws the message from its left edge up to the first panel.
+  const int room = statusPanels_[0]->isVisible() ? statusPanels_[0]->x() : bar->width();
+  const QFontMetrics metrics(bar->font());
+  const int forName = room - 2 * MessageMargin - metrics.horizontalAdvance(what + " ");
+  if (bar->isVisible() && metrics.horizontalAdvance(whole) > room - 2 * MessageMargin) {
+    bar->showMessage(what + " " + metrics.elidedText(name, Qt::ElideMiddle, std::max(forName, 0)),
+                     ConfirmationMs);
+    bar->setToolTip(whole);
+  } else {
+    bar->showMessage(whole, ConfirmationMs);
+    bar->setToolTip(QString());
+  }
 }
 
 void MainWindow::ShowNote(const QString& note) {

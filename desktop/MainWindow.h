@@ -68,8 +68,11 @@ class MainWindow : public QMainWindow {
   // covered comes back, unless something else has been written there meanwhile.
   void ShowNote(const QString& note);
   // "Saved shop.ROU": what was written, named by its file (without folder), for a few seconds
-  // over the text beside the panels.
+  // over the text beside the panels. A name too long for the room left of the panels loses
+  // its middle; the bar's tool tip holds the whole text meanwhile.
   void ConfirmWritten(const QString& what, const QString& path);
+  // "Set-up sheet sent to Office": the same for a printer.
+  void ConfirmSent(const QString& what, const QString& printer);
   QAction* SaveAction() const { return saveAction_; }
   QAction* WindowItem(const char* objectName) const;
   // File > Recent Projects; its items are kept by the owner.
@@ -137,6 +140,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildStatusBar();
   void FitStatusPanels();
+  void Confirm(const QString& what, const QString& name);
   void BuildMenus();
   // Every dock at its starting place: View Controls, Texture and Config down the left,
   // Profile at the right, Tools under the view.

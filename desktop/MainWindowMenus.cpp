@@ -100,17 +100,18 @@ QAction* MainWindow::WindowItem(const char* objectName) const {
 }
 
 void MainWindow::OnExportTemplate() {
-  const FileChooser choose = templateChooser_ ? templateChooser_ : DialogFileChooser(this);
+  const FileChooser choose =
+      templateChooser_ ? templateChooser_ : DialogFileChooser(this, HelpTopic::Exports);
   QString chosen;
   const FileChooser keeping = [&choose, &chosen](const FileRequest& request) {
     return chosen = choose(request);
   };
-  if (kerf::OnExportTemplate(model_, keeping, DialogMessageShower(this)))
+  if (kerf::OnExportTemplate(model_, keeping, DialogMessageShower(this, HelpTopic::Exports)))
     ConfirmWritten("Template exported as", chosen);
 }
 
 void MainWindow::OnPrintSetupSheet() {
-  const PrintChooser choose = DialogPrintChooser(this);
+  const PrintChooser choose = DialogPrintChooser(this, "Print Set-up Sheet", HelpTopic::Exports);
   QString file, printer;
   const PrintChooser keeping = [&](QPrinter& chosen) {
     const bool accepted = choose(chosen);
@@ -118,11 +119,13 @@ void MainWindow::OnPrintSetupSheet() {
     printer = chosen.printerName();
     return accepted;
   };
-  if (!kerf::OnPrintSetupSheet(model_, keeping, DialogMessageShower(this), sheetProgress_)) return;
+  if (!kerf::OnPrintSetupSheet(model_, keeping, DialogMessageShower(this, HelpTopic::Exports),
+                               sheetProgress_))
+    return;
   if (!file.isEmpty()) {
     ConfirmWritten("Set-up sheet printed to", file);
   } else {
-    statusBar()->showMessage("Set-up sheet sent to " + printer, ConfirmationMs);
+    ConfirmSent("Set-up sheet sent to", printer);
   }
 }
 

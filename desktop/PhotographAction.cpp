@@ -79,8 +79,8 @@ QString PhotographStartDirectory(const std::string& photosDir) {
 
 PhotographAction::PhotographAction(PhotographWindows windows)
     : windows_(std::move(windows)),
-      chooseFile_(DialogFileChooser(&windows_.mainWindow)),
-      showMessage_(DialogMessageShower(&windows_.mainWindow)) {}
+      chooseFile_(DialogFileChooser(&windows_.mainWindow, HelpTopic::Exports)),
+      showMessage_(DialogMessageShower(&windows_.mainWindow, HelpTopic::Exports)) {}
 
 QString PhotographAction::ProposedName() const {
   const QString title = windows_.projectTitle ? windows_.projectTitle() : QString();

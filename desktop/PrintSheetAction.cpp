@@ -3,21 +3,43 @@
 #include "desktop/PrintSheetAction.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
 
 #include "project/SetupSheet.h"
 #include "project/SetupSheetPrint.h"
 
 namespace kerf {
 
-PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption) {
+namespace {
+// Qt's dialog opens at its least width, where the box of the file to print to shows only the
+// end of the proposed PDF's path: once shown, the dialog widens (up to the screen) to show all.
+void WidenForOutputFile(QPrintDialog& dialog) {
+  const auto* box = dialog.findChild<QLineEdit*>("filename");
+  if (box == nullptr || !box->isVisible()) return;
+  const int missing = box->fontMetrics().horizontalAdvance(box->text() + "    ") - box->width();
+  if (missing <= 0) return;
+  const QScreen* screen = dialog.screen();
+  const int most = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : 1000;
+  dialog.resize(std::max(dialog.width(), std::min(dialog.width() + missing, most)),
+                dialog.height());
+}
+}  // namespace
+
+PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption,
+                                std::optional<HelpTopic> topic) {
   QPointer<QWidget> owner(parent);
-  return [owner, caption](QPrinter& printer) {
+  return [owner, caption, topic](QPrinter& printer) {
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(caption);
+    if (topic) SetHelpTopic(&dialog, *topic);
+    QTimer::singleShot(0, &dialog, [&dialog] { WidenForOutputFile(dialog); });
     return dialog.exec() == QDialog::Accepted;
   };
 }

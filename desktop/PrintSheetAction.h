@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "desktop/Choosers.h"
 #include "model/Model.h"
@@ -17,8 +18,9 @@ namespace kerf {
 using PrintChooser = std::function<bool(QPrinter& printer)>;
 
 // Qt's print dialog, parented on parent, with the given caption. Without a printer it offers
-// printing to a PDF file.
-PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption = "Print Set-up Sheet");
+// printing to a PDF file. F1 in it opens the page of topic when given, else the parent's.
+PrintChooser DialogPrintChooser(QWidget* parent, const QString& caption = "Print Set-up Sheet",
+                                std::optional<HelpTopic> topic = std::nullopt);
 
 // Offers the printer set for the locale's paper (A4 or Letter) with the sheet's margins, then
 // prints the set-up sheet of model on whatever was chosen. A printer that cannot be used is

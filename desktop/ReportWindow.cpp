@@ -30,6 +30,9 @@ ReportFileChooser ReportSaveDialog(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the report replaces the file
+    dialog.setOption(QFileDialog::DontUseNativeDialog);   // F1 in it opens the report's help
+    WidenFileDialog(dialog);
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     // A name typed without extension takes the extension of the format chosen.
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
@@ -56,8 +59,6 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   reportText_->setObjectName("reportText");
   reportText_->setReadOnly(true);
   reportText_->setLineWrapMode(QTextEdit::NoWrap);
-  reportText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  reportText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setCentralWidget(reportText_);
 
   QMenu* file = menuBar()->addMenu("&File");
@@ -76,8 +77,8 @@ ReportWindow::ReportWindow(QWidget* parent) : QMainWindow(parent) {
   refreshTimer_.setInterval(0);  // a burst of changes costs one refresh
   connect(&refreshTimer_, &QTimer::timeout, this, &ReportWindow::Refresh);
 
-  // Large enough for about 80 columns and 30 lines of the report's type, scroll bars, frame
-  // and menu bar included.
+  // Large enough for about 80 columns and 30 lines of the report's type, room for scroll bars,
+  // frame and menu bar included; the scroll bars show only when the text is larger.
   const QFontMetrics metrics(reportText_->font());
   const int scrollBar = reportText_->verticalScrollBar()->sizeHint().width();
   const int margins =
@@ -152,6 +153,10 @@ void ReportWindow::OnPrint() {
   reportText_->print(&printer);
   if (printer.printerState() == QPrinter::Error) {
     showError_("The report could not be printed on \"" + where + "\".");
+  } else if (printer.outputFileName().isEmpty()) {
+    emit sentTo(where);
+  } else {
+    emit printedTo(where);
   }
 }
 
@@ -166,8 +171,11 @@ void ReportWindow::OnSave() {
     request.proposedName = QFileInfo(projectPath_).completeBaseName() + ".rtf";
   const std::optional<ReportFileChoice> chosen = chooseFile_ ? chooseFile_(request) : std::nullopt;
   if (!chosen || chosen->path.isEmpty()) return;
-  if (const Result<void> saved = SaveReport(chosen->path, chosen->format); !saved)
+  if (const Result<void> saved = SaveReport(chosen->path, chosen->format); !saved) {
     showError_(QString::fromStdString(saved.Error()));
+  } else {
+    emit savedAs(chosen->path);
+  }
 }
 
 void ReportWindow::OnExit() { hide(); }

@@ -64,6 +64,13 @@ class ReportWindow : public QMainWindow {
 
   QTextEdit* reportText() const { return reportText_; }
 
+ signals:
+  // The report was written to a file (saved, or printed to a PDF or PostScript file) or sent
+  // to a printer; the owner confirms it.
+  void savedAs(const QString& path);
+  void printedTo(const QString& file);
+  void sentTo(const QString& printer);
+
  public slots:
   void OnPrint();
   void OnSave();

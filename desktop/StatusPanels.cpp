@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QSet>
 #include <algorithm>
 
@@ -44,6 +45,18 @@ void FitPanelWidth(QLabel* label, const QStringList& texts, int designWidth) {
   const int needed = label->sizeHint().width();
   label->setText(shown);
   label->setFixedWidth(std::max(designWidth, needed));
+}
+
+void ElidingLabel::paintEvent(QPaintEvent* event) {
+  const QRect room = contentsRect().adjusted(indent() > 0 ? indent() : 0, 0, 0, 0);
+  if (fontMetrics().horizontalAdvance(text()) <= room.width()) {
+    QLabel::paintEvent(event);
+    return;
+  }
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  painter.drawText(room, static_cast<int>(alignment()) | Qt::TextSingleLine,
+                   fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width()));
 }
 
 }  // namespace kerf

@@ -14,9 +14,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -357,6 +359,8 @@ TEST_F(DesktopTest, F1OpensTheHelpTopicOfEachWindow) {
       SendKey(target, Qt::Key_F1, modifiers);
       EXPECT_TRUE(desktop->Help()->isVisible()) << context;
       EXPECT_EQ(desktop->Help()->CurrentContext(), context);
+      // Each page opens at its top, however long the page before it was.
+      EXPECT_EQ(desktop->Help()->Browser()->verticalScrollBar()->value(), 0) << context;
     }
   }
   // Any other key does nothing here.

@@ -1,11 +1,16 @@
-// File > Export 3-D...: the length and file asked for, the file written, refusals reported.
+// File > Export 3-D...: the length and file asked for, the file written, refusals reported,
+// F1 in its questions.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "desktop/ExportMeshAction.h"
+#include "desktop/HelpKey.h"
 #include "model/Model.h"
 #include "model/PlotOutline.h"
 
@@ -108,6 +113,31 @@ TEST_F(ExportMeshActionTest, CancellingEitherStepWritesNothing) {
   EXPECT_FALSE(action.OnExportMesh());
   EXPECT_EQ(requests.size(), 1u);
   EXPECT_TRUE(messages.isEmpty());
+}
+
+// F1 in a question the program asks (here Qt's own input dialog, as for every standard dialog
+// the desktop opens) shows the page on exports, not the page of the window it was opened over.
+TEST(ExportMeshQuestions, F1OpensTheExportsPage) {
+  Model model;
+  const SectionOutline outline;
+  QWidget window;
+  SetHelpTopic(&window, HelpTopic::MainWindow);
+  std::vector<HelpTopic> shown;
+  HelpKeyFilter keys([&shown](HelpTopic topic) { shown.push_back(topic); });
+  qApp->installEventFilter(&keys);
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    QWidget* question = QApplication::activeModalWidget();
+    if (question == nullptr) return;
+    QTest::keyClick(question->focusWidget() ? question->focusWidget() : question, Qt::Key_F1);
+    QTest::keyClick(question, Qt::Key_Escape);
+    answer.stop();
+  });
+  answer.start(20);
+  ExportMeshAction action(window, model, outline);
+  EXPECT_FALSE(action.OnExportMesh());
+  qApp->removeEventFilter(&keys);
+  EXPECT_EQ(shown, std::vector<HelpTopic>{HelpTopic::Exports});
 }
 
 }  // namespace

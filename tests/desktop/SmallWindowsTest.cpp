@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -126,7 +127,10 @@ TEST_P(ReportSaveFormats, SaveWritesTheChosenFormatOverAnyFile) {
     asked = request;
     return std::optional<ReportFileChoice>(ReportFileChoice{path, c.format});
   });
+  QSignalSpy confirmed(&window, &ReportWindow::savedAs);
   window.OnSave();
+  ASSERT_EQ(confirmed.size(), 1);  // the main window names the file
+  EXPECT_EQ(confirmed[0][0].toString(), path);
   // Rich text is offered first, so that it is the format chosen unless the user picks another.
   EXPECT_EQ(asked.filter, "Rich text (*.rtf);;Plain text (*.txt)");
   EXPECT_EQ(asked.defaultSuffix, "rtf");
@@ -155,9 +159,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ReportWindowTest, CancelledSaveWritesNothing) {
   window.SetFileChooser([](const FileRequest&) { return std::optional<ReportFileChoice>(); });
+  QSignalSpy confirmed(&window, &ReportWindow::savedAs);
   window.OnSave();
   EXPECT_TRUE(errors.isEmpty());
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_TRUE(confirmed.isEmpty());
 }
 
 TEST_F(ReportWindowTest, AFileThatCannotBeWrittenIsReported) {
@@ -165,9 +171,11 @@ TEST_F(ReportWindowTest, AFileThatCannotBeWrittenIsReported) {
     return std::optional<ReportFileChoice>(
         ReportFileChoice{dir.path() + "/no/such/dir/r.TXT", ReportFormat::PlainText});
   });
+  QSignalSpy confirmed(&window, &ReportWindow::savedAs);
   window.OnSave();
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains("r.TXT"));
+  EXPECT_TRUE(confirmed.isEmpty());
 }
 
 TEST_F(ReportWindowTest, OpensLargeEnoughForEightyColumnsAndThirtyLines) {
@@ -202,8 +210,11 @@ TEST_F(ReportWindowTest, PrintingWithoutAPrinterOffersAPdfNamedAfterTheProject) 
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     return true;
   });
+  QSignalSpy confirmed(&window, &ReportWindow::printedTo);
   window.OnPrint();
   EXPECT_EQ(offered, dir.filePath("Door rail report.pdf"));
+  ASSERT_EQ(confirmed.size(), 1);
+  EXPECT_EQ(confirmed[0][0].toString(), dir.filePath("printed.pdf"));
   EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
   QFile pdf(dir.filePath("printed.pdf"));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

@@ -1,8 +1,12 @@
-// The status bar's length panels hold every text the frame loop can write into them.
+// The status bar's length panels hold every text the frame loop can write into them, and a
+// confirmation fits beside them.
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QStatusBar>
+#include <QTest>
 
 #include "desktop/MainWindow.h"
 #include "desktop/ProfileWindow.h"
@@ -52,6 +56,35 @@ TEST(StatusPanels, LengthPanelsHoldTheirLongestTextsInEitherUnitAndFont) {
     for (int i = 0; i < MainWindow::StatusPanels; ++i)
       EXPECT_GE(window.StatusPanel(i)->width(), MainWindow::StatusPanelWidths[i]) << i;
   }
+}
+
+// At 800 pixels a confirmation keeps its words and both ends of the file name; the tool tip
+// holds the whole text while a middle is left out.
+TEST(StatusPanels, ConfirmationsFitBesideThePanelsAt800PixelsWide) {
+  Model model;
+  const SectionOutline outline;
+  MainWindow window(model, outline, /*glLoaded=*/false);
+  window.resize(800, 600);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QStatusBar* bar = window.statusBar();
+  const QString longName = "Kitchen cabinet doors, raised panel with ovolo sticking " +
+                           QString(40, QChar('x')) + " final.ROU";
+  const struct {
+    QString name;
+    bool elided;
+  } cases[] = {{"Door.ROU", false}, {longName, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    window.ConfirmWritten("Saved", "/home/joiner/" + c.name);
+    const QString shown = bar->currentMessage();
+    EXPECT_TRUE(shown.startsWith("Saved ")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(c.elided ? " final.ROU" : c.name)) << shown.toStdString();
+    EXPECT_LE(QFontMetrics(bar->font()).horizontalAdvance(shown), window.StatusPanel(0)->x());
+    EXPECT_EQ(bar->toolTip(), c.elided ? "Saved " + c.name : QString());
+  }
+  bar->clearMessage();
+  EXPECT_EQ(bar->toolTip(), QString());
 }
 
 TEST(StatusPanels, TextsCoverBothUnitsOnce) {
