@@ -6,7 +6,9 @@ TSAN_BUILD  ?= build-tsan
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 FUZZ_SECONDS ?= 15
-CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# The program as it ships: optimised, without debugging information, which took a third of the
+# build's time (a build to debug: cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo or Debug).
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # Compiler cache hits across checkouts in other folders (CI builds a fresh clone).
 export CCACHE_BASEDIR := $(CURDIR)
 # ... and leaves the build folder out of its key, so a second clone builds from the first's objects.
@@ -18,7 +20,7 @@ XVFB        := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 # report needs no more than file and line, and these builds then take under half the time that
 # GCC at -O2 with full debugging took.
 SANITIZER_FLAGS := -DCMAKE_CXX_COMPILER=clang++ -DKERF_BENCH=OFF \
-  "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG"
+  "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -gline-tables-only -DNDEBUG"
 
 .PHONY: all deps build run test test-unit test-sanitize test-thread test-tidy tidy test-fuzz fuzz bench package regenerate-data regenerate-golden format clean
 
