@@ -23,38 +23,32 @@ class SvgPainter : public TemplatePainter {
   explicit SvgPainter(std::string& out) : out_(out) {}
 
   void Text(double x, double y, double size, const std::string& text) override {
-    out_ += "<text x=\"";
-    Num(out_, x);
-    out_ += "\" y=\"";
-    Num(out_, y);
-    out_ += "\" font-family=\"sans-serif\" font-size=\"";
-    Num(out_, size);
-    out_ += "\">" + Escaped(text) + "</text>\n";
+    out_ += "<text";
+    Attr("x", x);
+    Attr("y", y);
+    out_ += " font-family=\"sans-serif\"";
+    Attr("font-size", size);
+    out_ += ">" + Escaped(text) + "</text>\n";
   }
 
   void Rectangle(const char* id, double x, double y, double w, double h, bool dashed) override {
-    out_ += "<rect id=\"";
-    out_ += id;
-    out_ += "\" x=\"";
-    Num(out_, x);
-    out_ += "\" y=\"";
-    Num(out_, y);
-    out_ += "\" width=\"";
-    Num(out_, w);
-    out_ += "\" height=\"";
-    Num(out_, h);
-    out_ += "\" fill=\"none\" stroke=\"black\" stroke-width=\"";
-    Num(out_, TemplateLineMm);
-    out_ += dashed ? "\" stroke-dasharray=\"1.5 1\"/>\n" : "\"/>\n";
+    out_ += "<rect";
+    Attr("id", id);
+    Attr("x", x);
+    Attr("y", y);
+    Attr("width", w);
+    Attr("height", h);
+    out_ += " fill=\"none\" stroke=\"black\"";
+    Attr("stroke-width", TemplateLineMm);
+    out_ += dashed ? " stroke-dasharray=\"1.5 1\"/>\n" : "/>\n";
   }
 
   void Fill(const char* id, const char* colour,
             const std::vector<std::vector<TemplatePoint>>& rings) override {
-    out_ += "<path id=\"";
-    out_ += id;
-    out_ += "\" fill=\"";
-    out_ += colour;
-    out_ += "\" fill-rule=\"nonzero\" stroke=\"none\" d=\"";
+    out_ += "<path";
+    Attr("id", id);
+    Attr("fill", colour);
+    out_ += " fill-rule=\"nonzero\" stroke=\"none\" d=\"";
     for (const auto& ring : rings) {
       for (size_t i = 0; i < ring.size(); ++i) {
         out_ += i == 0 ? "M" : " L";
@@ -68,28 +62,42 @@ class SvgPainter : public TemplatePainter {
   }
 
   void BeginLines(const char* id, double width) override {
-    out_ += "<g id=\"";
-    out_ += id;
-    out_ += "\" stroke=\"black\" stroke-width=\"";
-    Num(out_, width);
-    out_ += "\">\n";
+    out_ += "<g";
+    Attr("id", id);
+    out_ += " stroke=\"black\"";
+    Attr("stroke-width", width);
+    out_ += ">\n";
   }
 
   void Line(double x1, double y1, double x2, double y2) override {
-    out_ += "<line x1=\"";
-    Num(out_, x1);
-    out_ += "\" y1=\"";
-    Num(out_, y1);
-    out_ += "\" x2=\"";
-    Num(out_, x2);
-    out_ += "\" y2=\"";
-    Num(out_, y2);
-    out_ += "\"/>\n";
+    out_ += "<line";
+    Attr("x1", x1);
+    Attr("y1", y1);
+    Attr("x2", x2);
+    Attr("y2", y2);
+    out_ += "/>\n";
   }
 
   void EndLines() override { out_ += "</g>\n"; }
 
  private:
+  // One attribute, ` name="value"`; numbers as the rest of the page writes them.
+  void Attr(const char* name, double value) {
+    AttrStart(name);
+    Num(out_, value);
+    out_ += '"';
+  }
+  void Attr(const char* name, const char* value) {
+    AttrStart(name);
+    out_ += value;
+    out_ += '"';
+  }
+  void AttrStart(const char* name) {
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+  }
+
   std::string& out_;
 };
 
